@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QSizeF>
+
+// A picture's size in points: one point per pixel; a null image is 0 x 0.
+QSizeF imageSizeF(const QImage &image);
+
+// The best-fit frame of a picture of size `inner` in a box of size `outer`: the
+// picture's size stepped by fiftieths of its own width (height derived through the
+// single-precision ratio) until it fits, centred in the box. Lower-left coordinates.
+// Degenerate inputs (negative, non-finite, zero width with positive height, negative
+// box) give the zero rectangle.
+QRectF return_Best_Fit_Frame(QSizeF inner, QSizeF outer);
+
+// A new image of the target size (rounded to single precision; the pixel grid is that
+// size rounded to whole pixels) with the whole source stretched over it. Resizing to
+// the image's own size is an exact copy. Shrinking averages; enlarging is smooth.
+QImage Resize_Image_To_Fit_Size(const QImage &image, QSizeF target);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+#include <memory>
+
+// One photo of the project: its picture, its file name and one parameter group per
+// project type. Only the group of the mode in force when the photo was added gets
+// defaults (Apply_Mode_Defaults); the others stay zero.
+struct Object_Photo {
+    QImage image; // may be null: a photo without a picture counts as 0 x 0
+    QRectF rectDraw;
+    QRectF rectDrawPercentage;
+    QString sName;
+
+    // Composite
+    quint64 m_Composite_Blend_Mode = 0;
+    bool bCompositeSizeOfBG = false;
+    float f_Composite_Size = 0.0f;
+    float f_Composite_X_Offset = 0.0f;
+    float f_Composite_Y_Offset = 0.0f;
+
+    // Shape
+    quint64 m_Shape_Type = 0;
+    float f_Shape_Size = 0.0f;
+    float f_Shape_X_Offset = 0.0f;
+    float f_Shape_Y_Offset = 0.0f;
+
+    // Linear (both directions)
+    float f_Linear_Intersection_Level = 0.0f;
+
+    // Transparent: the transparency is a whole number of percent, 0 = opaque
+    quint64 f_Transparent_Transparency = 0;
+    float f_Transparent_Size = 0.0f;
+    float f_Transparent_X_Offset = 0.0f;
+    float f_Transparent_Y_Offset = 0.0f;
+};
+
+// Working record of the Linear renderer: one seam image and its place on the strip.
+struct Object_Linear_Position {
+    QImage image;
+    float f_Position = 0.0f;
+};
+
+using PhotoPtr = std::shared_ptr<Object_Photo>;
+using PhotoList = QList<PhotoPtr>;
+
+// Gives a photo the defaults of the project mode it is added under, then zeroes both
+// rectangles. A mode outside 0..4 sets no group.
+void Apply_Mode_Defaults(Object_Photo &photo, quint64 mode);
+
+// A new photo with the given picture and name and the defaults of the mode.
+PhotoPtr Make_Photo(const QImage &image, const QString &name, quint64 mode);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The project type. Stored as an unsigned 64-bit number: values outside 0..4 are
+// possible in principle and every switch on the mode must ignore them.
+enum ProjectMode : quint64 {
+    LinearHorizontal = 0,
+    LinearVertical = 1,
+    Composite = 2,
+    Shape = 3,
+    Transparent = 4,
+};
+
+inline constexpr bool isKnownProjectMode(quint64 mode) { return mode <= Transparent; }
+inline constexpr bool isLinearMode(quint64 mode) { return mode == LinearHorizontal || mode == LinearVertical; }

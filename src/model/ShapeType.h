@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The twelve cut-out masks, by the number stored in a photo's m_Shape_Type.
+enum ShapeType : quint64 {
+    Circle = 0,
+    Star5 = 1,
+    Star6 = 2,
+    Heart = 3,
+    Hectagon = 4,
+    Cloud = 5,
+    Flames = 6,
+    Splash = 7,
+    Splash2 = 8,
+    Swirl = 9,
+    Swirl2 = 10,
+    Map = 11,
+};
+
+inline constexpr quint64 kShapeCount = 12;
+
+// The mask's resource name ("circle" ... "map"), or an empty string for a number
+// that names no mask.
+QString shapeMaskName(quint64 shapeType);
