@@ -1,7 +1,20 @@
+#include "app/AppDelegate.h"
+
 #include <QApplication>
+
+#include <csignal>
+#include <cstdlib>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quillane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillane"));
+    QApplication::setQuitOnLastWindowClosed(true);
+    AppDelegate delegate;
+    // Termination by the session (logout, kill) ends the process like Quit does.
+    std::signal(SIGTERM, [](int) { std::_Exit(0); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::Terminate_App);
+    delegate.applicationDidFinishLaunching();
+    return QApplication::exec();
 }

@@ -1,0 +1,124 @@
+#include "app/AppDelegate.h"
+
+#include "app/MainWindow.h"
+#include "app/PhotoTable.h"
+#include "app/View_Image_Preview.h"
+
+#include <QScrollArea>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+AppDelegate *g_instance = nullptr;
+
+void endProcessNow(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+} // namespace
+
+AppDelegate::AppDelegate(Options options)
+    : m_options(std::move(options)), m_desktop(m_options.desktop), m_panelStore(std::make_unique<QWidget>())
+{
+    if (!m_desktop)
+        m_desktop = std::make_shared<QtDesktop>();
+    if (!m_options.exitProcess)
+        m_options.exitProcess = endProcessNow;
+    g_instance = this;
+    m_window = std::make_unique<MainWindow>(*this);
+    viewPreviewImage = m_window->canvas();
+    scrollviewPreviewCanvas = m_window->canvasScroll();
+    tablePhotos = m_window->table();
+    view_Controls = m_window->controlsContainer();
+    setUpPhotoTable();
+}
+
+AppDelegate::~AppDelegate()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+    // The panels shown live inside the window; move them back so each is deleted once.
+    for (QWidget *panel : view_Controls ? view_Controls->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)
+                                        : QList<QWidget *>())
+        panel->setParent(m_panelStore.get());
+}
+
+AppDelegate *AppDelegate::instance() { return g_instance; }
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    array_Photos.clear();
+    modeBlend = Composite;
+    for (QWidget *panel : m_panelStore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        delete panel;
+    b_Take_Picture = false;
+    i_Selected_Photo_Index = -1;
+
+    QString documents = m_options.documentsFolder;
+    if (documents.isEmpty()) {
+        const QStringList found = QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation);
+        documents = found.isEmpty() ? QDir::homePath() + "/Documents" : found.first();
+    }
+    s_Output_Folder = QDir::cleanPath(documents + "/Quillane") + "/";
+    if (!createOutputFolder()) {
+        desktop().runAlert(nullptr, {"Error", "Error #0008. Application will exit.", {"Close"}});
+        m_options.exitProcess(0);
+        return;
+    }
+
+    Set_Controls_View_to_Home();
+    scheduleOneShot(timerStartupSelectProjectType, timing().oneShotMs, &AppDelegate::TimerNewProjectStartupRoutine);
+
+    m_window->setWindowTitle(QStringLiteral("Quillane"));
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+bool AppDelegate::createOutputFolder()
+{
+    // Something already there (even a plain file) is used as it is.
+    const QFileInfo there(QDir::cleanPath(s_Output_Folder));
+    if (there.exists() || there.isSymLink())
+        return true;
+    return QDir().mkpath(s_Output_Folder);
+}
+
+QSize AppDelegate::windowWillResize(QSize proposed)
+{
+    return {std::max(proposed.width(), 800), std::max(proposed.height(), 600)};
+}
+
+void AppDelegate::windowWillClose() { Terminate_App(); }
+
+void AppDelegate::Terminate_App() { m_options.exitProcess(0); }
+
+void AppDelegate::scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)())
+{
+    if (slot) {
+        slot->stop();
+        slot->deleteLater();
+    }
+    auto *timer = new QTimer(this);
+    timer->setSingleShot(true);
+    timer->setInterval(ms);
+    connect(timer, &QTimer::timeout, this, routine);
+    connect(timer, &QTimer::timeout, timer, &QObject::deleteLater);
+    slot = timer;
+    timer->start();
+}
+
+void AppDelegate::TimerNewProjectStartupRoutine() { OnNewProjectStartup(); }
+
+void AppDelegate::markPreviewForRedraw()
+{
+    if (viewPreviewImage)
+        viewPreviewImage->update();
+}

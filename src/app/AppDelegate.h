@@ -1,0 +1,145 @@
+#pragma once
+
+#include "app/Desktop.h"
+#include "app/Timing.h"
+#include "model/Object_Photo.h"
+#include "model/ProjectMode.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class MainWindow;
+class PhotoTableModel;
+class QTableView;
+class QScrollArea;
+class QWidget;
+class View_Image_Preview;
+class View_Home;
+class View_Composition;
+class View_Shape;
+class View_Linear;
+class View_Transparent;
+
+// Web site of the help pages.
+inline constexpr const char *kSiteAddress = "https://www.quillane.app";
+
+// The one application object: the project state, start-up, the menus, the panels and
+// (in the other AppDelegate_*.cpp files) the list operations and output flows.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        QString documentsFolder;                   // empty: the user's Documents folder
+        std::shared_ptr<Desktop> desktop;          // null: the Qt implementation
+        std::function<void(int)> exitProcess;      // null: end the process at once
+        Timing timing;
+    };
+
+    explicit AppDelegate(Options options = {});
+    ~AppDelegate() override;
+
+    static AppDelegate *instance();
+
+    // Window and views (weak)
+    MainWindow *window() const { return m_window.get(); }
+    QPointer<View_Image_Preview> viewPreviewImage;
+    QPointer<QScrollArea> scrollviewPreviewCanvas;
+    QPointer<QTableView> tablePhotos;
+    QPointer<QWidget> view_Controls;
+
+    // Project state
+    PhotoList array_Photos;
+    quint64 modeBlend = Composite;
+    qint64 i_Selected_Photo_Index = -1;
+    bool b_Take_Picture = false;
+    QString s_Output_Folder;
+    QImage imageSave;
+    QString s_Saved_Take_Picture;
+
+    // Pending timers (weak: empty once fired or stopped)
+    QPointer<QTimer> timer_Save_Picture;
+    QPointer<QTimer> timer_Share_Picture;
+    QPointer<QTimer> timer_Select_First_Image;
+    QPointer<QTimer> timerSelectLastTableRow;
+    QPointer<QTimer> timerSelectFirstTableRow;
+    QPointer<QTimer> timerStartupSelectProjectType;
+
+    // Controls panels, created on first show and kept
+    QPointer<View_Composition> customview_Controls_Composition;
+    QPointer<View_Shape> customview_Controls_Shape;
+    QPointer<View_Linear> customview_Controls_Linear;
+    QPointer<View_Home> customview_Controls_Home;
+    QPointer<View_Transparent> customview_Controls_Transparent;
+
+    Desktop &desktop() const { return *m_desktop; }
+    const Timing &timing() const { return m_options.timing; }
+
+    // Start-up and end
+    void applicationDidFinishLaunching();
+    static QSize windowWillResize(QSize proposed);
+    void windowWillClose();
+    void Terminate_App();
+
+    // Panel switching
+    void Set_Controls_View_to_Home();
+    void Set_Controls_View_to_Composition();
+    void Set_Controls_View_to_Shape();
+    void Set_Controls_View_to_Linear();
+    void Set_Controls_View_to_Transparent();
+
+    // Menu commands
+    void OnMenuFileNewProject();
+    void OnMenuActionAddPhoto();
+    void OnMenuActionRemovePhoto();
+    void OnMenuActionMoveUp();
+    void OnMenuActionMoveDown();
+    void OnMenuQuit();
+    void OnMenuHelpAppHomePage();
+    void OnMenuHelpCompanyHomePage();
+    void OnMenuHelpPrivacyPolicy();
+    void OnMenuHelpSubmitTicket();
+
+    // Timer routines
+    void TimerNewProjectStartupRoutine();
+
+    // Project type
+    void OnNewProjectStartup();
+    void OnNewProject();
+    void TimerSelectFirstImageRoutine();
+
+    // Photo list and table
+    static const QStringList &acceptedPhotoExtensions();
+    void OnAddPhoto();
+    void OnRemovePhoto();
+    void OnMovePhotoUp();
+    void OnMovePhotoDown();
+    void refreshTablePhotos();
+    void TimerSelectLastTableRowRoutine();
+    void TimerSelectFirstTableRowRoutine();
+    void tableViewSelectionDidChange();
+
+    void markPreviewForRedraw();
+
+private:
+    void showPanelOfMode();
+    void setUpPhotoTable();
+    bool runProjectTypeDialog(bool startup);
+    qint64 selectedTableRow() const;
+    void selectTableRow(qint64 row);
+    template <typename Panel> void showPanel(QPointer<Panel> &slot);
+    void scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)());
+    bool createOutputFolder();
+    void openHelpPage(const QString &path);
+
+    Options m_options;
+    std::shared_ptr<Desktop> m_desktop;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QWidget> m_panelStore; // hidden parent of the panels not shown
+    PhotoTableModel *m_tableModel = nullptr;
+    bool m_restoringSelection = false;
+};

@@ -1,0 +1,63 @@
+#include "app/Desktop.h"
+
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(alert.message);
+    box.setText(alert.message);
+    box.setInformativeText(alert.informativeText);
+    box.setIcon(QMessageBox::Warning);
+    QList<QAbstractButton *> buttons;
+    for (const QString &title : alert.buttons)
+        buttons << box.addButton(title, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        box.setEscapeButton(buttons.last());
+    }
+    box.exec();
+    const int index = int(buttons.indexOf(box.clickedButton()));
+    return index < 0 ? 0 : index;
+}
+
+QString photoNameFilter(const QStringList &extensions)
+{
+    QStringList patterns;
+    for (const QString &ext : extensions)
+        patterns << "*." + ext.toLower() << "*." + ext.toUpper();
+    return QStringLiteral("Photos (%1)").arg(patterns.join(' '));
+}
+
+QString QtDesktop::runOpenPanel(QWidget *parent, const QString &title, const QStringList &extensions)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilter(photoNameFilter(extensions));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QString &directory,
+                                const QString &proposedName)
+{
+    QFileDialog dialog(parent, title, directory);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposedName);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+
+QPoint QtDesktop::pointerPosition() { return QCursor::pos(); }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+class QWidget;
+
+// Everything the desktop does modally or outside the process goes through here: the
+// application uses the Qt implementation, tests a scripted one.
+struct AlertRequest {
+    QString message;
+    QString informativeText;
+    QStringList buttons; // left to right; the first is the default
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Runs a modal alert and returns the index of the button pressed (0 when the
+    // alert was dismissed without a button).
+    virtual int runAlert(QWidget *parent, const AlertRequest &alert) = 0;
+
+    // Runs the modal open panel for one existing file with one of the extensions
+    // (matched without regard to case). Returns the chosen path, or an empty string.
+    virtual QString runOpenPanel(QWidget *parent, const QString &title, const QStringList &extensions) = 0;
+
+    // Runs the modal save panel. Returns the confirmed path, or an empty string.
+    virtual QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
+                                 const QString &proposedName) = 0;
+
+    // Opens a web page in the browser, or a file in its default application.
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    virtual QPoint pointerPosition() = 0;
+};
+
+class QtDesktop : public Desktop {
+public:
+    int runAlert(QWidget *parent, const AlertRequest &alert) override;
+    QString runOpenPanel(QWidget *parent, const QString &title, const QStringList &extensions) override;
+    QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
+                         const QString &proposedName) override;
+    bool openUrl(const QUrl &url) override;
+    QPoint pointerPosition() override;
+};
+
+// The name filter of the open panel: "Photos (*.bmp *.BMP ...)", every extension in
+// lower and upper case so that camera files such as IMG_0001.JPG are offered too.
+QString photoNameFilter(const QStringList &extensions);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMainWindow>
+
+class AppDelegate;
+class QAction;
+class QPushButton;
+class QScrollArea;
+class PhotoTable;
+class View_Image_Preview;
+
+// The main window: the photo table with its list buttons, the preview canvas in a
+// scroll area, the controls container, and the menus. It holds no project state:
+// every command goes to the AppDelegate.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppDelegate &delegate);
+
+    PhotoTable *table() const { return m_table; }
+    View_Image_Preview *canvas() const { return m_canvas; }
+    QScrollArea *canvasScroll() const { return m_scroll; }
+    QWidget *controlsContainer() const { return m_controls; }
+
+    // Named commands, for tests and the window's own buttons: "add", "remove", "up",
+    // "down", "new", "save", "share".
+    QPushButton *button(const QString &name) const;
+    QAction *menuAction(const QString &objectName) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *buildPhotoColumn();
+    QWidget *buildCanvasColumn();
+    void buildMenus();
+    QAction *addMenuAction(QMenu *menu, const QString &objectName, const QString &text,
+                           const QKeySequence &shortcut, void (AppDelegate::*command)());
+
+    AppDelegate &m_delegate;
+    PhotoTable *m_table = nullptr;
+    View_Image_Preview *m_canvas = nullptr;
+    QScrollArea *m_scroll = nullptr;
+    QWidget *m_controls = nullptr;
+};

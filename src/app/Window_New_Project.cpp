@@ -1,0 +1,138 @@
+#include "app/Window_New_Project.h"
+
+#include "app/AppDelegate.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+void ChoiceButton::nextCheckState()
+{
+    if (!isChecked())
+        setChecked(true);
+}
+
+Window_New_Project::Window_New_Project(AppDelegate &delegate, bool startup, QWidget *parent)
+    : QDialog(parent), bStartup(startup), m_delegate(delegate)
+{
+    setObjectName("Window_New_Project");
+    setWindowTitle(QStringLiteral("New Project"));
+    setWindowModality(Qt::ApplicationModal);
+    buildLayout();
+    windowDidLoad();
+}
+
+QRadioButton *Window_New_Project::addChoice(const QString &name, const QString &text, const QString &description,
+                                            void (Window_New_Project::*handler)(), bool indented)
+{
+    auto *button = new ChoiceButton(text, this);
+    button->setObjectName(name);
+    button->setAutoExclusive(false);
+    connect(button, &QAbstractButton::clicked, this, handler);
+    auto *row = new QVBoxLayout;
+    row->setContentsMargins(indented ? 28 : 0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(button);
+    auto *label = new QLabel(description, this);
+    label->setContentsMargins(24, 0, 0, 4);
+    label->setStyleSheet("color: palette(mid)");
+    row->addWidget(label);
+    static_cast<QVBoxLayout *>(layout())->addLayout(row);
+    return button;
+}
+
+void Window_New_Project::buildLayout()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("<b>Choose the type of your project</b>"), this));
+    using W = Window_New_Project;
+    radioComposite = addChoice("radioComposite", "Composite",
+                               "Lay each photo over the picture with one of 24 blend modes.", &W::OnRadioComposite);
+    radioShape = addChoice("radioShape", "Shape", "Cut each photo out through a shape: circle, star, heart…",
+                           &W::OnRadioShape);
+    radioLinear = addChoice("radioLinear", "Linear", "Join the photos into a strip with soft seams.",
+                            &W::OnRadioLinear);
+    radioHorizontal = addChoice("radioHorizontal", "Horizontal", "Left to right.", &W::OnRadioLinearHorizontal, true);
+    radioVertical = addChoice("radioVertical", "Vertical", "Bottom to top.", &W::OnRadioLinearVertical, true);
+    radioTransparency = addChoice("radioTransparency", "Transparency",
+                                  "Lay each photo over the background with its own opacity, size and place.",
+                                  &W::OnRadioTransparency);
+    auto *buttons = new QDialogButtonBox(this);
+    buttonOK = buttons->addButton(QDialogButtonBox::Ok);
+    buttonCancel = buttons->addButton(QDialogButtonBox::Cancel);
+    buttonOK->setDefault(true);
+    connect(buttonOK, &QPushButton::clicked, this, &W::OnOK);
+    connect(buttonCancel, &QPushButton::clicked, this, &W::OnCancel);
+    layout->addWidget(buttons);
+}
+
+void Window_New_Project::windowDidLoad()
+{
+    const quint64 mode = m_delegate.modeBlend;
+    radioComposite->setChecked(mode == Composite);
+    radioShape->setChecked(mode == Shape);
+    radioLinear->setChecked(isLinearMode(mode));
+    radioTransparency->setChecked(mode == Transparent);
+    radioHorizontal->setChecked(mode == LinearHorizontal);
+    radioVertical->setChecked(mode == LinearVertical);
+    radioHorizontal->setEnabled(isLinearMode(mode));
+    radioVertical->setEnabled(isLinearMode(mode));
+}
+
+void Window_New_Project::onlyMainChoice(QRadioButton *on)
+{
+    if (!on->isChecked())
+        return;
+    for (QRadioButton *other : {radioComposite.get(), radioShape.get(), radioLinear.get(), radioTransparency.get()})
+        if (other != on)
+            other->setChecked(false);
+    const bool linear = on == radioLinear;
+    radioHorizontal->setChecked(linear);
+    radioVertical->setChecked(false);
+    radioHorizontal->setEnabled(linear);
+    radioVertical->setEnabled(linear);
+}
+
+void Window_New_Project::OnRadioComposite() { onlyMainChoice(radioComposite); }
+void Window_New_Project::OnRadioShape() { onlyMainChoice(radioShape); }
+void Window_New_Project::OnRadioTransparency() { onlyMainChoice(radioTransparency); }
+void Window_New_Project::OnRadioLinear() { onlyMainChoice(radioLinear); }
+
+void Window_New_Project::OnRadioLinearHorizontal()
+{
+    if (radioHorizontal->isChecked())
+        radioVertical->setChecked(false);
+}
+
+void Window_New_Project::OnRadioLinearVertical()
+{
+    if (radioVertical->isChecked())
+        radioHorizontal->setChecked(false);
+}
+
+void Window_New_Project::OnOK()
+{
+    bOK = true;
+    if (radioComposite->isChecked())
+        m_delegate.modeBlend = Composite;
+    else if (radioShape->isChecked())
+        m_delegate.modeBlend = Shape;
+    else if (radioLinear->isChecked())
+        m_delegate.modeBlend = radioHorizontal->isChecked() ? LinearHorizontal : LinearVertical;
+    else if (radioTransparency->isChecked())
+        m_delegate.modeBlend = Transparent;
+    done(1);
+}
+
+void Window_New_Project::OnCancel()
+{
+    if (bStartup) {
+        m_delegate.desktop().runAlert(this, {"Error", "You must choose a project type at startup.", {"Close"}});
+        return;
+    }
+    bOK = false;
+    done(0);
+}
+
+void Window_New_Project::reject() { OnCancel(); }

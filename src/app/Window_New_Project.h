@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QRadioButton>
+
+class AppDelegate;
+class QPushButton;
+
+// A radio button that a click only ever turns on; the dialog keeps the groups
+// exclusive itself.
+class ChoiceButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void nextCheckState() override;
+};
+
+// The project type dialog: four main choices, Linear with its two directions.
+// Created anew for each use and run application-modally.
+class Window_New_Project : public QDialog {
+    Q_OBJECT
+public:
+    Window_New_Project(AppDelegate &delegate, bool startup, QWidget *parent = nullptr);
+
+    bool bOK = false;
+    bool bStartup = false;
+
+    QPointer<QRadioButton> radioComposite;
+    QPointer<QRadioButton> radioShape;
+    QPointer<QRadioButton> radioLinear;
+    QPointer<QRadioButton> radioHorizontal;
+    QPointer<QRadioButton> radioVertical;
+    QPointer<QRadioButton> radioTransparency;
+    QPointer<QPushButton> buttonOK;
+    QPointer<QPushButton> buttonCancel;
+
+    void windowDidLoad();
+    void OnRadioComposite();
+    void OnRadioShape();
+    void OnRadioTransparency();
+    void OnRadioLinear();
+    void OnRadioLinearHorizontal();
+    void OnRadioLinearVertical();
+    void OnOK();
+    void OnCancel();
+
+    // Escape and the title bar's close button act as Cancel does.
+    void reject() override;
+
+private:
+    void buildLayout();
+    QRadioButton *addChoice(const QString &name, const QString &text, const QString &description,
+                            void (Window_New_Project::*handler)(), bool indented = false);
+    void onlyMainChoice(QRadioButton *on);
+
+    AppDelegate &m_delegate;
+};

@@ -1,0 +1,16 @@
+#include "panels/View_Home.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+View_Home::View_Home(QWidget *parent) : PanelBase("View_Home", "Welcome to Quillane", parent)
+{
+    auto *text = new QLabel(
+        "Choose a project type, then add your photos: the first photo is the background, "
+        "every later one is mixed over it. Select a later photo in the list to tune it here, "
+        "and watch the preview. Save writes the mixed picture as a PNG file.",
+        this);
+    text->setWordWrap(true);
+    body()->addWidget(text);
+    body()->addStretch(1);
+}

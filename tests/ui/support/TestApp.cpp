@@ -1,0 +1,52 @@
+#include "TestApp.h"
+
+#include "app/MainWindow.h"
+
+#include <QTest>
+#include <QTimer>
+
+TestApp::TestApp(const QString &documents)
+{
+    AppDelegate::Options options;
+    options.documentsFolder = documents.isEmpty() ? home.filePath("Documents") : documents;
+    options.desktop = desktop;
+    options.exitProcess = [this](int status) { exitStatus = status; };
+    options.timing.oneShotMs = 20;
+    options.timing.pollMs = 50;
+    delegate = std::make_unique<AppDelegate>(options);
+}
+
+void TestApp::launchWithoutDialog(quint64 mode)
+{
+    delegate->applicationDidFinishLaunching();
+    if (delegate->timerStartupSelectProjectType)
+        delegate->timerStartupSelectProjectType->stop();
+    delegate->modeBlend = mode;
+}
+
+QString TestApp::writePhoto(const QString &name, QSize size, QColor color)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    const QString path = home.filePath(name);
+    image.save(path, "PNG");
+    return path;
+}
+
+void TestApp::addPhotos(const QStringList &names)
+{
+    for (const QString &name : names) {
+        desktop->openAnswers.enqueue(writePhoto(name));
+        const qsizetype before = delegate->array_Photos.size();
+        delegate->OnAddPhoto();
+        QTRY_COMPARE(delegate->i_Selected_Photo_Index, qint64(before));
+    }
+}
+
+QStringList TestApp::names() const
+{
+    QStringList result;
+    for (const PhotoPtr &photo : delegate->array_Photos)
+        result << photo->sName;
+    return result;
+}

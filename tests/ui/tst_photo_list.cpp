@@ -1,0 +1,209 @@
+// Adding, removing and moving photos, the table and the delayed row selections.
+#include "TestApp.h"
+#include "app/MainWindow.h"
+#include "app/PhotoTable.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+class PhotoListTest : public QObject {
+    Q_OBJECT
+
+private:
+    static qint64 tableSelection(AppDelegate &d)
+    {
+        const QModelIndexList rows = d.tablePhotos->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+
+private slots:
+    void addingAppendsWithModeDefaultsAndSelectsLater()
+    {
+        TestApp app;
+        app.launchWithoutDialog(Transparent);
+        AppDelegate &d = *app.delegate;
+        app.desktop->openAnswers.enqueue(app.writePhoto("beach.JPG.png"));
+        d.OnAddPhoto();
+        QCOMPARE(d.array_Photos.size(), 1);
+        QCOMPARE(d.array_Photos[0]->sName, QString("beach.JPG.png"));
+        QCOMPARE(d.array_Photos[0]->f_Transparent_Size, 30.0f);
+        QCOMPARE(d.array_Photos[0]->image.size(), QSize(40, 30));
+        QCOMPARE(d.tablePhotos->model()->rowCount(), 1);
+        QCOMPARE(d.i_Selected_Photo_Index, -1); // not yet: the selection comes 0.2 s later
+        QVERIFY(d.timerSelectLastTableRow);
+        QTRY_COMPARE(d.i_Selected_Photo_Index, 0);
+        QCOMPARE(tableSelection(d), 0);
+        QCOMPARE(app.desktop->openPanelExtensions.last(),
+                 (QStringList{"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"}));
+    }
+
+    void thirdPhotoIsSelectedEvenWithRowZeroSelected()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"a.png", "b.png"});
+        app.delegate->tablePhotos->selectRow(0);
+        QCOMPARE(app.delegate->i_Selected_Photo_Index, 0);
+        app.addPhotos({"c.png"});
+        QCOMPARE(app.delegate->i_Selected_Photo_Index, 2);
+    }
+
+    void cancelledOpenPanelChangesNothing()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"a.png"});
+        app.delegate->OnAddPhoto(); // no answer queued: cancelled
+        QCOMPARE(app.names(), QStringList{"a.png"});
+        QVERIFY(!app.delegate->timerSelectLastTableRow);
+        QVERIFY(app.desktop->alerts.isEmpty());
+    }
+
+    void unreadableFileIsRefusedWithAMessage()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"a.png"});
+        const QString bad = app.home.filePath("notes.jpg");
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("this is not a picture");
+        file.close();
+        app.desktop->openAnswers.enqueue(bad);
+        app.delegate->OnAddPhoto();
+        QCOMPARE(app.names(), QStringList{"a.png"});
+        QCOMPARE(app.delegate->tablePhotos->model()->rowCount(), 1);
+        QCOMPARE(app.delegate->i_Selected_Photo_Index, 0);
+        QCOMPARE(app.desktop->alerts.size(), 1);
+        QVERIFY2(app.desktop->alerts[0].informativeText.contains("notes.jpg"),
+                 qPrintable(app.desktop->alerts[0].informativeText));
+    }
+
+    void removingSelectsTheFirstRowLater()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"a.png", "b.png", "c.png", "d.png"});
+        AppDelegate &d = *app.delegate;
+        d.tablePhotos->selectRow(2);
+        d.OnRemovePhoto();
+        QCOMPARE(app.names(), (QStringList{"a.png", "b.png", "d.png"}));
+        QVERIFY(d.timerSelectFirstTableRow);
+        QTRY_COMPARE(d.i_Selected_Photo_Index, 0);
+        QCOMPARE(tableSelection(d), 0);
+    }
+
+    void removingTheOnlyPhotoEmptiesWithoutATimer()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"a.png"});
+        AppDelegate &d = *app.delegate;
+        d.OnRemovePhoto();
+        QVERIFY(d.array_Photos.isEmpty());
+        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        QVERIFY(!d.timerSelectFirstTableRow);
+    }
+
+    void removingTheBackgroundPromotesTheNext()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"a.png", "b.png"});
+        app.delegate->tablePhotos->selectRow(0);
+        app.delegate->OnRemovePhoto();
+        QCOMPARE(app.names(), QStringList{"b.png"});
+    }
+
+    void movesSwapAndKeepTheSelectedRowNumber()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"A.png", "B.png", "C.png"});
+        AppDelegate &d = *app.delegate;
+        d.tablePhotos->selectRow(1);
+        QSignalSpy selection(d.tablePhotos->selectionModel(), &QItemSelectionModel::selectionChanged);
+        d.i_Selected_Photo_Index = 1;
+        d.OnMovePhotoUp();
+        QCOMPARE(app.names(), (QStringList{"B.png", "A.png", "C.png"}));
+        QCOMPARE(tableSelection(d), 1);
+        QCOMPARE(d.i_Selected_Photo_Index, 1);
+        d.OnMovePhotoDown();
+        QCOMPARE(app.names(), (QStringList{"B.png", "C.png", "A.png"}));
+        QCOMPARE(tableSelection(d), 1);
+        QCOMPARE(d.tablePhotos->model()->index(1, 1).data().toString(), QString("C.png"));
+    }
+
+    void guardsLeaveTheListAlone()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        d.OnRemovePhoto(); // empty list
+        d.OnMovePhotoUp();
+        d.OnMovePhotoDown();
+        app.addPhotos({"A.png", "B.png", "C.png"});
+        d.tablePhotos->selectRow(2);
+        d.OnMovePhotoDown(); // last row
+        d.tablePhotos->selectRow(0);
+        d.OnMovePhotoUp(); // first row
+        d.tablePhotos->clearSelection();
+        d.OnMovePhotoUp();
+        d.OnMovePhotoDown();
+        d.OnRemovePhoto();
+        QCOMPARE(app.names(), (QStringList{"A.png", "B.png", "C.png"}));
+        QCOMPARE(d.i_Selected_Photo_Index, -1);
+    }
+
+    void selectionTimersDoNothingWhenTheListEmptiedMeanwhile()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        app.desktop->openAnswers.enqueue(app.writePhoto("a.png"));
+        d.OnAddPhoto();
+        d.array_Photos.clear();
+        d.refreshTablePhotos();
+        QTRY_VERIFY(!d.timerSelectLastTableRow);
+        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        d.TimerSelectFirstTableRowRoutine();
+        QCOMPARE(tableSelection(d), -1);
+    }
+
+    void tableShowsThumbnailAndNameColumns()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        QAbstractItemModel *model = app.delegate->tablePhotos->model();
+        QCOMPARE(model->columnCount(), 2);
+        QCOMPARE(PhotoTableModel::columnIdentifier(0), QString("key1"));
+        QCOMPARE(PhotoTableModel::columnIdentifier(1), QString("key2"));
+        QCOMPARE(model->index(0, 1).data().toString(), QString("beach.png"));
+        const QPixmap thumb = model->index(0, 0).data(Qt::DecorationRole).value<QPixmap>();
+        QVERIFY(!thumb.isNull());
+        // The whole 40 x 30 photo, proportions kept, within the thumbnail box.
+        QVERIFY(qAbs(thumb.width() * 30 - thumb.height() * 40) <= 40);
+        QVERIFY(thumb.height() <= PhotoTableModel::kThumbnailHeight);
+        // Made once: the same picture gives the same pixmap.
+        const QPixmap again = model->index(0, 0).data(Qt::DecorationRole).value<QPixmap>();
+        QCOMPARE(again.cacheKey(), thumb.cacheKey());
+    }
+
+    void clickOnEmptySpaceClearsTheSelection()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"a.png", "b.png"});
+        AppDelegate &d = *app.delegate;
+        d.window()->show();
+        QCOMPARE(d.i_Selected_Photo_Index, 1);
+        QWidget *viewport = d.tablePhotos->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 3));
+        QCOMPARE(d.i_Selected_Photo_Index, -1);
+    }
+};
+
+QTEST_MAIN(PhotoListTest)
+#include "tst_photo_list.moc"
