@@ -1,0 +1,163 @@
+#include "imaging/PhotoLoader.h"
+
+#include "imaging/ImageConversion.h"
+
+#include <QColorSpace>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLoggingCategory>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+// A decoded picture may take 8 bytes a pixel (16-bit files) before it is brought to the
+// canonical 4 bytes; a mix holds about six canonical copies. One eighth of the physical
+// memory for the canonical photo keeps a whole pass within reach.
+constexpr qint64 kBytesPerCanonicalPixel = 4;
+constexpr qint64 kMemoryShare = 8;
+constexpr qint64 kFallbackMemory = qint64(4) << 30; // when the system cannot tell
+constexpr qint64 kLargestAllocationMB = 1 << 30;    // QImageReader takes an int
+
+qint64 physicalMemoryBytes()
+{
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return kFallbackMemory;
+    return qint64(pages) * qint64(pageSize);
+}
+
+QString quoted(const QString &path)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(path));
+}
+
+LoadResult refusal(const QString &path, const QString &reason)
+{
+    return {QImage(), QStringLiteral("%1 could not be opened: %2").arg(quoted(path), reason)};
+}
+
+// libjpeg reports a file that ends too early only as a warning and fills the missing
+// rows with grey; Qt forwards that warning to this logging category. A chaining message
+// handler, installed once, notes such a warning for the thread that is decoding.
+thread_local bool t_watchingJpeg = false;
+thread_local bool t_jpegEndedEarly = false;
+QtMessageHandler g_previousHandler = nullptr;
+
+void jpegWarningWatcher(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (t_watchingJpeg && context.category && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0 &&
+        message.contains(QLatin1String("premature end"), Qt::CaseInsensitive)) {
+        t_jpegEndedEarly = true;
+        return;
+    }
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+    else
+        qt_message_output(type, context, message);
+}
+
+void installJpegWarningWatcher()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { g_previousHandler = qInstallMessageHandler(jpegWarningWatcher); });
+}
+
+// Reads the image, reporting a JPEG that ended early as a failure.
+bool readWatched(QImageReader &reader, QImage &image)
+{
+    installJpegWarningWatcher();
+    t_watchingJpeg = true;
+    t_jpegEndedEarly = false;
+    const bool read = reader.read(&image);
+    t_watchingJpeg = false;
+    return read && !t_jpegEndedEarly && !image.isNull();
+}
+
+QString sizeRefusal(QSize size, qint64 maxPixels)
+{
+    const qint64 megapixels = qint64(size.width()) * size.height() / 1000000;
+    return QStringLiteral("the picture is %1 \u00D7 %2 pixels (%3 megapixels), more than this "
+                          "computer's memory allows (at most %4 megapixels).")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(megapixels)
+        .arg(maxPixels / 1000000);
+}
+
+QString openRefusal(const QFile &file)
+{
+    if (file.error() == QFileDevice::PermissionsError)
+        return QStringLiteral("you do not have permission to read it.");
+    return QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
+}
+
+// Checks everything that can be known before decoding; an empty string means go on.
+QString checkBeforeDecoding(const QString &path, QFile &file, QImageReader &reader, qint64 maxPixels)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("the file does not exist.");
+    if (info.isDir())
+        return QStringLiteral("it is a folder, not a picture file.");
+    if (!file.open(QIODevice::ReadOnly))
+        return openRefusal(file);
+    if (file.size() == 0)
+        return QStringLiteral("the file is empty.");
+    if (!reader.canRead())
+        return QStringLiteral("it is not a picture in a format Quillane can read "
+                              "(bmp, gif, jpeg, png, tiff).");
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
+        return sizeRefusal(size, maxPixels);
+    return {};
+}
+
+// Brings a decoded image to sRGB (at its own depth, before any reduction to 8 bits) and
+// to the canonical format; both steps work in place where Qt can.
+void toCanonical(QImage &image)
+{
+    const QColorSpace space = image.colorSpace();
+    if (space.isValid() && space != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
+    if (image.format() != kCanonicalFormat)
+        image.convertTo(kCanonicalFormat);
+}
+
+} // namespace
+
+qint64 Photo_Pixel_Limit()
+{
+    return physicalMemoryBytes() / kMemoryShare / kBytesPerCanonicalPixel;
+}
+
+LoadResult Load_Photo(const QString &path)
+{
+    return Load_Photo(path, Photo_Pixel_Limit());
+}
+
+LoadResult Load_Photo(const QString &path, qint64 maxPixels)
+{
+    QFile file(path);
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    // Qt refuses pictures above 256 MB by default; allow what the pixel limit allows,
+    // at the widest decoded depth, so that the limit below is the one that counts.
+    const qint64 allocationMB = maxPixels * 2 * kBytesPerCanonicalPixel / (1 << 20) + 1;
+    QImageReader::setAllocationLimit(int(std::min(allocationMB, kLargestAllocationMB)));
+
+    const QString early = checkBeforeDecoding(path, file, reader, maxPixels);
+    if (!early.isEmpty())
+        return refusal(path, early);
+    QImage image;
+    if (!readWatched(reader, image))
+        return refusal(path, QStringLiteral("the picture data is damaged or incomplete."));
+    toCanonical(image);
+    return {image, QString()};
+}

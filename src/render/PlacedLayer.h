@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QSizeF>
+
+// The placed layer of the Composite and Shape pipelines: a transparent canvas whose
+// lower-left corner is later aligned with the background's, holding the photo scaled by
+// S per cent of its own size and moved by X and Y per cent of its own width and height.
+struct PlacedLayer {
+    QImage canvas; // null when the canvas size is zero or negative (the filters accept it)
+    QRectF rect;   // the photo's rectangle inside the canvas, lower-left coordinates
+    QSizeF canvasSize;
+    bool isEmpty() const { return canvas.isNull(); }
+};
+
+// Computed in single precision, in this order: a = pw/ph; w = pw + S*(pw/100);
+// h = w/a; offX = X*(pw/100); offY = Y*(ph/100); canvas (w+offX) x (h+offY).
+PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y);

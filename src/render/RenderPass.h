@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/Object_Photo.h"
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+
+class QPainter;
+
+// The drawing pass: one function renders the mixed picture for the preview canvas, the
+// capture step and the command-line renderer alike. It needs no widget: it takes the
+// photo list, the project mode and the view's size, and returns what to draw and the
+// full-resolution mixed picture. paint_Pass then puts the drawing on any QPainter.
+
+// One picture to draw into the view, stretched into `rect` (lower-left coordinates of
+// the view) with source-over blending at `opacity`. Fitted pictures come already
+// reduced to the rectangle's pixel size, so painting them is a plain copy.
+struct ViewDraw {
+    QImage image;
+    QRectF rect;
+    qreal opacity = 1.0;
+};
+
+struct PassResult {
+    QList<ViewDraw> draws; // in drawing order, over a black view
+    QImage mixed;          // full resolution; null for an unknown mode or an unfinished one
+    bool empty = false;    // no photos: the view shows "No Image" and nothing is captured
+};
+
+// The view the pass draws for: its size in points, the device pixels per point (so that
+// fitted pictures are reduced to what the screen really shows), and whether a capture
+// is pending (the Transparent pipeline builds its full-resolution picture only then).
+struct ViewTarget {
+    QSizeF size;
+    qreal pixelRatio = 1.0;
+    bool capturePending = false;
+};
+
+PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
+                       qreal pixelRatio = 1.0);
+
+// Fills `repaint` black (given in the painter's own top-left coordinates, as
+// QPaintEvent::rect() gives it), then draws "No Image" or the pass's pictures into a
+// view of size `view`.
+void paint_Pass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass);
+
+// The fitted draw shared by the mode pipelines: the picture in its best-fit frame,
+// centred in the view, reduced (area averaging) to the frame's pixel size. A picture
+// that covers nothing (null, or a 0 x 0 frame) adds no draw.
+void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view);

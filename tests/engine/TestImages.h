@@ -1,0 +1,54 @@
+#pragma once
+
+// Small picture helpers shared by the engine tests. Pixels are addressed in lower-left
+// coordinates, like everything in the engine.
+
+#include <QImage>
+#include <QRgb>
+
+#include <gtest/gtest.h>
+
+inline QImage solidImage(int width, int height, QRgb colour)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor::fromRgba(colour));
+    return image;
+}
+
+// Bottom half `bottom`, top half `top`, as seen with y upwards.
+inline QImage twoBandImage(int width, int height, QRgb bottom, QRgb top)
+{
+    QImage image = solidImage(width, height, bottom);
+    for (int y = 0; y < height / 2; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, top);
+    return image;
+}
+
+// Every pixel distinct: red counts x, green counts y (lower-left), blue fixed.
+inline QImage gradientImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, height - 1 - y, qRgb(x % 256, y % 256, 90));
+    return image;
+}
+
+inline QRgb pixelLL(const QImage &image, int x, int y)
+{
+    return image.pixel(x, image.height() - 1 - y);
+}
+
+inline ::testing::AssertionResult colourNear(QRgb actual, QRgb expected, int tolerance = 1)
+{
+    const int d = std::max({std::abs(qRed(actual) - qRed(expected)), std::abs(qGreen(actual) - qGreen(expected)),
+                            std::abs(qBlue(actual) - qBlue(expected)),
+                            std::abs(qAlpha(actual) - qAlpha(expected))});
+    if (d <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "pixel (" << qRed(actual) << ", " << qGreen(actual) << ", " << qBlue(actual) << ", " << qAlpha(actual)
+           << ") differs from (" << qRed(expected) << ", " << qGreen(expected) << ", " << qBlue(expected) << ", "
+           << qAlpha(expected) << ") by " << d;
+}

@@ -1,0 +1,284 @@
+#include "imaging/ImageConversion.h"
+#include "imaging/PhotoLoader.h"
+
+#include <QColorSpace>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+class PhotoLoader : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QString save(const QString &name, const QImage &image, const char *format = nullptr) const
+    {
+        EXPECT_TRUE(image.save(path(name), format));
+        return path(name);
+    }
+};
+
+QByteArray bigEndian32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray bigEndian16(quint16 value)
+{
+    QByteArray bytes(2, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG whose IHDR (valid CRC) announces the size, followed by a token IDAT and IEND.
+QByteArray pngHeaderOnly(quint32 width, quint32 height)
+{
+    auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        const QByteArray body = type + data;
+        return bigEndian32(quint32(data.size())) + body + bigEndian32(crc32(body));
+    };
+    QByteArray ihdr = bigEndian32(width) + bigEndian32(height);
+    ihdr += QByteArray("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA, no interlace
+    const QByteArray idat("\x78\x9c\x03\x00\x00\x00\x00\x01", 8); // an empty zlib stream
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat) +
+           chunk("IEND", {});
+}
+
+// Inserts an APP1 EXIF segment holding only the Orientation tag right after SOI.
+QByteArray withExifOrientation(const QByteArray &jpeg, quint16 orientation)
+{
+    QByteArray tiff("MM\x00\x2A", 4);
+    tiff += bigEndian32(8) + bigEndian16(1);                       // one IFD entry
+    tiff += bigEndian16(0x0112) + bigEndian16(3) + bigEndian32(1); // Orientation, SHORT, 1
+    tiff += bigEndian16(orientation) + bigEndian16(0) + bigEndian32(0);
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    const QByteArray app1 = QByteArray("\xFF\xE1", 2) + bigEndian16(quint16(payload.size() + 2)) + payload;
+    return jpeg.left(2) + app1 + jpeg.mid(2);
+}
+
+// A 1 x 1 GIF89a with two frames: red, then blue (LZW: clear, index, end in 3 bits).
+QByteArray twoFrameGif()
+{
+    QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+    gif += QByteArray("\xFF\x00\x00\x00\x00\xFF", 6); // palette: red, blue
+    gif += QByteArray("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    const QByteArray frame("\x21\xF9\x04\x00\x0A\x00\x00\x00\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 18);
+    gif += frame + QByteArray("\x02\x02\x44\x01\x00", 5); // index 0
+    gif += frame + QByteArray("\x02\x02\x4C\x01\x00", 5); // index 1
+    return gif + QByteArray(";", 1);
+}
+
+// A little-endian TIFF whose pages are 1 x 1 uncompressed greyscale pixels.
+QByteArray greyTiffPages(const QList<quint8> &greys)
+{
+    QByteArray tiff("II\x2A\x00", 4);
+    auto le16 = [](quint16 v) { QByteArray b(2, '\0'); qToLittleEndian(v, b.data()); return b; };
+    auto le32 = [](quint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b; };
+    constexpr quint32 kIfdSize = 2 + 9 * 12 + 4;
+    tiff += le32(8);
+    for (int page = 0; page < greys.size(); ++page) {
+        const quint32 ifdStart = 8 + quint32(page) * (kIfdSize + 1);
+        const quint32 pixelAt = ifdStart + kIfdSize;
+        const bool last = page + 1 == greys.size();
+        auto entry = [&](quint16 tag, quint16 type, quint32 value) {
+            return le16(tag) + le16(type) + le32(1) + (type == 3 ? le16(quint16(value)) + le16(0) : le32(value));
+        };
+        tiff += le16(9) + entry(256, 3, 1) + entry(257, 3, 1) + entry(258, 3, 8) + entry(259, 3, 1) +
+                entry(262, 3, 1) + entry(273, 4, pixelAt) + entry(277, 3, 1) + entry(278, 3, 1) +
+                entry(279, 4, 1);
+        tiff += le32(last ? 0 : pixelAt + 1);
+        tiff += char(greys[page]);
+    }
+    return tiff;
+}
+
+QImage noisyImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 7 + y * 3) % 256, (x * y) % 256, (x * 13) % 256));
+    return image;
+}
+
+void expectNear(QRgb actual, QRgb expected, int tolerance)
+{
+    EXPECT_NEAR(qRed(actual), qRed(expected), tolerance);
+    EXPECT_NEAR(qGreen(actual), qGreen(expected), tolerance);
+    EXPECT_NEAR(qBlue(actual), qBlue(expected), tolerance);
+    EXPECT_NEAR(qAlpha(actual), qAlpha(expected), tolerance);
+}
+
+void expectRefused(const LoadResult &result, const QString &name, const QString &reason)
+{
+    EXPECT_TRUE(result.image.isNull());
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(name)) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(reason)) << result.error.toStdString();
+}
+
+} // namespace
+
+TEST_F(PhotoLoader, JpegWithExifOrientationSixLoadsUpright)
+{
+    QImage stored(40, 20, QImage::Format_RGB32);
+    stored.fill(Qt::blue);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            stored.setPixel(x, y, qRgb(255, 0, 0)); // left half red
+    const QString plain = save("plain.jpg", stored);
+    QFile file(plain);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString rotated = write("rotated.jpg", withExifOrientation(file.readAll(), 6));
+
+    const LoadResult result = Load_Photo(rotated);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.image.format(), kCanonicalFormat);
+    ASSERT_EQ(result.image.size(), QSize(20, 40));
+    // Turned a quarter clockwise: the stored left half is now the top half.
+    expectNear(result.image.pixel(10, 5), qRgb(255, 0, 0), 40);
+    expectNear(result.image.pixel(10, 35), qRgb(0, 0, 255), 40);
+}
+
+TEST_F(PhotoLoader, DisplayP3PngIsConvertedToSrgb)
+{
+    QImage p3(8, 8, QImage::Format_RGB32);
+    p3.fill(qRgb(100, 180, 60));
+    p3.setColorSpace(QColorSpace::DisplayP3);
+    const QString file = save("p3.png", p3);
+    ASSERT_TRUE(QImage(file).colorSpace() == QColorSpace(QColorSpace::DisplayP3));
+
+    const LoadResult result = Load_Photo(file);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    const QRgb expected = p3.convertedToColorSpace(QColorSpace::SRgb).pixel(3, 3);
+    expectNear(result.image.pixel(3, 3), expected, 1);
+    EXPECT_GT(std::abs(qRed(result.image.pixel(3, 3)) - 100), 10); // really converted
+    EXPECT_TRUE(result.image.colorSpace() == QColorSpace(QColorSpace::SRgb));
+}
+
+TEST_F(PhotoLoader, DeepGreyAndIndexedFormatsLoadInTheCanonicalFormat)
+{
+    QImage deep(6, 4, QImage::Format_RGBA64);
+    deep.fill(QColor::fromRgba64(qRgba64(0x8000, 0x4000, 0xFFFF, 0xFFFF)));
+    QImage grey(6, 4, QImage::Format_Grayscale8);
+    grey.fill(qRgb(77, 77, 77));
+    QImage indexed(6, 4, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 200, 30), qRgb(250, 5, 5)});
+    indexed.fill(1);
+    const struct {
+        QString file;
+        QRgb expected;
+    } cases[] = {{save("deep.png", deep), qRgb(128, 64, 255)},
+                 {save("grey.png", grey), qRgb(77, 77, 77)},
+                 {save("indexed.png", indexed), qRgb(250, 5, 5)},
+                 {save("grey.tif", grey), qRgb(77, 77, 77)},
+                 {save("indexed.bmp", indexed), qRgb(250, 5, 5)}};
+    EXPECT_EQ(QImageReader(cases[0].file).imageFormat(), QImage::Format_RGBA64);
+    for (const auto &c : cases) {
+        const LoadResult result = Load_Photo(c.file);
+        ASSERT_TRUE(result.ok()) << result.error.toStdString();
+        EXPECT_EQ(result.image.format(), kCanonicalFormat);
+        EXPECT_EQ(result.image.size(), QSize(6, 4));
+        expectNear(result.image.pixel(2, 2), c.expected, 1);
+    }
+}
+
+TEST_F(PhotoLoader, AnimationAndMultiPageFilesGiveTheirFirstImage)
+{
+    const QString gif = write("anim.gif", twoFrameGif());
+    const QString tif = write("pages.tif", greyTiffPages({200, 30}));
+    ASSERT_EQ(QImageReader(gif).imageCount(), 2);
+    ASSERT_EQ(QImageReader(tif).imageCount(), 2);
+
+    const LoadResult fromGif = Load_Photo(gif);
+    ASSERT_TRUE(fromGif.ok()) << fromGif.error.toStdString();
+    expectNear(fromGif.image.pixel(0, 0), qRgb(255, 0, 0), 0);
+    const LoadResult fromTif = Load_Photo(tif);
+    ASSERT_TRUE(fromTif.ok()) << fromTif.error.toStdString();
+    expectNear(fromTif.image.pixel(0, 0), qRgb(200, 200, 200), 0);
+}
+
+TEST_F(PhotoLoader, PicturesAboveQtsDefaultAllocationLimitLoad)
+{
+    constexpr int kWidth = 8500, kHeight = 8000; // 68 MP, 272 MB decoded
+    if (Photo_Pixel_Limit() < qint64(kWidth) * kHeight)
+        GTEST_SKIP() << "this machine's memory allows only " << Photo_Pixel_Limit() << " pixels";
+    QImage large(kWidth, kHeight, QImage::Format_RGB32);
+    large.fill(qRgb(20, 140, 220));
+    const QString file = save("large.jpg", large);
+    large = QImage();
+
+    const LoadResult result = Load_Photo(file);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.image.size(), QSize(kWidth, kHeight));
+}
+
+TEST_F(PhotoLoader, PicturesAboveTheMemoryLimitAreRefusedFromTheirHeader)
+{
+    const QString huge = write("huge.png", pngHeaderOnly(100000, 100000));
+    expectRefused(Load_Photo(huge), "huge.png", "100000 \u00D7 100000 pixels");
+
+    const QString small = save("small.png", noisyImage(40, 20));
+    expectRefused(Load_Photo(small, 799), "small.png", "more than this computer's memory allows");
+    EXPECT_TRUE(Load_Photo(small, 800).ok());
+}
+
+TEST_F(PhotoLoader, FilesThatAreNoPicturesAreRefusedInPlainWords)
+{
+    const QString missing = path("missing.jpg");
+    expectRefused(Load_Photo(missing), "missing.jpg", "could not be opened: the file does not exist.");
+    expectRefused(Load_Photo(write("empty.png", {})), "empty.png", "the file is empty.");
+    expectRefused(Load_Photo(write("notes.jpg", "shopping list: milk, eggs\n")), "notes.jpg",
+                  "not a picture");
+    expectRefused(Load_Photo(dir.path()), QFileInfo(dir.path()).fileName(), "folder");
+}
+
+TEST_F(PhotoLoader, TruncatedFilesAreRefused)
+{
+    for (const QString name : {"cut.jpg", "cut.png"}) {
+        const QString whole = save("whole-" + name, noisyImage(200, 150));
+        QFile file(whole);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_TRUE(Load_Photo(whole).ok());
+        expectRefused(Load_Photo(write(name, bytes.left(bytes.size() * 6 / 10))), name,
+                      "damaged or incomplete");
+    }
+}
+
+TEST_F(PhotoLoader, UnreadableFileIsRefused)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "running as root: file permissions do not stop reading";
+    const QString locked = save("locked.png", noisyImage(4, 4));
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+    expectRefused(Load_Photo(locked), "locked.png", "permission");
+}
