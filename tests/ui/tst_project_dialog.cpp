@@ -1,4 +1,5 @@
 // The project type dialog and new projects.
+#include "ModalScript.h"
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
@@ -11,9 +12,7 @@
 #include <QTableView>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 
 namespace {
 
@@ -27,20 +26,6 @@ ButtonStates statesOf(const Window_New_Project &w)
     return {w.radioComposite->isChecked(),  w.radioShape->isChecked(),    w.radioLinear->isChecked(),
             w.radioHorizontal->isChecked(), w.radioVertical->isChecked(), w.radioTransparency->isChecked(),
             w.radioHorizontal->isEnabled() && w.radioVertical->isEnabled()};
-}
-
-// Runs `act` on the project type dialog once it is the active modal window.
-void whenDialogShows(std::function<void(Window_New_Project &)> act)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        if (auto *dialog = qobject_cast<Window_New_Project *>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            poll->stop();
-            act(*dialog);
-        }
-    });
-    poll->start(5);
 }
 
 } // namespace
@@ -138,12 +123,13 @@ private slots:
 
     void newProjectCancelLeavesEverythingAlone()
     {
+        ModalScript script;
         TestApp app;
         app.launchWithoutDialog(Shape);
         AppDelegate &d = *app.delegate;
         d.Set_Controls_View_to_Shape();
         app.addPhotos({"a.png", "b.png"});
-        whenDialogShows([](Window_New_Project &w) {
+        script.onModal<Window_New_Project>([](Window_New_Project &w) {
             w.radioTransparency->click();
             QTest::keyClick(&w, Qt::Key_Escape);
         });
@@ -157,13 +143,14 @@ private slots:
 
     void newProjectOkEmptiesAndAsksForTheBackground()
     {
+        ModalScript script;
         TestApp app;
         app.launchWithoutDialog(Composite);
         AppDelegate &d = *app.delegate;
         d.Set_Controls_View_to_Composition();
         app.addPhotos({"a.png", "b.png"});
         QCOMPARE(d.i_Selected_Photo_Index, 1);
-        whenDialogShows([](Window_New_Project &w) { w.buttonOK->click(); }); // same type
+        script.onModal<Window_New_Project>([](Window_New_Project &w) { w.buttonOK->click(); }); // same type
         d.OnNewProject();
         QVERIFY(d.array_Photos.isEmpty());
         QCOMPARE(d.tablePhotos->model()->rowCount(), 0);
@@ -176,10 +163,11 @@ private slots:
 
     void bothLinearModesShareOnePanel()
     {
+        ModalScript script;
         TestApp app;
         app.launchWithoutDialog(Composite);
         AppDelegate &d = *app.delegate;
-        whenDialogShows([](Window_New_Project &w) {
+        script.onModal<Window_New_Project>([](Window_New_Project &w) {
             w.radioLinear->click();
             w.buttonOK->click();
         });
@@ -187,7 +175,7 @@ private slots:
         QCOMPARE(d.modeBlend, quint64(LinearHorizontal));
         QPointer<View_Linear> linear = d.customview_Controls_Linear;
         QVERIFY(linear && linear->isVisible());
-        whenDialogShows([](Window_New_Project &w) {
+        script.onModal<Window_New_Project>([](Window_New_Project &w) {
             w.radioVertical->click();
             w.buttonOK->click();
         });
@@ -198,10 +186,11 @@ private slots:
 
     void startupRunsTheDialogThenTheOpenPanel()
     {
+        ModalScript script;
         TestApp app;
         AppDelegate &d = *app.delegate;
         bool dialogShown = false;
-        whenDialogShows([&](Window_New_Project &w) {
+        script.onModal<Window_New_Project>([&](Window_New_Project &w) {
             dialogShown = true;
             QVERIFY(w.bStartup);
             QVERIFY(w.radioComposite->isChecked());
