@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/BlendKernels.h"
+
 #include <QImage>
 #include <QString>
 
@@ -13,8 +15,7 @@
 struct BlendMode {
     const char *label;
     const char *filterName;
-    using RowKernel = void (*)(const float *layer, const float *background, float *out, int count);
-    RowKernel kernel;
+    BlendKernel kernel;
 };
 
 inline constexpr int kBlendModeCount = 24;

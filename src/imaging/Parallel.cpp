@@ -1,0 +1,51 @@
+#include "imaging/Parallel.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::atomic<int> requestedThreads{0};
+
+// Rows handed out at a time: small enough to balance uneven rows, large enough that
+// the shared counter is touched rarely.
+constexpr int kRowsPerBlock = 16;
+
+} // namespace
+
+void setImagingThreadCount(int count)
+{
+    requestedThreads.store(std::max(0, count));
+}
+
+int imagingThreadCount()
+{
+    const int requested = requestedThreads.load();
+    if (requested > 0)
+        return requested;
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+void parallelRows(int rows, const std::function<void(int begin, int end)> &work)
+{
+    if (rows <= 0)
+        return;
+    const int blocks = (rows + kRowsPerBlock - 1) / kRowsPerBlock;
+    const int workers = std::min(imagingThreadCount(), blocks);
+    std::atomic<int> next{0};
+    auto drain = [&] {
+        for (int block = next.fetch_add(1); block < blocks; block = next.fetch_add(1)) {
+            const int begin = block * kRowsPerBlock;
+            work(begin, std::min(rows, begin + kRowsPerBlock));
+        }
+    };
+    std::vector<std::thread> helpers;
+    helpers.reserve(workers - 1);
+    for (int i = 1; i < workers; ++i)
+        helpers.emplace_back(drain);
+    drain();
+    for (std::thread &helper : helpers)
+        helper.join();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+// Work on pictures splits by rows across worker threads. Each row is computed by one
+// function of its inputs only, so the result does not depend on the worker count.
+
+// Sets how many threads an operation uses; 0 (the default) means one per core.
+void setImagingThreadCount(int count);
+int imagingThreadCount();
+
+// Calls `work(begin, end)` on blocks of rows covering [0, rows), spread over the
+// workers; returns when all are done.
+void parallelRows(int rows, const std::function<void(int begin, int end)> &work);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+#include <vector>
+
+// Pictures are processed in spans of up to kSpanPixels pixels of one row, as float
+// arrays per channel (structure of arrays) so that the formulas vectorise.
+inline constexpr int kSpanPixels = 256;
+
+// One span of linear-light samples. A decoded input holds straight colour and alpha;
+// a kernel's output holds premultiplied colour and alpha.
+struct alignas(64) SpanF {
+    float r[kSpanPixels];
+    float g[kSpanPixels];
+    float b[kSpanPixels];
+    float a[kSpanPixels];
+};
+
+// Where a span lies in the output: first column and row, both counted from the
+// lower-left corner, and its length.
+struct SpanPlace {
+    int x;
+    int y;
+    int count;
+};
+
+// Computes one output span (premultiplied linear) from the decoded spans of the inputs,
+// given in the order they were passed to renderSpans.
+using SpanFunction = std::function<void(const SpanF *inputs, SpanF &out, SpanPlace place)>;
+
+// Renders an image of `extent` pixels. Every input is anchored at its lower-left corner
+// and samples as transparent black outside its own rectangle. Rows run in parallel.
+QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute);
+
+// The union of the inputs' rectangles, all anchored at the lower-left corner.
+QSize unionExtent(const std::vector<QImage> &images);
+
+// Decodes `count` canonical pixels into straight linear colour and alpha; the span's
+// remaining pixels up to `length` become transparent black.
+void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out);
+
+// Encodes premultiplied linear samples: unpremultiply, clamp, sRGB, premultiply, round.
+void encodeSpan(const SpanF &in, int count, QRgb *pixels);
