@@ -31,6 +31,8 @@ AppDelegate::AppDelegate(Options options)
         m_desktop = std::make_shared<QtDesktop>();
     if (!m_options.exitProcess)
         m_options.exitProcess = endProcessNow;
+    if (!m_options.clock)
+        m_options.clock = [] { return QDateTime::currentDateTime(); };
     g_instance = this;
     m_window = std::make_unique<MainWindow>(*this);
     viewPreviewImage = m_window->canvas();
@@ -58,7 +60,7 @@ void AppDelegate::applicationDidFinishLaunching()
     modeBlend = Composite;
     for (QWidget *panel : m_panelStore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         delete panel;
-    b_Take_Picture = false;
+    capture.b_Take_Picture = false;
     i_Selected_Photo_Index = -1;
 
     QString documents = m_options.documentsFolder;
@@ -66,7 +68,7 @@ void AppDelegate::applicationDidFinishLaunching()
         const QStringList found = QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation);
         documents = found.isEmpty() ? QDir::homePath() + "/Documents" : found.first();
     }
-    s_Output_Folder = QDir::cleanPath(documents + "/Quillane") + "/";
+    capture.s_Output_Folder = QDir::cleanPath(documents + "/Quillane") + "/";
     if (!createOutputFolder()) {
         desktop().runAlert(nullptr, {"Error", "Error #0008. Application will exit.", {"Close"}});
         m_options.exitProcess(0);
@@ -85,10 +87,10 @@ void AppDelegate::applicationDidFinishLaunching()
 bool AppDelegate::createOutputFolder()
 {
     // Something already there (even a plain file) is used as it is.
-    const QFileInfo there(QDir::cleanPath(s_Output_Folder));
+    const QFileInfo there(QDir::cleanPath(capture.s_Output_Folder));
     if (there.exists() || there.isSymLink())
         return true;
-    return QDir().mkpath(s_Output_Folder);
+    return QDir().mkpath(capture.s_Output_Folder);
 }
 
 QSize AppDelegate::windowWillResize(QSize proposed)

@@ -4,7 +4,9 @@
 #include "app/Timing.h"
 #include "model/Object_Photo.h"
 #include "model/ProjectMode.h"
+#include "render/CaptureStep.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -37,6 +39,7 @@ public:
         QString documentsFolder;                   // empty: the user's Documents folder
         std::shared_ptr<Desktop> desktop;          // null: the Qt implementation
         std::function<void(int)> exitProcess;      // null: end the process at once
+        std::function<QDateTime()> clock;          // null: the current local time
         Timing timing;
     };
 
@@ -56,10 +59,9 @@ public:
     PhotoList array_Photos;
     quint64 modeBlend = Composite;
     qint64 i_Selected_Photo_Index = -1;
-    bool b_Take_Picture = false;
-    QString s_Output_Folder;
-    QImage imageSave;
-    QString s_Saved_Take_Picture;
+    // The capture request and its results: b_Take_Picture, imageSave,
+    // s_Saved_Take_Picture, and the folder pictures go to, s_Output_Folder.
+    CaptureState capture;
 
     // Pending timers (weak: empty once fired or stopped)
     QPointer<QTimer> timer_Save_Picture;
@@ -78,6 +80,7 @@ public:
 
     Desktop &desktop() const { return *m_desktop; }
     const Timing &timing() const { return m_options.timing; }
+    QDateTime now() const { return m_options.clock(); }
 
     // Start-up and end
     void applicationDidFinishLaunching();

@@ -1,6 +1,7 @@
 #include "app/View_Image_Preview.h"
 
 #include "app/AppDelegate.h"
+#include "render/RenderPass.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,6 +14,11 @@ View_Image_Preview::View_Image_Preview(AppDelegate &delegate, QWidget *parent)
 
 void View_Image_Preview::paintEvent(QPaintEvent *event)
 {
+    AppDelegate &d = m_delegate;
+    const PassResult pass =
+        render_Pass(d.array_Photos, d.modeBlend, QSizeF(size()), d.capture.b_Take_Picture, devicePixelRatioF());
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
+    paint_Pass(painter, QSizeF(size()), QRectF(event->rect()), pass);
+    painter.end();
+    Capture_Step(d.capture, pass, d.now());
 }

@@ -32,9 +32,9 @@ private slots:
         QCOMPARE(d.modeBlend, quint64(Composite));
         QCOMPARE(d.i_Selected_Photo_Index, -1);
         QVERIFY(d.array_Photos.isEmpty());
-        QVERIFY(!d.b_Take_Picture);
-        QCOMPARE(d.s_Output_Folder, app.home.filePath("Documents") + "/Quillane/");
-        QVERIFY(QFileInfo(d.s_Output_Folder).isDir());
+        QVERIFY(!d.capture.b_Take_Picture);
+        QCOMPARE(d.capture.s_Output_Folder, app.home.filePath("Documents") + "/Quillane/");
+        QVERIFY(QFileInfo(d.capture.s_Output_Folder).isDir());
         QVERIFY(app.desktop->alerts.isEmpty());
         QVERIFY(!app.exitStatus);
         QCOMPARE(d.window()->windowTitle(), QString("Quillane"));

@@ -13,6 +13,7 @@ TestApp::TestApp(const QString &documents)
     options.exitProcess = [this](int status) { exitStatus = status; };
     options.timing.oneShotMs = 20;
     options.timing.pollMs = 50;
+    options.clock = [] { return QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9)); };
     delegate = std::make_unique<AppDelegate>(options);
 }
 
