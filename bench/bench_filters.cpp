@@ -92,48 +92,44 @@ void timed(benchmark::State &state, const std::string &name, Op op)
     bestSeconds()[name] = best;
 }
 
-// Floor (a): every output byte from the two inputs, no colour work.
-QImage plainPass(const QImage &a, const QImage &b)
+// Writes out[x] = pixel(a[x], b[x]) over the overlap of two pictures, rows in parallel.
+template <class PerPixel>
+QImage pixelPass(const QImage &a, const QImage &b, PerPixel pixel)
 {
     const int w = std::min(a.width(), b.width()), h = std::min(a.height(), b.height());
     QImage out(w, h, kCanonicalFormat);
     uchar *bits = out.bits();
     const qsizetype stride = out.bytesPerLine();
-    parallelRows(h, [&](int begin, int end) {
-        for (int y = begin; y < end; ++y) {
-            const auto *ra = reinterpret_cast<const quint32 *>(a.constScanLine(y));
-            const auto *rb = reinterpret_cast<const quint32 *>(b.constScanLine(y));
-            auto *ro = reinterpret_cast<quint32 *>(bits + y * stride);
-            for (int x = 0; x < w; ++x)
-                ro[x] = ra[x] ^ rb[x];
-        }
-    });
-    return out;
-}
-
-// Floor (b): decode both opaque inputs through the tables, multiply, encode.
-QImage leastLinearKernel(const QImage &a, const QImage &b)
-{
-    const int w = std::min(a.width(), b.width()), h = std::min(a.height(), b.height());
-    QImage out(w, h, kCanonicalFormat);
-    uchar *bits = out.bits();
-    const qsizetype stride = out.bytesPerLine();
-    const ColourTables &t = colourTables();
-    constexpr float steps = ColourTables::kEncodeSteps;
-    auto channel = [&](QRgb pa, QRgb pb, int shift) {
-        const float v = t.decode[(pa >> shift) & 0xff] * t.decode[(pb >> shift) & 0xff];
-        return static_cast<quint32>(t.encode[static_cast<int>(v * steps + 0.5f)] + 0.5f) << shift;
-    };
     parallelRows(h, [&](int begin, int end) {
         for (int y = begin; y < end; ++y) {
             const auto *ra = reinterpret_cast<const QRgb *>(a.constScanLine(y));
             const auto *rb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
             auto *ro = reinterpret_cast<QRgb *>(bits + y * stride);
             for (int x = 0; x < w; ++x)
-                ro[x] = 0xff000000u | channel(ra[x], rb[x], 16) | channel(ra[x], rb[x], 8) | channel(ra[x], rb[x], 0);
+                ro[x] = pixel(ra[x], rb[x]);
         }
     });
     return out;
+}
+
+// Floor (a): every output byte from the two inputs, no colour work.
+QImage plainPass(const QImage &a, const QImage &b)
+{
+    return pixelPass(a, b, [](QRgb pa, QRgb pb) { return pa ^ pb; });
+}
+
+// Floor (b): decode both opaque inputs through the tables, multiply, encode.
+QImage leastLinearKernel(const QImage &a, const QImage &b)
+{
+    const ColourTables &t = colourTables();
+    constexpr float steps = ColourTables::kEncodeSteps;
+    auto channel = [&t](QRgb pa, QRgb pb, int shift) {
+        const float v = t.decode[(pa >> shift) & 0xff] * t.decode[(pb >> shift) & 0xff];
+        return static_cast<quint32>(t.encode[static_cast<int>(v * steps + 0.5f)] + 0.5f) << shift;
+    };
+    return pixelPass(a, b, [&channel](QRgb pa, QRgb pb) {
+        return 0xff000000u | channel(pa, pb, 16) | channel(pa, pb, 8) | channel(pa, pb, 0);
+    });
 }
 
 void registerAll()
