@@ -25,7 +25,7 @@ constexpr unsigned kPlacedModes = kCompositeMode | kShapeMode | kTransparentMode
 using KeyReader = std::function<QString(const QJsonValue &, quint64 mode, Object_Photo &)>;
 using NameOf = QString (*)(quint64);
 
-struct KeySpec {
+struct KeyRule {
     const char *name;
     unsigned modes;
     KeyReader read;
@@ -102,9 +102,9 @@ QString readLevel(const QJsonValue &value, Object_Photo &p)
     return {};
 }
 
-const QList<KeySpec> &keySpecs()
+const QList<KeyRule> &keyRules()
 {
-    static const QList<KeySpec> specs = {
+    static const QList<KeyRule> rules = {
         {"blend", kCompositeMode,
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              return readIndex(v, kBlendModeCount, blendLabel, p.m_Composite_Blend_Mode);
@@ -129,7 +129,7 @@ const QList<KeySpec> &keySpecs()
              return readIndex(v, 101, nullptr, p.f_Transparent_Transparency);
          }},
     };
-    return specs;
+    return rules;
 }
 
 QString modeNamesFor(unsigned modes)
@@ -144,13 +144,13 @@ QString modeNamesFor(unsigned modes)
 
 QString readPhotoKey(const QString &key, const QJsonValue &value, quint64 mode, Object_Photo &photo)
 {
-    for (const KeySpec &spec : keySpecs()) {
-        if (key != QLatin1String(spec.name))
+    for (const KeyRule &rule : keyRules()) {
+        if (key != QLatin1String(rule.name))
             continue;
-        if (!(spec.modes & (1u << mode)))
+        if (!(rule.modes & (1u << mode)))
             return QStringLiteral("key %1 belongs to %2 projects, not %3")
-                .arg(quote(key), modeNamesFor(spec.modes), Project_Mode_Names()[qsizetype(mode)]);
-        const QString wrong = spec.read(value, mode, photo);
+                .arg(quote(key), modeNamesFor(rule.modes), Project_Mode_Names()[qsizetype(mode)]);
+        const QString wrong = rule.read(value, mode, photo);
         return wrong.isEmpty() ? wrong : quote(key) + QLatin1Char(' ') + wrong;
     }
     return QStringLiteral("unknown key %1").arg(quote(key));
