@@ -9,121 +9,126 @@
 // Divisions are guarded (1e-7 floors) so that no lane, taken or not, divides by zero.
 #include "imaging/BlendKernels.h"
 #include "imaging/Filters.h"
+#include "imaging/FloatOps.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-inline float clamp01(float v) { return std::min(std::max(v, 0.0f), 1.0f); }
-inline float select(bool condition, float yes, float no) { return condition ? yes : no; }
 
 // ---- separable blend modes: f applied to each channel --------------------------------
 
 template <class F>
 void separableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
-    for (int i = 0; i < n; ++i) {
-        const float sa = s.a[i], ba = b.a[i];
-        const float both = sa * ba, onlyS = sa - both, onlyB = ba - both;
-        o.r[i] = onlyS * s.r[i] + onlyB * b.r[i] + both * clamp01(F::f(s.r[i], b.r[i]));
-        o.g[i] = onlyS * s.g[i] + onlyB * b.g[i] + both * clamp01(F::f(s.g[i], b.g[i]));
-        o.b[i] = onlyS * s.b[i] + onlyB * b.b[i] + both * clamp01(F::f(s.b[i], b.b[i]));
-        o.a[i] = sa + ba - both;
+    for (int i = 0; i < n; i += kLanes) {
+        const vfloat sa = load(s.a + i), ba = load(b.a + i);
+        const vfloat both = sa * ba, onlyS = sa - both, onlyB = ba - both;
+        auto channel = [&](const float *cs, const float *cb, float *out) {
+            const vfloat vs = load(cs + i), vb = load(cb + i);
+            store(out + i, onlyS * vs + onlyB * vb + both * clamp01(F::f(vs, vb)));
+        };
+        channel(s.r, b.r, o.r);
+        channel(s.g, b.g, o.g);
+        channel(s.b, b.b, o.b);
+        store(o.a + i, sa + ba - both);
     }
 }
 
 // 1 - (1 - Cb) / Cs: how far the layer's darkness burns the background.
-struct ColorBurn { static float f(float s, float b) { return 1.0f - (1.0f - b) / std::max(s, 1e-7f); } };
+struct ColorBurn { static vfloat f(vfloat s, vfloat b) { return 1.0f - (1.0f - b) / maxf(s, splat(1e-7f)); } };
 // Cb / (1 - Cs): the background brightened by the inverse of the layer.
-struct ColorDodge { static float f(float s, float b) { return b / std::max(1.0f - s, 1e-7f); } };
+struct ColorDodge { static vfloat f(vfloat s, vfloat b) { return b / maxf(1.0f - s, splat(1e-7f)); } };
 // The darker of the two.
-struct Darken { static float f(float s, float b) { return std::min(s, b); } };
+struct Darken { static vfloat f(vfloat s, vfloat b) { return minf(s, b); } };
 // The distance between the two.
-struct Difference { static float f(float s, float b) { return std::fabs(b - s); } };
+struct Difference { static vfloat f(vfloat s, vfloat b) { return absf(b - s); } };
 // Background divided by layer.
-struct Divide { static float f(float s, float b) { return b / std::max(s, 1e-7f); } };
+struct Divide { static vfloat f(vfloat s, vfloat b) { return b / maxf(s, splat(1e-7f)); } };
 // Difference with less contrast: Cs + Cb - 2 Cs Cb.
-struct Exclusion { static float f(float s, float b) { return s + b - 2.0f * s * b; } };
+struct Exclusion { static vfloat f(vfloat s, vfloat b) { return s + b - 2.0f * s * b; } };
 // Multiply below mid-grey, screen above, chosen by the layer.
 struct HardLight {
-    static float f(float s, float b) { return select(s <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f); }
+    static vfloat f(vfloat s, vfloat b) { return select(s <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f); }
 };
 // The lighter of the two.
-struct Lighten { static float f(float s, float b) { return std::max(s, b); } };
+struct Lighten { static vfloat f(vfloat s, vfloat b) { return maxf(s, b); } };
 // Sum minus one: darkens by the layer's darkness.
-struct LinearBurn { static float f(float s, float b) { return s + b - 1.0f; } };
+struct LinearBurn { static vfloat f(vfloat s, vfloat b) { return s + b - 1.0f; } };
 // Plain sum.
-struct LinearDodge { static float f(float s, float b) { return s + b; } };
+struct LinearDodge { static vfloat f(vfloat s, vfloat b) { return s + b; } };
 // Product: always darker.
-struct Multiply { static float f(float s, float b) { return s * b; } };
+struct Multiply { static vfloat f(vfloat s, vfloat b) { return s * b; } };
 // Hard light with the roles exchanged: the background chooses.
 struct Overlay {
-    static float f(float s, float b) { return select(b <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f); }
+    static vfloat f(vfloat s, vfloat b) { return select(b <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f); }
 };
 // Darken with 2 Cs below mid-grey, lighten with 2 Cs - 1 above.
-struct PinLight { static float f(float s, float b) { return std::max(2.0f * s - 1.0f, std::min(b, 2.0f * s)); } };
+struct PinLight { static vfloat f(vfloat s, vfloat b) { return maxf(2.0f * s - 1.0f, minf(b, 2.0f * s)); } };
 // Inverse of the product of the inverses: 1 - (1 - Cs)(1 - Cb).
-struct Screen { static float f(float s, float b) { return s + b - s * b; } };
+struct Screen { static vfloat f(vfloat s, vfloat b) { return s + b - s * b; } };
 // W3C soft light: darken like a burn below mid-grey, lighten towards D(Cb) above.
 struct SoftLight {
-    static float f(float s, float b)
+    static vfloat f(vfloat s, vfloat b)
     {
-        const float d = select(b <= 0.25f, ((16.0f * b - 12.0f) * b + 4.0f) * b, std::sqrt(b));
+        const vfloat d = select(b <= 0.25f, ((16.0f * b - 12.0f) * b + 4.0f) * b, sqrtf4(b));
         return select(s <= 0.5f, b - (1.0f - 2.0f * s) * b * (1.0f - b), b + (2.0f * s - 1.0f) * (d - b));
     }
 };
 // Background minus layer.
-struct Subtract { static float f(float s, float b) { return b - s; } };
+struct Subtract { static vfloat f(vfloat s, vfloat b) { return b - s; } };
 
 // ---- non-separable blend modes: hue, saturation, colour and luminosity ---------------
 
 struct Rgb {
-    float r, g, b;
+    vfloat r, g, b;
 };
 
-inline float lum(Rgb c) { return 0.3f * c.r + 0.59f * c.g + 0.11f * c.b; }
-inline float minOf(Rgb c) { return std::min(c.r, std::min(c.g, c.b)); }
-inline float maxOf(Rgb c) { return std::max(c.r, std::max(c.g, c.b)); }
-inline float sat(Rgb c) { return maxOf(c) - minOf(c); }
+inline vfloat lum(Rgb c) { return 0.3f * c.r + 0.59f * c.g + 0.11f * c.b; }
+inline vfloat minOf(Rgb c) { return minf(c.r, minf(c.g, c.b)); }
+inline vfloat maxOf(Rgb c) { return maxf(c.r, maxf(c.g, c.b)); }
+inline vfloat sat(Rgb c) { return maxOf(c) - minOf(c); }
 
 // Pulls a colour back into [0, 1] along the line to its own grey, keeping its Lum.
 // Both corrections use the extremes of the incoming colour, so they multiply.
 inline Rgb clipColor(Rgb c)
 {
-    const float l = lum(c), n = minOf(c), x = maxOf(c);
-    const float low = select(n < 0.0f, l / std::max(l - n, 1e-7f), 1.0f);
-    const float high = select(x > 1.0f, (1.0f - l) / std::max(x - l, 1e-7f), 1.0f);
-    const float k = low * high;
+    const vfloat l = lum(c), n = minOf(c), x = maxOf(c), one = splat(1.0f);
+    const vfloat low = select(n < 0.0f, l / maxf(l - n, splat(1e-7f)), one);
+    const vfloat high = select(x > 1.0f, (1.0f - l) / maxf(x - l, splat(1e-7f)), one);
+    const vfloat k = low * high;
     return {l + (c.r - l) * k, l + (c.g - l) * k, l + (c.b - l) * k};
 }
 
 // Shifts a colour to luminosity l, then clips.
-inline Rgb setLum(Rgb c, float l)
+inline Rgb setLum(Rgb c, vfloat l)
 {
-    const float d = l - lum(c);
+    const vfloat d = l - lum(c);
     return clipColor({c.r + d, c.g + d, c.b + d});
 }
 
 // Rescales a colour so that max - min = s, its minimum at 0 (grey stays black).
-inline Rgb setSat(Rgb c, float s)
+inline Rgb setSat(Rgb c, vfloat s)
 {
-    const float n = minOf(c), range = maxOf(c) - n;
-    const float k = select(range > 0.0f, s / std::max(range, 1e-7f), 0.0f);
+    const vfloat n = minOf(c), range = maxOf(c) - n;
+    const vfloat k = select(range > 0.0f, s / maxf(range, splat(1e-7f)), splat(0.0f));
     return {(c.r - n) * k, (c.g - n) * k, (c.b - n) * k};
 }
 
 template <class F>
 void nonSeparableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
-    for (int i = 0; i < n; ++i) {
-        const float sa = s.a[i], ba = b.a[i];
-        const float both = sa * ba, onlyS = sa - both, onlyB = ba - both;
-        const Rgb f = F::f({s.r[i], s.g[i], s.b[i]}, {b.r[i], b.g[i], b.b[i]});
-        o.r[i] = onlyS * s.r[i] + onlyB * b.r[i] + both * clamp01(f.r);
-        o.g[i] = onlyS * s.g[i] + onlyB * b.g[i] + both * clamp01(f.g);
-        o.b[i] = onlyS * s.b[i] + onlyB * b.b[i] + both * clamp01(f.b);
-        o.a[i] = sa + ba - both;
+    for (int i = 0; i < n; i += kLanes) {
+        const vfloat sa = load(s.a + i), ba = load(b.a + i);
+        const vfloat both = sa * ba, onlyS = sa - both, onlyB = ba - both;
+        const Rgb cs{load(s.r + i), load(s.g + i), load(s.b + i)};
+        const Rgb cb{load(b.r + i), load(b.g + i), load(b.b + i)};
+        const Rgb f = F::f(cs, cb);
+        store(o.r + i, onlyS * cs.r + onlyB * cb.r + both * clamp01(f.r));
+        store(o.g + i, onlyS * cs.g + onlyB * cb.g + both * clamp01(f.g));
+        store(o.b + i, onlyS * cs.b + onlyB * cb.b + both * clamp01(f.b));
+        store(o.a + i, sa + ba - both);
     }
 }
 
@@ -141,36 +146,36 @@ struct Luminosity { static Rgb f(Rgb s, Rgb b) { return setLum(b, lum(s)); } };
 template <class Op>
 void compositingSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
-    for (int i = 0; i < n; ++i) {
-        const float sa = s.a[i], ba = b.a[i];
-        const float a = Op::alpha(sa, ba);
-        o.a[i] = a;
-        o.r[i] = Op::colour(s.r[i] * sa, b.r[i] * ba, a);
-        o.g[i] = Op::colour(s.g[i] * sa, b.g[i] * ba, a);
-        o.b[i] = Op::colour(s.b[i] * sa, b.b[i] * ba, a);
+    for (int i = 0; i < n; i += kLanes) {
+        const vfloat sa = load(s.a + i), ba = load(b.a + i);
+        const vfloat a = Op::alpha(sa, ba);
+        store(o.a + i, a);
+        store(o.r + i, Op::colour(load(s.r + i) * sa, load(b.r + i) * ba, a));
+        store(o.g + i, Op::colour(load(s.g + i) * sa, load(b.g + i) * ba, a));
+        store(o.b + i, Op::colour(load(s.b + i) * sa, load(b.b + i) * ba, a));
     }
 }
 
 // S + B, each channel clamped to [0, 1] and colour to at most alpha, so that two
 // opaque inputs stay a valid opaque pixel.
 struct Addition {
-    static float alpha(float s, float b) { return std::min(s + b, 1.0f); }
-    static float colour(float s, float b, float a) { return std::min(s + b, a); }
+    static vfloat alpha(vfloat s, vfloat b) { return minf(s + b, splat(1.0f)); }
+    static vfloat colour(vfloat s, vfloat b, vfloat a) { return minf(s + b, a); }
 };
 // Channel-wise maximum, alpha included.
 struct Maximum {
-    static float alpha(float s, float b) { return std::max(s, b); }
-    static float colour(float s, float b, float) { return std::max(s, b); }
+    static vfloat alpha(vfloat s, vfloat b) { return maxf(s, b); }
+    static vfloat colour(vfloat s, vfloat b, vfloat) { return maxf(s, b); }
 };
 // Channel-wise minimum, alpha included.
 struct Minimum {
-    static float alpha(float s, float b) { return std::min(s, b); }
-    static float colour(float s, float b, float) { return std::min(s, b); }
+    static vfloat alpha(vfloat s, vfloat b) { return minf(s, b); }
+    static vfloat colour(vfloat s, vfloat b, vfloat) { return minf(s, b); }
 };
 // Channel-wise product, alpha included.
 struct MultiplyCompositing {
-    static float alpha(float s, float b) { return s * b; }
-    static float colour(float s, float b, float) { return s * b; }
+    static vfloat alpha(vfloat s, vfloat b) { return s * b; }
+    static vfloat colour(vfloat s, vfloat b, vfloat) { return s * b; }
 };
 
 } // namespace

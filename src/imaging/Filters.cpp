@@ -1,5 +1,6 @@
 #include "imaging/Filters.h"
 
+#include "imaging/FloatOps.h"
 #include "imaging/ImageConversion.h"
 
 #include <QRectF>
@@ -17,13 +18,13 @@ namespace {
 void maskSpan(const SpanF *in, SpanF &o, SpanPlace place)
 {
     const SpanF &layer = in[0], &background = in[1], &mask = in[2];
-    for (int i = 0; i < place.count; ++i) {
-        const float m = mask.g[i] * mask.a[i];
-        const float l = layer.a[i] * m, k = background.a[i] * (1.0f - m);
-        o.r[i] = layer.r[i] * l + background.r[i] * k;
-        o.g[i] = layer.g[i] * l + background.g[i] * k;
-        o.b[i] = layer.b[i] * l + background.b[i] * k;
-        o.a[i] = l + k;
+    for (int i = 0; i < place.count; i += kLanes) {
+        const vfloat m = load(mask.g + i) * load(mask.a + i);
+        const vfloat l = load(layer.a + i) * m, k = load(background.a + i) * (1.0f - m);
+        store(o.r + i, load(layer.r + i) * l + load(background.r + i) * k);
+        store(o.g + i, load(layer.g + i) * l + load(background.g + i) * k);
+        store(o.b + i, load(layer.b + i) * l + load(background.b + i) * k);
+        store(o.a + i, l + k);
     }
 }
 
@@ -77,15 +78,17 @@ void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const 
 {
     const SpanF &first = in[0], &second = in[1];
     const float rowTerm = ramp.dy * (static_cast<float>(place.y) + 0.5f) + ramp.z;
-    for (int i = 0; i < place.count; ++i) {
-        const float px = static_cast<float>(place.x + i) + 0.5f;
-        const float s = std::clamp(ramp.dx * px + rowTerm, 0.0f, 1.0f);
-        const float k = ramp.opacity * 2.0f * std::min(s, 1.0f - s);
-        const float t = first.a[i] * (1.0f - s) * (1.0f - k), u = second.a[i] * s * (1.0f - k);
-        o.r[i] = first.r[i] * t + second.r[i] * u + colour[0] * k;
-        o.g[i] = first.g[i] * t + second.g[i] * u + colour[1] * k;
-        o.b[i] = first.b[i] * t + second.b[i] * u + colour[2] * k;
-        o.a[i] = t + u + k;
+    const vfloat offsets{0.5f, 1.5f, 2.5f, 3.5f};
+    for (int i = 0; i < place.count; i += kLanes) {
+        const vfloat px = static_cast<float>(place.x + i) + offsets;
+        const vfloat s = clamp01(ramp.dx * px + rowTerm);
+        const vfloat k = ramp.opacity * 2.0f * minf(s, 1.0f - s);
+        const vfloat t = load(first.a + i) * (1.0f - s) * (1.0f - k);
+        const vfloat u = load(second.a + i) * s * (1.0f - k);
+        store(o.r + i, load(first.r + i) * t + load(second.r + i) * u + colour[0] * k);
+        store(o.g + i, load(first.g + i) * t + load(second.g + i) * u + colour[1] * k);
+        store(o.b + i, load(first.b + i) * t + load(second.b + i) * u + colour[2] * k);
+        store(o.a + i, t + u + k);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "imaging/PixelRows.h"
 
 #include "imaging/ColourTables.h"
+#include "imaging/FloatOps.h"
 #include "imaging/ImageConversion.h"
 #include "imaging/Parallel.h"
 
@@ -76,7 +77,8 @@ void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out)
         out.b[i] = t.decode[straightChannel(pixel, 0, unpremultiply, opaque)];
         out.a[i] = t.alpha[alpha];
     }
-    const size_t rest = static_cast<size_t>(length - count) * sizeof(float);
+    // Zero up to whole vectors, so that kernels may run to the padded length.
+    const size_t rest = static_cast<size_t>(roundUpToLanes(length) - count) * sizeof(float);
     if (rest > 0) {
         std::memset(out.r + count, 0, rest);
         std::memset(out.g + count, 0, rest);
@@ -91,13 +93,17 @@ void encodeSpan(const SpanF &in, int count, QRgb *pixels)
     alignas(64) int index[3][kSpanPixels];
     alignas(64) float alpha[kSpanPixels];
     constexpr float steps = ColourTables::kEncodeSteps;
-    for (int i = 0; i < count; ++i) {
-        const float a = std::clamp(in.a[i], 0.0f, 1.0f);
-        const float inverse = a > 0.0f ? 1.0f / std::max(a, 1e-10f) : 0.0f;
-        alpha[i] = a;
-        index[0][i] = static_cast<int>(std::clamp(in.r[i] * inverse, 0.0f, 1.0f) * steps + 0.5f);
-        index[1][i] = static_cast<int>(std::clamp(in.g[i] * inverse, 0.0f, 1.0f) * steps + 0.5f);
-        index[2][i] = static_cast<int>(std::clamp(in.b[i] * inverse, 0.0f, 1.0f) * steps + 0.5f);
+    for (int i = 0; i < count; i += kLanes) {
+        const vfloat a = clamp01(load(in.a + i));
+        const vfloat inverse = select(a > 0.0f, 1.0f / maxf(a, splat(1e-10f)), splat(0.0f));
+        store(alpha + i, a);
+        auto toIndex = [&](const float *c, int *out) {
+            const vint v = __builtin_convertvector(clamp01(load(c + i) * inverse) * steps + 0.5f, vint);
+            std::memcpy(out + i, &v, sizeof v);
+        };
+        toIndex(in.r, index[0]);
+        toIndex(in.g, index[1]);
+        toIndex(in.b, index[2]);
     }
     // Second pass: table look-ups, premultiply by the unrounded alpha, pack.
     const float *encode = colourTables().encode.data();
