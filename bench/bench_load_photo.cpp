@@ -1,0 +1,40 @@
+// Loading a 24-megapixel JPEG through the photo loader against Qt's decoder alone.
+//
+//   build/dev/bench/bench_load_photo
+#include "imaging/PhotoLoader.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QString kPhoto = QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg");
+
+void BM_QtDecoderAlone(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QImageReader reader(kPhoto);
+        benchmark::DoNotOptimize(reader.read());
+    }
+}
+BENCHMARK(BM_QtDecoderAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LoadPhoto(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Load_Photo(kPhoto));
+}
+BENCHMARK(BM_LoadPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

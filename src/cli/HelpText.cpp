@@ -1,0 +1,49 @@
+#include "cli/MixCommand.h"
+
+QString Mix_Help_Text()
+{
+    return QStringLiteral(R"(Usage: quillane-mix [--view WIDTHxHEIGHT] -o OUTPUT.png PROJECT.json
+
+Mixes the photos of a project into one picture, as the Quillane preview does, and
+writes it as a PNG file. PROJECT.json may be - to read the project from standard input.
+
+Options:
+  -o OUTPUT.png          the picture to write (replaced only once it is complete)
+  --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
+                         (the picture fitted and centred, black bands and all);
+                         without it, the full-resolution picture that Save stores
+  -h, --help             show this text
+
+The project file:
+  {"mode": "composite",
+   "photos": [{"file": "beach.jpg"},
+              {"file": "sky.jpg", "blend": "Multiply Blend Mode", "matchBackground": false,
+               "size": 20, "x": 10, "y": 10}]}
+
+  "mode" is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  "photos" lists the photos in order; the first is the background. Each photo has
+  "file" (relative paths start from the project file's folder, or from the current
+  folder for standard input) and any of the keys of its mode; a missing key takes the
+  value a photo added in that mode gets.
+
+  composite    "blend"            0 to 23 or the blend mode's name (default 0,
+                                  "Addition Compositing"; 16 is "Multiply Blend Mode")
+               "matchBackground"  true: stretch the photo to the background (default);
+                                  false: use size and offsets
+               "size", "x", "y"   per cent of the photo's own size (default 0)
+  shape        "shape"            0 to 11 or circle, star5, star6, heart, hectagon, cloud,
+                                  flames, splash, splash2, swirl, swirl2, map (default 0)
+               "size", "x", "y"   per cent of the photo's own size (default 0)
+  linear-*     "level"            overlap with the photo before, 0 to 360 (default 0)
+  transparent  "transparency"     whole per cent, 0 (opaque) to 100 (default 0)
+               "size", "x", "y"   per cent of the background (defaults 30, 0, 0)
+
+Exit status:
+  0  the picture was written
+  1  a photo could not be loaded, or the picture could not be rendered or written
+  2  a wrong option or a wrong project file (unknown mode or key, a key of another mode,
+     a value of the wrong type or out of range, no photos, malformed JSON)
+Every failure prints one line naming the file or key and the reason, and leaves no
+output file behind.
+)");
+}

@@ -1,0 +1,230 @@
+#include "cli/ProjectFile.h"
+
+#include "imaging/Filters.h"
+#include "model/ProjectMode.h"
+#include "model/ShapeType.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+constexpr unsigned kLinearModes = 1u << LinearHorizontal | 1u << LinearVertical;
+constexpr unsigned kCompositeMode = 1u << Composite;
+constexpr unsigned kShapeMode = 1u << Shape;
+constexpr unsigned kTransparentMode = 1u << Transparent;
+constexpr unsigned kPlacedModes = kCompositeMode | kShapeMode | kTransparentMode;
+
+// Reads one key's value into the photo; returns why it cannot, or nothing.
+using KeyReader = std::function<QString(const QJsonValue &, quint64 mode, Object_Photo &)>;
+using NameOf = QString (*)(quint64);
+
+struct KeyRule {
+    const char *name;
+    unsigned modes;
+    KeyReader read;
+};
+
+QString quote(const QString &text)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(text);
+}
+
+// The value as the user wrote it, for messages.
+QString jsonText(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return QString::number(value.toDouble());
+    if (value.isString())
+        return quote(value.toString());
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return value.isArray() ? QStringLiteral("a list") : value.isObject() ? QStringLiteral("an object")
+                                                                          : QStringLiteral("null");
+}
+
+QString readFloat(const QJsonValue &value, float &field)
+{
+    if (!value.isDouble() || !std::isfinite(value.toDouble()))
+        return QStringLiteral("must be a number, not %1").arg(jsonText(value));
+    field = float(value.toDouble());
+    return {};
+}
+
+// A whole number from 0 to count - 1, or (with nameOf) one of the names in any case.
+QString readIndex(const QJsonValue &value, quint64 count, NameOf nameOf, quint64 &field)
+{
+    for (quint64 i = 0; nameOf && value.isString() && i < count; ++i)
+        if (nameOf(i).compare(value.toString(), Qt::CaseInsensitive) == 0)
+            return field = i, QString();
+    const double number = value.toDouble(-1.0);
+    if (value.isDouble() && number == std::floor(number) && number >= 0 && number < double(count))
+        return field = quint64(number), QString();
+    return QStringLiteral("must be a whole number from 0 to %1%2, not %3")
+        .arg(count - 1)
+        .arg(nameOf ? QStringLiteral(" or a name") : QString(), jsonText(value));
+}
+
+QString blendLabel(quint64 index)
+{
+    return QString::fromLatin1(blendTable()[index].label);
+}
+
+// The size and offsets of the placed modes, by mode.
+float &placedField(Object_Photo &p, quint64 mode, int which)
+{
+    float *composite[] = {&p.f_Composite_Size, &p.f_Composite_X_Offset, &p.f_Composite_Y_Offset};
+    float *shape[] = {&p.f_Shape_Size, &p.f_Shape_X_Offset, &p.f_Shape_Y_Offset};
+    float *transparent[] = {&p.f_Transparent_Size, &p.f_Transparent_X_Offset, &p.f_Transparent_Y_Offset};
+    return *(mode == Composite ? composite : mode == Shape ? shape : transparent)[which];
+}
+
+KeyReader placedReader(int which)
+{
+    return [which](const QJsonValue &v, quint64 m, Object_Photo &p) { return readFloat(v, placedField(p, m, which)); };
+}
+
+QString readLevel(const QJsonValue &value, Object_Photo &p)
+{
+    float level = 0.0f;
+    const QString wrong = readFloat(value, level);
+    if (!wrong.isEmpty())
+        return wrong;
+    if (level < 0.0f || level > 360.0f)
+        return QStringLiteral("must be from 0 to 360, not %1").arg(jsonText(value));
+    p.f_Linear_Intersection_Level = level;
+    return {};
+}
+
+const QList<KeyRule> &keyRules()
+{
+    static const QList<KeyRule> rules = {
+        {"blend", kCompositeMode,
+         [](const QJsonValue &v, quint64, Object_Photo &p) {
+             return readIndex(v, kBlendModeCount, blendLabel, p.m_Composite_Blend_Mode);
+         }},
+        {"matchBackground", kCompositeMode,
+         [](const QJsonValue &v, quint64, Object_Photo &p) {
+             if (!v.isBool())
+                 return QStringLiteral("must be true or false, not %1").arg(jsonText(v));
+             p.bCompositeSizeOfBG = v.toBool();
+             return QString();
+         }},
+        {"shape", kShapeMode,
+         [](const QJsonValue &v, quint64, Object_Photo &p) {
+             return readIndex(v, kShapeCount, shapeMaskName, p.m_Shape_Type);
+         }},
+        {"size", kPlacedModes, placedReader(0)},
+        {"x", kPlacedModes, placedReader(1)},
+        {"y", kPlacedModes, placedReader(2)},
+        {"level", kLinearModes, [](const QJsonValue &v, quint64, Object_Photo &p) { return readLevel(v, p); }},
+        {"transparency", kTransparentMode,
+         [](const QJsonValue &v, quint64, Object_Photo &p) {
+             return readIndex(v, 101, nullptr, p.f_Transparent_Transparency);
+         }},
+    };
+    return rules;
+}
+
+QString modeNamesFor(unsigned modes)
+{
+    QStringList names;
+    const QStringList all = Project_Mode_Names();
+    for (qsizetype mode = 0; mode < all.size(); ++mode)
+        if (modes & (1u << mode))
+            names << all[mode];
+    return names.join(QStringLiteral(", "));
+}
+
+QString readPhotoKey(const QString &key, const QJsonValue &value, quint64 mode, Object_Photo &photo)
+{
+    for (const KeyRule &rule : keyRules()) {
+        if (key != QLatin1String(rule.name))
+            continue;
+        if (!(rule.modes & (1u << mode)))
+            return QStringLiteral("key %1 belongs to %2 projects, not %3")
+                .arg(quote(key), modeNamesFor(rule.modes), Project_Mode_Names()[qsizetype(mode)]);
+        const QString wrong = rule.read(value, mode, photo);
+        return wrong.isEmpty() ? wrong : quote(key) + QLatin1Char(' ') + wrong;
+    }
+    return QStringLiteral("unknown key %1").arg(quote(key));
+}
+
+QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFolder, Project &project)
+{
+    if (!entry.isObject())
+        return QStringLiteral("must be an object such as {\"file\": \"a.jpg\"}, not %1").arg(jsonText(entry));
+    const QJsonObject object = entry.toObject();
+    const QJsonValue file = object.value(QLatin1String("file"));
+    if (!file.isString() || file.toString().isEmpty())
+        return QStringLiteral("%1 must name the photo's file").arg(quote(QStringLiteral("file")));
+    PhotoPtr photo = Make_Photo(QImage(), file.toString(), mode);
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString wrong = it.key() == QLatin1String("file") ? QString()
+                                                                 : readPhotoKey(it.key(), it.value(), mode, *photo);
+        if (!wrong.isEmpty())
+            return wrong;
+    }
+    project.photos.append(photo);
+    project.files.append(QDir::cleanPath(QDir(baseFolder).absoluteFilePath(file.toString())));
+    return {};
+}
+
+QString readMode(const QJsonValue &value, quint64 &mode)
+{
+    const qsizetype index = Project_Mode_Names().indexOf(value.toString());
+    if (!value.isString() || index < 0)
+        return QStringLiteral("%1 must be one of %2, not %3")
+            .arg(quote(QStringLiteral("mode")), Project_Mode_Names().join(QStringLiteral(", ")), jsonText(value));
+    mode = quint64(index);
+    return {};
+}
+
+QString readProject(const QJsonObject &root, const QString &baseFolder, Project &project)
+{
+    for (auto it = root.begin(); it != root.end(); ++it)
+        if (it.key() != QLatin1String("mode") && it.key() != QLatin1String("photos"))
+            return QStringLiteral("unknown key %1 (a project has \"mode\" and \"photos\")").arg(quote(it.key()));
+    const QString wrongMode = readMode(root.value(QLatin1String("mode")), project.mode);
+    if (!wrongMode.isEmpty())
+        return wrongMode;
+    const QJsonValue list = root.value(QLatin1String("photos"));
+    if (!list.isArray() || list.toArray().isEmpty())
+        return QStringLiteral("no photos: %1 must list at least one photo").arg(quote(QStringLiteral("photos")));
+    const QJsonArray photos = list.toArray();
+    for (qsizetype i = 0; i < photos.size(); ++i) {
+        const QString wrong = readPhoto(photos[i], project.mode, baseFolder, project);
+        if (!wrong.isEmpty())
+            return QStringLiteral("photo %1: %2").arg(i + 1).arg(wrong);
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList Project_Mode_Names()
+{
+    return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"), QStringLiteral("composite"),
+            QStringLiteral("shape"), QStringLiteral("transparent")};
+}
+
+ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return {{}, QStringLiteral("not valid JSON at character %1: %2").arg(parseError.offset).arg(parseError.errorString())};
+    if (!document.isObject())
+        return {{}, QStringLiteral("the project must be a JSON object with \"mode\" and \"photos\"")};
+    ProjectParse parse;
+    parse.error = readProject(document.object(), baseFolder, parse.project);
+    if (!parse.ok())
+        parse.project = Project();
+    return parse;
+}

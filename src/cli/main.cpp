@@ -1,0 +1,32 @@
+// quillane-mix: the headless renderer. Everything but the process set-up is in Run_Mix.
+// A project always has photos, so "No Image" (the one text the renderer draws) never
+// appears here: no fonts are needed and a core application, without a platform, will do.
+#include "cli/MixCommand.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+// Decoders report through Qt's warnings ("libpng error: ..."); the renderer says what
+// went wrong in its own single line, so only Qt's critical and fatal messages pass.
+void keepCriticalMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        qt_message_output(type, context, message);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qInstallMessageHandler(keepCriticalMessages);
+    QCoreApplication app(argc, argv);
+    QString output;
+    QString errors;
+    const int status = Run_Mix(app.arguments().mid(1), output, errors);
+    std::fputs(output.toLocal8Bit().constData(), stdout);
+    std::fputs(errors.toLocal8Bit().constData(), stderr);
+    return status;
+}

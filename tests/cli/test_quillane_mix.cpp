@@ -1,0 +1,176 @@
+// quillane-mix run as a process on small generated photos and projects.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MixRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class QuillaneMix : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        solid(40, 30, qRgb(128, 128, 128)).save(dir.filePath("grey.png"));
+        solid(20, 10, qRgb(0, 0, 0)).save(dir.filePath("black.png"));
+        solid(40, 30, qRgb(100, 0, 0)).save(dir.filePath("red.png"));
+        solid(40, 30, qRgb(0, 0, 100)).save(dir.filePath("blue.png"));
+        QFile whole(dir.filePath("grey.png")), cut(dir.filePath("cut.png"));
+        ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+        cut.write(whole.readAll().chopped(30));
+    }
+
+    static QImage solid(int w, int h, QRgb colour)
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    QString project(const QString &name, const QByteArray &json) const
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(json);
+        return file.fileName();
+    }
+
+    MixRun run(const QStringList &arguments, const QByteArray &input = {}) const
+    {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(QUILLANE_MIX_PATH), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QString out() const { return dir.filePath("out.png"); }
+};
+
+// Pixel (x, y) counted from the lower-left corner is within `tolerance` of `expected`.
+::testing::AssertionResult pixelNear(const QImage &image, int x, int y, QRgb expected, int tolerance = 1)
+{
+    const QRgb actual = image.pixel(x, image.height() - 1 - y);
+    const int d = std::max({std::abs(qRed(actual) - qRed(expected)), std::abs(qGreen(actual) - qGreen(expected)),
+                            std::abs(qBlue(actual) - qBlue(expected)), std::abs(qAlpha(actual) - qAlpha(expected))});
+    if (d <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is off by " << d;
+}
+
+// Every pixel against a picture described by a function, with a per-pixel tolerance.
+::testing::AssertionResult matches(const QImage &image, QSize size, const std::function<QRgb(int, int)> &expected)
+{
+    if (image.size() != size)
+        return ::testing::AssertionFailure() << "size " << image.width() << " x " << image.height();
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            if (const auto near = pixelNear(image, x, y, expected(x, y), 2); !near)
+                return near;
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST_F(QuillaneMix, CompositeLayerInTheLowerLeftCorner)
+{
+    const QString file = project("p.json", R"({"mode": "composite", "photos": [{"file": "grey.png"},
+        {"file": "black.png", "blend": "Multiply Blend Mode", "matchBackground": false}]})");
+    const MixRun result = run({"-o", out(), file});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.isEmpty());
+    EXPECT_TRUE(matches(QImage(out()), QSize(40, 30), [](int x, int y) {
+        return x < 20 && y < 10 ? qRgb(0, 0, 0) : qRgb(128, 128, 128);
+    }));
+}
+
+TEST_F(QuillaneMix, DefaultsAddTheStretchedPhotoFromStandardInput)
+{
+    const MixRun result = run({"-o", "out.png", "-"},
+                           R"({"mode": "composite", "photos": [{"file": "red.png"}, {"file": "blue.png"}]})");
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(matches(QImage(out()), QSize(40, 30), [](int, int) { return qRgb(100, 0, 100); }));
+}
+
+TEST_F(QuillaneMix, ViewShowsThePictureFittedWithBlackBands)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    const QString file = project("sub/p.json", R"({"mode": "shape", "photos": [{"file": "../grey.png"}]})");
+    const MixRun result = run({"--view", "80x30", "-o", out(), file});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(matches(QImage(out()), QSize(80, 30), [](int x, int) {
+        return x >= 20 && x < 60 ? qRgb(128, 128, 128) : qRgb(0, 0, 0);
+    }));
+}
+
+TEST_F(QuillaneMix, HelpExplainsOptionsKeysAndExitStatus)
+{
+    const MixRun result = run({"--help"});
+    EXPECT_EQ(result.status, 0);
+    for (const char *word : {"--view", "-o", "matchBackground", "transparency", "level", "linear-horizontal", "Exit status"})
+        EXPECT_TRUE(result.out.contains(QLatin1String(word))) << word;
+}
+
+TEST_F(QuillaneMix, EveryFailureIsOneLineAnExitStatusAndNoOutputFile)
+{
+    const QByteArray good = R"({"mode": "composite", "photos": [{"file": "grey.png"}]})";
+    const struct {
+        QStringList arguments;
+        QByteArray json;
+        int status;
+        const char *says;
+    } cases[] = {
+        {{}, R"({"mode": "blur", "photos": [{"file": "grey.png"}]})", 2, "mode"},
+        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "colour": 3}]})", 2, "colour"},
+        {{}, R"({"mode": "shape", "photos": [{"file": "grey.png", "blend": 3}]})", 2, "blend"},
+        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "size": "big"}]})", 2, "size"},
+        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "blend": 24}]})", 2, "blend"},
+        {{}, R"({"mode": "shape", "photos": [{"file": "grey.png", "shape": 12}]})", 2, "shape"},
+        {{}, R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": 101}]})", 2, "transparency"},
+        {{}, R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": -5}]})", 2, "transparency"},
+        {{}, R"({"mode": "composite", "photos": []})", 2, "no photos"},
+        {{}, R"({"mode": "composite", "photos": [)", 2, "JSON"},
+        {{"--view", "12x"}, good, 2, "--view"},
+        {{"--view", "0x10"}, good, 2, "--view"},
+        {{"--frobnicate"}, good, 2, "--frobnicate"},
+        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "gone.jpg"}]})", 1, "gone.jpg"},
+        {{}, R"({"mode": "composite", "photos": [{"file": "cut.png"}]})", 1, "cut.png"},
+    };
+    for (const auto &c : cases) {
+        const QString file = project("p.json", c.json);
+        const MixRun result = run(c.arguments + QStringList{"-o", out(), file});
+        EXPECT_EQ(result.status, c.status) << c.json.constData() << result.err.toStdString();
+        EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QLatin1String(c.says))) << result.err.toStdString();
+        EXPECT_FALSE(QFile::exists(out()));
+    }
+}
+
+TEST_F(QuillaneMix, MissingArgumentsAndUnwritableOutput)
+{
+    const QString file = project("p.json", R"({"mode": "composite", "photos": [{"file": "grey.png"}]})");
+    EXPECT_EQ(run({file}).status, 2);
+    EXPECT_EQ(run({"-o", out()}).status, 2);
+    EXPECT_EQ(run({"-o", out(), dir.filePath("missing.json")}).status, 2);
+
+    const MixRun unwritable = run({"-o", dir.filePath("no/such/folder/out.png"), file});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err.count(QLatin1Char('\n')), 1);
+    EXPECT_TRUE(unwritable.err.contains(QLatin1String("out.png"))) << unwritable.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"black.png", "blue.png", "cut.png", "grey.png", "p.json", "red.png"}));
+}
