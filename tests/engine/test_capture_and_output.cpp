@@ -5,6 +5,7 @@
 #include "TestImages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -73,6 +74,32 @@ TEST(PngWriter, WritesAPngThatReadsBackIdentically)
     const QImage back(path);
     EXPECT_EQ(back.convertToFormat(picture.format()), picture);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"mix.png"});
+}
+
+// Byte 25 of a PNG file is the colour type of its header: 2 RGB, 6 RGB with alpha.
+int pngColourType(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? int(quint8(file.readAll().at(25))) : -1;
+}
+
+TEST(PngWriter, OpaquePicturesDropTheAlphaChannelTranslucentOnesKeepIt)
+{
+    QTemporaryDir dir;
+    const QImage opaque = gradientImage(20, 10);
+    ASSERT_TRUE(Write_Png(opaque, dir.filePath("opaque.png")).ok);
+    EXPECT_EQ(pngColourType(dir.filePath("opaque.png")), 2);
+    EXPECT_EQ(QImage(dir.filePath("opaque.png")).convertToFormat(opaque.format()), opaque);
+
+    QImage translucent = opaque;
+    translucent.setPixel(3, 4, qPremultiply(qRgba(200, 100, 50, 128)));
+    translucent.setPixel(5, 6, 0);
+    ASSERT_TRUE(Write_Png(translucent, dir.filePath("translucent.png")).ok);
+    EXPECT_EQ(pngColourType(dir.filePath("translucent.png")), 6);
+    const QImage back = QImage(dir.filePath("translucent.png")).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(back.pixel(3, 4)), 128);
+    EXPECT_EQ(back.pixel(5, 6), 0u);
+    EXPECT_EQ(back.pixel(0, 0), opaque.pixel(0, 0));
 }
 
 TEST(PngWriter, FailuresNameTheFileAndLeaveNothingBehind)
