@@ -28,8 +28,12 @@ int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
 QString photoNameFilter(const QStringList &extensions)
 {
     QStringList patterns;
-    for (const QString &ext : extensions)
-        patterns << "*." + ext.toLower() << "*." + ext.toUpper();
+    for (const QString &ext : extensions) {
+        QString pattern = QStringLiteral("*.");
+        for (const QChar c : ext)
+            pattern += QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
+        patterns << pattern;
+    }
     return QStringLiteral("Photos (%1)").arg(patterns.join(' '));
 }
 
@@ -39,6 +43,7 @@ QString QtDesktop::runOpenPanel(QWidget *parent, const QString &title, const QSt
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(photoNameFilter(extensions));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setWindowModality(Qt::ApplicationModal);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -47,6 +47,6 @@ public:
     QPoint pointerPosition() override;
 };
 
-// The name filter of the open panel: "Photos (*.bmp *.BMP ...)", every extension in
-// lower and upper case so that camera files such as IMG_0001.JPG are offered too.
+// The name filter of the open panel, "Photos (*.[bB][mM][pP] ...)": extensions match
+// without regard to case, so camera files such as IMG_0001.JPG are offered too.
 QString photoNameFilter(const QStringList &extensions);

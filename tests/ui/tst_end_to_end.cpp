@@ -63,7 +63,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(script.done(), 10000);
         QVERIFY(startupChecked);
         QCOMPARE(alertTexts, QString("Error|You must choose a project type at startup.|Close"));
-        QVERIFY(filters.contains("*.JPG") && filters.contains("*.tiff"));
+        QCOMPARE(filters, photoNameFilter(AppDelegate::acceptedPhotoExtensions()));
         QCOMPARE(delegate.modeBlend, quint64(Shape));
         QVERIFY(delegate.customview_Controls_Shape && delegate.customview_Controls_Shape->isVisible());
 

@@ -4,6 +4,7 @@
 #include "app/PhotoTable.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -47,6 +48,22 @@ private slots:
         QCOMPARE(app.delegate->i_Selected_Photo_Index, 0);
         app.addPhotos({"c.png"});
         QCOMPARE(app.delegate->i_Selected_Photo_Index, 2);
+    }
+
+    void openPanelMatchesExtensionsWithoutRegardToCase()
+    {
+        const QString filter = photoNameFilter(AppDelegate::acceptedPhotoExtensions());
+        const QString inside = filter.section('(', 1).chopped(1);
+        auto offered = [&](const QString &name) {
+            for (const QString &pattern : inside.split(' '))
+                if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern)).match(name).hasMatch())
+                    return true;
+            return false;
+        };
+        for (const char *name : {"IMG_0001.JPG", "scan.TiF", "a.jpeg", "b.Png", "c.bmp", "d.GIF", "e.tiff"})
+            QVERIFY2(offered(name), name);
+        for (const char *name : {"f.webp", "g.jpg.txt", "h.heic", "jpg"})
+            QVERIFY2(!offered(name), name);
     }
 
     void cancelledOpenPanelChangesNothing()
