@@ -211,6 +211,23 @@ TEST_F(PhotoLoader, DeepGreyAndIndexedFormatsLoadInTheCanonicalFormat)
     }
 }
 
+TEST_F(PhotoLoader, CmykJpegLoadsWithItsColours)
+{
+    // A 16 x 8 four-channel (CMYK) JPEG of the colour (200, 40, 40).
+    const QString cmyk = QStringLiteral(QUILLANE_SOURCE_DIR "/tests/data/cmyk_red.jpg");
+    QFile file(cmyk);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2)); // baseline frame header
+    ASSERT_GT(frame, 0);
+    ASSERT_EQ(int(bytes.at(frame + 9)), 4) << "the file must hold four colour components";
+    const LoadResult result = Load_Photo(cmyk);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.image.format(), kCanonicalFormat);
+    EXPECT_EQ(result.image.size(), QSize(16, 8));
+    expectNear(result.image.pixel(5, 4), qRgb(200, 40, 40), 3);
+}
+
 TEST_F(PhotoLoader, AnimationAndMultiPageFilesGiveTheirFirstImage)
 {
     const QString gif = write("anim.gif", twoFrameGif());
