@@ -19,9 +19,24 @@ namespace {
 
 // ---- separable blend modes: f applied to each channel --------------------------------
 
+// Two opaque spans: Sa = Ba = 1 leaves out.rgb = clamp01(f(Cs, Cb)) and alpha 1, the
+// very values the general formula gives (its other terms are exact zeros).
+template <class F>
+void separableOpaqueSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+{
+    for (int i = 0; i < n; i += kLanes) {
+        store(o.r + i, clamp01(F::f(load(s.r + i), load(b.r + i))));
+        store(o.g + i, clamp01(F::f(load(s.g + i), load(b.g + i))));
+        store(o.b + i, clamp01(F::f(load(s.b + i), load(b.b + i))));
+        store(o.a + i, splat(1.0f));
+    }
+}
+
 template <class F>
 void separableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
+    if (s.opaque && b.opaque)
+        return separableOpaqueSpan<F>(s, b, o, n);
     for (int i = 0; i < n; i += kLanes) {
         const vfloat sa = load(s.a + i), ba = load(b.a + i);
         const vfloat both = sa * ba, onlyS = sa - both, onlyB = ba - both;

@@ -14,12 +14,12 @@ namespace {
 // ---- mask blend --------------------------------------------------------------------
 
 // out = L m + B (1 - m) on premultiplied channels, m the mask's premultiplied linear
-// green. Outside the mask m is 0, which also crops the layer to the mask.
+// green (decoded as such). Outside the mask m is 0, which also crops the layer to it.
 void maskSpan(const SpanF *in, SpanF &o, SpanPlace place)
 {
     const SpanF &layer = in[0], &background = in[1], &mask = in[2];
     for (int i = 0; i < place.count; i += kLanes) {
-        const vfloat m = load(mask.g + i) * load(mask.a + i);
+        const vfloat m = load(mask.g + i);
         const vfloat l = load(layer.a + i) * m, k = load(background.a + i) * (1.0f - m);
         store(o.r + i, load(layer.r + i) * l + load(background.r + i) * k);
         store(o.g + i, load(layer.g + i) * l + load(background.g + i) * k);
@@ -117,7 +117,8 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
 
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask)
 {
-    return renderSpans(maskExtent(background, layer, mask), {layer, background, mask}, maskSpan);
+    return renderSpans(maskExtent(background, layer, mask), {layer, background, mask}, maskSpan,
+                       {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::MaskGreen});
 }
 
 QImage imageSwipe(const QImage &first, const QImage &second)
