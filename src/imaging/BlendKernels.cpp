@@ -87,8 +87,10 @@ struct Screen { static vfloat f(vfloat s, vfloat b) { return s + b - s * b; } };
 struct SoftLight {
     static vfloat f(vfloat s, vfloat b)
     {
+        // With q = 2 Cs - 1 = -(1 - 2 Cs) exactly, both branches are Cb + q * (...).
         const vfloat d = select(b <= 0.25f, ((16.0f * b - 12.0f) * b + 4.0f) * b, sqrtf4(b));
-        return select(s <= 0.5f, b - (1.0f - 2.0f * s) * b * (1.0f - b), b + (2.0f * s - 1.0f) * (d - b));
+        const vfloat q = 2.0f * s - 1.0f;
+        return b + select(s <= 0.5f, q * b * (1.0f - b), q * (d - b));
     }
 };
 // Background minus layer.

@@ -206,11 +206,16 @@ void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out)
 void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out)
 {
     const ColourTables &t = colourTables();
-    for (int i = 0; i < count; ++i) {
-        const QRgb pixel = pixels[i];
-        const int alpha = static_cast<int>(pixel >> 24);
-        const int green = straightChannel(pixel, 8, t.unpremultiply[alpha], alpha == 255);
-        out.g[i] = t.decode[green] * t.alpha[alpha];
+    if (allOpaque(pixels, count)) {
+        for (int i = 0; i < count; ++i)
+            out.g[i] = t.decode[(pixels[i] >> 8) & 0xff];
+    } else {
+        for (int i = 0; i < count; ++i) {
+            const QRgb pixel = pixels[i];
+            const int alpha = static_cast<int>(pixel >> 24);
+            const int green = straightChannel(pixel, 8, t.unpremultiply[alpha], alpha == 255);
+            out.g[i] = t.decode[green] * t.alpha[alpha];
+        }
     }
     out.opaque = false;
     zeroPadding(out.g, count, length);
