@@ -22,7 +22,7 @@ namespace {
 // Two opaque spans: Sa = Ba = 1 leaves out.rgb = clamp01(f(Cs, Cb)) and alpha 1, the
 // very values the general formula gives (its other terms are exact zeros).
 template <class F>
-void separableOpaqueSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+inline __attribute__((always_inline)) void separableOpaqueSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         store(o.r + i, clamp01(F::f(load(s.r + i), load(b.r + i))));
@@ -33,7 +33,7 @@ void separableOpaqueSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 }
 
 template <class F>
-void separableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+SPAN_CLONES void separableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
     if (s.opaque && b.opaque)
         return separableOpaqueSpan<F>(s, b, o, n);
@@ -134,7 +134,7 @@ inline Rgb setSat(Rgb c, vfloat s)
 }
 
 template <class F>
-void nonSeparableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+SPAN_CLONES void nonSeparableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         const vfloat sa = load(s.a + i), ba = load(b.a + i);
@@ -161,7 +161,7 @@ struct Luminosity { static Rgb f(Rgb s, Rgb b) { return setLum(b, lum(s)); } };
 // ---- compositing operations: one operation on all four premultiplied channels --------
 
 template <class Op>
-void compositingSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+SPAN_CLONES void compositingSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         const vfloat sa = load(s.a + i), ba = load(b.a + i);

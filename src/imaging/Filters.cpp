@@ -15,7 +15,7 @@ namespace {
 
 // Over an opaque layer and background alpha is m + (1 - m), which is exactly 1 in
 // float for every m in [0, 1]: only the colours need mixing.
-void maskOpaqueSpan(const SpanF &layer, const SpanF &background, const SpanF &mask, SpanF &o, int n)
+inline __attribute__((always_inline)) void maskOpaqueSpan(const SpanF &layer, const SpanF &background, const SpanF &mask, SpanF &o, int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         const vfloat l = load(mask.g + i), k = 1.0f - l;
@@ -28,7 +28,7 @@ void maskOpaqueSpan(const SpanF &layer, const SpanF &background, const SpanF &ma
 
 // out = L m + B (1 - m) on premultiplied channels, m the mask's premultiplied linear
 // green (decoded as such). Outside the mask m is 0, which also crops the layer to it.
-void maskSpan(const SpanF *in, SpanF &o, SpanPlace place)
+SPAN_CLONES void maskSpan(const SpanF *in, SpanF &o, SpanPlace place)
 {
     const SpanF &layer = in[0], &background = in[1], &mask = in[2];
     if (layer.opaque && background.opaque)
@@ -114,7 +114,7 @@ void swipeBandSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, co
 
 // Opacity 0 (the default) has no band: k = 0 drops out exactly. Over two opaque spans
 // alpha (1 - s) + s is exactly 1 in float.
-void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in,
+SPAN_CLONES void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in,
                SpanF &o, SpanPlace place)
 {
     if (ramp.opacity != 0.0f)

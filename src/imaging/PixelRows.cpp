@@ -162,7 +162,7 @@ inline void storePixels(QRgb *pixels, int i, int count, vuint packed)
 
 // Opaque output needs neither unpremultiply nor premultiply: alpha 1 leaves every
 // value as it is, so this gives the same bytes as the general path.
-void encodeOpaque(const SpanF &in, int count, QRgb *pixels)
+SPAN_CLONES void encodeOpaque(const SpanF &in, int count, QRgb *pixels)
 {
     const float *table = colourTables().encode.data();
     for (int i = 0; i < count; i += kLanes) {
@@ -174,7 +174,7 @@ void encodeOpaque(const SpanF &in, int count, QRgb *pixels)
 }
 
 // Unpremultiply, encode, premultiply by the unrounded alpha, pack.
-void encodeAny(const SpanF &in, int count, QRgb *pixels)
+SPAN_CLONES void encodeAny(const SpanF &in, int count, QRgb *pixels)
 {
     const float *table = colourTables().encode.data();
     for (int i = 0; i < count; i += kLanes) {
