@@ -13,13 +13,28 @@ namespace {
 
 // ---- mask blend --------------------------------------------------------------------
 
+// Over an opaque layer and background alpha is m + (1 - m), which is exactly 1 in
+// float for every m in [0, 1]: only the colours need mixing.
+inline __attribute__((always_inline)) void maskOpaqueSpan(const SpanF &layer, const SpanF &background, const SpanF &mask, SpanF &o, int n)
+{
+    for (int i = 0; i < n; i += kLanes) {
+        const vfloat l = load(mask.g + i), k = 1.0f - l;
+        store(o.r + i, load(layer.r + i) * l + load(background.r + i) * k);
+        store(o.g + i, load(layer.g + i) * l + load(background.g + i) * k);
+        store(o.b + i, load(layer.b + i) * l + load(background.b + i) * k);
+        store(o.a + i, splat(1.0f));
+    }
+}
+
 // out = L m + B (1 - m) on premultiplied channels, m the mask's premultiplied linear
-// green. Outside the mask m is 0, which also crops the layer to the mask.
-void maskSpan(const SpanF *in, SpanF &o, SpanPlace place)
+// green (decoded as such). Outside the mask m is 0, which also crops the layer to it.
+SPAN_CLONES void maskSpan(const SpanF *in, SpanF &o, SpanPlace place)
 {
     const SpanF &layer = in[0], &background = in[1], &mask = in[2];
+    if (layer.opaque && background.opaque)
+        return maskOpaqueSpan(layer, background, mask, o, place.count);
     for (int i = 0; i < place.count; i += kLanes) {
-        const vfloat m = load(mask.g + i) * load(mask.a + i);
+        const vfloat m = load(mask.g + i);
         const vfloat l = load(layer.a + i) * m, k = load(background.a + i) * (1.0f - m);
         store(o.r + i, load(layer.r + i) * l + load(background.r + i) * k);
         store(o.g + i, load(layer.g + i) * l + load(background.g + i) * k);
@@ -72,16 +87,21 @@ struct SwipeRamp {
     }
 };
 
+// The ramp's s = clamp(d.p + z, 0, 1) at the centres of four pixels from column x.
+inline vfloat rampAt(const SwipeRamp &ramp, float rowTerm, int x)
+{
+    const vfloat px = static_cast<float>(x) + vfloat{0.5f, 1.5f, 2.5f, 3.5f};
+    return clamp01(ramp.dx * px + rowTerm);
+}
+
 // out = (T (1 - s) + I s)(1 - k) + colour k, with k = op * 2 min(s, 1 - s) the band.
-void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in,
-               SpanF &o, SpanPlace place)
+void swipeBandSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in,
+                   SpanF &o, SpanPlace place)
 {
     const SpanF &first = in[0], &second = in[1];
     const float rowTerm = ramp.dy * (static_cast<float>(place.y) + 0.5f) + ramp.z;
-    const vfloat offsets{0.5f, 1.5f, 2.5f, 3.5f};
     for (int i = 0; i < place.count; i += kLanes) {
-        const vfloat px = static_cast<float>(place.x + i) + offsets;
-        const vfloat s = clamp01(ramp.dx * px + rowTerm);
+        const vfloat s = rampAt(ramp, rowTerm, place.x + i);
         const vfloat k = ramp.opacity * 2.0f * minf(s, 1.0f - s);
         const vfloat t = load(first.a + i) * (1.0f - s) * (1.0f - k);
         const vfloat u = load(second.a + i) * s * (1.0f - k);
@@ -89,6 +109,27 @@ void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const 
         store(o.g + i, load(first.g + i) * t + load(second.g + i) * u + colour[1] * k);
         store(o.b + i, load(first.b + i) * t + load(second.b + i) * u + colour[2] * k);
         store(o.a + i, t + u + k);
+    }
+}
+
+// Opacity 0 (the default) has no band: k = 0 drops out exactly. Over two opaque spans
+// alpha (1 - s) + s is exactly 1 in float.
+SPAN_CLONES void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in,
+               SpanF &o, SpanPlace place)
+{
+    if (ramp.opacity != 0.0f)
+        return swipeBandSpan(ramp, colour, in, o, place);
+    const SpanF &first = in[0], &second = in[1];
+    const bool opaque = first.opaque && second.opaque;
+    const float rowTerm = ramp.dy * (static_cast<float>(place.y) + 0.5f) + ramp.z;
+    for (int i = 0; i < place.count; i += kLanes) {
+        const vfloat s = rampAt(ramp, rowTerm, place.x + i);
+        const vfloat t = opaque ? 1.0f - s : load(first.a + i) * (1.0f - s);
+        const vfloat u = opaque ? s : load(second.a + i) * s;
+        store(o.r + i, load(first.r + i) * t + load(second.r + i) * u);
+        store(o.g + i, load(first.g + i) * t + load(second.g + i) * u);
+        store(o.b + i, load(first.b + i) * t + load(second.b + i) * u);
+        store(o.a + i, opaque ? splat(1.0f) : t + u);
     }
 }
 
@@ -117,7 +158,8 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
 
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask)
 {
-    return renderSpans(maskExtent(background, layer, mask), {layer, background, mask}, maskSpan);
+    return renderSpans(maskExtent(background, layer, mask), {layer, background, mask}, maskSpan,
+                       {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::MaskGreen});
 }
 
 QImage imageSwipe(const QImage &first, const QImage &second)

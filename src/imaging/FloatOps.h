@@ -33,5 +33,15 @@ inline vfloat sqrtf4(vfloat v)
     return v;
 }
 
+// Marks a span loop to be compiled twice, for plain x86-64 (SSE2) and for AVX
+// (three-operand forms, single-instruction blends for `select`); the loader picks the
+// one the processor supports. AVX brings no fused multiply-add, so both compute the
+// very same IEEE results. Elsewhere it expands to nothing.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define SPAN_CLONES __attribute__((target_clones("avx", "default")))
+#else
+#define SPAN_CLONES
+#endif
+
 // Span lengths rounded up to whole vectors: spans are padded so this stays in bounds.
 inline int roundUpToLanes(int count) { return (count + kLanes - 1) / kLanes * kLanes; }

@@ -43,19 +43,30 @@ struct OutputRows {
     QRgb *row(int top) const { return reinterpret_cast<QRgb *>(bits + top * bytesPerLine); }
 };
 
-void renderRow(const std::vector<QImage> &inputs, const SpanFunction &compute, SpanF *spans,
-               SpanF &out, const OutputRows &result, int top)
+// The inputs of one operation, in canonical format, with how each is decoded.
+struct SpanInputs {
+    std::vector<QImage> images;
+    std::vector<SpanDecode> decodes;
+};
+
+void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spans, SpanF &out,
+               const OutputRows &result, int top)
 {
     const int lowerLeftY = result.size.height() - 1 - top;
     QRgb *target = result.row(top);
-    std::vector<InputRow> rows(inputs.size());
-    for (size_t i = 0; i < inputs.size(); ++i)
-        rows[i] = inputRow(inputs[i], lowerLeftY);
+    const size_t n = inputs.images.size();
+    std::vector<InputRow> rows(n);
+    for (size_t i = 0; i < n; ++i)
+        rows[i] = inputRow(inputs.images[i], lowerLeftY);
     for (int x = 0; x < result.size.width(); x += kSpanPixels) {
         const int length = std::min(kSpanPixels, result.size.width() - x);
-        for (size_t i = 0; i < inputs.size(); ++i) {
+        for (size_t i = 0; i < n; ++i) {
             const int count = std::clamp(rows[i].width - x, 0, length);
-            decodeSpan(count > 0 ? rows[i].pixels + x : nullptr, count, length, spans[i]);
+            const QRgb *pixels = count > 0 ? rows[i].pixels + x : nullptr;
+            if (inputs.decodes[i] == SpanDecode::MaskGreen)
+                decodeMaskSpan(pixels, count, length, spans[i]);
+            else
+                decodeSpan(pixels, count, length, spans[i]);
         }
         compute(spans, out, {x, lowerLeftY, length});
         encodeSpan(out, length, target + x);
@@ -64,9 +75,31 @@ void renderRow(const std::vector<QImage> &inputs, const SpanFunction &compute, S
 
 } // namespace
 
-void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out)
+namespace {
+
+// True when each of the `count` pixels has alpha 255.
+bool allOpaque(const QRgb *pixels, int count)
 {
-    const ColourTables &t = colourTables();
+    QRgb all = 0xff000000u;
+    for (int i = 0; i < count; ++i)
+        all &= pixels[i];
+    return (all >> 24) == 0xffu;
+}
+
+// Opaque pixels are their own straight colour: three look-ups and alpha 1.
+void decodeOpaque(const QRgb *pixels, int count, SpanF &out, const ColourTables &t)
+{
+    for (int i = 0; i < count; ++i) {
+        const QRgb pixel = pixels[i];
+        out.r[i] = t.decode[(pixel >> 16) & 0xff];
+        out.g[i] = t.decode[(pixel >> 8) & 0xff];
+        out.b[i] = t.decode[pixel & 0xff];
+    }
+    std::fill(out.a, out.a + count, 1.0f);
+}
+
+void decodeAny(const QRgb *pixels, int count, SpanF &out, const ColourTables &t)
+{
     for (int i = 0; i < count; ++i) {
         const QRgb pixel = pixels[i];
         const int alpha = static_cast<int>(pixel >> 24);
@@ -77,44 +110,123 @@ void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out)
         out.b[i] = t.decode[straightChannel(pixel, 0, unpremultiply, opaque)];
         out.a[i] = t.alpha[alpha];
     }
-    // Zero up to whole vectors, so that kernels may run to the padded length.
+}
+
+// Zeroes a channel from `count` up to whole vectors, so that kernels may run to the
+// padded length.
+void zeroPadding(float *channel, int count, int length)
+{
     const size_t rest = static_cast<size_t>(roundUpToLanes(length) - count) * sizeof(float);
-    if (rest > 0) {
-        std::memset(out.r + count, 0, rest);
-        std::memset(out.g + count, 0, rest);
-        std::memset(out.b + count, 0, rest);
-        std::memset(out.a + count, 0, rest);
+    if (rest > 0)
+        std::memset(channel + count, 0, rest);
+}
+
+// True when each of the `count` alphas is exactly 1.
+bool allOpaque(const float *alpha, int count)
+{
+    vint different{};
+    int i = 0;
+    for (; i + kLanes <= count; i += kLanes)
+        different |= load(alpha + i) != 1.0f;
+    bool opaque = (different[0] | different[1] | different[2] | different[3]) == 0;
+    for (; i < count; ++i)
+        opaque = opaque && alpha[i] == 1.0f;
+    return opaque;
+}
+
+using vuint = unsigned __attribute__((vector_size(16)));
+
+// sRGB * 255 (unrounded) of four straight colour values: clamp to [0, 1], quantise to
+// the encode table's steps, look up.
+inline vfloat encodeLevels(const float *table, vfloat straight)
+{
+    constexpr float steps = ColourTables::kEncodeSteps;
+    const vint index = __builtin_convertvector(clamp01(straight) * steps + 0.5f, vint);
+    return vfloat{table[index[0]], table[index[1]], table[index[2]], table[index[3]]};
+}
+
+// Rounds levels in [0, 255.5] to whole bytes (+0.5 and truncation).
+inline vuint roundLevels(vfloat levels)
+{
+    return reinterpret_cast<vuint>(__builtin_convertvector(levels + 0.5f, vint));
+}
+
+// Stores the pixels of one vector that lie before `count`.
+inline void storePixels(QRgb *pixels, int i, int count, vuint packed)
+{
+    if (count - i >= kLanes)
+        std::memcpy(pixels + i, &packed, sizeof packed);
+    else
+        std::memcpy(pixels + i, &packed, static_cast<size_t>(count - i) * sizeof(QRgb));
+}
+
+// Opaque output needs neither unpremultiply nor premultiply: alpha 1 leaves every
+// value as it is, so this gives the same bytes as the general path.
+SPAN_CLONES void encodeOpaque(const SpanF &in, int count, QRgb *pixels)
+{
+    const float *table = colourTables().encode.data();
+    for (int i = 0; i < count; i += kLanes) {
+        const vuint r = roundLevels(encodeLevels(table, load(in.r + i)));
+        const vuint g = roundLevels(encodeLevels(table, load(in.g + i)));
+        const vuint b = roundLevels(encodeLevels(table, load(in.b + i)));
+        storePixels(pixels, i, count, 0xff000000u | (r << 16) | (g << 8) | b);
     }
+}
+
+// Unpremultiply, encode, premultiply by the unrounded alpha, pack.
+SPAN_CLONES void encodeAny(const SpanF &in, int count, QRgb *pixels)
+{
+    const float *table = colourTables().encode.data();
+    for (int i = 0; i < count; i += kLanes) {
+        const vfloat a = clamp01(load(in.a + i));
+        const vfloat inverse = select(a > 0.0f, 1.0f / maxf(a, splat(1e-10f)), splat(0.0f));
+        const vuint r = roundLevels(encodeLevels(table, load(in.r + i) * inverse) * a);
+        const vuint g = roundLevels(encodeLevels(table, load(in.g + i) * inverse) * a);
+        const vuint b = roundLevels(encodeLevels(table, load(in.b + i) * inverse) * a);
+        const vuint A = roundLevels(a * 255.0f);
+        storePixels(pixels, i, count, (A << 24) | (r << 16) | (g << 8) | b);
+    }
+}
+
+} // namespace
+
+void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out)
+{
+    const ColourTables &t = colourTables();
+    const bool opaque = allOpaque(pixels, count);
+    if (opaque)
+        decodeOpaque(pixels, count, out, t);
+    else
+        decodeAny(pixels, count, out, t);
+    out.opaque = opaque && count == length;
+    for (float *channel : {out.r, out.g, out.b, out.a})
+        zeroPadding(channel, count, length);
+}
+
+void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out)
+{
+    const ColourTables &t = colourTables();
+    if (allOpaque(pixels, count)) {
+        for (int i = 0; i < count; ++i)
+            out.g[i] = t.decode[(pixels[i] >> 8) & 0xff];
+    } else {
+        for (int i = 0; i < count; ++i) {
+            const QRgb pixel = pixels[i];
+            const int alpha = static_cast<int>(pixel >> 24);
+            const int green = straightChannel(pixel, 8, t.unpremultiply[alpha], alpha == 255);
+            out.g[i] = t.decode[green] * t.alpha[alpha];
+        }
+    }
+    out.opaque = false;
+    zeroPadding(out.g, count, length);
 }
 
 void encodeSpan(const SpanF &in, int count, QRgb *pixels)
 {
-    // First pass (vectorised): straight colour as encode-table indices, alpha in [0, 1].
-    alignas(64) int index[3][kSpanPixels];
-    alignas(64) float alpha[kSpanPixels];
-    constexpr float steps = ColourTables::kEncodeSteps;
-    for (int i = 0; i < count; i += kLanes) {
-        const vfloat a = clamp01(load(in.a + i));
-        const vfloat inverse = select(a > 0.0f, 1.0f / maxf(a, splat(1e-10f)), splat(0.0f));
-        store(alpha + i, a);
-        auto toIndex = [&](const float *c, int *out) {
-            const vint v = __builtin_convertvector(clamp01(load(c + i) * inverse) * steps + 0.5f, vint);
-            std::memcpy(out + i, &v, sizeof v);
-        };
-        toIndex(in.r, index[0]);
-        toIndex(in.g, index[1]);
-        toIndex(in.b, index[2]);
-    }
-    // Second pass: table look-ups, premultiply by the unrounded alpha, pack.
-    const float *encode = colourTables().encode.data();
-    for (int i = 0; i < count; ++i) {
-        const float a = alpha[i];
-        const uint r = static_cast<uint>(encode[index[0][i]] * a + 0.5f);
-        const uint g = static_cast<uint>(encode[index[1][i]] * a + 0.5f);
-        const uint b = static_cast<uint>(encode[index[2][i]] * a + 0.5f);
-        const uint A = static_cast<uint>(a * 255.0f + 0.5f);
-        pixels[i] = (A << 24) | (r << 16) | (g << 8) | b;
-    }
+    if (allOpaque(in.a, count))
+        encodeOpaque(in, count, pixels);
+    else
+        encodeAny(in, count, pixels);
 }
 
 QSize unionExtent(const std::vector<QImage> &images)
@@ -127,22 +239,26 @@ QSize unionExtent(const std::vector<QImage> &images)
     return extent;
 }
 
-QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute)
+QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute,
+                   const std::vector<SpanDecode> &decodes)
 {
     if (extent.isEmpty())
         return {};
     QImage result(extent, kCanonicalFormat);
     if (result.isNull())
         return {};
-    std::vector<QImage> canonical;
-    canonical.reserve(inputs.size());
+    SpanInputs canonical;
+    canonical.images.reserve(inputs.size());
     for (const QImage &input : inputs)
-        canonical.push_back(CGImageRefFromImage(input));
+        canonical.images.push_back(CGImageRefFromImage(input));
+    canonical.decodes = decodes;
+    canonical.decodes.resize(inputs.size(), SpanDecode::AllChannels);
     const OutputRows rows{result.bits(), result.bytesPerLine(), extent};
+    const size_t n = inputs.size();
     parallelRows(extent.height(), [&](int begin, int end) {
-        auto spans = std::make_unique<SpanF[]>(canonical.size() + 1);
+        auto spans = std::make_unique<SpanF[]>(n + 1);
         for (int top = begin; top < end; ++top)
-            renderRow(canonical, compute, spans.get(), spans[canonical.size()], rows, top);
+            renderRow(canonical, compute, spans.get(), spans[n], rows, top);
     });
     return result;
 }
