@@ -36,8 +36,9 @@ inline vfloat sqrtf4(vfloat v)
 // Marks a span loop to be compiled twice, for plain x86-64 (SSE2) and for AVX
 // (three-operand forms, single-instruction blends for `select`); the loader picks the
 // one the processor supports. AVX brings no fused multiply-add, so both compute the
-// very same IEEE results. Elsewhere it expands to nothing.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// very same IEEE results. The choice rests on the ELF loader's indirect functions, so
+// it is made on Linux only; elsewhere the macro expands to nothing.
+#if defined(__x86_64__) && defined(__linux__) && defined(__GNUC__) && !defined(__clang__)
 #define SPAN_CLONES __attribute__((target_clones("avx", "default")))
 #else
 #define SPAN_CLONES
