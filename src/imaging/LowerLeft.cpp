@@ -2,8 +2,11 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
+#include "imaging/Parallel.h"
 
 #include <QPainter>
+
+#include <cstring>
 
 QRectF toTopLeft(const QRectF &lowerLeft, qreal canvasHeight)
 {
@@ -32,12 +35,37 @@ void drawImageLL(QPainter &painter, qreal canvasHeight, const QRectF &rect, cons
     painter.restore();
 }
 
+void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity)
+{
+    if (image.isNull() || canvas.isNull())
+        return;
+    uchar *bits = canvas.bits(); // detaches once, before the threads start
+    const qsizetype bytesPerLine = canvas.bytesPerLine();
+    const QImage::Format format = canvas.format();
+    const int width = canvas.width();
+    const qreal height = canvas.height();
+    parallelRows(canvas.height(), [&](int begin, int end) {
+        QImage band(bits + begin * bytesPerLine, width, end - begin, bytesPerLine, format);
+        QPainter painter(&band);
+        painter.translate(0, -begin);
+        drawImageLL(painter, height, rect, image, opacity);
+    });
+}
+
 QImage transparentCanvas(qreal width, qreal height)
 {
     const QSize grid = resizedPixelSize(QSizeF(width, height));
     if (grid.isEmpty())
         return {};
     QImage canvas(grid, kCanonicalFormat);
-    canvas.fill(Qt::transparent);
+    if (canvas.isNull())
+        return {};
+    // Cleared by all threads: on a fresh photo-sized picture the first touch of each
+    // memory page costs more than the clearing itself.
+    uchar *bits = canvas.bits();
+    const qsizetype bytesPerLine = canvas.bytesPerLine();
+    parallelRows(grid.height(), [&](int begin, int end) {
+        std::memset(bits + begin * bytesPerLine, 0, size_t(end - begin) * size_t(bytesPerLine));
+    });
     return canvas;
 }

@@ -17,5 +17,10 @@ void fillRectLL(QPainter &painter, qreal canvasHeight, const QRectF &rect, const
 void drawImageLL(QPainter &painter, qreal canvasHeight, const QRectF &rect, const QImage &image,
                  qreal opacity = 1.0);
 
+// The same onto a whole picture, its rows split across the imaging threads: each paints
+// its own band through a view on the band's pixels. The result does not depend on the
+// number of threads.
+void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity = 1.0);
+
 // A new fully transparent canvas of the given size (rounded to whole pixels).
 QImage transparentCanvas(qreal width, qreal height);

@@ -3,8 +3,6 @@
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
 
-#include <QPainter>
-
 #include <cmath>
 
 namespace {
@@ -22,9 +20,7 @@ void drawPhoto(QImage &canvas, const QRectF &rect, const QImage &image)
 {
     const bool enlarging = rect.width() >= image.width() && rect.height() >= image.height();
     const QImage source = enlarging ? image : Resize_Image_To_Fit_Size(image, rect.size());
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    drawImageLL(painter, canvas.height(), rect, source);
+    drawImageIntoLL(canvas, rect, source);
 }
 
 } // namespace
