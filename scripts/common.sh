@@ -29,7 +29,7 @@ quillane_install_packages() {
     echo "quillane: installing $missing"
     "${sudo[@]}" apt-get update -qq
     # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq $missing >/dev/null
 }
 
 # quillane_build PRESET: configure once, then build (ninja skips what is up to date).
