@@ -1,5 +1,6 @@
 #include "imaging/PhotoLoader.h"
 
+#include "imaging/FileAccess.h"
 #include "imaging/ImageConversion.h"
 
 #include <QColorSpace>
@@ -93,7 +94,7 @@ QString sizeRefusal(QSize size, qint64 maxPixels)
 
 QString openRefusal(const QFile &file)
 {
-    if (file.error() == QFileDevice::PermissionsError)
+    if (Is_Permission_Refusal(file.fileName(), FileAccess::Read))
         return QStringLiteral("you do not have permission to read it.");
     return QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
 }

@@ -1,5 +1,7 @@
 #include "output/engine/PngWriter.h"
 
+#include "imaging/FileAccess.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -15,7 +17,7 @@ WriteResult failure(const QString &path, const QString &reason)
 
 QString openFailureReason(const QSaveFile &file)
 {
-    if (file.error() == QFileDevice::PermissionsError)
+    if (Is_Permission_Refusal(file.fileName(), FileAccess::WriteInFolder))
         return QStringLiteral("you do not have permission to write in that folder.");
     return QStringLiteral("the file cannot be created (%1).").arg(file.errorString());
 }

@@ -1,0 +1,87 @@
+#include "imaging/FileAccess.h"
+#include "imaging/PhotoLoader.h"
+#include "output/engine/PngWriter.h"
+
+#include "TestImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr auto kFolderOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+constexpr auto kFileOnly = QFileDevice::WriteOwner;
+
+// Restores the owner's rights so that the temporary folder can be removed.
+struct Locked {
+    QString path;
+    ~Locked() { QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); }
+};
+
+bool isSuperuser()
+{
+    return geteuid() == 0;
+}
+
+} // namespace
+
+// Refusals that only the file system's rights explain, for reading and for writing.
+// A superuser is never refused, so those rows only count for a normal user (CI runs
+// the suite once as one).
+TEST(FileAccess, PermissionRefusalsAreRecognisedForTheCurrentUser)
+{
+    QTemporaryDir dir;
+    const QString readable = dir.filePath("open.png");
+    ASSERT_TRUE(gradientImage(4, 4).save(readable));
+    const QString lockedFile = dir.filePath("locked.png");
+    ASSERT_TRUE(gradientImage(4, 4).save(lockedFile));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sealed"));
+    const QString sealed = dir.filePath("sealed");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("free"));
+    ASSERT_TRUE(QFile::setPermissions(lockedFile, kFileOnly));
+    ASSERT_TRUE(QFile::setPermissions(sealed, kFolderOnly));
+    const Locked unlockFile{lockedFile}, unlockFolder{sealed};
+
+    const bool refused = !isSuperuser();
+    const struct {
+        QString path;
+        FileAccess access;
+        bool expected;
+    } rows[] = {
+        {readable, FileAccess::Read, false},
+        {lockedFile, FileAccess::Read, refused},
+        {dir.filePath("missing.png"), FileAccess::Read, false},
+        {dir.filePath("free/new.png"), FileAccess::WriteInFolder, false},
+        {sealed + "/new.png", FileAccess::WriteInFolder, refused},
+        {dir.filePath("no/such/folder/new.png"), FileAccess::WriteInFolder, false},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(Is_Permission_Refusal(row.path, row.access), row.expected) << row.path.toStdString();
+}
+
+TEST(FileAccess, LoaderAndWriterSayPlainlyThatPermissionIsMissing)
+{
+    if (isSuperuser())
+        GTEST_SKIP() << "running as root: file permissions refuse nothing";
+    QTemporaryDir dir;
+    const QString lockedFile = dir.filePath("locked.png");
+    ASSERT_TRUE(gradientImage(4, 4).save(lockedFile));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sealed"));
+    const QString sealed = dir.filePath("sealed");
+    ASSERT_TRUE(QFile::setPermissions(lockedFile, kFileOnly));
+    ASSERT_TRUE(QFile::setPermissions(sealed, kFolderOnly));
+    const Locked unlockFile{lockedFile}, unlockFolder{sealed};
+
+    const LoadResult load = Load_Photo(lockedFile);
+    EXPECT_TRUE(load.error.contains("you do not have permission to read it.")) << load.error.toStdString();
+    const WriteResult write = Write_Png(gradientImage(4, 4), sealed + "/out.png");
+    EXPECT_FALSE(write.ok);
+    EXPECT_TRUE(write.error.contains("you do not have permission to write in that folder."))
+        << write.error.toStdString();
+    EXPECT_FALSE(QFile::exists(sealed + "/out.png"));
+}
