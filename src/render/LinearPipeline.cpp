@@ -2,10 +2,11 @@
 
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
-#include "imaging/ImageConversion.h"
 #include "imaging/LowerLeft.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
