@@ -5,15 +5,9 @@
 //
 // Pass: second photo with its own size and offsets (flag clear, size 20, offsets 10 and
 // 10), "Multiply Blend Mode", including the fitted draw into a 1200 x 800 view.
+#include "BenchPhotos.h"
 #include "imaging/Filters.h"
-#include "imaging/PhotoLoader.h"
 #include "model/ProjectMode.h"
-#include "render/RenderPass.h"
-
-#include <QGuiApplication>
-#include <QPainter>
-
-#include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <chrono>
@@ -23,57 +17,30 @@
 namespace {
 
 constexpr quint64 kMultiplyBlendMode = 16;
-const QSizeF kView(1200, 800);
-
-struct Photos {
-    QImage a, b;
-};
-
-const Photos &photos()
-{
-    static const Photos loaded = [] {
-        const LoadResult a = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg"));
-        const LoadResult b = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_b.jpg"));
-        if (!a.ok() || !b.ok())
-            std::fprintf(stderr, "%s%s\n", qPrintable(a.error), qPrintable(b.error));
-        return Photos{a.image, b.image};
-    }();
-    return loaded;
-}
 
 PhotoList project()
 {
-    PhotoPtr layer = Make_Photo(photos().b, QStringLiteral("pair24_b.jpg"), Composite);
+    PhotoPtr layer = Make_Photo(benchPhotos().b, QStringLiteral("pair24_b.jpg"), Composite);
     layer->bCompositeSizeOfBG = false;
     layer->f_Composite_Size = 20.0f;
     layer->f_Composite_X_Offset = 10.0f;
     layer->f_Composite_Y_Offset = 10.0f;
     layer->m_Composite_Blend_Mode = kMultiplyBlendMode;
-    return {Make_Photo(photos().a, QStringLiteral("pair24_a.jpg"), Composite), layer};
-}
-
-// One preview pass: render, then paint into the view.
-QImage previewPass(const PhotoList &list)
-{
-    const PassResult pass = render_Pass(list, Composite, kView, false);
-    QImage view(kView.toSize(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&view);
-    paint_Pass(painter, kView, QRectF(QPointF(0, 0), kView), pass);
-    return view;
+    return {Make_Photo(benchPhotos().a, QStringLiteral("pair24_a.jpg"), Composite), layer};
 }
 
 void BM_CompositePass(benchmark::State &state)
 {
     const PhotoList list = project();
     for (auto _ : state)
-        benchmark::DoNotOptimize(previewPass(list));
+        benchmark::DoNotOptimize(benchPreviewPass(list, Composite));
 }
 BENCHMARK(BM_CompositePass)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MultiplyKernel(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(imageComposite(photos().a, photos().b, kMultiplyBlendMode));
+        benchmark::DoNotOptimize(imageComposite(benchPhotos().a, benchPhotos().b, kMultiplyBlendMode));
 }
 BENCHMARK(BM_MultiplyKernel)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -93,7 +60,7 @@ qint64 residentBytes()
 void BM_CompositePassPeakMemory(benchmark::State &state)
 {
     const PhotoList list = project();
-    previewPass(list); // warm-up: plugins, thread pool, tables
+    benchPreviewPass(list, Composite); // warm-up: plugins, thread pool, tables
     double peakMB = 0;
     for (auto _ : state) {
         const qint64 before = residentBytes();
@@ -105,12 +72,12 @@ void BM_CompositePassPeakMemory(benchmark::State &state)
                 std::this_thread::sleep_for(std::chrono::microseconds(100));
             }
         });
-        benchmark::DoNotOptimize(previewPass(list));
+        benchmark::DoNotOptimize(benchPreviewPass(list, Composite));
         done = true;
         sampler.join();
         peakMB = double(peak - before) / (1 << 20);
     }
-    const double photoMB = double(photos().a.sizeInBytes()) / (1 << 20);
+    const double photoMB = double(benchPhotos().a.sizeInBytes()) / (1 << 20);
     state.counters["peak_MB"] = peakMB;
     state.counters["photo_MB"] = photoMB;
     state.counters["peak_in_photos"] = peakMB / photoMB;
@@ -121,12 +88,5 @@ BENCHMARK(BM_CompositePassPeakMemory)->Unit(benchmark::kMillisecond)->Iterations
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    photos();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

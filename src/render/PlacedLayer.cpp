@@ -13,17 +13,14 @@ bool isFinite(const QRectF &rect)
            std::isfinite(rect.height());
 }
 
-// Draws the photo stretched into `rect` of the canvas. An enlargement is drawn straight
-// from the photo with smooth filtering (one pass, no enlarged copy); a reduction goes
-// through the resize helper first so that it averages instead of skipping pixels.
-void drawPhoto(QImage &canvas, const QRectF &rect, const QImage &image)
+} // namespace
+
+void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity)
 {
     const bool enlarging = rect.width() >= image.width() && rect.height() >= image.height();
     const QImage source = enlarging ? image : Resize_Image_To_Fit_Size(image, rect.size());
-    drawImageIntoLL(canvas, rect, source);
+    drawImageIntoLL(canvas, rect, source, opacity);
 }
-
-} // namespace
 
 PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y)
 {
@@ -44,6 +41,6 @@ PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y)
     }
     layer.canvas = transparentCanvas(layer.canvasSize.width(), layer.canvasSize.height());
     if (w > 0.0f && h > 0.0f)
-        drawPhoto(layer.canvas, layer.rect, image);
+        Draw_Photo_Stretched(layer.canvas, layer.rect, image);
     return layer;
 }

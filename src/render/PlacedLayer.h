@@ -17,3 +17,9 @@ struct PlacedLayer {
 // Computed in single precision, in this order: a = pw/ph; w = pw + S*(pw/100);
 // h = w/a; offX = X*(pw/100); offY = Y*(ph/100); canvas (w+offX) x (h+offY).
 PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y);
+
+// Draws a photo stretched into `rect` (lower-left coordinates) of `canvas`, source-over
+// at `opacity`. An enlargement is drawn straight from the photo with smooth filtering
+// (one pass, no enlarged copy); a reduction goes through the resize helper first so
+// that it averages instead of skipping pixels.
+void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity = 1.0);

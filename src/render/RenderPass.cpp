@@ -4,6 +4,9 @@
 #include "imaging/LowerLeft.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
+#include "render/LinearPipeline.h"
+#include "render/ShapePipeline.h"
+#include "render/TransparentPipeline.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -55,11 +58,14 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
     switch (mode) {
     case Composite:
         return Render_Composite(photos, view);
-    case Shape:             // mask pipeline: not built yet, the view stays black
-    case LinearHorizontal:  // swipe strip pipelines: not built yet, the view stays black
+    case Shape:
+        return Render_Shape(photos, view);
+    case LinearHorizontal:
+        return Render_Linear_Horizontal(photos, view);
     case LinearVertical:
-    case Transparent:       // opacity pipeline: not built yet, the view stays black
-        return {};
+        return Render_Linear_Vertical(photos, view);
+    case Transparent:
+        return Render_Transparent(photos, view);
     default:                // unknown mode: black view, empty mixed picture
         return {};
     }
@@ -67,14 +73,19 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
 
 } // namespace
 
+void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
+                   qreal opacity)
+{
+    if (picture.isNull() || rect.isEmpty())
+        return;
+    const QSizeF pixels = rect.size() * view.pixelRatio;
+    const bool reducing = pixels.width() < picture.width() || pixels.height() < picture.height();
+    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, rect, opacity});
+}
+
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view)
 {
-    const QRectF frame = return_Best_Fit_Frame(imageSizeF(picture), view.size);
-    if (picture.isNull() || frame.isEmpty())
-        return;
-    const QSizeF pixels = frame.size() * view.pixelRatio;
-    const bool reducing = pixels.width() < picture.width() || pixels.height() < picture.height();
-    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, frame, 1.0});
+    Add_View_Draw(pass, picture, return_Best_Fit_Frame(imageSizeF(picture), view.size), view);
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,

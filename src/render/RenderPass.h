@@ -50,3 +50,9 @@ void paint_Pass(QPainter &painter, QSizeF view, const QRectF &repaint, const Pas
 // centred in the view, reduced (area averaging) to the frame's pixel size. A picture
 // that covers nothing (null, or a 0 x 0 frame) adds no draw.
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view);
+
+// One picture drawn stretched into `rect` of the view at `opacity`, reduced (area
+// averaging) to the rectangle's pixel size when that is smaller. A null picture or an
+// empty rectangle adds no draw.
+void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
+                   qreal opacity = 1.0);

@@ -1,0 +1,57 @@
+#pragma once
+
+// What the pass benchmarks share: the 24-megapixel photo pair, loaded once (a missing
+// photo stops the run with an error, so nothing is timed on empty pictures), a preview
+// pass painted into a 1200 x 800 view, and the main function.
+#include "imaging/PhotoLoader.h"
+#include "render/RenderPass.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+struct BenchPhotos {
+    QImage a, b;
+};
+
+inline const BenchPhotos &benchPhotos()
+{
+    static const BenchPhotos loaded = [] {
+        const LoadResult a = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg"));
+        const LoadResult b = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_b.jpg"));
+        if (!a.ok() || !b.ok()) {
+            std::fprintf(stderr, "benchmark input missing: %s%s\n", qPrintable(a.error), qPrintable(b.error));
+            std::exit(1);
+        }
+        return BenchPhotos{a.image, b.image};
+    }();
+    return loaded;
+}
+
+inline const QSizeF kBenchView(1200, 800);
+
+// One preview pass: render, then paint into the view.
+inline QImage benchPreviewPass(const PhotoList &list, quint64 mode)
+{
+    const PassResult pass = render_Pass(list, mode, kBenchView, false);
+    QImage view(kBenchView.toSize(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&view);
+    paint_Pass(painter, kBenchView, QRectF(QPointF(0, 0), kBenchView), pass);
+    return view;
+}
+
+inline int runBenchmarks(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchPhotos();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,64 @@
+#include "render/TransparentPipeline.h"
+
+#include "imaging/Geometry.h"
+#include "imaging/LowerLeft.h"
+#include "render/PlacedLayer.h"
+
+#include <algorithm>
+
+namespace {
+
+// The full-resolution picture: the background at its own size, the layers over it.
+QImage fullResolution(const PhotoList &photos)
+{
+    const QImage &background = photos.front()->image;
+    const QRectF frame(QPointF(0, 0), imageSizeF(background));
+    QImage picture = transparentCanvas(frame.width(), frame.height());
+    drawImageIntoLL(picture, frame, background);
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        const float opacity = Transparent_Opacity(photo.f_Transparent_Transparency);
+        if (opacity > 0.0f)
+            Draw_Photo_Stretched(picture, Transparent_Layer_Rect(photo, frame), photo.image, opacity);
+    }
+    return picture;
+}
+
+} // namespace
+
+QRectF Transparent_Layer_Rect(const Object_Photo &photo, const QRectF &background)
+{
+    const float bx = float(background.x());
+    const float by = float(background.y());
+    const float bw = float(background.width());
+    const float bh = float(background.height());
+    const float a = float(photo.image.width()) / float(photo.image.height());
+    const float offX = photo.f_Transparent_X_Offset * bw / 100.0f;
+    const float offY = photo.f_Transparent_Y_Offset * bh / 100.0f;
+    const float w = photo.f_Transparent_Size * bw / 100.0f;
+    const float h = w / a;
+    return QRectF(bx + offX, by + offY, w, h);
+}
+
+float Transparent_Opacity(quint64 transparency)
+{
+    const double opacity = 1.0 - double(transparency) / 100.0;
+    return std::clamp(float(opacity), 0.0f, 1.0f);
+}
+
+PassResult Render_Transparent(const PhotoList &photos, const ViewTarget &view)
+{
+    PassResult pass;
+    const QImage &background = photos.front()->image;
+    const QRectF frame = return_Best_Fit_Frame(imageSizeF(background), view.size);
+    Add_View_Draw(pass, background, frame, view);
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        const float opacity = Transparent_Opacity(photo.f_Transparent_Transparency);
+        if (opacity > 0.0f)
+            Add_View_Draw(pass, photo.image, Transparent_Layer_Rect(photo, frame), view, opacity);
+    }
+    if (view.capturePending)
+        pass.mixed = fullResolution(photos);
+    return pass;
+}
