@@ -1,3 +1,3 @@
 #include "panels/View_Shape.h"
 
-View_Shape::View_Shape(QWidget *parent) : PanelBase("View_Shape", "Shape", parent) {}
+View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent) : PanelBase(delegate, "View_Shape", "Shape", parent) {}

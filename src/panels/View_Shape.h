@@ -6,5 +6,5 @@
 class View_Shape : public PanelBase {
     Q_OBJECT
 public:
-    explicit View_Shape(QWidget *parent = nullptr);
+    View_Shape(AppDelegate &delegate, QWidget *parent = nullptr);
 };
