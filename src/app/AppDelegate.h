@@ -132,6 +132,8 @@ public:
     // selected (index 1 or later, a row of the list) stores the value in its field and
     // marks the preview for redrawing; otherwise does nothing. Returns whether it wrote.
     bool Set_Photo_Field(PhotoField field, double value);
+    // The selected photo when it is an overlay photo (index 1 or later), else null.
+    PhotoPtr tunablePhoto() const;
 
     void markPreviewForRedraw();
 
@@ -142,7 +144,6 @@ private:
     qint64 selectedTableRow() const;
     void selectTableRow(qint64 row);
     PanelBase *panelOfMode() const;
-    PhotoPtr tunablePhoto() const;
     void Sync_Panel_To_Selection();
     template <typename Panel> void showPanel(QPointer<Panel> &slot);
     void scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)());
