@@ -18,17 +18,19 @@ ValueSlider::ValueSlider(SliderRange range, QWidget *parent) : QWidget(parent), 
     m_track->setTracking(true);
     m_text = new QLabel(this);
     m_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Wide enough for the longest text, so the slider does not jump while dragged.
+    // Wide enough for the longest text, so the slider does not jump while dragged, and
+    // at least as wide as a typical one, so the sliders of a panel line up.
     const QFontMetrics metrics(m_text->font());
-    m_text->setMinimumWidth(std::max(metrics.horizontalAdvance(m_range.text(m_range.minimum)),
-                                     metrics.horizontalAdvance(m_range.text(m_range.maximum))) +
-                            metrics.horizontalAdvance("00"));
+    const int widest = std::max({metrics.horizontalAdvance(m_range.text(m_range.minimum)),
+                                 metrics.horizontalAdvance(m_range.text(m_range.maximum)),
+                                 metrics.horizontalAdvance(QStringLiteral("+400.5 %"))});
+    m_text->setMinimumWidth(widest + metrics.horizontalAdvance(QStringLiteral("0")));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_track, 1);
     layout->addWidget(m_text, 0);
     connect(m_track, &QSlider::valueChanged, this, &ValueSlider::onTrackMoved);
-    setValue(m_range.minimum);
+    setValue(m_range.initial);
 }
 
 // The nearest step, within the track (a value outside the range sits at its end).

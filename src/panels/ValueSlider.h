@@ -13,6 +13,7 @@ struct SliderRange {
     double maximum = 100.0;
     double step = 1.0;
     std::function<QString(double)> text; // the value with its unit, "12.5 %"
+    double initial = 0.0;                 // shown until a photo's value is loaded
 };
 
 // A slider over fractional values with its current value shown next to it. It keeps

@@ -20,7 +20,7 @@ void ShapeThumbnail::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), QColor(40, 40, 40));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!m_image.isNull())
-        painter.drawImage(rect(), m_image);
+        painter.drawImage(rect().adjusted(4, 4, -4, -4), m_image);
 }
 
 View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent) : PanelBase(delegate, "View_Shape", "Shape", parent)
