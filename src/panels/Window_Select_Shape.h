@@ -22,7 +22,7 @@ protected:
 class Window_Select_Shape : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kButtonSize = 56;
+    static constexpr int kButtonSize = 64;
 
     explicit Window_Select_Shape(QWidget *parent = nullptr);
 
