@@ -14,7 +14,7 @@ ValueSlider::ValueSlider(SliderRange range, QWidget *parent) : QWidget(parent), 
     m_track = new QSlider(Qt::Horizontal, this);
     m_track->setRange(0, positionOf(m_range.maximum));
     m_track->setSingleStep(1);
-    m_track->setPageStep(std::max(1, m_track->maximum() / 20));
+    m_track->setPageStep(std::max(1, int(std::lround(10.0 / m_range.step)))); // ten units
     m_track->setTracking(true);
     m_text = new QLabel(this);
     m_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
