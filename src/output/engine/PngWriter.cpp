@@ -44,6 +44,19 @@ QString folderProblem(const QString &path)
     return {};
 }
 
+// Writes all of `bytes`; a disk that fills up first takes part of a block without an
+// error, and refuses the rest with one.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 } // namespace
 
 WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &path)
@@ -54,7 +67,7 @@ WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &
     if (png.pieces.empty())
         return failure(path, QStringLiteral("the picture could not be compressed."));
     for (const QByteArray &piece : png.pieces)
-        if (file.write(piece) != piece.size())
+        if (!writeAll(file, piece))
             return failure(path, writeFailureReason(file));
     if (!file.flush())
         return failure(path, writeFailureReason(file));
