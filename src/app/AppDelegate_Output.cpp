@@ -79,7 +79,7 @@ void AppDelegate::offerSavedPicture(const QString &written)
         return;
     }
     const int button = desktop().runAlert(window(), {QStringLiteral("Success"), QStringLiteral("Image file saved successfully."),
-                                                     {QStringLiteral("View Image File"), QStringLiteral("Close")}});
+                                                     {QStringLiteral("View Image File"), QStringLiteral("Close")}, false});
     if (button == 0)
         desktop().openUrl(QUrl::fromLocalFile(chosen));
 }

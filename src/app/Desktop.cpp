@@ -16,7 +16,7 @@ int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
     box.setWindowTitle(alert.message);
     box.setText(alert.message);
     box.setInformativeText(alert.informativeText);
-    box.setIcon(QMessageBox::Warning);
+    box.setIcon(alert.warning ? QMessageBox::Warning : QMessageBox::Information);
     QList<QAbstractButton *> buttons;
     for (const QString &title : alert.buttons)
         buttons << box.addButton(title, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);

@@ -13,6 +13,7 @@ struct AlertRequest {
     QString message;
     QString informativeText;
     QStringList buttons; // left to right; the first is the default
+    bool warning = true; // a warning; false for news that something went well
 };
 
 class Desktop {

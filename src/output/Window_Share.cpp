@@ -19,7 +19,6 @@ Window_Share::Window_Share(AppDelegate &delegate, QWidget *parent) : QDialog(par
     checkAddText->setObjectName(QStringLiteral("checkAddText"));
     textText = new QLineEdit(this);
     textText->setObjectName(QStringLiteral("textText"));
-    textText->setPlaceholderText(QStringLiteral("Made with Quillane"));
     layout->addWidget(checkAddText);
     layout->addWidget(textText);
 

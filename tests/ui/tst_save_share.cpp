@@ -71,6 +71,7 @@ private slots:
         QCOMPARE(success.message, QStringLiteral("Success"));
         QCOMPARE(success.informativeText, QStringLiteral("Image file saved successfully."));
         QCOMPARE(success.buttons, (QStringList{"View Image File", "Close"}));
+        QVERIFY(!success.warning);
         QVERIFY(picturesIn(outputFolder(*app.delegate)).isEmpty());
         QVERIFY(isPng(destination));
         const QList<QUrl> expected = button == 0 ? QList<QUrl>{QUrl::fromLocalFile(destination)} : QList<QUrl>{};
