@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 const QString kCaptureName = QStringLiteral("2026-03-07-14-05-09.png");
@@ -161,6 +163,23 @@ private slots:
         QTRY_COMPARE(app.desktop->alerts.size(), 2);
         QVERIFY(app.desktop->alerts[1].informativeText.contains("does not exist"));
         QCOMPARE(app.desktop->savePanels.size(), 1);
+    }
+
+    void aReadOnlyOutputFolderIsNamed()
+    {
+        if (geteuid() == 0)
+            QSKIP("root writes into any folder");
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        QFile::setPermissions(outputFolder(d), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 1);
+        QFile::setPermissions(outputFolder(d), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY2(app.desktop->alerts[0].informativeText.contains("permission"),
+                 qPrintable(app.desktop->alerts[0].informativeText));
+        QVERIFY(app.desktop->savePanels.isEmpty());
     }
 
     void writingShowsBusyAndDisablesSaveAndShare()

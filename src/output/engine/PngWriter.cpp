@@ -41,6 +41,8 @@ QString folderProblem(const QString &path)
         return QStringLiteral("the folder %1 does not exist.").arg(folderName);
     if (info.isDir())
         return QStringLiteral("a folder of that name is in the way.");
+    if (!folder.isWritable())
+        return QStringLiteral("you do not have permission to write in the folder %1.").arg(folderName);
     return {};
 }
 
