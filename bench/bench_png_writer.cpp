@@ -32,7 +32,10 @@ const QImage &photo(benchmark::State &state)
     return loaded;
 }
 
-double megabytes(const QString &path) { return double(QFileInfo(path).size()) / 1e6; }
+double megabytes(const QString &path)
+{
+    return double(QFileInfo(path).size()) / 1e6;
+}
 
 void BM_QImageWriterDefault(benchmark::State &state)
 {
@@ -67,8 +70,10 @@ bool run(benchmark::State &state, const QString &program, const QStringList &arg
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        state.SkipWithError(qPrintable(program + ": " + QString::fromLocal8Bit(process.readAllStandardError())));
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        state.SkipWithError(
+            qPrintable(program + ": " + QString::fromLocal8Bit(process.readAllStandardError())));
         return false;
     }
     return true;

@@ -25,6 +25,11 @@ void stopTimer(QPointer<QTimer> &slot)
     slot = nullptr;
 }
 
+AlertRequest saveFailure(const QString &reason)
+{
+    return {QStringLiteral("The picture could not be saved"), reason, {QStringLiteral("Close")}};
+}
+
 } // namespace
 
 void AppDelegate::scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*routine)())
@@ -37,7 +42,10 @@ void AppDelegate::scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*
     timer->start();
 }
 
-void AppDelegate::OnMenuFileSave() { OnSaveMixedPhoto(); }
+void AppDelegate::OnMenuFileSave()
+{
+    OnSaveMixedPhoto();
+}
 
 void AppDelegate::OnSaveMixedPhoto()
 {
@@ -57,8 +65,7 @@ void AppDelegate::Timer_Save_Picture_Routine()
     const QString path = capture.s_Saved_Take_Picture;
     Write_Picture(capture.imageSave, path, [this, path](const WriteResult &written) {
         if (!written.ok) {
-            desktop().runAlert(window(), {QStringLiteral("The picture could not be saved"), written.error,
-                                          {QStringLiteral("Close")}});
+            desktop().runAlert(window(), saveFailure(written.error));
             return;
         }
         offerSavedPicture(path);
@@ -68,18 +75,21 @@ void AppDelegate::Timer_Save_Picture_Routine()
 void AppDelegate::offerSavedPicture(const QString &written)
 {
     const QString folder = QFileInfo(QFileInfo(written).absolutePath()).absolutePath();
-    const QString chosen = desktop().runSavePanel(window(), QStringLiteral("Select a folder to save the captured image"),
-                                                  folder, QFileInfo(written).fileName());
+    const QString chosen =
+        desktop().runSavePanel(window(), QStringLiteral("Select a folder to save the captured image"), folder,
+                               QFileInfo(written).fileName());
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
     const WriteResult moved = Move_Picture_File(written, chosen);
     if (!moved.ok) {
-        desktop().runAlert(window(), {QStringLiteral("The picture could not be saved"), moved.error,
-                                      {QStringLiteral("Close")}});
+        desktop().runAlert(window(), saveFailure(moved.error));
         return;
     }
-    const int button = desktop().runAlert(window(), {QStringLiteral("Success"), QStringLiteral("Image file saved successfully."),
-                                                     {QStringLiteral("View Image File"), QStringLiteral("Close")}, false});
+    const int button =
+        desktop().runAlert(window(), {QStringLiteral("Success"),
+                                      QStringLiteral("Image file saved successfully."),
+                                      {QStringLiteral("View Image File"), QStringLiteral("Close")},
+                                      false});
     if (button == 0)
         desktop().openUrl(QUrl::fromLocalFile(chosen));
 }

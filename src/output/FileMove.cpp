@@ -11,7 +11,10 @@
 
 namespace {
 
-QString quoted(const QString &path) { return QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(path)); }
+QString quoted(const QString &path)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(path));
+}
 
 WriteResult moveFailure(const QString &from, const QString &to, const QString &reason)
 {
@@ -57,8 +60,9 @@ QString copyReplacing(const QString &from, const QString &to)
             break;
     }
     if (!source.atEnd() || !target.commit())
-        return target.error() == QFileDevice::ResourceError ? QStringLiteral("the disk is full.")
-                                                            : QStringLiteral("the copy failed (%1).").arg(target.errorString());
+        return target.error() == QFileDevice::ResourceError
+                   ? QStringLiteral("the disk is full.")
+                   : QStringLiteral("the copy failed (%1).").arg(target.errorString());
     return {};
 }
 

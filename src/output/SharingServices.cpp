@@ -43,7 +43,8 @@ QString writeSharedCopy(const QImage &picture, QString &error)
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/Quillane-share-XXXXXX"));
     if (!dir.isValid()) {
-        error = QStringLiteral("No temporary folder could be made for the picture (%1).").arg(dir.errorString());
+        error =
+            QStringLiteral("No temporary folder could be made for the picture (%1).").arg(dir.errorString());
         return {};
     }
     dir.setAutoRemove(false);
@@ -93,6 +94,7 @@ QString Perform_Sharing_Service(Desktop &desktop, const QString &name, const QVa
                    ? QString()
                    : QStringLiteral("The mail program (%1) could not be started.").arg(kMailProgram);
     }
-    return desktop.openUrl(QUrl::fromLocalFile(file)) ? QString()
-                                                      : QStringLiteral("No image viewer could open the picture.");
+    return desktop.openUrl(QUrl::fromLocalFile(file))
+               ? QString()
+               : QStringLiteral("No image viewer could open the picture.");
 }

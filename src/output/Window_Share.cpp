@@ -14,7 +14,8 @@ Window_Share::Window_Share(AppDelegate &delegate, QWidget *parent) : QDialog(par
     setWindowModality(Qt::WindowModal);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Share the mixed picture, with a line of text if you like."), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Share the mixed picture, with a line of text if you like."), this));
     checkAddText = new QCheckBox(QStringLiteral("Add this text:"), this);
     checkAddText->setObjectName(QStringLiteral("checkAddText"));
     textText = new QLineEdit(this);
@@ -58,9 +59,16 @@ void Window_Share::OnShare()
         return;
     const QString failed = Perform_Sharing_Service(desktop, services.at(chosen), items);
     if (!failed.isEmpty())
-        desktop.runAlert(this, {QStringLiteral("The picture could not be shared"), failed, {QStringLiteral("Close")}});
+        desktop.runAlert(
+            this, {QStringLiteral("The picture could not be shared"), failed, {QStringLiteral("Close")}});
 }
 
-void Window_Share::OnClose() { m_delegate.Close_Share_Window(); }
+void Window_Share::OnClose()
+{
+    m_delegate.Close_Share_Window();
+}
 
-void Window_Share::reject() { OnClose(); }
+void Window_Share::reject()
+{
+    OnClose();
+}

@@ -14,7 +14,7 @@ class AppDelegate;
 // window-modal on the main window; the application releases it on close.
 class Window_Share : public QDialog {
     Q_OBJECT
-public:
+  public:
     Window_Share(AppDelegate &delegate, QWidget *parent);
 
     QPointer<QPushButton> btnShare;
@@ -31,6 +31,6 @@ public:
     // Escape and the title bar's close button close the sheet as OnClose does.
     void reject() override;
 
-private:
+  private:
     AppDelegate &m_delegate;
 };

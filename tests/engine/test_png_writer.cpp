@@ -78,7 +78,8 @@ TEST(PngWriter, EveryPictureReadsBackBitExactlyWithLibpngQtAndPngcheck)
         {"many bands, four workers", [] { return rampImage(1531, 2100); }, 4},
         {"many bands of noise, one worker", [] { return noiseImage(1201, 1900, true, 4); }, 1},
         {"straight alpha source", [] { return rampImage(33, 17).convertToFormat(QImage::Format_ARGB32); }, 0},
-        {"24-bit source", [] { return noiseImage(31, 7, false, 5).convertToFormat(QImage::Format_RGB888); }, 0},
+        {"24-bit source", [] { return noiseImage(31, 7, false, 5).convertToFormat(QImage::Format_RGB888); },
+         0},
         {"grey source", [] { return rampImage(19, 5).convertToFormat(QImage::Format_Grayscale8); }, 0},
     };
     QTemporaryDir dir;
@@ -129,7 +130,9 @@ TEST(PngWriter, PremultipliedSoftEdgesComeBackUnchangedWithoutDarkFringes)
         EXPECT_NEAR(qGreen(straight.pixel(alpha, 0)), 128, slack) << "alpha " << alpha;
         EXPECT_EQ(qAlpha(straight.pixel(alpha, 0)), alpha);
     }
-    EXPECT_EQ(untagged(QImage(dir.filePath("edges.png"))).convertToFormat(QImage::Format_ARGB32_Premultiplied), edges);
+    EXPECT_EQ(
+        untagged(QImage(dir.filePath("edges.png"))).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+        edges);
 }
 
 TEST(PngWriter, EachFailureSaysWhyAndLeavesNoFile)
@@ -151,13 +154,16 @@ TEST(PngWriter, EachFailureSaysWhyAndLeavesNoFile)
         EXPECT_TRUE(result.error.contains(c.reason)) << result.error.toStdString();
         EXPECT_TRUE(result.error.contains(QDir::toNativeSeparators(c.path))) << result.error.toStdString();
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"plain"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"plain"});
 
     QFile full(QStringLiteral("/dev/full"));
     ASSERT_TRUE(full.open(QIODevice::WriteOnly));
-    const WriteResult noSpace = Write_Png_To(noiseImage(300, 300, true, 6), full, QStringLiteral("/media/card/mix.png"));
+    const WriteResult noSpace =
+        Write_Png_To(noiseImage(300, 300, true, 6), full, QStringLiteral("/media/card/mix.png"));
     EXPECT_FALSE(noSpace.ok);
-    EXPECT_EQ(noSpace.error, QStringLiteral("\u201C/media/card/mix.png\u201D could not be written: the disk is full."));
+    EXPECT_EQ(noSpace.error,
+              QStringLiteral("\u201C/media/card/mix.png\u201D could not be written: the disk is full."));
 }
 
 TEST(PngWriter, AFolderWithoutWritePermissionIsNamedAsSuch)

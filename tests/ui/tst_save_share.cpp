@@ -21,18 +21,27 @@ namespace {
 
 const QString kCaptureName = QStringLiteral("2026-03-07-14-05-09.png");
 
-QString outputFolder(const AppDelegate &d) { return QDir::cleanPath(d.capture.s_Output_Folder); }
+QString outputFolder(const AppDelegate &d)
+{
+    return QDir::cleanPath(d.capture.s_Output_Folder);
+}
 
-QStringList picturesIn(const QString &folder) { return QDir(folder).entryList(QDir::Files | QDir::Hidden); }
+QStringList picturesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
 
-bool isPng(const QString &path) { return QImageReader(path).format() == "png"; }
+bool isPng(const QString &path)
+{
+    return QImageReader(path).format() == "png";
+}
 
 } // namespace
 
 class SaveShareTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void savePanelProposesTheCaptureAndCancelKeepsIt()
     {
         TestApp app;
@@ -41,7 +50,8 @@ private slots:
         AppDelegate &d = *app.delegate;
         d.window()->button("save")->click();
         QTRY_COMPARE(app.desktop->savePanels.size(), 1);
-        QCOMPARE(app.desktop->savePanels[0].title, QStringLiteral("Select a folder to save the captured image"));
+        QCOMPARE(app.desktop->savePanels[0].title,
+                 QStringLiteral("Select a folder to save the captured image"));
         QCOMPARE(app.desktop->savePanels[0].proposedName, kCaptureName);
         QCOMPARE(picturesIn(outputFolder(d)), QStringList{kCaptureName});
         QVERIFY(isPng(outputFolder(d) + "/" + kCaptureName));
@@ -76,7 +86,8 @@ private slots:
         QVERIFY(!success.warning);
         QVERIFY(picturesIn(outputFolder(*app.delegate)).isEmpty());
         QVERIFY(isPng(destination));
-        const QList<QUrl> expected = button == 0 ? QList<QUrl>{QUrl::fromLocalFile(destination)} : QList<QUrl>{};
+        const QList<QUrl> expected =
+            button == 0 ? QList<QUrl>{QUrl::fromLocalFile(destination)} : QList<QUrl>{};
         QCOMPARE(app.desktop->openedUrls, expected);
     }
 
@@ -153,7 +164,8 @@ private slots:
         QTRY_COMPARE(app.desktop->alerts.size(), 1);
         const QString kept = outputFolder(d) + "/" + kCaptureName;
         QCOMPARE(app.desktop->alerts[0].message, QStringLiteral("The picture could not be saved"));
-        QVERIFY2(app.desktop->alerts[0].informativeText.contains(nowhere), qPrintable(app.desktop->alerts[0].informativeText));
+        QVERIFY2(app.desktop->alerts[0].informativeText.contains(nowhere),
+                 qPrintable(app.desktop->alerts[0].informativeText));
         QVERIFY(app.desktop->alerts[0].informativeText.contains("It is still at \u201C" + kept));
         QVERIFY(isPng(kept));
 
@@ -176,7 +188,8 @@ private slots:
         QFile::setPermissions(outputFolder(d), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         d.OnSaveMixedPhoto();
         QTRY_COMPARE(app.desktop->alerts.size(), 1);
-        QFile::setPermissions(outputFolder(d), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(outputFolder(d),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY2(app.desktop->alerts[0].informativeText.contains("permission"),
                  qPrintable(app.desktop->alerts[0].informativeText));
         QVERIFY(app.desktop->savePanels.isEmpty());

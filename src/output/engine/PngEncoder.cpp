@@ -17,7 +17,7 @@ namespace {
 // and 3 no smaller one.
 constexpr int kDeflateLevel = 2;
 constexpr int kLevelBufferSize = ISAL_DEF_LVL2_DEFAULT;
-constexpr qsizetype kBandBytes = qsizetype(4) << 20;  // raw bytes a band aims at
+constexpr qsizetype kBandBytes = qsizetype(4) << 20;   // raw bytes a band aims at
 constexpr qsizetype kFeedBytes = qsizetype(256) << 10; // raw bytes given to deflate at once
 constexpr qsizetype kChunkHead = 8;                    // length and type
 constexpr quint8 kFilterUp = 2;
@@ -62,13 +62,13 @@ QByteArray header(const QImage &image, const Layout &layout)
     auto *bytes = reinterpret_cast<uchar *>(ihdr.data());
     putBigEndian(bytes, quint32(image.width()));
     putBigEndian(bytes + 4, quint32(image.height()));
-    bytes[8] = 8;                     // bits per sample
+    bytes[8] = 8;                    // bits per sample
     bytes[9] = layout.alpha ? 6 : 2; // colour type: RGBA or RGB
     // compression, filter method and interlace stay 0
     static const char kSignature[] = "\x89PNG\r\n\x1a\n";
     QByteArray head(kSignature, 8);
     head += chunk("IHDR", ihdr);
-    head += chunk("sRGB", QByteArray(1, '\0')); // perceptual rendering intent
+    head += chunk("sRGB", QByteArray(1, '\0'));       // perceptual rendering intent
     head += chunk("IDAT", QByteArray("\x78\x01", 2)); // zlib header: deflate, 32 KiB window
     return head;
 }
@@ -111,7 +111,7 @@ void sampleRow(const QImage &image, int y, const Layout &layout, uchar *out)
 
 // One band's deflate stream, built inside an IDAT chunk.
 class BandDeflater {
-public:
+  public:
     BandDeflater(bool lastBand, qsizetype rawBytes)
         : m_last(lastBand), m_levelBuffer(kLevelBufferSize), m_out(kChunkHead + rawBytes / 2 + 4096, '\0')
     {
@@ -149,7 +149,7 @@ public:
         return std::move(m_out);
     }
 
-private:
+  private:
     bool m_last;
     std::vector<uint8_t> m_levelBuffer;
     isal_zstream m_stream{};
@@ -235,7 +235,8 @@ PngFile Encode_Png(const QImage &source)
     layout.rowBytes = qsizetype(image.width()) * (layout.alpha ? 4 : 3);
 
     std::vector<Band> bands = cutIntoBands(image.height(), 1 + layout.rowBytes);
-    parallelTasks(int(bands.size()), [&](int i) { encodeBand(image, layout, bands[size_t(i)], i + 1 == int(bands.size())); });
+    parallelTasks(int(bands.size()),
+                  [&](int i) { encodeBand(image, layout, bands[size_t(i)], i + 1 == int(bands.size())); });
 
     PngFile file;
     file.pieces.push_back(header(image, layout));
