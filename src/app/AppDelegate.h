@@ -140,7 +140,9 @@ public:
     void OnShare();
     void Timer_Share_Picture_Routine();
     void Close_Share_Window();
-    // Writes the picture as PNG at `path` on a worker, then calls `done` on this thread.
+    // The PNG writer of the save flow: atomic, straight alpha, tagged sRGB.
+    static WriteResult saveImage(const QImage &image, const QString &path);
+    // Writes the picture with saveImage on a worker, then calls `done` on this thread.
     // Meanwhile the window shows a busy cursor and Save and Share are disabled.
     void Write_Picture(const QImage &picture, const QString &path, std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_writingPicture; }

@@ -94,12 +94,17 @@ void AppDelegate::offerSavedPicture(const QString &written)
         desktop().openUrl(QUrl::fromLocalFile(chosen));
 }
 
+WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
+{
+    return Write_Png(image, path);
+}
+
 void AppDelegate::Write_Picture(const QImage &picture, const QString &path,
                                 std::function<void(const WriteResult &)> done)
 {
     setOutputBusy(true);
     auto result = std::make_shared<WriteResult>();
-    QThread *worker = QThread::create([picture, path, result] { *result = Write_Png(picture, path); });
+    QThread *worker = QThread::create([picture, path, result] { *result = saveImage(picture, path); });
     connect(worker, &QThread::finished, this, [this, worker, result, done = std::move(done)] {
         worker->deleteLater();
         setOutputBusy(false);
