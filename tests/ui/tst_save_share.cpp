@@ -1,6 +1,7 @@
 // Saving and sharing the mixed picture, with a scripted desktop.
 #include "TestApp.h"
 #include "app/MainWindow.h"
+#include "output/FileMove.h"
 #include "output/Window_Share.h"
 #include "output/engine/PngWriter.h"
 
@@ -13,6 +14,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -193,6 +196,27 @@ class SaveShareTest : public QObject {
         QVERIFY2(app.desktop->alerts[0].informativeText.contains("permission"),
                  qPrintable(app.desktop->alerts[0].informativeText));
         QVERIFY(app.desktop->savePanels.isEmpty());
+    }
+
+    void aMoveToAnotherFileSystemCopiesThenRemoves()
+    {
+        QTemporaryDir here;
+        QTemporaryDir there(QStringLiteral("/dev/shm/quillane-test-XXXXXX"));
+        if (!there.isValid() || QStorageInfo(here.path()).device() == QStorageInfo(there.path()).device())
+            QSKIP("no second file system to move to");
+        const QString from = here.filePath("picture.png");
+        QImage picture(30, 20, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::darkRed);
+        QVERIFY(Write_Png(picture, from).ok);
+        const QString to = there.filePath("moved.png");
+        QFile existing(to);
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("old") == 3);
+        existing.close();
+        const WriteResult moved = Move_Picture_File(from, to);
+        QVERIFY2(moved.ok, qPrintable(moved.error));
+        QVERIFY(!QFile::exists(from));
+        QCOMPARE(QImage(to).convertToFormat(picture.format()).pixel(3, 3), picture.pixel(3, 3));
+        QCOMPARE(QDir(there.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"moved.png"});
     }
 
     void writingShowsBusyAndDisablesSaveAndShare()
