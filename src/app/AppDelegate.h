@@ -28,6 +28,8 @@ class View_Composition;
 class View_Shape;
 class View_Linear;
 class View_Transparent;
+class Window_Share;
+struct WriteResult;
 
 // Web site of the help pages.
 inline constexpr const char *kSiteAddress = "https://www.quillane.app";
@@ -79,6 +81,9 @@ public:
     QPointer<View_Linear> customview_Controls_Linear;
     QPointer<View_Home> customview_Controls_Home;
     QPointer<View_Transparent> customview_Controls_Transparent;
+
+    // The share sheet while it is shown
+    QPointer<Window_Share> windowShare;
 
     Desktop &desktop() const { return *m_desktop; }
     const Timing &timing() const { return m_options.timing; }
@@ -137,6 +142,20 @@ public:
 
     void markPreviewForRedraw();
 
+    // Output: saving and sharing the mixed picture (AppDelegate_Output.cpp)
+    void OnSaveMixedPhoto();
+    void Timer_Save_Picture_Routine();
+    void OnMenuFileSave();
+    void OnShare();
+    void Timer_Share_Picture_Routine();
+    void Close_Share_Window();
+    // The PNG writer of the save flow: atomic, straight alpha, tagged sRGB.
+    static WriteResult saveImage(const QImage &image, const QString &path);
+    // Writes the picture with saveImage on a worker, then calls `done` on this thread.
+    // Meanwhile the window shows a busy cursor and Save and Share are disabled.
+    void Write_Picture(const QImage &picture, const QString &path, std::function<void(const WriteResult &)> done);
+    bool isWritingPicture() const { return m_writingPicture; }
+
 private:
     void showPanelOfMode();
     void setUpPhotoTable();
@@ -149,6 +168,9 @@ private:
     void scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)());
     bool createOutputFolder();
     void openHelpPage(const QString &path);
+    void scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*routine)());
+    void setOutputBusy(bool busy);
+    void offerSavedPicture(const QString &written);
 
     Options m_options;
     std::shared_ptr<Desktop> m_desktop;
@@ -156,4 +178,5 @@ private:
     std::unique_ptr<QWidget> m_panelStore; // hidden parent of the panels not shown
     PhotoTableModel *m_tableModel = nullptr;
     bool m_restoringSelection = false;
+    bool m_writingPicture = false;
 };

@@ -3,7 +3,11 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QPushButton>
 
 int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
@@ -12,7 +16,7 @@ int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
     box.setWindowTitle(alert.message);
     box.setText(alert.message);
     box.setInformativeText(alert.informativeText);
-    box.setIcon(QMessageBox::Warning);
+    box.setIcon(alert.warning ? QMessageBox::Warning : QMessageBox::Information);
     QList<QAbstractButton *> buttons;
     for (const QString &title : alert.buttons)
         buttons << box.addButton(title, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
@@ -66,3 +70,24 @@ QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QSt
 bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
 
 QPoint QtDesktop::pointerPosition() { return QCursor::pos(); }
+
+int QtDesktop::runMenu(QWidget *anchor, const QStringList &items)
+{
+    QMenu menu(anchor);
+    for (const QString &item : items)
+        menu.addAction(item);
+    const QSize size = menu.sizeHint();
+    const QPoint above = anchor->mapToGlobal(QPoint(0, -size.height()));
+    const QScreen *screen = anchor->screen();
+    const bool roomAbove = !screen || above.y() >= screen->availableGeometry().top();
+    const QPoint at = roomAbove ? above : anchor->mapToGlobal(QPoint(0, anchor->height()));
+    const QAction *chosen = menu.exec(at);
+    return chosen ? int(menu.actions().indexOf(chosen)) : -1;
+}
+
+bool QtDesktop::hasProgram(const QString &program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
+
+bool QtDesktop::startProgram(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}

@@ -13,6 +13,7 @@ struct AlertRequest {
     QString message;
     QString informativeText;
     QStringList buttons; // left to right; the first is the default
+    bool warning = true; // a warning; false for news that something went well
 };
 
 class Desktop {
@@ -35,6 +36,14 @@ public:
     virtual bool openUrl(const QUrl &url) = 0;
 
     virtual QPoint pointerPosition() = 0;
+
+    // Shows a menu of `items` next to `anchor`, above it where the screen has room, and
+    // returns the index chosen, or -1 when the menu was dismissed.
+    virtual int runMenu(QWidget *anchor, const QStringList &items) = 0;
+
+    // Whether a program of that name is installed, and starting one detached.
+    virtual bool hasProgram(const QString &program) = 0;
+    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
 };
 
 class QtDesktop : public Desktop {
@@ -45,6 +54,9 @@ public:
                          const QString &proposedName) override;
     bool openUrl(const QUrl &url) override;
     QPoint pointerPosition() override;
+    int runMenu(QWidget *anchor, const QStringList &items) override;
+    bool hasProgram(const QString &program) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
 };
 
 // The name filter of the open panel, "Photos (*.[bB][mM][pP] ...)": extensions match

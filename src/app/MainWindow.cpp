@@ -82,9 +82,8 @@ QWidget *MainWindow::buildCanvasColumn()
     toolbar->addStretch(1);
     QPushButton *save = makeButton(column, "save", "Save", "Save the mixed picture as a PNG file");
     QPushButton *share = makeButton(column, "share", "Share", "Share the mixed picture");
-    // Saving and sharing are not available yet.
-    save->setEnabled(false);
-    share->setEnabled(false);
+    connect(save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
+    connect(share, &QPushButton::clicked, &m_delegate, &AppDelegate::OnShare);
     toolbar->addWidget(save);
     toolbar->addWidget(share);
     layout->addLayout(toolbar);
@@ -121,10 +120,7 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu("&File");
     addMenuAction(file, "menuNewProject", "&New Project…", QKeySequence::New, &AppDelegate::OnMenuFileNewProject);
-    QAction *save = file->addAction("&Save…");
-    save->setObjectName("menuSave");
-    save->setShortcut(QKeySequence::Save);
-    save->setEnabled(false); // saving is not available yet
+    addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
     file->addSeparator();
     QAction *quit = addMenuAction(file, "menuQuit", "&Quit", QKeySequence::Quit, &AppDelegate::OnMenuQuit);
     quit->setMenuRole(QAction::QuitRole);

@@ -1,6 +1,7 @@
 #include "cli/MixCommand.h"
 
 #include "cli/ProjectFile.h"
+#include "imaging/Parallel.h"
 #include "imaging/PhotoLoader.h"
 #include "output/engine/PngWriter.h"
 #include "render/CaptureStep.h"
@@ -17,6 +18,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -140,11 +142,13 @@ private:
 Outcome loadPhotos(Project &project)
 {
     const QuietStandardError quiet;
-    for (qsizetype i = 0; i < project.photos.size(); ++i) {
-        const LoadResult loaded = Load_Photo(project.files[i]);
-        if (!loaded.ok())
-            return {kExitFileError, loaded.error};
-        project.photos[i]->image = loaded.image;
+    // The photos decode side by side; the first refusal in the project's order is told.
+    std::vector<LoadResult> loaded(size_t(project.photos.size()));
+    parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = Load_Photo(project.files[i]); });
+    for (size_t i = 0; i < loaded.size(); ++i) {
+        if (!loaded[i].ok())
+            return {kExitFileError, loaded[i].error};
+        project.photos[qsizetype(i)]->image = loaded[i].image;
     }
     return {};
 }

@@ -28,18 +28,15 @@ int imagingThreadCount()
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
-void parallelRows(int rows, const std::function<void(int begin, int end)> &work)
+void parallelTasks(int tasks, const std::function<void(int task)> &work)
 {
-    if (rows <= 0)
+    if (tasks <= 0)
         return;
-    const int blocks = (rows + kRowsPerBlock - 1) / kRowsPerBlock;
-    const int workers = std::min(imagingThreadCount(), blocks);
+    const int workers = std::min(imagingThreadCount(), tasks);
     std::atomic<int> next{0};
     auto drain = [&] {
-        for (int block = next.fetch_add(1); block < blocks; block = next.fetch_add(1)) {
-            const int begin = block * kRowsPerBlock;
-            work(begin, std::min(rows, begin + kRowsPerBlock));
-        }
+        for (int task = next.fetch_add(1); task < tasks; task = next.fetch_add(1))
+            work(task);
     };
     std::vector<std::thread> helpers;
     helpers.reserve(workers - 1);
@@ -48,4 +45,13 @@ void parallelRows(int rows, const std::function<void(int begin, int end)> &work)
     drain();
     for (std::thread &helper : helpers)
         helper.join();
+}
+
+void parallelRows(int rows, const std::function<void(int begin, int end)> &work)
+{
+    const int blocks = (rows + kRowsPerBlock - 1) / kRowsPerBlock;
+    parallelTasks(blocks, [&](int block) {
+        const int begin = block * kRowsPerBlock;
+        work(begin, std::min(rows, begin + kRowsPerBlock));
+    });
 }

@@ -12,3 +12,7 @@ int imagingThreadCount();
 // Calls `work(begin, end)` on blocks of rows covering [0, rows), spread over the
 // workers; returns when all are done.
 void parallelRows(int rows, const std::function<void(int begin, int end)> &work);
+
+// Calls `work(task)` for every task in [0, tasks), spread over the workers; returns when
+// all are done. For work already cut into pieces of its own size (bands of rows).
+void parallelTasks(int tasks, const std::function<void(int task)> &work);

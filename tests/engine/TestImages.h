@@ -3,6 +3,7 @@
 // Small picture helpers shared by the engine tests. Pixels are addressed in lower-left
 // coordinates, like everything in the engine.
 
+#include <QColorSpace>
 #include <QImage>
 #include <QRgb>
 
@@ -32,6 +33,14 @@ inline QImage gradientImage(int width, int height)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, height - 1 - y, qRgb(x % 256, y % 256, 90));
+    return image;
+}
+
+// The image without its colour space, to compare pixels only (QImage's equality also
+// compares colour spaces, and written files are tagged sRGB).
+inline QImage untagged(QImage image)
+{
+    image.setColorSpace(QColorSpace());
     return image;
 }
 

@@ -7,6 +7,11 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <png.h>
+
+#include <cstdio>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -298,4 +303,46 @@ TEST_F(PhotoLoader, UnreadableFileIsRefused)
     const QString locked = save("locked.png", noisyImage(4, 4));
     ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::WriteOwner));
     expectRefused(Load_Photo(locked), "locked.png", "permission");
+}
+
+namespace {
+
+// A 16-bit RGB PNG of one colour written with libpng, with the colour chunks ImageMagick
+// writes: gAMA 1/2.2 and cHRM of sRGB, and an sRGB chunk when `srgbChunk`.
+QString writeTaggedPng16(const QString &path, quint16 value, bool srgbChunk)
+{
+    FILE *out = std::fopen(QFile::encodeName(path).constData(), "wb");
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, out);
+    png_set_IHDR(png, info, 4, 2, 16, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (srgbChunk)
+        png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+    png_set_gAMA_fixed(png, info, 45455);
+    png_set_cHRM_fixed(png, info, 31270, 32900, 64000, 33000, 30000, 60000, 15000, 6000);
+    png_write_info(png, info);
+    png_set_swap(png); // the samples below are in the machine's order
+    std::vector<quint16> row(4 * 3, value);
+    for (int y = 0; y < 2; ++y)
+        png_write_row(png, reinterpret_cast<png_bytep>(row.data()));
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(out);
+    return path;
+}
+
+} // namespace
+
+TEST_F(PhotoLoader, AnSrgbChunkOutweighsGammaAndChromaticities)
+{
+    const quint16 dark = 30 * 257;
+    const LoadResult tagged = Load_Photo(writeTaggedPng16(path("srgb.png"), dark, true));
+    ASSERT_TRUE(tagged.ok()) << tagged.error.toStdString();
+    EXPECT_EQ(tagged.image.pixel(1, 1), qRgb(30, 30, 30));
+
+    // Without the sRGB chunk a gamma of 2.2 is not sRGB's curve: the dark value moves.
+    const LoadResult gammaOnly = Load_Photo(writeTaggedPng16(path("gamma.png"), dark, false));
+    ASSERT_TRUE(gammaOnly.ok()) << gammaOnly.error.toStdString();
+    EXPECT_LT(qRed(gammaOnly.image.pixel(1, 1)), 28);
 }

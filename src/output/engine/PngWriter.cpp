@@ -1,10 +1,10 @@
 #include "output/engine/PngWriter.h"
 
 #include "imaging/FileAccess.h"
+#include "output/engine/PngEncoder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QSaveFile>
 
 namespace {
@@ -15,64 +15,84 @@ WriteResult failure(const QString &path, const QString &reason)
     return {false, QStringLiteral("\u201C%1\u201D could not be written: %2").arg(name, reason)};
 }
 
-QString openFailureReason(const QSaveFile &file)
+const QString kNoWritePermission = QStringLiteral("you do not have permission to write in that folder.");
+
+QString openFailureReason(const QFileDevice &file)
 {
     if (Is_Permission_Refusal(file.fileName(), FileAccess::WriteInFolder))
-        return QStringLiteral("you do not have permission to write in that folder.");
+        return kNoWritePermission;
     return QStringLiteral("the file cannot be created (%1).").arg(file.errorString());
 }
 
-// Qt maps quality q to zlib level (100 - q) * 9 / 100 rounded up: 80 is level 2. On a
-// 24-megapixel photo that writes in about two seconds where the default level takes
-// fourteen, for a file about a fifth larger.
-constexpr int kPngQuality = 80;
-
-bool isOpaque(const QImage &image)
+QString writeFailureReason(const QFileDevice &file)
 {
-    if (!image.hasAlphaChannel())
-        return true;
-    const QImage argb = image.format() == QImage::Format_ARGB32_Premultiplied || image.format() == QImage::Format_ARGB32
-                            ? image
-                            : image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x)
-            if (qAlpha(row[x]) != 255)
-                return false;
+    // Qt reports "no space left on the device" as a resource error.
+    if (file.error() == QFileDevice::ResourceError)
+        return QStringLiteral("the disk is full.");
+    return QStringLiteral("the disk refused the file (%1).").arg(file.errorString());
+}
+
+// An empty string when the folder of `path` can take a new file.
+QString folderProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
+    if (folder.exists() && !folder.isDir())
+        return QStringLiteral("%1 is a file, not a folder.").arg(folderName);
+    if (!folder.exists())
+        return QStringLiteral("the folder %1 does not exist.").arg(folderName);
+    if (info.isDir())
+        return QStringLiteral("a folder of that name is in the way.");
+    if (Is_Permission_Refusal(path, FileAccess::WriteInFolder))
+        return kNoWritePermission;
+    return {};
+}
+
+// Writes all of `bytes`; a disk that fills up first takes part of a block without an
+// error, and refuses the rest with one.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
     }
     return true;
 }
 
-// An opaque picture is written without an alpha channel: a quarter fewer bytes to
-// compress and a smaller file, with the same pixels.
-QImage pictureToWrite(const QImage &image)
-{
-    return isOpaque(image) ? image.convertToFormat(QImage::Format_RGB32) : image;
-}
-
 } // namespace
+
+WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &path)
+{
+    if (image.isNull())
+        return failure(path, QStringLiteral("there is no picture to write."));
+    const PngFile png = Encode_Png(image);
+    if (png.pieces.empty())
+        return failure(path, QStringLiteral("the picture could not be compressed."));
+    for (const QByteArray &piece : png.pieces)
+        if (!writeAll(file, piece))
+            return failure(path, writeFailureReason(file));
+    if (!file.flush())
+        return failure(path, writeFailureReason(file));
+    return {true, QString()};
+}
 
 WriteResult Write_Png(const QImage &image, const QString &path)
 {
     if (image.isNull())
         return failure(path, QStringLiteral("there is no picture to write."));
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        return failure(path, QStringLiteral("the folder %1 does not exist.")
-                                 .arg(QDir::toNativeSeparators(info.absolutePath())));
-    if (info.isDir())
-        return failure(path, QStringLiteral("a folder of that name is in the way."));
-
+    if (const QString problem = folderProblem(path); !problem.isEmpty())
+        return failure(path, problem);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, openFailureReason(file));
-    QImageWriter writer(&file, "png");
-    writer.setQuality(kPngQuality);
-    if (!writer.write(pictureToWrite(image))) {
+    if (WriteResult written = Write_Png_To(image, file, path); !written.ok) {
         file.cancelWriting();
-        return failure(path, QStringLiteral("the picture could not be encoded (%1).").arg(writer.errorString()));
+        return written;
     }
     if (!file.commit())
-        return failure(path, QStringLiteral("the disk refused the file (%1).").arg(file.errorString()));
+        return failure(path, writeFailureReason(file));
     return {true, QString()};
 }

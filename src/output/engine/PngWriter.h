@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+class QFileDevice;
+
 // Writing the mixed picture to disk. The picture goes to a temporary file in the target
 // folder first and replaces the target only once it is complete, so a failure never
 // leaves a partial file behind.
@@ -13,3 +15,7 @@ struct WriteResult {
 };
 
 WriteResult Write_Png(const QImage &image, const QString &path);
+
+// Encodes `image` into `file`, already open for writing; `path` names it in messages.
+// The caller commits or discards what was written.
+WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &path);

@@ -12,7 +12,15 @@ public:
     QQueue<int> alertAnswers; // empty: the first button
     QQueue<QString> openAnswers; // empty: cancelled
     QList<QStringList> openPanelExtensions;
-    QQueue<QString> saveAnswers;
+    QQueue<QString> saveAnswers; // empty: cancelled
+    struct SavePanel {
+        QString title, directory, proposedName;
+    };
+    QList<SavePanel> savePanels;
+    QQueue<int> menuAnswers; // empty: dismissed
+    QList<QStringList> menus;
+    QStringList installedPrograms;
+    QList<QStringList> startedPrograms; // program, then its arguments
     QList<QUrl> openedUrls;
     QPoint pointer;
 
@@ -26,8 +34,9 @@ public:
         openPanelExtensions << extensions;
         return openAnswers.isEmpty() ? QString() : openAnswers.dequeue();
     }
-    QString runSavePanel(QWidget *, const QString &, const QString &, const QString &) override
+    QString runSavePanel(QWidget *, const QString &title, const QString &directory, const QString &name) override
     {
+        savePanels << SavePanel{title, directory, name};
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
     bool openUrl(const QUrl &url) override
@@ -36,4 +45,15 @@ public:
         return true;
     }
     QPoint pointerPosition() override { return pointer; }
+    int runMenu(QWidget *, const QStringList &items) override
+    {
+        menus << items;
+        return menuAnswers.isEmpty() ? -1 : menuAnswers.dequeue();
+    }
+    bool hasProgram(const QString &program) override { return installedPrograms.contains(program); }
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        startedPrograms << (QStringList{program} + arguments);
+        return true;
+    }
 };

@@ -1,0 +1,74 @@
+#include "output/Window_Share.h"
+
+#include "app/AppDelegate.h"
+#include "output/SharingServices.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+Window_Share::Window_Share(AppDelegate &delegate, QWidget *parent) : QDialog(parent), m_delegate(delegate)
+{
+    setObjectName(QStringLiteral("Window_Share"));
+    setWindowTitle(QStringLiteral("Share the Picture"));
+    setWindowModality(Qt::WindowModal);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Share the mixed picture, with a line of text if you like."), this));
+    checkAddText = new QCheckBox(QStringLiteral("Add this text:"), this);
+    checkAddText->setObjectName(QStringLiteral("checkAddText"));
+    textText = new QLineEdit(this);
+    textText->setObjectName(QStringLiteral("textText"));
+    layout->addWidget(checkAddText);
+    layout->addWidget(textText);
+
+    auto *buttons = new QHBoxLayout;
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("btnClose"));
+    btnShare = new QPushButton(QStringLiteral("Share\u2026"), this);
+    btnShare->setObjectName(QStringLiteral("btnShare"));
+    btnShare->setDefault(true);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    buttons->addWidget(btnShare);
+    layout->addLayout(buttons);
+    connect(btnShare, &QPushButton::clicked, this, &Window_Share::OnShare);
+    connect(close, &QPushButton::clicked, this, &Window_Share::OnClose);
+    resize(420, sizeHint().height());
+}
+
+QVariantList Window_Share::shareItems() const
+{
+    QVariantList items;
+    if (checkAddText->isChecked())
+        items << QVariant(textText->text());
+    items << QVariant(m_delegate.capture.imageSave);
+    return items;
+}
+
+void Window_Share::OnShare()
+{
+    const QVariantList items = shareItems();
+    Desktop &desktop = m_delegate.desktop();
+    const QStringList services = Sharing_Service_Names(desktop);
+    const int chosen = desktop.runMenu(btnShare, services);
+    const QString name = chosen >= 0 ? services.at(chosen) : QStringLiteral("(null)");
+    qInfo().noquote() << QStringLiteral("Picked this service: %1").arg(name);
+    if (chosen < 0)
+        return;
+    const QString failed = Perform_Sharing_Service(desktop, services.at(chosen), items);
+    if (!failed.isEmpty())
+        desktop.runAlert(
+            this, {QStringLiteral("The picture could not be shared"), failed, {QStringLiteral("Close")}});
+}
+
+void Window_Share::OnClose()
+{
+    m_delegate.Close_Share_Window();
+}
+
+void Window_Share::reject()
+{
+    OnClose();
+}

@@ -1,0 +1,337 @@
+// Saving and sharing the mixed picture, with a scripted desktop.
+#include "TestApp.h"
+#include "app/MainWindow.h"
+#include "output/FileMove.h"
+#include "output/Window_Share.h"
+#include "output/engine/PngWriter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+const QString kCaptureName = QStringLiteral("2026-03-07-14-05-09.png");
+
+QString outputFolder(const AppDelegate &d)
+{
+    return QDir::cleanPath(d.capture.s_Output_Folder);
+}
+
+QStringList picturesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+bool isPng(const QString &path)
+{
+    return QImageReader(path).format() == "png";
+}
+
+} // namespace
+
+class SaveShareTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void savePanelProposesTheCaptureAndCancelKeepsIt()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        d.window()->button("save")->click();
+        QTRY_COMPARE(app.desktop->savePanels.size(), 1);
+        QCOMPARE(app.desktop->savePanels[0].title,
+                 QStringLiteral("Select a folder to save the captured image"));
+        QCOMPARE(app.desktop->savePanels[0].proposedName, kCaptureName);
+        QCOMPARE(picturesIn(outputFolder(d)), QStringList{kCaptureName});
+        QVERIFY(isPng(outputFolder(d) + "/" + kCaptureName));
+        QVERIFY(app.desktop->alerts.isEmpty());
+        QVERIFY(!d.timer_Save_Picture);
+    }
+
+    void confirmingMovesTheFileAndOffersToOpenIt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("button");
+        QTest::newRow("png, View Image File") << "kept.png" << 0;
+        QTest::newRow("no extension, Close") << "kept" << 1;
+    }
+
+    void confirmingMovesTheFileAndOffersToOpenIt()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, button);
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        const QString destination = app.home.filePath(name);
+        app.desktop->saveAnswers.enqueue(destination);
+        app.desktop->alertAnswers.enqueue(button);
+        app.delegate->OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 1);
+        const AlertRequest success = app.desktop->alerts[0];
+        QCOMPARE(success.message, QStringLiteral("Success"));
+        QCOMPARE(success.informativeText, QStringLiteral("Image file saved successfully."));
+        QCOMPARE(success.buttons, (QStringList{"View Image File", "Close"}));
+        QVERIFY(!success.warning);
+        QVERIFY(picturesIn(outputFolder(*app.delegate)).isEmpty());
+        QVERIFY(isPng(destination));
+        const QList<QUrl> expected =
+            button == 0 ? QList<QUrl>{QUrl::fromLocalFile(destination)} : QList<QUrl>{};
+        QCOMPARE(app.desktop->openedUrls, expected);
+    }
+
+    void aConfirmedNameThatExistsIsReplaced()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        const QString destination = app.home.filePath("old.png");
+        QFile old(destination);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("not a picture") > 0);
+        old.close();
+        app.desktop->saveAnswers.enqueue(destination);
+        app.delegate->OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 1);
+        QCOMPARE(app.desktop->alerts[0].message, QStringLiteral("Success"));
+        QVERIFY(isPng(destination));
+    }
+
+    void twoPressesGiveOneSaveAndCapturesInOneSecondKeepBothFiles()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        d.OnSaveMixedPhoto();
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->savePanels.size(), 1);
+        QVERIFY(!d.timer_Save_Picture);
+        // The clock stands still: the second save is in the same second as the first.
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->savePanels.size(), 2);
+        QCOMPARE(app.desktop->savePanels[1].proposedName, QStringLiteral("2026-03-07-14-05-09-2.png"));
+        QCOMPARE(picturesIn(outputFolder(d)), (QStringList{"2026-03-07-14-05-09-2.png", kCaptureName}));
+    }
+
+    void anEmptyListWaitsUntilAPhotoIsAdded()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        d.OnSaveMixedPhoto();
+        QSignalSpy ticks(d.timer_Save_Picture.data(), &QTimer::timeout);
+        QTRY_VERIFY(ticks.size() >= 3);
+        QVERIFY(app.desktop->savePanels.isEmpty());
+        QVERIFY(d.capture.b_Take_Picture);
+        app.addPhotos({"late.png"});
+        QTRY_COMPARE(app.desktop->savePanels.size(), 1);
+    }
+
+    void ctrlSReachesTheSaveAction()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        MainWindow *window = app.delegate->window();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(window->menuAction("menuSave")->shortcut(), QKeySequence(QKeySequence::Save));
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(app.desktop->savePanels.size(), 1);
+    }
+
+    void failuresAreToldAndLoseNothing()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        // The move fails: the alert names the destination and where the picture still is.
+        const QString nowhere = app.home.filePath("missing/kept.png");
+        app.desktop->saveAnswers.enqueue(nowhere);
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 1);
+        const QString kept = outputFolder(d) + "/" + kCaptureName;
+        QCOMPARE(app.desktop->alerts[0].message, QStringLiteral("The picture could not be saved"));
+        QVERIFY2(app.desktop->alerts[0].informativeText.contains(nowhere),
+                 qPrintable(app.desktop->alerts[0].informativeText));
+        QVERIFY(app.desktop->alerts[0].informativeText.contains("It is still at \u201C" + kept));
+        QVERIFY(isPng(kept));
+
+        // The write fails: the output folder has gone. No panel opens.
+        QVERIFY(QDir(outputFolder(d)).removeRecursively());
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 2);
+        QVERIFY(app.desktop->alerts[1].informativeText.contains("does not exist"));
+        QCOMPARE(app.desktop->savePanels.size(), 1);
+    }
+
+    void aReadOnlyOutputFolderIsNamed()
+    {
+        if (geteuid() == 0)
+            QSKIP("root writes into any folder");
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        QFile::setPermissions(outputFolder(d), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 1);
+        QFile::setPermissions(outputFolder(d),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY2(app.desktop->alerts[0].informativeText.contains("permission"),
+                 qPrintable(app.desktop->alerts[0].informativeText));
+        QVERIFY(app.desktop->savePanels.isEmpty());
+    }
+
+    void aMoveToAnotherFileSystemCopiesThenRemoves()
+    {
+        QTemporaryDir here;
+        QTemporaryDir there(QStringLiteral("/dev/shm/quillane-test-XXXXXX"));
+        if (!there.isValid() || QStorageInfo(here.path()).device() == QStorageInfo(there.path()).device())
+            QSKIP("no second file system to move to");
+        const QString from = here.filePath("picture.png");
+        QImage picture(30, 20, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::darkRed);
+        QVERIFY(Write_Png(picture, from).ok);
+        const QString to = there.filePath("moved.png");
+        QFile existing(to);
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("old") == 3);
+        existing.close();
+        const WriteResult moved = Move_Picture_File(from, to);
+        QVERIFY2(moved.ok, qPrintable(moved.error));
+        QVERIFY(!QFile::exists(from));
+        QCOMPARE(QImage(to).convertToFormat(picture.format()).pixel(3, 3), picture.pixel(3, 3));
+        QCOMPARE(QDir(there.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"moved.png"});
+    }
+
+    void writingShowsBusyAndDisablesSaveAndShare()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        QImage picture(800, 600, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::darkCyan);
+        std::optional<WriteResult> result;
+        d.Write_Picture(picture, app.home.filePath("busy.png"), [&](const WriteResult &r) { result = r; });
+        QVERIFY(d.isWritingPicture());
+        QVERIFY(!d.window()->button("save")->isEnabled());
+        QVERIFY(!d.window()->button("share")->isEnabled());
+        QVERIFY(!d.window()->menuAction("menuSave")->isEnabled());
+        QVERIFY(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor);
+        QTRY_VERIFY(result.has_value());
+        QVERIFY(result->ok);
+        QVERIFY(d.window()->button("save")->isEnabled() && d.window()->menuAction("menuSave")->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void shareItemsFollowTheCheckBox_data()
+    {
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::newRow("box off") << false << "ignored" << 1;
+        QTest::newRow("box on, empty") << true << "" << 2;
+        QTest::newRow("box on, text") << true << "Our holiday" << 2;
+    }
+
+    void shareItemsFollowTheCheckBox()
+    {
+        QFETCH(bool, checked);
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        d.OnShare();
+        QTRY_VERIFY(d.windowShare);
+        QVERIFY(d.windowShare->isVisible() && d.windowShare->isModal());
+        d.windowShare->checkAddText->setChecked(checked);
+        d.windowShare->textText->setText(text);
+        const QVariantList items = d.windowShare->shareItems();
+        QCOMPARE(items.size(), count);
+        if (count == 2)
+            QCOMPARE(items[0], QVariant(text));
+        QCOMPARE(items.last().value<QImage>(), d.capture.imageSave);
+        QVERIFY(!d.capture.imageSave.isNull());
+    }
+
+    void oneSheetPerShareReleasedOnClose()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        d.OnShare();
+        d.OnShare();
+        QTRY_VERIFY(d.windowShare);
+        QTRY_VERIFY(!d.timer_Share_Picture);
+        QCOMPARE(d.window()->findChildren<Window_Share *>().size(), 1);
+        QPointer<Window_Share> first = d.windowShare;
+        first->checkAddText->setChecked(true);
+        first->textText->setText("typed");
+        first->OnClose();
+        QVERIFY(!d.windowShare);
+        QTRY_VERIFY(first.isNull());
+        d.OnShare();
+        QTRY_VERIFY(d.windowShare);
+        QVERIFY(!d.windowShare->checkAddText->isChecked());
+        QVERIFY(d.windowShare->textText->text().isEmpty());
+    }
+
+    void choosingAServiceIsLoggedAndHandsOverTheItems()
+    {
+        QTemporaryDir temp;
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        app.desktop->installedPrograms << "xdg-email";
+        AppDelegate &d = *app.delegate;
+        d.OnShare();
+        QTRY_VERIFY(d.windowShare);
+        d.windowShare->checkAddText->setChecked(true);
+        d.windowShare->textText->setText("Our holiday");
+
+        app.desktop->menuAnswers << -1 << 0 << 1;
+        QTest::ignoreMessage(QtInfoMsg, "Picked this service: (null)");
+        d.windowShare->btnShare->click();
+        QCOMPARE(app.desktop->menus.last(), (QStringList{"Copy", "Email", "Open in Image Viewer"}));
+
+        QTest::ignoreMessage(QtInfoMsg, "Picked this service: Copy");
+        d.windowShare->btnShare->click();
+        const QMimeData *copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied && copied->hasImage());
+        QCOMPARE(copied->text(), QStringLiteral("Our holiday"));
+
+        QTest::ignoreMessage(QtInfoMsg, "Picked this service: Email");
+        d.windowShare->btnShare->click();
+        QCOMPARE(app.desktop->startedPrograms.size(), 1);
+        const QStringList mail = app.desktop->startedPrograms[0];
+        QCOMPARE(mail.size(), 5);
+        QCOMPARE(mail[0], QStringLiteral("xdg-email"));
+        QCOMPARE(mail[1], QStringLiteral("--attach"));
+        QVERIFY(mail[2].startsWith(temp.path()) && isPng(mail[2]));
+        QCOMPARE(mail.mid(3), (QStringList{"--body", "Our holiday"}));
+        QVERIFY(app.desktop->alerts.isEmpty());
+        qunsetenv("TMPDIR");
+    }
+};
+
+QTEST_MAIN(SaveShareTest)
+#include "tst_save_share.moc"
