@@ -30,6 +30,12 @@ class View_Transparent;
 // Web site of the help pages.
 inline constexpr const char *kSiteAddress = "https://www.quillane.app";
 
+// What is kept between runs: QSettings under the application's own name, the folders
+// the open panels last showed.
+inline constexpr const char *kSettingsName = "Quillane";
+inline constexpr const char *kLastPhotoFolderKey = "lastPhotoFolder";
+inline constexpr const char *kLastProjectFolderKey = "lastProjectFolder";
+
 // The one application object: the project state, start-up, the menus, the panels and
 // (in the other AppDelegate_*.cpp files) the list operations and output flows.
 class AppDelegate : public QObject {
@@ -41,6 +47,7 @@ public:
         std::function<void(int)> exitProcess;      // null: end the process at once
         std::function<QDateTime()> clock;          // null: the current local time
         Timing timing;
+        QStringList launchFiles;                   // photos and a project from the command line
     };
 
     explicit AppDelegate(Options options = {});
@@ -128,7 +135,25 @@ public:
 
     void markPreviewForRedraw();
 
+    // Project files, several photos at once, drops and the command line
+    // (AppDelegate_Files.cpp, AppDelegate_ProjectFile.cpp)
+    QString s_Project_File; // the file the project was last opened from or saved to
+    void OnMenuFileOpenProject();
+    void OnMenuFileSaveProject();
+    void OnOpenProject();
+    void OnSaveProject();
+    bool openProjectFile(const QString &path);
+    void addPhotoFiles(const QStringList &paths);
+    bool openFiles(const QStringList &paths);
+
 private:
+    OpenPanelRequest photoPanelRequest() const;
+    QString defaultDocumentsFolder() const;
+    bool openLaunchProject();
+    bool addLaunchPhotos();
+    bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
+    void showProjectFileAlert(const QString &message, const QString &informativeText);
+
     void showPanelOfMode();
     void setUpPhotoTable();
     bool runProjectTypeDialog(bool startup);
@@ -145,4 +170,5 @@ private:
     std::unique_ptr<QWidget> m_panelStore; // hidden parent of the panels not shown
     PhotoTableModel *m_tableModel = nullptr;
     bool m_restoringSelection = false;
+    QStringList m_launchPhotos; // added once the start-up project type is chosen
 };

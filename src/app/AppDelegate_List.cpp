@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QSettings>
 
 const QStringList &AppDelegate::acceptedPhotoExtensions()
 {
@@ -28,15 +29,28 @@ void AppDelegate::setUpPhotoTable()
 
 void AppDelegate::OnAddPhoto()
 {
-    const QString path = desktop().runOpenPanel(m_window.get(), "Add a photo", acceptedPhotoExtensions());
-    if (path.isEmpty())
-        return;
-    const LoadResult loaded = Load_Photo(path);
-    if (loaded.image.isNull()) {
-        desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
-        return;
+    const QStringList paths = desktop().runOpenPanel(m_window.get(), photoPanelRequest());
+    if (!paths.isEmpty())
+        QSettings(kSettingsName, kSettingsName).setValue(kLastPhotoFolderKey, QFileInfo(paths.first()).absolutePath());
+    addPhotoFiles(paths);
+}
+
+void AppDelegate::addPhotoFiles(const QStringList &paths)
+{
+    bool added = false;
+    for (const QString &path : paths) {
+        const LoadResult loaded = Load_Photo(path);
+        if (loaded.image.isNull()) {
+            desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
+            continue;
+        }
+        PhotoPtr photo = Make_Photo(loaded.image, QFileInfo(path).fileName(), modeBlend);
+        photo->sFile = QFileInfo(path).absoluteFilePath();
+        array_Photos.append(photo);
+        added = true;
     }
-    array_Photos.append(Make_Photo(loaded.image, QFileInfo(path).fileName(), modeBlend));
+    if (!added)
+        return;
     refreshTablePhotos();
     scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs, &AppDelegate::TimerSelectLastTableRowRoutine);
     markPreviewForRedraw();

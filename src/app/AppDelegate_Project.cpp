@@ -45,10 +45,15 @@ void AppDelegate::OnNewProject()
     if (!runProjectTypeDialog(false))
         return;
     showPanelOfMode();
+    s_Project_File.clear();
     array_Photos.clear();
     refreshTablePhotos();
     markPreviewForRedraw();
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);
 }
 
-void AppDelegate::TimerSelectFirstImageRoutine() { OnAddPhoto(); }
+void AppDelegate::TimerSelectFirstImageRoutine()
+{
+    if (!addLaunchPhotos())
+        OnAddPhoto();
+}

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppDelegate.h"
+#include "app/FileDrop.h"
 #include "app/PhotoTable.h"
 #include "app/View_Image_Preview.h"
 
@@ -40,6 +41,8 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
     splitter->setSizes({300, 900});
     setCentralWidget(splitter);
     buildMenus();
+    Accept_File_Drops(m_delegate, this);
+    Accept_File_Drops(m_delegate, m_table->viewport());
 }
 
 QWidget *MainWindow::buildPhotoColumn()
@@ -121,6 +124,10 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu("&File");
     addMenuAction(file, "menuNewProject", "&New Project…", QKeySequence::New, &AppDelegate::OnMenuFileNewProject);
+    addMenuAction(file, "menuOpenProject", "&Open Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                  &AppDelegate::OnMenuFileOpenProject);
+    addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                  &AppDelegate::OnMenuFileSaveProject);
     QAction *save = file->addAction("&Save…");
     save->setObjectName("menuSave");
     save->setShortcut(QKeySequence::Save);

@@ -255,6 +255,11 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
 
 } // namespace
 
+bool Is_Project_File_Name(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+}
+
 QStringList Project_Mode_Names()
 {
     return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"), QStringLiteral("composite"),

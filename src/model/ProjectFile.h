@@ -49,5 +49,8 @@ QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &pr
 // could not, or an empty string.
 QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos);
 
+// Whether a path names a project file by its extension (".json", in any case).
+bool Is_Project_File_Name(const QString &path);
+
 // The mode names of the project file, in ProjectMode order.
 QStringList Project_Mode_Names();
