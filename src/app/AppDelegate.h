@@ -148,6 +148,7 @@ public:
 
 private:
     OpenPanelRequest photoPanelRequest() const;
+    static QString rememberedFolder(const char *key, const QString &fallback);
     QString defaultDocumentsFolder() const;
     bool openLaunchProject();
     bool addLaunchPhotos();

@@ -5,16 +5,26 @@
 #include "app/MainWindow.h"
 #include "model/ProjectFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <utility>
 
+// The folder a panel last showed, while it still exists; else `fallback`, else home.
+QString AppDelegate::rememberedFolder(const char *key, const QString &fallback)
+{
+    for (const QString &folder : {QSettings(kSettingsName, kSettingsName).value(key).toString(), fallback})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return QDir::homePath();
+}
+
 OpenPanelRequest AppDelegate::photoPanelRequest() const
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString folder = QSettings(kSettingsName, kSettingsName).value(kLastPhotoFolderKey, pictures).toString();
-    return {"Add photos", folder, "Photos", acceptedPhotoExtensions(), true};
+    return {"Add photos", rememberedFolder(kLastPhotoFolderKey, pictures), "Photos", acceptedPhotoExtensions(), true};
 }
 
 // Photos are added in the order given; a project among them is opened first, and the

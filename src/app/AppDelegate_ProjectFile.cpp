@@ -43,8 +43,7 @@ void AppDelegate::showProjectFileAlert(const QString &message, const QString &in
 
 void AppDelegate::OnOpenProject()
 {
-    const QString folder =
-        QSettings(kSettingsName, kSettingsName).value(kLastProjectFolderKey, defaultDocumentsFolder()).toString();
+    const QString folder = rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder());
     const QStringList chosen = desktop().runOpenPanel(window(), {"Open Project", folder, "Quillane projects", {"json"}});
     if (chosen.isEmpty())
         return;
@@ -112,9 +111,7 @@ void AppDelegate::OnSaveProject()
         showProjectFileAlert("There is nothing to save", "Add at least one photo before saving the project.");
         return;
     }
-    const QString folder = s_Project_File.isEmpty() ? QSettings(kSettingsName, kSettingsName)
-                                                          .value(kLastProjectFolderKey, defaultDocumentsFolder())
-                                                          .toString()
+    const QString folder = s_Project_File.isEmpty() ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
                                                     : QFileInfo(s_Project_File).absolutePath();
     const QString proposed = s_Project_File.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(s_Project_File).fileName();
     QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);

@@ -228,6 +228,7 @@ private slots:
         TestApp app;
         app.launchWithoutDialog(Transparent);
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QVERIFY(QDir().mkpath(pictures));
         QVERIFY2(pictures.startsWith(QDir::homePath()) && QDir::homePath().contains("quillane-ui-home"),
                  qPrintable(pictures)); // the test's own home, never the real one
         const QString folder = app.home.filePath("trip");
@@ -252,6 +253,9 @@ private slots:
         nextRun.launchWithoutDialog();
         nextRun.delegate->OnAddPhoto();
         QCOMPARE(nextRun.desktop->openRequests.last().directory, folder);
+        QVERIFY(QDir(folder).removeRecursively()); // a folder gone since: Pictures again
+        nextRun.delegate->OnAddPhoto();
+        QCOMPARE(nextRun.desktop->openRequests.last().directory, pictures);
     }
 
     void droppedPhotosAreAddedAndADroppedProjectOpens()
