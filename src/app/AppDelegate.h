@@ -19,6 +19,7 @@
 class MainWindow;
 class PhotoTableModel;
 class QTableView;
+class QUndoStack;
 class QScrollArea;
 class QWidget;
 class PanelBase;
@@ -155,12 +156,21 @@ public:
     void addPhotoFiles(const QStringList &paths);
     bool openFiles(const QStringList &paths);
 
+    // Undo and redo (AppDelegate_Undo.cpp): the history of the list actions and the
+    // panels' writes; New Project and Open Project start it afresh.
+    QUndoStack &undoStack();
+    // For the undo steps: put back a list with its selected row, or a field's value.
+    void Restore_List(const PhotoList &photos, qint64 row);
+    void Restore_Field(const PhotoPtr &photo, PhotoField field, double value);
+
 private:
     OpenPanelRequest photoPanelRequest() const;
     static QString rememberedFolder(const char *key, const QString &fallback);
     QString defaultDocumentsFolder() const;
     bool openLaunchProject();
     bool addLaunchPhotos();
+    void recordFieldStep(const PhotoPtr &photo, PhotoField field, double before);
+    void restoreSelection(qint64 row);
     bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
     void showProjectFileAlert(const QString &message, const QString &informativeText);
 
@@ -183,4 +193,5 @@ private:
     PhotoTableModel *m_tableModel = nullptr;
     bool m_restoringSelection = false;
     QStringList m_launchPhotos; // added once the start-up project type is chosen
+    QUndoStack *m_undoStack = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
+#include "app/UndoSteps.h"
 #include "imaging/PhotoLoader.h"
 
 #include <QFileInfo>
@@ -37,6 +38,7 @@ void AppDelegate::OnAddPhoto()
 
 void AppDelegate::addPhotoFiles(const QStringList &paths)
 {
+    const ListStepRecorder step(*this, "Add Photo");
     bool added = false;
     for (const QString &path : paths) {
         const LoadResult loaded = Load_Photo(path);
@@ -58,6 +60,7 @@ void AppDelegate::addPhotoFiles(const QStringList &paths)
 
 void AppDelegate::OnRemovePhoto()
 {
+    const ListStepRecorder step(*this, "Remove Photo");
     const qint64 row = selectedTableRow();
     if (row < 0 || row >= array_Photos.size())
         return;
@@ -73,6 +76,7 @@ void AppDelegate::OnRemovePhoto()
 
 void AppDelegate::OnMovePhotoUp()
 {
+    const ListStepRecorder step(*this, "Move Photo Up");
     const qint64 row = selectedTableRow();
     if (array_Photos.size() < 2 || row <= 0 || row >= array_Photos.size())
         return;
@@ -83,6 +87,7 @@ void AppDelegate::OnMovePhotoUp()
 
 void AppDelegate::OnMovePhotoDown()
 {
+    const ListStepRecorder step(*this, "Move Photo Down");
     const qint64 row = selectedTableRow();
     if (array_Photos.size() < 2 || row < 0 || row >= array_Photos.size() - 1)
         return;

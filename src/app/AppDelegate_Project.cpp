@@ -4,6 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
 
+#include <QUndoStack>
+
 void AppDelegate::showPanelOfMode()
 {
     switch (modeBlend) {
@@ -46,6 +48,7 @@ void AppDelegate::OnNewProject()
         return;
     showPanelOfMode();
     s_Project_File.clear();
+    undoStack().clear();
     array_Photos.clear();
     refreshTablePhotos();
     markPreviewForRedraw();

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTableView>
+#include <QUndoStack>
 
 namespace {
 
@@ -95,6 +96,7 @@ bool AppDelegate::openProjectFile(const QString &path)
     modeBlend = parse.project.mode;
     showPanelOfMode();
     s_Project_File = QFileInfo(path).absoluteFilePath();
+    undoStack().clear();
     if (tablePhotos)
         tablePhotos->clearSelection();
     array_Photos = parse.project.photos;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -135,6 +136,22 @@ void MainWindow::buildMenus()
     file->addSeparator();
     QAction *quit = addMenuAction(file, "menuQuit", "&Quit", QKeySequence::Quit, &AppDelegate::OnMenuQuit);
     quit->setMenuRole(QAction::QuitRole);
+
+    QMenu *edit = menuBar()->addMenu("&Edit");
+    const struct {
+        QAction *action;
+        const char *name;
+        QKeySequence shortcut;
+    } history[] = {
+        {m_delegate.undoStack().createUndoAction(edit, "Undo"), "menuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {m_delegate.undoStack().createRedoAction(edit, "Redo"), "menuRedo",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+    };
+    for (const auto &row : history) {
+        row.action->setObjectName(row.name);
+        row.action->setShortcut(row.shortcut);
+        edit->addAction(row.action);
+    }
 
     QMenu *action = menuBar()->addMenu("&Action");
     addMenuAction(action, "menuAddPhoto", "&Add Photo…", QKeySequence::Open, &AppDelegate::OnMenuActionAddPhoto);
