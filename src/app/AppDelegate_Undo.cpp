@@ -154,6 +154,10 @@ void AppDelegate::recordFieldStep(const PhotoPtr &photo, PhotoField field, doubl
 
 void AppDelegate::Restore_List(const PhotoList &photos, qint64 row)
 {
+    // A selection still pending from the action would override the restored one.
+    for (QTimer *pending : {timerSelectLastTableRow.get(), timerSelectFirstTableRow.get()})
+        if (pending)
+            pending->stop();
     array_Photos = photos;
     refreshTablePhotos();
     markPreviewForRedraw();

@@ -101,6 +101,17 @@ private slots:
         QCOMPARE(selectedRow(d), rowAfter);
     }
 
+    void undoRightAfterAnAddKeepsTheRestoredRow()
+    {
+        TestApp app;
+        startWith(app, 1);
+        AppDelegate &d = *app.delegate;
+        d.addPhotoFiles({app.writePhoto("d.png")});
+        menu(d, "menuUndo")->trigger(); // before the add's own selection of its row
+        QCOMPARE(selectedRow(d), 1);
+        QVERIFY(!d.timerSelectLastTableRow || !d.timerSelectLastTableRow->isActive());
+    }
+
     void actionsThatChangeNothingLeaveNoStep()
     {
         TestApp app;
