@@ -63,12 +63,7 @@ void AppDelegate::applicationDidFinishLaunching()
     capture.b_Take_Picture = false;
     i_Selected_Photo_Index = -1;
 
-    QString documents = m_options.documentsFolder;
-    if (documents.isEmpty()) {
-        const QStringList found = QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation);
-        documents = found.isEmpty() ? QDir::homePath() + "/Documents" : found.first();
-    }
-    capture.s_Output_Folder = QDir::cleanPath(documents + "/Quillane") + "/";
+    capture.s_Output_Folder = QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
     if (!createOutputFolder()) {
         desktop().runAlert(nullptr, {"Error", "Error #0008. Application will exit.", {"Close"}});
         m_options.exitProcess(0);
@@ -82,6 +77,14 @@ void AppDelegate::applicationDidFinishLaunching()
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+QString AppDelegate::defaultDocumentsFolder() const
+{
+    if (!m_options.documentsFolder.isEmpty())
+        return m_options.documentsFolder;
+    const QStringList found = QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation);
+    return found.isEmpty() ? QDir::homePath() + "/Documents" : found.first();
 }
 
 bool AppDelegate::createOutputFolder()
@@ -117,7 +120,11 @@ void AppDelegate::scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDeleg
     timer->start();
 }
 
-void AppDelegate::TimerNewProjectStartupRoutine() { OnNewProjectStartup(); }
+void AppDelegate::TimerNewProjectStartupRoutine()
+{
+    if (!openLaunchProject())
+        OnNewProjectStartup();
+}
 
 void AppDelegate::markPreviewForRedraw()
 {

@@ -19,6 +19,7 @@
 class MainWindow;
 class PhotoTableModel;
 class QTableView;
+class QUndoStack;
 class QScrollArea;
 class QWidget;
 class PanelBase;
@@ -34,6 +35,12 @@ struct WriteResult;
 // Web site of the help pages.
 inline constexpr const char *kSiteAddress = "https://www.quillane.app";
 
+// What is kept between runs: QSettings under the application's own name, the folders
+// the open panels last showed.
+inline constexpr const char *kSettingsName = "Quillane";
+inline constexpr const char *kLastPhotoFolderKey = "lastPhotoFolder";
+inline constexpr const char *kLastProjectFolderKey = "lastProjectFolder";
+
 // The one application object: the project state, start-up, the menus, the panels and
 // (in the other AppDelegate_*.cpp files) the list operations and output flows.
 class AppDelegate : public QObject {
@@ -45,6 +52,7 @@ public:
         std::function<void(int)> exitProcess;      // null: end the process at once
         std::function<QDateTime()> clock;          // null: the current local time
         Timing timing;
+        QStringList launchFiles;                   // photos and a project from the command line
     };
 
     explicit AppDelegate(Options options = {});
@@ -156,7 +164,35 @@ public:
     void Write_Picture(const QImage &picture, const QString &path, std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_writingPicture; }
 
+    // Project files, several photos at once, drops and the command line
+    // (AppDelegate_Files.cpp, AppDelegate_ProjectFile.cpp)
+    QString s_Project_File; // the file the project was last opened from or saved to
+    void OnMenuFileOpenProject();
+    void OnMenuFileSaveProject();
+    void OnOpenProject();
+    void OnSaveProject();
+    bool openProjectFile(const QString &path);
+    void addPhotoFiles(const QStringList &paths);
+    bool openFiles(const QStringList &paths);
+
+    // Undo and redo (AppDelegate_Undo.cpp): the history of the list actions and the
+    // panels' writes; New Project and Open Project start it afresh.
+    QUndoStack &undoStack();
+    // For the undo steps: put back a list with its selected row, or a field's value.
+    void Restore_List(const PhotoList &photos, qint64 row);
+    void Restore_Field(const PhotoPtr &photo, PhotoField field, double value);
+
 private:
+    OpenPanelRequest photoPanelRequest() const;
+    static QString rememberedFolder(const char *key, const QString &fallback);
+    QString defaultDocumentsFolder() const;
+    bool openLaunchProject();
+    bool addLaunchPhotos();
+    void recordFieldStep(const PhotoPtr &photo, PhotoField field, double before);
+    void restoreSelection(qint64 row);
+    bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
+    void showProjectFileAlert(const QString &message, const QString &informativeText);
+
     void showPanelOfMode();
     void setUpPhotoTable();
     bool runProjectTypeDialog(bool startup);
@@ -179,4 +215,6 @@ private:
     PhotoTableModel *m_tableModel = nullptr;
     bool m_restoringSelection = false;
     bool m_writingPicture = false;
+    QStringList m_launchPhotos; // added once the start-up project type is chosen
+    QUndoStack *m_undoStack = nullptr;
 };

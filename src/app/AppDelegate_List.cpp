@@ -3,11 +3,13 @@
 
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
+#include "app/UndoSteps.h"
 #include "imaging/PhotoLoader.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QSettings>
 
 const QStringList &AppDelegate::acceptedPhotoExtensions()
 {
@@ -28,15 +30,29 @@ void AppDelegate::setUpPhotoTable()
 
 void AppDelegate::OnAddPhoto()
 {
-    const QString path = desktop().runOpenPanel(m_window.get(), "Add a photo", acceptedPhotoExtensions());
-    if (path.isEmpty())
-        return;
-    const LoadResult loaded = Load_Photo(path);
-    if (loaded.image.isNull()) {
-        desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
-        return;
+    const QStringList paths = desktop().runOpenPanel(m_window.get(), photoPanelRequest());
+    if (!paths.isEmpty())
+        QSettings(kSettingsName, kSettingsName).setValue(kLastPhotoFolderKey, QFileInfo(paths.first()).absolutePath());
+    addPhotoFiles(paths);
+}
+
+void AppDelegate::addPhotoFiles(const QStringList &paths)
+{
+    const ListStepRecorder step(*this, "Add Photo");
+    bool added = false;
+    for (const QString &path : paths) {
+        const LoadResult loaded = Load_Photo(path);
+        if (loaded.image.isNull()) {
+            desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
+            continue;
+        }
+        PhotoPtr photo = Make_Photo(loaded.image, QFileInfo(path).fileName(), modeBlend);
+        photo->sFile = QFileInfo(path).absoluteFilePath();
+        array_Photos.append(photo);
+        added = true;
     }
-    array_Photos.append(Make_Photo(loaded.image, QFileInfo(path).fileName(), modeBlend));
+    if (!added)
+        return;
     refreshTablePhotos();
     scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs, &AppDelegate::TimerSelectLastTableRowRoutine);
     markPreviewForRedraw();
@@ -44,6 +60,7 @@ void AppDelegate::OnAddPhoto()
 
 void AppDelegate::OnRemovePhoto()
 {
+    const ListStepRecorder step(*this, "Remove Photo");
     const qint64 row = selectedTableRow();
     if (row < 0 || row >= array_Photos.size())
         return;
@@ -59,6 +76,7 @@ void AppDelegate::OnRemovePhoto()
 
 void AppDelegate::OnMovePhotoUp()
 {
+    const ListStepRecorder step(*this, "Move Photo Up");
     const qint64 row = selectedTableRow();
     if (array_Photos.size() < 2 || row <= 0 || row >= array_Photos.size())
         return;
@@ -69,6 +87,7 @@ void AppDelegate::OnMovePhotoUp()
 
 void AppDelegate::OnMovePhotoDown()
 {
+    const ListStepRecorder step(*this, "Move Photo Down");
     const qint64 row = selectedTableRow();
     if (array_Photos.size() < 2 || row < 0 || row >= array_Photos.size() - 1)
         return;

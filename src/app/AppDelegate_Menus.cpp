@@ -4,6 +4,8 @@
 #include <QUrl>
 
 void AppDelegate::OnMenuFileNewProject() { OnNewProject(); }
+void AppDelegate::OnMenuFileOpenProject() { OnOpenProject(); }
+void AppDelegate::OnMenuFileSaveProject() { OnSaveProject(); }
 void AppDelegate::OnMenuQuit() { Terminate_App(); }
 
 void AppDelegate::openHelpPage(const QString &path)

@@ -4,6 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
 
+#include <QUndoStack>
+
 void AppDelegate::showPanelOfMode()
 {
     switch (modeBlend) {
@@ -45,10 +47,16 @@ void AppDelegate::OnNewProject()
     if (!runProjectTypeDialog(false))
         return;
     showPanelOfMode();
+    s_Project_File.clear();
+    undoStack().clear();
     array_Photos.clear();
     refreshTablePhotos();
     markPreviewForRedraw();
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);
 }
 
-void AppDelegate::TimerSelectFirstImageRoutine() { OnAddPhoto(); }
+void AppDelegate::TimerSelectFirstImageRoutine()
+{
+    if (!addLaunchPhotos())
+        OnAddPhoto();
+}

@@ -57,7 +57,9 @@ bool AppDelegate::Set_Photo_Field(PhotoField field, double value)
     const PhotoPtr photo = tunablePhoto();
     if (!photo)
         return false;
+    const double before = Read_Photo_Field(*photo, field);
     Write_Photo_Field(*photo, field, value);
     markPreviewForRedraw();
+    recordFieldStep(photo, field, before);
     return true;
 }

@@ -29,7 +29,9 @@ int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
     return index < 0 ? 0 : index;
 }
 
-QString photoNameFilter(const QStringList &extensions)
+QString photoNameFilter(const QStringList &extensions) { return nameFilter(QStringLiteral("Photos"), extensions); }
+
+QString nameFilter(const QString &name, const QStringList &extensions)
 {
     QStringList patterns;
     for (const QString &ext : extensions) {
@@ -38,20 +40,20 @@ QString photoNameFilter(const QStringList &extensions)
             pattern += QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
         patterns << pattern;
     }
-    return QStringLiteral("Photos (%1)").arg(patterns.join(' '));
+    return QStringLiteral("%1 (%2)").arg(name, patterns.join(' '));
 }
 
-QString QtDesktop::runOpenPanel(QWidget *parent, const QString &title, const QStringList &extensions)
+QStringList QtDesktop::runOpenPanel(QWidget *parent, const OpenPanelRequest &request)
 {
-    QFileDialog dialog(parent, title);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    QFileDialog dialog(parent, request.title, request.directory);
+    dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilter(photoNameFilter(extensions));
+    dialog.setNameFilter(nameFilter(request.filterName, request.extensions));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setWindowModality(Qt::ApplicationModal);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
 }
 
 QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QString &directory,

@@ -9,6 +9,16 @@ class QWidget;
 
 // Everything the desktop does modally or outside the process goes through here: the
 // application uses the Qt implementation, tests a scripted one.
+// What the open panel offers: files with one of the extensions (matched without
+// regard to case), named `filterName` in the panel, starting in `directory`.
+struct OpenPanelRequest {
+    QString title;
+    QString directory;
+    QString filterName;
+    QStringList extensions;
+    bool multiple = false; // several files may be chosen at once
+};
+
 struct AlertRequest {
     QString message;
     QString informativeText;
@@ -24,9 +34,9 @@ public:
     // alert was dismissed without a button).
     virtual int runAlert(QWidget *parent, const AlertRequest &alert) = 0;
 
-    // Runs the modal open panel for one existing file with one of the extensions
-    // (matched without regard to case). Returns the chosen path, or an empty string.
-    virtual QString runOpenPanel(QWidget *parent, const QString &title, const QStringList &extensions) = 0;
+    // Runs the modal open panel for existing files. Returns the chosen paths in the
+    // order the panel lists them, or none when cancelled.
+    virtual QStringList runOpenPanel(QWidget *parent, const OpenPanelRequest &request) = 0;
 
     // Runs the modal save panel. Returns the confirmed path, or an empty string.
     virtual QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
@@ -49,7 +59,7 @@ public:
 class QtDesktop : public Desktop {
 public:
     int runAlert(QWidget *parent, const AlertRequest &alert) override;
-    QString runOpenPanel(QWidget *parent, const QString &title, const QStringList &extensions) override;
+    QStringList runOpenPanel(QWidget *parent, const OpenPanelRequest &request) override;
     QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
                          const QString &proposedName) override;
     bool openUrl(const QUrl &url) override;
@@ -62,3 +72,4 @@ public:
 // The name filter of the open panel, "Photos (*.[bB][mM][pP] ...)": extensions match
 // without regard to case, so camera files such as IMG_0001.JPG are offered too.
 QString photoNameFilter(const QStringList &extensions);
+QString nameFilter(const QString &name, const QStringList &extensions);

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppDelegate.h"
+#include "app/FileDrop.h"
 #include "app/PhotoTable.h"
 #include "app/View_Image_Preview.h"
 
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,6 +42,8 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
     splitter->setSizes({300, 900});
     setCentralWidget(splitter);
     buildMenus();
+    Accept_File_Drops(m_delegate, this);
+    Accept_File_Drops(m_delegate, m_table->viewport());
 }
 
 QWidget *MainWindow::buildPhotoColumn()
@@ -120,10 +124,30 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu("&File");
     addMenuAction(file, "menuNewProject", "&New Project…", QKeySequence::New, &AppDelegate::OnMenuFileNewProject);
+    addMenuAction(file, "menuOpenProject", "&Open Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                  &AppDelegate::OnMenuFileOpenProject);
+    addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                  &AppDelegate::OnMenuFileSaveProject);
     addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
     file->addSeparator();
     QAction *quit = addMenuAction(file, "menuQuit", "&Quit", QKeySequence::Quit, &AppDelegate::OnMenuQuit);
     quit->setMenuRole(QAction::QuitRole);
+
+    QMenu *edit = menuBar()->addMenu("&Edit");
+    const struct {
+        QAction *action;
+        const char *name;
+        QKeySequence shortcut;
+    } history[] = {
+        {m_delegate.undoStack().createUndoAction(edit, "Undo"), "menuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {m_delegate.undoStack().createRedoAction(edit, "Redo"), "menuRedo",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+    };
+    for (const auto &row : history) {
+        row.action->setObjectName(row.name);
+        row.action->setShortcut(row.shortcut);
+        edit->addAction(row.action);
+    }
 
     QMenu *action = menuBar()->addMenu("&Action");
     addMenuAction(action, "menuAddPhoto", "&Add Photo…", QKeySequence::Open, &AppDelegate::OnMenuActionAddPhoto);

@@ -11,7 +11,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane"));
     QApplication::setQuitOnLastWindowClosed(true);
-    AppDelegate delegate;
+    AppDelegate::Options options;
+    options.launchFiles = QApplication::arguments().mid(1); // photos, or a project to open
+    AppDelegate delegate(options);
     // Termination by the session (logout, kill) ends the process like Quit does.
     std::signal(SIGTERM, [](int) { std::_Exit(0); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::Terminate_App);

@@ -20,6 +20,8 @@ The project file:
               {"file": "sky.jpg", "blend": "Multiply Blend Mode", "matchBackground": false,
                "size": 20, "x": 10, "y": 10}]}
 
+  "version" (optional, 1) is the format's version, as Quillane writes it; a project
+  of a later version is refused.
   "mode" is one of composite, shape, linear-horizontal, linear-vertical, transparent.
   "photos" lists the photos in order; the first is the background. Each photo has
   "file" (relative paths start from the project file's folder, or from the current

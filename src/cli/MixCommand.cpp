@@ -1,6 +1,6 @@
 #include "cli/MixCommand.h"
 
-#include "cli/ProjectFile.h"
+#include "model/ProjectFile.h"
 #include "imaging/Parallel.h"
 #include "imaging/PhotoLoader.h"
 #include "output/engine/PngWriter.h"

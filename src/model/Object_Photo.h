@@ -15,6 +15,7 @@ struct Object_Photo {
     QRectF rectDraw;
     QRectF rectDrawPercentage;
     QString sName;
+    QString sFile; // absolute path of the file the picture was read from; empty if none
 
     // Composite
     quint64 m_Composite_Blend_Mode = 0;

@@ -1,4 +1,4 @@
-#include "cli/ProjectFile.h"
+#include "model/ProjectFile.h"
 
 #include "model/ProjectMode.h"
 

@@ -154,7 +154,7 @@ TEST_F(QuillaneMix, HelpExplainsOptionsKeysAndExitStatus)
 {
     const MixRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    for (const char *word : {"--view", "-o", "matchBackground", "transparency", "level", "linear-horizontal", "Exit status"})
+    for (const char *word : {"--view", "-o", "\"version\"", "matchBackground", "transparency", "level", "linear-horizontal", "Exit status"})
         EXPECT_TRUE(result.out.contains(QLatin1String(word))) << word;
 }
 
@@ -176,6 +176,7 @@ TEST_F(QuillaneMix, EveryFailureIsOneLineAnExitStatusAndNoOutputFile)
         {{}, R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": 101}]})", 2, "transparency"},
         {{}, R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": -5}]})", 2, "transparency"},
         {{}, R"({"mode": "composite", "photos": []})", 2, "no photos"},
+        {{}, R"({"version": 2, "mode": "composite", "photos": [{"file": "grey.png"}]})", 2, "newer version"},
         {{}, R"({"mode": "composite", "photos": [)", 2, "JSON"},
         {{"--view", "12x"}, good, 2, "--view"},
         {{"--view", "0x10"}, good, 2, "--view"},

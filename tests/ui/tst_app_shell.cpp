@@ -163,10 +163,12 @@ private slots:
         QStringList menus;
         for (QAction *a : w->menuBar()->actions())
             menus << a->text().remove('&');
-        QCOMPARE(menus, (QStringList{"File", "Action", "Help"}));
+        QCOMPARE(menus, (QStringList{"File", "Edit", "Action", "Help"}));
         QCOMPARE(w->menuAction("menuNewProject")->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(w->menuAction("menuSave")->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(w->menuAction("menuQuit")->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(w->menuAction("menuOpenProject")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+        QCOMPARE(w->menuAction("menuSaveProject")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         QCOMPARE(w->menuAction("menuAddPhoto")->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(w->menuAction("menuRemovePhoto")->shortcut(), QKeySequence(QKeySequence::Delete));
         for (const char *name : {"add", "remove", "up", "down", "new", "save", "share"})

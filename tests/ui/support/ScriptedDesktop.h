@@ -5,13 +5,21 @@
 #include <QList>
 #include <QQueue>
 
+// One answer of the open panel: a file, or several chosen at once; none is Cancel.
+struct OpenAnswer {
+    QStringList files;
+    OpenAnswer(const QString &file) : files(file.isEmpty() ? QStringList() : QStringList{file}) {}
+    OpenAnswer(const QStringList &chosen) : files(chosen) {}
+};
+
 // A desktop whose dialogs answer from a script and which records what was asked.
 class ScriptedDesktop : public Desktop {
 public:
     QList<AlertRequest> alerts;
     QQueue<int> alertAnswers; // empty: the first button
-    QQueue<QString> openAnswers; // empty: cancelled
+    QQueue<OpenAnswer> openAnswers; // empty: cancelled
     QList<QStringList> openPanelExtensions;
+    QList<OpenPanelRequest> openRequests;
     QQueue<QString> saveAnswers; // empty: cancelled
     struct SavePanel {
         QString title, directory, proposedName;
@@ -29,10 +37,11 @@ public:
         alerts << alert;
         return alertAnswers.isEmpty() ? 0 : alertAnswers.dequeue();
     }
-    QString runOpenPanel(QWidget *, const QString &, const QStringList &extensions) override
+    QStringList runOpenPanel(QWidget *, const OpenPanelRequest &request) override
     {
-        openPanelExtensions << extensions;
-        return openAnswers.isEmpty() ? QString() : openAnswers.dequeue();
+        openPanelExtensions << request.extensions;
+        openRequests << request;
+        return openAnswers.isEmpty() ? QStringList() : openAnswers.dequeue().files;
     }
     QString runSavePanel(QWidget *, const QString &title, const QString &directory, const QString &name) override
     {

@@ -5,12 +5,13 @@
 #include <QTest>
 #include <QTimer>
 
-TestApp::TestApp(const QString &documents)
+TestApp::TestApp(const QString &documents, const QStringList &launchFiles)
 {
     AppDelegate::Options options;
     options.documentsFolder = documents.isEmpty() ? home.filePath("Documents") : documents;
     options.desktop = desktop;
     options.exitProcess = [this](int status) { exitStatus = status; };
+    options.launchFiles = launchFiles;
     options.timing.oneShotMs = 20;
     options.timing.pollMs = 50;
     options.clock = [] { return QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9)); };

@@ -18,7 +18,7 @@ struct TestApp {
     std::optional<int> exitStatus;
     std::unique_ptr<AppDelegate> delegate;
 
-    explicit TestApp(const QString &documents = {});
+    explicit TestApp(const QString &documents = {}, const QStringList &launchFiles = {});
 
     // Runs start-up without the project type dialog that follows it.
     void launchWithoutDialog(quint64 mode = Composite);

@@ -1,14 +1,16 @@
-#include "cli/ProjectFile.h"
+#include "model/ProjectFile.h"
 
 #include "imaging/Filters.h"
 #include "model/ProjectMode.h"
 #include "model/ShapeType.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QSaveFile>
 
 #include <cmath>
 #include <functional>
@@ -23,12 +25,15 @@ constexpr unsigned kPlacedModes = kCompositeMode | kShapeMode | kTransparentMode
 
 // Reads one key's value into the photo; returns why it cannot, or nothing.
 using KeyReader = std::function<QString(const QJsonValue &, quint64 mode, Object_Photo &)>;
+// The key's value as the writer stores it.
+using KeyWriter = std::function<QJsonValue(const Object_Photo &, quint64 mode)>;
 using NameOf = QString (*)(quint64);
 
 struct KeyRule {
     const char *name;
     unsigned modes;
     KeyReader read;
+    KeyWriter write;
 };
 
 QString quote(const QString &text)
@@ -77,17 +82,29 @@ QString blendLabel(quint64 index)
 }
 
 // The size and offsets of the placed modes, by mode.
-float &placedField(Object_Photo &p, quint64 mode, int which)
+template <typename Photo> auto &placedField(Photo &p, quint64 mode, int which)
 {
-    float *composite[] = {&p.f_Composite_Size, &p.f_Composite_X_Offset, &p.f_Composite_Y_Offset};
-    float *shape[] = {&p.f_Shape_Size, &p.f_Shape_X_Offset, &p.f_Shape_Y_Offset};
-    float *transparent[] = {&p.f_Transparent_Size, &p.f_Transparent_X_Offset, &p.f_Transparent_Y_Offset};
+    using Field = decltype(&p.f_Composite_Size);
+    Field composite[] = {&p.f_Composite_Size, &p.f_Composite_X_Offset, &p.f_Composite_Y_Offset};
+    Field shape[] = {&p.f_Shape_Size, &p.f_Shape_X_Offset, &p.f_Shape_Y_Offset};
+    Field transparent[] = {&p.f_Transparent_Size, &p.f_Transparent_X_Offset, &p.f_Transparent_Y_Offset};
     return *(mode == Composite ? composite : mode == Shape ? shape : transparent)[which];
 }
 
 KeyReader placedReader(int which)
 {
     return [which](const QJsonValue &v, quint64 m, Object_Photo &p) { return readFloat(v, placedField(p, m, which)); };
+}
+
+KeyWriter placedWriter(int which)
+{
+    return [which](const Object_Photo &p, quint64 m) { return QJsonValue(double(placedField(p, m, which))); };
+}
+
+// An index by its name where it has one, so that the file stays readable.
+QJsonValue indexValue(quint64 index, quint64 count, NameOf nameOf)
+{
+    return index < count ? QJsonValue(nameOf(index)) : QJsonValue(double(index));
 }
 
 QString readLevel(const QJsonValue &value, Object_Photo &p)
@@ -108,26 +125,31 @@ const QList<KeyRule> &keyRules()
         {"blend", kCompositeMode,
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              return readIndex(v, kBlendModeCount, blendLabel, p.m_Composite_Blend_Mode);
-         }},
+         },
+         [](const Object_Photo &p, quint64) { return indexValue(p.m_Composite_Blend_Mode, kBlendModeCount, blendLabel); }},
         {"matchBackground", kCompositeMode,
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              if (!v.isBool())
                  return QStringLiteral("must be true or false, not %1").arg(jsonText(v));
              p.bCompositeSizeOfBG = v.toBool();
              return QString();
-         }},
+         },
+         [](const Object_Photo &p, quint64) { return QJsonValue(p.bCompositeSizeOfBG); }},
         {"shape", kShapeMode,
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              return readIndex(v, kShapeCount, shapeMaskName, p.m_Shape_Type);
-         }},
-        {"size", kPlacedModes, placedReader(0)},
-        {"x", kPlacedModes, placedReader(1)},
-        {"y", kPlacedModes, placedReader(2)},
-        {"level", kLinearModes, [](const QJsonValue &v, quint64, Object_Photo &p) { return readLevel(v, p); }},
+         },
+         [](const Object_Photo &p, quint64) { return indexValue(p.m_Shape_Type, kShapeCount, shapeMaskName); }},
+        {"size", kPlacedModes, placedReader(0), placedWriter(0)},
+        {"x", kPlacedModes, placedReader(1), placedWriter(1)},
+        {"y", kPlacedModes, placedReader(2), placedWriter(2)},
+        {"level", kLinearModes, [](const QJsonValue &v, quint64, Object_Photo &p) { return readLevel(v, p); },
+         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Linear_Intersection_Level)); }},
         {"transparency", kTransparentMode,
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              return readIndex(v, 101, nullptr, p.f_Transparent_Transparency);
-         }},
+         },
+         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Transparent_Transparency)); }},
     };
     return rules;
 }
@@ -171,8 +193,9 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
         if (!wrong.isEmpty())
             return wrong;
     }
+    photo->sFile = QDir::cleanPath(QDir(baseFolder).absoluteFilePath(file.toString()));
     project.photos.append(photo);
-    project.files.append(QDir::cleanPath(QDir(baseFolder).absoluteFilePath(file.toString())));
+    project.files.append(photo->sFile);
     return {};
 }
 
@@ -186,11 +209,35 @@ QString readMode(const QJsonValue &value, quint64 &mode)
     return {};
 }
 
+// A later format may mean anything by its keys, so the version is checked first.
+QString readVersion(const QJsonValue &value, ProjectError &kind)
+{
+    const double version = value.toDouble(-1.0);
+    if (value.isUndefined())
+        return {};
+    if (!value.isDouble() || version != std::floor(version) || version < 1)
+        return QStringLiteral("%1 must be a whole number from 1, not %2").arg(quote(QStringLiteral("version")), jsonText(value));
+    if (version > kProjectFormatVersion) {
+        kind = ProjectError::NewerVersion;
+        return QStringLiteral("it was written by a newer version of Quillane (project format %1; this version "
+                              "reads format %2 and older)")
+            .arg(jsonText(value))
+            .arg(kProjectFormatVersion);
+    }
+    return {};
+}
+
+bool isRootKey(const QString &key)
+{
+    return key == QLatin1String("version") || key == QLatin1String("mode") || key == QLatin1String("photos");
+}
+
 QString readProject(const QJsonObject &root, const QString &baseFolder, Project &project)
 {
     for (auto it = root.begin(); it != root.end(); ++it)
-        if (it.key() != QLatin1String("mode") && it.key() != QLatin1String("photos"))
-            return QStringLiteral("unknown key %1 (a project has \"mode\" and \"photos\")").arg(quote(it.key()));
+        if (!isRootKey(it.key()))
+            return QStringLiteral("unknown key %1 (a project has \"version\", \"mode\" and \"photos\")")
+                .arg(quote(it.key()));
     const QString wrongMode = readMode(root.value(QLatin1String("mode")), project.mode);
     if (!wrongMode.isEmpty())
         return wrongMode;
@@ -208,6 +255,11 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
 
 } // namespace
 
+bool Is_Project_File_Name(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+}
+
 QStringList Project_Mode_Names()
 {
     return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"), QStringLiteral("composite"),
@@ -216,15 +268,56 @@ QStringList Project_Mode_Names()
 
 ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
 {
+    constexpr ProjectError notAProject = ProjectError::NotAProject;
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return {{}, QStringLiteral("not valid JSON at character %1: %2").arg(parseError.offset).arg(parseError.errorString())};
+        return {{},
+                QStringLiteral("not valid JSON at character %1: %2").arg(parseError.offset).arg(parseError.errorString()),
+                notAProject};
     if (!document.isObject())
-        return {{}, QStringLiteral("the project must be a JSON object with \"mode\" and \"photos\"")};
+        return {{}, QStringLiteral("the project must be a JSON object with \"mode\" and \"photos\""), notAProject};
+    const QJsonObject root = document.object();
+    // Some other JSON file (no "mode") is not a project; one with a mode is a wrong one.
     ProjectParse parse;
-    parse.error = readProject(document.object(), baseFolder, parse.project);
+    parse.kind = root.contains(QLatin1String("mode")) ? ProjectError::Invalid : notAProject;
+    parse.error = readVersion(root.value(QLatin1String("version")), parse.kind);
+    if (parse.ok())
+        parse.error = readProject(root, baseFolder, parse.project);
     if (!parse.ok())
         parse.project = Project();
+    else
+        parse.kind = ProjectError::None;
     return parse;
+}
+
+QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &projectFolder)
+{
+    const QDir folder(projectFolder);
+    QJsonArray list;
+    for (const PhotoPtr &photo : photos) {
+        QJsonObject entry{{QStringLiteral("file"), folder.relativeFilePath(photo->sFile)}};
+        for (const KeyRule &rule : keyRules())
+            if (mode <= Transparent && rule.modes & (1u << mode))
+                entry.insert(QLatin1String(rule.name), rule.write(*photo, mode));
+        list.append(entry);
+    }
+    const QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
+                           {QStringLiteral("mode"), Project_Mode_Names().value(qsizetype(mode))},
+                           {QStringLiteral("photos"), list}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos)
+{
+    for (qsizetype i = 0; i < photos.size(); ++i)
+        if (photos[i]->sFile.isEmpty())
+            return QStringLiteral("photo %1 (%2) has no file to refer to").arg(i + 1).arg(quote(photos[i]->sName));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray json = Project_Json(mode, photos, QFileInfo(path).absolutePath());
+    if (file.write(json) != json.size() || !file.commit())
+        return file.errorString();
+    return {};
 }

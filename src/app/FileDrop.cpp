@@ -1,0 +1,65 @@
+#include "app/FileDrop.h"
+
+#include "app/AppDelegate.h"
+#include "model/ProjectFile.h"
+
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+class FileDropFilter : public QObject {
+public:
+    FileDropFilter(AppDelegate &delegate, QObject *parent) : QObject(parent), m_delegate(delegate) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return QObject::eventFilter(watched, event);
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList files = Droppable_Files(drop->mimeData());
+        if (files.isEmpty()) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        // The drag source waits for the drop to return: alerts and panels come after it.
+        if (type == QEvent::Drop)
+            QTimer::singleShot(0, &m_delegate, [delegate = &m_delegate, files] { delegate->openFiles(files); });
+        return true;
+    }
+
+private:
+    AppDelegate &m_delegate;
+};
+
+bool isDroppable(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && (Is_Project_File_Name(path) ||
+                             AppDelegate::acceptedPhotoExtensions().contains(info.suffix(), Qt::CaseInsensitive));
+}
+
+} // namespace
+
+QStringList Droppable_Files(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data ? data->urls() : QList<QUrl>()) {
+        if (!url.isLocalFile() || !isDroppable(url.toLocalFile()))
+            return {};
+        files << url.toLocalFile();
+    }
+    return files;
+}
+
+void Accept_File_Drops(AppDelegate &delegate, QWidget *target)
+{
+    target->setAcceptDrops(true);
+    target->installEventFilter(new FileDropFilter(delegate, target));
+}
