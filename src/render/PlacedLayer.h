@@ -10,10 +10,17 @@
 struct PlacedLayer {
     QImage canvas; // null when the canvas size is zero or negative (the filters accept it)
     QRectF rect;   // the photo's rectangle inside the canvas, lower-left coordinates
-    QSizeF canvasSize;
+    QSizeF canvasSize; // rect and canvasSize are in full-resolution points at any scale
     bool isEmpty() const { return canvas.isNull(); }
 };
 
 // Computed in single precision, in this order: a = pw/ph; w = pw + S*(pw/100);
 // h = w/a; offX = X*(pw/100); offY = Y*(ph/100); canvas (w+offX) x (h+offY).
 PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y);
+
+// The geometry alone (no canvas) for a photo of `photoSize` (pw x ph above).
+PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y);
+
+// The layer of that geometry in a pass at `scale`: `pixels` is the photo's picture or a
+// reduced copy of it; the canvas holds canvasSize x scale pixels.
+PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry, double scale);

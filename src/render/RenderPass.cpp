@@ -2,6 +2,7 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 
@@ -9,7 +10,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+
 namespace {
+
+// Reductions stop here: a 16-fold halving of a 50 000-pixel side is still 0.76 pixels.
+constexpr double kSmallestScale = 1.0 / 65536.0;
 
 const QString kNoImageText = QStringLiteral("No Image");
 
@@ -40,10 +45,12 @@ void drawNoImage(QPainter &painter, QSizeF view)
 
 // One photo, whatever the mode: the photo fitted into the view, and the photo itself as
 // the mixed picture. A photo without a picture is 0 x 0 and draws nothing.
-PassResult renderSinglePhoto(const Object_Photo &photo, const ViewTarget &view)
+PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
 {
     PassResult pass;
-    Add_Fitted_Draw(pass, photo.image, view);
+    const QSizeF size = imageSizeF(photo.image);
+    const double scale = Pass_Scale(size, view);
+    Add_Fitted_Draw(pass, Photo_At_Scale(photo, scale, size), size, scale, view);
     pass.mixed = photo.image;
     return pass;
 }
@@ -65,22 +72,63 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
     }
 }
 
+// A photo whose picture was replaced (the Linear passes fit theirs) lets go of the
+// reduced copies of the old one.
+void dropStaleCopies(const PhotoList &photos)
+{
+    for (const PhotoPtr &photo : photos)
+        if (photo->reducedCopies && photo->reducedCopies->sourceKey != photo->image.cacheKey())
+            photo->reducedCopies.reset();
+}
+
 } // namespace
+
+double Pass_Scale(QSizeF picture, const ViewTarget &view)
+{
+    const QRectF frame = return_Best_Fit_Frame(picture, view.size);
+    if (view.capturePending || frame.isEmpty())
+        return 1.0;
+    const double shown =
+        std::max(frame.width() / picture.width(), frame.height() / picture.height()) * view.pixelRatio;
+    double scale = 1.0;
+    while (scale * 0.5 >= shown && scale > kSmallestScale)
+        scale *= 0.5;
+    return scale;
+}
+
+QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn)
+{
+    if (scale >= 1.0 || photo.image.isNull())
+        return photo.image;
+    if (!photo.reducedCopies || photo.reducedCopies->sourceKey != photo.image.cacheKey())
+        photo.reducedCopies = Build_Reduced_Copies(photo.image);
+    return photo.reducedCopies->levelFor(photo.image, drawn * scale);
+}
 
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view)
 {
-    const QRectF frame = return_Best_Fit_Frame(imageSizeF(picture), view.size);
+    Add_Fitted_Draw(pass, picture, imageSizeF(picture), 1.0, view);
+}
+
+void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale, const ViewTarget &view)
+{
+    const QRectF frame = return_Best_Fit_Frame(fullSize, view.size);
     if (picture.isNull() || frame.isEmpty())
         return;
-    const QSizeF pixels = frame.size() * view.pixelRatio;
+    // At a reduced scale the pixel grid was rounded: its pixels keep their places from
+    // the lower-left corner, and the sliver past the full size lies beyond the frame.
+    const QRectF rect(frame.x(), frame.y(), frame.width() * picture.width() / (fullSize.width() * scale),
+                      frame.height() * picture.height() / (fullSize.height() * scale));
+    const QSizeF pixels = rect.size() * view.pixelRatio;
     const bool reducing = pixels.width() < picture.width() || pixels.height() < picture.height();
-    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, frame, 1.0});
+    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, rect, 1.0});
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
                        qreal pixelRatio)
 {
     const ViewTarget target{view, pixelRatio, capturePending};
+    dropStaleCopies(photos);
     if (photos.isEmpty()) {
         PassResult pass;
         pass.empty = true;

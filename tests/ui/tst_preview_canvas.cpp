@@ -98,7 +98,7 @@ private slots:
         addSolid(app, "layer.png", {600, 800}, Qt::green);
         d.capture.b_Take_Picture = true;
         shown(d);
-        QVERIFY(!d.capture.b_Take_Picture);
+        QTRY_VERIFY(!d.capture.b_Take_Picture); // the full-resolution pass runs on a worker
         QCOMPARE(d.capture.imageSave.size(), QSize(1000, 800)); // the common frame, not the view
         QCOMPARE(d.capture.s_Saved_Take_Picture,
                  d.capture.s_Output_Folder + "2026-03-07-14-05-09.png");
@@ -113,7 +113,7 @@ private slots:
         addSolid(app, "only.png", {33, 17}, Qt::yellow);
         d.capture.b_Take_Picture = true;
         shown(d);
-        QVERIFY(!d.capture.b_Take_Picture);
+        QTRY_VERIFY(!d.capture.b_Take_Picture);
         QCOMPARE(d.capture.imageSave.size(), QSize(33, 17));
         QCOMPARE(d.capture.imageSave.pixel(5, 5), qRgb(255, 255, 0));
     }
