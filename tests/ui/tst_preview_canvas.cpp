@@ -118,6 +118,29 @@ private slots:
         QCOMPARE(d.capture.imageSave.pixel(5, 5), qRgb(255, 255, 0));
     }
 
+    void burstOfChangesGivesAtMostTwoPassesOfTheLatestState()
+    {
+        TestApp app;
+        app.launchWithoutDialog(Composite);
+        AppDelegate &d = *app.delegate;
+        d.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.window()));
+        addSolid(app, "bg.png", {100, 100}, QColor(128, 128, 128));
+        addSolid(app, "layer.png", {100, 100}, QColor(128, 128, 128));
+        QTRY_VERIFY(!d.viewPreviewImage->isCapturing());
+        QCoreApplication::processEvents(); // the passes the adds asked for
+        const int before = d.viewPreviewImage->passCount();
+        for (int i = 0; i < 10; ++i) { // as a dragged slider would: each change marks the canvas
+            d.array_Photos[1]->m_Composite_Blend_Mode = i == 9 ? 21 : quint64(i);
+            d.markPreviewForRedraw();
+        }
+        QTRY_VERIFY(d.viewPreviewImage->passCount() > before);
+        QCoreApplication::processEvents();
+        QVERIFY(d.viewPreviewImage->passCount() - before <= 2);
+        const QImage view = shown(d);
+        QVERIFY(qAbs(qRed(view.pixel(view.width() / 2, view.height() / 2)) - 167) <= 1); // the last: Screen
+    }
+
     void listChangesAskForARedraw()
     {
         TestApp app;
