@@ -9,44 +9,19 @@
 // Pass: second photo with its own size and offsets (flag clear, size 20, offsets 10 and
 // 10), "Multiply Blend Mode", including the fitted draw into a 1200 x 800 view at device
 // pixel ratio 1. Reduced copies are built before the preview passes are timed.
+#include "BenchPhotos.h"
 #include "imaging/Filters.h"
-#include "imaging/ImageDifference.h"
-#include "imaging/PhotoLoader.h"
 #include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
-#include "render/RenderPass.h"
-
-#include <QGuiApplication>
-#include <QPainter>
-
-#include <benchmark/benchmark.h>
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
 #include <thread>
 
 namespace {
 
 constexpr quint64 kMultiplyBlendMode = 16;
-const QSizeF kView(1200, 800);
-
-struct Photos {
-    QImage a, b;
-};
-
-const Photos &photos()
-{
-    static const Photos loaded = [] {
-        const LoadResult a = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg"));
-        const LoadResult b = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_b.jpg"));
-        if (!a.ok() || !b.ok())
-            std::fprintf(stderr, "%s%s\n", qPrintable(a.error), qPrintable(b.error));
-        return Photos{a.image, b.image};
-    }();
-    return loaded;
-}
 
 PhotoPtr layerPhoto(const QImage &image)
 {
@@ -62,48 +37,32 @@ PhotoPtr layerPhoto(const QImage &image)
 // The background and `count - 1` layers, the two photos taking turns.
 PhotoList project(int count = 2)
 {
-    PhotoList list{Make_Photo(photos().a, QStringLiteral("pair24_a.jpg"), Composite)};
+    PhotoList list{Make_Photo(benchPhotos().a, QStringLiteral("pair24_a.jpg"), Composite)};
     for (int i = 1; i < count; ++i)
-        list.append(layerPhoto(i % 2 == 1 ? photos().b : photos().a));
+        list.append(layerPhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a));
     return list;
-}
-
-// One pass as the canvas shows it: render, then paint into the view. A full-resolution
-// pass is what every pass cost before reduced copies (and what a capture renders).
-QImage viewPass(const PhotoList &list, bool fullResolution)
-{
-    const PassResult pass = render_Pass(list, Composite, kView, fullResolution);
-    QImage view(kView.toSize(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&view);
-    paint_Pass(painter, kView, QRectF(QPointF(0, 0), kView), pass);
-    return view;
 }
 
 void BM_CompositePass(benchmark::State &state)
 {
     const PhotoList list = project(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(viewPass(list, true));
+        benchmark::DoNotOptimize(benchViewPass(list, Composite, true));
 }
 BENCHMARK(BM_CompositePass)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_CompositePreviewPass(benchmark::State &state)
 {
-    const PhotoList list = project(int(state.range(0)));
-    const QImage full = viewPass(list, true);
-    QImage shown = viewPass(list, false); // builds the reduced copies
-    for (auto _ : state)
-        benchmark::DoNotOptimize(shown = viewPass(list, false));
-    state.counters["mad_255"] = Mean_Absolute_Difference(shown, full);
+    timePreviewPasses(state, project(int(state.range(0))), Composite);
 }
 BENCHMARK(BM_CompositePreviewPass)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_BuildReducedCopies(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Build_Reduced_Copies(photos().a));
+        benchmark::DoNotOptimize(Build_Reduced_Copies(benchPhotos().a));
     state.counters["copies_in_photo"] =
-        double(Build_Reduced_Copies(photos().a)->sizeInBytes()) / double(photos().a.sizeInBytes());
+        double(Build_Reduced_Copies(benchPhotos().a)->sizeInBytes()) / double(benchPhotos().a.sizeInBytes());
 }
 BENCHMARK(BM_BuildReducedCopies)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -117,10 +76,9 @@ BENCHMARK(BM_DecodePhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_MultiplyKernel(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(imageComposite(photos().a, photos().b, kMultiplyBlendMode));
+        benchmark::DoNotOptimize(imageComposite(benchPhotos().a, benchPhotos().b, kMultiplyBlendMode));
 }
 BENCHMARK(BM_MultiplyKernel)->Unit(benchmark::kMillisecond)->UseRealTime();
-
 qint64 residentBytes()
 {
     long pages = 0, resident = 0;
@@ -137,7 +95,7 @@ qint64 residentBytes()
 void BM_CompositePassPeakMemory(benchmark::State &state)
 {
     const PhotoList list = project();
-    viewPass(list, true); // warm-up: plugins, thread pool, tables
+    benchViewPass(list, Composite, true); // warm-up: plugins, thread pool, tables
     double peakMB = 0;
     for (auto _ : state) {
         const qint64 before = residentBytes();
@@ -149,12 +107,12 @@ void BM_CompositePassPeakMemory(benchmark::State &state)
                 std::this_thread::sleep_for(std::chrono::microseconds(100));
             }
         });
-        benchmark::DoNotOptimize(viewPass(list, true));
+        benchmark::DoNotOptimize(benchViewPass(list, Composite, true));
         done = true;
         sampler.join();
         peakMB = double(peak - before) / (1 << 20);
     }
-    const double photoMB = double(photos().a.sizeInBytes()) / (1 << 20);
+    const double photoMB = double(benchPhotos().a.sizeInBytes()) / (1 << 20);
     state.counters["peak_MB"] = peakMB;
     state.counters["photo_MB"] = photoMB;
     state.counters["peak_in_photos"] = peakMB / photoMB;
@@ -165,13 +123,5 @@ BENCHMARK(BM_CompositePassPeakMemory)->Unit(benchmark::kMillisecond)->Iterations
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (photos().a.isNull() || photos().b.isNull())
-        return 1; // the loader's message is out already; nothing is timed on empty pictures
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

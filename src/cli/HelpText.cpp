@@ -34,7 +34,9 @@ The project file:
   shape        "shape"            0 to 11 or circle, star5, star6, heart, hectagon, cloud,
                                   flames, splash, splash2, swirl, swirl2, map (default 0)
                "size", "x", "y"   per cent of the photo's own size (default 0)
-  linear-*     "level"            overlap with the photo before, 0 to 360 (default 0)
+  linear-*     "level"            overlap with the photo before, 0 to 360 (default 0);
+                                  every photo is first fitted into 400 x 400, so the
+                                  strip is at most 400 points long per photo
   transparent  "transparency"     whole per cent, 0 (opaque) to 100 (default 0)
                "size", "x", "y"   per cent of the background (defaults 30, 0, 0)
 

@@ -174,9 +174,9 @@ Outcome mix(const Options &options)
         return bad;
     const QImage picture = renderPicture(project, options.view);
     if (picture.isNull())
-        return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: %2 projects of two or more photos "
-                                               "cannot be rendered at full resolution yet (try --view)")
-                                    .arg(options.outputPath, Project_Mode_Names()[qsizetype(project.mode)])};
+        return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: the mixed picture is empty "
+                                               "(in a Linear project, the levels can leave no strip)")
+                                    .arg(options.outputPath)};
     const WriteResult written = Write_Png(picture, options.outputPath);
     return written.ok ? Outcome{} : Outcome{kExitFileError, written.error};
 }

@@ -22,43 +22,14 @@ inline quint32 average4(quint32 a, quint32 b, quint32 c, quint32 d)
     return ((rb >> 2) & m) | (((ag >> 2) & m) << 8);
 }
 
-// Rounded average of a block of up to 3 x 3 pixels (the odd edges), channel by channel.
-quint32 averageBlock(const QImage &source, int x0, int y0, int columns, int rows)
-{
-    quint32 sums[4] = {0, 0, 0, 0};
-    for (int y = y0; y < y0 + rows; ++y) {
-        const quint32 *line = reinterpret_cast<const quint32 *>(source.constScanLine(y));
-        for (int x = x0; x < x0 + columns; ++x)
-            for (int c = 0; c < 4; ++c)
-                sums[c] += (line[x] >> (8 * c)) & 0xFF;
-    }
-    const quint32 n = quint32(columns * rows);
-    quint32 out = 0;
-    for (int c = 0; c < 4; ++c)
-        out |= ((sums[c] + n / 2) / n) << (8 * c);
-    return out;
-}
-
-// One row of the halving: pairs of source rows, the odd last column (and row) folded in.
+// One row of an even halving: each pixel the average of the 2 x 2 block under it.
 void halveRow(const QImage &source, QImage &target, int y)
 {
-    const int width = target.width();
-    const bool lastOddRow = y == target.height() - 1 && source.height() % 2 == 1;
-    const int rows = lastOddRow ? 3 : 2;
-    const int lastColumns = source.width() % 2 == 1 ? 3 : 2;
     quint32 *out = reinterpret_cast<quint32 *>(target.scanLine(y));
     const quint32 *top = reinterpret_cast<const quint32 *>(source.constScanLine(2 * y));
     const quint32 *bottom = reinterpret_cast<const quint32 *>(source.constScanLine(2 * y + 1));
-    const int plain = (rows == 2 && lastColumns == 2) ? width : width - 1;
-    if (rows == 2) {
-        for (int x = 0; x < plain; ++x)
-            out[x] = average4(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
-    } else {
-        for (int x = 0; x < width - 1; ++x)
-            out[x] = averageBlock(source, 2 * x, 2 * y, 2, rows);
-    }
-    if (plain < width)
-        out[width - 1] = averageBlock(source, 2 * (width - 1), 2 * y, lastColumns, rows);
+    for (int x = 0; x < target.width(); ++x)
+        out[x] = average4(top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]);
 }
 
 } // namespace
@@ -68,7 +39,13 @@ QImage Halve_Image(const QImage &picture)
     const QImage source = CGImageRefFromImage(picture);
     if (source.width() < 2 || source.height() < 2)
         return {};
-    QImage target(source.width() / 2, source.height() / 2, kCanonicalFormat);
+    const QSize half(source.width() / 2, source.height() / 2);
+    // An odd side cannot pair its pixels: each copy pixel then averages the fraction of
+    // the picture it stands for (Qt's area-averaging scale), so that the copy covers the
+    // picture evenly, as the passes that stretch it over the photo's rectangle assume.
+    if (source.width() % 2 == 1 || source.height() % 2 == 1)
+        return source.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(kCanonicalFormat);
+    QImage target(half, kCanonicalFormat);
     if (target.isNull())
         return {};
     target.bits(); // detached before the threads start

@@ -5,11 +5,11 @@
 
 #include <memory>
 
-// Reduced copies of a picture for passes that only feed the view: repeated halvings,
-// each pixel the rounded average of the 2 x 2 block of premultiplied sRGB values under
-// it; an odd last column or row folds into the block before it (a 3-wide block), so
-// every halving covers the whole picture. Halving stops once a side would drop below
-// one pixel. Together the copies take at most a third of the picture's own memory.
+// Reduced copies of a picture for passes that only feed the view: repeated halvings to
+// floor(w / 2) x floor(h / 2), each pixel the rounded average of the 2 x 2 block of
+// premultiplied sRGB values under it, or, for an odd side, of the area it stands for,
+// so that every copy covers the picture evenly. Halving stops once a side would drop
+// below one pixel. Together the copies take at most a third of the picture's memory.
 struct Reduced_Copies {
     qint64 sourceKey = 0; // QImage::cacheKey() of the picture they were made from
     QList<QImage> levels; // levels[k - 1] is the k-th halving

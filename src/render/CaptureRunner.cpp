@@ -6,6 +6,24 @@
 
 #include <utility>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int kBackgroundNiceness = 10;
+
+} // namespace
+
+void Yield_To_The_Window()
+{
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(gettid()), kBackgroundNiceness);
+#endif
+}
+
 PhotoList Snapshot_Photos(const PhotoList &photos)
 {
     PhotoList copies;
@@ -31,6 +49,7 @@ bool Capture_Runner::start(const PhotoList &photos, quint64 mode)
         return false;
     // A pass with a capture pending and a 0 x 0 view: full resolution, nothing fitted.
     m_thread = QThread::create([this, snapshot = Snapshot_Photos(photos), mode] {
+        Yield_To_The_Window();
         m_picture = render_Pass(snapshot, mode, QSizeF(0, 0), true).mixed;
     });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.

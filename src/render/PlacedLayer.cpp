@@ -13,22 +13,19 @@ bool isFinite(const QRectF &rect)
            std::isfinite(rect.height());
 }
 
-// Draws the photo stretched into `rect` of the canvas. An enlargement is drawn straight
-// from the photo with smooth filtering (one pass, no enlarged copy); a reduction goes
-// through the resize helper first so that it averages instead of skipping pixels.
-void drawPhoto(QImage &canvas, const QRectF &rect, const QImage &image)
-{
-    const bool enlarging = rect.width() >= image.width() && rect.height() >= image.height();
-    const QImage source = enlarging ? image : Resize_Image_To_Fit_Size(image, rect.size());
-    drawImageIntoLL(canvas, rect, source);
-}
+} // namespace
 
-QRectF scaledRect(const QRectF &rect, double scale)
+QRectF PlacedLayer::pixelRect(double scale) const
 {
     return {rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale};
 }
 
-} // namespace
+void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity)
+{
+    const bool enlarging = rect.width() >= image.width() && rect.height() >= image.height();
+    const QImage source = enlarging ? image : Resize_Image_To_Fit_Size(image, rect.size());
+    drawImageIntoLL(canvas, rect, source, opacity);
+}
 
 PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y)
 {
@@ -60,6 +57,6 @@ PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry,
     }
     layer.canvas = transparentCanvas(layer.canvasSize.width() * scale, layer.canvasSize.height() * scale);
     if (drawn)
-        drawPhoto(layer.canvas, scaledRect(rect, scale), pixels);
+        Draw_Photo_Stretched(layer.canvas, layer.pixelRect(scale), pixels);
     return layer;
 }

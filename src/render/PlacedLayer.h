@@ -12,6 +12,8 @@ struct PlacedLayer {
     QRectF rect;   // the photo's rectangle inside the canvas, lower-left coordinates
     QSizeF canvasSize; // rect and canvasSize are in full-resolution points at any scale
     bool isEmpty() const { return canvas.isNull(); }
+    // The photo's rectangle in the canvas's pixels, in a pass at `scale`.
+    QRectF pixelRect(double scale) const;
 };
 
 // Computed in single precision, in this order: a = pw/ph; w = pw + S*(pw/100);
@@ -24,3 +26,9 @@ PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y);
 // The layer of that geometry in a pass at `scale`: `pixels` is the photo's picture or a
 // reduced copy of it; the canvas holds canvasSize x scale pixels.
 PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry, double scale);
+
+// Draws a photo stretched into `rect` (lower-left coordinates) of `canvas`, source-over
+// at `opacity`. An enlargement is drawn straight from the photo with smooth filtering
+// (one pass, no enlarged copy); a reduction goes through the resize helper first so
+// that it averages instead of skipping pixels.
+void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity = 1.0);

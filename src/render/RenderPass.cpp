@@ -5,6 +5,9 @@
 #include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
+#include "render/LinearPipeline.h"
+#include "render/ShapePipeline.h"
+#include "render/TransparentPipeline.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -62,11 +65,14 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
     switch (mode) {
     case Composite:
         return Render_Composite(photos, view);
-    case Shape:             // mask pipeline: not built yet, the view stays black
-    case LinearHorizontal:  // swipe strip pipelines: not built yet, the view stays black
+    case Shape:
+        return Render_Shape(photos, view);
+    case LinearHorizontal:
+        return Render_Linear_Horizontal(photos, view);
     case LinearVertical:
-    case Transparent:       // opacity pipeline: not built yet, the view stays black
-        return {};
+        return Render_Linear_Vertical(photos, view);
+    case Transparent:
+        return Render_Transparent(photos, view);
     default:                // unknown mode: black view, empty mixed picture
         return {};
     }
@@ -96,13 +102,28 @@ double Pass_Scale(QSizeF picture, const ViewTarget &view)
     return scale;
 }
 
-QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn)
+QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels)
 {
-    if (scale >= 1.0 || photo.image.isNull())
+    if (photo.image.isNull())
         return photo.image;
     if (!photo.reducedCopies || photo.reducedCopies->sourceKey != photo.image.cacheKey())
         photo.reducedCopies = Build_Reduced_Copies(photo.image);
-    return photo.reducedCopies->levelFor(photo.image, drawn * scale);
+    return photo.reducedCopies->levelFor(photo.image, pixels);
+}
+
+QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn)
+{
+    return scale >= 1.0 ? photo.image : Photo_For_Pixels(photo, drawn * scale);
+}
+
+void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
+                   qreal opacity)
+{
+    if (picture.isNull() || rect.isEmpty())
+        return;
+    const QSizeF pixels = rect.size() * view.pixelRatio;
+    const bool reducing = pixels.width() < picture.width() || pixels.height() < picture.height();
+    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, rect, opacity});
 }
 
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view)
@@ -113,15 +134,14 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale, const ViewTarget &view)
 {
     const QRectF frame = return_Best_Fit_Frame(fullSize, view.size);
-    if (picture.isNull() || frame.isEmpty())
+    if (frame.isEmpty())
         return;
     // At a reduced scale the pixel grid was rounded: its pixels keep their places from
     // the lower-left corner, and the sliver past the full size lies beyond the frame.
-    const QRectF rect(frame.x(), frame.y(), frame.width() * picture.width() / (fullSize.width() * scale),
-                      frame.height() * picture.height() / (fullSize.height() * scale));
-    const QSizeF pixels = rect.size() * view.pixelRatio;
-    const bool reducing = pixels.width() < picture.width() || pixels.height() < picture.height();
-    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, rect, 1.0});
+    const double kx = picture.width() / (fullSize.width() * scale);
+    const double ky = picture.height() / (fullSize.height() * scale);
+    const QRectF rect(frame.x(), frame.y(), frame.width() * kx, frame.height() * ky);
+    Add_View_Draw(pass, picture, rect, view);
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,

@@ -51,6 +51,10 @@ double Pass_Scale(QSizeF picture, const ViewTarget &view);
 // with the photo).
 QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn);
 
+// The photo's smallest reduced copy that a drawing of `pixels` enlarges by at most a
+// quarter, or its own image.
+QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
+
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
                        qreal pixelRatio = 1.0);
 
@@ -68,3 +72,9 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, d
                      const ViewTarget &view);
 // The same for a picture at full resolution.
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view);
+
+// One picture drawn stretched into `rect` of the view at `opacity`, reduced (area
+// averaging) to the rectangle's pixel size when that is smaller. A null picture or an
+// empty rectangle adds no draw.
+void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
+                   qreal opacity = 1.0);

@@ -66,6 +66,18 @@ protected:
     }
 
     QString out() const { return dir.filePath("out.png"); }
+
+    // A smooth picture with a hard-edged block, different for each `seed`.
+    static QImage pattern(int w, int h, int seed)
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const bool block = (x / 8 + y / 8 + seed) % 3 == 0;
+                image.setPixel(x, y, qRgb((x * 255 / w + seed * 70) % 256, (y * 255 / h) % 256, block ? 230 : 40));
+            }
+        return image;
+    }
 };
 
 // Pixel (x, y) counted from the lower-left corner is within `tolerance` of `expected`.
@@ -89,6 +101,26 @@ protected:
             if (const auto near = pixelNear(image, x, y, expected(x, y), 2); !near)
                 return near;
     return ::testing::AssertionSuccess();
+}
+
+// Two pictures of the same size whose pixels agree within the golden thresholds.
+::testing::AssertionResult similar(const QImage &actual, const QImage &expected)
+{
+    if (actual.size() != expected.size())
+        return ::testing::AssertionFailure() << "size " << actual.width() << " x " << actual.height() << ", expected "
+                                             << expected.width() << " x " << expected.height();
+    int differing = 0, worst = 0;
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x) {
+            const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(e)), std::abs(qGreen(a) - qGreen(e)),
+                                    std::abs(qBlue(a) - qBlue(e)), std::abs(qAlpha(a) - qAlpha(e))});
+            differing += d > 3;
+            worst = std::max(worst, d);
+        }
+    if (worst <= 40 && differing * 200 <= actual.width() * actual.height())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << differing << " pixels differ, the worst by " << worst;
 }
 
 } // namespace
@@ -182,6 +214,8 @@ TEST_F(QuillaneMix, EveryFailureIsOneLineAnExitStatusAndNoOutputFile)
         {{"--frobnicate"}, good, 2, "--frobnicate"},
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "gone.jpg"}]})", 1, "gone.jpg"},
         {{}, R"({"mode": "composite", "photos": [{"file": "cut.png"}]})", 1, "cut.png"},
+        {{}, R"({"mode": "linear-horizontal", "photos": [{"file": "grey.png"}, {"file": "grey.png", "level": 360},
+                 {"file": "grey.png", "level": 360}]})", 1, "empty"},
     };
     for (const auto &c : cases) {
         const QString file = project("p.json", c.json);
@@ -205,4 +239,42 @@ TEST_F(QuillaneMix, MissingArgumentsAndUnwritableOutput)
     EXPECT_EQ(unwritable.err.count(QLatin1Char('\n')), 1);
     EXPECT_TRUE(unwritable.err.contains(QLatin1String("out.png"))) << unwritable.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"black.png", "blue.png", "cut.png", "grey.png", "p.json", "red.png"}));
+}
+
+// Every project type through quillane-mix, at full resolution and in a view, against
+// stored pictures: at most 0.5 % of the pixels may differ by more than 3 levels, and no
+// pixel by more than 40. QUILLANE_UPDATE_GOLDEN=1 writes the stored pictures instead.
+TEST_F(QuillaneMix, GoldenPicturesOfEveryProjectType)
+{
+    pattern(48, 32, 0).save(dir.filePath("a.png"));
+    pattern(40, 30, 1).save(dir.filePath("b.png"));
+    pattern(30, 40, 2).save(dir.filePath("c.png"));
+    const std::pair<const char *, const char *> projects[] = {
+        {"composite", R"({"mode": "composite", "photos": [{"file": "a.png"},
+            {"file": "b.png", "blend": "Screen Blend Mode"}, {"file": "c.png", "blend": 16,
+             "matchBackground": false, "size": -20, "x": 30, "y": 10}]})"},
+        {"shape", R"({"mode": "shape", "photos": [{"file": "a.png"},
+            {"file": "b.png", "shape": "star5", "size": -25, "x": 20, "y": 10},
+            {"file": "c.png", "shape": "heart", "size": -40, "x": 10, "y": 30}]})"},
+        {"linear-horizontal", R"({"mode": "linear-horizontal", "photos": [{"file": "a.png"},
+            {"file": "b.png", "level": 90}, {"file": "c.png", "level": 180}]})"},
+        {"linear-vertical", R"({"mode": "linear-vertical", "photos": [{"file": "a.png"},
+            {"file": "b.png", "level": 90}, {"file": "c.png", "level": 180}]})"},
+        {"transparent", R"({"mode": "transparent", "photos": [{"file": "a.png"},
+            {"file": "b.png", "transparency": 40, "size": 50, "x": 10, "y": 25},
+            {"file": "c.png", "transparency": 20, "size": 30, "x": 60, "y": 50}]})"},
+    };
+    const bool update = qEnvironmentVariableIntValue("QUILLANE_UPDATE_GOLDEN") == 1;
+    for (const auto &[name, json] : projects) {
+        const QString file = project(QStringLiteral("%1.json").arg(name), json);
+        for (const QStringList &view : {QStringList(), QStringList{"--view", "80x60"}}) {
+            const QString golden = QStringLiteral(QUILLANE_GOLDEN_DIR "/%1%2.png").arg(name, view.isEmpty() ? "" : "-view");
+            const MixRun result = run(view + QStringList{"-o", out(), file});
+            ASSERT_EQ(result.status, 0) << name << result.err.toStdString();
+            const QImage actual = QImage(out()).convertToFormat(QImage::Format_ARGB32);
+            if (update)
+                actual.save(golden);
+            EXPECT_TRUE(similar(actual, QImage(golden).convertToFormat(QImage::Format_ARGB32))) << qPrintable(golden);
+        }
+    }
 }

@@ -90,7 +90,10 @@ TEST(CaptureRunner, MainThreadKeepsAnsweringWhileACaptureAndItsPngWriteRun)
     WriteResult written;
     std::unique_ptr<QThread> writer;
     QObject::connect(&runner, &Capture_Runner::captureFinished, [&](const QImage &picture) {
-        writer.reset(QThread::create([&, picture] { written = Write_Png(picture, folder.filePath("mix.png")); }));
+        writer.reset(QThread::create([&, picture] {
+            Yield_To_The_Window();
+            written = Write_Png(picture, folder.filePath("mix.png"));
+        }));
         QObject::connect(writer.get(), &QThread::finished, &loop, &QEventLoop::quit);
         writer->start();
     });

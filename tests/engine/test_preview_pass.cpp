@@ -83,28 +83,40 @@ TEST(ReducedCopies, LevelsHalveDownToOnePixelWithinAThirdOfThePicture)
     }
 }
 
-TEST(ReducedCopies, HalvingAveragesEachBlockAndFoldsOddEdgesIntoTheLast)
+TEST(ReducedCopies, HalvingAveragesEachBlockAndCoversOddPicturesEvenly)
 {
-    const QImage picture = noiseImage(7, 5); // 3 x 2: the last column and row take three
+    const QImage picture = noiseImage(8, 6);
     const QImage half = Halve_Image(picture);
-    ASSERT_EQ(half.size(), QSize(3, 2));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) {
-            const int w = x == 2 ? 3 : 2, h = y == 1 ? 3 : 2;
-            EXPECT_EQ(half.pixel(x, y), blockMean(picture, 2 * x, 2 * y, w, h)) << x << ", " << y;
-        }
+    ASSERT_EQ(half.size(), QSize(4, 3));
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(half.pixel(x, y), blockMean(picture, 2 * x, 2 * y, 2, 2)) << x << ", " << y;
     // Premultiplied stays premultiplied: no channel above its alpha.
-    const QImage big = Halve_Image(noiseImage(257, 129));
+    const QImage big = Halve_Image(noiseImage(256, 128));
     for (int y = 0; y < big.height(); ++y)
         for (int x = 0; x < big.width(); ++x) {
             const QRgb p = big.pixel(x, y);
             ASSERT_LE(std::max({qRed(p), qGreen(p), qBlue(p)}), qAlpha(p));
         }
+    // Odd sides: a black-to-white edge at 3/4 of the picture stays at 3/4 of each copy
+    // (within half a pixel), however many odd halvings it went through.
+    QImage edge = solidImage(4003, 2999, qRgb(0, 0, 0));
+    for (int y = 0; y < edge.height(); ++y)
+        for (int x = 3002; x < edge.width(); ++x)
+            edge.setPixel(x, y, qRgb(255, 255, 255));
+    for (const QImage &copy : Build_Reduced_Copies(edge)->levels) {
+        if (copy.width() < 8)
+            break;
+        double white = 0; // the edge's place: the white pixels' summed coverage
+        for (int x = 0; x < copy.width(); ++x)
+            white += qRed(copy.pixel(x, copy.height() / 2)) / 255.0;
+        EXPECT_NEAR(copy.width() - white, copy.width() * 3002.0 / 4003.0, 0.5) << copy.width();
+    }
 }
 
 TEST(ReducedCopies, ThreadCountDoesNotChangeTheCopies)
 {
-    const QImage picture = noiseImage(301, 207);
+    const QImage picture = noiseImage(320, 208); // even sides: the threaded halving, every level
     setImagingThreadCount(1);
     const auto one = Build_Reduced_Copies(picture);
     setImagingThreadCount(3);
@@ -135,22 +147,45 @@ TEST(PreviewPass, ScaleIsTheSmallestHalvingAtOrAboveWhatTheViewShows)
             << c.picture.width() << " in " << c.view.width() << " at " << c.ratio;
 }
 
-TEST(PreviewPass, CompositeFromReducedCopiesMatchesTheFullPictureReducedToTheView)
+// A project of each mode over three photos: a placed or cut-out layer reaching past the
+// background, and a third photo stretched, masked or see-through.
+PhotoList modeProject(quint64 mode, const QImage &a, const QImage &b, const QImage &c)
 {
-    // Odd sizes, a placed layer reaching past the background, and a stretched one.
-    const PhotoList photos = {Make_Photo(texturedImage(4001, 2999), QStringLiteral("a.png"), Composite),
-                              compositeLayer(texturedImage(2001, 1333, 1), kMultiply, 20, 10, 10),
-                              Make_Photo(texturedImage(999, 777, 2), QStringLiteral("c.png"), Composite)};
-    photos[2]->m_Composite_Blend_Mode = kScreen;
+    PhotoList photos = {Make_Photo(a, QStringLiteral("a"), mode), Make_Photo(b, QStringLiteral("b"), mode),
+                        Make_Photo(c, QStringLiteral("c"), mode)};
+    if (mode == Composite) {
+        photos[1] = compositeLayer(b, kMultiply, 20, 10, 10);
+        photos[2]->m_Composite_Blend_Mode = kScreen;
+    }
+    for (int i = 1; i < 3; ++i) {
+        photos[i]->m_Shape_Type = i == 1 ? 1 : 5; // star5, cloud
+        photos[i]->f_Shape_Size = i == 1 ? -20.0f : 30.0f;
+        photos[i]->f_Shape_X_Offset = photos[i]->f_Shape_Y_Offset = 10.0f * float(i);
+        photos[i]->f_Transparent_Transparency = 40;
+        photos[i]->f_Transparent_Size = 50.0f;
+        photos[i]->f_Transparent_X_Offset = 30.0f * float(i);
+        photos[i]->f_Transparent_Y_Offset = 20.0f * float(i);
+    }
+    return photos;
+}
+
+const quint64 kScaledModes[] = {Composite, Shape, Transparent};
+
+TEST(PreviewPass, EveryModeFromReducedCopiesMatchesTheFullPictureReducedToTheView)
+{
+    const QImage a = texturedImage(4001, 2999), b = texturedImage(2001, 1333, 1), c = texturedImage(999, 777, 2);
     const struct {
         QSize view;
         qreal ratio;
     } views[] = {{{1200, 800}, 1.0}, {{640, 480}, 1.0}, {{333, 222}, 1.0}, {{500, 400}, 2.0}};
-    for (const auto &v : views) {
-        EXPECT_LE(previewDifference(photos, Composite, v.view, v.ratio), 2.0)
-            << v.view.width() << " x " << v.view.height() << " at " << v.ratio;
+    for (const quint64 mode : kScaledModes) {
+        const PhotoList photos = modeProject(mode, a, b, c);
+        for (const auto &v : views) {
+            EXPECT_LE(previewDifference(photos, mode, v.view, v.ratio), 2.0)
+                << "mode " << mode << ", " << v.view.width() << " x " << v.view.height() << " at " << v.ratio;
+        }
+        EXPECT_TRUE(photos[0]->reducedCopies) << "mode " << mode << ": the preview passes used reduced copies";
     }
-    EXPECT_TRUE(photos[0]->reducedCopies) << "the preview passes used reduced copies";
 }
 
 TEST(PreviewPass, OnePhotoAndTheLargePairMatchTheFullPictureReducedToTheView)
@@ -160,9 +195,8 @@ TEST(PreviewPass, OnePhotoAndTheLargePairMatchTheFullPictureReducedToTheView)
     ASSERT_FALSE(a.isNull() || b.isNull());
     const PhotoList one = {Make_Photo(a, QStringLiteral("a.jpg"), Composite)};
     EXPECT_LE(previewDifference(one, Composite, QSize(1200, 800)), 2.0);
-    const PhotoList pair = {one[0], compositeLayer(b, kMultiply, 20, 10, 10)};
-    EXPECT_LE(previewDifference(pair, Composite, QSize(1200, 800)), 2.0);
-    EXPECT_LE(previewDifference(pair, Composite, QSize(700, 900)), 2.0);
+    for (const quint64 mode : kScaledModes)
+        EXPECT_LE(previewDifference(modeProject(mode, a, b, a), mode, QSize(1200, 800)), 2.0) << "mode " << mode;
 }
 
 TEST(PreviewPass, ReplacedPictureGetsNewCopiesAndTheOldOnesAreDropped)

@@ -1,0 +1,148 @@
+// The Shape, Linear and Transparent passes on 24-megapixel photos, each against the
+// work it cannot avoid, in the same run:
+//
+//   build/dev/bench/bench_mode_passes --benchmark_min_time=1
+//
+// - Shape: two photos, the second cut out through the "star5" mask at size -20 and
+//   offsets 10 and 10, fitted into a 1200 x 800 view, at full resolution and as a
+//   preview from reduced copies (with mad_255, its difference from the full-resolution
+//   view); against the mask blend alone on the same background, layer and mask.
+// - Linear (horizontal): ten photos, level 90 each, the first pass (every photo fitted
+//   into 400 x 400) and a repeated pass; against a plain copy of the same ten pictures'
+//   bytes.
+// - Transparent: a background and five layers (transparency 40, size 50, offsets
+//   spread), a preview pass into 1200 x 800 from reduced copies (with mad_255) and a
+//   capture pass at full resolution.
+#include "BenchPhotos.h"
+#include "imaging/Filters.h"
+#include "model/ProjectMode.h"
+#include "render/PlacedLayer.h"
+#include "render/ShapePipeline.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Photo i of a project: the two photos alternating.
+PhotoPtr photo(int i, quint64 mode)
+{
+    return Make_Photo(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("pair24.jpg"), mode);
+}
+
+PhotoList shapeProject()
+{
+    PhotoPtr layer = photo(1, Shape);
+    layer->m_Shape_Type = 1;
+    layer->f_Shape_Size = -20.0f;
+    layer->f_Shape_X_Offset = 10.0f;
+    layer->f_Shape_Y_Offset = 10.0f;
+    return {photo(0, Shape), layer};
+}
+
+void BM_ShapePass(benchmark::State &state)
+{
+    const PhotoList list = shapeProject();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(benchViewPass(list, Shape, true));
+}
+BENCHMARK(BM_ShapePass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ShapePreviewPass(benchmark::State &state)
+{
+    timePreviewPasses(state, shapeProject(), Shape);
+}
+BENCHMARK(BM_ShapePreviewPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_MaskBlendAlone(benchmark::State &state)
+{
+    const PhotoList list = shapeProject();
+    const Object_Photo &p = *list[1];
+    const PlacedLayer layer = Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
+    const QImage mask = Shape_Mask_Canvas(p.m_Shape_Type, layer);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(imageShape(list[0]->image, layer.canvas, mask));
+}
+BENCHMARK(BM_MaskBlendAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+PhotoList linearProject()
+{
+    PhotoList list;
+    for (int i = 0; i < 10; ++i) {
+        list.append(photo(i, LinearHorizontal));
+        list.back()->f_Linear_Intersection_Level = 90.0f;
+    }
+    return list;
+}
+
+void BM_LinearFirstPass(benchmark::State &state)
+{
+    PhotoList list = linearProject();
+    for (auto _ : state) {
+        state.PauseTiming();
+        list = linearProject(); // full-size photos again: the pass replaced them
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(benchPreviewPass(list, LinearHorizontal));
+    }
+}
+BENCHMARK(BM_LinearFirstPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LinearRepeatedPass(benchmark::State &state)
+{
+    const PhotoList list = linearProject();
+    benchPreviewPass(list, LinearHorizontal);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(benchPreviewPass(list, LinearHorizontal));
+}
+BENCHMARK(BM_LinearRepeatedPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor of the first Linear pass: reading every byte of the ten photos once (and
+// writing them elsewhere), into buffers touched before the clock starts.
+void BM_CopyTenPhotosBytes(benchmark::State &state)
+{
+    const PhotoList list = linearProject();
+    std::vector<std::vector<uchar>> copies;
+    for (const PhotoPtr &p : list)
+        copies.emplace_back(size_t(p->image.sizeInBytes()), uchar(1));
+    for (auto _ : state) {
+        for (qsizetype i = 0; i < list.size(); ++i)
+            std::memcpy(copies[size_t(i)].data(), list[i]->image.constBits(), copies[size_t(i)].size());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CopyTenPhotosBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+PhotoList transparentProject()
+{
+    PhotoList list = {photo(0, Transparent)};
+    for (int i = 1; i <= 5; ++i) {
+        PhotoPtr layer = photo(i, Transparent);
+        layer->f_Transparent_Transparency = 40;
+        layer->f_Transparent_Size = 50.0f;
+        layer->f_Transparent_X_Offset = 8.0f * float(i);
+        layer->f_Transparent_Y_Offset = 6.0f * float(i);
+        list.append(layer);
+    }
+    return list;
+}
+
+void BM_TransparentPreviewPass(benchmark::State &state)
+{
+    timePreviewPasses(state, transparentProject(), Transparent);
+}
+BENCHMARK(BM_TransparentPreviewPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_TransparentCapturePass(benchmark::State &state)
+{
+    const PhotoList list = transparentProject();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(render_Pass(list, Transparent, kBenchView, true));
+}
+BENCHMARK(BM_TransparentCapturePass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runBenchmarks(argc, argv);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "render/RenderPass.h"
+
+// The Linear pipelines (two or more photos): the photos joined in list order into one
+// strip, left to right or bottom to top, each pair of neighbours by a swipe seam whose
+// overlap is set by the later photo's intersection level. A pass replaces every photo's
+// image by its copy fitted into 400 x 400.
+PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view);
+PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view);
+
+// The box every photo of a Linear pass is fitted into.
+inline constexpr qreal kLinearFitBox = 400.0;
+
+// Fits every photo's image into 400 x 400, replacing it, and returns the largest width
+// and the largest height after fitting, each taken separately. A photo already of its
+// fitted size keeps its very pixels.
+QSizeF Fit_Linear_Photos(const PhotoList &photos);
+
+// The numbers of one pair, from the later photo's level L and the common frame
+// maxW x maxH: p = L*100/360 and t = p/100 in single precision; the pair's extent along
+// the strip (Wk or Hk) in double from those factors, stored as a float; the growth of
+// the accumulated position in single precision.
+struct LinearPair {
+    float p = 0.0f;
+    float t = 0.0f;
+    float extent = 0.0f;
+    float growth = 0.0f;
+};
+LinearPair Linear_Pair(float level, float along);
+
+// The seam of one pair along the x axis (vertical = false) or the y axis: images A
+// (P stretched into the common frame) and B (Q laid over A at the pair's offset), both
+// of the pair's extent, joined by the matching swipe.
+QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
+                   bool vertical);
+
+// The strip assembled from the seams and their accumulated positions. A strip whose
+// extent comes out zero or negative is a null image.
+QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical);

@@ -1,0 +1,72 @@
+#include "render/ShapeMasks.h"
+
+#include "imaging/LowerLeft.h"
+#include "imaging/Parallel.h"
+#include "model/ShapeType.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <array>
+
+// The engine is a static library: its resource object is linked only when something
+// refers to it, so it is registered explicitly (outside any namespace, as the macro
+// declares the registration function where it stands).
+static void initEngineResources()
+{
+    Q_INIT_RESOURCE(engine);
+}
+
+namespace {
+
+// The SVG documents, read once. A renderer is not shared between threads, so each
+// drawing thread parses its own from these bytes.
+const QByteArray &maskDocument(quint64 shapeType)
+{
+    static const std::array<QByteArray, kShapeCount> documents = [] {
+        initEngineResources();
+        std::array<QByteArray, kShapeCount> read;
+        for (quint64 i = 0; i < kShapeCount; ++i) {
+            QFile file(QStringLiteral(":/masks/%1.svg").arg(shapeMaskName(i)));
+            if (file.open(QIODevice::ReadOnly))
+                read[i] = file.readAll();
+        }
+        return read;
+    }();
+    return documents[shapeType];
+}
+
+} // namespace
+
+bool Draw_Shape_Mask(QImage &canvas, quint64 shapeType, const QRectF &rect)
+{
+    if (shapeType >= kShapeCount || maskDocument(shapeType).isEmpty())
+        return false;
+    if (canvas.isNull() || rect.isEmpty())
+        return true;
+    const QByteArray &document = maskDocument(shapeType);
+    const QRectF target = toTopLeft(rect, canvas.height());
+    uchar *bits = canvas.bits(); // detaches once, before the threads start
+    const qsizetype bytesPerLine = canvas.bytesPerLine();
+    parallelRows(canvas.height(), [&](int begin, int end) {
+        QSvgRenderer renderer(document);
+        renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+        QImage band(bits + begin * bytesPerLine, canvas.width(), end - begin, bytesPerLine, canvas.format());
+        QPainter painter(&band);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(0, -begin);
+        renderer.render(&painter, target);
+    });
+    return true;
+}
+
+QImage Shape_Mask_Image(quint64 shapeType, QSize size)
+{
+    if (shapeType >= kShapeCount || size.isEmpty())
+        return {};
+    QImage mask = transparentCanvas(size.width(), size.height());
+    if (!Draw_Shape_Mask(mask, shapeType, QRectF(QPointF(0, 0), QSizeF(size))))
+        return {};
+    return mask;
+}

@@ -1,0 +1,72 @@
+#include "render/TransparentPipeline.h"
+
+#include "imaging/Geometry.h"
+#include "imaging/LowerLeft.h"
+#include "render/PlacedLayer.h"
+
+#include <algorithm>
+
+namespace {
+
+// The full-resolution picture: the background at its own size, the layers over it.
+QImage fullResolution(const PhotoList &photos)
+{
+    const QImage &background = photos.front()->image;
+    const QRectF frame(QPointF(0, 0), imageSizeF(background));
+    QImage picture = transparentCanvas(frame.width(), frame.height());
+    drawImageIntoLL(picture, frame, background);
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        const float opacity = Transparent_Opacity(photo.f_Transparent_Transparency);
+        if (opacity > 0.0f)
+            Draw_Photo_Stretched(picture, Transparent_Layer_Rect(photo, frame), photo.image, opacity);
+    }
+    return picture;
+}
+
+// The pixels a layer is drawn from into the view: the photo itself in a full-resolution
+// pass, else its smallest reduced copy that still holds what the view shows of it.
+QImage viewPixels(Object_Photo &photo, const QRectF &rect, const ViewTarget &view)
+{
+    return view.capturePending ? photo.image : Photo_For_Pixels(photo, rect.size() * view.pixelRatio);
+}
+
+} // namespace
+
+QRectF Transparent_Layer_Rect(const Object_Photo &photo, const QRectF &background)
+{
+    const float bx = float(background.x());
+    const float by = float(background.y());
+    const float bw = float(background.width());
+    const float bh = float(background.height());
+    const float a = float(photo.image.width()) / float(photo.image.height());
+    const float offX = photo.f_Transparent_X_Offset * bw / 100.0f;
+    const float offY = photo.f_Transparent_Y_Offset * bh / 100.0f;
+    const float w = photo.f_Transparent_Size * bw / 100.0f;
+    const float h = w / a;
+    return QRectF(bx + offX, by + offY, w, h);
+}
+
+float Transparent_Opacity(quint64 transparency)
+{
+    const double opacity = 1.0 - double(transparency) / 100.0;
+    return std::clamp(float(opacity), 0.0f, 1.0f);
+}
+
+PassResult Render_Transparent(const PhotoList &photos, const ViewTarget &view)
+{
+    PassResult pass;
+    Object_Photo &background = *photos.front();
+    const QRectF frame = return_Best_Fit_Frame(imageSizeF(background.image), view.size);
+    Add_View_Draw(pass, viewPixels(background, frame, view), frame, view);
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        Object_Photo &photo = *photos[i];
+        const float opacity = Transparent_Opacity(photo.f_Transparent_Transparency);
+        const QRectF rect = Transparent_Layer_Rect(photo, frame);
+        if (opacity > 0.0f)
+            Add_View_Draw(pass, viewPixels(photo, rect, view), rect, view, opacity);
+    }
+    if (view.capturePending)
+        pass.mixed = fullResolution(photos);
+    return pass;
+}

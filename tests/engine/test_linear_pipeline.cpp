@@ -1,0 +1,155 @@
+#include "imaging/Geometry.h"
+#include "model/ProjectMode.h"
+#include "render/LinearPipeline.h"
+#include "render/RenderPass.h"
+
+#include "TestImages.h"
+
+namespace {
+
+const QRgb kRed = qRgb(200, 0, 0);
+const QRgb kGreen = qRgb(0, 200, 0);
+const QRgb kBlue = qRgb(0, 0, 200);
+
+PhotoList linearPhotos(const QList<QImage> &images, const QList<float> &levels, quint64 mode)
+{
+    PhotoList photos;
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        photos.append(Make_Photo(images[i], QStringLiteral("p%1.png").arg(i), mode));
+        photos.back()->f_Linear_Intersection_Level = levels[i];
+    }
+    return photos;
+}
+
+QImage linearMix(const PhotoList &photos, quint64 mode)
+{
+    return render_Pass(photos, mode, QSizeF(300, 200), true).mixed;
+}
+
+// The pixel at `along` on the strip's axis, in the middle of the other axis.
+QRgb alongPixel(const QImage &image, bool vertical, int along)
+{
+    return vertical ? pixelLL(image, image.width() / 2, along) : pixelLL(image, along, image.height() / 2);
+}
+
+} // namespace
+
+TEST(LinearPipeline, PairNumbersFollowTheLaterPhotosLevel)
+{
+    struct Row {
+        float level, extent, offset, growth;
+    };
+    // A 400-point frame: the extent 2*maxW - ((100-p)/100 + 1)*maxW*t, the later photo's
+    // offset maxW - extent*t, the growth of the position maxW - 2*t*maxW.
+    for (const Row &row : {Row{0, 800, 400, 400}, Row{90, 625, 243.75f, 200}, Row{180, 500, 150, 0},
+                           Row{360, 400, 0, -400}}) {
+        const LinearPair pair = Linear_Pair(row.level, 400.0f);
+        EXPECT_EQ(pair.extent, row.extent) << row.level;
+        EXPECT_EQ(400.0f - pair.extent * pair.t, row.offset) << row.level;
+        EXPECT_EQ(pair.growth, row.growth) << row.level;
+    }
+}
+
+// Two photos of 400 x 300: the picture is the seam itself. Where the swipe shows only
+// image B, the later photo (red = x, green = y) appears shifted by its offset.
+TEST(LinearPipeline, TwoPhotosGiveTheSeamWithTheLaterPhotoAtItsOffset)
+{
+    struct Row {
+        quint64 mode;
+        float level;
+        QSize size;
+        int probe;    // a point of pure image B along the axis, or -1
+        int expected; // the later photo's coordinate shown there, modulo 256
+    };
+    const Row rows[] = {
+        {LinearHorizontal, 0, {800, 300}, 450, 50},  {LinearHorizontal, 180, {500, 300}, 450, 300 % 256},
+        {LinearHorizontal, 360, {400, 300}, -1, 0},  {LinearVertical, 0, {400, 600}, 350, 50},
+        {LinearVertical, 180, {400, 375}, 350, 237}, {LinearVertical, 360, {400, 300}, -1, 0},
+    };
+    for (const Row &row : rows) {
+        const bool vertical = row.mode == LinearVertical;
+        const QImage mixed = linearMix(linearPhotos({solidImage(400, 300, kRed), gradientImage(400, 300)},
+                                                    {0, row.level}, row.mode), row.mode);
+        ASSERT_EQ(mixed.size(), row.size) << row.mode << " " << row.level;
+        if (row.probe < 0)
+            continue;
+        const QRgb shown = alongPixel(mixed, vertical, row.probe);
+        EXPECT_NEAR(vertical ? qGreen(shown) : qRed(shown), row.expected, 1) << row.mode << " " << row.level;
+    }
+}
+
+// Three photos: the second seam is drawn at the first pair's position with a band of
+// maxW / 1.3 (maxH / 1.3) erased at its start, where the first seam shows through.
+TEST(LinearPipeline, LaterSeamsLeaveTheirErasedBandToTheSeamBefore)
+{
+    struct Row {
+        quint64 mode;
+        QList<float> levels;
+        QSize strip;
+        int lastErased; // along the axis, -1 for no pixel check
+    };
+    const Row rows[] = {
+        {LinearHorizontal, {0, 0, 0}, {1200, 300}, -1},
+        {LinearVertical, {0, 0, 0}, {400, 900}, -1},
+        {LinearHorizontal, {0, 0, 180}, {800, 300}, 400 + 307}, // band 307.7 wide
+        {LinearVertical, {0, 0, 180}, {400, 600}, 300 + 230},   // band 230.8 high
+    };
+    for (const Row &row : rows) {
+        const bool vertical = row.mode == LinearVertical;
+        const PhotoList photos = linearPhotos(
+            {solidImage(400, 300, kRed), solidImage(400, 300, kGreen), solidImage(400, 300, kBlue)}, row.levels,
+            row.mode);
+        const QImage strip = linearMix(photos, row.mode);
+        ASSERT_EQ(strip.size(), row.strip) << row.mode;
+        if (row.lastErased < 0)
+            continue;
+        EXPECT_TRUE(colourNear(alongPixel(strip, vertical, row.lastErased), kGreen)) << row.mode;
+        EXPECT_GT(qBlue(alongPixel(strip, vertical, row.lastErased + 1)), 100) << row.mode;
+    }
+}
+
+TEST(LinearPipeline, LevelsThatLeaveNoStripGiveAnEmptyPicture)
+{
+    for (const quint64 mode : {quint64(LinearHorizontal), quint64(LinearVertical)}) {
+        const QImage image = solidImage(400, 300, kRed);
+        const PassResult three =
+            render_Pass(linearPhotos({image, image, image}, {0, 360, 360}, mode), mode, QSizeF(300, 200), true);
+        EXPECT_TRUE(three.mixed.isNull());
+        EXPECT_TRUE(three.draws.isEmpty());
+        const QImage two = linearMix(linearPhotos({image, image}, {0, 360}, mode), mode);
+        EXPECT_EQ(two.size(), QSize(400, 300)); // the seam of a complete overlap
+    }
+}
+
+TEST(LinearPipeline, PhotosAreFittedOnceAndKeptAfterwards)
+{
+    const PhotoList photos =
+        linearPhotos({gradientImage(4000, 3000), gradientImage(400, 300)}, {0, 0}, LinearHorizontal);
+    linearMix(photos, LinearHorizontal);
+    ASSERT_EQ(photos[0]->image.size(), QSize(400, 300));
+    const QImage fitted = photos[0]->image;
+    linearMix(photos, LinearHorizontal);
+    EXPECT_EQ(photos[0]->image, fitted); // a refit to the same size is an exact copy
+    EXPECT_EQ(linearMix({photos[0]}, LinearHorizontal).size(), QSize(400, 300));
+}
+
+TEST(LinearPipeline, DifferentProportionsAreStretchedToTheCommonFrame)
+{
+    const PhotoList photos =
+        linearPhotos({solidImage(300, 400, kRed), solidImage(400, 300, kBlue)}, {0, 0}, LinearHorizontal);
+    EXPECT_EQ(Fit_Linear_Photos(photos), QSizeF(400, 400));
+    const QImage seam = linearMix(photos, LinearHorizontal);
+    ASSERT_EQ(seam.size(), QSize(800, 400));
+    EXPECT_TRUE(colourNear(pixelLL(seam, 0, 399), kRed)); // P fills 400 x 400 of image A
+    EXPECT_TRUE(colourNear(pixelLL(seam, 799, 399), kBlue));
+}
+
+TEST(LinearPipeline, TheFirstPhotosLevelHasNoEffect)
+{
+    for (const quint64 mode : {quint64(LinearHorizontal), quint64(LinearVertical)}) {
+        const QImage a = gradientImage(400, 300);
+        const QImage b = solidImage(400, 300, kBlue);
+        EXPECT_EQ(linearMix(linearPhotos({a, b, a}, {0, 90, 45}, mode), mode),
+                  linearMix(linearPhotos({a, b, a}, {270, 90, 45}, mode), mode));
+    }
+}
