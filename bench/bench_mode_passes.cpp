@@ -65,6 +65,24 @@ void BM_MaskBlendAlone(benchmark::State &state)
 }
 BENCHMARK(BM_MaskBlendAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The parts of the Shape pass besides the blend: the placed layer, the mask canvas.
+void BM_ShapePlacedLayer(benchmark::State &state)
+{
+    const Object_Photo &p = *shapeProject()[1];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset));
+}
+BENCHMARK(BM_ShapePlacedLayer)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ShapeMaskCanvas(benchmark::State &state)
+{
+    const Object_Photo &p = *shapeProject()[1];
+    const PlacedLayer layer = Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Shape_Mask_Canvas(p.m_Shape_Type, layer));
+}
+BENCHMARK(BM_ShapeMaskCanvas)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 PhotoList linearProject()
 {
     PhotoList list;
