@@ -20,8 +20,6 @@ public:
 
     // Passes drawn so far.
     int passCount() const { return m_passCount; }
-    // True from the start of a capture until its picture is stored.
-    bool isCapturing() const { return m_capture.isRunning(); }
 
 signals:
     // The capture step is done: imageSave and s_Saved_Take_Picture hold this capture
