@@ -13,7 +13,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-
 namespace {
 
 // Reductions stop here: a 16-fold halving of a 50 000-pixel side is still 0.76 pixels.
@@ -104,7 +103,8 @@ double Pass_Scale(QSizeF picture, const ViewTarget &view)
 
 QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels)
 {
-    if (photo.image.isNull())
+    // Drawn at its own size or larger, no copy (at most half as large) would do.
+    if (photo.image.isNull() || pixels.width() >= photo.image.width() || pixels.height() >= photo.image.height())
         return photo.image;
     if (!photo.reducedCopies || photo.reducedCopies->sourceKey != photo.image.cacheKey())
         photo.reducedCopies = Build_Reduced_Copies(photo.image);
