@@ -104,7 +104,8 @@ TEST(ReducedCopies, HalvingAveragesEachBlockAndCoversOddPicturesEvenly)
     for (int y = 0; y < edge.height(); ++y)
         for (int x = 3002; x < edge.width(); ++x)
             edge.setPixel(x, y, qRgb(255, 255, 255));
-    for (const QImage &copy : Build_Reduced_Copies(edge)->levels) {
+    const auto copies = Build_Reduced_Copies(edge);
+    for (const QImage &copy : copies->levels) {
         if (copy.width() < 8)
             break;
         double white = 0; // the edge's place: the white pixels' summed coverage
