@@ -2,7 +2,9 @@
 
 // What the pass benchmarks share: the 24-megapixel photo pair, loaded once (a missing
 // photo stops the run with an error, so nothing is timed on empty pictures), a preview
-// pass painted into a 1200 x 800 view, and the main function.
+// or full-resolution pass painted into a 1200 x 800 view, the preview's difference from
+// the full-resolution view, and the main function.
+#include "imaging/ImageDifference.h"
 #include "imaging/PhotoLoader.h"
 #include "render/RenderPass.h"
 
@@ -34,14 +36,31 @@ inline const BenchPhotos &benchPhotos()
 
 inline const QSizeF kBenchView(1200, 800);
 
-// One preview pass: render, then paint into the view.
-inline QImage benchPreviewPass(const PhotoList &list, quint64 mode)
+// One pass as the canvas shows it: render, then paint into the view. A full-resolution
+// pass is what every pass cost before reduced copies (and what a capture renders); a
+// preview pass works from reduced copies at the view's scale.
+inline QImage benchViewPass(const PhotoList &list, quint64 mode, bool fullResolution)
 {
-    const PassResult pass = render_Pass(list, mode, kBenchView, false);
+    const PassResult pass = render_Pass(list, mode, kBenchView, fullResolution);
     QImage view(kBenchView.toSize(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&view);
     paint_Pass(painter, kBenchView, QRectF(QPointF(0, 0), kBenchView), pass);
     return view;
+}
+
+inline QImage benchPreviewPass(const PhotoList &list, quint64 mode)
+{
+    return benchViewPass(list, mode, false);
+}
+
+// Times preview passes (the reduced copies built before the clock starts) and reports
+// the mean absolute difference of the preview from the full-resolution view, in 255ths.
+inline void timePreviewPasses(benchmark::State &state, const PhotoList &list, quint64 mode)
+{
+    QImage shown = benchPreviewPass(list, mode);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shown = benchPreviewPass(list, mode));
+    state.counters["mad_255"] = Mean_Absolute_Difference(shown, benchViewPass(list, mode, true));
 }
 
 inline int runBenchmarks(int argc, char **argv)

@@ -4,13 +4,15 @@
 //   build/dev/bench/bench_mode_passes --benchmark_min_time=1
 //
 // - Shape: two photos, the second cut out through the "star5" mask at size -20 and
-//   offsets 10 and 10, fitted into a 1200 x 800 view; against the mask blend alone on
-//   the same background, layer and mask.
+//   offsets 10 and 10, fitted into a 1200 x 800 view, at full resolution and as a
+//   preview from reduced copies (with mad_255, its difference from the full-resolution
+//   view); against the mask blend alone on the same background, layer and mask.
 // - Linear (horizontal): ten photos, level 90 each, the first pass (every photo fitted
 //   into 400 x 400) and a repeated pass; against a plain copy of the same ten pictures'
 //   bytes.
 // - Transparent: a background and five layers (transparency 40, size 50, offsets
-//   spread), a preview pass into 1200 x 800 and a capture pass at full resolution.
+//   spread), a preview pass into 1200 x 800 from reduced copies (with mad_255) and a
+//   capture pass at full resolution.
 #include "BenchPhotos.h"
 #include "imaging/Filters.h"
 #include "model/ProjectMode.h"
@@ -42,9 +44,15 @@ void BM_ShapePass(benchmark::State &state)
 {
     const PhotoList list = shapeProject();
     for (auto _ : state)
-        benchmark::DoNotOptimize(benchPreviewPass(list, Shape));
+        benchmark::DoNotOptimize(benchViewPass(list, Shape, true));
 }
 BENCHMARK(BM_ShapePass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ShapePreviewPass(benchmark::State &state)
+{
+    timePreviewPasses(state, shapeProject(), Shape);
+}
+BENCHMARK(BM_ShapePreviewPass)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MaskBlendAlone(benchmark::State &state)
 {
@@ -138,9 +146,7 @@ PhotoList transparentProject()
 
 void BM_TransparentPreviewPass(benchmark::State &state)
 {
-    const PhotoList list = transparentProject();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(benchPreviewPass(list, Transparent));
+    timePreviewPasses(state, transparentProject(), Transparent);
 }
 BENCHMARK(BM_TransparentPreviewPass)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -129,9 +129,9 @@ QRectF return_Best_Fit_Frame(QSizeF inner, QSizeF outer)
     return {x, y, size.width(), size.height()};
 }
 
-QImage Resize_Image_To_Fit_Size(const QImage &image, QSizeF target)
+QImage Resize_Image_To_Fit_Size(const QImage &image, QSizeF target, double scale)
 {
-    const QSize grid = resizedPixelSize(target);
+    const QSize grid = resizedPixelSize(target * scale);
     if (grid.isEmpty())
         return {};
     const QImage source = CGImageRefFromImage(image);

@@ -18,8 +18,9 @@ QRectF return_Best_Fit_Frame(QSizeF inner, QSizeF outer);
 // size rounded to whole pixels) with the whole source stretched over it. Resizing to
 // the image's own size is an exact copy. Shrinking averages; enlarging is smooth.
 // The result's size in points is its pixel size: the exact single-precision target
-// is not carried (100.3 x 50.7 gives a 100 x 51 picture).
-QImage Resize_Image_To_Fit_Size(const QImage &image, QSizeF target);
+// is not carried (100.3 x 50.7 gives a 100 x 51 picture). A pass at a reduced scale
+// gives the target in full-resolution points and gets target x scale pixels.
+QImage Resize_Image_To_Fit_Size(const QImage &image, QSizeF target, double scale = 1.0);
 
 // The pixel grid of a resize to `target`: each side rounded to a 32-bit float, then to
 // the nearest whole pixel. Non-finite or non-positive sides give an empty size.

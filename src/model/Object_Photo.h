@@ -7,11 +7,16 @@
 
 #include <memory>
 
+struct Reduced_Copies;
+
 // One photo of the project: its picture, its file name and one parameter group per
 // project type. Only the group of the mode in force when the photo was added gets
 // defaults (Apply_Mode_Defaults); the others stay zero.
 struct Object_Photo {
     QImage image; // may be null: a photo without a picture counts as 0 x 0
+    // The halvings of `image` for passes at the view's scale, made on first need and
+    // made again when `image` is replaced; copies of the record share them.
+    std::shared_ptr<const Reduced_Copies> reducedCopies;
     QRectF rectDraw;
     QRectF rectDrawPercentage;
     QString sName;

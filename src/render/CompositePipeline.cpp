@@ -7,14 +7,22 @@
 
 namespace {
 
+// A picture of the pass: its pixels at the pass's scale and the pixel size it has in a
+// full-resolution pass, which is what the fitted draw frames.
+struct Stage {
+    QImage image;
+    QSize fullSize;
+};
+
 // The layer of one step: the photo stretched to the common frame, or its placed layer.
-QImage compositeLayer(const Object_Photo &photo, QSizeF frame)
+Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 {
     if (photo.bCompositeSizeOfBG)
-        return Resize_Image_To_Fit_Size(photo.image, frame);
-    return Make_Placed_Layer(photo.image, photo.f_Composite_Size, photo.f_Composite_X_Offset,
-                             photo.f_Composite_Y_Offset)
-        .canvas;
+        return {Resize_Image_To_Fit_Size(Photo_At_Scale(photo, scale, frame), frame, scale), resizedPixelSize(frame)};
+    const PlacedLayer geometry = Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Composite_Size,
+                                                       photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
+    const PlacedLayer layer = Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
+    return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize)};
 }
 
 } // namespace
@@ -36,19 +44,22 @@ QSizeF Composite_Common_Frame(const PhotoList &photos)
 PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
 {
     const QSizeF frame = Composite_Common_Frame(photos);
+    const double scale = Pass_Scale(frame, view);
     PassResult pass;
-    QImage running = photos.front()->image; // the background photo's own fields are never read
+    QImage running = Photo_At_Scale(*photos.front(), scale, frame); // its own fields are never read
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        const Object_Photo &photo = *photos[i];
+        Object_Photo &photo = *photos[i];
         // Each step's background is stretched back to the common frame, whatever size
         // the previous result came out at.
-        const QImage background = Resize_Image_To_Fit_Size(running, frame);
+        const QImage background = Resize_Image_To_Fit_Size(running, frame, scale);
         running = QImage(); // no third full-size picture alive during the blend
-        const QImage layer = compositeLayer(photo, frame);
-        // The filters take and give the canonical picture type directly.
-        running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer),
+        const Stage layer = compositeLayer(photo, frame, scale);
+        // The filters take and give the canonical picture type directly; the result
+        // spans both inputs, as its full-resolution counterpart does.
+        running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
                                  photo.m_Composite_Blend_Mode);
-        Add_Fitted_Draw(pass, running, view);
+        const QSize fullSize = resizedPixelSize(frame).expandedTo(layer.fullSize);
+        Add_Fitted_Draw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
     }
     pass.mixed = running;
     return pass;

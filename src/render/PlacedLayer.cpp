@@ -15,6 +15,11 @@ bool isFinite(const QRectF &rect)
 
 } // namespace
 
+QRectF PlacedLayer::pixelRect(double scale) const
+{
+    return {rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale};
+}
+
 void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity)
 {
     const bool enlarging = rect.width() >= image.width() && rect.height() >= image.height();
@@ -22,25 +27,36 @@ void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &imag
     drawImageIntoLL(canvas, rect, source, opacity);
 }
 
-PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y)
+PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y)
 {
-    const float pw = float(image.width());
-    const float ph = float(image.height());
+    const float pw = float(photoSize.width());
+    const float ph = float(photoSize.height());
     const float a = pw / ph;
     const float w = pw + S * (pw / 100.0f);
     const float h = w / a;
     const float offX = X * (pw / 100.0f);
     const float offY = Y * (ph / 100.0f);
+    return {QImage(), QRectF(offX, offY, w, h), QSizeF(w + offX, h + offY)};
+}
 
-    PlacedLayer layer{QImage(), QRectF(offX, offY, w, h), QSizeF(w + offX, h + offY)};
-    if (!isFinite(layer.rect) || resizedPixelSize(layer.canvasSize).isEmpty())
+PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y)
+{
+    return Make_Placed_Layer(image, Placed_Layer_Geometry(imageSizeF(image), S, X, Y), 1.0);
+}
+
+PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry, double scale)
+{
+    PlacedLayer layer = geometry;
+    const QRectF rect = layer.rect;
+    if (!isFinite(rect) || resizedPixelSize(layer.canvasSize).isEmpty())
         return layer; // the empty layer
-    if (offX == 0.0f && offY == 0.0f && w > 0.0f && h > 0.0f) {
-        layer.canvas = Resize_Image_To_Fit_Size(image, layer.rect.size()); // the photo fills the canvas
+    const bool drawn = rect.width() > 0.0 && rect.height() > 0.0;
+    if (rect.x() == 0.0 && rect.y() == 0.0 && drawn) {
+        layer.canvas = Resize_Image_To_Fit_Size(pixels, rect.size(), scale); // the photo fills the canvas
         return layer;
     }
-    layer.canvas = transparentCanvas(layer.canvasSize.width(), layer.canvasSize.height());
-    if (w > 0.0f && h > 0.0f)
-        Draw_Photo_Stretched(layer.canvas, layer.rect, image);
+    layer.canvas = transparentCanvas(layer.canvasSize.width() * scale, layer.canvasSize.height() * scale);
+    if (drawn)
+        Draw_Photo_Stretched(layer.canvas, layer.pixelRect(scale), pixels);
     return layer;
 }

@@ -10,13 +10,22 @@
 struct PlacedLayer {
     QImage canvas; // null when the canvas size is zero or negative (the filters accept it)
     QRectF rect;   // the photo's rectangle inside the canvas, lower-left coordinates
-    QSizeF canvasSize;
+    QSizeF canvasSize; // rect and canvasSize are in full-resolution points at any scale
     bool isEmpty() const { return canvas.isNull(); }
+    // The photo's rectangle in the canvas's pixels, in a pass at `scale`.
+    QRectF pixelRect(double scale) const;
 };
 
 // Computed in single precision, in this order: a = pw/ph; w = pw + S*(pw/100);
 // h = w/a; offX = X*(pw/100); offY = Y*(ph/100); canvas (w+offX) x (h+offY).
 PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y);
+
+// The geometry alone (no canvas) for a photo of `photoSize` (pw x ph above).
+PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y);
+
+// The layer of that geometry in a pass at `scale`: `pixels` is the photo's picture or a
+// reduced copy of it; the canvas holds canvasSize x scale pixels.
+PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry, double scale);
 
 // Draws a photo stretched into `rect` (lower-left coordinates) of `canvas`, source-over
 // at `opacity`. An enlargement is drawn straight from the photo with smooth filtering

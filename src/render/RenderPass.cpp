@@ -2,6 +2,7 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 #include "render/LinearPipeline.h"
@@ -13,6 +14,9 @@
 #include <QPainter>
 
 namespace {
+
+// Reductions stop here: a 16-fold halving of a 50 000-pixel side is still 0.76 pixels.
+constexpr double kSmallestScale = 1.0 / 65536.0;
 
 const QString kNoImageText = QStringLiteral("No Image");
 
@@ -43,10 +47,12 @@ void drawNoImage(QPainter &painter, QSizeF view)
 
 // One photo, whatever the mode: the photo fitted into the view, and the photo itself as
 // the mixed picture. A photo without a picture is 0 x 0 and draws nothing.
-PassResult renderSinglePhoto(const Object_Photo &photo, const ViewTarget &view)
+PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
 {
     PassResult pass;
-    Add_Fitted_Draw(pass, photo.image, view);
+    const QSizeF size = imageSizeF(photo.image);
+    const double scale = Pass_Scale(size, view);
+    Add_Fitted_Draw(pass, Photo_At_Scale(photo, scale, size), size, scale, view);
     pass.mixed = photo.image;
     return pass;
 }
@@ -71,7 +77,44 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
     }
 }
 
+// A photo whose picture was replaced (the Linear passes fit theirs) lets go of the
+// reduced copies of the old one.
+void dropStaleCopies(const PhotoList &photos)
+{
+    for (const PhotoPtr &photo : photos)
+        if (photo->reducedCopies && photo->reducedCopies->sourceKey != photo->image.cacheKey())
+            photo->reducedCopies.reset();
+}
+
 } // namespace
+
+double Pass_Scale(QSizeF picture, const ViewTarget &view)
+{
+    const QRectF frame = return_Best_Fit_Frame(picture, view.size);
+    if (view.capturePending || frame.isEmpty())
+        return 1.0;
+    const double shown =
+        std::max(frame.width() / picture.width(), frame.height() / picture.height()) * view.pixelRatio;
+    double scale = 1.0;
+    while (scale * 0.5 >= shown && scale > kSmallestScale)
+        scale *= 0.5;
+    return scale;
+}
+
+QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels)
+{
+    // Drawn at its own size or larger, no copy (at most half as large) would do.
+    if (photo.image.isNull() || pixels.width() >= photo.image.width() || pixels.height() >= photo.image.height())
+        return photo.image;
+    if (!photo.reducedCopies || photo.reducedCopies->sourceKey != photo.image.cacheKey())
+        photo.reducedCopies = Build_Reduced_Copies(photo.image);
+    return photo.reducedCopies->levelFor(photo.image, pixels);
+}
+
+QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn)
+{
+    return scale >= 1.0 ? photo.image : Photo_For_Pixels(photo, drawn * scale);
+}
 
 void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
                    qreal opacity)
@@ -85,13 +128,27 @@ void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, 
 
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view)
 {
-    Add_View_Draw(pass, picture, return_Best_Fit_Frame(imageSizeF(picture), view.size), view);
+    Add_Fitted_Draw(pass, picture, imageSizeF(picture), 1.0, view);
+}
+
+void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale, const ViewTarget &view)
+{
+    const QRectF frame = return_Best_Fit_Frame(fullSize, view.size);
+    if (frame.isEmpty())
+        return;
+    // At a reduced scale the pixel grid was rounded: its pixels keep their places from
+    // the lower-left corner, and the sliver past the full size lies beyond the frame.
+    const double kx = picture.width() / (fullSize.width() * scale);
+    const double ky = picture.height() / (fullSize.height() * scale);
+    const QRectF rect(frame.x(), frame.y(), frame.width() * kx, frame.height() * ky);
+    Add_View_Draw(pass, picture, rect, view);
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
                        qreal pixelRatio)
 {
     const ViewTarget target{view, pixelRatio, capturePending};
+    dropStaleCopies(photos);
     if (photos.isEmpty()) {
         PassResult pass;
         pass.empty = true;

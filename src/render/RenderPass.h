@@ -25,18 +25,35 @@ struct ViewDraw {
 
 struct PassResult {
     QList<ViewDraw> draws; // in drawing order, over a black view
-    QImage mixed;          // full resolution; null for an unknown mode or an unfinished one
+    QImage mixed;          // full resolution when a capture is pending, else at the pass's scale;
+                           // null for an unknown mode or an unfinished one
     bool empty = false;    // no photos: the view shows "No Image" and nothing is captured
 };
 
 // The view the pass draws for: its size in points, the device pixels per point (so that
 // fitted pictures are reduced to what the screen really shows), and whether a capture
-// is pending (the Transparent pipeline builds its full-resolution picture only then).
+// is pending. A pass with a capture pending works at full resolution; any other pass
+// only feeds the view and works from the photos' reduced copies at the pass scale.
 struct ViewTarget {
     QSizeF size;
     qreal pixelRatio = 1.0;
     bool capturePending = false;
 };
+
+// The scale of a pass whose mixed picture is `picture` points large at full resolution:
+// 1 with a capture pending; otherwise the smallest power-of-two reduction that still
+// holds at least as many pixels as the view shows of the picture (1 when it shows more).
+// Geometry stays in full-resolution points; only the pixel grids shrink by the scale.
+double Pass_Scale(QSizeF picture, const ViewTarget &view);
+
+// The photo's pixels for drawing it `drawn` points large in a pass at `scale`: its own
+// image at 1, else the smallest reduced copy large enough (made on first need and kept
+// with the photo).
+QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn);
+
+// The photo's smallest reduced copy that a drawing of `pixels` enlarges by at most a
+// quarter, or its own image.
+QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
                        qreal pixelRatio = 1.0);
@@ -47,8 +64,13 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
 void paint_Pass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass);
 
 // The fitted draw shared by the mode pipelines: the picture in its best-fit frame,
-// centred in the view, reduced (area averaging) to the frame's pixel size. A picture
-// that covers nothing (null, or a 0 x 0 frame) adds no draw.
+// centred in the view, reduced (area averaging) to the frame's pixel size. The frame is
+// that of `fullSize`, the picture's size at full resolution, so that a pass at a reduced
+// `scale` draws exactly where a full-resolution one does. A picture that covers nothing
+// (null, or a 0 x 0 frame) adds no draw.
+void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
+                     const ViewTarget &view);
+// The same for a picture at full resolution.
 void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view);
 
 // One picture drawn stretched into `rect` of the view at `opacity`, reduced (area

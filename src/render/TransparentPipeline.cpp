@@ -24,6 +24,13 @@ QImage fullResolution(const PhotoList &photos)
     return picture;
 }
 
+// The pixels a layer is drawn from into the view: the photo itself in a full-resolution
+// pass, else its smallest reduced copy that still holds what the view shows of it.
+QImage viewPixels(Object_Photo &photo, const QRectF &rect, const ViewTarget &view)
+{
+    return view.capturePending ? photo.image : Photo_For_Pixels(photo, rect.size() * view.pixelRatio);
+}
+
 } // namespace
 
 QRectF Transparent_Layer_Rect(const Object_Photo &photo, const QRectF &background)
@@ -49,14 +56,15 @@ float Transparent_Opacity(quint64 transparency)
 PassResult Render_Transparent(const PhotoList &photos, const ViewTarget &view)
 {
     PassResult pass;
-    const QImage &background = photos.front()->image;
-    const QRectF frame = return_Best_Fit_Frame(imageSizeF(background), view.size);
-    Add_View_Draw(pass, background, frame, view);
+    Object_Photo &background = *photos.front();
+    const QRectF frame = return_Best_Fit_Frame(imageSizeF(background.image), view.size);
+    Add_View_Draw(pass, viewPixels(background, frame, view), frame, view);
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        const Object_Photo &photo = *photos[i];
+        Object_Photo &photo = *photos[i];
         const float opacity = Transparent_Opacity(photo.f_Transparent_Transparency);
+        const QRectF rect = Transparent_Layer_Rect(photo, frame);
         if (opacity > 0.0f)
-            Add_View_Draw(pass, photo.image, Transparent_Layer_Rect(photo, frame), view, opacity);
+            Add_View_Draw(pass, viewPixels(photo, rect, view), rect, view, opacity);
     }
     if (view.capturePending)
         pass.mixed = fullResolution(photos);

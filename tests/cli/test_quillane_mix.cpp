@@ -1,4 +1,11 @@
 // quillane-mix run as a process on small generated photos and projects.
+#include "imaging/PhotoLoader.h"
+#include "model/ProjectMode.h"
+#include "render/RenderPass.h"
+
+#include "../engine/PreviewCompare.h"
+
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -148,6 +155,33 @@ TEST_F(QuillaneMix, ViewShowsThePictureFittedWithBlackBands)
     EXPECT_TRUE(matches(QImage(out()), QSize(80, 30), [](int x, int) {
         return x >= 20 && x < 60 ? qRgb(128, 128, 128) : qRgb(0, 0, 0);
     }));
+}
+
+// --view shows what the canvas shows: the preview pass from reduced copies, painted the
+// way the canvas paints it, pixel for pixel.
+TEST_F(QuillaneMix, ViewIsTheCanvasDrawingFromReducedCopies)
+{
+    ASSERT_TRUE(texturedImage(1601, 1201).save(dir.filePath("big_a.png")));
+    ASSERT_TRUE(texturedImage(999, 701, 1).save(dir.filePath("big_b.png")));
+    const QString file = project("p.json", R"({"mode": "composite", "photos": [{"file": "big_a.png"},
+        {"file": "big_b.png", "blend": "Multiply Blend Mode", "matchBackground": false, "size": 20, "x": 10, "y": 10}]})");
+    const MixRun result = run({"--view", "300x200", "-o", out(), file});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+
+    PhotoList photos = {Make_Photo(Load_Photo(dir.filePath("big_a.png")).image, "big_a.png", Composite),
+                        Make_Photo(Load_Photo(dir.filePath("big_b.png")).image, "big_b.png", Composite)};
+    photos[1]->bCompositeSizeOfBG = false;
+    photos[1]->m_Composite_Blend_Mode = 16;
+    photos[1]->f_Composite_Size = 20.0f;
+    photos[1]->f_Composite_X_Offset = photos[1]->f_Composite_Y_Offset = 10.0f;
+    QImage canvas(300, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    paint_Pass(painter, QSizeF(300, 200), QRectF(0, 0, 300, 200), render_Pass(photos, Composite, QSizeF(300, 200), false));
+    painter.end();
+    ASSERT_TRUE(photos[0]->reducedCopies) << "the canvas's pass works from reduced copies";
+    canvas.setColorSpace(QColorSpace::SRgb); // the written file is tagged sRGB: same pixels, same space
+    EXPECT_TRUE(QImage(out()).convertToFormat(QImage::Format_RGB32) == canvas.convertToFormat(QImage::Format_RGB32));
+    EXPECT_LE(previewDifference(photos, Composite, QSize(300, 200)), 2.0);
 }
 
 TEST_F(QuillaneMix, HelpExplainsOptionsKeysAndExitStatus)

@@ -98,7 +98,7 @@ private slots:
         addSolid(app, "layer.png", {600, 800}, Qt::green);
         d.capture.b_Take_Picture = true;
         shown(d);
-        QVERIFY(!d.capture.b_Take_Picture);
+        QTRY_VERIFY(!d.capture.b_Take_Picture); // the full-resolution pass runs on a worker
         QCOMPARE(d.capture.imageSave.size(), QSize(1000, 800)); // the common frame, not the view
         QCOMPARE(d.capture.s_Saved_Take_Picture,
                  d.capture.s_Output_Folder + "2026-03-07-14-05-09.png");
@@ -113,9 +113,31 @@ private slots:
         addSolid(app, "only.png", {33, 17}, Qt::yellow);
         d.capture.b_Take_Picture = true;
         shown(d);
-        QVERIFY(!d.capture.b_Take_Picture);
+        QTRY_VERIFY(!d.capture.b_Take_Picture);
         QCOMPARE(d.capture.imageSave.size(), QSize(33, 17));
         QCOMPARE(d.capture.imageSave.pixel(5, 5), qRgb(255, 255, 0));
+    }
+
+    void burstOfChangesGivesAtMostTwoPassesOfTheLatestState()
+    {
+        TestApp app;
+        app.launchWithoutDialog(Composite);
+        AppDelegate &d = *app.delegate;
+        d.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.window()));
+        addSolid(app, "bg.png", {100, 100}, QColor(128, 128, 128));
+        addSolid(app, "layer.png", {100, 100}, QColor(128, 128, 128));
+        QCoreApplication::processEvents(); // the passes the adds asked for
+        const int before = d.viewPreviewImage->passCount();
+        for (int i = 0; i < 10; ++i) { // as a dragged slider would: each change marks the canvas
+            d.array_Photos[1]->m_Composite_Blend_Mode = i == 9 ? 21 : quint64(i);
+            d.markPreviewForRedraw();
+        }
+        QTRY_VERIFY(d.viewPreviewImage->passCount() > before);
+        QCoreApplication::processEvents();
+        QVERIFY(d.viewPreviewImage->passCount() - before <= 2);
+        const QImage view = shown(d);
+        QVERIFY(qAbs(qRed(view.pixel(view.width() / 2, view.height() / 2)) - 167) <= 1); // the last: Screen
     }
 
     void listChangesAskForARedraw()

@@ -1,0 +1,67 @@
+#include "render/CaptureRunner.h"
+
+#include "render/RenderPass.h"
+
+#include <QThread>
+
+#include <utility>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int kBackgroundNiceness = 10;
+
+} // namespace
+
+void Yield_To_The_Window()
+{
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(gettid()), kBackgroundNiceness);
+#endif
+}
+
+PhotoList Snapshot_Photos(const PhotoList &photos)
+{
+    PhotoList copies;
+    copies.reserve(photos.size());
+    for (const PhotoPtr &photo : photos)
+        copies.append(std::make_shared<Object_Photo>(*photo));
+    return copies;
+}
+
+Capture_Runner::Capture_Runner(QObject *parent) : QObject(parent) {}
+
+Capture_Runner::~Capture_Runner()
+{
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+bool Capture_Runner::start(const PhotoList &photos, quint64 mode)
+{
+    if (m_thread)
+        return false;
+    // A pass with a capture pending and a 0 x 0 view: full resolution, nothing fitted.
+    m_thread = QThread::create([this, snapshot = Snapshot_Photos(photos), mode] {
+        Yield_To_The_Window();
+        m_picture = render_Pass(snapshot, mode, QSizeF(0, 0), true).mixed;
+    });
+    // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
+    connect(m_thread, &QThread::finished, this, &Capture_Runner::deliver);
+    m_thread->start();
+    return true;
+}
+
+void Capture_Runner::deliver()
+{
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    emit captureFinished(std::exchange(m_picture, QImage()));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/Object_Photo.h"
+
+#include <QImage>
+#include <QObject>
+
+class QThread;
+
+// Copies of the photo records: their pictures are shared (a QImage copy is cheap and
+// safe to read from another thread), their parameters are the values of this moment.
+PhotoList Snapshot_Photos(const PhotoList &photos);
+
+// Background work (a capture, a PNG write) calls this first on its own thread: the
+// thread, and the imaging threads it starts (they inherit it), then yield the cores to
+// the main thread whenever it has events to handle. Linux only; elsewhere a no-op.
+void Yield_To_The_Window();
+
+// Renders the full-resolution mixed picture on a worker thread, over a snapshot of the
+// list taken when it starts, through the same pass as every other picture: a change to
+// the list or to a photo made meanwhile does not reach it. The picture comes back on
+// the runner's own thread by a queued signal. One capture runs at a time.
+class Capture_Runner : public QObject {
+    Q_OBJECT
+public:
+    explicit Capture_Runner(QObject *parent = nullptr);
+    ~Capture_Runner() override; // waits for a capture still running
+
+    // False (and nothing started) while a capture runs.
+    bool start(const PhotoList &photos, quint64 mode);
+    bool isRunning() const { return m_thread != nullptr; }
+
+signals:
+    // The mixed picture of the capture (null for an unknown project mode).
+    void captureFinished(const QImage &picture);
+
+private:
+    void deliver();
+
+    QThread *m_thread = nullptr;
+    QImage m_picture; // written by the worker, read once it has finished
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+// Helpers shared by the preview tests: textured test photos, the difference of a
+// preview from the full-resolution view, the shared photos.
+
+#include "imaging/ImageDifference.h"
+#include "imaging/PhotoLoader.h"
+#include "render/RenderPass.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+// Smooth waves of several frequencies with hard-edged blocks over them, as in a photo:
+// every row different, edges that a misplaced layer would show.
+inline QImage texturedImage(int width, int height, int seed = 0)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < height; ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const double u = x + 17.0 * seed, v = y + 5.0 * seed;
+            const int r = int(127.5 + 127.0 * std::sin(u / 97.0) * std::cos(v / 53.0));
+            const int g = int(127.5 + 127.0 * std::sin((u + v) / 211.0));
+            const int b = ((x / 300 + y / 300) % 2) ? 200 : 40;
+            line[x] = qRgb(r, g, b);
+        }
+    }
+    return image;
+}
+
+// The preview pass of the view against the full-resolution pass reduced to the same view.
+inline double previewDifference(const PhotoList &photos, quint64 mode, QSize view, qreal pixelRatio = 1.0)
+{
+    const QSize pixels = (QSizeF(view) * pixelRatio).toSize();
+    auto shown = [&](bool fullResolution) {
+        QImage canvas(pixels, QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(pixelRatio);
+        QPainter painter(&canvas);
+        paint_Pass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)),
+                   render_Pass(photos, mode, QSizeF(view), fullResolution, pixelRatio));
+        return canvas;
+    };
+    return Mean_Absolute_Difference(shown(false), shown(true));
+}
+
+// One photo of the shared folder (QUILLANE_PHOTOS), loaded once per test program.
+inline QImage sharedPhoto(const QString &name)
+{
+    const QString folder = qEnvironmentVariable("QUILLANE_PHOTOS");
+    EXPECT_FALSE(folder.isEmpty()) << "QUILLANE_PHOTOS names the folder of the test photos";
+    const LoadResult loaded = Load_Photo(folder + QLatin1Char('/') + name);
+    EXPECT_TRUE(loaded.ok()) << loaded.error.toStdString();
+    return loaded.image;
+}
