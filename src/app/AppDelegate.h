@@ -3,6 +3,7 @@
 #include "app/Desktop.h"
 #include "app/Timing.h"
 #include "model/Object_Photo.h"
+#include "model/PhotoField.h"
 #include "model/ProjectMode.h"
 #include "render/CaptureStep.h"
 
@@ -20,6 +21,7 @@ class PhotoTableModel;
 class QTableView;
 class QScrollArea;
 class QWidget;
+class PanelBase;
 class View_Image_Preview;
 class View_Home;
 class View_Composition;
@@ -126,6 +128,13 @@ public:
     void TimerSelectFirstTableRowRoutine();
     void tableViewSelectionDidChange();
 
+    // The one door through which the panels change a photo: when an overlay photo is
+    // selected (index 1 or later, a row of the list) stores the value in its field and
+    // marks the preview for redrawing; otherwise does nothing. Returns whether it wrote.
+    bool Set_Photo_Field(PhotoField field, double value);
+    // The selected photo when it is an overlay photo (index 1 or later), else null.
+    PhotoPtr tunablePhoto() const;
+
     void markPreviewForRedraw();
 
 private:
@@ -134,6 +143,8 @@ private:
     bool runProjectTypeDialog(bool startup);
     qint64 selectedTableRow() const;
     void selectTableRow(qint64 row);
+    PanelBase *panelOfMode() const;
+    void Sync_Panel_To_Selection();
     template <typename Panel> void showPanel(QPointer<Panel> &slot);
     void scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)());
     bool createOutputFolder();

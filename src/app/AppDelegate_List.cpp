@@ -103,6 +103,8 @@ void AppDelegate::refreshTablePhotos()
     m_restoringSelection = false;
     if (selectedTableRow() != selected)
         tableViewSelectionDidChange();
+    else
+        Sync_Panel_To_Selection(); // a move or removal may have put another photo in the row
 }
 
 void AppDelegate::TimerSelectLastTableRowRoutine()
@@ -116,5 +118,3 @@ void AppDelegate::TimerSelectFirstTableRowRoutine()
     if (!array_Photos.isEmpty())
         selectTableRow(0);
 }
-
-void AppDelegate::tableViewSelectionDidChange() { i_Selected_Photo_Index = selectedTableRow(); }

@@ -22,7 +22,7 @@ template <typename Panel> void AppDelegate::showPanel(QPointer<Panel> &slot)
         child->setParent(m_panelStore.get());
     }
     if (!slot)
-        slot = new Panel(m_panelStore.get());
+        slot = new Panel(*this, m_panelStore.get());
     slot->setParent(view_Controls);
     view_Controls->layout()->addWidget(slot);
     slot->show();

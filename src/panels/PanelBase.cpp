@@ -1,12 +1,70 @@
 #include "panels/PanelBase.h"
 
+#include "app/AppDelegate.h"
+
+#include <QGridLayout>
 #include <QLabel>
+#include <QSlider>
 #include <QVBoxLayout>
 
-PanelBase::PanelBase(const QString &objectName, const QString &title, QWidget *parent) : QWidget(parent)
+const SliderRange kEnlargementRange{-90.0, 400.0, 0.5, signedPercentText};
+const SliderRange kPhotoOffsetRange{-100.0, 500.0, 0.5, percentText};
+
+PanelBase::PanelBase(AppDelegate &delegate, const QString &objectName, const QString &title, QWidget *parent)
+    : QWidget(parent), m_delegate(delegate)
 {
     setObjectName(objectName);
     m_body = new QVBoxLayout(this);
     auto *heading = new QLabel(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()), this);
     m_body->addWidget(heading);
+    m_grid = new QGridLayout;
+    m_grid->setColumnStretch(1, 1);
+    m_body->addLayout(m_grid);
+}
+
+ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, PhotoField field,
+                                  const SliderRange &range)
+{
+    auto *slider = new ValueSlider(range, this);
+    slider->setToolTip(tip);
+    addRow(label, slider)->setBuddy(slider->track());
+    m_sliders << SliderBinding{slider, field};
+    m_controls << slider;
+    return slider;
+}
+
+QLabel *PanelBase::addRow(const QString &label, QWidget *control)
+{
+    auto *name = new QLabel(label, this);
+    name->setToolTip(control->toolTip());
+    const int row = m_grid->count() == 0 ? 0 : m_grid->rowCount();
+    m_grid->addWidget(name, row, 0);
+    m_grid->addWidget(control, row, 1);
+    return name;
+}
+
+bool PanelBase::Write_Slider(const ValueSlider *slider)
+{
+    for (const SliderBinding &binding : m_sliders)
+        if (binding.slider == slider)
+            return m_delegate.Set_Photo_Field(binding.field, slider->value());
+    return false;
+}
+
+void PanelBase::Enable_Sliders(bool enabled)
+{
+    for (const SliderBinding &binding : m_sliders)
+        binding.slider->setEnabled(enabled);
+}
+
+void PanelBase::Enable_Controls(const Object_Photo *photo)
+{
+    for (QWidget *control : m_controls)
+        control->setEnabled(photo != nullptr);
+}
+
+void PanelBase::Load_Controls(const Object_Photo &photo)
+{
+    for (const SliderBinding &binding : m_sliders)
+        binding.slider->setValue(Read_Photo_Field(photo, binding.field));
 }

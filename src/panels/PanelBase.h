@@ -1,18 +1,59 @@
 #pragma once
 
+#include "model/Object_Photo.h"
+#include "model/PhotoField.h"
+#include "panels/ValueSlider.h"
+
+#include <QList>
 #include <QWidget>
 
+class AppDelegate;
+class QGridLayout;
+class QLabel;
 class QVBoxLayout;
 
-// Common frame of the controls panels: a title line and a body layout.
+// Common frame of the controls panels: a title line, a grid of labelled controls, and
+// the bindings of the sliders to the photo fields they edit.
 class PanelBase : public QWidget {
     Q_OBJECT
 public:
-    PanelBase(const QString &objectName, const QString &title, QWidget *parent);
+    PanelBase(AppDelegate &delegate, const QString &objectName, const QString &title, QWidget *parent);
+
+    // Enables the controls for a selected overlay photo (null: the background or no
+    // selection, which disables them and keeps the values shown).
+    virtual void Enable_Controls(const Object_Photo *photo);
+    // Shows the photo's values in the controls, without sending any action.
+    virtual void Load_Controls(const Object_Photo &photo);
 
 protected:
     QVBoxLayout *body() const { return m_body; }
+    AppDelegate &delegate() const { return m_delegate; }
+
+    // A labelled slider row in the grid, bound to the field it edits.
+    ValueSlider *addSlider(const QString &label, const QString &tip, PhotoField field, const SliderRange &range);
+    // A row of the grid: a label, then the control. Returns the label.
+    QLabel *addRow(const QString &label, QWidget *control);
+    // A control of the panel that is not a slider, enabled and disabled with the others.
+    void addControl(QWidget *control) { m_controls << control; }
+    // The write rule: the slider's value into its field of the selected photo.
+    bool Write_Slider(const ValueSlider *slider);
+    void Enable_Sliders(bool enabled);
 
 private:
+    struct SliderBinding {
+        ValueSlider *slider;
+        PhotoField field;
+    };
+
+    AppDelegate &m_delegate;
     QVBoxLayout *m_body = nullptr;
+    QGridLayout *m_grid = nullptr;
+    QList<QWidget *> m_controls; // in the order they are enabled
+    QList<SliderBinding> m_sliders;
 };
+
+// The ranges the panels share. Composite and Shape: the size enlarges the photo's own
+// width (-90 % is a tenth), the offsets are percentages of the photo's own size, wide
+// enough to place it anywhere over a background several times larger.
+extern const SliderRange kEnlargementRange;
+extern const SliderRange kPhotoOffsetRange;

@@ -1,3 +1,84 @@
 #include "panels/View_Composition.h"
 
-View_Composition::View_Composition(QWidget *parent) : PanelBase("View_Composition", "Composite", parent) {}
+#include "app/AppDelegate.h"
+#include "imaging/Filters.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
+    : PanelBase(delegate, "View_Composition", "Composite", parent)
+{
+    comboBlendMode = new QComboBox(this);
+    comboBlendMode->setEditable(false);
+    comboBlendMode->setToolTip("How the photo is mixed with the picture beneath it");
+    addRow("Blend mode", comboBlendMode);
+    addControl(comboBlendMode);
+    checkCompositeMatchBgSize = new QCheckBox("Match the background's size", this);
+    checkCompositeMatchBgSize->setToolTip(
+        "Stretch the photo over the whole background; off: place it by its size and offsets");
+    addRow(QString(), checkCompositeMatchBgSize);
+    addControl(checkCompositeMatchBgSize);
+    sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
+                           PhotoField::CompositeSize, kEnlargementRange);
+    sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
+                        PhotoField::CompositeXOffset, kPhotoOffsetRange);
+    sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height",
+                        PhotoField::CompositeYOffset, kPhotoOffsetRange);
+    body()->addStretch(1);
+
+    connect(comboBlendMode, &QComboBox::activated, this, &View_Composition::OnChangeBlendMode);
+    connect(checkCompositeMatchBgSize, &QCheckBox::clicked, this, &View_Composition::OnCheckCompositeMatchBgSize);
+    connect(sliderSize, &ValueSlider::valueEdited, this, &View_Composition::OnChangeSize);
+    connect(sliderX, &ValueSlider::valueEdited, this, &View_Composition::OnChangeX);
+    connect(sliderY, &ValueSlider::valueEdited, this, &View_Composition::OnChangeY);
+    viewDidLoad();
+}
+
+// The blend modes, from the one blend table, in its order: row i is blend mode i.
+void View_Composition::viewDidLoad()
+{
+    for (const BlendMode &mode : blendTable())
+        comboBlendMode->addItem(QString::fromLatin1(mode.label));
+    comboBlendMode->setCurrentIndex(0);
+}
+
+void View_Composition::OnChangeBlendMode()
+{
+    const int row = comboBlendMode->currentIndex();
+    if (row >= 0)
+        delegate().Set_Photo_Field(PhotoField::CompositeBlendMode, row);
+}
+
+// The size and offset fields keep their values either way: turning the box off again
+// brings back the photo's own size and place.
+void View_Composition::OnCheckCompositeMatchBgSize()
+{
+    const bool on = checkCompositeMatchBgSize->checkState() == Qt::Checked;
+    if (delegate().Set_Photo_Field(PhotoField::CompositeSizeOfBG, on))
+        Enable_Sliders(!on);
+}
+
+void View_Composition::Enable_Controls(const Object_Photo *photo)
+{
+    PanelBase::Enable_Controls(photo);
+    if (!photo)
+        return;
+    const QSignalBlocker quiet(checkCompositeMatchBgSize);
+    checkCompositeMatchBgSize->setChecked(photo->bCompositeSizeOfBG);
+    Enable_Sliders(!photo->bCompositeSizeOfBG);
+}
+
+void View_Composition::Load_Controls(const Object_Photo &photo)
+{
+    {
+        const QSignalBlocker quietCombo(comboBlendMode);
+        const QSignalBlocker quietCheck(checkCompositeMatchBgSize);
+        const quint64 mode = photo.m_Composite_Blend_Mode;
+        comboBlendMode->setCurrentIndex(mode < quint64(kBlendModeCount) ? int(mode) : -1);
+        checkCompositeMatchBgSize->setChecked(photo.bCompositeSizeOfBG);
+    }
+    PanelBase::Load_Controls(photo);
+}

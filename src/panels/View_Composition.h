@@ -2,9 +2,33 @@
 
 #include "panels/PanelBase.h"
 
-// Controls panel of the Composite project type.
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+
+// Controls panel of the Composite project type: the blend mode of the selected photo,
+// whether it is stretched to the background's size, and otherwise its size and offsets.
 class View_Composition : public PanelBase {
     Q_OBJECT
 public:
-    explicit View_Composition(QWidget *parent = nullptr);
+    View_Composition(AppDelegate &delegate, QWidget *parent = nullptr);
+
+    QPointer<QComboBox> comboBlendMode;
+    QPointer<QCheckBox> checkCompositeMatchBgSize;
+    QPointer<ValueSlider> sliderSize;
+    QPointer<ValueSlider> sliderX;
+    QPointer<ValueSlider> sliderY;
+
+    void OnChangeBlendMode();
+    void OnCheckCompositeMatchBgSize();
+    void OnChangeSize() { Write_Slider(sliderSize); }
+    void OnChangeX() { Write_Slider(sliderX); }
+    void OnChangeY() { Write_Slider(sliderY); }
+
+    void Enable_Controls(const Object_Photo *photo) override;
+    void Load_Controls(const Object_Photo &photo) override;
+
+private:
+    void viewDidLoad();
 };

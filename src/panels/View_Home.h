@@ -6,5 +6,5 @@
 class View_Home : public PanelBase {
     Q_OBJECT
 public:
-    explicit View_Home(QWidget *parent = nullptr);
+    View_Home(AppDelegate &delegate, QWidget *parent = nullptr);
 };

@@ -1,3 +1,24 @@
 #include "panels/View_Linear.h"
 
-View_Linear::View_Linear(QWidget *parent) : PanelBase("View_Linear", "Linear", parent) {}
+#include <QVBoxLayout>
+
+namespace {
+
+// The level L runs from 0 to 360; the neighbours overlap by L / 360.
+QString overlapText(double level)
+{
+    return QStringLiteral("%1 (%2 % overlap)")
+        .arg(QString::number(level, 'g', 6), QString::number(level / 3.6, 'f', 0));
+}
+
+} // namespace
+
+View_Linear::View_Linear(AppDelegate &delegate, QWidget *parent)
+    : PanelBase(delegate, "View_Linear", "Linear", parent)
+{
+    sliderIntersectionLevel =
+        addSlider("Intersection", "How far the photo's seam overlaps the photo before it: 0 to 360",
+                  PhotoField::LinearIntersectionLevel, SliderRange{0.0, 360.0, 1.0, overlapText});
+    body()->addStretch(1);
+    connect(sliderIntersectionLevel, &ValueSlider::valueEdited, this, &View_Linear::OnChangeIntersectionLevel);
+}

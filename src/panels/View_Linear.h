@@ -2,9 +2,16 @@
 
 #include "panels/PanelBase.h"
 
-// Controls panel of the Linear project type.
+#include <QPointer>
+
+// Controls panel of both Linear project types: how far the selected photo's seam
+// overlaps the picture before it.
 class View_Linear : public PanelBase {
     Q_OBJECT
 public:
-    explicit View_Linear(QWidget *parent = nullptr);
+    View_Linear(AppDelegate &delegate, QWidget *parent = nullptr);
+
+    QPointer<ValueSlider> sliderIntersectionLevel;
+
+    void OnChangeIntersectionLevel() { Write_Slider(sliderIntersectionLevel); }
 };

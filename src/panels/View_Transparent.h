@@ -2,9 +2,23 @@
 
 #include "panels/PanelBase.h"
 
-// Controls panel of the Transparent project type.
+#include <QPointer>
+
+// Controls panel of the Transparent project type: the selected photo's transparency,
+// and its width and place in percent of the background.
 class View_Transparent : public PanelBase {
     Q_OBJECT
 public:
-    explicit View_Transparent(QWidget *parent = nullptr);
+    View_Transparent(AppDelegate &delegate, QWidget *parent = nullptr);
+
+    QPointer<ValueSlider> sliderTransparency;
+    QPointer<ValueSlider> sliderSize;
+    QPointer<ValueSlider> sliderX;
+    QPointer<ValueSlider> sliderY;
+
+    // The transparency is stored as a whole percent, truncated toward zero.
+    void OnChangeTransparency() { Write_Slider(sliderTransparency); }
+    void OnChangeSize() { Write_Slider(sliderSize); }
+    void OnChangeX() { Write_Slider(sliderX); }
+    void OnChangeY() { Write_Slider(sliderY); }
 };

@@ -1,0 +1,63 @@
+// The selection and the panel: the selected row decides which photo the panel shows
+// and edits; every panel action writes through Set_Photo_Field.
+#include "app/AppDelegate.h"
+
+#include "panels/View_Composition.h"
+#include "panels/View_Linear.h"
+#include "panels/View_Shape.h"
+#include "panels/View_Transparent.h"
+
+void AppDelegate::tableViewSelectionDidChange()
+{
+    i_Selected_Photo_Index = selectedTableRow();
+    Sync_Panel_To_Selection();
+}
+
+PanelBase *AppDelegate::panelOfMode() const
+{
+    switch (modeBlend) {
+    case LinearHorizontal:
+    case LinearVertical:
+        return customview_Controls_Linear;
+    case Composite:
+        return customview_Controls_Composition;
+    case Shape:
+        return customview_Controls_Shape;
+    case Transparent:
+        return customview_Controls_Transparent;
+    default:
+        return nullptr;
+    }
+}
+
+PhotoPtr AppDelegate::tunablePhoto() const
+{
+    const qint64 index = i_Selected_Photo_Index;
+    if (index <= 0 || index >= array_Photos.size())
+        return nullptr;
+    return array_Photos[index];
+}
+
+// Enables the panel's controls only for an overlay photo and loads that photo's values;
+// the background and an empty selection leave the controls disabled with the values
+// they showed. Writes nothing and redraws nothing; a panel never shown is skipped.
+void AppDelegate::Sync_Panel_To_Selection()
+{
+    PanelBase *panel = panelOfMode();
+    if (!panel)
+        return;
+    const PhotoPtr photo = tunablePhoto();
+    panel->Enable_Controls(photo.get());
+    if (photo)
+        panel->Load_Controls(*photo);
+}
+
+bool AppDelegate::Set_Photo_Field(PhotoField field, double value)
+{
+    const PhotoPtr photo = tunablePhoto();
+    if (!photo)
+        return false;
+    Write_Photo_Field(*photo, field, value);
+    markPreviewForRedraw();
+    return true;
+}
