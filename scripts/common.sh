@@ -1,4 +1,5 @@
-# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# shellcheck shell=bash
+# Shared by run.sh, test.sh and screenshots.sh: install what is missing, then configure and build.
 # Safe to run again: it installs nothing and rebuilds nothing when all is in place.
 
 set -euo pipefail

@@ -7,11 +7,12 @@
 #
 # Photos come from $QUILLANE_PHOTOS, else ../shared/photos beside the repository.
 # Installs what is missing (the build's packages, and xdotool, openbox, imagemagick
-# and x11-utils for the driving and the pictures), builds build/dev/src/quillane if needed, and
-# runs it with a throw-away home folder, so nothing is written into yours.
+# and x11-utils for the driving and the pictures), builds build/dev/src/quillane if
+# needed, and runs it with a throw-away home folder, so nothing is written into yours.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 SHOT_TOOLS=(xdotool openbox imagemagick x11-utils)
+SHOT_PHOTOS=(pair12_a.jpg pair12_b.jpg sunset_12mp.jpg dragonfly_13mp.jpg)
 SHOT_WIDTH=960      # pixels across of each committed picture
 WAIT_SECONDS=30     # longest wait for any one window or step
 
@@ -28,12 +29,16 @@ prepare_and_relaunch() {
     quillane_build dev quillane >/dev/null || die "the build failed; run: cmake --build --preset dev --target quillane"
     local photos=${QUILLANE_PHOTOS:-$QUILLANE_ROOT/../shared/photos}
     [[ -d "$photos" ]] || die "no photo folder at $photos (set QUILLANE_PHOTOS)"
+    local photo
+    for photo in "${SHOT_PHOTOS[@]}"; do
+        [[ -r "$photos/$photo" ]] || die "missing photo $photos/$photo"
+    done
     mkdir -p "$out" || die "cannot create the output folder $out"
     export SHOTS_PHOTOS SHOTS_OUT SHOTS_INSIDE=1
     SHOTS_PHOTOS=$(cd "$photos" && pwd)
     SHOTS_OUT=$(cd "$out" && pwd)
     local started=$SECONDS
-    xvfb-run -a -s "-screen 0 1400x950x24 -nolisten tcp" bash "${BASH_SOURCE[0]}"
+    xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" bash "${BASH_SOURCE[0]}"
     echo "screenshots: done in $((SECONDS - started)) s; pictures in $SHOTS_OUT"
 }
 
@@ -113,7 +118,6 @@ open_add_photo() {
 # opened with the shortcut).
 add_photo() {
     local file=$SHOTS_PHOTOS/$1 panel
-    [[ -r "$file" ]] || die "missing photo $file"
     panel=$(find_window '^Add a photo')
     [[ -n "$panel" ]] || panel=$(open_add_photo)
     press "$panel"
@@ -133,7 +137,7 @@ wait_until_idle() {
 # capture_when_still NAME: once two looks at the main window in a row are the same
 # (the preview has been drawn), keeps it, scaled, as NAME.png.
 capture_when_still() {
-    local id deadline=$((SECONDS + WAIT_SECONDS)) before= now
+    local id deadline=$((SECONDS + WAIT_SECONDS)) before='' now
     id=$(main_window)
     xdotool mousemove 0 0
     while ((SECONDS < deadline)); do
@@ -162,7 +166,7 @@ quit_app() {
 
 # shoot NAME "TYPE KEYS" TUNE PHOTO...: one screenshot. TYPE KEYS choose the project
 # type in the dialog (its first choice, Composite, has the focus); TUNE sets the
-# controls once the photos are in.
+# controls once the photos are in, told how many there are.
 shoot() {
     local name=$1 keys=$2 tune=$3 photo dialog started=$SECONDS
     shift 3
@@ -177,13 +181,109 @@ shoot() {
         add_photo "$photo"
     done
     wait_until_idle
-    "$tune"
+    check_main_size
+    "$tune" "$#"
     capture_when_still "$name"
     quit_app
     echo "screenshots: $name.png ($((SECONDS - started)) s)"
 }
 
-tune_nothing() { :; }
+# ---- the controls: clicks at their places in the main window at its opening size
+
+MAIN_SIZE="1200 800"
+SLIDER_TRACK_X=1000     # on the track of every panel's sliders
+TABLE_ROW_X=200         # on the photo list's name column
+
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# check_main_size: the places below hold only for the window's opening size.
+check_main_size() {
+    local main WIDTH HEIGHT
+    main=$(main_window)
+    eval "$(xdotool getwindowgeometry --shell "$main" | grep -E '^(WIDTH|HEIGHT)=')"
+    [[ "$WIDTH $HEIGHT" == "$MAIN_SIZE" ]] ||
+        die "the main window is ${WIDTH}x$HEIGHT, the clicks are placed for ${MAIN_SIZE/ /x}"
+}
+
+# select_row N: selects the Nth photo of the list (from 1).
+select_row() {
+    local main
+    main=$(main_window)
+    click "$main" "$TABLE_ROW_X" $((76 + 62 * ($1 - 1)))
+}
+
+# set_slider Y Home|End COUNT: clicks the slider at height Y, takes it to its first
+# (Home) or last (End) value, then COUNT pages (ten units each) back from there.
+set_slider() {
+    local main y=$1 start=$2 count=$3 page=Page_Up keys=()
+    [[ "$start" == End ]] && page=Page_Down
+    main=$(main_window)
+    click "$main" "$SLIDER_TRACK_X" "$y"
+    keys=("$start")
+    while ((${#keys[@]} <= count)); do keys+=("$page"); done
+    press "$main" "${keys[@]}"
+}
+
+# choose_in_combo X Y TEXT: opens the pop-up list at (X, Y), picks the entry
+# starting with TEXT.
+choose_in_combo() {
+    local main windows
+    main=$(main_window)
+    windows=$(count_windows)
+    click "$main" "$1" "$2"
+    await_more_windows "$windows" "pop-up list"
+    xdotool type --delay 30 "$3"
+    xdotool key Return
+}
+
+count_windows() {
+    xdotool search --all --onlyvisible --pid "$APP_PID" --name '' 2>/dev/null | wc -l
+}
+
+await_more_windows() {
+    local deadline=$((SECONDS + WAIT_SECONDS))
+    while (($(count_windows) <= $1)); do
+        ((SECONDS < deadline)) || die "no $2 opened within $WAIT_SECONDS s"
+        sleep 0.1
+    done
+}
+
+# Composite: the later photo mixed with the overlay blend mode.
+tune_composite() {
+    choose_in_combo 600 660 "Overlay"
+}
+
+# Shape: the later photo cut out as a heart, smaller and moved right and up.
+tune_shape() {
+    local main picker
+    main=$(main_window)
+    click "$main" 471 681
+    picker=$(await_window '^Select Shape' "shape picker")
+    click "$picker" 245 42
+    await_gone '^Select Shape' "shape picker"
+    set_slider 727 Home 5
+    set_slider 748 Home 12
+    set_slider 769 Home 12
+}
+
+# Linear: every later photo overlaps the one before it by a third.
+tune_linear() {
+    local row
+    for ((row = 2; row <= $1; row++)); do
+        select_row "$row"
+        set_slider 657 Home 12
+    done
+}
+
+# Transparent: the later photo 30 % transparent, 60 % of the background's width,
+# moved right.
+tune_transparent() {
+    set_slider 657 Home 3
+    set_slider 678 End 14
+    set_slider 699 Home 13
+}
 
 # start_window_manager: openbox draws the window frames; waits until it manages.
 start_window_manager() {
@@ -199,17 +299,20 @@ start_window_manager() {
 
 run_inside() {
     trap clean_up EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
     trap 'echo "screenshots: a step failed (line $LINENO)" >&2' ERR
     WORK=$(mktemp -d)
     export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_DATA_HOME=$WORK/home/.local/share
     export XDG_CACHE_HOME=$WORK/home/.cache XDG_RUNTIME_DIR=$WORK/runtime
-    mkdir -p "$HOME" -m 700 "$XDG_RUNTIME_DIR"
+    mkdir -p "$HOME"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     start_window_manager
-    shoot composite "" tune_nothing pair12_a.jpg pair12_b.jpg
-    shoot shape "Tab space" tune_nothing sunset_12mp.jpg dragonfly_13mp.jpg
-    shoot linear-horizontal "Tab Tab space" tune_nothing pair12_a.jpg sunset_12mp.jpg pair12_b.jpg
-    shoot linear-vertical "Tab Tab space Tab Tab space" tune_nothing sunset_12mp.jpg dragonfly_13mp.jpg
-    shoot transparent "Tab Tab Tab space" tune_nothing sunset_12mp.jpg pair12_b.jpg
+    shoot composite "" tune_composite pair12_a.jpg pair12_b.jpg
+    shoot shape "Tab space" tune_shape sunset_12mp.jpg dragonfly_13mp.jpg
+    shoot linear-horizontal "Tab Tab space" tune_linear pair12_a.jpg sunset_12mp.jpg pair12_b.jpg
+    shoot linear-vertical "Tab Tab space Tab Tab space" tune_linear sunset_12mp.jpg dragonfly_13mp.jpg
+    shoot transparent "Tab Tab Tab space" tune_transparent sunset_12mp.jpg pair12_b.jpg
 }
 
 if [[ -n "${SHOTS_INSIDE:-}" ]]; then
