@@ -26,6 +26,7 @@ die() {
 prepare_and_relaunch() {
     local out=${1:-$QUILLANE_ROOT/docs/screenshots}
     quillane_install_packages "${SHOT_TOOLS[@]}"
+    echo "screenshots: building build/dev/src/quillane (quick when it is up to date)"
     quillane_build dev quillane >/dev/null || die "the build failed; run: cmake --build --preset dev --target quillane"
     local photos=${QUILLANE_PHOTOS:-$QUILLANE_ROOT/../shared/photos}
     [[ -d "$photos" ]] || die "no photo folder at $photos (set QUILLANE_PHOTOS)"
