@@ -1,9 +1,12 @@
-# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# shellcheck shell=bash
+# Shared by run.sh, test.sh and screenshots.sh: install what is missing, then configure and build.
 # Safe to run again: it installs nothing and rebuilds nothing when all is in place.
 
 set -euo pipefail
 QUILLANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# quillane_missing_packages [EXTRA...]: the packages of packages.txt, and the extra
+# ones named, that are not installed.
 quillane_missing_packages() {
     local pkg missing=()
     while read -r pkg; do
@@ -11,13 +14,14 @@ quillane_missing_packages() {
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$pkg")
         fi
-    done < "$QUILLANE_ROOT/scripts/packages.txt"
+    done < <(grep -v '^#' "$QUILLANE_ROOT/scripts/packages.txt"; printf '%s\n' "$@")
     echo "${missing[@]+"${missing[@]}"}"
 }
 
+# quillane_install_packages [EXTRA...]: installs what quillane_missing_packages lists.
 quillane_install_packages() {
     local missing
-    missing=$(quillane_missing_packages)
+    missing=$(quillane_missing_packages "$@")
     [[ -z "$missing" ]] && return 0
     local sudo=()
     if [[ $(id -u) -ne 0 ]]; then
@@ -32,12 +36,16 @@ quillane_install_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq $missing >/dev/null
 }
 
-# quillane_build PRESET: configure once, then build (ninja skips what is up to date).
+# quillane_build PRESET [TARGET...]: configure once, then build everything or the
+# targets named (ninja skips what is up to date).
 quillane_build() {
     local preset=$1
+    shift
     cd "$QUILLANE_ROOT"
     if [[ ! -f "build/$preset/build.ninja" ]]; then
         cmake --preset "$preset" >/dev/null
     fi
-    cmake --build --preset "$preset"
+    local targets=()
+    [[ $# -gt 0 ]] && targets=(--target "$@")
+    cmake --build --preset "$preset" "${targets[@]+"${targets[@]}"}"
 }
