@@ -36,6 +36,10 @@ AppDelegate::AppDelegate(Options options)
     g_instance = this;
     m_window = std::make_unique<MainWindow>(*this);
     viewPreviewImage = m_window->canvas();
+    // From the start of a capture pass until its picture is written, the window shows
+    // that it is busy; it keeps repainting and answering meanwhile.
+    connect(viewPreviewImage, &View_Image_Preview::captureStarted, this, [this] { setOutputBusy(true); });
+    connect(viewPreviewImage, &View_Image_Preview::captureFinished, this, [this] { setOutputBusy(false); });
     scrollviewPreviewCanvas = m_window->canvasScroll();
     tablePhotos = m_window->table();
     view_Controls = m_window->controlsContainer();

@@ -215,6 +215,7 @@ private:
     PhotoTableModel *m_tableModel = nullptr;
     bool m_restoringSelection = false;
     bool m_writingPicture = false;
+    int m_outputBusy = 0; // captures and writes under way
     QStringList m_launchPhotos; // added once the start-up project type is chosen
     QUndoStack *m_undoStack = nullptr;
 };

@@ -14,6 +14,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 void stopTimer(QPointer<QTimer> &slot)
@@ -102,20 +104,27 @@ WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
 void AppDelegate::Write_Picture(const QImage &picture, const QString &path,
                                 std::function<void(const WriteResult &)> done)
 {
+    m_writingPicture = true;
     setOutputBusy(true);
     auto result = std::make_shared<WriteResult>();
     QThread *worker = QThread::create([picture, path, result] { *result = saveImage(picture, path); });
     connect(worker, &QThread::finished, this, [this, worker, result, done = std::move(done)] {
         worker->deleteLater();
+        m_writingPicture = false;
         setOutputBusy(false);
         done(*result);
     });
     worker->start();
 }
 
+// Counted: a capture and a write may overlap; the window is idle again after the last.
 void AppDelegate::setOutputBusy(bool busy)
 {
-    m_writingPicture = busy;
+    const bool wasBusy = m_outputBusy > 0;
+    m_outputBusy = std::max(0, m_outputBusy + (busy ? 1 : -1));
+    busy = m_outputBusy > 0;
+    if (busy == wasBusy)
+        return;
     for (const char *name : {"save", "share"})
         if (QPushButton *button = m_window->button(QString::fromLatin1(name)))
             button->setEnabled(!busy);

@@ -32,6 +32,7 @@ void View_Image_Preview::startCaptureIfPending()
         return;
     m_captureTime = d.now();
     m_capture.start(d.array_Photos, d.modeBlend);
+    emit captureStarted();
 }
 
 void View_Image_Preview::completeCapture(const QImage &picture)

@@ -22,6 +22,8 @@ public:
     int passCount() const { return m_passCount; }
 
 signals:
+    // A full-resolution capture pass has started on its worker.
+    void captureStarted();
     // The capture step is done: imageSave and s_Saved_Take_Picture hold this capture
     // and b_Take_Picture is clear again.
     void captureFinished(const QImage &picture, const QString &path);

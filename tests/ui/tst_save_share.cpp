@@ -1,6 +1,7 @@
 // Saving and sharing the mixed picture, with a scripted desktop.
 #include "TestApp.h"
 #include "app/MainWindow.h"
+#include "app/View_Image_Preview.h"
 #include "output/FileMove.h"
 #include "output/Window_Share.h"
 #include "output/engine/PngWriter.h"
@@ -236,6 +237,27 @@ class SaveShareTest : public QObject {
         QTRY_VERIFY(result.has_value());
         QVERIFY(result->ok);
         QVERIFY(d.window()->button("save")->isEnabled() && d.window()->menuAction("menuSave")->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The window is busy from the start of the capture pass to the end of the write,
+    // and idle again once the save panel has been answered.
+    void captureAndWriteKeepTheWindowBusyUntilThePictureIsWritten()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        bool saveEnabledAtStart = true, busyCursorAtStart = false;
+        connect(d.viewPreviewImage, &View_Image_Preview::captureStarted, this, [&] {
+            saveEnabledAtStart = d.window()->button("save")->isEnabled();
+            busyCursorAtStart = QApplication::overrideCursor() != nullptr;
+        });
+        d.window()->button("save")->click();
+        QTRY_COMPARE(app.desktop->savePanels.size(), 1);
+        QVERIFY(!saveEnabledAtStart);
+        QVERIFY(busyCursorAtStart);
+        QTRY_VERIFY(d.window()->button("save")->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
     }
 
