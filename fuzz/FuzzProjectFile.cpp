@@ -1,5 +1,5 @@
 // Fuzz entry for the project reader: any bytes either parse into a project whose photo
-// records and file paths agree, or are refused with a one-line reason and no photos.
+// records and file paths agree, or are refused with a reason and no photos.
 #include "cli/ProjectFile.h"
 
 #include <QDir>
