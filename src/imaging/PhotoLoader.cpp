@@ -91,6 +91,16 @@ QString sizeRefusal(QSize size, qint64 maxPixels)
         .arg(maxPixels / 1000000);
 }
 
+// The formats Quillane reads, as QImageReader names them (by content, or by the file's
+// suffix). Qt may have plugins for more (icns, ico, svg, tga, webp, ...); a file in such
+// a format is refused whatever its name, so that only these five decoders ever see a
+// photo (the icns reader, for one, allocates whatever length a header claims).
+bool isPhotoFormat(const QByteArray &format)
+{
+    static const QByteArrayList formats = {"bmp", "dib", "gif", "jpeg", "jpg", "png", "tif", "tiff"};
+    return formats.contains(format.toLower());
+}
+
 QString openRefusal(const QFile &file)
 {
     if (file.error() == QFileDevice::PermissionsError)
@@ -110,7 +120,7 @@ QString checkBeforeDecoding(const QString &path, QFile &file, QImageReader &read
         return openRefusal(file);
     if (file.size() == 0)
         return QStringLiteral("the file is empty.");
-    if (!reader.canRead())
+    if (!reader.canRead() || !isPhotoFormat(reader.format()))
         return QStringLiteral("it is not a picture in a format Quillane can read "
                               "(bmp, gif, jpeg, png, tiff).");
     const QSize size = reader.size();
