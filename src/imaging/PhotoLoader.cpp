@@ -168,6 +168,10 @@ LoadResult Load_Photo(const QString &path, qint64 maxPixels)
     QImage image;
     if (!readWatched(reader, image))
         return refusal(path, QStringLiteral("the picture data is damaged or incomplete."));
+    // Some files tell their size only while decoding (a GIF whose header Qt cannot read
+    // ahead): the limit holds for them too, once the size is known.
+    if (qint64(image.width()) * image.height() > maxPixels)
+        return refusal(path, sizeRefusal(image.size(), maxPixels));
     toCanonical(image);
     return {image, QString()};
 }

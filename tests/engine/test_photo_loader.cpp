@@ -266,6 +266,11 @@ TEST_F(PhotoLoader, PicturesAboveTheMemoryLimitAreRefusedFromTheirHeader)
     const QString small = save("small.png", noisyImage(40, 20));
     expectRefused(Load_Photo(small, 799), "small.png", "more than this computer's memory allows");
     EXPECT_TRUE(Load_Photo(small, 800).ok());
+
+    // Found by fuzzing: a 25-byte GIF of 11290 x 365 pixels, whose size Qt learns only
+    // by decoding it.
+    const QString wide = write("wide.gif", QByteArray::fromBase64("R0lGODdhGixtATwALCwuAAAAAAAAAAAAAA=="));
+    expectRefused(Load_Photo(wide, 4'000'000), "wide.gif", "11290 \u00D7 365 pixels");
 }
 
 TEST_F(PhotoLoader, FilesThatAreNoPicturesAreRefusedInPlainWords)
