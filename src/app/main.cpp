@@ -1,15 +1,22 @@
+#include "Version.h"
 #include "app/AppDelegate.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <csignal>
 #include <cstdlib>
 
 int main(int argc, char **argv)
 {
+    if (Print_Version_If_Asked(argc, argv, "quillane"))
+        return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kQuillaneVersion));
+    QApplication::setDesktopFileName(QStringLiteral("org.quillane.Quillane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.quillane.Quillane.svg")));
     QApplication::setQuitOnLastWindowClosed(true);
     AppDelegate::Options options;
     options.launchFiles = QApplication::arguments().mid(1); // photos, or a project to open

@@ -13,6 +13,7 @@ Options:
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
   -h, --help             show this text
+  --version              show the version
 
 The project file:
   {"mode": "composite",

@@ -1,6 +1,7 @@
 // quillane-mix: the headless renderer. Everything but the process set-up is in Run_Mix.
 // A project always has photos, so "No Image" (the one text the renderer draws) never
 // appears here: no fonts are needed and a core application, without a platform, will do.
+#include "Version.h"
 #include "cli/MixCommand.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,8 @@ void keepCriticalMessages(QtMsgType type, const QMessageLogContext &context, con
 
 int main(int argc, char **argv)
 {
+    if (Print_Version_If_Asked(argc, argv, "quillane-mix"))
+        return 0;
     qInstallMessageHandler(keepCriticalMessages);
     QCoreApplication app(argc, argv);
     QString output;

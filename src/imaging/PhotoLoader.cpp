@@ -92,6 +92,16 @@ QString sizeRefusal(QSize size, qint64 maxPixels)
         .arg(maxPixels / 1000000);
 }
 
+// The formats Quillane reads, as QImageReader names them (by content, or by the file's
+// suffix). Qt may have plugins for more (icns, ico, svg, tga, webp, ...); a file in such
+// a format is refused whatever its name, so that only these five decoders ever see a
+// photo (the icns reader, for one, allocates whatever length a header claims).
+bool isPhotoFormat(const QByteArray &format)
+{
+    static const QByteArrayList formats = {"bmp", "dib", "gif", "jpeg", "jpg", "png", "tif", "tiff"};
+    return formats.contains(format.toLower());
+}
+
 QString openRefusal(const QFile &file)
 {
     if (Is_Permission_Refusal(file.fileName(), FileAccess::Read))
@@ -111,7 +121,7 @@ QString checkBeforeDecoding(const QString &path, QFile &file, QImageReader &read
         return openRefusal(file);
     if (file.size() == 0)
         return QStringLiteral("the file is empty.");
-    if (!reader.canRead())
+    if (!reader.canRead() || !isPhotoFormat(reader.format()))
         return QStringLiteral("it is not a picture in a format Quillane can read "
                               "(bmp, gif, jpeg, png, tiff).");
     const QSize size = reader.size();
@@ -159,6 +169,10 @@ LoadResult Load_Photo(const QString &path, qint64 maxPixels)
     QImage image;
     if (!readWatched(reader, image))
         return refusal(path, QStringLiteral("the picture data is damaged or incomplete."));
+    // Some files tell their size only while decoding (a GIF whose header Qt cannot read
+    // ahead): the limit holds for them too, once the size is known.
+    if (qint64(image.width()) * image.height() > maxPixels)
+        return refusal(path, sizeRefusal(image.size(), maxPixels));
     toCanonical(image);
     return {image, QString()};
 }

@@ -271,6 +271,11 @@ TEST_F(PhotoLoader, PicturesAboveTheMemoryLimitAreRefusedFromTheirHeader)
     const QString small = save("small.png", noisyImage(40, 20));
     expectRefused(Load_Photo(small, 799), "small.png", "more than this computer's memory allows");
     EXPECT_TRUE(Load_Photo(small, 800).ok());
+
+    // Found by fuzzing: a 25-byte GIF of 11290 x 365 pixels, whose size Qt learns only
+    // by decoding it.
+    const QString wide = write("wide.gif", QByteArray::fromBase64("R0lGODdhGixtATwALCwuAAAAAAAAAAAAAA=="));
+    expectRefused(Load_Photo(wide, 4'000'000), "wide.gif", "11290 \u00D7 365 pixels");
 }
 
 TEST_F(PhotoLoader, FilesThatAreNoPicturesAreRefusedInPlainWords)
@@ -281,6 +286,29 @@ TEST_F(PhotoLoader, FilesThatAreNoPicturesAreRefusedInPlainWords)
     expectRefused(Load_Photo(write("notes.jpg", "shopping list: milk, eggs\n")), "notes.jpg",
                   "not a picture");
     expectRefused(Load_Photo(dir.path()), QFileInfo(dir.path()).fileName(), "folder");
+}
+
+TEST_F(PhotoLoader, PicturesInOtherFormatsAreRefusedWhateverTheirName)
+{
+    // Formats Qt's plugins read but Quillane does not offer, under their own names and
+    // disguised as a JPEG; the offered formats (those Qt can write here) load under a
+    // foreign name.
+    for (const char *format : {"icns", "ico", "webp", "ppm", "xpm"}) {
+        const QString own = save(QStringLiteral("picture.%1").arg(format), noisyImage(16, 16), format);
+        const QString disguised = save(QStringLiteral("%1-picture.jpg").arg(format), noisyImage(16, 16), format);
+        ASSERT_TRUE(QImageReader(own).canRead()) << format;
+        expectRefused(Load_Photo(own), QFileInfo(own).fileName(), "not a picture in a format Quillane can read");
+        expectRefused(Load_Photo(disguised), QFileInfo(disguised).fileName(), "not a picture in a format");
+    }
+    for (const char *format : {"bmp", "jpeg", "png", "tiff"}) {
+        const QString disguised = save(QStringLiteral("%1-picture.dat").arg(format), noisyImage(16, 16), format);
+        EXPECT_TRUE(Load_Photo(disguised).ok()) << format;
+    }
+    // Found by fuzzing: an icns header claiming a 2 GiB entry, inside a 96-byte file.
+    const QByteArray icns = QByteArray::fromHex(
+        "69636e7300000008504c54457400000089504e470d0a1a0a0000000d4948445200000008000000060804000000540c17"
+        "700000001349444154000008d763fc3f8b4e530105b09c65a0be00006dcc05b0e2fa48680000000049454e44ae426082");
+    expectRefused(Load_Photo(write("claims-2GiB.jpg", icns)), "claims-2GiB.jpg", "not a picture in a format");
 }
 
 TEST_F(PhotoLoader, TruncatedFilesAreRefused)

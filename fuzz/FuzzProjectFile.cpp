@@ -1,0 +1,34 @@
+// Fuzz entry for the project reader: any bytes either parse into a project whose photo
+// records and file paths agree, or are refused with a reason and no photos.
+#include "model/ProjectFile.h"
+
+#include <QDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool parsedCleanly(const ProjectParse &parse)
+{
+    const Project &project = parse.project;
+    if (project.photos.isEmpty() || project.photos.size() != project.files.size() ||
+        project.mode >= quint64(Project_Mode_Names().size()))
+        return false;
+    for (const QString &file : project.files)
+        if (!QDir::isAbsolutePath(file))
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray json = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const ProjectParse parse = Parse_Project(json, QStringLiteral("/projects"));
+    const bool refusedCleanly = !parse.error.isEmpty() && parse.project.photos.isEmpty() && parse.project.files.isEmpty();
+    if (parse.ok() ? !parsedCleanly(parse) : !refusedCleanly)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,59 @@
+# Installs the build into STAGE (as DESTDIR, prefix /usr) and checks that every file
+# lands where the desktop looks for it, that the installed programs answer --version
+# without a display, and that the entry, the icon and the metadata name each other.
+set(ID org.quillane.Quillane)
+set(ROOT ${STAGE}/usr)
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed:\n${out}")
+endif()
+
+set(expected bin/quillane bin/quillane-mix share/applications/${ID}.desktop
+    share/icons/hicolor/scalable/apps/${ID}.svg share/metainfo/${ID}.metainfo.xml)
+if(MANUAL)
+  list(APPEND expected share/man/man1/quillane-mix.1)
+endif()
+foreach(file ${expected})
+  if(NOT EXISTS ${ROOT}/${file})
+    message(SEND_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+foreach(program quillane quillane-mix)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                          ASAN_OPTIONS=detect_leaks=0 ${ROOT}/bin/${program} --version
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE error)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL "${program} ${VERSION}\n")
+    message(SEND_ERROR "${program} --version gave status ${status}, \"${out}\" ${error}")
+  endif()
+endforeach()
+
+# The entry starts an installed program and names the installed icon; the metadata
+# launches the entry and its newest release is this version; the manual page is of it.
+function(expect_in file needle)
+  file(READ ${ROOT}/${file} text)
+  string(FIND "${text}" "${needle}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "${file} does not say: ${needle}")
+  endif()
+endfunction()
+
+expect_in(share/applications/${ID}.desktop "Exec=quillane %F")
+expect_in(share/applications/${ID}.desktop "Icon=${ID}\n")
+expect_in(share/metainfo/${ID}.metainfo.xml "<launchable type=\"desktop-id\">${ID}.desktop</launchable>")
+expect_in(share/metainfo/${ID}.metainfo.xml "<releases>\n    <release version=\"${VERSION}\"")
+if(MANUAL)
+  expect_in(share/man/man1/quillane-mix.1 "\"quillane-mix ${VERSION}\"")
+endif()
+
+# AppStream's own check of the installed tree: the metadata, its entry and its icon.
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${ROOT} RESULT_VARIABLE status OUTPUT_VARIABLE out
+                  ERROR_VARIABLE out)
+  if(NOT status EQUAL 0)
+    message(SEND_ERROR "appstreamcli validate-tree:\n${out}")
+  endif()
+endif()
