@@ -112,19 +112,19 @@ open_add_photo() {
     local main
     main=$(main_window)
     press "$main" ctrl+o
-    await_window '^Add a photo' "Add Photo"
+    await_window '^Add (a )?photo' "Add Photo"
 }
 
 # add_photo FILE: types the photo's path into the Add Photo panel (open already, or
 # opened with the shortcut).
 add_photo() {
     local file=$SHOTS_PHOTOS/$1 panel
-    panel=$(find_window '^Add a photo')
+    panel=$(find_window '^Add (a )?photo')
     [[ -n "$panel" ]] || panel=$(open_add_photo)
     press "$panel"
     xdotool type --clearmodifiers --delay 15 "$file"
     xdotool key Return
-    await_gone '^Add a photo' "Add Photo"
+    await_gone '^Add (a )?photo' "Add Photo"
 }
 
 # wait_until_idle: the application answers again (it is not busy loading a photo).
@@ -132,7 +132,7 @@ wait_until_idle() {
     local panel
     panel=$(open_add_photo)
     press "$panel" Escape
-    await_gone '^Add a photo' "Add Photo"
+    await_gone '^Add (a )?photo' "Add Photo"
 }
 
 # capture_when_still NAME: once two looks at the main window in a row are the same
@@ -177,7 +177,7 @@ shoot() {
     # shellcheck disable=SC2086
     press "$dialog" $keys Return
     await_gone '^New Project' "project type"
-    await_window '^Add a photo' "Add Photo" >/dev/null
+    await_window '^Add (a )?photo' "Add Photo" >/dev/null
     for photo in "$@"; do
         add_photo "$photo"
     done
