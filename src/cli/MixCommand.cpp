@@ -187,6 +187,26 @@ Outcome mix(const Options &options)
 
 } // namespace
 
+namespace {
+
+// A message quotes what the user wrote (keys, file names), which may hold line breaks
+// or other control characters: they are shown escaped, so an error stays one line.
+QString singleLine(const QString &message)
+{
+    QString line;
+    for (const QChar c : message) {
+        if (c == QLatin1Char('\n'))
+            line += QStringLiteral("\\n");
+        else if (c.category() == QChar::Other_Control)
+            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    return line;
+}
+
+} // namespace
+
 int Run_Mix(const QStringList &arguments, QString &output, QString &errors)
 {
     Options options;
@@ -196,6 +216,6 @@ int Run_Mix(const QStringList &arguments, QString &output, QString &errors)
     else if (outcome.status == kExitWritten)
         outcome = mix(options);
     if (!outcome.message.isEmpty())
-        errors = QStringLiteral("quillane-mix: ") + outcome.message + QLatin1Char('\n');
+        errors = QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
     return outcome.status;
 }

@@ -203,6 +203,7 @@ TEST_F(QuillaneMix, EveryFailureIsOneLineAnExitStatusAndNoOutputFile)
     } cases[] = {
         {{}, R"({"mode": "blur", "photos": [{"file": "grey.png"}]})", 2, "mode"},
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "colour": 3}]})", 2, "colour"},
+        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "bad\nkey": 3}]})", 2, "bad\\nkey"},
         {{}, R"({"mode": "shape", "photos": [{"file": "grey.png", "blend": 3}]})", 2, "blend"},
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "size": "big"}]})", 2, "size"},
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "blend": 24}]})", 2, "blend"},
