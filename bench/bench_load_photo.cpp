@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+
 namespace {
 
 const QString kPhoto = QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg");
@@ -33,6 +35,10 @@ BENCHMARK(BM_LoadPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (const LoadResult probe = Load_Photo(kPhoto); !probe.ok()) {
+        std::fprintf(stderr, "benchmark input missing: %s\n", qPrintable(probe.error));
+        return 1;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
