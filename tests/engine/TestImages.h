@@ -3,6 +3,9 @@
 // Small picture helpers shared by the engine tests. Pixels are addressed in lower-left
 // coordinates, like everything in the engine.
 
+#include "model/Object_Photo.h"
+#include "model/ProjectMode.h"
+
 #include <QColorSpace>
 #include <QImage>
 #include <QRgb>
@@ -51,13 +54,27 @@ inline QRgb pixelLL(const QImage &image, int x, int y)
 
 inline ::testing::AssertionResult colourNear(QRgb actual, QRgb expected, int tolerance = 1)
 {
-    const int d = std::max({std::abs(qRed(actual) - qRed(expected)), std::abs(qGreen(actual) - qGreen(expected)),
-                            std::abs(qBlue(actual) - qBlue(expected)),
-                            std::abs(qAlpha(actual) - qAlpha(expected))});
+    const int d =
+        std::max({std::abs(qRed(actual) - qRed(expected)), std::abs(qGreen(actual) - qGreen(expected)),
+                  std::abs(qBlue(actual) - qBlue(expected)), std::abs(qAlpha(actual) - qAlpha(expected))});
     if (d <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
-           << "pixel (" << qRed(actual) << ", " << qGreen(actual) << ", " << qBlue(actual) << ", " << qAlpha(actual)
-           << ") differs from (" << qRed(expected) << ", " << qGreen(expected) << ", " << qBlue(expected) << ", "
-           << qAlpha(expected) << ") by " << d;
+           << "pixel (" << qRed(actual) << ", " << qGreen(actual) << ", " << qBlue(actual) << ", "
+           << qAlpha(actual) << ") differs from (" << qRed(expected) << ", " << qGreen(expected) << ", "
+           << qBlue(expected) << ", " << qAlpha(expected) << ") by " << d;
+}
+
+// A Composite photo laid as its own placed layer (not stretched to the background) with
+// the given blend mode, size and offsets.
+inline PhotoPtr placedCompositePhoto(const QImage &image, quint64 blend, float size = 0, float x = 0,
+                                     float y = 0)
+{
+    PhotoPtr photo = Make_Photo(image, QStringLiteral("layer.png"), Composite);
+    photo->bCompositeSizeOfBG = false;
+    photo->m_Composite_Blend_Mode = blend;
+    photo->f_Composite_Size = size;
+    photo->f_Composite_X_Offset = x;
+    photo->f_Composite_Y_Offset = y;
+    return photo;
 }

@@ -20,18 +20,6 @@ PhotoPtr photo(const QImage &image)
     return Make_Photo(image, QStringLiteral("p.png"), Composite);
 }
 
-// A photo laid as its own placed layer with the given blend mode.
-PhotoPtr placed(const QImage &image, quint64 blend, float size = 0, float x = 0, float y = 0)
-{
-    PhotoPtr p = photo(image);
-    p->bCompositeSizeOfBG = false;
-    p->m_Composite_Blend_Mode = blend;
-    p->f_Composite_Size = size;
-    p->f_Composite_X_Offset = x;
-    p->f_Composite_Y_Offset = y;
-    return p;
-}
-
 PassResult compose(const PhotoList &photos)
 {
     return render_Pass(photos, Composite, QSizeF(300, 200), true);
@@ -50,7 +38,8 @@ TEST(CompositePipeline, CommonFrameTakesTheLargestWidthAndHeightSeparately)
 
 TEST(CompositePipeline, DefaultsStretchThePhotoOverTheBackgroundWithTheFirstMode)
 {
-    const PhotoList photos = {photo(solidImage(60, 40, qRgb(100, 0, 0))), photo(solidImage(30, 20, qRgb(0, 0, 100)))};
+    const PhotoList photos = {photo(solidImage(60, 40, qRgb(100, 0, 0))),
+                              photo(solidImage(30, 20, qRgb(0, 0, 100)))};
     ASSERT_TRUE(photos[1]->bCompositeSizeOfBG);
     ASSERT_EQ(photos[1]->m_Composite_Blend_Mode, kAddition);
     const PassResult pass = compose(photos);
@@ -61,11 +50,12 @@ TEST(CompositePipeline, DefaultsStretchThePhotoOverTheBackgroundWithTheFirstMode
 
 TEST(CompositePipeline, UnscaledLayerSitsInTheLowerLeftCornerOfTheStretchedBackground)
 {
-    const PhotoList photos = {photo(solidImage(50, 40, kGrey)), placed(solidImage(100, 80, kBlack), kAddition),
-                              placed(solidImage(20, 10, kBlack), kMultiply)};
+    const PhotoList photos = {photo(solidImage(50, 40, kGrey)),
+                              placedCompositePhoto(solidImage(100, 80, kBlack), kAddition),
+                              placedCompositePhoto(solidImage(20, 10, kBlack), kMultiply)};
     const PassResult pass = compose(photos);
     ASSERT_EQ(pass.mixed.size(), QSize(100, 80));
-    EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 2, 2), kBlack));     // inside the 20 x 10 photo
+    EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 2, 2), kBlack)); // inside the 20 x 10 photo
     EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 19, 9), kBlack));
     EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 21, 5), kGrey, 2));  // right of it
     EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 5, 11), kGrey, 2));  // above it
@@ -74,10 +64,11 @@ TEST(CompositePipeline, UnscaledLayerSitsInTheLowerLeftCornerOfTheStretchedBackg
 
 TEST(CompositePipeline, ScaledAndOffsetLayerFollowsThePlacedLayerGeometry)
 {
-    const PhotoList photos = {photo(solidImage(400, 300, kGrey)), placed(solidImage(200, 100, kBlack), kMultiply, 50, 10, 20)};
+    const PhotoList photos = {photo(solidImage(400, 300, kGrey)),
+                              placedCompositePhoto(solidImage(200, 100, kBlack), kMultiply, 50, 10, 20)};
     const PassResult pass = compose(photos);
     ASSERT_EQ(pass.mixed.size(), QSize(400, 300));
-    EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 21, 21), kBlack));    // photo at (20, 20, 300, 150)
+    EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 21, 21), kBlack)); // photo at (20, 20, 300, 150)
     EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 318, 168), kBlack));
     EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 18, 100), kGrey, 2));
     EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 100, 172), kGrey, 2));
@@ -87,14 +78,15 @@ TEST(CompositePipeline, ScaledAndOffsetLayerFollowsThePlacedLayerGeometry)
 TEST(CompositePipeline, ThreePhotosChainAndEachStepIsDrawnFitted)
 {
     auto build = [](float secondX) {
-        return PhotoList{photo(solidImage(100, 100, kWhite)), placed(solidImage(10, 10, kBlack), kMultiply, 0, secondX, 0),
-                         placed(solidImage(100, 100, kWhite), kMultiply)};
+        return PhotoList{photo(solidImage(100, 100, kWhite)),
+                         placedCompositePhoto(solidImage(10, 10, kBlack), kMultiply, 0, secondX, 0),
+                         placedCompositePhoto(solidImage(100, 100, kWhite), kMultiply)};
     };
     const PassResult pass = compose(build(0));
     ASSERT_EQ(pass.draws.size(), 2);
     EXPECT_EQ(pass.draws[1].rect, return_Best_Fit_Frame(QSizeF(100, 100), QSizeF(300, 200)));
     EXPECT_TRUE(colourNear(pixelLL(pass.mixed, 5, 5), kBlack)); // the third is laid over the second's result
-    const PassResult moved = compose(build(500)); // second photo moved 50 points right
+    const PassResult moved = compose(build(500));               // second photo moved 50 points right
     EXPECT_TRUE(colourNear(pixelLL(moved.mixed, 5, 5), kWhite));
     EXPECT_TRUE(colourNear(pixelLL(moved.mixed, 55, 5), kBlack));
 }
@@ -103,21 +95,22 @@ TEST(CompositePipeline, BackgroundsOwnCompositeFieldsHaveNoEffect)
 {
     const QImage back = gradientImage(64, 48);
     const QImage front = gradientImage(32, 24).mirrored(true, false);
-    const PassResult plain = compose({photo(back), placed(front, kDifference, 20, 5, 5)});
+    const PassResult plain = compose({photo(back), placedCompositePhoto(front, kDifference, 20, 5, 5)});
     PhotoPtr tuned = photo(back);
     tuned->bCompositeSizeOfBG = false;
     tuned->m_Composite_Blend_Mode = kMultiply;
     tuned->f_Composite_Size = 80;
     tuned->f_Composite_X_Offset = 30;
-    const PassResult same = compose({tuned, placed(front, kDifference, 20, 5, 5)});
+    const PassResult same = compose({tuned, placedCompositePhoto(front, kDifference, 20, 5, 5)});
     EXPECT_EQ(plain.mixed, same.mixed);
-    EXPECT_NE(plain.mixed, compose({photo(back), placed(front, kMultiply, 20, 5, 5)}).mixed);
+    EXPECT_NE(plain.mixed, compose({photo(back), placedCompositePhoto(front, kMultiply, 20, 5, 5)}).mixed);
 }
 
 TEST(CompositePipeline, PhotosWithoutPictureOrWithAnEmptyLayerDoNotBreakThePass)
 {
-    const PhotoList photos = {photo(solidImage(40, 30, kGrey)), photo(QImage()), placed(solidImage(40, 30, kBlack), kMultiply, -100),
-                              placed(QImage(), kMultiply, 10, 10, 10)};
+    const PhotoList photos = {photo(solidImage(40, 30, kGrey)), photo(QImage()),
+                              placedCompositePhoto(solidImage(40, 30, kBlack), kMultiply, -100),
+                              placedCompositePhoto(QImage(), kMultiply, 10, 10, 10)};
     const PassResult pass = compose(photos);
     ASSERT_FALSE(pass.mixed.isNull());
     EXPECT_EQ(pass.mixed.size(), QSize(40, 30));

@@ -17,7 +17,8 @@ QImage noiseImage(int width, int height)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const int a = random.bounded(256);
-            image.setPixel(x, y, qRgba(random.bounded(a + 1), random.bounded(a + 1), random.bounded(a + 1), a));
+            image.setPixel(x, y,
+                           qRgba(random.bounded(a + 1), random.bounded(a + 1), random.bounded(a + 1), a));
         }
     return image;
 }
@@ -36,17 +37,6 @@ QRgb blockMean(const QImage &image, int x0, int y0, int w, int h)
     return qRgba(mean(sums[0]), mean(sums[1]), mean(sums[2]), mean(sums[3]));
 }
 
-PhotoPtr compositeLayer(const QImage &image, quint64 blend, float size, float x, float y)
-{
-    PhotoPtr layer = Make_Photo(image, QStringLiteral("layer.png"), Composite);
-    layer->bCompositeSizeOfBG = false;
-    layer->m_Composite_Blend_Mode = blend;
-    layer->f_Composite_Size = size;
-    layer->f_Composite_X_Offset = x;
-    layer->f_Composite_Y_Offset = y;
-    return layer;
-}
-
 constexpr quint64 kMultiply = 16;
 constexpr quint64 kScreen = 21;
 
@@ -59,8 +49,18 @@ TEST(ReducedCopies, LevelsHalveDownToOnePixelWithinAThirdOfThePicture)
         QList<QSize> levels;
     };
     const Case cases[] = {
-        {{4001, 2999}, {{2000, 1499}, {1000, 749}, {500, 374}, {250, 187}, {125, 93}, {62, 46}, {31, 23},
-                        {15, 11}, {7, 5}, {3, 2}, {1, 1}}},
+        {{4001, 2999},
+         {{2000, 1499},
+          {1000, 749},
+          {500, 374},
+          {250, 187},
+          {125, 93},
+          {62, 46},
+          {31, 23},
+          {15, 11},
+          {7, 5},
+          {3, 2},
+          {1, 1}}},
         {{64, 48}, {{32, 24}, {16, 12}, {8, 6}, {4, 3}, {2, 1}}},
         {{3, 3}, {{1, 1}}},
         {{2, 9}, {{1, 4}}},
@@ -75,10 +75,13 @@ TEST(ReducedCopies, LevelsHalveDownToOnePixelWithinAThirdOfThePicture)
         EXPECT_EQ(sizes, c.levels) << c.size.width() << " x " << c.size.height();
         EXPECT_LE(copies->sizeInBytes() * 3, picture.sizeInBytes());
         EXPECT_EQ(copies->sourceKey, picture.cacheKey());
-        EXPECT_EQ(copies->levelFor(picture, QSizeF(c.size)).cacheKey(), picture.cacheKey()) << "full size: the picture";
+        EXPECT_EQ(copies->levelFor(picture, QSizeF(c.size)).cacheKey(), picture.cacheKey())
+            << "full size: the picture";
         if (!c.levels.isEmpty()) {
-            EXPECT_EQ(copies->levelFor(picture, QSizeF(0.5, 0.5)).size(), c.levels.back()) << "tiny: the smallest";
-            EXPECT_EQ(copies->levelFor(picture, QSizeF(c.levels[0]) * 1.25).size(), c.levels[0]) << "a quarter enlarged";
+            EXPECT_EQ(copies->levelFor(picture, QSizeF(0.5, 0.5)).size(), c.levels.back())
+                << "tiny: the smallest";
+            EXPECT_EQ(copies->levelFor(picture, QSizeF(c.levels[0]) * 1.25).size(), c.levels[0])
+                << "a quarter enlarged";
         }
     }
 }
@@ -155,7 +158,7 @@ PhotoList modeProject(quint64 mode, const QImage &a, const QImage &b, const QIma
     PhotoList photos = {Make_Photo(a, QStringLiteral("a"), mode), Make_Photo(b, QStringLiteral("b"), mode),
                         Make_Photo(c, QStringLiteral("c"), mode)};
     if (mode == Composite) {
-        photos[1] = compositeLayer(b, kMultiply, 20, 10, 10);
+        photos[1] = placedCompositePhoto(b, kMultiply, 20, 10, 10);
         photos[2]->m_Composite_Blend_Mode = kScreen;
     }
     for (int i = 1; i < 3; ++i) {
@@ -174,7 +177,8 @@ const quint64 kScaledModes[] = {Composite, Shape, Transparent};
 
 TEST(PreviewPass, EveryModeFromReducedCopiesMatchesTheFullPictureReducedToTheView)
 {
-    const QImage a = texturedImage(4001, 2999), b = texturedImage(2001, 1333, 1), c = texturedImage(999, 777, 2);
+    const QImage a = texturedImage(4001, 2999), b = texturedImage(2001, 1333, 1),
+                 c = texturedImage(999, 777, 2);
     const struct {
         QSize view;
         qreal ratio;
@@ -185,7 +189,8 @@ TEST(PreviewPass, EveryModeFromReducedCopiesMatchesTheFullPictureReducedToTheVie
             EXPECT_LE(previewDifference(photos, mode, v.view, v.ratio), 2.0)
                 << "mode " << mode << ", " << v.view.width() << " x " << v.view.height() << " at " << v.ratio;
         }
-        EXPECT_TRUE(photos[0]->reducedCopies) << "mode " << mode << ": the preview passes used reduced copies";
+        EXPECT_TRUE(photos[0]->reducedCopies)
+            << "mode " << mode << ": the preview passes used reduced copies";
     }
 }
 
@@ -197,7 +202,8 @@ TEST(PreviewPass, OnePhotoAndTheLargePairMatchTheFullPictureReducedToTheView)
     const PhotoList one = {Make_Photo(a, QStringLiteral("a.jpg"), Composite)};
     EXPECT_LE(previewDifference(one, Composite, QSize(1200, 800)), 2.0);
     for (const quint64 mode : kScaledModes)
-        EXPECT_LE(previewDifference(modeProject(mode, a, b, a), mode, QSize(1200, 800)), 2.0) << "mode " << mode;
+        EXPECT_LE(previewDifference(modeProject(mode, a, b, a), mode, QSize(1200, 800)), 2.0)
+            << "mode " << mode;
 }
 
 TEST(PreviewPass, ReplacedPictureGetsNewCopiesAndTheOldOnesAreDropped)
