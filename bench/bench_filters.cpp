@@ -72,23 +72,22 @@ std::map<std::string, double> &bestSeconds()
 }
 
 // Runs `op` once per iteration, recording the best wall time under `name`.
-template <class Op>
-void timed(benchmark::State &state, const std::string &name, Op op)
+template <class Op> void timed(benchmark::State &state, const std::string &name, Op op)
 {
     double best = 1e30;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         QImage out = op();
         benchmark::DoNotOptimize(out.constBits());
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        best =
+            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     state.SetItemsProcessed(state.iterations() * inputs().a.width() * inputs().a.height());
     bestSeconds()[name] = best;
 }
 
 // Writes out[x] = pixel(a[x], b[x]) over the overlap of two pictures, rows in parallel.
-template <class PerPixel>
-QImage pixelPass(const QImage &a, const QImage &b, PerPixel pixel)
+template <class PerPixel> QImage pixelPass(const QImage &a, const QImage &b, PerPixel pixel)
 {
     const int w = std::min(a.width(), b.width()), h = std::min(a.height(), b.height());
     QImage out(w, h, kCanonicalFormat);
@@ -129,7 +128,8 @@ QImage leastLinearKernel(const QImage &a, const QImage &b)
 void registerAll()
 {
     auto add = [](const std::string &name, auto op) {
-        benchmark::RegisterBenchmark(name.c_str(), [name, op](benchmark::State &state) { timed(state, name, op); })
+        benchmark::RegisterBenchmark(name.c_str(),
+                                     [name, op](benchmark::State &state) { timed(state, name, op); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->MinTime(2.0);
@@ -169,7 +169,8 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    std::printf("%d x %d pixels, %d threads\n", inputs().a.width(), inputs().a.height(), imagingThreadCount());
+    std::printf("%d x %d pixels, %d threads\n", inputs().a.width(), inputs().a.height(),
+                imagingThreadCount());
     registerAll();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -58,7 +58,8 @@ void BM_MaskBlendAlone(benchmark::State &state)
 {
     const PhotoList list = shapeProject();
     const Object_Photo &p = *list[1];
-    const PlacedLayer layer = Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
+    const PlacedLayer layer =
+        Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
     const QImage mask = Shape_Mask_Canvas(p.m_Shape_Type, layer);
     for (auto _ : state)
         benchmark::DoNotOptimize(imageShape(list[0]->image, layer.canvas, mask));
@@ -70,14 +71,16 @@ void BM_ShapePlacedLayer(benchmark::State &state)
 {
     const Object_Photo &p = *shapeProject()[1];
     for (auto _ : state)
-        benchmark::DoNotOptimize(Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset));
+        benchmark::DoNotOptimize(
+            Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset));
 }
 BENCHMARK(BM_ShapePlacedLayer)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ShapeMaskCanvas(benchmark::State &state)
 {
     const Object_Photo &p = *shapeProject()[1];
-    const PlacedLayer layer = Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
+    const PlacedLayer layer =
+        Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
     for (auto _ : state)
         benchmark::DoNotOptimize(Shape_Mask_Canvas(p.m_Shape_Type, layer));
 }

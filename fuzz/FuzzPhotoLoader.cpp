@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qInstallMessageHandler(dropMessages);
     static QCoreApplication app(*argc, *argv); // image format plugins are found through it
-    g_photoPath = QDir::temp().filePath(QStringLiteral("quillane-fuzz-%1.photo").arg(QCoreApplication::applicationPid()));
+    g_photoPath = QDir::temp().filePath(
+        QStringLiteral("quillane-fuzz-%1.photo").arg(QCoreApplication::applicationPid()));
     return 0;
 }
 
@@ -40,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     file.close();
     const LoadResult loaded = Load_Photo(g_photoPath, kFuzzPixelLimit);
     const bool refusedCleanly = loaded.image.isNull() && !loaded.error.isEmpty();
-    const bool loadedCleanly = loaded.ok() && !loaded.image.isNull() && loaded.image.format() == kCanonicalFormat &&
+    const bool loadedCleanly = loaded.ok() && !loaded.image.isNull() &&
+                               loaded.image.format() == kCanonicalFormat &&
                                qint64(loaded.image.width()) * loaded.image.height() <= kFuzzPixelLimit;
     if (!refusedCleanly && !loadedCleanly)
         std::abort();

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray json = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     const ProjectParse parse = Parse_Project(json, QStringLiteral("/projects"));
-    const bool refusedCleanly = !parse.error.isEmpty() && parse.project.photos.isEmpty() && parse.project.files.isEmpty();
+    const bool refusedCleanly =
+        !parse.error.isEmpty() && parse.project.photos.isEmpty() && parse.project.files.isEmpty();
     if (parse.ok() ? !parsedCleanly(parse) : !refusedCleanly)
         std::abort();
     return 0;

@@ -56,7 +56,10 @@ AppDelegate::~AppDelegate()
         panel->setParent(m_panelStore.get());
 }
 
-AppDelegate *AppDelegate::instance() { return g_instance; }
+AppDelegate *AppDelegate::instance()
+{
+    return g_instance;
+}
 
 void AppDelegate::applicationDidFinishLaunching()
 {
@@ -75,7 +78,8 @@ void AppDelegate::applicationDidFinishLaunching()
     }
 
     Set_Controls_View_to_Home();
-    scheduleOneShot(timerStartupSelectProjectType, timing().oneShotMs, &AppDelegate::TimerNewProjectStartupRoutine);
+    scheduleOneShot(timerStartupSelectProjectType, timing().oneShotMs,
+                    &AppDelegate::TimerNewProjectStartupRoutine);
 
     m_window->setWindowTitle(QStringLiteral("Quillane"));
     m_window->show();
@@ -105,9 +109,15 @@ QSize AppDelegate::windowWillResize(QSize proposed)
     return {std::max(proposed.width(), 800), std::max(proposed.height(), 600)};
 }
 
-void AppDelegate::windowWillClose() { Terminate_App(); }
+void AppDelegate::windowWillClose()
+{
+    Terminate_App();
+}
 
-void AppDelegate::Terminate_App() { m_options.exitProcess(0); }
+void AppDelegate::Terminate_App()
+{
+    m_options.exitProcess(0);
+}
 
 void AppDelegate::scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)())
 {

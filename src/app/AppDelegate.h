@@ -45,14 +45,14 @@ inline constexpr const char *kLastProjectFolderKey = "lastProjectFolder";
 // (in the other AppDelegate_*.cpp files) the list operations and output flows.
 class AppDelegate : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Options {
-        QString documentsFolder;                   // empty: the user's Documents folder
-        std::shared_ptr<Desktop> desktop;          // null: the Qt implementation
-        std::function<void(int)> exitProcess;      // null: end the process at once
-        std::function<QDateTime()> clock;          // null: the current local time
+        QString documentsFolder;              // empty: the user's Documents folder
+        std::shared_ptr<Desktop> desktop;     // null: the Qt implementation
+        std::function<void(int)> exitProcess; // null: end the process at once
+        std::function<QDateTime()> clock;     // null: the current local time
         Timing timing;
-        QStringList launchFiles;                   // photos and a project from the command line
+        QStringList launchFiles; // photos and a project from the command line
     };
 
     explicit AppDelegate(Options options = {});
@@ -161,7 +161,8 @@ public:
     static WriteResult saveImage(const QImage &image, const QString &path);
     // Writes the picture with saveImage on a worker, then calls `done` on this thread.
     // Meanwhile the window shows a busy cursor and Save and Share are disabled.
-    void Write_Picture(const QImage &picture, const QString &path, std::function<void(const WriteResult &)> done);
+    void Write_Picture(const QImage &picture, const QString &path,
+                       std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_writingPicture; }
 
     // Project files, several photos at once, drops and the command line
@@ -182,7 +183,7 @@ public:
     void Restore_List(const PhotoList &photos, qint64 row);
     void Restore_Field(const PhotoPtr &photo, PhotoField field, double value);
 
-private:
+  private:
     OpenPanelRequest photoPanelRequest() const;
     static QString rememberedFolder(const char *key, const QString &fallback);
     QString defaultDocumentsFolder() const;
@@ -215,7 +216,7 @@ private:
     PhotoTableModel *m_tableModel = nullptr;
     bool m_restoringSelection = false;
     bool m_writingPicture = false;
-    int m_outputBusy = 0; // captures and writes under way
+    int m_outputBusy = 0;       // captures and writes under way
     QStringList m_launchPhotos; // added once the start-up project type is chosen
     QUndoStack *m_undoStack = nullptr;
 };

@@ -24,7 +24,8 @@ QString AppDelegate::rememberedFolder(const char *key, const QString &fallback)
 OpenPanelRequest AppDelegate::photoPanelRequest() const
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return {"Add photos", rememberedFolder(kLastPhotoFolderKey, pictures), "Photos", acceptedPhotoExtensions(), true};
+    return {"Add photos", rememberedFolder(kLastPhotoFolderKey, pictures), "Photos",
+            acceptedPhotoExtensions(), true};
 }
 
 // Photos are added in the order given; a project among them is opened first, and the

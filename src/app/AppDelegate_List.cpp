@@ -32,7 +32,8 @@ void AppDelegate::OnAddPhoto()
 {
     const QStringList paths = desktop().runOpenPanel(m_window.get(), photoPanelRequest());
     if (!paths.isEmpty())
-        QSettings(kSettingsName, kSettingsName).setValue(kLastPhotoFolderKey, QFileInfo(paths.first()).absolutePath());
+        QSettings(kSettingsName, kSettingsName)
+            .setValue(kLastPhotoFolderKey, QFileInfo(paths.first()).absolutePath());
     addPhotoFiles(paths);
 }
 
@@ -54,7 +55,8 @@ void AppDelegate::addPhotoFiles(const QStringList &paths)
     if (!added)
         return;
     refreshTablePhotos();
-    scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs, &AppDelegate::TimerSelectLastTableRowRoutine);
+    scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
+                    &AppDelegate::TimerSelectLastTableRowRoutine);
     markPreviewForRedraw();
 }
 

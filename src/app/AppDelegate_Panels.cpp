@@ -28,8 +28,23 @@ template <typename Panel> void AppDelegate::showPanel(QPointer<Panel> &slot)
     slot->show();
 }
 
-void AppDelegate::Set_Controls_View_to_Home() { showPanel(customview_Controls_Home); }
-void AppDelegate::Set_Controls_View_to_Composition() { showPanel(customview_Controls_Composition); }
-void AppDelegate::Set_Controls_View_to_Shape() { showPanel(customview_Controls_Shape); }
-void AppDelegate::Set_Controls_View_to_Linear() { showPanel(customview_Controls_Linear); }
-void AppDelegate::Set_Controls_View_to_Transparent() { showPanel(customview_Controls_Transparent); }
+void AppDelegate::Set_Controls_View_to_Home()
+{
+    showPanel(customview_Controls_Home);
+}
+void AppDelegate::Set_Controls_View_to_Composition()
+{
+    showPanel(customview_Controls_Composition);
+}
+void AppDelegate::Set_Controls_View_to_Shape()
+{
+    showPanel(customview_Controls_Shape);
+}
+void AppDelegate::Set_Controls_View_to_Linear()
+{
+    showPanel(customview_Controls_Linear);
+}
+void AppDelegate::Set_Controls_View_to_Transparent()
+{
+    showPanel(customview_Controls_Transparent);
+}

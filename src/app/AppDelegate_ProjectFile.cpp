@@ -15,7 +15,10 @@
 
 namespace {
 
-QString quoted(const QString &text) { return QStringLiteral("\u201C%1\u201D").arg(text); }
+QString quoted(const QString &text)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(text);
+}
 
 // Why a file that was read is no project this version can open.
 QString parseAlertText(const QString &name, const ProjectParse &parse)
@@ -45,7 +48,8 @@ void AppDelegate::showProjectFileAlert(const QString &message, const QString &in
 void AppDelegate::OnOpenProject()
 {
     const QString folder = rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder());
-    const QStringList chosen = desktop().runOpenPanel(window(), {"Open Project", folder, "Quillane projects", {"json"}});
+    const QStringList chosen =
+        desktop().runOpenPanel(window(), {"Open Project", folder, "Quillane projects", {"json"}});
     if (chosen.isEmpty())
         return;
     rememberProjectFolder(chosen.first());
@@ -60,10 +64,12 @@ bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photo
     for (const PhotoPtr &photo : photos) {
         const LoadResult result = Load_Photo(photo->sFile);
         if (!result.ok()) {
-            const QString text = QStringLiteral("%1\n\nOpen %2 without this photo, or cancel and keep the current "
-                                                "project?")
-                                     .arg(result.error, quoted(projectName));
-            if (desktop().runAlert(window(), {"A photo of the project is missing", text, {"Skip Photo", "Cancel"}}) != 0)
+            const QString text =
+                QStringLiteral("%1\n\nOpen %2 without this photo, or cancel and keep the current "
+                               "project?")
+                    .arg(result.error, quoted(projectName));
+            if (desktop().runAlert(
+                    window(), {"A photo of the project is missing", text, {"Skip Photo", "Cancel"}}) != 0)
                 return false;
             continue;
         }
@@ -82,8 +88,9 @@ bool AppDelegate::openProjectFile(const QString &path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showProjectFileAlert("The project could not be opened",
-                             QStringLiteral("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
+        showProjectFileAlert(
+            "The project could not be opened",
+            QStringLiteral("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
         return false;
     }
     ProjectParse parse = Parse_Project(file.readAll(), QFileInfo(path).absolutePath());
@@ -103,7 +110,8 @@ bool AppDelegate::openProjectFile(const QString &path)
     refreshTablePhotos();
     markPreviewForRedraw();
     if (!array_Photos.isEmpty())
-        scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs, &AppDelegate::TimerSelectLastTableRowRoutine);
+        scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
+                        &AppDelegate::TimerSelectLastTableRowRoutine);
     return true;
 }
 
@@ -113,9 +121,11 @@ void AppDelegate::OnSaveProject()
         showProjectFileAlert("There is nothing to save", "Add at least one photo before saving the project.");
         return;
     }
-    const QString folder = s_Project_File.isEmpty() ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
-                                                    : QFileInfo(s_Project_File).absolutePath();
-    const QString proposed = s_Project_File.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(s_Project_File).fileName();
+    const QString folder = s_Project_File.isEmpty()
+                               ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
+                               : QFileInfo(s_Project_File).absolutePath();
+    const QString proposed =
+        s_Project_File.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(s_Project_File).fileName();
     QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
     if (path.isEmpty())
         return;
@@ -124,8 +134,9 @@ void AppDelegate::OnSaveProject()
     rememberProjectFolder(path);
     const QString error = Write_Project(path, modeBlend, array_Photos);
     if (!error.isEmpty()) {
-        showProjectFileAlert("The project could not be saved",
-                             QStringLiteral("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
+        showProjectFileAlert(
+            "The project could not be saved",
+            QStringLiteral("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
         return;
     }
     s_Project_File = QFileInfo(path).absoluteFilePath();

@@ -17,11 +17,11 @@ namespace {
 // Counts the ends of pointer and key gestures (a button or a key let go), so that the
 // changes of one slider drag, or of a key held down, merge into one step.
 class GestureCounter : public QObject {
-public:
+  public:
     using QObject::QObject;
     quint64 count = 0;
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
@@ -35,24 +35,32 @@ protected:
 QString fieldName(PhotoField field)
 {
     switch (field) {
-    case PhotoField::CompositeBlendMode: return QStringLiteral("Blend Mode");
-    case PhotoField::CompositeSizeOfBG: return QStringLiteral("Match Background Size");
-    case PhotoField::ShapeType: return QStringLiteral("Shape");
-    case PhotoField::LinearIntersectionLevel: return QStringLiteral("Intersection");
-    case PhotoField::TransparentTransparency: return QStringLiteral("Transparency");
+    case PhotoField::CompositeBlendMode:
+        return QStringLiteral("Blend Mode");
+    case PhotoField::CompositeSizeOfBG:
+        return QStringLiteral("Match Background Size");
+    case PhotoField::ShapeType:
+        return QStringLiteral("Shape");
+    case PhotoField::LinearIntersectionLevel:
+        return QStringLiteral("Intersection");
+    case PhotoField::TransparentTransparency:
+        return QStringLiteral("Transparency");
     case PhotoField::CompositeSize:
     case PhotoField::ShapeSize:
-    case PhotoField::TransparentSize: return QStringLiteral("Size");
+    case PhotoField::TransparentSize:
+        return QStringLiteral("Size");
     case PhotoField::CompositeXOffset:
     case PhotoField::ShapeXOffset:
-    case PhotoField::TransparentXOffset: return QStringLiteral("Horizontal Offset");
-    default: return QStringLiteral("Vertical Offset");
+    case PhotoField::TransparentXOffset:
+        return QStringLiteral("Horizontal Offset");
+    default:
+        return QStringLiteral("Vertical Offset");
     }
 }
 
 // A list action already done: its first redo is the action itself.
 class ListStep : public QUndoCommand {
-public:
+  public:
     ListStep(AppDelegate &delegate, const QString &name, PhotoList before, qint64 beforeRow)
         : QUndoCommand(name), m_delegate(delegate), m_before(std::move(before)), m_beforeRow(beforeRow),
           m_after(delegate.array_Photos), m_afterRow(delegate.i_Selected_Photo_Index)
@@ -70,7 +78,7 @@ public:
             m_delegate.Restore_List(m_after, m_afterRow);
     }
 
-private:
+  private:
     AppDelegate &m_delegate;
     PhotoList m_before;
     qint64 m_beforeRow;
@@ -81,11 +89,11 @@ private:
 
 // A panel's write into one field of one photo; the writes of one gesture merge.
 class FieldStep : public QUndoCommand {
-public:
+  public:
     FieldStep(AppDelegate &delegate, PhotoPtr photo, PhotoField field, double before, quint64 gesture)
         : QUndoCommand(QStringLiteral("Change %1").arg(fieldName(field))), m_delegate(delegate),
-          m_photo(std::move(photo)), m_field(field), m_before(before), m_after(Read_Photo_Field(*m_photo, field)),
-          m_gesture(gesture)
+          m_photo(std::move(photo)), m_field(field), m_before(before),
+          m_after(Read_Photo_Field(*m_photo, field)), m_gesture(gesture)
     {
     }
     int id() const override { return 1; }
@@ -105,7 +113,7 @@ public:
             m_delegate.Restore_Field(m_photo, m_field, m_after);
     }
 
-private:
+  private:
     AppDelegate &m_delegate;
     PhotoPtr m_photo;
     PhotoField m_field;
@@ -120,7 +128,8 @@ GestureCounter *g_gestures = nullptr;
 } // namespace
 
 ListStepRecorder::ListStepRecorder(AppDelegate &delegate, const QString &name)
-    : m_delegate(delegate), m_name(name), m_before(delegate.array_Photos), m_beforeRow(delegate.i_Selected_Photo_Index)
+    : m_delegate(delegate), m_name(name), m_before(delegate.array_Photos),
+      m_beforeRow(delegate.i_Selected_Photo_Index)
 {
 }
 

@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QPushButton>
 
 int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
 {
@@ -19,7 +19,8 @@ int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
     box.setIcon(alert.warning ? QMessageBox::Warning : QMessageBox::Information);
     QList<QAbstractButton *> buttons;
     for (const QString &title : alert.buttons)
-        buttons << box.addButton(title, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        buttons << box.addButton(title,
+                                 buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
     if (!buttons.isEmpty()) {
         box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
         box.setEscapeButton(buttons.last());
@@ -29,7 +30,10 @@ int QtDesktop::runAlert(QWidget *parent, const AlertRequest &alert)
     return index < 0 ? 0 : index;
 }
 
-QString photoNameFilter(const QStringList &extensions) { return nameFilter(QStringLiteral("Photos"), extensions); }
+QString photoNameFilter(const QStringList &extensions)
+{
+    return nameFilter(QStringLiteral("Photos"), extensions);
+}
 
 QString nameFilter(const QString &name, const QStringList &extensions)
 {
@@ -69,9 +73,15 @@ QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QSt
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtDesktop::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }
+bool QtDesktop::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
 
-QPoint QtDesktop::pointerPosition() { return QCursor::pos(); }
+QPoint QtDesktop::pointerPosition()
+{
+    return QCursor::pos();
+}
 
 int QtDesktop::runMenu(QWidget *anchor, const QStringList &items)
 {
@@ -87,7 +97,10 @@ int QtDesktop::runMenu(QWidget *anchor, const QStringList &items)
     return chosen ? int(menu.actions().indexOf(chosen)) : -1;
 }
 
-bool QtDesktop::hasProgram(const QString &program) { return !QStandardPaths::findExecutable(program).isEmpty(); }
+bool QtDesktop::hasProgram(const QString &program)
+{
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
 
 bool QtDesktop::startProgram(const QString &program, const QStringList &arguments)
 {

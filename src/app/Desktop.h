@@ -27,7 +27,7 @@ struct AlertRequest {
 };
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // Runs a modal alert and returns the index of the button pressed (0 when the
@@ -57,7 +57,7 @@ public:
 };
 
 class QtDesktop : public Desktop {
-public:
+  public:
     int runAlert(QWidget *parent, const AlertRequest &alert) override;
     QStringList runOpenPanel(QWidget *parent, const OpenPanelRequest &request) override;
     QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,

@@ -12,10 +12,10 @@
 namespace {
 
 class FileDropFilter : public QObject {
-public:
+  public:
     FileDropFilter(AppDelegate &delegate, QObject *parent) : QObject(parent), m_delegate(delegate) {}
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
@@ -30,19 +30,20 @@ protected:
         drop->acceptProposedAction();
         // The drag source waits for the drop to return: alerts and panels come after it.
         if (type == QEvent::Drop)
-            QTimer::singleShot(0, &m_delegate, [delegate = &m_delegate, files] { delegate->openFiles(files); });
+            QTimer::singleShot(0, &m_delegate,
+                               [delegate = &m_delegate, files] { delegate->openFiles(files); });
         return true;
     }
 
-private:
+  private:
     AppDelegate &m_delegate;
 };
 
 bool isDroppable(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isFile() && (Is_Project_File_Name(path) ||
-                             AppDelegate::acceptedPhotoExtensions().contains(info.suffix(), Qt::CaseInsensitive));
+    return info.isFile() && (Is_Project_File_Name(path) || AppDelegate::acceptedPhotoExtensions().contains(
+                                                               info.suffix(), Qt::CaseInsensitive));
 }
 
 } // namespace

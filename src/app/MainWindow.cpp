@@ -123,7 +123,8 @@ QAction *MainWindow::addMenuAction(QMenu *menu, const QString &objectName, const
 void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu("&File");
-    addMenuAction(file, "menuNewProject", "&New Project…", QKeySequence::New, &AppDelegate::OnMenuFileNewProject);
+    addMenuAction(file, "menuNewProject", "&New Project…", QKeySequence::New,
+                  &AppDelegate::OnMenuFileNewProject);
     addMenuAction(file, "menuOpenProject", "&Open Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                   &AppDelegate::OnMenuFileOpenProject);
     addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
@@ -139,7 +140,8 @@ void MainWindow::buildMenus()
         const char *name;
         QKeySequence shortcut;
     } history[] = {
-        {m_delegate.undoStack().createUndoAction(edit, "Undo"), "menuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {m_delegate.undoStack().createUndoAction(edit, "Undo"), "menuUndo",
+         QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {m_delegate.undoStack().createRedoAction(edit, "Redo"), "menuRedo",
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
     };
@@ -150,10 +152,12 @@ void MainWindow::buildMenus()
     }
 
     QMenu *action = menuBar()->addMenu("&Action");
-    addMenuAction(action, "menuAddPhoto", "&Add Photo…", QKeySequence::Open, &AppDelegate::OnMenuActionAddPhoto);
+    addMenuAction(action, "menuAddPhoto", "&Add Photo…", QKeySequence::Open,
+                  &AppDelegate::OnMenuActionAddPhoto);
     addMenuAction(action, "menuRemovePhoto", "&Remove Photo", QKeySequence::Delete,
                   &AppDelegate::OnMenuActionRemovePhoto);
-    addMenuAction(action, "menuMoveUp", "Move &Up", QKeySequence(Qt::CTRL | Qt::Key_Up), &AppDelegate::OnMenuActionMoveUp);
+    addMenuAction(action, "menuMoveUp", "Move &Up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+                  &AppDelegate::OnMenuActionMoveUp);
     addMenuAction(action, "menuMoveDown", "Move &Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
 
@@ -161,12 +165,19 @@ void MainWindow::buildMenus()
     addMenuAction(help, "menuHelpApp", "Quillane &Home Page", {}, &AppDelegate::OnMenuHelpAppHomePage);
     addMenuAction(help, "menuHelpCompany", "&Company Home Page", {}, &AppDelegate::OnMenuHelpCompanyHomePage);
     addMenuAction(help, "menuHelpPrivacy", "&Privacy Policy", {}, &AppDelegate::OnMenuHelpPrivacyPolicy);
-    addMenuAction(help, "menuHelpTicket", "Submit a Support &Ticket", {}, &AppDelegate::OnMenuHelpSubmitTicket);
+    addMenuAction(help, "menuHelpTicket", "Submit a Support &Ticket", {},
+                  &AppDelegate::OnMenuHelpSubmitTicket);
 }
 
-QPushButton *MainWindow::button(const QString &name) const { return findChild<QPushButton *>(name); }
+QPushButton *MainWindow::button(const QString &name) const
+{
+    return findChild<QPushButton *>(name);
+}
 
-QAction *MainWindow::menuAction(const QString &objectName) const { return findChild<QAction *>(objectName); }
+QAction *MainWindow::menuAction(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

@@ -14,7 +14,7 @@ class View_Image_Preview;
 // every command goes to the AppDelegate.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(AppDelegate &delegate);
 
     PhotoTable *table() const { return m_table; }
@@ -27,10 +27,10 @@ public:
     QPushButton *button(const QString &name) const;
     QAction *menuAction(const QString &objectName) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     QWidget *buildPhotoColumn();
     QWidget *buildCanvasColumn();
     void buildMenus();

@@ -14,7 +14,10 @@ int PhotoTableModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : m_rowCount;
 }
 
-int PhotoTableModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 2; }
+int PhotoTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
 
 QString PhotoTableModel::columnIdentifier(int column)
 {
@@ -49,8 +52,8 @@ QPixmap PhotoTableModel::thumbnail(const QImage &image) const
     auto found = m_thumbnails.constFind(key);
     if (found != m_thumbnails.constEnd())
         return *found;
-    const QImage small = image.scaled(kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio,
-                                      Qt::SmoothTransformation);
+    const QImage small =
+        image.scaled(kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return *m_thumbnails.insert(key, QPixmap::fromImage(small));
 }
 

@@ -11,7 +11,7 @@
 // column "key2" its file name. Thumbnails are made once per picture, not per paint.
 class PhotoTableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     static constexpr int kThumbnailHeight = 56;
     static constexpr int kThumbnailWidth = 84;
 
@@ -27,11 +27,11 @@ public:
     // Full reload: the table asks for every row again.
     void reload();
 
-private:
+  private:
     QPixmap thumbnail(const QImage &image) const;
 
     const PhotoList &m_photos;
-    int m_rowCount = 0; // the rows the view knows of: the list as at the last reload
+    int m_rowCount = 0;                          // the rows the view knows of: the list as at the last reload
     mutable QHash<qint64, QPixmap> m_thumbnails; // by QImage::cacheKey()
 };
 
@@ -39,9 +39,9 @@ private:
 // selection.
 class PhotoTable : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit PhotoTable(QWidget *parent = nullptr);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent *event) override;
 };

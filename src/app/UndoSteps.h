@@ -11,7 +11,7 @@ class AppDelegate;
 // nothing leaves no step. Each list action starts with one of these, so that the
 // action and its history cannot drift apart.
 class ListStepRecorder {
-public:
+  public:
     // `name` is what Undo and Redo say ("Move Photo Up"); "Add Photo" becomes "Add
     // Photos" when the action added more than one.
     ListStepRecorder(AppDelegate &delegate, const QString &name);
@@ -19,7 +19,7 @@ public:
     ListStepRecorder(const ListStepRecorder &) = delete;
     ListStepRecorder &operator=(const ListStepRecorder &) = delete;
 
-private:
+  private:
     AppDelegate &m_delegate;
     QString m_name;
     PhotoList m_before;

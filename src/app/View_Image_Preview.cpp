@@ -16,7 +16,8 @@ View_Image_Preview::View_Image_Preview(AppDelegate &delegate, QWidget *parent)
 void View_Image_Preview::paintEvent(QPaintEvent *event)
 {
     AppDelegate &d = m_delegate;
-    const PassResult pass = render_Pass(d.array_Photos, d.modeBlend, QSizeF(size()), false, devicePixelRatioF());
+    const PassResult pass =
+        render_Pass(d.array_Photos, d.modeBlend, QSizeF(size()), false, devicePixelRatioF());
     QPainter painter(this);
     paint_Pass(painter, QSizeF(size()), QRectF(event->rect()), pass);
     painter.end();

@@ -15,23 +15,23 @@ class AppDelegate;
 // picture comes back.
 class View_Image_Preview : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit View_Image_Preview(AppDelegate &delegate, QWidget *parent = nullptr);
 
     // Passes drawn so far.
     int passCount() const { return m_passCount; }
 
-signals:
+  signals:
     // A full-resolution capture pass has started on its worker.
     void captureStarted();
     // The capture step is done: imageSave and s_Saved_Take_Picture hold this capture
     // and b_Take_Picture is clear again.
     void captureFinished(const QImage &picture, const QString &path);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     void startCaptureIfPending();
     void completeCapture(const QImage &picture);
 

@@ -23,8 +23,9 @@ Window_New_Project::Window_New_Project(AppDelegate &delegate, bool startup, QWid
     windowDidLoad();
 }
 
-QRadioButton *Window_New_Project::addChoice(const QString &name, const QString &text, const QString &description,
-                                            void (Window_New_Project::*handler)(), bool indented)
+QRadioButton *Window_New_Project::addChoice(const QString &name, const QString &text,
+                                            const QString &description, void (Window_New_Project::*handler)(),
+                                            bool indented)
 {
     auto *button = new ChoiceButton(text, this);
     button->setObjectName(name);
@@ -47,13 +48,15 @@ void Window_New_Project::buildLayout()
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("<b>Choose the type of your project</b>"), this));
     using W = Window_New_Project;
-    radioComposite = addChoice("radioComposite", "Composite",
-                               "Lay each photo over the picture with one of 24 blend modes.", &W::OnRadioComposite);
+    radioComposite =
+        addChoice("radioComposite", "Composite",
+                  "Lay each photo over the picture with one of 24 blend modes.", &W::OnRadioComposite);
     radioShape = addChoice("radioShape", "Shape", "Cut each photo out through a shape: circle, star, heart…",
                            &W::OnRadioShape);
     radioLinear = addChoice("radioLinear", "Linear", "Join the photos into a strip with soft seams.",
                             &W::OnRadioLinear);
-    radioHorizontal = addChoice("radioHorizontal", "Horizontal", "Left to right.", &W::OnRadioLinearHorizontal, true);
+    radioHorizontal =
+        addChoice("radioHorizontal", "Horizontal", "Left to right.", &W::OnRadioLinearHorizontal, true);
     radioVertical = addChoice("radioVertical", "Vertical", "Bottom to top.", &W::OnRadioLinearVertical, true);
     radioTransparency = addChoice("radioTransparency", "Transparency",
                                   "Lay each photo over the background with its own opacity, size and place.",
@@ -84,7 +87,8 @@ void Window_New_Project::onlyMainChoice(QRadioButton *on)
 {
     if (!on->isChecked())
         return;
-    for (QRadioButton *other : {radioComposite.get(), radioShape.get(), radioLinear.get(), radioTransparency.get()})
+    for (QRadioButton *other :
+         {radioComposite.get(), radioShape.get(), radioLinear.get(), radioTransparency.get()})
         if (other != on)
             other->setChecked(false);
     const bool linear = on == radioLinear;
@@ -94,10 +98,22 @@ void Window_New_Project::onlyMainChoice(QRadioButton *on)
     radioVertical->setEnabled(linear);
 }
 
-void Window_New_Project::OnRadioComposite() { onlyMainChoice(radioComposite); }
-void Window_New_Project::OnRadioShape() { onlyMainChoice(radioShape); }
-void Window_New_Project::OnRadioTransparency() { onlyMainChoice(radioTransparency); }
-void Window_New_Project::OnRadioLinear() { onlyMainChoice(radioLinear); }
+void Window_New_Project::OnRadioComposite()
+{
+    onlyMainChoice(radioComposite);
+}
+void Window_New_Project::OnRadioShape()
+{
+    onlyMainChoice(radioShape);
+}
+void Window_New_Project::OnRadioTransparency()
+{
+    onlyMainChoice(radioTransparency);
+}
+void Window_New_Project::OnRadioLinear()
+{
+    onlyMainChoice(radioLinear);
+}
 
 void Window_New_Project::OnRadioLinearHorizontal()
 {
@@ -128,11 +144,15 @@ void Window_New_Project::OnOK()
 void Window_New_Project::OnCancel()
 {
     if (bStartup) {
-        m_delegate.desktop().runAlert(this, {"Error", "You must choose a project type at startup.", {"Close"}});
+        m_delegate.desktop().runAlert(this,
+                                      {"Error", "You must choose a project type at startup.", {"Close"}});
         return;
     }
     bOK = false;
     done(0);
 }
 
-void Window_New_Project::reject() { OnCancel(); }
+void Window_New_Project::reject()
+{
+    OnCancel();
+}

@@ -11,10 +11,10 @@ class QPushButton;
 // exclusive itself.
 class ChoiceButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     using QRadioButton::QRadioButton;
 
-protected:
+  protected:
     void nextCheckState() override;
 };
 
@@ -22,7 +22,7 @@ protected:
 // Created anew for each use and run application-modally.
 class Window_New_Project : public QDialog {
     Q_OBJECT
-public:
+  public:
     Window_New_Project(AppDelegate &delegate, bool startup, QWidget *parent = nullptr);
 
     bool bOK = false;
@@ -50,7 +50,7 @@ public:
     // Escape and the title bar's close button act as Cancel does.
     void reject() override;
 
-private:
+  private:
     void buildLayout();
     QRadioButton *addChoice(const QString &name, const QString &text, const QString &description,
                             void (Window_New_Project::*handler)(), bool indented = false);

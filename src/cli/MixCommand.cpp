@@ -1,8 +1,8 @@
 #include "cli/MixCommand.h"
 
-#include "model/ProjectFile.h"
 #include "imaging/Parallel.h"
 #include "imaging/PhotoLoader.h"
+#include "model/ProjectFile.h"
 #include "output/engine/PngWriter.h"
 #include "render/CaptureStep.h"
 #include "render/RenderPass.h"
@@ -25,7 +25,7 @@ namespace {
 struct Options {
     QString projectPath; // "-" for standard input
     QString outputPath;
-    QSize view;          // invalid without --view
+    QSize view; // invalid without --view
     bool help = false;
 };
 
@@ -45,8 +45,9 @@ Outcome parseView(const QString &text, QSize &view)
     const QRegularExpressionMatch match = pattern.match(text);
     view = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
     if (view.isEmpty())
-        return usageError(QStringLiteral("--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not \u201C%1\u201D")
-                              .arg(text));
+        return usageError(
+            QStringLiteral("--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not \u201C%1\u201D")
+                .arg(text));
     return {};
 }
 
@@ -68,7 +69,8 @@ Outcome parseArguments(const QStringList &arguments, Options &options)
         } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
             return usageError(QStringLiteral("unknown option \u201C%1\u201D").arg(argument));
         } else if (!options.projectPath.isEmpty()) {
-            return usageError(QStringLiteral("only one project file, please (\u201C%1\u201D is a second one)").arg(argument));
+            return usageError(QStringLiteral("only one project file, please (\u201C%1\u201D is a second one)")
+                                  .arg(argument));
         } else {
             options.projectPath = argument;
         }
@@ -78,7 +80,8 @@ Outcome parseArguments(const QStringList &arguments, Options &options)
     if (options.outputPath.isEmpty())
         return usageError(QStringLiteral("the output picture is missing: -o OUTPUT.png"));
     if (options.projectPath.isEmpty())
-        return usageError(QStringLiteral("the project file is missing (or - to read it from standard input)"));
+        return usageError(
+            QStringLiteral("the project file is missing (or - to read it from standard input)"));
     return {};
 }
 
@@ -86,7 +89,8 @@ Outcome parseArguments(const QStringList &arguments, Options &options)
 bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
 {
     QFile file(path);
-    const bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    const bool opened =
+        path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened) {
         reason = file.errorString();
         return false;
@@ -98,7 +102,8 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
 Outcome readProject(const QString &path, Project &project)
 {
     const bool fromStdin = path == QLatin1String("-");
-    const QString name = fromStdin ? QStringLiteral("standard input") : QStringLiteral("\u201C%1\u201D").arg(path);
+    const QString name =
+        fromStdin ? QStringLiteral("standard input") : QStringLiteral("\u201C%1\u201D").arg(path);
     QByteArray bytes;
     QString reason;
     if (!readBytes(path, bytes, reason))
@@ -114,7 +119,7 @@ Outcome readProject(const QString &path, Project &project)
 // Some decoders (libpng's default error handler) print straight to the standard error
 // stream; while photos load it points at /dev/null so that a failure stays one line.
 class QuietStandardError {
-public:
+  public:
     QuietStandardError() : saved(dup(STDERR_FILENO))
     {
         std::fflush(stderr);
@@ -135,7 +140,7 @@ public:
     QuietStandardError(const QuietStandardError &) = delete;
     QuietStandardError &operator=(const QuietStandardError &) = delete;
 
-private:
+  private:
     int saved;
 };
 
@@ -165,7 +170,8 @@ QImage renderPicture(const Project &project, QSize view)
     }
     // A 0 x 0 view: the pass fits nothing into it and only builds the mixed picture.
     CaptureState capture{true, QImage(), QString(), QString()};
-    Capture_Step(capture, render_Pass(project.photos, project.mode, QSizeF(0, 0), true), QDateTime::currentDateTime());
+    Capture_Step(capture, render_Pass(project.photos, project.mode, QSizeF(0, 0), true),
+                 QDateTime::currentDateTime());
     return capture.imageSave;
 }
 

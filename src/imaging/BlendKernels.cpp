@@ -16,13 +16,13 @@
 
 namespace {
 
-
 // ---- separable blend modes: f applied to each channel --------------------------------
 
 // Two opaque spans: Sa = Ba = 1 leaves out.rgb = clamp01(f(Cs, Cb)) and alpha 1, the
 // very values the general formula gives (its other terms are exact zeros).
 template <class F>
-inline __attribute__((always_inline)) void separableOpaqueSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+inline __attribute__((always_inline)) void separableOpaqueSpan(const SpanF &s, const SpanF &b, SpanF &o,
+                                                               int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         store(o.r + i, clamp01(F::f(load(s.r + i), load(b.r + i))));
@@ -32,8 +32,7 @@ inline __attribute__((always_inline)) void separableOpaqueSpan(const SpanF &s, c
     }
 }
 
-template <class F>
-SPAN_CLONES void separableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+template <class F> SPAN_CLONES void separableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
     if (s.opaque && b.opaque)
         return separableOpaqueSpan<F>(s, b, o, n);
@@ -52,37 +51,67 @@ SPAN_CLONES void separableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 }
 
 // 1 - (1 - Cb) / Cs: how far the layer's darkness burns the background.
-struct ColorBurn { static vfloat f(vfloat s, vfloat b) { return 1.0f - (1.0f - b) / maxf(s, splat(1e-7f)); } };
+struct ColorBurn {
+    static vfloat f(vfloat s, vfloat b) { return 1.0f - (1.0f - b) / maxf(s, splat(1e-7f)); }
+};
 // Cb / (1 - Cs): the background brightened by the inverse of the layer.
-struct ColorDodge { static vfloat f(vfloat s, vfloat b) { return b / maxf(1.0f - s, splat(1e-7f)); } };
+struct ColorDodge {
+    static vfloat f(vfloat s, vfloat b) { return b / maxf(1.0f - s, splat(1e-7f)); }
+};
 // The darker of the two.
-struct Darken { static vfloat f(vfloat s, vfloat b) { return minf(s, b); } };
+struct Darken {
+    static vfloat f(vfloat s, vfloat b) { return minf(s, b); }
+};
 // The distance between the two.
-struct Difference { static vfloat f(vfloat s, vfloat b) { return absf(b - s); } };
+struct Difference {
+    static vfloat f(vfloat s, vfloat b) { return absf(b - s); }
+};
 // Background divided by layer.
-struct Divide { static vfloat f(vfloat s, vfloat b) { return b / maxf(s, splat(1e-7f)); } };
+struct Divide {
+    static vfloat f(vfloat s, vfloat b) { return b / maxf(s, splat(1e-7f)); }
+};
 // Difference with less contrast: Cs + Cb - 2 Cs Cb.
-struct Exclusion { static vfloat f(vfloat s, vfloat b) { return s + b - 2.0f * s * b; } };
+struct Exclusion {
+    static vfloat f(vfloat s, vfloat b) { return s + b - 2.0f * s * b; }
+};
 // Multiply below mid-grey, screen above, chosen by the layer.
 struct HardLight {
-    static vfloat f(vfloat s, vfloat b) { return select(s <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f); }
+    static vfloat f(vfloat s, vfloat b)
+    {
+        return select(s <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f);
+    }
 };
 // The lighter of the two.
-struct Lighten { static vfloat f(vfloat s, vfloat b) { return maxf(s, b); } };
+struct Lighten {
+    static vfloat f(vfloat s, vfloat b) { return maxf(s, b); }
+};
 // Sum minus one: darkens by the layer's darkness.
-struct LinearBurn { static vfloat f(vfloat s, vfloat b) { return s + b - 1.0f; } };
+struct LinearBurn {
+    static vfloat f(vfloat s, vfloat b) { return s + b - 1.0f; }
+};
 // Plain sum.
-struct LinearDodge { static vfloat f(vfloat s, vfloat b) { return s + b; } };
+struct LinearDodge {
+    static vfloat f(vfloat s, vfloat b) { return s + b; }
+};
 // Product: always darker.
-struct Multiply { static vfloat f(vfloat s, vfloat b) { return s * b; } };
+struct Multiply {
+    static vfloat f(vfloat s, vfloat b) { return s * b; }
+};
 // Hard light with the roles exchanged: the background chooses.
 struct Overlay {
-    static vfloat f(vfloat s, vfloat b) { return select(b <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f); }
+    static vfloat f(vfloat s, vfloat b)
+    {
+        return select(b <= 0.5f, 2.0f * s * b, 2.0f * (s + b - s * b) - 1.0f);
+    }
 };
 // Darken with 2 Cs below mid-grey, lighten with 2 Cs - 1 above.
-struct PinLight { static vfloat f(vfloat s, vfloat b) { return maxf(2.0f * s - 1.0f, minf(b, 2.0f * s)); } };
+struct PinLight {
+    static vfloat f(vfloat s, vfloat b) { return maxf(2.0f * s - 1.0f, minf(b, 2.0f * s)); }
+};
 // Inverse of the product of the inverses: 1 - (1 - Cs)(1 - Cb).
-struct Screen { static vfloat f(vfloat s, vfloat b) { return s + b - s * b; } };
+struct Screen {
+    static vfloat f(vfloat s, vfloat b) { return s + b - s * b; }
+};
 // W3C soft light: darken like a burn below mid-grey, lighten towards D(Cb) above.
 struct SoftLight {
     static vfloat f(vfloat s, vfloat b)
@@ -94,7 +123,9 @@ struct SoftLight {
     }
 };
 // Background minus layer.
-struct Subtract { static vfloat f(vfloat s, vfloat b) { return b - s; } };
+struct Subtract {
+    static vfloat f(vfloat s, vfloat b) { return b - s; }
+};
 
 // ---- non-separable blend modes: hue, saturation, colour and luminosity ---------------
 
@@ -102,10 +133,22 @@ struct Rgb {
     vfloat r, g, b;
 };
 
-inline vfloat lum(Rgb c) { return 0.3f * c.r + 0.59f * c.g + 0.11f * c.b; }
-inline vfloat minOf(Rgb c) { return minf(c.r, minf(c.g, c.b)); }
-inline vfloat maxOf(Rgb c) { return maxf(c.r, maxf(c.g, c.b)); }
-inline vfloat sat(Rgb c) { return maxOf(c) - minOf(c); }
+inline vfloat lum(Rgb c)
+{
+    return 0.3f * c.r + 0.59f * c.g + 0.11f * c.b;
+}
+inline vfloat minOf(Rgb c)
+{
+    return minf(c.r, minf(c.g, c.b));
+}
+inline vfloat maxOf(Rgb c)
+{
+    return maxf(c.r, maxf(c.g, c.b));
+}
+inline vfloat sat(Rgb c)
+{
+    return maxOf(c) - minOf(c);
+}
 
 // Pulls a colour back into [0, 1] along the line to its own grey, keeping its Lum.
 // Both corrections use the extremes of the incoming colour, so they multiply.
@@ -133,8 +176,7 @@ inline Rgb setSat(Rgb c, vfloat s)
     return {(c.r - n) * k, (c.g - n) * k, (c.b - n) * k};
 }
 
-template <class F>
-SPAN_CLONES void nonSeparableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+template <class F> SPAN_CLONES void nonSeparableSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         const vfloat sa = load(s.a + i), ba = load(b.a + i);
@@ -150,18 +192,25 @@ SPAN_CLONES void nonSeparableSpan(const SpanF &s, const SpanF &b, SpanF &o, int 
 }
 
 // The layer's hue, the background's saturation and luminosity.
-struct Hue { static Rgb f(Rgb s, Rgb b) { return setLum(setSat(s, sat(b)), lum(b)); } };
+struct Hue {
+    static Rgb f(Rgb s, Rgb b) { return setLum(setSat(s, sat(b)), lum(b)); }
+};
 // The background's hue and luminosity, the layer's saturation.
-struct Saturation { static Rgb f(Rgb s, Rgb b) { return setLum(setSat(b, sat(s)), lum(b)); } };
+struct Saturation {
+    static Rgb f(Rgb s, Rgb b) { return setLum(setSat(b, sat(s)), lum(b)); }
+};
 // The layer's hue and saturation, the background's luminosity.
-struct Color { static Rgb f(Rgb s, Rgb b) { return setLum(s, lum(b)); } };
+struct Color {
+    static Rgb f(Rgb s, Rgb b) { return setLum(s, lum(b)); }
+};
 // The background's hue and saturation, the layer's luminosity.
-struct Luminosity { static Rgb f(Rgb s, Rgb b) { return setLum(b, lum(s)); } };
+struct Luminosity {
+    static Rgb f(Rgb s, Rgb b) { return setLum(b, lum(s)); }
+};
 
 // ---- compositing operations: one operation on all four premultiplied channels --------
 
-template <class Op>
-SPAN_CLONES void compositingSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
+template <class Op> SPAN_CLONES void compositingSpan(const SpanF &s, const SpanF &b, SpanF &o, int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         const vfloat sa = load(s.a + i), ba = load(b.a + i);

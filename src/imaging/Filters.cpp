@@ -15,7 +15,8 @@ namespace {
 
 // Over an opaque layer and background alpha is m + (1 - m), which is exactly 1 in
 // float for every m in [0, 1]: only the colours need mixing.
-inline __attribute__((always_inline)) void maskOpaqueSpan(const SpanF &layer, const SpanF &background, const SpanF &mask, SpanF &o, int n)
+inline __attribute__((always_inline)) void maskOpaqueSpan(const SpanF &layer, const SpanF &background,
+                                                          const SpanF &mask, SpanF &o, int n)
 {
     for (int i = 0; i < n; i += kLanes) {
         const vfloat l = load(mask.g + i), k = 1.0f - l;
@@ -95,8 +96,8 @@ inline vfloat rampAt(const SwipeRamp &ramp, float rowTerm, int x)
 }
 
 // out = (T (1 - s) + I s)(1 - k) + colour k, with k = op * 2 min(s, 1 - s) the band.
-void swipeBandSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in,
-                   SpanF &o, SpanPlace place)
+void swipeBandSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in, SpanF &o,
+                   SpanPlace place)
 {
     const SpanF &first = in[0], &second = in[1];
     const float rowTerm = ramp.dy * (static_cast<float>(place.y) + 0.5f) + ramp.z;
@@ -115,7 +116,7 @@ void swipeBandSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, co
 // Opacity 0 (the default) has no band: k = 0 drops out exactly. Over two opaque spans
 // alpha (1 - s) + s is exactly 1 in float.
 SPAN_CLONES void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &colour, const SpanF *in,
-               SpanF &o, SpanPlace place)
+                           SpanF &o, SpanPlace place)
 {
     if (ramp.opacity != 0.0f)
         return swipeBandSpan(ramp, colour, in, o, place);
@@ -150,10 +151,9 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
     if (mode >= static_cast<quint64>(kBlendModeCount))
         return CGImageRefFromImage(background);
     const BlendKernel kernel = blendTable()[mode].kernel;
-    return renderSpans(unionExtent({background, layer}), {layer, background},
-                       [kernel](const SpanF *in, SpanF &out, SpanPlace place) {
-                           kernel(in[0], in[1], out, place.count);
-                       });
+    return renderSpans(
+        unionExtent({background, layer}), {layer, background},
+        [kernel](const SpanF *in, SpanF &out, SpanPlace place) { kernel(in[0], in[1], out, place.count); });
 }
 
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask)

@@ -17,15 +17,39 @@ inline vfloat load(const float *p)
     std::memcpy(&v, p, sizeof v);
     return v;
 }
-inline void store(float *p, vfloat v) { std::memcpy(p, &v, sizeof v); }
-inline vfloat splat(float x) { return vfloat{x, x, x, x}; }
+inline void store(float *p, vfloat v)
+{
+    std::memcpy(p, &v, sizeof v);
+}
+inline vfloat splat(float x)
+{
+    return vfloat{x, x, x, x};
+}
 
-inline vfloat select(vint condition, vfloat yes, vfloat no) { return condition ? yes : no; }
-inline vfloat minf(vfloat a, vfloat b) { return a < b ? a : b; }
-inline vfloat maxf(vfloat a, vfloat b) { return a > b ? a : b; }
-inline vfloat clampf(vfloat v, float lo, float hi) { return minf(maxf(v, splat(lo)), splat(hi)); }
-inline vfloat clamp01(vfloat v) { return clampf(v, 0.0f, 1.0f); }
-inline vfloat absf(vfloat v) { return maxf(v, -v); }
+inline vfloat select(vint condition, vfloat yes, vfloat no)
+{
+    return condition ? yes : no;
+}
+inline vfloat minf(vfloat a, vfloat b)
+{
+    return a < b ? a : b;
+}
+inline vfloat maxf(vfloat a, vfloat b)
+{
+    return a > b ? a : b;
+}
+inline vfloat clampf(vfloat v, float lo, float hi)
+{
+    return minf(maxf(v, splat(lo)), splat(hi));
+}
+inline vfloat clamp01(vfloat v)
+{
+    return clampf(v, 0.0f, 1.0f);
+}
+inline vfloat absf(vfloat v)
+{
+    return maxf(v, -v);
+}
 inline vfloat sqrtf4(vfloat v)
 {
     for (int lane = 0; lane < kLanes; ++lane)
@@ -45,4 +69,7 @@ inline vfloat sqrtf4(vfloat v)
 #endif
 
 // Span lengths rounded up to whole vectors: spans are padded so this stays in bounds.
-inline int roundUpToLanes(int count) { return (count + kLanes - 1) / kLanes * kLanes; }
+inline int roundUpToLanes(int count)
+{
+    return (count + kLanes - 1) / kLanes * kLanes;
+}

@@ -44,7 +44,8 @@ QImage Halve_Image(const QImage &picture)
     // the picture it stands for (Qt's area-averaging scale), so that the copy covers the
     // picture evenly, as the passes that stretch it over the photo's rectangle assume.
     if (source.width() % 2 == 1 || source.height() % 2 == 1)
-        return source.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(kCanonicalFormat);
+        return source.scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(kCanonicalFormat);
     QImage target(half, kCanonicalFormat);
     if (target.isNull())
         return {};
@@ -60,7 +61,8 @@ QImage Reduced_Copies::levelFor(const QImage &source, QSizeF pixels) const
 {
     QImage chosen = source;
     for (const QImage &copy : levels) {
-        if (copy.width() * kMostEnlargement < pixels.width() || copy.height() * kMostEnlargement < pixels.height())
+        if (copy.width() * kMostEnlargement < pixels.width() ||
+            copy.height() * kMostEnlargement < pixels.height())
             break;
         chosen = copy;
     }

@@ -19,27 +19,42 @@ quint64 wholeNumber(double value)
 template <typename Photo> auto floatField(Photo &photo, PhotoField field) -> decltype(&photo.f_Composite_Size)
 {
     switch (field) {
-    case PhotoField::CompositeSize: return &photo.f_Composite_Size;
-    case PhotoField::CompositeXOffset: return &photo.f_Composite_X_Offset;
-    case PhotoField::CompositeYOffset: return &photo.f_Composite_Y_Offset;
-    case PhotoField::ShapeSize: return &photo.f_Shape_Size;
-    case PhotoField::ShapeXOffset: return &photo.f_Shape_X_Offset;
-    case PhotoField::ShapeYOffset: return &photo.f_Shape_Y_Offset;
-    case PhotoField::LinearIntersectionLevel: return &photo.f_Linear_Intersection_Level;
-    case PhotoField::TransparentSize: return &photo.f_Transparent_Size;
-    case PhotoField::TransparentXOffset: return &photo.f_Transparent_X_Offset;
-    case PhotoField::TransparentYOffset: return &photo.f_Transparent_Y_Offset;
-    default: return nullptr;
+    case PhotoField::CompositeSize:
+        return &photo.f_Composite_Size;
+    case PhotoField::CompositeXOffset:
+        return &photo.f_Composite_X_Offset;
+    case PhotoField::CompositeYOffset:
+        return &photo.f_Composite_Y_Offset;
+    case PhotoField::ShapeSize:
+        return &photo.f_Shape_Size;
+    case PhotoField::ShapeXOffset:
+        return &photo.f_Shape_X_Offset;
+    case PhotoField::ShapeYOffset:
+        return &photo.f_Shape_Y_Offset;
+    case PhotoField::LinearIntersectionLevel:
+        return &photo.f_Linear_Intersection_Level;
+    case PhotoField::TransparentSize:
+        return &photo.f_Transparent_Size;
+    case PhotoField::TransparentXOffset:
+        return &photo.f_Transparent_X_Offset;
+    case PhotoField::TransparentYOffset:
+        return &photo.f_Transparent_Y_Offset;
+    default:
+        return nullptr;
     }
 }
 
 template <typename Photo> auto wholeField(Photo &photo, PhotoField field) -> decltype(&photo.m_Shape_Type)
 {
     switch (field) {
-    case PhotoField::CompositeBlendMode: return &photo.m_Composite_Blend_Mode;
-    case PhotoField::ShapeType: return &photo.m_Shape_Type;
-    case PhotoField::TransparentTransparency: return &photo.f_Transparent_Transparency;
-    default: return nullptr;
+    case PhotoField::CompositeBlendMode:
+        return &photo.m_Composite_Blend_Mode;
+    case PhotoField::ShapeType:
+        return &photo.m_Shape_Type;
+    case PhotoField::TransparentTransparency:
+        return &photo.f_Transparent_Transparency;
+    default:
+        return nullptr;
     }
 }
 

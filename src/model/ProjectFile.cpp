@@ -50,8 +50,9 @@ QString jsonText(const QJsonValue &value)
         return quote(value.toString());
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.isArray() ? QStringLiteral("a list") : value.isObject() ? QStringLiteral("an object")
-                                                                          : QStringLiteral("null");
+    return value.isArray()    ? QStringLiteral("a list")
+           : value.isObject() ? QStringLiteral("an object")
+                              : QStringLiteral("null");
 }
 
 QString readFloat(const QJsonValue &value, float &field)
@@ -93,7 +94,9 @@ template <typename Photo> auto &placedField(Photo &p, quint64 mode, int which)
 
 KeyReader placedReader(int which)
 {
-    return [which](const QJsonValue &v, quint64 m, Object_Photo &p) { return readFloat(v, placedField(p, m, which)); };
+    return [which](const QJsonValue &v, quint64 m, Object_Photo &p) {
+        return readFloat(v, placedField(p, m, which));
+    };
 }
 
 KeyWriter placedWriter(int which)
@@ -126,7 +129,9 @@ const QList<KeyRule> &keyRules()
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              return readIndex(v, kBlendModeCount, blendLabel, p.m_Composite_Blend_Mode);
          },
-         [](const Object_Photo &p, quint64) { return indexValue(p.m_Composite_Blend_Mode, kBlendModeCount, blendLabel); }},
+         [](const Object_Photo &p, quint64) {
+             return indexValue(p.m_Composite_Blend_Mode, kBlendModeCount, blendLabel);
+         }},
         {"matchBackground", kCompositeMode,
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              if (!v.isBool())
@@ -139,7 +144,9 @@ const QList<KeyRule> &keyRules()
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              return readIndex(v, kShapeCount, shapeMaskName, p.m_Shape_Type);
          },
-         [](const Object_Photo &p, quint64) { return indexValue(p.m_Shape_Type, kShapeCount, shapeMaskName); }},
+         [](const Object_Photo &p, quint64) {
+             return indexValue(p.m_Shape_Type, kShapeCount, shapeMaskName);
+         }},
         {"size", kPlacedModes, placedReader(0), placedWriter(0)},
         {"x", kPlacedModes, placedReader(1), placedWriter(1)},
         {"y", kPlacedModes, placedReader(2), placedWriter(2)},
@@ -188,8 +195,8 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
         return QStringLiteral("%1 must name the photo's file").arg(quote(QStringLiteral("file")));
     PhotoPtr photo = Make_Photo(QImage(), file.toString(), mode);
     for (auto it = object.begin(); it != object.end(); ++it) {
-        const QString wrong = it.key() == QLatin1String("file") ? QString()
-                                                                 : readPhotoKey(it.key(), it.value(), mode, *photo);
+        const QString wrong =
+            it.key() == QLatin1String("file") ? QString() : readPhotoKey(it.key(), it.value(), mode, *photo);
         if (!wrong.isEmpty())
             return wrong;
     }
@@ -204,7 +211,8 @@ QString readMode(const QJsonValue &value, quint64 &mode)
     const qsizetype index = Project_Mode_Names().indexOf(value.toString());
     if (!value.isString() || index < 0)
         return QStringLiteral("%1 must be one of %2, not %3")
-            .arg(quote(QStringLiteral("mode")), Project_Mode_Names().join(QStringLiteral(", ")), jsonText(value));
+            .arg(quote(QStringLiteral("mode")), Project_Mode_Names().join(QStringLiteral(", ")),
+                 jsonText(value));
     mode = quint64(index);
     return {};
 }
@@ -216,11 +224,13 @@ QString readVersion(const QJsonValue &value, ProjectError &kind)
     if (value.isUndefined())
         return {};
     if (!value.isDouble() || version != std::floor(version) || version < 1)
-        return QStringLiteral("%1 must be a whole number from 1, not %2").arg(quote(QStringLiteral("version")), jsonText(value));
+        return QStringLiteral("%1 must be a whole number from 1, not %2")
+            .arg(quote(QStringLiteral("version")), jsonText(value));
     if (version > kProjectFormatVersion) {
         kind = ProjectError::NewerVersion;
-        return QStringLiteral("it was written by a newer version of Quillane (project format %1; this version "
-                              "reads format %2 and older)")
+        return QStringLiteral(
+                   "it was written by a newer version of Quillane (project format %1; this version "
+                   "reads format %2 and older)")
             .arg(jsonText(value))
             .arg(kProjectFormatVersion);
     }
@@ -243,7 +253,8 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
         return wrongMode;
     const QJsonValue list = root.value(QLatin1String("photos"));
     if (!list.isArray() || list.toArray().isEmpty())
-        return QStringLiteral("no photos: %1 must list at least one photo").arg(quote(QStringLiteral("photos")));
+        return QStringLiteral("no photos: %1 must list at least one photo")
+            .arg(quote(QStringLiteral("photos")));
     const QJsonArray photos = list.toArray();
     for (qsizetype i = 0; i < photos.size(); ++i) {
         const QString wrong = readPhoto(photos[i], project.mode, baseFolder, project);
@@ -262,8 +273,8 @@ bool Is_Project_File_Name(const QString &path)
 
 QStringList Project_Mode_Names()
 {
-    return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"), QStringLiteral("composite"),
-            QStringLiteral("shape"), QStringLiteral("transparent")};
+    return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"),
+            QStringLiteral("composite"), QStringLiteral("shape"), QStringLiteral("transparent")};
 }
 
 ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
@@ -273,10 +284,14 @@ ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return {{},
-                QStringLiteral("not valid JSON at character %1: %2").arg(parseError.offset).arg(parseError.errorString()),
+                QStringLiteral("not valid JSON at character %1: %2")
+                    .arg(parseError.offset)
+                    .arg(parseError.errorString()),
                 notAProject};
     if (!document.isObject())
-        return {{}, QStringLiteral("the project must be a JSON object with \"mode\" and \"photos\""), notAProject};
+        return {{},
+                QStringLiteral("the project must be a JSON object with \"mode\" and \"photos\""),
+                notAProject};
     const QJsonObject root = document.object();
     // Some other JSON file (no "mode") is not a project; one with a mode is a wrong one.
     ProjectParse parse;
@@ -312,7 +327,9 @@ QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos
 {
     for (qsizetype i = 0; i < photos.size(); ++i)
         if (photos[i]->sFile.isEmpty())
-            return QStringLiteral("photo %1 (%2) has no file to refer to").arg(i + 1).arg(quote(photos[i]->sName));
+            return QStringLiteral("photo %1 (%2) has no file to refer to")
+                .arg(i + 1)
+                .arg(quote(photos[i]->sName));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

@@ -12,5 +12,11 @@ enum ProjectMode : quint64 {
     Transparent = 4,
 };
 
-inline constexpr bool isKnownProjectMode(quint64 mode) { return mode <= Transparent; }
-inline constexpr bool isLinearMode(quint64 mode) { return mode == LinearHorizontal || mode == LinearVertical; }
+inline constexpr bool isKnownProjectMode(quint64 mode)
+{
+    return mode <= Transparent;
+}
+inline constexpr bool isLinearMode(quint64 mode)
+{
+    return mode == LinearHorizontal || mode == LinearVertical;
+}

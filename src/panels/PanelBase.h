@@ -16,7 +16,7 @@ class QVBoxLayout;
 // the bindings of the sliders to the photo fields they edit.
 class PanelBase : public QWidget {
     Q_OBJECT
-public:
+  public:
     PanelBase(AppDelegate &delegate, const QString &objectName, const QString &title, QWidget *parent);
 
     // Enables the controls for a selected overlay photo (null: the background or no
@@ -25,12 +25,13 @@ public:
     // Shows the photo's values in the controls, without sending any action.
     virtual void Load_Controls(const Object_Photo &photo);
 
-protected:
+  protected:
     QVBoxLayout *body() const { return m_body; }
     AppDelegate &delegate() const { return m_delegate; }
 
     // A labelled slider row in the grid, bound to the field it edits.
-    ValueSlider *addSlider(const QString &label, const QString &tip, PhotoField field, const SliderRange &range);
+    ValueSlider *addSlider(const QString &label, const QString &tip, PhotoField field,
+                           const SliderRange &range);
     // A row of the grid: a label, then the control. Returns the label.
     QLabel *addRow(const QString &label, QWidget *control);
     // A control of the panel that is not a slider, enabled and disabled with the others.
@@ -39,7 +40,7 @@ protected:
     bool Write_Slider(const ValueSlider *slider);
     void Enable_Sliders(bool enabled);
 
-private:
+  private:
     struct SliderBinding {
         ValueSlider *slider;
         PhotoField field;

@@ -49,7 +49,10 @@ void ValueSlider::setValue(double value)
     m_text->setText(valueText());
 }
 
-QString ValueSlider::valueText() const { return m_range.text(m_value); }
+QString ValueSlider::valueText() const
+{
+    return m_range.text(m_value);
+}
 
 void ValueSlider::onTrackMoved(int position)
 {
@@ -58,7 +61,10 @@ void ValueSlider::onTrackMoved(int position)
     emit valueEdited(m_value);
 }
 
-QString percentText(double value) { return QString::number(value, 'g', 6) + QStringLiteral(" %"); }
+QString percentText(double value)
+{
+    return QString::number(value, 'g', 6) + QStringLiteral(" %");
+}
 
 QString signedPercentText(double value)
 {

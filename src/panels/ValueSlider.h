@@ -13,7 +13,7 @@ struct SliderRange {
     double maximum = 100.0;
     double step = 1.0;
     std::function<QString(double)> text; // the value with its unit, "12.5 %"
-    double initial = 0.0;                 // shown until a photo's value is loaded
+    double initial = 0.0;                // shown until a photo's value is loaded
 };
 
 // A slider over fractional values with its current value shown next to it. It keeps
@@ -21,7 +21,7 @@ struct SliderRange {
 // user moves it; it tracks while dragged.
 class ValueSlider : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ValueSlider(SliderRange range, QWidget *parent = nullptr);
 
     double value() const { return m_value; }
@@ -31,11 +31,11 @@ public:
     QSlider *track() const { return m_track; }
     QString valueText() const;
 
-signals:
+  signals:
     // The user moved the slider (drag, click, wheel or keys).
     void valueEdited(double value);
 
-private:
+  private:
     void onTrackMoved(int position);
     int positionOf(double value) const;
 

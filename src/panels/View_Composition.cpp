@@ -30,7 +30,8 @@ View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
     body()->addStretch(1);
 
     connect(comboBlendMode, &QComboBox::activated, this, &View_Composition::OnChangeBlendMode);
-    connect(checkCompositeMatchBgSize, &QCheckBox::clicked, this, &View_Composition::OnCheckCompositeMatchBgSize);
+    connect(checkCompositeMatchBgSize, &QCheckBox::clicked, this,
+            &View_Composition::OnCheckCompositeMatchBgSize);
     connect(sliderSize, &ValueSlider::valueEdited, this, &View_Composition::OnChangeSize);
     connect(sliderX, &ValueSlider::valueEdited, this, &View_Composition::OnChangeX);
     connect(sliderY, &ValueSlider::valueEdited, this, &View_Composition::OnChangeY);

@@ -11,7 +11,7 @@ class QComboBox;
 // whether it is stretched to the background's size, and otherwise its size and offsets.
 class View_Composition : public PanelBase {
     Q_OBJECT
-public:
+  public:
     View_Composition(AppDelegate &delegate, QWidget *parent = nullptr);
 
     QPointer<QComboBox> comboBlendMode;
@@ -29,6 +29,6 @@ public:
     void Enable_Controls(const Object_Photo *photo) override;
     void Load_Controls(const Object_Photo &photo) override;
 
-private:
+  private:
     void viewDidLoad();
 };

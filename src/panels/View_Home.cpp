@@ -6,11 +6,11 @@
 View_Home::View_Home(AppDelegate &delegate, QWidget *parent)
     : PanelBase(delegate, "View_Home", "Welcome to Quillane", parent)
 {
-    auto *text = new QLabel(
-        "Choose a project type, then add your photos: the first photo is the background, "
-        "every later one is mixed over it. Select a later photo in the list to tune it here, "
-        "and watch the preview. Save writes the mixed picture as a PNG file.",
-        this);
+    auto *text =
+        new QLabel("Choose a project type, then add your photos: the first photo is the background, "
+                   "every later one is mixed over it. Select a later photo in the list to tune it here, "
+                   "and watch the preview. Save writes the mixed picture as a PNG file.",
+                   this);
     text->setWordWrap(true);
     body()->addWidget(text);
     body()->addStretch(1);

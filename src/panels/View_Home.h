@@ -5,6 +5,6 @@
 // The panel shown before a project type is chosen: a short welcome.
 class View_Home : public PanelBase {
     Q_OBJECT
-public:
+  public:
     View_Home(AppDelegate &delegate, QWidget *parent = nullptr);
 };

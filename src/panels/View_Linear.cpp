@@ -20,5 +20,6 @@ View_Linear::View_Linear(AppDelegate &delegate, QWidget *parent)
         addSlider("Intersection", "How far the photo's seam overlaps the photo before it: 0 to 360",
                   PhotoField::LinearIntersectionLevel, SliderRange{0.0, 360.0, 1.0, overlapText});
     body()->addStretch(1);
-    connect(sliderIntersectionLevel, &ValueSlider::valueEdited, this, &View_Linear::OnChangeIntersectionLevel);
+    connect(sliderIntersectionLevel, &ValueSlider::valueEdited, this,
+            &View_Linear::OnChangeIntersectionLevel);
 }

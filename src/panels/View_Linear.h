@@ -8,7 +8,7 @@
 // overlaps the picture before it.
 class View_Linear : public PanelBase {
     Q_OBJECT
-public:
+  public:
     View_Linear(AppDelegate &delegate, QWidget *parent = nullptr);
 
     QPointer<ValueSlider> sliderIntersectionLevel;

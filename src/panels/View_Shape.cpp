@@ -23,7 +23,8 @@ void ShapeThumbnail::paintEvent(QPaintEvent *)
         painter.drawImage(rect().adjusted(4, 4, -4, -4), m_image);
 }
 
-View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent) : PanelBase(delegate, "View_Shape", "Shape", parent)
+View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent)
+    : PanelBase(delegate, "View_Shape", "Shape", parent)
 {
     auto *row = new QWidget(this);
     auto *rowLayout = new QHBoxLayout(row);
@@ -39,8 +40,8 @@ View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent) : PanelBase(deleg
     addControl(btnSelectShape);
     sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
                            PhotoField::ShapeSize, kEnlargementRange);
-    sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width", PhotoField::ShapeXOffset,
-                        kPhotoOffsetRange);
+    sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
+                        PhotoField::ShapeXOffset, kPhotoOffsetRange);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset,
                         kPhotoOffsetRange);
     body()->addStretch(1);

@@ -10,16 +10,16 @@ class QPushButton;
 // Shows a shape mask, white on a dark ground; an empty image leaves just the ground.
 class ShapeThumbnail : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ShapeThumbnail(QWidget *parent = nullptr);
 
     const QImage &image() const { return m_image; }
     void setImage(const QImage &image) { m_image = image; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     QImage m_image;
 };
 
@@ -27,7 +27,7 @@ private:
 // selected photo's mask, and the cut-out's size and offsets.
 class View_Shape : public PanelBase {
     Q_OBJECT
-public:
+  public:
     static constexpr int kThumbnailSide = 64;
 
     View_Shape(AppDelegate &delegate, QWidget *parent = nullptr);
@@ -48,6 +48,6 @@ public:
 
     void Load_Controls(const Object_Photo &photo) override;
 
-private:
+  private:
     void Show_Shape(quint64 shapeType);
 };

@@ -5,8 +5,9 @@
 View_Transparent::View_Transparent(AppDelegate &delegate, QWidget *parent)
     : PanelBase(delegate, "View_Transparent", "Transparent", parent)
 {
-    sliderTransparency = addSlider("Transparency", "0 % draws the photo opaque, 100 % hides it",
-                                   PhotoField::TransparentTransparency, SliderRange{0.0, 100.0, 1.0, percentText});
+    sliderTransparency =
+        addSlider("Transparency", "0 % draws the photo opaque, 100 % hides it",
+                  PhotoField::TransparentTransparency, SliderRange{0.0, 100.0, 1.0, percentText});
     sliderSize = addSlider("Width", "The photo's width in percent of the background's width",
                            PhotoField::TransparentSize, SliderRange{1.0, 200.0, 0.5, percentText, 30.0});
     sliderX = addSlider("X", "Offset to the right, in percent of the background's width",

@@ -8,7 +8,7 @@
 // and its width and place in percent of the background.
 class View_Transparent : public PanelBase {
     Q_OBJECT
-public:
+  public:
     View_Transparent(AppDelegate &delegate, QWidget *parent = nullptr);
 
     QPointer<ValueSlider> sliderTransparency;

@@ -20,8 +20,12 @@ constexpr int kColumns = 4;
 constexpr int kPointerLift = 48;
 
 const std::array<const char *, kShapeCount> kShapeTitles = {
-    "Circle", "Five-pointed star", "Six-pointed star", "Heart", "Hexagon", "Cloud",
-    "Flames", "Splash",            "Splash 2",         "Swirl", "Swirl 2", "Map",
+    "Circle",           "Five-pointed star",
+    "Six-pointed star", "Heart",
+    "Hexagon",          "Cloud",
+    "Flames",           "Splash",
+    "Splash 2",         "Swirl",
+    "Swirl 2",          "Map",
 };
 
 QToolButton *makeShapeButton(quint64 shapeType, QWidget *parent)

@@ -9,10 +9,10 @@ class QAbstractButton;
 // the view paints black.
 class View_Window_Shapes : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit View_Window_Shapes(QWidget *parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
@@ -21,7 +21,7 @@ protected:
 // by its title bar or with Escape ends it with 0 and picks nothing.
 class Window_Select_Shape : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kButtonSize = 64;
 
     explicit Window_Select_Shape(QWidget *parent = nullptr);

@@ -22,7 +22,7 @@ void Yield_To_The_Window();
 // the runner's own thread by a queued signal. One capture runs at a time.
 class Capture_Runner : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Capture_Runner(QObject *parent = nullptr);
     ~Capture_Runner() override; // waits for a capture still running
 
@@ -30,11 +30,11 @@ public:
     bool start(const PhotoList &photos, quint64 mode);
     bool isRunning() const { return m_thread != nullptr; }
 
-signals:
+  signals:
     // The mixed picture of the capture (null for an unknown project mode).
     void captureFinished(const QImage &picture);
 
-private:
+  private:
     void deliver();
 
     QThread *m_thread = nullptr;

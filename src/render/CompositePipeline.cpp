@@ -18,10 +18,13 @@ struct Stage {
 Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 {
     if (photo.bCompositeSizeOfBG)
-        return {Resize_Image_To_Fit_Size(Photo_At_Scale(photo, scale, frame), frame, scale), resizedPixelSize(frame)};
-    const PlacedLayer geometry = Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Composite_Size,
-                                                       photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
-    const PlacedLayer layer = Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
+        return {Resize_Image_To_Fit_Size(Photo_At_Scale(photo, scale, frame), frame, scale),
+                resizedPixelSize(frame)};
+    const PlacedLayer geometry =
+        Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Composite_Size, photo.f_Composite_X_Offset,
+                              photo.f_Composite_Y_Offset);
+    const PlacedLayer layer =
+        Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
     return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize)};
 }
 

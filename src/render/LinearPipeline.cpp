@@ -75,7 +75,8 @@ LinearPair Linear_Pair(float level, float along)
     LinearPair pair;
     pair.p = level * 100.0f / 360.0f;
     pair.t = pair.p / 100.0f;
-    const double extent = 2.0 * double(along) - ((100.0 - double(pair.p)) / 100.0 + 1.0) * double(along) * double(pair.t);
+    const double extent =
+        2.0 * double(along) - ((100.0 - double(pair.p)) / 100.0 + 1.0) * double(along) * double(pair.t);
     pair.extent = float(extent);
     pair.growth = along - pair.t * 2.0f * along;
     return pair;

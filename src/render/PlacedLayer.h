@@ -8,8 +8,8 @@
 // lower-left corner is later aligned with the background's, holding the photo scaled by
 // S per cent of its own size and moved by X and Y per cent of its own width and height.
 struct PlacedLayer {
-    QImage canvas; // null when the canvas size is zero or negative (the filters accept it)
-    QRectF rect;   // the photo's rectangle inside the canvas, lower-left coordinates
+    QImage canvas;     // null when the canvas size is zero or negative (the filters accept it)
+    QRectF rect;       // the photo's rectangle inside the canvas, lower-left coordinates
     QSizeF canvasSize; // rect and canvasSize are in full-resolution points at any scale
     bool isEmpty() const { return canvas.isNull(); }
     // The photo's rectangle in the canvas's pixels, in a pass at `scale`.

@@ -72,7 +72,7 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
         return Render_Linear_Vertical(photos, view);
     case Transparent:
         return Render_Transparent(photos, view);
-    default:                // unknown mode: black view, empty mixed picture
+    default: // unknown mode: black view, empty mixed picture
         return {};
     }
 }
@@ -104,7 +104,8 @@ double Pass_Scale(QSizeF picture, const ViewTarget &view)
 QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels)
 {
     // Drawn at its own size or larger, no copy (at most half as large) would do.
-    if (photo.image.isNull() || pixels.width() >= photo.image.width() || pixels.height() >= photo.image.height())
+    if (photo.image.isNull() || pixels.width() >= photo.image.width() ||
+        pixels.height() >= photo.image.height())
         return photo.image;
     if (!photo.reducedCopies || photo.reducedCopies->sourceKey != photo.image.cacheKey())
         photo.reducedCopies = Build_Reduced_Copies(photo.image);
@@ -131,7 +132,8 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &
     Add_Fitted_Draw(pass, picture, imageSizeF(picture), 1.0, view);
 }
 
-void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale, const ViewTarget &view)
+void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
+                     const ViewTarget &view)
 {
     const QRectF frame = return_Best_Fit_Frame(fullSize, view.size);
     if (frame.isEmpty())

@@ -11,8 +11,8 @@ namespace {
 // The placed layer of one step at the pass's scale, from the photo's reduced copy.
 PlacedLayer shapeLayer(Object_Photo &photo, double scale)
 {
-    const PlacedLayer geometry =
-        Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
+    const PlacedLayer geometry = Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Shape_Size,
+                                                       photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
     return Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
 }
 

@@ -24,7 +24,8 @@ void expectError(const char *json, const QString &part)
 
 TEST(ProjectFile, MissingKeysTakeTheModesDefaults)
 {
-    const ProjectParse result = parse(R"({"mode": "transparent", "photos": [{"file": "a.jpg"}, {"file": "b.jpg"}]})");
+    const ProjectParse result =
+        parse(R"({"mode": "transparent", "photos": [{"file": "a.jpg"}, {"file": "b.jpg"}]})");
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.project.mode, quint64(Transparent));
     ASSERT_EQ(result.project.photos.size(), 2);
@@ -51,7 +52,8 @@ TEST(ProjectFile, KeysOfEachModeReachTheirFields)
     EXPECT_EQ(c.f_Composite_Y_Offset, 10.0f);
     EXPECT_EQ(c.f_Shape_Size, 0.0f);
 
-    const ProjectParse shape = parse(R"({"mode": "shape", "photos": [{"file": "a.jpg", "shape": "heart", "size": 5},
+    const ProjectParse shape =
+        parse(R"({"mode": "shape", "photos": [{"file": "a.jpg", "shape": "heart", "size": 5},
         {"file": "b.jpg", "shape": 11, "x": 3}]})");
     ASSERT_TRUE(shape.ok()) << shape.error.toStdString();
     EXPECT_EQ(shape.project.photos[0]->m_Shape_Type, 3u);
@@ -59,12 +61,14 @@ TEST(ProjectFile, KeysOfEachModeReachTheirFields)
     EXPECT_EQ(shape.project.photos[1]->m_Shape_Type, 11u);
     EXPECT_EQ(shape.project.photos[1]->f_Shape_X_Offset, 3.0f);
 
-    const ProjectParse linear = parse(R"({"mode": "linear-vertical", "photos": [{"file": "a.jpg", "level": 180}]})");
+    const ProjectParse linear =
+        parse(R"({"mode": "linear-vertical", "photos": [{"file": "a.jpg", "level": 180}]})");
     ASSERT_TRUE(linear.ok());
     EXPECT_EQ(linear.project.mode, quint64(LinearVertical));
     EXPECT_EQ(linear.project.photos[0]->f_Linear_Intersection_Level, 180.0f);
 
-    const ProjectParse transparent = parse(R"({"mode": "transparent", "photos": [{"file": "a.jpg", "transparency": 100, "size": 50, "y": 25}]})");
+    const ProjectParse transparent = parse(
+        R"({"mode": "transparent", "photos": [{"file": "a.jpg", "transparency": 100, "size": 50, "y": 25}]})");
     ASSERT_TRUE(transparent.ok());
     EXPECT_EQ(transparent.project.photos[0]->f_Transparent_Transparency, 100u);
     EXPECT_EQ(transparent.project.photos[0]->f_Transparent_Size, 50.0f);
@@ -73,7 +77,8 @@ TEST(ProjectFile, KeysOfEachModeReachTheirFields)
 
 TEST(ProjectFile, RelativeFilesStartFromTheBaseFolder)
 {
-    const ProjectParse result = parse(R"({"mode": "composite", "photos": [{"file": "a.jpg"}, {"file": "../b.png"}, {"file": "/x/c.tif"}]})");
+    const ProjectParse result = parse(
+        R"({"mode": "composite", "photos": [{"file": "a.jpg"}, {"file": "../b.png"}, {"file": "/x/c.tif"}]})");
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.project.files, QStringList({"/projects/beach/a.jpg", "/projects/b.png", "/x/c.tif"}));
 }
@@ -85,19 +90,27 @@ TEST(ProjectFile, WrongProjectsAreRefusedWithTheKeyAndTheReason)
     expectError(R"({"mode": "composite", "photos": [], "x": 1})", "unknown key \u201Cx\u201D");
     expectError(R"({"mode": "composite", "photos": []})", "no photos");
     expectError(R"({"mode": "composite"})", "no photos");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "colour": 1}]})", "photo 1: unknown key \u201Ccolour\u201D");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "colour": 1}]})",
+                "photo 1: unknown key \u201Ccolour\u201D");
     expectError(R"({"mode": "shape", "photos": [{"file": "a.jpg"}, {"file": "b.jpg", "blend": 3}]})",
                 "photo 2: key \u201Cblend\u201D belongs to composite projects, not shape");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "level": 3}]})", "belongs to linear-horizontal, linear-vertical");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 24}]})", "\u201Cblend\u201D must be a whole number from 0 to 23 or a name, not 24");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "level": 3}]})",
+                "belongs to linear-horizontal, linear-vertical");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 24}]})",
+                "\u201Cblend\u201D must be a whole number from 0 to 23 or a name, not 24");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": -1}]})", "not -1");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 2.5}]})", "not 2.5");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": "Sparkle"}]})", "not \u201CSparkle\u201D");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": "Sparkle"}]})",
+                "not \u201CSparkle\u201D");
     expectError(R"({"mode": "shape", "photos": [{"file": "a.jpg", "shape": 12}]})", "from 0 to 11");
-    expectError(R"({"mode": "transparent", "photos": [{"file": "a.jpg", "transparency": 101}]})", "from 0 to 100, not 101");
-    expectError(R"({"mode": "transparent", "photos": [{"file": "a.jpg", "transparency": "clear"}]})", "\u201Ctransparency\u201D");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "size": "big"}]})", "\u201Csize\u201D must be a number");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "matchBackground": 1}]})", "true or false");
+    expectError(R"({"mode": "transparent", "photos": [{"file": "a.jpg", "transparency": 101}]})",
+                "from 0 to 100, not 101");
+    expectError(R"({"mode": "transparent", "photos": [{"file": "a.jpg", "transparency": "clear"}]})",
+                "\u201Ctransparency\u201D");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "size": "big"}]})",
+                "\u201Csize\u201D must be a number");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "matchBackground": 1}]})",
+                "true or false");
     expectError(R"({"mode": "linear-horizontal", "photos": [{"file": "a.jpg", "level": 400}]})", "0 to 360");
     expectError(R"({"mode": "composite", "photos": [{"size": 3}]})", "photo 1: \u201Cfile\u201D must name");
     expectError(R"({"mode": "composite", "photos": ["a.jpg"]})", "must be an object");

@@ -23,7 +23,7 @@ struct MixRun {
 };
 
 class QuillaneMix : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
 
     void SetUp() override
@@ -75,7 +75,8 @@ protected:
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 const bool block = (x / 8 + y / 8 + seed) % 3 == 0;
-                image.setPixel(x, y, qRgb((x * 255 / w + seed * 70) % 256, (y * 255 / h) % 256, block ? 230 : 40));
+                image.setPixel(x, y,
+                               qRgb((x * 255 / w + seed * 70) % 256, (y * 255 / h) % 256, block ? 230 : 40));
             }
         return image;
     }
@@ -85,15 +86,17 @@ protected:
 ::testing::AssertionResult pixelNear(const QImage &image, int x, int y, QRgb expected, int tolerance = 1)
 {
     const QRgb actual = image.pixel(x, image.height() - 1 - y);
-    const int d = std::max({std::abs(qRed(actual) - qRed(expected)), std::abs(qGreen(actual) - qGreen(expected)),
-                            std::abs(qBlue(actual) - qBlue(expected)), std::abs(qAlpha(actual) - qAlpha(expected))});
+    const int d =
+        std::max({std::abs(qRed(actual) - qRed(expected)), std::abs(qGreen(actual) - qGreen(expected)),
+                  std::abs(qBlue(actual) - qBlue(expected)), std::abs(qAlpha(actual) - qAlpha(expected))});
     if (d <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is off by " << d;
 }
 
 // Every pixel against a picture described by a function, with a per-pixel tolerance.
-::testing::AssertionResult matches(const QImage &image, QSize size, const std::function<QRgb(int, int)> &expected)
+::testing::AssertionResult matches(const QImage &image, QSize size,
+                                   const std::function<QRgb(int, int)> &expected)
 {
     if (image.size() != size)
         return ::testing::AssertionFailure() << "size " << image.width() << " x " << image.height();
@@ -108,8 +111,9 @@ protected:
 ::testing::AssertionResult similar(const QImage &actual, const QImage &expected)
 {
     if (actual.size() != expected.size())
-        return ::testing::AssertionFailure() << "size " << actual.width() << " x " << actual.height() << ", expected "
-                                             << expected.width() << " x " << expected.height();
+        return ::testing::AssertionFailure()
+               << "size " << actual.width() << " x " << actual.height() << ", expected " << expected.width()
+               << " x " << expected.height();
     int differing = 0, worst = 0;
     for (int y = 0; y < actual.height(); ++y)
         for (int x = 0; x < actual.width(); ++x) {
@@ -133,15 +137,15 @@ TEST_F(QuillaneMix, CompositeLayerInTheLowerLeftCorner)
     const MixRun result = run({"-o", out(), file});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.isEmpty());
-    EXPECT_TRUE(matches(QImage(out()), QSize(40, 30), [](int x, int y) {
-        return x < 20 && y < 10 ? qRgb(0, 0, 0) : qRgb(128, 128, 128);
-    }));
+    EXPECT_TRUE(matches(QImage(out()), QSize(40, 30),
+                        [](int x, int y) { return x < 20 && y < 10 ? qRgb(0, 0, 0) : qRgb(128, 128, 128); }));
 }
 
 TEST_F(QuillaneMix, DefaultsAddTheStretchedPhotoFromStandardInput)
 {
-    const MixRun result = run({"-o", "out.png", "-"},
-                           R"({"mode": "composite", "photos": [{"file": "red.png"}, {"file": "blue.png"}]})");
+    const MixRun result =
+        run({"-o", "out.png", "-"},
+            R"({"mode": "composite", "photos": [{"file": "red.png"}, {"file": "blue.png"}]})");
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(matches(QImage(out()), QSize(40, 30), [](int, int) { return qRgb(100, 0, 100); }));
 }
@@ -152,9 +156,8 @@ TEST_F(QuillaneMix, ViewShowsThePictureFittedWithBlackBands)
     const QString file = project("sub/p.json", R"({"mode": "shape", "photos": [{"file": "../grey.png"}]})");
     const MixRun result = run({"--view", "80x30", "-o", out(), file});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_TRUE(matches(QImage(out()), QSize(80, 30), [](int x, int) {
-        return x >= 20 && x < 60 ? qRgb(128, 128, 128) : qRgb(0, 0, 0);
-    }));
+    EXPECT_TRUE(matches(QImage(out()), QSize(80, 30),
+                        [](int x, int) { return x >= 20 && x < 60 ? qRgb(128, 128, 128) : qRgb(0, 0, 0); }));
 }
 
 // --view shows what the canvas shows: the preview pass from reduced copies, painted the
@@ -176,11 +179,13 @@ TEST_F(QuillaneMix, ViewIsTheCanvasDrawingFromReducedCopies)
     photos[1]->f_Composite_X_Offset = photos[1]->f_Composite_Y_Offset = 10.0f;
     QImage canvas(300, 200, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&canvas);
-    paint_Pass(painter, QSizeF(300, 200), QRectF(0, 0, 300, 200), render_Pass(photos, Composite, QSizeF(300, 200), false));
+    paint_Pass(painter, QSizeF(300, 200), QRectF(0, 0, 300, 200),
+               render_Pass(photos, Composite, QSizeF(300, 200), false));
     painter.end();
     ASSERT_TRUE(photos[0]->reducedCopies) << "the canvas's pass works from reduced copies";
     canvas.setColorSpace(QColorSpace::SRgb); // the written file is tagged sRGB: same pixels, same space
-    EXPECT_TRUE(QImage(out()).convertToFormat(QImage::Format_RGB32) == canvas.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(QImage(out()).convertToFormat(QImage::Format_RGB32) ==
+                canvas.convertToFormat(QImage::Format_RGB32));
     EXPECT_LE(previewDifference(photos, Composite, QSize(300, 200)), 2.0);
 }
 
@@ -188,7 +193,8 @@ TEST_F(QuillaneMix, HelpExplainsOptionsKeysAndExitStatus)
 {
     const MixRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    for (const char *word : {"--view", "-o", "\"version\"", "matchBackground", "transparency", "level", "linear-horizontal", "Exit status"})
+    for (const char *word : {"--view", "-o", "\"version\"", "matchBackground", "transparency", "level",
+                             "linear-horizontal", "Exit status"})
         EXPECT_TRUE(result.out.contains(QLatin1String(word))) << word;
 }
 
@@ -208,18 +214,30 @@ TEST_F(QuillaneMix, EveryFailureIsOneLineAnExitStatusAndNoOutputFile)
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "size": "big"}]})", 2, "size"},
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "blend": 24}]})", 2, "blend"},
         {{}, R"({"mode": "shape", "photos": [{"file": "grey.png", "shape": 12}]})", 2, "shape"},
-        {{}, R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": 101}]})", 2, "transparency"},
-        {{}, R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": -5}]})", 2, "transparency"},
+        {{},
+         R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": 101}]})",
+         2,
+         "transparency"},
+        {{},
+         R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": -5}]})",
+         2,
+         "transparency"},
         {{}, R"({"mode": "composite", "photos": []})", 2, "no photos"},
         {{}, R"({"version": 2, "mode": "composite", "photos": [{"file": "grey.png"}]})", 2, "newer version"},
         {{}, R"({"mode": "composite", "photos": [)", 2, "JSON"},
         {{"--view", "12x"}, good, 2, "--view"},
         {{"--view", "0x10"}, good, 2, "--view"},
         {{"--frobnicate"}, good, 2, "--frobnicate"},
-        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "gone.jpg"}]})", 1, "gone.jpg"},
+        {{},
+         R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "gone.jpg"}]})",
+         1,
+         "gone.jpg"},
         {{}, R"({"mode": "composite", "photos": [{"file": "cut.png"}]})", 1, "cut.png"},
-        {{}, R"({"mode": "linear-horizontal", "photos": [{"file": "grey.png"}, {"file": "grey.png", "level": 360},
-                 {"file": "grey.png", "level": 360}]})", 1, "empty"},
+        {{},
+         R"({"mode": "linear-horizontal", "photos": [{"file": "grey.png"}, {"file": "grey.png", "level": 360},
+                 {"file": "grey.png", "level": 360}]})",
+         1,
+         "empty"},
     };
     for (const auto &c : cases) {
         const QString file = project("p.json", c.json);
@@ -242,7 +260,8 @@ TEST_F(QuillaneMix, MissingArgumentsAndUnwritableOutput)
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_EQ(unwritable.err.count(QLatin1Char('\n')), 1);
     EXPECT_TRUE(unwritable.err.contains(QLatin1String("out.png"))) << unwritable.err.toStdString();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"black.png", "blue.png", "cut.png", "grey.png", "p.json", "red.png"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"black.png", "blue.png", "cut.png", "grey.png", "p.json", "red.png"}));
 }
 
 // Every project type through quillane-mix, at full resolution and in a view, against
@@ -272,13 +291,15 @@ TEST_F(QuillaneMix, GoldenPicturesOfEveryProjectType)
     for (const auto &[name, json] : projects) {
         const QString file = project(QStringLiteral("%1.json").arg(name), json);
         for (const QStringList &view : {QStringList(), QStringList{"--view", "80x60"}}) {
-            const QString golden = QStringLiteral(QUILLANE_GOLDEN_DIR "/%1%2.png").arg(name, view.isEmpty() ? "" : "-view");
+            const QString golden =
+                QStringLiteral(QUILLANE_GOLDEN_DIR "/%1%2.png").arg(name, view.isEmpty() ? "" : "-view");
             const MixRun result = run(view + QStringList{"-o", out(), file});
             ASSERT_EQ(result.status, 0) << name << result.err.toStdString();
             const QImage actual = QImage(out()).convertToFormat(QImage::Format_ARGB32);
             if (update)
                 actual.save(golden);
-            EXPECT_TRUE(similar(actual, QImage(golden).convertToFormat(QImage::Format_ARGB32))) << qPrintable(golden);
+            EXPECT_TRUE(similar(actual, QImage(golden).convertToFormat(QImage::Format_ARGB32)))
+                << qPrintable(golden);
         }
     }
 }

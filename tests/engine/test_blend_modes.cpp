@@ -14,12 +14,12 @@
 namespace {
 
 const char *const kLabels[kBlendModeCount] = {
-    "Addition Compositing", "Color Blend Mode", "Color Burn Blend Mode", "Color Dodge Blend Mode",
-    "Darken Blend Mode", "Difference Blend Mode", "Divide Blend Mode", "Exclusion Blend Mode",
-    "Hard Light Blend Mode", "Hue Blend Mode", "Lighten Blend Mode", "Linear Burn Blend Mode",
-    "Linear Dodge Blend Mode", "Luminosity Blend Mode", "Maximum Compositing", "Minimum Compositing",
-    "Multiply Blend Mode", "Multiply Compositing", "Overlay Blend Mode", "Pin Light Blend Mode",
-    "Saturation Blend Mode", "Screen Blend Mode", "SoftLight Blend Mode", "Subtract Blend Mode"};
+    "Addition Compositing",    "Color Blend Mode",      "Color Burn Blend Mode", "Color Dodge Blend Mode",
+    "Darken Blend Mode",       "Difference Blend Mode", "Divide Blend Mode",     "Exclusion Blend Mode",
+    "Hard Light Blend Mode",   "Hue Blend Mode",        "Lighten Blend Mode",    "Linear Burn Blend Mode",
+    "Linear Dodge Blend Mode", "Luminosity Blend Mode", "Maximum Compositing",   "Minimum Compositing",
+    "Multiply Blend Mode",     "Multiply Compositing",  "Overlay Blend Mode",    "Pin Light Blend Mode",
+    "Saturation Blend Mode",   "Screen Blend Mode",     "SoftLight Blend Mode",  "Subtract Blend Mode"};
 
 TEST(BlendTable, LabelsAndFilterNamesInTableOrder)
 {
@@ -123,26 +123,26 @@ TEST(BlendPixels, HandComputedPerMode)
 {
     const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0);
     const HandCase cases[] = {
-        {1, kGrey, kWhite, kWhite},                 // SetLum(grey, 1) clips to white
-        {2, kWhite, kGrey, kGrey},                  // 1 - (1 - g) / 1
-        {3, kBlack, kGrey, kGrey},                  // g / (1 - 0)
-        {4, kWhite, kGrey, kGrey},                  // min
-        {5, kGrey, kGrey, kBlack},                  // |g - g|
-        {6, kWhite, kGrey, kGrey},                  // g / 1
-        {7, kWhite, kGrey, qRgb(229, 229, 229)},    // 1 - g = 0.7841
-        {8, kGrey, kGrey, qRgb(86, 86, 86)},        // 2 g g = 0.0932
-        {9, red, green, qRgb(255, 172, 172)},       // red at green's Lum 0.59, clipped
-        {10, kWhite, kGrey, kWhite},                // max
-        {11, kGrey, kGrey, kBlack},                 // 2g - 1 < 0
-        {13, kGrey, kWhite, kGrey},                 // white at grey's Lum
-        {14, kWhite, kGrey, kWhite},                // max of channels
-        {15, kWhite, kGrey, kGrey},                 // min of channels
-        {18, kGrey, kWhite, kWhite},                // background above mid: 2(s + 1 - s) - 1
-        {19, kBlack, kGrey, kBlack},                // max(-1, min(g, 0))
-        {19, kWhite, kGrey, kWhite},                // max(1, min(g, 2))
-        {20, red, kGrey, kGrey},                    // grey has no saturation to give
-        {22, kGrey, kGrey, qRgb(97, 97, 97)},       // g - (1 - 2g) g (1 - g) = 0.1197
-        {23, kGrey, kWhite, qRgb(229, 229, 229)},   // 1 - g
+        {1, kGrey, kWhite, kWhite},               // SetLum(grey, 1) clips to white
+        {2, kWhite, kGrey, kGrey},                // 1 - (1 - g) / 1
+        {3, kBlack, kGrey, kGrey},                // g / (1 - 0)
+        {4, kWhite, kGrey, kGrey},                // min
+        {5, kGrey, kGrey, kBlack},                // |g - g|
+        {6, kWhite, kGrey, kGrey},                // g / 1
+        {7, kWhite, kGrey, qRgb(229, 229, 229)},  // 1 - g = 0.7841
+        {8, kGrey, kGrey, qRgb(86, 86, 86)},      // 2 g g = 0.0932
+        {9, red, green, qRgb(255, 172, 172)},     // red at green's Lum 0.59, clipped
+        {10, kWhite, kGrey, kWhite},              // max
+        {11, kGrey, kGrey, kBlack},               // 2g - 1 < 0
+        {13, kGrey, kWhite, kGrey},               // white at grey's Lum
+        {14, kWhite, kGrey, kWhite},              // max of channels
+        {15, kWhite, kGrey, kGrey},               // min of channels
+        {18, kGrey, kWhite, kWhite},              // background above mid: 2(s + 1 - s) - 1
+        {19, kBlack, kGrey, kBlack},              // max(-1, min(g, 0))
+        {19, kWhite, kGrey, kWhite},              // max(1, min(g, 2))
+        {20, red, kGrey, kGrey},                  // grey has no saturation to give
+        {22, kGrey, kGrey, qRgb(97, 97, 97)},     // g - (1 - 2g) g (1 - g) = 0.1197
+        {23, kGrey, kWhite, qRgb(229, 229, 229)}, // 1 - g
     };
     for (const HandCase &c : cases) {
         const QRgb got = blendOpaque(c.mode, c.layer, c.background);

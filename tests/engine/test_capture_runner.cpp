@@ -82,9 +82,8 @@ TEST(CaptureRunner, MainThreadKeepsAnsweringWhileACaptureAndItsPngWriteRun)
     QElapsedTimer sinceTick;
     QTimer ticker;
     ticker.setInterval(10);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        worstMs = std::max(worstMs, sinceTick.restart() - 10);
-    });
+    QObject::connect(&ticker, &QTimer::timeout,
+                     [&] { worstMs = std::max(worstMs, sinceTick.restart() - 10); });
     Capture_Runner runner;
     QEventLoop loop;
     WriteResult written;

@@ -20,7 +20,10 @@ constexpr auto kFileOnly = QFileDevice::WriteOwner;
 // Restores the owner's rights so that the temporary folder can be removed.
 struct Locked {
     QString path;
-    ~Locked() { QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); }
+    ~Locked()
+    {
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
 };
 
 bool isSuperuser()

@@ -35,7 +35,10 @@ QImage noise(int w, int h, quint32 seed, bool opaque)
 }
 
 // Pixel at column x, row y counted from the bottom.
-QRgb atLowerLeft(const QImage &image, int x, int y) { return image.pixel(x, image.height() - 1 - y); }
+QRgb atLowerLeft(const QImage &image, int x, int y)
+{
+    return image.pixel(x, image.height() - 1 - y);
+}
 
 bool sameBytes(const QImage &a, const QImage &b)
 {
@@ -126,8 +129,8 @@ TEST(Mask, MatchesTheModelWithPartialAlpha)
         for (int x = 0; x < 64; ++x) {
             const model::Px l = model::decode(layer.pixel(x, y)), b = model::decode(background.pixel(x, y));
             const double m = model::decode(mask.pixel(x, y)).g;
-            const model::Expected e = model::encode(
-                {l.r * m + b.r * (1 - m), l.g * m + b.g * (1 - m), l.b * m + b.b * (1 - m), l.a * m + b.a * (1 - m)});
+            const model::Expected e = model::encode({l.r * m + b.r * (1 - m), l.g * m + b.g * (1 - m),
+                                                     l.b * m + b.b * (1 - m), l.a * m + b.a * (1 - m)});
             const QRgb got = out.pixel(x, y);
             EXPECT_NEAR(qAlpha(got), e.a, 1.0);
             EXPECT_NEAR(qRed(got), e.r, 1.0);
@@ -137,7 +140,10 @@ TEST(Mask, MatchesTheModelWithPartialAlpha)
 }
 
 // sRGB level of a linear weight of white over black.
-double level(double weight) { return model::encodeCurve(model::clamp01(weight)) * 255.0; }
+double level(double weight)
+{
+    return model::encodeCurve(model::clamp01(weight)) * 255.0;
+}
 
 TEST(Swipe, HorizontalRampFromBlackToWhite)
 {
@@ -199,7 +205,8 @@ QImage edgePixels(bool transpose)
     std::vector<QRgb> values;
     for (int alpha : {0, 1, 255})
         for (int bits = 0; bits < 8; ++bits)
-            values.push_back(qPremultiply(qRgba(bits & 1 ? 255 : 0, bits & 2 ? 255 : 0, bits & 4 ? 255 : 0, alpha)));
+            values.push_back(
+                qPremultiply(qRgba(bits & 1 ? 255 : 0, bits & 2 ? 255 : 0, bits & 4 ? 255 : 0, alpha)));
     const int n = static_cast<int>(values.size());
     QImage image(n * n, 1, kCanonicalFormat);
     for (int i = 0; i < n * n; ++i)

@@ -21,7 +21,10 @@ struct FrameCase {
 // The single-precision ratio 4/3 that the ladder derives heights through.
 const double kRatio43 = static_cast<float>(4.0 / 3.0);
 
-std::ostream &operator<<(std::ostream &os, const FrameCase &c) { return os << c.name; }
+std::ostream &operator<<(std::ostream &os, const FrameCase &c)
+{
+    return os << c.name;
+}
 
 class BestFitFrame : public ::testing::TestWithParam<FrameCase> {};
 
@@ -40,23 +43,22 @@ const double kShrunkHeight = 400.0 / kRatio43;
 
 INSTANTIATE_TEST_SUITE_P(
     Ladder, BestFitFrame,
-    ::testing::Values(
-        FrameCase{"empty", {0, 0}, {800, 600}, {0, 0, 0, 0}},
-        FrameCase{"same_size", {800, 600}, {800, 600}, {0, 0, 800, 600}},
-        FrameCase{"equal_height_kept", {500, 600}, {800, 600}, {150, 0, 500, 600}},
-        FrameCase{"grows_through_float_ratio",
-                  {400, 300},
-                  {800, 600},
-                  {0, static_cast<float>((600 - kGrownHeight) * 0.5), 800, kGrownHeight}},
-        FrameCase{"no_step_fits", {399, 300}, {400, 400}, {0.5, 50, 399, 300}},
-        FrameCase{"shrinks_landscape", {1000, 500}, {800, 600}, {0, 100, 800, 400}},
-        FrameCase{"shrinks_to_float_height",
-                  {4000, 3000},
-                  {400, 400},
-                  {0, static_cast<float>((400 - kShrunkHeight) * 0.5), 400, kShrunkHeight}},
-        FrameCase{"shrinks_portrait", {3000, 4000}, {400, 400}, {50, 0, 300, 400}},
-        FrameCase{"zero_box", {1000, 500}, {0, 0}, {0, 0, 0, 0}},
-        FrameCase{"zero_height_grows_flat", {100, 0}, {800, 600}, {0, 300, 800, 0}}),
+    ::testing::Values(FrameCase{"empty", {0, 0}, {800, 600}, {0, 0, 0, 0}},
+                      FrameCase{"same_size", {800, 600}, {800, 600}, {0, 0, 800, 600}},
+                      FrameCase{"equal_height_kept", {500, 600}, {800, 600}, {150, 0, 500, 600}},
+                      FrameCase{"grows_through_float_ratio",
+                                {400, 300},
+                                {800, 600},
+                                {0, static_cast<float>((600 - kGrownHeight) * 0.5), 800, kGrownHeight}},
+                      FrameCase{"no_step_fits", {399, 300}, {400, 400}, {0.5, 50, 399, 300}},
+                      FrameCase{"shrinks_landscape", {1000, 500}, {800, 600}, {0, 100, 800, 400}},
+                      FrameCase{"shrinks_to_float_height",
+                                {4000, 3000},
+                                {400, 400},
+                                {0, static_cast<float>((400 - kShrunkHeight) * 0.5), 400, kShrunkHeight}},
+                      FrameCase{"shrinks_portrait", {3000, 4000}, {400, 400}, {50, 0, 300, 400}},
+                      FrameCase{"zero_box", {1000, 500}, {0, 0}, {0, 0, 0, 0}},
+                      FrameCase{"zero_height_grows_flat", {100, 0}, {800, 600}, {0, 300, 800, 0}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(BestFitFrameNumbers, SinglePrecisionValuesFromTheExamples)
@@ -84,19 +86,18 @@ TEST_P(DegenerateFrame, GivesTheZeroRectangleQuickly)
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, DegenerateFrame,
-    ::testing::Values(std::pair{QSizeF(kNaN, 100), QSizeF(800, 600)},
-                      std::pair{QSizeF(100, kNaN), QSizeF(800, 600)},
-                      std::pair{QSizeF(100, 100), QSizeF(kNaN, 600)},
-                      std::pair{QSizeF(kInf, 100), QSizeF(800, 600)},
-                      std::pair{QSizeF(100, 100), QSizeF(800, kInf)},
-                      std::pair{QSizeF(-100, 100), QSizeF(800, 600)},
-                      std::pair{QSizeF(100, -100), QSizeF(800, 600)},
-                      std::pair{QSizeF(0, 5), QSizeF(800, 600)},
-                      std::pair{QSizeF(100, 100), QSizeF(-800, 600)},
-                      std::pair{QSizeF(1e-300, 1e-300), QSizeF(800, 600)},
-                      std::pair{QSizeF(1e300, 1), QSizeF(800, 600)}));
+INSTANTIATE_TEST_SUITE_P(Inputs, DegenerateFrame,
+                         ::testing::Values(std::pair{QSizeF(kNaN, 100), QSizeF(800, 600)},
+                                           std::pair{QSizeF(100, kNaN), QSizeF(800, 600)},
+                                           std::pair{QSizeF(100, 100), QSizeF(kNaN, 600)},
+                                           std::pair{QSizeF(kInf, 100), QSizeF(800, 600)},
+                                           std::pair{QSizeF(100, 100), QSizeF(800, kInf)},
+                                           std::pair{QSizeF(-100, 100), QSizeF(800, 600)},
+                                           std::pair{QSizeF(100, -100), QSizeF(800, 600)},
+                                           std::pair{QSizeF(0, 5), QSizeF(800, 600)},
+                                           std::pair{QSizeF(100, 100), QSizeF(-800, 600)},
+                                           std::pair{QSizeF(1e-300, 1e-300), QSizeF(800, 600)},
+                                           std::pair{QSizeF(1e300, 1), QSizeF(800, 600)}));
 
 TEST(BestFitFrameExtremes, TinyPictureInAHugeBoxEndsAndFits)
 {

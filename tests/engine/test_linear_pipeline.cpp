@@ -41,8 +41,8 @@ TEST(LinearPipeline, PairNumbersFollowTheLaterPhotosLevel)
     };
     // A 400-point frame: the extent 2*maxW - ((100-p)/100 + 1)*maxW*t, the later photo's
     // offset maxW - extent*t, the growth of the position maxW - 2*t*maxW.
-    for (const Row &row : {Row{0, 800, 400, 400}, Row{90, 625, 243.75f, 200}, Row{180, 500, 150, 0},
-                           Row{360, 400, 0, -400}}) {
+    for (const Row &row :
+         {Row{0, 800, 400, 400}, Row{90, 625, 243.75f, 200}, Row{180, 500, 150, 0}, Row{360, 400, 0, -400}}) {
         const LinearPair pair = Linear_Pair(row.level, 400.0f);
         EXPECT_EQ(pair.extent, row.extent) << row.level;
         EXPECT_EQ(400.0f - pair.extent * pair.t, row.offset) << row.level;
@@ -68,8 +68,9 @@ TEST(LinearPipeline, TwoPhotosGiveTheSeamWithTheLaterPhotoAtItsOffset)
     };
     for (const Row &row : rows) {
         const bool vertical = row.mode == LinearVertical;
-        const QImage mixed = linearMix(linearPhotos({solidImage(400, 300, kRed), gradientImage(400, 300)},
-                                                    {0, row.level}, row.mode), row.mode);
+        const QImage mixed = linearMix(
+            linearPhotos({solidImage(400, 300, kRed), gradientImage(400, 300)}, {0, row.level}, row.mode),
+            row.mode);
         ASSERT_EQ(mixed.size(), row.size) << row.mode << " " << row.level;
         if (row.probe < 0)
             continue;
@@ -97,8 +98,8 @@ TEST(LinearPipeline, LaterSeamsLeaveTheirErasedBandToTheSeamBefore)
     for (const Row &row : rows) {
         const bool vertical = row.mode == LinearVertical;
         const PhotoList photos = linearPhotos(
-            {solidImage(400, 300, kRed), solidImage(400, 300, kGreen), solidImage(400, 300, kBlue)}, row.levels,
-            row.mode);
+            {solidImage(400, 300, kRed), solidImage(400, 300, kGreen), solidImage(400, 300, kBlue)},
+            row.levels, row.mode);
         const QImage strip = linearMix(photos, row.mode);
         ASSERT_EQ(strip.size(), row.strip) << row.mode;
         if (row.lastErased < 0)
@@ -112,8 +113,8 @@ TEST(LinearPipeline, LevelsThatLeaveNoStripGiveAnEmptyPicture)
 {
     for (const quint64 mode : {quint64(LinearHorizontal), quint64(LinearVertical)}) {
         const QImage image = solidImage(400, 300, kRed);
-        const PassResult three =
-            render_Pass(linearPhotos({image, image, image}, {0, 360, 360}, mode), mode, QSizeF(300, 200), true);
+        const PassResult three = render_Pass(linearPhotos({image, image, image}, {0, 360, 360}, mode), mode,
+                                             QSizeF(300, 200), true);
         EXPECT_TRUE(three.mixed.isNull());
         EXPECT_TRUE(three.draws.isEmpty());
         const QImage two = linearMix(linearPhotos({image, image}, {0, 360}, mode), mode);

@@ -8,11 +8,20 @@
 namespace {
 
 constexpr PhotoField kAllFields[] = {
-    PhotoField::CompositeBlendMode,      PhotoField::CompositeSizeOfBG,  PhotoField::CompositeSize,
-    PhotoField::CompositeXOffset,        PhotoField::CompositeYOffset,   PhotoField::ShapeType,
-    PhotoField::ShapeSize,               PhotoField::ShapeXOffset,       PhotoField::ShapeYOffset,
-    PhotoField::LinearIntersectionLevel, PhotoField::TransparentTransparency, PhotoField::TransparentSize,
-    PhotoField::TransparentXOffset,      PhotoField::TransparentYOffset,
+    PhotoField::CompositeBlendMode,
+    PhotoField::CompositeSizeOfBG,
+    PhotoField::CompositeSize,
+    PhotoField::CompositeXOffset,
+    PhotoField::CompositeYOffset,
+    PhotoField::ShapeType,
+    PhotoField::ShapeSize,
+    PhotoField::ShapeXOffset,
+    PhotoField::ShapeYOffset,
+    PhotoField::LinearIntersectionLevel,
+    PhotoField::TransparentTransparency,
+    PhotoField::TransparentSize,
+    PhotoField::TransparentXOffset,
+    PhotoField::TransparentYOffset,
 };
 
 } // namespace

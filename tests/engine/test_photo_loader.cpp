@@ -19,7 +19,7 @@
 namespace {
 
 class PhotoLoader : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString path(const QString &name) const { return dir.filePath(name); }
 
@@ -71,10 +71,9 @@ QByteArray pngHeaderOnly(quint32 width, quint32 height)
         return bigEndian32(quint32(data.size())) + body + bigEndian32(crc32(body));
     };
     QByteArray ihdr = bigEndian32(width) + bigEndian32(height);
-    ihdr += QByteArray("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA, no interlace
+    ihdr += QByteArray("\x08\x06\x00\x00\x00", 5);                // 8-bit RGBA, no interlace
     const QByteArray idat("\x78\x9c\x03\x00\x00\x00\x00\x01", 8); // an empty zlib stream
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat) +
-           chunk("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat) + chunk("IEND", {});
 }
 
 // Inserts an APP1 EXIF segment holding only the Orientation tag right after SOI.
@@ -105,8 +104,16 @@ QByteArray twoFrameGif()
 QByteArray greyTiffPages(const QList<quint8> &greys)
 {
     QByteArray tiff("II\x2A\x00", 4);
-    auto le16 = [](quint16 v) { QByteArray b(2, '\0'); qToLittleEndian(v, b.data()); return b; };
-    auto le32 = [](quint32 v) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b; };
+    auto le16 = [](quint16 v) {
+        QByteArray b(2, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    auto le32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
     constexpr quint32 kIfdSize = 2 + 9 * 12 + 4;
     tiff += le32(8);
     for (int page = 0; page < greys.size(); ++page) {
@@ -114,7 +121,8 @@ QByteArray greyTiffPages(const QList<quint8> &greys)
         const quint32 pixelAt = ifdStart + kIfdSize;
         const bool last = page + 1 == greys.size();
         auto entry = [&](quint16 tag, quint16 type, quint32 value) {
-            return le16(tag) + le16(type) + le32(1) + (type == 3 ? le16(quint16(value)) + le16(0) : le32(value));
+            return le16(tag) + le16(type) + le32(1) +
+                   (type == 3 ? le16(quint16(value)) + le16(0) : le32(value));
         };
         tiff += le16(9) + entry(256, 3, 1) + entry(257, 3, 1) + entry(258, 3, 8) + entry(259, 3, 1) +
                 entry(262, 3, 1) + entry(273, 4, pixelAt) + entry(277, 3, 1) + entry(278, 3, 1) +
@@ -295,13 +303,16 @@ TEST_F(PhotoLoader, PicturesInOtherFormatsAreRefusedWhateverTheirName)
     // foreign name.
     for (const char *format : {"icns", "ico", "webp", "ppm", "xpm"}) {
         const QString own = save(QStringLiteral("picture.%1").arg(format), noisyImage(16, 16), format);
-        const QString disguised = save(QStringLiteral("%1-picture.jpg").arg(format), noisyImage(16, 16), format);
+        const QString disguised =
+            save(QStringLiteral("%1-picture.jpg").arg(format), noisyImage(16, 16), format);
         ASSERT_TRUE(QImageReader(own).canRead()) << format;
-        expectRefused(Load_Photo(own), QFileInfo(own).fileName(), "not a picture in a format Quillane can read");
+        expectRefused(Load_Photo(own), QFileInfo(own).fileName(),
+                      "not a picture in a format Quillane can read");
         expectRefused(Load_Photo(disguised), QFileInfo(disguised).fileName(), "not a picture in a format");
     }
     for (const char *format : {"bmp", "jpeg", "png", "tiff"}) {
-        const QString disguised = save(QStringLiteral("%1-picture.dat").arg(format), noisyImage(16, 16), format);
+        const QString disguised =
+            save(QStringLiteral("%1-picture.dat").arg(format), noisyImage(16, 16), format);
         EXPECT_TRUE(Load_Photo(disguised).ok()) << format;
     }
     // Found by fuzzing: an icns header claiming a 2 GiB entry, inside a 96-byte file.

@@ -48,8 +48,8 @@ TEST(PhotoDefaults, TransparentStartsOpaqueAtThirtyPercent)
 
 TEST(PhotoDefaults, ShapeLinearAndUnknownModesLeaveEverythingZero)
 {
-    for (quint64 mode : {quint64(Shape), quint64(LinearHorizontal), quint64(LinearVertical), quint64(5),
-                         quint64(~0ull)}) {
+    for (quint64 mode :
+         {quint64(Shape), quint64(LinearHorizontal), quint64(LinearVertical), quint64(5), quint64(~0ull)}) {
         auto photo = Make_Photo(QImage(), "x.gif", mode);
         const Groups g = zeroGroups(*photo);
         EXPECT_TRUE(g.linearZero && g.compositeZero && g.shapeZero && g.transparentZero) << mode;

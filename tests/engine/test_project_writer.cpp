@@ -16,10 +16,11 @@ namespace {
 // Every parameter of every group, for comparing photos field by field.
 auto parameters(const Object_Photo &p)
 {
-    return std::make_tuple(p.m_Composite_Blend_Mode, p.bCompositeSizeOfBG, p.f_Composite_Size, p.f_Composite_X_Offset,
-                           p.f_Composite_Y_Offset, p.m_Shape_Type, p.f_Shape_Size, p.f_Shape_X_Offset,
-                           p.f_Shape_Y_Offset, p.f_Linear_Intersection_Level, p.f_Transparent_Transparency,
-                           p.f_Transparent_Size, p.f_Transparent_X_Offset, p.f_Transparent_Y_Offset);
+    return std::make_tuple(p.m_Composite_Blend_Mode, p.bCompositeSizeOfBG, p.f_Composite_Size,
+                           p.f_Composite_X_Offset, p.f_Composite_Y_Offset, p.m_Shape_Type, p.f_Shape_Size,
+                           p.f_Shape_X_Offset, p.f_Shape_Y_Offset, p.f_Linear_Intersection_Level,
+                           p.f_Transparent_Transparency, p.f_Transparent_Size, p.f_Transparent_X_Offset,
+                           p.f_Transparent_Y_Offset);
 }
 
 // A photo of the mode with values no default has (thirds do not survive a short
@@ -30,11 +31,15 @@ PhotoPtr tunedPhoto(quint64 mode, const QString &file, float seed)
     p->sFile = file;
     p->m_Composite_Blend_Mode = mode == Composite ? 16 : 0;
     p->bCompositeSizeOfBG = mode == Composite ? seed < 0 : false;
-    (mode == Composite ? p->f_Composite_Size : mode == Shape ? p->f_Shape_Size : p->f_Transparent_Size) = seed / 3;
-    (mode == Composite ? p->f_Composite_X_Offset : mode == Shape ? p->f_Shape_X_Offset : p->f_Transparent_X_Offset) =
-        -seed / 7;
-    (mode == Composite ? p->f_Composite_Y_Offset : mode == Shape ? p->f_Shape_Y_Offset : p->f_Transparent_Y_Offset) =
-        1e-7f * seed;
+    (mode == Composite ? p->f_Composite_Size
+     : mode == Shape   ? p->f_Shape_Size
+                       : p->f_Transparent_Size) = seed / 3;
+    (mode == Composite ? p->f_Composite_X_Offset
+     : mode == Shape   ? p->f_Shape_X_Offset
+                       : p->f_Transparent_X_Offset) = -seed / 7;
+    (mode == Composite ? p->f_Composite_Y_Offset
+     : mode == Shape   ? p->f_Shape_Y_Offset
+                       : p->f_Transparent_Y_Offset) = 1e-7f * seed;
     p->m_Shape_Type = mode == Shape ? 11 : 0;
     p->f_Transparent_Transparency = mode == Transparent ? 45 : 0;
     p->f_Linear_Intersection_Level = isLinearMode(mode) ? 359.9f : 0.0f;
@@ -79,8 +84,8 @@ TEST_P(ProjectRoundTrip, SavedProjectReadsBackTheSameList)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, ProjectRoundTrip,
-                         ::testing::Values(quint64(LinearHorizontal), quint64(LinearVertical), quint64(Composite),
-                                           quint64(Shape), quint64(Transparent)));
+                         ::testing::Values(quint64(LinearHorizontal), quint64(LinearVertical),
+                                           quint64(Composite), quint64(Shape), quint64(Transparent)));
 
 TEST(ProjectReader, KindOfRefusal)
 {
@@ -93,7 +98,8 @@ TEST(ProjectReader, KindOfRefusal)
         {"[1, 2]", ProjectError::NotAProject, "JSON object"},
         {R"({"name": "left-pad", "version": "1.3.0"})", ProjectError::NotAProject, "\u201Cversion\u201D"},
         {R"({"version": 2, "mode": "composite", "photos": [{"file": "a.jpg"}], "layers": []})",
-         ProjectError::NewerVersion, "newer version of Quillane (project format 2; this version reads format 1"},
+         ProjectError::NewerVersion,
+         "newer version of Quillane (project format 2; this version reads format 1"},
         {R"({"version": 1.5, "mode": "composite", "photos": [{"file": "a.jpg"}]})", ProjectError::Invalid,
          "\u201Cversion\u201D must be a whole number"},
         {R"({"version": 1, "mode": "composite", "photos": []})", ProjectError::Invalid, "no photos"},
@@ -104,7 +110,8 @@ TEST(ProjectReader, KindOfRefusal)
         const ProjectParse parse = Parse_Project(QByteArray(row.json), "/p");
         EXPECT_EQ(parse.kind, row.kind) << row.json;
         EXPECT_EQ(parse.ok(), row.kind == ProjectError::None) << row.json;
-        EXPECT_TRUE(parse.error.contains(QString::fromUtf8(row.part))) << row.json << ": " << parse.error.toStdString();
+        EXPECT_TRUE(parse.error.contains(QString::fromUtf8(row.part)))
+            << row.json << ": " << parse.error.toStdString();
     }
 }
 

@@ -70,7 +70,7 @@ TEST(RenderPass, NoImageTextIsCentredOnItsMeasuredBox)
             }
     ASSERT_GE(right, 0);
     EXPECT_NEAR((left + right) / 2.0, 300.0, 4.0); // the ink is centred across
-    EXPECT_GT(right - left, 150);                    // a sizeable font
+    EXPECT_GT(right - left, 150);                  // a sizeable font
     EXPECT_LT(std::abs((top + bottom) / 2.0 - 200.0), 12.0);
 }
 
@@ -92,8 +92,8 @@ TEST(RenderPass, OnePhotoIsFittedAndCentredInEveryMode)
 
 TEST(RenderPass, TallPhotoGetsBandsLeftAndRight)
 {
-    const PassResult pass = render_Pass(onePhoto(solidImage(100, 400, kGreen), Composite), Composite,
-                                        QSizeF(300, 200), false);
+    const PassResult pass =
+        render_Pass(onePhoto(solidImage(100, 400, kGreen), Composite), Composite, QSizeF(300, 200), false);
     const QImage view = paintView(pass, QSize(300, 200));
     EXPECT_TRUE(colourNear(pixelLL(view, 150, 100), kGreen));
     EXPECT_TRUE(colourNear(pixelLL(view, 150, 2), kGreen));

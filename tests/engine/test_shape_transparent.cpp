@@ -78,9 +78,27 @@ TEST(ShapePipeline, ThePhotoShowsThroughItsMaskAnchoredLowerLeft)
     };
     const QImage gradient = gradientImage(50, 40);
     const Row rows[] = {
-        {"default circle", solidImage(100, 80, kRed), solidImage(100, 80, kBlue), Circle, {100, 80}, {50, 40}, {2, 2}},
-        {"smaller photo", solidImage(100, 80, kRed), solidImage(50, 40, kBlue), Circle, {100, 80}, {25, 20}, {25, 60}},
-        {"no such shape", solidImage(100, 80, kRed), solidImage(100, 80, kBlue), 12, {100, 80}, {-1, -1}, {50, 40}},
+        {"default circle",
+         solidImage(100, 80, kRed),
+         solidImage(100, 80, kBlue),
+         Circle,
+         {100, 80},
+         {50, 40},
+         {2, 2}},
+        {"smaller photo",
+         solidImage(100, 80, kRed),
+         solidImage(50, 40, kBlue),
+         Circle,
+         {100, 80},
+         {25, 20},
+         {25, 60}},
+        {"no such shape",
+         solidImage(100, 80, kRed),
+         solidImage(100, 80, kBlue),
+         12,
+         {100, 80},
+         {-1, -1},
+         {50, 40}},
         {"larger photo", gradient, solidImage(100, 80, kBlue), Circle, {100, 80}, {50, 40}, {5, 5}},
     };
     for (const Row &row : rows) {
@@ -88,11 +106,13 @@ TEST(ShapePipeline, ThePhotoShowsThroughItsMaskAnchoredLowerLeft)
         const QImage mixed = render_Pass(photos, Shape, QSizeF(100, 100), true).mixed;
         ASSERT_EQ(mixed.size(), row.size) << row.name;
         if (row.photoShown.x() >= 0)
-            EXPECT_TRUE(colourNear(pixelLL(mixed, row.photoShown.x(), row.photoShown.y()), kBlue)) << row.name;
+            EXPECT_TRUE(colourNear(pixelLL(mixed, row.photoShown.x(), row.photoShown.y()), kBlue))
+                << row.name;
         else
             EXPECT_EQ(mixed, row.background) << row.name;
         const QPoint b = row.backgroundShown; // the background at its own size, not stretched
-        EXPECT_TRUE(colourNear(pixelLL(mixed, b.x(), b.y()), pixelLL(row.background, b.x(), b.y()))) << row.name;
+        EXPECT_TRUE(colourNear(pixelLL(mixed, b.x(), b.y()), pixelLL(row.background, b.x(), b.y())))
+            << row.name;
     }
 }
 

@@ -17,13 +17,13 @@
 class AppShellTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static QList<QWidget *> panelsShown(AppDelegate &d)
     {
         return d.view_Controls->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     }
 
-private slots:
+  private slots:
     void startupStateAndFolder()
     {
         TestApp app;
@@ -167,8 +167,10 @@ private slots:
         QCOMPARE(w->menuAction("menuNewProject")->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(w->menuAction("menuSave")->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(w->menuAction("menuQuit")->shortcut(), QKeySequence(QKeySequence::Quit));
-        QCOMPARE(w->menuAction("menuOpenProject")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-        QCOMPARE(w->menuAction("menuSaveProject")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        QCOMPARE(w->menuAction("menuOpenProject")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+        QCOMPARE(w->menuAction("menuSaveProject")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         QCOMPARE(w->menuAction("menuAddPhoto")->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(w->menuAction("menuRemovePhoto")->shortcut(), QKeySequence(QKeySequence::Delete));
         for (const char *name : {"add", "remove", "up", "down", "new", "save", "share"})
@@ -184,8 +186,8 @@ private slots:
             w->menuAction(name)->trigger();
         const QString site = kSiteAddress;
         QCOMPARE(app.desktop->openedUrls,
-                 (QList<QUrl>{QUrl(site + "/mac-Quillane/"), QUrl(site + "/"), QUrl(site + "/privacypolicy.htm"),
-                              QUrl(site + "/support/submit-ticket.asp")}));
+                 (QList<QUrl>{QUrl(site + "/mac-Quillane/"), QUrl(site + "/"),
+                              QUrl(site + "/privacypolicy.htm"), QUrl(site + "/support/submit-ticket.asp")}));
     }
 
     void closeAndQuitEndWithStatusZero()

@@ -1,10 +1,10 @@
 // The real Qt dialogs, driven as a user would: start-up, the project type dialog, its
 // refusal of Cancel, the open panel, and the photo arriving in the table.
+#include "ModalScript.h"
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
 #include "panels/View_Shape.h"
-#include "ModalScript.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -17,7 +17,7 @@
 class EndToEndTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void startToFirstPhotoThroughTheRealDialogs()
     {
         QTemporaryDir home;

@@ -147,7 +147,7 @@ qint64 tableRow(AppDelegate &d)
 class PanelsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void selectionEnablesLoadsAndNeverRedraws_data()
     {
         QTest::addColumn<quint64>("mode");
@@ -155,8 +155,10 @@ private slots:
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<QString>("shown");
         const PhotoSetup linear = [](Object_Photo &p) { p.f_Linear_Intersection_Level = 90.5f; };
-        QTest::newRow("linear horizontal") << quint64(LinearHorizontal) << linear << "1" << "90.5";
-        QTest::newRow("linear vertical") << quint64(LinearVertical) << linear << "1" << "90.5";
+        QTest::newRow("linear horizontal") << quint64(LinearHorizontal) << linear << "1"
+                                           << "90.5";
+        QTest::newRow("linear vertical") << quint64(LinearVertical) << linear << "1"
+                                         << "90.5";
         auto composite = [](bool flag) {
             return PhotoSetup([flag](Object_Photo &p) {
                 p.m_Composite_Blend_Mode = 17;
@@ -168,8 +170,8 @@ private slots:
         };
         QTest::newRow("composite, own size") << quint64(Composite) << composite(false) << "11111"
                                              << "17|off|40|12.5|-3";
-        QTest::newRow("composite, background's size")
-            << quint64(Composite) << composite(true) << "11000" << "17|on|40|12.5|-3";
+        QTest::newRow("composite, background's size") << quint64(Composite) << composite(true) << "11000"
+                                                      << "17|on|40|12.5|-3";
         auto shape = [](quint64 type) {
             return PhotoSetup([type](Object_Photo &p) {
                 p.m_Shape_Type = type;
@@ -178,15 +180,19 @@ private slots:
                 p.f_Shape_Y_Offset = 6.0f;
             });
         };
-        QTest::newRow("shape flames") << quint64(Shape) << shape(6) << "1111" << "flames|40|5|6";
-        QTest::newRow("shape map") << quint64(Shape) << shape(11) << "1111" << "map|40|5|6";
-        QTest::newRow("shape outside the table") << quint64(Shape) << shape(12) << "1111" << "none|40|5|6";
+        QTest::newRow("shape flames") << quint64(Shape) << shape(6) << "1111"
+                                      << "flames|40|5|6";
+        QTest::newRow("shape map") << quint64(Shape) << shape(11) << "1111"
+                                   << "map|40|5|6";
+        QTest::newRow("shape outside the table") << quint64(Shape) << shape(12) << "1111"
+                                                 << "none|40|5|6";
         QTest::newRow("transparent") << quint64(Transparent) << PhotoSetup([](Object_Photo &p) {
             p.f_Transparent_Transparency = 45;
             p.f_Transparent_Size = 62.5f;
             p.f_Transparent_X_Offset = -10.0f;
             p.f_Transparent_Y_Offset = 20.0f;
-        }) << "1111" << "45|62.5|-10|20";
+        }) << "1111"
+                                     << "45|62.5|-10|20";
     }
     void selectionEnablesLoadsAndNeverRedraws()
     {
@@ -229,51 +235,64 @@ private slots:
         QTest::addColumn<double>("stored");
         QTest::addColumn<QString>("text"); // the slider's value text, when a slider acted
 
-        auto composition = [](AppDelegate &d) -> View_Composition & { return *d.customview_Controls_Composition; };
+        auto composition = [](AppDelegate &d) -> View_Composition & {
+            return *d.customview_Controls_Composition;
+        };
         auto shape = [](AppDelegate &d) -> View_Shape & { return *d.customview_Controls_Shape; };
-        auto transparent = [](AppDelegate &d) -> View_Transparent & { return *d.customview_Controls_Transparent; };
+        auto transparent = [](AppDelegate &d) -> View_Transparent & {
+            return *d.customview_Controls_Transparent;
+        };
         auto linear = [](AppDelegate &d) -> View_Linear & { return *d.customview_Controls_Linear; };
 
         QTest::newRow("Multiply Compositing") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
             QComboBox &combo = *composition(d).comboBlendMode;
             combo.setCurrentIndex(combo.findText("Multiply Compositing"));
             composition(d).OnChangeBlendMode();
-        }) << PhotoField::CompositeBlendMode << 17.0 << QString();
+        }) << PhotoField::CompositeBlendMode << 17.0
+                                              << QString();
         QTest::newRow("Subtract Blend Mode, by key") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
             QTest::keyClick(composition(d).comboBlendMode, Qt::Key_End);
         }) << PhotoField::CompositeBlendMode << 23.0 << QString();
         QTest::newRow("composite X 12.5") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
             composition(d).sliderX->setValue(12.5);
             composition(d).OnChangeX();
-        }) << PhotoField::CompositeXOffset << 12.5 << "12.5 %";
+        }) << PhotoField::CompositeXOffset << 12.5
+                                          << "12.5 %";
         QTest::newRow("composite size, by key") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
             QTest::keyClick(composition(d).sliderSize->track(), Qt::Key_Right);
         }) << PhotoField::CompositeSize << 0.5 << "+0.5 %";
         QTest::newRow("shape size 40") << quint64(Shape) << PanelAct([=](AppDelegate &d) {
             shape(d).sliderSize->setValue(40);
             shape(d).OnChangeSize();
-        }) << PhotoField::ShapeSize << 40.0 << "+40 %";
+        }) << PhotoField::ShapeSize << 40.0
+                                       << "+40 %";
         QTest::newRow("linear horizontal") << quint64(LinearHorizontal) << PanelAct([=](AppDelegate &d) {
             linear(d).sliderIntersectionLevel->setValue(90);
             linear(d).OnChangeIntersectionLevel();
-        }) << PhotoField::LinearIntersectionLevel << 90.0 << "90 (25 % overlap)";
+        }) << PhotoField::LinearIntersectionLevel
+                                           << 90.0 << "90 (25 % overlap)";
         QTest::newRow("linear vertical, by key") << quint64(LinearVertical) << PanelAct([=](AppDelegate &d) {
             QTest::keyClick(linear(d).sliderIntersectionLevel->track(), Qt::Key_End);
-        }) << PhotoField::LinearIntersectionLevel << 360.0 << "360 (100 % overlap)";
+        }) << PhotoField::LinearIntersectionLevel << 360.0
+                                                 << "360 (100 % overlap)";
         QTest::newRow("transparency 45.7") << quint64(Transparent) << PanelAct([=](AppDelegate &d) {
             transparent(d).sliderTransparency->setValue(45.7);
             transparent(d).OnChangeTransparency();
-        }) << PhotoField::TransparentTransparency << 45.0 << "45.7 %";
+        }) << PhotoField::TransparentTransparency
+                                           << 45.0 << "45.7 %";
         QTest::newRow("transparency, by key") << quint64(Transparent) << PanelAct([=](AppDelegate &d) {
             QTest::keyClick(transparent(d).sliderTransparency->track(), Qt::Key_End);
-        }) << PhotoField::TransparentTransparency << 100.0 << "100 %";
+        }) << PhotoField::TransparentTransparency
+                                              << 100.0 << "100 %";
         QTest::newRow("transparent size 62.5") << quint64(Transparent) << PanelAct([=](AppDelegate &d) {
             transparent(d).sliderSize->setValue(62.5);
             transparent(d).OnChangeSize();
-        }) << PhotoField::TransparentSize << 62.5 << "62.5 %";
+        }) << PhotoField::TransparentSize << 62.5
+                                               << "62.5 %";
         QTest::newRow("transparent X, by key") << quint64(Transparent) << PanelAct([=](AppDelegate &d) {
             QTest::keyClick(transparent(d).sliderX->track(), Qt::Key_Home);
-        }) << PhotoField::TransparentXOffset << -100.0 << "-100 %";
+        }) << PhotoField::TransparentXOffset << -100.0
+                                               << "-100 %";
     }
     void actionsWriteTheSelectedOverlayPhoto()
     {
@@ -312,7 +331,8 @@ private slots:
     {
         QTest::addColumn<quint64>("mode");
         QTest::addColumn<int>("row"); // -2: no photo yet
-        for (quint64 mode : {quint64(LinearVertical), quint64(Composite), quint64(Shape), quint64(Transparent)})
+        for (quint64 mode :
+             {quint64(LinearVertical), quint64(Composite), quint64(Shape), quint64(Transparent)})
             for (int row : {-2, -1, 0})
                 QTest::addRow("mode %d, row %d", int(mode), row) << mode << row;
     }
@@ -337,7 +357,8 @@ private slots:
         };
         const QString before = fields();
         ModalScript script;
-        script.onModal<Window_Select_Shape>([](Window_Select_Shape &picker) { picker.shapeButton(Heart)->click(); });
+        script.onModal<Window_Select_Shape>(
+            [](Window_Select_Shape &picker) { picker.shapeButton(Heart)->click(); });
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
         QCOMPARE(paints.paintsDuring([&] { runEveryAction(d); }), 0);
         QCOMPARE(fields(), before);
@@ -363,7 +384,8 @@ private slots:
         photo.f_Composite_X_Offset = 12.5f;
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
         for (bool on : {false, true, false}) {
-            QVERIFY(paints.paintsDuring([&] { QTest::keyClick(p.checkCompositeMatchBgSize, Qt::Key_Space); }) > 0);
+            QVERIFY(paints.paintsDuring(
+                        [&] { QTest::keyClick(p.checkCompositeMatchBgSize, Qt::Key_Space); }) > 0);
             QCOMPARE(photo.bCompositeSizeOfBG, on);
             QCOMPARE(enabledOf(d), on ? QString("11000") : QString("11111"));
             QCOMPARE(photo.f_Composite_Size, 40.0f);

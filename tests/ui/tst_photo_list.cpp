@@ -11,14 +11,14 @@
 class PhotoListTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static qint64 tableSelection(AppDelegate &d)
     {
         const QModelIndexList rows = d.tablePhotos->selectionModel()->selectedRows();
         return rows.isEmpty() ? -1 : rows.first().row();
     }
 
-private slots:
+  private slots:
     void addingAppendsWithModeDefaultsAndSelectsLater()
     {
         TestApp app;
@@ -56,7 +56,9 @@ private slots:
         const QString inside = filter.section('(', 1).chopped(1);
         auto offered = [&](const QString &name) {
             for (const QString &pattern : inside.split(' '))
-                if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern)).match(name).hasMatch())
+                if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
+                        .match(name)
+                        .hasMatch())
                     return true;
             return false;
         };

@@ -9,7 +9,7 @@
 class PreviewCanvasTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static QImage shown(AppDelegate &d)
     {
         return d.viewPreviewImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -37,7 +37,7 @@ private:
         app.delegate->OnAddPhoto();
     }
 
-private slots:
+  private slots:
     void emptyListShowsNoImageAndKeepsTheCapturePending()
     {
         TestApp app;
@@ -51,7 +51,8 @@ private slots:
         // White text in the middle band, nothing white near the edges.
         int whiteCentre = 0;
         for (int x = 100; x < 300; ++x)
-            whiteCentre += view.pixel(x, 150) == qRgb(255, 255, 255) || view.pixel(x, 145) == qRgb(255, 255, 255);
+            whiteCentre +=
+                view.pixel(x, 150) == qRgb(255, 255, 255) || view.pixel(x, 145) == qRgb(255, 255, 255);
         QVERIFY(whiteCentre > 5);
         QCOMPARE(countPixels(view.copy(0, 0, 400, 80), qRgb(255, 255, 255)), 0);
         QVERIFY(d.capture.b_Take_Picture);
@@ -98,10 +99,9 @@ private slots:
         addSolid(app, "layer.png", {600, 800}, Qt::green);
         d.capture.b_Take_Picture = true;
         shown(d);
-        QTRY_VERIFY(!d.capture.b_Take_Picture); // the full-resolution pass runs on a worker
+        QTRY_VERIFY(!d.capture.b_Take_Picture);                 // the full-resolution pass runs on a worker
         QCOMPARE(d.capture.imageSave.size(), QSize(1000, 800)); // the common frame, not the view
-        QCOMPARE(d.capture.s_Saved_Take_Picture,
-                 d.capture.s_Output_Folder + "2026-03-07-14-05-09.png");
+        QCOMPARE(d.capture.s_Saved_Take_Picture, d.capture.s_Output_Folder + "2026-03-07-14-05-09.png");
         QVERIFY(!d.capture.s_Saved_Take_Picture.contains("//"));
     }
 

@@ -9,10 +9,9 @@
 #include "panels/View_Transparent.h"
 
 #include <QApplication>
-#include <QTableView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
-
 
 namespace {
 
@@ -23,8 +22,12 @@ struct ButtonStates {
 
 ButtonStates statesOf(const Window_New_Project &w)
 {
-    return {w.radioComposite->isChecked(),  w.radioShape->isChecked(),    w.radioLinear->isChecked(),
-            w.radioHorizontal->isChecked(), w.radioVertical->isChecked(), w.radioTransparency->isChecked(),
+    return {w.radioComposite->isChecked(),
+            w.radioShape->isChecked(),
+            w.radioLinear->isChecked(),
+            w.radioHorizontal->isChecked(),
+            w.radioVertical->isChecked(),
+            w.radioTransparency->isChecked(),
             w.radioHorizontal->isEnabled() && w.radioVertical->isEnabled()};
 }
 
@@ -35,16 +38,20 @@ Q_DECLARE_METATYPE(ButtonStates)
 class ProjectDialogTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void buttonsFollowTheCurrentMode_data()
     {
         QTest::addColumn<quint64>("mode");
         QTest::addColumn<ButtonStates>("expected");
-        QTest::newRow("linear horizontal") << quint64(0) << ButtonStates{false, false, true, true, false, false, true};
-        QTest::newRow("linear vertical") << quint64(1) << ButtonStates{false, false, true, false, true, false, true};
-        QTest::newRow("composite") << quint64(2) << ButtonStates{true, false, false, false, false, false, false};
+        QTest::newRow("linear horizontal")
+            << quint64(0) << ButtonStates{false, false, true, true, false, false, true};
+        QTest::newRow("linear vertical")
+            << quint64(1) << ButtonStates{false, false, true, false, true, false, true};
+        QTest::newRow("composite") << quint64(2)
+                                   << ButtonStates{true, false, false, false, false, false, false};
         QTest::newRow("shape") << quint64(3) << ButtonStates{false, true, false, false, false, false, false};
-        QTest::newRow("transparent") << quint64(4) << ButtonStates{false, false, false, false, false, true, false};
+        QTest::newRow("transparent") << quint64(4)
+                                     << ButtonStates{false, false, false, false, false, true, false};
     }
     void buttonsFollowTheCurrentMode()
     {

@@ -4,10 +4,10 @@
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
 #include "model/ProjectFile.h"
+#include "output/engine/PngWriter.h"
 #include "panels/View_Composition.h"
 #include "panels/View_Shape.h"
 #include "panels/View_Transparent.h"
-#include "output/engine/PngWriter.h"
 #include "render/RenderPass.h"
 
 #include <QDir>
@@ -29,7 +29,8 @@ QString writeGradient(const QString &path, QSize size, int hue)
     QImage image(size, QImage::Format_ARGB32);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
-            image.setPixelColor(x, y, QColor::fromHsv((hue + x * 7) % 360, 40 + y * 3 % 200, 255 - x % 97, 255));
+            image.setPixelColor(x, y,
+                                QColor::fromHsv((hue + x * 7) % 360, 40 + y * 3 % 200, 255 - x % 97, 255));
     QDir().mkpath(QFileInfo(path).absolutePath());
     image.save(path, "PNG");
     return path;
@@ -55,7 +56,8 @@ void makeTunedProject(TestApp &app, const QString &folder)
     app.launchWithoutDialog(Composite);
     AppDelegate &d = *app.delegate;
     const QString photos = folder + "/photos/";
-    d.addPhotoFiles({writeGradient(photos + "sea.png", {60, 40}, 200), writeGradient(photos + "sky.png", {30, 50}, 20),
+    d.addPhotoFiles({writeGradient(photos + "sea.png", {60, 40}, 200),
+                     writeGradient(photos + "sky.png", {30, 50}, 20),
                      writeGradient(folder + "/../sun.png", {24, 24}, 90)});
     QCOMPARE(d.array_Photos.size(), 3);
     d.array_Photos[1]->m_Composite_Blend_Mode = 16;
@@ -89,7 +91,7 @@ void dropOn(QWidget *target, const QStringList &paths, bool *accepted = nullptr)
 class ProjectFilesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { QSettings(kSettingsName, kSettingsName).clear(); }
 
     void savedProjectOpensAsTheSameMixAndRendersTheSameWithTheRenderer()
@@ -139,7 +141,8 @@ private slots:
         // What Save would write: the captured picture through the same PNG writer.
         const QString saved = saver.home.filePath("saved.png");
         CaptureState state{true, QImage(), QString(), QString("/unused/")};
-        Capture_Step(state, render_Pass(saver.delegate->array_Photos, Composite, QSizeF(0, 0), true), QDateTime());
+        Capture_Step(state, render_Pass(saver.delegate->array_Photos, Composite, QSizeF(0, 0), true),
+                     QDateTime());
         QVERIFY(AppDelegate::saveImage(state.imageSave, saved).ok);
         QCOMPARE(QImage(output), QImage(saved));
     }
@@ -149,11 +152,13 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
         QTest::addColumn<QString>("expected");
         QTest::newRow("missing") << QByteArray() << "could not be read";
-        QTest::newRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << "is not a Quillane project: not valid JSON";
+        QTest::newRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)
+                                 << "is not a Quillane project: not valid JSON";
         QTest::newRow("other JSON") << QByteArray(R"({"name": "notes", "items": []})")
                                     << "is not a Quillane project";
-        QTest::newRow("newer") << QByteArray(R"({"version": 7, "mode": "shape", "photos": [{"file": "a.png"}]})")
-                               << "cannot be opened: it was written by a newer version of Quillane (project format 7";
+        QTest::newRow("newer")
+            << QByteArray(R"({"version": 7, "mode": "shape", "photos": [{"file": "a.png"}]})")
+            << "cannot be opened: it was written by a newer version of Quillane (project format 7";
         QTest::newRow("damaged") << QByteArray(R"({"version": 1, "mode": "shape", "photos": [{"file": 3}]})")
                                  << "is a damaged project: photo 1:";
     }
@@ -200,14 +205,16 @@ private slots:
         const QString path = app.home.filePath("mix.json");
         writeGradient(app.home.filePath("a.png"), {8, 8}, 1);
         writeGradient(app.home.filePath("c.png"), {8, 8}, 2);
-        writeText(path, R"({"version": 1, "mode": "shape", "photos": [{"file": "a.png"}, {"file": "gone/b.png"},
+        writeText(path,
+                  R"({"version": 1, "mode": "shape", "photos": [{"file": "a.png"}, {"file": "gone/b.png"},
                            {"file": "c.png", "shape": "heart"}]})");
         app.desktop->alertAnswers.enqueue(answer);
         QCOMPARE(app.delegate->openProjectFile(path), answer == 0);
         QCOMPARE(app.desktop->alerts.size(), 1);
         QCOMPARE(app.desktop->alerts[0].buttons, (QStringList{"Skip Photo", "Cancel"}));
-        QVERIFY2(app.desktop->alerts[0].informativeText.contains("gone/b.png\u201D could not be opened: the file does "
-                                                                 "not exist."),
+        QVERIFY2(app.desktop->alerts[0].informativeText.contains(
+                     "gone/b.png\u201D could not be opened: the file does "
+                     "not exist."),
                  qPrintable(app.desktop->alerts[0].informativeText));
         QCOMPARE(app.names(), names);
         QCOMPARE(app.delegate->modeBlend, quint64(answer == 0 ? Shape : Composite));
@@ -239,7 +246,8 @@ private slots:
                  qPrintable(pictures)); // the test's own home, never the real one
         const QString folder = app.home.filePath("trip");
         const QString bad = folder + "/notes.jpg";
-        QStringList chosen = {writeGradient(folder + "/c.png", {9, 9}, 3), writeGradient(folder + "/a.png", {9, 9}, 1)};
+        QStringList chosen = {writeGradient(folder + "/c.png", {9, 9}, 3),
+                              writeGradient(folder + "/a.png", {9, 9}, 1)};
         writeText(bad, "not a picture");
         chosen << bad << writeGradient(folder + "/b.png", {9, 9}, 2);
         app.desktop->openAnswers.enqueue(chosen);
@@ -321,7 +329,8 @@ private slots:
         QTRY_COMPARE(app.names(), (QStringList{"a.png", "b.png"}));
         QCOMPARE(app.delegate->modeBlend, quint64(Shape));
         QCOMPARE(app.delegate->array_Photos[0]->m_Shape_Type, quint64(3));
-        QVERIFY(app.delegate->customview_Controls_Shape && app.delegate->customview_Controls_Shape->isVisible());
+        QVERIFY(app.delegate->customview_Controls_Shape &&
+                app.delegate->customview_Controls_Shape->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(app.desktop->openRequests.isEmpty());
     }

@@ -26,7 +26,10 @@ qint64 selectedRow(AppDelegate &d)
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-QAction *menu(AppDelegate &d, const char *name) { return d.window()->menuAction(name); }
+QAction *menu(AppDelegate &d, const char *name)
+{
+    return d.window()->menuAction(name);
+}
 
 // Background and two overlay photos in Composite mode, row `row` selected, no history.
 void startWith(TestApp &app, qint64 row)
@@ -47,7 +50,7 @@ Q_DECLARE_METATYPE(Act)
 class UndoTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyListActionIsOneNamedStep_data()
     {
         QTest::addColumn<qint64>("row");
@@ -58,16 +61,19 @@ private slots:
         const QStringList abc = {"a.png", "b.png", "c.png"};
         QTest::newRow("add") << qint64(1) << Act([](TestApp &app) {
             app.delegate->addPhotoFiles({app.writePhoto("d.png")});
-        }) << "Undo Add Photo" << (abc + QStringList{"d.png"}) << qint64(3);
+        }) << "Undo Add Photo"
+                             << (abc + QStringList{"d.png"}) << qint64(3);
         QTest::newRow("add two") << qint64(1) << Act([](TestApp &app) {
             app.delegate->addPhotoFiles({app.writePhoto("d.png"), app.writePhoto("e.png")});
-        }) << "Undo Add Photos" << (abc + QStringList{"d.png", "e.png"}) << qint64(4);
+        }) << "Undo Add Photos" << (abc + QStringList{"d.png", "e.png"})
+                                 << qint64(4);
         QTest::newRow("remove") << qint64(1) << Act([](TestApp &app) { app.delegate->OnRemovePhoto(); })
                                 << "Undo Remove Photo" << QStringList{"a.png", "c.png"} << qint64(0);
         QTest::newRow("up") << qint64(2) << Act([](TestApp &app) { app.delegate->OnMovePhotoUp(); })
                             << "Undo Move Photo Up" << QStringList{"a.png", "c.png", "b.png"} << qint64(2);
         QTest::newRow("down") << qint64(0) << Act([](TestApp &app) { app.delegate->OnMovePhotoDown(); })
-                              << "Undo Move Photo Down" << QStringList{"b.png", "a.png", "c.png"} << qint64(0);
+                              << "Undo Move Photo Down" << QStringList{"b.png", "a.png", "c.png"}
+                              << qint64(0);
     }
 
     void everyListActionIsOneNamedStep()

@@ -12,7 +12,7 @@
 // the code that opened it, so a test cannot wait for it in line: it queues steps here,
 // and each step runs once a modal window of its type is the active one.
 class ModalScript : public QObject {
-public:
+  public:
     ModalScript()
     {
         connect(&m_poll, &QTimer::timeout, this, &ModalScript::poll);
@@ -31,7 +31,7 @@ public:
 
     bool done() const { return m_steps.isEmpty(); }
 
-private:
+  private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();

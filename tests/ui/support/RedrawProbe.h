@@ -12,7 +12,7 @@
 // painted: the window paints everything marked in one pass, so a canvas marked by the
 // action has been painted by then too. No fixed sleeps.
 class RedrawProbe : public QObject {
-public:
+  public:
     RedrawProbe(QWidget *canvas, QWidget *sentinel) : m_canvas(canvas), m_sentinel(sentinel)
     {
         canvas->installEventFilter(this);
@@ -29,7 +29,7 @@ public:
         return settle() ? m_canvasPaints : -1;
     }
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
@@ -37,7 +37,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     bool settle()
     {
         m_sentinelPaints = 0;

@@ -14,9 +14,9 @@ struct OpenAnswer {
 
 // A desktop whose dialogs answer from a script and which records what was asked.
 class ScriptedDesktop : public Desktop {
-public:
+  public:
     QList<AlertRequest> alerts;
-    QQueue<int> alertAnswers; // empty: the first button
+    QQueue<int> alertAnswers;       // empty: the first button
     QQueue<OpenAnswer> openAnswers; // empty: cancelled
     QList<QStringList> openPanelExtensions;
     QList<OpenPanelRequest> openRequests;
@@ -43,7 +43,8 @@ public:
         openRequests << request;
         return openAnswers.isEmpty() ? QStringList() : openAnswers.dequeue().files;
     }
-    QString runSavePanel(QWidget *, const QString &title, const QString &directory, const QString &name) override
+    QString runSavePanel(QWidget *, const QString &title, const QString &directory,
+                         const QString &name) override
     {
         savePanels << SavePanel{title, directory, name};
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
