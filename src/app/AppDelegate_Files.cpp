@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
+#include "imaging/PhotoLoader.h"
 #include "model/ProjectFile.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ OpenPanelRequest AppDelegate::photoPanelRequest() const
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return {"Add photos", rememberedFolder(kLastPhotoFolderKey, pictures), "Photos",
-            acceptedPhotoExtensions(), true};
+            Photo_File_Extensions(), true};
 }
 
 // Photos are added in the order given; a project among them is opened first, and the

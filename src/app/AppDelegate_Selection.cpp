@@ -9,13 +9,13 @@
 
 void AppDelegate::tableViewSelectionDidChange()
 {
-    i_Selected_Photo_Index = selectedTableRow();
+    m_project.select(selectedTableRow());
     Sync_Panel_To_Selection();
 }
 
 PanelBase *AppDelegate::panelOfMode() const
 {
-    switch (modeBlend) {
+    switch (m_project.mode()) {
     case LinearHorizontal:
     case LinearVertical:
         return customview_Controls_Linear;
@@ -32,10 +32,7 @@ PanelBase *AppDelegate::panelOfMode() const
 
 PhotoPtr AppDelegate::tunablePhoto() const
 {
-    const qint64 index = i_Selected_Photo_Index;
-    if (index <= 0 || index >= array_Photos.size())
-        return nullptr;
-    return array_Photos[index];
+    return m_project.tunablePhoto();
 }
 
 // Enables the panel's controls only for an overlay photo and loads that photo's values;
@@ -57,9 +54,6 @@ bool AppDelegate::Set_Photo_Field(PhotoField field, double value)
     const PhotoPtr photo = tunablePhoto();
     if (!photo)
         return false;
-    const double before = Read_Photo_Field(*photo, field);
-    Write_Photo_Field(*photo, field, value);
-    markPreviewForRedraw();
-    recordFieldStep(photo, field, before);
+    recordFieldStep(photo, field, m_project.writeField(photo, field, value));
     return true;
 }

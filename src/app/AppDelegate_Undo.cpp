@@ -32,38 +32,12 @@ class GestureCounter : public QObject {
     }
 };
 
-QString fieldName(PhotoField field)
-{
-    switch (field) {
-    case PhotoField::CompositeBlendMode:
-        return QStringLiteral("Blend Mode");
-    case PhotoField::CompositeSizeOfBG:
-        return QStringLiteral("Match Background Size");
-    case PhotoField::ShapeType:
-        return QStringLiteral("Shape");
-    case PhotoField::LinearIntersectionLevel:
-        return QStringLiteral("Intersection");
-    case PhotoField::TransparentTransparency:
-        return QStringLiteral("Transparency");
-    case PhotoField::CompositeSize:
-    case PhotoField::ShapeSize:
-    case PhotoField::TransparentSize:
-        return QStringLiteral("Size");
-    case PhotoField::CompositeXOffset:
-    case PhotoField::ShapeXOffset:
-    case PhotoField::TransparentXOffset:
-        return QStringLiteral("Horizontal Offset");
-    default:
-        return QStringLiteral("Vertical Offset");
-    }
-}
-
 // A list action already done: its first redo is the action itself.
 class ListStep : public QUndoCommand {
   public:
     ListStep(AppDelegate &delegate, const QString &name, PhotoList before, qint64 beforeRow)
         : QUndoCommand(name), m_delegate(delegate), m_before(std::move(before)), m_beforeRow(beforeRow),
-          m_after(delegate.array_Photos), m_afterRow(delegate.i_Selected_Photo_Index)
+          m_after(delegate.project().photos()), m_afterRow(delegate.project().selectedIndex())
     {
         // The row the action selects: the last after an add, the first after a removal.
         if (m_after.size() > m_before.size())
@@ -91,7 +65,7 @@ class ListStep : public QUndoCommand {
 class FieldStep : public QUndoCommand {
   public:
     FieldStep(AppDelegate &delegate, PhotoPtr photo, PhotoField field, double before, quint64 gesture)
-        : QUndoCommand(QStringLiteral("Change %1").arg(fieldName(field))), m_delegate(delegate),
+        : QUndoCommand(QStringLiteral("Change %1").arg(QLatin1String(photoFieldRow(field).label))), m_delegate(delegate),
           m_photo(std::move(photo)), m_field(field), m_before(before),
           m_after(Read_Photo_Field(*m_photo, field)), m_gesture(gesture)
     {
@@ -128,14 +102,14 @@ GestureCounter *g_gestures = nullptr;
 } // namespace
 
 ListStepRecorder::ListStepRecorder(AppDelegate &delegate, const QString &name)
-    : m_delegate(delegate), m_name(name), m_before(delegate.array_Photos),
-      m_beforeRow(delegate.i_Selected_Photo_Index)
+    : m_delegate(delegate), m_name(name), m_before(delegate.project().photos()),
+      m_beforeRow(delegate.project().selectedIndex())
 {
 }
 
 ListStepRecorder::~ListStepRecorder()
 {
-    const PhotoList &after = m_delegate.array_Photos;
+    const PhotoList &after = m_delegate.project().photos();
     if (after == m_before)
         return;
     if (after.size() > m_before.size() + 1)
@@ -167,17 +141,14 @@ void AppDelegate::Restore_List(const PhotoList &photos, qint64 row)
     for (QTimer *pending : {timerSelectLastTableRow.get(), timerSelectFirstTableRow.get()})
         if (pending)
             pending->stop();
-    array_Photos = photos;
-    refreshTablePhotos();
-    markPreviewForRedraw();
+    m_project.replaceList(photos);
     restoreSelection(row);
 }
 
 void AppDelegate::Restore_Field(const PhotoPtr &photo, PhotoField field, double value)
 {
-    Write_Photo_Field(*photo, field, value);
-    markPreviewForRedraw();
-    restoreSelection(array_Photos.indexOf(photo));
+    m_project.writeField(photo, field, value);
+    restoreSelection(m_project.photos().indexOf(photo));
 }
 
 // Selecting the row loads its photo into the panel; the same row is loaded again, as
@@ -186,7 +157,7 @@ void AppDelegate::restoreSelection(qint64 row)
 {
     if (row == selectedTableRow()) {
         Sync_Panel_To_Selection();
-    } else if (row >= 0 && row < array_Photos.size()) {
+    } else if (row >= 0 && row < m_project.photos().size()) {
         selectTableRow(row);
     } else if (tablePhotos) {
         tablePhotos->clearSelection();

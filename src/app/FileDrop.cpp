@@ -1,6 +1,7 @@
 #include "app/FileDrop.h"
 
 #include "app/AppDelegate.h"
+#include "imaging/PhotoLoader.h"
 #include "model/ProjectFile.h"
 
 #include <QDropEvent>
@@ -42,7 +43,7 @@ class FileDropFilter : public QObject {
 bool isDroppable(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isFile() && (Is_Project_File_Name(path) || AppDelegate::acceptedPhotoExtensions().contains(
+    return info.isFile() && (Is_Project_File_Name(path) || Photo_File_Extensions().contains(
                                                                info.suffix(), Qt::CaseInsensitive));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/BlendKernels.h"
+#include "model/BlendMode.h"
 
 #include <QImage>
 #include <QString>
@@ -10,15 +11,13 @@
 // The 26 image filters. Every input is anchored at its lower-left corner; every
 // result is a new image in the canonical format. Null inputs are accepted.
 
-// One row of the blend table: the label shown in the Composition panel, the filter
-// name, and the kernel that computes it.
+// One row of the blend table, in the order of the model's blend modes (blendModeName
+// gives the label): the filter name and the kernel that computes it.
 struct BlendMode {
-    const char *label;
     const char *filterName;
     BlendKernel kernel;
 };
 
-inline constexpr int kBlendModeCount = 24;
 const std::array<BlendMode, kBlendModeCount> &blendTable();
 
 // Blends `layer` over `background` with blend mode `mode` (0..23). Any other index

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QList>
-#include <QRectF>
 #include <QString>
 
 #include <memory>
@@ -17,8 +16,6 @@ struct Object_Photo {
     // The halvings of `image` for passes at the view's scale, made on first need and
     // made again when `image` is replaced; copies of the record share them.
     std::shared_ptr<const Reduced_Copies> reducedCopies;
-    QRectF rectDraw;
-    QRectF rectDrawPercentage;
     QString sName;
     QString sFile; // absolute path of the file the picture was read from; empty if none
 
@@ -54,8 +51,8 @@ struct Object_Linear_Position {
 using PhotoPtr = std::shared_ptr<Object_Photo>;
 using PhotoList = QList<PhotoPtr>;
 
-// Gives a photo the defaults of the project mode it is added under, then zeroes both
-// rectangles. A mode outside 0..4 sets no group.
+// Gives a photo the defaults of the project mode it is added under (the field table's
+// initial values). A mode outside 0..4 sets no group.
 void Apply_Mode_Defaults(Object_Photo &photo, quint64 mode);
 
 // A new photo with the given picture and name and the defaults of the mode.

@@ -18,8 +18,7 @@ inline constexpr int kProjectFormatVersion = 1;
 
 struct Project {
     quint64 mode = 0;
-    PhotoList photos;  // sName holds the file name as written in the project, sFile the path
-    QStringList files; // one absolute path per photo
+    PhotoList photos; // sName holds the file name as written in the project, sFile its absolute path
 };
 
 enum class ProjectError {

@@ -24,3 +24,6 @@ inline constexpr quint64 kShapeCount = 12;
 // The mask's resource name ("circle" ... "map"), or an empty string for a number
 // that names no mask.
 QString shapeMaskName(quint64 shapeType);
+
+// The shape's title as the picker shows it ("Five-pointed star"), or an empty string.
+QString shapeTitle(quint64 shapeType);

@@ -1,17 +1,12 @@
 #include "panels/PanelBase.h"
 
-#include "app/AppDelegate.h"
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QSlider>
 #include <QVBoxLayout>
 
-const SliderRange kEnlargementRange{-90.0, 400.0, 0.5, signedPercentText};
-const SliderRange kPhotoOffsetRange{-100.0, 500.0, 0.5, percentText};
-
-PanelBase::PanelBase(AppDelegate &delegate, const QString &objectName, const QString &title, QWidget *parent)
-    : QWidget(parent), m_delegate(delegate)
+PanelBase::PanelBase(PhotoEditor &editor, const QString &objectName, const QString &title, QWidget *parent)
+    : QWidget(parent), m_editor(editor)
 {
     setObjectName(objectName);
     m_body = new QVBoxLayout(this);
@@ -22,10 +17,11 @@ PanelBase::PanelBase(AppDelegate &delegate, const QString &objectName, const QSt
     m_body->addLayout(m_grid);
 }
 
-ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, PhotoField field,
-                                  const SliderRange &range)
+ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, PhotoField field, double step,
+                                  std::function<QString(double)> text)
 {
-    auto *slider = new ValueSlider(range, this);
+    const PhotoFieldRow &row = photoFieldRow(field);
+    auto *slider = new ValueSlider({row.minimum, row.maximum, step, std::move(text), row.initial}, this);
     slider->setToolTip(tip);
     addRow(label, slider)->setBuddy(slider->track());
     m_sliders << SliderBinding{slider, field};
@@ -47,7 +43,7 @@ bool PanelBase::Write_Slider(const ValueSlider *slider)
 {
     for (const SliderBinding &binding : m_sliders)
         if (binding.slider == slider)
-            return m_delegate.Set_Photo_Field(binding.field, slider->value());
+            return m_editor.Set_Photo_Field(binding.field, slider->value());
     return false;
 }
 

@@ -1,15 +1,14 @@
 #include "panels/View_Composition.h"
 
-#include "app/AppDelegate.h"
-#include "imaging/Filters.h"
+#include "model/BlendMode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Composition", "Composite", parent)
+View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Composition", "Composite", parent)
 {
     comboBlendMode = new QComboBox(this);
     comboBlendMode->setEditable(false);
@@ -22,11 +21,11 @@ View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
     addRow(QString(), checkCompositeMatchBgSize);
     addControl(checkCompositeMatchBgSize);
     sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
-                           PhotoField::CompositeSize, kEnlargementRange);
+                           PhotoField::CompositeSize, 0.5, signedPercentText);
     sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
-                        PhotoField::CompositeXOffset, kPhotoOffsetRange);
+                        PhotoField::CompositeXOffset, 0.5, percentText);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height",
-                        PhotoField::CompositeYOffset, kPhotoOffsetRange);
+                        PhotoField::CompositeYOffset, 0.5, percentText);
     body()->addStretch(1);
 
     connect(comboBlendMode, &QComboBox::activated, this, &View_Composition::OnChangeBlendMode);
@@ -38,11 +37,11 @@ View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
     viewDidLoad();
 }
 
-// The blend modes, from the one blend table, in its order: row i is blend mode i.
+// The blend modes in their order: row i is blend mode i.
 void View_Composition::viewDidLoad()
 {
-    for (const BlendMode &mode : blendTable())
-        comboBlendMode->addItem(QString::fromLatin1(mode.label));
+    for (quint64 mode = 0; mode < kBlendModeCount; ++mode)
+        comboBlendMode->addItem(blendModeName(mode));
     comboBlendMode->setCurrentIndex(0);
 }
 
@@ -50,7 +49,7 @@ void View_Composition::OnChangeBlendMode()
 {
     const int row = comboBlendMode->currentIndex();
     if (row >= 0)
-        delegate().Set_Photo_Field(PhotoField::CompositeBlendMode, row);
+        editor().Set_Photo_Field(PhotoField::CompositeBlendMode, row);
 }
 
 // The size and offset fields keep their values either way: turning the box off again
@@ -58,7 +57,7 @@ void View_Composition::OnChangeBlendMode()
 void View_Composition::OnCheckCompositeMatchBgSize()
 {
     const bool on = checkCompositeMatchBgSize->checkState() == Qt::Checked;
-    if (delegate().Set_Photo_Field(PhotoField::CompositeSizeOfBG, on))
+    if (editor().Set_Photo_Field(PhotoField::CompositeSizeOfBG, on))
         Enable_Sliders(!on);
 }
 

@@ -12,7 +12,7 @@ class QComboBox;
 class View_Composition : public PanelBase {
     Q_OBJECT
   public:
-    View_Composition(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Composition(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<QComboBox> comboBlendMode;
     QPointer<QCheckBox> checkCompositeMatchBgSize;

@@ -13,12 +13,12 @@ QString overlapText(double level)
 
 } // namespace
 
-View_Linear::View_Linear(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Linear", "Linear", parent)
+View_Linear::View_Linear(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Linear", "Linear", parent)
 {
     sliderIntersectionLevel =
         addSlider("Intersection", "How far the photo's seam overlaps the photo before it: 0 to 360",
-                  PhotoField::LinearIntersectionLevel, SliderRange{0.0, 360.0, 1.0, overlapText});
+                  PhotoField::LinearIntersectionLevel, 1.0, overlapText);
     body()->addStretch(1);
     connect(sliderIntersectionLevel, &ValueSlider::valueEdited, this,
             &View_Linear::OnChangeIntersectionLevel);

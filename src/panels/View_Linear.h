@@ -9,7 +9,7 @@
 class View_Linear : public PanelBase {
     Q_OBJECT
   public:
-    View_Linear(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Linear(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<ValueSlider> sliderIntersectionLevel;
 

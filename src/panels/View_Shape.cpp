@@ -1,6 +1,5 @@
 #include "panels/View_Shape.h"
 
-#include "app/AppDelegate.h"
 #include "panels/Window_Select_Shape.h"
 #include "render/ShapeMasks.h"
 
@@ -23,8 +22,8 @@ void ShapeThumbnail::paintEvent(QPaintEvent *)
         painter.drawImage(rect().adjusted(4, 4, -4, -4), m_image);
 }
 
-View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Shape", "Shape", parent)
+View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Shape", "Shape", parent)
 {
     auto *row = new QWidget(this);
     auto *rowLayout = new QHBoxLayout(row);
@@ -39,11 +38,11 @@ View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent)
     addRow("Shape", row);
     addControl(btnSelectShape);
     sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
-                           PhotoField::ShapeSize, kEnlargementRange);
+                           PhotoField::ShapeSize, 0.5, signedPercentText);
     sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
-                        PhotoField::ShapeXOffset, kPhotoOffsetRange);
-    sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset,
-                        kPhotoOffsetRange);
+                        PhotoField::ShapeXOffset, 0.5, percentText);
+    sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset, 0.5,
+                        percentText);
     body()->addStretch(1);
 
     connect(btnSelectShape, &QPushButton::clicked, this, &View_Shape::OnSelectShape);
@@ -67,13 +66,13 @@ void View_Shape::Show_Shape(quint64 shapeType)
 void View_Shape::OnSelectShape()
 {
     Window_Select_Shape picker(window());
-    picker.Place_At_Pointer(delegate().desktop().pointerPosition());
+    picker.Place_At_Pointer(editor().pointerPosition());
     const int response = picker.exec();
     const quint64 chosen = picker.shapeTypeChosen;
     picker.close();
-    if (response != 1 || !delegate().Set_Photo_Field(PhotoField::ShapeType, double(chosen)))
+    if (response != 1 || !editor().Set_Photo_Field(PhotoField::ShapeType, double(chosen)))
         return;
-    if (const PhotoPtr photo = delegate().tunablePhoto())
+    if (const PhotoPtr photo = editor().tunablePhoto())
         Show_Shape(photo->m_Shape_Type);
 }
 

@@ -30,7 +30,7 @@ class View_Shape : public PanelBase {
   public:
     static constexpr int kThumbnailSide = 64;
 
-    View_Shape(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Shape(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<QPushButton> btnSelectShape;
     QPointer<ShapeThumbnail> imageviewShape;

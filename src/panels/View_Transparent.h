@@ -9,7 +9,7 @@
 class View_Transparent : public PanelBase {
     Q_OBJECT
   public:
-    View_Transparent(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Transparent(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<ValueSlider> sliderTransparency;
     QPointer<ValueSlider> sliderSize;

@@ -12,7 +12,8 @@ class QPainter;
 // The drawing pass: one function renders the mixed picture for the preview canvas, the
 // capture step and the command-line renderer alike. It needs no widget: it takes the
 // photo list, the project mode and the view's size, and returns what to draw and the
-// full-resolution mixed picture. paint_Pass then puts the drawing on any QPainter.
+// mixed picture (at full resolution only when a capture is pending, else at the pass's
+// scale). paint_Pass then puts the drawing on any QPainter.
 
 // One picture to draw into the view, stretched into `rect` (lower-left coordinates of
 // the view) with source-over blending at `opacity`. Fitted pictures come already

@@ -1,30 +1,79 @@
 #include "model/PhotoField.h"
+#include "model/ProjectFile.h"
+#include "model/ProjectMode.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
-constexpr PhotoField kAllFields[] = {
-    PhotoField::CompositeBlendMode,
-    PhotoField::CompositeSizeOfBG,
-    PhotoField::CompositeSize,
-    PhotoField::CompositeXOffset,
-    PhotoField::CompositeYOffset,
-    PhotoField::ShapeType,
-    PhotoField::ShapeSize,
-    PhotoField::ShapeXOffset,
-    PhotoField::ShapeYOffset,
-    PhotoField::LinearIntersectionLevel,
-    PhotoField::TransparentTransparency,
-    PhotoField::TransparentSize,
-    PhotoField::TransparentXOffset,
-    PhotoField::TransparentYOffset,
-};
+std::vector<PhotoField> allFields()
+{
+    std::vector<PhotoField> fields;
+    for (const PhotoFieldRow &row : photoFieldTable())
+        fields.push_back(row.field);
+    return fields;
+}
+
+const std::vector<PhotoField> kAllFields = allFields();
+
+// The modes a row belongs to.
+std::vector<quint64> modesOf(const PhotoFieldRow &row)
+{
+    std::vector<quint64> modes;
+    for (quint64 mode = 0; mode <= Transparent; ++mode)
+        if (row.modes & (1u << mode))
+            modes.push_back(mode);
+    return modes;
+}
+
+// A value of the row that no photo gets by default and that the file keeps exactly.
+double tunedValue(const PhotoFieldRow &row)
+{
+    if (isFlagField(row))
+        return row.initial == 0.0 ? 1.0 : 0.0;
+    if (isWholeField(row))
+        return row.maximum;
+    return row.minimum + (row.maximum - row.minimum) * 0.625;
+}
+
+ProjectParse readBack(quint64 mode, const PhotoList &photos)
+{
+    return Parse_Project(Project_Json(mode, photos, QStringLiteral("/p")), QStringLiteral("/p"));
+}
 
 } // namespace
+
+// Every row of the field table, in every mode it belongs to: the write rule stores and
+// reads back the value, the project file keeps it under the row's key, the key finds
+// the row, and the Edit menu has a name for it that no other field of the mode shares.
+TEST(FieldTable, EveryFieldThroughWriteProjectFileAndLabel)
+{
+    ASSERT_EQ(photoFieldTable().size(), kAllFields.size());
+    for (const PhotoFieldRow &row : photoFieldTable()) {
+        EXPECT_EQ(&photoFieldRow(row.field), &row);
+        for (quint64 mode : modesOf(row)) {
+            SCOPED_TRACE(std::string(row.key) + " in mode " + std::to_string(mode));
+            EXPECT_EQ(photoFieldForKey(QLatin1String(row.key), mode), &row);
+            const PhotoPtr photo = Make_Photo(QImage(), QStringLiteral("b.png"), mode);
+            EXPECT_EQ(Read_Photo_Field(*photo, row.field), row.initial) << "the mode's default";
+            Write_Photo_Field(*photo, row.field, tunedValue(row));
+            EXPECT_EQ(Read_Photo_Field(*photo, row.field), tunedValue(row));
+            photo->sFile = QStringLiteral("/p/b.png");
+            const ProjectParse parse = readBack(mode, {photo});
+            ASSERT_TRUE(parse.ok()) << parse.error.toStdString();
+            EXPECT_EQ(Read_Photo_Field(*parse.project.photos[0], row.field), tunedValue(row));
+            EXPECT_STRNE(row.label, "");
+            for (const PhotoFieldRow &other : photoFieldTable())
+                if (&other != &row && other.modes & row.modes)
+                    EXPECT_STRNE(other.label, row.label) << other.key;
+        }
+    }
+}
 
 // Each field is its own: writing one leaves every other at zero, and reads back.
 TEST(PhotoField, EachFieldWritesOnlyItselfAndReadsBack)

@@ -56,16 +56,12 @@ TEST(PhotoDefaults, ShapeLinearAndUnknownModesLeaveEverythingZero)
     }
 }
 
-TEST(PhotoDefaults, RectanglesAreZeroedEvenWhenSetBefore)
+TEST(PhotoDefaults, AnUnknownModeSetsNoGroup)
 {
     Object_Photo photo;
-    photo.rectDraw = QRectF(1, 2, 3, 4);
-    photo.rectDrawPercentage = QRectF(5, 6, 7, 8);
     photo.f_Transparent_Size = 99.0f;
     Apply_Mode_Defaults(photo, 77);
-    EXPECT_EQ(photo.rectDraw, QRectF());
-    EXPECT_EQ(photo.rectDrawPercentage, QRectF());
-    EXPECT_EQ(photo.f_Transparent_Size, 99.0f) << "an unknown mode must set no group";
+    EXPECT_EQ(photo.f_Transparent_Size, 99.0f);
 }
 
 TEST(ShapeNames, TableAndOutOfRange)

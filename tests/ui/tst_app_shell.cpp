@@ -29,9 +29,9 @@ class AppShellTest : public QObject {
         TestApp app;
         app.delegate->applicationDidFinishLaunching();
         AppDelegate &d = *app.delegate;
-        QCOMPARE(d.modeBlend, quint64(Composite));
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
-        QVERIFY(d.array_Photos.isEmpty());
+        QCOMPARE(d.project().mode(), quint64(Composite));
+        QCOMPARE(d.project().selectedIndex(), -1);
+        QVERIFY(d.project().photos().isEmpty());
         QVERIFY(!d.capture.b_Take_Picture);
         QCOMPARE(d.capture.s_Output_Folder, app.home.filePath("Documents") + "/Quillane/");
         QVERIFY(QFileInfo(d.capture.s_Output_Folder).isDir());

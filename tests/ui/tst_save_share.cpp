@@ -249,7 +249,7 @@ class SaveShareTest : public QObject {
         app.addPhotos({"beach.png"});
         AppDelegate &d = *app.delegate;
         bool saveEnabledAtStart = true, busyCursorAtStart = false;
-        connect(d.viewPreviewImage, &View_Image_Preview::captureStarted, this, [&] {
+        connect(&d.outputRunner(), &Output_Runner::captureStarted, this, [&] {
             saveEnabledAtStart = d.window()->button("save")->isEnabled();
             busyCursorAtStart = QApplication::overrideCursor() != nullptr;
         });

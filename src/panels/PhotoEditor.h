@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/Object_Photo.h"
+#include "model/PhotoField.h"
+
+#include <QPoint>
+
+// What a controls panel may do to the project: write one field of the photo it shows,
+// read that photo, and ask where the pointer is (to place a picker). The application
+// gives each panel this much and no more.
+class PhotoEditor {
+  public:
+    // The one door through which the panels change a photo: when an overlay photo is
+    // selected (index 1 or later, a row of the list) stores the value in its field and
+    // marks the preview for redrawing; otherwise does nothing. Returns whether it wrote.
+    virtual bool Set_Photo_Field(PhotoField field, double value) = 0;
+    // The selected photo when it is an overlay photo (index 1 or later), else null.
+    virtual PhotoPtr tunablePhoto() const = 0;
+    virtual QPoint pointerPosition() const = 0;
+
+  protected:
+    ~PhotoEditor() = default;
+};
