@@ -27,7 +27,7 @@ namespace {
 // Photo i of a project: the two photos alternating.
 PhotoPtr photo(int i, quint64 mode)
 {
-    return Make_Photo(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("pair24.jpg"), mode);
+    return makePhoto(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("pair24.jpg"), mode);
 }
 
 PhotoList shapeProject()

@@ -39,9 +39,9 @@ AppDelegate::AppDelegate(Options options)
     // the capture until its picture is written, the window shows that it is busy; it
     // keeps repainting and answering meanwhile.
     connect(viewPreviewImage, &View_Image_Preview::passDrawn, this, &AppDelegate::startCaptureIfPending);
-    connect(&m_output, &Output_Runner::captureStarted, this, [this] { setOutputBusy(true); });
-    connect(&m_output, &Output_Runner::captured, this, &AppDelegate::finishCapture);
-    connect(&m_output, &Output_Runner::written, this, [this](const WriteResult &result) {
+    connect(&m_output, &OutputRunner::captureStarted, this, [this] { setOutputBusy(true); });
+    connect(&m_output, &OutputRunner::captured, this, &AppDelegate::finishCapture);
+    connect(&m_output, &OutputRunner::written, this, [this](const WriteResult &result) {
         setOutputBusy(false);
         if (auto done = std::exchange(m_writeDone, {}))
             done(result);

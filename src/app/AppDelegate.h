@@ -139,7 +139,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     void tableViewSelectionDidChange();
 
     // The panels' editor (PhotoEditor): the write rule, with its undo step.
-    bool Set_Photo_Field(PhotoField field, double value) override;
+    bool setPhotoField(PhotoField field, double value) override;
     PhotoPtr tunablePhoto() const override;
     QPoint pointerPosition() const override { return m_desktop->pointerPosition(); }
 
@@ -156,11 +156,11 @@ class AppDelegate : public QObject, public PhotoEditor {
     static WriteResult saveImage(const QImage &image, const QString &path);
     // Writes the picture with the output runner, then calls `done` on this thread.
     // Meanwhile the window shows a busy cursor and Save and Share are disabled.
-    void Write_Picture(const QImage &picture, const QString &path,
-                       std::function<void(const WriteResult &)> done);
+    void writePicture(const QImage &picture, const QString &path,
+                      std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_output.isWriting(); }
     // Captures and writes on workers, for Save and Share.
-    Output_Runner &outputRunner() { return m_output; }
+    OutputRunner &outputRunner() { return m_output; }
 
     // Project files, several photos at once, drops and the command line
     // (AppDelegate_Files.cpp, AppDelegate_ProjectFile.cpp)
@@ -177,8 +177,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     QUndoStack &undoStack();
     // For the undo steps: put back a list with its selected row, or a field's value,
     // through the project's operations.
-    void Restore_List(const PhotoList &photos, qint64 row);
-    void Restore_Field(const PhotoPtr &photo, PhotoField field, double value);
+    void restoreList(const PhotoList &photos, qint64 row);
+    void restoreField(const PhotoPtr &photo, PhotoField field, double value);
 
   private:
     OpenPanelRequest photoPanelRequest() const;
@@ -200,7 +200,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     qint64 selectedTableRow() const;
     void selectTableRow(qint64 row);
     PanelBase *panelOfMode() const;
-    void Sync_Panel_To_Selection();
+    void syncPanelToSelection();
     template <typename Panel> void showPanel(QPointer<Panel> &slot);
     void scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)());
     bool createOutputFolder();
@@ -211,7 +211,7 @@ class AppDelegate : public QObject, public PhotoEditor {
 
     Options m_options;
     PhotoProject m_project;
-    Output_Runner m_output;
+    OutputRunner m_output;
     QDateTime m_captureTime; // the clock when the capture's pass started: it names the file
     std::function<void(const WriteResult &)> m_writeDone;
     std::shared_ptr<Desktop> m_desktop;

@@ -41,7 +41,7 @@ void AppDelegate::addPhotoFiles(const QStringList &paths)
             desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
             continue;
         }
-        PhotoPtr photo = Make_Photo(loaded.image, QFileInfo(path).fileName(), m_project.mode());
+        PhotoPtr photo = makePhoto(loaded.image, QFileInfo(path).fileName(), m_project.mode());
         photo->sFile = QFileInfo(path).absoluteFilePath();
         added.append(photo);
     }
@@ -101,7 +101,7 @@ void AppDelegate::refreshTablePhotos()
     if (selectedTableRow() != selected)
         tableViewSelectionDidChange();
     else
-        Sync_Panel_To_Selection(); // a move or removal may have put another photo in the row
+        syncPanelToSelection(); // a move or removal may have put another photo in the row
 }
 
 void AppDelegate::TimerSelectLastTableRowRoutine()

@@ -64,7 +64,7 @@ void AppDelegate::Timer_Save_Picture_Routine()
     // suffix instead of replacing the first, which may still be in the folder.
     capture.s_Saved_Take_Picture = Unused_Path(capture.s_Saved_Take_Picture);
     const QString path = capture.s_Saved_Take_Picture;
-    Write_Picture(capture.imageSave, path, [this, path](const WriteResult &written) {
+    writePicture(capture.imageSave, path, [this, path](const WriteResult &written) {
         if (!written.ok) {
             desktop().runAlert(window(), saveFailure(written.error));
             return;
@@ -100,8 +100,8 @@ WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
     return Write_Png(image, path);
 }
 
-void AppDelegate::Write_Picture(const QImage &picture, const QString &path,
-                                std::function<void(const WriteResult &)> done)
+void AppDelegate::writePicture(const QImage &picture, const QString &path,
+                               std::function<void(const WriteResult &)> done)
 {
     if (!m_output.write(picture, path)) {
         done({false, QStringLiteral("another picture is still being written.")});
@@ -155,7 +155,8 @@ void AppDelegate::Timer_Share_Picture_Routine()
     stopTimer(timer_Share_Picture);
     if (windowShare)
         windowShare->deleteLater();
-    windowShare = new Window_Share(capture.imageSave, desktop(), [this] { Close_Share_Window(); }, window());
+    windowShare = new Window_Share(
+        capture.imageSave, desktop(), [this] { Close_Share_Window(); }, window());
     windowShare->show(); // window-modal: a sheet on the main window
 }
 

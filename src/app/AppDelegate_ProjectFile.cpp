@@ -57,7 +57,7 @@ void AppDelegate::OnOpenProject()
 bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photos)
 {
     PhotoList loaded;
-    const std::vector<LoadResult> results = Load_Project_Photos(photos);
+    const std::vector<LoadResult> results = loadPictures(photos);
     for (qsizetype i = 0; i < photos.size(); ++i) {
         const LoadResult &result = results[size_t(i)];
         if (!result.ok()) {
@@ -88,7 +88,7 @@ bool AppDelegate::openProjectFile(const QString &path)
             QStringLiteral("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
         return false;
     }
-    ProjectParse parse = Parse_Project(file.readAll(), QFileInfo(path).absolutePath());
+    ProjectParse parse = parseProject(file.readAll(), QFileInfo(path).absolutePath());
     if (!parse.ok()) {
         showProjectFileAlert("The project could not be opened", parseAlertText(name, parse));
         return false;
@@ -114,17 +114,18 @@ void AppDelegate::OnSaveProject()
         showProjectFileAlert("There is nothing to save", "Add at least one photo before saving the project.");
         return;
     }
-    const QString folder = current.isEmpty() ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
-                                             : QFileInfo(current).absolutePath();
+    const QString folder = current.isEmpty()
+                               ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
+                               : QFileInfo(current).absolutePath();
     const QString proposed =
         current.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(current).fileName();
     QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
     if (path.isEmpty())
         return;
-    if (!Is_Project_File_Name(path))
+    if (!isProjectFileName(path))
         path += QStringLiteral(".json");
     rememberProjectFolder(path);
-    const QString error = Write_Project(path, m_project.mode(), m_project.photos());
+    const QString error = writeProject(path, m_project.mode(), m_project.photos());
     if (!error.isEmpty()) {
         showProjectFileAlert(
             "The project could not be saved",

@@ -1,5 +1,5 @@
 // The selection and the panel: the selected row decides which photo the panel shows
-// and edits; every panel action writes through Set_Photo_Field.
+// and edits; every panel action writes through setPhotoField.
 #include "app/AppDelegate.h"
 
 #include "panels/View_Composition.h"
@@ -10,7 +10,7 @@
 void AppDelegate::tableViewSelectionDidChange()
 {
     m_project.select(selectedTableRow());
-    Sync_Panel_To_Selection();
+    syncPanelToSelection();
 }
 
 PanelBase *AppDelegate::panelOfMode() const
@@ -38,18 +38,18 @@ PhotoPtr AppDelegate::tunablePhoto() const
 // Enables the panel's controls only for an overlay photo and loads that photo's values;
 // the background and an empty selection leave the controls disabled with the values
 // they showed. Writes nothing and redraws nothing; a panel never shown is skipped.
-void AppDelegate::Sync_Panel_To_Selection()
+void AppDelegate::syncPanelToSelection()
 {
     PanelBase *panel = panelOfMode();
     if (!panel)
         return;
     const PhotoPtr photo = tunablePhoto();
-    panel->Enable_Controls(photo.get());
+    panel->enableControls(photo.get());
     if (photo)
-        panel->Load_Controls(*photo);
+        panel->loadControls(*photo);
 }
 
-bool AppDelegate::Set_Photo_Field(PhotoField field, double value)
+bool AppDelegate::setPhotoField(PhotoField field, double value)
 {
     const PhotoPtr photo = tunablePhoto();
     if (!photo)

@@ -45,11 +45,11 @@ class ListStep : public QUndoCommand {
         else if (m_after.size() < m_before.size())
             m_afterRow = m_after.isEmpty() ? -1 : 0;
     }
-    void undo() override { m_delegate.Restore_List(m_before, m_beforeRow); }
+    void undo() override { m_delegate.restoreList(m_before, m_beforeRow); }
     void redo() override
     {
         if (!std::exchange(m_done, false))
-            m_delegate.Restore_List(m_after, m_afterRow);
+            m_delegate.restoreList(m_after, m_afterRow);
     }
 
   private:
@@ -65,9 +65,9 @@ class ListStep : public QUndoCommand {
 class FieldStep : public QUndoCommand {
   public:
     FieldStep(AppDelegate &delegate, PhotoPtr photo, PhotoField field, double before, quint64 gesture)
-        : QUndoCommand(QStringLiteral("Change %1").arg(QLatin1String(photoFieldRow(field).label))), m_delegate(delegate),
-          m_photo(std::move(photo)), m_field(field), m_before(before),
-          m_after(Read_Photo_Field(*m_photo, field)), m_gesture(gesture)
+        : QUndoCommand(QStringLiteral("Change %1").arg(QLatin1String(photoFieldRow(field).label))),
+          m_delegate(delegate), m_photo(std::move(photo)), m_field(field), m_before(before),
+          m_after(readPhotoField(*m_photo, field)), m_gesture(gesture)
     {
     }
     int id() const override { return 1; }
@@ -80,11 +80,11 @@ class FieldStep : public QUndoCommand {
         setObsolete(m_after == m_before); // dragged back to where it started
         return true;
     }
-    void undo() override { m_delegate.Restore_Field(m_photo, m_field, m_before); }
+    void undo() override { m_delegate.restoreField(m_photo, m_field, m_before); }
     void redo() override
     {
         if (!std::exchange(m_done, false))
-            m_delegate.Restore_Field(m_photo, m_field, m_after);
+            m_delegate.restoreField(m_photo, m_field, m_after);
     }
 
   private:
@@ -131,11 +131,11 @@ QUndoStack &AppDelegate::undoStack()
 
 void AppDelegate::recordFieldStep(const PhotoPtr &photo, PhotoField field, double before)
 {
-    if (Read_Photo_Field(*photo, field) != before)
+    if (readPhotoField(*photo, field) != before)
         undoStack().push(new FieldStep(*this, photo, field, before, g_gestures ? g_gestures->count : 0));
 }
 
-void AppDelegate::Restore_List(const PhotoList &photos, qint64 row)
+void AppDelegate::restoreList(const PhotoList &photos, qint64 row)
 {
     // A selection still pending from the action would override the restored one.
     for (QTimer *pending : {timerSelectLastTableRow.get(), timerSelectFirstTableRow.get()})
@@ -145,7 +145,7 @@ void AppDelegate::Restore_List(const PhotoList &photos, qint64 row)
     restoreSelection(row);
 }
 
-void AppDelegate::Restore_Field(const PhotoPtr &photo, PhotoField field, double value)
+void AppDelegate::restoreField(const PhotoPtr &photo, PhotoField field, double value)
 {
     m_project.writeField(photo, field, value);
     restoreSelection(m_project.photos().indexOf(photo));
@@ -156,7 +156,7 @@ void AppDelegate::Restore_Field(const PhotoPtr &photo, PhotoField field, double 
 void AppDelegate::restoreSelection(qint64 row)
 {
     if (row == selectedTableRow()) {
-        Sync_Panel_To_Selection();
+        syncPanelToSelection();
     } else if (row >= 0 && row < m_project.photos().size()) {
         selectTableRow(row);
     } else if (tablePhotos) {

@@ -43,8 +43,8 @@ class FileDropFilter : public QObject {
 bool isDroppable(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isFile() && (Is_Project_File_Name(path) || Photo_File_Extensions().contains(
-                                                               info.suffix(), Qt::CaseInsensitive));
+    return info.isFile() &&
+           (isProjectFileName(path) || photoFileExtensions().contains(info.suffix(), Qt::CaseInsensitive));
 }
 
 } // namespace

@@ -130,7 +130,8 @@ void MainWindow::buildMenus()
                   &AppDelegate::OnMenuFileOpenProject);
     addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                   &AppDelegate::OnMenuFileSaveProject);
-    m_saveAction = addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
+    m_saveAction =
+        addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
     file->addSeparator();
     QAction *quit = addMenuAction(file, "menuQuit", "&Quit", QKeySequence::Quit, &AppDelegate::OnMenuQuit);
     quit->setMenuRole(QAction::QuitRole);

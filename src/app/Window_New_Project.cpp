@@ -145,8 +145,7 @@ void Window_New_Project::OnOK()
 void Window_New_Project::OnCancel()
 {
     if (bStartup) {
-        m_desktop.runAlert(this,
-                                      {"Error", "You must choose a project type at startup.", {"Close"}});
+        m_desktop.runAlert(this, {"Error", "You must choose a project type at startup.", {"Close"}});
         return;
     }
     bOK = false;

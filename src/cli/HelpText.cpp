@@ -58,7 +58,7 @@ void appendWrapped(QString &out, QString line, const QString &text)
 // x, y) is listed under each, with that mode's range.
 QString keysSection()
 {
-    const QStringList modes = Project_Mode_Names();
+    const QStringList modes = projectModeNames();
     QString out;
     unsigned listed = 0;
     for (qsizetype mode = 0; mode < modes.size(); ++mode) {

@@ -102,14 +102,13 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
 Outcome readProject(const QString &path, Project &project)
 {
     const bool fromStdin = path == QLatin1String("-");
-    const QString name =
-        fromStdin ? QStringLiteral("standard input") : quoted(path);
+    const QString name = fromStdin ? QStringLiteral("standard input") : quoted(path);
     QByteArray bytes;
     QString reason;
     if (!readBytes(path, bytes, reason))
         return {kExitUsageError, QStringLiteral("%1 could not be read: %2").arg(name, reason)};
     const QString base = fromStdin ? QDir::currentPath() : QFileInfo(path).absolutePath();
-    const ProjectParse parse = Parse_Project(bytes, base);
+    const ProjectParse parse = parseProject(bytes, base);
     if (!parse.ok())
         return {kExitUsageError, QStringLiteral("%1: %2").arg(name, parse.error)};
     project = parse.project;
@@ -148,7 +147,7 @@ Outcome loadPhotos(Project &project)
 {
     const QuietStandardError quiet;
     // The photos decode side by side; the first refusal in the project's order is told.
-    for (const LoadResult &loaded : Load_Project_Photos(project.photos))
+    for (const LoadResult &loaded : loadPictures(project.photos))
         if (!loaded.ok())
             return {kExitFileError, loaded.error};
     return {};

@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <mutex>
 
-const QStringList &Photo_File_Extensions()
+const QStringList &photoFileExtensions()
 {
     static const QStringList extensions = {"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"};
     return extensions;
@@ -101,7 +101,7 @@ QString sizeRefusal(QSize size, qint64 maxPixels)
 bool isPhotoFormat(const QByteArray &format)
 {
     const QString name = QString::fromLatin1(format.toLower());
-    return name == QLatin1String("dib") || Photo_File_Extensions().contains(name);
+    return name == QLatin1String("dib") || photoFileExtensions().contains(name);
 }
 
 QString openRefusal(const QFile &file)

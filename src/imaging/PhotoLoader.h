@@ -15,7 +15,7 @@ struct LoadResult {
 
 // The file name extensions of the photos Quillane reads (the open panel's filter and
 // the drops it accepts); the loader decodes only these formats.
-const QStringList &Photo_File_Extensions();
+const QStringList &photoFileExtensions();
 
 // The largest picture, in pixels, that the loader accepts on this machine: a share of
 // the physical memory, since a mix holds several full-size copies of a photo.

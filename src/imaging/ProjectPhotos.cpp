@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-std::vector<LoadResult> Load_Project_Photos(const PhotoList &photos)
+std::vector<LoadResult> loadPictures(const PhotoList &photos)
 {
     std::vector<LoadResult> loaded(size_t(photos.size()));
     parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = Load_Photo(photos[i]->sFile); });

@@ -10,7 +10,7 @@ struct Reduced_Copies;
 
 // One photo of the project: its picture, its file name and one parameter group per
 // project type. Only the group of the mode in force when the photo was added gets
-// defaults (Apply_Mode_Defaults); the others stay zero.
+// defaults (applyModeDefaults); the others stay zero.
 struct Object_Photo {
     QImage image; // may be null: a photo without a picture counts as 0 x 0
     // The halvings of `image` for passes at the view's scale, made on first need and
@@ -53,7 +53,7 @@ using PhotoList = QList<PhotoPtr>;
 
 // Gives a photo the defaults of the project mode it is added under (the field table's
 // initial values). A mode outside 0..4 sets no group.
-void Apply_Mode_Defaults(Object_Photo &photo, quint64 mode);
+void applyModeDefaults(Object_Photo &photo, quint64 mode);
 
 // A new photo with the given picture and name and the defaults of the mode.
-PhotoPtr Make_Photo(const QImage &image, const QString &name, quint64 mode);
+PhotoPtr makePhoto(const QImage &image, const QString &name, quint64 mode);

@@ -27,10 +27,10 @@ constexpr std::array<PhotoFieldRow, 14> kRows = {{
      kBlendModeCount - 1, 0, "blend mode", blendModeName},
     {PhotoField::CompositeSizeOfBG, &P::bCompositeSizeOfBG, "matchBackground", kCompositeModeBit,
      "Match Background Size", 0, 1, 1, "true: stretched over the background", nullptr},
-    {PhotoField::CompositeSize, &P::f_Composite_Size, "size", kCompositeModeBit, "Size", -90, 400, 0, kOwnSize,
-     nullptr},
-    {PhotoField::CompositeXOffset, &P::f_Composite_X_Offset, "x", kCompositeModeBit, "Horizontal Offset", -100,
-     500, 0, kOwnWidth, nullptr},
+    {PhotoField::CompositeSize, &P::f_Composite_Size, "size", kCompositeModeBit, "Size", -90, 400, 0,
+     kOwnSize, nullptr},
+    {PhotoField::CompositeXOffset, &P::f_Composite_X_Offset, "x", kCompositeModeBit, "Horizontal Offset",
+     -100, 500, 0, kOwnWidth, nullptr},
     {PhotoField::CompositeYOffset, &P::f_Composite_Y_Offset, "y", kCompositeModeBit, "Vertical Offset", -100,
      500, 0, kOwnHeight, nullptr},
     {PhotoField::ShapeType, &P::m_Shape_Type, "shape", kShapeModeBit, "Shape", 0, kShapeCount - 1, 0, "shape",
@@ -46,8 +46,8 @@ constexpr std::array<PhotoFieldRow, 14> kRows = {{
      "Transparency", 0, 100, 0, "whole per cent, 0 opaque", nullptr},
     {PhotoField::TransparentSize, &P::f_Transparent_Size, "size", kTransparentModeBit, "Size", 1, 200, 30,
      kBackground, nullptr},
-    {PhotoField::TransparentXOffset, &P::f_Transparent_X_Offset, "x", kTransparentModeBit, "Horizontal Offset",
-     -100, 100, 0, kBackground, nullptr},
+    {PhotoField::TransparentXOffset, &P::f_Transparent_X_Offset, "x", kTransparentModeBit,
+     "Horizontal Offset", -100, 100, 0, kBackground, nullptr},
     {PhotoField::TransparentYOffset, &P::f_Transparent_Y_Offset, "y", kTransparentModeBit, "Vertical Offset",
      -100, 100, 0, kBackgroundHeight, nullptr},
 }};
@@ -109,7 +109,7 @@ bool isFlagField(const PhotoFieldRow &row)
     return std::holds_alternative<bool Object_Photo::*>(row.member);
 }
 
-void Write_Photo_Field(Object_Photo &photo, PhotoField field, double value)
+void writePhotoField(Object_Photo &photo, PhotoField field, double value)
 {
     withMember(photo, field, [value](auto &member) {
         using T = std::decay_t<decltype(member)>;
@@ -122,7 +122,7 @@ void Write_Photo_Field(Object_Photo &photo, PhotoField field, double value)
     });
 }
 
-double Read_Photo_Field(const Object_Photo &photo, PhotoField field)
+double readPhotoField(const Object_Photo &photo, PhotoField field)
 {
     return withMember(photo, field, [](const auto &member) { return double(member); });
 }

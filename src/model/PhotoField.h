@@ -46,9 +46,9 @@ struct PhotoFieldRow {
     const char *label; // as the Edit menu names a change of it: "Change <label>"
     double minimum;    // the range of the panel's slider, which the project file keeps to
     double maximum;
-    double initial;              // the value a photo added in one of its modes gets
-    const char *unit;            // what the number counts, for the help text
-    QString (*nameOf)(quint64);  // whole-number fields that name things: their names
+    double initial;             // the value a photo added in one of its modes gets
+    const char *unit;           // what the number counts, for the help text
+    QString (*nameOf)(quint64); // whole-number fields that name things: their names
 };
 
 // The rows, in PhotoField order.
@@ -65,7 +65,7 @@ bool isFlagField(const PhotoFieldRow &row);
 // 32-bit float unchanged; the flag is true for any non-zero value; the whole-number
 // fields (blend mode, shape, transparency) take it truncated toward zero, a negative or
 // NaN value as 0.
-void Write_Photo_Field(Object_Photo &photo, PhotoField field, double value);
+void writePhotoField(Object_Photo &photo, PhotoField field, double value);
 
 // The field's value as a control shows it (every field is exact in a double).
-double Read_Photo_Field(const Object_Photo &photo, PhotoField field);
+double readPhotoField(const Object_Photo &photo, PhotoField field);

@@ -74,8 +74,8 @@ void PhotoProject::select(qint64 row)
 
 double PhotoProject::writeField(const PhotoPtr &photo, PhotoField field, double value)
 {
-    const double before = Read_Photo_Field(*photo, field);
-    Write_Photo_Field(*photo, field, value);
+    const double before = readPhotoField(*photo, field);
+    writePhotoField(*photo, field, value);
     emit changed(FieldChanged);
     return before;
 }

@@ -33,7 +33,7 @@ class PhotoProject : public QObject {
     // the one the panels tune.
     PhotoPtr tunablePhoto() const;
 
-    // New photos (made with Make_Photo under this mode) at the end of the list.
+    // New photos (made with makePhoto under this mode) at the end of the list.
     void addPhotos(const PhotoList &photos);
     // False, and nothing changed, for a row outside the list.
     bool removeAt(qint64 row);

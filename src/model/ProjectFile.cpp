@@ -1,7 +1,7 @@
 #include "model/ProjectFile.h"
 
-#include "model/ProjectMode.h"
 #include "model/PhotoField.h"
+#include "model/ProjectMode.h"
 #include "model/Quoted.h"
 
 #include <QDir>
@@ -77,7 +77,7 @@ QString readValue(const QJsonValue &value, const PhotoFieldRow &row, Object_Phot
         wrong = isWholeField(row) ? readWhole(value, row, number) : readNumber(value, row, number);
     }
     if (wrong.isEmpty())
-        Write_Photo_Field(photo, row.field, number);
+        writePhotoField(photo, row.field, number);
     return wrong;
 }
 
@@ -85,7 +85,7 @@ QString readValue(const QJsonValue &value, const PhotoFieldRow &row, Object_Phot
 // name, so that the file stays readable.
 QJsonValue writeValue(const Object_Photo &photo, const PhotoFieldRow &row)
 {
-    const double value = Read_Photo_Field(photo, row.field);
+    const double value = readPhotoField(photo, row.field);
     if (isFlagField(row))
         return QJsonValue(value != 0.0);
     if (row.nameOf && !row.nameOf(quint64(value)).isEmpty())
@@ -96,7 +96,7 @@ QJsonValue writeValue(const Object_Photo &photo, const PhotoFieldRow &row)
 QString modeNamesFor(unsigned modes)
 {
     QStringList names;
-    const QStringList all = Project_Mode_Names();
+    const QStringList all = projectModeNames();
     for (qsizetype mode = 0; mode < all.size(); ++mode)
         if (modes & (1u << mode))
             names << all[mode];
@@ -115,7 +115,7 @@ QString readPhotoKey(const QString &key, const QJsonValue &value, quint64 mode, 
             modes |= row.modes;
     if (modes)
         return QStringLiteral("key %1 belongs to %2 projects, not %3")
-            .arg(quoted(key), modeNamesFor(modes), Project_Mode_Names()[qsizetype(mode)]);
+            .arg(quoted(key), modeNamesFor(modes), projectModeNames()[qsizetype(mode)]);
     return QStringLiteral("unknown key %1").arg(quoted(key));
 }
 
@@ -127,7 +127,7 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
     const QJsonValue file = object.value(QLatin1String("file"));
     if (!file.isString() || file.toString().isEmpty())
         return QStringLiteral("%1 must name the photo's file").arg(quoted(QStringLiteral("file")));
-    PhotoPtr photo = Make_Photo(QImage(), file.toString(), mode);
+    PhotoPtr photo = makePhoto(QImage(), file.toString(), mode);
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString wrong =
             it.key() == QLatin1String("file") ? QString() : readPhotoKey(it.key(), it.value(), mode, *photo);
@@ -141,10 +141,10 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
 
 QString readMode(const QJsonValue &value, quint64 &mode)
 {
-    const qsizetype index = Project_Mode_Names().indexOf(value.toString());
+    const qsizetype index = projectModeNames().indexOf(value.toString());
     if (!value.isString() || index < 0)
         return QStringLiteral("%1 must be one of %2, not %3")
-            .arg(quoted(QStringLiteral("mode")), Project_Mode_Names().join(QStringLiteral(", ")),
+            .arg(quoted(QStringLiteral("mode")), projectModeNames().join(QStringLiteral(", ")),
                  jsonText(value));
     mode = quint64(index);
     return {};
@@ -199,18 +199,18 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
 
 } // namespace
 
-bool Is_Project_File_Name(const QString &path)
+bool isProjectFileName(const QString &path)
 {
     return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
 }
 
-QStringList Project_Mode_Names()
+QStringList projectModeNames()
 {
     return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"),
             QStringLiteral("composite"), QStringLiteral("shape"), QStringLiteral("transparent")};
 }
 
-ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
+ProjectParse parseProject(const QByteArray &json, const QString &baseFolder)
 {
     constexpr ProjectError notAProject = ProjectError::NotAProject;
     QJsonParseError parseError;
@@ -239,7 +239,7 @@ ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
     return parse;
 }
 
-QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &projectFolder)
+QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &projectFolder)
 {
     const QDir folder(projectFolder);
     QJsonArray list;
@@ -251,12 +251,12 @@ QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &pr
         list.append(entry);
     }
     const QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
-                           {QStringLiteral("mode"), Project_Mode_Names().value(qsizetype(mode))},
+                           {QStringLiteral("mode"), projectModeNames().value(qsizetype(mode))},
                            {QStringLiteral("photos"), list}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos)
+QString writeProject(const QString &path, quint64 mode, const PhotoList &photos)
 {
     for (qsizetype i = 0; i < photos.size(); ++i)
         if (photos[i]->sFile.isEmpty())
@@ -266,7 +266,7 @@ QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray json = Project_Json(mode, photos, QFileInfo(path).absolutePath());
+    const QByteArray json = projectJson(mode, photos, QFileInfo(path).absolutePath());
     if (file.write(json) != json.size() || !file.commit())
         return file.errorString();
     return {};

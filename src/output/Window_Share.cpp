@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::function<void()> onClose, QWidget *parent)
+Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::function<void()> onClose,
+                           QWidget *parent)
     : QDialog(parent), m_picture(picture), m_desktop(desktop), m_onClose(std::move(onClose))
 {
     setObjectName(QStringLiteral("Window_Share"));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QImage>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>

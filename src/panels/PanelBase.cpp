@@ -39,28 +39,28 @@ QLabel *PanelBase::addRow(const QString &label, QWidget *control)
     return name;
 }
 
-bool PanelBase::Write_Slider(const ValueSlider *slider)
+bool PanelBase::writeSlider(const ValueSlider *slider)
 {
     for (const SliderBinding &binding : m_sliders)
         if (binding.slider == slider)
-            return m_editor.Set_Photo_Field(binding.field, slider->value());
+            return m_editor.setPhotoField(binding.field, slider->value());
     return false;
 }
 
-void PanelBase::Enable_Sliders(bool enabled)
+void PanelBase::enableSliders(bool enabled)
 {
     for (const SliderBinding &binding : m_sliders)
         binding.slider->setEnabled(enabled);
 }
 
-void PanelBase::Enable_Controls(const Object_Photo *photo)
+void PanelBase::enableControls(const Object_Photo *photo)
 {
     for (QWidget *control : m_controls)
         control->setEnabled(photo != nullptr);
 }
 
-void PanelBase::Load_Controls(const Object_Photo &photo)
+void PanelBase::loadControls(const Object_Photo &photo)
 {
     for (const SliderBinding &binding : m_sliders)
-        binding.slider->setValue(Read_Photo_Field(photo, binding.field));
+        binding.slider->setValue(readPhotoField(photo, binding.field));
 }

@@ -19,9 +19,9 @@ class PanelBase : public QWidget {
 
     // Enables the controls for a selected overlay photo (null: the background or no
     // selection, which disables them and keeps the values shown).
-    virtual void Enable_Controls(const Object_Photo *photo);
+    virtual void enableControls(const Object_Photo *photo);
     // Shows the photo's values in the controls, without sending any action.
-    virtual void Load_Controls(const Object_Photo &photo);
+    virtual void loadControls(const Object_Photo &photo);
 
   protected:
     QVBoxLayout *body() const { return m_body; }
@@ -36,8 +36,8 @@ class PanelBase : public QWidget {
     // A control of the panel that is not a slider, enabled and disabled with the others.
     void addControl(QWidget *control) { m_controls << control; }
     // The write rule: the slider's value into its field of the selected photo.
-    bool Write_Slider(const ValueSlider *slider);
-    void Enable_Sliders(bool enabled);
+    bool writeSlider(const ValueSlider *slider);
+    void enableSliders(bool enabled);
 
   private:
     struct SliderBinding {

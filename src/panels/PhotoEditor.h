@@ -13,7 +13,7 @@ class PhotoEditor {
     // The one door through which the panels change a photo: when an overlay photo is
     // selected (index 1 or later, a row of the list) stores the value in its field and
     // marks the preview for redrawing; otherwise does nothing. Returns whether it wrote.
-    virtual bool Set_Photo_Field(PhotoField field, double value) = 0;
+    virtual bool setPhotoField(PhotoField field, double value) = 0;
     // The selected photo when it is an overlay photo (index 1 or later), else null.
     virtual PhotoPtr tunablePhoto() const = 0;
     virtual QPoint pointerPosition() const = 0;

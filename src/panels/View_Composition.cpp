@@ -49,7 +49,7 @@ void View_Composition::OnChangeBlendMode()
 {
     const int row = comboBlendMode->currentIndex();
     if (row >= 0)
-        editor().Set_Photo_Field(PhotoField::CompositeBlendMode, row);
+        editor().setPhotoField(PhotoField::CompositeBlendMode, row);
 }
 
 // The size and offset fields keep their values either way: turning the box off again
@@ -57,21 +57,21 @@ void View_Composition::OnChangeBlendMode()
 void View_Composition::OnCheckCompositeMatchBgSize()
 {
     const bool on = checkCompositeMatchBgSize->checkState() == Qt::Checked;
-    if (editor().Set_Photo_Field(PhotoField::CompositeSizeOfBG, on))
-        Enable_Sliders(!on);
+    if (editor().setPhotoField(PhotoField::CompositeSizeOfBG, on))
+        enableSliders(!on);
 }
 
-void View_Composition::Enable_Controls(const Object_Photo *photo)
+void View_Composition::enableControls(const Object_Photo *photo)
 {
-    PanelBase::Enable_Controls(photo);
+    PanelBase::enableControls(photo);
     if (!photo)
         return;
     const QSignalBlocker quiet(checkCompositeMatchBgSize);
     checkCompositeMatchBgSize->setChecked(photo->bCompositeSizeOfBG);
-    Enable_Sliders(!photo->bCompositeSizeOfBG);
+    enableSliders(!photo->bCompositeSizeOfBG);
 }
 
-void View_Composition::Load_Controls(const Object_Photo &photo)
+void View_Composition::loadControls(const Object_Photo &photo)
 {
     {
         const QSignalBlocker quietCombo(comboBlendMode);
@@ -80,5 +80,5 @@ void View_Composition::Load_Controls(const Object_Photo &photo)
         comboBlendMode->setCurrentIndex(mode < quint64(kBlendModeCount) ? int(mode) : -1);
         checkCompositeMatchBgSize->setChecked(photo.bCompositeSizeOfBG);
     }
-    PanelBase::Load_Controls(photo);
+    PanelBase::loadControls(photo);
 }

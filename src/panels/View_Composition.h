@@ -22,12 +22,12 @@ class View_Composition : public PanelBase {
 
     void OnChangeBlendMode();
     void OnCheckCompositeMatchBgSize();
-    void OnChangeSize() { Write_Slider(sliderSize); }
-    void OnChangeX() { Write_Slider(sliderX); }
-    void OnChangeY() { Write_Slider(sliderY); }
+    void OnChangeSize() { writeSlider(sliderSize); }
+    void OnChangeX() { writeSlider(sliderX); }
+    void OnChangeY() { writeSlider(sliderY); }
 
-    void Enable_Controls(const Object_Photo *photo) override;
-    void Load_Controls(const Object_Photo &photo) override;
+    void enableControls(const Object_Photo *photo) override;
+    void loadControls(const Object_Photo &photo) override;
 
   private:
     void viewDidLoad();

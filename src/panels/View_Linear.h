@@ -13,5 +13,5 @@ class View_Linear : public PanelBase {
 
     QPointer<ValueSlider> sliderIntersectionLevel;
 
-    void OnChangeIntersectionLevel() { Write_Slider(sliderIntersectionLevel); }
+    void OnChangeIntersectionLevel() { writeSlider(sliderIntersectionLevel); }
 };

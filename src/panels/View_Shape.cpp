@@ -41,8 +41,8 @@ View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
                            PhotoField::ShapeSize, 0.5, signedPercentText);
     sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
                         PhotoField::ShapeXOffset, 0.5, percentText);
-    sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset, 0.5,
-                        percentText);
+    sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset,
+                        0.5, percentText);
     body()->addStretch(1);
 
     connect(btnSelectShape, &QPushButton::clicked, this, &View_Shape::OnSelectShape);
@@ -51,14 +51,14 @@ View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
     connect(sliderY, &ValueSlider::valueEdited, this, &View_Shape::OnChangeY);
 }
 
-QImage View_Shape::Thumbnail_Image(quint64 shapeType)
+QImage View_Shape::thumbnailImage(quint64 shapeType)
 {
     return Shape_Mask_Image(shapeType, QSize(kThumbnailSide, kThumbnailSide) * 2);
 }
 
-void View_Shape::Show_Shape(quint64 shapeType)
+void View_Shape::showShape(quint64 shapeType)
 {
-    imageviewShape->setImage(Thumbnail_Image(shapeType));
+    imageviewShape->setImage(thumbnailImage(shapeType));
     imageviewShape->update();
 }
 
@@ -66,18 +66,18 @@ void View_Shape::Show_Shape(quint64 shapeType)
 void View_Shape::OnSelectShape()
 {
     Window_Select_Shape picker(window());
-    picker.Place_At_Pointer(editor().pointerPosition());
+    picker.placeAtPointer(editor().pointerPosition());
     const int response = picker.exec();
     const quint64 chosen = picker.shapeTypeChosen;
     picker.close();
-    if (response != 1 || !editor().Set_Photo_Field(PhotoField::ShapeType, double(chosen)))
+    if (response != 1 || !editor().setPhotoField(PhotoField::ShapeType, double(chosen)))
         return;
     if (const PhotoPtr photo = editor().tunablePhoto())
-        Show_Shape(photo->m_Shape_Type);
+        showShape(photo->m_Shape_Type);
 }
 
-void View_Shape::Load_Controls(const Object_Photo &photo)
+void View_Shape::loadControls(const Object_Photo &photo)
 {
-    Show_Shape(photo.m_Shape_Type);
-    PanelBase::Load_Controls(photo);
+    showShape(photo.m_Shape_Type);
+    PanelBase::loadControls(photo);
 }

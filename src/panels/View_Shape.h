@@ -39,15 +39,15 @@ class View_Shape : public PanelBase {
     QPointer<ValueSlider> sliderY;
 
     // The thumbnail's image of a shape: its mask, or an empty image outside 0..11.
-    static QImage Thumbnail_Image(quint64 shapeType);
+    static QImage thumbnailImage(quint64 shapeType);
 
     void OnSelectShape();
-    void OnChangeSize() { Write_Slider(sliderSize); }
-    void OnChangeX() { Write_Slider(sliderX); }
-    void OnChangeY() { Write_Slider(sliderY); }
+    void OnChangeSize() { writeSlider(sliderSize); }
+    void OnChangeX() { writeSlider(sliderX); }
+    void OnChangeY() { writeSlider(sliderY); }
 
-    void Load_Controls(const Object_Photo &photo) override;
+    void loadControls(const Object_Photo &photo) override;
 
   private:
-    void Show_Shape(quint64 shapeType);
+    void showShape(quint64 shapeType);
 };

@@ -5,9 +5,8 @@
 View_Transparent::View_Transparent(PhotoEditor &editor, QWidget *parent)
     : PanelBase(editor, "View_Transparent", "Transparent", parent)
 {
-    sliderTransparency =
-        addSlider("Transparency", "0 % draws the photo opaque, 100 % hides it",
-                  PhotoField::TransparentTransparency, 1.0, percentText);
+    sliderTransparency = addSlider("Transparency", "0 % draws the photo opaque, 100 % hides it",
+                                   PhotoField::TransparentTransparency, 1.0, percentText);
     sliderSize = addSlider("Width", "The photo's width in percent of the background's width",
                            PhotoField::TransparentSize, 0.5, percentText);
     sliderX = addSlider("X", "Offset to the right, in percent of the background's width",

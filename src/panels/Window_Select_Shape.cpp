@@ -75,7 +75,7 @@ void Window_Select_Shape::OnShape(quint64 shapeType)
     done(1);
 }
 
-void Window_Select_Shape::Place_At_Pointer(QPoint pointer)
+void Window_Select_Shape::placeAtPointer(QPoint pointer)
 {
     adjustSize();
     QPoint corner(pointer.x(), pointer.y() - kPointerLift);

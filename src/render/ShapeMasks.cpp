@@ -63,7 +63,8 @@ bool Draw_Shape_Mask(QImage &canvas, quint64 shapeType, const QRectF &rect)
         renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
         for (int band = next.fetch_add(1); band < bands; band = next.fetch_add(1)) {
             const int begin = band * kRowsPerBand, end = std::min(rows, begin + kRowsPerBand);
-            QImage strip(bits + begin * bytesPerLine, canvas.width(), end - begin, bytesPerLine, canvas.format());
+            QImage strip(bits + begin * bytesPerLine, canvas.width(), end - begin, bytesPerLine,
+                         canvas.format());
             QPainter painter(&strip);
             painter.setRenderHint(QPainter::Antialiasing);
             painter.translate(0, -begin);

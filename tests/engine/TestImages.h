@@ -85,7 +85,7 @@ inline ::testing::AssertionResult colourNear(QRgb actual, QRgb expected, int tol
 inline PhotoPtr placedCompositePhoto(const QImage &image, quint64 blend, float size = 0, float x = 0,
                                      float y = 0)
 {
-    PhotoPtr photo = Make_Photo(image, QStringLiteral("layer.png"), Composite);
+    PhotoPtr photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
     photo->bCompositeSizeOfBG = false;
     photo->m_Composite_Blend_Mode = blend;
     photo->f_Composite_Size = size;

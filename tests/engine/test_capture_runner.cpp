@@ -18,7 +18,7 @@ constexpr quint64 kDifference = 5;
 
 PhotoPtr layer(const QImage &image, quint64 blend)
 {
-    PhotoPtr photo = Make_Photo(image, QStringLiteral("layer.png"), Composite);
+    PhotoPtr photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
     photo->bCompositeSizeOfBG = false;
     photo->m_Composite_Blend_Mode = blend;
     photo->f_Composite_Size = 20.0f;
@@ -44,7 +44,7 @@ QImage waitForCapture(Capture_Runner &runner)
 
 TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
 {
-    PhotoList photos = {Make_Photo(texturedImage(1201, 901), QStringLiteral("a.png"), Composite),
+    PhotoList photos = {makePhoto(texturedImage(1201, 901), QStringLiteral("a.png"), Composite),
                         layer(texturedImage(800, 600, 1), kMultiply)};
     const QImage expected = render_Pass(photos, Composite, QSizeF(0, 0), true).mixed;
     render_Pass(photos, Composite, QSizeF(300, 200), false); // a preview first: copies exist
@@ -73,7 +73,7 @@ TEST(CaptureRunner, MainThreadKeepsAnsweringWhileACaptureAndItsPngWriteRun)
     const QImage a = sharedPhoto(QStringLiteral("pair24_a.jpg"));
     const QImage b = sharedPhoto(QStringLiteral("pair24_b.jpg"));
     ASSERT_FALSE(a.isNull() || b.isNull());
-    PhotoList photos = {Make_Photo(a, QStringLiteral("a.jpg"), Composite)};
+    PhotoList photos = {makePhoto(a, QStringLiteral("a.jpg"), Composite)};
     for (int i = 1; i < 8; ++i)
         photos.append(layer(i % 2 ? b : a, kMultiply));
     QTemporaryDir folder;
@@ -85,12 +85,13 @@ TEST(CaptureRunner, MainThreadKeepsAnsweringWhileACaptureAndItsPngWriteRun)
     ticker.setInterval(10);
     QObject::connect(&ticker, &QTimer::timeout,
                      [&] { worstMs = std::max(worstMs, sinceTick.restart() - 10); });
-    Output_Runner runner;
+    OutputRunner runner;
     QEventLoop loop;
     WriteResult written;
-    QObject::connect(&runner, &Output_Runner::captured,
-                     [&](const QImage &picture) { EXPECT_TRUE(runner.write(picture, folder.filePath("mix.png"))); });
-    QObject::connect(&runner, &Output_Runner::written, [&](const WriteResult &result) {
+    QObject::connect(&runner, &OutputRunner::captured, [&](const QImage &picture) {
+        EXPECT_TRUE(runner.write(picture, folder.filePath("mix.png")));
+    });
+    QObject::connect(&runner, &OutputRunner::written, [&](const WriteResult &result) {
         written = result;
         loop.quit();
     });

@@ -10,7 +10,6 @@
 
 #include "TestImages.h"
 
-
 #include <cfenv>
 #include <cstring>
 

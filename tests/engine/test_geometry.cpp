@@ -6,7 +6,6 @@
 
 #include "TestImages.h"
 
-
 #include <chrono>
 #include <cmath>
 #include <limits>

@@ -43,7 +43,7 @@ double tunedValue(const PhotoFieldRow &row)
 
 ProjectParse readBack(quint64 mode, const PhotoList &photos)
 {
-    return Parse_Project(Project_Json(mode, photos, QStringLiteral("/p")), QStringLiteral("/p"));
+    return parseProject(projectJson(mode, photos, QStringLiteral("/p")), QStringLiteral("/p"));
 }
 
 } // namespace
@@ -59,14 +59,14 @@ TEST(FieldTable, EveryFieldThroughWriteProjectFileAndLabel)
         for (quint64 mode : modesOf(row)) {
             SCOPED_TRACE(std::string(row.key) + " in mode " + std::to_string(mode));
             EXPECT_EQ(photoFieldForKey(QLatin1String(row.key), mode), &row);
-            const PhotoPtr photo = Make_Photo(QImage(), QStringLiteral("b.png"), mode);
-            EXPECT_EQ(Read_Photo_Field(*photo, row.field), row.initial) << "the mode's default";
-            Write_Photo_Field(*photo, row.field, tunedValue(row));
-            EXPECT_EQ(Read_Photo_Field(*photo, row.field), tunedValue(row));
+            const PhotoPtr photo = makePhoto(QImage(), QStringLiteral("b.png"), mode);
+            EXPECT_EQ(readPhotoField(*photo, row.field), row.initial) << "the mode's default";
+            writePhotoField(*photo, row.field, tunedValue(row));
+            EXPECT_EQ(readPhotoField(*photo, row.field), tunedValue(row));
             photo->sFile = QStringLiteral("/p/b.png");
             const ProjectParse parse = readBack(mode, {photo});
             ASSERT_TRUE(parse.ok()) << parse.error.toStdString();
-            EXPECT_EQ(Read_Photo_Field(*parse.project.photos[0], row.field), tunedValue(row));
+            EXPECT_EQ(readPhotoField(*parse.project.photos[0], row.field), tunedValue(row));
             EXPECT_STRNE(row.label, "");
             for (const PhotoFieldRow &other : photoFieldTable())
                 if (&other != &row && other.modes & row.modes)
@@ -80,12 +80,12 @@ TEST(PhotoField, EachFieldWritesOnlyItselfAndReadsBack)
 {
     for (PhotoField field : kAllFields) {
         Object_Photo photo;
-        Write_Photo_Field(photo, field, 7.0);
-        EXPECT_EQ(Read_Photo_Field(photo, field), field == PhotoField::CompositeSizeOfBG ? 1.0 : 7.0)
+        writePhotoField(photo, field, 7.0);
+        EXPECT_EQ(readPhotoField(photo, field), field == PhotoField::CompositeSizeOfBG ? 1.0 : 7.0)
             << int(field);
         for (PhotoField other : kAllFields) {
             if (other != field) {
-                EXPECT_EQ(Read_Photo_Field(photo, other), 0.0) << int(field) << " touched " << int(other);
+                EXPECT_EQ(readPhotoField(photo, other), 0.0) << int(field) << " touched " << int(other);
             }
         }
     }
@@ -111,13 +111,13 @@ TEST(PhotoField, ConversionsOfControlValues)
     };
     for (const Conversion &c : cases) {
         Object_Photo photo;
-        Write_Photo_Field(photo, PhotoField::CompositeSizeOfBG, 1.0);
-        Write_Photo_Field(photo, c.field, c.value);
-        EXPECT_EQ(Read_Photo_Field(photo, c.field), c.stored) << int(c.field) << " <- " << c.value;
+        writePhotoField(photo, PhotoField::CompositeSizeOfBG, 1.0);
+        writePhotoField(photo, c.field, c.value);
+        EXPECT_EQ(readPhotoField(photo, c.field), c.stored) << int(c.field) << " <- " << c.value;
     }
     Object_Photo photo;
-    Write_Photo_Field(photo, PhotoField::TransparentTransparency, 45.7);
+    writePhotoField(photo, PhotoField::TransparentTransparency, 45.7);
     EXPECT_EQ(photo.f_Transparent_Transparency, 45u);
-    Write_Photo_Field(photo, PhotoField::CompositeXOffset, 12.5);
+    writePhotoField(photo, PhotoField::CompositeXOffset, 12.5);
     EXPECT_EQ(photo.f_Composite_X_Offset, 12.5f);
 }

@@ -23,7 +23,7 @@ struct Fixture {
     {
         PhotoList list;
         for (int i = 0; i < photos; ++i)
-            list << Make_Photo(QImage(), QString(QChar('a' + i)), Composite);
+            list << makePhoto(QImage(), QString(QChar('a' + i)), Composite);
         project.reset(Composite, list, QString());
         project.select(selected);
     }
@@ -41,8 +41,8 @@ struct ListCase {
     int photos;
     qint64 selected;
     std::function<bool(PhotoProject &)> act;
-    bool changes;       // what the operation returns, and whether it notifies
-    const char *after;  // the names in order afterwards
+    bool changes;      // what the operation returns, and whether it notifies
+    const char *after; // the names in order afterwards
     qint64 selectedAfter;
 };
 
@@ -63,7 +63,7 @@ TEST_P(ListOperation, ChangesTheListOnceOrNotAtAll)
 
 PhotoList twoNew()
 {
-    return {Make_Photo(QImage(), "x", Composite), Make_Photo(QImage(), "y", Composite)};
+    return {makePhoto(QImage(), "x", Composite), makePhoto(QImage(), "y", Composite)};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"moveFirstUp", 3, 0, [](PhotoProject &p) { return p.move(0, -1); }, false, "abc", 0},
         ListCase{"moveLastDown", 3, 2, [](PhotoProject &p) { return p.move(2, +1); }, false, "abc", 2},
         ListCase{"moveNothing", 3, -1, [](PhotoProject &p) { return p.move(-1, +1); }, false, "abc", -1},
-        ListCase{"replace", 3, 1, [](PhotoProject &p) { return p.replaceList(twoNew()), true; }, true, "xy", 1}),
+        ListCase{"replace", 3, 1, [](PhotoProject &p) { return p.replaceList(twoNew()), true; }, true, "xy",
+                 1}),
     [](const ::testing::TestParamInfo<ListCase> &info) { return std::string(info.param.name); });
 
 TEST(PhotoProject, OnlyAnOverlayPhotoIsTunable)

@@ -28,7 +28,7 @@ auto parameters(const Object_Photo &p)
 // decimal printed as a float).
 PhotoPtr tunedPhoto(quint64 mode, const QString &file, float seed)
 {
-    PhotoPtr p = Make_Photo(QImage(), QFileInfo(file).fileName(), mode);
+    PhotoPtr p = makePhoto(QImage(), QFileInfo(file).fileName(), mode);
     p->sFile = file;
     p->m_Composite_Blend_Mode = mode == Composite ? 16 : 0;
     p->bCompositeSizeOfBG = mode == Composite ? seed < 0 : false;
@@ -62,7 +62,7 @@ TEST_P(ProjectRoundTrip, SavedProjectReadsBackTheSameList)
     const PhotoList photos = {tunedPhoto(mode, dir.filePath("projects/mix/a.jpg"), 1.0f),
                               tunedPhoto(mode, dir.filePath("projects/mix/photos/b c.png"), -23.7f),
                               tunedPhoto(mode, dir.filePath("elsewhere/d.tif"), 100.1f)};
-    ASSERT_EQ(Write_Project(projectPath, mode, photos), QString());
+    ASSERT_EQ(writeProject(projectPath, mode, photos), QString());
 
     QFile file(projectPath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -72,7 +72,7 @@ TEST_P(ProjectRoundTrip, SavedProjectReadsBackTheSameList)
     EXPECT_EQ(root.value("photos")[1]["file"].toString(), "photos/b c.png");
     EXPECT_EQ(root.value("photos")[2]["file"].toString(), "../../elsewhere/d.tif");
 
-    const ProjectParse parse = Parse_Project(json, QFileInfo(projectPath).absolutePath());
+    const ProjectParse parse = parseProject(json, QFileInfo(projectPath).absolutePath());
     ASSERT_TRUE(parse.ok()) << parse.error.toStdString() << json.toStdString();
     EXPECT_EQ(parse.kind, ProjectError::None);
     EXPECT_EQ(parse.project.mode, mode);
@@ -108,7 +108,7 @@ TEST(ProjectReader, KindOfRefusal)
         {R"({"mode": "composite", "photos": [{"file": "a.jpg"}]})", ProjectError::None, ""},
     };
     for (const auto &row : rows) {
-        const ProjectParse parse = Parse_Project(QByteArray(row.json), "/p");
+        const ProjectParse parse = parseProject(QByteArray(row.json), "/p");
         EXPECT_EQ(parse.kind, row.kind) << row.json;
         EXPECT_EQ(parse.ok(), row.kind == ProjectError::None) << row.json;
         EXPECT_TRUE(parse.error.contains(QString::fromUtf8(row.part)))
@@ -122,17 +122,17 @@ TEST(ProjectWriter, SavingReplacesTheFileWholeOrNotAtAll)
     const QString path = dir.filePath("mix.json");
     const PhotoList one = {tunedPhoto(Composite, dir.filePath("a.jpg"), 2.0f)};
     const PhotoList two = {one[0], tunedPhoto(Composite, dir.filePath("b.jpg"), 3.0f)};
-    ASSERT_EQ(Write_Project(path, Composite, two), QString());
-    ASSERT_EQ(Write_Project(path, Composite, one), QString());
+    ASSERT_EQ(writeProject(path, Composite, two), QString());
+    ASSERT_EQ(writeProject(path, Composite, one), QString());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();
-    EXPECT_EQ(saved, Project_Json(Composite, one, dir.path()));
+    EXPECT_EQ(saved, projectJson(Composite, one, dir.path()));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"mix.json"}); // no temporary left
 
-    EXPECT_FALSE(Write_Project(dir.filePath("missing/mix.json"), Composite, one).isEmpty());
-    const PhotoList unnamed = {Make_Photo(QImage(), "pasted", Composite)};
-    EXPECT_TRUE(Write_Project(path, Composite, unnamed).contains("photo 1 (\u201Cpasted\u201D) has no file"));
+    EXPECT_FALSE(writeProject(dir.filePath("missing/mix.json"), Composite, one).isEmpty());
+    const PhotoList unnamed = {makePhoto(QImage(), "pasted", Composite)};
+    EXPECT_TRUE(writeProject(path, Composite, unnamed).contains("photo 1 (\u201Cpasted\u201D) has no file"));
     file.seek(0);
     EXPECT_EQ(file.readAll(), saved);
 }
@@ -141,7 +141,7 @@ namespace {
 
 ProjectParse parse(const char *json)
 {
-    return Parse_Project(QByteArray(json), QStringLiteral("/projects/beach"));
+    return parseProject(QByteArray(json), QStringLiteral("/projects/beach"));
 }
 
 void expectError(const char *json, const QString &part)
@@ -261,7 +261,8 @@ TEST(ProjectFile, NumbersKeepToTheRangesOfTheSliders)
     const struct {
         const char *mode, *entry, *part;
     } refused[] = {
-        {"linear-horizontal", R"("level": 360.0001)", "\u201Clevel\u201D must be from 0 to 360, not 360.0001"},
+        {"linear-horizontal", R"("level": 360.0001)",
+         "\u201Clevel\u201D must be from 0 to 360, not 360.0001"},
         {"linear-vertical", R"("level": -0.5)", "must be from 0 to 360, not -0.5"},
         {"composite", R"("size": 1e308)", "\u201Csize\u201D must be from -90 to 400, not 1e+308"},
         {"composite", R"("x": 3.5e38)", "\u201Cx\u201D must be from -100 to 500, not 3.5e+38"},

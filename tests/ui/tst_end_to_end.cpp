@@ -64,7 +64,7 @@ class EndToEndTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(script.done(), 10000);
         QVERIFY(startupChecked);
         QCOMPARE(alertTexts, QString("Error|You must choose a project type at startup.|Close"));
-        QCOMPARE(filters, photoNameFilter(Photo_File_Extensions()));
+        QCOMPARE(filters, photoNameFilter(photoFileExtensions()));
         QCOMPARE(delegate.project().mode(), quint64(Shape));
         QVERIFY(delegate.customview_Controls_Shape && delegate.customview_Controls_Shape->isVisible());
 

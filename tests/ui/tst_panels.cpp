@@ -100,7 +100,7 @@ QString fieldsOf(const Object_Photo &photo)
 {
     QStringList values;
     for (int field = 0; field <= int(PhotoField::TransparentYOffset); ++field)
-        values << QString::number(Read_Photo_Field(photo, PhotoField(field)));
+        values << QString::number(readPhotoField(photo, PhotoField(field)));
     return values.join(',');
 }
 
@@ -313,7 +313,7 @@ class PanelsTest : public QObject {
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
 
         QVERIFY(paints.paintsDuring([&] { act(d); }) > 0);
-        QCOMPARE(Read_Photo_Field(*d.project().photos()[1], field), stored);
+        QCOMPARE(readPhotoField(*d.project().photos()[1], field), stored);
         QCOMPARE(fieldsOf(*d.project().photos()[0]), background);
         QCOMPARE(fieldsOf(*d.project().photos()[2]), other);
         if (!text.isEmpty()) {
@@ -473,7 +473,7 @@ class PanelsTest : public QObject {
         QFETCH(QPoint, pointer);
         QFETCH(QPoint, corner);
         Window_Select_Shape picker;
-        picker.Place_At_Pointer(pointer);
+        picker.placeAtPointer(pointer);
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
         const QPoint expected(corner.x() < 0 ? room.right() + 1 - picker.width() : corner.x(),
                               corner.y() < 0 ? room.bottom() + 1 - picker.height() : corner.y());

