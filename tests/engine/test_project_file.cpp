@@ -34,7 +34,7 @@ PhotoPtr tunedPhoto(quint64 mode, const QString &file, float seed)
     p->bCompositeSizeOfBG = mode == Composite ? seed < 0 : false;
     (mode == Composite ? p->f_Composite_Size
      : mode == Shape   ? p->f_Shape_Size
-                       : p->f_Transparent_Size) = seed / 3;
+                     : p->f_Transparent_Size) = (mode == Transparent ? 30 : 0) + seed / 3; // within the range
     (mode == Composite ? p->f_Composite_X_Offset
      : mode == Shape   ? p->f_Shape_X_Offset
                        : p->f_Transparent_X_Offset) = -seed / 7;
@@ -271,7 +271,7 @@ TEST(ProjectFile, NumbersKeepToTheRangesOfTheSliders)
         {"transparent", R"("size": 0.5)", "\u201Csize\u201D must be from 1 to 200, not 0.5"},
         {"transparent", R"("x": 100.001)", "must be from -100 to 100, not 100.001"},
         {"transparent", R"("transparency": 100.5)", "from 0 to 100, not 100.5"},
-        {"composite", R"("size": 1e999)", "\u201Csize\u201D must be a number"},
+        {"composite", R"("size": 1e999)", "not valid JSON"}, // beyond a double: refused by the parser
     };
     for (const auto &row : refused) {
         const QByteArray json = QStringLiteral(R"({"mode": "%1", "photos": [{"file": "a.jpg", %2}]})")
