@@ -20,24 +20,19 @@ QString numberText(double value)
 // What a key takes, from its row of the field table.
 QString valueText(const PhotoFieldRow &row)
 {
-    QString text;
-    if (isFlagField(row)) {
-        text = QStringLiteral("true or false (%1; default %2)")
-                   .arg(QLatin1String(row.unit), QLatin1String(row.initial != 0.0 ? "true" : "false"));
-        return text;
-    }
-    text = QStringLiteral("%1 to %2").arg(numberText(row.minimum), numberText(row.maximum));
-    if (row.nameOf) {
-        QStringList names;
-        for (quint64 i = quint64(row.minimum); i <= quint64(row.maximum); ++i)
-            names << row.nameOf(i);
-        text += names.size() <= 12 ? QStringLiteral(" or %1").arg(names.join(QStringLiteral(", ")))
-                                   : QStringLiteral(" or the %1's name, such as \"%2\"")
-                                         .arg(QLatin1String(row.unit), names.constLast());
-    } else {
-        text += QStringLiteral(", ") + QLatin1String(row.unit);
-    }
-    return text + QStringLiteral(" (default %1)").arg(numberText(row.initial));
+    if (isFlagField(row))
+        return QStringLiteral("true or false (default %1): %2")
+            .arg(QLatin1String(row.initial != 0.0 ? "true" : "false"), QLatin1String(row.unit));
+    QString text = QStringLiteral("%1 to %2 (default %3)")
+                       .arg(numberText(row.minimum), numberText(row.maximum), numberText(row.initial));
+    if (!row.nameOf)
+        return text + QStringLiteral(": ") + QLatin1String(row.unit);
+    QStringList names;
+    for (quint64 i = quint64(row.minimum); i <= quint64(row.maximum); ++i)
+        names << row.nameOf(i);
+    return text + (names.size() <= 12 ? QStringLiteral(" or %1").arg(names.join(QStringLiteral(", ")))
+                                      : QStringLiteral(" or the %1's name, such as \"%2\"")
+                                            .arg(QLatin1String(row.unit), names.constLast()));
 }
 
 // Words of `text` on lines that start at the value column.

@@ -26,7 +26,7 @@ constexpr std::array<PhotoFieldRow, 14> kRows = {{
     {PhotoField::CompositeBlendMode, &P::m_Composite_Blend_Mode, "blend", kCompositeModeBit, "Blend Mode", 0,
      kBlendModeCount - 1, 0, "blend mode", blendModeName},
     {PhotoField::CompositeSizeOfBG, &P::bCompositeSizeOfBG, "matchBackground", kCompositeModeBit,
-     "Match Background Size", 0, 1, 1, "true: stretched over the background", nullptr},
+     "Match Background Size", 0, 1, 1, "true stretches the photo over the background", nullptr},
     {PhotoField::CompositeSize, &P::f_Composite_Size, "size", kCompositeModeBit, "Size", -90, 400, 0,
      kOwnSize, nullptr},
     {PhotoField::CompositeXOffset, &P::f_Composite_X_Offset, "x", kCompositeModeBit, "Horizontal Offset",

@@ -80,7 +80,7 @@ class ProjectDialogTest : public QObject {
         QVERIFY(dialog.radioShape->isChecked());
         dialog.buttonOK->click();
         QVERIFY(dialog.bOK);
-        QCOMPARE(app.delegate->project().mode(), quint64(Shape));
+        QCOMPARE(dialog.modeChosen, quint64(Shape));
         QCOMPARE(dialog.result(), 1);
     }
 
@@ -104,7 +104,7 @@ class ProjectDialogTest : public QObject {
             dialog.radioLinear->click();
         dialog.findChild<QRadioButton *>(click)->click();
         dialog.OnOK();
-        QCOMPARE(app.delegate->project().mode(), mode);
+        QCOMPARE(dialog.modeChosen, mode);
     }
 
     void startupCancelIsRefused()

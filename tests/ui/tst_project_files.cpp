@@ -290,7 +290,9 @@ class ProjectFilesTest : public QObject {
         QTRY_COMPARE(app.names(), (QStringList{"a.PNG", "b.png"}));
 
         const QString project = app.home.filePath("drop.json");
-        QCOMPARE(writeProject(project, Transparent, {d.project().photos()[1]}), QString());
+        const auto inTransparent = std::make_shared<Object_Photo>(*d.project().photos()[1]);
+        applyModeDefaults(*inTransparent, Transparent); // as a Transparent project holds it
+        QCOMPARE(writeProject(project, Transparent, {inTransparent}), QString());
         dropOn(d.tablePhotos->viewport(), {project}, &accepted);
         QVERIFY(accepted);
         QTRY_COMPARE(app.names(), QStringList{"b.png"});
