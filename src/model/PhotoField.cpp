@@ -19,10 +19,11 @@ constexpr const char *kOwnHeight = "per cent of the photo's own height";
 constexpr const char *kBackground = "per cent of the background's width";
 constexpr const char *kBackgroundHeight = "per cent of the background's height";
 
-// Composite and Shape: the size enlarges the photo's own width (-90 % is a tenth), the
-// offsets are percentages of the photo's own size, wide enough to place it anywhere
-// over a background several times larger.
-constexpr std::array<PhotoFieldRow, 14> kRows = {{
+// One row per PhotoField, in its order (checked below). Composite and Shape: the size
+// enlarges the photo's own width (-90 % is a tenth), the offsets are percentages of the
+// photo's own size, wide enough to place it anywhere over a background several times
+// larger.
+constexpr auto kRows = std::to_array<PhotoFieldRow>({
     {PhotoField::CompositeBlendMode, &P::m_Composite_Blend_Mode, "blend", kCompositeModeBit, "Blend Mode", 0,
      kBlendModeCount - 1, 0, "blend mode", blendModeName},
     {PhotoField::CompositeSizeOfBG, &P::bCompositeSizeOfBG, "matchBackground", kCompositeModeBit,
@@ -50,7 +51,7 @@ constexpr std::array<PhotoFieldRow, 14> kRows = {{
      "Horizontal Offset", -100, 100, 0, kBackground, nullptr},
     {PhotoField::TransparentYOffset, &P::f_Transparent_Y_Offset, "y", kTransparentModeBit, "Vertical Offset",
      -100, 100, 0, kBackgroundHeight, nullptr},
-}};
+});
 
 constexpr bool rowsInFieldOrder()
 {
