@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
 #include "app/UndoSteps.h"
+#include "imaging/PhotoFormats.h"
 #include "imaging/PhotoLoader.h"
 
 #include <QFileInfo>
@@ -13,7 +14,7 @@
 
 const QStringList &AppDelegate::acceptedPhotoExtensions()
 {
-    static const QStringList extensions = {"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"};
+    static const QStringList extensions = Photo_Extensions();
     return extensions;
 }
 
