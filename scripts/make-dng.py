@@ -19,14 +19,15 @@ def scene(x, y, width, height):
 
 
 def mosaic(width, height, white):
-    rows = []
-    for y in range(height):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = scene(x, y, width, height)
-            channel = (r, g)[x % 2] if y % 2 == 0 else (g, b)[x % 2]
-            row += struct.pack("<H", int(channel * white))
-        rows.append(bytes(row))
+    # The scene is constant along each half row: build each half from a repeated pair.
+    def half(y, x0, x1):
+        r, g, b = scene(x0, y, width, height)
+        first, second = ((r, g) if y % 2 == 0 else (g, b))
+        pair = struct.pack("<HH", int(first * white), int(second * white))
+        count = x1 - x0
+        return (pair * (count // 2 + 1))[: 2 * count] if x0 % 2 == 0 else (pair[2:] + pair * (count // 2 + 1))[: 2 * count]
+
+    rows = [half(y, 0, width // 2) + half(y, width // 2, width) for y in range(height)]
     return b"".join(rows)
 
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <array>
 
@@ -54,7 +55,9 @@ bool Needs_Conversion(const QString &chosen)
 
 WriteResult Place_Saved_Picture(const QString &written, const QImage &picture, const QString &chosen)
 {
-    const std::optional<PictureFormat> format = Picture_Format_Of(chosen);
+    // A name without an extension keeps the capture's PNG, as the save panel always did.
+    const std::optional<PictureFormat> format =
+        QFileInfo(chosen).suffix().isEmpty() ? PictureFormat::Png : Picture_Format_Of(chosen);
     if (!format)
         return Write_Failure(chosen, QStringLiteral("its extension names no format Quillane writes (%1). "
                                                     "The picture is still at \u201C%2\u201D.")

@@ -23,6 +23,6 @@ bool Needs_Conversion(const QString &chosen);
 
 // Moves the capture at `written` to `chosen`, or writes `picture` (the capture's
 // pixels; read back from `written` when null) at `chosen` in the format of its
-// extension and removes `written`. A name with another extension is refused and the
-// capture stays where it is.
+// extension and removes `written`. A name without an extension is a PNG; one with
+// another extension is refused and the capture stays where it is.
 WriteResult Place_Saved_Picture(const QString &written, const QImage &picture, const QString &chosen);
