@@ -40,18 +40,35 @@ QColorSpace::TransferFunction transferOf(heif_transfer_characteristics transfer,
     }
 }
 
-// The colour space an nclx box describes, from the primaries libheif decoded.
+struct Primaries {
+    heif_color_primaries code;
+    float rx, ry, gx, gy, bx, by, wx, wy;
+};
+
+// The chromaticities of the primaries an nclx box may name (ITU-T H.273).
+constexpr Primaries kPrimaries[] = {
+    {heif_color_primaries_ITU_R_BT_470_6_System_M, 0.67f, 0.33f, 0.21f, 0.71f, 0.14f, 0.08f, 0.310f, 0.316f},
+    {heif_color_primaries_ITU_R_BT_470_6_System_B_G, 0.64f, 0.33f, 0.29f, 0.60f, 0.15f, 0.06f, 0.3127f,
+     0.3290f},
+    {heif_color_primaries_ITU_R_BT_601_6, 0.630f, 0.340f, 0.310f, 0.595f, 0.155f, 0.070f, 0.3127f, 0.3290f},
+    {heif_color_primaries_SMPTE_240M, 0.630f, 0.340f, 0.310f, 0.595f, 0.155f, 0.070f, 0.3127f, 0.3290f},
+    {heif_color_primaries_ITU_R_BT_2020_2_and_2100_0, 0.708f, 0.292f, 0.170f, 0.797f, 0.131f, 0.046f, 0.3127f,
+     0.3290f},
+    {heif_color_primaries_SMPTE_RP_431_2, 0.680f, 0.320f, 0.265f, 0.690f, 0.150f, 0.060f, 0.314f, 0.351f},
+    {heif_color_primaries_SMPTE_EG_432_1, 0.680f, 0.320f, 0.265f, 0.690f, 0.150f, 0.060f, 0.3127f, 0.3290f},
+};
+
+// The colour space an nclx box describes; sRGB's primaries for BT.709, unspecified
+// and any the table does not know.
 QColorSpace nclxSpace(const heif_color_profile_nclx &nclx)
 {
     float gamma = 0.0f;
     const QColorSpace::TransferFunction transfer = transferOf(nclx.transfer_characteristics, gamma);
-    if (nclx.color_primaries == heif_color_primaries_ITU_R_BT_709_5 ||
-        nclx.color_primaries == heif_color_primaries_unspecified)
-        return QColorSpace(QColorSpace::Primaries::SRgb, transfer, gamma);
-    return QColorSpace(QPointF(nclx.color_primary_white_x, nclx.color_primary_white_y),
-                       QPointF(nclx.color_primary_red_x, nclx.color_primary_red_y),
-                       QPointF(nclx.color_primary_green_x, nclx.color_primary_green_y),
-                       QPointF(nclx.color_primary_blue_x, nclx.color_primary_blue_y), transfer, gamma);
+    for (const Primaries &p : kPrimaries)
+        if (p.code == nclx.color_primaries)
+            return QColorSpace(QPointF(p.wx, p.wy), QPointF(p.rx, p.ry), QPointF(p.gx, p.gy),
+                               QPointF(p.bx, p.by), transfer, gamma);
+    return QColorSpace(QColorSpace::Primaries::SRgb, transfer, gamma);
 }
 
 QColorSpace colourSpaceOf(const heif_image_handle *handle)
@@ -66,9 +83,12 @@ QColorSpace colourSpaceOf(const heif_image_handle *handle)
     }
     case heif_color_profile_type_nclx: {
         heif_color_profile_nclx *raw = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &raw).code != heif_error_Ok)
-            return {};
+        const heif_error read = heif_image_handle_get_nclx_color_profile(handle, &raw);
+        // libheif may hand over a profile along with an error (unknown primaries): it is
+        // freed either way.
         const std::unique_ptr<heif_color_profile_nclx, NclxFree> nclx(raw);
+        if (read.code != heif_error_Ok || !nclx)
+            return {};
         return nclxSpace(*nclx);
     }
     default:

@@ -23,6 +23,15 @@ struct HeifRecipe {
     bool lossless = false;
 };
 
+inline HeifRecipe heifRecipe(heif_compression_format compression,
+                             heif_orientation orientation = heif_orientation_normal)
+{
+    HeifRecipe recipe;
+    recipe.compression = compression;
+    recipe.orientation = orientation;
+    return recipe;
+}
+
 inline heif_error heifWrite(heif_context *, const void *data, size_t size, void *userdata)
 {
     static_cast<QByteArray *>(userdata)->append(static_cast<const char *>(data), qsizetype(size));
@@ -61,13 +70,11 @@ inline QByteArray encodeHeif(const QImage &source, const HeifRecipe &recipe)
         if (!recipe.icc.isEmpty())
             heif_image_set_raw_color_profile(picture, "prof", recipe.icc.constData(),
                                              size_t(recipe.icc.size()));
-        if (recipe.nclxPrimaries) {
-            heif_color_profile_nclx *nclx = heif_nclx_color_profile_alloc();
-            heif_nclx_color_profile_set_color_primaries(nclx, uint16_t(recipe.nclxPrimaries));
-            heif_nclx_color_profile_set_transfer_characteristics(nclx, 13); // sRGB curve
+        heif_color_profile_nclx *nclx = heif_nclx_color_profile_alloc();
+        heif_nclx_color_profile_set_color_primaries(nclx, uint16_t(recipe.nclxPrimaries));
+        heif_nclx_color_profile_set_transfer_characteristics(nclx, 13); // the sRGB curve
+        if (recipe.nclxPrimaries)
             heif_image_set_nclx_color_profile(picture, nclx);
-            heif_nclx_color_profile_free(nclx);
-        }
         if (recipe.lossless)
             heif_encoder_set_lossless(encoder, 1);
         else
@@ -75,6 +82,10 @@ inline QByteArray encodeHeif(const QImage &source, const HeifRecipe &recipe)
         heif_encoder_set_parameter_string(encoder, "chroma", "444");
         heif_encoding_options *options = heif_encoding_options_alloc();
         options->image_orientation = recipe.orientation;
+        if (recipe.nclxPrimaries) {
+            options->output_nclx_profile = nclx;
+            options->macOS_compatibility_workaround_no_nclx_profile = 0;
+        }
         heif_image_handle *handle = nullptr;
         if (heif_context_encode_image(context, picture, encoder, options, &handle).code == heif_error_Ok) {
             heif_writer writer{1, heifWrite};
@@ -82,6 +93,7 @@ inline QByteArray encodeHeif(const QImage &source, const HeifRecipe &recipe)
             heif_image_handle_release(handle);
         }
         heif_encoding_options_free(options);
+        heif_nclx_color_profile_free(nclx);
     }
     if (picture)
         heif_image_release(picture);

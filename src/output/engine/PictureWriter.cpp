@@ -50,6 +50,26 @@ WriteResult writeWithQt(const QImage &image, QFileDevice &file, const QString &p
     return Write_Bytes_To(bytes, file, path);
 }
 
+// Whether every pixel is opaque: such a picture goes into a TIFF as RGB, a quarter smaller.
+bool isOpaque(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return true;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        if (!std::all_of(row, row + argb.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; }))
+            return false;
+    }
+    return true;
+}
+
+WriteResult writeTiff(const QImage &image, QFileDevice &file, const QString &path)
+{
+    const QImage samples = isOpaque(image) ? image.convertToFormat(QImage::Format_RGB888) : image;
+    return writeWithQt(samples, file, path, "tiff", -1, kTiffLzw);
+}
+
 WriteResult writeWebp(const QImage &image, QFileDevice &file, const QString &path,
                       const PictureOptions &options)
 {
@@ -131,7 +151,7 @@ WriteResult Write_Picture_To(const QImage &image, QFileDevice &file, const QStri
     case PictureFormat::Webp:
         return writeWebp(image, file, path, options);
     case PictureFormat::Tiff:
-        return writeWithQt(image, file, path, "tiff", -1, kTiffLzw);
+        return writeTiff(image, file, path);
     }
     return Write_Failure(path, encodingFailure("?"));
 }
