@@ -342,6 +342,6 @@ int Run_Mix(const QStringList &arguments, QString &output, QString &errors, cons
     else if (outcome.status == kExitWritten)
         outcome = mixOne(options, options.projectPaths.first(), options.outputPath, told);
     if (!outcome.message.isEmpty())
-        errors = QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
+        errors += QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
     return outcome.status;
 }
