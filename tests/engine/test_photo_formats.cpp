@@ -305,3 +305,18 @@ TEST(PhotoFormatList, DesktopEntryDeclaresExactlyTheFormatsTheLoaderReads)
 }
 
 } // namespace
+
+TEST(RawDecoder, AFileThatCrashesLibRawIsRefusedAndQuillaneGoesOn)
+{
+    // Found by fuzzing: a model name that overflows a buffer in LibRaw 0.20's parser
+    // (the C library aborts). The raw file is developed in a child process.
+    QFile file(QStringLiteral(QUILLANE_SOURCE_DIR "/fuzz/corpus/raw/crashes_libraw_in_its_model_parser.dng"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const DecodedPicture decoded = Decode_Raw(file.readAll(), 1'000'000);
+    EXPECT_TRUE(decoded.image.isNull());
+    EXPECT_EQ(decoded.reason, Damaged_Picture().reason);
+    // and the next file develops as before
+    QFile good(QStringLiteral(QUILLANE_SOURCE_DIR "/tests/data/formats/turned_right.dng"));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Decode_Raw(good.readAll(), 1'000'000).image.size(), QSize(48, 64));
+}
