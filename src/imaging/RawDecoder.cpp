@@ -5,6 +5,7 @@
 #include <libraw/libraw.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -145,6 +146,10 @@ DecodedPicture Decode_Raw(const QByteArray &bytes, qint64 maxPixels)
         return Damaged_Picture();
     const pid_t child = fork();
     if (child == 0) {
+        // A crash in the child ends the child only, quietly: no handler of the parent's
+        // (a crash reporter, a sanitizer's) acts for it.
+        for (const int crash : {SIGABRT, SIGSEGV, SIGBUS, SIGILL, SIGFPE})
+            signal(crash, SIG_DFL);
         close(pipeEnds[0]);
         developInto(pipeEnds[1], bytes, maxPixels);
         _exit(0); // no exit handlers of the parent's libraries run in the child
