@@ -17,8 +17,9 @@ struct LoadResult {
 qint64 Photo_Pixel_Limit();
 
 // Loads the first image of the file (first frame of an animation, first page of a
-// multi-page TIFF), turned upright by its EXIF orientation, converted from an embedded
-// colour profile to sRGB and to kCanonicalFormat. A picture whose header announces more
-// than `maxPixels` is refused before any pixel is decoded.
+// multi-page TIFF, primary image of a HEIF file), turned upright by its orientation,
+// converted from an embedded colour profile to sRGB and to kCanonicalFormat. The formats
+// are those of Photo_Formats(). A picture whose header announces more than `maxPixels`
+// is refused before any pixel is decoded.
 LoadResult Load_Photo(const QString &path, qint64 maxPixels);
 LoadResult Load_Photo(const QString &path);
