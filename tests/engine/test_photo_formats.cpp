@@ -306,17 +306,25 @@ TEST(PhotoFormatList, DesktopEntryDeclaresExactlyTheFormatsTheLoaderReads)
 
 } // namespace
 
-TEST(RawDecoder, AFileThatCrashesLibRawIsRefusedAndQuillaneGoesOn)
+TEST(ChildDecode, FilesThatCrashOrFloodADecoderAreRefusedAndQuillaneGoesOn)
 {
-    // Found by fuzzing: a model name that overflows a buffer in LibRaw 0.20's parser
-    // (the C library aborts). The raw file is developed in a child process.
-    QFile file(QStringLiteral(QUILLANE_SOURCE_DIR "/fuzz/corpus/raw/crashes_libraw_in_its_model_parser.dng"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const DecodedPicture decoded = Decode_Raw(file.readAll(), 1'000'000);
-    EXPECT_TRUE(decoded.image.isNull());
-    EXPECT_EQ(decoded.reason, Damaged_Picture().reason);
-    // and the next file develops as before
-    QFile good(QStringLiteral(QUILLANE_SOURCE_DIR "/tests/data/formats/turned_right.dng"));
-    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-    EXPECT_EQ(Decode_Raw(good.readAll(), 1'000'000).image.size(), QSize(48, 64));
+    // Found by fuzzing: a model name that overflows a buffer in LibRaw 0.20's parser (the
+    // C library aborts), and a 700-byte HEIF whose coded picture had libheif use 8 GB for
+    // minutes. Both decoders run in a child process held to the declared size's memory.
+    const auto read = [](const char *path) {
+        QFile file(QString::fromLatin1(QUILLANE_SOURCE_DIR) + QLatin1String(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray crash = read("/fuzz/corpus/raw/crashes_libraw_in_its_model_parser.dng");
+    const QByteArray flood = read("/fuzz/corpus/heif/coded_picture_claims_gigabytes.heic");
+    ASSERT_FALSE(crash.isEmpty() || flood.isEmpty());
+    for (const DecodedPicture &decoded : {Decode_Raw(crash, 1'000'000), Decode_Heif(flood, 1'000'000)}) {
+        EXPECT_TRUE(decoded.image.isNull());
+        EXPECT_EQ(decoded.reason, Damaged_Picture().reason);
+    }
+    // and the next files decode as before, with their colour space
+    const DecodedPicture raw = Decode_Raw(read("/tests/data/formats/turned_right.dng"), 1'000'000);
+    EXPECT_EQ(raw.image.size(), QSize(48, 64));
+    EXPECT_EQ(raw.image.colorSpace(), QColorSpace(QColorSpace::SRgb));
+    EXPECT_EQ(Decode_Heif(encodeHeif(quadrants(), {}), 1'000'000).image.size(), QSize(64, 48));
 }
