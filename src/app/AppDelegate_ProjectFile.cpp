@@ -129,8 +129,16 @@ void AppDelegate::OnSaveProject()
     QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
     if (path.isEmpty())
         return;
-    if (!Is_Project_File_Name(path))
+    if (!Is_Project_File_Name(path)) {
         path += QStringLiteral(".json");
+        // The panel asked about the name as typed, not about this one.
+        if (QFileInfo::exists(path) &&
+            desktop().runAlert(window(),
+                               {QStringLiteral("%1 already exists.").arg(quoted(QFileInfo(path).fileName())),
+                                QStringLiteral("Do you want to replace it?"),
+                                {"Cancel", "Replace"}}) != 1)
+            return;
+    }
     rememberProjectFolder(path);
     const QString error = Write_Project(path, modeBlend, array_Photos);
     if (!error.isEmpty()) {

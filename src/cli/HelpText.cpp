@@ -1,17 +1,23 @@
 #include "cli/MixCommand.h"
+#include "imaging/MemoryBudget.h"
 
 QString Mix_Help_Text()
 {
-    return QStringLiteral(R"(Usage: quillane-mix [--view WIDTHxHEIGHT] -o OUTPUT.png PROJECT.json
+    return QStringLiteral(
+               R"(Usage: quillane-mix [--view WIDTHxHEIGHT] [--memory-budget AMOUNT] -o OUTPUT.png PROJECT.json
 
 Mixes the photos of a project into one picture, as the Quillane preview does, and
 writes it as a PNG file. PROJECT.json may be - to read the project from standard input.
 
 Options:
-  -o OUTPUT.png          the picture to write (replaced only once it is complete)
+  -o OUTPUT.png          the picture to write (replaced only once it is complete; never
+                         one of the project's own files, and never anything but a
+                         regular file)
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
+  --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
+                         512M (default: half of this computer's memory, %1)
   -h, --help             show this text
   --version              show the version
 
@@ -50,5 +56,12 @@ Exit status:
      a value of the wrong type or out of range, no photos, malformed JSON)
 Every failure prints one line naming the file or key and the reason, and leaves no
 output file behind.
-)");
+
+Limits: the project file is at most 4 MB and, like every photo, a regular file (not a
+FIFO or a device). The decoded photos, the canvases that sizes and offsets ask for and
+the view must fit the memory budget together; a project over it is refused before
+anything is decoded, saying about how much it needs. One photo may take at most a
+quarter of the budget, and a JPEG of more than 100 progressive scans is refused.
+)")
+        .arg(Memory_Amount(double(Default_Memory_Budget())));
 }

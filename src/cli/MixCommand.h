@@ -11,6 +11,9 @@ inline constexpr int kExitWritten = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsageError = 2;
 
+// The largest project file read: a project of thousands of photos takes well under it.
+inline constexpr qint64 kLargestProject = qint64(4) << 20;
+
 int Run_Mix(const QStringList &arguments, QString &output, QString &errors);
 
 QString Mix_Help_Text();
