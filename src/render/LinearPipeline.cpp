@@ -51,7 +51,7 @@ QList<float> seamPositions(const PhotoList &photos, float along)
 
 PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical)
 {
-    const QList<QImage> fitted = Fit_Linear_Photos(photos);
+    const QList<QImage> fitted = Fit_Linear_Photos(photos, !view.capturePending);
     const QSizeF frame = Linear_Frame(fitted);
     const float along = float(vertical ? frame.height() : frame.width());
     const QList<float> positions = seamPositions(photos, along);
@@ -78,14 +78,15 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
 
 } // namespace
 
-QList<QImage> Fit_Linear_Photos(const PhotoList &photos)
+QList<QImage> Fit_Linear_Photos(const PhotoList &photos, bool fromReducedCopies)
 {
     const QSizeF box(kLinearFitBox, kLinearFitBox);
     QList<QImage> fitted;
     fitted.reserve(photos.size());
     for (const PhotoPtr &photo : photos) {
         const QRectF frame = return_Best_Fit_Frame(imageSizeF(photo->image), box);
-        fitted.append(Resize_Image_To_Fit_Size(photo->image, frame.size()));
+        const QImage source = fromReducedCopies ? Photo_For_Pixels(*photo, frame.size()) : photo->image;
+        fitted.append(Resize_Image_To_Fit_Size(source, frame.size()));
     }
     return fitted;
 }

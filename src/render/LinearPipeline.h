@@ -5,8 +5,8 @@
 // The Linear pipelines (two or more photos): the photos joined in list order into one
 // strip, left to right or bottom to top, each pair of neighbours by a swipe seam whose
 // overlap is set by the later photo's intersection level. Every pass fits each photo
-// into 400 x 400 afresh from its own picture, which it leaves as it is, so that the
-// mixed picture is the same however many passes came before.
+// into 400 x 400 afresh (a capture from its own picture, which stays as it is), so that
+// the saved picture is the same however many passes came before.
 PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view);
 PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view);
 
@@ -14,8 +14,10 @@ PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &vie
 inline constexpr qreal kLinearFitBox = 400.0;
 
 // Every photo's picture fitted into 400 x 400, in list order. A picture already of its
-// fitted size is shared, not copied.
-QList<QImage> Fit_Linear_Photos(const PhotoList &photos);
+// fitted size is shared, not copied. A capture fits from the photos' own pictures; a pass
+// that only feeds the view may fit from their reduced copies (the fitted size is the
+// same, the pixels within a level or two).
+QList<QImage> Fit_Linear_Photos(const PhotoList &photos, bool fromReducedCopies = false);
 
 // The common frame: the largest width and the largest height of the fitted pictures,
 // each taken separately.
