@@ -167,6 +167,8 @@ void printSummary()
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     std::printf("%d x %d pixels, %d threads\n", inputs().a.width(), inputs().a.height(),

@@ -101,7 +101,7 @@ void BM_LinearFirstPass(benchmark::State &state)
     PhotoList list = linearProject();
     for (auto _ : state) {
         state.PauseTiming();
-        list = linearProject(); // full-size photos again: the pass replaced them
+        list = linearProject(); // photos without reduced copies again
         state.ResumeTiming();
         benchmark::DoNotOptimize(benchPreviewPass(list, LinearHorizontal));
     }
@@ -116,6 +116,24 @@ void BM_LinearRepeatedPass(benchmark::State &state)
         benchmark::DoNotOptimize(benchPreviewPass(list, LinearHorizontal));
 }
 BENCHMARK(BM_LinearRepeatedPass)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 2000 small photos (a 40 x 30 reduction of the 24-megapixel photo) in one strip, as a
+// capture renders it: each seam is laid on the strip as it is made, touching only its
+// own rows, so the vertical strip costs what the horizontal one does.
+void BM_LinearStrip2000(benchmark::State &state)
+{
+    const quint64 mode = state.range(0) ? LinearVertical : LinearHorizontal;
+    const QImage small = benchPhotos().a.scaled(40, 30, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    PhotoList list;
+    for (int i = 0; i < 2000; ++i) {
+        list.append(makePhoto(small, QStringLiteral("small.png"), mode));
+        list.back()->f_Linear_Intersection_Level = 90.0f;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(render_Pass(list, mode, QSizeF(0, 0), true).mixed);
+    state.SetLabel(mode == LinearVertical ? "vertical" : "horizontal");
+}
+BENCHMARK(BM_LinearStrip2000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 // The floor of the first Linear pass: reading every byte of the ten photos once (and
 // writing them elsewhere), into buffers touched before the clock starts.

@@ -5,8 +5,9 @@
 #include "imaging/PhotoLoader.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +18,9 @@ namespace {
 // that every decoder path runs on real pictures.
 constexpr qint64 kFuzzPixelLimit = 4'000'000;
 
+// Each input goes to an anonymous in-memory file, read through its /proc path: nothing
+// is left behind in /dev/shm or the temporary folder, however the run ends.
+int g_photoFile = -1;
 QString g_photoPath;
 
 void dropMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
@@ -27,18 +31,17 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qInstallMessageHandler(dropMessages);
     static QCoreApplication app(*argc, *argv); // image format plugins are found through it
-    g_photoPath = QDir::temp().filePath(
-        QStringLiteral("quillane-fuzz-%1.photo").arg(QCoreApplication::applicationPid()));
+    g_photoFile = memfd_create("quillane-fuzz-photo", MFD_CLOEXEC);
+    if (g_photoFile < 0)
+        std::abort();
+    g_photoPath = QStringLiteral("/proc/self/fd/%1").arg(g_photoFile);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    QFile file(g_photoPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
-        std::abort(); // the fuzzer's own temporary file must be writable
-    file.close();
+    if (ftruncate(g_photoFile, 0) != 0 || pwrite(g_photoFile, data, size, 0) != ssize_t(size))
+        std::abort(); // the fuzzer's own in-memory file must be writable
     const LoadResult loaded = Load_Photo(g_photoPath, kFuzzPixelLimit);
     const bool refusedCleanly = loaded.image.isNull() && !loaded.error.isEmpty();
     const bool loadedCleanly = loaded.ok() && !loaded.image.isNull() &&

@@ -3,7 +3,7 @@
 # (CI): a superuser is never refused by file permissions, so without this pass the code
 # that tells a user they may not read or write a file would never run.
 #
-# The tree (with the shared photos beside it) is copied into a fresh folder the user
+# The tree (it holds its own test photos) is copied into a fresh folder the user
 # owns, since the checkout may sit where only root can reach it, and is built there.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -26,9 +26,6 @@ mkdir "$work/main"
 # plus work not yet committed.
 (cd "$ROOT" && git ls-files -z --cached --others --exclude-standard |
     xargs -0 cp --parents -t "$work/main")
-if [[ -d "$ROOT/../shared" ]]; then
-    cp -r "$ROOT/../shared" "$work/shared"
-fi
 chown -R "$USER_NAME": "$work"
 chmod -R u+w "$work"
 

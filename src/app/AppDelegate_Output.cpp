@@ -11,6 +11,7 @@
 #include "render/RenderPass.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
@@ -61,6 +62,10 @@ void AppDelegate::Timer_Save_Picture_Routine()
     if (capture.b_Take_Picture || isWritingPicture())
         return; // no pass with a photo yet, or the previous picture is still being written
     stopTimer(timer_Save_Picture);
+    if (!capture.error.isEmpty()) { // over the memory budget, or a layer that cannot be drawn
+        desktop().runAlert(window(), saveFailure(capture.error));
+        return;
+    }
     // Captures are named to the second: a second capture in the same second gets a
     // suffix instead of replacing the first, which may still be in the folder.
     capture.s_Saved_Take_Picture = Unused_Path(capture.s_Saved_Take_Picture);

@@ -122,8 +122,16 @@ void AppDelegate::OnSaveProject()
     QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
     if (path.isEmpty())
         return;
-    if (!isProjectFileName(path))
+    if (!isProjectFileName(path)) {
         path += QStringLiteral(".json");
+        // The panel asked about the name as typed, not about this one.
+        if (QFileInfo::exists(path) &&
+            desktop().runAlert(window(),
+                               {QStringLiteral("%1 already exists.").arg(quoted(QFileInfo(path).fileName())),
+                                QStringLiteral("Do you want to replace it?"),
+                                {"Cancel", "Replace"}}) != 1)
+            return;
+    }
     rememberProjectFolder(path);
     const QString error = writeProject(path, m_project.mode(), m_project.photos());
     if (!error.isEmpty()) {

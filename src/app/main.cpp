@@ -1,8 +1,10 @@
 #include "Version.h"
 #include "app/AppDelegate.h"
+#include "imaging/MemoryBudget.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
 #include <csignal>
 #include <cstdlib>
@@ -18,6 +20,9 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral("org.quillane.Quillane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.quillane.Quillane.svg")));
     QApplication::setQuitOnLastWindowClosed(true);
+    // The memory a render may take ("memoryBudget", such as 6G; half of the memory when unset).
+    Set_Memory_Budget(
+        Parse_Memory_Amount(QSettings(kSettingsName, kSettingsName).value("memoryBudget").toString()));
     AppDelegate::Options options;
     options.launchFiles = QApplication::arguments().mid(1); // photos, or a project to open
     AppDelegate delegate(options);

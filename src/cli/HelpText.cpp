@@ -1,4 +1,5 @@
 #include "cli/MixCommand.h"
+#include "imaging/MemoryBudget.h"
 
 #include "model/PhotoField.h"
 #include "model/ProjectFile.h"
@@ -95,9 +96,10 @@ writes it as PNG, JPEG, WebP or TIFF, as the output's extension says. PROJECT.js
 be - to read the project from standard input.
 
 Options:
-  -o OUTPUT              the picture to write (replaced only once it is complete):
-                         .png, .jpg or .jpeg, .webp, .tif or .tiff; - writes it to
-                         standard output (with --format)
+  -o OUTPUT              the picture to write (replaced only once it is complete; never
+                         one of the project's own files, and never anything but a
+                         regular file): .png, .jpg or .jpeg, .webp, .tif or .tiff; -
+                         writes it to standard output (with --format)
   -O FOLDER              mix every project given, each into FOLDER/PROJECT.png (or the
                          extension of --format); a project that fails does not stop
                          the others
@@ -108,6 +110,9 @@ Options:
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
+  --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
+                         512M (default: half of this computer's memory, )") +
+           Memory_Amount(double(Default_Memory_Budget())) + QStringLiteral(R"()
   -q, --quiet            no progress lines (they appear on standard error only when
                          it is a terminal)
   -h, --help             show this text
@@ -146,5 +151,11 @@ Exit status:
   with -O, the number of projects that failed (at most 100)
 Every failure prints one line naming the file or key and the reason, and leaves no
 output file behind.
+
+Limits: the project file is at most 4 MB and, like every photo, a regular file (not a
+FIFO or a device). The decoded photos, the canvases that sizes and offsets ask for and
+the view must fit the memory budget together; a project over it is refused before
+anything is decoded, saying about how much it needs. One photo may take at most a
+quarter of the budget, and a JPEG of more than 100 progressive scans is refused.
 )");
 }

@@ -1,11 +1,15 @@
 #include "cli/MixCommand.h"
 
+#include "imaging/MemoryBudget.h"
+#include "imaging/PhotoLoader.h"
 #include "imaging/ProjectPhotos.h"
 #include "model/ProjectFile.h"
 #include "model/Quoted.h"
+#include "output/engine/OutputGuard.h"
 #include "output/engine/PictureWriter.h"
 #include "output/engine/PngWriter.h"
 #include "render/CaptureStep.h"
+#include "render/PassMemory.h"
 #include "render/RenderPass.h"
 
 #include <QDateTime>
@@ -20,6 +24,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -31,7 +36,8 @@ struct Options {
     QString outputFolder;     // -O: one picture per project, named after it
     std::optional<PictureFormat> format;
     PictureOptions picture;
-    QSize view; // invalid without --view
+    QSize view;              // invalid without --view
+    qint64 memoryBudget = 0; // 0: the default budget
     bool help = false;
     bool quiet = false;
 };
@@ -77,10 +83,20 @@ Outcome parseFormat(const QString &text, std::optional<PictureFormat> &format)
     return {};
 }
 
+Outcome parseBudget(const QString &text, qint64 &budget)
+{
+    budget = Parse_Memory_Amount(text);
+    if (budget <= 0)
+        return usageError(
+            QStringLiteral("--memory-budget takes an amount such as 4G or 512M, not \u201C%1\u201D")
+                .arg(text));
+    return {};
+}
+
 // An option that takes a value; false for any other argument.
 bool takesValue(const QString &argument)
 {
-    static const QStringList options = {"-o", "-O", "--view", "--format", "--quality"};
+    static const QStringList options = {"-o", "-O", "--view", "--format", "--quality", "--memory-budget"};
     return options.contains(argument);
 }
 
@@ -94,6 +110,8 @@ Outcome parseValue(const QString &option, const QString &value, Options &options
         return parseFormat(value, options.format);
     else if (option == QLatin1String("--quality"))
         return parseQuality(value, options.picture);
+    else if (option == QLatin1String("--memory-budget"))
+        return parseBudget(value, options.memoryBudget);
     else
         return parseView(value, options.view);
     return {};
@@ -168,17 +186,46 @@ Outcome parseArguments(const QStringList &arguments, Options &options)
     return checkOutputs(options);
 }
 
-// The project's bytes from its file or from standard input; false when unreadable.
+QString megabytes(qint64 bytes)
+{
+    return QStringLiteral("%1 MB").arg(bytes >> 20);
+}
+
+// The project's bytes from its file or from standard input, at most kLargestProject of
+// them; false (with the reason) when unreadable, not a regular file, or larger.
 bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
 {
     QFile file(path);
-    const bool opened =
-        path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    const bool fromStdin = path == QLatin1String("-");
+    if (!fromStdin) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) { // a FIFO or a device could block or never end
+            reason = QStringLiteral("it is not a regular file.");
+            return false;
+        }
+        if (info.size() > kLargestProject) {
+            reason = QStringLiteral("it is larger than a project file can be (at most %1).")
+                         .arg(megabytes(kLargestProject));
+            return false;
+        }
+    }
+    const bool opened = fromStdin ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened) {
         reason = file.errorString();
         return false;
     }
-    bytes = file.readAll();
+    // A pipe gives its bytes a block at a time; an endless stream stops past the limit.
+    while (bytes.size() <= kLargestProject) {
+        const QByteArray block = file.read(kLargestProject + 1 - bytes.size());
+        if (block.isEmpty())
+            break;
+        bytes += block;
+    }
+    if (bytes.size() > kLargestProject) {
+        reason = QStringLiteral("it is larger than a project file can be (at most %1).")
+                     .arg(megabytes(kLargestProject));
+        return false;
+    }
     return true;
 }
 
@@ -236,20 +283,69 @@ Outcome loadPhotos(Project &project)
     return {};
 }
 
-// The picture a capture would store, or the view the preview canvas would show.
-QImage renderPicture(const Project &project, QSize view)
+QStringList photoFiles(const Project &project)
+{
+    QStringList files;
+    for (const PhotoPtr &photo : project.photos)
+        files += photo->sFile;
+    return files;
+}
+
+// The view a render draws for: the --view size, or none for the picture Save stores.
+ViewTarget viewTarget(QSize view)
+{
+    return view.isValid() ? ViewTarget{QSizeF(view), 1.0, false} : ViewTarget{QSizeF(0, 0), 1.0, true};
+}
+
+// The memory the render will need, from the sizes the photos' headers announce (a photo
+// that does not tell is checked once it is decoded); refused before anything is decoded.
+Outcome checkBudget(const Project &project, QSize view)
+{
+    QList<QSizeF> sizes;
+    for (const QString &file : photoFiles(project))
+        sizes.append(QSizeF(Probe_Photo_Size(file).expandedTo(QSize(0, 0))));
+    double need = Pass_Memory_Need(project.photos, sizes, project.mode, viewTarget(view));
+    if (view.isValid())
+        need += Picture_Bytes(QSizeF(view)); // the canvas the view is painted on
+    const QString refusal = Pass_Budget_Refusal(need);
+    if (refusal.isEmpty())
+        return {};
+    return {kExitFileError, refusal.chopped(1) + QStringLiteral(" (see --memory-budget)")};
+}
+
+Outcome checkOutput(const QString &projectPath, const QString &outputPath, const Project &project)
+{
+    if (outputPath == QLatin1String("-"))
+        return {};
+    const QString projectFile = projectPath == QLatin1String("-") ? QString() : projectPath;
+    const QString refusal = Output_Refusal(outputPath, projectFile, photoFiles(project));
+    if (refusal.isEmpty())
+        return {};
+    return {kExitUsageError, refusal};
+}
+
+// The picture a capture would store, or the view the preview canvas would show; null
+// with the reason in `error` when the pass failed.
+QImage renderPicture(const Project &project, QSize view, QString &error)
 {
     if (view.isValid()) {
         const PassResult pass = render_Pass(project.photos, project.mode, QSizeF(view), false);
+        error = pass.error;
         QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
+        if (pass.failed() || canvas.isNull()) {
+            if (!pass.failed())
+                error = QStringLiteral("there is not enough memory for a view of that size.");
+            return {};
+        }
         QPainter painter(&canvas);
         paint_Pass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
         return canvas;
     }
     // A 0 x 0 view: the pass fits nothing into it and only builds the mixed picture.
-    CaptureState capture{true, QImage(), QString(), QString()};
-    Capture_Step(capture, render_Pass(project.photos, project.mode, QSizeF(0, 0), true),
-                 QDateTime::currentDateTime());
+    CaptureState capture{true, QImage(), QString(), QString(), QString()};
+    const PassResult pass = render_Pass(project.photos, project.mode, QSizeF(0, 0), true);
+    error = pass.error;
+    Capture_Step(capture, pass, QDateTime::currentDateTime());
     return capture.imageSave;
 }
 
@@ -286,11 +382,18 @@ Outcome mixOne(const Options &options, const QString &projectPath, const QString
     Project project;
     if (const Outcome bad = readProject(projectPath, project); bad.status != kExitWritten)
         return bad;
-    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.files.size()));
+    if (const Outcome bad = checkOutput(projectPath, outputPath, project); bad.status != kExitWritten)
+        return bad;
+    if (const Outcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
+        return bad;
+    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.photos.size()));
     if (const Outcome bad = loadPhotos(project); bad.status != kExitWritten)
         return bad;
     progress(QStringLiteral("%1: mixing").arg(name));
-    const QImage picture = renderPicture(project, options.view);
+    QString error;
+    const QImage picture = renderPicture(project, options.view, error);
+    if (!error.isEmpty())
+        return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: %2").arg(outputPath, error)};
     if (picture.isNull())
         return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: the mixed picture is empty "
                                                "(in a Linear project, the levels can leave no strip)")
@@ -300,6 +403,21 @@ Outcome mixOne(const Options &options, const QString &projectPath, const QString
                                     ? writeToStandardOutput(picture, options)
                                     : Write_Picture(picture, outputPath, options.picture);
     return written.ok ? Outcome{} : Outcome{kExitFileError, written.error};
+}
+
+// One project within the memory budget; running out of memory anyway is a failure of its
+// own, never an exception that ends the program.
+Outcome mixWithin(const Options &options, const QString &projectPath, const QString &outputPath,
+                  const MixProgress &progress)
+{
+    try {
+        return mixOne(options, projectPath, outputPath, progress);
+    } catch (const std::bad_alloc &) {
+        return {kExitFileError,
+                QStringLiteral("\u201C%1\u201D was not written: there is not enough memory to "
+                               "render the project.")
+                    .arg(outputPath)};
+    }
 }
 
 // -O FOLDER: every project in turn, a failure told and counted without stopping the
@@ -312,7 +430,7 @@ Outcome mixAll(const Options &options, QString &errors, const MixProgress &progr
     for (const QString &projectPath : options.projectPaths) {
         const QString output = folder.filePath(QFileInfo(projectPath).completeBaseName() + QLatin1Char('.') +
                                                Picture_Suffix(*options.format));
-        const Outcome outcome = mixOne(options, projectPath, output, progress);
+        const Outcome outcome = mixWithin(options, projectPath, output, progress);
         if (outcome.status != kExitWritten) {
             ++failed;
             errors += QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
@@ -331,12 +449,13 @@ int Run_Mix(const QStringList &arguments, QString &output, QString &errors, cons
     Options options;
     Outcome outcome = parseArguments(arguments, options);
     const MixProgress told = options.quiet || !progress ? MixProgress([](const QString &) {}) : progress;
+    Set_Memory_Budget(options.memoryBudget);
     if (outcome.status == kExitWritten && options.help)
         output = Mix_Help_Text();
     else if (outcome.status == kExitWritten && !options.outputFolder.isEmpty())
         outcome = mixAll(options, errors, told);
     else if (outcome.status == kExitWritten)
-        outcome = mixOne(options, options.projectPaths.first(), options.outputPath, told);
+        outcome = mixWithin(options, options.projectPaths.first(), options.outputPath, told);
     if (!outcome.message.isEmpty())
         errors += QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
     return outcome.status;

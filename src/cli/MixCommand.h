@@ -15,6 +15,9 @@ inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsageError = 2;
 inline constexpr int kMostFailuresCounted = 100;
 
+// The largest project file read: a project of thousands of photos takes well under it.
+inline constexpr qint64 kLargestProject = qint64(4) << 20;
+
 // Told one line per stage of each project ("a.json: mixing"), unless --quiet.
 using MixProgress = std::function<void(const QString &line)>;
 

@@ -61,8 +61,11 @@ inline vfloat sqrtf4(vfloat v)
 // (three-operand forms, single-instruction blends for `select`); the loader picks the
 // one the processor supports. AVX brings no fused multiply-add, so both compute the
 // very same IEEE results. The choice rests on the ELF loader's indirect functions, so
-// it is made on Linux only; elsewhere the macro expands to nothing.
-#if defined(__x86_64__) && defined(__linux__) && defined(__GNUC__) && !defined(__clang__)
+// it is made on Linux only; elsewhere the macro expands to nothing. Under the thread
+// sanitizer the loader would run the instrumented choice before the sanitizer starts, so
+// that build takes the plain loop.
+#if defined(__x86_64__) && defined(__linux__) && defined(__GNUC__) && !defined(__clang__) &&                 \
+    !defined(__SANITIZE_THREAD__)
 #define SPAN_CLONES __attribute__((target_clones("avx", "default")))
 #else
 #define SPAN_CLONES

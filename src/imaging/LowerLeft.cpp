@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 QRectF toTopLeft(const QRectF &lowerLeft, qreal canvasHeight)
@@ -44,7 +46,17 @@ void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qr
     const QImage::Format format = canvas.format();
     const int width = canvas.width();
     const qreal height = canvas.height();
-    parallelRows(canvas.height(), [&](int begin, int end) {
+    // Only the rows the rectangle covers (and one beyond each edge, for the smoothing)
+    // are visited: laying many small pictures on a tall canvas costs each its own rows.
+    const QRectF target = toTopLeft(rect, height);
+    const double top = std::clamp(std::floor(target.top()) - 1.0, 0.0, height);
+    const double bottom = std::clamp(std::ceil(target.bottom()) + 1.0, 0.0, height);
+    if (!(bottom > top))
+        return;
+    const int first = int(top);
+    parallelRows(int(bottom) - first, [&](int begin, int end) {
+        begin += first;
+        end += first;
         QImage band(bits + begin * bytesPerLine, width, end - begin, bytesPerLine, format);
         QPainter painter(&band);
         painter.translate(0, -begin);

@@ -1,8 +1,10 @@
 #include "imaging/PhotoLoader.h"
 
 #include "imaging/FileAccess.h"
+#include "imaging/HeaderProbe.h"
 #include "imaging/ImageConversion.h"
 #include "imaging/LibraryDecoders.h"
+#include "imaging/MemoryBudget.h"
 #include "model/Quoted.h"
 
 #include <QColorSpace>
@@ -16,25 +18,23 @@
 
 #include <algorithm>
 #include <mutex>
+#include <new>
 
 namespace {
 
 // A decoded picture may take 8 bytes a pixel (16-bit files) before it is brought to the
-// canonical 4 bytes; a mix holds about six canonical copies. One eighth of the physical
-// memory for the canonical photo keeps a whole pass within reach.
+// canonical 4 bytes; a mix holds a few canonical copies. One quarter of the memory
+// budget for one canonical photo keeps a whole pass within reach; the budget of the
+// whole render is checked by the render itself.
 constexpr qint64 kBytesPerCanonicalPixel = 4;
-constexpr qint64 kMemoryShare = 8;
-constexpr qint64 kFallbackMemory = qint64(4) << 30; // when the system cannot tell
-constexpr qint64 kLargestAllocationMB = 1 << 30;    // QImageReader takes an int
+constexpr qint64 kBudgetShare = 4;
+constexpr qint64 kLargestAllocationMB = 1 << 30; // QImageReader takes an int
 
-qint64 physicalMemoryBytes()
-{
-    const long pages = sysconf(_SC_PHYS_PAGES);
-    const long pageSize = sysconf(_SC_PAGESIZE);
-    if (pages <= 0 || pageSize <= 0)
-        return kFallbackMemory;
-    return qint64(pages) * qint64(pageSize);
-}
+// A progressive JPEG takes a pass over the whole picture per scan; a camera or an
+// encoder writes about ten, a hand-tuned file a few dozen.
+constexpr int kMostJpegScans = 100;
+// The colour chunks of a PNG come before its image data, within the first bytes.
+constexpr qint64 kPngProbeBytes = qint64(1) << 20;
 
 LoadResult refusal(const QString &path, const QString &reason)
 {
@@ -100,6 +100,33 @@ QString openRefusal(const QFile &file)
     return QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
 }
 
+// Qt refuses pictures above 256 MB by default. The limit is process-wide and the photos
+// of a project decode side by side, so it is set once, to what the machine could hold at
+// all: the loader's own pixel limit, checked before decoding, is the one that counts.
+void allowLargePictures()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const qint64 physicalMB = Default_Memory_Budget() * 2 / (1 << 20);
+        QImageReader::setAllocationLimit(int(std::clamp<qint64>(physicalMB, 256, kLargestAllocationMB)));
+    });
+}
+
+// A progressive JPEG of absurdly many scans would take minutes to decode.
+QString checkJpegScans(QFile &file)
+{
+    const uchar *bytes = file.map(0, file.size());
+    if (!bytes)
+        return {};
+    const int scans = Count_Jpeg_Scans(QByteArrayView(bytes, file.size()), kMostJpegScans);
+    file.unmap(const_cast<uchar *>(bytes));
+    if (scans > kMostJpegScans)
+        return QStringLiteral("it is a JPEG of more than %1 scans, which no camera writes and which would "
+                              "take minutes to decode.")
+            .arg(kMostJpegScans);
+    return {};
+}
+
 // Checks the file itself and opens it; an empty string means go on.
 QString checkFile(const QString &path, QFile &file)
 {
@@ -108,6 +135,9 @@ QString checkFile(const QString &path, QFile &file)
         return QStringLiteral("the file does not exist.");
     if (info.isDir())
         return QStringLiteral("it is a folder, not a picture file.");
+    // A FIFO, a device or a socket could block a read forever or never end.
+    if (!info.isFile())
+        return QStringLiteral("it is not a regular file.");
     if (!file.open(QIODevice::ReadOnly))
         return openRefusal(file);
     if (file.size() == 0)
@@ -116,7 +146,7 @@ QString checkFile(const QString &path, QFile &file)
 }
 
 // Checks what Qt's readers can tell before decoding; an empty string means go on.
-QString checkBeforeDecoding(QImageReader &reader, qint64 maxPixels)
+QString checkBeforeDecoding(QFile &file, QImageReader &reader, qint64 maxPixels)
 {
     if (!reader.canRead() || !isPhotoFormat(reader.format()))
         return QStringLiteral("it is not a picture in a format Quillane can read (%1).")
@@ -124,7 +154,28 @@ QString checkBeforeDecoding(QImageReader &reader, qint64 maxPixels)
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
         return sizeRefusal(size, maxPixels);
+    if (reader.format() == "jpeg" || reader.format() == "jpg")
+        return checkJpegScans(file);
     return {};
+}
+
+// libpng treats a PNG whose gamma is within its threshold of 1/2.2 (and that names no
+// primaries or profile of its own) as sRGB; Qt would convert it by a pure 2.2 curve.
+void treatNearSrgbGammaAsSrgb(QFile &file, QImage &image)
+{
+    const QColorSpace space = image.colorSpace();
+    if (!space.isValid() || space.transferFunction() != QColorSpace::TransferFunction::Gamma ||
+        space.primaries() != QColorSpace::Primaries::SRgb)
+        return;
+    const uchar *bytes = file.map(0, std::min(file.size(), kPngProbeBytes));
+    if (!bytes)
+        return;
+    const PngColourChunks chunks =
+        Probe_Png_Colour(QByteArrayView(bytes, std::min(file.size(), kPngProbeBytes)));
+    file.unmap(const_cast<uchar *>(bytes));
+    if (chunks.isPng && !chunks.hasSrgb && !chunks.hasIcc && !chunks.hasChrm &&
+        Png_Gamma_Is_Srgb(chunks.gamma))
+        image.setColorSpace(QColorSpace(QColorSpace::SRgb));
 }
 
 // Brings a decoded image to sRGB (at its own depth, before any reduction to 8 bits) and
@@ -153,7 +204,19 @@ LoadResult loadWithLibrary(const QString &path, QFile &file, PhotoDecoder decode
 
 qint64 Photo_Pixel_Limit()
 {
-    return physicalMemoryBytes() / kMemoryShare / kBytesPerCanonicalPixel;
+    return Memory_Budget() / kBudgetShare / kBytesPerCanonicalPixel;
+}
+
+QSize Probe_Photo_Size(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (!reader.canRead() || !isPhotoFormat(reader.format()))
+        return {};
+    return reader.size();
 }
 
 LoadResult Load_Photo(const QString &path)
@@ -161,22 +224,21 @@ LoadResult Load_Photo(const QString &path)
     return Load_Photo(path, Photo_Pixel_Limit());
 }
 
-LoadResult Load_Photo(const QString &path, qint64 maxPixels)
+namespace {
+
+LoadResult loadPhoto(const QString &path, qint64 maxPixels)
 {
+    allowLargePictures();
     QFile file(path);
     QImageReader reader(&file);
     reader.setAutoTransform(true);
-    // Qt refuses pictures above 256 MB by default; allow what the pixel limit allows,
-    // at the widest decoded depth, so that the limit below is the one that counts.
-    const qint64 allocationMB = maxPixels * 2 * kBytesPerCanonicalPixel / (1 << 20) + 1;
-    QImageReader::setAllocationLimit(int(std::min(allocationMB, kLargestAllocationMB)));
-
     if (const QString problem = checkFile(path, file); !problem.isEmpty())
         return refusal(path, problem);
     if (const PhotoDecoder decoder = Photo_Decoder_Of(file); decoder != PhotoDecoder::Qt)
         return loadWithLibrary(path, file, decoder, maxPixels);
-    if (const QString problem = checkBeforeDecoding(reader, maxPixels); !problem.isEmpty())
+    if (const QString problem = checkBeforeDecoding(file, reader, maxPixels); !problem.isEmpty())
         return refusal(path, problem);
+    const QByteArray format = reader.format(); // the reader cannot tell once at the end
     QImage image;
     if (!readWatched(reader, image))
         return refusal(path, QStringLiteral("the picture data is damaged or incomplete."));
@@ -184,6 +246,19 @@ LoadResult Load_Photo(const QString &path, qint64 maxPixels)
     // ahead): the limit holds for them too, once the size is known.
     if (qint64(image.width()) * image.height() > maxPixels)
         return refusal(path, sizeRefusal(image.size(), maxPixels));
+    if (format == "png")
+        treatNearSrgbGammaAsSrgb(file, image);
     toCanonical(image);
     return {image, QString()};
+}
+
+} // namespace
+
+LoadResult Load_Photo(const QString &path, qint64 maxPixels)
+{
+    try {
+        return loadPhoto(path, maxPixels);
+    } catch (const std::bad_alloc &) {
+        return refusal(path, QStringLiteral("there is not enough memory to decode it."));
+    }
 }

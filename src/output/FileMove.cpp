@@ -53,13 +53,13 @@ QString copyReplacing(const QString &from, const QString &to)
     constexpr qint64 kBlock = qint64(4) << 20;
     while (!source.atEnd()) {
         const QByteArray block = source.read(kBlock);
-        if (block.isEmpty() || target.write(block) != block.size())
-            break;
+        if (block.isEmpty())
+            return QStringLiteral("the picture cannot be read (%1).").arg(source.errorString());
+        if (!Write_All(target, block))
+            return Write_Failure_Reason(target); // the temporary file is discarded
     }
-    if (!source.atEnd() || !target.commit())
-        return target.error() == QFileDevice::ResourceError
-                   ? QStringLiteral("the disk is full.")
-                   : QStringLiteral("the copy failed (%1).").arg(target.errorString());
+    if (!target.commit())
+        return Write_Failure_Reason(target);
     return {};
 }
 

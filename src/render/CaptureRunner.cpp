@@ -50,7 +50,9 @@ bool Capture_Runner::start(const PhotoList &photos, quint64 mode)
     // A pass with a capture pending and a 0 x 0 view: full resolution, nothing fitted.
     m_thread = QThread::create([this, snapshot = Snapshot_Photos(photos), mode] {
         Yield_To_The_Window();
-        m_picture = render_Pass(snapshot, mode, QSizeF(0, 0), true).mixed;
+        const PassResult pass = render_Pass(snapshot, mode, QSizeF(0, 0), true);
+        m_picture = pass.mixed;
+        m_error = pass.error;
     });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
     connect(m_thread, &QThread::finished, this, &Capture_Runner::deliver);

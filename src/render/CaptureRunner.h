@@ -29,6 +29,9 @@ class Capture_Runner : public QObject {
     // False (and nothing started) while a capture runs.
     bool start(const PhotoList &photos, quint64 mode);
     bool isRunning() const { return m_thread != nullptr; }
+    // Why the last capture gave no picture (over the memory budget, a layer that could
+    // not be drawn), for the alert; empty when it gave one. Read it in captureFinished.
+    QString lastError() const { return m_error; }
 
   signals:
     // The mixed picture of the capture (null for an unknown project mode).
@@ -39,4 +42,5 @@ class Capture_Runner : public QObject {
 
     QThread *m_thread = nullptr;
     QImage m_picture; // written by the worker, read once it has finished
+    QString m_error;  // likewise
 };

@@ -26,5 +26,6 @@ void Capture_Step(CaptureState &state, const PassResult &pass, const QDateTime &
         return;
     state.s_Saved_Take_Picture = Join_Path(state.s_Output_Folder, Capture_File_Name(now));
     state.imageSave = pass.mixed;
+    state.error = pass.error;
     state.b_Take_Picture = false; // last: the waiting save or share reads the two values
 }

@@ -16,6 +16,8 @@ struct CaptureState {
     QImage imageSave;
     QString s_Saved_Take_Picture;
     QString s_Output_Folder;
+    QString error; // why the pass that took the picture rendered none (over the memory
+                   // budget, a layer that cannot be drawn); empty when it rendered one
 };
 
 // "yyyy-MM-dd-HH-mm-ss.png" in the local time of `now` (calendar year).

@@ -12,20 +12,26 @@ namespace {
 struct Stage {
     QImage image;
     QSize fullSize;
+    QString failure; // why the layer could not be made; empty when it was
 };
 
 // The layer of one step: the photo stretched to the common frame, or its placed layer.
 Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 {
-    if (photo.bCompositeSizeOfBG)
-        return {Resize_Image_To_Fit_Size(Photo_At_Scale(photo, scale, frame), frame, scale),
-                resizedPixelSize(frame)};
+    if (photo.bCompositeSizeOfBG) {
+        Stage stage{Resize_Image_To_Fit_Size(Photo_At_Scale(photo, scale, frame), frame, scale),
+                    resizedPixelSize(frame), QString()};
+        if (stage.image.isNull() && !resizedPixelSize(frame * scale).isEmpty())
+            stage.failure = QStringLiteral("there is not enough memory to stretch it to the background.");
+        return stage;
+    }
     const PlacedLayer geometry =
         Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Composite_Size, photo.f_Composite_X_Offset,
                               photo.f_Composite_Y_Offset);
     const PlacedLayer layer =
         Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
-    return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize)};
+    return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize),
+            Placed_Layer_Failure(layer, imageSizeF(photo.image), scale)};
 }
 
 } // namespace
@@ -57,10 +63,14 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
         const QImage background = Resize_Image_To_Fit_Size(running, frame, scale);
         running = QImage(); // no third full-size picture alive during the blend
         const Stage layer = compositeLayer(photo, frame, scale);
+        if (!layer.failure.isEmpty())
+            return Failed_Layer_Pass(photos, i, layer.failure);
         // The filters take and give the canonical picture type directly; the result
         // spans both inputs, as its full-resolution counterpart does.
         running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
                                  photo.m_Composite_Blend_Mode);
+        if (running.isNull() && !(background.isNull() && layer.image.isNull()))
+            return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to blend it."));
         const QSize fullSize = resizedPixelSize(frame).expandedTo(layer.fullSize);
         Add_Fitted_Draw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
     }

@@ -37,35 +37,67 @@ QImage erasedSeam(const QImage &seam, QSizeF frame, bool vertical)
     return copy;
 }
 
-PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical)
+// The accumulated position of every seam along the strip, from the levels alone.
+QList<float> seamPositions(const PhotoList &photos, float along)
 {
-    const QSizeF frame = Fit_Linear_Photos(photos);
-    const float along = float(vertical ? frame.height() : frame.width());
-    QList<Object_Linear_Position> seams;
+    QList<float> positions;
     float position = 0.0f;
     for (qsizetype k = 1; k < photos.size(); ++k) {
-        const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
-        position += pair.growth;
-        seams.append({Linear_Seam(photos[k - 1]->image, photos[k]->image, frame, pair, vertical), position});
+        position += Linear_Pair(photos[k]->f_Linear_Intersection_Level, along).growth;
+        positions.append(position);
     }
+    return positions;
+}
+
+PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical)
+{
+    const QList<QImage> fitted = Fit_Linear_Photos(photos, !view.capturePending);
+    const QSizeF frame = Linear_Frame(fitted);
+    const float along = float(vertical ? frame.height() : frame.width());
+    const QList<float> positions = seamPositions(photos, along);
+    auto seam = [&](qsizetype k) {
+        const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
+        return Linear_Seam(fitted[k - 1], fitted[k], frame, pair, vertical);
+    };
     PassResult pass;
-    pass.mixed = seams.size() == 1 ? seams.front().image : Linear_Strip(seams, frame, vertical);
+    if (photos.size() == 2) {
+        pass.mixed = seam(1);
+    } else {
+        // Each seam is laid on the strip as soon as it is made: one seam alive at a time.
+        LinearStrip strip(frame, positions.back(), vertical);
+        for (qsizetype k = 1; k < photos.size() && strip.isValid(); ++k)
+            strip.lay(seam(k), k == 1 ? 0.0f : positions[k - 2], k > 1);
+        pass.mixed = strip.picture();
+    }
+    if (pass.mixed.isNull() && !Linear_Strip_Is_Empty(frame, positions.back(), vertical))
+        pass.error =
+            QStringLiteral("there is not enough memory to build the strip of %1 photos.").arg(photos.size());
     Add_Fitted_Draw(pass, pass.mixed, view);
     return pass;
 }
 
 } // namespace
 
-QSizeF Fit_Linear_Photos(const PhotoList &photos)
+QList<QImage> Fit_Linear_Photos(const PhotoList &photos, bool fromReducedCopies)
 {
     const QSizeF box(kLinearFitBox, kLinearFitBox);
+    QList<QImage> fitted;
+    fitted.reserve(photos.size());
+    for (const PhotoPtr &photo : photos) {
+        const QRectF frame = return_Best_Fit_Frame(imageSizeF(photo->image), box);
+        const QImage source = fromReducedCopies ? Photo_For_Pixels(*photo, frame.size()) : photo->image;
+        fitted.append(Resize_Image_To_Fit_Size(source, frame.size()));
+    }
+    return fitted;
+}
+
+QSizeF Linear_Frame(const QList<QImage> &fitted)
+{
     float maxW = 0.0f;
     float maxH = 0.0f;
-    for (const PhotoPtr &photo : photos) {
-        const QRectF fitted = return_Best_Fit_Frame(imageSizeF(photo->image), box);
-        photo->image = Resize_Image_To_Fit_Size(photo->image, fitted.size());
-        maxW = std::max(maxW, float(photo->image.width()));
-        maxH = std::max(maxH, float(photo->image.height()));
+    for (const QImage &image : fitted) {
+        maxW = std::max(maxW, float(image.width()));
+        maxH = std::max(maxH, float(image.height()));
     }
     return QSizeF(maxW, maxH);
 }
@@ -95,20 +127,31 @@ QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, con
     return vertical ? imageSwipeVertical(first, second) : imageSwipe(first, second);
 }
 
+bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical)
+{
+    return resizedPixelSize(stripSize(frame, lastPosition, vertical)).isEmpty();
+}
+
+LinearStrip::LinearStrip(QSizeF frame, float lastPosition, bool vertical)
+    : m_frame(frame), m_vertical(vertical)
+{
+    const QSizeF size = stripSize(frame, lastPosition, vertical);
+    m_strip = transparentCanvas(size.width(), size.height());
+}
+
+void LinearStrip::lay(const QImage &seam, float previousPosition, bool eraseLeadingBand)
+{
+    const QPointF at = m_vertical ? QPointF(0, previousPosition) : QPointF(previousPosition, 0);
+    const QImage shown = eraseLeadingBand ? erasedSeam(seam, m_frame, m_vertical) : seam;
+    drawImageIntoLL(m_strip, QRectF(at, imageSizeF(shown)), shown);
+}
+
 QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
 {
-    const QSizeF size = stripSize(frame, seams.back().f_Position, vertical);
-    QImage strip = transparentCanvas(size.width(), size.height());
-    if (strip.isNull())
-        return {};
-    drawImageIntoLL(strip, QRectF(QPointF(0, 0), imageSizeF(seams.front().image)), seams.front().image);
-    for (qsizetype j = 1; j < seams.size(); ++j) {
-        const float previous = seams[j - 1].f_Position;
-        const QPointF at = vertical ? QPointF(0, previous) : QPointF(previous, 0);
-        const QImage seam = erasedSeam(seams[j].image, frame, vertical);
-        drawImageIntoLL(strip, QRectF(at, imageSizeF(seam)), seam);
-    }
-    return strip;
+    LinearStrip strip(frame, seams.back().f_Position, vertical);
+    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j)
+        strip.lay(seams[j].image, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
+    return strip.picture();
 }
 
 PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view)

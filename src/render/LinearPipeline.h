@@ -4,18 +4,24 @@
 
 // The Linear pipelines (two or more photos): the photos joined in list order into one
 // strip, left to right or bottom to top, each pair of neighbours by a swipe seam whose
-// overlap is set by the later photo's intersection level. A pass replaces every photo's
-// image by its copy fitted into 400 x 400.
+// overlap is set by the later photo's intersection level. Every pass fits each photo
+// into 400 x 400 afresh (a capture from its own picture, which stays as it is), so that
+// the saved picture is the same however many passes came before.
 PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view);
 PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view);
 
 // The box every photo of a Linear pass is fitted into.
 inline constexpr qreal kLinearFitBox = 400.0;
 
-// Fits every photo's image into 400 x 400, replacing it, and returns the largest width
-// and the largest height after fitting, each taken separately. A photo already of its
-// fitted size keeps its very pixels.
-QSizeF Fit_Linear_Photos(const PhotoList &photos);
+// Every photo's picture fitted into 400 x 400, in list order. A picture already of its
+// fitted size is shared, not copied. A capture fits from the photos' own pictures; a pass
+// that only feeds the view may fit from their reduced copies (the fitted size is the
+// same, the pixels within a level or two).
+QList<QImage> Fit_Linear_Photos(const PhotoList &photos, bool fromReducedCopies = false);
+
+// The common frame: the largest width and the largest height of the fitted pictures,
+// each taken separately.
+QSizeF Linear_Frame(const QList<QImage> &fitted);
 
 // The numbers of one pair, from the later photo's level L and the common frame
 // maxW x maxH: p = L*100/360 and t = p/100 in single precision; the pair's extent along
@@ -38,3 +44,22 @@ QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, con
 // The strip assembled from the seams and their accumulated positions. A strip whose
 // extent comes out zero or negative is a null image.
 QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical);
+
+// True when the strip whose last seam sits at `lastPosition` has no pixels.
+bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical);
+
+// The strip being built: seams are laid one by one at their places (each but the first
+// with its leading band erased so that the seam before shows through), so that a pass
+// holds one seam at a time, and drawing a seam touches only the rows it covers.
+class LinearStrip {
+  public:
+    LinearStrip(QSizeF frame, float lastPosition, bool vertical);
+    bool isValid() const { return !m_strip.isNull(); }
+    void lay(const QImage &seam, float previousPosition, bool eraseLeadingBand);
+    QImage picture() const { return m_strip; }
+
+  private:
+    QImage m_strip;
+    QSizeF m_frame;
+    bool m_vertical;
+};

@@ -15,6 +15,18 @@ bool isFinite(const QRectF &rect)
 
 } // namespace
 
+QString Placed_Layer_Failure(const PlacedLayer &layer, QSizeF photoSize, double scale)
+{
+    if (photoSize.isEmpty()) // a photo without a picture draws nothing, by design
+        return {};
+    if (!isFinite(layer.rect) || !std::isfinite(layer.canvasSize.width()) ||
+        !std::isfinite(layer.canvasSize.height()))
+        return QStringLiteral("its size and offsets are too large to draw.");
+    if (layer.isEmpty() && !resizedPixelSize(layer.canvasSize * scale).isEmpty())
+        return QStringLiteral("there is not enough memory for its canvas.");
+    return {};
+}
+
 QRectF PlacedLayer::pixelRect(double scale) const
 {
     return {rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale};

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 // The placed layer of the Composite and Shape pipelines: a transparent canvas whose
 // lower-left corner is later aligned with the background's, holding the photo scaled by
@@ -15,6 +16,11 @@ struct PlacedLayer {
     // The photo's rectangle in the canvas's pixels, in a pass at `scale`.
     QRectF pixelRect(double scale) const;
 };
+
+// Why the layer of a photo of `photoSize` could not be made in a pass at `scale`, in one
+// phrase ("its size and offsets are too large to draw."); empty when it was made, or
+// when it is empty by design (a size of -100 per cent or less, a photo without picture).
+QString Placed_Layer_Failure(const PlacedLayer &layer, QSizeF photoSize, double scale);
 
 // Computed in single precision, in this order: a = pw/ph; w = pw + S*(pw/100);
 // h = w/a; offX = X*(pw/100); offY = Y*(ph/100); canvas (w+offX) x (h+offY).

@@ -6,6 +6,7 @@
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 #include "render/LinearPipeline.h"
+#include "render/PassMemory.h"
 #include "render/ShapePipeline.h"
 #include "render/TransparentPipeline.h"
 
@@ -156,9 +157,30 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
         pass.empty = true;
         return pass;
     }
+    if (const QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(photos, mode, target));
+        !refusal.isEmpty()) {
+        PassResult pass;
+        pass.error = refusal;
+        return pass;
+    }
     if (photos.size() == 1)
         return renderSinglePhoto(*photos.front(), target);
-    return renderMode(photos, mode, target);
+    PassResult pass = renderMode(photos, mode, target);
+    if (pass.failed()) { // nothing half-drawn goes to the view
+        pass.draws.clear();
+        pass.mixed = QImage();
+    }
+    return pass;
+}
+
+PassResult Failed_Layer_Pass(const PhotoList &photos, qsizetype index, const QString &reason)
+{
+    PassResult pass;
+    const QString name = photos[index]->sName.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" (\u201C%1\u201D)").arg(photos[index]->sName);
+    pass.error = QStringLiteral("photo %1%2 cannot be drawn: %3").arg(index + 1).arg(name, reason);
+    return pass;
 }
 
 void paint_Pass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass)

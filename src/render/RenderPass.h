@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 class QPainter;
 
@@ -29,6 +30,9 @@ struct PassResult {
     QImage mixed;          // full resolution when a capture is pending, else at the pass's scale;
                            // null for an unknown mode or an unfinished one
     bool empty = false;    // no photos: the view shows "No Image" and nothing is captured
+    QString error;         // why nothing could be rendered (over the memory budget, a layer
+                           // that cannot be drawn): one sentence; empty when all went well
+    bool failed() const { return !error.isEmpty(); }
 };
 
 // The view the pass draws for: its size in points, the device pixels per point (so that
@@ -56,8 +60,15 @@ QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn);
 // quarter, or its own image.
 QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 
+// A pass whose estimated memory (PassMemory.h) is over the budget allocates nothing and
+// comes back failed; so does one in which a layer cannot be drawn: a layer is never
+// silently left out.
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
                        qreal pixelRatio = 1.0);
+
+// The failed pass for photo `index` (0-based) of `photos`: "photo 3 (“b.jpg”) cannot be
+// drawn: <reason>".
+PassResult Failed_Layer_Pass(const PhotoList &photos, qsizetype index, const QString &reason);
 
 // Fills `repaint` black (given in the painter's own top-left coordinates, as
 // QPaintEvent::rect() gives it), then draws "No Image" or the pass's pictures into a

@@ -39,11 +39,19 @@ PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
     for (qsizetype i = 1; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
         const PlacedLayer layer = shapeLayer(*photos[i], scale);
+        if (const QString failure = Placed_Layer_Failure(layer, imageSizeF(photo.image), scale);
+            !failure.isEmpty())
+            return Failed_Layer_Pass(photos, i, failure);
         const QImage mask = Shape_Mask_Canvas(photo.m_Shape_Type, layer, scale);
+        if (mask.isNull() && !layer.isEmpty())
+            return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory for its mask."));
+        const bool hadRunning = !running.isNull();
         // The filters take and give the canonical picture type directly. The result
         // spans the running picture and the cut-out layer, at either scale.
         running = imageShape(CGImageRefFromImage(running), CGImageRefFromImage(layer.canvas),
                              CGImageRefFromImage(mask));
+        if (running.isNull() && (hadRunning || !layer.isEmpty()))
+            return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to cut it out."));
         if (!layer.isEmpty())
             fullSize = fullSize.expandedTo(resizedPixelSize(layer.canvasSize));
     }

@@ -5,12 +5,18 @@
 
 #include "../engine/PreviewCompare.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -240,7 +246,9 @@ TEST_F(QuillaneMix, EveryFailureIsOneLineAnExitStatusAndNoOutputFile)
          "empty"},
     };
     for (const auto &c : cases) {
-        const QString file = project("p.json", c.json);
+        // A project may have any name; one named like a picture shows that the guard, not the
+        // extension, keeps the project from being replaced.
+        const QString file = project("p.tif", c.json);
         const MixRun result = run(c.arguments + QStringList{"-o", out(), file});
         EXPECT_EQ(result.status, c.status) << c.json.constData() << result.err.toStdString();
         EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
@@ -391,4 +399,178 @@ TEST_F(QuillaneMix, SeveralProjectsGoToAFolderAndFailuresAreCounted)
     EXPECT_EQ(run({"-O", out, "-"}).status, 2);
     EXPECT_EQ(run({"-O", out, "-o", dir.filePath("x.png"), red}).status, 2);
     EXPECT_EQ(run({"-o", dir.filePath("x.png"), red, blue}).status, 2);
+}
+
+namespace {
+
+quint32 crc32Of(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A PNG of a header announcing `w` x `h` and no data: its size is read without
+// decoding, and decoding it would fail.
+QByteArray pngHeaderOnly(quint32 w, quint32 h)
+{
+    QByteArray header("\x89PNG\r\n\x1a\n", 8);
+    const char ihdr[] = {0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    header.append(ihdr, 8);
+    for (const quint32 side : {w, h})
+        for (int shift = 24; shift >= 0; shift -= 8)
+            header.append(char((side >> shift) & 0xFF));
+    header.append("\x08\x06\x00\x00\x00", 5);
+    const auto appendCrc = [&header](qsizetype from) {
+        const quint32 crc = crc32Of(header.mid(from));
+        for (int shift = 24; shift >= 0; shift -= 8)
+            header.append(char((crc >> shift) & 0xFF));
+    };
+    appendCrc(12);
+    for (const char *empty : {"IDAT", "IEND"}) { // the reader looks as far as the data
+        const qsizetype from = header.size() + 4;
+        header.append(QByteArray(4, '\0') + empty);
+        appendCrc(from);
+    }
+    return header;
+}
+
+// A JPEG whose headers are those of a real picture, followed by `scans` scans.
+QByteArray jpegOfScans(int scans)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    const qsizetype firstScan = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    const QByteArray scan = jpeg.mid(firstScan, jpeg.size() - 2 - firstScan); // up to EOI
+    QByteArray many = jpeg.left(firstScan);
+    for (int i = 0; i < scans; ++i)
+        many += scan;
+    return many + QByteArray("\xFF\xD9", 2);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// Hostile projects, photos and outputs: each ends (QProcess waits at most a minute) with
+// its exit status and one line, writes no picture, and leaves every input as it was.
+TEST_F(QuillaneMix, HostileInputsEndWithOneLineAndLoseNothing)
+{
+    const QDir d(dir.path());
+    ASSERT_TRUE(QFile::link(d.filePath("grey.png"), d.filePath("link.png")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(d.filePath("fifo.png")).constData(), 0644), 0);
+    ASSERT_TRUE(d.mkdir("folder.png"));
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(mknod(QFile::encodeName(d.filePath("node.png")).constData(), S_IFCHR | 0666, makedev(1, 3)),
+                  0);
+    }
+    const auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(d.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("huge.png", pngHeaderOnly(27000, 27000));
+    write("tall.png", pngHeaderOnly(2, 30000));
+    write("wide.png", pngHeaderOnly(30000, 2));
+    write("twelve.png", pngHeaderOnly(12000, 9000));
+    write("scans.jpg", jpegOfScans(150));
+    write("big.json", QByteArray(5 << 20, ' '));
+
+    const QByteArray grey = R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "red.png"}]})";
+    const QString budget = QStringLiteral("--memory-budget");
+    const struct {
+        QStringList arguments; // "P" stands for the project file
+        QByteArray json;
+        QByteArray input;
+        int status;
+        const char *says; // a regular expression
+    } cases[] = {
+        {{"-o", "grey.png", "P"}, grey, {}, 2, "grey.png.*photo"},
+        {{"-o", "link.png", "P"}, grey, {}, 2, "link.png.*photo.*grey.png"},
+        {{"-o", "p.tif", "P"}, grey, {}, 2, "project file itself"},
+        {{"-o", "fifo.png", "P"}, grey, {}, 2, "FIFO, not a regular file"},
+        {{"-o", "folder.png", "P"}, grey, {}, 2, "folder, not a regular file"},
+        {{"-o", root ? "node.png" : "fifo.png", "P"}, grey, {}, 2, "not a regular file"},
+        {{"-o", "out.png", "P"},
+         R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "fifo.png"}]})",
+         {},
+         1,
+         "fifo.png.*not a regular file"},
+        {{"-o", "out.png", "/dev/zero"}, {}, {}, 2, "/dev/zero.*not a regular file"},
+        {{"-o", "out.png", "big.json"}, {}, {}, 2, "big.json.*at most 4 MB"},
+        {{"-o", "out.png", "-"}, {}, QByteArray(5 << 20, ' '), 2, "standard input.*at most 4 MB"},
+        {{"-o", "out.png", "P"},
+         R"({"mode": "composite", "photos": [{"file": "scans.jpg"}]})",
+         {},
+         1,
+         "scans.jpg.*more than 100 scans"},
+        {{budget, "4G", "-o", "out.png", "P"},
+         R"({"mode": "composite", "photos": [{"file": "huge.png"}, {"file": "huge.png"}]})",
+         {},
+         1,
+         "needs about [0-9.]+ GB of memory to render, more than the 4.0 GB allowed"},
+        {{budget, "4G", "-o", "out.png", "P"},
+         R"({"mode": "composite", "photos": [{"file": "tall.png"}, {"file": "wide.png"}]})",
+         {},
+         1,
+         "needs about .* GB of memory"},
+        {{budget, "4G", "-o", "out.png", "P"},
+         R"({"mode": "shape", "photos": [{"file": "twelve.png"}, {"file": "twelve.png", "size": 400}]})",
+         {},
+         1,
+         "needs about .* GB of memory"},
+        {{budget, "4G", "--view", "99999x99999", "-o", "out.png", "P"},
+         grey,
+         {},
+         1,
+         "needs about .* GB of memory"},
+        {{"-o", "out.png", "P"},
+         R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "red.png", "matchBackground": false,
+              "size": 1e308}]})",
+         {},
+         -1,
+         "size|memory"},
+        {{budget, "lots", "-o", "out.png", "P"}, grey, {}, 2, "--memory-budget"},
+    };
+    const QStringList inputs = {"grey.png", "red.png", "link.png"};
+    QList<QByteArray> before;
+    for (const QString &name : inputs)
+        before.append(contents(d.filePath(name)));
+    for (const auto &c : cases) {
+        // A project may have any name; one named like a picture shows that the guard, not the
+        // extension, keeps the project from being replaced.
+        const QString file = project("p.tif", c.json);
+        QStringList arguments = c.arguments;
+        arguments.replaceInStrings(QRegularExpression("^P$"), file);
+        const MixRun result = run(arguments, c.input);
+        const std::string context = arguments.join(' ').toStdString() + ": " + result.err.toStdString();
+        if (c.status >= 0)
+            EXPECT_EQ(result.status, c.status) << context;
+        else
+            EXPECT_TRUE(result.status == 1 || result.status == 2) << context;
+        EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << context;
+        EXPECT_TRUE(result.err.contains(QRegularExpression(QLatin1String(c.says)))) << context;
+        EXPECT_FALSE(QFile::exists(out())) << context;
+        EXPECT_EQ(contents(file), c.json) << context;
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            EXPECT_EQ(contents(d.filePath(inputs[i])), before[i])
+                << context << " changed " << inputs[i].toStdString();
+        EXPECT_FALSE(QFileInfo(d.filePath("fifo.png")).isFile()) << "the FIFO is still a FIFO";
+        if (root) {
+            EXPECT_FALSE(QFileInfo(d.filePath("node.png")).isFile()) << "the device node is still a device";
+        }
+    }
 }

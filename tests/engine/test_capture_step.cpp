@@ -42,7 +42,7 @@ TEST(CaptureStep, PathJoinsTheFolderWithExactlyOneSlash)
 TEST(CaptureStep, PendingCaptureStoresPathAndFullPictureThenClearsTheFlag)
 {
     const QImage full = gradientImage(3000, 20);
-    CaptureState state{true, QImage(), QString(), QStringLiteral("/out/")};
+    CaptureState state{true, QImage(), QString(), QStringLiteral("/out/"), QString()};
     Capture_Step(state, passWith(full), localTime(2026, 3, 7, 14, 5, 9));
     EXPECT_FALSE(state.b_Take_Picture);
     EXPECT_EQ(state.s_Saved_Take_Picture, "/out/2026-03-07-14-05-09.png");
@@ -52,7 +52,7 @@ TEST(CaptureStep, PendingCaptureStoresPathAndFullPictureThenClearsTheFlag)
 
 TEST(CaptureStep, WithoutARequestNothingIsStored)
 {
-    CaptureState state{false, QImage(), QStringLiteral("earlier.png"), QStringLiteral("/out")};
+    CaptureState state{false, QImage(), QStringLiteral("earlier.png"), QStringLiteral("/out"), QString()};
     Capture_Step(state, passWith(gradientImage(4, 4)), localTime(2026, 3, 7, 14, 5, 9));
     EXPECT_FALSE(state.b_Take_Picture);
     EXPECT_TRUE(state.imageSave.isNull());

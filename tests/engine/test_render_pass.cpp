@@ -51,7 +51,7 @@ TEST(RenderPass, EmptyListShowsNoImageCentredAndKeepsACaptureWaiting)
     EXPECT_EQ(countNear(view, QRect(0, 400, 800, 200), kBlack, 0), 800 * 200);
     EXPECT_EQ(countNear(view, QRect(0, 0, 150, 600), kBlack, 0), 150 * 600);
 
-    CaptureState state{true, QImage(), QString(), QStringLiteral("/out")};
+    CaptureState state{true, QImage(), QString(), QStringLiteral("/out"), QString()};
     Capture_Step(state, pass, QDateTime::currentDateTime());
     EXPECT_TRUE(state.b_Take_Picture);
     EXPECT_TRUE(state.imageSave.isNull());
@@ -144,7 +144,7 @@ TEST(RenderPass, OnePhotoPassCapturesThePhotoAtItsOwnResolution)
 {
     const QImage photo = gradientImage(640, 480);
     const PhotoList photos = {makePhoto(photo, "a.png", 3)};
-    CaptureState state{true, QImage(), QString(), QStringLiteral("/out")};
+    CaptureState state{true, QImage(), QString(), QStringLiteral("/out"), QString()};
     Capture_Step(state, render_Pass(photos, 3, QSizeF(100, 100), state.b_Take_Picture),
                  QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9)));
     EXPECT_FALSE(state.b_Take_Picture);

@@ -45,7 +45,7 @@ void writeText(const QString &path, const QByteArray &text)
 
 QImage captured(const AppDelegate &d)
 {
-    CaptureState state{true, QImage(), QString(), QString("/unused/")};
+    CaptureState state{true, QImage(), QString(), QString("/unused/"), QString()};
     Capture_Step(state, render_Pass(d.project().photos(), d.project().mode(), QSizeF(0, 0), true),
                  QDateTime());
     return state.imageSave.convertToFormat(QImage::Format_ARGB32);
@@ -141,7 +141,7 @@ class ProjectFilesTest : public QObject {
         QCOMPARE(mix.exitCode(), 0);
         // What Save would write: the captured picture through the same PNG writer.
         const QString saved = saver.home.filePath("saved.png");
-        CaptureState state{true, QImage(), QString(), QString("/unused/")};
+        CaptureState state{true, QImage(), QString(), QString("/unused/"), QString()};
         Capture_Step(state, render_Pass(saver.delegate->project().photos(), Composite, QSizeF(0, 0), true),
                      QDateTime());
         QVERIFY(AppDelegate::saveImage(state.imageSave, saved).ok);
@@ -235,6 +235,28 @@ class ProjectFilesTest : public QObject {
         QCOMPARE(app.desktop->alerts[1].message, QString("The project could not be saved"));
         QVERIFY(app.desktop->alerts[1].informativeText.startsWith("\u201Cmix.json\u201D was not written: "));
         QVERIFY(app.delegate->project().projectFile().isEmpty());
+    }
+
+    // The panel asked about "mix"; the project goes to "mix.json", which exists: it is
+    // replaced only once asked about that very name.
+    void savingUnderANameWithoutItsExtensionAsksBeforeReplacing()
+    {
+        TestApp app;
+        app.launchWithoutDialog(Composite);
+        app.addPhotos({"a.png"});
+        const QString existing = app.home.filePath("mix.json");
+        writeText(existing, "keep me");
+        for (const int answer : {0, 1}) { // Cancel, then Replace
+            app.desktop->saveAnswers.enqueue(app.home.filePath("mix"));
+            app.desktop->alertAnswers.enqueue(answer);
+            app.delegate->OnSaveProject();
+            QCOMPARE(app.desktop->alerts.size(), answer + 1);
+            QCOMPARE(app.desktop->alerts.last().message, QString("\u201Cmix.json\u201D already exists."));
+            QFile file(existing);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll() == "keep me", answer == 0);
+        }
+        QCOMPARE(app.delegate->project().projectFile(), QFileInfo(existing).absoluteFilePath());
     }
 
     void severalPhotosAtOnceLandInTheOrderChosen()

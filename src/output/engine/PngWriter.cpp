@@ -24,14 +24,6 @@ QString openFailureReason(const QFileDevice &file)
     return QStringLiteral("the file cannot be created (%1).").arg(file.errorString());
 }
 
-QString writeFailureReason(const QFileDevice &file)
-{
-    // Qt reports "no space left on the device" as a resource error.
-    if (file.error() == QFileDevice::ResourceError)
-        return QStringLiteral("the disk is full.");
-    return QStringLiteral("the disk refused the file (%1).").arg(file.errorString());
-}
-
 // An empty string when the folder of `path` can take a new file.
 QString folderProblem(const QString &path)
 {
@@ -44,25 +36,35 @@ QString folderProblem(const QString &path)
         return QStringLiteral("the folder %1 does not exist.").arg(folderName);
     if (info.isDir())
         return QStringLiteral("a folder of that name is in the way.");
+    // A device node, FIFO or socket is never replaced by a picture.
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is not a regular file, and only a regular file is ever replaced.");
     if (Is_Permission_Refusal(path, FileAccess::WriteInFolder))
         return kNoWritePermission;
     return {};
 }
 
-// Writes all of `bytes`; a disk that fills up first takes part of a block without an
-// error, and refuses the rest with one.
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
+} // namespace
+
+QString Write_Failure_Reason(const QFileDevice &file)
+{
+    // Qt reports "no space left on the device" as a resource error; a device that took
+    // nothing more without an error is full as well.
+    if (file.error() == QFileDevice::ResourceError || file.error() == QFileDevice::NoError)
+        return QStringLiteral("the disk is full.");
+    return QStringLiteral("the disk refused the file (%1).").arg(file.errorString());
+}
+
+bool Write_All(QFileDevice &file, QByteArrayView bytes)
 {
     for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
         if (written <= 0)
             return false;
         done += written;
     }
     return true;
 }
-
-} // namespace
 
 WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &path)
 {
@@ -72,8 +74,8 @@ WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &
     if (png.pieces.empty())
         return failure(path, QStringLiteral("the picture could not be compressed."));
     for (const QByteArray &piece : png.pieces)
-        if (!writeAll(file, piece))
-            return failure(path, writeFailureReason(file));
+        if (!Write_All(file, piece))
+            return failure(path, Write_Failure_Reason(file));
     return Write_Bytes_To(QByteArray(), file, path);
 }
 
@@ -98,14 +100,14 @@ WriteResult Write_File_Atomically(const QImage &image, const QString &path,
         return written;
     }
     if (!file.commit())
-        return failure(path, writeFailureReason(file));
+        return failure(path, Write_Failure_Reason(file));
     return {true, QString()};
 }
 
 WriteResult Write_Bytes_To(const QByteArray &bytes, QFileDevice &file, const QString &path)
 {
-    if (!writeAll(file, bytes) || !file.flush())
-        return failure(path, writeFailureReason(file));
+    if (!Write_All(file, bytes) || !file.flush())
+        return failure(path, Write_Failure_Reason(file));
     return {true, QString()};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QImage>
 #include <QString>
 
@@ -17,6 +18,7 @@ struct WriteResult {
     QString error; // one plain-words sentence naming the file; empty on success
 };
 
+// An existing file at `path` is replaced only when it is a regular file (after links).
 WriteResult Write_Png(const QImage &image, const QString &path);
 
 // Encodes `image` into `file`, already open for writing; `path` names it in messages.
@@ -34,3 +36,10 @@ WriteResult Write_Bytes_To(const QByteArray &bytes, QFileDevice &file, const QSt
 
 // A refusal naming `path`: "“PATH” could not be written: REASON".
 WriteResult Write_Failure(const QString &path, const QString &reason);
+
+// Writes all of `bytes` to `file`: a disk that fills up takes part of a block without an
+// error and refuses the rest with one, so a short write is retried. False on failure.
+bool Write_All(QFileDevice &file, QByteArrayView bytes);
+
+// Why a write to `file` failed, in the words the writers use ("the disk is full.").
+QString Write_Failure_Reason(const QFileDevice &file);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+// The memory a render may take as a whole: the decoded photos, their reduced copies,
+// the canvases the pipelines allocate and the view. Everything that allocates pictures
+// whose size the user controls (a decoder, a pipeline, a front end) asks here first, so
+// that a project too large for this computer is refused in one line instead of running
+// the system out of memory.
+
+// The default budget: half of the physical memory (4 GB when the system cannot tell).
+qint64 Default_Memory_Budget();
+
+// The budget in force for this process: the default until Set_Memory_Budget gives
+// another (a value of 0 or less restores the default). Safe to call from any thread.
+qint64 Memory_Budget();
+void Set_Memory_Budget(qint64 bytes);
+
+// Bytes of a canonical picture (4 bytes a pixel) of `size` pixels, for sizes of any
+// magnitude: a non-finite or overflowing size counts as more than any budget.
+double Picture_Bytes(QSizeF size);
+
+// Sums of picture sizes, kept in double so that no hostile size wraps around.
+struct MemoryNeed {
+    double bytes = 0.0;
+    void add(double more) { bytes += more; }
+    void addPicture(QSizeF size) { bytes += Picture_Bytes(size); }
+    bool fits(qint64 budget) const { return bytes <= double(budget); }
+};
+
+// "needs about 9.3 GB of memory to <what>, more than the 6.0 GB allowed" (or, for a need
+// that overflows, "needs more memory to <what> than any computer has (6.0 GB allowed)"):
+// the phrase, without a capital or a full stop, that follows a name in a refusal.
+QString Over_Budget_Reason(double needed, qint64 allowed, const QString &what);
+
+// An amount of memory in the largest unit that keeps it at 1 or more: "512 MB", "6.0 GB".
+QString Memory_Amount(double bytes);
+
+// Parses an amount as a user writes it: "6G", "6GB", "512M", "2.5g", or plain bytes.
+// Returns 0 for anything else.
+qint64 Parse_Memory_Amount(const QString &text);

@@ -1,0 +1,170 @@
+#include "render/PassMemory.h"
+
+#include "imaging/Geometry.h"
+#include "imaging/MemoryBudget.h"
+#include "model/ProjectMode.h"
+#include "render/LinearPipeline.h"
+#include "render/PlacedLayer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The reduced copies of a photo take at most a third of it.
+constexpr double kReducedCopiesShare = 1.0 / 3.0;
+
+QSizeF largest(const QList<QSizeF> &sizes)
+{
+    QSizeF frame(0, 0);
+    for (const QSizeF &size : sizes)
+        frame = frame.expandedTo(size);
+    return frame;
+}
+
+QSizeF scaled(QSizeF size, double scale)
+{
+    return size * scale;
+}
+
+// The canvas of a placed layer: a non-finite geometry counts as more than any budget; a
+// photo without a picture (or of a size not known yet) has none.
+QSizeF placedCanvas(QSizeF photo, float S, float X, float Y)
+{
+    if (photo.isEmpty())
+        return {0, 0};
+    const PlacedLayer geometry = Placed_Layer_Geometry(photo, S, X, Y);
+    if (!std::isfinite(geometry.canvasSize.width()) || !std::isfinite(geometry.canvasSize.height()))
+        return {qInf(), qInf()};
+    return geometry.canvasSize;
+}
+
+// Each step: the background stretched to the frame, the layer, the layer's reduction of
+// the photo and the result spanning both.
+double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double scale)
+{
+    const QSizeF frame = largest(sizes);
+    double worst = 0.0;
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        const QSizeF layer = photo.bCompositeSizeOfBG
+                                 ? frame
+                                 : placedCanvas(sizes[i], photo.f_Composite_Size, photo.f_Composite_X_Offset,
+                                                photo.f_Composite_Y_Offset);
+        const QSizeF result = frame.expandedTo(layer);
+        worst =
+            std::max(worst, Picture_Bytes(scaled(frame, scale)) + 2 * Picture_Bytes(scaled(layer, scale)) +
+                                Picture_Bytes(scaled(result, scale)));
+    }
+    return worst;
+}
+
+// Each step: the running picture, the layer, its mask, the reduction and the result.
+double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double scale)
+{
+    QSizeF running = sizes.front();
+    double worst = 0.0;
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        const QSizeF layer =
+            placedCanvas(sizes[i], photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
+        const QSizeF result = running.expandedTo(layer);
+        worst =
+            std::max(worst, Picture_Bytes(scaled(running, scale)) + 3 * Picture_Bytes(scaled(layer, scale)) +
+                                Picture_Bytes(scaled(result, scale)));
+        running = result;
+    }
+    return worst;
+}
+
+// The fitted copies, the strip and the seam being laid (with its two halves and the
+// erased copy).
+double linearNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool vertical)
+{
+    const QSizeF box(kLinearFitBox, kLinearFitBox);
+    QSizeF frame(0, 0);
+    double fitted = 0.0;
+    for (const QSizeF &size : sizes) {
+        const QSizeF fit = return_Best_Fit_Frame(size, box).size();
+        fitted += Picture_Bytes(fit);
+        frame = frame.expandedTo(fit);
+    }
+    const float along = float(vertical ? frame.height() : frame.width());
+    float position = 0.0f;
+    for (qsizetype k = 1; k < photos.size(); ++k)
+        position += Linear_Pair(photos[k]->f_Linear_Intersection_Level, along).growth;
+    const double length = std::max(0.0, double(along) + double(position));
+    const QSizeF strip = vertical ? QSizeF(frame.width(), length) : QSizeF(length, frame.height());
+    const QSizeF seam = vertical ? QSizeF(frame.width(), 2 * along) : QSizeF(2 * along, frame.height());
+    return fitted + Picture_Bytes(strip) + 4 * Picture_Bytes(seam);
+}
+
+// The full-resolution picture of the background's size and one reduced layer at a time.
+double transparentNeed(const QList<QSizeF> &sizes, bool capturePending)
+{
+    if (!capturePending)
+        return 0.0;
+    double layer = 0.0;
+    for (qsizetype i = 1; i < sizes.size(); ++i)
+        layer = std::max(layer, Picture_Bytes(sizes[i]));
+    return Picture_Bytes(sizes.front()) + layer;
+}
+
+double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode, const ViewTarget &view)
+{
+    if (photos.size() < 2)
+        return 0.0;
+    switch (mode) {
+    case Composite:
+        return compositeNeed(photos, sizes, Pass_Scale(largest(sizes), view));
+    case Shape:
+        return shapeNeed(photos, sizes, Pass_Scale(sizes.front(), view));
+    case LinearHorizontal:
+    case LinearVertical:
+        return linearNeed(photos, sizes, mode == LinearVertical);
+    case Transparent:
+        return transparentNeed(sizes, view.capturePending);
+    default:
+        return 0.0;
+    }
+}
+
+// The view's draws: Composite draws every step's result, the others one picture per
+// photo at most, each no larger than the view's pixels.
+double viewNeed(const PhotoList &photos, quint64 mode, const ViewTarget &view)
+{
+    const double draws = mode == Composite ? double(photos.size() - 1) : double(photos.size());
+    return std::max(1.0, draws) * Picture_Bytes(view.size * view.pixelRatio);
+}
+
+} // namespace
+
+double Pass_Memory_Need(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
+                        const ViewTarget &view)
+{
+    if (photos.isEmpty() || sizes.size() != photos.size())
+        return 0.0;
+    MemoryNeed need;
+    for (const QSizeF &size : sizes)
+        need.add(Picture_Bytes(size) * (view.capturePending ? 1.0 : 1.0 + kReducedCopiesShare));
+    need.add(pipelineNeed(photos, sizes, mode, view));
+    need.add(viewNeed(photos, mode, view));
+    return need.bytes;
+}
+
+double Pass_Memory_Need(const PhotoList &photos, quint64 mode, const ViewTarget &view)
+{
+    QList<QSizeF> sizes;
+    sizes.reserve(photos.size());
+    for (const PhotoPtr &photo : photos)
+        sizes.append(imageSizeF(photo->image));
+    return Pass_Memory_Need(photos, sizes, mode, view);
+}
+
+QString Pass_Budget_Refusal(double need)
+{
+    const qint64 budget = Memory_Budget();
+    if (need <= double(budget))
+        return {};
+    return QStringLiteral("the project %1.").arg(Over_Budget_Reason(need, budget, QStringLiteral("render")));
+}

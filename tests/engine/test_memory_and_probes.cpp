@@ -1,0 +1,298 @@
+// The memory budget of a render, the header probes that run before decoding, and the
+// writers' refusals of what is not a regular file.
+#include "TestImages.h"
+
+#include "imaging/HeaderProbe.h"
+#include "imaging/MemoryBudget.h"
+#include "imaging/PhotoLoader.h"
+#include "model/ProjectMode.h"
+#include "output/engine/PngWriter.h"
+#include "render/CompositePipeline.h"
+#include "render/PassMemory.h"
+#include "render/RenderPass.h"
+#include "render/ShapePipeline.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kMB = double(1 << 20);
+
+// Restores the default budget when a test that changed it ends.
+struct BudgetScope {
+    explicit BudgetScope(qint64 bytes) { Set_Memory_Budget(bytes); }
+    ~BudgetScope() { Set_Memory_Budget(0); }
+};
+
+PhotoPtr placed(quint64 mode, float size, float x = 0, float y = 0)
+{
+    PhotoPtr photo = makePhoto(QImage(), QStringLiteral("layer.png"), mode);
+    photo->bCompositeSizeOfBG = false;
+    photo->f_Composite_Size = photo->f_Shape_Size = size;
+    photo->f_Composite_X_Offset = photo->f_Shape_X_Offset = x;
+    photo->f_Composite_Y_Offset = photo->f_Shape_Y_Offset = y;
+    return photo;
+}
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    QByteArray chunk;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk.append(char((quint32(data.size()) >> shift) & 0xFF));
+    const QByteArray body = QByteArray(type, 4) + data;
+    const quint32 crc =
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size())));
+    chunk += body;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk.append(char((crc >> shift) & 0xFF));
+    return chunk;
+}
+
+// A grey 4 x 4 PNG (value 128) with the given gAMA value (none for 0) and, if asked,
+// an sRGB chunk, both placed right after the header.
+QByteArray greyPng(quint32 gamma, bool srgb)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(qRgb(128, 128, 128));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    QByteArray colour;
+    if (gamma) {
+        QByteArray value;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            value.append(char((gamma >> shift) & 0xFF));
+        colour += pngChunk("gAMA", value);
+    }
+    if (srgb)
+        colour += pngChunk("sRGB", QByteArray(1, '\0'));
+    const qsizetype afterHeader = 8 + 25;
+    // Qt writes chunks of its own (text, pHYs) but none about colour for this picture.
+    return png.left(afterHeader) + colour + png.mid(afterHeader);
+}
+
+QByteArray jpegBytes()
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return jpeg;
+}
+
+} // namespace
+
+TEST(MemoryBudget, AmountsAreParsedAndToldInPlainUnits)
+{
+    const struct {
+        const char *text;
+        qint64 bytes;
+    } amounts[] = {{"4G", qint64(4) << 30},
+                   {"512M", qint64(512) << 20},
+                   {"2.5g", qint64(5) << 29},
+                   {"6GB", qint64(6) << 30},
+                   {"1048576", 1 << 20},
+                   {"lots", 0},
+                   {"-3G", 0},
+                   {"0", 0},
+                   {"99999999999T", 0}};
+    for (const auto &a : amounts)
+        EXPECT_EQ(Parse_Memory_Amount(QLatin1String(a.text)), a.bytes) << a.text;
+    EXPECT_EQ(Memory_Amount(double(qint64(6) << 30)), QStringLiteral("6.0 GB"));
+    EXPECT_EQ(Memory_Amount(300 * kMB), QStringLiteral("300 MB"));
+    EXPECT_TRUE(
+        Over_Budget_Reason(qInf(), 1 << 30, QStringLiteral("render")).contains("than any computer has"));
+    EXPECT_GT(Default_Memory_Budget(), qint64(256) << 20);
+    {
+        const BudgetScope scope(qint64(1) << 30);
+        EXPECT_EQ(Memory_Budget(), qint64(1) << 30);
+    }
+    EXPECT_EQ(Memory_Budget(), Default_Memory_Budget());
+}
+
+// The estimate of every kind of pass grows with what the user controls (photo sizes,
+// size and offsets, the number of photos, the view), and a hostile value counts as more
+// than any budget.
+TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
+{
+    const ViewTarget capture{QSizeF(0, 0), 1.0, true};
+    const QSizeF twelve(4000, 3000);
+    const double photo = 4000.0 * 3000 * 4;
+    const struct {
+        const char *what;
+        quint64 mode;
+        PhotoList photos;
+        QList<QSizeF> sizes;
+        ViewTarget view;
+        double atLeast, atMost;
+    } cases[] = {
+        {"two photos stretched",
+         Composite,
+         {placed(Composite, 0), placed(Composite, 0)},
+         {twelve, twelve},
+         capture,
+         2 * photo + 3 * photo,
+         2 * photo + 5 * photo},
+        {"a layer ten times larger",
+         Shape,
+         {placed(Shape, 0), placed(Shape, 900)},
+         {twelve, twelve},
+         capture,
+         2 * photo + 400 * photo,
+         2 * photo + 600 * photo},
+        {"a tall and a wide photo",
+         Composite,
+         {placed(Composite, 0), placed(Composite, 0)},
+         {QSizeF(2, 30000), QSizeF(30000, 2)},
+         capture,
+         2 * 30000.0 * 30000 * 4,
+         3 * 30000.0 * 30000 * 4},
+        {"a preview of the pair works on reduced copies",
+         Composite,
+         {placed(Composite, 0), placed(Composite, 0)},
+         {twelve, twelve},
+         {QSizeF(500, 375), 1.0, false},
+         2 * photo,
+         3 * photo},
+        {"a huge view",
+         Transparent,
+         {placed(Transparent, 30), placed(Transparent, 30)},
+         {twelve, twelve},
+         {QSizeF(99999, 99999), 1.0, false},
+         2 * 99999.0 * 99999 * 4,
+         3 * 99999.0 * 99999 * 4},
+        {"2000 photos in a strip", LinearVertical, PhotoList(2000, placed(LinearVertical, 0)),
+         QList<QSizeF>(2000, QSizeF(40, 30)), capture, 2000 * 400.0 * 300 * 4, 2000 * 400.0 * 300 * 4 * 3},
+    };
+    for (const auto &c : cases) {
+        const double need = Pass_Memory_Need(c.photos, c.sizes, c.mode, c.view);
+        EXPECT_GE(need, c.atLeast) << c.what << ": " << need / kMB << " MB";
+        EXPECT_LE(need, c.atMost) << c.what << ": " << need / kMB << " MB";
+    }
+    const PhotoList overflowing = {placed(Composite, 0), placed(Composite, 1e38f * 10)};
+    EXPECT_TRUE(std::isinf(Pass_Memory_Need(overflowing, {twelve, twelve}, Composite, capture)));
+}
+
+// Over the budget a pass allocates nothing and says so; a layer that cannot be drawn
+// fails the pass with its reason instead of disappearing from the picture.
+TEST(MemoryBudget, PassesOverBudgetOrWithAnUndrawableLayerFailWithTheReason)
+{
+    const QImage image = gradientImage(400, 300);
+    PhotoList photos = {makePhoto(image, "a.png", Composite), makePhoto(image, "b.png", Composite)};
+    {
+        const BudgetScope scope(qint64(1) << 20);
+        for (const quint64 mode : {Composite, Shape, LinearHorizontal, Transparent}) {
+            const PassResult pass = render_Pass(photos, mode, QSizeF(0, 0), true);
+            EXPECT_TRUE(pass.mixed.isNull() && pass.draws.isEmpty()) << "mode " << mode;
+            EXPECT_TRUE(pass.error.contains(QRegularExpression("needs about [0-9.]+ MB of memory to render, "
+                                                               "more than the 1 MB allowed")))
+                << pass.error.toStdString();
+        }
+    }
+    EXPECT_FALSE(render_Pass(photos, Composite, QSizeF(0, 0), true).failed());
+    for (const quint64 mode : {Composite, Shape}) {
+        photos[1] = placed(mode, std::numeric_limits<float>::infinity());
+        photos[1]->image = image;
+        // The pipeline alone, as if the estimate had let it through.
+        const PassResult pass = mode == Composite ? Render_Composite(photos, {QSizeF(0, 0), 1.0, true})
+                                                  : Render_Shape(photos, {QSizeF(0, 0), 1.0, true});
+        EXPECT_EQ(pass.error.toStdString(),
+                  "photo 2 (\u201Clayer.png\u201D) cannot be drawn: its size and offsets are "
+                  "too large to draw.");
+        EXPECT_TRUE(render_Pass(photos, mode, QSizeF(0, 0), true).failed()) << "mode " << mode;
+    }
+}
+
+TEST(HeaderProbe, JpegScansAreCountedWithoutTrustingLengths)
+{
+    const QByteArray jpeg = jpegBytes();
+    const qsizetype scan = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    ASSERT_GT(scan, 0);
+    const QByteArray head = jpeg.left(scan), body = jpeg.mid(scan, jpeg.size() - 2 - scan);
+    const QByteArray end("\xFF\xD9", 2);
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        int scans;
+    } cases[] = {
+        {"a baseline picture", jpeg, 1},
+        {"twelve scans", head + body.repeated(12) + end, 12},
+        {"counting stops just past the limit", head + body.repeated(500) + end, 101},
+        {"cut in its first scan", jpeg.left(scan + 20), 1},
+        {"a length past the end", head + QByteArray("\xFF\xE1\xFF\xFF", 4), 0},
+        {"not a JPEG", QByteArray("GIF89a"), 0},
+        {"nothing", QByteArray(), 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Count_Jpeg_Scans(c.bytes, 100), c.scans) << c.what;
+}
+
+// libpng's own test: a gamma whose product with 2.2 is within 5 % of 1 is sRGB.
+TEST(HeaderProbe, PngGammaNearOneOverTwoPointTwoLoadsAsSrgb)
+{
+    for (const auto &[gamma, srgb] : {std::pair{45455u, true},
+                                      {43182u, true},
+                                      {43181u, false},
+                                      {47727u, true},
+                                      {47728u, false},
+                                      {100000u, false},
+                                      {0u, false}})
+        EXPECT_EQ(Png_Gamma_Is_Srgb(gamma), srgb) << gamma;
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        quint32 gamma;
+        bool srgbChunk;
+        bool unchanged; // the stored value 128 comes out as it is
+    } cases[] = {{45455, false, true}, {45000, false, true},   {0, false, true},
+                 {45455, true, true},  {100000, false, false}, {70000, false, false}};
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QStringLiteral("g%1.png").arg(c.gamma));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(greyPng(c.gamma, c.srgbChunk));
+        file.close();
+        const PngColourChunks chunks = Probe_Png_Colour(greyPng(c.gamma, c.srgbChunk));
+        EXPECT_TRUE(chunks.isPng && chunks.gamma == c.gamma && chunks.hasSrgb == c.srgbChunk);
+        const LoadResult loaded = Load_Photo(path);
+        ASSERT_TRUE(loaded.ok()) << loaded.error.toStdString();
+        EXPECT_EQ(qRed(loaded.image.pixel(0, 0)) == 128, c.unchanged)
+            << "gAMA " << c.gamma << " gives " << qRed(loaded.image.pixel(0, 0));
+    }
+}
+
+TEST(OutputFiles, OnlyRegularFilesAreReplacedAndAFullDiskIsToldSo)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath("fifo.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const WriteResult written = Write_Png(solidImage(4, 4, qRgb(1, 2, 3)), fifo);
+    EXPECT_FALSE(written.ok);
+    EXPECT_TRUE(written.error.contains("not a regular file")) << written.error.toStdString();
+    EXPECT_FALSE(QFileInfo(fifo).isFile()) << "the FIFO is still there";
+
+    const LoadResult fromFifo = Load_Photo(fifo);
+    EXPECT_TRUE(fromFifo.error.endsWith("it is not a regular file.")) << fromFifo.error.toStdString();
+
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        GTEST_SKIP() << "no /dev/full here";
+    EXPECT_FALSE(Write_All(full, QByteArray(1 << 16, 'x')));
+    EXPECT_EQ(Write_Failure_Reason(full), QStringLiteral("the disk is full."));
+}
