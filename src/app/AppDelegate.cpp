@@ -65,6 +65,7 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     array_Photos.clear();
     modeBlend = Composite;
+    projectOptions = Project_Options();
     for (QWidget *panel : m_panelStore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         delete panel;
     capture.b_Take_Picture = false;

@@ -5,6 +5,7 @@
 #include "model/Object_Photo.h"
 #include "model/PhotoField.h"
 #include "model/ProjectMode.h"
+#include "model/ProjectOptions.h"
 #include "render/CaptureStep.h"
 
 #include <QDateTime>
@@ -70,6 +71,7 @@ class AppDelegate : public QObject {
     // Project state
     PhotoList array_Photos;
     quint64 modeBlend = Composite;
+    Project_Options projectOptions; // blend space, full-resolution strips
     qint64 i_Selected_Photo_Index = -1;
     // The capture request and its results: b_Take_Picture, imageSave,
     // s_Saved_Take_Picture, and the folder pictures go to, s_Output_Folder.
@@ -147,6 +149,9 @@ class AppDelegate : public QObject {
     bool Set_Photo_Field(PhotoField field, double value);
     // The selected photo when it is an overlay photo (index 1 or later), else null.
     PhotoPtr tunablePhoto() const;
+    // The door for the project-wide settings: stores them, records an undo step named
+    // after what changed and marks the preview for redrawing. Returns whether they changed.
+    bool Set_Project_Options(const Project_Options &options);
 
     void markPreviewForRedraw();
 
@@ -182,6 +187,7 @@ class AppDelegate : public QObject {
     // For the undo steps: put back a list with its selected row, or a field's value.
     void Restore_List(const PhotoList &photos, qint64 row);
     void Restore_Field(const PhotoPtr &photo, PhotoField field, double value);
+    void Restore_Project_Options(const Project_Options &options);
 
   private:
     OpenPanelRequest photoPanelRequest() const;

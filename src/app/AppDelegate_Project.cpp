@@ -48,6 +48,7 @@ void AppDelegate::OnNewProject()
         return;
     showPanelOfMode();
     s_Project_File.clear();
+    projectOptions = Project_Options();
     undoStack().clear();
     array_Photos.clear();
     refreshTablePhotos();

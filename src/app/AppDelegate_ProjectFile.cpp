@@ -101,6 +101,7 @@ bool AppDelegate::openProjectFile(const QString &path)
     if (!loadProjectPhotos(name, parse.project.photos))
         return false;
     modeBlend = parse.project.mode;
+    projectOptions = parse.project.options;
     showPanelOfMode();
     s_Project_File = QFileInfo(path).absoluteFilePath();
     undoStack().clear();
@@ -132,7 +133,7 @@ void AppDelegate::OnSaveProject()
     if (!Is_Project_File_Name(path))
         path += QStringLiteral(".json");
     rememberProjectFolder(path);
-    const QString error = Write_Project(path, modeBlend, array_Photos);
+    const QString error = Write_Project(path, modeBlend, array_Photos, projectOptions);
     if (!error.isEmpty()) {
         showProjectFileAlert(
             "The project could not be saved",

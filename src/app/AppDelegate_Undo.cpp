@@ -53,6 +53,10 @@ QString fieldName(PhotoField field)
     case PhotoField::ShapeXOffset:
     case PhotoField::TransparentXOffset:
         return QStringLiteral("Horizontal Offset");
+    case PhotoField::CompositeOpacity:
+        return QStringLiteral("Opacity");
+    case PhotoField::ShapeFeather:
+        return QStringLiteral("Feather");
     default:
         return QStringLiteral("Vertical Offset");
     }
@@ -123,6 +127,30 @@ class FieldStep : public QUndoCommand {
     bool m_done = true;
 };
 
+// A change of the project-wide settings, named after the one that changed.
+class OptionsStep : public QUndoCommand {
+  public:
+    OptionsStep(AppDelegate &delegate, const Project_Options &before)
+        : QUndoCommand(before.blendSpace != delegate.projectOptions.blendSpace
+                           ? QStringLiteral("Change Blend Space")
+                           : QStringLiteral("Change Full Resolution")),
+          m_delegate(delegate), m_before(before), m_after(delegate.projectOptions)
+    {
+    }
+    void undo() override { m_delegate.Restore_Project_Options(m_before); }
+    void redo() override
+    {
+        if (!std::exchange(m_done, false))
+            m_delegate.Restore_Project_Options(m_after);
+    }
+
+  private:
+    AppDelegate &m_delegate;
+    Project_Options m_before;
+    Project_Options m_after;
+    bool m_done = true;
+};
+
 GestureCounter *g_gestures = nullptr;
 
 } // namespace
@@ -159,6 +187,24 @@ void AppDelegate::recordFieldStep(const PhotoPtr &photo, PhotoField field, doubl
 {
     if (Read_Photo_Field(*photo, field) != before)
         undoStack().push(new FieldStep(*this, photo, field, before, g_gestures ? g_gestures->count : 0));
+}
+
+bool AppDelegate::Set_Project_Options(const Project_Options &options)
+{
+    if (options == projectOptions)
+        return false;
+    const Project_Options before = projectOptions;
+    projectOptions = options;
+    undoStack().push(new OptionsStep(*this, before));
+    markPreviewForRedraw();
+    return true;
+}
+
+void AppDelegate::Restore_Project_Options(const Project_Options &options)
+{
+    projectOptions = options;
+    markPreviewForRedraw();
+    Sync_Panel_To_Selection();
 }
 
 void AppDelegate::Restore_List(const PhotoList &photos, qint64 row)

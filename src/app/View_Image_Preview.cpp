@@ -16,8 +16,8 @@ View_Image_Preview::View_Image_Preview(AppDelegate &delegate, QWidget *parent)
 void View_Image_Preview::paintEvent(QPaintEvent *event)
 {
     AppDelegate &d = m_delegate;
-    const PassResult pass =
-        render_Pass(d.array_Photos, d.modeBlend, QSizeF(size()), false, devicePixelRatioF());
+    const PassResult pass = render_Pass(d.array_Photos, d.modeBlend, QSizeF(size()), false,
+                                        devicePixelRatioF(), d.projectOptions);
     QPainter painter(this);
     paint_Pass(painter, QSizeF(size()), QRectF(event->rect()), pass);
     painter.end();
@@ -32,7 +32,7 @@ void View_Image_Preview::startCaptureIfPending()
     if (!d.capture.b_Take_Picture || m_capture.isRunning())
         return;
     m_captureTime = d.now();
-    m_capture.start(d.array_Photos, d.modeBlend);
+    m_capture.start(d.array_Photos, d.modeBlend, d.projectOptions);
     emit captureStarted();
 }
 

@@ -24,22 +24,33 @@ The project file:
   "version" (optional, 1) is the format's version, as Quillane writes it; a project
   of a later version is refused.
   "mode" is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  "blendSpace" (optional) is where the filters mix colours: "linear" (light, the
+  default) or "srgb" (the stored sRGB values, as most editors blend).
+  "fullResolution" (optional, Linear projects only): true builds the saved strip from
+  the photos at their own resolution, fitted to the smallest photo's height
+  (linear-horizontal) or width (linear-vertical); false (default) from 400 x 400 copies.
   "photos" lists the photos in order; the first is the background. Each photo has
   "file" (relative paths start from the project file's folder, or from the current
   folder for standard input) and any of the keys of its mode; a missing key takes the
   value a photo added in that mode gets.
 
-  composite    "blend"            0 to 23 or the blend mode's name (default 0,
-                                  "Addition Compositing"; 16 is "Multiply Blend Mode")
+  composite    "blend"            0 to 24 or the blend mode's name (default 0,
+                                  "Addition Compositing"; 16 is "Multiply Blend Mode",
+                                  24 "Normal Blend Mode")
+               "opacity"          per cent, 0 to 100: the layer's alpha is scaled by it
+                                  before the blend (default 100)
                "matchBackground"  true: stretch the photo to the background (default);
                                   false: use size and offsets
                "size", "x", "y"   per cent of the photo's own size (default 0)
   shape        "shape"            0 to 11 or circle, star5, star6, heart, hectagon, cloud,
                                   flames, splash, splash2, swirl, swirl2, map (default 0)
                "size", "x", "y"   per cent of the photo's own size (default 0)
+               "feather"          0 to 100 (default 0, a hard edge): softens the mask's
+                                  edge over up to a tenth of its shorter side
   linear-*     "level"            overlap with the photo before, 0 to 360 (default 0);
-                                  every photo is first fitted into 400 x 400, so the
-                                  strip is at most 400 points long per photo
+                                  unless "fullResolution" is true, every photo is first
+                                  fitted into 400 x 400, so the strip is at most 400
+                                  points long per photo
   transparent  "transparency"     whole per cent, 0 (opaque) to 100 (default 0)
                "size", "x", "y"   per cent of the background (defaults 30, 0, 0)
 

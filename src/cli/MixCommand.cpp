@@ -162,7 +162,8 @@ Outcome loadPhotos(Project &project)
 QImage renderPicture(const Project &project, QSize view)
 {
     if (view.isValid()) {
-        const PassResult pass = render_Pass(project.photos, project.mode, QSizeF(view), false);
+        const PassResult pass =
+            render_Pass(project.photos, project.mode, QSizeF(view), false, 1.0, project.options);
         QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&canvas);
         paint_Pass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
@@ -170,7 +171,7 @@ QImage renderPicture(const Project &project, QSize view)
     }
     // A 0 x 0 view: the pass fits nothing into it and only builds the mixed picture.
     CaptureState capture{true, QImage(), QString(), QString()};
-    Capture_Step(capture, render_Pass(project.photos, project.mode, QSizeF(0, 0), true),
+    Capture_Step(capture, render_Pass(project.photos, project.mode, QSizeF(0, 0), true, 1.0, project.options),
                  QDateTime::currentDateTime());
     return capture.imageSave;
 }

@@ -15,12 +15,14 @@ void Apply_Mode_Defaults(Object_Photo &photo, quint64 mode)
         photo.f_Composite_Size = 0.0f;
         photo.f_Composite_X_Offset = 0.0f;
         photo.f_Composite_Y_Offset = 0.0f;
+        photo.f_Composite_Opacity = 100.0f;
         break;
     case Shape:
         photo.m_Shape_Type = 0;
         photo.f_Shape_Size = 0.0f;
         photo.f_Shape_X_Offset = 0.0f;
         photo.f_Shape_Y_Offset = 0.0f;
+        photo.f_Shape_Feather = 0.0f;
         break;
     case Transparent:
         photo.f_Transparent_Transparency = 0;

@@ -39,6 +39,10 @@ template <typename Photo> auto floatField(Photo &photo, PhotoField field) -> dec
         return &photo.f_Transparent_X_Offset;
     case PhotoField::TransparentYOffset:
         return &photo.f_Transparent_Y_Offset;
+    case PhotoField::CompositeOpacity:
+        return &photo.f_Composite_Opacity;
+    case PhotoField::ShapeFeather:
+        return &photo.f_Shape_Feather;
     default:
         return nullptr;
     }

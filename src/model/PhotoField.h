@@ -19,6 +19,8 @@ enum class PhotoField {
     TransparentSize,
     TransparentXOffset,
     TransparentYOffset,
+    CompositeOpacity,
+    ShapeFeather,
 };
 
 // Stores a control's value in the photo's field. Float fields take the value as a

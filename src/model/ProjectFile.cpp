@@ -122,6 +122,19 @@ QString readLevel(const QJsonValue &value, Object_Photo &p)
     return {};
 }
 
+// A number from 0 to 100 into a per-cent field.
+QString readPercent(const QJsonValue &value, float &field)
+{
+    float percent = 0.0f;
+    const QString wrong = readFloat(value, percent);
+    if (!wrong.isEmpty())
+        return wrong;
+    if (percent < 0.0f || percent > 100.0f)
+        return QStringLiteral("must be from 0 to 100, not %1").arg(jsonText(value));
+    field = percent;
+    return {};
+}
+
 const QList<KeyRule> &keyRules()
 {
     static const QList<KeyRule> rules = {
@@ -152,6 +165,12 @@ const QList<KeyRule> &keyRules()
         {"y", kPlacedModes, placedReader(2), placedWriter(2)},
         {"level", kLinearModes, [](const QJsonValue &v, quint64, Object_Photo &p) { return readLevel(v, p); },
          [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Linear_Intersection_Level)); }},
+        {"opacity", kCompositeMode,
+         [](const QJsonValue &v, quint64, Object_Photo &p) { return readPercent(v, p.f_Composite_Opacity); },
+         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Composite_Opacity)); }},
+        {"feather", kShapeMode,
+         [](const QJsonValue &v, quint64, Object_Photo &p) { return readPercent(v, p.f_Shape_Feather); },
+         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Shape_Feather)); }},
         {"transparency", kTransparentMode,
          [](const QJsonValue &v, quint64, Object_Photo &p) {
              return readIndex(v, 101, nullptr, p.f_Transparent_Transparency);
@@ -239,18 +258,47 @@ QString readVersion(const QJsonValue &value, ProjectError &kind)
 
 bool isRootKey(const QString &key)
 {
-    return key == QLatin1String("version") || key == QLatin1String("mode") || key == QLatin1String("photos");
+    return key == QLatin1String("version") || key == QLatin1String("mode") ||
+           key == QLatin1String("photos") || key == QLatin1String("fullResolution") ||
+           key == QLatin1String("blendSpace");
+}
+
+// The project-wide keys; both may be left out.
+QString readOptions(const QJsonObject &root, quint64 mode, Project_Options &options)
+{
+    const QJsonValue full = root.value(QLatin1String("fullResolution"));
+    if (!full.isUndefined() && !isLinearMode(mode))
+        return QStringLiteral("key %1 belongs to %2 projects, not %3")
+            .arg(quote(QStringLiteral("fullResolution")), modeNamesFor(kLinearModes),
+                 Project_Mode_Names()[qsizetype(mode)]);
+    if (!full.isUndefined() && !full.isBool())
+        return QStringLiteral("%1 must be true or false, not %2")
+            .arg(quote(QStringLiteral("fullResolution")), jsonText(full));
+    options.fullResolution = full.toBool(false);
+    const QJsonValue space = root.value(QLatin1String("blendSpace"));
+    for (BlendSpace known : {BlendSpace::Linear, BlendSpace::Srgb})
+        if (space.toString() == blendSpaceName(known))
+            return options.blendSpace = known, QString();
+    if (space.isUndefined())
+        return {};
+    return QStringLiteral("%1 must be %2 or %3, not %4")
+        .arg(quote(QStringLiteral("blendSpace")), quote(blendSpaceName(BlendSpace::Linear)),
+             quote(blendSpaceName(BlendSpace::Srgb)), jsonText(space));
 }
 
 QString readProject(const QJsonObject &root, const QString &baseFolder, Project &project)
 {
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!isRootKey(it.key()))
-            return QStringLiteral("unknown key %1 (a project has \"version\", \"mode\" and \"photos\")")
+            return QStringLiteral("unknown key %1 (a project has \"version\", \"mode\", \"photos\", "
+                                  "\"blendSpace\" and, in Linear projects, \"fullResolution\")")
                 .arg(quote(it.key()));
     const QString wrongMode = readMode(root.value(QLatin1String("mode")), project.mode);
     if (!wrongMode.isEmpty())
         return wrongMode;
+    const QString wrongOption = readOptions(root, project.mode, project.options);
+    if (!wrongOption.isEmpty())
+        return wrongOption;
     const QJsonValue list = root.value(QLatin1String("photos"));
     if (!list.isArray() || list.toArray().isEmpty())
         return QStringLiteral("no photos: %1 must list at least one photo")
@@ -306,7 +354,8 @@ ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
     return parse;
 }
 
-QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &projectFolder)
+QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &projectFolder,
+                        const Project_Options &options)
 {
     const QDir folder(projectFolder);
     QJsonArray list;
@@ -317,13 +366,17 @@ QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &pr
                 entry.insert(QLatin1String(rule.name), rule.write(*photo, mode));
         list.append(entry);
     }
-    const QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
-                           {QStringLiteral("mode"), Project_Mode_Names().value(qsizetype(mode))},
-                           {QStringLiteral("photos"), list}};
+    QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
+                     {QStringLiteral("mode"), Project_Mode_Names().value(qsizetype(mode))},
+                     {QStringLiteral("blendSpace"), blendSpaceName(options.blendSpace)},
+                     {QStringLiteral("photos"), list}};
+    if (isLinearMode(mode))
+        root.insert(QStringLiteral("fullResolution"), options.fullResolution);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos)
+QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos,
+                      const Project_Options &options)
 {
     for (qsizetype i = 0; i < photos.size(); ++i)
         if (photos[i]->sFile.isEmpty())
@@ -333,7 +386,7 @@ QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray json = Project_Json(mode, photos, QFileInfo(path).absolutePath());
+    const QByteArray json = Project_Json(mode, photos, QFileInfo(path).absolutePath(), options);
     if (file.write(json) != json.size() || !file.commit())
         return file.errorString();
     return {};

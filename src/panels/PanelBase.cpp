@@ -2,8 +2,10 @@
 
 #include "app/AppDelegate.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -61,6 +63,29 @@ void PanelBase::Enable_Controls(const Object_Photo *photo)
 {
     for (QWidget *control : m_controls)
         control->setEnabled(photo != nullptr);
+    if (m_blendSpace) {
+        const QSignalBlocker quiet(m_blendSpace);
+        m_blendSpace->setCurrentIndex(int(m_delegate.projectOptions.blendSpace));
+    }
+}
+
+// Rows in BlendSpace order.
+void PanelBase::addBlendSpaceChoice()
+{
+    m_blendSpace = new QComboBox(this);
+    m_blendSpace->addItem("Linear light");
+    m_blendSpace->addItem("sRGB values, as most editors blend");
+    m_blendSpace->setToolTip(
+        "Where the photos' colours are mixed: in linear light, or as the stored sRGB values");
+    addRow("Blend space", m_blendSpace);
+    connect(m_blendSpace, &QComboBox::activated, this, &PanelBase::OnChangeBlendSpace);
+}
+
+void PanelBase::OnChangeBlendSpace()
+{
+    Project_Options options = m_delegate.projectOptions;
+    options.blendSpace = m_blendSpace->currentIndex() == 1 ? BlendSpace::Srgb : BlendSpace::Linear;
+    m_delegate.Set_Project_Options(options);
 }
 
 void PanelBase::Load_Controls(const Object_Photo &photo)

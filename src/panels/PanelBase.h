@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class AppDelegate;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QVBoxLayout;
@@ -39,6 +40,10 @@ class PanelBase : public QWidget {
     // The write rule: the slider's value into its field of the selected photo.
     bool Write_Slider(const ValueSlider *slider);
     void Enable_Sliders(bool enabled);
+    // The project's blend space as a labelled choice; it edits the project, not a photo,
+    // so it stays enabled whatever is selected, and Enable_Controls shows its value.
+    void addBlendSpaceChoice();
+    void OnChangeBlendSpace();
 
   private:
     struct SliderBinding {
@@ -51,6 +56,7 @@ class PanelBase : public QWidget {
     QGridLayout *m_grid = nullptr;
     QList<QWidget *> m_controls; // in the order they are enabled
     QList<SliderBinding> m_sliders;
+    QComboBox *m_blendSpace = nullptr;
 };
 
 // The ranges the panels share. Composite and Shape: the size enlarges the photo's own

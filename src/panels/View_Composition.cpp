@@ -27,6 +27,9 @@ View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
                         PhotoField::CompositeXOffset, kPhotoOffsetRange);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height",
                         PhotoField::CompositeYOffset, kPhotoOffsetRange);
+    sliderOpacity = addSlider("Opacity", "How strongly the blend shows over the picture beneath it",
+                              PhotoField::CompositeOpacity, SliderRange{0.0, 100.0, 1.0, percentText});
+    addBlendSpaceChoice();
     body()->addStretch(1);
 
     connect(comboBlendMode, &QComboBox::activated, this, &View_Composition::OnChangeBlendMode);
@@ -35,6 +38,7 @@ View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
     connect(sliderSize, &ValueSlider::valueEdited, this, &View_Composition::OnChangeSize);
     connect(sliderX, &ValueSlider::valueEdited, this, &View_Composition::OnChangeX);
     connect(sliderY, &ValueSlider::valueEdited, this, &View_Composition::OnChangeY);
+    connect(sliderOpacity, &ValueSlider::valueEdited, this, &View_Composition::OnChangeOpacity);
     viewDidLoad();
 }
 
@@ -59,7 +63,7 @@ void View_Composition::OnCheckCompositeMatchBgSize()
 {
     const bool on = checkCompositeMatchBgSize->checkState() == Qt::Checked;
     if (delegate().Set_Photo_Field(PhotoField::CompositeSizeOfBG, on))
-        Enable_Sliders(!on);
+        enablePlacement(!on);
 }
 
 void View_Composition::Enable_Controls(const Object_Photo *photo)
@@ -69,7 +73,14 @@ void View_Composition::Enable_Controls(const Object_Photo *photo)
         return;
     const QSignalBlocker quiet(checkCompositeMatchBgSize);
     checkCompositeMatchBgSize->setChecked(photo->bCompositeSizeOfBG);
-    Enable_Sliders(!photo->bCompositeSizeOfBG);
+    enablePlacement(!photo->bCompositeSizeOfBG);
+}
+
+// Size and offsets only for a placed photo; the opacity whenever a photo is selected.
+void View_Composition::enablePlacement(bool placed)
+{
+    Enable_Sliders(placed);
+    sliderOpacity->setEnabled(true);
 }
 
 void View_Composition::Load_Controls(const Object_Photo &photo)

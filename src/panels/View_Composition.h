@@ -19,16 +19,19 @@ class View_Composition : public PanelBase {
     QPointer<ValueSlider> sliderSize;
     QPointer<ValueSlider> sliderX;
     QPointer<ValueSlider> sliderY;
+    QPointer<ValueSlider> sliderOpacity;
 
     void OnChangeBlendMode();
     void OnCheckCompositeMatchBgSize();
     void OnChangeSize() { Write_Slider(sliderSize); }
     void OnChangeX() { Write_Slider(sliderX); }
     void OnChangeY() { Write_Slider(sliderY); }
+    void OnChangeOpacity() { Write_Slider(sliderOpacity); }
 
     void Enable_Controls(const Object_Photo *photo) override;
     void Load_Controls(const Object_Photo &photo) override;
 
   private:
     void viewDidLoad();
+    void enablePlacement(bool placed);
 };

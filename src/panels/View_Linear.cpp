@@ -1,5 +1,9 @@
 #include "panels/View_Linear.h"
 
+#include "app/AppDelegate.h"
+
+#include <QCheckBox>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,7 +23,28 @@ View_Linear::View_Linear(AppDelegate &delegate, QWidget *parent)
     sliderIntersectionLevel =
         addSlider("Intersection", "How far the photo's seam overlaps the photo before it: 0 to 360",
                   PhotoField::LinearIntersectionLevel, SliderRange{0.0, 360.0, 1.0, overlapText});
+    checkFullResolution = new QCheckBox("Save at full resolution", this);
+    checkFullResolution->setToolTip(
+        "Build the saved strip from the photos at their own size; off: from copies fitted into 400 x 400");
+    addRow(QString(), checkFullResolution);
+    addBlendSpaceChoice();
     body()->addStretch(1);
     connect(sliderIntersectionLevel, &ValueSlider::valueEdited, this,
             &View_Linear::OnChangeIntersectionLevel);
+    connect(checkFullResolution, &QCheckBox::clicked, this, &View_Linear::OnCheckFullResolution);
+}
+
+void View_Linear::OnCheckFullResolution()
+{
+    Project_Options options = delegate().projectOptions;
+    options.fullResolution = checkFullResolution->isChecked();
+    delegate().Set_Project_Options(options);
+}
+
+// The check box belongs to the project: it shows its setting whatever is selected.
+void View_Linear::Enable_Controls(const Object_Photo *photo)
+{
+    PanelBase::Enable_Controls(photo);
+    const QSignalBlocker quiet(checkFullResolution);
+    checkFullResolution->setChecked(delegate().projectOptions.fullResolution);
 }

@@ -44,12 +44,17 @@ View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent)
                         PhotoField::ShapeXOffset, kPhotoOffsetRange);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset,
                         kPhotoOffsetRange);
+    sliderFeather =
+        addSlider("Feather", "How softly the shape's edge fades, up to a tenth of its shorter side",
+                  PhotoField::ShapeFeather, SliderRange{0.0, 100.0, 1.0, percentText});
+    addBlendSpaceChoice();
     body()->addStretch(1);
 
     connect(btnSelectShape, &QPushButton::clicked, this, &View_Shape::OnSelectShape);
     connect(sliderSize, &ValueSlider::valueEdited, this, &View_Shape::OnChangeSize);
     connect(sliderX, &ValueSlider::valueEdited, this, &View_Shape::OnChangeX);
     connect(sliderY, &ValueSlider::valueEdited, this, &View_Shape::OnChangeY);
+    connect(sliderFeather, &ValueSlider::valueEdited, this, &View_Shape::OnChangeFeather);
 }
 
 QImage View_Shape::Thumbnail_Image(quint64 shapeType)

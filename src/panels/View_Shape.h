@@ -37,6 +37,7 @@ class View_Shape : public PanelBase {
     QPointer<ValueSlider> sliderSize;
     QPointer<ValueSlider> sliderX;
     QPointer<ValueSlider> sliderY;
+    QPointer<ValueSlider> sliderFeather;
 
     // The thumbnail's image of a shape: its mask, or an empty image outside 0..11.
     static QImage Thumbnail_Image(quint64 shapeType);
@@ -45,6 +46,7 @@ class View_Shape : public PanelBase {
     void OnChangeSize() { Write_Slider(sliderSize); }
     void OnChangeX() { Write_Slider(sliderX); }
     void OnChangeY() { Write_Slider(sliderY); }
+    void OnChangeFeather() { Write_Slider(sliderFeather); }
 
     void Load_Controls(const Object_Photo &photo) override;
 

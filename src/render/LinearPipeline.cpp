@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -37,16 +38,43 @@ QImage erasedSeam(const QImage &seam, QSizeF frame, bool vertical)
     return copy;
 }
 
-PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical)
+// Replaces every photo's picture by its original stretched to the full-resolution frame
+// and returns that frame (the 400 x 400 `frame` when nothing would be enlarged).
+QSizeF fitFullResolution(const PhotoList &photos, const QList<QImage> &originals, QSizeF frame, bool vertical)
 {
-    const QSizeF frame = Fit_Linear_Photos(photos);
+    QList<QSize> sizes;
+    for (const QImage &original : originals)
+        sizes.append(original.size());
+    const QSizeF full = Linear_Full_Resolution_Frame(sizes, frame, vertical);
+    if (full == frame)
+        return frame;
+    for (qsizetype i = 0; i < photos.size(); ++i)
+        photos[i]->image = Resize_Image_To_Fit_Size(originals[i], full);
+    return full;
+}
+
+PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical,
+                        const Project_Options &options)
+{
+    QList<QImage> originals;
+    const bool full = options.fullResolution && view.capturePending;
+    for (const PhotoPtr &photo : photos)
+        if (full)
+            originals.append(Linear_Original(*photo));
+    const QSizeF fitted = Fit_Linear_Photos(photos);
+    const QSizeF frame = full ? fitFullResolution(photos, originals, fitted, vertical) : fitted;
     const float along = float(vertical ? frame.height() : frame.width());
+    // The seams' ramp was made for the 400 x 400 frame: an enlarged one scales it.
+    const float seamScale =
+        float(vertical ? frame.height() / fitted.height() : frame.width() / fitted.width());
     QList<Object_Linear_Position> seams;
     float position = 0.0f;
     for (qsizetype k = 1; k < photos.size(); ++k) {
         const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
         position += pair.growth;
-        seams.append({Linear_Seam(photos[k - 1]->image, photos[k]->image, frame, pair, vertical), position});
+        seams.append({Linear_Seam(photos[k - 1]->image, photos[k]->image, frame, pair, vertical,
+                                  options.blendSpace, full ? seamScale : 1.0f),
+                      position});
     }
     PassResult pass;
     pass.mixed = seams.size() == 1 ? seams.front().image : Linear_Strip(seams, frame, vertical);
@@ -63,11 +91,37 @@ QSizeF Fit_Linear_Photos(const PhotoList &photos)
     float maxH = 0.0f;
     for (const PhotoPtr &photo : photos) {
         const QRectF fitted = return_Best_Fit_Frame(imageSizeF(photo->image), box);
+        const QImage original = Linear_Original(*photo);
         photo->image = Resize_Image_To_Fit_Size(photo->image, fitted.size());
+        if (photo->image.cacheKey() != original.cacheKey()) {
+            photo->linearOriginal = original;
+            photo->linearFittedKey = photo->image.cacheKey();
+        }
         maxW = std::max(maxW, float(photo->image.width()));
         maxH = std::max(maxH, float(photo->image.height()));
     }
     return QSizeF(maxW, maxH);
+}
+
+QImage Linear_Original(const Object_Photo &photo)
+{
+    const bool fitted = !photo.linearOriginal.isNull() && photo.linearFittedKey == photo.image.cacheKey();
+    return fitted ? photo.linearOriginal : photo.image;
+}
+
+QSizeF Linear_Full_Resolution_Frame(const QList<QSize> &originals, QSizeF frame, bool vertical)
+{
+    const double side = vertical ? frame.width() : frame.height();
+    int common = 0;
+    for (const QSize &size : originals) {
+        const int own = vertical ? size.width() : size.height();
+        common = common == 0 ? own : std::min(common, own);
+    }
+    if (side <= 0.0 || common <= side)
+        return frame;
+    const double k = common / side;
+    return vertical ? QSizeF(common, std::round(frame.height() * k))
+                    : QSizeF(std::round(frame.width() * k), common);
 }
 
 LinearPair Linear_Pair(float level, float along)
@@ -83,7 +137,7 @@ LinearPair Linear_Pair(float level, float along)
 }
 
 QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical)
+                   bool vertical, BlendSpace space, float seamScale)
 {
     const QSizeF size = vertical ? QSizeF(frame.width(), pair.extent) : QSizeF(pair.extent, frame.height());
     const QImage first = pairCanvas(earlier, size, frame);
@@ -92,7 +146,8 @@ QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, con
     const float offset = along - pair.extent * pair.t;
     const QPointF origin = vertical ? QPointF(0, offset) : QPointF(offset, 0);
     drawImageIntoLL(second, QRectF(origin, frame), later);
-    return vertical ? imageSwipeVertical(first, second) : imageSwipe(first, second);
+    return vertical ? imageSwipeVertical(first, second, space, seamScale)
+                    : imageSwipe(first, second, space, seamScale);
 }
 
 QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
@@ -111,12 +166,14 @@ QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bo
     return strip;
 }
 
-PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
+                                    const Project_Options &options)
 {
-    return renderLinear(photos, view, false);
+    return renderLinear(photos, view, false, options);
 }
 
-PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
+                                  const Project_Options &options)
 {
-    return renderLinear(photos, view, true);
+    return renderLinear(photos, view, true, options);
 }

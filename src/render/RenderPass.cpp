@@ -59,17 +59,18 @@ PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
 
 // Two or more photos: the mode's pipeline. This switch is the one place that maps a
 // project mode to its pipeline.
-PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &view)
+PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &view,
+                      const Project_Options &options)
 {
     switch (mode) {
     case Composite:
-        return Render_Composite(photos, view);
+        return Render_Composite(photos, view, options);
     case Shape:
-        return Render_Shape(photos, view);
+        return Render_Shape(photos, view, options);
     case LinearHorizontal:
-        return Render_Linear_Horizontal(photos, view);
+        return Render_Linear_Horizontal(photos, view, options);
     case LinearVertical:
-        return Render_Linear_Vertical(photos, view);
+        return Render_Linear_Vertical(photos, view, options);
     case Transparent:
         return Render_Transparent(photos, view);
     default: // unknown mode: black view, empty mixed picture
@@ -147,7 +148,7 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, d
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio)
+                       qreal pixelRatio, const Project_Options &options)
 {
     const ViewTarget target{view, pixelRatio, capturePending};
     dropStaleCopies(photos);
@@ -158,7 +159,7 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
     }
     if (photos.size() == 1)
         return renderSinglePhoto(*photos.front(), target);
-    return renderMode(photos, mode, target);
+    return renderMode(photos, mode, target, options);
 }
 
 void paint_Pass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass)

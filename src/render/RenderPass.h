@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Object_Photo.h"
+#include "model/ProjectOptions.h"
 
 #include <QImage>
 #include <QList>
@@ -55,8 +56,9 @@ QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn);
 // quarter, or its own image.
 QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 
+// `options` are the project's own settings (blend space, full-resolution strips).
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio = 1.0);
+                       qreal pixelRatio = 1.0, const Project_Options &options = {});
 
 // Fills `repaint` black (given in the painter's own top-left coordinates, as
 // QPaintEvent::rect() gives it), then draws "No Image" or the pass's pictures into a

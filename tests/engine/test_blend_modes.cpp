@@ -19,7 +19,8 @@ const char *const kLabels[kBlendModeCount] = {
     "Hard Light Blend Mode",   "Hue Blend Mode",        "Lighten Blend Mode",    "Linear Burn Blend Mode",
     "Linear Dodge Blend Mode", "Luminosity Blend Mode", "Maximum Compositing",   "Minimum Compositing",
     "Multiply Blend Mode",     "Multiply Compositing",  "Overlay Blend Mode",    "Pin Light Blend Mode",
-    "Saturation Blend Mode",   "Screen Blend Mode",     "SoftLight Blend Mode",  "Subtract Blend Mode"};
+    "Saturation Blend Mode",   "Screen Blend Mode",     "SoftLight Blend Mode",  "Subtract Blend Mode",
+    "Normal Blend Mode"};
 
 TEST(BlendTable, LabelsAndFilterNamesInTableOrder)
 {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The space the filters mix colours in. Linear light is the engine's own (the sRGB curve
+// decoded before the formula and encoded after it); sRGB values feed the stored 8-bit
+// values, divided by 255, straight into the same formulas, as most editors do.
+enum class BlendSpace : quint8 {
+    Linear = 0,
+    Srgb = 1,
+};
+
+// Settings that belong to the whole project rather than to one photo. The defaults are
+// the pictures every earlier project made.
+struct Project_Options {
+    // Linear projects: the saved picture is built from the photos at their own
+    // resolution (a common height, or width for a vertical strip) instead of 400 x 400.
+    bool fullResolution = false;
+    BlendSpace blendSpace = BlendSpace::Linear;
+};
+
+inline bool operator==(const Project_Options &a, const Project_Options &b)
+{
+    return a.fullResolution == b.fullResolution && a.blendSpace == b.blendSpace;
+}
+
+// The names of the blend spaces in the project file and on the command line.
+inline QString blendSpaceName(BlendSpace space)
+{
+    return space == BlendSpace::Srgb ? QStringLiteral("srgb") : QStringLiteral("linear");
+}
