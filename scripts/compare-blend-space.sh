@@ -29,8 +29,8 @@ modes=(
   "12 - LinearDodge"
   "11 - LinearBurn"
   "19 - PinLight"
-  "23 - Minus"
-  "6 - Divide"
+  "23 - MinusSrc"
+  "6 - DivideSrc"
 )
 
 # Largest difference, mean difference and share above one level of two RGB pictures.

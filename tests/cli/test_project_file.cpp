@@ -96,8 +96,8 @@ TEST(ProjectFile, WrongProjectsAreRefusedWithTheKeyAndTheReason)
                 "photo 2: key \u201Cblend\u201D belongs to composite projects, not shape");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "level": 3}]})",
                 "belongs to linear-horizontal, linear-vertical");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 24}]})",
-                "\u201Cblend\u201D must be a whole number from 0 to 23 or a name, not 24");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 25}]})",
+                "\u201Cblend\u201D must be a whole number from 0 to 24 or a name, not 25");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": -1}]})", "not -1");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 2.5}]})", "not 2.5");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": "Sparkle"}]})",

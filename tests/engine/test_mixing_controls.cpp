@@ -96,12 +96,12 @@ TEST(MixingControls, NormalModeAndTheSrgbSpaceAgainstHandComputedPixels)
         // |200 - 128|, |100 - 255|, |50 - 10|.
         {5, 1.0f, BlendSpace::Srgb, qRgb(72, 155, 40)},
         // 200 + 128 - 200 * 128 / 255 = 227.6.
-        {21, 1.0f, BlendSpace::Srgb, qRgb(228, 255, 52)},
+        {21, 1.0f, BlendSpace::Srgb, qRgb(228, 255, 58)},
         // Normal is the layer itself; at half opacity the mean of the stored values.
         {kNormalBlendMode, 1.0f, BlendSpace::Linear, layer},
         {kNormalBlendMode, 0.5f, BlendSpace::Srgb, qRgb(164, 178, 30)},
-        // In linear light the mean of 0.578 and 0.216 (r) encodes to 171.
-        {kNormalBlendMode, 0.5f, BlendSpace::Linear, qRgb(171, 194, 37)},
+        // In linear light the mean of 0.5776 and 0.2159 (r), 0.3968, encodes to 169.0.
+        {kNormalBlendMode, 0.5f, BlendSpace::Linear, qRgb(169, 198, 36)},
         // Opacity 0 leaves the background.
         {16, 0.0f, BlendSpace::Linear, background},
     };
@@ -134,7 +134,8 @@ TEST(MixingControls, FeatherBoxesAddUpToTheGaussiansVariance)
             EXPECT_EQ(width % 2, 1) << sigma;
             variance += (width * width - 1) / 12.0;
         }
-        EXPECT_NEAR(std::sqrt(variance), sigma, 0.12 * sigma) << sigma;
+        // Whole odd widths cannot come closer than about 0.2 pixel at the smallest.
+        EXPECT_NEAR(std::sqrt(variance), sigma, std::max(0.2, 0.05 * sigma)) << sigma;
     }
 }
 
@@ -143,14 +144,14 @@ TEST(MixingControls, FeatherBoxesAddUpToTheGaussiansVariance)
 TEST(MixingControls, FeatheredEdgeFollowsTheGaussianProfile)
 {
     const double sigma = 12.0;
-    QImage mask = transparentCanvas(200, 9);
+    QImage mask = transparentCanvas(200, 160);
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < 100; ++x)
             mask.setPixel(x, y, qRgba(255, 255, 255, 255));
     Feather_Mask(mask, sigma);
     int previous = 256;
     for (int x = 40; x < 160; ++x) {
-        const QRgb p = mask.pixel(x, 4);
+        const QRgb p = mask.pixel(x, 80);
         const double d = (x + 0.5 - 100.0) / sigma;
         const double expected = 255.0 * 0.5 * std::erfc(d / std::sqrt(2.0));
         EXPECT_NEAR(qAlpha(p), expected, 4.0) << "x " << x;
@@ -158,8 +159,9 @@ TEST(MixingControls, FeatheredEdgeFollowsTheGaussianProfile)
         EXPECT_LE(qAlpha(p), previous) << "x " << x;
         previous = qAlpha(p);
     }
-    EXPECT_EQ(qAlpha(mask.pixel(5, 4)), 255);
-    EXPECT_EQ(qAlpha(mask.pixel(195, 4)), 0);
+    EXPECT_EQ(qAlpha(mask.pixel(50, 80)), 255);
+    EXPECT_EQ(qAlpha(mask.pixel(195, 80)), 0);
+    EXPECT_LT(qAlpha(mask.pixel(50, 0)), 200) << "past the mask's own rectangle counts as transparent";
 }
 
 // Feathered masks and opacities: the preview from reduced copies still matches the
@@ -205,8 +207,10 @@ TEST(MixingControls, FullResolutionFrameIsTheSmallestCommonSide)
             << row.originals.front().width() << " vertical " << row.vertical;
 }
 
-// A full-resolution strip is the 400-pixel strip enlarged: its size is k times larger
-// and, reduced back, its seams and erased bands lie where the small strip has them.
+// A full-resolution strip is the 400-pixel strip enlarged by k = 900 / 288 (the photos'
+// own height over their height fitted into 400 x 400 with its margin): its size is k
+// times larger and, reduced back, its seams and erased bands lie where the small
+// strip has them.
 TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
 {
     const QImage images[] = {texturedImage(1200, 900), texturedImage(1200, 900, 1),
@@ -226,8 +230,9 @@ TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
             const QImage small = strip(false), large = strip(true);
             const std::string where = "mode " + std::to_string(mode) + ", " + std::to_string(levels.size());
             ASSERT_FALSE(small.isNull()) << where;
-            EXPECT_NEAR(large.width(), small.width() * 3.0, 3.0) << where;
-            EXPECT_NEAR(large.height(), small.height() * 3.0, 3.0) << where;
+            const double k = 900.0 / 288.0;
+            EXPECT_NEAR(large.width(), small.width() * k, 3.0) << where;
+            EXPECT_NEAR(large.height(), small.height() * k, 3.0) << where;
             const QImage reduced = Resize_Image_To_Fit_Size(large, QSizeF(small.size()));
             EXPECT_LE(Mean_Absolute_Difference(reduced, small), 2.0) << where;
         }
@@ -244,6 +249,6 @@ TEST(MixingControls, FullResolutionStripAfterAPreviewUsesTheOriginals)
     Project_Options options;
     options.fullResolution = true;
     render_Pass(photos, LinearHorizontal, QSizeF(300, 200), false, 1.0, options);
-    EXPECT_EQ(photos[0]->image.size(), QSize(400, 300)) << "the preview fits the photos";
+    EXPECT_EQ(photos[0]->image.size(), QSize(384, 288)) << "the preview fits the photos";
     EXPECT_EQ(render_Pass(photos, LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed.height(), 900);
 }

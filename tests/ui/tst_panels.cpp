@@ -22,6 +22,7 @@
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
+#include <QUndoStack>
 
 using PhotoSetup = std::function<void(Object_Photo &)>;
 using PanelAct = std::function<void(AppDelegate &)>;
@@ -250,9 +251,18 @@ class PanelsTest : public QObject {
             composition(d).OnChangeBlendMode();
         }) << PhotoField::CompositeBlendMode << 17.0
                                               << QString();
-        QTest::newRow("Subtract Blend Mode, by key") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
-            QTest::keyClick(composition(d).comboBlendMode, Qt::Key_End);
-        }) << PhotoField::CompositeBlendMode << 23.0 << QString();
+        QTest::newRow("Normal Blend Mode, the last, by key")
+            << quint64(Composite)
+            << PanelAct([=](AppDelegate &d) { QTest::keyClick(composition(d).comboBlendMode, Qt::Key_End); })
+            << PhotoField::CompositeBlendMode << 24.0 << QString();
+        QTest::newRow("composite opacity 40") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
+            composition(d).sliderOpacity->setValue(40);
+            composition(d).OnChangeOpacity();
+        }) << PhotoField::CompositeOpacity << 40.0
+                                              << "40 %";
+        QTest::newRow("shape feather, by key") << quint64(Shape) << PanelAct([=](AppDelegate &d) {
+            QTest::keyClick(shape(d).sliderFeather->track(), Qt::Key_End);
+        }) << PhotoField::ShapeFeather << 100.0 << "100 %";
         QTest::newRow("composite X 12.5") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
             composition(d).sliderX->setValue(12.5);
             composition(d).OnChangeX();
@@ -376,6 +386,7 @@ class PanelsTest : public QObject {
         QCOMPARE(p.comboBlendMode->currentText(), QString("Addition Compositing"));
         QCOMPARE(p.comboBlendMode->itemText(17), QString("Multiply Compositing"));
         QCOMPARE(p.comboBlendMode->itemText(23), QString("Subtract Blend Mode"));
+        QCOMPARE(p.comboBlendMode->itemText(24), QString("Normal Blend Mode"));
 
         app.addPhotos({"bg.png", "a.png"});
         Object_Photo &photo = *d.array_Photos[1];
@@ -388,6 +399,7 @@ class PanelsTest : public QObject {
                         [&] { QTest::keyClick(p.checkCompositeMatchBgSize, Qt::Key_Space); }) > 0);
             QCOMPARE(photo.bCompositeSizeOfBG, on);
             QCOMPARE(enabledOf(d), on ? QString("11000") : QString("11111"));
+            QVERIFY(p.sliderOpacity->isEnabled()); // the opacity works either way
             QCOMPARE(photo.f_Composite_Size, 40.0f);
             QCOMPARE(photo.f_Composite_X_Offset, 12.5f);
         }
@@ -542,6 +554,34 @@ class PanelsTest : public QObject {
         app.addPhotos({"a.png"});
         QCOMPARE(enabledOf(d), QString("1111"));
         QCOMPARE(shownBy(d), QString("0|30|0|0"));
+    }
+
+    // The blend space and the full-resolution box edit the project, whatever is selected,
+    // each change one undo step named after it.
+    void projectOptionsAreOneUndoStepEach()
+    {
+        TestApp app;
+        startProject(app, LinearHorizontal);
+        AppDelegate &d = *app.delegate;
+        app.addPhotos({"bg.png", "a.png"});
+        d.tablePhotos->selectRow(0); // the background: the photo's controls are off
+        View_Linear &p = *d.customview_Controls_Linear;
+        auto *space = p.findChild<QComboBox *>();
+        QVERIFY(space && space->isEnabled() && p.checkFullResolution->isEnabled());
+        QCOMPARE(space->itemText(1), QString("sRGB values, as most editors blend"));
+        RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
+        QVERIFY(paints.paintsDuring([&] { QTest::keyClick(p.checkFullResolution, Qt::Key_Space); }) > 0);
+        QVERIFY(d.projectOptions.fullResolution);
+        QCOMPARE(d.undoStack().undoText(), QString("Change Full Resolution"));
+        QTest::keyClick(space, Qt::Key_End);
+        QCOMPARE(d.projectOptions.blendSpace, BlendSpace::Srgb);
+        QCOMPARE(d.undoStack().undoText(), QString("Change Blend Space"));
+        d.undoStack().undo();
+        QCOMPARE(d.projectOptions.blendSpace, BlendSpace::Linear);
+        QCOMPARE(space->currentIndex(), 0);
+        d.undoStack().undo();
+        QVERIFY(!d.projectOptions.fullResolution);
+        QVERIFY(!p.checkFullResolution->isChecked());
     }
 
     void sliderRanges_data()
