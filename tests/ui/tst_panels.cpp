@@ -53,11 +53,12 @@ QList<QWidget *> controlsOf(AppDelegate &d)
         return {d.customview_Controls_Linear->sliderIntersectionLevel};
     if (d.modeBlend == Composite) {
         View_Composition &p = *d.customview_Controls_Composition;
-        return {p.comboBlendMode, p.checkCompositeMatchBgSize, p.sliderSize, p.sliderX, p.sliderY};
+        return {p.comboBlendMode, p.checkCompositeMatchBgSize, p.sliderSize, p.sliderX, p.sliderY,
+                p.sliderOpacity};
     }
     if (d.modeBlend == Shape) {
         View_Shape &p = *d.customview_Controls_Shape;
-        return {p.btnSelectShape, p.sliderSize, p.sliderX, p.sliderY};
+        return {p.btnSelectShape, p.sliderSize, p.sliderX, p.sliderY, p.sliderFeather};
     }
     View_Transparent &p = *d.customview_Controls_Transparent;
     return {p.sliderTransparency, p.sliderSize, p.sliderX, p.sliderY};
@@ -100,7 +101,7 @@ QString shownBy(AppDelegate &d)
 QString fieldsOf(const Object_Photo &photo)
 {
     QStringList values;
-    for (int field = 0; field <= int(PhotoField::TransparentYOffset); ++field)
+    for (int field = 0; field <= int(PhotoField::ShapeFeather); ++field)
         values << QString::number(Read_Photo_Field(photo, PhotoField(field)));
     return values.join(',');
 }
@@ -122,12 +123,14 @@ void runEveryAction(AppDelegate &d)
         p.OnChangeSize();
         p.OnChangeX();
         p.OnChangeY();
+        p.OnChangeOpacity();
     } else if (d.modeBlend == Shape) {
         View_Shape &p = *d.customview_Controls_Shape;
         p.OnSelectShape();
         p.OnChangeSize();
         p.OnChangeX();
         p.OnChangeY();
+        p.OnChangeFeather();
     } else {
         View_Transparent &p = *d.customview_Controls_Transparent;
         p.OnChangeTransparency();
@@ -167,26 +170,28 @@ class PanelsTest : public QObject {
                 p.f_Composite_Size = 40.0f;
                 p.f_Composite_X_Offset = 12.5f;
                 p.f_Composite_Y_Offset = -3.0f;
+                p.f_Composite_Opacity = 65.0f;
             });
         };
-        QTest::newRow("composite, own size") << quint64(Composite) << composite(false) << "11111"
-                                             << "17|off|40|12.5|-3";
-        QTest::newRow("composite, background's size") << quint64(Composite) << composite(true) << "11000"
-                                                      << "17|on|40|12.5|-3";
+        QTest::newRow("composite, own size") << quint64(Composite) << composite(false) << "111111"
+                                             << "17|off|40|12.5|-3|65";
+        QTest::newRow("composite, background's size") << quint64(Composite) << composite(true) << "110001"
+                                                      << "17|on|40|12.5|-3|65";
         auto shape = [](quint64 type) {
             return PhotoSetup([type](Object_Photo &p) {
                 p.m_Shape_Type = type;
                 p.f_Shape_Size = 40.0f;
                 p.f_Shape_X_Offset = 5.0f;
                 p.f_Shape_Y_Offset = 6.0f;
+                p.f_Shape_Feather = 25.0f;
             });
         };
-        QTest::newRow("shape flames") << quint64(Shape) << shape(6) << "1111"
-                                      << "flames|40|5|6";
-        QTest::newRow("shape map") << quint64(Shape) << shape(11) << "1111"
-                                   << "map|40|5|6";
-        QTest::newRow("shape outside the table") << quint64(Shape) << shape(12) << "1111"
-                                                 << "none|40|5|6";
+        QTest::newRow("shape flames") << quint64(Shape) << shape(6) << "11111"
+                                      << "flames|40|5|6|25";
+        QTest::newRow("shape map") << quint64(Shape) << shape(11) << "11111"
+                                   << "map|40|5|6|25";
+        QTest::newRow("shape outside the table") << quint64(Shape) << shape(12) << "11111"
+                                                 << "none|40|5|6|25";
         QTest::newRow("transparent") << quint64(Transparent) << PhotoSetup([](Object_Photo &p) {
             p.f_Transparent_Transparency = 45;
             p.f_Transparent_Size = 62.5f;
@@ -390,7 +395,7 @@ class PanelsTest : public QObject {
 
         app.addPhotos({"bg.png", "a.png"});
         Object_Photo &photo = *d.array_Photos[1];
-        QCOMPARE(enabledOf(d), QString("11000")); // a new photo matches the background
+        QCOMPARE(enabledOf(d), QString("110001")); // a new photo matches the background
         photo.f_Composite_Size = 40.0f;
         photo.f_Composite_X_Offset = 12.5f;
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
@@ -398,8 +403,7 @@ class PanelsTest : public QObject {
             QVERIFY(paints.paintsDuring(
                         [&] { QTest::keyClick(p.checkCompositeMatchBgSize, Qt::Key_Space); }) > 0);
             QCOMPARE(photo.bCompositeSizeOfBG, on);
-            QCOMPARE(enabledOf(d), on ? QString("11000") : QString("11111"));
-            QVERIFY(p.sliderOpacity->isEnabled()); // the opacity works either way
+            QCOMPARE(enabledOf(d), on ? QString("110001") : QString("111111"));
             QCOMPARE(photo.f_Composite_Size, 40.0f);
             QCOMPARE(photo.f_Composite_X_Offset, 12.5f);
         }
@@ -535,9 +539,9 @@ class PanelsTest : public QObject {
         d.array_Photos[2]->bCompositeSizeOfBG = false;
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(2);
-        QCOMPARE(enabledOf(d), QString("11111"));
+        QCOMPARE(enabledOf(d), QString("111111"));
         d.OnMovePhotoUp(); // row 2 now holds A, matched to the background
-        QCOMPARE(enabledOf(d), QString("11000"));
+        QCOMPARE(enabledOf(d), QString("110001"));
         QVERIFY(d.customview_Controls_Composition->checkCompositeMatchBgSize->isChecked());
     }
 
