@@ -167,7 +167,7 @@ TEST(BlendInputs, BackgroundIsTheFirstOperandOfSubtractAndDivide)
 TEST(BlendInputs, OutOfRangeIndexReturnsTheBackground)
 {
     const PixelPairs pairs = randomPairs(5);
-    for (quint64 mode : {quint64(24), ~quint64(0)}) {
+    for (quint64 mode : {quint64(kBlendModeCount), ~quint64(0)}) {
         const QImage out = imageComposite(pairs.background, pairs.layer, mode);
         EXPECT_EQ(out, pairs.background);
     }
