@@ -95,9 +95,9 @@ void BM_ShapeMaskCanvas(benchmark::State &state)
     const PlacedLayer layer =
         Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
     for (auto _ : state)
-        benchmark::DoNotOptimize(Shape_Mask_Canvas(p.m_Shape_Type, layer));
+        benchmark::DoNotOptimize(Shape_Mask_Canvas(p.m_Shape_Type, layer, 1.0, float(state.range(0))));
 }
-BENCHMARK(BM_ShapeMaskCanvas)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ShapeMaskCanvas)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 PhotoList linearProject()
 {

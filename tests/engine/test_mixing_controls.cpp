@@ -140,28 +140,35 @@ TEST(MixingControls, FeatherBoxesAddUpToTheGaussiansVariance)
 }
 
 // A straight edge feathered with sigma s follows the normal distribution's integral
-// across it: half coverage on the edge, 2.3 % and 97.7 % two sigmas either side.
+// across it: half coverage on the edge, 2.3 % and 97.7 % two sigmas either side; also
+// when the blur works on a reduced copy (sigma 40: an eighth).
 TEST(MixingControls, FeatheredEdgeFollowsTheGaussianProfile)
 {
-    const double sigma = 12.0;
-    QImage mask = transparentCanvas(200, 160);
-    for (int y = 0; y < mask.height(); ++y)
-        for (int x = 0; x < 100; ++x)
-            mask.setPixel(x, y, qRgba(255, 255, 255, 255));
-    Feather_Mask(mask, sigma);
-    int previous = 256;
-    for (int x = 40; x < 160; ++x) {
-        const QRgb p = mask.pixel(x, 80);
-        const double d = (x + 0.5 - 100.0) / sigma;
-        const double expected = 255.0 * 0.5 * std::erfc(d / std::sqrt(2.0));
-        EXPECT_NEAR(qAlpha(p), expected, 4.0) << "x " << x;
-        EXPECT_EQ(qGreen(p), qAlpha(p)) << "premultiplied white, x " << x;
-        EXPECT_LE(qAlpha(p), previous) << "x " << x;
-        previous = qAlpha(p);
+    EXPECT_EQ(Feather_Reduction(3.0), 1);
+    EXPECT_EQ(Feather_Reduction(12.0), 2);
+    EXPECT_EQ(Feather_Reduction(40.0), 8);
+    EXPECT_EQ(Feather_Reduction(1000.0), 16);
+    for (const int sigma : {12, 40}) {
+        const int edge = 8 * sigma, middle = 7 * sigma;
+        QImage mask = transparentCanvas(16 * sigma, 14 * sigma);
+        for (int y = 0; y < mask.height(); ++y)
+            for (int x = 0; x < edge; ++x)
+                mask.setPixel(x, y, qRgba(255, 255, 255, 255));
+        Feather_Mask(mask, sigma);
+        int previous = 256;
+        for (int x = edge - 3 * sigma; x < edge + 3 * sigma; ++x) {
+            const QRgb p = mask.pixel(x, middle);
+            const double d = (x + 0.5 - edge) / sigma;
+            const double expected = 255.0 * 0.5 * std::erfc(d / std::sqrt(2.0));
+            EXPECT_NEAR(qAlpha(p), expected, 4.0) << "sigma " << sigma << ", x " << x;
+            EXPECT_EQ(qGreen(p), qAlpha(p)) << "premultiplied white, x " << x;
+            EXPECT_LE(qAlpha(p), previous) << "x " << x;
+            previous = qAlpha(p);
+        }
+        EXPECT_EQ(qAlpha(mask.pixel(edge - 5 * sigma, middle)), 255);
+        EXPECT_EQ(qAlpha(mask.pixel(edge + 5 * sigma, middle)), 0);
+        EXPECT_LT(qAlpha(mask.pixel(sigma, 0)), 200) << "past the mask's own rectangle counts as transparent";
     }
-    EXPECT_EQ(qAlpha(mask.pixel(50, 80)), 255);
-    EXPECT_EQ(qAlpha(mask.pixel(195, 80)), 0);
-    EXPECT_LT(qAlpha(mask.pixel(50, 0)), 200) << "past the mask's own rectangle counts as transparent";
 }
 
 // Feathered masks and opacities: the preview from reduced copies still matches the
