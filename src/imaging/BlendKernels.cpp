@@ -259,7 +259,7 @@ struct MultiplyCompositing {
 const std::array<BlendMode, kBlendModeCount> &blendTable()
 {
     static const std::array<BlendMode, kBlendModeCount> table{{
-        {"Addition Compositing", "CIAdditionCompositing", compositingSpan<Addition>},
+        {"Addition Compositing", "CIAdditionCompositing", compositingSpan<Addition>, true},
         {"Color Blend Mode", "CIColorBlendMode", nonSeparableSpan<Color>},
         {"Color Burn Blend Mode", "CIColorBurnBlendMode", separableSpan<ColorBurn>},
         {"Color Dodge Blend Mode", "CIColorDodgeBlendMode", separableSpan<ColorDodge>},
@@ -273,10 +273,10 @@ const std::array<BlendMode, kBlendModeCount> &blendTable()
         {"Linear Burn Blend Mode", "CILinearBurnBlendMode", separableSpan<LinearBurn>},
         {"Linear Dodge Blend Mode", "CILinearDodgeBlendMode", separableSpan<LinearDodge>},
         {"Luminosity Blend Mode", "CILuminosityBlendMode", nonSeparableSpan<Luminosity>},
-        {"Maximum Compositing", "CIMaximumCompositing", compositingSpan<Maximum>},
-        {"Minimum Compositing", "CIMinimumCompositing", compositingSpan<Minimum>},
+        {"Maximum Compositing", "CIMaximumCompositing", compositingSpan<Maximum>, true},
+        {"Minimum Compositing", "CIMinimumCompositing", compositingSpan<Minimum>, true},
         {"Multiply Blend Mode", "CIMultiplyBlendMode", separableSpan<Multiply>},
-        {"Multiply Compositing", "CIMultiplyCompositing", compositingSpan<MultiplyCompositing>},
+        {"Multiply Compositing", "CIMultiplyCompositing", compositingSpan<MultiplyCompositing>, true},
         {"Overlay Blend Mode", "CIOverlayBlendMode", separableSpan<Overlay>},
         {"Pin Light Blend Mode", "CIPinLightBlendMode", separableSpan<PinLight>},
         {"Saturation Blend Mode", "CISaturationBlendMode", nonSeparableSpan<Saturation>},

@@ -146,6 +146,20 @@ QImage swipe(const QImage &first, const QImage &second, SwipeSettings settings, 
         {}, space);
 }
 
+// Over an opaque background a blend mode's result is linear in the layer's alpha
+// (out = Cb + Sa (clamp01(f) - Cb)), so scaling an opaque layer's alpha by o is mixing
+// the opaque result R with the background: out = B + o (R - B), alpha 1. This keeps the
+// kernels' opaque paths.
+SPAN_CLONES void mixOpaque(SpanF &out, const SpanF &background, float opacity, int count)
+{
+    for (int i = 0; i < count; i += kLanes) {
+        const vfloat r = load(background.r + i), g = load(background.g + i), b = load(background.b + i);
+        store(out.r + i, r + opacity * (load(out.r + i) - r));
+        store(out.g + i, g + opacity * (load(out.g + i) - g));
+        store(out.b + i, b + opacity * (load(out.b + i) - b));
+    }
+}
+
 // The layer's alpha scaled by the opacity; the span is no longer known to be opaque.
 SPAN_CLONES void scaleAlpha(SpanF &layer, float opacity, int count)
 {
@@ -170,9 +184,14 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
             [kernel](SpanF *in, SpanF &out, SpanPlace place) { kernel(in[0], in[1], out, place.count); }, {},
             space);
     const float o = std::max(opacity, 0.0f);
+    const bool linearInAlpha = !blendTable()[mode].compositing;
     return renderSpans(
         extent, {layer, background},
-        [kernel, o](SpanF *in, SpanF &out, SpanPlace place) {
+        [kernel, o, linearInAlpha](SpanF *in, SpanF &out, SpanPlace place) {
+            if (linearInAlpha && in[0].opaque && in[1].opaque) {
+                kernel(in[0], in[1], out, place.count);
+                return mixOpaque(out, in[1], o, place.count);
+            }
             scaleAlpha(in[0], o, place.count);
             kernel(in[0], in[1], out, place.count);
         },

@@ -16,6 +16,9 @@ struct BlendMode {
     const char *label;
     const char *filterName;
     BlendKernel kernel;
+    // A compositing operation (Addition, Maximum, Minimum, Multiply Compositing) rather
+    // than a blend mode: its result is not linear in the layer's alpha.
+    bool compositing = false;
 };
 
 // Indices 0-23 are the original modes in alphabetical order; later modes are appended so

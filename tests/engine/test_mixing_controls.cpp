@@ -20,12 +20,13 @@
 namespace {
 
 // One row of pixel pairs: random straight colours, every combination of the alphas
-// {0, 1, 128, 255} in layer and background many times.
+// {0, 1, 128, 255} in layer and background many times, or (opaque) all of alpha 255,
+// which the kernels take a shorter way.
 struct Pairs {
     QImage layer, background;
 };
 
-Pairs randomPairs(quint32 seed)
+Pairs randomPairs(quint32 seed, bool opaque)
 {
     const int alphas[] = {0, 1, 128, 255};
     QRandomGenerator rng(seed);
@@ -35,8 +36,8 @@ Pairs randomPairs(quint32 seed)
             auto ch = [&] { return rng.bounded(4) == 0 ? 255 * rng.bounded(2) : rng.bounded(256); };
             return qPremultiply(qRgba(ch(), ch(), ch(), alpha));
         };
-        pairs.layer.setPixel(x, 0, colour(alphas[x % 4]));
-        pairs.background.setPixel(x, 0, colour(alphas[(x / 4) % 4]));
+        pairs.layer.setPixel(x, 0, colour(opaque ? 255 : alphas[x % 4]));
+        pairs.background.setPixel(x, 0, colour(opaque ? 255 : alphas[(x / 4) % 4]));
     }
     return pairs;
 }
@@ -47,10 +48,10 @@ model::Px scaled(model::Px p, double opacity)
 }
 
 // Every pixel of imageComposite within one level of the model, the layer's alpha scaled.
-void expectModel(int mode, double opacity, BlendSpace space)
+void expectModel(int mode, double opacity, BlendSpace space, bool opaque)
 {
     const bool srgb = space == BlendSpace::Srgb;
-    const Pairs pairs = randomPairs(quint32(7 * mode + 1000 * opacity) + (srgb ? 99 : 0));
+    const Pairs pairs = randomPairs(quint32(7 * mode + 1000 * opacity) + (srgb ? 99 : 0), opaque);
     const QImage out = imageComposite(pairs.background, pairs.layer, quint64(mode), float(opacity), space);
     int wrong = 0;
     for (int x = 0; x < out.width() && wrong < 3; ++x) {
@@ -79,7 +80,8 @@ TEST(MixingControls, OpacityScalesTheLayersAlphaInEveryModeAndBothSpaces)
     for (int mode = 0; mode < kBlendModeCount; ++mode)
         for (const double opacity : {0.0, 0.3, 0.75, 1.0})
             for (const BlendSpace space : {BlendSpace::Linear, BlendSpace::Srgb})
-                expectModel(mode, opacity, space);
+                for (const bool opaque : {false, true})
+                    expectModel(mode, opacity, space, opaque);
 }
 
 TEST(MixingControls, NormalModeAndTheSrgbSpaceAgainstHandComputedPixels)
