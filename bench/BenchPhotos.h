@@ -40,7 +40,7 @@ inline const QSizeF kBenchView(1200, 800);
 // pass is what every pass cost before reduced copies (and what a capture renders); a
 // preview pass works from reduced copies at the view's scale.
 inline QImage benchViewPass(const PhotoList &list, quint64 mode, bool fullResolution,
-                            const Project_Options &options = {})
+                            const ProjectOptions &options = {})
 {
     const PassResult pass = render_Pass(list, mode, kBenchView, fullResolution, 1.0, options);
     QImage view(kBenchView.toSize(), QImage::Format_ARGB32_Premultiplied);

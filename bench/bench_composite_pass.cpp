@@ -25,7 +25,7 @@ constexpr quint64 kMultiplyBlendMode = 16;
 
 PhotoPtr layerPhoto(const QImage &image)
 {
-    PhotoPtr layer = Make_Photo(image, QStringLiteral("layer.jpg"), Composite);
+    PhotoPtr layer = makePhoto(image, QStringLiteral("layer.jpg"), Composite);
     layer->bCompositeSizeOfBG = false;
     layer->f_Composite_Size = 20.0f;
     layer->f_Composite_X_Offset = 10.0f;
@@ -37,7 +37,7 @@ PhotoPtr layerPhoto(const QImage &image)
 // The background and `count - 1` layers, the two photos taking turns.
 PhotoList project(int count = 2)
 {
-    PhotoList list{Make_Photo(benchPhotos().a, QStringLiteral("pair24_a.jpg"), Composite)};
+    PhotoList list{makePhoto(benchPhotos().a, QStringLiteral("pair24_a.jpg"), Composite)};
     for (int i = 1; i < count; ++i)
         list.append(layerPhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a));
     return list;

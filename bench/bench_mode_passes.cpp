@@ -31,7 +31,7 @@ namespace {
 // Photo i of a project: the two photos alternating.
 PhotoPtr photo(int i, quint64 mode)
 {
-    return Make_Photo(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("pair24.jpg"), mode);
+    return makePhoto(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("pair24.jpg"), mode);
 }
 
 PhotoList shapeProject()
@@ -132,7 +132,7 @@ BENCHMARK(BM_LinearRepeatedPass)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LinearFullResolutionStrip(benchmark::State &state)
 {
-    Project_Options options;
+    ProjectOptions options;
     options.fullResolution = true;
     for (auto _ : state) {
         state.PauseTiming();

@@ -12,11 +12,10 @@ namespace {
 bool parsedCleanly(const ProjectParse &parse)
 {
     const Project &project = parse.project;
-    if (project.photos.isEmpty() || project.photos.size() != project.files.size() ||
-        project.mode >= quint64(Project_Mode_Names().size()))
+    if (project.photos.isEmpty() || project.mode >= quint64(projectModeNames().size()))
         return false;
-    for (const QString &file : project.files)
-        if (!QDir::isAbsolutePath(file))
+    for (const PhotoPtr &photo : project.photos)
+        if (!QDir::isAbsolutePath(photo->sFile))
             return false;
     return true;
 }
@@ -26,9 +25,8 @@ bool parsedCleanly(const ProjectParse &parse)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray json = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const ProjectParse parse = Parse_Project(json, QStringLiteral("/projects"));
-    const bool refusedCleanly =
-        !parse.error.isEmpty() && parse.project.photos.isEmpty() && parse.project.files.isEmpty();
+    const ProjectParse parse = parseProject(json, QStringLiteral("/projects"));
+    const bool refusedCleanly = !parse.error.isEmpty() && parse.project.photos.isEmpty();
     if (parse.ok() ? !parsedCleanly(parse) : !refusedCleanly)
         std::abort();
     return 0;

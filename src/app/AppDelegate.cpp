@@ -13,9 +13,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
-AppDelegate *g_instance = nullptr;
 
 void endProcessNow(int status)
 {
@@ -33,13 +33,20 @@ AppDelegate::AppDelegate(Options options)
         m_options.exitProcess = endProcessNow;
     if (!m_options.clock)
         m_options.clock = [] { return QDateTime::currentDateTime(); };
-    g_instance = this;
     m_window = std::make_unique<MainWindow>(*this);
     viewPreviewImage = m_window->canvas();
-    // From the start of a capture pass until its picture is written, the window shows
-    // that it is busy; it keeps repainting and answering meanwhile.
-    connect(viewPreviewImage, &View_Image_Preview::captureStarted, this, [this] { setOutputBusy(true); });
-    connect(viewPreviewImage, &View_Image_Preview::captureFinished, this, [this] { setOutputBusy(false); });
+    // A drawing pass with a photo is where a pending capture starts. From the start of
+    // the capture until its picture is written, the window shows that it is busy; it
+    // keeps repainting and answering meanwhile.
+    connect(viewPreviewImage, &View_Image_Preview::passDrawn, this, &AppDelegate::startCaptureIfPending);
+    connect(&m_output, &OutputRunner::captureStarted, this, [this] { setOutputBusy(true); });
+    connect(&m_output, &OutputRunner::captured, this, &AppDelegate::finishCapture);
+    connect(&m_output, &OutputRunner::written, this, [this](const WriteResult &result) {
+        setOutputBusy(false);
+        if (auto done = std::exchange(m_writeDone, {}))
+            done(result);
+    });
+    connect(&m_project, &PhotoProject::changed, this, &AppDelegate::followProject);
     scrollviewPreviewCanvas = m_window->canvasScroll();
     tablePhotos = m_window->table();
     view_Controls = m_window->controlsContainer();
@@ -48,28 +55,19 @@ AppDelegate::AppDelegate(Options options)
 
 AppDelegate::~AppDelegate()
 {
-    if (g_instance == this)
-        g_instance = nullptr;
     // The panels shown live inside the window; move them back so each is deleted once.
     for (QWidget *panel : view_Controls ? view_Controls->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)
                                         : QList<QWidget *>())
         panel->setParent(m_panelStore.get());
 }
 
-AppDelegate *AppDelegate::instance()
-{
-    return g_instance;
-}
-
 void AppDelegate::applicationDidFinishLaunching()
 {
-    array_Photos.clear();
-    modeBlend = Composite;
-    projectOptions = Project_Options();
+    m_project.reset(Composite, {}, QString());
     for (QWidget *panel : m_panelStore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         delete panel;
     capture.b_Take_Picture = false;
-    i_Selected_Photo_Index = -1;
+    m_project.select(-1);
 
     capture.s_Output_Folder = QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
     if (!createOutputFolder()) {
@@ -145,4 +143,14 @@ void AppDelegate::markPreviewForRedraw()
 {
     if (viewPreviewImage)
         viewPreviewImage->update();
+}
+
+// The table follows the list (the canvas follows the project itself).
+void AppDelegate::followProject(int changes)
+{
+    if (changes & PhotoProject::ListChanged && m_tableModel)
+        refreshTablePhotos();
+    // The panel shows the project's settings too.
+    if (changes & PhotoProject::OptionsChanged)
+        syncPanelToSelection();
 }

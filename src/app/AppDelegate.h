@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/Desktop.h"
 #include "app/Timing.h"
-#include "model/Object_Photo.h"
-#include "model/PhotoField.h"
-#include "model/ProjectMode.h"
-#include "model/ProjectOptions.h"
+#include "model/PhotoProject.h"
+#include "output/Desktop.h"
+#include "output/engine/OutputRunner.h"
+#include "panels/PhotoEditor.h"
 #include "render/CaptureStep.h"
 
 #include <QDateTime>
@@ -31,7 +30,6 @@ class View_Shape;
 class View_Linear;
 class View_Transparent;
 class Window_Share;
-struct WriteResult;
 
 // Web site of the help pages.
 inline constexpr const char *kSiteAddress = "https://www.quillane.app";
@@ -42,9 +40,11 @@ inline constexpr const char *kSettingsName = "Quillane";
 inline constexpr const char *kLastPhotoFolderKey = "lastPhotoFolder";
 inline constexpr const char *kLastProjectFolderKey = "lastProjectFolder";
 
-// The one application object: the project state, start-up, the menus, the panels and
-// (in the other AppDelegate_*.cpp files) the list operations and output flows.
-class AppDelegate : public QObject {
+// The application object: start-up, the menus, the panels and (in the other
+// AppDelegate_*.cpp files) the list actions and output flows. The project itself is a
+// PhotoProject: every change goes through its operations, and the table, the canvas
+// and the panel follow its one notification.
+class AppDelegate : public QObject, public PhotoEditor {
     Q_OBJECT
   public:
     struct Options {
@@ -59,8 +59,6 @@ class AppDelegate : public QObject {
     explicit AppDelegate(Options options = {});
     ~AppDelegate() override;
 
-    static AppDelegate *instance();
-
     // Window and views (weak)
     MainWindow *window() const { return m_window.get(); }
     QPointer<View_Image_Preview> viewPreviewImage;
@@ -68,11 +66,9 @@ class AppDelegate : public QObject {
     QPointer<QTableView> tablePhotos;
     QPointer<QWidget> view_Controls;
 
-    // Project state
-    PhotoList array_Photos;
-    quint64 modeBlend = Composite;
-    Project_Options projectOptions; // blend space, full-resolution strips
-    qint64 i_Selected_Photo_Index = -1;
+    // The project: array_Photos, modeBlend, i_Selected_Photo_Index and its file.
+    PhotoProject &project() { return m_project; }
+    const PhotoProject &project() const { return m_project; }
     // The capture request and its results: b_Take_Picture, imageSave,
     // s_Saved_Take_Picture, and the folder pictures go to, s_Output_Folder.
     CaptureState capture;
@@ -133,7 +129,6 @@ class AppDelegate : public QObject {
     void TimerSelectFirstImageRoutine();
 
     // Photo list and table
-    static const QStringList &acceptedPhotoExtensions();
     void OnAddPhoto();
     void OnRemovePhoto();
     void OnMovePhotoUp();
@@ -143,15 +138,12 @@ class AppDelegate : public QObject {
     void TimerSelectFirstTableRowRoutine();
     void tableViewSelectionDidChange();
 
-    // The one door through which the panels change a photo: when an overlay photo is
-    // selected (index 1 or later, a row of the list) stores the value in its field and
-    // marks the preview for redrawing; otherwise does nothing. Returns whether it wrote.
-    bool Set_Photo_Field(PhotoField field, double value);
-    // The selected photo when it is an overlay photo (index 1 or later), else null.
-    PhotoPtr tunablePhoto() const;
-    // The door for the project-wide settings: stores them, records an undo step named
-    // after what changed and marks the preview for redrawing. Returns whether they changed.
-    bool Set_Project_Options(const Project_Options &options);
+    // The panels' editor (PhotoEditor): the write rule, with its undo step.
+    bool setPhotoField(PhotoField field, double value) override;
+    PhotoPtr tunablePhoto() const override;
+    const ProjectOptions &projectOptions() const override { return m_project.options(); }
+    bool setProjectOptions(const ProjectOptions &options) override;
+    QPoint pointerPosition() const override { return m_desktop->pointerPosition(); }
 
     void markPreviewForRedraw();
 
@@ -164,15 +156,16 @@ class AppDelegate : public QObject {
     void Close_Share_Window();
     // The PNG writer of the save flow: atomic, straight alpha, tagged sRGB.
     static WriteResult saveImage(const QImage &image, const QString &path);
-    // Writes the picture with saveImage on a worker, then calls `done` on this thread.
+    // Writes the picture with the output runner, then calls `done` on this thread.
     // Meanwhile the window shows a busy cursor and Save and Share are disabled.
-    void Write_Picture(const QImage &picture, const QString &path,
-                       std::function<void(const WriteResult &)> done);
-    bool isWritingPicture() const { return m_writingPicture; }
+    void writePicture(const QImage &picture, const QString &path,
+                      std::function<void(const WriteResult &)> done);
+    bool isWritingPicture() const { return m_output.isWriting(); }
+    // Captures and writes on workers, for Save and Share.
+    OutputRunner &outputRunner() { return m_output; }
 
     // Project files, several photos at once, drops and the command line
     // (AppDelegate_Files.cpp, AppDelegate_ProjectFile.cpp)
-    QString s_Project_File; // the file the project was last opened from or saved to
     void OnMenuFileOpenProject();
     void OnMenuFileSaveProject();
     void OnOpenProject();
@@ -184,10 +177,11 @@ class AppDelegate : public QObject {
     // Undo and redo (AppDelegate_Undo.cpp): the history of the list actions and the
     // panels' writes; New Project and Open Project start it afresh.
     QUndoStack &undoStack();
-    // For the undo steps: put back a list with its selected row, or a field's value.
-    void Restore_List(const PhotoList &photos, qint64 row);
-    void Restore_Field(const PhotoPtr &photo, PhotoField field, double value);
-    void Restore_Project_Options(const Project_Options &options);
+    // For the undo steps: put back a list with its selected row, or a field's value,
+    // through the project's operations.
+    void restoreList(const PhotoList &photos, qint64 row);
+    void restoreField(const PhotoPtr &photo, PhotoField field, double value);
+    void restoreOptions(const ProjectOptions &options) { m_project.setOptions(options); }
 
   private:
     OpenPanelRequest photoPanelRequest() const;
@@ -198,15 +192,18 @@ class AppDelegate : public QObject {
     void recordFieldStep(const PhotoPtr &photo, PhotoField field, double before);
     void restoreSelection(qint64 row);
     bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
+    void followProject(int changes);
+    void startCaptureIfPending(bool drewPhotos);
+    void finishCapture(const QImage &picture);
     void showProjectFileAlert(const QString &message, const QString &informativeText);
 
     void showPanelOfMode();
     void setUpPhotoTable();
-    bool runProjectTypeDialog(bool startup);
+    bool runProjectTypeDialog(bool startup, quint64 &mode);
     qint64 selectedTableRow() const;
     void selectTableRow(qint64 row);
     PanelBase *panelOfMode() const;
-    void Sync_Panel_To_Selection();
+    void syncPanelToSelection();
     template <typename Panel> void showPanel(QPointer<Panel> &slot);
     void scheduleOneShot(QPointer<QTimer> &slot, int ms, void (AppDelegate::*routine)());
     bool createOutputFolder();
@@ -216,12 +213,15 @@ class AppDelegate : public QObject {
     void offerSavedPicture(const QString &written);
 
     Options m_options;
+    PhotoProject m_project;
+    OutputRunner m_output;
+    QDateTime m_captureTime; // the clock when the capture's pass started: it names the file
+    std::function<void(const WriteResult &)> m_writeDone;
     std::shared_ptr<Desktop> m_desktop;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QWidget> m_panelStore; // hidden parent of the panels not shown
     PhotoTableModel *m_tableModel = nullptr;
     bool m_restoringSelection = false;
-    bool m_writingPicture = false;
     int m_outputBusy = 0;       // captures and writes under way
     QStringList m_launchPhotos; // added once the start-up project type is chosen
     QUndoStack *m_undoStack = nullptr;

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
+#include "imaging/PhotoLoader.h"
 #include "model/ProjectFile.h"
 
 #include <QDir>
@@ -24,8 +25,8 @@ QString AppDelegate::rememberedFolder(const char *key, const QString &fallback)
 OpenPanelRequest AppDelegate::photoPanelRequest() const
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return {"Add photos", rememberedFolder(kLastPhotoFolderKey, pictures), "Photos",
-            acceptedPhotoExtensions(), true};
+    return {"Add photos", rememberedFolder(kLastPhotoFolderKey, pictures), "Photos", photoFileExtensions(),
+            true};
 }
 
 // Photos are added in the order given; a project among them is opened first, and the
@@ -35,7 +36,7 @@ bool AppDelegate::openFiles(const QStringList &paths)
     QStringList projects;
     QStringList photos;
     for (const QString &path : paths)
-        (Is_Project_File_Name(path) ? projects : photos) << path;
+        (isProjectFileName(path) ? projects : photos) << path;
     if (projects.size() > 1) {
         desktop().runAlert(window(), {"The files could not be opened",
                                       "Quillane opens one project at a time: choose a single project file.",
@@ -54,7 +55,7 @@ bool AppDelegate::openLaunchProject()
 {
     QStringList projects;
     for (const QString &path : std::exchange(m_options.launchFiles, {}))
-        (Is_Project_File_Name(path) ? projects : m_launchPhotos) << path;
+        (isProjectFileName(path) ? projects : m_launchPhotos) << path;
     // Not opened: the user chooses a project type, and the photos follow.
     if (projects.isEmpty() || !openFiles(projects + m_launchPhotos))
         return false;

@@ -11,15 +11,9 @@
 #include <QItemSelectionModel>
 #include <QSettings>
 
-const QStringList &AppDelegate::acceptedPhotoExtensions()
-{
-    static const QStringList extensions = {"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"};
-    return extensions;
-}
-
 void AppDelegate::setUpPhotoTable()
 {
-    m_tableModel = new PhotoTableModel(array_Photos, this);
+    m_tableModel = new PhotoTableModel(m_project.photos(), this);
     tablePhotos->setModel(m_tableModel);
     tablePhotos->horizontalHeader()->resizeSection(0, PhotoTableModel::kThumbnailWidth + 12);
     connect(tablePhotos->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -40,38 +34,30 @@ void AppDelegate::OnAddPhoto()
 void AppDelegate::addPhotoFiles(const QStringList &paths)
 {
     const ListStepRecorder step(*this, "Add Photo");
-    bool added = false;
+    PhotoList added;
     for (const QString &path : paths) {
         const LoadResult loaded = Load_Photo(path);
         if (loaded.image.isNull()) {
             desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
             continue;
         }
-        PhotoPtr photo = Make_Photo(loaded.image, QFileInfo(path).fileName(), modeBlend);
+        PhotoPtr photo = makePhoto(loaded.image, QFileInfo(path).fileName(), m_project.mode());
         photo->sFile = QFileInfo(path).absoluteFilePath();
-        array_Photos.append(photo);
-        added = true;
+        added.append(photo);
     }
-    if (!added)
+    if (added.isEmpty())
         return;
-    refreshTablePhotos();
+    m_project.addPhotos(added);
     scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
                     &AppDelegate::TimerSelectLastTableRowRoutine);
-    markPreviewForRedraw();
 }
 
 void AppDelegate::OnRemovePhoto()
 {
     const ListStepRecorder step(*this, "Remove Photo");
-    const qint64 row = selectedTableRow();
-    if (row < 0 || row >= array_Photos.size())
+    if (!m_project.removeAt(selectedTableRow()))
         return;
-    array_Photos.removeAt(row);
-    if (array_Photos.isEmpty())
-        i_Selected_Photo_Index = -1;
-    refreshTablePhotos();
-    markPreviewForRedraw();
-    if (!array_Photos.isEmpty())
+    if (!m_project.photos().isEmpty())
         scheduleOneShot(timerSelectFirstTableRow, timing().oneShotMs,
                         &AppDelegate::TimerSelectFirstTableRowRoutine);
 }
@@ -79,23 +65,13 @@ void AppDelegate::OnRemovePhoto()
 void AppDelegate::OnMovePhotoUp()
 {
     const ListStepRecorder step(*this, "Move Photo Up");
-    const qint64 row = selectedTableRow();
-    if (array_Photos.size() < 2 || row <= 0 || row >= array_Photos.size())
-        return;
-    array_Photos.swapItemsAt(row - 1, row);
-    refreshTablePhotos();
-    markPreviewForRedraw();
+    m_project.move(selectedTableRow(), -1);
 }
 
 void AppDelegate::OnMovePhotoDown()
 {
     const ListStepRecorder step(*this, "Move Photo Down");
-    const qint64 row = selectedTableRow();
-    if (array_Photos.size() < 2 || row < 0 || row >= array_Photos.size() - 1)
-        return;
-    array_Photos.swapItemsAt(row, row + 1);
-    refreshTablePhotos();
-    markPreviewForRedraw();
+    m_project.move(selectedTableRow(), +1);
 }
 
 qint64 AppDelegate::selectedTableRow() const
@@ -119,23 +95,23 @@ void AppDelegate::refreshTablePhotos()
     const qint64 selected = selectedTableRow();
     m_restoringSelection = true;
     m_tableModel->reload();
-    if (selected >= 0 && selected < array_Photos.size())
+    if (selected >= 0 && selected < m_project.photos().size())
         selectTableRow(selected);
     m_restoringSelection = false;
     if (selectedTableRow() != selected)
         tableViewSelectionDidChange();
     else
-        Sync_Panel_To_Selection(); // a move or removal may have put another photo in the row
+        syncPanelToSelection(); // a move or removal may have put another photo in the row
 }
 
 void AppDelegate::TimerSelectLastTableRowRoutine()
 {
-    if (!array_Photos.isEmpty())
-        selectTableRow(array_Photos.size() - 1);
+    if (!m_project.photos().isEmpty())
+        selectTableRow(m_project.photos().size() - 1);
 }
 
 void AppDelegate::TimerSelectFirstTableRowRoutine()
 {
-    if (!array_Photos.isEmpty())
+    if (!m_project.photos().isEmpty())
         selectTableRow(0);
 }

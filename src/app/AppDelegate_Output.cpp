@@ -1,20 +1,19 @@
-// Saving and sharing the mixed picture. Both ask the preview canvas for a capture and
-// poll, once a second, until the drawing pass has stored the picture.
+// Saving and sharing the mixed picture. Both request a capture and poll, once a second,
+// until the capture has stored the picture: the next drawing pass with a photo starts
+// it on the output runner, which also writes the saved picture.
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
 #include "output/FileMove.h"
 #include "output/Window_Share.h"
 #include "output/engine/PngWriter.h"
+#include "render/RenderPass.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QFileInfo>
-#include <QPushButton>
-#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -58,14 +57,14 @@ void AppDelegate::OnSaveMixedPhoto()
 
 void AppDelegate::Timer_Save_Picture_Routine()
 {
-    if (capture.b_Take_Picture || m_writingPicture)
+    if (capture.b_Take_Picture || isWritingPicture())
         return; // no pass with a photo yet, or the previous picture is still being written
     stopTimer(timer_Save_Picture);
     // Captures are named to the second: a second capture in the same second gets a
     // suffix instead of replacing the first, which may still be in the folder.
     capture.s_Saved_Take_Picture = Unused_Path(capture.s_Saved_Take_Picture);
     const QString path = capture.s_Saved_Take_Picture;
-    Write_Picture(capture.imageSave, path, [this, path](const WriteResult &written) {
+    writePicture(capture.imageSave, path, [this, path](const WriteResult &written) {
         if (!written.ok) {
             desktop().runAlert(window(), saveFailure(written.error));
             return;
@@ -101,20 +100,35 @@ WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
     return Write_Png(image, path);
 }
 
-void AppDelegate::Write_Picture(const QImage &picture, const QString &path,
-                                std::function<void(const WriteResult &)> done)
+void AppDelegate::writePicture(const QImage &picture, const QString &path,
+                               std::function<void(const WriteResult &)> done)
 {
-    m_writingPicture = true;
+    if (!m_output.write(picture, path)) {
+        done({false, QStringLiteral("another picture is still being written.")});
+        return;
+    }
+    m_writeDone = std::move(done);
     setOutputBusy(true);
-    auto result = std::make_shared<WriteResult>();
-    QThread *worker = QThread::create([picture, path, result] { *result = saveImage(picture, path); });
-    connect(worker, &QThread::finished, this, [this, worker, result, done = std::move(done)] {
-        worker->deleteLater();
-        m_writingPicture = false;
-        setOutputBusy(false);
-        done(*result);
-    });
-    worker->start();
+}
+
+// A drawing pass has ended (`drewPhotos`: with at least one photo): a capture pending
+// starts now, over the list as it is.
+void AppDelegate::startCaptureIfPending(bool drewPhotos)
+{
+    if (!drewPhotos || !capture.b_Take_Picture || m_output.isCapturing())
+        return;
+    m_captureTime = now();
+    m_output.capture(m_project.photos(), m_project.mode(), m_project.options());
+}
+
+// The capture step: the picture and its file name go to the capture state, which
+// Save and Share are polling.
+void AppDelegate::finishCapture(const QImage &picture)
+{
+    PassResult pass;
+    pass.mixed = picture;
+    Capture_Step(capture, pass, m_captureTime);
+    setOutputBusy(false);
 }
 
 // Counted: a capture and a write may overlap; the window is idle again after the last.
@@ -123,17 +137,8 @@ void AppDelegate::setOutputBusy(bool busy)
     const bool wasBusy = m_outputBusy > 0;
     m_outputBusy = std::max(0, m_outputBusy + (busy ? 1 : -1));
     busy = m_outputBusy > 0;
-    if (busy == wasBusy)
-        return;
-    for (const char *name : {"save", "share"})
-        if (QPushButton *button = m_window->button(QString::fromLatin1(name)))
-            button->setEnabled(!busy);
-    if (QAction *save = m_window->menuAction(QStringLiteral("menuSave")))
-        save->setEnabled(!busy);
-    if (busy)
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    if (busy != wasBusy)
+        m_window->setOutputBusy(busy);
 }
 
 void AppDelegate::OnShare()
@@ -150,7 +155,8 @@ void AppDelegate::Timer_Share_Picture_Routine()
     stopTimer(timer_Share_Picture);
     if (windowShare)
         windowShare->deleteLater();
-    windowShare = new Window_Share(*this, window());
+    windowShare = new Window_Share(
+        capture.imageSave, desktop(), [this] { Close_Share_Window(); }, window());
     windowShare->show(); // window-modal: a sheet on the main window
 }
 

@@ -8,7 +8,7 @@
 
 void AppDelegate::showPanelOfMode()
 {
-    switch (modeBlend) {
+    switch (m_project.mode()) {
     case LinearHorizontal:
     case LinearVertical:
         Set_Controls_View_to_Linear();
@@ -27,32 +27,34 @@ void AppDelegate::showPanelOfMode()
     }
 }
 
-bool AppDelegate::runProjectTypeDialog(bool startup)
+// The mode the user chose, in `mode`, when the dialog closed with OK.
+bool AppDelegate::runProjectTypeDialog(bool startup, quint64 &mode)
 {
-    Window_New_Project dialog(*this, startup, m_window.get());
+    Window_New_Project dialog(m_project.mode(), desktop(), startup, m_window.get());
     dialog.exec();
+    mode = dialog.modeChosen;
     return dialog.bOK;
 }
 
 void AppDelegate::OnNewProjectStartup()
 {
-    if (!runProjectTypeDialog(true))
+    quint64 mode = 0;
+    if (!runProjectTypeDialog(true, mode))
         return;
+    m_project.setMode(mode);
     showPanelOfMode();
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);
 }
 
 void AppDelegate::OnNewProject()
 {
-    if (!runProjectTypeDialog(false))
+    quint64 mode = 0;
+    if (!runProjectTypeDialog(false, mode))
         return;
+    m_project.setMode(mode);
     showPanelOfMode();
-    s_Project_File.clear();
-    projectOptions = Project_Options();
     undoStack().clear();
-    array_Photos.clear();
-    refreshTablePhotos();
-    markPreviewForRedraw();
+    m_project.reset(mode, {}, QString());
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);
 }
 

@@ -3,8 +3,9 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
-#include "imaging/PhotoLoader.h"
+#include "imaging/ProjectPhotos.h"
 #include "model/ProjectFile.h"
+#include "model/Quoted.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,11 +15,6 @@
 #include <QUndoStack>
 
 namespace {
-
-QString quoted(const QString &text)
-{
-    return QStringLiteral("\u201C%1\u201D").arg(text);
-}
 
 // Why a file that was read is no project this version can open.
 QString parseAlertText(const QString &name, const ProjectParse &parse)
@@ -61,8 +57,9 @@ void AppDelegate::OnOpenProject()
 bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photos)
 {
     PhotoList loaded;
-    for (const PhotoPtr &photo : photos) {
-        const LoadResult result = Load_Photo(photo->sFile);
+    const std::vector<LoadResult> results = loadPictures(photos);
+    for (qsizetype i = 0; i < photos.size(); ++i) {
+        const LoadResult &result = results[size_t(i)];
         if (!result.ok()) {
             const QString text =
                 QStringLiteral("%1\n\nOpen %2 without this photo, or cancel and keep the current "
@@ -73,9 +70,7 @@ bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photo
                 return false;
             continue;
         }
-        photo->image = result.image;
-        photo->sName = QFileInfo(photo->sFile).fileName();
-        loaded << photo;
+        loaded << photos[i];
     }
     photos = loaded;
     return true;
@@ -93,24 +88,21 @@ bool AppDelegate::openProjectFile(const QString &path)
             QStringLiteral("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
         return false;
     }
-    ProjectParse parse = Parse_Project(file.readAll(), QFileInfo(path).absolutePath());
+    ProjectParse parse = parseProject(file.readAll(), QFileInfo(path).absolutePath());
     if (!parse.ok()) {
         showProjectFileAlert("The project could not be opened", parseAlertText(name, parse));
         return false;
     }
     if (!loadProjectPhotos(name, parse.project.photos))
         return false;
-    modeBlend = parse.project.mode;
-    projectOptions = parse.project.options;
+    m_project.setMode(parse.project.mode);
     showPanelOfMode();
-    s_Project_File = QFileInfo(path).absoluteFilePath();
     undoStack().clear();
     if (tablePhotos)
         tablePhotos->clearSelection();
-    array_Photos = parse.project.photos;
-    refreshTablePhotos();
-    markPreviewForRedraw();
-    if (!array_Photos.isEmpty())
+    m_project.reset(parse.project.mode, parse.project.photos, QFileInfo(path).absoluteFilePath(),
+                    parse.project.options);
+    if (!m_project.photos().isEmpty())
         scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
                         &AppDelegate::TimerSelectLastTableRowRoutine);
     return true;
@@ -118,27 +110,28 @@ bool AppDelegate::openProjectFile(const QString &path)
 
 void AppDelegate::OnSaveProject()
 {
-    if (array_Photos.isEmpty()) {
+    const QString current = m_project.projectFile();
+    if (m_project.photos().isEmpty()) {
         showProjectFileAlert("There is nothing to save", "Add at least one photo before saving the project.");
         return;
     }
-    const QString folder = s_Project_File.isEmpty()
+    const QString folder = current.isEmpty()
                                ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
-                               : QFileInfo(s_Project_File).absolutePath();
+                               : QFileInfo(current).absolutePath();
     const QString proposed =
-        s_Project_File.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(s_Project_File).fileName();
+        current.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(current).fileName();
     QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
     if (path.isEmpty())
         return;
-    if (!Is_Project_File_Name(path))
+    if (!isProjectFileName(path))
         path += QStringLiteral(".json");
     rememberProjectFolder(path);
-    const QString error = Write_Project(path, modeBlend, array_Photos, projectOptions);
+    const QString error = writeProject(path, m_project.mode(), m_project.photos(), m_project.options());
     if (!error.isEmpty()) {
         showProjectFileAlert(
             "The project could not be saved",
             QStringLiteral("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
         return;
     }
-    s_Project_File = QFileInfo(path).absoluteFilePath();
+    m_project.setProjectFile(QFileInfo(path).absoluteFilePath());
 }

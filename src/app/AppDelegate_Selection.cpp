@@ -1,5 +1,5 @@
 // The selection and the panel: the selected row decides which photo the panel shows
-// and edits; every panel action writes through Set_Photo_Field.
+// and edits; every panel action writes through setPhotoField.
 #include "app/AppDelegate.h"
 
 #include "panels/View_Composition.h"
@@ -9,13 +9,13 @@
 
 void AppDelegate::tableViewSelectionDidChange()
 {
-    i_Selected_Photo_Index = selectedTableRow();
-    Sync_Panel_To_Selection();
+    m_project.select(selectedTableRow());
+    syncPanelToSelection();
 }
 
 PanelBase *AppDelegate::panelOfMode() const
 {
-    switch (modeBlend) {
+    switch (m_project.mode()) {
     case LinearHorizontal:
     case LinearVertical:
         return customview_Controls_Linear;
@@ -32,34 +32,28 @@ PanelBase *AppDelegate::panelOfMode() const
 
 PhotoPtr AppDelegate::tunablePhoto() const
 {
-    const qint64 index = i_Selected_Photo_Index;
-    if (index <= 0 || index >= array_Photos.size())
-        return nullptr;
-    return array_Photos[index];
+    return m_project.tunablePhoto();
 }
 
 // Enables the panel's controls only for an overlay photo and loads that photo's values;
 // the background and an empty selection leave the controls disabled with the values
 // they showed. Writes nothing and redraws nothing; a panel never shown is skipped.
-void AppDelegate::Sync_Panel_To_Selection()
+void AppDelegate::syncPanelToSelection()
 {
     PanelBase *panel = panelOfMode();
     if (!panel)
         return;
     const PhotoPtr photo = tunablePhoto();
-    panel->Enable_Controls(photo.get());
+    panel->enableControls(photo.get());
     if (photo)
-        panel->Load_Controls(*photo);
+        panel->loadControls(*photo);
 }
 
-bool AppDelegate::Set_Photo_Field(PhotoField field, double value)
+bool AppDelegate::setPhotoField(PhotoField field, double value)
 {
     const PhotoPtr photo = tunablePhoto();
     if (!photo)
         return false;
-    const double before = Read_Photo_Field(*photo, field);
-    Write_Photo_Field(*photo, field, value);
-    markPreviewForRedraw();
-    recordFieldStep(photo, field, before);
+    recordFieldStep(photo, field, m_project.writeField(photo, field, value));
     return true;
 }

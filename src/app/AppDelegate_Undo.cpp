@@ -32,42 +32,12 @@ class GestureCounter : public QObject {
     }
 };
 
-QString fieldName(PhotoField field)
-{
-    switch (field) {
-    case PhotoField::CompositeBlendMode:
-        return QStringLiteral("Blend Mode");
-    case PhotoField::CompositeSizeOfBG:
-        return QStringLiteral("Match Background Size");
-    case PhotoField::ShapeType:
-        return QStringLiteral("Shape");
-    case PhotoField::LinearIntersectionLevel:
-        return QStringLiteral("Intersection");
-    case PhotoField::TransparentTransparency:
-        return QStringLiteral("Transparency");
-    case PhotoField::CompositeSize:
-    case PhotoField::ShapeSize:
-    case PhotoField::TransparentSize:
-        return QStringLiteral("Size");
-    case PhotoField::CompositeXOffset:
-    case PhotoField::ShapeXOffset:
-    case PhotoField::TransparentXOffset:
-        return QStringLiteral("Horizontal Offset");
-    case PhotoField::CompositeOpacity:
-        return QStringLiteral("Opacity");
-    case PhotoField::ShapeFeather:
-        return QStringLiteral("Feather");
-    default:
-        return QStringLiteral("Vertical Offset");
-    }
-}
-
 // A list action already done: its first redo is the action itself.
 class ListStep : public QUndoCommand {
   public:
     ListStep(AppDelegate &delegate, const QString &name, PhotoList before, qint64 beforeRow)
         : QUndoCommand(name), m_delegate(delegate), m_before(std::move(before)), m_beforeRow(beforeRow),
-          m_after(delegate.array_Photos), m_afterRow(delegate.i_Selected_Photo_Index)
+          m_after(delegate.project().photos()), m_afterRow(delegate.project().selectedIndex())
     {
         // The row the action selects: the last after an add, the first after a removal.
         if (m_after.size() > m_before.size())
@@ -75,11 +45,11 @@ class ListStep : public QUndoCommand {
         else if (m_after.size() < m_before.size())
             m_afterRow = m_after.isEmpty() ? -1 : 0;
     }
-    void undo() override { m_delegate.Restore_List(m_before, m_beforeRow); }
+    void undo() override { m_delegate.restoreList(m_before, m_beforeRow); }
     void redo() override
     {
         if (!std::exchange(m_done, false))
-            m_delegate.Restore_List(m_after, m_afterRow);
+            m_delegate.restoreList(m_after, m_afterRow);
     }
 
   private:
@@ -95,9 +65,9 @@ class ListStep : public QUndoCommand {
 class FieldStep : public QUndoCommand {
   public:
     FieldStep(AppDelegate &delegate, PhotoPtr photo, PhotoField field, double before, quint64 gesture)
-        : QUndoCommand(QStringLiteral("Change %1").arg(fieldName(field))), m_delegate(delegate),
-          m_photo(std::move(photo)), m_field(field), m_before(before),
-          m_after(Read_Photo_Field(*m_photo, field)), m_gesture(gesture)
+        : QUndoCommand(QStringLiteral("Change %1").arg(QLatin1String(photoFieldRow(field).label))),
+          m_delegate(delegate), m_photo(std::move(photo)), m_field(field), m_before(before),
+          m_after(readPhotoField(*m_photo, field)), m_gesture(gesture)
     {
     }
     int id() const override { return 1; }
@@ -110,11 +80,11 @@ class FieldStep : public QUndoCommand {
         setObsolete(m_after == m_before); // dragged back to where it started
         return true;
     }
-    void undo() override { m_delegate.Restore_Field(m_photo, m_field, m_before); }
+    void undo() override { m_delegate.restoreField(m_photo, m_field, m_before); }
     void redo() override
     {
         if (!std::exchange(m_done, false))
-            m_delegate.Restore_Field(m_photo, m_field, m_after);
+            m_delegate.restoreField(m_photo, m_field, m_after);
     }
 
   private:
@@ -130,24 +100,23 @@ class FieldStep : public QUndoCommand {
 // A change of the project-wide settings, named after the one that changed.
 class OptionsStep : public QUndoCommand {
   public:
-    OptionsStep(AppDelegate &delegate, const Project_Options &before)
-        : QUndoCommand(before.blendSpace != delegate.projectOptions.blendSpace
-                           ? QStringLiteral("Change Blend Space")
-                           : QStringLiteral("Change Full Resolution")),
-          m_delegate(delegate), m_before(before), m_after(delegate.projectOptions)
+    OptionsStep(AppDelegate &delegate, const ProjectOptions &before)
+        : QUndoCommand(QStringLiteral("Change %1")
+                           .arg(QLatin1String(projectOptionLabel(before, delegate.project().options())))),
+          m_delegate(delegate), m_before(before), m_after(delegate.project().options())
     {
     }
-    void undo() override { m_delegate.Restore_Project_Options(m_before); }
+    void undo() override { m_delegate.restoreOptions(m_before); }
     void redo() override
     {
         if (!std::exchange(m_done, false))
-            m_delegate.Restore_Project_Options(m_after);
+            m_delegate.restoreOptions(m_after);
     }
 
   private:
     AppDelegate &m_delegate;
-    Project_Options m_before;
-    Project_Options m_after;
+    ProjectOptions m_before;
+    ProjectOptions m_after;
     bool m_done = true;
 };
 
@@ -156,14 +125,14 @@ GestureCounter *g_gestures = nullptr;
 } // namespace
 
 ListStepRecorder::ListStepRecorder(AppDelegate &delegate, const QString &name)
-    : m_delegate(delegate), m_name(name), m_before(delegate.array_Photos),
-      m_beforeRow(delegate.i_Selected_Photo_Index)
+    : m_delegate(delegate), m_name(name), m_before(delegate.project().photos()),
+      m_beforeRow(delegate.project().selectedIndex())
 {
 }
 
 ListStepRecorder::~ListStepRecorder()
 {
-    const PhotoList &after = m_delegate.array_Photos;
+    const PhotoList &after = m_delegate.project().photos();
     if (after == m_before)
         return;
     if (after.size() > m_before.size() + 1)
@@ -185,45 +154,33 @@ QUndoStack &AppDelegate::undoStack()
 
 void AppDelegate::recordFieldStep(const PhotoPtr &photo, PhotoField field, double before)
 {
-    if (Read_Photo_Field(*photo, field) != before)
+    if (readPhotoField(*photo, field) != before)
         undoStack().push(new FieldStep(*this, photo, field, before, g_gestures ? g_gestures->count : 0));
 }
 
-bool AppDelegate::Set_Project_Options(const Project_Options &options)
+bool AppDelegate::setProjectOptions(const ProjectOptions &options)
 {
-    if (options == projectOptions)
+    const ProjectOptions before = m_project.setOptions(options);
+    if (before == options)
         return false;
-    const Project_Options before = projectOptions;
-    projectOptions = options;
     undoStack().push(new OptionsStep(*this, before));
-    markPreviewForRedraw();
     return true;
 }
 
-void AppDelegate::Restore_Project_Options(const Project_Options &options)
-{
-    projectOptions = options;
-    markPreviewForRedraw();
-    Sync_Panel_To_Selection();
-}
-
-void AppDelegate::Restore_List(const PhotoList &photos, qint64 row)
+void AppDelegate::restoreList(const PhotoList &photos, qint64 row)
 {
     // A selection still pending from the action would override the restored one.
     for (QTimer *pending : {timerSelectLastTableRow.get(), timerSelectFirstTableRow.get()})
         if (pending)
             pending->stop();
-    array_Photos = photos;
-    refreshTablePhotos();
-    markPreviewForRedraw();
+    m_project.replaceList(photos);
     restoreSelection(row);
 }
 
-void AppDelegate::Restore_Field(const PhotoPtr &photo, PhotoField field, double value)
+void AppDelegate::restoreField(const PhotoPtr &photo, PhotoField field, double value)
 {
-    Write_Photo_Field(*photo, field, value);
-    markPreviewForRedraw();
-    restoreSelection(array_Photos.indexOf(photo));
+    m_project.writeField(photo, field, value);
+    restoreSelection(m_project.photos().indexOf(photo));
 }
 
 // Selecting the row loads its photo into the panel; the same row is loaded again, as
@@ -231,8 +188,8 @@ void AppDelegate::Restore_Field(const PhotoPtr &photo, PhotoField field, double 
 void AppDelegate::restoreSelection(qint64 row)
 {
     if (row == selectedTableRow()) {
-        Sync_Panel_To_Selection();
-    } else if (row >= 0 && row < array_Photos.size()) {
+        syncPanelToSelection();
+    } else if (row >= 0 && row < m_project.photos().size()) {
         selectTableRow(row);
     } else if (tablePhotos) {
         tablePhotos->clearSelection();

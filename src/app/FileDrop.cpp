@@ -1,6 +1,7 @@
 #include "app/FileDrop.h"
 
 #include "app/AppDelegate.h"
+#include "imaging/PhotoLoader.h"
 #include "model/ProjectFile.h"
 
 #include <QDropEvent>
@@ -42,8 +43,8 @@ class FileDropFilter : public QObject {
 bool isDroppable(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isFile() && (Is_Project_File_Name(path) || AppDelegate::acceptedPhotoExtensions().contains(
-                                                               info.suffix(), Qt::CaseInsensitive));
+    return info.isFile() &&
+           (isProjectFileName(path) || photoFileExtensions().contains(info.suffix(), Qt::CaseInsensitive));
 }
 
 } // namespace

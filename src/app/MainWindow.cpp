@@ -5,6 +5,7 @@
 #include "app/PhotoTable.h"
 #include "app/View_Image_Preview.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -84,18 +85,18 @@ QWidget *MainWindow::buildCanvasColumn()
     connect(newProject, &QPushButton::clicked, &m_delegate, &AppDelegate::OnNewProject);
     toolbar->addWidget(newProject);
     toolbar->addStretch(1);
-    QPushButton *save = makeButton(column, "save", "Save", "Save the mixed picture as a PNG file");
-    QPushButton *share = makeButton(column, "share", "Share", "Share the mixed picture");
-    connect(save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
-    connect(share, &QPushButton::clicked, &m_delegate, &AppDelegate::OnShare);
-    toolbar->addWidget(save);
-    toolbar->addWidget(share);
+    m_save = makeButton(column, "save", "Save", "Save the mixed picture as a PNG file");
+    m_share = makeButton(column, "share", "Share", "Share the mixed picture");
+    connect(m_save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
+    connect(m_share, &QPushButton::clicked, &m_delegate, &AppDelegate::OnShare);
+    toolbar->addWidget(m_save);
+    toolbar->addWidget(m_share);
     layout->addLayout(toolbar);
 
     m_scroll = new QScrollArea(column);
     m_scroll->setObjectName("scrollviewPreviewCanvas");
     m_scroll->setWidgetResizable(true);
-    m_canvas = new View_Image_Preview(m_delegate);
+    m_canvas = new View_Image_Preview(m_delegate.project());
     m_canvas->setObjectName("viewPreviewImage");
     m_canvas->setMinimumSize(320, 240);
     m_scroll->setWidget(m_canvas);
@@ -129,7 +130,8 @@ void MainWindow::buildMenus()
                   &AppDelegate::OnMenuFileOpenProject);
     addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                   &AppDelegate::OnMenuFileSaveProject);
-    addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
+    m_saveAction =
+        addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
     file->addSeparator();
     QAction *quit = addMenuAction(file, "menuQuit", "&Quit", QKeySequence::Quit, &AppDelegate::OnMenuQuit);
     quit->setMenuRole(QAction::QuitRole);
@@ -167,6 +169,17 @@ void MainWindow::buildMenus()
     addMenuAction(help, "menuHelpPrivacy", "&Privacy Policy", {}, &AppDelegate::OnMenuHelpPrivacyPolicy);
     addMenuAction(help, "menuHelpTicket", "Submit a Support &Ticket", {},
                   &AppDelegate::OnMenuHelpSubmitTicket);
+}
+
+void MainWindow::setOutputBusy(bool busy)
+{
+    for (QWidget *button : {static_cast<QWidget *>(m_save), static_cast<QWidget *>(m_share)})
+        button->setEnabled(!busy);
+    m_saveAction->setEnabled(!busy);
+    if (busy)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 QPushButton *MainWindow::button(const QString &name) const

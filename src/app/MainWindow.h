@@ -27,6 +27,10 @@ class MainWindow : public QMainWindow {
     QPushButton *button(const QString &name) const;
     QAction *menuAction(const QString &objectName) const;
 
+    // While a capture or a write runs: Save (button and menu) and Share disabled, the
+    // busy cursor shown.
+    void setOutputBusy(bool busy);
+
   protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -42,4 +46,7 @@ class MainWindow : public QMainWindow {
     View_Image_Preview *m_canvas = nullptr;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_controls = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_share = nullptr;
+    QAction *m_saveAction = nullptr;
 };

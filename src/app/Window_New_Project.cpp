@@ -1,6 +1,7 @@
 #include "app/Window_New_Project.h"
 
-#include "app/AppDelegate.h"
+#include "model/ProjectMode.h"
+#include "output/Desktop.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,8 +14,8 @@ void ChoiceButton::nextCheckState()
         setChecked(true);
 }
 
-Window_New_Project::Window_New_Project(AppDelegate &delegate, bool startup, QWidget *parent)
-    : QDialog(parent), bStartup(startup), m_delegate(delegate)
+Window_New_Project::Window_New_Project(quint64 currentMode, Desktop &desktop, bool startup, QWidget *parent)
+    : QDialog(parent), modeChosen(currentMode), bStartup(startup), m_desktop(desktop)
 {
     setObjectName("Window_New_Project");
     setWindowTitle(QStringLiteral("New Project"));
@@ -72,7 +73,7 @@ void Window_New_Project::buildLayout()
 
 void Window_New_Project::windowDidLoad()
 {
-    const quint64 mode = m_delegate.modeBlend;
+    const quint64 mode = modeChosen;
     radioComposite->setChecked(mode == Composite);
     radioShape->setChecked(mode == Shape);
     radioLinear->setChecked(isLinearMode(mode));
@@ -131,21 +132,20 @@ void Window_New_Project::OnOK()
 {
     bOK = true;
     if (radioComposite->isChecked())
-        m_delegate.modeBlend = Composite;
+        modeChosen = Composite;
     else if (radioShape->isChecked())
-        m_delegate.modeBlend = Shape;
+        modeChosen = Shape;
     else if (radioLinear->isChecked())
-        m_delegate.modeBlend = radioHorizontal->isChecked() ? LinearHorizontal : LinearVertical;
+        modeChosen = radioHorizontal->isChecked() ? LinearHorizontal : LinearVertical;
     else if (radioTransparency->isChecked())
-        m_delegate.modeBlend = Transparent;
+        modeChosen = Transparent;
     done(1);
 }
 
 void Window_New_Project::OnCancel()
 {
     if (bStartup) {
-        m_delegate.desktop().runAlert(this,
-                                      {"Error", "You must choose a project type at startup.", {"Close"}});
+        m_desktop.runAlert(this, {"Error", "You must choose a project type at startup.", {"Close"}});
         return;
     }
     bOK = false;

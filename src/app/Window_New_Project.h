@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QRadioButton>
 
-class AppDelegate;
+class Desktop;
 class QPushButton;
 
 // A radio button that a click only ever turns on; the dialog keeps the groups
@@ -19,13 +19,15 @@ class ChoiceButton : public QRadioButton {
 };
 
 // The project type dialog: four main choices, Linear with its two directions.
-// Created anew for each use and run application-modally.
+// Created anew for each use and run application-modally; starts from the project's
+// current mode and, once OK closes it, holds the chosen one in modeChosen.
 class Window_New_Project : public QDialog {
     Q_OBJECT
   public:
-    Window_New_Project(AppDelegate &delegate, bool startup, QWidget *parent = nullptr);
+    Window_New_Project(quint64 currentMode, Desktop &desktop, bool startup, QWidget *parent = nullptr);
 
     bool bOK = false;
+    quint64 modeChosen;
     bool bStartup = false;
 
     QPointer<QRadioButton> radioComposite;
@@ -56,5 +58,5 @@ class Window_New_Project : public QDialog {
                             void (Window_New_Project::*handler)(), bool indented = false);
     void onlyMainChoice(QRadioButton *on);
 
-    AppDelegate &m_delegate;
+    Desktop &m_desktop;
 };

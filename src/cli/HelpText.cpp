@@ -1,5 +1,90 @@
 #include "cli/MixCommand.h"
 
+#include "model/PhotoField.h"
+#include "model/ProjectFile.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace {
+
+constexpr qsizetype kKeyColumn = 15;   // where the keys start
+constexpr qsizetype kValueColumn = 34; // where their values start
+constexpr qsizetype kLineWidth = 88;
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// What a key takes, from its row of the field table.
+QString valueText(const PhotoFieldRow &row)
+{
+    if (isFlagField(row))
+        return QStringLiteral("true or false (default %1): %2")
+            .arg(QLatin1String(row.initial != 0.0 ? "true" : "false"), QLatin1String(row.unit));
+    QString text = QStringLiteral("%1 to %2 (default %3)")
+                       .arg(numberText(row.minimum), numberText(row.maximum), numberText(row.initial));
+    if (!row.nameOf)
+        return text + QStringLiteral(": ") + QLatin1String(row.unit);
+    QStringList names;
+    for (quint64 i = quint64(row.minimum); i <= quint64(row.maximum); ++i)
+        names << row.nameOf(i);
+    return text + (names.size() <= 12 ? QStringLiteral(" or %1").arg(names.join(QStringLiteral(", ")))
+                                      : QStringLiteral(" or the %1's name, such as \"%2\"")
+                                            .arg(QLatin1String(row.unit), names.constLast()));
+}
+
+// Words of `text` on lines that start at the value column.
+void appendWrapped(QString &out, QString line, const QString &text)
+{
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (line.size() + 1 + word.size() > kLineWidth && line.trimmed().size() > 0 &&
+            line.size() > kValueColumn) {
+            out += line + QLatin1Char('\n');
+            line = QString(kValueColumn, QLatin1Char(' '));
+        }
+        line += (line.size() > kValueColumn ? QStringLiteral(" ") : QString()) + word;
+    }
+    out += line + QLatin1Char('\n');
+}
+
+// The keys of every mode, from the field table: a key shared by several modes (size,
+// x, y) is listed under each, with that mode's range.
+QString keysSection()
+{
+    const QStringList modes = projectModeNames();
+    QString out;
+    unsigned listed = 0;
+    for (qsizetype mode = 0; mode < modes.size(); ++mode) {
+        if (listed & (1u << mode))
+            continue;
+        // Modes that share all their rows (the two Linear directions) are one group.
+        unsigned group = 0;
+        for (const PhotoFieldRow &row : photoFieldTable())
+            if (row.modes & (1u << mode))
+                group = group ? (group & row.modes) : row.modes;
+        listed |= group;
+        QString title = modes[mode];
+        if (group != (1u << mode))
+            title = title.section(QLatin1Char('-'), 0, 0) + QStringLiteral("-*");
+        bool first = true;
+        for (const PhotoFieldRow &row : photoFieldTable()) {
+            if (!(row.modes & (1u << mode)))
+                continue;
+            QString line = QStringLiteral("  ") + (first ? title : QString());
+            line = line.leftJustified(kKeyColumn, QLatin1Char(' '));
+            line += QStringLiteral("\"%1\"").arg(QLatin1String(row.key));
+            line = line.leftJustified(kValueColumn - 1, QLatin1Char(' ')) + QLatin1Char(' ');
+            appendWrapped(out, line, valueText(row));
+            first = false;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 QString Mix_Help_Text()
 {
     return QStringLiteral(R"(Usage: quillane-mix [--view WIDTHxHEIGHT] -o OUTPUT.png PROJECT.json
@@ -32,27 +117,12 @@ The project file:
   "photos" lists the photos in order; the first is the background. Each photo has
   "file" (relative paths start from the project file's folder, or from the current
   folder for standard input) and any of the keys of its mode; a missing key takes the
-  value a photo added in that mode gets.
+  value a photo added in that mode gets. Numbers keep to the ranges of the sliders:
 
-  composite    "blend"            0 to 24 or the blend mode's name (default 0,
-                                  "Addition Compositing"; 16 is "Multiply Blend Mode",
-                                  24 "Normal Blend Mode")
-               "opacity"          per cent, 0 to 100: the layer's alpha is scaled by it
-                                  before the blend (default 100)
-               "matchBackground"  true: stretch the photo to the background (default);
-                                  false: use size and offsets
-               "size", "x", "y"   per cent of the photo's own size (default 0)
-  shape        "shape"            0 to 11 or circle, star5, star6, heart, hectagon, cloud,
-                                  flames, splash, splash2, swirl, swirl2, map (default 0)
-               "size", "x", "y"   per cent of the photo's own size (default 0)
-               "feather"          0 to 100 (default 0, a hard edge): softens the mask's
-                                  edge over up to a tenth of its shorter side
-  linear-*     "level"            overlap with the photo before, 0 to 360 (default 0);
-                                  unless "fullResolution" is true, every photo is first
-                                  fitted into 400 x 400, so the strip is at most 400
-                                  points long per photo
-  transparent  "transparency"     whole per cent, 0 (opaque) to 100 (default 0)
-               "size", "x", "y"   per cent of the background (defaults 30, 0, 0)
+)") + keysSection() +
+           QStringLiteral(R"(
+  In a Linear project, unless "fullResolution" is true, every photo is first fitted
+  into 400 x 400, so the strip is at most 400 points long per photo.
 
 Exit status:
   0  the picture was written

@@ -1,8 +1,8 @@
 #include "cli/MixCommand.h"
 
-#include "imaging/Parallel.h"
-#include "imaging/PhotoLoader.h"
+#include "imaging/ProjectPhotos.h"
 #include "model/ProjectFile.h"
+#include "model/Quoted.h"
 #include "output/engine/PngWriter.h"
 #include "render/CaptureStep.h"
 #include "render/RenderPass.h"
@@ -102,14 +102,13 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
 Outcome readProject(const QString &path, Project &project)
 {
     const bool fromStdin = path == QLatin1String("-");
-    const QString name =
-        fromStdin ? QStringLiteral("standard input") : QStringLiteral("\u201C%1\u201D").arg(path);
+    const QString name = fromStdin ? QStringLiteral("standard input") : quoted(path);
     QByteArray bytes;
     QString reason;
     if (!readBytes(path, bytes, reason))
         return {kExitUsageError, QStringLiteral("%1 could not be read: %2").arg(name, reason)};
     const QString base = fromStdin ? QDir::currentPath() : QFileInfo(path).absolutePath();
-    const ProjectParse parse = Parse_Project(bytes, base);
+    const ProjectParse parse = parseProject(bytes, base);
     if (!parse.ok())
         return {kExitUsageError, QStringLiteral("%1: %2").arg(name, parse.error)};
     project = parse.project;
@@ -148,13 +147,9 @@ Outcome loadPhotos(Project &project)
 {
     const QuietStandardError quiet;
     // The photos decode side by side; the first refusal in the project's order is told.
-    std::vector<LoadResult> loaded(size_t(project.photos.size()));
-    parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = Load_Photo(project.files[i]); });
-    for (size_t i = 0; i < loaded.size(); ++i) {
-        if (!loaded[i].ok())
-            return {kExitFileError, loaded[i].error};
-        project.photos[qsizetype(i)]->image = loaded[i].image;
-    }
+    for (const LoadResult &loaded : loadPictures(project.photos))
+        if (!loaded.ok())
+            return {kExitFileError, loaded.error};
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/BlendKernels.h"
+#include "model/BlendMode.h"
 
 #include <QImage>
 #include <QString>
@@ -10,10 +11,9 @@
 // The 26 image filters. Every input is anchored at its lower-left corner; every
 // result is a new image in the canonical format. Null inputs are accepted.
 
-// One row of the blend table: the label shown in the Composition panel, the filter
-// name, and the kernel that computes it.
+// One row of the blend table, in the order of the model's blend modes (blendModeName
+// gives the label): the filter name and the kernel that computes it.
 struct BlendMode {
-    const char *label;
     const char *filterName;
     BlendKernel kernel;
     // A compositing operation (Addition, Maximum, Minimum, Multiply Compositing) rather
@@ -21,9 +21,6 @@ struct BlendMode {
     bool compositing = false;
 };
 
-// Indices 0-23 are the original modes in alphabetical order; later modes are appended so
-// that a stored index keeps its meaning.
-inline constexpr int kBlendModeCount = 25;
 inline constexpr quint64 kNormalBlendMode = 24;
 const std::array<BlendMode, kBlendModeCount> &blendTable();
 

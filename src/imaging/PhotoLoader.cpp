@@ -2,6 +2,7 @@
 
 #include "imaging/FileAccess.h"
 #include "imaging/ImageConversion.h"
+#include "model/Quoted.h"
 
 #include <QColorSpace>
 #include <QDir>
@@ -14,6 +15,12 @@
 
 #include <algorithm>
 #include <mutex>
+
+const QStringList &photoFileExtensions()
+{
+    static const QStringList extensions = {"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"};
+    return extensions;
+}
 
 namespace {
 
@@ -32,11 +39,6 @@ qint64 physicalMemoryBytes()
     if (pages <= 0 || pageSize <= 0)
         return kFallbackMemory;
     return qint64(pages) * qint64(pageSize);
-}
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(path));
 }
 
 LoadResult refusal(const QString &path, const QString &reason)
@@ -98,8 +100,8 @@ QString sizeRefusal(QSize size, qint64 maxPixels)
 // photo (the icns reader, for one, allocates whatever length a header claims).
 bool isPhotoFormat(const QByteArray &format)
 {
-    static const QByteArrayList formats = {"bmp", "dib", "gif", "jpeg", "jpg", "png", "tif", "tiff"};
-    return formats.contains(format.toLower());
+    const QString name = QString::fromLatin1(format.toLower());
+    return name == QLatin1String("dib") || photoFileExtensions().contains(name);
 }
 
 QString openRefusal(const QFile &file)

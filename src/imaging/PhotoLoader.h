@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 // Reading a photo file into the engine's picture type. The desktop application and the
 // command-line renderer both load photos here, so they accept and refuse the same files.
@@ -11,6 +12,10 @@ struct LoadResult {
     QString error; // one plain-words sentence naming the file; empty on success
     bool ok() const { return error.isEmpty(); }
 };
+
+// The file name extensions of the photos Quillane reads (the open panel's filter and
+// the drops it accepts); the loader decodes only these formats.
+const QStringList &photoFileExtensions();
 
 // The largest picture, in pixels, that the loader accepts on this machine: a share of
 // the physical memory, since a mix holds several full-size copies of a photo.

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QList>
-#include <QRectF>
 #include <QString>
 
 #include <memory>
@@ -11,7 +10,7 @@ struct Reduced_Copies;
 
 // One photo of the project: its picture, its file name and one parameter group per
 // project type. Only the group of the mode in force when the photo was added gets
-// defaults (Apply_Mode_Defaults); the others stay zero.
+// defaults (applyModeDefaults); the others stay zero.
 struct Object_Photo {
     QImage image; // may be null: a photo without a picture counts as 0 x 0
     // The halvings of `image` for passes at the view's scale, made on first need and
@@ -22,8 +21,6 @@ struct Object_Photo {
     // built later; null when no pass replaced the picture.
     QImage linearOriginal;
     qint64 linearFittedKey = 0;
-    QRectF rectDraw;
-    QRectF rectDrawPercentage;
     QString sName;
     QString sFile; // absolute path of the file the picture was read from; empty if none
 
@@ -65,9 +62,9 @@ struct Object_Linear_Position {
 using PhotoPtr = std::shared_ptr<Object_Photo>;
 using PhotoList = QList<PhotoPtr>;
 
-// Gives a photo the defaults of the project mode it is added under, then zeroes both
-// rectangles. A mode outside 0..4 sets no group.
-void Apply_Mode_Defaults(Object_Photo &photo, quint64 mode);
+// Gives a photo the defaults of the project mode it is added under (the field table's
+// initial values). A mode outside 0..4 sets no group.
+void applyModeDefaults(Object_Photo &photo, quint64 mode);
 
 // A new photo with the given picture and name and the defaults of the mode.
-PhotoPtr Make_Photo(const QImage &image, const QString &name, quint64 mode);
+PhotoPtr makePhoto(const QImage &image, const QString &name, quint64 mode);

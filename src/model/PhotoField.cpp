@@ -1,8 +1,70 @@
 #include "model/PhotoField.h"
 
+#include "model/BlendMode.h"
+#include "model/ShapeType.h"
+
+#include <array>
 #include <cmath>
+#include <type_traits>
 
 namespace {
+
+constexpr unsigned kPlacedModeBits = kCompositeModeBit | kShapeModeBit | kTransparentModeBit;
+static_assert((kLinearModeBits | kPlacedModeBits) == 0x1f);
+
+using P = Object_Photo;
+constexpr const char *kOwnSize = "per cent of the photo's own size";
+constexpr const char *kOwnWidth = "per cent of the photo's own width";
+constexpr const char *kOwnHeight = "per cent of the photo's own height";
+constexpr const char *kBackground = "per cent of the background's width";
+constexpr const char *kBackgroundHeight = "per cent of the background's height";
+
+// One row per PhotoField, in its order (checked below). Composite and Shape: the size
+// enlarges the photo's own width (-90 % is a tenth), the offsets are percentages of the
+// photo's own size, wide enough to place it anywhere over a background several times
+// larger.
+constexpr auto kRows = std::to_array<PhotoFieldRow>({
+    {PhotoField::CompositeBlendMode, &P::m_Composite_Blend_Mode, "blend", kCompositeModeBit, "Blend Mode", 0,
+     kBlendModeCount - 1, 0, "blend mode", blendModeName},
+    {PhotoField::CompositeSizeOfBG, &P::bCompositeSizeOfBG, "matchBackground", kCompositeModeBit,
+     "Match Background Size", 0, 1, 1, "true stretches the photo over the background", nullptr},
+    {PhotoField::CompositeSize, &P::f_Composite_Size, "size", kCompositeModeBit, "Size", -90, 400, 0,
+     kOwnSize, nullptr},
+    {PhotoField::CompositeXOffset, &P::f_Composite_X_Offset, "x", kCompositeModeBit, "Horizontal Offset",
+     -100, 500, 0, kOwnWidth, nullptr},
+    {PhotoField::CompositeYOffset, &P::f_Composite_Y_Offset, "y", kCompositeModeBit, "Vertical Offset", -100,
+     500, 0, kOwnHeight, nullptr},
+    {PhotoField::CompositeOpacity, &P::f_Composite_Opacity, "opacity", kCompositeModeBit, "Opacity", 0, 100,
+     100, "per cent: the layer's alpha is scaled by it before the blend", nullptr},
+    {PhotoField::ShapeType, &P::m_Shape_Type, "shape", kShapeModeBit, "Shape", 0, kShapeCount - 1, 0, "shape",
+     shapeMaskName},
+    {PhotoField::ShapeSize, &P::f_Shape_Size, "size", kShapeModeBit, "Size", -90, 400, 0, kOwnSize, nullptr},
+    {PhotoField::ShapeXOffset, &P::f_Shape_X_Offset, "x", kShapeModeBit, "Horizontal Offset", -100, 500, 0,
+     kOwnWidth, nullptr},
+    {PhotoField::ShapeYOffset, &P::f_Shape_Y_Offset, "y", kShapeModeBit, "Vertical Offset", -100, 500, 0,
+     kOwnHeight, nullptr},
+    {PhotoField::ShapeFeather, &P::f_Shape_Feather, "feather", kShapeModeBit, "Feather", 0, 100, 0,
+     "per cent of the widest feather, a tenth of the mask's shorter side; 0 a hard edge", nullptr},
+    {PhotoField::LinearIntersectionLevel, &P::f_Linear_Intersection_Level, "level", kLinearModeBits,
+     "Intersection", 0, 360, 0, "overlap with the photo before, in 360ths", nullptr},
+    {PhotoField::TransparentTransparency, &P::f_Transparent_Transparency, "transparency", kTransparentModeBit,
+     "Transparency", 0, 100, 0, "whole per cent, 0 opaque", nullptr},
+    {PhotoField::TransparentSize, &P::f_Transparent_Size, "size", kTransparentModeBit, "Size", 1, 200, 30,
+     kBackground, nullptr},
+    {PhotoField::TransparentXOffset, &P::f_Transparent_X_Offset, "x", kTransparentModeBit,
+     "Horizontal Offset", -100, 100, 0, kBackground, nullptr},
+    {PhotoField::TransparentYOffset, &P::f_Transparent_Y_Offset, "y", kTransparentModeBit, "Vertical Offset",
+     -100, 100, 0, kBackgroundHeight, nullptr},
+});
+
+constexpr bool rowsInFieldOrder()
+{
+    for (size_t i = 0; i < kRows.size(); ++i)
+        if (size_t(kRows[i].field) != i)
+            return false;
+    return true;
+}
+static_assert(rowsInFieldOrder(), "the field table lists the fields in PhotoField order");
 
 // A whole number from a control's value, truncated toward zero (45.7 gives 45). The
 // value is read as a 32-bit float first, as the sliders deliver it; nothing below 0
@@ -15,70 +77,57 @@ quint64 wholeNumber(double value)
     return quint64(std::trunc(read));
 }
 
-// The float field of a photo (const or not), or null for a field of another type.
-template <typename Photo> auto floatField(Photo &photo, PhotoField field) -> decltype(&photo.f_Composite_Size)
+// Calls `use` with the photo's member the row names, typed.
+template <typename Photo, typename Use> decltype(auto) withMember(Photo &photo, PhotoField field, Use use)
 {
-    switch (field) {
-    case PhotoField::CompositeSize:
-        return &photo.f_Composite_Size;
-    case PhotoField::CompositeXOffset:
-        return &photo.f_Composite_X_Offset;
-    case PhotoField::CompositeYOffset:
-        return &photo.f_Composite_Y_Offset;
-    case PhotoField::ShapeSize:
-        return &photo.f_Shape_Size;
-    case PhotoField::ShapeXOffset:
-        return &photo.f_Shape_X_Offset;
-    case PhotoField::ShapeYOffset:
-        return &photo.f_Shape_Y_Offset;
-    case PhotoField::LinearIntersectionLevel:
-        return &photo.f_Linear_Intersection_Level;
-    case PhotoField::TransparentSize:
-        return &photo.f_Transparent_Size;
-    case PhotoField::TransparentXOffset:
-        return &photo.f_Transparent_X_Offset;
-    case PhotoField::TransparentYOffset:
-        return &photo.f_Transparent_Y_Offset;
-    case PhotoField::CompositeOpacity:
-        return &photo.f_Composite_Opacity;
-    case PhotoField::ShapeFeather:
-        return &photo.f_Shape_Feather;
-    default:
-        return nullptr;
-    }
-}
-
-template <typename Photo> auto wholeField(Photo &photo, PhotoField field) -> decltype(&photo.m_Shape_Type)
-{
-    switch (field) {
-    case PhotoField::CompositeBlendMode:
-        return &photo.m_Composite_Blend_Mode;
-    case PhotoField::ShapeType:
-        return &photo.m_Shape_Type;
-    case PhotoField::TransparentTransparency:
-        return &photo.f_Transparent_Transparency;
-    default:
-        return nullptr;
-    }
+    return std::visit([&](auto member) -> decltype(auto) { return use(photo.*member); },
+                      photoFieldRow(field).member);
 }
 
 } // namespace
 
-void Write_Photo_Field(Object_Photo &photo, PhotoField field, double value)
+std::span<const PhotoFieldRow> photoFieldTable()
 {
-    if (float *f = floatField(photo, field))
-        *f = float(value);
-    else if (quint64 *whole = wholeField(photo, field))
-        *whole = wholeNumber(value);
-    else
-        photo.bCompositeSizeOfBG = value != 0.0;
+    return kRows;
 }
 
-double Read_Photo_Field(const Object_Photo &photo, PhotoField field)
+const PhotoFieldRow &photoFieldRow(PhotoField field)
 {
-    if (const float *f = floatField(photo, field))
-        return *f;
-    if (const quint64 *whole = wholeField(photo, field))
-        return double(*whole);
-    return photo.bCompositeSizeOfBG ? 1.0 : 0.0;
+    return kRows[size_t(field)];
+}
+
+const PhotoFieldRow *photoFieldForKey(const QString &key, quint64 mode)
+{
+    for (const PhotoFieldRow &row : kRows)
+        if (mode < 32 && (row.modes & (1u << mode)) && key == QLatin1String(row.key))
+            return &row;
+    return nullptr;
+}
+
+bool isWholeField(const PhotoFieldRow &row)
+{
+    return std::holds_alternative<quint64 Object_Photo::*>(row.member);
+}
+
+bool isFlagField(const PhotoFieldRow &row)
+{
+    return std::holds_alternative<bool Object_Photo::*>(row.member);
+}
+
+void writePhotoField(Object_Photo &photo, PhotoField field, double value)
+{
+    withMember(photo, field, [value](auto &member) {
+        using T = std::decay_t<decltype(member)>;
+        if constexpr (std::is_same_v<T, float>)
+            member = float(value);
+        else if constexpr (std::is_same_v<T, quint64>)
+            member = wholeNumber(value);
+        else
+            member = value != 0.0;
+    });
+}
+
+double readPhotoField(const Object_Photo &photo, PhotoField field)
+{
+    return withMember(photo, field, [](const auto &member) { return double(member); });
 }

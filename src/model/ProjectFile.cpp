@@ -1,8 +1,8 @@
 #include "model/ProjectFile.h"
 
-#include "imaging/Filters.h"
+#include "model/PhotoField.h"
 #include "model/ProjectMode.h"
-#include "model/ShapeType.h"
+#include "model/Quoted.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,44 +10,21 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
 #include <QSaveFile>
 
 #include <cmath>
-#include <functional>
 
 namespace {
 
-constexpr unsigned kLinearModes = 1u << LinearHorizontal | 1u << LinearVertical;
-constexpr unsigned kCompositeMode = 1u << Composite;
-constexpr unsigned kShapeMode = 1u << Shape;
-constexpr unsigned kTransparentMode = 1u << Transparent;
-constexpr unsigned kPlacedModes = kCompositeMode | kShapeMode | kTransparentMode;
-
-// Reads one key's value into the photo; returns why it cannot, or nothing.
-using KeyReader = std::function<QString(const QJsonValue &, quint64 mode, Object_Photo &)>;
-// The key's value as the writer stores it.
-using KeyWriter = std::function<QJsonValue(const Object_Photo &, quint64 mode)>;
-using NameOf = QString (*)(quint64);
-
-struct KeyRule {
-    const char *name;
-    unsigned modes;
-    KeyReader read;
-    KeyWriter write;
-};
-
-QString quote(const QString &text)
-{
-    return QStringLiteral("\u201C%1\u201D").arg(text);
-}
-
-// The value as the user wrote it, for messages.
+// The value as the user wrote it, for messages: a number as short as it can be written
+// and still read back as the same number (360.0001 stays 360.0001).
 QString jsonText(const QJsonValue &value)
 {
     if (value.isDouble())
-        return QString::number(value.toDouble());
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     if (value.isString())
-        return quote(value.toString());
+        return quoted(value.toString());
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     return value.isArray()    ? QStringLiteral("a list")
@@ -55,135 +32,71 @@ QString jsonText(const QJsonValue &value)
                               : QStringLiteral("null");
 }
 
-QString readFloat(const QJsonValue &value, float &field)
+QString numberText(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// A number within the row's range; a number too large for a float (1e308, 3.5e38) is
+// out of every range.
+QString readNumber(const QJsonValue &value, const PhotoFieldRow &row, double &number)
 {
     if (!value.isDouble() || !std::isfinite(value.toDouble()))
         return QStringLiteral("must be a number, not %1").arg(jsonText(value));
-    field = float(value.toDouble());
+    number = value.toDouble();
+    if (number < row.minimum || number > row.maximum)
+        return QStringLiteral("must be from %1 to %2, not %3")
+            .arg(numberText(row.minimum), numberText(row.maximum), jsonText(value));
     return {};
 }
 
-// A whole number from 0 to count - 1, or (with nameOf) one of the names in any case.
-QString readIndex(const QJsonValue &value, quint64 count, NameOf nameOf, quint64 &field)
+// A whole number within the row's range, or (where the row has names) one of the
+// names in any case.
+QString readWhole(const QJsonValue &value, const PhotoFieldRow &row, double &number)
 {
-    for (quint64 i = 0; nameOf && value.isString() && i < count; ++i)
-        if (nameOf(i).compare(value.toString(), Qt::CaseInsensitive) == 0)
-            return field = i, QString();
-    const double number = value.toDouble(-1.0);
-    if (value.isDouble() && number == std::floor(number) && number >= 0 && number < double(count))
-        return field = quint64(number), QString();
-    return QStringLiteral("must be a whole number from 0 to %1%2, not %3")
-        .arg(count - 1)
-        .arg(nameOf ? QStringLiteral(" or a name") : QString(), jsonText(value));
+    for (quint64 i = quint64(row.minimum); row.nameOf && value.isString() && i <= quint64(row.maximum); ++i)
+        if (row.nameOf(i).compare(value.toString(), Qt::CaseInsensitive) == 0)
+            return number = double(i), QString();
+    const double given = value.toDouble(-1.0);
+    if (value.isDouble() && given == std::floor(given) && given >= row.minimum && given <= row.maximum)
+        return number = given, QString();
+    return QStringLiteral("must be a whole number from %1 to %2%3, not %4")
+        .arg(numberText(row.minimum), numberText(row.maximum),
+             row.nameOf ? QStringLiteral(" or a name") : QString(), jsonText(value));
 }
 
-QString blendLabel(quint64 index)
+QString readValue(const QJsonValue &value, const PhotoFieldRow &row, Object_Photo &photo)
 {
-    return QString::fromLatin1(blendTable()[index].label);
+    double number = 0.0;
+    QString wrong;
+    if (isFlagField(row)) {
+        if (!value.isBool())
+            return QStringLiteral("must be true or false, not %1").arg(jsonText(value));
+        number = value.toBool() ? 1.0 : 0.0;
+    } else {
+        wrong = isWholeField(row) ? readWhole(value, row, number) : readNumber(value, row, number);
+    }
+    if (wrong.isEmpty())
+        writePhotoField(photo, row.field, number);
+    return wrong;
 }
 
-// The size and offsets of the placed modes, by mode.
-template <typename Photo> auto &placedField(Photo &p, quint64 mode, int which)
+// The key's value as the writer stores it: a whole number that names something by its
+// name, so that the file stays readable.
+QJsonValue writeValue(const Object_Photo &photo, const PhotoFieldRow &row)
 {
-    using Field = decltype(&p.f_Composite_Size);
-    Field composite[] = {&p.f_Composite_Size, &p.f_Composite_X_Offset, &p.f_Composite_Y_Offset};
-    Field shape[] = {&p.f_Shape_Size, &p.f_Shape_X_Offset, &p.f_Shape_Y_Offset};
-    Field transparent[] = {&p.f_Transparent_Size, &p.f_Transparent_X_Offset, &p.f_Transparent_Y_Offset};
-    return *(mode == Composite ? composite : mode == Shape ? shape : transparent)[which];
-}
-
-KeyReader placedReader(int which)
-{
-    return [which](const QJsonValue &v, quint64 m, Object_Photo &p) {
-        return readFloat(v, placedField(p, m, which));
-    };
-}
-
-KeyWriter placedWriter(int which)
-{
-    return [which](const Object_Photo &p, quint64 m) { return QJsonValue(double(placedField(p, m, which))); };
-}
-
-// An index by its name where it has one, so that the file stays readable.
-QJsonValue indexValue(quint64 index, quint64 count, NameOf nameOf)
-{
-    return index < count ? QJsonValue(nameOf(index)) : QJsonValue(double(index));
-}
-
-QString readLevel(const QJsonValue &value, Object_Photo &p)
-{
-    float level = 0.0f;
-    const QString wrong = readFloat(value, level);
-    if (!wrong.isEmpty())
-        return wrong;
-    if (level < 0.0f || level > 360.0f)
-        return QStringLiteral("must be from 0 to 360, not %1").arg(jsonText(value));
-    p.f_Linear_Intersection_Level = level;
-    return {};
-}
-
-// A number from 0 to 100 into a per-cent field.
-QString readPercent(const QJsonValue &value, float &field)
-{
-    float percent = 0.0f;
-    const QString wrong = readFloat(value, percent);
-    if (!wrong.isEmpty())
-        return wrong;
-    if (percent < 0.0f || percent > 100.0f)
-        return QStringLiteral("must be from 0 to 100, not %1").arg(jsonText(value));
-    field = percent;
-    return {};
-}
-
-const QList<KeyRule> &keyRules()
-{
-    static const QList<KeyRule> rules = {
-        {"blend", kCompositeMode,
-         [](const QJsonValue &v, quint64, Object_Photo &p) {
-             return readIndex(v, kBlendModeCount, blendLabel, p.m_Composite_Blend_Mode);
-         },
-         [](const Object_Photo &p, quint64) {
-             return indexValue(p.m_Composite_Blend_Mode, kBlendModeCount, blendLabel);
-         }},
-        {"matchBackground", kCompositeMode,
-         [](const QJsonValue &v, quint64, Object_Photo &p) {
-             if (!v.isBool())
-                 return QStringLiteral("must be true or false, not %1").arg(jsonText(v));
-             p.bCompositeSizeOfBG = v.toBool();
-             return QString();
-         },
-         [](const Object_Photo &p, quint64) { return QJsonValue(p.bCompositeSizeOfBG); }},
-        {"shape", kShapeMode,
-         [](const QJsonValue &v, quint64, Object_Photo &p) {
-             return readIndex(v, kShapeCount, shapeMaskName, p.m_Shape_Type);
-         },
-         [](const Object_Photo &p, quint64) {
-             return indexValue(p.m_Shape_Type, kShapeCount, shapeMaskName);
-         }},
-        {"size", kPlacedModes, placedReader(0), placedWriter(0)},
-        {"x", kPlacedModes, placedReader(1), placedWriter(1)},
-        {"y", kPlacedModes, placedReader(2), placedWriter(2)},
-        {"level", kLinearModes, [](const QJsonValue &v, quint64, Object_Photo &p) { return readLevel(v, p); },
-         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Linear_Intersection_Level)); }},
-        {"opacity", kCompositeMode,
-         [](const QJsonValue &v, quint64, Object_Photo &p) { return readPercent(v, p.f_Composite_Opacity); },
-         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Composite_Opacity)); }},
-        {"feather", kShapeMode,
-         [](const QJsonValue &v, quint64, Object_Photo &p) { return readPercent(v, p.f_Shape_Feather); },
-         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Shape_Feather)); }},
-        {"transparency", kTransparentMode,
-         [](const QJsonValue &v, quint64, Object_Photo &p) {
-             return readIndex(v, 101, nullptr, p.f_Transparent_Transparency);
-         },
-         [](const Object_Photo &p, quint64) { return QJsonValue(double(p.f_Transparent_Transparency)); }},
-    };
-    return rules;
+    const double value = readPhotoField(photo, row.field);
+    if (isFlagField(row))
+        return QJsonValue(value != 0.0);
+    if (row.nameOf && !row.nameOf(quint64(value)).isEmpty())
+        return QJsonValue(row.nameOf(quint64(value)));
+    return QJsonValue(value);
 }
 
 QString modeNamesFor(unsigned modes)
 {
     QStringList names;
-    const QStringList all = Project_Mode_Names();
+    const QStringList all = projectModeNames();
     for (qsizetype mode = 0; mode < all.size(); ++mode)
         if (modes & (1u << mode))
             names << all[mode];
@@ -192,16 +105,18 @@ QString modeNamesFor(unsigned modes)
 
 QString readPhotoKey(const QString &key, const QJsonValue &value, quint64 mode, Object_Photo &photo)
 {
-    for (const KeyRule &rule : keyRules()) {
-        if (key != QLatin1String(rule.name))
-            continue;
-        if (!(rule.modes & (1u << mode)))
-            return QStringLiteral("key %1 belongs to %2 projects, not %3")
-                .arg(quote(key), modeNamesFor(rule.modes), Project_Mode_Names()[qsizetype(mode)]);
-        const QString wrong = rule.read(value, mode, photo);
-        return wrong.isEmpty() ? wrong : quote(key) + QLatin1Char(' ') + wrong;
+    if (const PhotoFieldRow *row = photoFieldForKey(key, mode)) {
+        const QString wrong = readValue(value, *row, photo);
+        return wrong.isEmpty() ? wrong : quoted(key) + QLatin1Char(' ') + wrong;
     }
-    return QStringLiteral("unknown key %1").arg(quote(key));
+    unsigned modes = 0; // of the same key in other modes
+    for (const PhotoFieldRow &row : photoFieldTable())
+        if (key == QLatin1String(row.key))
+            modes |= row.modes;
+    if (modes)
+        return QStringLiteral("key %1 belongs to %2 projects, not %3")
+            .arg(quoted(key), modeNamesFor(modes), projectModeNames()[qsizetype(mode)]);
+    return QStringLiteral("unknown key %1").arg(quoted(key));
 }
 
 QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFolder, Project &project)
@@ -211,8 +126,8 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
     const QJsonObject object = entry.toObject();
     const QJsonValue file = object.value(QLatin1String("file"));
     if (!file.isString() || file.toString().isEmpty())
-        return QStringLiteral("%1 must name the photo's file").arg(quote(QStringLiteral("file")));
-    PhotoPtr photo = Make_Photo(QImage(), file.toString(), mode);
+        return QStringLiteral("%1 must name the photo's file").arg(quoted(QStringLiteral("file")));
+    PhotoPtr photo = makePhoto(QImage(), file.toString(), mode);
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString wrong =
             it.key() == QLatin1String("file") ? QString() : readPhotoKey(it.key(), it.value(), mode, *photo);
@@ -221,16 +136,15 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
     }
     photo->sFile = QDir::cleanPath(QDir(baseFolder).absoluteFilePath(file.toString()));
     project.photos.append(photo);
-    project.files.append(photo->sFile);
     return {};
 }
 
 QString readMode(const QJsonValue &value, quint64 &mode)
 {
-    const qsizetype index = Project_Mode_Names().indexOf(value.toString());
+    const qsizetype index = projectModeNames().indexOf(value.toString());
     if (!value.isString() || index < 0)
         return QStringLiteral("%1 must be one of %2, not %3")
-            .arg(quote(QStringLiteral("mode")), Project_Mode_Names().join(QStringLiteral(", ")),
+            .arg(quoted(QStringLiteral("mode")), projectModeNames().join(QStringLiteral(", ")),
                  jsonText(value));
     mode = quint64(index);
     return {};
@@ -244,7 +158,7 @@ QString readVersion(const QJsonValue &value, ProjectError &kind)
         return {};
     if (!value.isDouble() || version != std::floor(version) || version < 1)
         return QStringLiteral("%1 must be a whole number from 1, not %2")
-            .arg(quote(QStringLiteral("version")), jsonText(value));
+            .arg(quoted(QStringLiteral("version")), jsonText(value));
     if (version > kProjectFormatVersion) {
         kind = ProjectError::NewerVersion;
         return QStringLiteral(
@@ -264,16 +178,16 @@ bool isRootKey(const QString &key)
 }
 
 // The project-wide keys; both may be left out.
-QString readOptions(const QJsonObject &root, quint64 mode, Project_Options &options)
+QString readOptions(const QJsonObject &root, quint64 mode, ProjectOptions &options)
 {
     const QJsonValue full = root.value(QLatin1String("fullResolution"));
     if (!full.isUndefined() && !isLinearMode(mode))
         return QStringLiteral("key %1 belongs to %2 projects, not %3")
-            .arg(quote(QStringLiteral("fullResolution")), modeNamesFor(kLinearModes),
-                 Project_Mode_Names()[qsizetype(mode)]);
+            .arg(quoted(QStringLiteral("fullResolution")), modeNamesFor(kLinearModeBits),
+                 projectModeNames()[qsizetype(mode)]);
     if (!full.isUndefined() && !full.isBool())
         return QStringLiteral("%1 must be true or false, not %2")
-            .arg(quote(QStringLiteral("fullResolution")), jsonText(full));
+            .arg(quoted(QStringLiteral("fullResolution")), jsonText(full));
     options.fullResolution = full.toBool(false);
     const QJsonValue space = root.value(QLatin1String("blendSpace"));
     for (BlendSpace known : {BlendSpace::Linear, BlendSpace::Srgb})
@@ -282,8 +196,8 @@ QString readOptions(const QJsonObject &root, quint64 mode, Project_Options &opti
     if (space.isUndefined())
         return {};
     return QStringLiteral("%1 must be %2 or %3, not %4")
-        .arg(quote(QStringLiteral("blendSpace")), quote(blendSpaceName(BlendSpace::Linear)),
-             quote(blendSpaceName(BlendSpace::Srgb)), jsonText(space));
+        .arg(quoted(QStringLiteral("blendSpace")), quoted(blendSpaceName(BlendSpace::Linear)),
+             quoted(blendSpaceName(BlendSpace::Srgb)), jsonText(space));
 }
 
 QString readProject(const QJsonObject &root, const QString &baseFolder, Project &project)
@@ -292,7 +206,7 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
         if (!isRootKey(it.key()))
             return QStringLiteral("unknown key %1 (a project has \"version\", \"mode\", \"photos\", "
                                   "\"blendSpace\" and, in Linear projects, \"fullResolution\")")
-                .arg(quote(it.key()));
+                .arg(quoted(it.key()));
     const QString wrongMode = readMode(root.value(QLatin1String("mode")), project.mode);
     if (!wrongMode.isEmpty())
         return wrongMode;
@@ -302,7 +216,7 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
     const QJsonValue list = root.value(QLatin1String("photos"));
     if (!list.isArray() || list.toArray().isEmpty())
         return QStringLiteral("no photos: %1 must list at least one photo")
-            .arg(quote(QStringLiteral("photos")));
+            .arg(quoted(QStringLiteral("photos")));
     const QJsonArray photos = list.toArray();
     for (qsizetype i = 0; i < photos.size(); ++i) {
         const QString wrong = readPhoto(photos[i], project.mode, baseFolder, project);
@@ -314,18 +228,18 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
 
 } // namespace
 
-bool Is_Project_File_Name(const QString &path)
+bool isProjectFileName(const QString &path)
 {
     return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
 }
 
-QStringList Project_Mode_Names()
+QStringList projectModeNames()
 {
     return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"),
             QStringLiteral("composite"), QStringLiteral("shape"), QStringLiteral("transparent")};
 }
 
-ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
+ProjectParse parseProject(const QByteArray &json, const QString &baseFolder)
 {
     constexpr ProjectError notAProject = ProjectError::NotAProject;
     QJsonParseError parseError;
@@ -354,20 +268,20 @@ ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder)
     return parse;
 }
 
-QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &projectFolder,
-                        const Project_Options &options)
+QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &projectFolder,
+                       const ProjectOptions &options)
 {
     const QDir folder(projectFolder);
     QJsonArray list;
     for (const PhotoPtr &photo : photos) {
         QJsonObject entry{{QStringLiteral("file"), folder.relativeFilePath(photo->sFile)}};
-        for (const KeyRule &rule : keyRules())
-            if (mode <= Transparent && rule.modes & (1u << mode))
-                entry.insert(QLatin1String(rule.name), rule.write(*photo, mode));
+        for (const PhotoFieldRow &row : photoFieldTable())
+            if (mode <= Transparent && row.modes & (1u << mode))
+                entry.insert(QLatin1String(row.key), writeValue(*photo, row));
         list.append(entry);
     }
     QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
-                     {QStringLiteral("mode"), Project_Mode_Names().value(qsizetype(mode))},
+                     {QStringLiteral("mode"), projectModeNames().value(qsizetype(mode))},
                      {QStringLiteral("blendSpace"), blendSpaceName(options.blendSpace)},
                      {QStringLiteral("photos"), list}};
     if (isLinearMode(mode))
@@ -375,18 +289,18 @@ QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &pr
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos,
-                      const Project_Options &options)
+QString writeProject(const QString &path, quint64 mode, const PhotoList &photos,
+                     const ProjectOptions &options)
 {
     for (qsizetype i = 0; i < photos.size(); ++i)
         if (photos[i]->sFile.isEmpty())
             return QStringLiteral("photo %1 (%2) has no file to refer to")
                 .arg(i + 1)
-                .arg(quote(photos[i]->sName));
+                .arg(quoted(photos[i]->sName));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray json = Project_Json(mode, photos, QFileInfo(path).absolutePath(), options);
+    const QByteArray json = projectJson(mode, photos, QFileInfo(path).absolutePath(), options);
     if (file.write(json) != json.size() || !file.commit())
         return file.errorString();
     return {};

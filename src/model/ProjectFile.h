@@ -21,9 +21,8 @@ inline constexpr int kProjectFormatVersion = 1;
 
 struct Project {
     quint64 mode = 0;
-    PhotoList photos;  // sName holds the file name as written in the project, sFile the path
-    QStringList files; // one absolute path per photo
-    Project_Options options;
+    PhotoList photos; // sName holds the file name as written in the project, sFile its absolute path
+    ProjectOptions options;
 };
 
 enum class ProjectError {
@@ -42,21 +41,21 @@ struct ProjectParse {
 
 // `baseFolder` resolves relative file paths (the project file's folder, or the current
 // folder for a project read from standard input).
-ProjectParse Parse_Project(const QByteArray &json, const QString &baseFolder);
+ProjectParse parseProject(const QByteArray &json, const QString &baseFolder);
 
 // The project as JSON: the mode, then every photo in order with its file (relative to
 // `projectFolder`) and the parameters of the mode. Every photo needs its sFile.
-QByteArray Project_Json(quint64 mode, const PhotoList &photos, const QString &projectFolder,
-                        const Project_Options &options = {});
+QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &projectFolder,
+                       const ProjectOptions &options = {});
 
 // Writes the project atomically (a temporary file renamed over `path` once complete):
 // either the whole new file is there or the old one is untouched. Returns why it
 // could not, or an empty string.
-QString Write_Project(const QString &path, quint64 mode, const PhotoList &photos,
-                      const Project_Options &options = {});
+QString writeProject(const QString &path, quint64 mode, const PhotoList &photos,
+                     const ProjectOptions &options = {});
 
 // Whether a path names a project file by its extension (".json", in any case).
-bool Is_Project_File_Name(const QString &path);
+bool isProjectFileName(const QString &path);
 
 // The mode names of the project file, in ProjectMode order.
-QStringList Project_Mode_Names();
+QStringList projectModeNames();

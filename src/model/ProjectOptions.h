@@ -13,16 +13,20 @@ enum class BlendSpace : quint8 {
 
 // Settings that belong to the whole project rather than to one photo. The defaults are
 // the pictures every earlier project made.
-struct Project_Options {
+struct ProjectOptions {
     // Linear projects: the saved picture is built from the photos at their own
     // resolution (a common height, or width for a vertical strip) instead of 400 x 400.
     bool fullResolution = false;
     BlendSpace blendSpace = BlendSpace::Linear;
+
+    bool operator==(const ProjectOptions &) const = default;
 };
 
-inline bool operator==(const Project_Options &a, const Project_Options &b)
+// What a change from `before` to `after` is called in the Edit menu ("Change <label>"):
+// the blend space when it differs, else the full-resolution setting.
+inline const char *projectOptionLabel(const ProjectOptions &before, const ProjectOptions &after)
 {
-    return a.fullResolution == b.fullResolution && a.blendSpace == b.blendSpace;
+    return before.blendSpace != after.blendSpace ? "Blend Space" : "Full Resolution";
 }
 
 // The names of the blend spaces in the project file and on the command line.

@@ -29,3 +29,6 @@ inline constexpr double kShapeFeatherShare = 0.1;
 // The mask's resource name ("circle" ... "map"), or an empty string for a number
 // that names no mask.
 QString shapeMaskName(quint64 shapeType);
+
+// The shape's title as the picker shows it ("Five-pointed star"), or an empty string.
+QString shapeTitle(quint64 shapeType);

@@ -1,5 +1,7 @@
 #include "output/FileMove.h"
 
+#include "model/Quoted.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,11 +12,6 @@
 #include <cstring>
 
 namespace {
-
-QString quoted(const QString &path)
-{
-    return QStringLiteral("\u201C%1\u201D").arg(QDir::toNativeSeparators(path));
-}
 
 WriteResult moveFailure(const QString &from, const QString &to, const QString &reason)
 {

@@ -1,6 +1,6 @@
 #include "output/SharingServices.h"
 
-#include "app/Desktop.h"
+#include "output/Desktop.h"
 #include "output/engine/PngWriter.h"
 
 #include <QClipboard>

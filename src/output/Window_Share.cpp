@@ -1,13 +1,15 @@
 #include "output/Window_Share.h"
 
-#include "app/AppDelegate.h"
+#include "output/Desktop.h"
 #include "output/SharingServices.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-Window_Share::Window_Share(AppDelegate &delegate, QWidget *parent) : QDialog(parent), m_delegate(delegate)
+Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::function<void()> onClose,
+                           QWidget *parent)
+    : QDialog(parent), m_picture(picture), m_desktop(desktop), m_onClose(std::move(onClose))
 {
     setObjectName(QStringLiteral("Window_Share"));
     setWindowTitle(QStringLiteral("Share the Picture"));
@@ -43,29 +45,29 @@ QVariantList Window_Share::shareItems() const
     QVariantList items;
     if (checkAddText->isChecked())
         items << QVariant(textText->text());
-    items << QVariant(m_delegate.capture.imageSave);
+    items << QVariant(m_picture);
     return items;
 }
 
 void Window_Share::OnShare()
 {
     const QVariantList items = shareItems();
-    Desktop &desktop = m_delegate.desktop();
-    const QStringList services = Sharing_Service_Names(desktop);
-    const int chosen = desktop.runMenu(btnShare, services);
+    const QStringList services = Sharing_Service_Names(m_desktop);
+    const int chosen = m_desktop.runMenu(btnShare, services);
     const QString name = chosen >= 0 ? services.at(chosen) : QStringLiteral("(null)");
     qInfo().noquote() << QStringLiteral("Picked this service: %1").arg(name);
     if (chosen < 0)
         return;
-    const QString failed = Perform_Sharing_Service(desktop, services.at(chosen), items);
+    const QString failed = Perform_Sharing_Service(m_desktop, services.at(chosen), items);
     if (!failed.isEmpty())
-        desktop.runAlert(
+        m_desktop.runAlert(
             this, {QStringLiteral("The picture could not be shared"), failed, {QStringLiteral("Close")}});
 }
 
 void Window_Share::OnClose()
 {
-    m_delegate.Close_Share_Window();
+    if (m_onClose)
+        m_onClose();
 }
 
 void Window_Share::reject()

@@ -2,27 +2,31 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QVariantList>
 
-class AppDelegate;
+#include <functional>
+
+class Desktop;
 
 // The share sheet: a text that may go with the picture, its check box, and the share
-// button that opens the menu of sharing services. Created anew for each share and shown
-// window-modal on the main window; the application releases it on close.
+// button that opens the menu of sharing services. Created anew for each share with the
+// picture to share, and shown window-modal on the main window; closing it calls
+// `onClose`, which releases it.
 class Window_Share : public QDialog {
     Q_OBJECT
   public:
-    Window_Share(AppDelegate &delegate, QWidget *parent);
+    Window_Share(const QImage &picture, Desktop &desktop, std::function<void()> onClose, QWidget *parent);
 
     QPointer<QPushButton> btnShare;
     QPointer<QLineEdit> textText;
     QPointer<QCheckBox> checkAddText;
 
     // The items to share, in order: the text when the box is on (even empty), then the
-    // picture captured last.
+    // picture.
     QVariantList shareItems() const;
 
     void OnShare();
@@ -32,5 +36,7 @@ class Window_Share : public QDialog {
     void reject() override;
 
   private:
-    AppDelegate &m_delegate;
+    QImage m_picture;
+    Desktop &m_desktop;
+    std::function<void()> m_onClose;
 };

@@ -1,7 +1,5 @@
 #include "panels/PanelBase.h"
 
-#include "app/AppDelegate.h"
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -9,11 +7,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-const SliderRange kEnlargementRange{-90.0, 400.0, 0.5, signedPercentText};
-const SliderRange kPhotoOffsetRange{-100.0, 500.0, 0.5, percentText};
-
-PanelBase::PanelBase(AppDelegate &delegate, const QString &objectName, const QString &title, QWidget *parent)
-    : QWidget(parent), m_delegate(delegate)
+PanelBase::PanelBase(PhotoEditor &editor, const QString &objectName, const QString &title, QWidget *parent)
+    : QWidget(parent), m_editor(editor)
 {
     setObjectName(objectName);
     m_body = new QVBoxLayout(this);
@@ -24,10 +19,11 @@ PanelBase::PanelBase(AppDelegate &delegate, const QString &objectName, const QSt
     m_body->addLayout(m_grid);
 }
 
-ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, PhotoField field,
-                                  const SliderRange &range)
+ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, PhotoField field, double step,
+                                  std::function<QString(double)> text)
 {
-    auto *slider = new ValueSlider(range, this);
+    const PhotoFieldRow &row = photoFieldRow(field);
+    auto *slider = new ValueSlider({row.minimum, row.maximum, step, std::move(text), row.initial}, this);
     slider->setToolTip(tip);
     addRow(label, slider)->setBuddy(slider->track());
     m_sliders << SliderBinding{slider, field};
@@ -45,27 +41,27 @@ QLabel *PanelBase::addRow(const QString &label, QWidget *control)
     return name;
 }
 
-bool PanelBase::Write_Slider(const ValueSlider *slider)
+bool PanelBase::writeSlider(const ValueSlider *slider)
 {
     for (const SliderBinding &binding : m_sliders)
         if (binding.slider == slider)
-            return m_delegate.Set_Photo_Field(binding.field, slider->value());
+            return m_editor.setPhotoField(binding.field, slider->value());
     return false;
 }
 
-void PanelBase::Enable_Sliders(bool enabled)
+void PanelBase::enableSliders(bool enabled)
 {
     for (const SliderBinding &binding : m_sliders)
         binding.slider->setEnabled(enabled);
 }
 
-void PanelBase::Enable_Controls(const Object_Photo *photo)
+void PanelBase::enableControls(const Object_Photo *photo)
 {
     for (QWidget *control : m_controls)
         control->setEnabled(photo != nullptr);
     if (m_blendSpace) {
         const QSignalBlocker quiet(m_blendSpace);
-        m_blendSpace->setCurrentIndex(int(m_delegate.projectOptions.blendSpace));
+        m_blendSpace->setCurrentIndex(int(m_editor.projectOptions().blendSpace));
     }
 }
 
@@ -83,13 +79,13 @@ void PanelBase::addBlendSpaceChoice()
 
 void PanelBase::OnChangeBlendSpace()
 {
-    Project_Options options = m_delegate.projectOptions;
+    ProjectOptions options = m_editor.projectOptions();
     options.blendSpace = m_blendSpace->currentIndex() == 1 ? BlendSpace::Srgb : BlendSpace::Linear;
-    m_delegate.Set_Project_Options(options);
+    m_editor.setProjectOptions(options);
 }
 
-void PanelBase::Load_Controls(const Object_Photo &photo)
+void PanelBase::loadControls(const Object_Photo &photo)
 {
     for (const SliderBinding &binding : m_sliders)
-        binding.slider->setValue(Read_Photo_Field(photo, binding.field));
+        binding.slider->setValue(readPhotoField(photo, binding.field));
 }

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "model/Object_Photo.h"
-#include "model/PhotoField.h"
+#include "panels/PhotoEditor.h"
 #include "panels/ValueSlider.h"
 
 #include <QList>
 #include <QWidget>
 
-class AppDelegate;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -18,30 +16,31 @@ class QVBoxLayout;
 class PanelBase : public QWidget {
     Q_OBJECT
   public:
-    PanelBase(AppDelegate &delegate, const QString &objectName, const QString &title, QWidget *parent);
+    PanelBase(PhotoEditor &editor, const QString &objectName, const QString &title, QWidget *parent);
 
     // Enables the controls for a selected overlay photo (null: the background or no
     // selection, which disables them and keeps the values shown).
-    virtual void Enable_Controls(const Object_Photo *photo);
+    virtual void enableControls(const Object_Photo *photo);
     // Shows the photo's values in the controls, without sending any action.
-    virtual void Load_Controls(const Object_Photo &photo);
+    virtual void loadControls(const Object_Photo &photo);
 
   protected:
     QVBoxLayout *body() const { return m_body; }
-    AppDelegate &delegate() const { return m_delegate; }
+    PhotoEditor &editor() const { return m_editor; }
 
-    // A labelled slider row in the grid, bound to the field it edits.
-    ValueSlider *addSlider(const QString &label, const QString &tip, PhotoField field,
-                           const SliderRange &range);
+    // A labelled slider row in the grid, bound to the field it edits; it spans the
+    // field's range from the field table.
+    ValueSlider *addSlider(const QString &label, const QString &tip, PhotoField field, double step,
+                           std::function<QString(double)> text);
     // A row of the grid: a label, then the control. Returns the label.
     QLabel *addRow(const QString &label, QWidget *control);
     // A control of the panel that is not a slider, enabled and disabled with the others.
     void addControl(QWidget *control) { m_controls << control; }
     // The write rule: the slider's value into its field of the selected photo.
-    bool Write_Slider(const ValueSlider *slider);
-    void Enable_Sliders(bool enabled);
+    bool writeSlider(const ValueSlider *slider);
+    void enableSliders(bool enabled);
     // The project's blend space as a labelled choice; it edits the project, not a photo,
-    // so it stays enabled whatever is selected, and Enable_Controls shows its value.
+    // so it stays enabled whatever is selected, and enableControls shows its value.
     void addBlendSpaceChoice();
     void OnChangeBlendSpace();
 
@@ -51,16 +50,10 @@ class PanelBase : public QWidget {
         PhotoField field;
     };
 
-    AppDelegate &m_delegate;
+    PhotoEditor &m_editor;
     QVBoxLayout *m_body = nullptr;
     QGridLayout *m_grid = nullptr;
     QList<QWidget *> m_controls; // in the order they are enabled
     QList<SliderBinding> m_sliders;
     QComboBox *m_blendSpace = nullptr;
 };
-
-// The ranges the panels share. Composite and Shape: the size enlarges the photo's own
-// width (-90 % is a tenth), the offsets are percentages of the photo's own size, wide
-// enough to place it anywhere over a background several times larger.
-extern const SliderRange kEnlargementRange;
-extern const SliderRange kPhotoOffsetRange;

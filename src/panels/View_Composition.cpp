@@ -1,15 +1,14 @@
 #include "panels/View_Composition.h"
 
-#include "app/AppDelegate.h"
-#include "imaging/Filters.h"
+#include "model/BlendMode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Composition", "Composite", parent)
+View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Composition", "Composite", parent)
 {
     comboBlendMode = new QComboBox(this);
     comboBlendMode->setEditable(false);
@@ -22,13 +21,13 @@ View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
     addRow(QString(), checkCompositeMatchBgSize);
     addControl(checkCompositeMatchBgSize);
     sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
-                           PhotoField::CompositeSize, kEnlargementRange);
+                           PhotoField::CompositeSize, 0.5, signedPercentText);
     sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
-                        PhotoField::CompositeXOffset, kPhotoOffsetRange);
+                        PhotoField::CompositeXOffset, 0.5, percentText);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height",
-                        PhotoField::CompositeYOffset, kPhotoOffsetRange);
+                        PhotoField::CompositeYOffset, 0.5, percentText);
     sliderOpacity = addSlider("Opacity", "How strongly the blend shows over the picture beneath it",
-                              PhotoField::CompositeOpacity, SliderRange{0.0, 100.0, 1.0, percentText});
+                              PhotoField::CompositeOpacity, 1.0, percentText);
     addBlendSpaceChoice();
     body()->addStretch(1);
 
@@ -42,11 +41,11 @@ View_Composition::View_Composition(AppDelegate &delegate, QWidget *parent)
     viewDidLoad();
 }
 
-// The blend modes, from the one blend table, in its order: row i is blend mode i.
+// The blend modes in their order: row i is blend mode i.
 void View_Composition::viewDidLoad()
 {
-    for (const BlendMode &mode : blendTable())
-        comboBlendMode->addItem(QString::fromLatin1(mode.label));
+    for (quint64 mode = 0; mode < kBlendModeCount; ++mode)
+        comboBlendMode->addItem(blendModeName(mode));
     comboBlendMode->setCurrentIndex(0);
 }
 
@@ -54,7 +53,7 @@ void View_Composition::OnChangeBlendMode()
 {
     const int row = comboBlendMode->currentIndex();
     if (row >= 0)
-        delegate().Set_Photo_Field(PhotoField::CompositeBlendMode, row);
+        editor().setPhotoField(PhotoField::CompositeBlendMode, row);
 }
 
 // The size and offset fields keep their values either way: turning the box off again
@@ -62,13 +61,13 @@ void View_Composition::OnChangeBlendMode()
 void View_Composition::OnCheckCompositeMatchBgSize()
 {
     const bool on = checkCompositeMatchBgSize->checkState() == Qt::Checked;
-    if (delegate().Set_Photo_Field(PhotoField::CompositeSizeOfBG, on))
+    if (editor().setPhotoField(PhotoField::CompositeSizeOfBG, on))
         enablePlacement(!on);
 }
 
-void View_Composition::Enable_Controls(const Object_Photo *photo)
+void View_Composition::enableControls(const Object_Photo *photo)
 {
-    PanelBase::Enable_Controls(photo);
+    PanelBase::enableControls(photo);
     if (!photo)
         return;
     const QSignalBlocker quiet(checkCompositeMatchBgSize);
@@ -79,11 +78,11 @@ void View_Composition::Enable_Controls(const Object_Photo *photo)
 // Size and offsets only for a placed photo; the opacity whenever a photo is selected.
 void View_Composition::enablePlacement(bool placed)
 {
-    Enable_Sliders(placed);
+    enableSliders(placed);
     sliderOpacity->setEnabled(true);
 }
 
-void View_Composition::Load_Controls(const Object_Photo &photo)
+void View_Composition::loadControls(const Object_Photo &photo)
 {
     {
         const QSignalBlocker quietCombo(comboBlendMode);
@@ -92,5 +91,5 @@ void View_Composition::Load_Controls(const Object_Photo &photo)
         comboBlendMode->setCurrentIndex(mode < quint64(kBlendModeCount) ? int(mode) : -1);
         checkCompositeMatchBgSize->setChecked(photo.bCompositeSizeOfBG);
     }
-    PanelBase::Load_Controls(photo);
+    PanelBase::loadControls(photo);
 }

@@ -12,7 +12,7 @@ class QComboBox;
 class View_Composition : public PanelBase {
     Q_OBJECT
   public:
-    View_Composition(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Composition(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<QComboBox> comboBlendMode;
     QPointer<QCheckBox> checkCompositeMatchBgSize;
@@ -23,13 +23,13 @@ class View_Composition : public PanelBase {
 
     void OnChangeBlendMode();
     void OnCheckCompositeMatchBgSize();
-    void OnChangeSize() { Write_Slider(sliderSize); }
-    void OnChangeX() { Write_Slider(sliderX); }
-    void OnChangeY() { Write_Slider(sliderY); }
-    void OnChangeOpacity() { Write_Slider(sliderOpacity); }
+    void OnChangeSize() { writeSlider(sliderSize); }
+    void OnChangeX() { writeSlider(sliderX); }
+    void OnChangeY() { writeSlider(sliderY); }
+    void OnChangeOpacity() { writeSlider(sliderOpacity); }
 
-    void Enable_Controls(const Object_Photo *photo) override;
-    void Load_Controls(const Object_Photo &photo) override;
+    void enableControls(const Object_Photo *photo) override;
+    void loadControls(const Object_Photo &photo) override;
 
   private:
     void viewDidLoad();

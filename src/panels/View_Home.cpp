@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-View_Home::View_Home(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Home", "Welcome to Quillane", parent)
+View_Home::View_Home(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Home", "Welcome to Quillane", parent)
 {
     auto *text =
         new QLabel("Choose a project type, then add your photos: the first photo is the background, "

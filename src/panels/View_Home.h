@@ -6,5 +6,5 @@
 class View_Home : public PanelBase {
     Q_OBJECT
   public:
-    View_Home(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Home(PhotoEditor &editor, QWidget *parent = nullptr);
 };

@@ -1,7 +1,5 @@
 #include "panels/View_Linear.h"
 
-#include "app/AppDelegate.h"
-
 #include <QCheckBox>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -17,12 +15,12 @@ QString overlapText(double level)
 
 } // namespace
 
-View_Linear::View_Linear(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Linear", "Linear", parent)
+View_Linear::View_Linear(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Linear", "Linear", parent)
 {
     sliderIntersectionLevel =
         addSlider("Intersection", "How far the photo's seam overlaps the photo before it: 0 to 360",
-                  PhotoField::LinearIntersectionLevel, SliderRange{0.0, 360.0, 1.0, overlapText});
+                  PhotoField::LinearIntersectionLevel, 1.0, overlapText);
     checkFullResolution = new QCheckBox("Save at full resolution", this);
     checkFullResolution->setToolTip(
         "Build the saved strip from the photos at their own size; off: from copies fitted into 400 x 400");
@@ -36,15 +34,15 @@ View_Linear::View_Linear(AppDelegate &delegate, QWidget *parent)
 
 void View_Linear::OnCheckFullResolution()
 {
-    Project_Options options = delegate().projectOptions;
+    ProjectOptions options = editor().projectOptions();
     options.fullResolution = checkFullResolution->isChecked();
-    delegate().Set_Project_Options(options);
+    editor().setProjectOptions(options);
 }
 
 // The check box belongs to the project: it shows its setting whatever is selected.
-void View_Linear::Enable_Controls(const Object_Photo *photo)
+void View_Linear::enableControls(const Object_Photo *photo)
 {
-    PanelBase::Enable_Controls(photo);
+    PanelBase::enableControls(photo);
     const QSignalBlocker quiet(checkFullResolution);
-    checkFullResolution->setChecked(delegate().projectOptions.fullResolution);
+    checkFullResolution->setChecked(editor().projectOptions().fullResolution);
 }

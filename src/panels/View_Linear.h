@@ -12,14 +12,14 @@ class QCheckBox;
 class View_Linear : public PanelBase {
     Q_OBJECT
   public:
-    View_Linear(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Linear(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<ValueSlider> sliderIntersectionLevel;
 
     QPointer<QCheckBox> checkFullResolution;
 
-    void OnChangeIntersectionLevel() { Write_Slider(sliderIntersectionLevel); }
+    void OnChangeIntersectionLevel() { writeSlider(sliderIntersectionLevel); }
     void OnCheckFullResolution();
 
-    void Enable_Controls(const Object_Photo *photo) override;
+    void enableControls(const Object_Photo *photo) override;
 };

@@ -1,6 +1,5 @@
 #include "panels/View_Shape.h"
 
-#include "app/AppDelegate.h"
 #include "panels/Window_Select_Shape.h"
 #include "render/ShapeMasks.h"
 
@@ -23,8 +22,8 @@ void ShapeThumbnail::paintEvent(QPaintEvent *)
         painter.drawImage(rect().adjusted(4, 4, -4, -4), m_image);
 }
 
-View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Shape", "Shape", parent)
+View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Shape", "Shape", parent)
 {
     auto *row = new QWidget(this);
     auto *rowLayout = new QHBoxLayout(row);
@@ -39,14 +38,14 @@ View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent)
     addRow("Shape", row);
     addControl(btnSelectShape);
     sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
-                           PhotoField::ShapeSize, kEnlargementRange);
+                           PhotoField::ShapeSize, 0.5, signedPercentText);
     sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
-                        PhotoField::ShapeXOffset, kPhotoOffsetRange);
+                        PhotoField::ShapeXOffset, 0.5, percentText);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset,
-                        kPhotoOffsetRange);
+                        0.5, percentText);
     sliderFeather =
         addSlider("Feather", "How softly the shape's edge fades, up to a tenth of its shorter side",
-                  PhotoField::ShapeFeather, SliderRange{0.0, 100.0, 1.0, percentText});
+                  PhotoField::ShapeFeather, 1.0, percentText);
     addBlendSpaceChoice();
     body()->addStretch(1);
 
@@ -57,14 +56,14 @@ View_Shape::View_Shape(AppDelegate &delegate, QWidget *parent)
     connect(sliderFeather, &ValueSlider::valueEdited, this, &View_Shape::OnChangeFeather);
 }
 
-QImage View_Shape::Thumbnail_Image(quint64 shapeType)
+QImage View_Shape::thumbnailImage(quint64 shapeType)
 {
     return Shape_Mask_Image(shapeType, QSize(kThumbnailSide, kThumbnailSide) * 2);
 }
 
-void View_Shape::Show_Shape(quint64 shapeType)
+void View_Shape::showShape(quint64 shapeType)
 {
-    imageviewShape->setImage(Thumbnail_Image(shapeType));
+    imageviewShape->setImage(thumbnailImage(shapeType));
     imageviewShape->update();
 }
 
@@ -72,18 +71,18 @@ void View_Shape::Show_Shape(quint64 shapeType)
 void View_Shape::OnSelectShape()
 {
     Window_Select_Shape picker(window());
-    picker.Place_At_Pointer(delegate().desktop().pointerPosition());
+    picker.placeAtPointer(editor().pointerPosition());
     const int response = picker.exec();
     const quint64 chosen = picker.shapeTypeChosen;
     picker.close();
-    if (response != 1 || !delegate().Set_Photo_Field(PhotoField::ShapeType, double(chosen)))
+    if (response != 1 || !editor().setPhotoField(PhotoField::ShapeType, double(chosen)))
         return;
-    if (const PhotoPtr photo = delegate().tunablePhoto())
-        Show_Shape(photo->m_Shape_Type);
+    if (const PhotoPtr photo = editor().tunablePhoto())
+        showShape(photo->m_Shape_Type);
 }
 
-void View_Shape::Load_Controls(const Object_Photo &photo)
+void View_Shape::loadControls(const Object_Photo &photo)
 {
-    Show_Shape(photo.m_Shape_Type);
-    PanelBase::Load_Controls(photo);
+    showShape(photo.m_Shape_Type);
+    PanelBase::loadControls(photo);
 }

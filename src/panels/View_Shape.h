@@ -30,7 +30,7 @@ class View_Shape : public PanelBase {
   public:
     static constexpr int kThumbnailSide = 64;
 
-    View_Shape(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Shape(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<QPushButton> btnSelectShape;
     QPointer<ShapeThumbnail> imageviewShape;
@@ -40,16 +40,16 @@ class View_Shape : public PanelBase {
     QPointer<ValueSlider> sliderFeather;
 
     // The thumbnail's image of a shape: its mask, or an empty image outside 0..11.
-    static QImage Thumbnail_Image(quint64 shapeType);
+    static QImage thumbnailImage(quint64 shapeType);
 
     void OnSelectShape();
-    void OnChangeSize() { Write_Slider(sliderSize); }
-    void OnChangeX() { Write_Slider(sliderX); }
-    void OnChangeY() { Write_Slider(sliderY); }
-    void OnChangeFeather() { Write_Slider(sliderFeather); }
+    void OnChangeSize() { writeSlider(sliderSize); }
+    void OnChangeX() { writeSlider(sliderX); }
+    void OnChangeY() { writeSlider(sliderY); }
+    void OnChangeFeather() { writeSlider(sliderFeather); }
 
-    void Load_Controls(const Object_Photo &photo) override;
+    void loadControls(const Object_Photo &photo) override;
 
   private:
-    void Show_Shape(quint64 shapeType);
+    void showShape(quint64 shapeType);
 };

@@ -2,18 +2,17 @@
 
 #include <QVBoxLayout>
 
-View_Transparent::View_Transparent(AppDelegate &delegate, QWidget *parent)
-    : PanelBase(delegate, "View_Transparent", "Transparent", parent)
+View_Transparent::View_Transparent(PhotoEditor &editor, QWidget *parent)
+    : PanelBase(editor, "View_Transparent", "Transparent", parent)
 {
-    sliderTransparency =
-        addSlider("Transparency", "0 % draws the photo opaque, 100 % hides it",
-                  PhotoField::TransparentTransparency, SliderRange{0.0, 100.0, 1.0, percentText});
+    sliderTransparency = addSlider("Transparency", "0 % draws the photo opaque, 100 % hides it",
+                                   PhotoField::TransparentTransparency, 1.0, percentText);
     sliderSize = addSlider("Width", "The photo's width in percent of the background's width",
-                           PhotoField::TransparentSize, SliderRange{1.0, 200.0, 0.5, percentText, 30.0});
+                           PhotoField::TransparentSize, 0.5, percentText);
     sliderX = addSlider("X", "Offset to the right, in percent of the background's width",
-                        PhotoField::TransparentXOffset, SliderRange{-100.0, 100.0, 0.5, percentText});
+                        PhotoField::TransparentXOffset, 0.5, percentText);
     sliderY = addSlider("Y", "Offset upwards, in percent of the background's height",
-                        PhotoField::TransparentYOffset, SliderRange{-100.0, 100.0, 0.5, percentText});
+                        PhotoField::TransparentYOffset, 0.5, percentText);
     body()->addStretch(1);
     connect(sliderTransparency, &ValueSlider::valueEdited, this, &View_Transparent::OnChangeTransparency);
     connect(sliderSize, &ValueSlider::valueEdited, this, &View_Transparent::OnChangeSize);

@@ -9,7 +9,7 @@
 class View_Transparent : public PanelBase {
     Q_OBJECT
   public:
-    View_Transparent(AppDelegate &delegate, QWidget *parent = nullptr);
+    View_Transparent(PhotoEditor &editor, QWidget *parent = nullptr);
 
     QPointer<ValueSlider> sliderTransparency;
     QPointer<ValueSlider> sliderSize;
@@ -17,8 +17,8 @@ class View_Transparent : public PanelBase {
     QPointer<ValueSlider> sliderY;
 
     // The transparency is stored as a whole percent, truncated toward zero.
-    void OnChangeTransparency() { Write_Slider(sliderTransparency); }
-    void OnChangeSize() { Write_Slider(sliderSize); }
-    void OnChangeX() { Write_Slider(sliderX); }
-    void OnChangeY() { Write_Slider(sliderY); }
+    void OnChangeTransparency() { writeSlider(sliderTransparency); }
+    void OnChangeSize() { writeSlider(sliderSize); }
+    void OnChangeX() { writeSlider(sliderX); }
+    void OnChangeY() { writeSlider(sliderY); }
 };

@@ -12,28 +12,18 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
 constexpr int kColumns = 4;
 constexpr int kPointerLift = 48;
 
-const std::array<const char *, kShapeCount> kShapeTitles = {
-    "Circle",           "Five-pointed star",
-    "Six-pointed star", "Heart",
-    "Hexagon",          "Cloud",
-    "Flames",           "Splash",
-    "Splash 2",         "Swirl",
-    "Swirl 2",          "Map",
-};
-
 QToolButton *makeShapeButton(quint64 shapeType, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(shapeMaskName(shapeType));
-    button->setToolTip(kShapeTitles[shapeType]);
-    button->setAccessibleName(kShapeTitles[shapeType]);
+    button->setToolTip(shapeTitle(shapeType));
+    button->setAccessibleName(shapeTitle(shapeType));
     button->setAutoRaise(true);
     const int icon = Window_Select_Shape::kButtonSize - 12;
     const qreal ratio = parent->devicePixelRatioF();
@@ -85,7 +75,7 @@ void Window_Select_Shape::OnShape(quint64 shapeType)
     done(1);
 }
 
-void Window_Select_Shape::Place_At_Pointer(QPoint pointer)
+void Window_Select_Shape::placeAtPointer(QPoint pointer)
 {
     adjustSize();
     QPoint corner(pointer.x(), pointer.y() - kPointerLift);

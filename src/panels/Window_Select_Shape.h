@@ -33,7 +33,7 @@ class Window_Select_Shape : public QDialog {
 
     // Places the window's top-left corner 48 points above the pointer (screen
     // coordinates, y growing downwards), moved back inside the screen if need be.
-    void Place_At_Pointer(QPoint pointer);
+    void placeAtPointer(QPoint pointer);
 
     void OnShape(quint64 shapeType);
 };

@@ -43,7 +43,7 @@ Capture_Runner::~Capture_Runner()
     }
 }
 
-bool Capture_Runner::start(const PhotoList &photos, quint64 mode, const Project_Options &options)
+bool Capture_Runner::start(const PhotoList &photos, quint64 mode, const ProjectOptions &options)
 {
     if (m_thread)
         return false;

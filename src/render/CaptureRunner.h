@@ -28,7 +28,7 @@ class Capture_Runner : public QObject {
     ~Capture_Runner() override; // waits for a capture still running
 
     // False (and nothing started) while a capture runs.
-    bool start(const PhotoList &photos, quint64 mode, const Project_Options &options = {});
+    bool start(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});
     bool isRunning() const { return m_thread != nullptr; }
 
   signals:

@@ -7,8 +7,9 @@
 struct PassResult;
 
 // The capture handshake between Save/Share and the drawing pass. Save or Share sets
-// b_Take_Picture and asks for a redraw; the next pass that finds at least one photo
-// stores the full-resolution mixed picture and the path of its file, then clears the
+// b_Take_Picture and asks for a redraw; the next pass that finds at least one photo has
+// the application start a full-resolution capture on a worker, and when its picture
+// comes back the capture step stores it and the path of its file, then clears the
 // flag. Whoever waits sees the flag clear only once both values are in place.
 struct CaptureState {
     bool b_Take_Picture = false;

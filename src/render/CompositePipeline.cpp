@@ -51,7 +51,7 @@ QSizeF Composite_Common_Frame(const PhotoList &photos)
     return QSizeF(maxW, maxH);
 }
 
-PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view, const Project_Options &options)
+PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
     const QSizeF frame = Composite_Common_Frame(photos);
     const double scale = Pass_Scale(frame, view);

@@ -8,7 +8,7 @@
 // Each photo's blend is scaled by its opacity; the filters mix in the project's blend
 // space.
 PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view,
-                            const Project_Options &options = {});
+                            const ProjectOptions &options = {});
 
 // The photo's opacity as the blend filter takes it: per cent / 100 within [0, 1]
 // (100 gives exactly 1).

@@ -54,7 +54,7 @@ QSizeF fitFullResolution(const PhotoList &photos, const QList<QImage> &originals
 }
 
 PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical,
-                        const Project_Options &options)
+                        const ProjectOptions &options)
 {
     QList<QImage> originals;
     const bool full = options.fullResolution && view.capturePending;
@@ -167,13 +167,13 @@ QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bo
 }
 
 PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
-                                    const Project_Options &options)
+                                    const ProjectOptions &options)
 {
     return renderLinear(photos, view, false, options);
 }
 
 PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
-                                  const Project_Options &options)
+                                  const ProjectOptions &options)
 {
     return renderLinear(photos, view, true, options);
 }

@@ -10,9 +10,9 @@
 // photos' own pictures instead (Fit_Linear_Full_Resolution); the seams mix in
 // options.blendSpace.
 PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
-                                    const Project_Options &options = {});
+                                    const ProjectOptions &options = {});
 PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
-                                  const Project_Options &options = {});
+                                  const ProjectOptions &options = {});
 
 // The box every photo of a Linear pass is fitted into.
 inline constexpr qreal kLinearFitBox = 400.0;

@@ -60,7 +60,7 @@ PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
 // Two or more photos: the mode's pipeline. This switch is the one place that maps a
 // project mode to its pipeline.
 PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &view,
-                      const Project_Options &options)
+                      const ProjectOptions &options)
 {
     switch (mode) {
     case Composite:
@@ -148,7 +148,7 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, d
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio, const Project_Options &options)
+                       qreal pixelRatio, const ProjectOptions &options)
 {
     const ViewTarget target{view, pixelRatio, capturePending};
     dropStaleCopies(photos);

@@ -13,7 +13,8 @@ class QPainter;
 // The drawing pass: one function renders the mixed picture for the preview canvas, the
 // capture step and the command-line renderer alike. It needs no widget: it takes the
 // photo list, the project mode and the view's size, and returns what to draw and the
-// full-resolution mixed picture. paint_Pass then puts the drawing on any QPainter.
+// mixed picture (at full resolution only when a capture is pending, else at the pass's
+// scale). paint_Pass then puts the drawing on any QPainter.
 
 // One picture to draw into the view, stretched into `rect` (lower-left coordinates of
 // the view) with source-over blending at `opacity`. Fitted pictures come already
@@ -58,7 +59,7 @@ QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 
 // `options` are the project's own settings (blend space, full-resolution strips).
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio = 1.0, const Project_Options &options = {});
+                       qreal pixelRatio = 1.0, const ProjectOptions &options = {});
 
 // Fills `repaint` black (given in the painter's own top-left coordinates, as
 // QPaintEvent::rect() gives it), then draws "No Image" or the pass's pictures into a

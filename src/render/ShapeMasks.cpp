@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 
 // The engine is a static library: its resource object is linked only when something
 // refers to it, so it is registered explicitly (outside any namespace, as the macro
@@ -20,8 +22,11 @@ static void initEngineResources()
 
 namespace {
 
+// Rows drawn by one painter at a time: small enough to spread a mask over the workers.
+constexpr int kRowsPerBand = 16;
+
 // The SVG documents, read once. A renderer is not shared between threads, so each
-// drawing thread parses its own from these bytes.
+// worker of a drawing parses its own from these bytes, once.
 const QByteArray &maskDocument(quint64 shapeType)
 {
     static const std::array<QByteArray, kShapeCount> documents = [] {
@@ -37,6 +42,18 @@ const QByteArray &maskDocument(quint64 shapeType)
     return documents[shapeType];
 }
 
+// Draws rows [begin, end) of `canvas` (whose pixels are `bits`) with `renderer`.
+void drawBand(QSvgRenderer &renderer, const QImage &canvas, uchar *bits, int begin, int end,
+              const QRectF &target)
+{
+    QImage strip(bits + begin * canvas.bytesPerLine(), canvas.width(), end - begin, canvas.bytesPerLine(),
+                 canvas.format());
+    QPainter painter(&strip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0, -begin);
+    renderer.render(&painter, target);
+}
+
 } // namespace
 
 bool Draw_Shape_Mask(QImage &canvas, quint64 shapeType, const QRectF &rect)
@@ -45,18 +62,18 @@ bool Draw_Shape_Mask(QImage &canvas, quint64 shapeType, const QRectF &rect)
         return false;
     if (canvas.isNull() || rect.isEmpty())
         return true;
-    const QByteArray &document = maskDocument(shapeType);
     const QRectF target = toTopLeft(rect, canvas.height());
     uchar *bits = canvas.bits(); // detaches once, before the threads start
-    const qsizetype bytesPerLine = canvas.bytesPerLine();
-    parallelRows(canvas.height(), [&](int begin, int end) {
-        QSvgRenderer renderer(document);
+    const int rows = canvas.height();
+    const int bands = (rows + kRowsPerBand - 1) / kRowsPerBand;
+    std::atomic<int> next{0};
+    // One renderer per worker, parsed once; the worker then draws the bands it takes.
+    parallelTasks(std::min(imagingThreadCount(), bands), [&](int) {
+        QSvgRenderer renderer(maskDocument(shapeType));
         renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
-        QImage band(bits + begin * bytesPerLine, canvas.width(), end - begin, bytesPerLine, canvas.format());
-        QPainter painter(&band);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(0, -begin);
-        renderer.render(&painter, target);
+        for (int band = next.fetch_add(1); band < bands; band = next.fetch_add(1))
+            drawBand(renderer, canvas, bits, band * kRowsPerBand, std::min(rows, (band + 1) * kRowsPerBand),
+                     target);
     });
     return true;
 }

@@ -37,7 +37,7 @@ QImage Shape_Mask_Canvas(quint64 shapeType, const PlacedLayer &layer, double sca
     return mask;
 }
 
-PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const Project_Options &options)
+PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
     Object_Photo &background = *photos.front(); // its own fields are never read
     const QSizeF backgroundSize = imageSizeF(background.image);

@@ -7,7 +7,7 @@
 // shape mask and laid over the picture built so far, which is used at its own size.
 // Each mask is feathered by its photo's f_Shape_Feather; the filter mixes in the
 // project's blend space.
-PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const Project_Options &options = {});
+PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options = {});
 
 // The mask canvas of one step: transparent, of the placed layer's canvas size, with the
 // mask of `shapeType` stretched over the photo's rectangle; in a pass at `scale`, of

@@ -8,6 +8,7 @@
 
 #include <QColorSpace>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QRgb>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,20 @@ inline QImage twoBandImage(int width, int height, QRgb bottom, QRgb top)
     for (int y = 0; y < height / 2; ++y)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, top);
+    return image;
+}
+
+// Random premultiplied pixels, the same for the same seed: every alpha (clear, soft
+// and opaque), or opaque only.
+inline QImage noiseImage(int width, int height, quint32 seed, bool opaque = false)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = random.generate();
+            image.setPixel(x, y, qPremultiply(opaque ? (c | 0xff000000u) : c));
+        }
     return image;
 }
 
@@ -70,7 +85,7 @@ inline ::testing::AssertionResult colourNear(QRgb actual, QRgb expected, int tol
 inline PhotoPtr placedCompositePhoto(const QImage &image, quint64 blend, float size = 0, float x = 0,
                                      float y = 0)
 {
-    PhotoPtr photo = Make_Photo(image, QStringLiteral("layer.png"), Composite);
+    PhotoPtr photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
     photo->bCompositeSizeOfBG = false;
     photo->m_Composite_Blend_Mode = blend;
     photo->f_Composite_Size = size;

@@ -1,5 +1,5 @@
 #include "model/ProjectMode.h"
-#include "output/engine/PngWriter.h"
+#include "output/engine/OutputRunner.h"
 #include "render/CaptureRunner.h"
 #include "render/RenderPass.h"
 
@@ -7,8 +7,8 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QImageReader>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -18,7 +18,7 @@ constexpr quint64 kDifference = 5;
 
 PhotoPtr layer(const QImage &image, quint64 blend)
 {
-    PhotoPtr photo = Make_Photo(image, QStringLiteral("layer.png"), Composite);
+    PhotoPtr photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
     photo->bCompositeSizeOfBG = false;
     photo->m_Composite_Blend_Mode = blend;
     photo->f_Composite_Size = 20.0f;
@@ -44,7 +44,7 @@ QImage waitForCapture(Capture_Runner &runner)
 
 TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
 {
-    PhotoList photos = {Make_Photo(texturedImage(1201, 901), QStringLiteral("a.png"), Composite),
+    PhotoList photos = {makePhoto(texturedImage(1201, 901), QStringLiteral("a.png"), Composite),
                         layer(texturedImage(800, 600, 1), kMultiply)};
     const QImage expected = render_Pass(photos, Composite, QSizeF(0, 0), true).mixed;
     render_Pass(photos, Composite, QSizeF(300, 200), false); // a preview first: copies exist
@@ -64,15 +64,16 @@ TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
     EXPECT_TRUE(waitForCapture(runner) == render_Pass(photos, Composite, QSizeF(0, 0), true).mixed);
 }
 
-// The eight-photo project of two 24-megapixel photos: while its capture and the PNG
-// write of the picture run on workers, a 10 ms timer on this thread records how late it
-// fires. The thread never goes more than 50 ms without handling events.
+// The eight-photo project of two 24-megapixel photos, saved as Save saves it: the
+// output runner captures it and then writes the PNG, both on its workers, while a
+// 10 ms timer on this thread records how late it fires. The thread never goes more
+// than 50 ms without handling events.
 TEST(CaptureRunner, MainThreadKeepsAnsweringWhileACaptureAndItsPngWriteRun)
 {
     const QImage a = sharedPhoto(QStringLiteral("pair24_a.jpg"));
     const QImage b = sharedPhoto(QStringLiteral("pair24_b.jpg"));
     ASSERT_FALSE(a.isNull() || b.isNull());
-    PhotoList photos = {Make_Photo(a, QStringLiteral("a.jpg"), Composite)};
+    PhotoList photos = {makePhoto(a, QStringLiteral("a.jpg"), Composite)};
     for (int i = 1; i < 8; ++i)
         photos.append(layer(i % 2 ? b : a, kMultiply));
     QTemporaryDir folder;
@@ -84,25 +85,25 @@ TEST(CaptureRunner, MainThreadKeepsAnsweringWhileACaptureAndItsPngWriteRun)
     ticker.setInterval(10);
     QObject::connect(&ticker, &QTimer::timeout,
                      [&] { worstMs = std::max(worstMs, sinceTick.restart() - 10); });
-    Capture_Runner runner;
+    OutputRunner runner;
     QEventLoop loop;
     WriteResult written;
-    std::unique_ptr<QThread> writer;
-    QObject::connect(&runner, &Capture_Runner::captureFinished, [&](const QImage &picture) {
-        writer.reset(QThread::create([&, picture] {
-            Yield_To_The_Window();
-            written = Write_Png(picture, folder.filePath("mix.png"));
-        }));
-        QObject::connect(writer.get(), &QThread::finished, &loop, &QEventLoop::quit);
-        writer->start();
+    QObject::connect(&runner, &OutputRunner::captured, [&](const QImage &picture) {
+        EXPECT_TRUE(runner.write(picture, folder.filePath("mix.png")));
+    });
+    QObject::connect(&runner, &OutputRunner::written, [&](const WriteResult &result) {
+        written = result;
+        loop.quit();
     });
     sinceTick.start();
     ticker.start();
-    ASSERT_TRUE(runner.start(photos, Composite));
+    ASSERT_TRUE(runner.capture(photos, Composite));
+    EXPECT_TRUE(runner.isCapturing());
     loop.exec();
     ticker.stop();
-    writer->wait();
+    EXPECT_FALSE(runner.isWriting());
     EXPECT_TRUE(written.ok) << written.error.toStdString();
+    EXPECT_FALSE(QImageReader(folder.filePath("mix.png")).size().isEmpty()) << "the picture is on disk";
     RecordProperty("worst_lateness_ms", int(worstMs));
     EXPECT_LE(worstMs, 50) << "the longest the main thread went without handling a timer, past its interval";
 }

@@ -17,7 +17,7 @@ const QRgb kGrey = qRgb(128, 128, 128);
 
 PhotoPtr photo(const QImage &image)
 {
-    return Make_Photo(image, QStringLiteral("p.png"), Composite);
+    return makePhoto(image, QStringLiteral("p.png"), Composite);
 }
 
 PassResult compose(const PhotoList &photos)

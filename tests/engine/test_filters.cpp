@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QRandomGenerator>
+#include "TestImages.h"
 
 #include <cfenv>
 #include <cstring>
@@ -19,18 +19,6 @@ QImage filled(int w, int h, QRgb premultiplied)
 {
     QImage image(w, h, kCanonicalFormat);
     image.fill(premultiplied);
-    return image;
-}
-
-QImage noise(int w, int h, quint32 seed, bool opaque)
-{
-    QRandomGenerator rng(seed);
-    QImage image(w, h, kCanonicalFormat);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = rng.generate();
-            image.setPixel(x, y, qPremultiply(opaque ? (c | 0xff000000u) : c));
-        }
     return image;
 }
 
@@ -75,7 +63,7 @@ TEST(Placement, UnionExtentWithTransparentCorner)
 
 TEST(Placement, EmptyInputsAreAccepted)
 {
-    const QImage background = noise(6, 4, 3, false);
+    const QImage background = noiseImage(6, 4, 3, false);
     EXPECT_TRUE(imageComposite(QImage(), QImage(), 5).isNull());
     const QImage onlyBackground = imageComposite(background, QImage(), 16);
     EXPECT_EQ(onlyBackground, background) << "family P gives B exactly where the layer is absent";
@@ -86,14 +74,14 @@ TEST(Placement, EmptyInputsAreAccepted)
 
 TEST(Placement, SwappedInputsDifferForSubtractAndDivide)
 {
-    const QImage a = noise(16, 8, 11, true), b = noise(16, 8, 12, true);
+    const QImage a = noiseImage(16, 8, 11, true), b = noiseImage(16, 8, 12, true);
     for (int mode : {6, 23, 2, 3, 18, 9})
         EXPECT_NE(imageComposite(a, b, mode), imageComposite(b, a, mode)) << "mode " << mode;
 }
 
 TEST(Mask, RedOnlyMaskShowsTheBackground)
 {
-    const QImage background = noise(8, 6, 21, false), layer = noise(8, 6, 22, true);
+    const QImage background = noiseImage(8, 6, 21, false), layer = noiseImage(8, 6, 22, true);
     EXPECT_EQ(imageShape(background, layer, filled(8, 6, kRed)), background);
     EXPECT_EQ(imageShape(background, layer, filled(8, 6, 0)), background) << "transparent mask";
 }
@@ -122,8 +110,8 @@ TEST(Mask, LayerIsCroppedToTheMaskAndExtentIsTheUnionWithTheBackground)
 
 TEST(Mask, MatchesTheModelWithPartialAlpha)
 {
-    const QImage background = noise(64, 4, 31, false), layer = noise(64, 4, 32, false);
-    const QImage mask = noise(64, 4, 33, false);
+    const QImage background = noiseImage(64, 4, 31, false), layer = noiseImage(64, 4, 32, false);
+    const QImage mask = noiseImage(64, 4, 33, false);
     const QImage out = imageShape(background, layer, mask);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 64; ++x) {
@@ -178,8 +166,8 @@ TEST(Swipe, UnionOfDifferentSizes)
 
 TEST(Threads, ThreadedResultEqualsSingleThreadedBitForBit)
 {
-    const QImage a = noise(517, 203, 41, false), b = noise(333, 260, 42, false);
-    const QImage m = noise(400, 150, 43, false);
+    const QImage a = noiseImage(517, 203, 41, false), b = noiseImage(333, 260, 42, false);
+    const QImage m = noiseImage(400, 150, 43, false);
     auto all = [&] {
         std::vector<QImage> results;
         for (int mode = 0; mode < kBlendModeCount; ++mode)

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QRandomGenerator>
+#include "TestImages.h"
 
 #include <chrono>
 #include <cmath>
@@ -109,22 +109,9 @@ TEST(BestFitFrameExtremes, TinyPictureInAHugeBoxEndsAndFits)
     EXPECT_TRUE(std::isfinite(r.x()) && std::isfinite(r.y()));
 }
 
-QImage randomImage(int w, int h, quint32 seed)
-{
-    QRandomGenerator rng(seed);
-    QImage image(w, h, kCanonicalFormat);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = rng.generate();
-            image.setPixel(x, y, qPremultiply(c));
-        }
-    }
-    return image;
-}
-
 TEST(Resize, OwnSizeIsAnExactCopy)
 {
-    const QImage source = randomImage(37, 23, 7);
+    const QImage source = noiseImage(37, 23, 7);
     const QImage out = Resize_Image_To_Fit_Size(source, {37, 23});
     ASSERT_EQ(out.size(), source.size());
     EXPECT_EQ(out.format(), kCanonicalFormat);
@@ -163,7 +150,7 @@ TEST(Resize, ShrinkAveragesEverySourceColumn)
 
 TEST(Resize, FractionalTargetRoundsToWholePixels)
 {
-    const QImage out = Resize_Image_To_Fit_Size(randomImage(300, 200, 3), {100.3, 50.7});
+    const QImage out = Resize_Image_To_Fit_Size(noiseImage(300, 200, 3), {100.3, 50.7});
     EXPECT_EQ(out.size(), QSize(100, 51));
     EXPECT_EQ(resizedPixelSize({100.3, 50.7}), QSize(100, 51));
     EXPECT_EQ(resizedPixelSize({0.4, 10}), QSize(0, 10));
@@ -171,7 +158,7 @@ TEST(Resize, FractionalTargetRoundsToWholePixels)
 
 TEST(Resize, DegenerateTargetsGiveAnEmptyImage)
 {
-    const QImage source = randomImage(8, 8, 1);
+    const QImage source = noiseImage(8, 8, 1);
     EXPECT_TRUE(Resize_Image_To_Fit_Size(source, {0.4, 10}).isNull());
     EXPECT_TRUE(Resize_Image_To_Fit_Size(source, {-5, 10}).isNull());
     EXPECT_TRUE(Resize_Image_To_Fit_Size(source, {kNaN, 10}).isNull());

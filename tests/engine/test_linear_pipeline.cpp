@@ -15,7 +15,7 @@ PhotoList linearPhotos(const QList<QImage> &images, const QList<float> &levels, 
 {
     PhotoList photos;
     for (qsizetype i = 0; i < images.size(); ++i) {
-        photos.append(Make_Photo(images[i], QStringLiteral("p%1.png").arg(i), mode));
+        photos.append(makePhoto(images[i], QStringLiteral("p%1.png").arg(i), mode));
         photos.back()->f_Linear_Intersection_Level = levels[i];
     }
     return photos;

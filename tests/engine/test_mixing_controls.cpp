@@ -61,7 +61,7 @@ void expectModel(int mode, double opacity, BlendSpace space, bool opaque)
         const bool near = std::abs(qAlpha(got) - e.a) <= 1.0 && std::abs(qRed(got) - e.r) <= 1.0 &&
                           std::abs(qGreen(got) - e.g) <= 1.0 && std::abs(qBlue(got) - e.b) <= 1.0;
         wrong += !near;
-        EXPECT_TRUE(near) << blendTable()[mode].label << " opacity " << opacity
+        EXPECT_TRUE(near) << blendModeName(mode).toStdString() << " opacity " << opacity
                           << (srgb ? " srgb" : " linear") << ": layer " << std::hex << s << " over " << b
                           << " gave " << got << ", expected " << std::dec << e.r << " " << e.g << " " << e.b
                           << " " << e.a;
@@ -179,9 +179,8 @@ TEST(MixingControls, PreviewOfFeatheredShapesAndOpacityMatchesTheFullPicture)
 {
     const QImage a = texturedImage(2401, 1601), b = texturedImage(1201, 901, 1);
     for (const quint64 mode : {Shape, Composite}) {
-        PhotoList photos = {Make_Photo(a, QStringLiteral("a"), mode),
-                            Make_Photo(b, QStringLiteral("b"), mode),
-                            Make_Photo(a, QStringLiteral("c"), mode)};
+        PhotoList photos = {makePhoto(a, QStringLiteral("a"), mode), makePhoto(b, QStringLiteral("b"), mode),
+                            makePhoto(a, QStringLiteral("c"), mode)};
         for (int i = 1; i < 3; ++i) {
             photos[i]->m_Shape_Type = i == 1 ? 1 : 3;
             photos[i]->f_Shape_Size = i == 1 ? 20.0f : -40.0f;
@@ -229,10 +228,10 @@ TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
             auto strip = [&](bool full) {
                 PhotoList photos;
                 for (qsizetype i = 0; i < levels.size(); ++i) {
-                    photos.append(Make_Photo(images[i], QStringLiteral("p"), mode));
+                    photos.append(makePhoto(images[i], QStringLiteral("p"), mode));
                     photos.back()->f_Linear_Intersection_Level = levels[i];
                 }
-                Project_Options options;
+                ProjectOptions options;
                 options.fullResolution = full;
                 return render_Pass(photos, mode, QSizeF(300, 200), true, 1.0, options).mixed;
             };
@@ -252,10 +251,10 @@ TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
 // finds their own pictures.
 TEST(MixingControls, FullResolutionStripAfterAPreviewUsesTheOriginals)
 {
-    PhotoList photos = {Make_Photo(texturedImage(1200, 900), QStringLiteral("a"), LinearHorizontal),
-                        Make_Photo(texturedImage(1200, 900, 1), QStringLiteral("b"), LinearHorizontal)};
+    PhotoList photos = {makePhoto(texturedImage(1200, 900), QStringLiteral("a"), LinearHorizontal),
+                        makePhoto(texturedImage(1200, 900, 1), QStringLiteral("b"), LinearHorizontal)};
     photos[1]->f_Linear_Intersection_Level = 90;
-    Project_Options options;
+    ProjectOptions options;
     options.fullResolution = true;
     render_Pass(photos, LinearHorizontal, QSizeF(300, 200), false, 1.0, options);
     EXPECT_EQ(photos[0]->image.size(), QSize(384, 288)) << "the preview fits the photos";

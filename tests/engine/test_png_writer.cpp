@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -17,22 +16,6 @@
 #include <functional>
 
 namespace {
-
-// Premultiplied pixels of every kind: opaque, clear, and soft edges of any alpha.
-QImage noiseImage(int width, int height, bool translucent, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < height; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const quint32 r = random.generate();
-            const int alpha = translucent ? int(r >> 24) : 255;
-            row[x] = qPremultiply(qRgba(int(r & 0xff), int((r >> 8) & 0xff), int((r >> 16) & 0xff), alpha));
-        }
-    }
-    return image;
-}
 
 // Smooth content, the kind a filter and deflate shrink, with a soft alpha ramp.
 QImage rampImage(int width, int height)
@@ -69,16 +52,16 @@ struct RoundTrip {
 TEST(PngWriter, EveryPictureReadsBackBitExactlyWithLibpngQtAndPngcheck)
 {
     const RoundTrip cases[] = {
-        {"translucent noise, odd width", [] { return noiseImage(37, 23, true, 1); }, 0},
-        {"opaque noise", [] { return noiseImage(64, 9, false, 2); }, 0},
-        {"one opaque pixel", [] { return noiseImage(1, 1, false, 3); }, 0},
+        {"translucent noise, odd width", [] { return noiseImage(37, 23, 1); }, 0},
+        {"opaque noise", [] { return noiseImage(64, 9, 2, true); }, 0},
+        {"one opaque pixel", [] { return noiseImage(1, 1, 3, true); }, 0},
         {"one clear pixel", [] { return solidImage(1, 1, 0); }, 0},
         {"20000 x 1 strip", [] { return rampImage(20000, 1); }, 0},
         {"1 x 3000 column", [] { return rampImage(1, 3000); }, 3},
         {"many bands, four workers", [] { return rampImage(1531, 2100); }, 4},
-        {"many bands of noise, one worker", [] { return noiseImage(1201, 1900, true, 4); }, 1},
+        {"many bands of noise, one worker", [] { return noiseImage(1201, 1900, 4); }, 1},
         {"straight alpha source", [] { return rampImage(33, 17).convertToFormat(QImage::Format_ARGB32); }, 0},
-        {"24-bit source", [] { return noiseImage(31, 7, false, 5).convertToFormat(QImage::Format_RGB888); },
+        {"24-bit source", [] { return noiseImage(31, 7, 5, true).convertToFormat(QImage::Format_RGB888); },
          0},
         {"grey source", [] { return rampImage(19, 5).convertToFormat(QImage::Format_Grayscale8); }, 0},
     };
@@ -160,7 +143,7 @@ TEST(PngWriter, EachFailureSaysWhyAndLeavesNoFile)
     QFile full(QStringLiteral("/dev/full"));
     ASSERT_TRUE(full.open(QIODevice::WriteOnly));
     const WriteResult noSpace =
-        Write_Png_To(noiseImage(300, 300, true, 6), full, QStringLiteral("/media/card/mix.png"));
+        Write_Png_To(noiseImage(300, 300, 6), full, QStringLiteral("/media/card/mix.png"));
     EXPECT_FALSE(noSpace.ok);
     EXPECT_EQ(noSpace.error,
               QStringLiteral("\u201C/media/card/mix.png\u201D could not be written: the disk is full."));
@@ -178,4 +161,66 @@ TEST(PngWriter, AFolderWithoutWritePermissionIsNamedAsSuch)
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains("permission")) << result.error.toStdString();
+}
+
+TEST(PngWriter, WritesAPngThatReadsBackIdentically)
+{
+    QTemporaryDir dir;
+    const QImage picture = gradientImage(33, 17);
+    const QString path = dir.filePath("mix.png");
+    const WriteResult result = Write_Png(picture, path);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_TRUE(result.error.isEmpty());
+    const QImage back = untagged(QImage(path));
+    EXPECT_EQ(back.convertToFormat(picture.format()), picture);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"mix.png"});
+}
+
+namespace {
+
+// Byte 25 of a PNG file is the colour type of its header: 2 RGB, 6 RGB with alpha.
+int pngColourType(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? int(quint8(file.readAll().at(25))) : -1;
+}
+
+} // namespace
+
+TEST(PngWriter, OpaquePicturesDropTheAlphaChannelTranslucentOnesKeepIt)
+{
+    QTemporaryDir dir;
+    const QImage opaque = gradientImage(20, 10);
+    ASSERT_TRUE(Write_Png(opaque, dir.filePath("opaque.png")).ok);
+    EXPECT_EQ(pngColourType(dir.filePath("opaque.png")), 2);
+    EXPECT_EQ(untagged(QImage(dir.filePath("opaque.png"))).convertToFormat(opaque.format()), opaque);
+
+    QImage translucent = opaque;
+    translucent.setPixel(3, 4, qPremultiply(qRgba(200, 100, 50, 128)));
+    translucent.setPixel(5, 6, 0);
+    ASSERT_TRUE(Write_Png(translucent, dir.filePath("translucent.png")).ok);
+    EXPECT_EQ(pngColourType(dir.filePath("translucent.png")), 6);
+    const QImage back = QImage(dir.filePath("translucent.png")).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(back.pixel(3, 4)), 128);
+    EXPECT_EQ(back.pixel(5, 6), 0u);
+    EXPECT_EQ(back.pixel(0, 0), opaque.pixel(0, 0));
+}
+
+TEST(PngWriter, FailuresNameTheFileAndLeaveNothingBehind)
+{
+    QTemporaryDir dir;
+    const QString missingFolder = dir.filePath("nowhere/mix.png");
+    const WriteResult noFolder = Write_Png(gradientImage(4, 4), missingFolder);
+    EXPECT_FALSE(noFolder.ok);
+    EXPECT_TRUE(noFolder.error.contains("mix.png")) << noFolder.error.toStdString();
+    EXPECT_TRUE(noFolder.error.contains("does not exist")) << noFolder.error.toStdString();
+
+    const WriteResult noPicture = Write_Png(QImage(), dir.filePath("empty.png"));
+    EXPECT_FALSE(noPicture.ok);
+    EXPECT_TRUE(noPicture.error.contains("no picture")) << noPicture.error.toStdString();
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.png"));
+    const WriteResult folderInTheWay = Write_Png(gradientImage(4, 4), dir.filePath("taken.png"));
+    EXPECT_FALSE(folderInTheWay.ok);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }

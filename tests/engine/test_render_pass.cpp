@@ -32,7 +32,7 @@ int countNear(const QImage &image, const QRect &area, QRgb colour, int tolerance
 
 PhotoList onePhoto(const QImage &image, quint64 mode)
 {
-    return {Make_Photo(image, QStringLiteral("photo.png"), mode)};
+    return {makePhoto(image, QStringLiteral("photo.png"), mode)};
 }
 
 const quint64 kEveryMode[] = {LinearHorizontal, LinearVertical, Composite, Shape, Transparent, 77};
@@ -126,8 +126,8 @@ TEST(RenderPass, EveryModeDrawsAndCapturesButUnknownModesStayBlack)
 {
     for (const quint64 mode : {quint64(Shape), quint64(LinearHorizontal), quint64(LinearVertical),
                                quint64(Transparent), quint64(5), quint64(1) << 40}) {
-        const PhotoList photos = {Make_Photo(solidImage(40, 30, kGreen), "a.png", mode),
-                                  Make_Photo(solidImage(40, 30, kGreen), "b.png", mode)};
+        const PhotoList photos = {makePhoto(solidImage(40, 30, kGreen), "a.png", mode),
+                                  makePhoto(solidImage(40, 30, kGreen), "b.png", mode)};
         const PassResult pass = render_Pass(photos, mode, QSizeF(80, 60), true);
         const bool known = isKnownProjectMode(mode);
         EXPECT_FALSE(pass.empty);
@@ -143,7 +143,7 @@ TEST(RenderPass, EveryModeDrawsAndCapturesButUnknownModesStayBlack)
 TEST(RenderPass, OnePhotoPassCapturesThePhotoAtItsOwnResolution)
 {
     const QImage photo = gradientImage(640, 480);
-    const PhotoList photos = {Make_Photo(photo, "a.png", 3)};
+    const PhotoList photos = {makePhoto(photo, "a.png", 3)};
     CaptureState state{true, QImage(), QString(), QStringLiteral("/out")};
     Capture_Step(state, render_Pass(photos, 3, QSizeF(100, 100), state.b_Take_Picture),
                  QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9)));

@@ -13,14 +13,14 @@ const QRgb kBlue = qRgb(0, 0, 200);
 
 PhotoPtr shapePhoto(const QImage &image, quint64 shapeType)
 {
-    PhotoPtr photo = Make_Photo(image, QStringLiteral("p.png"), Shape);
+    PhotoPtr photo = makePhoto(image, QStringLiteral("p.png"), Shape);
     photo->m_Shape_Type = shapeType;
     return photo;
 }
 
 PhotoPtr transparentPhoto(const QImage &image, quint64 t, float s, float x, float y)
 {
-    PhotoPtr photo = Make_Photo(image, QStringLiteral("p.png"), Transparent);
+    PhotoPtr photo = makePhoto(image, QStringLiteral("p.png"), Transparent);
     photo->f_Transparent_Transparency = t;
     photo->f_Transparent_Size = s;
     photo->f_Transparent_X_Offset = x;

@@ -29,9 +29,9 @@ class AppShellTest : public QObject {
         TestApp app;
         app.delegate->applicationDidFinishLaunching();
         AppDelegate &d = *app.delegate;
-        QCOMPARE(d.modeBlend, quint64(Composite));
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
-        QVERIFY(d.array_Photos.isEmpty());
+        QCOMPARE(d.project().mode(), quint64(Composite));
+        QCOMPARE(d.project().selectedIndex(), -1);
+        QVERIFY(d.project().photos().isEmpty());
         QVERIFY(!d.capture.b_Take_Picture);
         QCOMPARE(d.capture.s_Output_Folder, app.home.filePath("Documents") + "/Quillane/");
         QVERIFY(QFileInfo(d.capture.s_Output_Folder).isDir());
@@ -155,7 +155,7 @@ class AppShellTest : public QObject {
         QVERIFY(stray->parentWidget() != d.view_Controls);
     }
 
-    void menusHaveTheirCommandsAndShortcuts()
+    void menusAndButtonsAreThere()
     {
         TestApp app;
         app.launchWithoutDialog();
@@ -164,30 +164,53 @@ class AppShellTest : public QObject {
         for (QAction *a : w->menuBar()->actions())
             menus << a->text().remove('&');
         QCOMPARE(menus, (QStringList{"File", "Edit", "Action", "Help"}));
-        QCOMPARE(w->menuAction("menuNewProject")->shortcut(), QKeySequence(QKeySequence::New));
-        QCOMPARE(w->menuAction("menuSave")->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(w->menuAction("menuQuit")->shortcut(), QKeySequence(QKeySequence::Quit));
-        QCOMPARE(w->menuAction("menuOpenProject")->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-        QCOMPARE(w->menuAction("menuSaveProject")->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-        QCOMPARE(w->menuAction("menuAddPhoto")->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(w->menuAction("menuRemovePhoto")->shortcut(), QKeySequence(QKeySequence::Delete));
         for (const char *name : {"add", "remove", "up", "down", "new", "save", "share"})
             QVERIFY2(w->button(name), name);
     }
 
-    void helpOpensTheFourPages()
+    // Each menu command with its shortcut, and the Help commands with the page they open.
+    void menuCommandsHaveTheirShortcutsAndPages_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<QString>("page");
+        const struct {
+            const char *action;
+            QKeySequence shortcut;
+            const char *page;
+        } rows[] = {
+            {"menuNewProject", QKeySequence::New, nullptr},
+            {"menuOpenProject", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), nullptr},
+            {"menuSaveProject", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), nullptr},
+            {"menuSave", QKeySequence::Save, nullptr},
+            {"menuQuit", QKeySequence::Quit, nullptr},
+            {"menuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), nullptr},
+            {"menuRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), nullptr},
+            {"menuAddPhoto", QKeySequence::Open, nullptr},
+            {"menuRemovePhoto", QKeySequence::Delete, nullptr},
+            {"menuHelpApp", QKeySequence(), "/mac-Quillane/"},
+            {"menuHelpCompany", QKeySequence(), "/"},
+            {"menuHelpPrivacy", QKeySequence(), "/privacypolicy.htm"},
+            {"menuHelpTicket", QKeySequence(), "/support/submit-ticket.asp"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.action) << QString(row.action) << row.shortcut << QString(row.page);
+    }
+
+    void menuCommandsHaveTheirShortcutsAndPages()
+    {
+        QFETCH(QString, action);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(QString, page);
         TestApp app;
         app.launchWithoutDialog();
-        MainWindow *w = app.delegate->window();
-        for (const char *name : {"menuHelpApp", "menuHelpCompany", "menuHelpPrivacy", "menuHelpTicket"})
-            w->menuAction(name)->trigger();
-        const QString site = kSiteAddress;
-        QCOMPARE(app.desktop->openedUrls,
-                 (QList<QUrl>{QUrl(site + "/mac-Quillane/"), QUrl(site + "/"),
-                              QUrl(site + "/privacypolicy.htm"), QUrl(site + "/support/submit-ticket.asp")}));
+        QAction *command = app.delegate->window()->menuAction(action);
+        QVERIFY(command);
+        QCOMPARE(command->shortcut(), shortcut);
+        if (page.isNull())
+            return;
+        command->trigger();
+        QCOMPARE(app.desktop->openedUrls, QList<QUrl>{QUrl(QString(kSiteAddress) + page)});
     }
 
     void closeAndQuitEndWithStatusZero()

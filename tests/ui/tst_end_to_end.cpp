@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
+#include "imaging/PhotoLoader.h"
 #include "panels/View_Shape.h"
 
 #include <QApplication>
@@ -63,15 +64,15 @@ class EndToEndTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(script.done(), 10000);
         QVERIFY(startupChecked);
         QCOMPARE(alertTexts, QString("Error|You must choose a project type at startup.|Close"));
-        QCOMPARE(filters, photoNameFilter(AppDelegate::acceptedPhotoExtensions()));
-        QCOMPARE(delegate.modeBlend, quint64(Shape));
+        QCOMPARE(filters, photoNameFilter(photoFileExtensions()));
+        QCOMPARE(delegate.project().mode(), quint64(Shape));
         QVERIFY(delegate.customview_Controls_Shape && delegate.customview_Controls_Shape->isVisible());
 
-        QTRY_COMPARE(delegate.array_Photos.size(), 1);
-        QCOMPARE(delegate.array_Photos[0]->sName, QString("Lake.JPG"));
-        QCOMPARE(delegate.array_Photos[0]->image.size(), QSize(64, 48));
+        QTRY_COMPARE(delegate.project().photos().size(), 1);
+        QCOMPARE(delegate.project().photos()[0]->sName, QString("Lake.JPG"));
+        QCOMPARE(delegate.project().photos()[0]->image.size(), QSize(64, 48));
         QCOMPARE(delegate.tablePhotos->model()->rowCount(), 1);
-        QTRY_COMPARE(delegate.i_Selected_Photo_Index, 0);
+        QTRY_COMPARE(delegate.project().selectedIndex(), 0);
         QVERIFY(!exitStatus);
     }
 };

@@ -49,14 +49,14 @@ void startProject(TestApp &app, quint64 mode)
 // The controls of the mode's panel that selection enables, in order.
 QList<QWidget *> controlsOf(AppDelegate &d)
 {
-    if (isLinearMode(d.modeBlend))
+    if (isLinearMode(d.project().mode()))
         return {d.customview_Controls_Linear->sliderIntersectionLevel};
-    if (d.modeBlend == Composite) {
+    if (d.project().mode() == Composite) {
         View_Composition &p = *d.customview_Controls_Composition;
         return {p.comboBlendMode, p.checkCompositeMatchBgSize, p.sliderSize, p.sliderX, p.sliderY,
                 p.sliderOpacity};
     }
-    if (d.modeBlend == Shape) {
+    if (d.project().mode() == Shape) {
         View_Shape &p = *d.customview_Controls_Shape;
         return {p.btnSelectShape, p.sliderSize, p.sliderX, p.sliderY, p.sliderFeather};
     }
@@ -85,11 +85,11 @@ QString maskName(const QImage &image)
 QString shownBy(AppDelegate &d)
 {
     QStringList shown;
-    if (d.modeBlend == Composite) {
+    if (d.project().mode() == Composite) {
         View_Composition &p = *d.customview_Controls_Composition;
         shown << QString::number(p.comboBlendMode->currentIndex())
               << (p.checkCompositeMatchBgSize->isChecked() ? "on" : "off");
-    } else if (d.modeBlend == Shape) {
+    } else if (d.project().mode() == Shape) {
         shown << maskName(d.customview_Controls_Shape->imageviewShape->image());
     }
     for (QWidget *control : controlsOf(d))
@@ -101,8 +101,8 @@ QString shownBy(AppDelegate &d)
 QString fieldsOf(const Object_Photo &photo)
 {
     QStringList values;
-    for (int field = 0; field <= int(PhotoField::ShapeFeather); ++field)
-        values << QString::number(Read_Photo_Field(photo, PhotoField(field)));
+    for (const PhotoFieldRow &row : photoFieldTable())
+        values << QString::number(readPhotoField(photo, row.field));
     return values.join(',');
 }
 
@@ -112,9 +112,9 @@ void runEveryAction(AppDelegate &d)
     for (QWidget *control : controlsOf(d))
         if (auto *slider = qobject_cast<ValueSlider *>(control))
             slider->setValue(7.5);
-    if (isLinearMode(d.modeBlend)) {
+    if (isLinearMode(d.project().mode())) {
         d.customview_Controls_Linear->OnChangeIntersectionLevel();
-    } else if (d.modeBlend == Composite) {
+    } else if (d.project().mode() == Composite) {
         View_Composition &p = *d.customview_Controls_Composition;
         p.comboBlendMode->setCurrentIndex(9);
         p.checkCompositeMatchBgSize->setChecked(false);
@@ -124,7 +124,7 @@ void runEveryAction(AppDelegate &d)
         p.OnChangeX();
         p.OnChangeY();
         p.OnChangeOpacity();
-    } else if (d.modeBlend == Shape) {
+    } else if (d.project().mode() == Shape) {
         View_Shape &p = *d.customview_Controls_Shape;
         p.OnSelectShape();
         p.OnChangeSize();
@@ -210,27 +210,27 @@ class PanelsTest : public QObject {
         startProject(app, mode);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png", "b.png"});
-        setup(*d.array_Photos[2]);
-        const QString before = fieldsOf(*d.array_Photos[2]);
+        setup(*d.project().photos()[2]);
+        const QString before = fieldsOf(*d.project().photos()[2]);
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
 
         d.tablePhotos->selectRow(1);
         QCOMPARE(paints.paintsDuring([&] { d.tablePhotos->selectRow(2); }), 0);
-        QCOMPARE(d.i_Selected_Photo_Index, 2);
+        QCOMPARE(d.project().selectedIndex(), 2);
         QCOMPARE(enabledOf(d), enabled);
         QCOMPARE(shownBy(d), shown);
 
         // The background and an empty selection disable everything and keep the values.
         const QString none = QString(enabled.size(), '0');
         QCOMPARE(paints.paintsDuring([&] { d.tablePhotos->selectRow(0); }), 0);
-        QCOMPARE(d.i_Selected_Photo_Index, 0);
+        QCOMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(enabledOf(d), none);
         QCOMPARE(shownBy(d), shown);
         QCOMPARE(paints.paintsDuring([&] { d.tablePhotos->clearSelection(); }), 0);
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        QCOMPARE(d.project().selectedIndex(), -1);
         QCOMPARE(enabledOf(d), none);
         QCOMPARE(shownBy(d), shown);
-        QCOMPARE(fieldsOf(*d.array_Photos[2]), before);
+        QCOMPARE(fieldsOf(*d.project().photos()[2]), before);
     }
 
     void actionsWriteTheSelectedOverlayPhoto_data()
@@ -320,17 +320,17 @@ class PanelsTest : public QObject {
         startProject(app, mode);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png", "b.png"});
-        for (const PhotoPtr &photo : d.array_Photos)
+        for (const PhotoPtr &photo : d.project().photos())
             photo->bCompositeSizeOfBG = false; // the Composite sliders are usable
         d.tablePhotos->selectRow(1);
-        const QString background = fieldsOf(*d.array_Photos[0]);
-        const QString other = fieldsOf(*d.array_Photos[2]);
+        const QString background = fieldsOf(*d.project().photos()[0]);
+        const QString other = fieldsOf(*d.project().photos()[2]);
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
 
         QVERIFY(paints.paintsDuring([&] { act(d); }) > 0);
-        QCOMPARE(Read_Photo_Field(*d.array_Photos[1], field), stored);
-        QCOMPARE(fieldsOf(*d.array_Photos[0]), background);
-        QCOMPARE(fieldsOf(*d.array_Photos[2]), other);
+        QCOMPARE(readPhotoField(*d.project().photos()[1], field), stored);
+        QCOMPARE(fieldsOf(*d.project().photos()[0]), background);
+        QCOMPARE(fieldsOf(*d.project().photos()[2]), other);
         if (!text.isEmpty()) {
             const auto sliders = d.view_Controls->findChildren<ValueSlider *>();
             QVERIFY(std::any_of(sliders.begin(), sliders.end(),
@@ -366,7 +366,7 @@ class PanelsTest : public QObject {
             d.tablePhotos->selectRow(row);
         auto fields = [&] {
             QStringList all;
-            for (const PhotoPtr &photo : d.array_Photos)
+            for (const PhotoPtr &photo : d.project().photos())
                 all << fieldsOf(*photo);
             return all.join('/');
         };
@@ -394,7 +394,7 @@ class PanelsTest : public QObject {
         QCOMPARE(p.comboBlendMode->itemText(24), QString("Normal Blend Mode"));
 
         app.addPhotos({"bg.png", "a.png"});
-        Object_Photo &photo = *d.array_Photos[1];
+        Object_Photo &photo = *d.project().photos()[1];
         QCOMPARE(enabledOf(d), QString("110001")); // a new photo matches the background
         photo.f_Composite_Size = 40.0f;
         photo.f_Composite_X_Offset = 12.5f;
@@ -433,8 +433,8 @@ class PanelsTest : public QObject {
         startProject(app, Shape);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png"});
-        d.array_Photos[0]->m_Shape_Type = Star6;
-        d.array_Photos[1]->m_Shape_Type = Star6;
+        d.project().photos()[0]->m_Shape_Type = Star6;
+        d.project().photos()[1]->m_Shape_Type = Star6;
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(1); // the thumbnail shows the six-pointed star
         d.tablePhotos->selectRow(row);
@@ -463,8 +463,8 @@ class PanelsTest : public QObject {
         QCOMPARE(corner, QPoint(500, 252));
         QVERIFY(modal);
         QCOMPARE(ground.pixelColor(1, 1), QColor(Qt::black));
-        QCOMPARE(d.array_Photos[1]->m_Shape_Type, row > 0 ? stored : quint64(Star6));
-        QCOMPARE(d.array_Photos[0]->m_Shape_Type, quint64(Star6));
+        QCOMPARE(d.project().photos()[1]->m_Shape_Type, row > 0 ? stored : quint64(Star6));
+        QCOMPARE(d.project().photos()[0]->m_Shape_Type, quint64(Star6));
         QCOMPARE(maskName(panel.imageviewShape->image()), thumbnail);
         QCOMPARE(painted > 0, written);
         if (written) { // the same image the selection shows for that shape
@@ -489,7 +489,7 @@ class PanelsTest : public QObject {
         QFETCH(QPoint, pointer);
         QFETCH(QPoint, corner);
         Window_Select_Shape picker;
-        picker.Place_At_Pointer(pointer);
+        picker.placeAtPointer(pointer);
         const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
         const QPoint expected(corner.x() < 0 ? room.right() + 1 - picker.width() : corner.x(),
                               corner.y() < 0 ? room.bottom() + 1 - picker.height() : corner.y());
@@ -507,7 +507,7 @@ class PanelsTest : public QObject {
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "A.png", "B.png", "C.png"});
         for (int i = 1; i <= 3; ++i)
-            d.array_Photos[i]->f_Transparent_Transparency = quint64(10 * i);
+            d.project().photos()[i]->f_Transparent_Transparency = quint64(10 * i);
         View_Transparent &p = *d.customview_Controls_Transparent;
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(3);
@@ -515,18 +515,18 @@ class PanelsTest : public QObject {
 
         d.OnMovePhotoUp(); // row 3 now holds B
         QCOMPARE(app.names(), (QStringList{"bg.png", "A.png", "C.png", "B.png"}));
-        QCOMPARE(d.i_Selected_Photo_Index, 3);
+        QCOMPARE(d.project().selectedIndex(), 3);
         QCOMPARE(p.sliderTransparency->value(), 20.0);
         p.sliderTransparency->setValue(45);
         p.OnChangeTransparency();
-        QCOMPARE(d.array_Photos[3]->f_Transparent_Transparency, 45u); // B, the photo shown
-        QCOMPARE(d.array_Photos[2]->f_Transparent_Transparency, 30u);
+        QCOMPARE(d.project().photos()[3]->f_Transparent_Transparency, 45u); // B, the photo shown
+        QCOMPARE(d.project().photos()[2]->f_Transparent_Transparency, 30u);
 
         d.tablePhotos->selectRow(1);
         d.OnRemovePhoto(); // row 1 now holds C until the first row is selected
         QCOMPARE(tableRow(d), 1);
         QCOMPARE(p.sliderTransparency->value(), 30.0);
-        QTRY_COMPARE(d.i_Selected_Photo_Index, 0);
+        QTRY_COMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(enabledOf(d), QString("0000"));
     }
 
@@ -536,7 +536,7 @@ class PanelsTest : public QObject {
         startProject(app, Composite);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "A.png", "B.png"});
-        d.array_Photos[2]->bCompositeSizeOfBG = false;
+        d.project().photos()[2]->bCompositeSizeOfBG = false;
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(2);
         QCOMPARE(enabledOf(d), QString("111111"));
@@ -575,16 +575,16 @@ class PanelsTest : public QObject {
         QCOMPARE(space->itemText(1), QString("sRGB values, as most editors blend"));
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
         QVERIFY(paints.paintsDuring([&] { QTest::keyClick(p.checkFullResolution, Qt::Key_Space); }) > 0);
-        QVERIFY(d.projectOptions.fullResolution);
+        QVERIFY(d.project().options().fullResolution);
         QCOMPARE(d.undoStack().undoText(), QString("Change Full Resolution"));
         QTest::keyClick(space, Qt::Key_End);
-        QCOMPARE(d.projectOptions.blendSpace, BlendSpace::Srgb);
+        QCOMPARE(d.project().options().blendSpace, BlendSpace::Srgb);
         QCOMPARE(d.undoStack().undoText(), QString("Change Blend Space"));
         d.undoStack().undo();
-        QCOMPARE(d.projectOptions.blendSpace, BlendSpace::Linear);
+        QCOMPARE(d.project().options().blendSpace, BlendSpace::Linear);
         QCOMPARE(space->currentIndex(), 0);
         d.undoStack().undo();
-        QVERIFY(!d.projectOptions.fullResolution);
+        QVERIFY(!d.project().options().fullResolution);
         QVERIFY(!p.checkFullResolution->isChecked());
     }
 
@@ -615,7 +615,7 @@ class PanelsTest : public QObject {
         startProject(app, mode);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png"});
-        d.array_Photos[1]->bCompositeSizeOfBG = false;
+        d.project().photos()[1]->bCompositeSizeOfBG = false;
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(1);
         auto *slider = qobject_cast<ValueSlider *>(controlsOf(d)[index]);

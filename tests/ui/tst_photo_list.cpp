@@ -2,6 +2,7 @@
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
+#include "imaging/PhotoLoader.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -26,14 +27,14 @@ class PhotoListTest : public QObject {
         AppDelegate &d = *app.delegate;
         app.desktop->openAnswers.enqueue(app.writePhoto("beach.JPG.png"));
         d.OnAddPhoto();
-        QCOMPARE(d.array_Photos.size(), 1);
-        QCOMPARE(d.array_Photos[0]->sName, QString("beach.JPG.png"));
-        QCOMPARE(d.array_Photos[0]->f_Transparent_Size, 30.0f);
-        QCOMPARE(d.array_Photos[0]->image.size(), QSize(40, 30));
+        QCOMPARE(d.project().photos().size(), 1);
+        QCOMPARE(d.project().photos()[0]->sName, QString("beach.JPG.png"));
+        QCOMPARE(d.project().photos()[0]->f_Transparent_Size, 30.0f);
+        QCOMPARE(d.project().photos()[0]->image.size(), QSize(40, 30));
         QCOMPARE(d.tablePhotos->model()->rowCount(), 1);
-        QCOMPARE(d.i_Selected_Photo_Index, -1); // not yet: the selection comes 0.2 s later
+        QCOMPARE(d.project().selectedIndex(), -1); // not yet: the selection comes 0.2 s later
         QVERIFY(d.timerSelectLastTableRow);
-        QTRY_COMPARE(d.i_Selected_Photo_Index, 0);
+        QTRY_COMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(tableSelection(d), 0);
         QCOMPARE(app.desktop->openPanelExtensions.last(),
                  (QStringList{"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"}));
@@ -45,14 +46,14 @@ class PhotoListTest : public QObject {
         app.launchWithoutDialog();
         app.addPhotos({"a.png", "b.png"});
         app.delegate->tablePhotos->selectRow(0);
-        QCOMPARE(app.delegate->i_Selected_Photo_Index, 0);
+        QCOMPARE(app.delegate->project().selectedIndex(), 0);
         app.addPhotos({"c.png"});
-        QCOMPARE(app.delegate->i_Selected_Photo_Index, 2);
+        QCOMPARE(app.delegate->project().selectedIndex(), 2);
     }
 
     void openPanelMatchesExtensionsWithoutRegardToCase()
     {
-        const QString filter = photoNameFilter(AppDelegate::acceptedPhotoExtensions());
+        const QString filter = photoNameFilter(photoFileExtensions());
         const QString inside = filter.section('(', 1).chopped(1);
         auto offered = [&](const QString &name) {
             for (const QString &pattern : inside.split(' '))
@@ -93,7 +94,7 @@ class PhotoListTest : public QObject {
         app.delegate->OnAddPhoto();
         QCOMPARE(app.names(), QStringList{"a.png"});
         QCOMPARE(app.delegate->tablePhotos->model()->rowCount(), 1);
-        QCOMPARE(app.delegate->i_Selected_Photo_Index, 0);
+        QCOMPARE(app.delegate->project().selectedIndex(), 0);
         QCOMPARE(app.desktop->alerts.size(), 1);
         QVERIFY2(app.desktop->alerts[0].informativeText.contains("notes.jpg"),
                  qPrintable(app.desktop->alerts[0].informativeText));
@@ -109,7 +110,7 @@ class PhotoListTest : public QObject {
         d.OnRemovePhoto();
         QCOMPARE(app.names(), (QStringList{"a.png", "b.png", "d.png"}));
         QVERIFY(d.timerSelectFirstTableRow);
-        QTRY_COMPARE(d.i_Selected_Photo_Index, 0);
+        QTRY_COMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(tableSelection(d), 0);
     }
 
@@ -120,8 +121,8 @@ class PhotoListTest : public QObject {
         app.addPhotos({"a.png"});
         AppDelegate &d = *app.delegate;
         d.OnRemovePhoto();
-        QVERIFY(d.array_Photos.isEmpty());
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        QVERIFY(d.project().photos().isEmpty());
+        QCOMPARE(d.project().selectedIndex(), -1);
         QVERIFY(!d.timerSelectFirstTableRow);
     }
 
@@ -143,11 +144,11 @@ class PhotoListTest : public QObject {
         AppDelegate &d = *app.delegate;
         d.tablePhotos->selectRow(1);
         QSignalSpy selection(d.tablePhotos->selectionModel(), &QItemSelectionModel::selectionChanged);
-        d.i_Selected_Photo_Index = 1;
+        d.project().select(1);
         d.OnMovePhotoUp();
         QCOMPARE(app.names(), (QStringList{"B.png", "A.png", "C.png"}));
         QCOMPARE(tableSelection(d), 1);
-        QCOMPARE(d.i_Selected_Photo_Index, 1);
+        QCOMPARE(d.project().selectedIndex(), 1);
         d.OnMovePhotoDown();
         QCOMPARE(app.names(), (QStringList{"B.png", "C.png", "A.png"}));
         QCOMPARE(tableSelection(d), 1);
@@ -172,7 +173,7 @@ class PhotoListTest : public QObject {
         d.OnMovePhotoDown();
         d.OnRemovePhoto();
         QCOMPARE(app.names(), (QStringList{"A.png", "B.png", "C.png"}));
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        QCOMPARE(d.project().selectedIndex(), -1);
     }
 
     void selectionTimersDoNothingWhenTheListEmptiedMeanwhile()
@@ -182,10 +183,10 @@ class PhotoListTest : public QObject {
         AppDelegate &d = *app.delegate;
         app.desktop->openAnswers.enqueue(app.writePhoto("a.png"));
         d.OnAddPhoto();
-        d.array_Photos.clear();
+        d.project().replaceList({});
         d.refreshTablePhotos();
         QTRY_VERIFY(!d.timerSelectLastTableRow);
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        QCOMPARE(d.project().selectedIndex(), -1);
         d.TimerSelectFirstTableRowRoutine();
         QCOMPARE(tableSelection(d), -1);
     }
@@ -217,10 +218,10 @@ class PhotoListTest : public QObject {
         app.addPhotos({"a.png", "b.png"});
         AppDelegate &d = *app.delegate;
         d.window()->show();
-        QCOMPARE(d.i_Selected_Photo_Index, 1);
+        QCOMPARE(d.project().selectedIndex(), 1);
         QWidget *viewport = d.tablePhotos->viewport();
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 3));
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        QCOMPARE(d.project().selectedIndex(), -1);
     }
 };
 

@@ -82,10 +82,10 @@ class PreviewCanvasTest : public QObject {
         sizeCanvas(d, 200, 200);
         addSolid(app, "bg.png", {100, 100}, QColor(128, 128, 128));
         addSolid(app, "layer.png", {100, 100}, QColor(128, 128, 128));
-        d.array_Photos[1]->m_Composite_Blend_Mode = 16; // Multiply: 128 x 128 in linear light
+        d.project().photos()[1]->m_Composite_Blend_Mode = 16; // Multiply: 128 x 128 in linear light
         const QRgb multiplied = shown(d).pixel(100, 100);
         QVERIFY2(qAbs(qRed(multiplied) - 61) <= 1, qPrintable(QString::number(qRed(multiplied))));
-        d.array_Photos[1]->m_Composite_Blend_Mode = 21; // Screen
+        d.project().photos()[1]->m_Composite_Blend_Mode = 21; // Screen
         QVERIFY(qAbs(qRed(shown(d).pixel(100, 100)) - 167) <= 1);
     }
 
@@ -130,7 +130,7 @@ class PreviewCanvasTest : public QObject {
         QCoreApplication::processEvents(); // the passes the adds asked for
         const int before = d.viewPreviewImage->passCount();
         for (int i = 0; i < 10; ++i) { // as a dragged slider would: each change marks the canvas
-            d.array_Photos[1]->m_Composite_Blend_Mode = i == 9 ? 21 : quint64(i);
+            d.project().photos()[1]->m_Composite_Blend_Mode = i == 9 ? 21 : quint64(i);
             d.markPreviewForRedraw();
         }
         QTRY_VERIFY(d.viewPreviewImage->passCount() > before);

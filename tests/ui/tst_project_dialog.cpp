@@ -58,16 +58,16 @@ class ProjectDialogTest : public QObject {
         QFETCH(quint64, mode);
         QFETCH(ButtonStates, expected);
         TestApp app;
-        app.delegate->modeBlend = mode;
-        Window_New_Project dialog(*app.delegate, false);
+        app.delegate->project().setMode(mode);
+        Window_New_Project dialog(app.delegate->project().mode(), app.delegate->desktop(), false);
         QVERIFY(statesOf(dialog) == expected);
     }
 
     void choicesStayExclusive()
     {
         TestApp app;
-        app.delegate->modeBlend = LinearVertical;
-        Window_New_Project dialog(*app.delegate, false);
+        app.delegate->project().setMode(LinearVertical);
+        Window_New_Project dialog(app.delegate->project().mode(), app.delegate->desktop(), false);
         dialog.radioLinear->click(); // Linear again: back to Horizontal
         QVERIFY((statesOf(dialog) == ButtonStates{false, false, true, true, false, false, true}));
         dialog.radioVertical->click();
@@ -80,7 +80,7 @@ class ProjectDialogTest : public QObject {
         QVERIFY(dialog.radioShape->isChecked());
         dialog.buttonOK->click();
         QVERIFY(dialog.bOK);
-        QCOMPARE(app.delegate->modeBlend, quint64(Shape));
+        QCOMPARE(dialog.modeChosen, quint64(Shape));
         QCOMPARE(dialog.result(), 1);
     }
 
@@ -99,19 +99,19 @@ class ProjectDialogTest : public QObject {
         QFETCH(QString, click);
         QFETCH(quint64, mode);
         TestApp app;
-        Window_New_Project dialog(*app.delegate, false);
+        Window_New_Project dialog(app.delegate->project().mode(), app.delegate->desktop(), false);
         if (click == "radioVertical")
             dialog.radioLinear->click();
         dialog.findChild<QRadioButton *>(click)->click();
         dialog.OnOK();
-        QCOMPARE(app.delegate->modeBlend, mode);
+        QCOMPARE(dialog.modeChosen, mode);
     }
 
     void startupCancelIsRefused()
     {
         TestApp app;
         for (bool escape : {false, true}) {
-            Window_New_Project dialog(*app.delegate, true);
+            Window_New_Project dialog(app.delegate->project().mode(), app.delegate->desktop(), true);
             dialog.show();
             if (escape)
                 QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -141,7 +141,7 @@ class ProjectDialogTest : public QObject {
             QTest::keyClick(&w, Qt::Key_Escape);
         });
         d.OnNewProject();
-        QCOMPARE(d.modeBlend, quint64(Shape));
+        QCOMPARE(d.project().mode(), quint64(Shape));
         QCOMPARE(app.names(), (QStringList{"a.png", "b.png"}));
         QVERIFY(d.customview_Controls_Shape->isVisible());
         QVERIFY(!d.customview_Controls_Transparent);
@@ -156,12 +156,12 @@ class ProjectDialogTest : public QObject {
         AppDelegate &d = *app.delegate;
         d.Set_Controls_View_to_Composition();
         app.addPhotos({"a.png", "b.png"});
-        QCOMPARE(d.i_Selected_Photo_Index, 1);
+        QCOMPARE(d.project().selectedIndex(), 1);
         script.onModal<Window_New_Project>([](Window_New_Project &w) { w.buttonOK->click(); }); // same type
         d.OnNewProject();
-        QVERIFY(d.array_Photos.isEmpty());
+        QVERIFY(d.project().photos().isEmpty());
         QCOMPARE(d.tablePhotos->model()->rowCount(), 0);
-        QCOMPARE(d.i_Selected_Photo_Index, -1);
+        QCOMPARE(d.project().selectedIndex(), -1);
         QVERIFY(d.customview_Controls_Composition->isVisible());
         QVERIFY(d.timer_Select_First_Image);
         const qsizetype panelsAsked = app.desktop->openPanelExtensions.size();
@@ -179,7 +179,7 @@ class ProjectDialogTest : public QObject {
             w.buttonOK->click();
         });
         d.OnNewProject();
-        QCOMPARE(d.modeBlend, quint64(LinearHorizontal));
+        QCOMPARE(d.project().mode(), quint64(LinearHorizontal));
         QPointer<View_Linear> linear = d.customview_Controls_Linear;
         QVERIFY(linear && linear->isVisible());
         script.onModal<Window_New_Project>([](Window_New_Project &w) {
@@ -187,7 +187,7 @@ class ProjectDialogTest : public QObject {
             w.buttonOK->click();
         });
         d.OnNewProject();
-        QCOMPARE(d.modeBlend, quint64(LinearVertical));
+        QCOMPARE(d.project().mode(), quint64(LinearVertical));
         QCOMPARE(d.customview_Controls_Linear.get(), linear.get());
     }
 
@@ -206,7 +206,7 @@ class ProjectDialogTest : public QObject {
         });
         d.applicationDidFinishLaunching();
         QTRY_VERIFY(dialogShown);
-        QTRY_COMPARE(d.modeBlend, quint64(Shape));
+        QTRY_COMPARE(d.project().mode(), quint64(Shape));
         QVERIFY(d.customview_Controls_Shape);
         QTRY_COMPARE(app.desktop->openPanelExtensions.size(), 1);
     }

@@ -46,7 +46,8 @@ void writeText(const QString &path, const QByteArray &text)
 QImage captured(const AppDelegate &d)
 {
     CaptureState state{true, QImage(), QString(), QString("/unused/")};
-    Capture_Step(state, render_Pass(d.array_Photos, d.modeBlend, QSizeF(0, 0), true), QDateTime());
+    Capture_Step(state, render_Pass(d.project().photos(), d.project().mode(), QSizeF(0, 0), true),
+                 QDateTime());
     return state.imageSave.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -59,13 +60,13 @@ void makeTunedProject(TestApp &app, const QString &folder)
     d.addPhotoFiles({writeGradient(photos + "sea.png", {60, 40}, 200),
                      writeGradient(photos + "sky.png", {30, 50}, 20),
                      writeGradient(folder + "/../sun.png", {24, 24}, 90)});
-    QCOMPARE(d.array_Photos.size(), 3);
-    d.array_Photos[1]->m_Composite_Blend_Mode = 16;
-    d.array_Photos[1]->bCompositeSizeOfBG = false;
-    d.array_Photos[1]->f_Composite_Size = 37.25f;
-    d.array_Photos[1]->f_Composite_X_Offset = -12.5f;
-    d.array_Photos[2]->m_Composite_Blend_Mode = 5;
-    d.array_Photos[2]->f_Composite_Y_Offset = 33.3f;
+    QCOMPARE(d.project().photos().size(), 3);
+    d.project().photos()[1]->m_Composite_Blend_Mode = 16;
+    d.project().photos()[1]->bCompositeSizeOfBG = false;
+    d.project().photos()[1]->f_Composite_Size = 37.25f;
+    d.project().photos()[1]->f_Composite_X_Offset = -12.5f;
+    d.project().photos()[2]->m_Composite_Blend_Mode = 5;
+    d.project().photos()[2]->f_Composite_Y_Offset = 33.3f;
 }
 
 void dropOn(QWidget *target, const QStringList &paths, bool *accepted = nullptr)
@@ -104,7 +105,7 @@ class ProjectFilesTest : public QObject {
         QVERIFY(saver.desktop->alerts.isEmpty());
         const QString projectPath = folder + "/beach.json";
         QVERIFY(QFileInfo::exists(projectPath));
-        QCOMPARE(saver.delegate->s_Project_File, projectPath);
+        QCOMPARE(saver.delegate->project().projectFile(), projectPath);
 
         TestApp opener;
         opener.launchWithoutDialog(Transparent);
@@ -115,13 +116,13 @@ class ProjectFilesTest : public QObject {
         AppDelegate &d = *opener.delegate;
         QVERIFY(opener.desktop->alerts.isEmpty());
         QCOMPARE(opener.desktop->openRequests.last().extensions, QStringList{"json"});
-        QCOMPARE(d.modeBlend, quint64(Composite));
+        QCOMPARE(d.project().mode(), quint64(Composite));
         QVERIFY(d.customview_Controls_Composition && d.customview_Controls_Composition->isVisible());
         QCOMPARE(opener.names(), (QStringList{"sea.png", "sky.png", "sun.png"}));
         QCOMPARE(d.tablePhotos->model()->rowCount(), 3);
-        QTRY_COMPARE(d.i_Selected_Photo_Index, 2);
+        QTRY_COMPARE(d.project().selectedIndex(), 2);
         for (qsizetype i = 0; i < 3; ++i) {
-            const Object_Photo &a = *saver.delegate->array_Photos[i], &b = *d.array_Photos[i];
+            const Object_Photo &a = *saver.delegate->project().photos()[i], &b = *d.project().photos()[i];
             QCOMPARE(b.sFile, a.sFile);
             QCOMPARE(b.image, a.image);
             QCOMPARE(std::tie(b.m_Composite_Blend_Mode, b.bCompositeSizeOfBG, b.f_Composite_Size,
@@ -141,7 +142,7 @@ class ProjectFilesTest : public QObject {
         // What Save would write: the captured picture through the same PNG writer.
         const QString saved = saver.home.filePath("saved.png");
         CaptureState state{true, QImage(), QString(), QString("/unused/")};
-        Capture_Step(state, render_Pass(saver.delegate->array_Photos, Composite, QSizeF(0, 0), true),
+        Capture_Step(state, render_Pass(saver.delegate->project().photos(), Composite, QSizeF(0, 0), true),
                      QDateTime());
         QVERIFY(AppDelegate::saveImage(state.imageSave, saved).ok);
         QCOMPARE(QImage(output), QImage(saved));
@@ -182,9 +183,9 @@ class ProjectFilesTest : public QObject {
                      app.desktop->alerts[0].informativeText.contains(expected),
                  qPrintable(app.desktop->alerts[0].informativeText));
         QCOMPARE(app.names(), (QStringList{"a.png", "b.png"}));
-        QCOMPARE(d.modeBlend, quint64(Transparent));
-        QCOMPARE(d.i_Selected_Photo_Index, 1);
-        QVERIFY(d.s_Project_File.isEmpty());
+        QCOMPARE(d.project().mode(), quint64(Transparent));
+        QCOMPARE(d.project().selectedIndex(), 1);
+        QVERIFY(d.project().projectFile().isEmpty());
     }
 
     void missingPhotoIsSkippedOnlyWhenTheUserSaysSo_data()
@@ -217,7 +218,7 @@ class ProjectFilesTest : public QObject {
                      "not exist."),
                  qPrintable(app.desktop->alerts[0].informativeText));
         QCOMPARE(app.names(), names);
-        QCOMPARE(app.delegate->modeBlend, quint64(answer == 0 ? Shape : Composite));
+        QCOMPARE(app.delegate->project().mode(), quint64(answer == 0 ? Shape : Composite));
     }
 
     void savingRefusalsAreSaid()
@@ -233,7 +234,7 @@ class ProjectFilesTest : public QObject {
         QCOMPARE(app.desktop->alerts.size(), 2);
         QCOMPARE(app.desktop->alerts[1].message, QString("The project could not be saved"));
         QVERIFY(app.desktop->alerts[1].informativeText.startsWith("\u201Cmix.json\u201D was not written: "));
-        QVERIFY(app.delegate->s_Project_File.isEmpty());
+        QVERIFY(app.delegate->project().projectFile().isEmpty());
     }
 
     void severalPhotosAtOnceLandInTheOrderChosen()
@@ -253,10 +254,10 @@ class ProjectFilesTest : public QObject {
         app.desktop->openAnswers.enqueue(chosen);
         app.delegate->OnAddPhoto();
         QCOMPARE(app.names(), (QStringList{"c.png", "a.png", "b.png"}));
-        QCOMPARE(app.delegate->array_Photos[2]->f_Transparent_Size, 30.0f);
+        QCOMPARE(app.delegate->project().photos()[2]->f_Transparent_Size, 30.0f);
         QCOMPARE(app.desktop->alerts.size(), 1);
         QVERIFY(app.desktop->alerts[0].informativeText.contains("notes.jpg"));
-        QTRY_COMPARE(app.delegate->i_Selected_Photo_Index, 2);
+        QTRY_COMPARE(app.delegate->project().selectedIndex(), 2);
         const OpenPanelRequest first = app.desktop->openRequests.first();
         QVERIFY(first.multiple);
         QCOMPARE(first.directory, pictures);
@@ -289,13 +290,15 @@ class ProjectFilesTest : public QObject {
         QTRY_COMPARE(app.names(), (QStringList{"a.PNG", "b.png"}));
 
         const QString project = app.home.filePath("drop.json");
-        QCOMPARE(Write_Project(project, Transparent, {d.array_Photos[1]}), QString());
+        const auto inTransparent = std::make_shared<Object_Photo>(*d.project().photos()[1]);
+        applyModeDefaults(*inTransparent, Transparent); // as a Transparent project holds it
+        QCOMPARE(writeProject(project, Transparent, {inTransparent}), QString());
         dropOn(d.tablePhotos->viewport(), {project}, &accepted);
         QVERIFY(accepted);
         QTRY_COMPARE(app.names(), QStringList{"b.png"});
-        QCOMPARE(d.modeBlend, quint64(Transparent));
+        QCOMPARE(d.project().mode(), quint64(Transparent));
         QVERIFY(d.customview_Controls_Transparent && d.customview_Controls_Transparent->isVisible());
-        QCOMPARE(d.s_Project_File, project);
+        QCOMPARE(d.project().projectFile(), project);
         QVERIFY(app.desktop->alerts.isEmpty());
     }
 
@@ -312,23 +315,23 @@ class ProjectFilesTest : public QObject {
         });
         app.delegate->applicationDidFinishLaunching();
         QTRY_COMPARE(app.names(), (QStringList{"b.png", "a.png"}));
-        QCOMPARE(app.delegate->array_Photos[0]->f_Transparent_Size, 30.0f);
+        QCOMPARE(app.delegate->project().photos()[0]->f_Transparent_Size, 30.0f);
         QVERIFY(app.desktop->openRequests.isEmpty()); // no open panel for the background
     }
 
     void aProjectOnTheCommandLineOpensWithoutTheTypeDialog()
     {
         QTemporaryDir dir;
-        PhotoPtr photo = Make_Photo(QImage(), "a.png", Shape);
+        PhotoPtr photo = makePhoto(QImage(), "a.png", Shape);
         photo->sFile = writeGradient(dir.filePath("a.png"), {9, 9}, 1);
         photo->m_Shape_Type = 3;
-        QCOMPARE(Write_Project(dir.filePath("mix.json"), Shape, {photo}), QString());
+        QCOMPARE(writeProject(dir.filePath("mix.json"), Shape, {photo}), QString());
         const QString extra = writeGradient(dir.filePath("b.png"), {9, 9}, 2);
         TestApp app({}, {extra, dir.filePath("mix.json")});
         app.delegate->applicationDidFinishLaunching();
         QTRY_COMPARE(app.names(), (QStringList{"a.png", "b.png"}));
-        QCOMPARE(app.delegate->modeBlend, quint64(Shape));
-        QCOMPARE(app.delegate->array_Photos[0]->m_Shape_Type, quint64(3));
+        QCOMPARE(app.delegate->project().mode(), quint64(Shape));
+        QCOMPARE(app.delegate->project().photos()[0]->m_Shape_Type, quint64(3));
         QVERIFY(app.delegate->customview_Controls_Shape &&
                 app.delegate->customview_Controls_Shape->isVisible());
         QVERIFY(!QApplication::activeModalWidget());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Desktop.h"
+#include "output/Desktop.h"
 
 #include <QList>
 #include <QQueue>

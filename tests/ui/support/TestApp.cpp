@@ -23,7 +23,7 @@ void TestApp::launchWithoutDialog(quint64 mode)
     delegate->applicationDidFinishLaunching();
     if (delegate->timerStartupSelectProjectType)
         delegate->timerStartupSelectProjectType->stop();
-    delegate->modeBlend = mode;
+    delegate->project().setMode(mode);
 }
 
 QString TestApp::writePhoto(const QString &name, QSize size, QColor color)
@@ -39,16 +39,16 @@ void TestApp::addPhotos(const QStringList &names)
 {
     for (const QString &name : names) {
         desktop->openAnswers.enqueue(writePhoto(name));
-        const qsizetype before = delegate->array_Photos.size();
+        const qsizetype before = delegate->project().photos().size();
         delegate->OnAddPhoto();
-        QTRY_COMPARE(delegate->i_Selected_Photo_Index, qint64(before));
+        QTRY_COMPARE(delegate->project().selectedIndex(), qint64(before));
     }
 }
 
 QStringList TestApp::names() const
 {
     QStringList result;
-    for (const PhotoPtr &photo : delegate->array_Photos)
+    for (const PhotoPtr &photo : delegate->project().photos())
         result << photo->sName;
     return result;
 }

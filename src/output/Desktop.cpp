@@ -1,4 +1,4 @@
-#include "app/Desktop.h"
+#include "output/Desktop.h"
 
 #include <QCursor>
 #include <QDesktopServices>

@@ -1,0 +1,19 @@
+#include "imaging/ProjectPhotos.h"
+
+#include "imaging/Parallel.h"
+
+#include <QFileInfo>
+
+std::vector<LoadResult> loadPictures(const PhotoList &photos)
+{
+    std::vector<LoadResult> loaded(size_t(photos.size()));
+    parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = Load_Photo(photos[i]->sFile); });
+    for (size_t i = 0; i < loaded.size(); ++i) {
+        if (!loaded[i].ok())
+            continue;
+        Object_Photo &photo = *photos[qsizetype(i)];
+        photo.image = loaded[i].image;
+        photo.sName = QFileInfo(photo.sFile).fileName();
+    }
+    return loaded;
+}

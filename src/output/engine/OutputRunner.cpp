@@ -1,0 +1,48 @@
+#include "output/engine/OutputRunner.h"
+
+#include <QThread>
+
+#include <utility>
+
+OutputRunner::OutputRunner(QObject *parent) : QObject(parent)
+{
+    connect(&m_capture, &Capture_Runner::captureFinished, this, &OutputRunner::captured);
+}
+
+OutputRunner::~OutputRunner()
+{
+    if (m_writer) {
+        m_writer->wait();
+        delete m_writer;
+    }
+}
+
+bool OutputRunner::capture(const PhotoList &photos, quint64 mode, const ProjectOptions &options)
+{
+    if (!m_capture.start(photos, mode, options))
+        return false;
+    emit captureStarted();
+    return true;
+}
+
+bool OutputRunner::write(const QImage &picture, const QString &path)
+{
+    if (m_writer)
+        return false;
+    m_writer = QThread::create([this, picture, path] {
+        Yield_To_The_Window();
+        m_written = Write_Png(picture, path);
+    });
+    // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
+    connect(m_writer, &QThread::finished, this, &OutputRunner::deliverWrite);
+    m_writer->start();
+    return true;
+}
+
+void OutputRunner::deliverWrite()
+{
+    m_writer->wait();
+    delete m_writer;
+    m_writer = nullptr;
+    emit written(std::exchange(m_written, WriteResult()));
+}

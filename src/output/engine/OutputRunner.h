@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/Object_Photo.h"
+#include "output/engine/PngWriter.h"
+#include "render/CaptureRunner.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+class QThread;
+
+// The heavy half of Save and Share, off the main thread: the full-resolution capture of
+// a snapshot of the list (through Capture_Runner) and the PNG write of a picture, each
+// on a worker that yields the cores to the window. Results come back on the runner's
+// own thread. One capture and one write at a time; they may overlap.
+class OutputRunner : public QObject {
+    Q_OBJECT
+  public:
+    explicit OutputRunner(QObject *parent = nullptr);
+    ~OutputRunner() override; // waits for a write still running
+
+    // False (and nothing started) while a capture runs.
+    bool capture(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});
+    // False (and nothing started) while a write runs.
+    bool write(const QImage &picture, const QString &path);
+
+    bool isCapturing() const { return m_capture.isRunning(); }
+    bool isWriting() const { return m_writer != nullptr; }
+
+  signals:
+    void captureStarted();
+    // The mixed picture of the capture (null for an unknown project mode).
+    void captured(const QImage &picture);
+    void written(const WriteResult &result);
+
+  private:
+    void deliverWrite();
+
+    Capture_Runner m_capture;
+    QThread *m_writer = nullptr;
+    WriteResult m_written; // set by the writer, read once it has finished
+};
