@@ -7,14 +7,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -31,8 +35,9 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
 MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 {
     setWindowTitle(QStringLiteral("Quillane"));
-    // The window manager enforces the smallest size that the resize rule allows.
-    setMinimumSize(AppDelegate::windowWillResize(QSize(0, 0)));
+    // The window manager enforces the smallest size that the resize rule allows, or the
+    // screen when it is smaller (a high scale factor on a small screen).
+    setMinimumSize(minimumSizeOn(screen()));
     resize(1200, 800);
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);
@@ -43,8 +48,23 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
     splitter->setSizes({300, 900});
     setCentralWidget(splitter);
     buildMenus();
+    enableOutput();
     Accept_File_Drops(m_delegate, this);
     Accept_File_Drops(m_delegate, m_table->viewport());
+}
+
+QSize MainWindow::minimumSizeOn(const QScreen *screen, QSize frame)
+{
+    const QSize rule = AppDelegate::windowWillResize(QSize(0, 0));
+    if (!screen)
+        return rule;
+    return rule.boundedTo((screen->availableSize() - frame).expandedTo(QSize(320, 240)));
+}
+
+// The title bar and the frame are known once the window manager has framed the window.
+void MainWindow::fitMinimumSize()
+{
+    setMinimumSize(minimumSizeOn(screen(), frameGeometry().size() - geometry().size()));
 }
 
 QWidget *MainWindow::buildPhotoColumn()
@@ -54,6 +74,10 @@ QWidget *MainWindow::buildPhotoColumn()
     m_table = new PhotoTable(column);
     m_table->setObjectName("tablePhotos");
     m_table->setMinimumWidth(240);
+    // Tab leaves the table for the next control; the arrow keys move between rows.
+    m_table->setTabKeyNavigation(false);
+    m_table->setAccessibleName(tr("Photos"));
+    m_table->setAccessibleDescription(tr("The photos in mixing order; the first is the background."));
     layout->addWidget(m_table, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -95,19 +119,29 @@ QWidget *MainWindow::buildCanvasColumn()
 
     m_scroll = new QScrollArea(column);
     m_scroll->setObjectName("scrollviewPreviewCanvas");
+    m_scroll->setAccessibleName(tr("Preview"));
     m_scroll->setWidgetResizable(true);
     m_canvas = new View_Image_Preview(m_delegate.project());
     m_canvas->setObjectName("viewPreviewImage");
-    m_canvas->setMinimumSize(320, 240);
+    m_canvas->setMinimumSize(240, 160);
     m_scroll->setWidget(m_canvas);
     layout->addWidget(m_scroll, 1);
 
     m_controls = new QWidget(column);
     m_controls->setObjectName("view_Controls");
+    m_controls->setAccessibleName(tr("Controls of the selected photo"));
     m_controls->setLayout(new QVBoxLayout);
     m_controls->layout()->setContentsMargins(0, 0, 0, 0);
+    // The controls scroll when the screen is too small for the whole column.
+    auto *controlsScroll = new QScrollArea(column);
+    controlsScroll->setObjectName("controlsScroll");
+    controlsScroll->setWidgetResizable(true);
+    controlsScroll->setFrameShape(QFrame::NoFrame);
+    controlsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    controlsScroll->setWidget(m_controls);
+    controlsScroll->setMinimumHeight(120);
     m_controls->setMinimumHeight(170);
-    layout->addWidget(m_controls, 0);
+    layout->addWidget(controlsScroll, 0);
     return column;
 }
 
@@ -128,6 +162,9 @@ void MainWindow::buildMenus()
                   &AppDelegate::OnMenuFileNewProject);
     addMenuAction(file, "menuOpenProject", "&Open Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                   &AppDelegate::OnMenuFileOpenProject);
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
+    m_recentMenu->setObjectName("menuOpenRecent");
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                   &AppDelegate::OnMenuFileSaveProject);
     m_saveAction =
@@ -169,17 +206,56 @@ void MainWindow::buildMenus()
     addMenuAction(help, "menuHelpPrivacy", "&Privacy Policy", {}, &AppDelegate::OnMenuHelpPrivacyPolicy);
     addMenuAction(help, "menuHelpTicket", "Submit a Support &Ticket", {},
                   &AppDelegate::OnMenuHelpSubmitTicket);
+    help->addSeparator();
+    addMenuAction(help, "menuHelpAbout", tr("&About Quillane"), {}, &AppDelegate::OnMenuHelpAbout)
+        ->setMenuRole(QAction::AboutRole);
+}
+
+// The recent projects, newest first; one no longer there is shown disabled.
+void MainWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = m_delegate.recentProjects();
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QFileInfo info(recent[i]);
+        QAction *open = m_recentMenu->addAction(
+            tr("&%1 %2 (%3)").arg(i + 1 == 10 ? 0 : i + 1).arg(info.completeBaseName(), info.absolutePath()));
+        open->setEnabled(info.isFile());
+        connect(open, &QAction::triggered, &m_delegate,
+                [this, path = recent[i]] { m_delegate.openRecentProject(path); });
+    }
+    if (recent.isEmpty())
+        m_recentMenu->addAction(tr("No Recent Projects"))->setEnabled(false);
+    m_recentMenu->addSeparator();
+    QAction *clear = m_recentMenu->addAction(tr("&Clear Menu"));
+    clear->setObjectName("menuClearRecent");
+    clear->setEnabled(!recent.isEmpty());
+    connect(clear, &QAction::triggered, &m_delegate, &AppDelegate::clearRecentProjects);
 }
 
 void MainWindow::setOutputBusy(bool busy)
 {
-    for (QWidget *button : {static_cast<QWidget *>(m_save), static_cast<QWidget *>(m_share)})
-        button->setEnabled(!busy);
-    m_saveAction->setEnabled(!busy);
+    m_outputBusy = busy;
+    enableOutput();
     if (busy)
         QApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::setHasPhotos(bool hasPhotos)
+{
+    m_hasPhotos = hasPhotos;
+    enableOutput();
+}
+
+// Save and Share need a photo, and wait while a capture or a write runs.
+void MainWindow::enableOutput()
+{
+    const bool enabled = m_hasPhotos && !m_outputBusy;
+    for (QWidget *button : {static_cast<QWidget *>(m_save), static_cast<QWidget *>(m_share)})
+        button->setEnabled(enabled);
+    m_saveAction->setEnabled(enabled);
 }
 
 QPushButton *MainWindow::button(const QString &name) const
@@ -192,8 +268,23 @@ QAction *MainWindow::menuAction(const QString &objectName) const
     return findChild<QAction *>(objectName);
 }
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    fitMinimumSize();
+    if (windowHandle() && !m_followsScreen) {
+        m_followsScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitMinimumSize);
+    }
+    QTimer::singleShot(100, this, &MainWindow::fitMinimumSize);
+    QMainWindow::showEvent(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_delegate.windowShouldClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     m_delegate.windowWillClose();
 }
