@@ -34,7 +34,7 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
 
 MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 {
-    setWindowTitle(QStringLiteral("Quillane"));
+    setWindowTitle(tr("Quillane"));
     // The window manager enforces the smallest size that the resize rule allows, or the
     // screen when it is smaller (a high scale factor on a small screen).
     setMinimumSize(minimumSizeOn(screen()));
@@ -85,13 +85,17 @@ QWidget *MainWindow::buildPhotoColumn()
         const char *name, *text, *tip;
         void (AppDelegate::*command)();
     } rows[] = {
-        {"add", "Add", "Add a photo (the first one is the background)", &AppDelegate::OnMenuActionAddPhoto},
-        {"remove", "Remove", "Remove the selected photo", &AppDelegate::OnMenuActionRemovePhoto},
-        {"up", "Move Up", "Move the selected photo up", &AppDelegate::OnMenuActionMoveUp},
-        {"down", "Move Down", "Move the selected photo down", &AppDelegate::OnMenuActionMoveDown},
+        {"add", QT_TR_NOOP("Add"), QT_TR_NOOP("Add a photo (the first one is the background)"),
+         &AppDelegate::OnMenuActionAddPhoto},
+        {"remove", QT_TR_NOOP("Remove"), QT_TR_NOOP("Remove the selected photo"),
+         &AppDelegate::OnMenuActionRemovePhoto},
+        {"up", QT_TR_NOOP("Move Up"), QT_TR_NOOP("Move the selected photo up"),
+         &AppDelegate::OnMenuActionMoveUp},
+        {"down", QT_TR_NOOP("Move Down"), QT_TR_NOOP("Move the selected photo down"),
+         &AppDelegate::OnMenuActionMoveDown},
     };
     for (const auto &row : rows) {
-        QPushButton *button = makeButton(column, row.name, row.text, row.tip);
+        QPushButton *button = makeButton(column, row.name, tr(row.text), tr(row.tip));
         connect(button, &QPushButton::clicked, &m_delegate, row.command);
         buttons->addWidget(button);
     }
@@ -105,12 +109,12 @@ QWidget *MainWindow::buildCanvasColumn()
     auto *layout = new QVBoxLayout(column);
 
     auto *toolbar = new QHBoxLayout;
-    QPushButton *newProject = makeButton(column, "new", "New Project", "Start a new project");
+    QPushButton *newProject = makeButton(column, "new", tr("New Project"), tr("Start a new project"));
     connect(newProject, &QPushButton::clicked, &m_delegate, &AppDelegate::OnNewProject);
     toolbar->addWidget(newProject);
     toolbar->addStretch(1);
-    m_save = makeButton(column, "save", "Save", "Save the mixed picture as a PNG file");
-    m_share = makeButton(column, "share", "Share", "Share the mixed picture");
+    m_save = makeButton(column, "save", tr("Save"), tr("Save the mixed picture as a PNG file"));
+    m_share = makeButton(column, "share", tr("Share"), tr("Share the mixed picture"));
     connect(m_save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
     connect(m_share, &QPushButton::clicked, &m_delegate, &AppDelegate::OnShare);
     toolbar->addWidget(m_save);
@@ -157,31 +161,32 @@ QAction *MainWindow::addMenuAction(QMenu *menu, const QString &objectName, const
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu("&File");
-    addMenuAction(file, "menuNewProject", "&New Project…", QKeySequence::New,
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    addMenuAction(file, "menuNewProject", tr("&New Project…"), QKeySequence::New,
                   &AppDelegate::OnMenuFileNewProject);
-    addMenuAction(file, "menuOpenProject", "&Open Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-                  &AppDelegate::OnMenuFileOpenProject);
+    addMenuAction(file, "menuOpenProject", tr("&Open Project…"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &AppDelegate::OnMenuFileOpenProject);
     m_recentMenu = file->addMenu(tr("Open &Recent"));
     m_recentMenu->setObjectName("menuOpenRecent");
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
-    addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                  &AppDelegate::OnMenuFileSaveProject);
+    addMenuAction(file, "menuSaveProject", tr("Save &Project…"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &AppDelegate::OnMenuFileSaveProject);
     m_saveAction =
-        addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
+        addMenuAction(file, "menuSave", tr("&Save…"), QKeySequence::Save, &AppDelegate::OnMenuFileSave);
     file->addSeparator();
-    QAction *quit = addMenuAction(file, "menuQuit", "&Quit", QKeySequence::Quit, &AppDelegate::OnMenuQuit);
+    QAction *quit =
+        addMenuAction(file, "menuQuit", tr("&Quit"), QKeySequence::Quit, &AppDelegate::OnMenuQuit);
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu *edit = menuBar()->addMenu("&Edit");
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     const struct {
         QAction *action;
         const char *name;
         QKeySequence shortcut;
     } history[] = {
-        {m_delegate.undoStack().createUndoAction(edit, "Undo"), "menuUndo",
+        {m_delegate.undoStack().createUndoAction(edit, tr("Undo")), "menuUndo",
          QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {m_delegate.undoStack().createRedoAction(edit, "Redo"), "menuRedo",
+        {m_delegate.undoStack().createRedoAction(edit, tr("Redo")), "menuRedo",
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
     };
     for (const auto &row : history) {
@@ -190,21 +195,22 @@ void MainWindow::buildMenus()
         edit->addAction(row.action);
     }
 
-    QMenu *action = menuBar()->addMenu("&Action");
-    addMenuAction(action, "menuAddPhoto", "&Add Photo…", QKeySequence::Open,
+    QMenu *action = menuBar()->addMenu(tr("&Action"));
+    addMenuAction(action, "menuAddPhoto", tr("&Add Photo…"), QKeySequence::Open,
                   &AppDelegate::OnMenuActionAddPhoto);
-    addMenuAction(action, "menuRemovePhoto", "&Remove Photo", QKeySequence::Delete,
+    addMenuAction(action, "menuRemovePhoto", tr("&Remove Photo"), QKeySequence::Delete,
                   &AppDelegate::OnMenuActionRemovePhoto);
-    addMenuAction(action, "menuMoveUp", "Move &Up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+    addMenuAction(action, "menuMoveUp", tr("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
                   &AppDelegate::OnMenuActionMoveUp);
-    addMenuAction(action, "menuMoveDown", "Move &Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+    addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
 
-    QMenu *help = menuBar()->addMenu("&Help");
-    addMenuAction(help, "menuHelpApp", "Quillane &Home Page", {}, &AppDelegate::OnMenuHelpAppHomePage);
-    addMenuAction(help, "menuHelpCompany", "&Company Home Page", {}, &AppDelegate::OnMenuHelpCompanyHomePage);
-    addMenuAction(help, "menuHelpPrivacy", "&Privacy Policy", {}, &AppDelegate::OnMenuHelpPrivacyPolicy);
-    addMenuAction(help, "menuHelpTicket", "Submit a Support &Ticket", {},
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    addMenuAction(help, "menuHelpApp", tr("Quillane &Home Page"), {}, &AppDelegate::OnMenuHelpAppHomePage);
+    addMenuAction(help, "menuHelpCompany", tr("&Company Home Page"), {},
+                  &AppDelegate::OnMenuHelpCompanyHomePage);
+    addMenuAction(help, "menuHelpPrivacy", tr("&Privacy Policy"), {}, &AppDelegate::OnMenuHelpPrivacyPolicy);
+    addMenuAction(help, "menuHelpTicket", tr("Submit a Support &Ticket"), {},
                   &AppDelegate::OnMenuHelpSubmitTicket);
     help->addSeparator();
     addMenuAction(help, "menuHelpAbout", tr("&About Quillane"), {}, &AppDelegate::OnMenuHelpAbout)

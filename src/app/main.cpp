@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -49,6 +52,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "quillane: unknown option %s (see quillane --help).\n", qPrintable(option));
         return 2;
     }
+    // The texts in the user's language (LANGUAGE, LC_ALL, LANG), Qt's own dialogs too;
+    // English, the source, when there is no translation.
+    QTranslator qtTexts;
+    QTranslator ownTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    if (ownTexts.load(QLocale(), QStringLiteral("quillane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&ownTexts);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane"));
     QApplication::setApplicationVersion(QString::fromLatin1(kQuillaneVersion));
