@@ -144,6 +144,7 @@ QWidget *MainWindow::buildCanvasColumn()
     controlsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     controlsScroll->setWidget(m_controls);
     controlsScroll->setMinimumHeight(120);
+    controlsScroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls themselves
     m_controls->setMinimumHeight(170);
     layout->addWidget(controlsScroll, 0);
     return column;

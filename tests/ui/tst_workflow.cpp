@@ -288,6 +288,7 @@ class WorkflowTest : public QObject {
         QImage picture(8, 8, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::blue);
         auto *sheet = new Window_Share(picture, *app.desktop, {}, nullptr);
+        sheet->show();
         QVERIFY(!sheet->checkAddText->isChecked());
         QTest::keyClicks(sheet->textText, "Hello");
         QVERIFY(sheet->checkAddText->isChecked());
