@@ -226,6 +226,7 @@ class SaveShareTest : public QObject {
     {
         TestApp app;
         app.launchWithoutDialog();
+        app.addPhotos({"beach.png"}); // Save and Share need a photo
         AppDelegate &d = *app.delegate;
         QImage picture(800, 600, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::darkCyan);
