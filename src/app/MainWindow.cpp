@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QUndoStack>
@@ -21,6 +22,27 @@
 #include <QWindow>
 
 namespace {
+
+// The controls column: as tall as the panel in it wants, and scrolling when the window
+// is too small for that (a high scale factor on a small screen).
+class ControlsScroll : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const QSize content = widget() ? widget()->sizeHint() : QSize();
+        return {content.width() + verticalScrollBar()->sizeHint().width(),
+                content.height() + 2 * frameWidth()};
+    }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry(); // another panel came in
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QString &tip)
 {
@@ -137,7 +159,7 @@ QWidget *MainWindow::buildCanvasColumn()
     m_controls->setLayout(new QVBoxLayout);
     m_controls->layout()->setContentsMargins(0, 0, 0, 0);
     // The controls scroll when the screen is too small for the whole column.
-    auto *controlsScroll = new QScrollArea(column);
+    auto *controlsScroll = new ControlsScroll(column);
     controlsScroll->setObjectName("controlsScroll");
     controlsScroll->setWidgetResizable(true);
     controlsScroll->setFrameShape(QFrame::NoFrame);
