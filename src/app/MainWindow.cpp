@@ -30,7 +30,7 @@ class ControlsScroll : public QScrollArea {
     using QScrollArea::QScrollArea;
     QSize sizeHint() const override
     {
-        const QSize content = widget() ? widget()->sizeHint() : QSize();
+        const QSize content = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSize()) : QSize();
         return {content.width() + verticalScrollBar()->sizeHint().width(),
                 content.height() + 2 * frameWidth()};
     }
@@ -86,7 +86,12 @@ QSize MainWindow::minimumSizeOn(const QScreen *screen, QSize frame)
 // The title bar and the frame are known once the window manager has framed the window.
 void MainWindow::fitMinimumSize()
 {
-    setMinimumSize(minimumSizeOn(screen(), frameGeometry().size() - geometry().size()));
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setMinimumSize(minimumSizeOn(screen(), frame));
+    // The opening size too: a window larger than the screen shrinks to it.
+    const QSize room = screen() ? screen()->availableSize() - frame : size();
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room).expandedTo(minimumSize()));
 }
 
 QWidget *MainWindow::buildPhotoColumn()
