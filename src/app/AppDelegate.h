@@ -230,6 +230,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     void savePictureElsewhere(const QString &failedPath, const QString &reason);
     void announceSavedPicture(const QString &chosen);
     QString saveFolder() const;
+    void reportSavedPicture(const WriteResult &placed, const QString &chosen);
 
     Options m_options;
     PhotoProject m_project;
