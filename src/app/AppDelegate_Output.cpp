@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
