@@ -8,6 +8,7 @@
 #include <QSizeF>
 
 class QPainter;
+struct PassCache;
 
 // The drawing pass: one function renders the mixed picture for the preview canvas, the
 // capture step and the command-line renderer alike. It needs no widget: it takes the
@@ -39,6 +40,7 @@ struct ViewTarget {
     QSizeF size;
     qreal pixelRatio = 1.0;
     bool capturePending = false;
+    PassCache *cache = nullptr; // a preview pass's steps kept from the previous one, if any
 };
 
 // The scale of a pass whose mixed picture is `picture` points large at full resolution:
@@ -56,8 +58,10 @@ QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn);
 // quarter, or its own image.
 QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 
+// `cache`, for preview passes only, lets a pass start from the picture before the
+// first photo that changed (the Composite pipeline uses it).
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio = 1.0);
+                       qreal pixelRatio = 1.0, PassCache *cache = nullptr);
 
 // Fills `repaint` black (given in the painter's own top-left coordinates, as
 // QPaintEvent::rect() gives it), then draws "No Image" or the pass's pictures into a
