@@ -2,7 +2,8 @@
 // project at 1200 x 800 rendered from the cached steps (the top photo: one step; the
 // bottom layer: every step, as a whole pass), against a whole preview pass; and eight
 // 12-24-megapixel photos loaded side by side on the load runner's workers (decode and
-// reduced copies) against one after another.
+// reduced copies) against one after another; and how long the main thread goes
+// without handling events meanwhile.
 //
 //   build/dev/bench/bench_preview_worker --benchmark_min_time=2
 //
@@ -13,8 +14,12 @@
 #include "model/ProjectMode.h"
 #include "render/PreviewRenderer.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
+
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -101,6 +106,74 @@ void BM_LoadEightOnWorkers(benchmark::State &state)
         state.SkipWithError("a photo was refused");
 }
 BENCHMARK(BM_LoadEightOnWorkers)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A timer on the main thread asks to fire every 2 ms and records how late it came (the
+// longest gap the main thread went without handling events) while the work runs: the
+// eight photos loading on workers, then a burst of 30 blend-mode changes to an
+// eight-photo project answered by the preview worker at 1600 x 1000.
+struct LatenessProbe {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 worst = 0;
+    QTimer timer;
+    LatenessProbe()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(2);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const qint64 now = clock.nsecsElapsed();
+            worst = std::max(worst, now - last);
+            last = now;
+        });
+        clock.start();
+        timer.start();
+    }
+    double worstMs() const { return double(worst) / 1e6; }
+};
+
+void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
+{
+    PhotoList list = eightPhotos();
+    PreviewRenderer renderer([&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0}; });
+    double loadingWorst = 0;
+    double renderingWorst = 0;
+    for (auto _ : state) {
+        {
+            PhotoLoadRunner runner;
+            LatenessProbe probe;
+            QEventLoop loop;
+            QObject::connect(&runner, &PhotoLoadRunner::batchFinished, &loop, &QEventLoop::quit);
+            runner.start(eightFiles());
+            loop.exec();
+            loadingWorst = std::max(loadingWorst, probe.worstMs());
+        }
+        LatenessProbe probe;
+        QEventLoop loop;
+        int changes = 0;
+        QTimer changer;
+        QObject::connect(&changer, &QTimer::timeout, [&] {
+            list[1 + changes % 7]->m_Composite_Blend_Mode = quint64(changes % 20);
+            renderer.request();
+            if (++changes == 30) {
+                changer.stop();
+                QTimer::singleShot(0, &loop, [&] {
+                    if (!renderer.isBusy())
+                        loop.quit();
+                });
+            }
+        });
+        QObject::connect(&renderer, &PreviewRenderer::frameReady, &loop, [&] {
+            if (changes >= 30 && !renderer.isBusy())
+                loop.quit();
+        });
+        changer.start(10);
+        loop.exec();
+        renderingWorst = std::max(renderingWorst, probe.worstMs());
+    }
+    state.counters["loading_worst_gap_ms"] = loadingWorst;
+    state.counters["rendering_worst_gap_ms"] = renderingWorst;
+}
+BENCHMARK(BM_MainThreadWhileLoadingAndRendering)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
