@@ -34,9 +34,8 @@ Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 // from the background through the step's photo.
 QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view)
 {
-    quint64 key = Chain_Key(14695981039346656037ULL, quint64(Composite));
-    for (const double value : {frame.width(), frame.height(), scale, view.size.width(), view.size.height(),
-                               double(view.pixelRatio)})
+    quint64 key = Pass_Key(Composite, view);
+    for (const double value : {frame.width(), frame.height(), scale})
         key = Chain_Key(key, value);
     key = Chain_Key(key, quint64(photos.front()->image.cacheKey()));
     QList<quint64> keys;
@@ -101,7 +100,7 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
         const qsizetype drawsBefore = pass.draws.size();
         Add_Fitted_Draw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
         if (view.cache && view.cache->steps.size() == i - 1)
-            view.cache->append({keys[i - 1], running, pass.draws.mid(drawsBefore)});
+            view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore)});
     }
     pass.mixed = running;
     return pass;

@@ -19,6 +19,14 @@ quint64 Chain_Key(quint64 key, double value)
     return Chain_Key(key, bits);
 }
 
+quint64 Pass_Key(quint64 mode, const ViewTarget &view)
+{
+    quint64 key = Chain_Key(14695981039346656037ULL, mode);
+    for (const double value : {view.size.width(), view.size.height(), double(view.pixelRatio)})
+        key = Chain_Key(key, value);
+    return key;
+}
+
 qsizetype PassCache::sizeInBytes() const
 {
     qsizetype bytes = 0;

@@ -70,13 +70,46 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
     EXPECT_LE(cache.sizeInBytes(), PassCache::kPassCacheBytes);
 }
 
+// The Shape pipeline keeps its steps too: the same table of changes, its own fields.
+TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
+{
+    PhotoList photos = {makePhoto(texturedImage(1000, 700), QStringLiteral("bg.png"), Shape)};
+    for (int i = 1; i <= 3; ++i) {
+        photos.append(makePhoto(texturedImage(600, 400, i), QStringLiteral("layer.png"), Shape));
+        photos[i]->m_Shape_Type = quint64(i);
+    }
+    QSizeF view(400, 300);
+    const QList<Change> changes = {
+        {"top photo's shape", [](PhotoList &p, QSizeF &) { p[3]->m_Shape_Type = 7; }, 2},
+        {"first layer's size", [](PhotoList &p, QSizeF &) { p[1]->f_Shape_Size = 80.0f; }, 0},
+        {"middle offset", [](PhotoList &p, QSizeF &) { p[2]->f_Shape_Y_Offset = 25.0f; }, 1},
+        {"photo added", [](PhotoList &p, QSizeF &) { p.append(p[1]); }, 3},
+        {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
+    };
+    PassCache cache;
+    Render_Preview_Frame({photos, Shape, view, 1.0}, &cache);
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        const PassCache before = cache;
+        change.apply(photos, view);
+        const PreviewFrame cached = Render_Preview_Frame({photos, Shape, view, 1.0}, &cache);
+        EXPECT_EQ(cached.image, Render_Preview_Frame({photos, Shape, view, 1.0}).image);
+        ASSERT_EQ(cache.steps.size(), photos.size() - 1);
+        qsizetype reused = 0;
+        while (reused < before.steps.size() &&
+               cache.steps[reused].picture.cacheKey() == before.steps[reused].picture.cacheKey())
+            ++reused;
+        EXPECT_EQ(reused, change.reusedSteps);
+    }
+}
+
 // A step that would take the cache past its bound is not kept; a mismatch drops the rest.
 TEST(PassCache, StepsBeyondTheBoundAreNotKept)
 {
     PassCache cache;
     const QImage big(7300, 7000, QImage::Format_ARGB32_Premultiplied); // 204 MB, never touched
-    cache.append({1, QImage(100, 100, QImage::Format_ARGB32_Premultiplied), {}});
-    cache.append({2, big, {}});
+    cache.append({1, QImage(100, 100, QImage::Format_ARGB32_Premultiplied), {}, {}});
+    cache.append({2, big, {}, {}});
     EXPECT_EQ(cache.steps.size(), 1);
     EXPECT_EQ(cache.keepMatching({1, 3}), 1);
     EXPECT_EQ(cache.keepMatching({4}), 0);
