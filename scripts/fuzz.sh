@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the libFuzzer programs (clang with the address sanitizer; preset fuzz).
 #   bash scripts/fuzz.sh build                 configure once and build both programs
-#   bash scripts/fuzz.sh run photo|project [SECONDS]
+#   bash scripts/fuzz.sh run photo|project|heif|jxl|raw [SECONDS]
 #                                              fuzz one entry (default 600 s) on one core
 # A run grows its corpus in build/fuzz/corpus/NAME from the committed seeds in
 # fuzz/corpus/NAME and leaves any crashing or hanging input in build/fuzz/findings/NAME.
@@ -29,9 +29,9 @@ case "${1:-}" in
         quillane_install_packages clang libclang-rt-14-dev
         quillane_build fuzz ;;
     run)
-        [[ "${2:-}" == photo || "${2:-}" == project ]] || { echo "usage: fuzz.sh run photo|project [SECONDS]" >&2; exit 2; }
+        [[ "${2:-}" =~ ^(photo|project|heif|jxl|raw)$ ]] || { echo "usage: fuzz.sh run photo|project|heif|jxl|raw [SECONDS]" >&2; exit 2; }
         fuzz_run "$2" "${3:-600}" ;;
     *)
-        echo "usage: bash scripts/fuzz.sh build | run photo|project [SECONDS]" >&2
+        echo "usage: bash scripts/fuzz.sh build | run photo|project|heif|jxl|raw [SECONDS]" >&2
         exit 2 ;;
 esac

@@ -218,6 +218,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     void scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*routine)());
     void setOutputBusy(bool busy);
     void offerSavedPicture(const QString &written);
+    void reportSavedPicture(const WriteResult &placed, const QString &chosen);
 
     Options m_options;
     PhotoProject m_project;

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
 #include "app/UndoSteps.h"
+#include "imaging/PhotoFormats.h"
 #include "imaging/PhotoLoader.h"
 
 #include <QFileInfo>

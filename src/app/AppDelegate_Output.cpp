@@ -6,6 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "output/FileMove.h"
+#include "output/PictureSave.h"
 #include "output/Window_Share.h"
 #include "output/engine/PngWriter.h"
 #include "render/RenderPass.h"
@@ -82,9 +83,28 @@ void AppDelegate::offerSavedPicture(const QString &written)
                                QFileInfo(written).fileName());
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
-    const WriteResult moved = Move_Picture_File(written, chosen);
-    if (!moved.ok) {
-        desktop().runAlert(window(), saveFailure(moved.error));
+    if (Needs_Conversion(chosen)) {
+        // Another format than the capture's PNG: encoded on a worker, like the capture.
+        setOutputBusy(true);
+        auto placed = std::make_shared<WriteResult>();
+        QThread *worker = QThread::create([placed, written, chosen, picture = capture.imageSave] {
+            *placed = Place_Saved_Picture(written, picture, chosen);
+        });
+        connect(worker, &QThread::finished, this, [this, worker, placed, chosen] {
+            worker->deleteLater();
+            setOutputBusy(false);
+            reportSavedPicture(*placed, chosen);
+        });
+        worker->start();
+        return;
+    }
+    reportSavedPicture(Place_Saved_Picture(written, capture.imageSave, chosen), chosen);
+}
+
+void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &chosen)
+{
+    if (!placed.ok) {
+        desktop().runAlert(window(), saveFailure(placed.error));
         return;
     }
     const int button =

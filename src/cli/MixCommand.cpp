@@ -3,6 +3,7 @@
 #include "imaging/ProjectPhotos.h"
 #include "model/ProjectFile.h"
 #include "model/Quoted.h"
+#include "output/engine/PictureWriter.h"
 #include "output/engine/PngWriter.h"
 #include "render/CaptureStep.h"
 #include "render/RenderPass.h"
@@ -17,16 +18,22 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
 
 struct Options {
-    QString projectPath; // "-" for standard input
-    QString outputPath;
+    QStringList projectPaths; // "-" for standard input
+    QString outputPath;       // "-" for standard output
+    QString outputFolder;     // -O: one picture per project, named after it
+    std::optional<PictureFormat> format;
+    PictureOptions picture;
     QSize view; // invalid without --view
     bool help = false;
+    bool quiet = false;
 };
 
 struct Outcome {
@@ -51,38 +58,114 @@ Outcome parseView(const QString &text, QSize &view)
     return {};
 }
 
+Outcome parseQuality(const QString &text, PictureOptions &picture)
+{
+    bool number = false;
+    picture.quality = text.toInt(&number);
+    if (!number || picture.quality < 1 || picture.quality > 100)
+        return usageError(
+            QStringLiteral("--quality takes a whole number from 1 to 100, not \u201C%1\u201D").arg(text));
+    return {};
+}
+
+Outcome parseFormat(const QString &text, std::optional<PictureFormat> &format)
+{
+    format = Picture_Format_Named(text);
+    if (!format)
+        return usageError(
+            QStringLiteral("--format takes png, jpeg, webp or tiff, not \u201C%1\u201D").arg(text));
+    return {};
+}
+
+// An option that takes a value; false for any other argument.
+bool takesValue(const QString &argument)
+{
+    static const QStringList options = {"-o", "-O", "--view", "--format", "--quality"};
+    return options.contains(argument);
+}
+
+Outcome parseValue(const QString &option, const QString &value, Options &options)
+{
+    if (option == QLatin1String("-o"))
+        options.outputPath = value;
+    else if (option == QLatin1String("-O"))
+        options.outputFolder = value;
+    else if (option == QLatin1String("--format"))
+        return parseFormat(value, options.format);
+    else if (option == QLatin1String("--quality"))
+        return parseQuality(value, options.picture);
+    else
+        return parseView(value, options.view);
+    return {};
+}
+
+// The format of a single output: its extension, or --format for standard output.
+Outcome checkSingleOutput(Options &options)
+{
+    if (options.projectPaths.size() > 1)
+        return usageError(QStringLiteral("only one project file with -o (\u201C%1\u201D is a second one); "
+                                         "-O FOLDER takes several")
+                              .arg(options.projectPaths[1]));
+    if (options.outputPath == QLatin1String("-")) {
+        if (!options.format)
+            return usageError(
+                QStringLiteral("-o - writes to standard output and needs --format png, jpeg, webp or tiff"));
+        return {};
+    }
+    const std::optional<PictureFormat> named = Picture_Format_Of(options.outputPath);
+    if (!named)
+        return usageError(
+            QStringLiteral("\u201C%1\u201D: the extension names no format quillane-mix writes (%2)")
+                .arg(options.outputPath, Picture_Extension_List()));
+    if (options.format && *options.format != *named)
+        return usageError(QStringLiteral("\u201C%1\u201D: the extension and --format %2 disagree")
+                              .arg(options.outputPath, Picture_Suffix(*options.format)));
+    options.format = named;
+    return {};
+}
+
+Outcome checkOutputs(Options &options)
+{
+    if (options.projectPaths.isEmpty())
+        return usageError(
+            QStringLiteral("the project file is missing (or - to read it from standard input)"));
+    if (options.outputPath.isEmpty() == options.outputFolder.isEmpty())
+        return usageError(
+            QStringLiteral("give either -o OUTPUT.png for one project or -O FOLDER for several"));
+    if (options.outputFolder.isEmpty())
+        return checkSingleOutput(options);
+    if (options.projectPaths.contains(QStringLiteral("-")))
+        return usageError(QStringLiteral("-O FOLDER names each picture after its project file; "
+                                         "a project from standard input has no name (use -o)"));
+    if (!options.format)
+        options.format = PictureFormat::Png;
+    return {};
+}
+
 Outcome parseArguments(const QStringList &arguments, Options &options)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options.help = true;
-        } else if (argument == QLatin1String("-o") || argument == QLatin1String("--view")) {
-            if (!hasValue)
+        } else if (argument == QLatin1String("--quiet") || argument == QLatin1String("-q")) {
+            options.quiet = true;
+        } else if (argument == QLatin1String("--lossless")) {
+            options.picture.lossless = true;
+        } else if (takesValue(argument)) {
+            if (i + 1 >= arguments.size())
                 return usageError(QStringLiteral("%1 needs a value").arg(argument));
-            const QString value = arguments[++i];
-            if (argument == QLatin1String("-o"))
-                options.outputPath = value;
-            else if (const Outcome bad = parseView(value, options.view); bad.status != kExitWritten)
+            if (const Outcome bad = parseValue(argument, arguments[++i], options); bad.status != kExitWritten)
                 return bad;
         } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
             return usageError(QStringLiteral("unknown option \u201C%1\u201D").arg(argument));
-        } else if (!options.projectPath.isEmpty()) {
-            return usageError(QStringLiteral("only one project file, please (\u201C%1\u201D is a second one)")
-                                  .arg(argument));
         } else {
-            options.projectPath = argument;
+            options.projectPaths += argument;
         }
     }
     if (options.help)
         return {};
-    if (options.outputPath.isEmpty())
-        return usageError(QStringLiteral("the output picture is missing: -o OUTPUT.png"));
-    if (options.projectPath.isEmpty())
-        return usageError(
-            QStringLiteral("the project file is missing (or - to read it from standard input)"));
-    return {};
+    return checkOutputs(options);
 }
 
 // The project's bytes from its file or from standard input; false when unreadable.
@@ -170,26 +253,6 @@ QImage renderPicture(const Project &project, QSize view)
     return capture.imageSave;
 }
 
-Outcome mix(const Options &options)
-{
-    Project project;
-    if (const Outcome bad = readProject(options.projectPath, project); bad.status != kExitWritten)
-        return bad;
-    if (const Outcome bad = loadPhotos(project); bad.status != kExitWritten)
-        return bad;
-    const QImage picture = renderPicture(project, options.view);
-    if (picture.isNull())
-        return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: the mixed picture is empty "
-                                               "(in a Linear project, the levels can leave no strip)")
-                                    .arg(options.outputPath)};
-    const WriteResult written = Write_Png(picture, options.outputPath);
-    return written.ok ? Outcome{} : Outcome{kExitFileError, written.error};
-}
-
-} // namespace
-
-namespace {
-
 // A message quotes what the user wrote (keys, file names), which may hold line breaks
 // or other control characters: they are shown escaped, so an error stays one line.
 QString singleLine(const QString &message)
@@ -206,17 +269,75 @@ QString singleLine(const QString &message)
     return line;
 }
 
+// The picture to standard output: encoded whole first, so a failure writes nothing.
+WriteResult writeToStandardOutput(const QImage &picture, const Options &options)
+{
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return Write_Failure(QStringLiteral("standard output"), out.errorString());
+    return Write_Picture_To(picture, out, QStringLiteral("standard output"), *options.format,
+                            options.picture);
+}
+
+Outcome mixOne(const Options &options, const QString &projectPath, const QString &outputPath,
+               const MixProgress &progress)
+{
+    const QString name = projectPath == QLatin1String("-") ? QStringLiteral("standard input") : projectPath;
+    Project project;
+    if (const Outcome bad = readProject(projectPath, project); bad.status != kExitWritten)
+        return bad;
+    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.files.size()));
+    if (const Outcome bad = loadPhotos(project); bad.status != kExitWritten)
+        return bad;
+    progress(QStringLiteral("%1: mixing").arg(name));
+    const QImage picture = renderPicture(project, options.view);
+    if (picture.isNull())
+        return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: the mixed picture is empty "
+                                               "(in a Linear project, the levels can leave no strip)")
+                                    .arg(outputPath)};
+    progress(QStringLiteral("%1: writing %2").arg(name, outputPath));
+    const WriteResult written = outputPath == QLatin1String("-")
+                                    ? writeToStandardOutput(picture, options)
+                                    : Write_Picture(picture, outputPath, options.picture);
+    return written.ok ? Outcome{} : Outcome{kExitFileError, written.error};
+}
+
+// -O FOLDER: every project in turn, a failure told and counted without stopping the
+// others. The status is the number of failed projects (at most 100), as GNU parallel
+// counts failed jobs.
+Outcome mixAll(const Options &options, QString &errors, const MixProgress &progress)
+{
+    int failed = 0;
+    const QDir folder(options.outputFolder);
+    for (const QString &projectPath : options.projectPaths) {
+        const QString output = folder.filePath(QFileInfo(projectPath).completeBaseName() + QLatin1Char('.') +
+                                               Picture_Suffix(*options.format));
+        const Outcome outcome = mixOne(options, projectPath, output, progress);
+        if (outcome.status != kExitWritten) {
+            ++failed;
+            errors += QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
+        }
+    }
+    if (failed == 0)
+        return {};
+    return {std::min(failed, kMostFailuresCounted),
+            QStringLiteral("%1 of %2 projects failed").arg(failed).arg(options.projectPaths.size())};
+}
+
 } // namespace
 
-int Run_Mix(const QStringList &arguments, QString &output, QString &errors)
+int Run_Mix(const QStringList &arguments, QString &output, QString &errors, const MixProgress &progress)
 {
     Options options;
     Outcome outcome = parseArguments(arguments, options);
+    const MixProgress told = options.quiet || !progress ? MixProgress([](const QString &) {}) : progress;
     if (outcome.status == kExitWritten && options.help)
         output = Mix_Help_Text();
+    else if (outcome.status == kExitWritten && !options.outputFolder.isEmpty())
+        outcome = mixAll(options, errors, told);
     else if (outcome.status == kExitWritten)
-        outcome = mix(options);
+        outcome = mixOne(options, options.projectPaths.first(), options.outputPath, told);
     if (!outcome.message.isEmpty())
-        errors = QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
+        errors += QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
     return outcome.status;
 }

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <unistd.h>
+
 #include <cstdio>
 
 namespace {
@@ -28,7 +30,13 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QString output;
     QString errors;
-    const int status = Run_Mix(app.arguments().mid(1), output, errors);
+    // A progress line per stage when someone watches the terminal, not in a log.
+    MixProgress progress;
+    if (isatty(STDERR_FILENO))
+        progress = [](const QString &line) {
+            std::fputs(("quillane-mix: " + line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+        };
+    const int status = Run_Mix(app.arguments().mid(1), output, errors, progress);
     std::fputs(output.toLocal8Bit().constData(), stdout);
     std::fputs(errors.toLocal8Bit().constData(), stderr);
     return status;

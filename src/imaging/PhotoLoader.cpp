@@ -2,6 +2,7 @@
 
 #include "imaging/FileAccess.h"
 #include "imaging/ImageConversion.h"
+#include "imaging/LibraryDecoders.h"
 #include "model/Quoted.h"
 
 #include <QColorSpace>
@@ -15,12 +16,6 @@
 
 #include <algorithm>
 #include <mutex>
-
-const QStringList &photoFileExtensions()
-{
-    static const QStringList extensions = {"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"};
-    return extensions;
-}
 
 namespace {
 
@@ -85,23 +80,17 @@ bool readWatched(QImageReader &reader, QImage &image)
 
 QString sizeRefusal(QSize size, qint64 maxPixels)
 {
-    const qint64 megapixels = qint64(size.width()) * size.height() / 1000000;
-    return QStringLiteral("the picture is %1 \u00D7 %2 pixels (%3 megapixels), more than this "
-                          "computer's memory allows (at most %4 megapixels).")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(megapixels)
-        .arg(maxPixels / 1000000);
+    return Declared_Size_Problem(size.width(), size.height(), maxPixels);
 }
 
 // The formats Quillane reads, as QImageReader names them (by content, or by the file's
 // suffix). Qt may have plugins for more (icns, ico, svg, tga, webp, ...); a file in such
-// a format is refused whatever its name, so that only these five decoders ever see a
+// a format is refused whatever its name, so that only these six decoders ever see a
 // photo (the icns reader, for one, allocates whatever length a header claims).
 bool isPhotoFormat(const QByteArray &format)
 {
-    const QString name = QString::fromLatin1(format.toLower());
-    return name == QLatin1String("dib") || photoFileExtensions().contains(name);
+    static const QByteArrayList formats = {"bmp", "dib", "gif", "jpeg", "jpg", "png", "tif", "tiff", "webp"};
+    return formats.contains(format.toLower());
 }
 
 QString openRefusal(const QFile &file)
@@ -111,8 +100,8 @@ QString openRefusal(const QFile &file)
     return QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
 }
 
-// Checks everything that can be known before decoding; an empty string means go on.
-QString checkBeforeDecoding(const QString &path, QFile &file, QImageReader &reader, qint64 maxPixels)
+// Checks the file itself and opens it; an empty string means go on.
+QString checkFile(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -123,9 +112,15 @@ QString checkBeforeDecoding(const QString &path, QFile &file, QImageReader &read
         return openRefusal(file);
     if (file.size() == 0)
         return QStringLiteral("the file is empty.");
+    return {};
+}
+
+// Checks what Qt's readers can tell before decoding; an empty string means go on.
+QString checkBeforeDecoding(QImageReader &reader, qint64 maxPixels)
+{
     if (!reader.canRead() || !isPhotoFormat(reader.format()))
-        return QStringLiteral("it is not a picture in a format Quillane can read "
-                              "(bmp, gif, jpeg, png, tiff).");
+        return QStringLiteral("it is not a picture in a format Quillane can read (%1).")
+            .arg(Photo_Format_Names());
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
         return sizeRefusal(size, maxPixels);
@@ -141,6 +136,17 @@ void toCanonical(QImage &image)
         image.convertToColorSpace(QColorSpace::SRgb);
     if (image.format() != kCanonicalFormat)
         image.convertTo(kCanonicalFormat);
+}
+
+// HEIF, AVIF, JPEG XL and camera raw files: each decoder checks the size its file's
+// header declares before decoding, and the decoded size after.
+LoadResult loadWithLibrary(const QString &path, QFile &file, PhotoDecoder decoder, qint64 maxPixels)
+{
+    DecodedPicture decoded = Decode_With(decoder, file.readAll(), maxPixels);
+    if (decoded.image.isNull())
+        return refusal(path, decoded.reason.isEmpty() ? Damaged_Picture().reason : decoded.reason);
+    toCanonical(decoded.image);
+    return {decoded.image, QString()};
 }
 
 } // namespace
@@ -165,9 +171,12 @@ LoadResult Load_Photo(const QString &path, qint64 maxPixels)
     const qint64 allocationMB = maxPixels * 2 * kBytesPerCanonicalPixel / (1 << 20) + 1;
     QImageReader::setAllocationLimit(int(std::min(allocationMB, kLargestAllocationMB)));
 
-    const QString early = checkBeforeDecoding(path, file, reader, maxPixels);
-    if (!early.isEmpty())
-        return refusal(path, early);
+    if (const QString problem = checkFile(path, file); !problem.isEmpty())
+        return refusal(path, problem);
+    if (const PhotoDecoder decoder = Photo_Decoder_Of(file); decoder != PhotoDecoder::Qt)
+        return loadWithLibrary(path, file, decoder, maxPixels);
+    if (const QString problem = checkBeforeDecoding(reader, maxPixels); !problem.isEmpty())
+        return refusal(path, problem);
     QImage image;
     if (!readWatched(reader, image))
         return refusal(path, QStringLiteral("the picture data is damaged or incomplete."));

@@ -1,5 +1,6 @@
 #include "output/Desktop.h"
 
+#include "output/PictureSave.h"
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -67,6 +68,12 @@ QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QSt
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(proposedName);
+    // The formats the picture can be saved in; the name's extension decides.
+    dialog.setNameFilters(Save_Panel_Filters());
+    dialog.setDefaultSuffix(Save_Panel_Suffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(Save_Panel_Suffix(filter));
+    });
     dialog.setWindowModality(Qt::ApplicationModal);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -303,3 +303,92 @@ TEST_F(QuillaneMix, GoldenPicturesOfEveryProjectType)
         }
     }
 }
+
+TEST_F(QuillaneMix, TheOutputsExtensionChoosesTheFormatAndOthersAreRefused)
+{
+    const QString file = project("p.json", R"({"mode": "composite", "photos": [{"file": "grey.png"}]})");
+    const struct {
+        const char *name;
+        QStringList options;
+        int status;
+        QByteArray magic;
+    } cases[] = {
+        {"mix.jpg", {}, 0, QByteArray("\xFF\xD8\xFF")},
+        {"mix.JPEG", {"--quality", "70"}, 0, QByteArray("\xFF\xD8\xFF")},
+        {"mix.webp", {"--lossless"}, 0, QByteArray("RIFF")},
+        {"mix.tiff", {"-q"}, 0, QByteArray("II*\0", 4)},
+        {"mix.png", {"--format", "png"}, 0, QByteArray("\x89PNG")},
+        {"mix.bmp", {}, 2, {}},
+        {"mix", {}, 2, {}},
+        {"mix.jpg", {"--format", "png"}, 2, {}},
+        {"mix.jpg", {"--quality", "0"}, 2, {}},
+        {"mix.jpg", {"--quality", "high"}, 2, {}},
+        {"mix.jpg", {"--format", "gif"}, 2, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name + (" " + c.options.join(' ')).toStdString());
+        const QString output = dir.filePath(QString::fromLatin1(c.name));
+        const MixRun result = run(c.options + QStringList{"-o", output, file});
+        EXPECT_EQ(result.status, c.status) << result.err.toStdString();
+        QFile written(output);
+        if (c.status != 0) {
+            EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+            EXPECT_FALSE(written.exists());
+            continue;
+        }
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.read(c.magic.size()) == c.magic);
+        EXPECT_TRUE(pixelNear(QImage(output), 20, 15, qRgb(128, 128, 128), 2));
+        written.remove();
+    }
+}
+
+TEST_F(QuillaneMix, StandardOutputCarriesThePictureInTheFormatAsked)
+{
+    const QString file = project("p.json", R"({"mode": "composite", "photos": [{"file": "red.png"}]})");
+    for (const char *format : {"png", "jpeg", "webp", "tiff"}) {
+        SCOPED_TRACE(format);
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(QUILLANE_MIX_PATH), {"--format", format, "-o", "-", file});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+        QImage picture;
+        ASSERT_TRUE(picture.loadFromData(process.readAllStandardOutput()));
+        EXPECT_EQ(picture.size(), QSize(40, 30));
+        EXPECT_TRUE(pixelNear(picture, 20, 15, qRgb(100, 0, 0), 3));
+    }
+    const MixRun noFormat = run({"-o", "-", file});
+    EXPECT_EQ(noFormat.status, 2);
+    EXPECT_TRUE(noFormat.err.contains(QLatin1String("--format"))) << noFormat.err.toStdString();
+    EXPECT_TRUE(noFormat.out.isEmpty());
+}
+
+TEST_F(QuillaneMix, SeveralProjectsGoToAFolderAndFailuresAreCounted)
+{
+    const QString red = project("red-mix.json", R"({"mode": "composite", "photos": [{"file": "red.png"}]})");
+    const QString blue =
+        project("blue.mix.json", R"({"mode": "composite", "photos": [{"file": "blue.png"}]})");
+    const QString gone = project("gone.json", R"({"mode": "composite", "photos": [{"file": "gone.png"}]})");
+    const QString bad = project("bad.json", R"({"mode": "blur"})");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("out"));
+    const QString out = dir.filePath("out");
+
+    const MixRun two = run({"-O", out, "--format", "jpeg", red, gone, blue, bad});
+    EXPECT_EQ(two.status, 2) << "two projects failed";
+    EXPECT_EQ(two.err.count(QLatin1Char('\n')), 3) << two.err.toStdString(); // each failure, then the count
+    EXPECT_TRUE(two.err.contains(QLatin1String("gone.png")) && two.err.contains(QLatin1String("blur")) &&
+                two.err.contains(QLatin1String("2 of 4 projects failed")))
+        << two.err.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList({"blue.mix.jpg", "red-mix.jpg"}));
+    EXPECT_TRUE(pixelNear(QImage(out + "/red-mix.jpg"), 5, 5, qRgb(100, 0, 0), 3));
+
+    const MixRun all = run({"-O", out, red, blue});
+    EXPECT_EQ(all.status, 0) << all.err.toStdString();
+    EXPECT_TRUE(all.err.isEmpty()) << "no progress lines when standard error is no terminal";
+    EXPECT_TRUE(QFile::exists(out + "/red-mix.png") && QFile::exists(out + "/blue.mix.png"));
+
+    EXPECT_EQ(run({"-O", out, "-"}).status, 2);
+    EXPECT_EQ(run({"-O", out, "-o", dir.filePath("x.png"), red}).status, 2);
+    EXPECT_EQ(run({"-o", dir.filePath("x.png"), red, blue}).status, 2);
+}

@@ -42,8 +42,7 @@ class PhotoListTest : public QObject {
         QVERIFY(d.timerSelectLastTableRow);
         QTRY_COMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(tableSelection(d), 0);
-        QCOMPARE(app.desktop->openPanelExtensions.last(),
-                 (QStringList{"bmp", "jpg", "gif", "png", "jpeg", "tif", "tiff"}));
+        QCOMPARE(app.desktop->openPanelExtensions.last(), photoFileExtensions());
     }
 
     void thirdPhotoIsSelectedEvenWithRowZeroSelected()
@@ -69,9 +68,11 @@ class PhotoListTest : public QObject {
                     return true;
             return false;
         };
-        for (const char *name : {"IMG_0001.JPG", "scan.TiF", "a.jpeg", "b.Png", "c.bmp", "d.GIF", "e.tiff"})
+        for (const char *name :
+             {"IMG_0001.JPG", "scan.TiF", "a.jpeg", "b.Png", "c.bmp", "d.GIF", "e.tiff", "f.webp",
+              "IMG_1234.HEIC", "i.avif", "j.jxl", "DSC_0001.NEF", "k.dng", "l.CR3"})
             QVERIFY2(offered(name), name);
-        for (const char *name : {"f.webp", "g.jpg.txt", "h.heic", "jpg"})
+        for (const char *name : {"g.jpg.txt", "h.psd", "jpg", "notes.txt"})
             QVERIFY2(!offered(name), name);
     }
 

@@ -86,14 +86,20 @@ class SaveShareTest : public QObject {
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("button");
-        QTest::newRow("png, View Image File") << "kept.png" << 0;
-        QTest::newRow("no extension, Close") << "kept" << 1;
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("png, View Image File") << "kept.png" << 0 << QByteArray("\x89PNG");
+        QTest::newRow("no extension, Close") << "kept" << 1 << QByteArray("\x89PNG");
+        // Another format is written from the capture, which then leaves the output folder.
+        QTest::newRow("jpeg, View Image File") << "kept.JPG" << 0 << QByteArray("\xFF\xD8\xFF");
+        QTest::newRow("webp, Close") << "kept.webp" << 1 << QByteArray("RIFF");
+        QTest::newRow("tiff, Close") << "kept.tif" << 1 << QByteArray("II*\0", 4);
     }
 
     void confirmingMovesTheFileAndOffersToOpenIt()
     {
         QFETCH(QString, name);
         QFETCH(int, button);
+        QFETCH(QByteArray, magic);
         TestApp app;
         app.launchWithoutDialog();
         app.addPhotos({"beach.png"});
@@ -108,7 +114,9 @@ class SaveShareTest : public QObject {
         QCOMPARE(success.buttons, (QStringList{"View Image File", "Close"}));
         QVERIFY(!success.warning);
         QVERIFY(picturesIn(outputFolder(*app.delegate)).isEmpty());
-        QVERIFY(isPng(destination));
+        QFile saved(destination);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.read(magic.size()) == magic);
         const QList<QUrl> expected =
             button == 0 ? QList<QUrl>{QUrl::fromLocalFile(destination)} : QList<QUrl>{};
         QCOMPARE(app.desktop->openedUrls, expected);

@@ -74,12 +74,17 @@ WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &
     for (const QByteArray &piece : png.pieces)
         if (!writeAll(file, piece))
             return failure(path, writeFailureReason(file));
-    if (!file.flush())
-        return failure(path, writeFailureReason(file));
-    return {true, QString()};
+    return Write_Bytes_To(QByteArray(), file, path);
 }
 
 WriteResult Write_Png(const QImage &image, const QString &path)
+{
+    return Write_File_Atomically(image, path,
+                                 [&](QFileDevice &file) { return Write_Png_To(image, file, path); });
+}
+
+WriteResult Write_File_Atomically(const QImage &image, const QString &path,
+                                  const std::function<WriteResult(QFileDevice &)> &encode)
 {
     if (image.isNull())
         return failure(path, QStringLiteral("there is no picture to write."));
@@ -88,11 +93,23 @@ WriteResult Write_Png(const QImage &image, const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, openFailureReason(file));
-    if (WriteResult written = Write_Png_To(image, file, path); !written.ok) {
+    if (WriteResult written = encode(file); !written.ok) {
         file.cancelWriting();
         return written;
     }
     if (!file.commit())
         return failure(path, writeFailureReason(file));
     return {true, QString()};
+}
+
+WriteResult Write_Bytes_To(const QByteArray &bytes, QFileDevice &file, const QString &path)
+{
+    if (!writeAll(file, bytes) || !file.flush())
+        return failure(path, writeFailureReason(file));
+    return {true, QString()};
+}
+
+WriteResult Write_Failure(const QString &path, const QString &reason)
+{
+    return failure(path, reason);
 }

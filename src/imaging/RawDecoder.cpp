@@ -1,0 +1,84 @@
+#include "imaging/RawDecoder.h"
+
+#include "imaging/ChildDecode.h"
+
+#include <QColorSpace>
+
+#include <libraw/libraw.h>
+
+#include <memory>
+
+namespace {
+
+struct ProcessedFree {
+    void operator()(libraw_processed_image_t *image) const { LibRaw::dcraw_clear_mem(image); }
+};
+
+void setDevelopment(libraw_output_params_t &params)
+{
+    params.use_camera_wb = 1;
+    params.output_color = 1; // sRGB primaries
+    params.output_bps = 16;
+    params.gamm[0] = 1.0 / 2.4; // the sRGB curve: power 2.4 with a linear toe of slope 12.92
+    params.gamm[1] = 12.92;
+    params.user_flip = -1; // the camera's orientation
+}
+
+// The developed 16-bit RGB samples as a QImage.
+QImage toImage(const libraw_processed_image_t &developed)
+{
+    if (developed.type != LIBRAW_IMAGE_BITMAP || developed.colors != 3 || developed.bits != 16)
+        return {};
+    QImage picture(developed.width, developed.height, QImage::Format_RGBX64);
+    if (picture.isNull())
+        return {};
+    const auto *samples = reinterpret_cast<const quint16 *>(developed.data);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *row = reinterpret_cast<quint16 *>(picture.scanLine(y));
+        const quint16 *from = samples + qsizetype(y) * developed.width * 3;
+        for (int x = 0; x < picture.width(); ++x) {
+            row[4 * x] = from[3 * x];
+            row[4 * x + 1] = from[3 * x + 1];
+            row[4 * x + 2] = from[3 * x + 2];
+            row[4 * x + 3] = 0xFFFF;
+        }
+    }
+    picture.setColorSpace(QColorSpace(QColorSpace::SRgb));
+    return picture;
+}
+
+DecodedPicture developRaw(const QByteArray &bytes, qint64 maxPixels)
+{
+    const auto raw = std::make_unique<LibRaw>(LIBRAW_OPTIONS_NONE);
+    // LibRaw reads from the buffer only; the const is cast away for its interface.
+    if (raw->open_buffer(const_cast<char *>(bytes.constData()), size_t(bytes.size())) != LIBRAW_SUCCESS)
+        return Damaged_Picture();
+    const libraw_image_sizes_t &sizes = raw->imgdata.sizes;
+    // The sensor's data and the developed picture both have to fit.
+    for (const QString &problem : {Declared_Size_Problem(sizes.raw_width, sizes.raw_height, maxPixels),
+                                   Declared_Size_Problem(sizes.width, sizes.height, maxPixels)})
+        if (!problem.isEmpty())
+            return {QImage(), problem};
+    Limit_Child_Memory_To(qint64(sizes.raw_width) * sizes.raw_height + qint64(sizes.width) * sizes.height);
+    setDevelopment(raw->imgdata.params);
+    if (raw->unpack() != LIBRAW_SUCCESS || raw->dcraw_process() != LIBRAW_SUCCESS)
+        return Damaged_Picture();
+    int error = LIBRAW_SUCCESS;
+    const std::unique_ptr<libraw_processed_image_t, ProcessedFree> developed(
+        raw->dcraw_make_mem_image(&error));
+    if (!developed || error != LIBRAW_SUCCESS)
+        return Damaged_Picture();
+    QImage picture = toImage(*developed);
+    if (picture.isNull() || !Declared_Size_Problem(picture.width(), picture.height(), maxPixels).isEmpty())
+        return Damaged_Picture();
+    return {picture, QString()};
+}
+
+} // namespace
+
+// LibRaw parses hundreds of camera formats, and a crafted file has crashed it inside its
+// own parsers (fuzzing found one): the file is developed in a child process.
+DecodedPicture Decode_Raw(const QByteArray &bytes, qint64 maxPixels)
+{
+    return Decode_In_Child([&] { return developRaw(bytes, maxPixels); }, Decoder_Memory_Budget(maxPixels));
+}

@@ -1,0 +1,71 @@
+#include "output/PictureSave.h"
+
+#include "output/FileMove.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <array>
+
+namespace {
+
+struct PanelFormat {
+    const char *label;
+    PictureFormat format;
+};
+
+constexpr std::array<PanelFormat, 4> kPanelFormats = {{{"PNG picture", PictureFormat::Png},
+                                                       {"JPEG picture", PictureFormat::Jpeg},
+                                                       {"WebP picture", PictureFormat::Webp},
+                                                       {"TIFF picture", PictureFormat::Tiff}}};
+
+QString filterOf(const PanelFormat &panel)
+{
+    QStringList patterns;
+    for (const QString &extension : Picture_Extensions())
+        if (Picture_Format_Named(extension) == panel.format)
+            patterns += QStringLiteral("*.") + extension;
+    return QStringLiteral("%1 (%2)").arg(QLatin1String(panel.label), patterns.join(QLatin1Char(' ')));
+}
+
+} // namespace
+
+QStringList Save_Panel_Filters()
+{
+    QStringList filters;
+    for (const PanelFormat &panel : kPanelFormats)
+        filters += filterOf(panel);
+    return filters;
+}
+
+QString Save_Panel_Suffix(const QString &filter)
+{
+    for (const PanelFormat &panel : kPanelFormats)
+        if (filter == filterOf(panel))
+            return Picture_Suffix(panel.format);
+    return Picture_Suffix(PictureFormat::Png);
+}
+
+bool Needs_Conversion(const QString &chosen)
+{
+    const std::optional<PictureFormat> format = Picture_Format_Of(chosen);
+    return format && *format != PictureFormat::Png;
+}
+
+WriteResult Place_Saved_Picture(const QString &written, const QImage &picture, const QString &chosen)
+{
+    // A name without an extension keeps the capture's PNG, as the save panel always did.
+    const std::optional<PictureFormat> format =
+        QFileInfo(chosen).suffix().isEmpty() ? PictureFormat::Png : Picture_Format_Of(chosen);
+    if (!format)
+        return Write_Failure(chosen, QStringLiteral("its extension names no format Quillane writes (%1). "
+                                                    "The picture is still at \u201C%2\u201D.")
+                                         .arg(Picture_Extension_List(), QDir::toNativeSeparators(written)));
+    if (*format == PictureFormat::Png)
+        return Move_Picture_File(written, chosen);
+    const WriteResult converted = Write_Picture(picture.isNull() ? QImage(written) : picture, chosen);
+    if (converted.ok)
+        QFile::remove(written);
+    return converted;
+}

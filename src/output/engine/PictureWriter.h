@@ -1,0 +1,45 @@
+#pragma once
+
+#include "output/engine/PngWriter.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Writing the mixed picture in the format its file name asks for: PNG, JPEG, WebP or
+// TIFF. Every format carries the sRGB colour description (an sRGB chunk in PNG, the
+// sRGB ICC profile in the others) and nothing of the photos' own metadata: no EXIF, so
+// no camera location leaves with a picture.
+
+enum class PictureFormat { Png, Jpeg, Webp, Tiff };
+
+inline constexpr int kDefaultJpegQuality = 90;
+inline constexpr int kDefaultWebpQuality = 90;
+
+struct PictureOptions {
+    int quality = 0;       // 1 to 100 for JPEG and lossy WebP; 0 for the format's default
+    bool lossless = false; // WebP only: lossless instead of lossy
+};
+
+// The format a name's extension asks for (.png, .jpg/.jpeg, .webp, .tif/.tiff, in any
+// case); none for another extension.
+std::optional<PictureFormat> Picture_Format_Of(const QString &path);
+
+// The format for a name given on its own ("png", "jpeg", "jpg", "webp", "tiff", "tif").
+std::optional<PictureFormat> Picture_Format_Named(const QString &name);
+
+// The extension a new file of the format gets ("png", "jpg", "webp", "tif").
+QString Picture_Suffix(PictureFormat format);
+
+// Every extension Picture_Format_Of accepts, and the same as a sentence's list.
+QStringList Picture_Extensions();
+QString Picture_Extension_List();
+
+// Writes atomically, in the format of `path`'s extension; another extension is refused
+// and nothing is written.
+WriteResult Write_Picture(const QImage &image, const QString &path, const PictureOptions &options = {});
+
+// Encodes into `file`, open for writing; `path` names it in messages.
+WriteResult Write_Picture_To(const QImage &image, QFileDevice &file, const QString &path,
+                             PictureFormat format, const PictureOptions &options = {});
