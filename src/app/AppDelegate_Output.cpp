@@ -12,6 +12,7 @@
 #include "render/RenderPass.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
