@@ -26,7 +26,8 @@ void View_Image_Preview::redraw()
 
 bool View_Image_Preview::isFrameCurrent() const
 {
-    return !m_renderer.isBusy() && m_frame.viewSize == QSizeF(size());
+    // A view of no size has nothing to wait for: passes start once it has one.
+    return !m_renderer.isBusy() && (size().isEmpty() || m_frame.viewSize == QSizeF(size()));
 }
 
 void View_Image_Preview::showFrame(const PreviewFrame &frame)
