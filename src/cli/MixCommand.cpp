@@ -286,7 +286,7 @@ Outcome mixOne(const Options &options, const QString &projectPath, const QString
     Project project;
     if (const Outcome bad = readProject(projectPath, project); bad.status != kExitWritten)
         return bad;
-    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.files.size()));
+    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.photos.size()));
     if (const Outcome bad = loadPhotos(project); bad.status != kExitWritten)
         return bad;
     progress(QStringLiteral("%1: mixing").arg(name));
