@@ -1,4 +1,5 @@
 #include "model/ProjectMode.h"
+#include "imaging/ReducedCopies.h"
 #include "render/PreviewRenderer.h"
 
 #include "PreviewCompare.h"
