@@ -1,5 +1,5 @@
-#include "model/ProjectMode.h"
 #include "imaging/ReducedCopies.h"
+#include "model/ProjectMode.h"
 #include "render/PreviewRenderer.h"
 
 #include "PreviewCompare.h"
