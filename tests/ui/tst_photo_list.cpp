@@ -120,9 +120,9 @@ class PhotoListTest : public QObject {
         QFile file(notes);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("this is not a picture") > 0);
         file.close();
-        app.desktop->openAnswers.enqueue({app.writePhoto("big.png", {2400, 1800}, Qt::red), notes,
-                                          app.writePhoto("small.png", {8, 6}, Qt::blue),
-                                          app.home.filePath("missing.png")});
+        app.desktop->openAnswers.enqueue(QStringList{app.writePhoto("big.png", {2400, 1800}, Qt::red), notes,
+                                                     app.writePhoto("small.png", {8, 6}, Qt::blue),
+                                                     app.home.filePath("missing.png")});
         d.OnAddPhoto();
         QCOMPARE(app.names(), (QStringList{"big.png", "notes.jpg", "small.png", "missing.png"}));
         QVERIFY(d.window()->statusBar()->currentMessage().startsWith("Loading photos: "));
@@ -149,8 +149,8 @@ class PhotoListTest : public QObject {
         TestApp app;
         app.launchWithoutDialog();
         AppDelegate &d = *app.delegate;
-        app.desktop->openAnswers.enqueue({app.writePhoto("a.png", {2000, 1500}, Qt::red),
-                                          app.writePhoto("b.png", {2000, 1500}, Qt::green)});
+        app.desktop->openAnswers.enqueue(QStringList{app.writePhoto("a.png", {2000, 1500}, Qt::red),
+                                                     app.writePhoto("b.png", {2000, 1500}, Qt::green)});
         d.OnAddPhoto();
         QVERIFY(d.isLoadingPhotos());
         d.windowWillClose();
