@@ -105,6 +105,7 @@ class PreviewCanvasTest : public QObject {
         addSolid(app, "bg.png", {1000, 500}, Qt::blue);
         addSolid(app, "layer.png", {600, 800}, Qt::green);
         d.capture.b_Take_Picture = true;
+        d.markPreviewForRedraw(); // as Save and Share do: the next pass starts the capture
         shown(d);
         QTRY_VERIFY(!d.capture.b_Take_Picture);                 // the full-resolution pass runs on a worker
         QCOMPARE(d.capture.imageSave.size(), QSize(1000, 800)); // the common frame, not the view
@@ -119,6 +120,7 @@ class PreviewCanvasTest : public QObject {
         AppDelegate &d = *app.delegate;
         addSolid(app, "only.png", {33, 17}, Qt::yellow);
         d.capture.b_Take_Picture = true;
+        d.markPreviewForRedraw(); // as Save and Share do: the next pass starts the capture
         shown(d);
         QTRY_VERIFY(!d.capture.b_Take_Picture);
         QCOMPARE(d.capture.imageSave.size(), QSize(33, 17));
