@@ -159,6 +159,9 @@ class AppDelegate : public QObject, public PhotoEditor {
     void writePicture(const QImage &picture, const QString &path,
                       std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_output.isWriting(); }
+    // Runs a writing job on the output runner and `done` with its result here; false
+    // (nothing started) while another write runs.
+    bool runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done);
     // Captures and writes on workers, for Save and Share.
     OutputRunner &outputRunner() { return m_output; }
 

@@ -180,12 +180,27 @@ class SaveShareTest : public QObject {
         QVERIFY(app.desktop->alerts[0].informativeText.contains("It is still at \u201C" + kept));
         QVERIFY(isPng(kept));
 
+        // The panel names one of the project's own photos: refused, the photo untouched.
+        const QString photo = app.home.filePath("beach.png");
+        QFile photoFile(photo);
+        QVERIFY(photoFile.open(QIODevice::ReadOnly));
+        const QByteArray photoBytes = photoFile.readAll();
+        photoFile.close();
+        app.desktop->saveAnswers.enqueue(photo);
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 2);
+        QVERIFY2(app.desktop->alerts[1].informativeText.contains("is the project's photo"),
+                 qPrintable(app.desktop->alerts[1].informativeText));
+        QVERIFY(photoFile.open(QIODevice::ReadOnly));
+        QCOMPARE(photoFile.readAll(), photoBytes);
+        QCOMPARE(picturesIn(outputFolder(d)).size(), 2);
+
         // The write fails: the output folder has gone. No panel opens.
         QVERIFY(QDir(outputFolder(d)).removeRecursively());
         d.OnSaveMixedPhoto();
-        QTRY_COMPARE(app.desktop->alerts.size(), 2);
-        QVERIFY(app.desktop->alerts[1].informativeText.contains("does not exist"));
-        QCOMPARE(app.desktop->savePanels.size(), 1);
+        QTRY_COMPARE(app.desktop->alerts.size(), 3);
+        QVERIFY(app.desktop->alerts[2].informativeText.contains("does not exist"));
+        QCOMPARE(app.desktop->savePanels.size(), 2);
     }
 
     void aReadOnlyOutputFolderIsNamed()
