@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
+#include "app/UndoSteps.h"
 #include "app/View_Image_Preview.h"
 
 #include <QScrollArea>
@@ -45,8 +46,12 @@ AppDelegate::AppDelegate(Options options)
         setOutputBusy(false);
         if (auto done = std::exchange(m_writeDone, {}))
             done(result);
+        continuePendingOutput(); // a save that waited for this write
     });
     connect(&m_project, &PhotoProject::changed, this, &AppDelegate::followProject);
+    connect(&m_adder, &PhotoAdder::batchStarting, this, &AppDelegate::startAddStep);
+    connect(&m_adder, &PhotoAdder::batchFinished, this, &AppDelegate::finishAdd);
+    connect(&m_adder, &PhotoAdder::progress, this, &AppDelegate::showLoadProgress);
     scrollviewPreviewCanvas = m_window->canvasScroll();
     tablePhotos = m_window->table();
     view_Controls = m_window->controlsContainer();
@@ -55,6 +60,7 @@ AppDelegate::AppDelegate(Options options)
 
 AppDelegate::~AppDelegate()
 {
+    stopAddingPhotos();
     // The panels shown live inside the window; move them back so each is deleted once.
     for (QWidget *panel : view_Controls ? view_Controls->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)
                                         : QList<QWidget *>())
@@ -63,6 +69,7 @@ AppDelegate::~AppDelegate()
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    stopAddingPhotos();
     m_project.reset(Composite, {}, QString());
     for (QWidget *panel : m_panelStore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         delete panel;
@@ -110,6 +117,7 @@ QSize AppDelegate::windowWillResize(QSize proposed)
 
 void AppDelegate::windowWillClose()
 {
+    stopAddingPhotos();
     Terminate_App();
 }
 
@@ -142,7 +150,7 @@ void AppDelegate::TimerNewProjectStartupRoutine()
 void AppDelegate::markPreviewForRedraw()
 {
     if (viewPreviewImage)
-        viewPreviewImage->update();
+        viewPreviewImage->redraw();
 }
 
 // The table follows the list (the canvas follows the project itself).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PhotoAdder.h"
 #include "app/Timing.h"
 #include "model/PhotoProject.h"
 #include "output/Desktop.h"
@@ -30,6 +31,7 @@ class View_Shape;
 class View_Linear;
 class View_Transparent;
 class Window_Share;
+class ListStepRecorder;
 
 // Web site of the help pages.
 inline constexpr const char *kSiteAddress = "https://www.quillane.app";
@@ -172,7 +174,10 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnOpenProject();
     void OnSaveProject();
     bool openProjectFile(const QString &path);
+    // Adds photo files (Add, drops, the command line): their rows appear at once and
+    // their pictures arrive from workers; one undo step and one alert for the whole add.
     void addPhotoFiles(const QStringList &paths);
+    bool isLoadingPhotos() const { return m_adder.isLoading(); }
     bool openFiles(const QStringList &paths);
 
     // Undo and redo (AppDelegate_Undo.cpp): the history of the list actions and the
@@ -195,6 +200,11 @@ class AppDelegate : public QObject, public PhotoEditor {
     void followProject(int changes);
     void startCaptureIfPending(bool drewPhotos);
     void finishCapture(const QImage &picture);
+    void continuePendingOutput();
+    void startAddStep();
+    void finishAdd(int added, const QStringList &refusals);
+    void showLoadProgress(int loaded, int total);
+    void stopAddingPhotos();
     void showProjectFileAlert(const QString &message, const QString &informativeText);
 
     void showPanelOfMode();
@@ -215,6 +225,8 @@ class AppDelegate : public QObject, public PhotoEditor {
 
     Options m_options;
     PhotoProject m_project;
+    PhotoAdder m_adder{m_project};
+    std::unique_ptr<ListStepRecorder> m_addStep; // open while an add loads
     OutputRunner m_output;
     QDateTime m_captureTime; // the clock when the capture's pass started: it names the file
     std::function<void(const WriteResult &)> m_writeDone;

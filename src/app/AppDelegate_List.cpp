@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSettings>
+#include <QStatusBar>
 
 void AppDelegate::setUpPhotoTable()
 {
@@ -34,23 +35,45 @@ void AppDelegate::OnAddPhoto()
 
 void AppDelegate::addPhotoFiles(const QStringList &paths)
 {
-    const ListStepRecorder step(*this, "Add Photo");
-    PhotoList added;
-    for (const QString &path : paths) {
-        const LoadResult loaded = Load_Photo(path);
-        if (loaded.image.isNull()) {
-            desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
-            continue;
-        }
-        PhotoPtr photo = makePhoto(loaded.image, QFileInfo(path).fileName(), m_project.mode());
-        photo->sFile = QFileInfo(path).absoluteFilePath();
-        added.append(photo);
-    }
-    if (added.isEmpty())
+    m_adder.add(paths);
+}
+
+// The undo step of an add spans its loading: it opens before the rows appear and
+// closes once the refused rows went, so one Add is one step.
+void AppDelegate::startAddStep()
+{
+    m_addStep = std::make_unique<ListStepRecorder>(*this, "Add Photo");
+}
+
+void AppDelegate::finishAdd(int added, const QStringList &refusals)
+{
+    m_addStep.reset();
+    if (added > 0)
+        scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
+                        &AppDelegate::TimerSelectLastTableRowRoutine);
+    if (refusals.isEmpty())
         return;
-    m_project.addPhotos(added);
-    scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
-                    &AppDelegate::TimerSelectLastTableRowRoutine);
+    const QString title = refusals.size() == 1 ? QStringLiteral("The photo could not be added")
+                                               : QStringLiteral("The photos could not be added");
+    desktop().runAlert(m_window.get(), {title, refusals.join(QLatin1Char('\n')), {"Close"}});
+}
+
+void AppDelegate::showLoadProgress(int loaded, int total)
+{
+    if (total > 1 && loaded < total)
+        m_window->statusBar()->showMessage(QStringLiteral("Loading photos: %1 of %2").arg(loaded).arg(total));
+    else
+        m_window->statusBar()->clearMessage();
+}
+
+// The project is replaced or the window closes: photos still loading are dropped.
+void AppDelegate::stopAddingPhotos()
+{
+    m_adder.cancel();
+    if (m_addStep)
+        m_addStep->dismiss();
+    m_addStep.reset();
+    m_window->statusBar()->clearMessage();
 }
 
 void AppDelegate::OnRemovePhoto()

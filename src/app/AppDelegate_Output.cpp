@@ -1,6 +1,7 @@
-// Saving and sharing the mixed picture. Both request a capture and poll, once a second,
-// until the capture has stored the picture: the next drawing pass with a photo starts
-// it on the output runner, which also writes the saved picture.
+// Saving and sharing the mixed picture. Both request a capture: the next drawing pass
+// with a photo starts it on the output runner, which also writes the saved picture. The
+// capture's completion carries Save and Share on at once; their once-a-second poll
+// stays only as a fallback (a save waiting for the previous write to end).
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
@@ -160,6 +162,16 @@ void AppDelegate::finishCapture(const QImage &picture)
     pass.mixed = picture;
     Capture_Step(capture, pass, m_captureTime);
     setOutputBusy(false);
+    continuePendingOutput();
+}
+
+// Save and Share that wait for the picture go on now instead of at their next poll.
+void AppDelegate::continuePendingOutput()
+{
+    if (timer_Save_Picture)
+        Timer_Save_Picture_Routine();
+    if (timer_Share_Picture)
+        Timer_Share_Picture_Routine();
 }
 
 // Counted: a capture and a write may overlap; the window is idle again after the last.

@@ -53,6 +53,7 @@ void AppDelegate::OnNewProject()
         return;
     m_project.setMode(mode);
     showPanelOfMode();
+    stopAddingPhotos();
     undoStack().clear();
     m_project.reset(mode, {}, QString());
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);

@@ -97,6 +97,7 @@ bool AppDelegate::openProjectFile(const QString &path)
         return false;
     m_project.setMode(parse.project.mode);
     showPanelOfMode();
+    stopAddingPhotos();
     undoStack().clear();
     if (tablePhotos)
         tablePhotos->clearSelection();

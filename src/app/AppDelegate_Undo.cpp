@@ -110,7 +110,7 @@ ListStepRecorder::ListStepRecorder(AppDelegate &delegate, const QString &name)
 ListStepRecorder::~ListStepRecorder()
 {
     const PhotoList &after = m_delegate.project().photos();
-    if (after == m_before)
+    if (m_dismissed || after == m_before)
         return;
     if (after.size() > m_before.size() + 1)
         m_name += QLatin1Char('s');

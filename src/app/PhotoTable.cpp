@@ -1,7 +1,10 @@
 #include "app/PhotoTable.h"
 
+#include "imaging/ReducedCopies.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSet>
 
 PhotoTableModel::PhotoTableModel(const PhotoList &photos, QObject *parent)
@@ -31,7 +34,7 @@ QVariant PhotoTableModel::data(const QModelIndex &index, int role) const
     const Object_Photo &photo = *m_photos.at(index.row());
     const QString column = columnIdentifier(index.column());
     if (column == "key1" && role == Qt::DecorationRole)
-        return photo.image.isNull() ? QVariant() : QVariant(thumbnail(photo.image));
+        return photo.image.isNull() ? placeholder(photo) : QVariant(thumbnail(photo));
     if (column == "key2" && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
         return photo.sName;
     if (role == Qt::SizeHintRole && column == "key1")
@@ -46,12 +49,33 @@ QVariant PhotoTableModel::headerData(int section, Qt::Orientation orientation, i
     return section == 0 ? QStringLiteral("Photo") : QStringLiteral("Name");
 }
 
-QPixmap PhotoTableModel::thumbnail(const QImage &image) const
+QVariant PhotoTableModel::placeholder(const Object_Photo &photo)
 {
-    const qint64 key = image.cacheKey();
+    if (photo.sFile.isEmpty())
+        return {};
+    static const QPixmap loading = [] {
+        QPixmap box(kThumbnailWidth, kThumbnailHeight);
+        box.fill(QColor(96, 96, 96));
+        QPainter painter(&box);
+        painter.setPen(Qt::white);
+        painter.drawText(box.rect(), Qt::AlignCenter, QStringLiteral("…"));
+        return box;
+    }();
+    return loading;
+}
+
+// Made from the smallest reduced copy that is large enough, so that a big photo costs
+// the main thread next to nothing.
+QPixmap PhotoTableModel::thumbnail(const Object_Photo &photo) const
+{
+    const qint64 key = photo.image.cacheKey();
     auto found = m_thumbnails.constFind(key);
     if (found != m_thumbnails.constEnd())
         return *found;
+    const bool copiesFit = photo.reducedCopies && photo.reducedCopies->sourceKey == key;
+    const QImage image =
+        copiesFit ? photo.reducedCopies->levelFor(photo.image, QSizeF(kThumbnailWidth, kThumbnailHeight))
+                  : photo.image;
     const QImage small =
         image.scaled(kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return *m_thumbnails.insert(key, QPixmap::fromImage(small));

@@ -28,7 +28,9 @@ class PhotoTableModel : public QAbstractTableModel {
     void reload();
 
   private:
-    QPixmap thumbnail(const QImage &image) const;
+    QPixmap thumbnail(const Object_Photo &photo) const;
+    // What a row shows while its photo's file is still loading.
+    static QVariant placeholder(const Object_Photo &photo);
 
     const PhotoList &m_photos;
     int m_rowCount = 0;                          // the rows the view knows of: the list as at the last reload

@@ -18,10 +18,13 @@ class ListStepRecorder {
     ~ListStepRecorder();
     ListStepRecorder(const ListStepRecorder &) = delete;
     ListStepRecorder &operator=(const ListStepRecorder &) = delete;
+    // The action was abandoned (the project was replaced meanwhile): no step.
+    void dismiss() { m_dismissed = true; }
 
   private:
     AppDelegate &m_delegate;
     QString m_name;
     PhotoList m_before;
     qint64 m_beforeRow;
+    bool m_dismissed = false;
 };

@@ -1,29 +1,40 @@
 #pragma once
 
+#include "render/PreviewRenderer.h"
+
 #include <QWidget>
 
 class PhotoProject;
 
-// The preview canvas: every paint renders the mixed picture again from the project at
-// the view's scale (from the photos' reduced copies) and draws it fitted into the view.
-// It follows the project's changes; marks for redrawing coalesce into one paint
-// (QWidget::update), so a burst of changes gives one pass of the latest state.
+// The preview canvas. Passes run on the preview renderer's worker over a snapshot of the
+// project at the view's scale; the canvas paints the latest finished frame (scaled into
+// the view when the view changed size since) and never renders while painting. It
+// follows the project's changes and its own size; a burst of changes coalesces into one
+// more pass of the latest state.
 class View_Image_Preview : public QWidget {
     Q_OBJECT
   public:
     explicit View_Image_Preview(const PhotoProject &project, QWidget *parent = nullptr);
 
-    // Passes drawn so far.
-    int passCount() const { return m_passCount; }
+    // Asks for a pass of the project as it is.
+    void redraw();
+    // Passes finished so far.
+    int passCount() const { return m_renderer.passCount(); }
+    // The frame shown is of the latest state and of the view's size.
+    bool isFrameCurrent() const;
 
   signals:
-    // A pass has been drawn; `drewPhotos` is false when the project had no photo.
+    // A pass has finished; `drewPhotos` is false when the project had no photo.
     void passDrawn(bool drewPhotos);
 
   protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
   private:
+    void showFrame(const PreviewFrame &frame);
+
     const PhotoProject &m_project;
-    int m_passCount = 0;
+    PreviewRenderer m_renderer;
+    PreviewFrame m_frame;
 };

@@ -1,5 +1,7 @@
 #include "model/PhotoProject.h"
 
+#include <utility>
+
 PhotoProject::PhotoProject(QObject *parent) : QObject(parent) {}
 
 PhotoPtr PhotoProject::tunablePhoto() const
@@ -16,6 +18,17 @@ void PhotoProject::addPhotos(const PhotoList &photos)
         return;
     array_Photos.append(photos);
     emit changed(ListChanged);
+}
+
+bool PhotoProject::setPicture(const PhotoPtr &photo, const QImage &image,
+                              std::shared_ptr<const Reduced_Copies> copies)
+{
+    if (!array_Photos.contains(photo))
+        return false;
+    photo->image = image;
+    photo->reducedCopies = std::move(copies);
+    emit changed(ListChanged);
+    return true;
 }
 
 bool PhotoProject::removeAt(qint64 row)

@@ -40,6 +40,10 @@ class PhotoProject : public QObject {
     // Swaps the photo in `row` with its neighbour `by` rows away (-1 up, +1 down);
     // false, and nothing changed, when either row is outside the list.
     bool move(qint64 row, int by);
+    // Gives `photo` (one of this project's, added without a picture while its file
+    // loads) its picture and the reduced copies made from it. False, and nothing
+    // changed, when the photo is no longer in the list.
+    bool setPicture(const PhotoPtr &photo, const QImage &image, std::shared_ptr<const Reduced_Copies> copies);
     // Puts back a whole list (undo, opening a project, a new project).
     void replaceList(const PhotoList &photos);
     // Starts a project afresh: its mode, its photos and its file. One notification.

@@ -3,6 +3,8 @@
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
+#include "model/ProjectMode.h"
+#include "render/PassCache.h"
 #include "render/PlacedLayer.h"
 
 namespace {
@@ -34,6 +36,28 @@ Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
             Placed_Layer_Failure(layer, imageSizeF(photo.image), scale)};
 }
 
+// The key of each step of the pass: everything its picture and draws depend on, chained
+// from the background through the step's photo.
+QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view)
+{
+    quint64 key = Pass_Key(Composite, view);
+    for (const double value : {frame.width(), frame.height(), scale})
+        key = Chain_Key(key, value);
+    key = Chain_Key(key, quint64(photos.front()->image.cacheKey()));
+    QList<quint64> keys;
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        key = Chain_Key(key, quint64(photo.image.cacheKey()));
+        key = Chain_Key(key, photo.m_Composite_Blend_Mode);
+        key = Chain_Key(key, quint64(photo.bCompositeSizeOfBG));
+        for (const float value :
+             {photo.f_Composite_Size, photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset})
+            key = Chain_Key(key, double(value));
+        keys.append(key);
+    }
+    return keys;
+}
+
 } // namespace
 
 QSizeF Composite_Common_Frame(const PhotoList &photos)
@@ -56,7 +80,18 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
     const double scale = Pass_Scale(frame, view);
     PassResult pass;
     QImage running = Photo_At_Scale(*photos.front(), scale, frame); // its own fields are never read
-    for (qsizetype i = 1; i < photos.size(); ++i) {
+    QList<quint64> keys;
+    qsizetype first = 1;
+    if (view.cache) {
+        keys = stepKeys(photos, frame, scale, view);
+        const qsizetype kept = view.cache->keepMatching(keys);
+        for (qsizetype i = 0; i < kept; ++i)
+            pass.draws.append(view.cache->steps[i].draws);
+        if (kept > 0)
+            running = view.cache->steps[kept - 1].picture;
+        first = kept + 1;
+    }
+    for (qsizetype i = first; i < photos.size(); ++i) {
         Object_Photo &photo = *photos[i];
         // Each step's background is stretched back to the common frame, whatever size
         // the previous result came out at.
@@ -72,7 +107,10 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
         if (running.isNull() && !(background.isNull() && layer.image.isNull()))
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to blend it."));
         const QSize fullSize = resizedPixelSize(frame).expandedTo(layer.fullSize);
+        const qsizetype drawsBefore = pass.draws.size();
         Add_Fitted_Draw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
+        if (view.cache && view.cache->steps.size() == i - 1)
+            view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore)});
     }
     pass.mixed = running;
     return pass;

@@ -148,9 +148,9 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, d
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio)
+                       qreal pixelRatio, PassCache *cache)
 {
-    const ViewTarget target{view, pixelRatio, capturePending};
+    const ViewTarget target{view, pixelRatio, capturePending, capturePending ? nullptr : cache};
     dropStaleCopies(photos);
     if (photos.isEmpty()) {
         PassResult pass;

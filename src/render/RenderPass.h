@@ -9,6 +9,7 @@
 #include <QString>
 
 class QPainter;
+struct PassCache;
 
 // The drawing pass: one function renders the mixed picture for the preview canvas, the
 // capture step and the command-line renderer alike. It needs no widget: it takes the
@@ -43,6 +44,7 @@ struct ViewTarget {
     QSizeF size;
     qreal pixelRatio = 1.0;
     bool capturePending = false;
+    PassCache *cache = nullptr; // a preview pass's steps kept from the previous one, if any
 };
 
 // The scale of a pass whose mixed picture is `picture` points large at full resolution:
@@ -64,8 +66,10 @@ QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 // and comes back failed; a preview over the budget draws the photos from the first on,
 // as many as fit (failed only when the first alone does not). A pass in which a layer
 // cannot be drawn fails too: a layer is never silently left out of a capture.
+// `cache`, for preview passes only, lets a pass start from the picture before the
+// first photo that changed (the Composite pipeline uses it).
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio = 1.0);
+                       qreal pixelRatio = 1.0, PassCache *cache = nullptr);
 
 // The failed pass for photo `index` (0-based) of `photos`: "photo 3 (“b.jpg”) cannot be
 // drawn: <reason>".

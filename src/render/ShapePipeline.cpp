@@ -4,6 +4,8 @@
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
 #include "imaging/LowerLeft.h"
+#include "model/ProjectMode.h"
+#include "render/PassCache.h"
 #include "render/ShapeMasks.h"
 
 namespace {
@@ -14,6 +16,23 @@ PlacedLayer shapeLayer(Object_Photo &photo, double scale)
     const PlacedLayer geometry = Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Shape_Size,
                                                        photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
     return Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
+}
+
+// The key of each step: the view, the scale, the background's picture, then each
+// photo's picture and fields in order.
+QList<quint64> stepKeys(const PhotoList &photos, double scale, const ViewTarget &view)
+{
+    quint64 key =
+        Chain_Key(Chain_Key(Pass_Key(Shape, view), scale), quint64(photos.front()->image.cacheKey()));
+    QList<quint64> keys;
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        key = Chain_Key(Chain_Key(key, quint64(photo.image.cacheKey())), photo.m_Shape_Type);
+        for (const float value : {photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset})
+            key = Chain_Key(key, double(value));
+        keys.append(key);
+    }
+    return keys;
 }
 
 } // namespace
@@ -36,7 +55,18 @@ PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
                                                             backgroundSize, scale)
                                  : background.image;
     QSize fullSize = resizedPixelSize(backgroundSize);
-    for (qsizetype i = 1; i < photos.size(); ++i) {
+    QList<quint64> keys;
+    qsizetype first = 1;
+    if (view.cache) {
+        keys = stepKeys(photos, scale, view);
+        const qsizetype kept = view.cache->keepMatching(keys);
+        if (kept > 0) {
+            running = view.cache->steps[kept - 1].picture;
+            fullSize = view.cache->steps[kept - 1].fullSize;
+        }
+        first = kept + 1;
+    }
+    for (qsizetype i = first; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
         const PlacedLayer layer = shapeLayer(*photos[i], scale);
         if (const QString failure = Placed_Layer_Failure(layer, imageSizeF(photo.image), scale);
@@ -54,6 +84,8 @@ PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to cut it out."));
         if (!layer.isEmpty())
             fullSize = fullSize.expandedTo(resizedPixelSize(layer.canvasSize));
+        if (view.cache && view.cache->steps.size() == i - 1)
+            view.cache->append({keys[i - 1], running, fullSize, {}});
     }
     PassResult pass;
     Add_Fitted_Draw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);

@@ -69,6 +69,7 @@ class EndToEndTest : public QObject {
         QVERIFY(delegate.customview_Controls_Shape && delegate.customview_Controls_Shape->isVisible());
 
         QTRY_COMPARE(delegate.project().photos().size(), 1);
+        QTRY_VERIFY(!delegate.isLoadingPhotos()); // the row comes first, its picture from a worker
         QCOMPARE(delegate.project().photos()[0]->sName, QString("Lake.JPG"));
         QCOMPARE(delegate.project().photos()[0]->image.size(), QSize(64, 48));
         QCOMPARE(delegate.tablePhotos->model()->rowCount(), 1);

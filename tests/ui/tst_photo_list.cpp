@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
+#include <QUndoStack>
 
 class PhotoListTest : public QObject {
     Q_OBJECT
@@ -27,13 +29,15 @@ class PhotoListTest : public QObject {
         AppDelegate &d = *app.delegate;
         app.desktop->openAnswers.enqueue(app.writePhoto("beach.JPG.png"));
         d.OnAddPhoto();
+        // The row is there at once, its picture still loading on a worker.
         QCOMPARE(d.project().photos().size(), 1);
         QCOMPARE(d.project().photos()[0]->sName, QString("beach.JPG.png"));
         QCOMPARE(d.project().photos()[0]->f_Transparent_Size, 30.0f);
-        QCOMPARE(d.project().photos()[0]->image.size(), QSize(40, 30));
         QCOMPARE(d.tablePhotos->model()->rowCount(), 1);
-        QCOMPARE(d.project().selectedIndex(), -1); // not yet: the selection comes 0.2 s later
-        QVERIFY(d.timerSelectLastTableRow);
+        QVERIFY(d.isLoadingPhotos());
+        QVERIFY(!d.tablePhotos->model()->index(0, 0).data(Qt::DecorationRole).isNull()); // the placeholder
+        app.waitForPhotos();
+        QCOMPARE(d.project().photos()[0]->image.size(), QSize(40, 30));
         QTRY_COMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(tableSelection(d), 0);
         QCOMPARE(app.desktop->openPanelExtensions.last(), photoFileExtensions());
@@ -93,12 +97,67 @@ class PhotoListTest : public QObject {
         file.close();
         app.desktop->openAnswers.enqueue(bad);
         app.delegate->OnAddPhoto();
+        app.waitForPhotos();
         QCOMPARE(app.names(), QStringList{"a.png"});
         QCOMPARE(app.delegate->tablePhotos->model()->rowCount(), 1);
         QCOMPARE(app.delegate->project().selectedIndex(), 0);
         QCOMPARE(app.desktop->alerts.size(), 1);
         QVERIFY2(app.desktop->alerts[0].informativeText.contains("notes.jpg"),
                  qPrintable(app.desktop->alerts[0].informativeText));
+    }
+
+    // Every row appears at once in the chosen order and keeps its place whatever order
+    // decoding finishes in (the big first file finishes last); the refused files go
+    // together in one alert, and the whole add is one undo step.
+    void aBatchKeepsItsOrderAndRefusalsComeInOneAlert()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        const QString notes = app.home.filePath("notes.jpg");
+        QFile file(notes);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("this is not a picture") > 0);
+        file.close();
+        app.desktop->openAnswers.enqueue(QStringList{app.writePhoto("big.png", {2400, 1800}, Qt::red), notes,
+                                                     app.writePhoto("small.png", {8, 6}, Qt::blue),
+                                                     app.home.filePath("missing.png")});
+        d.OnAddPhoto();
+        QCOMPARE(app.names(), (QStringList{"big.png", "notes.jpg", "small.png", "missing.png"}));
+        QVERIFY(d.window()->statusBar()->currentMessage().startsWith("Loading photos: "));
+        app.waitForPhotos();
+        QCOMPARE(app.names(), (QStringList{"big.png", "small.png"}));
+        QCOMPARE(d.project().photos()[0]->image.size(), QSize(2400, 1800));
+        QCOMPARE(d.project().photos()[1]->image.size(), QSize(8, 6));
+        QVERIFY(d.project().photos()[0]->reducedCopies); // built on the worker with the photo
+        QCOMPARE(app.desktop->alerts.size(), 1);
+        const AlertRequest alert = app.desktop->alerts[0];
+        QCOMPARE(alert.message, QStringLiteral("The photos could not be added"));
+        const QStringList lines = alert.informativeText.split('\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[0].contains("notes.jpg") && lines[1].contains("missing.png"),
+                 qPrintable(alert.informativeText));
+        QCOMPARE(d.undoStack().count(), 1);
+        QCOMPARE(d.undoStack().undoText(), QStringLiteral("Add Photos"));
+        QVERIFY(d.window()->statusBar()->currentMessage().isEmpty());
+    }
+
+    // Closing while photos load drops them: nothing more arrives, no step, no alert.
+    void closingWhileLoadingCancels()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        app.desktop->openAnswers.enqueue(QStringList{app.writePhoto("a.png", {2000, 1500}, Qt::red),
+                                                     app.writePhoto("b.png", {2000, 1500}, Qt::green)});
+        d.OnAddPhoto();
+        QVERIFY(d.isLoadingPhotos());
+        d.windowWillClose();
+        QVERIFY(!d.isLoadingPhotos());
+        QCOMPARE(d.undoStack().count(), 0);
+        d.project().replaceList({});
+        QCoreApplication::processEvents();
+        QVERIFY(d.project().photos().isEmpty());
+        QVERIFY(app.desktop->alerts.isEmpty());
     }
 
     void removingSelectsTheFirstRowLater()

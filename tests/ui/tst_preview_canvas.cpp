@@ -10,8 +10,12 @@ class PreviewCanvasTest : public QObject {
     Q_OBJECT
 
   private:
+    // The view once the pass of the latest state has finished on the worker.
     static QImage shown(AppDelegate &d)
     {
+        d.viewPreviewImage->grab(); // delivers a resize made while hidden: its pass starts
+        if (!QTest::qWaitFor([&d] { return d.viewPreviewImage->isFrameCurrent(); }, 5000))
+            return {};
         return d.viewPreviewImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -35,6 +39,7 @@ class PreviewCanvasTest : public QObject {
     {
         app.desktop->openAnswers.enqueue(app.writePhoto(name, size, color));
         app.delegate->OnAddPhoto();
+        app.waitForPhotos();
     }
 
   private slots:
@@ -83,9 +88,11 @@ class PreviewCanvasTest : public QObject {
         addSolid(app, "bg.png", {100, 100}, QColor(128, 128, 128));
         addSolid(app, "layer.png", {100, 100}, QColor(128, 128, 128));
         d.project().photos()[1]->m_Composite_Blend_Mode = 16; // Multiply: 128 x 128 in linear light
+        d.markPreviewForRedraw();
         const QRgb multiplied = shown(d).pixel(100, 100);
         QVERIFY2(qAbs(qRed(multiplied) - 61) <= 1, qPrintable(QString::number(qRed(multiplied))));
         d.project().photos()[1]->m_Composite_Blend_Mode = 21; // Screen
+        d.markPreviewForRedraw();
         QVERIFY(qAbs(qRed(shown(d).pixel(100, 100)) - 167) <= 1);
     }
 
@@ -98,6 +105,7 @@ class PreviewCanvasTest : public QObject {
         addSolid(app, "bg.png", {1000, 500}, Qt::blue);
         addSolid(app, "layer.png", {600, 800}, Qt::green);
         d.capture.b_Take_Picture = true;
+        d.markPreviewForRedraw(); // as Save and Share do: the next pass starts the capture
         shown(d);
         QTRY_VERIFY(!d.capture.b_Take_Picture);                 // the full-resolution pass runs on a worker
         QCOMPARE(d.capture.imageSave.size(), QSize(1000, 800)); // the common frame, not the view
@@ -112,6 +120,7 @@ class PreviewCanvasTest : public QObject {
         AppDelegate &d = *app.delegate;
         addSolid(app, "only.png", {33, 17}, Qt::yellow);
         d.capture.b_Take_Picture = true;
+        d.markPreviewForRedraw(); // as Save and Share do: the next pass starts the capture
         shown(d);
         QTRY_VERIFY(!d.capture.b_Take_Picture);
         QCOMPARE(d.capture.imageSave.size(), QSize(33, 17));

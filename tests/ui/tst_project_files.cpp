@@ -60,6 +60,7 @@ void makeTunedProject(TestApp &app, const QString &folder)
     d.addPhotoFiles({writeGradient(photos + "sea.png", {60, 40}, 200),
                      writeGradient(photos + "sky.png", {30, 50}, 20),
                      writeGradient(folder + "/../sun.png", {24, 24}, 90)});
+    app.waitForPhotos();
     QCOMPARE(d.project().photos().size(), 3);
     d.project().photos()[1]->m_Composite_Blend_Mode = 16;
     d.project().photos()[1]->bCompositeSizeOfBG = false;
@@ -275,6 +276,7 @@ class ProjectFilesTest : public QObject {
         chosen << bad << writeGradient(folder + "/b.png", {9, 9}, 2);
         app.desktop->openAnswers.enqueue(chosen);
         app.delegate->OnAddPhoto();
+        app.waitForPhotos();
         QCOMPARE(app.names(), (QStringList{"c.png", "a.png", "b.png"}));
         QCOMPARE(app.delegate->project().photos()[2]->f_Transparent_Size, 30.0f);
         QCOMPARE(app.desktop->alerts.size(), 1);

@@ -63,6 +63,25 @@ class SaveShareTest : public QObject {
         QVERIFY(!d.timer_Save_Picture);
     }
 
+    // The poll stays only as a fallback: with it held back for an hour, the capture's
+    // completion alone carries Save to its panel and Share to its window.
+    void saveAndShareGoOnWhenTheCaptureCompletes()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png"});
+        AppDelegate &d = *app.delegate;
+        d.OnSaveMixedPhoto();
+        d.timer_Save_Picture->setInterval(3600 * 1000);
+        QTRY_COMPARE(app.desktop->savePanels.size(), 1);
+        QVERIFY(!d.timer_Save_Picture);
+        d.OnShare();
+        d.timer_Share_Picture->setInterval(3600 * 1000);
+        QTRY_VERIFY(d.windowShare);
+        QVERIFY(!d.timer_Share_Picture);
+        d.Close_Share_Window();
+    }
+
     void confirmingMovesTheFileAndOffersToOpenIt_data()
     {
         QTest::addColumn<QString>("name");

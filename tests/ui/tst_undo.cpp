@@ -62,10 +62,12 @@ class UndoTest : public QObject {
         const QStringList abc = {"a.png", "b.png", "c.png"};
         QTest::newRow("add") << qint64(1) << Act([](TestApp &app) {
             app.delegate->addPhotoFiles({app.writePhoto("d.png")});
+            app.waitForPhotos();
         }) << "Undo Add Photo"
                              << (abc + QStringList{"d.png"}) << qint64(3);
         QTest::newRow("add two") << qint64(1) << Act([](TestApp &app) {
             app.delegate->addPhotoFiles({app.writePhoto("d.png"), app.writePhoto("e.png")});
+            app.waitForPhotos();
         }) << "Undo Add Photos" << (abc + QStringList{"d.png", "e.png"})
                                  << qint64(4);
         QTest::newRow("remove") << qint64(1) << Act([](TestApp &app) { app.delegate->OnRemovePhoto(); })
@@ -114,6 +116,7 @@ class UndoTest : public QObject {
         startWith(app, 1);
         AppDelegate &d = *app.delegate;
         d.addPhotoFiles({app.writePhoto("d.png")});
+        app.waitForPhotos();
         menu(d, "menuUndo")->trigger(); // before the add's own selection of its row
         QCOMPARE(selectedRow(d), 1);
         QVERIFY(!d.timerSelectLastTableRow || !d.timerSelectLastTableRow->isActive());
@@ -127,6 +130,7 @@ class UndoTest : public QObject {
         app.delegate->tablePhotos->selectRow(2);
         app.delegate->OnMovePhotoDown();
         app.delegate->addPhotoFiles({app.home.filePath("missing.png")});
+        app.waitForPhotos();
         QCOMPARE(app.delegate->undoStack().count(), 0);
     }
 
@@ -166,6 +170,7 @@ class UndoTest : public QObject {
         startWith(app, 1);
         AppDelegate &d = *app.delegate;
         d.addPhotoFiles({app.writePhoto("d.png")});
+        app.waitForPhotos();
         QTRY_COMPARE(selectedRow(d), 3);
         QVERIFY(d.setPhotoField(PhotoField::CompositeXOffset, -20.0));
         QCOMPARE(menu(d, "menuUndo")->text(), QString("Undo Change Horizontal Offset"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/View_Image_Preview.h"
+
 #include <QEvent>
 #include <QPointer>
 #include <QTest>
@@ -40,6 +42,10 @@ class RedrawProbe : public QObject {
   private:
     bool settle()
     {
+        // The canvas paints a frame once its pass on the worker has finished.
+        auto *preview = qobject_cast<View_Image_Preview *>(m_canvas.data());
+        if (preview && !QTest::qWaitFor([preview] { return preview->isFrameCurrent(); }, 5000))
+            return false;
         m_sentinelPaints = 0;
         m_sentinel->update();
         return QTest::qWaitFor([this] { return m_sentinelPaints > 0; }, 5000);

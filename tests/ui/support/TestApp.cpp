@@ -41,8 +41,14 @@ void TestApp::addPhotos(const QStringList &names)
         desktop->openAnswers.enqueue(writePhoto(name));
         const qsizetype before = delegate->project().photos().size();
         delegate->OnAddPhoto();
+        waitForPhotos();
         QTRY_COMPARE(delegate->project().selectedIndex(), qint64(before));
     }
+}
+
+void TestApp::waitForPhotos()
+{
+    QTRY_VERIFY(!delegate->isLoadingPhotos());
 }
 
 QStringList TestApp::names() const

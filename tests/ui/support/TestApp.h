@@ -28,6 +28,8 @@ struct TestApp {
 
     // Adds photos through the open panel and waits for each row selection.
     void addPhotos(const QStringList &names);
+    // Waits until the photos being added have all loaded (or been refused).
+    void waitForPhotos();
 
     QStringList names() const;
 };

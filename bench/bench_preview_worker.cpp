@@ -1,0 +1,183 @@
+// The preview off the main thread: a change to one photo of an eight-photo Composite
+// project at 1200 x 800 rendered from the cached steps (the top photo: one step; the
+// bottom layer: every step, as a whole pass), against a whole preview pass; and eight
+// 12-24-megapixel photos loaded side by side on the load runner's workers (decode and
+// reduced copies) against one after another; and how long the main thread goes
+// without handling events meanwhile.
+//
+//   build/dev/bench/bench_preview_worker --benchmark_min_time=2
+//
+// Frames are the whole view (render and paint), as the canvas receives them.
+#include "BenchPhotos.h"
+#include "imaging/PhotoLoadRunner.h"
+#include "imaging/ReducedCopies.h"
+#include "model/ProjectMode.h"
+#include "render/PreviewRenderer.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+PhotoList eightPhotos()
+{
+    PhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
+    for (int i = 1; i < 8; ++i) {
+        PhotoPtr layer =
+            makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), Composite);
+        layer->bCompositeSizeOfBG = false;
+        layer->f_Composite_Size = 20.0f;
+        layer->f_Composite_X_Offset = 10.0f;
+        layer->f_Composite_Y_Offset = 10.0f;
+        layer->m_Composite_Blend_Mode = 16;
+        list.append(layer);
+    }
+    return list;
+}
+
+// Arg: the photo changed before each frame (7 the top one, 1 the bottom layer); -1 for
+// a whole preview pass without the cache.
+void BM_FrameAfterAChange(benchmark::State &state)
+{
+    const PhotoList list = eightPhotos();
+    const int changed = int(state.range(0));
+    PassCache cache;
+    const PreviewRequest request{list, Composite, kBenchView, 1.0};
+    Render_Preview_Frame(request, &cache); // reduced copies and the steps exist
+    quint64 blend = 16;
+    for (auto _ : state) {
+        if (changed > 0)
+            list[changed]->m_Composite_Blend_Mode = blend = blend == 16 ? 21 : 16;
+        benchmark::DoNotOptimize(Render_Preview_Frame(request, changed < 0 ? nullptr : &cache));
+    }
+    state.counters["cache_MiB"] = double(cache.sizeInBytes()) / (1 << 20);
+}
+BENCHMARK(BM_FrameAfterAChange)->Arg(7)->Arg(1)->Arg(-1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+const QStringList &eightFiles()
+{
+    static const QStringList files = [] {
+        QStringList names = {"dragonfly_13mp.jpg", "kleiber_20mp.jpg", "pair12_a.jpg",     "pair12_b.jpg",
+                             "pair24_a.jpg",       "pair24_b.jpg",     "seeding_16mp.jpg", "sunset_12mp.jpg"};
+        for (QString &name : names) {
+            name = QStringLiteral(QUILLANE_PHOTOS_DIR "/") + name;
+            if (!QFileInfo(name).isFile()) {
+                std::fprintf(stderr, "benchmark input missing: %s\n", qPrintable(name));
+                std::exit(1);
+            }
+        }
+        return names;
+    }();
+    return files;
+}
+
+// One after another, as adding did on the main thread (with the reduced copies the
+// first pass then built).
+void BM_LoadEightOneByOne(benchmark::State &state)
+{
+    for (auto _ : state)
+        for (const QString &path : eightFiles()) {
+            const LoadResult loaded = Load_Photo(path);
+            if (!loaded.ok())
+                state.SkipWithError(qPrintable(loaded.error));
+            benchmark::DoNotOptimize(Build_Reduced_Copies(loaded.image));
+        }
+}
+BENCHMARK(BM_LoadEightOneByOne)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LoadEightOnWorkers(benchmark::State &state)
+{
+    PhotoLoadRunner runner;
+    int refused = 0;
+    QObject::connect(&runner, &PhotoLoadRunner::photoLoaded, [&](int, const LoadedPhoto &photo) {
+        refused += photo.result.image.isNull() || !photo.reducedCopies;
+    });
+    for (auto _ : state) {
+        QEventLoop loop;
+        QObject::connect(&runner, &PhotoLoadRunner::batchFinished, &loop, &QEventLoop::quit);
+        runner.start(eightFiles());
+        loop.exec();
+    }
+    if (refused > 0)
+        state.SkipWithError("a photo was refused");
+}
+BENCHMARK(BM_LoadEightOnWorkers)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A timer on the main thread asks to fire every 2 ms and records how late it came (the
+// longest gap the main thread went without handling events) while the work runs: the
+// eight photos loading on workers, then a burst of 30 blend-mode changes to an
+// eight-photo project answered by the preview worker at 1600 x 1000.
+struct LatenessProbe {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 worst = 0;
+    QTimer timer;
+    LatenessProbe()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(2);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const qint64 now = clock.nsecsElapsed();
+            worst = std::max(worst, now - last);
+            last = now;
+        });
+        clock.start();
+        timer.start();
+    }
+    double worstMs() const { return double(worst) / 1e6; }
+};
+
+void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
+{
+    PhotoList list = eightPhotos();
+    PreviewRenderer renderer([&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0}; });
+    double loadingWorst = 0;
+    double renderingWorst = 0;
+    for (auto _ : state) {
+        {
+            PhotoLoadRunner runner;
+            LatenessProbe probe;
+            QEventLoop loop;
+            QObject::connect(&runner, &PhotoLoadRunner::batchFinished, &loop, &QEventLoop::quit);
+            runner.start(eightFiles());
+            loop.exec();
+            loadingWorst = std::max(loadingWorst, probe.worstMs());
+        }
+        LatenessProbe probe;
+        QEventLoop loop;
+        int changes = 0;
+        QTimer changer;
+        QObject::connect(&changer, &QTimer::timeout, [&] {
+            list[1 + changes % 7]->m_Composite_Blend_Mode = quint64(changes % 20);
+            renderer.request();
+            if (++changes == 30) {
+                changer.stop();
+                QTimer::singleShot(0, &loop, [&] {
+                    if (!renderer.isBusy())
+                        loop.quit();
+                });
+            }
+        });
+        QObject::connect(&renderer, &PreviewRenderer::frameReady, &loop, [&] {
+            if (changes >= 30 && !renderer.isBusy())
+                loop.quit();
+        });
+        changer.start(10);
+        loop.exec();
+        renderingWorst = std::max(renderingWorst, probe.worstMs());
+    }
+    state.counters["loading_worst_gap_ms"] = loadingWorst;
+    state.counters["rendering_worst_gap_ms"] = renderingWorst;
+}
+BENCHMARK(BM_MainThreadWhileLoadingAndRendering)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runBenchmarks(argc, argv);
+}

@@ -1,0 +1,71 @@
+#include "imaging/PhotoLoadRunner.h"
+
+#include "imaging/Parallel.h"
+#include "imaging/ReducedCopies.h"
+
+#include <QMetaObject>
+#include <QThread>
+
+#include <utility>
+
+PhotoLoadRunner::PhotoLoadRunner(QObject *parent) : QObject(parent) {}
+
+PhotoLoadRunner::~PhotoLoadRunner()
+{
+    cancel();
+    for (QThread *thread : std::as_const(m_threads)) {
+        thread->wait();
+        delete thread;
+    }
+}
+
+void PhotoLoadRunner::cancel()
+{
+    if (m_cancelled)
+        m_cancelled->store(true);
+    ++m_batch; // whatever is still queued from it is dropped on arrival
+    m_running = false;
+}
+
+void PhotoLoadRunner::start(const QStringList &paths)
+{
+    cancel();
+    const quint64 batch = m_batch;
+    auto cancelled = std::make_shared<std::atomic<bool>>(false);
+    m_cancelled = cancelled;
+    m_running = true;
+    QThread *thread = QThread::create([this, paths, batch, cancelled] {
+        parallelTasks(int(paths.size()), [&](int i) {
+            if (cancelled->load())
+                return;
+            LoadedPhoto loaded{Load_Photo(paths[i]), nullptr};
+            if (!loaded.result.image.isNull() && !cancelled->load())
+                loaded.reducedCopies = Build_Reduced_Copies(loaded.result.image);
+            // Queued to the runner's thread; `this` outlives the worker (the destructor waits).
+            QMetaObject::invokeMethod(
+                this,
+                [this, batch, i, loaded] {
+                    if (batch == m_batch)
+                        emit photoLoaded(i, loaded);
+                },
+                Qt::QueuedConnection);
+        });
+        QMetaObject::invokeMethod(
+            this,
+            [this, batch] {
+                if (batch != m_batch)
+                    return;
+                m_running = false;
+                emit batchFinished();
+            },
+            Qt::QueuedConnection);
+    });
+    m_threads.append(thread);
+    // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
+    connect(thread, &QThread::finished, this, [this, thread] {
+        thread->wait();
+        m_threads.removeOne(thread);
+        delete thread;
+    });
+    thread->start();
+}

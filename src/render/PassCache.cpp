@@ -1,0 +1,57 @@
+#include "render/PassCache.h"
+
+#include <cstring>
+
+quint64 Chain_Key(quint64 key, quint64 value)
+{
+    constexpr quint64 kPrime = 1099511628211ULL;
+    for (int byte = 0; byte < 8; ++byte) {
+        key ^= (value >> (byte * 8)) & 0xff;
+        key *= kPrime;
+    }
+    return key;
+}
+
+quint64 Chain_Key(quint64 key, double value)
+{
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return Chain_Key(key, bits);
+}
+
+quint64 Pass_Key(quint64 mode, const ViewTarget &view)
+{
+    quint64 key = Chain_Key(14695981039346656037ULL, mode);
+    for (const double value : {view.size.width(), view.size.height(), double(view.pixelRatio)})
+        key = Chain_Key(key, value);
+    return key;
+}
+
+qsizetype PassCache::sizeInBytes() const
+{
+    qsizetype bytes = 0;
+    for (const Step &step : steps) {
+        bytes += step.picture.sizeInBytes();
+        for (const ViewDraw &draw : step.draws)
+            bytes += draw.image.sizeInBytes();
+    }
+    return bytes;
+}
+
+qsizetype PassCache::keepMatching(const QList<quint64> &keys)
+{
+    qsizetype matching = 0;
+    while (matching < steps.size() && matching < keys.size() && steps[matching].key == keys[matching])
+        ++matching;
+    steps.resize(matching);
+    return matching;
+}
+
+void PassCache::append(Step step)
+{
+    qsizetype bytes = sizeInBytes() + step.picture.sizeInBytes();
+    for (const ViewDraw &draw : step.draws)
+        bytes += draw.image.sizeInBytes();
+    if (bytes <= kPassCacheBytes)
+        steps.append(std::move(step));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "render/RenderPass.h"
+
+#include <QList>
+
+// The mixed picture up to each photo of the latest preview pass, so that the next pass,
+// after a change to photo k, starts from the picture up to photo k - 1 instead of from
+// the background. A step is known by a key that chains everything the picture up to it
+// depends on (the view, the pass scale, the common frame, each photo's picture and
+// fields in order): a pass reuses the leading steps whose keys still match and replaces
+// the rest. It is used by one pass at a time (the preview worker's).
+//
+// Memory: the steps hold pictures at the pass's scale (at most twice the view's pixels
+// on a side) and their fitted draws (the view's size). Steps beyond kPassCacheBytes
+// (192 MiB) are not kept, whatever the number of photos. The Composite and Shape
+// pipelines keep steps; the others draw their photos straight into the view.
+struct PassCache {
+    static constexpr qsizetype kPassCacheBytes = qsizetype(192) << 20;
+
+    struct Step {
+        quint64 key = 0;
+        QImage picture;        // the mixed picture after this photo, at the pass's scale
+        QSize fullSize;        // its size in a full-resolution pass
+        QList<ViewDraw> draws; // what this step added to the view
+    };
+    QList<Step> steps; // steps[i] follows photo i + 1 (photo 0 is the background)
+
+    qsizetype sizeInBytes() const;
+    // How many leading steps match `keys`; the others are dropped.
+    qsizetype keepMatching(const QList<quint64> &keys);
+    // Keeps `step` as the next one while the bound allows.
+    void append(Step step);
+};
+
+// Chains `value` into `key` (64-bit FNV-1a over its bytes).
+quint64 Chain_Key(quint64 key, quint64 value);
+quint64 Chain_Key(quint64 key, double value);
+// The key a pass's steps start from: the mode and the view's size and pixel ratio.
+quint64 Pass_Key(quint64 mode, const ViewTarget &view);

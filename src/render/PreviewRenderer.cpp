@@ -1,0 +1,92 @@
+#include "render/PreviewRenderer.h"
+
+#include "imaging/ReducedCopies.h"
+#include "render/CaptureRunner.h"
+#include "render/RenderPass.h"
+
+#include <QPainter>
+#include <QThread>
+
+#include <utility>
+
+namespace {
+
+// Reduced copies a pass built for its snapshot go back to the photo they were made from
+// (on the main thread, which alone touches the project's records), so that the next
+// snapshot shares them instead of building them again.
+void keepReducedCopies(const PhotoList &originals, const PhotoList &snapshot)
+{
+    for (qsizetype i = 0; i < originals.size() && i < snapshot.size(); ++i) {
+        Object_Photo &photo = *originals[i];
+        const auto &built = snapshot[i]->reducedCopies;
+        if (!photo.reducedCopies && built && built->sourceKey == photo.image.cacheKey())
+            photo.reducedCopies = built;
+    }
+}
+
+} // namespace
+
+PreviewFrame Render_Preview_Frame(const PreviewRequest &request, PassCache *cache)
+{
+    PreviewFrame frame;
+    frame.viewSize = request.viewSize;
+    const QSize pixels = (request.viewSize * request.pixelRatio).toSize();
+    if (pixels.isEmpty())
+        return frame;
+    const PassResult pass =
+        render_Pass(request.photos, request.mode, request.viewSize, false, request.pixelRatio, cache);
+    frame.drewPhotos = !pass.empty;
+    frame.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    frame.image.setDevicePixelRatio(request.pixelRatio);
+    QPainter painter(&frame.image);
+    paint_Pass(painter, request.viewSize, QRectF(QPointF(0, 0), request.viewSize), pass);
+    return frame;
+}
+
+PreviewRenderer::PreviewRenderer(Source source, QObject *parent)
+    : QObject(parent), m_source(std::move(source))
+{
+}
+
+PreviewRenderer::~PreviewRenderer()
+{
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+void PreviewRenderer::request()
+{
+    m_outOfDate = true;
+    if (!m_thread)
+        startPass();
+}
+
+void PreviewRenderer::startPass()
+{
+    m_outOfDate = false;
+    PreviewRequest job = m_source();
+    m_originals = job.photos;
+    job.photos = Snapshot_Photos(job.photos);
+    m_snapshot = job.photos;
+    m_thread = QThread::create([this, job = std::move(job)] {
+        Yield_To_The_Window();
+        m_frame = Render_Preview_Frame(job, &m_cache);
+    });
+    // `finished` is emitted on the worker; the renderer lives here, so it arrives queued.
+    connect(m_thread, &QThread::finished, this, &PreviewRenderer::deliver);
+    m_thread->start();
+}
+
+void PreviewRenderer::deliver()
+{
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    keepReducedCopies(std::exchange(m_originals, {}), std::exchange(m_snapshot, {}));
+    ++m_passCount;
+    emit frameReady(std::exchange(m_frame, PreviewFrame()));
+    if (m_outOfDate && !m_thread)
+        startPass();
+}

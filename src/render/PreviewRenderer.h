@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/Object_Photo.h"
+#include "render/PassCache.h"
+
+#include <QImage>
+#include <QObject>
+#include <QSizeF>
+
+#include <functional>
+
+class QThread;
+
+// What one preview pass renders: a snapshot of the photo list (records copied, pictures
+// shared), the project mode and the view it draws for.
+struct PreviewRequest {
+    PhotoList photos;
+    quint64 mode = 0;
+    QSizeF viewSize;
+    qreal pixelRatio = 1.0;
+};
+
+// One finished preview frame: the whole view painted by a pass (black, then "No Image"
+// or the mixed picture fitted), viewSize x pixelRatio pixels large.
+struct PreviewFrame {
+    QImage image;
+    QSizeF viewSize;
+    bool drewPhotos = false; // false when the list was empty
+};
+
+// Paints the frame of `request` (the work of one pass; any thread), starting from the
+// steps of `cache` that still hold.
+PreviewFrame Render_Preview_Frame(const PreviewRequest &request, PassCache *cache = nullptr);
+
+// Runs preview passes on a worker thread, one at a time. request() only marks the view
+// out of date; a pass takes its snapshot from the source when it starts, so requests
+// that arrive while a pass runs coalesce into one more pass of the latest state. The
+// frame comes back by a queued signal on the renderer's thread.
+class PreviewRenderer : public QObject {
+    Q_OBJECT
+  public:
+    using Source = std::function<PreviewRequest()>;
+    explicit PreviewRenderer(Source source, QObject *parent = nullptr);
+    ~PreviewRenderer() override; // waits for the pass still running
+
+    void request();
+    // A pass runs or another is waiting for it.
+    bool isBusy() const { return m_thread != nullptr || m_outOfDate; }
+    int passCount() const { return m_passCount; }
+
+  signals:
+    void frameReady(const PreviewFrame &frame);
+
+  private:
+    void startPass();
+    void deliver();
+
+    Source m_source;
+    QThread *m_thread = nullptr;
+    bool m_outOfDate = false;
+    int m_passCount = 0;
+    PhotoList m_originals; // the records the running pass copied, to keep what it built
+    PhotoList m_snapshot;
+    PreviewFrame m_frame; // written by the worker, read once it has finished
+    PassCache m_cache;    // the worker's alone: one pass runs at a time
+};

@@ -1,0 +1,117 @@
+#include "model/ProjectMode.h"
+#include "render/PassCache.h"
+#include "render/PreviewRenderer.h"
+
+#include "PreviewCompare.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+PhotoPtr layer(int width, int height, int seed, quint64 blend)
+{
+    PhotoPtr photo = makePhoto(texturedImage(width, height, seed), QStringLiteral("layer.png"), Composite);
+    photo->bCompositeSizeOfBG = seed % 2 == 0;
+    photo->m_Composite_Blend_Mode = blend;
+    photo->f_Composite_Size = 10.0f * float(seed);
+    photo->f_Composite_X_Offset = 5.0f;
+    photo->f_Composite_Y_Offset = -7.0f;
+    return photo;
+}
+
+struct Change {
+    const char *name;
+    std::function<void(PhotoList &, QSizeF &)> apply;
+    qsizetype reusedSteps; // steps of the previous pass still valid after the change
+};
+
+} // namespace
+
+// After each kind of change, a pass that starts from the cache paints exactly what a
+// pass from scratch paints, and it reuses the steps before the first changed photo.
+TEST(PassCache, CachedPassesEqualPassesFromScratch)
+{
+    PhotoList photos = {makePhoto(texturedImage(1300, 900), QStringLiteral("bg.png"), Composite),
+                        layer(700, 500, 1, 16), layer(900, 900, 2, 21), layer(640, 480, 3, 5),
+                        layer(500, 800, 4, 2)};
+    QSizeF view(400, 300);
+    const QList<Change> changes = {
+        {"nothing", [](PhotoList &, QSizeF &) {}, 4},
+        {"top photo's blend", [](PhotoList &p, QSizeF &) { p[4]->m_Composite_Blend_Mode = 9; }, 3},
+        {"second photo's offset", [](PhotoList &p, QSizeF &) { p[1]->f_Composite_X_Offset = 30.0f; }, 0},
+        {"third photo's picture", [](PhotoList &p, QSizeF &) { p[2]->image = texturedImage(900, 900, 7); },
+         1},
+        {"flag", [](PhotoList &p, QSizeF &) { p[3]->bCompositeSizeOfBG = !p[3]->bCompositeSizeOfBG; }, 2},
+        {"two swapped", [](PhotoList &p, QSizeF &) { p.swapItemsAt(2, 3); }, 1},
+        {"photo added", [](PhotoList &p, QSizeF &) { p.append(layer(300, 300, 5, 16)); }, 4},
+        {"photo removed", [](PhotoList &p, QSizeF &) { p.removeAt(4); }, 3},
+        {"background", [](PhotoList &p, QSizeF &) { p[0]->image = texturedImage(1300, 900, 9); }, 0},
+        {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(500, 300); }, 0},
+    };
+    PassCache cache;
+    Render_Preview_Frame({photos, Composite, view, 1.0}, &cache);
+    ASSERT_EQ(cache.steps.size(), 4);
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        const PassCache before = cache;
+        change.apply(photos, view);
+        const PreviewFrame cached = Render_Preview_Frame({photos, Composite, view, 1.0}, &cache);
+        const PreviewFrame scratch = Render_Preview_Frame({photos, Composite, view, 1.0});
+        EXPECT_EQ(cached.image, scratch.image);
+        ASSERT_EQ(cache.steps.size(), photos.size() - 1);
+        qsizetype reused = 0;
+        while (reused < before.steps.size() && reused < cache.steps.size() &&
+               cache.steps[reused].picture.cacheKey() == before.steps[reused].picture.cacheKey())
+            ++reused;
+        EXPECT_EQ(reused, change.reusedSteps);
+    }
+    EXPECT_LE(cache.sizeInBytes(), PassCache::kPassCacheBytes);
+}
+
+// The Shape pipeline keeps its steps too: the same table of changes, its own fields.
+TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
+{
+    PhotoList photos = {makePhoto(texturedImage(1000, 700), QStringLiteral("bg.png"), Shape)};
+    for (int i = 1; i <= 3; ++i) {
+        photos.append(makePhoto(texturedImage(600, 400, i), QStringLiteral("layer.png"), Shape));
+        photos[i]->m_Shape_Type = quint64(i);
+    }
+    QSizeF view(400, 300);
+    const QList<Change> changes = {
+        {"top photo's shape", [](PhotoList &p, QSizeF &) { p[3]->m_Shape_Type = 7; }, 2},
+        {"first layer's size", [](PhotoList &p, QSizeF &) { p[1]->f_Shape_Size = 80.0f; }, 0},
+        {"middle offset", [](PhotoList &p, QSizeF &) { p[2]->f_Shape_Y_Offset = 25.0f; }, 1},
+        {"photo added", [](PhotoList &p, QSizeF &) { p.append(p[1]); }, 3},
+        {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
+    };
+    PassCache cache;
+    Render_Preview_Frame({photos, Shape, view, 1.0}, &cache);
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        const PassCache before = cache;
+        change.apply(photos, view);
+        const PreviewFrame cached = Render_Preview_Frame({photos, Shape, view, 1.0}, &cache);
+        EXPECT_EQ(cached.image, Render_Preview_Frame({photos, Shape, view, 1.0}).image);
+        ASSERT_EQ(cache.steps.size(), photos.size() - 1);
+        qsizetype reused = 0;
+        while (reused < before.steps.size() &&
+               cache.steps[reused].picture.cacheKey() == before.steps[reused].picture.cacheKey())
+            ++reused;
+        EXPECT_EQ(reused, change.reusedSteps);
+    }
+}
+
+// A step that would take the cache past its bound is not kept; a mismatch drops the rest.
+TEST(PassCache, StepsBeyondTheBoundAreNotKept)
+{
+    PassCache cache;
+    const QImage big(7300, 7000, QImage::Format_ARGB32_Premultiplied); // 204 MB, never touched
+    cache.append({1, QImage(100, 100, QImage::Format_ARGB32_Premultiplied), {}, {}});
+    cache.append({2, big, {}, {}});
+    EXPECT_EQ(cache.steps.size(), 1);
+    EXPECT_EQ(cache.keepMatching({1, 3}), 1);
+    EXPECT_EQ(cache.keepMatching({4}), 0);
+    EXPECT_TRUE(cache.steps.isEmpty());
+}
