@@ -194,7 +194,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
     void followProject(int changes);
     void startCaptureIfPending(bool drewPhotos);
-    void finishCapture(const QImage &picture);
+    void finishCapture(const QImage &picture, const QString &error);
     void showProjectFileAlert(const QString &message, const QString &informativeText);
 
     void showPanelOfMode();
