@@ -199,7 +199,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
     void followProject(int changes);
     void startCaptureIfPending(bool drewPhotos);
-    void finishCapture(const QImage &picture);
+    void finishCapture(const QImage &picture, const QString &error);
     void continuePendingOutput();
     void startAddStep();
     void finishAdd(int added, const QStringList &refusals);

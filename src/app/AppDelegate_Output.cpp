@@ -156,10 +156,11 @@ void AppDelegate::startCaptureIfPending(bool drewPhotos)
 
 // The capture step: the picture and its file name go to the capture state, which
 // Save and Share are polling.
-void AppDelegate::finishCapture(const QImage &picture)
+void AppDelegate::finishCapture(const QImage &picture, const QString &error)
 {
     PassResult pass;
     pass.mixed = picture;
+    pass.error = error;
     Capture_Step(capture, pass, m_captureTime);
     setOutputBusy(false);
     continuePendingOutput();
@@ -196,6 +197,12 @@ void AppDelegate::Timer_Share_Picture_Routine()
     if (capture.b_Take_Picture)
         return;
     stopTimer(timer_Share_Picture);
+    if (!capture.error.isEmpty()) { // over the memory budget, or a layer that cannot be drawn
+        desktop().runAlert(
+            window(),
+            {QStringLiteral("The picture could not be shared"), capture.error, {QStringLiteral("Close")}});
+        return;
+    }
     if (windowShare)
         windowShare->deleteLater();
     windowShare = new Window_Share(

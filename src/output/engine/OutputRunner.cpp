@@ -6,7 +6,8 @@
 
 OutputRunner::OutputRunner(QObject *parent) : QObject(parent)
 {
-    connect(&m_capture, &Capture_Runner::captureFinished, this, &OutputRunner::captured);
+    connect(&m_capture, &Capture_Runner::captureFinished, this,
+            [this](const QImage &picture) { emit captured(picture, m_capture.lastError()); });
 }
 
 OutputRunner::~OutputRunner()

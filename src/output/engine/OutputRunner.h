@@ -35,8 +35,10 @@ class OutputRunner : public QObject {
 
   signals:
     void captureStarted();
-    // The mixed picture of the capture (null for an unknown project mode).
-    void captured(const QImage &picture);
+    // The mixed picture of the capture; null with the reason in `error` when the pass
+    // failed (over the memory budget, a layer that could not be drawn), null with no
+    // reason for an unknown project mode.
+    void captured(const QImage &picture, const QString &error);
     void written(const WriteResult &result);
 
   private:
