@@ -48,6 +48,8 @@ void AppDelegate::startAddStep()
 void AppDelegate::finishAdd(int added, const QStringList &refusals)
 {
     m_addStep.reset();
+    if (capture.b_Take_Picture)
+        markPreviewForRedraw(); // a Save or Share that waited for the photos
     if (added > 0)
         scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
                         &AppDelegate::TimerSelectLastTableRowRoutine);

@@ -145,10 +145,11 @@ bool AppDelegate::runWrite(std::function<WriteResult()> job, std::function<void(
 }
 
 // A drawing pass has ended (`drewPhotos`: with at least one photo): a capture pending
-// starts now, over the list as it is.
+// starts now, over the list as it is. While photos are being added it waits for them
+// (their rows have no picture yet); the end of the add asks for the pass that starts it.
 void AppDelegate::startCaptureIfPending(bool drewPhotos)
 {
-    if (!drewPhotos || !capture.b_Take_Picture || m_output.isCapturing())
+    if (!drewPhotos || !capture.b_Take_Picture || m_output.isCapturing() || isLoadingPhotos())
         return;
     m_captureTime = now();
     m_output.capture(m_project.photos(), m_project.mode());
