@@ -2,10 +2,8 @@
 #include "model/ProjectMode.h"
 #include "render/PreviewRenderer.h"
 
+#include "EventWait.h"
 #include "PreviewCompare.h"
-
-#include <QEventLoop>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -22,14 +20,7 @@ PhotoList twoPhotos()
 // Runs the event loop until the renderer has no pass running or waiting.
 void waitUntilIdle(PreviewRenderer &renderer)
 {
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (!renderer.isBusy())
-            loop.quit();
-    });
-    poll.start(1);
-    loop.exec();
+    runEventsUntil([&] { return !renderer.isBusy(); });
 }
 
 } // namespace
