@@ -3,11 +3,12 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
-#include "imaging/ProjectPhotos.h"
+#include "imaging/PhotoLoadRunner.h"
 #include "model/ProjectFile.h"
 #include "model/Quoted.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -53,23 +54,39 @@ void AppDelegate::OnOpenProject()
 }
 
 // Loads every photo of the project; a photo that cannot be loaded is left out only when
-// the user says so. False when the user cancels.
+// the user says so. False when the user cancels. The files decode side by side on
+// workers (with their reduced copies) while the window goes on painting and answering;
+// input waits until the photos are in, so nothing changes the project meanwhile.
 bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photos)
 {
+    QStringList paths;
+    for (const PhotoPtr &photo : std::as_const(photos))
+        paths << photo->sFile;
+    std::vector<LoadedPhoto> results(size_t(photos.size()));
+    PhotoLoadRunner runner;
+    QEventLoop loading;
+    connect(&runner, &PhotoLoadRunner::photoLoaded, &loading,
+            [&results](int index, const LoadedPhoto &loaded) { results[size_t(index)] = loaded; });
+    connect(&runner, &PhotoLoadRunner::batchFinished, &loading, &QEventLoop::quit);
+    runner.start(paths);
+    loading.exec(QEventLoop::ExcludeUserInputEvents);
     PhotoList loaded;
-    const std::vector<LoadResult> results = loadPictures(photos);
     for (qsizetype i = 0; i < photos.size(); ++i) {
-        const LoadResult &result = results[size_t(i)];
-        if (!result.ok()) {
+        const LoadedPhoto &result = results[size_t(i)];
+        if (!result.result.ok()) {
             const QString text =
                 QStringLiteral("%1\n\nOpen %2 without this photo, or cancel and keep the current "
                                "project?")
-                    .arg(result.error, quoted(projectName));
+                    .arg(result.result.error, quoted(projectName));
             if (desktop().runAlert(
                     window(), {"A photo of the project is missing", text, {"Skip Photo", "Cancel"}}) != 0)
                 return false;
             continue;
         }
+        Object_Photo &photo = *photos[i];
+        photo.image = result.result.image;
+        photo.reducedCopies = result.reducedCopies;
+        photo.sName = QFileInfo(photo.sFile).fileName();
         loaded << photos[i];
     }
     photos = loaded;

@@ -3,6 +3,7 @@
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
+#include "imaging/ReducedCopies.h"
 #include "model/ProjectFile.h"
 #include "output/engine/PngWriter.h"
 #include "panels/View_Composition.h"
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -211,7 +213,11 @@ class ProjectFilesTest : public QObject {
                   R"({"version": 1, "mode": "shape", "photos": [{"file": "a.png"}, {"file": "gone/b.png"},
                            {"file": "c.png", "shape": "heart"}]})");
         app.desktop->alertAnswers.enqueue(answer);
+        // The photos decode on workers: the window goes on handling its events meanwhile.
+        bool answered = false;
+        QTimer::singleShot(0, app.delegate.get(), [&answered] { answered = true; });
         QCOMPARE(app.delegate->openProjectFile(path), answer == 0);
+        QVERIFY(answered);
         QCOMPARE(app.desktop->alerts.size(), 1);
         QCOMPARE(app.desktop->alerts[0].buttons, (QStringList{"Skip Photo", "Cancel"}));
         QVERIFY2(app.desktop->alerts[0].informativeText.contains(
@@ -220,6 +226,8 @@ class ProjectFilesTest : public QObject {
                  qPrintable(app.desktop->alerts[0].informativeText));
         QCOMPARE(app.names(), names);
         QCOMPARE(app.delegate->project().mode(), quint64(answer == 0 ? Shape : Composite));
+        for (const PhotoPtr &photo : app.delegate->project().photos()) // built with the picture
+            QVERIFY(photo->reducedCopies && photo->reducedCopies->sourceKey == photo->image.cacheKey());
     }
 
     void savingRefusalsAreSaid()
