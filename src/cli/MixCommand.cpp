@@ -304,7 +304,7 @@ Outcome checkBudget(const Project &project, QSize view)
     QList<QSizeF> sizes;
     for (const QString &file : photoFiles(project))
         sizes.append(QSizeF(Probe_Photo_Size(file).expandedTo(QSize(0, 0))));
-    double need = Pass_Memory_Need(project.photos, sizes, project.mode, viewTarget(view));
+    double need = Pass_Memory_Need(project.photos, sizes, project.mode, viewTarget(view), project.options);
     if (view.isValid())
         need += Picture_Bytes(QSizeF(view)); // the canvas the view is painted on
     const QString refusal = Pass_Budget_Refusal(need);
@@ -329,7 +329,8 @@ Outcome checkOutput(const QString &projectPath, const QString &outputPath, const
 QImage renderPicture(const Project &project, QSize view, QString &error)
 {
     if (view.isValid()) {
-        const PassResult pass = render_Pass(project.photos, project.mode, QSizeF(view), false);
+        const PassResult pass =
+            render_Pass(project.photos, project.mode, QSizeF(view), false, 1.0, project.options);
         error = pass.error;
         QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
         if (pass.failed() || canvas.isNull()) {
@@ -343,7 +344,8 @@ QImage renderPicture(const Project &project, QSize view, QString &error)
     }
     // A 0 x 0 view: the pass fits nothing into it and only builds the mixed picture.
     CaptureState capture{true, QImage(), QString(), QString(), QString()};
-    const PassResult pass = render_Pass(project.photos, project.mode, QSizeF(0, 0), true);
+    const PassResult pass =
+        render_Pass(project.photos, project.mode, QSizeF(0, 0), true, 1.0, project.options);
     error = pass.error;
     Capture_Step(capture, pass, QDateTime::currentDateTime());
     return capture.imageSave;

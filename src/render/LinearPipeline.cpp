@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -49,15 +50,67 @@ QList<float> seamPositions(const PhotoList &photos, float along)
     return positions;
 }
 
-PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical)
+// The size a photo takes fitted into 400 x 400 (Fit_Linear_Photos), without fitting it.
+QSizeF fittedSize(const Object_Photo &photo)
 {
-    const QList<QImage> fitted = Fit_Linear_Photos(photos, !view.capturePending);
-    const QSizeF frame = Linear_Frame(fitted);
+    const QSizeF box(kLinearFitBox, kLinearFitBox);
+    return QSizeF(resizedPixelSize(return_Best_Fit_Frame(imageSizeF(photo.image), box).size()));
+}
+
+// The pictures a strip is built from, their common frame and the factor of the seams'
+// ramp (made for the 400 x 400 frame).
+struct StripSource {
+    QList<QImage> pictures;
+    QSizeF frame;
+    float seamScale = 1.0f;
+};
+
+// A full-resolution capture: each photo's own picture stretched to the enlarged frame
+// (shared when it already has that size); empty pictures when the frame would not grow.
+StripSource fullResolutionSource(const PhotoList &photos, bool vertical)
+{
+    QList<QSize> sizes;
+    QSizeF fitted(0, 0);
+    for (const PhotoPtr &photo : photos) {
+        sizes.append(photo->image.size());
+        fitted = fitted.expandedTo(fittedSize(*photo));
+    }
+    StripSource source;
+    source.frame = Linear_Full_Resolution_Frame(sizes, fitted, vertical);
+    if (source.frame == fitted)
+        return source;
+    source.seamScale =
+        float(vertical ? source.frame.height() / fitted.height() : source.frame.width() / fitted.width());
+    for (const PhotoPtr &photo : photos)
+        source.pictures.append(Resize_Image_To_Fit_Size(photo->image, source.frame));
+    return source;
+}
+
+StripSource stripSource(const PhotoList &photos, const ViewTarget &view, bool vertical,
+                        const ProjectOptions &options)
+{
+    if (options.fullResolution && view.capturePending) {
+        StripSource full = fullResolutionSource(photos, vertical);
+        if (!full.pictures.isEmpty())
+            return full;
+    }
+    StripSource source;
+    source.pictures = Fit_Linear_Photos(photos, !view.capturePending);
+    source.frame = Linear_Frame(source.pictures);
+    return source;
+}
+
+PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical,
+                        const ProjectOptions &options)
+{
+    const StripSource source = stripSource(photos, view, vertical, options);
+    const QSizeF frame = source.frame;
     const float along = float(vertical ? frame.height() : frame.width());
     const QList<float> positions = seamPositions(photos, along);
     auto seam = [&](qsizetype k) {
         const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
-        return Linear_Seam(fitted[k - 1], fitted[k], frame, pair, vertical);
+        return Linear_Seam(source.pictures[k - 1], source.pictures[k], frame, pair, vertical,
+                           options.blendSpace, source.seamScale);
     };
     PassResult pass;
     if (photos.size() == 2) {
@@ -102,6 +155,21 @@ QSizeF Linear_Frame(const QList<QImage> &fitted)
     return QSizeF(maxW, maxH);
 }
 
+QSizeF Linear_Full_Resolution_Frame(const QList<QSize> &originals, QSizeF frame, bool vertical)
+{
+    const double side = vertical ? frame.width() : frame.height();
+    int common = 0;
+    for (const QSize &size : originals) {
+        const int own = vertical ? size.width() : size.height();
+        common = common == 0 ? own : std::min(common, own);
+    }
+    if (side <= 0.0 || common <= side)
+        return frame;
+    const double k = common / side;
+    return vertical ? QSizeF(common, std::round(frame.height() * k))
+                    : QSizeF(std::round(frame.width() * k), common);
+}
+
 LinearPair Linear_Pair(float level, float along)
 {
     LinearPair pair;
@@ -115,7 +183,7 @@ LinearPair Linear_Pair(float level, float along)
 }
 
 QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical)
+                   bool vertical, BlendSpace space, float seamScale)
 {
     const QSizeF size = vertical ? QSizeF(frame.width(), pair.extent) : QSizeF(pair.extent, frame.height());
     const QImage first = pairCanvas(earlier, size, frame);
@@ -124,7 +192,8 @@ QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, con
     const float offset = along - pair.extent * pair.t;
     const QPointF origin = vertical ? QPointF(0, offset) : QPointF(offset, 0);
     drawImageIntoLL(second, QRectF(origin, frame), later);
-    return vertical ? imageSwipeVertical(first, second) : imageSwipe(first, second);
+    return vertical ? imageSwipeVertical(first, second, space, seamScale)
+                    : imageSwipe(first, second, space, seamScale);
 }
 
 bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical)
@@ -154,12 +223,14 @@ QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bo
     return strip.picture();
 }
 
-PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
+                                    const ProjectOptions &options)
 {
-    return renderLinear(photos, view, false);
+    return renderLinear(photos, view, false, options);
 }
 
-PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
+                                  const ProjectOptions &options)
 {
-    return renderLinear(photos, view, true);
+    return renderLinear(photos, view, true, options);
 }

@@ -60,17 +60,18 @@ PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
 
 // Two or more photos: the mode's pipeline. This switch is the one place that maps a
 // project mode to its pipeline.
-PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &view)
+PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &view,
+                      const ProjectOptions &options)
 {
     switch (mode) {
     case Composite:
-        return Render_Composite(photos, view);
+        return Render_Composite(photos, view, options);
     case Shape:
-        return Render_Shape(photos, view);
+        return Render_Shape(photos, view, options);
     case LinearHorizontal:
-        return Render_Linear_Horizontal(photos, view);
+        return Render_Linear_Horizontal(photos, view, options);
     case LinearVertical:
-        return Render_Linear_Vertical(photos, view);
+        return Render_Linear_Vertical(photos, view, options);
     case Transparent:
         return Render_Transparent(photos, view);
     default: // unknown mode: black view, empty mixed picture
@@ -148,7 +149,7 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, d
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio)
+                       qreal pixelRatio, const ProjectOptions &options)
 {
     const ViewTarget target{view, pixelRatio, capturePending};
     dropStaleCopies(photos);
@@ -157,7 +158,7 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
         pass.empty = true;
         return pass;
     }
-    if (const QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(photos, mode, target));
+    if (const QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(photos, mode, target, options));
         !refusal.isEmpty()) {
         PassResult pass;
         pass.error = refusal;
@@ -165,7 +166,7 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
     }
     if (photos.size() == 1)
         return renderSinglePhoto(*photos.front(), target);
-    PassResult pass = renderMode(photos, mode, target);
+    PassResult pass = renderMode(photos, mode, target, options);
     if (pass.failed()) { // nothing half-drawn goes to the view
         pass.draws.clear();
         pass.mixed = QImage();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Object_Photo.h"
+#include "model/ProjectOptions.h"
 
 #include <QImage>
 #include <QList>
@@ -63,8 +64,9 @@ QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 // A pass whose estimated memory (PassMemory.h) is over the budget allocates nothing and
 // comes back failed; so does one in which a layer cannot be drawn: a layer is never
 // silently left out.
+// `options` are the project's own settings (blend space, full-resolution strips).
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio = 1.0);
+                       qreal pixelRatio = 1.0, const ProjectOptions &options = {});
 
 // The failed pass for photo `index` (0-based) of `photos`: "photo 3 (“b.jpg”) cannot be
 // drawn: <reason>".

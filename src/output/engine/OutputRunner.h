@@ -21,7 +21,7 @@ class OutputRunner : public QObject {
     ~OutputRunner() override; // waits for a write still running
 
     // False (and nothing started) while a capture runs.
-    bool capture(const PhotoList &photos, quint64 mode);
+    bool capture(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});
     // False (and nothing started) while a write runs.
     bool write(const QImage &picture, const QString &path);
 
