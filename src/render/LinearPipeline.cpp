@@ -8,15 +8,29 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
-// A transparent canvas of `size` with the earlier photo stretched into the common frame.
-QImage pairCanvas(const QImage &earlier, QSizeF size, QSizeF frame)
+// `canvas` made transparent and `size` large. A canvas that already has that size and
+// is not shared is cleared where it is: on a fresh picture the first touch of every
+// page costs more than the clearing, and a strip's seams mostly have one size.
+void clearCanvas(QImage &canvas, QSizeF size)
 {
-    QImage canvas = transparentCanvas(size.width(), size.height());
-    drawImageIntoLL(canvas, QRectF(QPointF(0, 0), frame), earlier);
-    return canvas;
+    if (!canvas.isNull() && canvas.size() == resizedPixelSize(size) && canvas.isDetached())
+        canvas.fill(0u);
+    else
+        canvas = transparentCanvas(size.width(), size.height());
+}
+
+// `canvas` made a copy of `source`, in its own memory when the sizes match.
+void copyCanvas(QImage &canvas, const QImage &source)
+{
+    if (!canvas.isNull() && canvas.size() == source.size() && canvas.isDetached() &&
+        canvas.bytesPerLine() == source.bytesPerLine() && canvas.format() == source.format())
+        std::memcpy(canvas.bits(), source.constBits(), size_t(source.sizeInBytes()));
+    else
+        canvas = source.copy();
 }
 
 // The extent of the strip canvas: the frame grown by the final position along the axis.
@@ -27,15 +41,13 @@ QSizeF stripSize(QSizeF frame, float position, bool vertical)
     return {double(float(frame.width()) + position), frame.height()};
 }
 
-// Seam j copied with its leading band erased, so the previous seam shows through it.
-QImage erasedSeam(const QImage &seam, QSizeF frame, bool vertical)
+// Seam j with its leading band erased, so the previous seam shows through it.
+void eraseLeadingBand(QImage &seam, QSizeF frame, bool vertical)
 {
-    QImage copy = seam.copy();
     const QRectF band = vertical ? QRectF(0, 0, frame.width(), frame.height() / 1.3)
                                  : QRectF(0, 0, frame.width() / 1.3, frame.height());
-    QPainter painter(&copy);
-    fillRectLL(painter, copy.height(), band, Qt::transparent);
-    return copy;
+    QPainter painter(&seam);
+    fillRectLL(painter, seam.height(), band, Qt::transparent);
 }
 
 // The accumulated position of every seam along the strip, from the levels alone.
@@ -107,6 +119,7 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
     const QSizeF frame = source.frame;
     const float along = float(vertical ? frame.height() : frame.width());
     const QList<float> positions = seamPositions(photos, along);
+    LinearSeamCanvases canvases;
     auto seam = [&](qsizetype k) {
         const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
         return Linear_Seam(source.pictures[k - 1], source.pictures[k], frame, pair, vertical,
@@ -183,17 +196,20 @@ LinearPair Linear_Pair(float level, float along)
 }
 
 QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical, BlendSpace space, float seamScale)
+                   bool vertical, BlendSpace space, float seamScale, LinearSeamCanvases *canvases)
 {
     const QSizeF size = vertical ? QSizeF(frame.width(), pair.extent) : QSizeF(pair.extent, frame.height());
-    const QImage first = pairCanvas(earlier, size, frame);
-    QImage second = first.copy();
+    LinearSeamCanvases own;
+    LinearSeamCanvases &c = canvases ? *canvases : own;
+    clearCanvas(c.first, size);
+    drawImageIntoLL(c.first, QRectF(QPointF(0, 0), frame), earlier);
+    copyCanvas(c.second, c.first);
     const float along = float(vertical ? frame.height() : frame.width());
     const float offset = along - pair.extent * pair.t;
     const QPointF origin = vertical ? QPointF(0, offset) : QPointF(offset, 0);
-    drawImageIntoLL(second, QRectF(origin, frame), later);
-    return vertical ? imageSwipeVertical(first, second, space, seamScale)
-                    : imageSwipe(first, second, space, seamScale);
+    drawImageIntoLL(c.second, QRectF(origin, frame), later);
+    return vertical ? imageSwipeVertical(c.first, c.second, space, seamScale)
+                    : imageSwipe(c.first, c.second, space, seamScale);
 }
 
 bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical)
@@ -208,11 +224,12 @@ LinearStrip::LinearStrip(QSizeF frame, float lastPosition, bool vertical)
     m_strip = transparentCanvas(size.width(), size.height());
 }
 
-void LinearStrip::lay(const QImage &seam, float previousPosition, bool eraseLeadingBand)
+void LinearStrip::lay(QImage seam, float previousPosition, bool eraseBand)
 {
     const QPointF at = m_vertical ? QPointF(0, previousPosition) : QPointF(previousPosition, 0);
-    const QImage shown = eraseLeadingBand ? erasedSeam(seam, m_frame, m_vertical) : seam;
-    drawImageIntoLL(m_strip, QRectF(at, imageSizeF(shown)), shown);
+    if (eraseBand)
+        eraseLeadingBand(seam, m_frame, m_vertical); // in place when the seam is not shared
+    drawImageIntoLL(m_strip, QRectF(at, imageSizeF(seam)), seam);
 }
 
 QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)

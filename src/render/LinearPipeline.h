@@ -51,9 +51,15 @@ LinearPair Linear_Pair(float level, float along);
 // (P stretched into the common frame) and B (Q laid over A at the pair's offset), both
 // of the pair's extent, joined by the matching swipe.
 // `seamScale` multiplies the swipe's ramp (its geometry is fixed for the 400 x 400
-// frame), so that an enlarged strip gets the very seam of the 400-pixel one.
+// frame), so that an enlarged strip gets the very seam of the 400-pixel one. The two
+// pair canvases are built in `canvases` when given, reusing their memory from the seam
+// before when the size is the same.
+struct LinearSeamCanvases {
+    QImage first, second;
+};
 QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical, BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f);
+                   bool vertical, BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f,
+                   LinearSeamCanvases *canvases = nullptr);
 
 // The strip assembled from the seams and their accumulated positions. A strip whose
 // extent comes out zero or negative is a null image.
@@ -69,7 +75,7 @@ class LinearStrip {
   public:
     LinearStrip(QSizeF frame, float lastPosition, bool vertical);
     bool isValid() const { return !m_strip.isNull(); }
-    void lay(const QImage &seam, float previousPosition, bool eraseLeadingBand);
+    void lay(QImage seam, float previousPosition, bool eraseBand);
     QImage picture() const { return m_strip; }
 
   private:
