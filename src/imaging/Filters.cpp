@@ -134,7 +134,8 @@ SPAN_CLONES void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &co
     }
 }
 
-QImage swipe(const QImage &first, const QImage &second, SwipeSettings settings, BlendSpace space, float scale)
+QImage swipe(const QImage &first, const QImage &second, SwipeSettings settings, BlendSpace space, float scale,
+             QImage *reuse)
 {
     settings.extent = QRectF(0, 0, settings.extent.width() * scale, settings.extent.height() * scale);
     settings.width *= scale;
@@ -143,7 +144,7 @@ QImage swipe(const QImage &first, const QImage &second, SwipeSettings settings, 
     return renderSpans(
         unionExtent({first, second}), {first, second},
         [&ramp, &colour](SpanF *in, SpanF &out, SpanPlace place) { swipeSpan(ramp, colour, in, out, place); },
-        {}, space);
+        {}, space, reuse);
 }
 
 // Over an opaque background a blend mode's result is linear in the layer's alpha
@@ -204,17 +205,18 @@ QImage imageShape(const QImage &background, const QImage &layer, const QImage &m
                        {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::MaskGreen}, space);
 }
 
-QImage imageSwipe(const QImage &first, const QImage &second, BlendSpace space, float scale)
+QImage imageSwipe(const QImage &first, const QImage &second, BlendSpace space, float scale, QImage *reuse)
 {
     SwipeSettings settings;
     settings.time = 0.7f;
-    return swipe(first, second, settings, space, scale);
+    return swipe(first, second, settings, space, scale, reuse);
 }
 
-QImage imageSwipeVertical(const QImage &first, const QImage &second, BlendSpace space, float scale)
+QImage imageSwipeVertical(const QImage &first, const QImage &second, BlendSpace space, float scale,
+                          QImage *reuse)
 {
     SwipeSettings settings;
     settings.time = 0.5f;
     settings.angle = 1.5707964f;
-    return swipe(first, second, settings, space, scale);
+    return swipe(first, second, settings, space, scale, reuse);
 }

@@ -39,7 +39,8 @@ QImage imageShape(const QImage &background, const QImage &layer, const QImage &m
 // Joins two images with a soft swipe seam, left to right (time 0.7) or bottom to top
 // (time 0.5, angle pi/2). The seam's geometry (a 300 x 300 extent, a 300-pixel ramp) is
 // multiplied by `scale`, so that a picture `scale` times larger gets the same seam.
+// `reuse` may lend the memory of a picture no longer needed (renderSpans).
 QImage imageSwipe(const QImage &first, const QImage &second, BlendSpace space = BlendSpace::Linear,
-                  float scale = 1.0f);
+                  float scale = 1.0f, QImage *reuse = nullptr);
 QImage imageSwipeVertical(const QImage &first, const QImage &second, BlendSpace space = BlendSpace::Linear,
-                          float scale = 1.0f);
+                          float scale = 1.0f, QImage *reuse = nullptr);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -237,11 +238,13 @@ QSize unionExtent(const std::vector<QImage> &images)
 }
 
 QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute,
-                   const std::vector<SpanDecode> &decodes, BlendSpace space)
+                   const std::vector<SpanDecode> &decodes, BlendSpace space, QImage *reuse)
 {
     if (extent.isEmpty())
         return {};
-    QImage result(extent, kCanonicalFormat);
+    const bool reusable =
+        reuse && reuse->size() == extent && reuse->format() == kCanonicalFormat && reuse->isDetached();
+    QImage result = reusable ? std::exchange(*reuse, QImage()) : QImage(extent, kCanonicalFormat);
     if (result.isNull())
         return {};
     SpanInputs canonical;

@@ -46,8 +46,12 @@ using SpanFunction = std::function<void(SpanF *inputs, SpanF &out, SpanPlace pla
 // and samples as transparent black outside its own rectangle. Rows run in parallel.
 // `decodes`, when given, names how each input is decoded (default: all channels);
 // `space` is the blend space the samples are decoded into and encoded from.
+// `reuse`, when given, is a picture no longer needed: if it has `extent` pixels in the
+// canonical format and is not shared, the result is written into its memory (taken from
+// it), which spares touching fresh pages.
 QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute,
-                   const std::vector<SpanDecode> &decodes = {}, BlendSpace space = BlendSpace::Linear);
+                   const std::vector<SpanDecode> &decodes = {}, BlendSpace space = BlendSpace::Linear,
+                   QImage *reuse = nullptr);
 
 // The union of the inputs' rectangles, all anchored at the lower-left corner.
 QSize unionExtent(const std::vector<QImage> &images);

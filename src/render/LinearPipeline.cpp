@@ -131,8 +131,11 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
     } else {
         // Each seam is laid on the strip as soon as it is made: one seam alive at a time.
         LinearStrip strip(frame, positions.back(), vertical);
-        for (qsizetype k = 1; k < photos.size() && strip.isValid(); ++k)
-            strip.lay(seam(k), k == 1 ? 0.0f : positions[k - 2], k > 1);
+        for (qsizetype k = 1; k < photos.size() && strip.isValid(); ++k) {
+            QImage laid = seam(k);
+            strip.lay(laid, k == 1 ? 0.0f : positions[k - 2], k > 1);
+            canvases.result = std::move(laid); // its memory serves the next seam
+        }
         pass.mixed = strip.picture();
     }
     if (pass.mixed.isNull() && !Linear_Strip_Is_Empty(frame, positions.back(), vertical))
@@ -208,8 +211,8 @@ QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, con
     const float offset = along - pair.extent * pair.t;
     const QPointF origin = vertical ? QPointF(0, offset) : QPointF(offset, 0);
     drawImageIntoLL(c.second, QRectF(origin, frame), later);
-    return vertical ? imageSwipeVertical(c.first, c.second, space, seamScale)
-                    : imageSwipe(c.first, c.second, space, seamScale);
+    return vertical ? imageSwipeVertical(c.first, c.second, space, seamScale, &c.result)
+                    : imageSwipe(c.first, c.second, space, seamScale, &c.result);
 }
 
 bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical)
@@ -224,7 +227,7 @@ LinearStrip::LinearStrip(QSizeF frame, float lastPosition, bool vertical)
     m_strip = transparentCanvas(size.width(), size.height());
 }
 
-void LinearStrip::lay(QImage seam, float previousPosition, bool eraseBand)
+void LinearStrip::lay(QImage &seam, float previousPosition, bool eraseBand)
 {
     const QPointF at = m_vertical ? QPointF(0, previousPosition) : QPointF(previousPosition, 0);
     if (eraseBand)
@@ -235,8 +238,10 @@ void LinearStrip::lay(QImage seam, float previousPosition, bool eraseBand)
 QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
 {
     LinearStrip strip(frame, seams.back().f_Position, vertical);
-    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j)
-        strip.lay(seams[j].image, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
+    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j) {
+        QImage seam = seams[j].image;
+        strip.lay(seam, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
+    }
     return strip.picture();
 }
 

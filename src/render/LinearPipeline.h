@@ -53,9 +53,10 @@ LinearPair Linear_Pair(float level, float along);
 // `seamScale` multiplies the swipe's ramp (its geometry is fixed for the 400 x 400
 // frame), so that an enlarged strip gets the very seam of the 400-pixel one. The two
 // pair canvases are built in `canvases` when given, reusing their memory from the seam
-// before when the size is the same.
+// before when the size is the same; the seam itself may take canvases->result's.
 struct LinearSeamCanvases {
     QImage first, second;
+    QImage result; // a seam laid and handed back, whose memory the next seam may take
 };
 QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
                    bool vertical, BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f,
@@ -75,7 +76,8 @@ class LinearStrip {
   public:
     LinearStrip(QSizeF frame, float lastPosition, bool vertical);
     bool isValid() const { return !m_strip.isNull(); }
-    void lay(QImage seam, float previousPosition, bool eraseBand);
+    // Erases the seam's leading band in the seam itself (when asked), then lays it.
+    void lay(QImage &seam, float previousPosition, bool eraseBand);
     QImage picture() const { return m_strip; }
 
   private:
