@@ -123,7 +123,7 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
     auto seam = [&](qsizetype k) {
         const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
         return Linear_Seam(source.pictures[k - 1], source.pictures[k], frame, pair, vertical,
-                           options.blendSpace, source.seamScale);
+                           options.blendSpace, source.seamScale, &canvases);
     };
     PassResult pass;
     if (photos.size() == 2) {
