@@ -161,6 +161,9 @@ class AppDelegate : public QObject, public PhotoEditor {
     void writePicture(const QImage &picture, const QString &path,
                       std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_output.isWriting(); }
+    // Runs a writing job on the output runner and `done` with its result here; false
+    // (nothing started) while another write runs.
+    bool runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done);
     // Captures and writes on workers, for Save and Share.
     OutputRunner &outputRunner() { return m_output; }
 
@@ -194,7 +197,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
     void followProject(int changes);
     void startCaptureIfPending(bool drewPhotos);
-    void finishCapture(const QImage &picture);
+    void finishCapture(const QImage &picture, const QString &error);
     void showProjectFileAlert(const QString &message, const QString &informativeText);
 
     void showPanelOfMode();

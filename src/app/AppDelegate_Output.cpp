@@ -7,11 +7,12 @@
 #include "output/FileMove.h"
 #include "output/PictureSave.h"
 #include "output/Window_Share.h"
+#include "output/engine/OutputGuard.h"
 #include "output/engine/PngWriter.h"
 #include "render/RenderPass.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
@@ -87,22 +88,22 @@ void AppDelegate::offerSavedPicture(const QString &written)
                                QFileInfo(written).fileName());
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
-    if (Needs_Conversion(chosen)) {
-        // Another format than the capture's PNG: encoded on a worker, like the capture.
-        setOutputBusy(true);
-        auto placed = std::make_shared<WriteResult>();
-        QThread *worker = QThread::create([placed, written, chosen, picture = capture.imageSave] {
-            *placed = Place_Saved_Picture(written, picture, chosen);
-        });
-        connect(worker, &QThread::finished, this, [this, worker, placed, chosen] {
-            worker->deleteLater();
-            setOutputBusy(false);
-            reportSavedPicture(*placed, chosen);
-        });
-        worker->start();
+    // Never over the project file or one of its photos, nor onto anything but a file.
+    const QString refusal = Output_Refusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
+    if (!refusal.isEmpty()) {
+        desktop().runAlert(window(),
+                           saveFailure(refusal + QStringLiteral(" The picture is still at \u201C%1\u201D.")
+                                                     .arg(QDir::toNativeSeparators(written))));
         return;
     }
-    reportSavedPicture(Place_Saved_Picture(written, capture.imageSave, chosen), chosen);
+    // A move, or for another format than the capture's PNG an encoding: on the output
+    // runner's writer, like the capture.
+    const bool started =
+        runWrite([written, chosen,
+                  picture = capture.imageSave] { return Place_Saved_Picture(written, picture, chosen); },
+                 [this, chosen](const WriteResult &placed) { reportSavedPicture(placed, chosen); });
+    if (!started)
+        reportSavedPicture({false, QStringLiteral("another picture is still being written.")}, chosen);
 }
 
 void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &chosen)
@@ -128,12 +129,17 @@ WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
 void AppDelegate::writePicture(const QImage &picture, const QString &path,
                                std::function<void(const WriteResult &)> done)
 {
-    if (!m_output.write(picture, path)) {
+    if (!runWrite([picture, path] { return saveImage(picture, path); }, done))
         done({false, QStringLiteral("another picture is still being written.")});
-        return;
-    }
+}
+
+bool AppDelegate::runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done)
+{
+    if (!m_output.write(std::move(job)))
+        return false;
     m_writeDone = std::move(done);
     setOutputBusy(true);
+    return true;
 }
 
 // A drawing pass has ended (`drewPhotos`: with at least one photo): a capture pending
@@ -148,10 +154,11 @@ void AppDelegate::startCaptureIfPending(bool drewPhotos)
 
 // The capture step: the picture and its file name go to the capture state, which
 // Save and Share are polling.
-void AppDelegate::finishCapture(const QImage &picture)
+void AppDelegate::finishCapture(const QImage &picture, const QString &error)
 {
     PassResult pass;
     pass.mixed = picture;
+    pass.error = error;
     Capture_Step(capture, pass, m_captureTime);
     setOutputBusy(false);
 }
@@ -178,6 +185,12 @@ void AppDelegate::Timer_Share_Picture_Routine()
     if (capture.b_Take_Picture)
         return;
     stopTimer(timer_Share_Picture);
+    if (!capture.error.isEmpty()) { // over the memory budget, or a layer that cannot be drawn
+        desktop().runAlert(
+            window(),
+            {QStringLiteral("The picture could not be shared"), capture.error, {QStringLiteral("Close")}});
+        return;
+    }
     if (windowShare)
         windowShare->deleteLater();
     windowShare = new Window_Share(
