@@ -348,6 +348,31 @@ TEST_F(QuillaneMix, NewKeysAtTheirDefaultsChangeNoPixel)
     }
 }
 
+// The project's own settings reach the picture quillane-mix writes: the blend space
+// changes a blend's pixels, a full-resolution strip is as high as its photos.
+TEST_F(QuillaneMix, ProjectSettingsReachThePicture)
+{
+    pattern(1200, 900, 0).save(dir.filePath("a.png"));
+    pattern(1200, 900, 1).save(dir.filePath("b.png"));
+    auto picture = [&](const char *json) {
+        const MixRun result = run({"-o", out(), project("p.json", json)});
+        EXPECT_EQ(result.status, 0) << result.err.toStdString();
+        return QImage(out()).convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage linearLight = picture(R"({"mode": "composite", "blendSpace": "linear",
+        "photos": [{"file": "a.png"}, {"file": "b.png", "blend": 18}]})");
+    const QImage srgbValues = picture(R"({"mode": "composite", "blendSpace": "srgb",
+        "photos": [{"file": "a.png"}, {"file": "b.png", "blend": 18}]})");
+    ASSERT_EQ(linearLight.size(), srgbValues.size());
+    EXPECT_NE(linearLight, srgbValues);
+    for (const bool full : {false, true}) {
+        const QByteArray json = QByteArray(R"({"mode": "linear-horizontal", "fullResolution": )") +
+                                (full ? "true" : "false") +
+                                R"(, "photos": [{"file": "a.png"}, {"file": "b.png", "level": 90}]})";
+        EXPECT_EQ(picture(json.constData()).height(), full ? 900 : 288) << "fullResolution " << full;
+    }
+}
+
 TEST_F(QuillaneMix, TheOutputsExtensionChoosesTheFormatAndOthersAreRefused)
 {
     const QString file = project("p.json", R"({"mode": "composite", "photos": [{"file": "grey.png"}]})");
