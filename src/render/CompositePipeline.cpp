@@ -5,6 +5,8 @@
 #include "imaging/ImageConversion.h"
 #include "render/PlacedLayer.h"
 
+#include <algorithm>
+
 namespace {
 
 // A picture of the pass: its pixels at the pass's scale and the pixel size it has in a
@@ -36,6 +38,11 @@ Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 
 } // namespace
 
+float Composite_Opacity(const Object_Photo &photo)
+{
+    return std::clamp(photo.f_Composite_Opacity / 100.0f, 0.0f, 1.0f);
+}
+
 QSizeF Composite_Common_Frame(const PhotoList &photos)
 {
     float maxW = 0.0f;
@@ -50,7 +57,7 @@ QSizeF Composite_Common_Frame(const PhotoList &photos)
     return QSizeF(maxW, maxH);
 }
 
-PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
     const QSizeF frame = Composite_Common_Frame(photos);
     const double scale = Pass_Scale(frame, view);
@@ -68,7 +75,7 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
         // The filters take and give the canonical picture type directly; the result
         // spans both inputs, as its full-resolution counterpart does.
         running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
-                                 photo.m_Composite_Blend_Mode);
+                                 photo.m_Composite_Blend_Mode, Composite_Opacity(photo), options.blendSpace);
         if (running.isNull() && !(background.isNull() && layer.image.isNull()))
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to blend it."));
         const QSize fullSize = resizedPixelSize(frame).expandedTo(layer.fullSize);

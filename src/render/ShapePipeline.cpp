@@ -4,7 +4,11 @@
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/MaskFeather.h"
+#include "model/ShapeType.h"
 #include "render/ShapeMasks.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -18,14 +22,22 @@ PlacedLayer shapeLayer(Object_Photo &photo, double scale)
 
 } // namespace
 
-QImage Shape_Mask_Canvas(quint64 shapeType, const PlacedLayer &layer, double scale)
+double Shape_Feather_Sigma(float feather, QSizeF maskRect, double scale)
+{
+    const double share = std::clamp(double(feather), 0.0, 100.0) / 100.0 * kShapeFeatherShare;
+    return share * std::min(maskRect.width(), maskRect.height()) / 4.0 * scale;
+}
+
+QImage Shape_Mask_Canvas(quint64 shapeType, const PlacedLayer &layer, double scale, float feather)
 {
     QImage mask = transparentCanvas(layer.canvasSize.width() * scale, layer.canvasSize.height() * scale);
     Draw_Shape_Mask(mask, shapeType, layer.pixelRect(scale));
+    if (feather > 0.0f)
+        Feather_Mask(mask, Shape_Feather_Sigma(feather, layer.rect.size(), scale));
     return mask;
 }
 
-PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
     Object_Photo &background = *photos.front(); // its own fields are never read
     const QSizeF backgroundSize = imageSizeF(background.image);
@@ -42,14 +54,14 @@ PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
         if (const QString failure = Placed_Layer_Failure(layer, imageSizeF(photo.image), scale);
             !failure.isEmpty())
             return Failed_Layer_Pass(photos, i, failure);
-        const QImage mask = Shape_Mask_Canvas(photo.m_Shape_Type, layer, scale);
+        const QImage mask = Shape_Mask_Canvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
         if (mask.isNull() && !layer.isEmpty())
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory for its mask."));
         const bool hadRunning = !running.isNull();
         // The filters take and give the canonical picture type directly. The result
         // spans the running picture and the cut-out layer, at either scale.
         running = imageShape(CGImageRefFromImage(running), CGImageRefFromImage(layer.canvas),
-                             CGImageRefFromImage(mask));
+                             CGImageRefFromImage(mask), options.blendSpace);
         if (running.isNull() && (hadRunning || !layer.isEmpty()))
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to cut it out."));
         if (!layer.isEmpty())
