@@ -39,9 +39,10 @@ inline const QSizeF kBenchView(1200, 800);
 // One pass as the canvas shows it: render, then paint into the view. A full-resolution
 // pass is what every pass cost before reduced copies (and what a capture renders); a
 // preview pass works from reduced copies at the view's scale.
-inline QImage benchViewPass(const PhotoList &list, quint64 mode, bool fullResolution)
+inline QImage benchViewPass(const PhotoList &list, quint64 mode, bool fullResolution,
+                            const ProjectOptions &options = {})
 {
-    const PassResult pass = render_Pass(list, mode, kBenchView, fullResolution);
+    const PassResult pass = render_Pass(list, mode, kBenchView, fullResolution, 1.0, options);
     QImage view(kBenchView.toSize(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&view);
     paint_Pass(painter, kBenchView, QRectF(QPointF(0, 0), kBenchView), pass);

@@ -10,6 +10,11 @@
 // - Linear (horizontal): ten photos, level 90 each, the first pass (every photo fitted
 //   into 400 x 400) and a repeated pass; against a plain copy of the same ten pictures'
 //   bytes.
+// - Shape with a feather of 30 % and of 100 %, at full resolution: against the
+//   unfeathered Shape pass (target: at most 1.5 times as long).
+// - Linear at full resolution: the capture pass of the same ten photos with
+//   fullResolution on, as Save runs it (no view), against the plain copy (target: at
+//   most twice as long).
 // - Transparent: a background and five layers (transparency 40, size 50, offsets
 //   spread), a preview pass into 1200 x 800 from reduced copies (with mad_255) and a
 //   capture pass at full resolution.
@@ -54,6 +59,15 @@ void BM_ShapePreviewPass(benchmark::State &state)
 }
 BENCHMARK(BM_ShapePreviewPass)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_ShapePassFeathered(benchmark::State &state)
+{
+    const PhotoList list = shapeProject();
+    list[1]->f_Shape_Feather = float(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(benchViewPass(list, Shape, true));
+}
+BENCHMARK(BM_ShapePassFeathered)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_MaskBlendAlone(benchmark::State &state)
 {
     const PhotoList list = shapeProject();
@@ -82,9 +96,9 @@ void BM_ShapeMaskCanvas(benchmark::State &state)
     const PlacedLayer layer =
         Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
     for (auto _ : state)
-        benchmark::DoNotOptimize(Shape_Mask_Canvas(p.m_Shape_Type, layer));
+        benchmark::DoNotOptimize(Shape_Mask_Canvas(p.m_Shape_Type, layer, 1.0, float(state.range(0))));
 }
-BENCHMARK(BM_ShapeMaskCanvas)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ShapeMaskCanvas)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 PhotoList linearProject()
 {
@@ -134,6 +148,19 @@ void BM_LinearStrip2000(benchmark::State &state)
     state.SetLabel(mode == LinearVertical ? "vertical" : "horizontal");
 }
 BENCHMARK(BM_LinearStrip2000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+void BM_LinearFullResolutionStrip(benchmark::State &state)
+{
+    ProjectOptions options;
+    options.fullResolution = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const PhotoList list = linearProject();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(render_Pass(list, LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed);
+    }
+}
+BENCHMARK(BM_LinearFullResolutionStrip)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 // The floor of the first Linear pass: reading every byte of the ten photos once (and
 // writing them elsewhere), into buffers touched before the clock starts.

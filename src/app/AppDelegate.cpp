@@ -158,4 +158,7 @@ void AppDelegate::followProject(int changes)
 {
     if (changes & PhotoProject::ListChanged && m_tableModel)
         refreshTablePhotos();
+    // The panel shows the project's settings too.
+    if (changes & PhotoProject::OptionsChanged)
+        syncPanelToSelection();
 }

@@ -143,6 +143,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     // The panels' editor (PhotoEditor): the write rule, with its undo step.
     bool setPhotoField(PhotoField field, double value) override;
     PhotoPtr tunablePhoto() const override;
+    const ProjectOptions &projectOptions() const override { return m_project.options(); }
+    bool setProjectOptions(const ProjectOptions &options) override;
     QPoint pointerPosition() const override { return m_desktop->pointerPosition(); }
 
     void markPreviewForRedraw();
@@ -187,6 +189,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     // through the project's operations.
     void restoreList(const PhotoList &photos, qint64 row);
     void restoreField(const PhotoPtr &photo, PhotoField field, double value);
+    void restoreOptions(const ProjectOptions &options) { m_project.setOptions(options); }
 
   private:
     OpenPanelRequest photoPanelRequest() const;

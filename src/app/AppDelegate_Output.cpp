@@ -152,7 +152,7 @@ void AppDelegate::startCaptureIfPending(bool drewPhotos)
     if (!drewPhotos || !capture.b_Take_Picture || m_output.isCapturing() || isLoadingPhotos())
         return;
     m_captureTime = now();
-    m_output.capture(m_project.photos(), m_project.mode());
+    m_output.capture(m_project.photos(), m_project.mode(), m_project.options());
 }
 
 // The capture step: the picture and its file name go to the capture state, which

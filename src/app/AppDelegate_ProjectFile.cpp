@@ -118,7 +118,8 @@ bool AppDelegate::openProjectFile(const QString &path)
     undoStack().clear();
     if (tablePhotos)
         tablePhotos->clearSelection();
-    m_project.reset(parse.project.mode, parse.project.photos, QFileInfo(path).absoluteFilePath());
+    m_project.reset(parse.project.mode, parse.project.photos, QFileInfo(path).absoluteFilePath(),
+                    parse.project.options);
     if (!m_project.photos().isEmpty())
         scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
                         &AppDelegate::TimerSelectLastTableRowRoutine);
@@ -151,7 +152,7 @@ void AppDelegate::OnSaveProject()
             return;
     }
     rememberProjectFolder(path);
-    const QString error = writeProject(path, m_project.mode(), m_project.photos());
+    const QString error = writeProject(path, m_project.mode(), m_project.photos(), m_project.options());
     if (!error.isEmpty()) {
         showProjectFileAlert(
             "The project could not be saved",

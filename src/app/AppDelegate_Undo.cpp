@@ -97,6 +97,29 @@ class FieldStep : public QUndoCommand {
     bool m_done = true;
 };
 
+// A change of the project-wide settings, named after the one that changed.
+class OptionsStep : public QUndoCommand {
+  public:
+    OptionsStep(AppDelegate &delegate, const ProjectOptions &before)
+        : QUndoCommand(QStringLiteral("Change %1")
+                           .arg(QLatin1String(projectOptionLabel(before, delegate.project().options())))),
+          m_delegate(delegate), m_before(before), m_after(delegate.project().options())
+    {
+    }
+    void undo() override { m_delegate.restoreOptions(m_before); }
+    void redo() override
+    {
+        if (!std::exchange(m_done, false))
+            m_delegate.restoreOptions(m_after);
+    }
+
+  private:
+    AppDelegate &m_delegate;
+    ProjectOptions m_before;
+    ProjectOptions m_after;
+    bool m_done = true;
+};
+
 GestureCounter *g_gestures = nullptr;
 
 } // namespace
@@ -133,6 +156,15 @@ void AppDelegate::recordFieldStep(const PhotoPtr &photo, PhotoField field, doubl
 {
     if (readPhotoField(*photo, field) != before)
         undoStack().push(new FieldStep(*this, photo, field, before, g_gestures ? g_gestures->count : 0));
+}
+
+bool AppDelegate::setProjectOptions(const ProjectOptions &options)
+{
+    const ProjectOptions before = m_project.setOptions(options);
+    if (before == options)
+        return false;
+    undoStack().push(new OptionsStep(*this, before));
+    return true;
 }
 
 void AppDelegate::restoreList(const PhotoList &photos, qint64 row)

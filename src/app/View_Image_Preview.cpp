@@ -7,12 +7,14 @@
 
 View_Image_Preview::View_Image_Preview(const PhotoProject &project, QWidget *parent)
     : QWidget(parent), m_project(project), m_renderer([this] {
-          return PreviewRequest{m_project.photos(), m_project.mode(), QSizeF(size()), devicePixelRatioF()};
+          return PreviewRequest{m_project.photos(), m_project.mode(), QSizeF(size()), devicePixelRatioF(),
+                                m_project.options()};
       })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&project, &PhotoProject::changed, this, [this](int changes) {
-        if (changes & (PhotoProject::ListChanged | PhotoProject::FieldChanged | PhotoProject::ModeChanged))
+        if (changes & (PhotoProject::ListChanged | PhotoProject::FieldChanged | PhotoProject::ModeChanged |
+                       PhotoProject::OptionsChanged))
             redraw();
     });
     connect(&m_renderer, &PreviewRenderer::frameReady, this, &View_Image_Preview::showFrame);

@@ -132,6 +132,11 @@ The project file:
   "version" (optional, 1) is the format's version, as Quillane writes it; a project
   of a later version is refused.
   "mode" is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  "blendSpace" (optional) is where the filters mix colours: "linear" (light, the
+  default) or "srgb" (the stored sRGB values, as most editors blend).
+  "fullResolution" (optional, Linear projects only): true builds the saved strip from
+  the photos at their own resolution, fitted to the smallest photo's height
+  (linear-horizontal) or width (linear-vertical); false (default) from 400 x 400 copies.
   "photos" lists the photos in order; the first is the background. Each photo has
   "file" (relative paths start from the project file's folder, or from the current
   folder for standard input) and any of the keys of its mode; a missing key takes the
@@ -139,8 +144,8 @@ The project file:
 
 )") + keysSection() +
            QStringLiteral(R"(
-  In a Linear project every photo is first fitted into 400 x 400, so the strip is at
-  most 400 points long per photo.
+  In a Linear project, unless "fullResolution" is true, every photo is first fitted
+  into 400 x 400, so the strip is at most 400 points long per photo.
 
 Exit status:
   0  the picture was written (with -O: every picture)

@@ -230,7 +230,8 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
     return true;
 }
 
-// Opens the project as the window does: its list, its mode and its file go into `project`.
+// Opens the project as the window does: its list, its mode, its file and its settings go
+// into `project`.
 Outcome readProject(const QString &path, PhotoProject &project)
 {
     const bool fromStdin = path == QLatin1String("-");
@@ -243,7 +244,8 @@ Outcome readProject(const QString &path, PhotoProject &project)
     const ProjectParse parse = parseProject(bytes, base);
     if (!parse.ok())
         return {kExitUsageError, QStringLiteral("%1: %2").arg(name, parse.error)};
-    project.reset(parse.project.mode, parse.project.photos, fromStdin ? QString() : path);
+    project.reset(parse.project.mode, parse.project.photos, fromStdin ? QString() : path,
+                  parse.project.options);
     return {};
 }
 
@@ -298,7 +300,8 @@ Outcome checkBudget(const PhotoProject &project, QSize view)
     QList<QSizeF> sizes;
     for (const QString &file : photoFiles(project.photos()))
         sizes.append(QSizeF(Probe_Photo_Size(file).expandedTo(QSize(0, 0))));
-    double need = Pass_Memory_Need(project.photos(), sizes, project.mode(), viewTarget(view));
+    double need =
+        Pass_Memory_Need(project.photos(), sizes, project.mode(), viewTarget(view), project.options());
     if (view.isValid())
         need += Picture_Bytes(QSizeF(view)); // the canvas the view is painted on
     const QString refusal = Pass_Budget_Refusal(need);
@@ -322,7 +325,8 @@ Outcome checkOutput(const QString &outputPath, const PhotoProject &project)
 QImage renderPicture(const PhotoProject &project, QSize view, QString &error)
 {
     if (view.isValid()) {
-        const PassResult pass = render_Pass(project.photos(), project.mode(), QSizeF(view), false);
+        const PassResult pass =
+            render_Pass(project.photos(), project.mode(), QSizeF(view), false, 1.0, project.options());
         error = pass.error;
         QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
         if (pass.failed() || canvas.isNull()) {
@@ -336,7 +340,8 @@ QImage renderPicture(const PhotoProject &project, QSize view, QString &error)
     }
     // A 0 x 0 view: the pass fits nothing into it and only builds the mixed picture.
     CaptureState capture{true, QImage(), QString(), QString(), QString()};
-    const PassResult pass = render_Pass(project.photos(), project.mode(), QSizeF(0, 0), true);
+    const PassResult pass =
+        render_Pass(project.photos(), project.mode(), QSizeF(0, 0), true, 1.0, project.options());
     error = pass.error;
     Capture_Step(capture, pass, QDateTime::currentDateTime());
     return capture.imageSave;

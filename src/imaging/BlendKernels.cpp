@@ -7,6 +7,11 @@
 // so each mode is just its f. Compositing operations work on the premultiplied
 // channels S = Sa Cs, B = Ba Cb and alpha alike, without unpremultiplying.
 // Divisions are guarded (1e-7 floors) so that no lane, taken or not, divides by zero.
+//
+// A layer's opacity o (W3C's "globalAlpha") scales its alpha before any of this:
+// Sa' = o Sa, for every mode. For the blend modes the result is linear in Sa, so this is
+// exactly the blend result mixed with the background by o: out = B + o (R - B). For the
+// compositing operations it is the operation on o S (Addition: min(o S + B, 1)).
 #include "imaging/BlendKernels.h"
 #include "imaging/Filters.h"
 #include "imaging/FloatOps.h"
@@ -125,6 +130,11 @@ struct SoftLight {
 // Background minus layer.
 struct Subtract {
     static vfloat f(vfloat s, vfloat b) { return b - s; }
+};
+// The layer itself: the general formula becomes plain source-over,
+// out.rgb = Sa Cs + (1 - Sa) Ba Cb.
+struct Normal {
+    static vfloat f(vfloat s, vfloat) { return s; }
 };
 
 // ---- non-separable blend modes: hue, saturation, colour and luminosity ---------------
@@ -249,7 +259,7 @@ struct MultiplyCompositing {
 const std::array<BlendMode, kBlendModeCount> &blendTable()
 {
     static const std::array<BlendMode, kBlendModeCount> table{{
-        {"CIAdditionCompositing", compositingSpan<Addition>},
+        {"CIAdditionCompositing", compositingSpan<Addition>, true},
         {"CIColorBlendMode", nonSeparableSpan<Color>},
         {"CIColorBurnBlendMode", separableSpan<ColorBurn>},
         {"CIColorDodgeBlendMode", separableSpan<ColorDodge>},
@@ -263,16 +273,17 @@ const std::array<BlendMode, kBlendModeCount> &blendTable()
         {"CILinearBurnBlendMode", separableSpan<LinearBurn>},
         {"CILinearDodgeBlendMode", separableSpan<LinearDodge>},
         {"CILuminosityBlendMode", nonSeparableSpan<Luminosity>},
-        {"CIMaximumCompositing", compositingSpan<Maximum>},
-        {"CIMinimumCompositing", compositingSpan<Minimum>},
+        {"CIMaximumCompositing", compositingSpan<Maximum>, true},
+        {"CIMinimumCompositing", compositingSpan<Minimum>, true},
         {"CIMultiplyBlendMode", separableSpan<Multiply>},
-        {"CIMultiplyCompositing", compositingSpan<MultiplyCompositing>},
+        {"CIMultiplyCompositing", compositingSpan<MultiplyCompositing>, true},
         {"CIOverlayBlendMode", separableSpan<Overlay>},
         {"CIPinLightBlendMode", separableSpan<PinLight>},
         {"CISaturationBlendMode", nonSeparableSpan<Saturation>},
         {"CIScreenBlendMode", separableSpan<Screen>},
         {"CISoftLightBlendMode", separableSpan<SoftLight>},
         {"CISubtractBlendMode", separableSpan<Subtract>},
+        {"CINormalBlendMode", separableSpan<Normal>},
     }};
     return table;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ProjectOptions.h"
+
 #include <array>
 #include <cstdint>
 
@@ -18,7 +20,10 @@ struct ColourTables {
     std::array<float, kEncodeSteps + 1> encode;
 };
 
-const ColourTables &colourTables();
+// The tables of a blend space. Linear light (the default) decodes through the sRGB
+// curve; sRGB values use straight ramps, decode[i] = i / 255 and encode[k] = 255 k / steps,
+// so that the filters see the stored values themselves.
+const ColourTables &colourTables(BlendSpace space = BlendSpace::Linear);
 
 // The exact sRGB curve, on values in [0, 1].
 double srgbToLinear(double c);

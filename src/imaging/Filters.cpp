@@ -29,7 +29,7 @@ inline __attribute__((always_inline)) void maskOpaqueSpan(const SpanF &layer, co
 
 // out = L m + B (1 - m) on premultiplied channels, m the mask's premultiplied linear
 // green (decoded as such). Outside the mask m is 0, which also crops the layer to it.
-SPAN_CLONES void maskSpan(const SpanF *in, SpanF &o, SpanPlace place)
+SPAN_CLONES void maskSpan(SpanF *in, SpanF &o, SpanPlace place)
 {
     const SpanF &layer = in[0], &background = in[1], &mask = in[2];
     if (layer.opaque && background.opaque)
@@ -134,45 +134,89 @@ SPAN_CLONES void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &co
     }
 }
 
-QImage swipe(const QImage &first, const QImage &second, const SwipeSettings &settings)
+QImage swipe(const QImage &first, const QImage &second, SwipeSettings settings, BlendSpace space, float scale,
+             QImage *reuse)
 {
+    settings.extent = QRectF(0, 0, settings.extent.width() * scale, settings.extent.height() * scale);
+    settings.width *= scale;
     const SwipeRamp ramp(settings);
     const std::array<float, 3> colour = settings.colour;
-    return renderSpans(unionExtent({first, second}), {first, second},
-                       [&ramp, &colour](const SpanF *in, SpanF &out, SpanPlace place) {
-                           swipeSpan(ramp, colour, in, out, place);
-                       });
+    return renderSpans(
+        unionExtent({first, second}), {first, second},
+        [&ramp, &colour](SpanF *in, SpanF &out, SpanPlace place) { swipeSpan(ramp, colour, in, out, place); },
+        {}, space, reuse);
+}
+
+// Over an opaque background a blend mode's result is linear in the layer's alpha
+// (out = Cb + Sa (clamp01(f) - Cb)), so scaling an opaque layer's alpha by o is mixing
+// the opaque result R with the background: out = B + o (R - B), alpha 1. This keeps the
+// kernels' opaque paths.
+SPAN_CLONES void mixOpaque(SpanF &out, const SpanF &background, float opacity, int count)
+{
+    for (int i = 0; i < count; i += kLanes) {
+        const vfloat r = load(background.r + i), g = load(background.g + i), b = load(background.b + i);
+        store(out.r + i, r + opacity * (load(out.r + i) - r));
+        store(out.g + i, g + opacity * (load(out.g + i) - g));
+        store(out.b + i, b + opacity * (load(out.b + i) - b));
+    }
+}
+
+// The layer's alpha scaled by the opacity; the span is no longer known to be opaque.
+SPAN_CLONES void scaleAlpha(SpanF &layer, float opacity, int count)
+{
+    for (int i = 0; i < count; i += kLanes)
+        store(layer.a + i, load(layer.a + i) * opacity);
+    layer.opaque = false;
 }
 
 } // namespace
 
-QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode)
+QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity,
+                      BlendSpace space)
 {
     if (mode >= static_cast<quint64>(kBlendModeCount))
         return CGImageRefFromImage(background);
     const BlendKernel kernel = blendTable()[mode].kernel;
+    const QSize extent = unionExtent({background, layer});
+    // NaN fails both comparisons and counts as fully opaque, like anything above 1.
+    if (!(opacity < 1.0f))
+        return renderSpans(
+            extent, {layer, background},
+            [kernel](SpanF *in, SpanF &out, SpanPlace place) { kernel(in[0], in[1], out, place.count); }, {},
+            space);
+    const float o = std::max(opacity, 0.0f);
+    const bool linearInAlpha = !blendTable()[mode].compositing;
     return renderSpans(
-        unionExtent({background, layer}), {layer, background},
-        [kernel](const SpanF *in, SpanF &out, SpanPlace place) { kernel(in[0], in[1], out, place.count); });
+        extent, {layer, background},
+        [kernel, o, linearInAlpha](SpanF *in, SpanF &out, SpanPlace place) {
+            if (linearInAlpha && in[0].opaque && in[1].opaque) {
+                kernel(in[0], in[1], out, place.count);
+                return mixOpaque(out, in[1], o, place.count);
+            }
+            scaleAlpha(in[0], o, place.count);
+            kernel(in[0], in[1], out, place.count);
+        },
+        {}, space);
 }
 
-QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask)
+QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask, BlendSpace space)
 {
     return renderSpans(maskExtent(background, layer, mask), {layer, background, mask}, maskSpan,
-                       {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::MaskGreen});
+                       {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::MaskGreen}, space);
 }
 
-QImage imageSwipe(const QImage &first, const QImage &second)
+QImage imageSwipe(const QImage &first, const QImage &second, BlendSpace space, float scale, QImage *reuse)
 {
     SwipeSettings settings;
     settings.time = 0.7f;
-    return swipe(first, second, settings);
+    return swipe(first, second, settings, space, scale, reuse);
 }
 
-QImage imageSwipeVertical(const QImage &first, const QImage &second)
+QImage imageSwipeVertical(const QImage &first, const QImage &second, BlendSpace space, float scale,
+                          QImage *reuse)
 {
     SwipeSettings settings;
     settings.time = 0.5f;
     settings.angle = 1.5707964f;
-    return swipe(first, second, settings);
+    return swipe(first, second, settings, space, scale, reuse);
 }

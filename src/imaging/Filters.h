@@ -16,18 +16,31 @@
 struct BlendMode {
     const char *filterName;
     BlendKernel kernel;
+    // A compositing operation (Addition, Maximum, Minimum, Multiply Compositing) rather
+    // than a blend mode: its result is not linear in the layer's alpha.
+    bool compositing = false;
 };
 
+inline constexpr quint64 kNormalBlendMode = 24;
 const std::array<BlendMode, kBlendModeCount> &blendTable();
 
-// Blends `layer` over `background` with blend mode `mode` (0..23). Any other index
+// Every filter mixes in `space`: linear light (the default) or the stored sRGB values.
+
+// Blends `layer` over `background` with blend mode `mode` (0..24), the layer's alpha
+// scaled by `opacity` (0..1, clamped; 1 leaves the layer as it is). Any other index
 // returns the background unchanged.
-QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode);
+QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity = 1.0f,
+                      BlendSpace space = BlendSpace::Linear);
 
 // Shows `layer` through the green channel of `mask` over `background`.
-QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask);
+QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask,
+                  BlendSpace space = BlendSpace::Linear);
 
 // Joins two images with a soft swipe seam, left to right (time 0.7) or bottom to top
-// (time 0.5, angle pi/2).
-QImage imageSwipe(const QImage &first, const QImage &second);
-QImage imageSwipeVertical(const QImage &first, const QImage &second);
+// (time 0.5, angle pi/2). The seam's geometry (a 300 x 300 extent, a 300-pixel ramp) is
+// multiplied by `scale`, so that a picture `scale` times larger gets the same seam.
+// `reuse` may lend the memory of a picture no longer needed (renderSpans).
+QImage imageSwipe(const QImage &first, const QImage &second, BlendSpace space = BlendSpace::Linear,
+                  float scale = 1.0f, QImage *reuse = nullptr);
+QImage imageSwipeVertical(const QImage &first, const QImage &second, BlendSpace space = BlendSpace::Linear,
+                          float scale = 1.0f, QImage *reuse = nullptr);

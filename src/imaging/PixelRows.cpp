@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -47,6 +48,7 @@ struct OutputRows {
 struct SpanInputs {
     std::vector<QImage> images;
     std::vector<SpanDecode> decodes;
+    const ColourTables *tables;
 };
 
 void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spans, SpanF &out,
@@ -64,12 +66,12 @@ void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spa
             const int count = std::clamp(rows[i].width - x, 0, length);
             const QRgb *pixels = count > 0 ? rows[i].pixels + x : nullptr;
             if (inputs.decodes[i] == SpanDecode::MaskGreen)
-                decodeMaskSpan(pixels, count, length, spans[i]);
+                decodeMaskSpan(pixels, count, length, spans[i], *inputs.tables);
             else
-                decodeSpan(pixels, count, length, spans[i]);
+                decodeSpan(pixels, count, length, spans[i], *inputs.tables);
         }
         compute(spans, out, {x, lowerLeftY, length});
-        encodeSpan(out, length, target + x);
+        encodeSpan(out, length, target + x, *inputs.tables);
     }
 }
 
@@ -162,9 +164,8 @@ inline void storePixels(QRgb *pixels, int i, int count, vuint packed)
 
 // Opaque output needs neither unpremultiply nor premultiply: alpha 1 leaves every
 // value as it is, so this gives the same bytes as the general path.
-SPAN_CLONES void encodeOpaque(const SpanF &in, int count, QRgb *pixels)
+SPAN_CLONES void encodeOpaque(const SpanF &in, int count, QRgb *pixels, const float *table)
 {
-    const float *table = colourTables().encode.data();
     for (int i = 0; i < count; i += kLanes) {
         const vuint r = roundLevels(encodeLevels(table, load(in.r + i)));
         const vuint g = roundLevels(encodeLevels(table, load(in.g + i)));
@@ -174,9 +175,8 @@ SPAN_CLONES void encodeOpaque(const SpanF &in, int count, QRgb *pixels)
 }
 
 // Unpremultiply, encode, premultiply by the unrounded alpha, pack.
-SPAN_CLONES void encodeAny(const SpanF &in, int count, QRgb *pixels)
+SPAN_CLONES void encodeAny(const SpanF &in, int count, QRgb *pixels, const float *table)
 {
-    const float *table = colourTables().encode.data();
     for (int i = 0; i < count; i += kLanes) {
         const vfloat a = clamp01(load(in.a + i));
         const vfloat inverse = select(a > 0.0f, 1.0f / maxf(a, splat(1e-10f)), splat(0.0f));
@@ -190,9 +190,8 @@ SPAN_CLONES void encodeAny(const SpanF &in, int count, QRgb *pixels)
 
 } // namespace
 
-void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out)
+void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out, const ColourTables &t)
 {
-    const ColourTables &t = colourTables();
     const bool opaque = allOpaque(pixels, count);
     if (opaque)
         decodeOpaque(pixels, count, out, t);
@@ -203,9 +202,8 @@ void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out)
         zeroPadding(channel, count, length);
 }
 
-void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out)
+void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out, const ColourTables &t)
 {
-    const ColourTables &t = colourTables();
     if (allOpaque(pixels, count)) {
         for (int i = 0; i < count; ++i)
             out.g[i] = t.decode[(pixels[i] >> 8) & 0xff];
@@ -221,12 +219,12 @@ void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out)
     zeroPadding(out.g, count, length);
 }
 
-void encodeSpan(const SpanF &in, int count, QRgb *pixels)
+void encodeSpan(const SpanF &in, int count, QRgb *pixels, const ColourTables &tables)
 {
     if (allOpaque(in.a, count))
-        encodeOpaque(in, count, pixels);
+        encodeOpaque(in, count, pixels, tables.encode.data());
     else
-        encodeAny(in, count, pixels);
+        encodeAny(in, count, pixels, tables.encode.data());
 }
 
 QSize unionExtent(const std::vector<QImage> &images)
@@ -240,11 +238,13 @@ QSize unionExtent(const std::vector<QImage> &images)
 }
 
 QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute,
-                   const std::vector<SpanDecode> &decodes)
+                   const std::vector<SpanDecode> &decodes, BlendSpace space, QImage *reuse)
 {
     if (extent.isEmpty())
         return {};
-    QImage result(extent, kCanonicalFormat);
+    const bool reusable =
+        reuse && reuse->size() == extent && reuse->format() == kCanonicalFormat && reuse->isDetached();
+    QImage result = reusable ? std::exchange(*reuse, QImage()) : QImage(extent, kCanonicalFormat);
     if (result.isNull())
         return {};
     SpanInputs canonical;
@@ -253,6 +253,7 @@ QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFu
         canonical.images.push_back(CGImageRefFromImage(input));
     canonical.decodes = decodes;
     canonical.decodes.resize(inputs.size(), SpanDecode::AllChannels);
+    canonical.tables = &colourTables(space);
     const OutputRows rows{result.bits(), result.bytesPerLine(), extent};
     const size_t n = inputs.size();
     parallelRows(extent.height(), [&](int begin, int end) {

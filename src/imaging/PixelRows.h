@@ -1,5 +1,7 @@
 #pragma once
 
+#include "imaging/ColourTables.h"
+
 #include <QImage>
 
 #include <functional>
@@ -36,25 +38,33 @@ struct SpanPlace {
 };
 
 // Computes one output span (premultiplied linear) from the decoded spans of the inputs,
-// given in the order they were passed to renderSpans.
-using SpanFunction = std::function<void(const SpanF *inputs, SpanF &out, SpanPlace place)>;
+// given in the order they were passed to renderSpans. The inputs are decoded afresh for
+// every span, so a function may adjust them in place (an opacity scaling an alpha).
+using SpanFunction = std::function<void(SpanF *inputs, SpanF &out, SpanPlace place)>;
 
 // Renders an image of `extent` pixels. Every input is anchored at its lower-left corner
 // and samples as transparent black outside its own rectangle. Rows run in parallel.
-// `decodes`, when given, names how each input is decoded (default: all channels).
+// `decodes`, when given, names how each input is decoded (default: all channels);
+// `space` is the blend space the samples are decoded into and encoded from.
+// `reuse`, when given, is a picture no longer needed: if it has `extent` pixels in the
+// canonical format and is not shared, the result is written into its memory (taken from
+// it), which spares touching fresh pages.
 QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute,
-                   const std::vector<SpanDecode> &decodes = {});
+                   const std::vector<SpanDecode> &decodes = {}, BlendSpace space = BlendSpace::Linear,
+                   QImage *reuse = nullptr);
 
 // The union of the inputs' rectangles, all anchored at the lower-left corner.
 QSize unionExtent(const std::vector<QImage> &images);
 
 // Decodes `count` canonical pixels into straight linear colour and alpha; the span's
 // remaining pixels up to `length` become transparent black.
-void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out);
+void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out,
+                const ColourTables &tables = colourTables());
 
 // Decodes only what a mask contributes: premultiplied linear green into `out.g`, zero
 // past `count` up to whole vectors.
-void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out);
+void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out,
+                    const ColourTables &tables = colourTables());
 
 // Encodes premultiplied linear samples: unpremultiply, clamp, sRGB, premultiply, round.
-void encodeSpan(const SpanF &in, int count, QRgb *pixels);
+void encodeSpan(const SpanF &in, int count, QRgb *pixels, const ColourTables &tables = colourTables());

@@ -11,6 +11,7 @@ QString blendModeName(quint64 blendMode)
         "Linear Dodge Blend Mode", "Luminosity Blend Mode", "Maximum Compositing",   "Minimum Compositing",
         "Multiply Blend Mode",     "Multiply Compositing",  "Overlay Blend Mode",    "Pin Light Blend Mode",
         "Saturation Blend Mode",   "Screen Blend Mode",     "SoftLight Blend Mode",  "Subtract Blend Mode",
+        "Normal Blend Mode",
     };
     if (blendMode >= names.size())
         return {};

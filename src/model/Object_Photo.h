@@ -26,12 +26,18 @@ struct Object_Photo {
     float f_Composite_Size = 0.0f;
     float f_Composite_X_Offset = 0.0f;
     float f_Composite_Y_Offset = 0.0f;
+    // Per cent, 100 = the blend as it is. Not zero-initialised: a photo whose Composite
+    // group never got defaults (added under another mode) must still show.
+    float f_Composite_Opacity = 100.0f;
 
     // Shape
     quint64 m_Shape_Type = 0;
     float f_Shape_Size = 0.0f;
     float f_Shape_X_Offset = 0.0f;
     float f_Shape_Y_Offset = 0.0f;
+    // Per cent of the largest feather (kShapeFeatherShare of the mask's shorter side);
+    // 0 = the mask's own edge.
+    float f_Shape_Feather = 0.0f;
 
     // Linear (both directions)
     float f_Linear_Intersection_Level = 0.0f;

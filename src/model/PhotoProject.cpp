@@ -61,12 +61,23 @@ void PhotoProject::replaceList(const PhotoList &photos)
     emit changed(ListChanged);
 }
 
-void PhotoProject::reset(quint64 mode, const PhotoList &photos, const QString &projectFile)
+void PhotoProject::reset(quint64 mode, const PhotoList &photos, const QString &projectFile,
+                         const ProjectOptions &options)
 {
     modeBlend = mode;
     array_Photos = photos;
     s_Project_File = projectFile;
-    emit changed(ListChanged | ModeChanged);
+    const bool sameOptions = m_options == options;
+    m_options = options;
+    emit changed(ListChanged | ModeChanged | (sameOptions ? 0 : OptionsChanged));
+}
+
+ProjectOptions PhotoProject::setOptions(const ProjectOptions &options)
+{
+    const ProjectOptions before = std::exchange(m_options, options);
+    if (!(before == options))
+        emit changed(OptionsChanged);
+    return before;
 }
 
 void PhotoProject::setMode(quint64 mode)

@@ -3,13 +3,15 @@
 #include "model/Object_Photo.h"
 #include "model/PhotoField.h"
 #include "model/ProjectMode.h"
+#include "model/ProjectOptions.h"
 
 #include <QObject>
 #include <QString>
 
 // The project being edited: the photo list (array_Photos; the first photo is the
-// background), the project type (modeBlend), the selected row
-// (i_Selected_Photo_Index, -1 for none) and the file it was opened from or saved to.
+// background), the project type (modeBlend), the project-wide settings (options), the
+// selected row (i_Selected_Photo_Index, -1 for none) and the file it was opened from or
+// saved to.
 // Every change to a project goes through these operations, and each announces itself
 // with `changed`: the table, the canvas and the panels follow that one signal, and undo
 // records and restores through the same operations.
@@ -21,6 +23,7 @@ class PhotoProject : public QObject {
         FieldChanged = 2,     // a parameter of one photo
         ModeChanged = 4,      // the project type
         SelectionChanged = 8, // the selected row
+        OptionsChanged = 16,  // the project-wide settings (blend space, full resolution)
     };
 
     explicit PhotoProject(QObject *parent = nullptr);
@@ -29,6 +32,7 @@ class PhotoProject : public QObject {
     quint64 mode() const { return modeBlend; }
     qint64 selectedIndex() const { return i_Selected_Photo_Index; }
     const QString &projectFile() const { return s_Project_File; }
+    const ProjectOptions &options() const { return m_options; }
     // The selected photo when it is an overlay photo (index 1 or later), else null:
     // the one the panels tune.
     PhotoPtr tunablePhoto() const;
@@ -46,9 +50,13 @@ class PhotoProject : public QObject {
     bool setPicture(const PhotoPtr &photo, const QImage &image, std::shared_ptr<const Reduced_Copies> copies);
     // Puts back a whole list (undo, opening a project, a new project).
     void replaceList(const PhotoList &photos);
-    // Starts a project afresh: its mode, its photos and its file. One notification.
-    void reset(quint64 mode, const PhotoList &photos, const QString &projectFile);
+    // Starts a project afresh: its mode, its photos, its file and its settings. One
+    // notification.
+    void reset(quint64 mode, const PhotoList &photos, const QString &projectFile,
+               const ProjectOptions &options = {});
     void setMode(quint64 mode);
+    // Stores the project-wide settings. Returns the settings before.
+    ProjectOptions setOptions(const ProjectOptions &options);
     void setProjectFile(const QString &path) { s_Project_File = path; }
     void select(qint64 row);
 
@@ -65,4 +73,5 @@ class PhotoProject : public QObject {
     quint64 modeBlend = Composite;
     qint64 i_Selected_Photo_Index = -1;
     QString s_Project_File;
+    ProjectOptions m_options;
 };

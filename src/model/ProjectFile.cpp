@@ -172,18 +172,47 @@ QString readVersion(const QJsonValue &value, ProjectError &kind)
 
 bool isRootKey(const QString &key)
 {
-    return key == QLatin1String("version") || key == QLatin1String("mode") || key == QLatin1String("photos");
+    return key == QLatin1String("version") || key == QLatin1String("mode") ||
+           key == QLatin1String("photos") || key == QLatin1String("fullResolution") ||
+           key == QLatin1String("blendSpace");
+}
+
+// The project-wide keys; both may be left out.
+QString readOptions(const QJsonObject &root, quint64 mode, ProjectOptions &options)
+{
+    const QJsonValue full = root.value(QLatin1String("fullResolution"));
+    if (!full.isUndefined() && !isLinearMode(mode))
+        return QStringLiteral("key %1 belongs to %2 projects, not %3")
+            .arg(quoted(QStringLiteral("fullResolution")), modeNamesFor(kLinearModeBits),
+                 projectModeNames()[qsizetype(mode)]);
+    if (!full.isUndefined() && !full.isBool())
+        return QStringLiteral("%1 must be true or false, not %2")
+            .arg(quoted(QStringLiteral("fullResolution")), jsonText(full));
+    options.fullResolution = full.toBool(false);
+    const QJsonValue space = root.value(QLatin1String("blendSpace"));
+    for (BlendSpace known : {BlendSpace::Linear, BlendSpace::Srgb})
+        if (space.toString() == blendSpaceName(known))
+            return options.blendSpace = known, QString();
+    if (space.isUndefined())
+        return {};
+    return QStringLiteral("%1 must be %2 or %3, not %4")
+        .arg(quoted(QStringLiteral("blendSpace")), quoted(blendSpaceName(BlendSpace::Linear)),
+             quoted(blendSpaceName(BlendSpace::Srgb)), jsonText(space));
 }
 
 QString readProject(const QJsonObject &root, const QString &baseFolder, Project &project)
 {
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!isRootKey(it.key()))
-            return QStringLiteral("unknown key %1 (a project has \"version\", \"mode\" and \"photos\")")
+            return QStringLiteral("unknown key %1 (a project has \"version\", \"mode\", \"photos\", "
+                                  "\"blendSpace\" and, in Linear projects, \"fullResolution\")")
                 .arg(quoted(it.key()));
     const QString wrongMode = readMode(root.value(QLatin1String("mode")), project.mode);
     if (!wrongMode.isEmpty())
         return wrongMode;
+    const QString wrongOption = readOptions(root, project.mode, project.options);
+    if (!wrongOption.isEmpty())
+        return wrongOption;
     const QJsonValue list = root.value(QLatin1String("photos"));
     if (!list.isArray() || list.toArray().isEmpty())
         return QStringLiteral("no photos: %1 must list at least one photo")
@@ -239,7 +268,8 @@ ProjectParse parseProject(const QByteArray &json, const QString &baseFolder)
     return parse;
 }
 
-QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &projectFolder)
+QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &projectFolder,
+                       const ProjectOptions &options)
 {
     const QDir folder(projectFolder);
     QJsonArray list;
@@ -250,13 +280,17 @@ QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &pro
                 entry.insert(QLatin1String(row.key), writeValue(*photo, row));
         list.append(entry);
     }
-    const QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
-                           {QStringLiteral("mode"), projectModeNames().value(qsizetype(mode))},
-                           {QStringLiteral("photos"), list}};
+    QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
+                     {QStringLiteral("mode"), projectModeNames().value(qsizetype(mode))},
+                     {QStringLiteral("blendSpace"), blendSpaceName(options.blendSpace)},
+                     {QStringLiteral("photos"), list}};
+    if (isLinearMode(mode))
+        root.insert(QStringLiteral("fullResolution"), options.fullResolution);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-QString writeProject(const QString &path, quint64 mode, const PhotoList &photos)
+QString writeProject(const QString &path, quint64 mode, const PhotoList &photos,
+                     const ProjectOptions &options)
 {
     for (qsizetype i = 0; i < photos.size(); ++i)
         if (photos[i]->sFile.isEmpty())
@@ -266,7 +300,7 @@ QString writeProject(const QString &path, quint64 mode, const PhotoList &photos)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray json = projectJson(mode, photos, QFileInfo(path).absolutePath());
+    const QByteArray json = projectJson(mode, photos, QFileInfo(path).absolutePath(), options);
     if (file.write(json) != json.size() || !file.commit())
         return file.errorString();
     return {};

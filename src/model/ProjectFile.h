@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Object_Photo.h"
+#include "model/ProjectOptions.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +10,9 @@
 // The project file, read by the command-line renderer and read and written by the
 // application:
 //   {"version": 1, "mode": "composite",
-//    "photos": [{"file": "a.jpg"}, {"file": "b.jpg", "blend": 16}]}
+//    "photos": [{"file": "a.jpg"}, {"file": "b.jpg", "blend": 16, "opacity": 50}]}
+// Project-wide keys, all optional: "blendSpace" ("linear", the default, or "srgb") and,
+// for Linear projects, "fullResolution" (false by default).
 // Parsing yields photo records without pictures (the mode's defaults, then the keys
 // given) and the path of each photo's file; loading the pictures is the caller's part.
 // A file without "version" is read as version 1.
@@ -19,6 +22,7 @@ inline constexpr int kProjectFormatVersion = 1;
 struct Project {
     quint64 mode = 0;
     PhotoList photos; // sName holds the file name as written in the project, sFile its absolute path
+    ProjectOptions options;
 };
 
 enum class ProjectError {
@@ -41,12 +45,14 @@ ProjectParse parseProject(const QByteArray &json, const QString &baseFolder);
 
 // The project as JSON: the mode, then every photo in order with its file (relative to
 // `projectFolder`) and the parameters of the mode. Every photo needs its sFile.
-QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &projectFolder);
+QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &projectFolder,
+                       const ProjectOptions &options = {});
 
 // Writes the project atomically (a temporary file renamed over `path` once complete):
 // either the whole new file is there or the old one is untouched. Returns why it
 // could not, or an empty string.
-QString writeProject(const QString &path, quint64 mode, const PhotoList &photos);
+QString writeProject(const QString &path, quint64 mode, const PhotoList &photos,
+                     const ProjectOptions &options = {});
 
 // Whether a path names a project file by its extension (".json", in any case).
 bool isProjectFileName(const QString &path);

@@ -1,7 +1,9 @@
 #include "panels/PanelBase.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -57,6 +59,29 @@ void PanelBase::enableControls(const Object_Photo *photo)
 {
     for (QWidget *control : m_controls)
         control->setEnabled(photo != nullptr);
+    if (m_blendSpace) {
+        const QSignalBlocker quiet(m_blendSpace);
+        m_blendSpace->setCurrentIndex(int(m_editor.projectOptions().blendSpace));
+    }
+}
+
+// Rows in BlendSpace order.
+void PanelBase::addBlendSpaceChoice()
+{
+    m_blendSpace = new QComboBox(this);
+    m_blendSpace->addItem("Linear light");
+    m_blendSpace->addItem("sRGB values, as most editors blend");
+    m_blendSpace->setToolTip(
+        "Where the photos' colours are mixed: in linear light, or as the stored sRGB values");
+    addRow("Blend space", m_blendSpace);
+    connect(m_blendSpace, &QComboBox::activated, this, &PanelBase::OnChangeBlendSpace);
+}
+
+void PanelBase::OnChangeBlendSpace()
+{
+    ProjectOptions options = m_editor.projectOptions();
+    options.blendSpace = m_blendSpace->currentIndex() == 1 ? BlendSpace::Srgb : BlendSpace::Linear;
+    m_editor.setProjectOptions(options);
 }
 
 void PanelBase::loadControls(const Object_Photo &photo)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QWidget>
 
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QVBoxLayout;
@@ -38,6 +39,10 @@ class PanelBase : public QWidget {
     // The write rule: the slider's value into its field of the selected photo.
     bool writeSlider(const ValueSlider *slider);
     void enableSliders(bool enabled);
+    // The project's blend space as a labelled choice; it edits the project, not a photo,
+    // so it stays enabled whatever is selected, and enableControls shows its value.
+    void addBlendSpaceChoice();
+    void OnChangeBlendSpace();
 
   private:
     struct SliderBinding {
@@ -50,4 +55,5 @@ class PanelBase : public QWidget {
     QGridLayout *m_grid = nullptr;
     QList<QWidget *> m_controls; // in the order they are enabled
     QList<SliderBinding> m_sliders;
+    QComboBox *m_blendSpace = nullptr;
 };

@@ -2,11 +2,13 @@
 
 #include "model/Object_Photo.h"
 #include "model/PhotoField.h"
+#include "model/ProjectOptions.h"
 
 #include <QPoint>
 
 // What a controls panel may do to the project: write one field of the photo it shows,
-// read that photo, and ask where the pointer is (to place a picker). The application
+// read that photo, read and change the project-wide settings, and ask where the pointer
+// is (to place a picker). The application
 // gives each panel this much and no more.
 class PhotoEditor {
   public:
@@ -16,6 +18,10 @@ class PhotoEditor {
     virtual bool setPhotoField(PhotoField field, double value) = 0;
     // The selected photo when it is an overlay photo (index 1 or later), else null.
     virtual PhotoPtr tunablePhoto() const = 0;
+    // The project-wide settings (blend space, full-resolution strips) and the door that
+    // changes them, with its undo step. Returns whether they changed.
+    virtual const ProjectOptions &projectOptions() const = 0;
+    virtual bool setProjectOptions(const ProjectOptions &options) = 0;
     virtual QPoint pointerPosition() const = 0;
 
   protected:

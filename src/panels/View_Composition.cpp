@@ -26,6 +26,9 @@ View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
                         PhotoField::CompositeXOffset, 0.5, percentText);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height",
                         PhotoField::CompositeYOffset, 0.5, percentText);
+    sliderOpacity = addSlider("Opacity", "How strongly the blend shows over the picture beneath it",
+                              PhotoField::CompositeOpacity, 1.0, percentText);
+    addBlendSpaceChoice();
     body()->addStretch(1);
 
     connect(comboBlendMode, &QComboBox::activated, this, &View_Composition::OnChangeBlendMode);
@@ -34,6 +37,7 @@ View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
     connect(sliderSize, &ValueSlider::valueEdited, this, &View_Composition::OnChangeSize);
     connect(sliderX, &ValueSlider::valueEdited, this, &View_Composition::OnChangeX);
     connect(sliderY, &ValueSlider::valueEdited, this, &View_Composition::OnChangeY);
+    connect(sliderOpacity, &ValueSlider::valueEdited, this, &View_Composition::OnChangeOpacity);
     viewDidLoad();
 }
 
@@ -58,7 +62,7 @@ void View_Composition::OnCheckCompositeMatchBgSize()
 {
     const bool on = checkCompositeMatchBgSize->checkState() == Qt::Checked;
     if (editor().setPhotoField(PhotoField::CompositeSizeOfBG, on))
-        enableSliders(!on);
+        enablePlacement(!on);
 }
 
 void View_Composition::enableControls(const Object_Photo *photo)
@@ -68,7 +72,14 @@ void View_Composition::enableControls(const Object_Photo *photo)
         return;
     const QSignalBlocker quiet(checkCompositeMatchBgSize);
     checkCompositeMatchBgSize->setChecked(photo->bCompositeSizeOfBG);
-    enableSliders(!photo->bCompositeSizeOfBG);
+    enablePlacement(!photo->bCompositeSizeOfBG);
+}
+
+// Size and offsets only for a placed photo; the opacity whenever a photo is selected.
+void View_Composition::enablePlacement(bool placed)
+{
+    enableSliders(placed);
+    sliderOpacity->setEnabled(true);
 }
 
 void View_Composition::loadControls(const Object_Photo &photo)

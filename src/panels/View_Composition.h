@@ -19,16 +19,19 @@ class View_Composition : public PanelBase {
     QPointer<ValueSlider> sliderSize;
     QPointer<ValueSlider> sliderX;
     QPointer<ValueSlider> sliderY;
+    QPointer<ValueSlider> sliderOpacity;
 
     void OnChangeBlendMode();
     void OnCheckCompositeMatchBgSize();
     void OnChangeSize() { writeSlider(sliderSize); }
     void OnChangeX() { writeSlider(sliderX); }
     void OnChangeY() { writeSlider(sliderY); }
+    void OnChangeOpacity() { writeSlider(sliderOpacity); }
 
     void enableControls(const Object_Photo *photo) override;
     void loadControls(const Object_Photo &photo) override;
 
   private:
     void viewDidLoad();
+    void enablePlacement(bool placed);
 };

@@ -1,5 +1,7 @@
 #include "panels/View_Linear.h"
 
+#include <QCheckBox>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,7 +21,28 @@ View_Linear::View_Linear(PhotoEditor &editor, QWidget *parent)
     sliderIntersectionLevel =
         addSlider("Intersection", "How far the photo's seam overlaps the photo before it: 0 to 360",
                   PhotoField::LinearIntersectionLevel, 1.0, overlapText);
+    checkFullResolution = new QCheckBox("Save at full resolution", this);
+    checkFullResolution->setToolTip(
+        "Build the saved strip from the photos at their own size; off: from copies fitted into 400 x 400");
+    addRow(QString(), checkFullResolution);
+    addBlendSpaceChoice();
     body()->addStretch(1);
     connect(sliderIntersectionLevel, &ValueSlider::valueEdited, this,
             &View_Linear::OnChangeIntersectionLevel);
+    connect(checkFullResolution, &QCheckBox::clicked, this, &View_Linear::OnCheckFullResolution);
+}
+
+void View_Linear::OnCheckFullResolution()
+{
+    ProjectOptions options = editor().projectOptions();
+    options.fullResolution = checkFullResolution->isChecked();
+    editor().setProjectOptions(options);
+}
+
+// The check box belongs to the project: it shows its setting whatever is selected.
+void View_Linear::enableControls(const Object_Photo *photo)
+{
+    PanelBase::enableControls(photo);
+    const QSignalBlocker quiet(checkFullResolution);
+    checkFullResolution->setChecked(editor().projectOptions().fullResolution);
 }

@@ -4,8 +4,11 @@
 
 #include <QPointer>
 
+class QCheckBox;
+
 // Controls panel of both Linear project types: how far the selected photo's seam
-// overlaps the picture before it.
+// overlaps the picture before it; for the project, whether the saved strip is built at
+// full resolution, and the blend space of its seams.
 class View_Linear : public PanelBase {
     Q_OBJECT
   public:
@@ -13,5 +16,10 @@ class View_Linear : public PanelBase {
 
     QPointer<ValueSlider> sliderIntersectionLevel;
 
+    QPointer<QCheckBox> checkFullResolution;
+
     void OnChangeIntersectionLevel() { writeSlider(sliderIntersectionLevel); }
+    void OnCheckFullResolution();
+
+    void enableControls(const Object_Photo *photo) override;
 };

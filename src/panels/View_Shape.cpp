@@ -43,12 +43,17 @@ View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
                         PhotoField::ShapeXOffset, 0.5, percentText);
     sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset,
                         0.5, percentText);
+    sliderFeather =
+        addSlider("Feather", "How softly the shape's edge fades, up to a tenth of its shorter side",
+                  PhotoField::ShapeFeather, 1.0, percentText);
+    addBlendSpaceChoice();
     body()->addStretch(1);
 
     connect(btnSelectShape, &QPushButton::clicked, this, &View_Shape::OnSelectShape);
     connect(sliderSize, &ValueSlider::valueEdited, this, &View_Shape::OnChangeSize);
     connect(sliderX, &ValueSlider::valueEdited, this, &View_Shape::OnChangeX);
     connect(sliderY, &ValueSlider::valueEdited, this, &View_Shape::OnChangeY);
+    connect(sliderFeather, &ValueSlider::valueEdited, this, &View_Shape::OnChangeFeather);
 }
 
 QImage View_Shape::thumbnailImage(quint64 shapeType)

@@ -37,6 +37,7 @@ class View_Shape : public PanelBase {
     QPointer<ValueSlider> sliderSize;
     QPointer<ValueSlider> sliderX;
     QPointer<ValueSlider> sliderY;
+    QPointer<ValueSlider> sliderFeather;
 
     // The thumbnail's image of a shape: its mask, or an empty image outside 0..11.
     static QImage thumbnailImage(quint64 shapeType);
@@ -45,6 +46,7 @@ class View_Shape : public PanelBase {
     void OnChangeSize() { writeSlider(sliderSize); }
     void OnChangeX() { writeSlider(sliderX); }
     void OnChangeY() { writeSlider(sliderY); }
+    void OnChangeFeather() { writeSlider(sliderFeather); }
 
     void loadControls(const Object_Photo &photo) override;
 

@@ -43,14 +43,14 @@ Capture_Runner::~Capture_Runner()
     }
 }
 
-bool Capture_Runner::start(const PhotoList &photos, quint64 mode)
+bool Capture_Runner::start(const PhotoList &photos, quint64 mode, const ProjectOptions &options)
 {
     if (m_thread)
         return false;
     // A pass with a capture pending and a 0 x 0 view: full resolution, nothing fitted.
-    m_thread = QThread::create([this, snapshot = Snapshot_Photos(photos), mode] {
+    m_thread = QThread::create([this, snapshot = Snapshot_Photos(photos), mode, options] {
         Yield_To_The_Window();
-        const PassResult pass = render_Pass(snapshot, mode, QSizeF(0, 0), true);
+        const PassResult pass = render_Pass(snapshot, mode, QSizeF(0, 0), true, 1.0, options);
         m_picture = pass.mixed;
         m_error = pass.error;
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Object_Photo.h"
+#include "model/ProjectOptions.h"
 
 #include <QImage>
 #include <QObject>
@@ -27,7 +28,7 @@ class Capture_Runner : public QObject {
     ~Capture_Runner() override; // waits for a capture still running
 
     // False (and nothing started) while a capture runs.
-    bool start(const PhotoList &photos, quint64 mode);
+    bool start(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});
     bool isRunning() const { return m_thread != nullptr; }
     // Why the last capture gave no picture (over the memory budget, a layer that could
     // not be drawn), for the alert; empty when it gave one. Read it in captureFinished.

@@ -7,6 +7,8 @@
 #include "render/PassCache.h"
 #include "render/PlacedLayer.h"
 
+#include <algorithm>
+
 namespace {
 
 // A picture of the pass: its pixels at the pass's scale and the pixel size it has in a
@@ -38,27 +40,27 @@ Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 
 // The key of each step of the pass: everything its picture and draws depend on, chained
 // from the background through the step's photo.
-QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view)
+QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view,
+                        const ProjectOptions &options)
 {
-    quint64 key = Pass_Key(Composite, view);
+    quint64 key = Pass_Key(Composite, view, options);
     for (const double value : {frame.width(), frame.height(), scale})
         key = Chain_Key(key, value);
     key = Chain_Key(key, quint64(photos.front()->image.cacheKey()));
     QList<quint64> keys;
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        const Object_Photo &photo = *photos[i];
-        key = Chain_Key(key, quint64(photo.image.cacheKey()));
-        key = Chain_Key(key, photo.m_Composite_Blend_Mode);
-        key = Chain_Key(key, quint64(photo.bCompositeSizeOfBG));
-        for (const float value :
-             {photo.f_Composite_Size, photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset})
-            key = Chain_Key(key, double(value));
+        key = Chain_Photo_Key(key, *photos[i], Composite);
         keys.append(key);
     }
     return keys;
 }
 
 } // namespace
+
+float Composite_Opacity(const Object_Photo &photo)
+{
+    return std::clamp(photo.f_Composite_Opacity / 100.0f, 0.0f, 1.0f);
+}
 
 QSizeF Composite_Common_Frame(const PhotoList &photos)
 {
@@ -74,7 +76,7 @@ QSizeF Composite_Common_Frame(const PhotoList &photos)
     return QSizeF(maxW, maxH);
 }
 
-PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
     const QSizeF frame = Composite_Common_Frame(photos);
     const double scale = Pass_Scale(frame, view);
@@ -83,7 +85,7 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
     QList<quint64> keys;
     qsizetype first = 1;
     if (view.cache) {
-        keys = stepKeys(photos, frame, scale, view);
+        keys = stepKeys(photos, frame, scale, view, options);
         const qsizetype kept = view.cache->keepMatching(keys);
         for (qsizetype i = 0; i < kept; ++i)
             pass.draws.append(view.cache->steps[i].draws);
@@ -103,7 +105,7 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view)
         // The filters take and give the canonical picture type directly; the result
         // spans both inputs, as its full-resolution counterpart does.
         running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
-                                 photo.m_Composite_Blend_Mode);
+                                 photo.m_Composite_Blend_Mode, Composite_Opacity(photo), options.blendSpace);
         if (running.isNull() && !(background.isNull() && layer.image.isNull()))
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to blend it."));
         const QSize fullSize = resizedPixelSize(frame).expandedTo(layer.fullSize);

@@ -7,15 +7,30 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace {
 
-// A transparent canvas of `size` with the earlier photo stretched into the common frame.
-QImage pairCanvas(const QImage &earlier, QSizeF size, QSizeF frame)
+// `canvas` made transparent and `size` large. A canvas that already has that size and
+// is not shared is cleared where it is: on a fresh picture the first touch of every
+// page costs more than the clearing, and a strip's seams mostly have one size.
+void clearCanvas(QImage &canvas, QSizeF size)
 {
-    QImage canvas = transparentCanvas(size.width(), size.height());
-    drawImageIntoLL(canvas, QRectF(QPointF(0, 0), frame), earlier);
-    return canvas;
+    if (!canvas.isNull() && canvas.size() == resizedPixelSize(size) && canvas.isDetached())
+        canvas.fill(0u);
+    else
+        canvas = transparentCanvas(size.width(), size.height());
+}
+
+// `canvas` made a copy of `source`, in its own memory when the sizes match.
+void copyCanvas(QImage &canvas, const QImage &source)
+{
+    if (!canvas.isNull() && canvas.size() == source.size() && canvas.isDetached() &&
+        canvas.bytesPerLine() == source.bytesPerLine() && canvas.format() == source.format())
+        std::memcpy(canvas.bits(), source.constBits(), size_t(source.sizeInBytes()));
+    else
+        canvas = source.copy();
 }
 
 // The extent of the strip canvas: the frame grown by the final position along the axis.
@@ -26,15 +41,13 @@ QSizeF stripSize(QSizeF frame, float position, bool vertical)
     return {double(float(frame.width()) + position), frame.height()};
 }
 
-// Seam j copied with its leading band erased, so the previous seam shows through it.
-QImage erasedSeam(const QImage &seam, QSizeF frame, bool vertical)
+// Seam j with its leading band erased, so the previous seam shows through it.
+void eraseLeadingBand(QImage &seam, QSizeF frame, bool vertical)
 {
-    QImage copy = seam.copy();
     const QRectF band = vertical ? QRectF(0, 0, frame.width(), frame.height() / 1.3)
                                  : QRectF(0, 0, frame.width() / 1.3, frame.height());
-    QPainter painter(&copy);
-    fillRectLL(painter, copy.height(), band, Qt::transparent);
-    return copy;
+    QPainter painter(&seam);
+    fillRectLL(painter, seam.height(), band, Qt::transparent);
 }
 
 // The accumulated position of every seam along the strip, from the levels alone.
@@ -49,15 +62,68 @@ QList<float> seamPositions(const PhotoList &photos, float along)
     return positions;
 }
 
-PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical)
+// The size a photo takes fitted into 400 x 400 (Fit_Linear_Photos), without fitting it.
+QSizeF fittedSize(const Object_Photo &photo)
 {
-    const QList<QImage> fitted = Fit_Linear_Photos(photos, !view.capturePending);
-    const QSizeF frame = Linear_Frame(fitted);
+    const QSizeF box(kLinearFitBox, kLinearFitBox);
+    return QSizeF(resizedPixelSize(return_Best_Fit_Frame(imageSizeF(photo.image), box).size()));
+}
+
+// The pictures a strip is built from, their common frame and the factor of the seams'
+// ramp (made for the 400 x 400 frame).
+struct StripSource {
+    QList<QImage> pictures;
+    QSizeF frame;
+    float seamScale = 1.0f;
+};
+
+// A full-resolution capture: each photo's own picture stretched to the enlarged frame
+// (shared when it already has that size); empty pictures when the frame would not grow.
+StripSource fullResolutionSource(const PhotoList &photos, bool vertical)
+{
+    QList<QSize> sizes;
+    QSizeF fitted(0, 0);
+    for (const PhotoPtr &photo : photos) {
+        sizes.append(photo->image.size());
+        fitted = fitted.expandedTo(fittedSize(*photo));
+    }
+    StripSource source;
+    source.frame = Linear_Full_Resolution_Frame(sizes, fitted, vertical);
+    if (source.frame == fitted)
+        return source;
+    source.seamScale =
+        float(vertical ? source.frame.height() / fitted.height() : source.frame.width() / fitted.width());
+    for (const PhotoPtr &photo : photos)
+        source.pictures.append(Resize_Image_To_Fit_Size(photo->image, source.frame));
+    return source;
+}
+
+StripSource stripSource(const PhotoList &photos, const ViewTarget &view, bool vertical,
+                        const ProjectOptions &options)
+{
+    if (options.fullResolution && view.capturePending) {
+        StripSource full = fullResolutionSource(photos, vertical);
+        if (!full.pictures.isEmpty())
+            return full;
+    }
+    StripSource source;
+    source.pictures = Fit_Linear_Photos(photos, !view.capturePending);
+    source.frame = Linear_Frame(source.pictures);
+    return source;
+}
+
+PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool vertical,
+                        const ProjectOptions &options)
+{
+    const StripSource source = stripSource(photos, view, vertical, options);
+    const QSizeF frame = source.frame;
     const float along = float(vertical ? frame.height() : frame.width());
     const QList<float> positions = seamPositions(photos, along);
+    LinearSeamCanvases canvases;
     auto seam = [&](qsizetype k) {
         const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
-        return Linear_Seam(fitted[k - 1], fitted[k], frame, pair, vertical);
+        return Linear_Seam(source.pictures[k - 1], source.pictures[k], frame, pair, vertical,
+                           options.blendSpace, source.seamScale, &canvases);
     };
     PassResult pass;
     if (photos.size() == 2) {
@@ -65,8 +131,11 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
     } else {
         // Each seam is laid on the strip as soon as it is made: one seam alive at a time.
         LinearStrip strip(frame, positions.back(), vertical);
-        for (qsizetype k = 1; k < photos.size() && strip.isValid(); ++k)
-            strip.lay(seam(k), k == 1 ? 0.0f : positions[k - 2], k > 1);
+        for (qsizetype k = 1; k < photos.size() && strip.isValid(); ++k) {
+            QImage laid = seam(k);
+            strip.lay(laid, k == 1 ? 0.0f : positions[k - 2], k > 1);
+            canvases.result = std::move(laid); // its memory serves the next seam
+        }
         pass.mixed = strip.picture();
     }
     if (pass.mixed.isNull() && !Linear_Strip_Is_Empty(frame, positions.back(), vertical))
@@ -102,6 +171,21 @@ QSizeF Linear_Frame(const QList<QImage> &fitted)
     return QSizeF(maxW, maxH);
 }
 
+QSizeF Linear_Full_Resolution_Frame(const QList<QSize> &originals, QSizeF frame, bool vertical)
+{
+    const double side = vertical ? frame.width() : frame.height();
+    int common = 0;
+    for (const QSize &size : originals) {
+        const int own = vertical ? size.width() : size.height();
+        common = common == 0 ? own : std::min(common, own);
+    }
+    if (side <= 0.0 || common <= side)
+        return frame;
+    const double k = common / side;
+    return vertical ? QSizeF(common, std::round(frame.height() * k))
+                    : QSizeF(std::round(frame.width() * k), common);
+}
+
 LinearPair Linear_Pair(float level, float along)
 {
     LinearPair pair;
@@ -115,16 +199,20 @@ LinearPair Linear_Pair(float level, float along)
 }
 
 QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical)
+                   bool vertical, BlendSpace space, float seamScale, LinearSeamCanvases *canvases)
 {
     const QSizeF size = vertical ? QSizeF(frame.width(), pair.extent) : QSizeF(pair.extent, frame.height());
-    const QImage first = pairCanvas(earlier, size, frame);
-    QImage second = first.copy();
+    LinearSeamCanvases own;
+    LinearSeamCanvases &c = canvases ? *canvases : own;
+    clearCanvas(c.first, size);
+    drawImageIntoLL(c.first, QRectF(QPointF(0, 0), frame), earlier);
+    copyCanvas(c.second, c.first);
     const float along = float(vertical ? frame.height() : frame.width());
     const float offset = along - pair.extent * pair.t;
     const QPointF origin = vertical ? QPointF(0, offset) : QPointF(offset, 0);
-    drawImageIntoLL(second, QRectF(origin, frame), later);
-    return vertical ? imageSwipeVertical(first, second) : imageSwipe(first, second);
+    drawImageIntoLL(c.second, QRectF(origin, frame), later);
+    return vertical ? imageSwipeVertical(c.first, c.second, space, seamScale, &c.result)
+                    : imageSwipe(c.first, c.second, space, seamScale, &c.result);
 }
 
 bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical)
@@ -139,27 +227,32 @@ LinearStrip::LinearStrip(QSizeF frame, float lastPosition, bool vertical)
     m_strip = transparentCanvas(size.width(), size.height());
 }
 
-void LinearStrip::lay(const QImage &seam, float previousPosition, bool eraseLeadingBand)
+void LinearStrip::lay(QImage &seam, float previousPosition, bool eraseBand)
 {
     const QPointF at = m_vertical ? QPointF(0, previousPosition) : QPointF(previousPosition, 0);
-    const QImage shown = eraseLeadingBand ? erasedSeam(seam, m_frame, m_vertical) : seam;
-    drawImageIntoLL(m_strip, QRectF(at, imageSizeF(shown)), shown);
+    if (eraseBand)
+        eraseLeadingBand(seam, m_frame, m_vertical); // in place when the seam is not shared
+    drawImageIntoLL(m_strip, QRectF(at, imageSizeF(seam)), seam);
 }
 
 QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
 {
     LinearStrip strip(frame, seams.back().f_Position, vertical);
-    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j)
-        strip.lay(seams[j].image, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
+    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j) {
+        QImage seam = seams[j].image;
+        strip.lay(seam, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
+    }
     return strip.picture();
 }
 
-PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
+                                    const ProjectOptions &options)
 {
-    return renderLinear(photos, view, false);
+    return renderLinear(photos, view, false, options);
 }
 
-PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
+                                  const ProjectOptions &options)
 {
-    return renderLinear(photos, view, true);
+    return renderLinear(photos, view, true, options);
 }

@@ -6,9 +6,14 @@
 // strip, left to right or bottom to top, each pair of neighbours by a swipe seam whose
 // overlap is set by the later photo's intersection level. Every pass fits each photo
 // into 400 x 400 afresh (a capture from its own picture, which stays as it is), so that
-// the saved picture is the same however many passes came before.
-PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view);
-PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view);
+// the saved picture is the same however many passes came before. With
+// options.fullResolution, a capture builds the strip from the photos' own pictures
+// stretched to the full-resolution frame (Linear_Full_Resolution_Frame) instead; the
+// seams mix in options.blendSpace.
+PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
+                                    const ProjectOptions &options = {});
+PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
+                                  const ProjectOptions &options = {});
 
 // The box every photo of a Linear pass is fitted into.
 inline constexpr qreal kLinearFitBox = 400.0;
@@ -22,6 +27,13 @@ QList<QImage> Fit_Linear_Photos(const PhotoList &photos, bool fromReducedCopies 
 // The common frame: the largest width and the largest height of the fitted pictures,
 // each taken separately.
 QSizeF Linear_Frame(const QList<QImage> &fitted);
+
+// The full-resolution frame: the 400 x 400 frame `frame` (from Fit_Linear_Photos over
+// `fitted`, the photos' fitted sizes) enlarged by k so that its height (horizontal) or
+// width (vertical) is the smallest such side among `originals`, the photos' own sizes,
+// so that no photo is enlarged to reach it. Both sides are rounded to whole pixels; the
+// result is `frame` itself when k would not enlarge it.
+QSizeF Linear_Full_Resolution_Frame(const QList<QSize> &originals, QSizeF frame, bool vertical);
 
 // The numbers of one pair, from the later photo's level L and the common frame
 // maxW x maxH: p = L*100/360 and t = p/100 in single precision; the pair's extent along
@@ -38,8 +50,17 @@ LinearPair Linear_Pair(float level, float along);
 // The seam of one pair along the x axis (vertical = false) or the y axis: images A
 // (P stretched into the common frame) and B (Q laid over A at the pair's offset), both
 // of the pair's extent, joined by the matching swipe.
+// `seamScale` multiplies the swipe's ramp (its geometry is fixed for the 400 x 400
+// frame), so that an enlarged strip gets the very seam of the 400-pixel one. The two
+// pair canvases are built in `canvases` when given, reusing their memory from the seam
+// before when the size is the same; the seam itself may take canvases->result's.
+struct LinearSeamCanvases {
+    QImage first, second;
+    QImage result; // a seam laid and handed back, whose memory the next seam may take
+};
 QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical);
+                   bool vertical, BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f,
+                   LinearSeamCanvases *canvases = nullptr);
 
 // The strip assembled from the seams and their accumulated positions. A strip whose
 // extent comes out zero or negative is a null image.
@@ -55,7 +76,8 @@ class LinearStrip {
   public:
     LinearStrip(QSizeF frame, float lastPosition, bool vertical);
     bool isValid() const { return !m_strip.isNull(); }
-    void lay(const QImage &seam, float previousPosition, bool eraseLeadingBand);
+    // Erases the seam's leading band in the seam itself (when asked), then lays it.
+    void lay(QImage &seam, float previousPosition, bool eraseBand);
     QImage picture() const { return m_strip; }
 
   private:

@@ -1,6 +1,9 @@
 #include "render/PassCache.h"
 
+#include "model/PhotoField.h"
+
 #include <cstring>
+#include <type_traits>
 
 quint64 Chain_Key(quint64 key, quint64 value)
 {
@@ -19,11 +22,32 @@ quint64 Chain_Key(quint64 key, double value)
     return Chain_Key(key, bits);
 }
 
-quint64 Pass_Key(quint64 mode, const ViewTarget &view)
+quint64 Pass_Key(quint64 mode, const ViewTarget &view, const ProjectOptions &options)
 {
     quint64 key = Chain_Key(14695981039346656037ULL, mode);
     for (const double value : {view.size.width(), view.size.height(), double(view.pixelRatio)})
         key = Chain_Key(key, value);
+    key = Chain_Key(key, quint64(options.blendSpace));
+    return Chain_Key(key, quint64(options.fullResolution));
+}
+
+quint64 Chain_Photo_Key(quint64 key, const Object_Photo &photo, quint64 mode)
+{
+    key = Chain_Key(key, quint64(photo.image.cacheKey()));
+    const unsigned modeBit = mode < 32 ? 1u << mode : 0u;
+    for (const PhotoFieldRow &row : photoFieldTable()) {
+        if (!(row.modes & modeBit))
+            continue;
+        std::visit(
+            [&](auto member) {
+                const auto value = photo.*member;
+                if constexpr (std::is_same_v<decltype(value), const float>)
+                    key = Chain_Key(key, double(value));
+                else
+                    key = Chain_Key(key, quint64(value));
+            },
+            row.member);
+    }
     return key;
 }
 

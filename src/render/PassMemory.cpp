@@ -59,7 +59,8 @@ double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double
     return worst;
 }
 
-// Each step: the running picture, the layer, its mask, the reduction and the result.
+// Each step: the running picture, the layer, its mask, the reduction and the result; a
+// feathered mask adds its plane of coverage (at most the mask's own bytes).
 double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double scale)
 {
     QSizeF running = sizes.front();
@@ -69,25 +70,35 @@ double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double sca
         const QSizeF layer =
             placedCanvas(sizes[i], photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
         const QSizeF result = running.expandedTo(layer);
-        worst =
-            std::max(worst, Picture_Bytes(scaled(running, scale)) + 3 * Picture_Bytes(scaled(layer, scale)) +
-                                Picture_Bytes(scaled(result, scale)));
+        const int layers = photo.f_Shape_Feather > 0.0f ? 4 : 3;
+        worst = std::max(worst, Picture_Bytes(scaled(running, scale)) +
+                                    layers * Picture_Bytes(scaled(layer, scale)) +
+                                    Picture_Bytes(scaled(result, scale)));
         running = result;
     }
     return worst;
 }
 
 // The fitted copies, the strip and the seam being laid (with its two halves and the
-// erased copy).
-double linearNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool vertical)
+// erased copy). A full-resolution capture stretches every photo to the enlarged frame.
+double linearNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool vertical, bool fullResolution)
 {
     const QSizeF box(kLinearFitBox, kLinearFitBox);
     QSizeF frame(0, 0);
     double fitted = 0.0;
+    QList<QSize> originals;
     for (const QSizeF &size : sizes) {
         const QSizeF fit = return_Best_Fit_Frame(size, box).size();
         fitted += Picture_Bytes(fit);
         frame = frame.expandedTo(fit);
+        originals.append(size.toSize());
+    }
+    if (fullResolution) {
+        const QSizeF full = Linear_Full_Resolution_Frame(originals, frame, vertical);
+        if (full != frame) {
+            frame = full;
+            fitted = double(sizes.size()) * Picture_Bytes(full);
+        }
     }
     const float along = float(vertical ? frame.height() : frame.width());
     float position = 0.0f;
@@ -110,7 +121,8 @@ double transparentNeed(const QList<QSizeF> &sizes, bool capturePending)
     return Picture_Bytes(sizes.front()) + layer;
 }
 
-double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode, const ViewTarget &view)
+double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode, const ViewTarget &view,
+                    const ProjectOptions &options)
 {
     if (photos.size() < 2)
         return 0.0;
@@ -121,7 +133,8 @@ double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64
         return shapeNeed(photos, sizes, Pass_Scale(sizes.front(), view));
     case LinearHorizontal:
     case LinearVertical:
-        return linearNeed(photos, sizes, mode == LinearVertical);
+        return linearNeed(photos, sizes, mode == LinearVertical,
+                          options.fullResolution && view.capturePending);
     case Transparent:
         return transparentNeed(sizes, view.capturePending);
     default:
@@ -140,25 +153,26 @@ double viewNeed(const PhotoList &photos, quint64 mode, const ViewTarget &view)
 } // namespace
 
 double Pass_Memory_Need(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
-                        const ViewTarget &view)
+                        const ViewTarget &view, const ProjectOptions &options)
 {
     if (photos.isEmpty() || sizes.size() != photos.size())
         return 0.0;
     MemoryNeed need;
     for (const QSizeF &size : sizes)
         need.add(Picture_Bytes(size) * (view.capturePending ? 1.0 : 1.0 + kReducedCopiesShare));
-    need.add(pipelineNeed(photos, sizes, mode, view));
+    need.add(pipelineNeed(photos, sizes, mode, view, options));
     need.add(viewNeed(photos, mode, view));
     return need.bytes;
 }
 
-double Pass_Memory_Need(const PhotoList &photos, quint64 mode, const ViewTarget &view)
+double Pass_Memory_Need(const PhotoList &photos, quint64 mode, const ViewTarget &view,
+                        const ProjectOptions &options)
 {
     QList<QSizeF> sizes;
     sizes.reserve(photos.size());
     for (const PhotoPtr &photo : photos)
         sizes.append(imageSizeF(photo->image));
-    return Pass_Memory_Need(photos, sizes, mode, view);
+    return Pass_Memory_Need(photos, sizes, mode, view, options);
 }
 
 QString Pass_Budget_Refusal(double need)

@@ -33,8 +33,8 @@ PreviewFrame Render_Preview_Frame(const PreviewRequest &request, PassCache *cach
     const QSize pixels = (request.viewSize * request.pixelRatio).toSize();
     if (pixels.isEmpty())
         return frame;
-    const PassResult pass =
-        render_Pass(request.photos, request.mode, request.viewSize, false, request.pixelRatio, cache);
+    const PassResult pass = render_Pass(request.photos, request.mode, request.viewSize, false,
+                                        request.pixelRatio, request.options, cache);
     frame.drewPhotos = !pass.empty;
     frame.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     frame.image.setDevicePixelRatio(request.pixelRatio);

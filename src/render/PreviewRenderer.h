@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Object_Photo.h"
+#include "model/ProjectOptions.h"
 #include "render/PassCache.h"
 
 #include <QImage>
@@ -12,12 +13,13 @@
 class QThread;
 
 // What one preview pass renders: a snapshot of the photo list (records copied, pictures
-// shared), the project mode and the view it draws for.
+// shared), the project mode, the view it draws for and the project's settings.
 struct PreviewRequest {
     PhotoList photos;
     quint64 mode = 0;
     QSizeF viewSize;
     qreal pixelRatio = 1.0;
+    ProjectOptions options;
 };
 
 // One finished preview frame: the whole view painted by a pass (black, then "No Image"

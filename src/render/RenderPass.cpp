@@ -60,17 +60,18 @@ PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
 
 // Two or more photos: the mode's pipeline. This switch is the one place that maps a
 // project mode to its pipeline.
-PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &view)
+PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &view,
+                      const ProjectOptions &options)
 {
     switch (mode) {
     case Composite:
-        return Render_Composite(photos, view);
+        return Render_Composite(photos, view, options);
     case Shape:
-        return Render_Shape(photos, view);
+        return Render_Shape(photos, view, options);
     case LinearHorizontal:
-        return Render_Linear_Horizontal(photos, view);
+        return Render_Linear_Horizontal(photos, view, options);
     case LinearVertical:
-        return Render_Linear_Vertical(photos, view);
+        return Render_Linear_Vertical(photos, view, options);
     case Transparent:
         return Render_Transparent(photos, view);
     default: // unknown mode: black view, empty mixed picture
@@ -148,7 +149,7 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, d
 }
 
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio, PassCache *cache)
+                       qreal pixelRatio, const ProjectOptions &options, PassCache *cache)
 {
     const ViewTarget target{view, pixelRatio, capturePending, capturePending ? nullptr : cache};
     dropStaleCopies(photos);
@@ -160,10 +161,10 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
     // Over the budget a capture is refused; the preview draws the longest beginning of
     // the list that fits, so the window keeps showing what it can.
     PhotoList drawn = photos;
-    QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target));
+    QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target, options));
     while (!refusal.isEmpty() && !capturePending && drawn.size() > 1) {
         drawn.removeLast();
-        refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target));
+        refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target, options));
     }
     if (!refusal.isEmpty()) {
         PassResult pass;
@@ -172,7 +173,7 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
     }
     if (drawn.size() == 1)
         return renderSinglePhoto(*drawn.front(), target);
-    PassResult pass = renderMode(drawn, mode, target);
+    PassResult pass = renderMode(drawn, mode, target, options);
     if (pass.failed()) { // nothing half-drawn goes to the view
         pass.draws.clear();
         pass.mixed = QImage();

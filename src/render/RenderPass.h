@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Object_Photo.h"
+#include "model/ProjectOptions.h"
 
 #include <QImage>
 #include <QList>
@@ -66,10 +67,12 @@ QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 // and comes back failed; a preview over the budget draws the photos from the first on,
 // as many as fit (failed only when the first alone does not). A pass in which a layer
 // cannot be drawn fails too: a layer is never silently left out of a capture.
+// `options` are the project's own settings (blend space, full-resolution strips).
 // `cache`, for preview passes only, lets a pass start from the picture before the
-// first photo that changed (the Composite pipeline uses it).
+// first photo that changed (the Composite and Shape pipelines use it).
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio = 1.0, PassCache *cache = nullptr);
+                       qreal pixelRatio = 1.0, const ProjectOptions &options = {},
+                       PassCache *cache = nullptr);
 
 // The failed pass for photo `index` (0-based) of `photos`: "photo 3 (“b.jpg”) cannot be
 // drawn: <reason>".

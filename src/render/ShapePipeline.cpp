@@ -4,9 +4,13 @@
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/MaskFeather.h"
 #include "model/ProjectMode.h"
+#include "model/ShapeType.h"
 #include "render/PassCache.h"
 #include "render/ShapeMasks.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -18,18 +22,16 @@ PlacedLayer shapeLayer(Object_Photo &photo, double scale)
     return Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
 }
 
-// The key of each step: the view, the scale, the background's picture, then each
-// photo's picture and fields in order.
-QList<quint64> stepKeys(const PhotoList &photos, double scale, const ViewTarget &view)
+// The key of each step: the view, the settings, the scale, the background's picture,
+// then each photo's picture and fields in order.
+QList<quint64> stepKeys(const PhotoList &photos, double scale, const ViewTarget &view,
+                        const ProjectOptions &options)
 {
-    quint64 key =
-        Chain_Key(Chain_Key(Pass_Key(Shape, view), scale), quint64(photos.front()->image.cacheKey()));
+    quint64 key = Chain_Key(Chain_Key(Pass_Key(Shape, view, options), scale),
+                            quint64(photos.front()->image.cacheKey()));
     QList<quint64> keys;
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        const Object_Photo &photo = *photos[i];
-        key = Chain_Key(Chain_Key(key, quint64(photo.image.cacheKey())), photo.m_Shape_Type);
-        for (const float value : {photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset})
-            key = Chain_Key(key, double(value));
+        key = Chain_Photo_Key(key, *photos[i], Shape);
         keys.append(key);
     }
     return keys;
@@ -37,14 +39,22 @@ QList<quint64> stepKeys(const PhotoList &photos, double scale, const ViewTarget 
 
 } // namespace
 
-QImage Shape_Mask_Canvas(quint64 shapeType, const PlacedLayer &layer, double scale)
+double Shape_Feather_Sigma(float feather, QSizeF maskRect, double scale)
+{
+    const double share = std::clamp(double(feather), 0.0, 100.0) / 100.0 * kShapeFeatherShare;
+    return share * std::min(maskRect.width(), maskRect.height()) / 4.0 * scale;
+}
+
+QImage Shape_Mask_Canvas(quint64 shapeType, const PlacedLayer &layer, double scale, float feather)
 {
     QImage mask = transparentCanvas(layer.canvasSize.width() * scale, layer.canvasSize.height() * scale);
     Draw_Shape_Mask(mask, shapeType, layer.pixelRect(scale));
+    if (feather > 0.0f)
+        Feather_Mask(mask, Shape_Feather_Sigma(feather, layer.rect.size(), scale));
     return mask;
 }
 
-PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
+PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
     Object_Photo &background = *photos.front(); // its own fields are never read
     const QSizeF backgroundSize = imageSizeF(background.image);
@@ -58,7 +68,7 @@ PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
     QList<quint64> keys;
     qsizetype first = 1;
     if (view.cache) {
-        keys = stepKeys(photos, scale, view);
+        keys = stepKeys(photos, scale, view, options);
         const qsizetype kept = view.cache->keepMatching(keys);
         if (kept > 0) {
             running = view.cache->steps[kept - 1].picture;
@@ -72,14 +82,14 @@ PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view)
         if (const QString failure = Placed_Layer_Failure(layer, imageSizeF(photo.image), scale);
             !failure.isEmpty())
             return Failed_Layer_Pass(photos, i, failure);
-        const QImage mask = Shape_Mask_Canvas(photo.m_Shape_Type, layer, scale);
+        const QImage mask = Shape_Mask_Canvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
         if (mask.isNull() && !layer.isEmpty())
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory for its mask."));
         const bool hadRunning = !running.isNull();
         // The filters take and give the canonical picture type directly. The result
         // spans the running picture and the cut-out layer, at either scale.
         running = imageShape(CGImageRefFromImage(running), CGImageRefFromImage(layer.canvas),
-                             CGImageRefFromImage(mask));
+                             CGImageRefFromImage(mask), options.blendSpace);
         if (running.isNull() && (hadRunning || !layer.isEmpty()))
             return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to cut it out."));
         if (!layer.isEmpty())

@@ -218,7 +218,12 @@ TEST_F(QuillaneMix, EveryFailureIsOneLineAnExitStatusAndNoOutputFile)
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "bad\nkey": 3}]})", 2, "bad\\nkey"},
         {{}, R"({"mode": "shape", "photos": [{"file": "grey.png", "blend": 3}]})", 2, "blend"},
         {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "size": "big"}]})", 2, "size"},
-        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "blend": 24}]})", 2, "blend"},
+        {{}, R"({"mode": "composite", "photos": [{"file": "grey.png", "blend": 25}]})", 2, "blend"},
+        {{},
+         R"({"mode": "composite", "blendSpace": "cmyk", "photos": [{"file": "grey.png"}]})",
+         2,
+         "blendSpace"},
+        {{}, R"({"mode": "shape", "photos": [{"file": "grey.png", "feather": 120}]})", 2, "feather"},
         {{}, R"({"mode": "shape", "photos": [{"file": "grey.png", "shape": 12}]})", 2, "shape"},
         {{},
          R"({"mode": "transparent", "photos": [{"file": "grey.png", "transparency": 101}]})",
@@ -309,6 +314,62 @@ TEST_F(QuillaneMix, GoldenPicturesOfEveryProjectType)
             EXPECT_TRUE(similar(actual, QImage(golden).convertToFormat(QImage::Format_ARGB32)))
                 << qPrintable(golden);
         }
+    }
+}
+
+// Projects written before the mixing controls existed render exactly as before: every
+// new key spelled out at its default gives the very same bytes as leaving it out.
+TEST_F(QuillaneMix, NewKeysAtTheirDefaultsChangeNoPixel)
+{
+    pattern(48, 32, 0).save(dir.filePath("a.png"));
+    pattern(40, 30, 1).save(dir.filePath("b.png"));
+    const std::pair<const char *, const char *> projects[] = {
+        {R"({"mode": "composite", "photos": [{"file": "a.png"}, {"file": "b.png", "blend": 18}]})",
+         R"({"mode": "composite", "blendSpace": "linear",
+             "photos": [{"file": "a.png"}, {"file": "b.png", "blend": 18, "opacity": 100}]})"},
+        {R"({"mode": "shape", "photos": [{"file": "a.png"}, {"file": "b.png", "shape": "heart", "size": -20}]})",
+         R"({"mode": "shape", "blendSpace": "linear",
+             "photos": [{"file": "a.png"}, {"file": "b.png", "shape": "heart", "size": -20, "feather": 0}]})"},
+        {R"({"mode": "linear-vertical", "photos": [{"file": "a.png"}, {"file": "b.png", "level": 120}]})",
+         R"({"mode": "linear-vertical", "fullResolution": false, "blendSpace": "linear",
+             "photos": [{"file": "a.png"}, {"file": "b.png", "level": 120}]})"},
+    };
+    for (const auto &[before, spelledOut] : projects) {
+        QByteArray pictures[2];
+        for (int i = 0; i < 2; ++i) {
+            const MixRun result = run({"-o", out(), project("p.json", i == 0 ? before : spelledOut)});
+            ASSERT_EQ(result.status, 0) << result.err.toStdString();
+            QFile file(out());
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            pictures[i] = file.readAll();
+        }
+        EXPECT_FALSE(pictures[0].isEmpty());
+        EXPECT_EQ(pictures[0], pictures[1]) << spelledOut;
+    }
+}
+
+// The project's own settings reach the picture quillane-mix writes: the blend space
+// changes a blend's pixels, a full-resolution strip is as high as its photos.
+TEST_F(QuillaneMix, ProjectSettingsReachThePicture)
+{
+    pattern(1200, 900, 0).save(dir.filePath("a.png"));
+    pattern(1200, 900, 1).save(dir.filePath("b.png"));
+    auto picture = [&](const char *json) {
+        const MixRun result = run({"-o", out(), project("p.json", json)});
+        EXPECT_EQ(result.status, 0) << result.err.toStdString();
+        return QImage(out()).convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage linearLight = picture(R"({"mode": "composite", "blendSpace": "linear",
+        "photos": [{"file": "a.png"}, {"file": "b.png", "blend": 18}]})");
+    const QImage srgbValues = picture(R"({"mode": "composite", "blendSpace": "srgb",
+        "photos": [{"file": "a.png"}, {"file": "b.png", "blend": 18}]})");
+    ASSERT_EQ(linearLight.size(), srgbValues.size());
+    EXPECT_NE(linearLight, srgbValues);
+    for (const bool full : {false, true}) {
+        const QByteArray json = QByteArray(R"({"mode": "linear-horizontal", "fullResolution": )") +
+                                (full ? "true" : "false") +
+                                R"(, "photos": [{"file": "a.png"}, {"file": "b.png", "level": 90}]})";
+        EXPECT_EQ(picture(json.constData()).height(), full ? 900 : 288) << "fullResolution " << full;
     }
 }
 

@@ -30,13 +30,18 @@ inline double clamp01(double v)
 
 // A stored premultiplied 8-bit pixel as premultiplied linear light. The stored value
 // is first unpremultiplied to its straight 8-bit sRGB value, which the curve decodes.
-inline Px decode(QRgb stored)
+// With `srgbSpace` the stored sRGB values are used as they are (divided by 255), in
+// place of the curve.
+inline Px decode(QRgb stored, bool srgbSpace = false)
 {
     const double A = qAlpha(stored);
     if (A == 0)
         return {};
     const double a = A / 255.0;
-    auto lin = [&](int p) { return decodeCurve(std::min(255.0, std::round(p * 255.0 / A)) / 255.0) * a; };
+    auto lin = [&](int p) {
+        const double c = std::min(255.0, std::round(p * 255.0 / A)) / 255.0;
+        return (srgbSpace ? c : decodeCurve(c)) * a;
+    };
     return {lin(qRed(stored)), lin(qGreen(stored)), lin(qBlue(stored)), a};
 }
 
@@ -45,12 +50,15 @@ struct Expected {
     double r, g, b, a;
 };
 
-inline Expected encode(Px p)
+inline Expected encode(Px p, bool srgbSpace = false)
 {
     const double a = clamp01(p.a);
     if (a <= 0)
         return {0, 0, 0, 0};
-    auto ch = [&](double c) { return encodeCurve(clamp01(c / p.a)) * a * 255.0; };
+    auto ch = [&](double c) {
+        const double v = clamp01(c / p.a);
+        return (srgbSpace ? v : encodeCurve(v)) * a * 255.0;
+    };
     return {ch(p.r), ch(p.g), ch(p.b), a * 255.0};
 }
 
@@ -131,6 +139,8 @@ inline double separable(int mode, double s, double b)
     }
     case 23:
         return b - s;
+    case 24:
+        return s;
     }
     return 0;
 }

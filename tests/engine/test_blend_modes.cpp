@@ -19,7 +19,8 @@ const char *const kLabels[kBlendModeCount] = {
     "Hard Light Blend Mode",   "Hue Blend Mode",        "Lighten Blend Mode",    "Linear Burn Blend Mode",
     "Linear Dodge Blend Mode", "Luminosity Blend Mode", "Maximum Compositing",   "Minimum Compositing",
     "Multiply Blend Mode",     "Multiply Compositing",  "Overlay Blend Mode",    "Pin Light Blend Mode",
-    "Saturation Blend Mode",   "Screen Blend Mode",     "SoftLight Blend Mode",  "Subtract Blend Mode"};
+    "Saturation Blend Mode",   "Screen Blend Mode",     "SoftLight Blend Mode",  "Subtract Blend Mode",
+    "Normal Blend Mode"};
 
 TEST(BlendTable, LabelsAndFilterNamesInTableOrder)
 {
@@ -167,7 +168,7 @@ TEST(BlendInputs, BackgroundIsTheFirstOperandOfSubtractAndDivide)
 TEST(BlendInputs, OutOfRangeIndexReturnsTheBackground)
 {
     const PixelPairs pairs = randomPairs(5);
-    for (quint64 mode : {quint64(24), ~quint64(0)}) {
+    for (quint64 mode : {quint64(kBlendModeCount), ~quint64(0)}) {
         const QImage out = imageComposite(pairs.background, pairs.layer, mode);
         EXPECT_EQ(out, pairs.background);
     }

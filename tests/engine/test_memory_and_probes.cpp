@@ -132,6 +132,10 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
     const ViewTarget capture{QSizeF(0, 0), 1.0, true};
     const QSizeF twelve(4000, 3000);
     const double photo = 4000.0 * 3000 * 4;
+    ProjectOptions fullResolution;
+    fullResolution.fullResolution = true;
+    PhotoPtr feathered = placed(Shape, 900);
+    feathered->f_Shape_Feather = 50.0f;
     const struct {
         const char *what;
         quint64 mode;
@@ -139,6 +143,7 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
         QList<QSizeF> sizes;
         ViewTarget view;
         double atLeast, atMost;
+        ProjectOptions options = {};
     } cases[] = {
         {"two photos stretched",
          Composite,
@@ -177,9 +182,29 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
          3 * 99999.0 * 99999 * 4},
         {"2000 photos in a strip", LinearVertical, PhotoList(2000, placed(LinearVertical, 0)),
          QList<QSizeF>(2000, QSizeF(40, 30)), capture, 2000 * 400.0 * 300 * 4, 2000 * 400.0 * 300 * 4 * 3},
+        // The photos, their copies stretched to the 4000 x 3000 frame, a strip of ten
+        // frames and the seam of two with its copies.
+        {"ten photos in a full-resolution strip", LinearHorizontal,
+         PhotoList(10, placed(LinearHorizontal, 0)), QList<QSizeF>(10, twelve), capture, 38 * photo,
+         40 * photo, fullResolution},
+        {"a full-resolution strip's preview works on 400-pixel copies",
+         LinearHorizontal,
+         PhotoList(10, placed(LinearHorizontal, 0)),
+         QList<QSizeF>(10, twelve),
+         {QSizeF(500, 375), 1.0, false},
+         10 * photo,
+         14 * photo,
+         fullResolution},
+        {"a feathered layer ten times larger",
+         Shape,
+         {placed(Shape, 0), feathered},
+         {twelve, twelve},
+         capture,
+         2 * photo + 500 * photo,
+         2 * photo + 700 * photo},
     };
     for (const auto &c : cases) {
-        const double need = Pass_Memory_Need(c.photos, c.sizes, c.mode, c.view);
+        const double need = Pass_Memory_Need(c.photos, c.sizes, c.mode, c.view, c.options);
         EXPECT_GE(need, c.atLeast) << c.what << ": " << need / kMB << " MB";
         EXPECT_LE(need, c.atMost) << c.what << ": " << need / kMB << " MB";
     }

@@ -37,6 +37,7 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
                         layer(700, 500, 1, 16), layer(900, 900, 2, 21), layer(640, 480, 3, 5),
                         layer(500, 800, 4, 2)};
     QSizeF view(400, 300);
+    ProjectOptions options;
     const QList<Change> changes = {
         {"nothing", [](PhotoList &, QSizeF &) {}, 4},
         {"top photo's blend", [](PhotoList &p, QSizeF &) { p[4]->m_Composite_Blend_Mode = 9; }, 3},
@@ -44,6 +45,8 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
         {"third photo's picture", [](PhotoList &p, QSizeF &) { p[2]->image = texturedImage(900, 900, 7); },
          1},
         {"flag", [](PhotoList &p, QSizeF &) { p[3]->bCompositeSizeOfBG = !p[3]->bCompositeSizeOfBG; }, 2},
+        {"top photo's opacity", [](PhotoList &p, QSizeF &) { p[4]->f_Composite_Opacity = 40.0f; }, 3},
+        {"blend space", [&options](PhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0},
         {"two swapped", [](PhotoList &p, QSizeF &) { p.swapItemsAt(2, 3); }, 1},
         {"photo added", [](PhotoList &p, QSizeF &) { p.append(layer(300, 300, 5, 16)); }, 4},
         {"photo removed", [](PhotoList &p, QSizeF &) { p.removeAt(4); }, 3},
@@ -51,14 +54,14 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
         {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(500, 300); }, 0},
     };
     PassCache cache;
-    Render_Preview_Frame({photos, Composite, view, 1.0}, &cache);
+    Render_Preview_Frame({photos, Composite, view, 1.0, options}, &cache);
     ASSERT_EQ(cache.steps.size(), 4);
     for (const Change &change : changes) {
         SCOPED_TRACE(change.name);
         const PassCache before = cache;
         change.apply(photos, view);
-        const PreviewFrame cached = Render_Preview_Frame({photos, Composite, view, 1.0}, &cache);
-        const PreviewFrame scratch = Render_Preview_Frame({photos, Composite, view, 1.0});
+        const PreviewFrame cached = Render_Preview_Frame({photos, Composite, view, 1.0, options}, &cache);
+        const PreviewFrame scratch = Render_Preview_Frame({photos, Composite, view, 1.0, options});
         EXPECT_EQ(cached.image, scratch.image);
         ASSERT_EQ(cache.steps.size(), photos.size() - 1);
         qsizetype reused = 0;
@@ -79,21 +82,24 @@ TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
         photos[i]->m_Shape_Type = quint64(i);
     }
     QSizeF view(400, 300);
+    ProjectOptions options;
     const QList<Change> changes = {
         {"top photo's shape", [](PhotoList &p, QSizeF &) { p[3]->m_Shape_Type = 7; }, 2},
         {"first layer's size", [](PhotoList &p, QSizeF &) { p[1]->f_Shape_Size = 80.0f; }, 0},
         {"middle offset", [](PhotoList &p, QSizeF &) { p[2]->f_Shape_Y_Offset = 25.0f; }, 1},
+        {"middle feather", [](PhotoList &p, QSizeF &) { p[2]->f_Shape_Feather = 40.0f; }, 1},
+        {"blend space", [&options](PhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0},
         {"photo added", [](PhotoList &p, QSizeF &) { p.append(p[1]); }, 3},
         {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
     };
     PassCache cache;
-    Render_Preview_Frame({photos, Shape, view, 1.0}, &cache);
+    Render_Preview_Frame({photos, Shape, view, 1.0, options}, &cache);
     for (const Change &change : changes) {
         SCOPED_TRACE(change.name);
         const PassCache before = cache;
         change.apply(photos, view);
-        const PreviewFrame cached = Render_Preview_Frame({photos, Shape, view, 1.0}, &cache);
-        EXPECT_EQ(cached.image, Render_Preview_Frame({photos, Shape, view, 1.0}).image);
+        const PreviewFrame cached = Render_Preview_Frame({photos, Shape, view, 1.0, options}, &cache);
+        EXPECT_EQ(cached.image, Render_Preview_Frame({photos, Shape, view, 1.0, options}).image);
         ASSERT_EQ(cache.steps.size(), photos.size() - 1);
         qsizetype reused = 0;
         while (reused < before.steps.size() &&

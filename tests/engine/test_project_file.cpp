@@ -21,7 +21,7 @@ auto parameters(const Object_Photo &p)
                            p.f_Composite_X_Offset, p.f_Composite_Y_Offset, p.m_Shape_Type, p.f_Shape_Size,
                            p.f_Shape_X_Offset, p.f_Shape_Y_Offset, p.f_Linear_Intersection_Level,
                            p.f_Transparent_Transparency, p.f_Transparent_Size, p.f_Transparent_X_Offset,
-                           p.f_Transparent_Y_Offset);
+                           p.f_Transparent_Y_Offset, p.f_Composite_Opacity, p.f_Shape_Feather);
 }
 
 // A photo of the mode with values no default has (thirds do not survive a short
@@ -44,6 +44,8 @@ PhotoPtr tunedPhoto(quint64 mode, const QString &file, float seed)
     p->m_Shape_Type = mode == Shape ? 11 : 0;
     p->f_Transparent_Transparency = mode == Transparent ? 45 : 0;
     p->f_Linear_Intersection_Level = isLinearMode(mode) ? 359.9f : 0.0f;
+    p->f_Composite_Opacity = mode == Composite ? 62.5f : 100.0f;
+    p->f_Shape_Feather = mode == Shape ? 12.5f : 0.0f;
     if (!(mode == Composite || mode == Shape || mode == Transparent))
         p->f_Transparent_Size = p->f_Transparent_X_Offset = p->f_Transparent_Y_Offset = 0.0f;
     return p;
@@ -232,8 +234,8 @@ TEST(ProjectFile, WrongProjectsAreRefusedWithTheKeyAndTheReason)
                 "photo 2: key \u201Cblend\u201D belongs to composite projects, not shape");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "level": 3}]})",
                 "belongs to linear-horizontal, linear-vertical");
-    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 24}]})",
-                "\u201Cblend\u201D must be a whole number from 0 to 23 or a name, not 24");
+    expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 25}]})",
+                "\u201Cblend\u201D must be a whole number from 0 to 24 or a name, not 25");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": -1}]})", "not -1");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": 2.5}]})", "not 2.5");
     expectError(R"({"mode": "composite", "photos": [{"file": "a.jpg", "blend": "Sparkle"}]})",
@@ -283,4 +285,62 @@ TEST(ProjectFile, NumbersKeepToTheRangesOfTheSliders)
         "x": -100, "y": 100, "transparency": 100}]})");
     ASSERT_TRUE(edges.ok()) << edges.error.toStdString();
     EXPECT_EQ(edges.project.photos[0]->f_Transparent_Size, 200.0f);
+}
+
+// The mixing controls: left out they are today's picture, given they reach the photo
+// or the project, out of range they are refused, and a written project reads back.
+TEST(ProjectFile, OpacityFeatherBlendSpaceAndFullResolution)
+{
+    const ProjectParse old =
+        parse(R"({"mode": "composite", "photos": [{"file": "a.jpg"}, {"file": "b.jpg"}]})");
+    ASSERT_TRUE(old.ok());
+    EXPECT_EQ(old.project.photos[1]->f_Composite_Opacity, 100.0f);
+    EXPECT_EQ(old.project.options, ProjectOptions());
+
+    const ProjectParse composite = parse(R"({"mode": "composite", "blendSpace": "srgb",
+        "photos": [{"file": "a.jpg"}, {"file": "b.jpg", "opacity": 37.5, "blend": "Normal Blend Mode"}]})");
+    ASSERT_TRUE(composite.ok()) << composite.error.toStdString();
+    EXPECT_EQ(composite.project.photos[1]->f_Composite_Opacity, 37.5f);
+    EXPECT_EQ(composite.project.photos[1]->m_Composite_Blend_Mode, 24u);
+    EXPECT_EQ(composite.project.options.blendSpace, BlendSpace::Srgb);
+
+    const ProjectParse shape = parse(R"({"mode": "shape", "photos": [{"file": "a.jpg", "feather": 60}]})");
+    ASSERT_TRUE(shape.ok()) << shape.error.toStdString();
+    EXPECT_EQ(shape.project.photos[0]->f_Shape_Feather, 60.0f);
+
+    const ProjectParse linear =
+        parse(R"({"mode": "linear-vertical", "fullResolution": true, "photos": [{"file": "a.jpg"}]})");
+    ASSERT_TRUE(linear.ok()) << linear.error.toStdString();
+    EXPECT_TRUE(linear.project.options.fullResolution);
+
+    const std::pair<const char *, const char *> wrong[] = {
+        {R"({"mode": "composite", "photos": [{"file": "a.jpg", "opacity": 101}]})",
+         "\u201Copacity\u201D must be from 0 to 100, not 101"},
+        {R"({"mode": "shape", "photos": [{"file": "a.jpg", "feather": "soft"}]})",
+         "\u201Cfeather\u201D must be a number"},
+        {R"({"mode": "shape", "photos": [{"file": "a.jpg", "opacity": 50}]})",
+         "belongs to composite projects"},
+        {R"({"mode": "composite", "blendSpace": "cmyk", "photos": [{"file": "a.jpg"}]})",
+         "\u201CblendSpace\u201D must be \u201Clinear\u201D or \u201Csrgb\u201D, not \u201Ccmyk\u201D"},
+        {R"({"mode": "composite", "fullResolution": true, "photos": [{"file": "a.jpg"}]})",
+         "\u201CfullResolution\u201D belongs to linear-horizontal, linear-vertical projects"},
+        {R"({"mode": "linear-horizontal", "fullResolution": 1, "photos": [{"file": "a.jpg"}]})",
+         "must be true or false, not 1"},
+    };
+    for (const auto &[json, part] : wrong)
+        expectError(json, QString::fromUtf8(part));
+
+    for (const quint64 mode : {quint64(Composite), quint64(LinearHorizontal)}) {
+        PhotoList photos = {makePhoto(QImage(), QStringLiteral("a.jpg"), mode)};
+        photos[0]->sFile = QStringLiteral("/projects/beach/a.jpg");
+        photos[0]->f_Composite_Opacity = 12.0f;
+        const ProjectOptions options{true, BlendSpace::Srgb};
+        const ProjectParse back =
+            parseProject(projectJson(mode, photos, QStringLiteral("/projects/beach"), options),
+                         QStringLiteral("/projects/beach"));
+        ASSERT_TRUE(back.ok()) << back.error.toStdString();
+        EXPECT_EQ(back.project.options.blendSpace, BlendSpace::Srgb);
+        EXPECT_EQ(back.project.options.fullResolution, mode == LinearHorizontal);
+        EXPECT_EQ(back.project.photos[0]->f_Composite_Opacity, mode == Composite ? 12.0f : 100.0f);
+    }
 }

@@ -22,6 +22,7 @@
 #include <QSlider>
 #include <QTableView>
 #include <QTest>
+#include <QUndoStack>
 
 using PhotoSetup = std::function<void(Object_Photo &)>;
 using PanelAct = std::function<void(AppDelegate &)>;
@@ -52,11 +53,12 @@ QList<QWidget *> controlsOf(AppDelegate &d)
         return {d.customview_Controls_Linear->sliderIntersectionLevel};
     if (d.project().mode() == Composite) {
         View_Composition &p = *d.customview_Controls_Composition;
-        return {p.comboBlendMode, p.checkCompositeMatchBgSize, p.sliderSize, p.sliderX, p.sliderY};
+        return {p.comboBlendMode, p.checkCompositeMatchBgSize, p.sliderSize, p.sliderX, p.sliderY,
+                p.sliderOpacity};
     }
     if (d.project().mode() == Shape) {
         View_Shape &p = *d.customview_Controls_Shape;
-        return {p.btnSelectShape, p.sliderSize, p.sliderX, p.sliderY};
+        return {p.btnSelectShape, p.sliderSize, p.sliderX, p.sliderY, p.sliderFeather};
     }
     View_Transparent &p = *d.customview_Controls_Transparent;
     return {p.sliderTransparency, p.sliderSize, p.sliderX, p.sliderY};
@@ -99,8 +101,8 @@ QString shownBy(AppDelegate &d)
 QString fieldsOf(const Object_Photo &photo)
 {
     QStringList values;
-    for (int field = 0; field <= int(PhotoField::TransparentYOffset); ++field)
-        values << QString::number(readPhotoField(photo, PhotoField(field)));
+    for (const PhotoFieldRow &row : photoFieldTable())
+        values << QString::number(readPhotoField(photo, row.field));
     return values.join(',');
 }
 
@@ -121,12 +123,14 @@ void runEveryAction(AppDelegate &d)
         p.OnChangeSize();
         p.OnChangeX();
         p.OnChangeY();
+        p.OnChangeOpacity();
     } else if (d.project().mode() == Shape) {
         View_Shape &p = *d.customview_Controls_Shape;
         p.OnSelectShape();
         p.OnChangeSize();
         p.OnChangeX();
         p.OnChangeY();
+        p.OnChangeFeather();
     } else {
         View_Transparent &p = *d.customview_Controls_Transparent;
         p.OnChangeTransparency();
@@ -166,26 +170,28 @@ class PanelsTest : public QObject {
                 p.f_Composite_Size = 40.0f;
                 p.f_Composite_X_Offset = 12.5f;
                 p.f_Composite_Y_Offset = -3.0f;
+                p.f_Composite_Opacity = 65.0f;
             });
         };
-        QTest::newRow("composite, own size") << quint64(Composite) << composite(false) << "11111"
-                                             << "17|off|40|12.5|-3";
-        QTest::newRow("composite, background's size") << quint64(Composite) << composite(true) << "11000"
-                                                      << "17|on|40|12.5|-3";
+        QTest::newRow("composite, own size") << quint64(Composite) << composite(false) << "111111"
+                                             << "17|off|40|12.5|-3|65";
+        QTest::newRow("composite, background's size") << quint64(Composite) << composite(true) << "110001"
+                                                      << "17|on|40|12.5|-3|65";
         auto shape = [](quint64 type) {
             return PhotoSetup([type](Object_Photo &p) {
                 p.m_Shape_Type = type;
                 p.f_Shape_Size = 40.0f;
                 p.f_Shape_X_Offset = 5.0f;
                 p.f_Shape_Y_Offset = 6.0f;
+                p.f_Shape_Feather = 25.0f;
             });
         };
-        QTest::newRow("shape flames") << quint64(Shape) << shape(6) << "1111"
-                                      << "flames|40|5|6";
-        QTest::newRow("shape map") << quint64(Shape) << shape(11) << "1111"
-                                   << "map|40|5|6";
-        QTest::newRow("shape outside the table") << quint64(Shape) << shape(12) << "1111"
-                                                 << "none|40|5|6";
+        QTest::newRow("shape flames") << quint64(Shape) << shape(6) << "11111"
+                                      << "flames|40|5|6|25";
+        QTest::newRow("shape map") << quint64(Shape) << shape(11) << "11111"
+                                   << "map|40|5|6|25";
+        QTest::newRow("shape outside the table") << quint64(Shape) << shape(12) << "11111"
+                                                 << "none|40|5|6|25";
         QTest::newRow("transparent") << quint64(Transparent) << PhotoSetup([](Object_Photo &p) {
             p.f_Transparent_Transparency = 45;
             p.f_Transparent_Size = 62.5f;
@@ -250,9 +256,18 @@ class PanelsTest : public QObject {
             composition(d).OnChangeBlendMode();
         }) << PhotoField::CompositeBlendMode << 17.0
                                               << QString();
-        QTest::newRow("Subtract Blend Mode, by key") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
-            QTest::keyClick(composition(d).comboBlendMode, Qt::Key_End);
-        }) << PhotoField::CompositeBlendMode << 23.0 << QString();
+        QTest::newRow("Normal Blend Mode, the last, by key")
+            << quint64(Composite)
+            << PanelAct([=](AppDelegate &d) { QTest::keyClick(composition(d).comboBlendMode, Qt::Key_End); })
+            << PhotoField::CompositeBlendMode << 24.0 << QString();
+        QTest::newRow("composite opacity 40") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
+            composition(d).sliderOpacity->setValue(40);
+            composition(d).OnChangeOpacity();
+        }) << PhotoField::CompositeOpacity << 40.0
+                                              << "40 %";
+        QTest::newRow("shape feather, by key") << quint64(Shape) << PanelAct([=](AppDelegate &d) {
+            QTest::keyClick(shape(d).sliderFeather->track(), Qt::Key_End);
+        }) << PhotoField::ShapeFeather << 100.0 << "100 %";
         QTest::newRow("composite X 12.5") << quint64(Composite) << PanelAct([=](AppDelegate &d) {
             composition(d).sliderX->setValue(12.5);
             composition(d).OnChangeX();
@@ -376,10 +391,11 @@ class PanelsTest : public QObject {
         QCOMPARE(p.comboBlendMode->currentText(), QString("Addition Compositing"));
         QCOMPARE(p.comboBlendMode->itemText(17), QString("Multiply Compositing"));
         QCOMPARE(p.comboBlendMode->itemText(23), QString("Subtract Blend Mode"));
+        QCOMPARE(p.comboBlendMode->itemText(24), QString("Normal Blend Mode"));
 
         app.addPhotos({"bg.png", "a.png"});
         Object_Photo &photo = *d.project().photos()[1];
-        QCOMPARE(enabledOf(d), QString("11000")); // a new photo matches the background
+        QCOMPARE(enabledOf(d), QString("110001")); // a new photo matches the background
         photo.f_Composite_Size = 40.0f;
         photo.f_Composite_X_Offset = 12.5f;
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
@@ -387,7 +403,7 @@ class PanelsTest : public QObject {
             QVERIFY(paints.paintsDuring(
                         [&] { QTest::keyClick(p.checkCompositeMatchBgSize, Qt::Key_Space); }) > 0);
             QCOMPARE(photo.bCompositeSizeOfBG, on);
-            QCOMPARE(enabledOf(d), on ? QString("11000") : QString("11111"));
+            QCOMPARE(enabledOf(d), on ? QString("110001") : QString("111111"));
             QCOMPARE(photo.f_Composite_Size, 40.0f);
             QCOMPARE(photo.f_Composite_X_Offset, 12.5f);
         }
@@ -523,9 +539,9 @@ class PanelsTest : public QObject {
         d.project().photos()[2]->bCompositeSizeOfBG = false;
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(2);
-        QCOMPARE(enabledOf(d), QString("11111"));
+        QCOMPARE(enabledOf(d), QString("111111"));
         d.OnMovePhotoUp(); // row 2 now holds A, matched to the background
-        QCOMPARE(enabledOf(d), QString("11000"));
+        QCOMPARE(enabledOf(d), QString("110001"));
         QVERIFY(d.customview_Controls_Composition->checkCompositeMatchBgSize->isChecked());
     }
 
@@ -542,6 +558,34 @@ class PanelsTest : public QObject {
         app.addPhotos({"a.png"});
         QCOMPARE(enabledOf(d), QString("1111"));
         QCOMPARE(shownBy(d), QString("0|30|0|0"));
+    }
+
+    // The blend space and the full-resolution box edit the project, whatever is selected,
+    // each change one undo step named after it.
+    void projectOptionsAreOneUndoStepEach()
+    {
+        TestApp app;
+        startProject(app, LinearHorizontal);
+        AppDelegate &d = *app.delegate;
+        app.addPhotos({"bg.png", "a.png"});
+        d.tablePhotos->selectRow(0); // the background: the photo's controls are off
+        View_Linear &p = *d.customview_Controls_Linear;
+        auto *space = p.findChild<QComboBox *>();
+        QVERIFY(space && space->isEnabled() && p.checkFullResolution->isEnabled());
+        QCOMPARE(space->itemText(1), QString("sRGB values, as most editors blend"));
+        RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
+        QVERIFY(paints.paintsDuring([&] { QTest::keyClick(p.checkFullResolution, Qt::Key_Space); }) > 0);
+        QVERIFY(d.project().options().fullResolution);
+        QCOMPARE(d.undoStack().undoText(), QString("Change Full Resolution"));
+        QTest::keyClick(space, Qt::Key_End);
+        QCOMPARE(d.project().options().blendSpace, BlendSpace::Srgb);
+        QCOMPARE(d.undoStack().undoText(), QString("Change Blend Space"));
+        d.undoStack().undo();
+        QCOMPARE(d.project().options().blendSpace, BlendSpace::Linear);
+        QCOMPARE(space->currentIndex(), 0);
+        d.undoStack().undo();
+        QVERIFY(!d.project().options().fullResolution);
+        QVERIFY(!p.checkFullResolution->isChecked());
     }
 
     void sliderRanges_data()

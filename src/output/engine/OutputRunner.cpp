@@ -18,9 +18,9 @@ OutputRunner::~OutputRunner()
     }
 }
 
-bool OutputRunner::capture(const PhotoList &photos, quint64 mode)
+bool OutputRunner::capture(const PhotoList &photos, quint64 mode, const ProjectOptions &options)
 {
-    if (!m_capture.start(photos, mode))
+    if (!m_capture.start(photos, mode, options))
         return false;
     emit captureStarted();
     return true;

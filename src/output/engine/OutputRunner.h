@@ -24,7 +24,7 @@ class OutputRunner : public QObject {
     ~OutputRunner() override; // waits for a write still running
 
     // False (and nothing started) while a capture runs.
-    bool capture(const PhotoList &photos, quint64 mode);
+    bool capture(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});
     // False (and nothing started) while a write runs.
     bool write(const QImage &picture, const QString &path);
     // Any writing job (a move or a conversion of a written picture); the same rule.

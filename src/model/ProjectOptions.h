@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The space the filters mix colours in. Linear light is the engine's own (the sRGB curve
+// decoded before the formula and encoded after it); sRGB values feed the stored 8-bit
+// values, divided by 255, straight into the same formulas, as most editors do.
+enum class BlendSpace : quint8 {
+    Linear = 0,
+    Srgb = 1,
+};
+
+// Settings that belong to the whole project rather than to one photo. The defaults are
+// the pictures every earlier project made.
+struct ProjectOptions {
+    // Linear projects: the saved picture is built from the photos at their own
+    // resolution (a common height, or width for a vertical strip) instead of 400 x 400.
+    bool fullResolution = false;
+    BlendSpace blendSpace = BlendSpace::Linear;
+
+    bool operator==(const ProjectOptions &) const = default;
+};
+
+// What a change from `before` to `after` is called in the Edit menu ("Change <label>"):
+// the blend space when it differs, else the full-resolution setting.
+inline const char *projectOptionLabel(const ProjectOptions &before, const ProjectOptions &after)
+{
+    return before.blendSpace != after.blendSpace ? "Blend Space" : "Full Resolution";
+}
+
+// The names of the blend spaces in the project file and on the command line.
+inline QString blendSpaceName(BlendSpace space)
+{
+    return space == BlendSpace::Srgb ? QStringLiteral("srgb") : QStringLiteral("linear");
+}
