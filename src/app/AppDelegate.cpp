@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
 #include "app/View_Image_Preview.h"
+#include "output/SharingServices.h"
 
 #include <QScrollArea>
 
@@ -80,7 +81,7 @@ void AppDelegate::applicationDidFinishLaunching()
     scheduleOneShot(timerStartupSelectProjectType, timing().oneShotMs,
                     &AppDelegate::TimerNewProjectStartupRoutine);
 
-    m_window->setWindowTitle(QStringLiteral("Quillane"));
+    updateWindowTitle();
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -115,6 +116,7 @@ void AppDelegate::windowWillClose()
 
 void AppDelegate::Terminate_App()
 {
+    Remove_Shared_Copies();
     m_options.exitProcess(0);
 }
 
@@ -150,4 +152,7 @@ void AppDelegate::followProject(int changes)
 {
     if (changes & PhotoProject::ListChanged && m_tableModel)
         refreshTablePhotos();
+    m_window->setHasPhotos(!m_project.photos().isEmpty());
+    updateWindowTitle();
+    describeCanvas();
 }

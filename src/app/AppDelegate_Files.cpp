@@ -43,7 +43,7 @@ bool AppDelegate::openFiles(const QStringList &paths)
                                       {"Close"}});
         return false;
     }
-    if (!projects.isEmpty() && !openProjectFile(projects.first()))
+    if (!projects.isEmpty() && (!confirmUnsavedChanges() || !openProjectFile(projects.first())))
         return false;
     addPhotoFiles(photos);
     return true;

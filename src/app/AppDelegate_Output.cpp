@@ -10,7 +10,9 @@
 #include "output/engine/PngWriter.h"
 #include "render/RenderPass.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QThread>
 #include <QUrl>
 
@@ -33,6 +35,16 @@ AlertRequest saveFailure(const QString &reason)
     return {QStringLiteral("The picture could not be saved"), reason, {QStringLiteral("Close")}};
 }
 
+// Where the save panel last put a picture (kept between runs).
+constexpr const char *kLastSaveFolderKey = "lastSaveFolder";
+
+// Whether pictures can be written into the folder.
+bool isUsableFolder(const QString &folder)
+{
+    const QFileInfo info(QDir::cleanPath(folder));
+    return info.isDir() && info.isWritable();
+}
+
 } // namespace
 
 void AppDelegate::scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*routine)())
@@ -52,6 +64,7 @@ void AppDelegate::OnMenuFileSave()
 
 void AppDelegate::OnSaveMixedPhoto()
 {
+    createOutputFolder(); // made again if it went missing since start-up
     capture.b_Take_Picture = true;
     markPreviewForRedraw();
     scheduleRepeating(timer_Save_Picture, &AppDelegate::Timer_Save_Picture_Routine);
@@ -70,21 +83,55 @@ void AppDelegate::Timer_Save_Picture_Routine()
     // suffix instead of replacing the first, which may still be in the folder.
     capture.s_Saved_Take_Picture = Unused_Path(capture.s_Saved_Take_Picture);
     const QString path = capture.s_Saved_Take_Picture;
+    if (!isUsableFolder(capture.s_Output_Folder)) {
+        savePictureElsewhere(path, tr("The output folder %1 cannot be written to.")
+                                       .arg(QDir::toNativeSeparators(capture.s_Output_Folder)));
+        return;
+    }
     writePicture(capture.imageSave, path, [this, path](const WriteResult &written) {
         if (!written.ok) {
-            desktop().runAlert(window(), saveFailure(written.error));
+            savePictureElsewhere(path, written.error);
             return;
         }
         offerSavedPicture(path);
     });
 }
 
+// The output folder could not take the picture: the save panel writes it straight to
+// the place the user chooses instead.
+void AppDelegate::savePictureElsewhere(const QString &failedPath, const QString &reason)
+{
+    desktop().runAlert(window(), {tr("The picture could not be saved in the output folder"),
+                                  tr("%1 Choose another place for it.").arg(reason),
+                                  {tr("Choose…")}});
+    const QString chosen = desktop().runSavePanel(window(), tr("Select a folder to save the captured image"),
+                                                  saveFolder(), QFileInfo(failedPath).fileName());
+    if (chosen.isEmpty())
+        return;
+    writePicture(capture.imageSave, chosen, [this, chosen](const WriteResult &written) {
+        if (!written.ok) {
+            desktop().runAlert(window(), saveFailure(written.error));
+            return;
+        }
+        announceSavedPicture(chosen);
+    });
+}
+
+// The folder the save panel opens in: where it last saved a picture, while that still
+// exists, else the output folder.
+QString AppDelegate::saveFolder() const
+{
+    const QString last = QSettings(kSettingsName, kSettingsName).value(kLastSaveFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QDir::cleanPath(capture.s_Output_Folder);
+}
+
 void AppDelegate::offerSavedPicture(const QString &written)
 {
-    const QString folder = QFileInfo(QFileInfo(written).absolutePath()).absolutePath();
     const QString chosen =
-        desktop().runSavePanel(window(), QStringLiteral("Select a folder to save the captured image"), folder,
-                               QFileInfo(written).fileName());
+        desktop().runSavePanel(window(), QStringLiteral("Select a folder to save the captured image"),
+                               saveFolder(), QFileInfo(written).fileName());
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
     if (Needs_Conversion(chosen)) {
@@ -111,13 +158,21 @@ void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &c
         desktop().runAlert(window(), saveFailure(placed.error));
         return;
     }
+    announceSavedPicture(chosen);
+}
+
+void AppDelegate::announceSavedPicture(const QString &chosen)
+{
+    QSettings(kSettingsName, kSettingsName).setValue(kLastSaveFolderKey, QFileInfo(chosen).absolutePath());
     const int button =
         desktop().runAlert(window(), {QStringLiteral("Success"),
                                       QStringLiteral("Image file saved successfully."),
                                       {QStringLiteral("View Image File"), QStringLiteral("Close")},
                                       false});
-    if (button == 0)
-        desktop().openUrl(QUrl::fromLocalFile(chosen));
+    if (button == 0 && !desktop().openUrl(QUrl::fromLocalFile(chosen)))
+        desktop().runAlert(window(), {tr("The picture could not be shown"),
+                                      tr("No program could open %1.").arg(QDir::toNativeSeparators(chosen)),
+                                      {tr("Close")}});
 }
 
 WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)

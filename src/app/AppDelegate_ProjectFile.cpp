@@ -43,9 +43,11 @@ void AppDelegate::showProjectFileAlert(const QString &message, const QString &in
 
 void AppDelegate::OnOpenProject()
 {
+    if (!confirmUnsavedChanges())
+        return;
     const QString folder = rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder());
-    const QStringList chosen =
-        desktop().runOpenPanel(window(), {"Open Project", folder, "Quillane projects", {"json"}});
+    const QStringList chosen = desktop().runOpenPanel(
+        window(), {"Open Project", folder, "Quillane projects", projectFileExtensions()});
     if (chosen.isEmpty())
         return;
     rememberProjectFolder(chosen.first());
@@ -101,36 +103,37 @@ bool AppDelegate::openProjectFile(const QString &path)
     if (tablePhotos)
         tablePhotos->clearSelection();
     m_project.reset(parse.project.mode, parse.project.photos, QFileInfo(path).absoluteFilePath());
+    markProjectSaved(path);
     if (!m_project.photos().isEmpty())
         scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
                         &AppDelegate::TimerSelectLastTableRowRoutine);
     return true;
 }
 
-void AppDelegate::OnSaveProject()
+bool AppDelegate::OnSaveProject()
 {
     const QString current = m_project.projectFile();
     if (m_project.photos().isEmpty()) {
         showProjectFileAlert("There is nothing to save", "Add at least one photo before saving the project.");
-        return;
+        return false;
     }
     const QString folder = current.isEmpty()
                                ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
                                : QFileInfo(current).absolutePath();
     const QString proposed =
-        current.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(current).fileName();
+        current.isEmpty() ? QStringLiteral("Untitled.quillane") : QFileInfo(current).fileName();
     QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
     if (path.isEmpty())
-        return;
+        return false;
     if (!isProjectFileName(path)) {
-        path += QStringLiteral(".json");
+        path += QStringLiteral(".quillane");
         // The panel asked about the name as typed, not about this one.
         if (QFileInfo::exists(path) &&
             desktop().runAlert(window(),
                                {QStringLiteral("%1 already exists.").arg(quoted(QFileInfo(path).fileName())),
                                 QStringLiteral("Do you want to replace it?"),
                                 {"Cancel", "Replace"}}) != 1)
-            return;
+            return false;
     }
     rememberProjectFolder(path);
     const QString error = writeProject(path, m_project.mode(), m_project.photos());
@@ -138,7 +141,8 @@ void AppDelegate::OnSaveProject()
         showProjectFileAlert(
             "The project could not be saved",
             QStringLiteral("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
-        return;
+        return false;
     }
-    m_project.setProjectFile(QFileInfo(path).absoluteFilePath());
+    markProjectSaved(path);
+    return true;
 }

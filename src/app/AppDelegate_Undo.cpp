@@ -121,6 +121,7 @@ QUndoStack &AppDelegate::undoStack()
 {
     if (!m_undoStack) {
         m_undoStack = new QUndoStack(this);
+        connect(m_undoStack, &QUndoStack::cleanChanged, this, &AppDelegate::updateWindowTitle);
         if (!g_gestures && QCoreApplication::instance()) {
             g_gestures = new GestureCounter(QCoreApplication::instance());
             QCoreApplication::instance()->installEventFilter(g_gestures);

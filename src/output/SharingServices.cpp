@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 const QString kCopy = QStringLiteral("Copy");
@@ -37,8 +39,15 @@ Items unpack(const QVariantList &items)
     return unpacked;
 }
 
+// The folders of the pictures handed out, removed by Remove_Shared_Copies.
+QStringList &sharedFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
 // Writes the picture into a fresh folder of its own in the temporary folder, where the
-// program it is handed to can still read it after this process has moved on.
+// program it is handed to can still read it while the share sheet is open.
 QString writeSharedCopy(const QImage &picture, QString &error)
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/Quillane-share-XXXXXX"));
@@ -48,6 +57,7 @@ QString writeSharedCopy(const QImage &picture, QString &error)
         return {};
     }
     dir.setAutoRemove(false);
+    sharedFolders() << dir.path();
     const QString path = dir.filePath(QStringLiteral("Quillane picture.png"));
     const WriteResult written = Write_Png(picture, path);
     error = written.error;
@@ -97,4 +107,10 @@ QString Perform_Sharing_Service(Desktop &desktop, const QString &name, const QVa
     return desktop.openUrl(QUrl::fromLocalFile(file))
                ? QString()
                : QStringLiteral("No image viewer could open the picture.");
+}
+
+void Remove_Shared_Copies()
+{
+    for (const QString &folder : std::exchange(sharedFolders(), {}))
+        QDir(folder).removeRecursively();
 }

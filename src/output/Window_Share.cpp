@@ -37,6 +37,11 @@ Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::functio
     layout->addLayout(buttons);
     connect(btnShare, &QPushButton::clicked, this, &Window_Share::OnShare);
     connect(close, &QPushButton::clicked, this, &Window_Share::OnClose);
+    // Text typed goes with the picture: typing ticks the box.
+    connect(textText, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (!text.isEmpty())
+            checkAddText->setChecked(true);
+    });
     resize(420, sizeHint().height());
 }
 
@@ -62,6 +67,11 @@ void Window_Share::OnShare()
     if (!failed.isEmpty())
         m_desktop.runAlert(
             this, {QStringLiteral("The picture could not be shared"), failed, {QStringLiteral("Close")}});
+}
+
+Window_Share::~Window_Share()
+{
+    Remove_Shared_Copies();
 }
 
 void Window_Share::OnClose()

@@ -24,6 +24,8 @@ ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, Phot
     auto *slider = new ValueSlider({row.minimum, row.maximum, step, std::move(text), row.initial}, this);
     slider->setToolTip(tip);
     addRow(label, slider)->setBuddy(slider->track());
+    slider->track()->setAccessibleName(slider->accessibleName());
+    slider->track()->setAccessibleDescription(tip);
     m_sliders << SliderBinding{slider, field};
     m_controls << slider;
     return slider;
@@ -33,6 +35,12 @@ QLabel *PanelBase::addRow(const QString &label, QWidget *control)
 {
     auto *name = new QLabel(label, this);
     name->setToolTip(control->toolTip());
+    // Screen readers name the control after its label (without the mnemonic's "&").
+    QString plain = label;
+    plain.remove(QLatin1Char('&'));
+    if (plain.endsWith(QLatin1Char(':')))
+        plain.chop(1);
+    control->setAccessibleName(plain);
     const int row = m_grid->count() == 0 ? 0 : m_grid->rowCount();
     m_grid->addWidget(name, row, 0);
     m_grid->addWidget(control, row, 1);

@@ -30,6 +30,7 @@ class ScriptedDesktop : public Desktop {
     QStringList installedPrograms;
     QList<QStringList> startedPrograms; // program, then its arguments
     QList<QUrl> openedUrls;
+    bool urlsOpen = true; // false: no program opens what openUrl is given
     QPoint pointer;
 
     int runAlert(QWidget *, const AlertRequest &alert) override
@@ -52,7 +53,7 @@ class ScriptedDesktop : public Desktop {
     bool openUrl(const QUrl &url) override
     {
         openedUrls << url;
-        return true;
+        return urlsOpen;
     }
     QPoint pointerPosition() override { return pointer; }
     int runMenu(QWidget *, const QStringList &items) override
