@@ -231,6 +231,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     void announceSavedPicture(const QString &chosen);
     QString saveFolder() const;
     void reportSavedPicture(const WriteResult &placed, const QString &chosen);
+    void placeOnWorker(std::function<WriteResult()> place, const QString &chosen);
 
     Options m_options;
     PhotoProject m_project;

@@ -108,13 +108,8 @@ void AppDelegate::savePictureElsewhere(const QString &failedPath, const QString 
                                                   saveFolder(), QFileInfo(failedPath).fileName());
     if (chosen.isEmpty())
         return;
-    writePicture(capture.imageSave, chosen, [this, chosen](const WriteResult &written) {
-        if (!written.ok) {
-            desktop().runAlert(window(), saveFailure(written.error));
-            return;
-        }
-        announceSavedPicture(chosen);
-    });
+    placeOnWorker([chosen, picture = capture.imageSave] { return Write_Saved_Picture(picture, chosen); },
+                  chosen);
 }
 
 // The folder the save panel opens in: where it last saved a picture, while that still
@@ -136,20 +131,26 @@ void AppDelegate::offerSavedPicture(const QString &written)
         return; // the picture stays in the output folder
     if (Needs_Conversion(chosen)) {
         // Another format than the capture's PNG: encoded on a worker, like the capture.
-        setOutputBusy(true);
-        auto placed = std::make_shared<WriteResult>();
-        QThread *worker = QThread::create([placed, written, chosen, picture = capture.imageSave] {
-            *placed = Place_Saved_Picture(written, picture, chosen);
-        });
-        connect(worker, &QThread::finished, this, [this, worker, placed, chosen] {
-            worker->deleteLater();
-            setOutputBusy(false);
-            reportSavedPicture(*placed, chosen);
-        });
-        worker->start();
+        placeOnWorker([written, chosen,
+                       picture = capture.imageSave] { return Place_Saved_Picture(written, picture, chosen); },
+                      chosen);
         return;
     }
     reportSavedPicture(Place_Saved_Picture(written, capture.imageSave, chosen), chosen);
+}
+
+// Encoding takes a while: `place` runs on a worker, and its outcome is told once it ended.
+void AppDelegate::placeOnWorker(std::function<WriteResult()> place, const QString &chosen)
+{
+    setOutputBusy(true);
+    auto placed = std::make_shared<WriteResult>();
+    QThread *worker = QThread::create([placed, place = std::move(place)] { *placed = place(); });
+    connect(worker, &QThread::finished, this, [this, worker, placed, chosen] {
+        worker->deleteLater();
+        setOutputBusy(false);
+        reportSavedPicture(*placed, chosen);
+    });
+    worker->start();
 }
 
 void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &chosen)

@@ -121,8 +121,9 @@ bool AppDelegate::OnSaveProject()
                                ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
                                : QFileInfo(current).absolutePath();
     const QString proposed =
-        current.isEmpty() ? QStringLiteral("Untitled.quillane") : QFileInfo(current).fileName();
-    QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
+        current.isEmpty() ? tr("Untitled") + QStringLiteral(".quillane") : QFileInfo(current).fileName();
+    QString path = desktop().runSavePanel(window(), tr("Save Project"), folder, proposed,
+                                          {tr("Quillane projects") + QStringLiteral(" (*.quillane)")});
     if (path.isEmpty())
         return false;
     if (!isProjectFileName(path)) {

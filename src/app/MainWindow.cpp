@@ -75,6 +75,13 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
     Accept_File_Drops(m_delegate, m_table->viewport());
 }
 
+// A window closed while busy leaves no busy cursor behind.
+MainWindow::~MainWindow()
+{
+    if (m_outputBusy)
+        QApplication::restoreOverrideCursor();
+}
+
 QSize MainWindow::minimumSizeOn(const QScreen *screen, QSize frame)
 {
     const QSize rule = AppDelegate::windowWillResize(QSize(0, 0));

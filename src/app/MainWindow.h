@@ -18,6 +18,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     explicit MainWindow(AppDelegate &delegate);
+    ~MainWindow() override;
 
     PhotoTable *table() const { return m_table; }
     View_Image_Preview *canvas() const { return m_canvas; }

@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 #include <csignal>

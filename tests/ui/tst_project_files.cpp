@@ -103,6 +103,8 @@ class ProjectFilesTest : public QObject {
         saver.desktop->saveAnswers.enqueue(folder + "/beach"); // no extension typed
         saver.delegate->window()->menuAction("menuSaveProject")->trigger();
         QVERIFY(saver.desktop->alerts.isEmpty());
+        // The panel offers projects only, so that a name typed bare gets no picture's extension.
+        QCOMPARE(saver.desktop->savePanels.last().nameFilters, QStringList{"Quillane projects (*.quillane)"});
         const QString projectPath = folder + "/beach.quillane";
         QVERIFY(QFileInfo::exists(projectPath));
         QCOMPARE(saver.delegate->project().projectFile(), projectPath);
@@ -246,14 +248,14 @@ class ProjectFilesTest : public QObject {
         TestApp app;
         app.launchWithoutDialog(Composite);
         app.addPhotos({"a.png"});
-        const QString existing = app.home.filePath("mix.json");
+        const QString existing = app.home.filePath("mix.quillane");
         writeText(existing, "keep me");
         for (const int answer : {0, 1}) { // Cancel, then Replace
             app.desktop->saveAnswers.enqueue(app.home.filePath("mix"));
             app.desktop->alertAnswers.enqueue(answer);
             app.delegate->OnSaveProject();
             QCOMPARE(app.desktop->alerts.size(), answer + 1);
-            QCOMPARE(app.desktop->alerts.last().message, QString("\u201Cmix.json\u201D already exists."));
+            QCOMPARE(app.desktop->alerts.last().message, QString("\u201Cmix.quillane\u201D already exists."));
             QFile file(existing);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll() == "keep me", answer == 0);

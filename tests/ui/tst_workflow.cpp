@@ -15,10 +15,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPalette>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QTableView>
@@ -237,9 +241,22 @@ class WorkflowTest : public QObject {
     }
 
     // An output folder that cannot take the picture (here a plain file stands in its
-    // place): the user is told and the save panel writes the picture where they choose.
+    // place): the user is told and the save panel writes the picture where they choose,
+    // in the format its name asks for (PNG without an extension).
+    void anUnusableOutputFolderLeadsToTheSavePanel_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("PNG") << "straight.png" << QByteArray("png");
+        QTest::newRow("JPEG") << "straight.jpg" << QByteArray("jpeg");
+        QTest::newRow("TIFF") << "straight.tif" << QByteArray("tiff");
+        QTest::newRow("no extension") << "straight" << QByteArray("png");
+    }
+
     void anUnusableOutputFolderLeadsToTheSavePanel()
     {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
         TestApp app;
         app.launchWithoutDialog();
         app.addPhotos({"beach.png"});
@@ -249,7 +266,7 @@ class WorkflowTest : public QObject {
         QFile plain(folder);
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
-        const QString chosen = app.home.filePath("straight.png");
+        const QString chosen = app.home.filePath(name);
         app.desktop->saveAnswers.enqueue(chosen);
         app.desktop->alertAnswers << 0 << 1; // Choose…, then Close on the success alert
         d.OnSaveMixedPhoto();
@@ -258,7 +275,9 @@ class WorkflowTest : public QObject {
                  QString("The picture could not be saved in the output folder"));
         QVERIFY(app.desktop->alerts[0].informativeText.contains("cannot be written to"));
         QCOMPARE(app.desktop->alerts[1].message, QString("Success"));
-        QVERIFY(QImage(chosen).size() == QSize(40, 30));
+        QImageReader written(chosen);
+        QCOMPARE(written.format(), format);
+        QCOMPARE(written.size(), QSize(40, 30));
     }
 
     // What the desktop cannot open is told: the saved picture, a help page.
