@@ -72,7 +72,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     capture.s_Output_Folder = QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
     if (!createOutputFolder()) {
-        desktop().runAlert(nullptr, {"Error", "Error #0008. Application will exit.", {"Close"}});
+        desktop().runAlert(nullptr, {tr("Error"), tr("Error #0008. Application will exit."), {tr("Close")}});
         m_options.exitProcess(0);
         return;
     }

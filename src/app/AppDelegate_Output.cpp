@@ -32,7 +32,7 @@ void stopTimer(QPointer<QTimer> &slot)
 
 AlertRequest saveFailure(const QString &reason)
 {
-    return {QStringLiteral("The picture could not be saved"), reason, {QStringLiteral("Close")}};
+    return {AppDelegate::tr("The picture could not be saved"), reason, {AppDelegate::tr("Close")}};
 }
 
 // Where the save panel last put a picture (kept between runs).
@@ -124,9 +124,8 @@ QString AppDelegate::saveFolder() const
 
 void AppDelegate::offerSavedPicture(const QString &written)
 {
-    const QString chosen =
-        desktop().runSavePanel(window(), QStringLiteral("Select a folder to save the captured image"),
-                               saveFolder(), QFileInfo(written).fileName());
+    const QString chosen = desktop().runSavePanel(window(), tr("Select a folder to save the captured image"),
+                                                  saveFolder(), QFileInfo(written).fileName());
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
     if (Needs_Conversion(chosen)) {
@@ -165,11 +164,9 @@ void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &c
 void AppDelegate::announceSavedPicture(const QString &chosen)
 {
     QSettings(kSettingsName, kSettingsName).setValue(kLastSaveFolderKey, QFileInfo(chosen).absolutePath());
-    const int button =
-        desktop().runAlert(window(), {QStringLiteral("Success"),
-                                      QStringLiteral("Image file saved successfully."),
-                                      {QStringLiteral("View Image File"), QStringLiteral("Close")},
-                                      false});
+    const int button = desktop().runAlert(
+        window(),
+        {tr("Success"), tr("Image file saved successfully."), {tr("View Image File"), tr("Close")}, false});
     if (button == 0 && !desktop().openUrl(QUrl::fromLocalFile(chosen)))
         desktop().runAlert(window(), {tr("The picture could not be shown"),
                                       tr("No program could open %1.").arg(QDir::toNativeSeparators(chosen)),

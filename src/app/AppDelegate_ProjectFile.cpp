@@ -21,11 +21,11 @@ QString parseAlertText(const QString &name, const ProjectParse &parse)
 {
     switch (parse.kind) {
     case ProjectError::NotAProject:
-        return QStringLiteral("%1 is not a Quillane project: %2.").arg(quoted(name), parse.error);
+        return AppDelegate::tr("%1 is not a Quillane project: %2.").arg(quoted(name), parse.error);
     case ProjectError::NewerVersion:
-        return QStringLiteral("%1 cannot be opened: %2.").arg(quoted(name), parse.error);
+        return AppDelegate::tr("%1 cannot be opened: %2.").arg(quoted(name), parse.error);
     default:
-        return QStringLiteral("%1 is a damaged project: %2.").arg(quoted(name), parse.error);
+        return AppDelegate::tr("%1 is a damaged project: %2.").arg(quoted(name), parse.error);
     }
 }
 
@@ -38,7 +38,7 @@ void rememberProjectFolder(const QString &path)
 
 void AppDelegate::showProjectFileAlert(const QString &message, const QString &informativeText)
 {
-    desktop().runAlert(window(), {message, informativeText, {"Close"}});
+    desktop().runAlert(window(), {message, informativeText, {tr("Close")}});
 }
 
 void AppDelegate::OnOpenProject()
@@ -47,7 +47,7 @@ void AppDelegate::OnOpenProject()
         return;
     const QString folder = rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder());
     const QStringList chosen = desktop().runOpenPanel(
-        window(), {"Open Project", folder, "Quillane projects", projectFileExtensions()});
+        window(), {tr("Open Project"), folder, tr("Quillane projects"), projectFileExtensions()});
     if (chosen.isEmpty())
         return;
     rememberProjectFolder(chosen.first());
@@ -64,11 +64,11 @@ bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photo
         const LoadResult &result = results[size_t(i)];
         if (!result.ok()) {
             const QString text =
-                QStringLiteral("%1\n\nOpen %2 without this photo, or cancel and keep the current "
-                               "project?")
+                tr("%1\n\nOpen %2 without this photo, or cancel and keep the current project?")
                     .arg(result.error, quoted(projectName));
             if (desktop().runAlert(
-                    window(), {"A photo of the project is missing", text, {"Skip Photo", "Cancel"}}) != 0)
+                    window(),
+                    {tr("A photo of the project is missing"), text, {tr("Skip Photo"), tr("Cancel")}}) != 0)
                 return false;
             continue;
         }
@@ -85,14 +85,13 @@ bool AppDelegate::openProjectFile(const QString &path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showProjectFileAlert(
-            "The project could not be opened",
-            QStringLiteral("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
+        showProjectFileAlert(tr("The project could not be opened"),
+                             tr("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
         return false;
     }
     ProjectParse parse = parseProject(file.readAll(), QFileInfo(path).absolutePath());
     if (!parse.ok()) {
-        showProjectFileAlert("The project could not be opened", parseAlertText(name, parse));
+        showProjectFileAlert(tr("The project could not be opened"), parseAlertText(name, parse));
         return false;
     }
     if (!loadProjectPhotos(name, parse.project.photos))
@@ -114,7 +113,8 @@ bool AppDelegate::OnSaveProject()
 {
     const QString current = m_project.projectFile();
     if (m_project.photos().isEmpty()) {
-        showProjectFileAlert("There is nothing to save", "Add at least one photo before saving the project.");
+        showProjectFileAlert(tr("There is nothing to save"),
+                             tr("Add at least one photo before saving the project."));
         return false;
     }
     const QString folder = current.isEmpty()
@@ -130,18 +130,16 @@ bool AppDelegate::OnSaveProject()
         path += QStringLiteral(".quillane");
         // The panel asked about the name as typed, not about this one.
         if (QFileInfo::exists(path) &&
-            desktop().runAlert(window(),
-                               {QStringLiteral("%1 already exists.").arg(quoted(QFileInfo(path).fileName())),
-                                QStringLiteral("Do you want to replace it?"),
-                                {"Cancel", "Replace"}}) != 1)
+            desktop().runAlert(window(), {tr("%1 already exists.").arg(quoted(QFileInfo(path).fileName())),
+                                          tr("Do you want to replace it?"),
+                                          {tr("Cancel"), tr("Replace")}}) != 1)
             return false;
     }
     rememberProjectFolder(path);
     const QString error = writeProject(path, m_project.mode(), m_project.photos());
     if (!error.isEmpty()) {
-        showProjectFileAlert(
-            "The project could not be saved",
-            QStringLiteral("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
+        showProjectFileAlert(tr("The project could not be saved"),
+                             tr("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
         return false;
     }
     markProjectSaved(path);

@@ -119,13 +119,13 @@ QWidget *MainWindow::buildPhotoColumn()
         const char *name, *text, *tip;
         void (AppDelegate::*command)();
     } rows[] = {
-        {"add", QT_TR_NOOP("Add"), QT_TR_NOOP("Add a photo (the first one is the background)"),
+        {"add", QT_TR_NOOP("A&dd"), QT_TR_NOOP("Add a photo (the first one is the background)"),
          &AppDelegate::OnMenuActionAddPhoto},
-        {"remove", QT_TR_NOOP("Remove"), QT_TR_NOOP("Remove the selected photo"),
+        {"remove", QT_TR_NOOP("&Remove"), QT_TR_NOOP("Remove the selected photo"),
          &AppDelegate::OnMenuActionRemovePhoto},
-        {"up", QT_TR_NOOP("Move Up"), QT_TR_NOOP("Move the selected photo up"),
+        {"up", QT_TR_NOOP("Move &Up"), QT_TR_NOOP("Move the selected photo up"),
          &AppDelegate::OnMenuActionMoveUp},
-        {"down", QT_TR_NOOP("Move Down"), QT_TR_NOOP("Move the selected photo down"),
+        {"down", QT_TR_NOOP("Move D&own"), QT_TR_NOOP("Move the selected photo down"),
          &AppDelegate::OnMenuActionMoveDown},
     };
     for (const auto &row : rows) {
@@ -143,12 +143,12 @@ QWidget *MainWindow::buildCanvasColumn()
     auto *layout = new QVBoxLayout(column);
 
     auto *toolbar = new QHBoxLayout;
-    QPushButton *newProject = makeButton(column, "new", tr("New Project"), tr("Start a new project"));
+    QPushButton *newProject = makeButton(column, "new", tr("&New Project"), tr("Start a new project"));
     connect(newProject, &QPushButton::clicked, &m_delegate, &AppDelegate::OnNewProject);
     toolbar->addWidget(newProject);
     toolbar->addStretch(1);
-    m_save = makeButton(column, "save", tr("Save"), tr("Save the mixed picture as a PNG file"));
-    m_share = makeButton(column, "share", tr("Share"), tr("Share the mixed picture"));
+    m_save = makeButton(column, "save", tr("Sa&ve"), tr("Save the mixed picture as a PNG file"));
+    m_share = makeButton(column, "share", tr("&Share"), tr("Share the mixed picture"));
     connect(m_save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
     connect(m_share, &QPushButton::clicked, &m_delegate, &AppDelegate::OnShare);
     toolbar->addWidget(m_save);

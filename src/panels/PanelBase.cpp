@@ -34,6 +34,7 @@ ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, Phot
 QLabel *PanelBase::addRow(const QString &label, QWidget *control)
 {
     auto *name = new QLabel(label, this);
+    name->setBuddy(control); // the label's mnemonic focuses the control
     name->setToolTip(control->toolTip());
     // Screen readers name the control after its label (without the mnemonic's "&").
     QString plain = label;

@@ -11,6 +11,7 @@
 #include "output/SharingServices.h"
 #include "output/Window_Share.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,9 @@
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -48,6 +52,32 @@ QString savedProject(TestApp &app, const QString &name)
     photo->sName = "other.png";
     const QString error = writeProject(path, Composite, {photo});
     return error.isEmpty() ? path : QString();
+}
+
+// A light theme's or a dark theme's palette.
+QPalette themePalette(bool dark)
+{
+    if (!dark)
+        return QPalette(QColor(239, 239, 239));
+    QPalette palette(QColor(53, 53, 53), QColor(42, 42, 42));
+    palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    palette.setColor(QPalette::Text, QColor(230, 230, 230));
+    palette.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    return palette;
+}
+
+// The contrast ratio of two colours as the web's accessibility guidelines define it.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -377,6 +407,52 @@ class WorkflowTest : public QObject {
         QVERIFY(unknown.waitForFinished(10000));
         QCOMPARE(unknown.exitCode(), 2);
         QVERIFY(unknown.readAllStandardError().contains("unknown option --frobnicate"));
+    }
+
+    // Text of the controls one can use stays readable (at least 4.5 : 1 against its
+    // background) in a light and a dark palette, also when the palette changes while a
+    // window is open.
+    void textIsReadableInLightAndDarkPalettes_data()
+    {
+        QTest::addColumn<bool>("darkFirst");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false << false;
+        QTest::newRow("dark") << true << true;
+        QTest::newRow("light, then dark") << false << true;
+        QTest::newRow("dark, then light") << true << false;
+    }
+
+    void textIsReadableInLightAndDarkPalettes()
+    {
+        QFETCH(bool, darkFirst);
+        QFETCH(bool, dark);
+        const QPalette original = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+        QApplication::setPalette(themePalette(darkFirst));
+        TestApp app;
+        app.launchWithoutDialog(Composite);
+        ScriptedDesktop desktop;
+        Window_New_Project project(Composite, desktop, false);
+        QApplication::setPalette(themePalette(dark));
+        QStringList faint;
+        QList<QWidget *> widgets = app.delegate->window()->findChildren<QWidget *>();
+        widgets += project.findChildren<QWidget *>();
+        for (QWidget *widget : widgets) {
+            QString text;
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                text = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                text = button->text();
+            if (text.isEmpty() || !widget->isEnabled()) // disabled controls are meant to recede
+                continue;
+            const QPalette palette = widget->palette();
+            const double ratio =
+                contrast(palette.color(widget->foregroundRole()), palette.color(widget->backgroundRole()));
+            if (ratio < 4.5)
+                faint << QStringLiteral("%1 (%2 : 1)").arg(text).arg(ratio, 0, 'f', 1);
+        }
+        QVERIFY(widgets.size() > 20);
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join('\n')));
     }
 };
 
