@@ -20,8 +20,9 @@
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="35"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="173"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="41"/>
         <source>Close</source>
         <translation>Schließen</translation>
@@ -99,29 +100,34 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <translation>Ordner zum Speichern des Bildes wählen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
         <source>Image file saved successfully.</source>
         <translation>Die Bilddatei wurde gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
         <source>View Image File</source>
         <translation>Bilddatei anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="173"/>
         <source>The picture could not be shown</source>
         <translation>Das Bild konnte nicht angezeigt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
         <source>No program could open %1.</source>
         <translation>Kein Programm konnte %1 öffnen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
+        <source>The picture could not be shared</source>
+        <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="124"/>
@@ -214,6 +220,7 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="50"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="126"/>
         <source>Quillane projects</source>
         <translation>Quillane-Projekte</translation>
     </message>
@@ -228,7 +235,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
@@ -271,27 +278,27 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Projekt speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="132"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
         <source>%1 already exists.</source>
         <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
         <source>Do you want to replace it?</source>
         <translation>Möchten Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="140"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
         <source>The project could not be saved</source>
         <translation>Das Projekt konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
@@ -462,208 +469,208 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="106"/>
+        <location filename="../../src/app/MainWindow.cpp" line="113"/>
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="107"/>
+        <location filename="../../src/app/MainWindow.cpp" line="114"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Die Fotos in Mischreihenfolge; das erste ist der Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="122"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ein Foto hinzufügen (das erste ist der Hintergrund)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="117"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>Remove the selected photo</source>
         <translation>Das ausgewählte Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="119"/>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
         <source>Move the selected photo up</source>
         <translation>Das ausgewählte Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="121"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
         <source>Move the selected photo down</source>
         <translation>Das ausgewählte Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="139"/>
+        <location filename="../../src/app/MainWindow.cpp" line="146"/>
         <source>Start a new project</source>
         <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="143"/>
+        <location filename="../../src/app/MainWindow.cpp" line="150"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Das gemischte Bild als PNG-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="144"/>
+        <location filename="../../src/app/MainWindow.cpp" line="151"/>
         <source>Share the mixed picture</source>
         <translation>Das gemischte Bild teilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="144"/>
+        <location filename="../../src/app/MainWindow.cpp" line="151"/>
         <source>&amp;Share</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="153"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="163"/>
+        <location filename="../../src/app/MainWindow.cpp" line="170"/>
         <source>Controls of the selected photo</source>
         <translation>Einstellungen des ausgewählten Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="192"/>
+        <location filename="../../src/app/MainWindow.cpp" line="199"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="193"/>
+        <location filename="../../src/app/MainWindow.cpp" line="200"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Neues Projekt …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="195"/>
+        <location filename="../../src/app/MainWindow.cpp" line="202"/>
         <source>&amp;Open Project…</source>
         <translation>Projekt ö&amp;ffnen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="197"/>
+        <location filename="../../src/app/MainWindow.cpp" line="204"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="200"/>
+        <location filename="../../src/app/MainWindow.cpp" line="207"/>
         <source>Save &amp;Project…</source>
         <translation>&amp;Projekt speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="203"/>
+        <location filename="../../src/app/MainWindow.cpp" line="210"/>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="206"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="209"/>
+        <location filename="../../src/app/MainWindow.cpp" line="216"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="217"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="226"/>
+        <location filename="../../src/app/MainWindow.cpp" line="233"/>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="234"/>
         <source>&amp;Add Photo…</source>
         <translation>Foto &amp;hinzufügen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="229"/>
+        <location filename="../../src/app/MainWindow.cpp" line="236"/>
         <source>&amp;Remove Photo</source>
         <translation>Foto &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="119"/>
-        <location filename="../../src/app/MainWindow.cpp" line="231"/>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="238"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="122"/>
         <source>A&amp;dd</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="117"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="121"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="139"/>
+        <location filename="../../src/app/MainWindow.cpp" line="146"/>
         <source>&amp;New Project</source>
         <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="143"/>
+        <location filename="../../src/app/MainWindow.cpp" line="150"/>
         <source>Sa&amp;ve</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="240"/>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="236"/>
+        <location filename="../../src/app/MainWindow.cpp" line="243"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="237"/>
+        <location filename="../../src/app/MainWindow.cpp" line="244"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="238"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="240"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="241"/>
+        <location filename="../../src/app/MainWindow.cpp" line="248"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="251"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="256"/>
+        <location filename="../../src/app/MainWindow.cpp" line="263"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
     </message>
@@ -1030,87 +1037,87 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>Window_New_Project</name>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="22"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="23"/>
         <source>New Project</source>
         <translation>Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="62"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="78"/>
         <source>Choose the type of your project</source>
         <translation>Wählen Sie den Typ Ihres Projekts</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="65"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="81"/>
         <source>&amp;Composite</source>
         <translation>&amp;Überlagerung</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="66"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
         <source>Lay each photo over the picture with one of 24 blend modes.</source>
         <translation>Jedes Foto mit einem von 24 Mischmodi über das Bild legen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="67"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="83"/>
         <source>&amp;Shape</source>
         <translation>&amp;Form</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="68"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="84"/>
         <source>Cut each photo out through a shape: circle, star, heart…</source>
         <translation>Jedes Foto durch eine Form ausschneiden: Kreis, Stern, Herz …</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="69"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
         <source>&amp;Linear</source>
         <translation>&amp;Linear</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="69"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
         <source>Join the photos into a strip with soft seams.</source>
         <translation>Die Fotos mit weichen Nähten zu einem Streifen verbinden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="71"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>&amp;Horizontal</source>
         <translation>&amp;Waagerecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="71"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>Left to right.</source>
         <translation>Von links nach rechts.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="74"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
         <source>&amp;Vertical</source>
         <translation>&amp;Senkrecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="74"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
         <source>Bottom to top.</source>
         <translation>Von unten nach oben.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="76"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
         <source>&amp;Transparency</source>
         <translation>&amp;Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="77"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="93"/>
         <source>Lay each photo over the background with its own opacity, size and place.</source>
         <translation>Jedes Foto mit eigener Deckkraft, Größe und Lage über den Hintergrund legen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="163"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="163"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
         <source>You must choose a project type at startup.</source>
         <translation>Beim Start müssen Sie einen Projekttyp wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="163"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>

@@ -20,8 +20,9 @@
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="35"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="173"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="41"/>
         <source>Close</source>
         <translation>Fermer</translation>
@@ -99,29 +100,34 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <translation>Choisissez un dossier où enregistrer l’image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
         <source>Success</source>
         <translation>Réussite</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
         <source>Image file saved successfully.</source>
         <translation>Le fichier image a bien été enregistré.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="169"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
         <source>View Image File</source>
         <translation>Afficher le fichier image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="173"/>
         <source>The picture could not be shown</source>
         <translation>L’image n’a pas pu être affichée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
         <source>No program could open %1.</source>
         <translation>Aucun programme n’a pu ouvrir %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
+        <source>The picture could not be shared</source>
+        <translation>L’image n’a pas pu être partagée</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="124"/>
@@ -214,6 +220,7 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="50"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="126"/>
         <source>Quillane projects</source>
         <translation>Projets Quillane</translation>
     </message>
@@ -228,7 +235,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
@@ -271,27 +278,27 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Enregistrer le projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="132"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
         <source>%1 already exists.</source>
         <translation>%1 existe déjà.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
         <source>Do you want to replace it?</source>
         <translation>Voulez-vous le remplacer ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="140"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
         <source>The project could not be saved</source>
         <translation>Le projet n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 n’a pas été écrit : %2.</translation>
     </message>
@@ -462,208 +469,208 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="106"/>
+        <location filename="../../src/app/MainWindow.cpp" line="113"/>
         <source>Photos</source>
         <translation>Photos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="107"/>
+        <location filename="../../src/app/MainWindow.cpp" line="114"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Les photos dans l’ordre du mélange ; la première est l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="122"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ajouter une photo (la première est l’arrière-plan)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="117"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>Remove the selected photo</source>
         <translation>Retirer la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="119"/>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
         <source>Move the selected photo up</source>
         <translation>Monter la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="121"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
         <source>Move the selected photo down</source>
         <translation>Descendre la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="139"/>
+        <location filename="../../src/app/MainWindow.cpp" line="146"/>
         <source>Start a new project</source>
         <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="143"/>
+        <location filename="../../src/app/MainWindow.cpp" line="150"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Enregistrer l’image mélangée en PNG</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="144"/>
+        <location filename="../../src/app/MainWindow.cpp" line="151"/>
         <source>Share the mixed picture</source>
         <translation>Partager l’image mélangée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="144"/>
+        <location filename="../../src/app/MainWindow.cpp" line="151"/>
         <source>&amp;Share</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="153"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="163"/>
+        <location filename="../../src/app/MainWindow.cpp" line="170"/>
         <source>Controls of the selected photo</source>
         <translation>Réglages de la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="192"/>
+        <location filename="../../src/app/MainWindow.cpp" line="199"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="193"/>
+        <location filename="../../src/app/MainWindow.cpp" line="200"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="195"/>
+        <location filename="../../src/app/MainWindow.cpp" line="202"/>
         <source>&amp;Open Project…</source>
         <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="197"/>
+        <location filename="../../src/app/MainWindow.cpp" line="204"/>
         <source>Open &amp;Recent</source>
         <translation>Projets &amp;récents</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="200"/>
+        <location filename="../../src/app/MainWindow.cpp" line="207"/>
         <source>Save &amp;Project…</source>
         <translation>Enregistrer le &amp;projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="203"/>
+        <location filename="../../src/app/MainWindow.cpp" line="210"/>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="206"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="209"/>
+        <location filename="../../src/app/MainWindow.cpp" line="216"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="217"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="226"/>
+        <location filename="../../src/app/MainWindow.cpp" line="233"/>
         <source>&amp;Action</source>
         <translation>&amp;Action</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="234"/>
         <source>&amp;Add Photo…</source>
         <translation>&amp;Ajouter une photo…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="229"/>
+        <location filename="../../src/app/MainWindow.cpp" line="236"/>
         <source>&amp;Remove Photo</source>
         <translation>&amp;Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="119"/>
-        <location filename="../../src/app/MainWindow.cpp" line="231"/>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="238"/>
         <source>Move &amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="122"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="117"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>&amp;Remove</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="121"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
         <source>Move D&amp;own</source>
         <translation>D&amp;escendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="139"/>
+        <location filename="../../src/app/MainWindow.cpp" line="146"/>
         <source>&amp;New Project</source>
         <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="143"/>
+        <location filename="../../src/app/MainWindow.cpp" line="150"/>
         <source>Sa&amp;ve</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="240"/>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="236"/>
+        <location filename="../../src/app/MainWindow.cpp" line="243"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="237"/>
+        <location filename="../../src/app/MainWindow.cpp" line="244"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="238"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="240"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="241"/>
+        <location filename="../../src/app/MainWindow.cpp" line="248"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="251"/>
         <source>&amp;About Quillane</source>
         <translation>À &amp;propos de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="256"/>
+        <location filename="../../src/app/MainWindow.cpp" line="263"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
     </message>
@@ -1030,87 +1037,87 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>Window_New_Project</name>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="22"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="23"/>
         <source>New Project</source>
         <translation>Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="62"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="78"/>
         <source>Choose the type of your project</source>
         <translation>Choisissez le type de votre projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="65"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="81"/>
         <source>&amp;Composite</source>
         <translation>&amp;Composition</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="66"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
         <source>Lay each photo over the picture with one of 24 blend modes.</source>
         <translation>Poser chaque photo sur l’image avec l’un des 24 modes de fusion.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="67"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="83"/>
         <source>&amp;Shape</source>
         <translation>&amp;Forme</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="68"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="84"/>
         <source>Cut each photo out through a shape: circle, star, heart…</source>
         <translation>Découper chaque photo selon une forme : cercle, étoile, cœur…</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="69"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
         <source>&amp;Linear</source>
         <translation>&amp;Linéaire</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="69"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
         <source>Join the photos into a strip with soft seams.</source>
         <translation>Assembler les photos en une bande aux jointures douces.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="71"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>&amp;Horizontal</source>
         <translation>&amp;Horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="71"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>Left to right.</source>
         <translation>De gauche à droite.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="74"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
         <source>&amp;Vertical</source>
         <translation>&amp;Vertical</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="74"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
         <source>Bottom to top.</source>
         <translation>De bas en haut.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="76"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
         <source>&amp;Transparency</source>
         <translation>&amp;Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="77"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="93"/>
         <source>Lay each photo over the background with its own opacity, size and place.</source>
         <translation>Poser chaque photo sur l’arrière-plan avec sa propre opacité, taille et position.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="163"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="163"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
         <source>You must choose a project type at startup.</source>
         <translation>Vous devez choisir un type de projet au démarrage.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="163"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>

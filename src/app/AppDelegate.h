@@ -162,6 +162,9 @@ class AppDelegate : public QObject, public PhotoEditor {
     void writePicture(const QImage &picture, const QString &path,
                       std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_output.isWriting(); }
+    // Runs a writing job on the output runner and `done` with its result here; false
+    // (nothing started) while another write runs.
+    bool runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done);
     // Captures and writes on workers, for Save and Share.
     OutputRunner &outputRunner() { return m_output; }
 
@@ -208,7 +211,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
     void followProject(int changes);
     void startCaptureIfPending(bool drewPhotos);
-    void finishCapture(const QImage &picture);
+    void finishCapture(const QImage &picture, const QString &error);
     void markProjectSaved(const QString &path);
     void rememberRecentProject(const QString &path);
     void showProjectFileAlert(const QString &message, const QString &informativeText);
@@ -231,7 +234,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     void announceSavedPicture(const QString &chosen);
     QString saveFolder() const;
     void reportSavedPicture(const WriteResult &placed, const QString &chosen);
-    void placeOnWorker(std::function<WriteResult()> place, const QString &chosen);
+    void writeChosenPicture(const QString &chosen, const QString &keptAt, std::function<WriteResult()> job);
 
     Options m_options;
     PhotoProject m_project;

@@ -7,13 +7,13 @@
 #include "output/FileMove.h"
 #include "output/PictureSave.h"
 #include "output/Window_Share.h"
+#include "output/engine/OutputGuard.h"
 #include "output/engine/PngWriter.h"
 #include "render/RenderPass.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QThread>
 #include <QUrl>
 
 #include <algorithm>
@@ -108,8 +108,8 @@ void AppDelegate::savePictureElsewhere(const QString &failedPath, const QString 
                                                   saveFolder(), QFileInfo(failedPath).fileName());
     if (chosen.isEmpty())
         return;
-    placeOnWorker([chosen, picture = capture.imageSave] { return Write_Saved_Picture(picture, chosen); },
-                  chosen);
+    writeChosenPicture(
+        chosen, {}, [chosen, picture = capture.imageSave] { return Write_Saved_Picture(picture, chosen); });
 }
 
 // The folder the save panel opens in: where it last saved a picture, while that still
@@ -128,28 +128,30 @@ void AppDelegate::offerSavedPicture(const QString &written)
                                                   saveFolder(), QFileInfo(written).fileName());
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
-    if (Needs_Conversion(chosen)) {
-        // Another format than the capture's PNG: encoded on a worker, like the capture.
-        placeOnWorker([written, chosen,
-                       picture = capture.imageSave] { return Place_Saved_Picture(written, picture, chosen); },
-                      chosen);
-        return;
-    }
-    reportSavedPicture(Place_Saved_Picture(written, capture.imageSave, chosen), chosen);
+    // A move, or for another format than the capture's PNG an encoding.
+    writeChosenPicture(chosen, written, [written, chosen, picture = capture.imageSave] {
+        return Place_Saved_Picture(written, picture, chosen);
+    });
 }
 
-// Encoding takes a while: `place` runs on a worker, and its outcome is told once it ended.
-void AppDelegate::placeOnWorker(std::function<WriteResult()> place, const QString &chosen)
+// Runs `job`, which writes the picture at `chosen`, on the output runner's writer, like
+// the capture; never over the project file or one of its photos, nor onto anything but
+// a file. `keptAt`: where the picture stays meanwhile, for the refusal; empty for nowhere.
+void AppDelegate::writeChosenPicture(const QString &chosen, const QString &keptAt,
+                                     std::function<WriteResult()> job)
 {
-    setOutputBusy(true);
-    auto placed = std::make_shared<WriteResult>();
-    QThread *worker = QThread::create([placed, place = std::move(place)] { *placed = place(); });
-    connect(worker, &QThread::finished, this, [this, worker, placed, chosen] {
-        worker->deleteLater();
-        setOutputBusy(false);
-        reportSavedPicture(*placed, chosen);
-    });
-    worker->start();
+    QString refusal = Output_Refusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
+    if (!refusal.isEmpty()) {
+        if (!keptAt.isEmpty())
+            refusal += QStringLiteral(" The picture is still at \u201C%1\u201D.")
+                           .arg(QDir::toNativeSeparators(keptAt));
+        desktop().runAlert(window(), saveFailure(refusal));
+        return;
+    }
+    const bool started = runWrite(
+        std::move(job), [this, chosen](const WriteResult &placed) { reportSavedPicture(placed, chosen); });
+    if (!started)
+        reportSavedPicture({false, QStringLiteral("another picture is still being written.")}, chosen);
 }
 
 void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &chosen)
@@ -181,12 +183,17 @@ WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
 void AppDelegate::writePicture(const QImage &picture, const QString &path,
                                std::function<void(const WriteResult &)> done)
 {
-    if (!m_output.write(picture, path)) {
+    if (!runWrite([picture, path] { return saveImage(picture, path); }, done))
         done({false, QStringLiteral("another picture is still being written.")});
-        return;
-    }
+}
+
+bool AppDelegate::runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done)
+{
+    if (!m_output.write(std::move(job)))
+        return false;
     m_writeDone = std::move(done);
     setOutputBusy(true);
+    return true;
 }
 
 // A drawing pass has ended (`drewPhotos`: with at least one photo): a capture pending
@@ -201,10 +208,11 @@ void AppDelegate::startCaptureIfPending(bool drewPhotos)
 
 // The capture step: the picture and its file name go to the capture state, which
 // Save and Share are polling.
-void AppDelegate::finishCapture(const QImage &picture)
+void AppDelegate::finishCapture(const QImage &picture, const QString &error)
 {
     PassResult pass;
     pass.mixed = picture;
+    pass.error = error;
     Capture_Step(capture, pass, m_captureTime);
     setOutputBusy(false);
 }
@@ -231,6 +239,10 @@ void AppDelegate::Timer_Share_Picture_Routine()
     if (capture.b_Take_Picture)
         return;
     stopTimer(timer_Share_Picture);
+    if (!capture.error.isEmpty()) { // over the memory budget, or a layer that cannot be drawn
+        desktop().runAlert(window(), {tr("The picture could not be shared"), capture.error, {tr("Close")}});
+        return;
+    }
     if (windowShare)
         windowShare->deleteLater();
     windowShare = new Window_Share(

@@ -3,6 +3,7 @@
 #include "imaging/MemoryBudget.h"
 #include "imaging/PhotoLoader.h"
 #include "imaging/ProjectPhotos.h"
+#include "model/PhotoProject.h"
 #include "model/ProjectFile.h"
 #include "model/Quoted.h"
 #include "output/engine/OutputGuard.h"
@@ -229,7 +230,8 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
     return true;
 }
 
-Outcome readProject(const QString &path, Project &project)
+// Opens the project as the window does: its list, its mode and its file go into `project`.
+Outcome readProject(const QString &path, PhotoProject &project)
 {
     const bool fromStdin = path == QLatin1String("-");
     const QString name = fromStdin ? QStringLiteral("standard input") : quoted(path);
@@ -241,7 +243,7 @@ Outcome readProject(const QString &path, Project &project)
     const ProjectParse parse = parseProject(bytes, base);
     if (!parse.ok())
         return {kExitUsageError, QStringLiteral("%1: %2").arg(name, parse.error)};
-    project = parse.project;
+    project.reset(parse.project.mode, parse.project.photos, fromStdin ? QString() : path);
     return {};
 }
 
@@ -273,22 +275,14 @@ class QuietStandardError {
     int saved;
 };
 
-Outcome loadPhotos(Project &project)
+Outcome loadPhotos(const PhotoProject &project)
 {
     const QuietStandardError quiet;
     // The photos decode side by side; the first refusal in the project's order is told.
-    for (const LoadResult &loaded : loadPictures(project.photos))
+    for (const LoadResult &loaded : loadPictures(project.photos()))
         if (!loaded.ok())
             return {kExitFileError, loaded.error};
     return {};
-}
-
-QStringList photoFiles(const Project &project)
-{
-    QStringList files;
-    for (const PhotoPtr &photo : project.photos)
-        files += photo->sFile;
-    return files;
 }
 
 // The view a render draws for: the --view size, or none for the picture Save stores.
@@ -299,12 +293,12 @@ ViewTarget viewTarget(QSize view)
 
 // The memory the render will need, from the sizes the photos' headers announce (a photo
 // that does not tell is checked once it is decoded); refused before anything is decoded.
-Outcome checkBudget(const Project &project, QSize view)
+Outcome checkBudget(const PhotoProject &project, QSize view)
 {
     QList<QSizeF> sizes;
-    for (const QString &file : photoFiles(project))
+    for (const QString &file : photoFiles(project.photos()))
         sizes.append(QSizeF(Probe_Photo_Size(file).expandedTo(QSize(0, 0))));
-    double need = Pass_Memory_Need(project.photos, sizes, project.mode, viewTarget(view));
+    double need = Pass_Memory_Need(project.photos(), sizes, project.mode(), viewTarget(view));
     if (view.isValid())
         need += Picture_Bytes(QSizeF(view)); // the canvas the view is painted on
     const QString refusal = Pass_Budget_Refusal(need);
@@ -313,12 +307,11 @@ Outcome checkBudget(const Project &project, QSize view)
     return {kExitFileError, refusal.chopped(1) + QStringLiteral(" (see --memory-budget)")};
 }
 
-Outcome checkOutput(const QString &projectPath, const QString &outputPath, const Project &project)
+Outcome checkOutput(const QString &outputPath, const PhotoProject &project)
 {
     if (outputPath == QLatin1String("-"))
         return {};
-    const QString projectFile = projectPath == QLatin1String("-") ? QString() : projectPath;
-    const QString refusal = Output_Refusal(outputPath, projectFile, photoFiles(project));
+    const QString refusal = Output_Refusal(outputPath, project.projectFile(), photoFiles(project.photos()));
     if (refusal.isEmpty())
         return {};
     return {kExitUsageError, refusal};
@@ -326,10 +319,10 @@ Outcome checkOutput(const QString &projectPath, const QString &outputPath, const
 
 // The picture a capture would store, or the view the preview canvas would show; null
 // with the reason in `error` when the pass failed.
-QImage renderPicture(const Project &project, QSize view, QString &error)
+QImage renderPicture(const PhotoProject &project, QSize view, QString &error)
 {
     if (view.isValid()) {
-        const PassResult pass = render_Pass(project.photos, project.mode, QSizeF(view), false);
+        const PassResult pass = render_Pass(project.photos(), project.mode(), QSizeF(view), false);
         error = pass.error;
         QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
         if (pass.failed() || canvas.isNull()) {
@@ -343,7 +336,7 @@ QImage renderPicture(const Project &project, QSize view, QString &error)
     }
     // A 0 x 0 view: the pass fits nothing into it and only builds the mixed picture.
     CaptureState capture{true, QImage(), QString(), QString(), QString()};
-    const PassResult pass = render_Pass(project.photos, project.mode, QSizeF(0, 0), true);
+    const PassResult pass = render_Pass(project.photos(), project.mode(), QSizeF(0, 0), true);
     error = pass.error;
     Capture_Step(capture, pass, QDateTime::currentDateTime());
     return capture.imageSave;
@@ -379,14 +372,14 @@ Outcome mixOne(const Options &options, const QString &projectPath, const QString
                const MixProgress &progress)
 {
     const QString name = projectPath == QLatin1String("-") ? QStringLiteral("standard input") : projectPath;
-    Project project;
+    PhotoProject project;
     if (const Outcome bad = readProject(projectPath, project); bad.status != kExitWritten)
         return bad;
-    if (const Outcome bad = checkOutput(projectPath, outputPath, project); bad.status != kExitWritten)
+    if (const Outcome bad = checkOutput(outputPath, project); bad.status != kExitWritten)
         return bad;
     if (const Outcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
         return bad;
-    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.photos.size()));
+    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.photos().size()));
     if (const Outcome bad = loadPhotos(project); bad.status != kExitWritten)
         return bad;
     progress(QStringLiteral("%1: mixing").arg(name));

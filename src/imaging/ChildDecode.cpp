@@ -91,8 +91,10 @@ void sendPicture(int fd, const DecodedPicture &decoded)
     const QByteArray icc =
         decoded.image.colorSpace().isValid() ? decoded.image.colorSpace().iccProfile() : QByteArray();
     const QImage &image = decoded.image;
+    // A refusal carries the size the header declared in place of the picture's.
+    const QSize size = image.isNull() ? decoded.declared : image.size();
     const Header header{image.isNull() ? qint32(QImage::Format_Invalid) : qint32(image.format()),
-                        image.width(), image.height(), qint32(reason.size()), qint32(icc.size())};
+                        size.width(), size.height(), qint32(reason.size()), qint32(icc.size())};
     if (!writeAll(fd, &header, sizeof(Header)) || !writeAll(fd, reason.constData(), size_t(reason.size())) ||
         !writeAll(fd, icc.constData(), size_t(icc.size())))
         return;
@@ -112,7 +114,8 @@ DecodedPicture receivePicture(int fd)
     if (!readAll(fd, reason.data(), size_t(reason.size())) || !readAll(fd, icc.data(), size_t(icc.size())))
         return Damaged_Picture();
     if (header.format <= QImage::Format_Invalid || header.format >= QImage::NImageFormats)
-        return {QImage(), reason.isEmpty() ? Damaged_Picture().reason : QString::fromUtf8(reason)};
+        return {QImage(), reason.isEmpty() ? Damaged_Picture().reason : QString::fromUtf8(reason),
+                QSize(header.width, header.height)};
     QImage image(header.width, header.height, QImage::Format(header.format));
     if (image.isNull())
         return Damaged_Picture();

@@ -10,6 +10,7 @@
 struct DecodedPicture {
     QImage image;   // any format, upright, with the file's colour space; null when refused
     QString reason; // why it was refused, as the end of a sentence ("the picture data is ...")
+    QSize declared; // the upright size the header declared, once read (also when refused)
 };
 
 // Empty when a picture of `width` x `height` may be decoded; otherwise the reason to

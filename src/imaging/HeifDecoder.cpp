@@ -140,7 +140,7 @@ DecodedPicture decodeHeif(const QByteArray &bytes, qint64 maxPixels)
     const int width = heif_image_handle_get_width(handle.get());
     const int height = heif_image_handle_get_height(handle.get());
     if (const QString problem = Declared_Size_Problem(width, height, maxPixels); !problem.isEmpty())
-        return {QImage(), problem};
+        return {QImage(), problem, QSize(width, height)};
     Limit_Child_Memory_To(qint64(width) * height);
 
     const bool deep = heif_image_handle_get_luma_bits_per_pixel(handle.get()) > 8;

@@ -90,7 +90,7 @@ DecodedPicture Decode_Jxl(const QByteArray &bytes, qint64 maxPixels)
         if (status == JXL_DEC_FULL_IMAGE)
             break; // the first frame is the picture
         if (const QString problem = onEvent(decoder.get(), status, decoding, maxPixels); !problem.isEmpty())
-            return {QImage(), problem};
+            return {QImage(), problem, QSize(int(decoding.info.xsize), int(decoding.info.ysize))};
         if (status == JXL_DEC_BASIC_INFO)
             JxlResizableParallelRunnerSetThreads(runner.get(), JxlResizableParallelRunnerSuggestThreads(
                                                                    decoding.info.xsize, decoding.info.ysize));

@@ -212,6 +212,15 @@ QSize Probe_Photo_Size(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile())
         return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    if (const PhotoDecoder decoder = Photo_Decoder_Of(file); decoder != PhotoDecoder::Qt) {
+        // A decode with no pixels allowed stops at the header and tells what it declared.
+        const QSize declared = Decode_With(decoder, file.readAll(), 0).declared;
+        return declared.isEmpty() ? QSize() : declared;
+    }
+    file.close();
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead() || !isPhotoFormat(reader.format()))

@@ -58,7 +58,8 @@ DecodedPicture developRaw(const QByteArray &bytes, qint64 maxPixels)
     for (const QString &problem : {Declared_Size_Problem(sizes.raw_width, sizes.raw_height, maxPixels),
                                    Declared_Size_Problem(sizes.width, sizes.height, maxPixels)})
         if (!problem.isEmpty())
-            return {QImage(), problem};
+            return {QImage(), problem,
+                    sizes.flip & 4 ? QSize(sizes.height, sizes.width) : QSize(sizes.width, sizes.height)};
     Limit_Child_Memory_To(qint64(sizes.raw_width) * sizes.raw_height + qint64(sizes.width) * sizes.height);
     setDevelopment(raw->imgdata.params);
     if (raw->unpack() != LIBRAW_SUCCESS || raw->dcraw_process() != LIBRAW_SUCCESS)

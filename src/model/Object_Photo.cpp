@@ -17,3 +17,11 @@ PhotoPtr makePhoto(const QImage &image, const QString &name, quint64 mode)
     applyModeDefaults(*photo, mode);
     return photo;
 }
+
+QStringList photoFiles(const PhotoList &photos)
+{
+    QStringList files;
+    for (const PhotoPtr &photo : photos)
+        files += photo->sFile;
+    return files;
+}

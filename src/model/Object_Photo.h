@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -57,3 +58,6 @@ void applyModeDefaults(Object_Photo &photo, quint64 mode);
 
 // A new photo with the given picture and name and the defaults of the mode.
 PhotoPtr makePhoto(const QImage &image, const QString &name, quint64 mode);
+
+// The files the photos were read from, in the list's order (empty for a photo from none).
+QStringList photoFiles(const PhotoList &photos);

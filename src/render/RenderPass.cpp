@@ -157,15 +157,22 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
         pass.empty = true;
         return pass;
     }
-    if (const QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(photos, mode, target));
-        !refusal.isEmpty()) {
+    // Over the budget a capture is refused; the preview draws the longest beginning of
+    // the list that fits, so the window keeps showing what it can.
+    PhotoList drawn = photos;
+    QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target));
+    while (!refusal.isEmpty() && !capturePending && drawn.size() > 1) {
+        drawn.removeLast();
+        refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target));
+    }
+    if (!refusal.isEmpty()) {
         PassResult pass;
         pass.error = refusal;
         return pass;
     }
-    if (photos.size() == 1)
-        return renderSinglePhoto(*photos.front(), target);
-    PassResult pass = renderMode(photos, mode, target);
+    if (drawn.size() == 1)
+        return renderSinglePhoto(*drawn.front(), target);
+    PassResult pass = renderMode(drawn, mode, target);
     if (pass.failed()) { // nothing half-drawn goes to the view
         pass.draws.clear();
         pass.mixed = QImage();

@@ -60,9 +60,10 @@ QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn);
 // quarter, or its own image.
 QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 
-// A pass whose estimated memory (PassMemory.h) is over the budget allocates nothing and
-// comes back failed; so does one in which a layer cannot be drawn: a layer is never
-// silently left out.
+// A capture whose estimated memory (PassMemory.h) is over the budget allocates nothing
+// and comes back failed; a preview over the budget draws the photos from the first on,
+// as many as fit (failed only when the first alone does not). A pass in which a layer
+// cannot be drawn fails too: a layer is never silently left out of a capture.
 PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
                        qreal pixelRatio = 1.0);
 

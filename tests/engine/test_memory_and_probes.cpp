@@ -204,6 +204,25 @@ TEST(MemoryBudget, PassesOverBudgetOrWithAnUndrawableLayerFailWithTheReason)
         }
     }
     EXPECT_FALSE(render_Pass(photos, Composite, QSizeF(0, 0), true).failed());
+    {
+        // The preview over the budget shows the beginning of the list that fits: here the
+        // background alone, as a one-photo list draws it.
+        const QSizeF view(400, 300);
+        const PhotoList background = {photos[0]};
+        const double alone = Pass_Memory_Need(background, Transparent, {view, 1.0, false});
+        const double both = Pass_Memory_Need(photos, Transparent, {view, 1.0, false});
+        ASSERT_LT(alone, both);
+        const BudgetScope scope(qint64((alone + both) / 2));
+        const PassResult preview = render_Pass(photos, Transparent, view, false);
+        EXPECT_FALSE(preview.failed()) << preview.error.toStdString();
+        const PassResult alonePass = render_Pass(background, Transparent, view, false);
+        ASSERT_EQ(preview.draws.size(), alonePass.draws.size());
+        ASSERT_FALSE(preview.draws.isEmpty());
+        for (qsizetype i = 0; i < preview.draws.size(); ++i)
+            EXPECT_TRUE(preview.draws[i].image == alonePass.draws[i].image &&
+                        preview.draws[i].rect == alonePass.draws[i].rect);
+        EXPECT_TRUE(render_Pass(photos, Transparent, view, true).failed());
+    }
     for (const quint64 mode : {Composite, Shape}) {
         photos[1] = placed(mode, std::numeric_limits<float>::infinity());
         photos[1]->image = image;

@@ -134,11 +134,13 @@ TEST_F(PhotoFormats, EachFormatLoadsUprightWithItsColours)
         SCOPED_TRACE(format.name);
         const QByteArray bytes = format.encode();
         ASSERT_FALSE(bytes.isEmpty()) << "the test's encoder failed";
-        const LoadResult loaded = Load_Photo(write(QString::fromLatin1(format.name), bytes));
+        const QString path = write(QString::fromLatin1(format.name), bytes);
+        const LoadResult loaded = Load_Photo(path);
         ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
         EXPECT_EQ(loaded.image.format(), kCanonicalFormat);
         const QImage expected = upright(stored, format.orientation);
         ASSERT_EQ(loaded.image.size(), expected.size());
+        EXPECT_EQ(Probe_Photo_Size(path), expected.size()); // what the memory budget is told
         EXPECT_LE(quadrantDifference(loaded.image, expected), format.tolerance);
     }
 }
@@ -147,10 +149,11 @@ TEST_F(PhotoFormats, CameraRawLoadsDevelopedAndUpright)
 {
     // scripts/make-dng.py 64 x 48, orientation 6: the left half red, the right half blue,
     // the top quarter white, in linear sRGB; shown turned right, 48 x 64.
-    const LoadResult loaded =
-        Load_Photo(QStringLiteral(QUILLANE_SOURCE_DIR "/tests/data/formats/turned_right.dng"));
+    const QString path = QStringLiteral(QUILLANE_SOURCE_DIR "/tests/data/formats/turned_right.dng");
+    const LoadResult loaded = Load_Photo(path);
     ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
     ASSERT_EQ(loaded.image.size(), QSize(48, 64));
+    EXPECT_EQ(Probe_Photo_Size(path), QSize(48, 64));
     const auto dominant = [&](int x, int y) {
         const QRgb p = loaded.image.pixel(x, y);
         return QString(QLatin1Char(qRed(p) > 200 ? 'R' : '-')) + (qGreen(p) > 200 ? 'G' : '-') +

@@ -2,6 +2,7 @@
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/View_Image_Preview.h"
+#include "imaging/MemoryBudget.h"
 #include "output/FileMove.h"
 #include "output/Window_Share.h"
 #include "output/engine/PngWriter.h"
@@ -14,6 +15,7 @@
 #include <QImageReader>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -184,12 +186,57 @@ class SaveShareTest : public QObject {
         QVERIFY(app.desktop->alerts[0].informativeText.contains("It is still at \u201C" + kept));
         QVERIFY(isPng(kept));
 
+        // The panel names one of the project's own photos: refused, the photo untouched.
+        const QString photo = app.home.filePath("beach.png");
+        QFile photoFile(photo);
+        QVERIFY(photoFile.open(QIODevice::ReadOnly));
+        const QByteArray photoBytes = photoFile.readAll();
+        photoFile.close();
+        app.desktop->saveAnswers.enqueue(photo);
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 2);
+        QVERIFY2(app.desktop->alerts[1].informativeText.contains("is the project's photo"),
+                 qPrintable(app.desktop->alerts[1].informativeText));
+        QVERIFY(photoFile.open(QIODevice::ReadOnly));
+        QCOMPARE(photoFile.readAll(), photoBytes);
+        QCOMPARE(picturesIn(outputFolder(d)).size(), 2);
+
         // The output folder has gone: Save makes it again and the panel opens.
         QVERIFY(QDir(outputFolder(d)).removeRecursively());
         d.OnSaveMixedPhoto();
-        QTRY_COMPARE(app.desktop->savePanels.size(), 2);
-        QCOMPARE(app.desktop->alerts.size(), 1);
+        QTRY_COMPARE(app.desktop->savePanels.size(), 3);
+        QCOMPARE(app.desktop->alerts.size(), 2);
         QVERIFY(isPng(kept));
+    }
+
+    // A project over the memory budget: Save and Share each say so, and nothing is
+    // written or offered.
+    void overTheBudgetSaveAndShareSayWhy_data()
+    {
+        QTest::addColumn<bool>("share");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("save") << false << "The picture could not be saved";
+        QTest::newRow("share") << true << "The picture could not be shared";
+    }
+
+    void overTheBudgetSaveAndShareSayWhy()
+    {
+        QFETCH(bool, share);
+        QFETCH(QString, title);
+        TestApp app;
+        app.launchWithoutDialog();
+        app.addPhotos({"beach.png", "sea.png"});
+        AppDelegate &d = *app.delegate;
+        Set_Memory_Budget(1024);
+        const auto restore = qScopeGuard([] { Set_Memory_Budget(0); });
+        share ? d.OnShare() : d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->alerts.size(), 1);
+        QCOMPARE(app.desktop->alerts[0].message, title);
+        QVERIFY2(app.desktop->alerts[0].informativeText.contains("of memory to render"),
+                 qPrintable(app.desktop->alerts[0].informativeText));
+        QVERIFY(app.desktop->savePanels.isEmpty());
+        QVERIFY(!d.windowShare);
+        QVERIFY(picturesIn(outputFolder(d)).isEmpty());
     }
 
     void aReadOnlyOutputFolderIsNamed()

@@ -6,7 +6,8 @@
 
 OutputRunner::OutputRunner(QObject *parent) : QObject(parent)
 {
-    connect(&m_capture, &Capture_Runner::captureFinished, this, &OutputRunner::captured);
+    connect(&m_capture, &Capture_Runner::captureFinished, this,
+            [this](const QImage &picture) { emit captured(picture, m_capture.lastError()); });
 }
 
 OutputRunner::~OutputRunner()
@@ -27,11 +28,16 @@ bool OutputRunner::capture(const PhotoList &photos, quint64 mode)
 
 bool OutputRunner::write(const QImage &picture, const QString &path)
 {
+    return write([picture, path] { return Write_Png(picture, path); });
+}
+
+bool OutputRunner::write(std::function<WriteResult()> job)
+{
     if (m_writer)
         return false;
-    m_writer = QThread::create([this, picture, path] {
+    m_writer = QThread::create([this, job = std::move(job)] {
         Yield_To_The_Window();
-        m_written = Write_Png(picture, path);
+        m_written = job();
     });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
     connect(m_writer, &QThread::finished, this, &OutputRunner::deliverWrite);

@@ -8,12 +8,15 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QThread;
 
 // The heavy half of Save and Share, off the main thread: the full-resolution capture of
-// a snapshot of the list (through Capture_Runner) and the PNG write of a picture, each
-// on a worker that yields the cores to the window. Results come back on the runner's
-// own thread. One capture and one write at a time; they may overlap.
+// a snapshot of the list (through Capture_Runner) and the writing of a picture (the PNG
+// capture, or the save panel's choice in another format), each on a worker that yields
+// the cores to the window. Results come back on the runner's own thread. One capture and
+// one write at a time; they may overlap.
 class OutputRunner : public QObject {
     Q_OBJECT
   public:
@@ -24,14 +27,18 @@ class OutputRunner : public QObject {
     bool capture(const PhotoList &photos, quint64 mode);
     // False (and nothing started) while a write runs.
     bool write(const QImage &picture, const QString &path);
+    // Any writing job (a move or a conversion of a written picture); the same rule.
+    bool write(std::function<WriteResult()> job);
 
     bool isCapturing() const { return m_capture.isRunning(); }
     bool isWriting() const { return m_writer != nullptr; }
 
   signals:
     void captureStarted();
-    // The mixed picture of the capture (null for an unknown project mode).
-    void captured(const QImage &picture);
+    // The mixed picture of the capture; null with the reason in `error` when the pass
+    // failed (over the memory budget, a layer that could not be drawn), null with no
+    // reason for an unknown project mode.
+    void captured(const QImage &picture, const QString &error);
     void written(const WriteResult &result);
 
   private:
