@@ -738,6 +738,14 @@ Open %2 without this photo, or cancel and keep the current project?</source>
     </message>
 </context>
 <context>
+    <name>RenderPass</name>
+    <message>
+        <location filename="../../src/render/RenderPass.cpp" line="26"/>
+        <source>No Image</source>
+        <translation>Kein Bild</translation>
+    </message>
+</context>
+<context>
     <name>Shape</name>
     <message>
         <location filename="../../src/model/ShapeType.cpp" line="15"/>

@@ -738,6 +738,14 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
     </message>
 </context>
 <context>
+    <name>RenderPass</name>
+    <message>
+        <location filename="../../src/render/RenderPass.cpp" line="26"/>
+        <source>No Image</source>
+        <translation>Aucune image</translation>
+    </message>
+</context>
+<context>
     <name>Shape</name>
     <message>
         <location filename="../../src/model/ShapeType.cpp" line="15"/>
