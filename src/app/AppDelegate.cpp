@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
 #include "app/View_Image_Preview.h"
+#include "output/SharingServices.h"
 
 #include <QScrollArea>
 
@@ -71,7 +72,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     capture.s_Output_Folder = QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
     if (!createOutputFolder()) {
-        desktop().runAlert(nullptr, {"Error", "Error #0008. Application will exit.", {"Close"}});
+        desktop().runAlert(nullptr, {tr("Error"), tr("Error #0008. Application will exit."), {tr("Close")}});
         m_options.exitProcess(0);
         return;
     }
@@ -80,7 +81,7 @@ void AppDelegate::applicationDidFinishLaunching()
     scheduleOneShot(timerStartupSelectProjectType, timing().oneShotMs,
                     &AppDelegate::TimerNewProjectStartupRoutine);
 
-    m_window->setWindowTitle(QStringLiteral("Quillane"));
+    updateWindowTitle();
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -115,6 +116,7 @@ void AppDelegate::windowWillClose()
 
 void AppDelegate::Terminate_App()
 {
+    Remove_Shared_Copies();
     m_options.exitProcess(0);
 }
 
@@ -153,4 +155,7 @@ void AppDelegate::followProject(int changes)
     // The panel shows the project's settings too.
     if (changes & PhotoProject::OptionsChanged)
         syncPanelToSelection();
+    m_window->setHasPhotos(!m_project.photos().isEmpty());
+    updateWindowTitle();
+    describeCanvas();
 }

@@ -39,7 +39,8 @@ void AppDelegate::addPhotoFiles(const QStringList &paths)
     for (const QString &path : paths) {
         const LoadResult loaded = Load_Photo(path);
         if (loaded.image.isNull()) {
-            desktop().runAlert(m_window.get(), {"The photo could not be added", loaded.error, {"Close"}});
+            desktop().runAlert(m_window.get(),
+                               {tr("The photo could not be added"), loaded.error, {tr("Close")}});
             continue;
         }
         PhotoPtr photo = makePhoto(loaded.image, QFileInfo(path).fileName(), m_project.mode());
