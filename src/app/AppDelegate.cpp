@@ -4,6 +4,7 @@
 #include "app/PhotoTable.h"
 #include "app/UndoSteps.h"
 #include "app/View_Image_Preview.h"
+#include "output/SharingServices.h"
 
 #include <QScrollArea>
 
@@ -78,7 +79,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     capture.s_Output_Folder = QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
     if (!createOutputFolder()) {
-        desktop().runAlert(nullptr, {"Error", "Error #0008. Application will exit.", {"Close"}});
+        desktop().runAlert(nullptr, {tr("Error"), tr("Error #0008. Application will exit."), {tr("Close")}});
         m_options.exitProcess(0);
         return;
     }
@@ -87,7 +88,7 @@ void AppDelegate::applicationDidFinishLaunching()
     scheduleOneShot(timerStartupSelectProjectType, timing().oneShotMs,
                     &AppDelegate::TimerNewProjectStartupRoutine);
 
-    m_window->setWindowTitle(QStringLiteral("Quillane"));
+    updateWindowTitle();
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -123,6 +124,7 @@ void AppDelegate::windowWillClose()
 
 void AppDelegate::Terminate_App()
 {
+    Remove_Shared_Copies();
     m_options.exitProcess(0);
 }
 
@@ -161,4 +163,7 @@ void AppDelegate::followProject(int changes)
     // The panel shows the project's settings too.
     if (changes & PhotoProject::OptionsChanged)
         syncPanelToSelection();
+    m_window->setHasPhotos(!m_project.photos().isEmpty());
+    updateWindowTitle();
+    describeCanvas();
 }

@@ -35,6 +35,8 @@ class ListStepRecorder;
 
 // Web site of the help pages.
 inline constexpr const char *kSiteAddress = "https://www.quillane.app";
+// The licence the program is distributed under (also in the AppStream metadata).
+inline constexpr const char *kProjectLicence = "GPL-3.0-or-later";
 
 // What is kept between runs: QSettings under the application's own name, the folders
 // the open panels last showed.
@@ -121,6 +123,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnMenuHelpCompanyHomePage();
     void OnMenuHelpPrivacyPolicy();
     void OnMenuHelpSubmitTicket();
+    void OnMenuHelpAbout();
 
     // Timer routines
     void TimerNewProjectStartupRoutine();
@@ -174,13 +177,27 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnMenuFileOpenProject();
     void OnMenuFileSaveProject();
     void OnOpenProject();
-    void OnSaveProject();
+    // True when the project was written.
+    bool OnSaveProject();
     bool openProjectFile(const QString &path);
     // Adds photo files (Add, drops, the command line): their rows appear at once and
     // their pictures arrive from workers; one undo step and one alert for the whole add.
     void addPhotoFiles(const QStringList &paths);
     bool isLoadingPhotos() const { return m_adder.isLoading(); }
     bool openFiles(const QStringList &paths);
+
+    // Unsaved work and recent projects (AppDelegate_Unsaved.cpp): the title shows the
+    // project's name and whether it changed since it was opened or saved; the ways out
+    // of a changed project ask Save / Discard / Cancel first.
+    bool isProjectModified() const;
+    QString projectDisplayName() const;
+    void updateWindowTitle();
+    void describeCanvas();
+    bool confirmUnsavedChanges();
+    bool windowShouldClose();
+    QStringList recentProjects() const;
+    void clearRecentProjects();
+    void openRecentProject(const QString &path);
 
     // Undo and redo (AppDelegate_Undo.cpp): the history of the list actions and the
     // panels' writes; New Project and Open Project start it afresh.
@@ -208,6 +225,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     void finishAdd(int added, const QStringList &refusals);
     void showLoadProgress(int loaded, int total);
     void stopAddingPhotos();
+    void markProjectSaved(const QString &path);
+    void rememberRecentProject(const QString &path);
     void showProjectFileAlert(const QString &message, const QString &informativeText);
 
     void showPanelOfMode();
@@ -224,7 +243,11 @@ class AppDelegate : public QObject, public PhotoEditor {
     void scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*routine)());
     void setOutputBusy(bool busy);
     void offerSavedPicture(const QString &written);
+    void savePictureElsewhere(const QString &failedPath, const QString &reason);
+    void announceSavedPicture(const QString &chosen);
+    QString saveFolder() const;
     void reportSavedPicture(const WriteResult &placed, const QString &chosen);
+    void writeChosenPicture(const QString &chosen, const QString &keptAt, std::function<WriteResult()> job);
 
     Options m_options;
     PhotoProject m_project;

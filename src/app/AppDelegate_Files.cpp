@@ -25,8 +25,8 @@ QString AppDelegate::rememberedFolder(const char *key, const QString &fallback)
 OpenPanelRequest AppDelegate::photoPanelRequest() const
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return {"Add photos", rememberedFolder(kLastPhotoFolderKey, pictures), "Photos", photoFileExtensions(),
-            true};
+    return {tr("Add photos"), rememberedFolder(kLastPhotoFolderKey, pictures), tr("Photos"),
+            photoFileExtensions(), true};
 }
 
 // Photos are added in the order given; a project among them is opened first, and the
@@ -38,12 +38,13 @@ bool AppDelegate::openFiles(const QStringList &paths)
     for (const QString &path : paths)
         (isProjectFileName(path) ? projects : photos) << path;
     if (projects.size() > 1) {
-        desktop().runAlert(window(), {"The files could not be opened",
-                                      "Quillane opens one project at a time: choose a single project file.",
-                                      {"Close"}});
+        desktop().runAlert(window(),
+                           {tr("The files could not be opened"),
+                            tr("Quillane opens one project at a time: choose a single project file."),
+                            {tr("Close")}});
         return false;
     }
-    if (!projects.isEmpty() && !openProjectFile(projects.first()))
+    if (!projects.isEmpty() && (!confirmUnsavedChanges() || !openProjectFile(projects.first())))
         return false;
     addPhotoFiles(photos);
     return true;

@@ -55,15 +55,15 @@ void AppDelegate::finishAdd(int added, const QStringList &refusals)
                         &AppDelegate::TimerSelectLastTableRowRoutine);
     if (refusals.isEmpty())
         return;
-    const QString title = refusals.size() == 1 ? QStringLiteral("The photo could not be added")
-                                               : QStringLiteral("The photos could not be added");
-    desktop().runAlert(m_window.get(), {title, refusals.join(QLatin1Char('\n')), {"Close"}});
+    const QString title =
+        refusals.size() == 1 ? tr("The photo could not be added") : tr("The photos could not be added");
+    desktop().runAlert(m_window.get(), {title, refusals.join(QLatin1Char('\n')), {tr("Close")}});
 }
 
 void AppDelegate::showLoadProgress(int loaded, int total)
 {
     if (total > 1 && loaded < total)
-        m_window->statusBar()->showMessage(QStringLiteral("Loading photos: %1 of %2").arg(loaded).arg(total));
+        m_window->statusBar()->showMessage(tr("Loading photos: %1 of %2").arg(loaded).arg(total));
     else
         m_window->statusBar()->clearMessage();
 }

@@ -1,6 +1,9 @@
 // Menu commands: each only forwards to the action it names.
 #include "app/AppDelegate.h"
 
+#include "app/MainWindow.h"
+
+#include <QCoreApplication>
 #include <QUrl>
 
 void AppDelegate::OnMenuFileNewProject()
@@ -17,12 +20,17 @@ void AppDelegate::OnMenuFileSaveProject()
 }
 void AppDelegate::OnMenuQuit()
 {
-    Terminate_App();
+    if (confirmUnsavedChanges())
+        Terminate_App();
 }
 
 void AppDelegate::openHelpPage(const QString &path)
 {
-    desktop().openUrl(QUrl(QString::fromLatin1(kSiteAddress) + path));
+    const QUrl page(QString::fromLatin1(kSiteAddress) + path);
+    if (!desktop().openUrl(page))
+        desktop().runAlert(window(), {tr("The page could not be opened"),
+                                      tr("No web browser could open %1.").arg(page.toString()),
+                                      {tr("Close")}});
 }
 
 void AppDelegate::OnMenuHelpAppHomePage()
@@ -57,4 +65,16 @@ void AppDelegate::OnMenuActionMoveUp()
 void AppDelegate::OnMenuActionMoveDown()
 {
     OnMovePhotoDown();
+}
+
+// Help › About Quillane: the version, the licence and the credits.
+void AppDelegate::OnMenuHelpAbout()
+{
+    const QString version = QCoreApplication::applicationVersion();
+    const QString text =
+        tr("Version %1\n\nMixes several photos into one picture.\n\nLicence: %2\n\nCredits: the "
+           "Quillane developers. Built with Qt %3, ISA-L and zlib.\n\n%4")
+            .arg(version.isEmpty() ? tr("unknown") : version, QString::fromLatin1(kProjectLicence),
+                 QString::fromLatin1(qVersion()), QString::fromLatin1(kSiteAddress));
+    desktop().runAlert(window(), {tr("About Quillane"), text, {tr("Close")}, false});
 }

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QThread>
 #include <QUrl>
 
@@ -33,7 +34,17 @@ void stopTimer(QPointer<QTimer> &slot)
 
 AlertRequest saveFailure(const QString &reason)
 {
-    return {QStringLiteral("The picture could not be saved"), reason, {QStringLiteral("Close")}};
+    return {AppDelegate::tr("The picture could not be saved"), reason, {AppDelegate::tr("Close")}};
+}
+
+// Where the save panel last put a picture (kept between runs).
+constexpr const char *kLastSaveFolderKey = "lastSaveFolder";
+
+// Whether pictures can be written into the folder.
+bool isUsableFolder(const QString &folder)
+{
+    const QFileInfo info(QDir::cleanPath(folder));
+    return info.isDir() && info.isWritable();
 }
 
 } // namespace
@@ -55,6 +66,7 @@ void AppDelegate::OnMenuFileSave()
 
 void AppDelegate::OnSaveMixedPhoto()
 {
+    createOutputFolder(); // made again if it went missing since start-up
     capture.b_Take_Picture = true;
     markPreviewForRedraw();
     scheduleRepeating(timer_Save_Picture, &AppDelegate::Timer_Save_Picture_Routine);
@@ -73,37 +85,73 @@ void AppDelegate::Timer_Save_Picture_Routine()
     // suffix instead of replacing the first, which may still be in the folder.
     capture.s_Saved_Take_Picture = Unused_Path(capture.s_Saved_Take_Picture);
     const QString path = capture.s_Saved_Take_Picture;
+    if (!isUsableFolder(capture.s_Output_Folder)) {
+        savePictureElsewhere(path, tr("The output folder %1 cannot be written to.")
+                                       .arg(QDir::toNativeSeparators(capture.s_Output_Folder)));
+        return;
+    }
     writePicture(capture.imageSave, path, [this, path](const WriteResult &written) {
         if (!written.ok) {
-            desktop().runAlert(window(), saveFailure(written.error));
+            savePictureElsewhere(path, written.error);
             return;
         }
         offerSavedPicture(path);
     });
 }
 
+// The output folder could not take the picture: the save panel writes it straight to
+// the place the user chooses instead.
+void AppDelegate::savePictureElsewhere(const QString &failedPath, const QString &reason)
+{
+    desktop().runAlert(window(), {tr("The picture could not be saved in the output folder"),
+                                  tr("%1 Choose another place for it.").arg(reason),
+                                  {tr("Choose…")}});
+    const QString chosen = desktop().runSavePanel(window(), tr("Select a folder to save the captured image"),
+                                                  saveFolder(), QFileInfo(failedPath).fileName());
+    if (chosen.isEmpty())
+        return;
+    writeChosenPicture(
+        chosen, {}, [chosen, picture = capture.imageSave] { return Write_Saved_Picture(picture, chosen); });
+}
+
+// The folder the save panel opens in: where it last saved a picture, while that still
+// exists, else the output folder.
+QString AppDelegate::saveFolder() const
+{
+    const QString last = QSettings(kSettingsName, kSettingsName).value(kLastSaveFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QDir::cleanPath(capture.s_Output_Folder);
+}
+
 void AppDelegate::offerSavedPicture(const QString &written)
 {
-    const QString folder = QFileInfo(QFileInfo(written).absolutePath()).absolutePath();
-    const QString chosen =
-        desktop().runSavePanel(window(), QStringLiteral("Select a folder to save the captured image"), folder,
-                               QFileInfo(written).fileName());
+    const QString chosen = desktop().runSavePanel(window(), tr("Select a folder to save the captured image"),
+                                                  saveFolder(), QFileInfo(written).fileName());
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
-    // Never over the project file or one of its photos, nor onto anything but a file.
-    const QString refusal = Output_Refusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
+    // A move, or for another format than the capture's PNG an encoding.
+    writeChosenPicture(chosen, written, [written, chosen, picture = capture.imageSave] {
+        return Place_Saved_Picture(written, picture, chosen);
+    });
+}
+
+// Runs `job`, which writes the picture at `chosen`, on the output runner's writer, like
+// the capture; never over the project file or one of its photos, nor onto anything but
+// a file. `keptAt`: where the picture stays meanwhile, for the refusal; empty for nowhere.
+void AppDelegate::writeChosenPicture(const QString &chosen, const QString &keptAt,
+                                     std::function<WriteResult()> job)
+{
+    QString refusal = Output_Refusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
     if (!refusal.isEmpty()) {
-        desktop().runAlert(window(),
-                           saveFailure(refusal + QStringLiteral(" The picture is still at \u201C%1\u201D.")
-                                                     .arg(QDir::toNativeSeparators(written))));
+        if (!keptAt.isEmpty())
+            refusal += QStringLiteral(" The picture is still at \u201C%1\u201D.")
+                           .arg(QDir::toNativeSeparators(keptAt));
+        desktop().runAlert(window(), saveFailure(refusal));
         return;
     }
-    // A move, or for another format than the capture's PNG an encoding: on the output
-    // runner's writer, like the capture.
-    const bool started =
-        runWrite([written, chosen,
-                  picture = capture.imageSave] { return Place_Saved_Picture(written, picture, chosen); },
-                 [this, chosen](const WriteResult &placed) { reportSavedPicture(placed, chosen); });
+    const bool started = runWrite(
+        std::move(job), [this, chosen](const WriteResult &placed) { reportSavedPicture(placed, chosen); });
     if (!started)
         reportSavedPicture({false, QStringLiteral("another picture is still being written.")}, chosen);
 }
@@ -114,13 +162,19 @@ void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &c
         desktop().runAlert(window(), saveFailure(placed.error));
         return;
     }
-    const int button =
-        desktop().runAlert(window(), {QStringLiteral("Success"),
-                                      QStringLiteral("Image file saved successfully."),
-                                      {QStringLiteral("View Image File"), QStringLiteral("Close")},
-                                      false});
-    if (button == 0)
-        desktop().openUrl(QUrl::fromLocalFile(chosen));
+    announceSavedPicture(chosen);
+}
+
+void AppDelegate::announceSavedPicture(const QString &chosen)
+{
+    QSettings(kSettingsName, kSettingsName).setValue(kLastSaveFolderKey, QFileInfo(chosen).absolutePath());
+    const int button = desktop().runAlert(
+        window(),
+        {tr("Success"), tr("Image file saved successfully."), {tr("View Image File"), tr("Close")}, false});
+    if (button == 0 && !desktop().openUrl(QUrl::fromLocalFile(chosen)))
+        desktop().runAlert(window(), {tr("The picture could not be shown"),
+                                      tr("No program could open %1.").arg(QDir::toNativeSeparators(chosen)),
+                                      {tr("Close")}});
 }
 
 WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
@@ -199,9 +253,7 @@ void AppDelegate::Timer_Share_Picture_Routine()
         return;
     stopTimer(timer_Share_Picture);
     if (!capture.error.isEmpty()) { // over the memory budget, or a layer that cannot be drawn
-        desktop().runAlert(
-            window(),
-            {QStringLiteral("The picture could not be shared"), capture.error, {QStringLiteral("Close")}});
+        desktop().runAlert(window(), {tr("The picture could not be shared"), capture.error, {tr("Close")}});
         return;
     }
     if (windowShare)

@@ -48,6 +48,8 @@ void AppDelegate::OnNewProjectStartup()
 
 void AppDelegate::OnNewProject()
 {
+    if (!confirmUnsavedChanges())
+        return;
     quint64 mode = 0;
     if (!runProjectTypeDialog(false, mode))
         return;
@@ -56,6 +58,7 @@ void AppDelegate::OnNewProject()
     stopAddingPhotos();
     undoStack().clear();
     m_project.reset(mode, {}, QString());
+    updateWindowTitle();
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);
 }
 

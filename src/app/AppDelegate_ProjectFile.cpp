@@ -22,11 +22,11 @@ QString parseAlertText(const QString &name, const ProjectParse &parse)
 {
     switch (parse.kind) {
     case ProjectError::NotAProject:
-        return QStringLiteral("%1 is not a Quillane project: %2.").arg(quoted(name), parse.error);
+        return AppDelegate::tr("%1 is not a Quillane project: %2.").arg(quoted(name), parse.error);
     case ProjectError::NewerVersion:
-        return QStringLiteral("%1 cannot be opened: %2.").arg(quoted(name), parse.error);
+        return AppDelegate::tr("%1 cannot be opened: %2.").arg(quoted(name), parse.error);
     default:
-        return QStringLiteral("%1 is a damaged project: %2.").arg(quoted(name), parse.error);
+        return AppDelegate::tr("%1 is a damaged project: %2.").arg(quoted(name), parse.error);
     }
 }
 
@@ -39,14 +39,16 @@ void rememberProjectFolder(const QString &path)
 
 void AppDelegate::showProjectFileAlert(const QString &message, const QString &informativeText)
 {
-    desktop().runAlert(window(), {message, informativeText, {"Close"}});
+    desktop().runAlert(window(), {message, informativeText, {tr("Close")}});
 }
 
 void AppDelegate::OnOpenProject()
 {
+    if (!confirmUnsavedChanges())
+        return;
     const QString folder = rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder());
-    const QStringList chosen =
-        desktop().runOpenPanel(window(), {"Open Project", folder, "Quillane projects", {"json"}});
+    const QStringList chosen = desktop().runOpenPanel(
+        window(), {tr("Open Project"), folder, tr("Quillane projects"), projectFileExtensions()});
     if (chosen.isEmpty())
         return;
     rememberProjectFolder(chosen.first());
@@ -75,11 +77,11 @@ bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photo
         const LoadedPhoto &result = results[size_t(i)];
         if (!result.result.ok()) {
             const QString text =
-                QStringLiteral("%1\n\nOpen %2 without this photo, or cancel and keep the current "
-                               "project?")
+                tr("%1\n\nOpen %2 without this photo, or cancel and keep the current project?")
                     .arg(result.result.error, quoted(projectName));
             if (desktop().runAlert(
-                    window(), {"A photo of the project is missing", text, {"Skip Photo", "Cancel"}}) != 0)
+                    window(),
+                    {tr("A photo of the project is missing"), text, {tr("Skip Photo"), tr("Cancel")}}) != 0)
                 return false;
             continue;
         }
@@ -100,14 +102,13 @@ bool AppDelegate::openProjectFile(const QString &path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showProjectFileAlert(
-            "The project could not be opened",
-            QStringLiteral("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
+        showProjectFileAlert(tr("The project could not be opened"),
+                             tr("%1 could not be read: %2.").arg(quoted(name), file.errorString()));
         return false;
     }
     ProjectParse parse = parseProject(file.readAll(), QFileInfo(path).absolutePath());
     if (!parse.ok()) {
-        showProjectFileAlert("The project could not be opened", parseAlertText(name, parse));
+        showProjectFileAlert(tr("The project could not be opened"), parseAlertText(name, parse));
         return false;
     }
     if (!loadProjectPhotos(name, parse.project.photos))
@@ -120,44 +121,46 @@ bool AppDelegate::openProjectFile(const QString &path)
         tablePhotos->clearSelection();
     m_project.reset(parse.project.mode, parse.project.photos, QFileInfo(path).absoluteFilePath(),
                     parse.project.options);
+    markProjectSaved(path);
     if (!m_project.photos().isEmpty())
         scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
                         &AppDelegate::TimerSelectLastTableRowRoutine);
     return true;
 }
 
-void AppDelegate::OnSaveProject()
+bool AppDelegate::OnSaveProject()
 {
     const QString current = m_project.projectFile();
     if (m_project.photos().isEmpty()) {
-        showProjectFileAlert("There is nothing to save", "Add at least one photo before saving the project.");
-        return;
+        showProjectFileAlert(tr("There is nothing to save"),
+                             tr("Add at least one photo before saving the project."));
+        return false;
     }
     const QString folder = current.isEmpty()
                                ? rememberedFolder(kLastProjectFolderKey, defaultDocumentsFolder())
                                : QFileInfo(current).absolutePath();
     const QString proposed =
-        current.isEmpty() ? QStringLiteral("Untitled.json") : QFileInfo(current).fileName();
-    QString path = desktop().runSavePanel(window(), "Save Project", folder, proposed);
+        current.isEmpty() ? tr("Untitled") + QStringLiteral(".quillane") : QFileInfo(current).fileName();
+    QString path = desktop().runSavePanel(window(), tr("Save Project"), folder, proposed,
+                                          {tr("Quillane projects") + QStringLiteral(" (*.quillane)")});
     if (path.isEmpty())
-        return;
+        return false;
     if (!isProjectFileName(path)) {
-        path += QStringLiteral(".json");
+        path += QStringLiteral(".quillane");
         // The panel asked about the name as typed, not about this one.
         if (QFileInfo::exists(path) &&
-            desktop().runAlert(window(),
-                               {QStringLiteral("%1 already exists.").arg(quoted(QFileInfo(path).fileName())),
-                                QStringLiteral("Do you want to replace it?"),
-                                {"Cancel", "Replace"}}) != 1)
-            return;
+            desktop().runAlert(window(), {tr("%1 already exists.").arg(quoted(QFileInfo(path).fileName())),
+                                          tr("Do you want to replace it?"),
+                                          {tr("Cancel"), tr("Replace")}}) != 1)
+            return false;
     }
     rememberProjectFolder(path);
     const QString error = writeProject(path, m_project.mode(), m_project.photos(), m_project.options());
     if (!error.isEmpty()) {
-        showProjectFileAlert(
-            "The project could not be saved",
-            QStringLiteral("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
-        return;
+        showProjectFileAlert(tr("The project could not be saved"),
+                             tr("%1 was not written: %2.").arg(quoted(QFileInfo(path).fileName()), error));
+        return false;
     }
-    m_project.setProjectFile(QFileInfo(path).absoluteFilePath());
+    markProjectSaved(path);
+    return true;
 }

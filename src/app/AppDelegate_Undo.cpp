@@ -65,7 +65,8 @@ class ListStep : public QUndoCommand {
 class FieldStep : public QUndoCommand {
   public:
     FieldStep(AppDelegate &delegate, PhotoPtr photo, PhotoField field, double before, quint64 gesture)
-        : QUndoCommand(QStringLiteral("Change %1").arg(QLatin1String(photoFieldRow(field).label))),
+        : QUndoCommand(AppDelegate::tr("Change %1")
+                           .arg(QCoreApplication::translate("PhotoField", photoFieldRow(field).label))),
           m_delegate(delegate), m_photo(std::move(photo)), m_field(field), m_before(before),
           m_after(readPhotoField(*m_photo, field)), m_gesture(gesture)
     {
@@ -144,6 +145,7 @@ QUndoStack &AppDelegate::undoStack()
 {
     if (!m_undoStack) {
         m_undoStack = new QUndoStack(this);
+        connect(m_undoStack, &QUndoStack::cleanChanged, this, &AppDelegate::updateWindowTitle);
         if (!g_gestures && QCoreApplication::instance()) {
             g_gestures = new GestureCounter(QCoreApplication::instance());
             QCoreApplication::instance()->installEventFilter(g_gestures);

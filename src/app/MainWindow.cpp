@@ -7,16 +7,42 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
+
+// The controls column: as tall as the panel in it wants, and scrolling when the window
+// is too small for that (a high scale factor on a small screen).
+class ControlsScroll : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const QSize content = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSize()) : QSize();
+        return {content.width() + verticalScrollBar()->sizeHint().width(),
+                content.height() + 2 * frameWidth()};
+    }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry(); // another panel came in
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QString &tip)
 {
@@ -30,9 +56,10 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
 
 MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 {
-    setWindowTitle(QStringLiteral("Quillane"));
-    // The window manager enforces the smallest size that the resize rule allows.
-    setMinimumSize(AppDelegate::windowWillResize(QSize(0, 0)));
+    setWindowTitle(tr("Quillane"));
+    // The window manager enforces the smallest size that the resize rule allows, or the
+    // screen when it is smaller (a high scale factor on a small screen).
+    setMinimumSize(minimumSizeOn(screen()));
     resize(1200, 800);
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);
@@ -43,8 +70,35 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
     splitter->setSizes({300, 900});
     setCentralWidget(splitter);
     buildMenus();
+    enableOutput();
     Accept_File_Drops(m_delegate, this);
     Accept_File_Drops(m_delegate, m_table->viewport());
+}
+
+// A window closed while busy leaves no busy cursor behind.
+MainWindow::~MainWindow()
+{
+    if (m_outputBusy)
+        QApplication::restoreOverrideCursor();
+}
+
+QSize MainWindow::minimumSizeOn(const QScreen *screen, QSize frame)
+{
+    const QSize rule = AppDelegate::windowWillResize(QSize(0, 0));
+    if (!screen)
+        return rule;
+    return rule.boundedTo((screen->availableSize() - frame).expandedTo(QSize(320, 240)));
+}
+
+// The title bar and the frame are known once the window manager has framed the window.
+void MainWindow::fitMinimumSize()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setMinimumSize(minimumSizeOn(screen(), frame));
+    // The opening size too: a window larger than the screen shrinks to it.
+    const QSize room = screen() ? screen()->availableSize() - frame : size();
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room).expandedTo(minimumSize()));
 }
 
 QWidget *MainWindow::buildPhotoColumn()
@@ -54,6 +108,10 @@ QWidget *MainWindow::buildPhotoColumn()
     m_table = new PhotoTable(column);
     m_table->setObjectName("tablePhotos");
     m_table->setMinimumWidth(240);
+    // Tab leaves the table for the next control; the arrow keys move between rows.
+    m_table->setTabKeyNavigation(false);
+    m_table->setAccessibleName(tr("Photos"));
+    m_table->setAccessibleDescription(tr("The photos in mixing order; the first is the background."));
     layout->addWidget(m_table, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -61,13 +119,17 @@ QWidget *MainWindow::buildPhotoColumn()
         const char *name, *text, *tip;
         void (AppDelegate::*command)();
     } rows[] = {
-        {"add", "Add", "Add a photo (the first one is the background)", &AppDelegate::OnMenuActionAddPhoto},
-        {"remove", "Remove", "Remove the selected photo", &AppDelegate::OnMenuActionRemovePhoto},
-        {"up", "Move Up", "Move the selected photo up", &AppDelegate::OnMenuActionMoveUp},
-        {"down", "Move Down", "Move the selected photo down", &AppDelegate::OnMenuActionMoveDown},
+        {"add", QT_TR_NOOP("A&dd"), QT_TR_NOOP("Add a photo (the first one is the background)"),
+         &AppDelegate::OnMenuActionAddPhoto},
+        {"remove", QT_TR_NOOP("&Remove"), QT_TR_NOOP("Remove the selected photo"),
+         &AppDelegate::OnMenuActionRemovePhoto},
+        {"up", QT_TR_NOOP("Move &Up"), QT_TR_NOOP("Move the selected photo up"),
+         &AppDelegate::OnMenuActionMoveUp},
+        {"down", QT_TR_NOOP("Move D&own"), QT_TR_NOOP("Move the selected photo down"),
+         &AppDelegate::OnMenuActionMoveDown},
     };
     for (const auto &row : rows) {
-        QPushButton *button = makeButton(column, row.name, row.text, row.tip);
+        QPushButton *button = makeButton(column, row.name, tr(row.text), tr(row.tip));
         connect(button, &QPushButton::clicked, &m_delegate, row.command);
         buttons->addWidget(button);
     }
@@ -81,12 +143,12 @@ QWidget *MainWindow::buildCanvasColumn()
     auto *layout = new QVBoxLayout(column);
 
     auto *toolbar = new QHBoxLayout;
-    QPushButton *newProject = makeButton(column, "new", "New Project", "Start a new project");
+    QPushButton *newProject = makeButton(column, "new", tr("&New Project"), tr("Start a new project"));
     connect(newProject, &QPushButton::clicked, &m_delegate, &AppDelegate::OnNewProject);
     toolbar->addWidget(newProject);
     toolbar->addStretch(1);
-    m_save = makeButton(column, "save", "Save", "Save the mixed picture as a PNG file");
-    m_share = makeButton(column, "share", "Share", "Share the mixed picture");
+    m_save = makeButton(column, "save", tr("Sa&ve"), tr("Save the mixed picture as a PNG file"));
+    m_share = makeButton(column, "share", tr("&Share"), tr("Share the mixed picture"));
     connect(m_save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
     connect(m_share, &QPushButton::clicked, &m_delegate, &AppDelegate::OnShare);
     toolbar->addWidget(m_save);
@@ -95,19 +157,30 @@ QWidget *MainWindow::buildCanvasColumn()
 
     m_scroll = new QScrollArea(column);
     m_scroll->setObjectName("scrollviewPreviewCanvas");
+    m_scroll->setAccessibleName(tr("Preview"));
     m_scroll->setWidgetResizable(true);
     m_canvas = new View_Image_Preview(m_delegate.project());
     m_canvas->setObjectName("viewPreviewImage");
-    m_canvas->setMinimumSize(320, 240);
+    m_canvas->setMinimumSize(240, 160);
     m_scroll->setWidget(m_canvas);
     layout->addWidget(m_scroll, 1);
 
     m_controls = new QWidget(column);
     m_controls->setObjectName("view_Controls");
+    m_controls->setAccessibleName(tr("Controls of the selected photo"));
     m_controls->setLayout(new QVBoxLayout);
     m_controls->layout()->setContentsMargins(0, 0, 0, 0);
+    // The controls scroll when the screen is too small for the whole column.
+    auto *controlsScroll = new ControlsScroll(column);
+    controlsScroll->setObjectName("controlsScroll");
+    controlsScroll->setWidgetResizable(true);
+    controlsScroll->setFrameShape(QFrame::NoFrame);
+    controlsScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    controlsScroll->setWidget(m_controls);
+    controlsScroll->setMinimumHeight(120);
+    controlsScroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls themselves
     m_controls->setMinimumHeight(170);
-    layout->addWidget(m_controls, 0);
+    layout->addWidget(controlsScroll, 0);
     return column;
 }
 
@@ -123,28 +196,32 @@ QAction *MainWindow::addMenuAction(QMenu *menu, const QString &objectName, const
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu("&File");
-    addMenuAction(file, "menuNewProject", "&New Project…", QKeySequence::New,
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    addMenuAction(file, "menuNewProject", tr("&New Project…"), QKeySequence::New,
                   &AppDelegate::OnMenuFileNewProject);
-    addMenuAction(file, "menuOpenProject", "&Open Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-                  &AppDelegate::OnMenuFileOpenProject);
-    addMenuAction(file, "menuSaveProject", "Save &Project…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                  &AppDelegate::OnMenuFileSaveProject);
+    addMenuAction(file, "menuOpenProject", tr("&Open Project…"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &AppDelegate::OnMenuFileOpenProject);
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
+    m_recentMenu->setObjectName("menuOpenRecent");
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    addMenuAction(file, "menuSaveProject", tr("Save &Project…"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &AppDelegate::OnMenuFileSaveProject);
     m_saveAction =
-        addMenuAction(file, "menuSave", "&Save…", QKeySequence::Save, &AppDelegate::OnMenuFileSave);
+        addMenuAction(file, "menuSave", tr("&Save…"), QKeySequence::Save, &AppDelegate::OnMenuFileSave);
     file->addSeparator();
-    QAction *quit = addMenuAction(file, "menuQuit", "&Quit", QKeySequence::Quit, &AppDelegate::OnMenuQuit);
+    QAction *quit =
+        addMenuAction(file, "menuQuit", tr("&Quit"), QKeySequence::Quit, &AppDelegate::OnMenuQuit);
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu *edit = menuBar()->addMenu("&Edit");
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     const struct {
         QAction *action;
         const char *name;
         QKeySequence shortcut;
     } history[] = {
-        {m_delegate.undoStack().createUndoAction(edit, "Undo"), "menuUndo",
+        {m_delegate.undoStack().createUndoAction(edit, tr("Undo")), "menuUndo",
          QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {m_delegate.undoStack().createRedoAction(edit, "Redo"), "menuRedo",
+        {m_delegate.undoStack().createRedoAction(edit, tr("Redo")), "menuRedo",
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
     };
     for (const auto &row : history) {
@@ -153,33 +230,73 @@ void MainWindow::buildMenus()
         edit->addAction(row.action);
     }
 
-    QMenu *action = menuBar()->addMenu("&Action");
-    addMenuAction(action, "menuAddPhoto", "&Add Photo…", QKeySequence::Open,
+    QMenu *action = menuBar()->addMenu(tr("&Action"));
+    addMenuAction(action, "menuAddPhoto", tr("&Add Photo…"), QKeySequence::Open,
                   &AppDelegate::OnMenuActionAddPhoto);
-    addMenuAction(action, "menuRemovePhoto", "&Remove Photo", QKeySequence::Delete,
+    addMenuAction(action, "menuRemovePhoto", tr("&Remove Photo"), QKeySequence::Delete,
                   &AppDelegate::OnMenuActionRemovePhoto);
-    addMenuAction(action, "menuMoveUp", "Move &Up", QKeySequence(Qt::CTRL | Qt::Key_Up),
+    addMenuAction(action, "menuMoveUp", tr("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up),
                   &AppDelegate::OnMenuActionMoveUp);
-    addMenuAction(action, "menuMoveDown", "Move &Down", QKeySequence(Qt::CTRL | Qt::Key_Down),
+    addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
 
-    QMenu *help = menuBar()->addMenu("&Help");
-    addMenuAction(help, "menuHelpApp", "Quillane &Home Page", {}, &AppDelegate::OnMenuHelpAppHomePage);
-    addMenuAction(help, "menuHelpCompany", "&Company Home Page", {}, &AppDelegate::OnMenuHelpCompanyHomePage);
-    addMenuAction(help, "menuHelpPrivacy", "&Privacy Policy", {}, &AppDelegate::OnMenuHelpPrivacyPolicy);
-    addMenuAction(help, "menuHelpTicket", "Submit a Support &Ticket", {},
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    addMenuAction(help, "menuHelpApp", tr("Quillane &Home Page"), {}, &AppDelegate::OnMenuHelpAppHomePage);
+    addMenuAction(help, "menuHelpCompany", tr("&Company Home Page"), {},
+                  &AppDelegate::OnMenuHelpCompanyHomePage);
+    addMenuAction(help, "menuHelpPrivacy", tr("&Privacy Policy"), {}, &AppDelegate::OnMenuHelpPrivacyPolicy);
+    addMenuAction(help, "menuHelpTicket", tr("Submit a Support &Ticket"), {},
                   &AppDelegate::OnMenuHelpSubmitTicket);
+    help->addSeparator();
+    addMenuAction(help, "menuHelpAbout", tr("&About Quillane"), {}, &AppDelegate::OnMenuHelpAbout)
+        ->setMenuRole(QAction::AboutRole);
+}
+
+// The recent projects, newest first; one no longer there is shown disabled.
+void MainWindow::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = m_delegate.recentProjects();
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QFileInfo info(recent[i]);
+        QAction *open = m_recentMenu->addAction(
+            tr("&%1 %2 (%3)").arg(i + 1 == 10 ? 0 : i + 1).arg(info.completeBaseName(), info.absolutePath()));
+        open->setEnabled(info.isFile());
+        connect(open, &QAction::triggered, &m_delegate,
+                [this, path = recent[i]] { m_delegate.openRecentProject(path); });
+    }
+    if (recent.isEmpty())
+        m_recentMenu->addAction(tr("No Recent Projects"))->setEnabled(false);
+    m_recentMenu->addSeparator();
+    QAction *clear = m_recentMenu->addAction(tr("&Clear Menu"));
+    clear->setObjectName("menuClearRecent");
+    clear->setEnabled(!recent.isEmpty());
+    connect(clear, &QAction::triggered, &m_delegate, &AppDelegate::clearRecentProjects);
 }
 
 void MainWindow::setOutputBusy(bool busy)
 {
-    for (QWidget *button : {static_cast<QWidget *>(m_save), static_cast<QWidget *>(m_share)})
-        button->setEnabled(!busy);
-    m_saveAction->setEnabled(!busy);
+    m_outputBusy = busy;
+    enableOutput();
     if (busy)
         QApplication::setOverrideCursor(Qt::BusyCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::setHasPhotos(bool hasPhotos)
+{
+    m_hasPhotos = hasPhotos;
+    enableOutput();
+}
+
+// Save and Share need a photo, and wait while a capture or a write runs.
+void MainWindow::enableOutput()
+{
+    const bool enabled = m_hasPhotos && !m_outputBusy;
+    for (QWidget *button : {static_cast<QWidget *>(m_save), static_cast<QWidget *>(m_share)})
+        button->setEnabled(enabled);
+    m_saveAction->setEnabled(enabled);
 }
 
 QPushButton *MainWindow::button(const QString &name) const
@@ -192,8 +309,23 @@ QAction *MainWindow::menuAction(const QString &objectName) const
     return findChild<QAction *>(objectName);
 }
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    fitMinimumSize();
+    if (windowHandle() && !m_followsScreen) {
+        m_followsScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitMinimumSize);
+    }
+    QTimer::singleShot(100, this, &MainWindow::fitMinimumSize);
+    QMainWindow::showEvent(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!m_delegate.windowShouldClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     m_delegate.windowWillClose();
 }

@@ -4,7 +4,9 @@
 
 class AppDelegate;
 class QAction;
+class QMenu;
 class QPushButton;
+class QScreen;
 class QScrollArea;
 class PhotoTable;
 class View_Image_Preview;
@@ -16,6 +18,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     explicit MainWindow(AppDelegate &delegate);
+    ~MainWindow() override;
 
     PhotoTable *table() const { return m_table; }
     View_Image_Preview *canvas() const { return m_canvas; }
@@ -27,12 +30,24 @@ class MainWindow : public QMainWindow {
     QPushButton *button(const QString &name) const;
     QAction *menuAction(const QString &objectName) const;
 
+    // The smallest window: the resize rule's, within what `screen` has room for with a
+    // `frame` (title bar and borders) around the window.
+    static QSize minimumSizeOn(const QScreen *screen, QSize frame = {});
+    void fitMinimumSize();
+
     // While a capture or a write runs: Save (button and menu) and Share disabled, the
     // busy cursor shown.
     void setOutputBusy(bool busy);
+    // Save and Share are disabled while the list is empty.
+    void setHasPhotos(bool hasPhotos);
+
+    // File › Open Recent, filled each time it opens.
+    QMenu *recentMenu() const { return m_recentMenu; }
+    void fillRecentMenu();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
   private:
     QWidget *buildPhotoColumn();
@@ -49,4 +64,10 @@ class MainWindow : public QMainWindow {
     QPushButton *m_save = nullptr;
     QPushButton *m_share = nullptr;
     QAction *m_saveAction = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    bool m_outputBusy = false;
+    bool m_hasPhotos = false;
+    bool m_followsScreen = false;
+
+    void enableOutput();
 };

@@ -46,7 +46,7 @@ QVariant PhotoTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? QStringLiteral("Photo") : QStringLiteral("Name");
+    return section == 0 ? tr("Photo") : tr("Name");
 }
 
 QVariant PhotoTableModel::placeholder(const Object_Photo &photo)

@@ -4,7 +4,9 @@
 #include "output/Desktop.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,7 +20,7 @@ Window_New_Project::Window_New_Project(quint64 currentMode, Desktop &desktop, bo
     : QDialog(parent), modeChosen(currentMode), bStartup(startup), m_desktop(desktop)
 {
     setObjectName("Window_New_Project");
-    setWindowTitle(QStringLiteral("New Project"));
+    setWindowTitle(tr("New Project"));
     setWindowModality(Qt::ApplicationModal);
     buildLayout();
     windowDidLoad();
@@ -38,30 +40,58 @@ QRadioButton *Window_New_Project::addChoice(const QString &name, const QString &
     row->addWidget(button);
     auto *label = new QLabel(description, this);
     label->setContentsMargins(24, 0, 0, 4);
-    label->setStyleSheet("color: palette(mid)");
+    m_descriptions << label;
+    tintDescriptions();
+    button->setAccessibleDescription(description);
     row->addWidget(label);
     static_cast<QVBoxLayout *>(layout())->addLayout(row);
     return button;
 }
 
+// Quieter than the choices themselves, yet readable on light and dark palettes alike:
+// the dialog's text colour, seven tenths of the way from its background.
+void Window_New_Project::tintDescriptions()
+{
+    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor back = palette().color(QPalette::Window);
+    const QColor quiet = QColor::fromRgbF(back.redF() + 0.7f * (ink.redF() - back.redF()),
+                                          back.greenF() + 0.7f * (ink.greenF() - back.greenF()),
+                                          back.blueF() + 0.7f * (ink.blueF() - back.blueF()));
+    for (QLabel *label : std::as_const(m_descriptions)) {
+        QPalette tinted = label->palette();
+        tinted.setColor(QPalette::WindowText, quiet);
+        label->setPalette(tinted);
+    }
+}
+
+void Window_New_Project::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        tintDescriptions();
+}
+
 void Window_New_Project::buildLayout()
 {
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("<b>Choose the type of your project</b>"), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("<b>%1</b>").arg(tr("Choose the type of your project")), this));
     using W = Window_New_Project;
     radioComposite =
-        addChoice("radioComposite", "Composite",
-                  "Lay each photo over the picture with one of 24 blend modes.", &W::OnRadioComposite);
-    radioShape = addChoice("radioShape", "Shape", "Cut each photo out through a shape: circle, star, heart…",
-                           &W::OnRadioShape);
-    radioLinear = addChoice("radioLinear", "Linear", "Join the photos into a strip with soft seams.",
+        addChoice("radioComposite", tr("&Composite"),
+                  tr("Lay each photo over the picture with one of 24 blend modes."), &W::OnRadioComposite);
+    radioShape = addChoice("radioShape", tr("&Shape"),
+                           tr("Cut each photo out through a shape: circle, star, heart…"), &W::OnRadioShape);
+    radioLinear = addChoice("radioLinear", tr("&Linear"), tr("Join the photos into a strip with soft seams."),
                             &W::OnRadioLinear);
-    radioHorizontal =
-        addChoice("radioHorizontal", "Horizontal", "Left to right.", &W::OnRadioLinearHorizontal, true);
-    radioVertical = addChoice("radioVertical", "Vertical", "Bottom to top.", &W::OnRadioLinearVertical, true);
-    radioTransparency = addChoice("radioTransparency", "Transparency",
-                                  "Lay each photo over the background with its own opacity, size and place.",
-                                  &W::OnRadioTransparency);
+    radioHorizontal = addChoice("radioHorizontal", tr("&Horizontal"), tr("Left to right."),
+                                &W::OnRadioLinearHorizontal, true);
+    radioVertical =
+        addChoice("radioVertical", tr("&Vertical"), tr("Bottom to top."), &W::OnRadioLinearVertical, true);
+    radioTransparency =
+        addChoice("radioTransparency", tr("&Transparency"),
+                  tr("Lay each photo over the background with its own opacity, size and place."),
+                  &W::OnRadioTransparency);
     auto *buttons = new QDialogButtonBox(this);
     buttonOK = buttons->addButton(QDialogButtonBox::Ok);
     buttonCancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -145,7 +175,8 @@ void Window_New_Project::OnOK()
 void Window_New_Project::OnCancel()
 {
     if (bStartup) {
-        m_desktop.runAlert(this, {"Error", "You must choose a project type at startup.", {"Close"}});
+        m_desktop.runAlert(this,
+                           {tr("Error"), tr("You must choose a project type at startup."), {tr("Close")}});
         return;
     }
     bOK = false;

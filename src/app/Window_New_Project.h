@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 class Desktop;
+class QLabel;
 class QPushButton;
 
 // A radio button that a click only ever turns on; the dialog keeps the groups
@@ -52,11 +53,17 @@ class Window_New_Project : public QDialog {
     // Escape and the title bar's close button act as Cancel does.
     void reject() override;
 
+  protected:
+    // A palette change (a light or dark theme chosen) tints the descriptions again.
+    void changeEvent(QEvent *event) override;
+
   private:
+    void tintDescriptions();
     void buildLayout();
     QRadioButton *addChoice(const QString &name, const QString &text, const QString &description,
                             void (Window_New_Project::*handler)(), bool indented = false);
     void onlyMainChoice(QRadioButton *on);
 
     Desktop &m_desktop;
+    QList<QLabel *> m_descriptions;
 };

@@ -1,17 +1,37 @@
 #include "model/BlendMode.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 QString blendModeName(quint64 blendMode)
 {
     static constexpr std::array<const char *, kBlendModeCount> names = {
-        "Addition Compositing",    "Color Blend Mode",      "Color Burn Blend Mode", "Color Dodge Blend Mode",
-        "Darken Blend Mode",       "Difference Blend Mode", "Divide Blend Mode",     "Exclusion Blend Mode",
-        "Hard Light Blend Mode",   "Hue Blend Mode",        "Lighten Blend Mode",    "Linear Burn Blend Mode",
-        "Linear Dodge Blend Mode", "Luminosity Blend Mode", "Maximum Compositing",   "Minimum Compositing",
-        "Multiply Blend Mode",     "Multiply Compositing",  "Overlay Blend Mode",    "Pin Light Blend Mode",
-        "Saturation Blend Mode",   "Screen Blend Mode",     "SoftLight Blend Mode",  "Subtract Blend Mode",
-        "Normal Blend Mode",
+        QT_TRANSLATE_NOOP("BlendMode", "Addition Compositing"),
+        QT_TRANSLATE_NOOP("BlendMode", "Color Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Color Burn Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Color Dodge Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Darken Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Difference Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Divide Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Exclusion Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Hard Light Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Hue Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Lighten Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Linear Burn Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Linear Dodge Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Luminosity Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Maximum Compositing"),
+        QT_TRANSLATE_NOOP("BlendMode", "Minimum Compositing"),
+        QT_TRANSLATE_NOOP("BlendMode", "Multiply Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Multiply Compositing"),
+        QT_TRANSLATE_NOOP("BlendMode", "Overlay Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Pin Light Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Saturation Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Screen Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "SoftLight Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Subtract Blend Mode"),
+        QT_TRANSLATE_NOOP("BlendMode", "Normal Blend Mode"),
     };
     if (blendMode >= names.size())
         return {};

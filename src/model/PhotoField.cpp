@@ -3,6 +3,8 @@
 #include "model/BlendMode.h"
 #include "model/ShapeType.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <cmath>
 #include <type_traits>
@@ -24,37 +26,42 @@ constexpr const char *kBackgroundHeight = "per cent of the background's height";
 // photo's own size, wide enough to place it anywhere over a background several times
 // larger.
 constexpr auto kRows = std::to_array<PhotoFieldRow>({
-    {PhotoField::CompositeBlendMode, &P::m_Composite_Blend_Mode, "blend", kCompositeModeBit, "Blend Mode", 0,
-     kBlendModeCount - 1, 0, "blend mode", blendModeName},
+    {PhotoField::CompositeBlendMode, &P::m_Composite_Blend_Mode, "blend", kCompositeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Blend Mode"), 0, kBlendModeCount - 1, 0, "blend mode", blendModeName},
     {PhotoField::CompositeSizeOfBG, &P::bCompositeSizeOfBG, "matchBackground", kCompositeModeBit,
-     "Match Background Size", 0, 1, 1, "true stretches the photo over the background", nullptr},
-    {PhotoField::CompositeSize, &P::f_Composite_Size, "size", kCompositeModeBit, "Size", -90, 400, 0,
-     kOwnSize, nullptr},
-    {PhotoField::CompositeXOffset, &P::f_Composite_X_Offset, "x", kCompositeModeBit, "Horizontal Offset",
-     -100, 500, 0, kOwnWidth, nullptr},
-    {PhotoField::CompositeYOffset, &P::f_Composite_Y_Offset, "y", kCompositeModeBit, "Vertical Offset", -100,
-     500, 0, kOwnHeight, nullptr},
-    {PhotoField::CompositeOpacity, &P::f_Composite_Opacity, "opacity", kCompositeModeBit, "Opacity", 0, 100,
-     100, "per cent: the layer's alpha is scaled by it before the blend", nullptr},
-    {PhotoField::ShapeType, &P::m_Shape_Type, "shape", kShapeModeBit, "Shape", 0, kShapeCount - 1, 0, "shape",
-     shapeMaskName},
-    {PhotoField::ShapeSize, &P::f_Shape_Size, "size", kShapeModeBit, "Size", -90, 400, 0, kOwnSize, nullptr},
-    {PhotoField::ShapeXOffset, &P::f_Shape_X_Offset, "x", kShapeModeBit, "Horizontal Offset", -100, 500, 0,
-     kOwnWidth, nullptr},
-    {PhotoField::ShapeYOffset, &P::f_Shape_Y_Offset, "y", kShapeModeBit, "Vertical Offset", -100, 500, 0,
-     kOwnHeight, nullptr},
-    {PhotoField::ShapeFeather, &P::f_Shape_Feather, "feather", kShapeModeBit, "Feather", 0, 100, 0,
+     QT_TRANSLATE_NOOP("PhotoField", "Match Background Size"), 0, 1, 1,
+     "true stretches the photo over the background", nullptr},
+    {PhotoField::CompositeSize, &P::f_Composite_Size, "size", kCompositeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Size"), -90, 400, 0, kOwnSize, nullptr},
+    {PhotoField::CompositeXOffset, &P::f_Composite_X_Offset, "x", kCompositeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Horizontal Offset"), -100, 500, 0, kOwnWidth, nullptr},
+    {PhotoField::CompositeYOffset, &P::f_Composite_Y_Offset, "y", kCompositeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Vertical Offset"), -100, 500, 0, kOwnHeight, nullptr},
+    {PhotoField::CompositeOpacity, &P::f_Composite_Opacity, "opacity", kCompositeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Opacity"), 0, 100, 100,
+     "per cent: the layer's alpha is scaled by it before the blend", nullptr},
+    {PhotoField::ShapeType, &P::m_Shape_Type, "shape", kShapeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Shape"), 0, kShapeCount - 1, 0, "shape", shapeMaskName},
+    {PhotoField::ShapeSize, &P::f_Shape_Size, "size", kShapeModeBit, QT_TRANSLATE_NOOP("PhotoField", "Size"),
+     -90, 400, 0, kOwnSize, nullptr},
+    {PhotoField::ShapeXOffset, &P::f_Shape_X_Offset, "x", kShapeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Horizontal Offset"), -100, 500, 0, kOwnWidth, nullptr},
+    {PhotoField::ShapeYOffset, &P::f_Shape_Y_Offset, "y", kShapeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Vertical Offset"), -100, 500, 0, kOwnHeight, nullptr},
+    {PhotoField::ShapeFeather, &P::f_Shape_Feather, "feather", kShapeModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Feather"), 0, 100, 0,
      "per cent of the widest feather, a tenth of the mask's shorter side; 0 a hard edge", nullptr},
     {PhotoField::LinearIntersectionLevel, &P::f_Linear_Intersection_Level, "level", kLinearModeBits,
-     "Intersection", 0, 360, 0, "overlap with the photo before, in 360ths", nullptr},
+     QT_TRANSLATE_NOOP("PhotoField", "Intersection"), 0, 360, 0, "overlap with the photo before, in 360ths",
+     nullptr},
     {PhotoField::TransparentTransparency, &P::f_Transparent_Transparency, "transparency", kTransparentModeBit,
-     "Transparency", 0, 100, 0, "whole per cent, 0 opaque", nullptr},
-    {PhotoField::TransparentSize, &P::f_Transparent_Size, "size", kTransparentModeBit, "Size", 1, 200, 30,
-     kBackground, nullptr},
+     QT_TRANSLATE_NOOP("PhotoField", "Transparency"), 0, 100, 0, "whole per cent, 0 opaque", nullptr},
+    {PhotoField::TransparentSize, &P::f_Transparent_Size, "size", kTransparentModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Size"), 1, 200, 30, kBackground, nullptr},
     {PhotoField::TransparentXOffset, &P::f_Transparent_X_Offset, "x", kTransparentModeBit,
-     "Horizontal Offset", -100, 100, 0, kBackground, nullptr},
-    {PhotoField::TransparentYOffset, &P::f_Transparent_Y_Offset, "y", kTransparentModeBit, "Vertical Offset",
-     -100, 100, 0, kBackgroundHeight, nullptr},
+     QT_TRANSLATE_NOOP("PhotoField", "Horizontal Offset"), -100, 100, 0, kBackground, nullptr},
+    {PhotoField::TransparentYOffset, &P::f_Transparent_Y_Offset, "y", kTransparentModeBit,
+     QT_TRANSLATE_NOOP("PhotoField", "Vertical Offset"), -100, 100, 0, kBackgroundHeight, nullptr},
 });
 
 constexpr bool rowsInFieldOrder()

@@ -230,7 +230,12 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
 
 bool isProjectFileName(const QString &path)
 {
-    return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
+    return projectFileExtensions().contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+QStringList projectFileExtensions()
+{
+    return {QStringLiteral("quillane"), QStringLiteral("json")};
 }
 
 QStringList projectModeNames()

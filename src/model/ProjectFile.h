@@ -54,8 +54,11 @@ QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &pro
 QString writeProject(const QString &path, quint64 mode, const PhotoList &photos,
                      const ProjectOptions &options = {});
 
-// Whether a path names a project file by its extension (".json", in any case).
+// Whether a path names a project file by its extension (".quillane", or ".json" as
+// earlier versions wrote them; in any case).
 bool isProjectFileName(const QString &path);
+// The extensions of project files, the one new projects get first.
+QStringList projectFileExtensions();
 
 // The mode names of the project file, in ProjectMode order.
 QStringList projectModeNames();

@@ -1,5 +1,7 @@
 #include "model/ShapeType.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace {
@@ -10,18 +12,18 @@ struct ShapeNames {
 };
 
 constexpr std::array<ShapeNames, kShapeCount> kShapes = {{
-    {"circle", "Circle"},
-    {"star5", "Five-pointed star"},
-    {"star6", "Six-pointed star"},
-    {"heart", "Heart"},
-    {"hectagon", "Hexagon"},
-    {"cloud", "Cloud"},
-    {"flames", "Flames"},
-    {"splash", "Splash"},
-    {"splash2", "Splash 2"},
-    {"swirl", "Swirl"},
-    {"swirl2", "Swirl 2"},
-    {"map", "Map"},
+    {"circle", QT_TRANSLATE_NOOP("Shape", "Circle")},
+    {"star5", QT_TRANSLATE_NOOP("Shape", "Five-pointed star")},
+    {"star6", QT_TRANSLATE_NOOP("Shape", "Six-pointed star")},
+    {"heart", QT_TRANSLATE_NOOP("Shape", "Heart")},
+    {"hectagon", QT_TRANSLATE_NOOP("Shape", "Hexagon")},
+    {"cloud", QT_TRANSLATE_NOOP("Shape", "Cloud")},
+    {"flames", QT_TRANSLATE_NOOP("Shape", "Flames")},
+    {"splash", QT_TRANSLATE_NOOP("Shape", "Splash")},
+    {"splash2", QT_TRANSLATE_NOOP("Shape", "Splash 2")},
+    {"swirl", QT_TRANSLATE_NOOP("Shape", "Swirl")},
+    {"swirl2", QT_TRANSLATE_NOOP("Shape", "Swirl 2")},
+    {"map", QT_TRANSLATE_NOOP("Shape", "Map")},
 }};
 
 } // namespace

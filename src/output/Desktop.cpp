@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -48,6 +49,12 @@ QString nameFilter(const QString &name, const QStringList &extensions)
     return QStringLiteral("%1 (%2)").arg(name, patterns.join(' '));
 }
 
+QString filterSuffix(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
 QStringList QtDesktop::runOpenPanel(QWidget *parent, const OpenPanelRequest &request)
 {
     QFileDialog dialog(parent, request.title, request.directory);
@@ -62,18 +69,23 @@ QStringList QtDesktop::runOpenPanel(QWidget *parent, const OpenPanelRequest &req
 }
 
 QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QString &directory,
-                                const QString &proposedName)
+                                const QString &proposedName, const QStringList &nameFilters)
 {
     QFileDialog dialog(parent, title, directory);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(proposedName);
-    // The formats the picture can be saved in; the name's extension decides.
-    dialog.setNameFilters(Save_Panel_Filters());
-    dialog.setDefaultSuffix(Save_Panel_Suffix(dialog.selectedNameFilter()));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
-        dialog.setDefaultSuffix(Save_Panel_Suffix(filter));
-    });
+    // The formats the picture can be saved in (the name's extension decides), or the
+    // file type asked for; a name typed without an extension gets the filter's.
+    const bool pictures = nameFilters.isEmpty();
+    const auto suffixOf = [pictures](const QString &filter) {
+        return pictures ? Save_Panel_Suffix(filter) : filterSuffix(filter);
+    };
+    dialog.setNameFilters(pictures ? Save_Panel_Filters() : nameFilters);
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog, suffixOf](const QString &filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     dialog.setWindowModality(Qt::ApplicationModal);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

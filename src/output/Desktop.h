@@ -39,8 +39,9 @@ class Desktop {
     virtual QStringList runOpenPanel(QWidget *parent, const OpenPanelRequest &request) = 0;
 
     // Runs the modal save panel. Returns the confirmed path, or an empty string.
+    // `nameFilters` such as "Quillane projects (*.quillane)"; none: the picture formats.
     virtual QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
-                                 const QString &proposedName) = 0;
+                                 const QString &proposedName, const QStringList &nameFilters = {}) = 0;
 
     // Opens a web page in the browser, or a file in its default application.
     virtual bool openUrl(const QUrl &url) = 0;
@@ -61,7 +62,7 @@ class QtDesktop : public Desktop {
     int runAlert(QWidget *parent, const AlertRequest &alert) override;
     QStringList runOpenPanel(QWidget *parent, const OpenPanelRequest &request) override;
     QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
-                         const QString &proposedName) override;
+                         const QString &proposedName, const QStringList &nameFilters = {}) override;
     bool openUrl(const QUrl &url) override;
     QPoint pointerPosition() override;
     int runMenu(QWidget *anchor, const QStringList &items) override;
@@ -73,3 +74,6 @@ class QtDesktop : public Desktop {
 // without regard to case, so camera files such as IMG_0001.JPG are offered too.
 QString photoNameFilter(const QStringList &extensions);
 QString nameFilter(const QString &name, const QStringList &extensions);
+
+// The extension of a filter's first pattern: "png" for "PNG picture (*.png)".
+QString filterSuffix(const QString &filter);

@@ -53,19 +53,41 @@ bool Needs_Conversion(const QString &chosen)
     return format && *format != PictureFormat::Png;
 }
 
+namespace {
+
+// The format a picture saved at `chosen` gets: its extension's, PNG without one (as the
+// save panel always did); none for an extension that names no format written here.
+std::optional<PictureFormat> savedFormat(const QString &chosen)
+{
+    return QFileInfo(chosen).suffix().isEmpty() ? PictureFormat::Png : Picture_Format_Of(chosen);
+}
+
+QString unknownExtension()
+{
+    return QStringLiteral("its extension names no format Quillane writes (%1).")
+        .arg(Picture_Extension_List());
+}
+
+} // namespace
+
 WriteResult Place_Saved_Picture(const QString &written, const QImage &picture, const QString &chosen)
 {
-    // A name without an extension keeps the capture's PNG, as the save panel always did.
-    const std::optional<PictureFormat> format =
-        QFileInfo(chosen).suffix().isEmpty() ? PictureFormat::Png : Picture_Format_Of(chosen);
+    const std::optional<PictureFormat> format = savedFormat(chosen);
     if (!format)
-        return Write_Failure(chosen, QStringLiteral("its extension names no format Quillane writes (%1). "
-                                                    "The picture is still at \u201C%2\u201D.")
-                                         .arg(Picture_Extension_List(), QDir::toNativeSeparators(written)));
+        return Write_Failure(chosen, QStringLiteral("%1 The picture is still at \u201C%2\u201D.")
+                                         .arg(unknownExtension(), QDir::toNativeSeparators(written)));
     if (*format == PictureFormat::Png)
         return Move_Picture_File(written, chosen);
     const WriteResult converted = Write_Picture(picture.isNull() ? QImage(written) : picture, chosen);
     if (converted.ok)
         QFile::remove(written);
     return converted;
+}
+
+WriteResult Write_Saved_Picture(const QImage &picture, const QString &chosen)
+{
+    const std::optional<PictureFormat> format = savedFormat(chosen);
+    if (!format)
+        return Write_Failure(chosen, unknownExtension());
+    return *format == PictureFormat::Png ? Write_Png(picture, chosen) : Write_Picture(picture, chosen);
 }

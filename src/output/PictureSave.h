@@ -26,3 +26,7 @@ bool Needs_Conversion(const QString &chosen);
 // extension and removes `written`. A name without an extension is a PNG; one with
 // another extension is refused and the capture stays where it is.
 WriteResult Place_Saved_Picture(const QString &written, const QImage &picture, const QString &chosen);
+
+// Writes `picture` straight to `chosen`, in the format Place_Saved_Picture would give
+// it, for when the capture could not be written to the output folder first.
+WriteResult Write_Saved_Picture(const QImage &picture, const QString &chosen);

@@ -4,17 +4,35 @@
 #include "output/engine/PngWriter.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
-const QString kCopy = QStringLiteral("Copy");
-const QString kEmail = QStringLiteral("Email");
-const QString kViewer = QStringLiteral("Open in Image Viewer");
+// The services by the names the menu shows, in the user's language.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("SharingServices", source);
+}
+QString copyName()
+{
+    return text(QT_TRANSLATE_NOOP("SharingServices", "Copy"));
+}
+QString emailName()
+{
+    return text(QT_TRANSLATE_NOOP("SharingServices", "Email"));
+}
+QString viewerName()
+{
+    return text(QT_TRANSLATE_NOOP("SharingServices", "Open in Image Viewer"));
+}
+
 const QString kMailProgram = QStringLiteral("xdg-email");
 
 struct Items {
@@ -37,17 +55,26 @@ Items unpack(const QVariantList &items)
     return unpacked;
 }
 
+// The folders of the pictures handed out, removed by Remove_Shared_Copies.
+QStringList &sharedFolders()
+{
+    static QStringList folders;
+    return folders;
+}
+
 // Writes the picture into a fresh folder of its own in the temporary folder, where the
-// program it is handed to can still read it after this process has moved on.
+// program it is handed to can still read it while the share sheet is open.
 QString writeSharedCopy(const QImage &picture, QString &error)
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/Quillane-share-XXXXXX"));
     if (!dir.isValid()) {
-        error =
-            QStringLiteral("No temporary folder could be made for the picture (%1).").arg(dir.errorString());
+        error = text(QT_TRANSLATE_NOOP("SharingServices",
+                                       "No temporary folder could be made for the picture (%1)."))
+                    .arg(dir.errorString());
         return {};
     }
     dir.setAutoRemove(false);
+    sharedFolders() << dir.path();
     const QString path = dir.filePath(QStringLiteral("Quillane picture.png"));
     const WriteResult written = Write_Png(picture, path);
     error = written.error;
@@ -68,10 +95,10 @@ QString copyToClipboard(const Items &items)
 
 QStringList Sharing_Service_Names(Desktop &desktop)
 {
-    QStringList names{kCopy};
+    QStringList names{copyName()};
     if (desktop.hasProgram(kMailProgram))
-        names << kEmail;
-    names << kViewer;
+        names << emailName();
+    names << viewerName();
     return names;
 }
 
@@ -79,22 +106,29 @@ QString Perform_Sharing_Service(Desktop &desktop, const QString &name, const QVa
 {
     const Items unpacked = unpack(items);
     if (unpacked.picture.isNull())
-        return QStringLiteral("There is no picture to share.");
-    if (name == kCopy)
+        return text(QT_TRANSLATE_NOOP("SharingServices", "There is no picture to share."));
+    if (name == copyName())
         return copyToClipboard(unpacked);
     QString error;
     const QString file = writeSharedCopy(unpacked.picture, error);
     if (file.isEmpty())
         return error;
-    if (name == kEmail) {
+    if (name == emailName()) {
         QStringList arguments{QStringLiteral("--attach"), file};
         if (unpacked.hasText)
             arguments << QStringLiteral("--body") << unpacked.text;
         return desktop.startProgram(kMailProgram, arguments)
                    ? QString()
-                   : QStringLiteral("The mail program (%1) could not be started.").arg(kMailProgram);
+                   : text(QT_TRANSLATE_NOOP("SharingServices", "The mail program (%1) could not be started."))
+                         .arg(kMailProgram);
     }
     return desktop.openUrl(QUrl::fromLocalFile(file))
                ? QString()
-               : QStringLiteral("No image viewer could open the picture.");
+               : text(QT_TRANSLATE_NOOP("SharingServices", "No image viewer could open the picture."));
+}
+
+void Remove_Shared_Copies()
+{
+    for (const QString &folder : std::exchange(sharedFolders(), {}))
+        QDir(folder).removeRecursively();
 }

@@ -15,3 +15,7 @@ QStringList Sharing_Service_Names(Desktop &desktop);
 // Hands the items (an optional QString, then the QImage) to the named service. Returns
 // an empty string, or one sentence saying what went wrong.
 QString Perform_Sharing_Service(Desktop &desktop, const QString &name, const QVariantList &items);
+
+// Removes the temporary copies of pictures the services were handed (when the share
+// sheet closes and when the program ends).
+void Remove_Shared_Copies();

@@ -12,13 +12,12 @@ Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::functio
     : QDialog(parent), m_picture(picture), m_desktop(desktop), m_onClose(std::move(onClose))
 {
     setObjectName(QStringLiteral("Window_Share"));
-    setWindowTitle(QStringLiteral("Share the Picture"));
+    setWindowTitle(tr("Share the Picture"));
     setWindowModality(Qt::WindowModal);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Share the mixed picture, with a line of text if you like."), this));
-    checkAddText = new QCheckBox(QStringLiteral("Add this text:"), this);
+    layout->addWidget(new QLabel(tr("Share the mixed picture, with a line of text if you like."), this));
+    checkAddText = new QCheckBox(tr("&Add this text:"), this);
     checkAddText->setObjectName(QStringLiteral("checkAddText"));
     textText = new QLineEdit(this);
     textText->setObjectName(QStringLiteral("textText"));
@@ -26,9 +25,9 @@ Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::functio
     layout->addWidget(textText);
 
     auto *buttons = new QHBoxLayout;
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("btnClose"));
-    btnShare = new QPushButton(QStringLiteral("Share\u2026"), this);
+    btnShare = new QPushButton(tr("&Share\u2026"), this);
     btnShare->setObjectName(QStringLiteral("btnShare"));
     btnShare->setDefault(true);
     buttons->addStretch(1);
@@ -37,6 +36,11 @@ Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::functio
     layout->addLayout(buttons);
     connect(btnShare, &QPushButton::clicked, this, &Window_Share::OnShare);
     connect(close, &QPushButton::clicked, this, &Window_Share::OnClose);
+    // Text typed goes with the picture: typing ticks the box.
+    connect(textText, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (!text.isEmpty())
+            checkAddText->setChecked(true);
+    });
     resize(420, sizeHint().height());
 }
 
@@ -60,8 +64,12 @@ void Window_Share::OnShare()
         return;
     const QString failed = Perform_Sharing_Service(m_desktop, services.at(chosen), items);
     if (!failed.isEmpty())
-        m_desktop.runAlert(
-            this, {QStringLiteral("The picture could not be shared"), failed, {QStringLiteral("Close")}});
+        m_desktop.runAlert(this, {tr("The picture could not be shared"), failed, {tr("Close")}});
+}
+
+Window_Share::~Window_Share()
+{
+    Remove_Shared_Copies();
 }
 
 void Window_Share::OnClose()

@@ -20,6 +20,8 @@ class Window_Share : public QDialog {
     Q_OBJECT
   public:
     Window_Share(const QImage &picture, Desktop &desktop, std::function<void()> onClose, QWidget *parent);
+    // The temporary copies handed to sharing services go with the sheet.
+    ~Window_Share() override;
 
     QPointer<QPushButton> btnShare;
     QPointer<QLineEdit> textText;

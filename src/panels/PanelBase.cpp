@@ -26,6 +26,8 @@ ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, Phot
     auto *slider = new ValueSlider({row.minimum, row.maximum, step, std::move(text), row.initial}, this);
     slider->setToolTip(tip);
     addRow(label, slider)->setBuddy(slider->track());
+    slider->track()->setAccessibleName(slider->accessibleName());
+    slider->track()->setAccessibleDescription(tip);
     m_sliders << SliderBinding{slider, field};
     m_controls << slider;
     return slider;
@@ -34,7 +36,14 @@ ValueSlider *PanelBase::addSlider(const QString &label, const QString &tip, Phot
 QLabel *PanelBase::addRow(const QString &label, QWidget *control)
 {
     auto *name = new QLabel(label, this);
+    name->setBuddy(control); // the label's mnemonic focuses the control
     name->setToolTip(control->toolTip());
+    // Screen readers name the control after its label (without the mnemonic's "&").
+    QString plain = label;
+    plain.remove(QLatin1Char('&'));
+    if (plain.endsWith(QLatin1Char(':')))
+        plain.chop(1);
+    control->setAccessibleName(plain);
     const int row = m_grid->count() == 0 ? 0 : m_grid->rowCount();
     m_grid->addWidget(name, row, 0);
     m_grid->addWidget(control, row, 1);
@@ -69,11 +78,11 @@ void PanelBase::enableControls(const Object_Photo *photo)
 void PanelBase::addBlendSpaceChoice()
 {
     m_blendSpace = new QComboBox(this);
-    m_blendSpace->addItem("Linear light");
-    m_blendSpace->addItem("sRGB values, as most editors blend");
+    m_blendSpace->addItem(tr("Linear light"));
+    m_blendSpace->addItem(tr("sRGB values, as most editors blend"));
     m_blendSpace->setToolTip(
-        "Where the photos' colours are mixed: in linear light, or as the stored sRGB values");
-    addRow("Blend space", m_blendSpace);
+        tr("Where the photos' colours are mixed: in linear light, or as the stored sRGB values"));
+    addRow(tr("Blend spa&ce"), m_blendSpace);
     connect(m_blendSpace, &QComboBox::activated, this, &PanelBase::OnChangeBlendSpace);
 }
 

@@ -4,29 +4,30 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
-    : PanelBase(editor, "View_Composition", "Composite", parent)
+    : PanelBase(editor, "View_Composition", tr("Composite"), parent)
 {
     comboBlendMode = new QComboBox(this);
     comboBlendMode->setEditable(false);
-    comboBlendMode->setToolTip("How the photo is mixed with the picture beneath it");
-    addRow("Blend mode", comboBlendMode);
+    comboBlendMode->setToolTip(tr("How the photo is mixed with the picture beneath it"));
+    addRow(tr("&Blend mode"), comboBlendMode);
     addControl(comboBlendMode);
-    checkCompositeMatchBgSize = new QCheckBox("Match the background's size", this);
+    checkCompositeMatchBgSize = new QCheckBox(tr("&Match the background's size"), this);
     checkCompositeMatchBgSize->setToolTip(
-        "Stretch the photo over the whole background; off: place it by its size and offsets");
+        tr("Stretch the photo over the whole background; off: place it by its size and offsets"));
     addRow(QString(), checkCompositeMatchBgSize);
     addControl(checkCompositeMatchBgSize);
-    sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
+    sliderSize = addSlider(tr("S&ize"), tr("Enlargement of the photo's own width (0 % keeps its size)"),
                            PhotoField::CompositeSize, 0.5, signedPercentText);
-    sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
+    sliderX = addSlider(tr("&X"), tr("Offset to the right, in percent of the photo's own width"),
                         PhotoField::CompositeXOffset, 0.5, percentText);
-    sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height",
+    sliderY = addSlider(tr("&Y"), tr("Offset upwards, in percent of the photo's own height"),
                         PhotoField::CompositeYOffset, 0.5, percentText);
-    sliderOpacity = addSlider("Opacity", "How strongly the blend shows over the picture beneath it",
+    sliderOpacity = addSlider(tr("O&pacity"), tr("How strongly the blend shows over the picture beneath it"),
                               PhotoField::CompositeOpacity, 1.0, percentText);
     addBlendSpaceChoice();
     body()->addStretch(1);
@@ -45,7 +46,7 @@ View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
 void View_Composition::viewDidLoad()
 {
     for (quint64 mode = 0; mode < kBlendModeCount; ++mode)
-        comboBlendMode->addItem(blendModeName(mode));
+        comboBlendMode->addItem(QCoreApplication::translate("BlendMode", qPrintable(blendModeName(mode))));
     comboBlendMode->setCurrentIndex(0);
 }
 

@@ -9,21 +9,21 @@ namespace {
 // The level L runs from 0 to 360; the neighbours overlap by L / 360.
 QString overlapText(double level)
 {
-    return QStringLiteral("%1 (%2 % overlap)")
+    return View_Linear::tr("%1 (%2 % overlap)")
         .arg(QString::number(level, 'g', 6), QString::number(level / 3.6, 'f', 0));
 }
 
 } // namespace
 
 View_Linear::View_Linear(PhotoEditor &editor, QWidget *parent)
-    : PanelBase(editor, "View_Linear", "Linear", parent)
+    : PanelBase(editor, "View_Linear", tr("Linear"), parent)
 {
     sliderIntersectionLevel =
-        addSlider("Intersection", "How far the photo's seam overlaps the photo before it: 0 to 360",
+        addSlider(tr("&Intersection"), tr("How far the photo's seam overlaps the photo before it: 0 to 360"),
                   PhotoField::LinearIntersectionLevel, 1.0, overlapText);
-    checkFullResolution = new QCheckBox("Save at full resolution", this);
-    checkFullResolution->setToolTip(
-        "Build the saved strip from the photos at their own size; off: from copies fitted into 400 x 400");
+    checkFullResolution = new QCheckBox(tr("Save at full reso&lution"), this);
+    checkFullResolution->setToolTip(tr(
+        "Build the saved strip from the photos at their own size; off: from copies fitted into 400 x 400"));
     addRow(QString(), checkFullResolution);
     addBlendSpaceChoice();
     body()->addStretch(1);

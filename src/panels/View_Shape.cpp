@@ -23,28 +23,28 @@ void ShapeThumbnail::paintEvent(QPaintEvent *)
 }
 
 View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
-    : PanelBase(editor, "View_Shape", "Shape", parent)
+    : PanelBase(editor, "View_Shape", tr("Shape"), parent)
 {
     auto *row = new QWidget(this);
     auto *rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
-    btnSelectShape = new QPushButton("Select Shape…", row);
-    btnSelectShape->setToolTip("Choose the shape the photo is cut out through");
+    btnSelectShape = new QPushButton(tr("Se&lect Shape…"), row);
+    btnSelectShape->setToolTip(tr("Choose the shape the photo is cut out through"));
     imageviewShape = new ShapeThumbnail(row);
-    imageviewShape->setToolTip("The photo's shape");
+    imageviewShape->setToolTip(tr("The photo's shape"));
     rowLayout->addWidget(btnSelectShape);
     rowLayout->addWidget(imageviewShape);
     rowLayout->addStretch(1);
-    addRow("Shape", row);
+    addRow(tr("Shape"), row);
     addControl(btnSelectShape);
-    sliderSize = addSlider("Size", "Enlargement of the photo's own width (0 % keeps its size)",
+    sliderSize = addSlider(tr("S&ize"), tr("Enlargement of the photo's own width (0 % keeps its size)"),
                            PhotoField::ShapeSize, 0.5, signedPercentText);
-    sliderX = addSlider("X", "Offset to the right, in percent of the photo's own width",
+    sliderX = addSlider(tr("&X"), tr("Offset to the right, in percent of the photo's own width"),
                         PhotoField::ShapeXOffset, 0.5, percentText);
-    sliderY = addSlider("Y", "Offset upwards, in percent of the photo's own height", PhotoField::ShapeYOffset,
-                        0.5, percentText);
+    sliderY = addSlider(tr("&Y"), tr("Offset upwards, in percent of the photo's own height"),
+                        PhotoField::ShapeYOffset, 0.5, percentText);
     sliderFeather =
-        addSlider("Feather", "How softly the shape's edge fades, up to a tenth of its shorter side",
+        addSlider(tr("Fea&ther"), tr("How softly the shape's edge fades, up to a tenth of its shorter side"),
                   PhotoField::ShapeFeather, 1.0, percentText);
     addBlendSpaceChoice();
     body()->addStretch(1);

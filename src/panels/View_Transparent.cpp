@@ -3,15 +3,15 @@
 #include <QVBoxLayout>
 
 View_Transparent::View_Transparent(PhotoEditor &editor, QWidget *parent)
-    : PanelBase(editor, "View_Transparent", "Transparent", parent)
+    : PanelBase(editor, "View_Transparent", tr("Transparent"), parent)
 {
-    sliderTransparency = addSlider("Transparency", "0 % draws the photo opaque, 100 % hides it",
+    sliderTransparency = addSlider(tr("&Transparency"), tr("0 % draws the photo opaque, 100 % hides it"),
                                    PhotoField::TransparentTransparency, 1.0, percentText);
-    sliderSize = addSlider("Width", "The photo's width in percent of the background's width",
+    sliderSize = addSlider(tr("&Width"), tr("The photo's width in percent of the background's width"),
                            PhotoField::TransparentSize, 0.5, percentText);
-    sliderX = addSlider("X", "Offset to the right, in percent of the background's width",
+    sliderX = addSlider(tr("&X"), tr("Offset to the right, in percent of the background's width"),
                         PhotoField::TransparentXOffset, 0.5, percentText);
-    sliderY = addSlider("Y", "Offset upwards, in percent of the background's height",
+    sliderY = addSlider(tr("&Y"), tr("Offset upwards, in percent of the background's height"),
                         PhotoField::TransparentYOffset, 0.5, percentText);
     body()->addStretch(1);
     connect(sliderTransparency, &ValueSlider::valueEdited, this, &View_Transparent::OnChangeTransparency);

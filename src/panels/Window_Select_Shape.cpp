@@ -3,6 +3,7 @@
 #include "model/ShapeType.h"
 #include "render/ShapeMasks.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -22,8 +23,9 @@ QToolButton *makeShapeButton(quint64 shapeType, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(shapeMaskName(shapeType));
-    button->setToolTip(shapeTitle(shapeType));
-    button->setAccessibleName(shapeTitle(shapeType));
+    const QString title = QCoreApplication::translate("Shape", qPrintable(shapeTitle(shapeType)));
+    button->setToolTip(title);
+    button->setAccessibleName(title);
     button->setAutoRaise(true);
     const int icon = Window_Select_Shape::kButtonSize - 12;
     const qreal ratio = parent->devicePixelRatioF();
@@ -48,7 +50,7 @@ void View_Window_Shapes::paintEvent(QPaintEvent *event)
 Window_Select_Shape::Window_Select_Shape(QWidget *parent) : QDialog(parent)
 {
     setObjectName("Window_Select_Shape");
-    setWindowTitle("Select Shape");
+    setWindowTitle(tr("Select Shape"));
     setWindowModality(Qt::ApplicationModal);
     auto *shapes = new View_Window_Shapes(this);
     auto *grid = new QGridLayout(shapes);

@@ -10,6 +10,7 @@
 #include "render/ShapePipeline.h"
 #include "render/TransparentPipeline.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -19,7 +20,11 @@ namespace {
 // Reductions stop here: a 16-fold halving of a 50 000-pixel side is still 0.76 pixels.
 constexpr double kSmallestScale = 1.0 / 65536.0;
 
-const QString kNoImageText = QStringLiteral("No Image");
+// "No Image" in the user's language.
+QString noImageText()
+{
+    return QCoreApplication::translate("RenderPass", "No Image");
+}
 
 // The empty-state font: Verdana at 46 points of the view's coordinate space (one point a
 // pixel, as everywhere in the engine), or the closest sans-serif face installed.
@@ -35,14 +40,14 @@ QFont noImageFont()
 void drawNoImage(QPainter &painter, QSizeF view)
 {
     const QFont font = noImageFont();
-    const QSizeF text = QFontMetricsF(font).size(Qt::TextSingleLine, kNoImageText);
+    const QString words = noImageText();
+    const QSizeF text = QFontMetricsF(font).size(Qt::TextSingleLine, words);
     const QRectF box(view.width() * 0.5 - text.width() * 0.5, view.height() * 0.5 - text.height() * 0.5,
                      text.width(), text.height());
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(toTopLeft(box, view.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     kNoImageText);
+    painter.drawText(toTopLeft(box, view.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, words);
     painter.restore();
 }
 

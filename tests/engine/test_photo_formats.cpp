@@ -295,7 +295,7 @@ TEST(PhotoFormatList, DesktopEntryDeclaresExactlyTheFormatsTheLoaderReads)
             .match(QString::fromUtf8(entry.readAll()));
     ASSERT_TRUE(line.hasMatch());
     QStringList declared = line.captured(1).split(QLatin1Char(';'));
-    QStringList expected = Photo_Mime_Types() << QStringLiteral("application/json");
+    QStringList expected = Photo_Mime_Types() << QStringLiteral("application/x-quillane-project");
     declared.sort();
     expected.sort();
     EXPECT_EQ(declared, expected);

@@ -11,7 +11,8 @@ if(NOT status EQUAL 0)
 endif()
 
 set(expected bin/quillane bin/quillane-mix share/applications/${ID}.desktop
-    share/icons/hicolor/scalable/apps/${ID}.svg share/metainfo/${ID}.metainfo.xml)
+    share/icons/hicolor/scalable/apps/${ID}.svg share/metainfo/${ID}.metainfo.xml
+    share/mime/packages/${ID}.xml)
 if(MANUAL)
   list(APPEND expected share/man/man1/quillane-mix.1)
 endif()
@@ -42,6 +43,7 @@ endfunction()
 
 expect_in(share/applications/${ID}.desktop "Exec=quillane %F")
 expect_in(share/applications/${ID}.desktop "Icon=${ID}\n")
+expect_in(share/applications/${ID}.desktop "application/x-quillane-project;")
 expect_in(share/metainfo/${ID}.metainfo.xml "<launchable type=\"desktop-id\">${ID}.desktop</launchable>")
 expect_in(share/metainfo/${ID}.metainfo.xml "<releases>\n    <release version=\"${VERSION}\"")
 if(MANUAL)
@@ -55,5 +57,15 @@ if(APPSTREAMCLI)
                   ERROR_VARIABLE out)
   if(NOT status EQUAL 0)
     message(SEND_ERROR "appstreamcli validate-tree:\n${out}")
+  endif()
+endif()
+
+# The project type: the MIME database compiles the package and knows the type by name.
+find_program(UPDATE_MIME_DATABASE update-mime-database)
+if(UPDATE_MIME_DATABASE)
+  execute_process(COMMAND ${UPDATE_MIME_DATABASE} ${ROOT}/share/mime RESULT_VARIABLE status OUTPUT_VARIABLE out
+                  ERROR_VARIABLE out)
+  if(NOT status EQUAL 0 OR out MATCHES "(Error|Warning)" OR NOT EXISTS ${ROOT}/share/mime/application/x-quillane-project.xml)
+    message(SEND_ERROR "update-mime-database:\n${out}")
   endif()
 endif()

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 
 class AppShellTest : public QObject {
@@ -37,7 +38,9 @@ class AppShellTest : public QObject {
         QVERIFY(QFileInfo(d.capture.s_Output_Folder).isDir());
         QVERIFY(app.desktop->alerts.isEmpty());
         QVERIFY(!app.exitStatus);
-        QCOMPARE(d.window()->windowTitle(), QString("Quillane"));
+        QCOMPARE(d.window()->windowTitle(),
+                 QString("Untitled[*] \u2014 Quillane")); // unchanged: no "*" shown
+        QVERIFY(!d.window()->isWindowModified());
         QVERIFY(d.window()->isVisible());
         QVERIFY(d.timerStartupSelectProjectType);
         QCOMPARE(d.timerStartupSelectProjectType->interval(), 20);
@@ -116,10 +119,16 @@ class AppShellTest : public QObject {
         TestApp app;
         app.launchWithoutDialog();
         MainWindow *window = app.delegate->window();
+        // The rule's 800 x 600, within what the screen has room for with the frame (the
+        // test's screen is itself 800 x 600).
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        const QSize minimum = MainWindow::minimumSizeOn(window->screen(), frame);
+        QCOMPARE(minimum, QSize(800, 600).boundedTo(window->screen()->availableSize() - frame));
+        QCOMPARE(window->minimumSize(), minimum);
         window->resize(700, 900);
-        QCOMPARE(window->size(), QSize(800, 900));
+        QCOMPARE(window->size(), QSize(minimum.width(), 900));
         window->resize(300, 200);
-        QCOMPARE(window->size(), QSize(800, 600));
+        QCOMPARE(window->size(), minimum);
     }
 
     void panelsAreCreatedOnceAndKept()

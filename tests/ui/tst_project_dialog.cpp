@@ -140,6 +140,7 @@ class ProjectDialogTest : public QObject {
             w.radioTransparency->click();
             QTest::keyClick(&w, Qt::Key_Escape);
         });
+        app.desktop->alertAnswers.enqueue(1); // discard the unsaved photos
         d.OnNewProject();
         QCOMPARE(d.project().mode(), quint64(Shape));
         QCOMPARE(app.names(), (QStringList{"a.png", "b.png"}));
@@ -158,6 +159,7 @@ class ProjectDialogTest : public QObject {
         app.addPhotos({"a.png", "b.png"});
         QCOMPARE(d.project().selectedIndex(), 1);
         script.onModal<Window_New_Project>([](Window_New_Project &w) { w.buttonOK->click(); }); // same type
+        app.desktop->alertAnswers.enqueue(1); // discard the unsaved photos
         d.OnNewProject();
         QVERIFY(d.project().photos().isEmpty());
         QCOMPARE(d.tablePhotos->model()->rowCount(), 0);

@@ -106,7 +106,9 @@ class ProjectFilesTest : public QObject {
         saver.desktop->saveAnswers.enqueue(folder + "/beach"); // no extension typed
         saver.delegate->window()->menuAction("menuSaveProject")->trigger();
         QVERIFY(saver.desktop->alerts.isEmpty());
-        const QString projectPath = folder + "/beach.json";
+        // The panel offers projects only, so that a name typed bare gets no picture's extension.
+        QCOMPARE(saver.desktop->savePanels.last().nameFilters, QStringList{"Quillane projects (*.quillane)"});
+        const QString projectPath = folder + "/beach.quillane";
         QVERIFY(QFileInfo::exists(projectPath));
         QCOMPARE(saver.delegate->project().projectFile(), projectPath);
 
@@ -115,10 +117,11 @@ class ProjectFilesTest : public QObject {
         opener.delegate->Set_Controls_View_to_Transparent();
         opener.addPhotos({"old.png"});
         opener.desktop->openAnswers.enqueue(projectPath);
+        opener.desktop->alertAnswers.enqueue(1); // discard the unsaved photo
         opener.delegate->window()->menuAction("menuOpenProject")->trigger();
         AppDelegate &d = *opener.delegate;
-        QVERIFY(opener.desktop->alerts.isEmpty());
-        QCOMPARE(opener.desktop->openRequests.last().extensions, QStringList{"json"});
+        QCOMPARE(opener.desktop->alerts.size(), 1);
+        QCOMPARE(opener.desktop->openRequests.last().extensions, (QStringList{"quillane", "json"}));
         QCOMPARE(d.project().mode(), quint64(Composite));
         QVERIFY(d.customview_Controls_Composition && d.customview_Controls_Composition->isVisible());
         QCOMPARE(opener.names(), (QStringList{"sea.png", "sky.png", "sun.png"}));
@@ -179,12 +182,13 @@ class ProjectFilesTest : public QObject {
         if (!content.isEmpty())
             writeText(path, content);
         app.desktop->openAnswers.enqueue(path);
+        app.desktop->alertAnswers.enqueue(1); // discard the unsaved photos
         d.OnOpenProject();
-        QCOMPARE(app.desktop->alerts.size(), 1);
-        QCOMPARE(app.desktop->alerts[0].message, QString("The project could not be opened"));
-        QVERIFY2(app.desktop->alerts[0].informativeText.startsWith("\u201Cmix.json\u201D ") &&
-                     app.desktop->alerts[0].informativeText.contains(expected),
-                 qPrintable(app.desktop->alerts[0].informativeText));
+        QCOMPARE(app.desktop->alerts.size(), 2);
+        QCOMPARE(app.desktop->alerts[1].message, QString("The project could not be opened"));
+        QVERIFY2(app.desktop->alerts[1].informativeText.startsWith("\u201Cmix.json\u201D ") &&
+                     app.desktop->alerts[1].informativeText.contains(expected),
+                 qPrintable(app.desktop->alerts[1].informativeText));
         QCOMPARE(app.names(), (QStringList{"a.png", "b.png"}));
         QCOMPARE(d.project().mode(), quint64(Transparent));
         QCOMPARE(d.project().selectedIndex(), 1);
@@ -253,14 +257,14 @@ class ProjectFilesTest : public QObject {
         TestApp app;
         app.launchWithoutDialog(Composite);
         app.addPhotos({"a.png"});
-        const QString existing = app.home.filePath("mix.json");
+        const QString existing = app.home.filePath("mix.quillane");
         writeText(existing, "keep me");
         for (const int answer : {0, 1}) { // Cancel, then Replace
             app.desktop->saveAnswers.enqueue(app.home.filePath("mix"));
             app.desktop->alertAnswers.enqueue(answer);
             app.delegate->OnSaveProject();
             QCOMPARE(app.desktop->alerts.size(), answer + 1);
-            QCOMPARE(app.desktop->alerts.last().message, QString("\u201Cmix.json\u201D already exists."));
+            QCOMPARE(app.desktop->alerts.last().message, QString("\u201Cmix.quillane\u201D already exists."));
             QFile file(existing);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll() == "keep me", answer == 0);
@@ -325,13 +329,14 @@ class ProjectFilesTest : public QObject {
         const auto inTransparent = std::make_shared<Object_Photo>(*d.project().photos()[1]);
         applyModeDefaults(*inTransparent, Transparent); // as a Transparent project holds it
         QCOMPARE(writeProject(project, Transparent, {inTransparent}), QString());
+        app.desktop->alertAnswers.enqueue(1); // discard the dropped photos
         dropOn(d.tablePhotos->viewport(), {project}, &accepted);
         QVERIFY(accepted);
         QTRY_COMPARE(app.names(), QStringList{"b.png"});
         QCOMPARE(d.project().mode(), quint64(Transparent));
         QVERIFY(d.customview_Controls_Transparent && d.customview_Controls_Transparent->isVisible());
         QCOMPARE(d.project().projectFile(), project);
-        QVERIFY(app.desktop->alerts.isEmpty());
+        QCOMPARE(app.desktop->alerts.size(), 1); // only the unsaved-work question
     }
 
     void photosOnTheCommandLineFollowTheProjectType()

@@ -23,6 +23,7 @@ class ScriptedDesktop : public Desktop {
     QQueue<QString> saveAnswers; // empty: cancelled
     struct SavePanel {
         QString title, directory, proposedName;
+        QStringList nameFilters; // none: the picture formats
     };
     QList<SavePanel> savePanels;
     QQueue<int> menuAnswers; // empty: dismissed
@@ -30,6 +31,7 @@ class ScriptedDesktop : public Desktop {
     QStringList installedPrograms;
     QList<QStringList> startedPrograms; // program, then its arguments
     QList<QUrl> openedUrls;
+    bool urlsOpen = true; // false: no program opens what openUrl is given
     QPoint pointer;
 
     int runAlert(QWidget *, const AlertRequest &alert) override
@@ -43,16 +45,16 @@ class ScriptedDesktop : public Desktop {
         openRequests << request;
         return openAnswers.isEmpty() ? QStringList() : openAnswers.dequeue().files;
     }
-    QString runSavePanel(QWidget *, const QString &title, const QString &directory,
-                         const QString &name) override
+    QString runSavePanel(QWidget *, const QString &title, const QString &directory, const QString &name,
+                         const QStringList &nameFilters) override
     {
-        savePanels << SavePanel{title, directory, name};
+        savePanels << SavePanel{title, directory, name, nameFilters};
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
     bool openUrl(const QUrl &url) override
     {
         openedUrls << url;
-        return true;
+        return urlsOpen;
     }
     QPoint pointerPosition() override { return pointer; }
     int runMenu(QWidget *, const QStringList &items) override

@@ -1,0 +1,111 @@
+// Unsaved work: the window title names the project and marks it changed, and every way
+// out of a changed project (New Project, Open Project, a dropped project, Quit) asks
+// first. A project is changed when the undo history left its clean state (the state
+// when it was opened or saved), or when it was never saved and holds photos.
+#include "app/AppDelegate.h"
+
+#include "app/MainWindow.h"
+#include "app/RecentProjects.h"
+#include "app/View_Image_Preview.h"
+#include "model/Quoted.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
+
+bool AppDelegate::isProjectModified() const
+{
+    if (m_project.projectFile().isEmpty())
+        return !m_project.photos().isEmpty();
+    return m_undoStack && !m_undoStack->isClean();
+}
+
+QString AppDelegate::projectDisplayName() const
+{
+    const QString file = m_project.projectFile();
+    return file.isEmpty() ? tr("Untitled") : QFileInfo(file).completeBaseName();
+}
+
+void AppDelegate::updateWindowTitle()
+{
+    if (!m_window)
+        return;
+    // "[*]" is where Qt shows the changed marker.
+    m_window->setWindowTitle(tr("%1[*] — Quillane").arg(projectDisplayName()));
+    m_window->setWindowModified(isProjectModified());
+}
+
+// What the canvas shows, for screen readers: the project type and the number of photos.
+void AppDelegate::describeCanvas()
+{
+    if (!viewPreviewImage)
+        return;
+    static const char *const kModes[] = {QT_TR_NOOP("Linear horizontal"), QT_TR_NOOP("Linear vertical"),
+                                         QT_TR_NOOP("Composite"), QT_TR_NOOP("Shape"),
+                                         QT_TR_NOOP("Transparent")};
+    const quint64 mode = m_project.mode();
+    const QString type = isKnownProjectMode(mode) ? tr(kModes[mode]) : QString::number(mode);
+    viewPreviewImage->setAccessibleName(tr("Preview of the mixed picture"));
+    viewPreviewImage->setAccessibleDescription(
+        tr("%1 project with %n photo(s)", nullptr, int(m_project.photos().size())).arg(type));
+}
+
+// Save / Discard / Cancel. True when the caller may go on: nothing was changed, the
+// project was saved, or the user chose to discard the changes.
+bool AppDelegate::confirmUnsavedChanges()
+{
+    if (!isProjectModified())
+        return true;
+    const AlertRequest alert{tr("Do you want to save the changes to %1?").arg(quoted(projectDisplayName())),
+                             tr("Your changes will be lost if you don't save them."),
+                             {tr("Save"), tr("Discard"), tr("Cancel")}};
+    switch (desktop().runAlert(window(), alert)) {
+    case 0:
+        return OnSaveProject();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void AppDelegate::markProjectSaved(const QString &path)
+{
+    m_project.setProjectFile(QFileInfo(path).absoluteFilePath());
+    undoStack().setClean();
+    rememberRecentProject(path);
+    updateWindowTitle();
+}
+
+void AppDelegate::rememberRecentProject(const QString &path)
+{
+    storeRecentProjects(withRecentProject(storedRecentProjects(), path));
+}
+
+QStringList AppDelegate::recentProjects() const
+{
+    return storedRecentProjects();
+}
+
+void AppDelegate::clearRecentProjects()
+{
+    storeRecentProjects({});
+}
+
+void AppDelegate::openRecentProject(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        showProjectFileAlert(tr("The project could not be opened"),
+                             tr("%1 is no longer there.").arg(quoted(path)));
+        QStringList list = storedRecentProjects();
+        list.removeAll(path);
+        storeRecentProjects(list);
+        return;
+    }
+    if (confirmUnsavedChanges())
+        openProjectFile(path);
+}
+
+bool AppDelegate::windowShouldClose()
+{
+    return confirmUnsavedChanges();
+}
