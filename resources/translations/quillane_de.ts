@@ -333,6 +333,16 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Das Foto konnte nicht hinzugefügt werden</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>The photos could not be added</source>
+        <translation>Die Fotos konnten nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>Loading photos: %1 of %2</source>
+        <translation>Fotos werden geladen: %1 von %2</translation>
+    </message>
+    <message>
         <location filename="../../src/app/AppDelegate_Undo.cpp" line="68"/>
         <source>Change %1</source>
         <translation>%1 ändern</translation>

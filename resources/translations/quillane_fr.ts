@@ -333,6 +333,16 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>La photo n’a pas pu être ajoutée</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>The photos could not be added</source>
+        <translation>Les photos n’ont pas pu être ajoutées</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>Loading photos: %1 of %2</source>
+        <translation>Chargement des photos : %1 sur %2</translation>
+    </message>
+    <message>
         <location filename="../../src/app/AppDelegate_Undo.cpp" line="68"/>
         <source>Change %1</source>
         <translation>Modifier %1</translation>
