@@ -23,8 +23,8 @@ struct BenchPhotos {
 inline const BenchPhotos &benchPhotos()
 {
     static const BenchPhotos loaded = [] {
-        const LoadResult a = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg"));
-        const LoadResult b = Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_b.jpg"));
+        const LoadResult a = loadPhoto(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg"));
+        const LoadResult b = loadPhoto(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_b.jpg"));
         if (!a.ok() || !b.ok()) {
             std::fprintf(stderr, "benchmark input missing: %s%s\n", qPrintable(a.error), qPrintable(b.error));
             std::exit(1);
@@ -42,10 +42,10 @@ inline const QSizeF kBenchView(1200, 800);
 inline QImage benchViewPass(const PhotoList &list, quint64 mode, bool fullResolution,
                             const ProjectOptions &options = {})
 {
-    const PassResult pass = render_Pass(list, mode, kBenchView, fullResolution, 1.0, options);
+    const PassResult pass = renderPass(list, mode, kBenchView, fullResolution, 1.0, options);
     QImage view(kBenchView.toSize(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&view);
-    paint_Pass(painter, kBenchView, QRectF(QPointF(0, 0), kBenchView), pass);
+    paintPass(painter, kBenchView, QRectF(QPointF(0, 0), kBenchView), pass);
     return view;
 }
 
@@ -61,7 +61,7 @@ inline void timePreviewPasses(benchmark::State &state, const PhotoList &list, qu
     QImage shown = benchPreviewPass(list, mode);
     for (auto _ : state)
         benchmark::DoNotOptimize(shown = benchPreviewPass(list, mode));
-    state.counters["mad_255"] = Mean_Absolute_Difference(shown, benchViewPass(list, mode, true));
+    state.counters["mad_255"] = meanAbsoluteDifference(shown, benchViewPass(list, mode, true));
 }
 
 inline int runBenchmarks(int argc, char **argv)

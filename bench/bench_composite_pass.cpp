@@ -60,16 +60,16 @@ BENCHMARK(BM_CompositePreviewPass)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond
 void BM_BuildReducedCopies(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Build_Reduced_Copies(benchPhotos().a));
+        benchmark::DoNotOptimize(buildReducedCopies(benchPhotos().a));
     state.counters["copies_in_photo"] =
-        double(Build_Reduced_Copies(benchPhotos().a)->sizeInBytes()) / double(benchPhotos().a.sizeInBytes());
+        double(buildReducedCopies(benchPhotos().a)->sizeInBytes()) / double(benchPhotos().a.sizeInBytes());
 }
 BENCHMARK(BM_BuildReducedCopies)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_DecodePhoto(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Load_Photo(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg")));
+        benchmark::DoNotOptimize(loadPhoto(QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_a.jpg")));
 }
 BENCHMARK(BM_DecodePhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
 

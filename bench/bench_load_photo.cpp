@@ -26,7 +26,7 @@ BENCHMARK(BM_QtDecoderAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_LoadPhoto(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Load_Photo(kPhoto));
+        benchmark::DoNotOptimize(loadPhoto(kPhoto));
 }
 BENCHMARK(BM_LoadPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -35,7 +35,7 @@ BENCHMARK(BM_LoadPhoto)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (const LoadResult probe = Load_Photo(kPhoto); !probe.ok()) {
+    if (const LoadResult probe = loadPhoto(kPhoto); !probe.ok()) {
         std::fprintf(stderr, "benchmark input missing: %s\n", qPrintable(probe.error));
         return 1;
     }

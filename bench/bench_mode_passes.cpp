@@ -73,8 +73,8 @@ void BM_MaskBlendAlone(benchmark::State &state)
     const PhotoList list = shapeProject();
     const Object_Photo &p = *list[1];
     const PlacedLayer layer =
-        Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
-    const QImage mask = Shape_Mask_Canvas(p.m_Shape_Type, layer);
+        makePlacedLayer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
+    const QImage mask = shapeMaskCanvas(p.m_Shape_Type, layer);
     for (auto _ : state)
         benchmark::DoNotOptimize(imageShape(list[0]->image, layer.canvas, mask));
 }
@@ -86,7 +86,7 @@ void BM_ShapePlacedLayer(benchmark::State &state)
     const Object_Photo &p = *shapeProject()[1];
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset));
+            makePlacedLayer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset));
 }
 BENCHMARK(BM_ShapePlacedLayer)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -94,9 +94,9 @@ void BM_ShapeMaskCanvas(benchmark::State &state)
 {
     const Object_Photo &p = *shapeProject()[1];
     const PlacedLayer layer =
-        Make_Placed_Layer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
+        makePlacedLayer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
     for (auto _ : state)
-        benchmark::DoNotOptimize(Shape_Mask_Canvas(p.m_Shape_Type, layer, 1.0, float(state.range(0))));
+        benchmark::DoNotOptimize(shapeMaskCanvas(p.m_Shape_Type, layer, 1.0, float(state.range(0))));
 }
 BENCHMARK(BM_ShapeMaskCanvas)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -144,7 +144,7 @@ void BM_LinearStrip2000(benchmark::State &state)
         list.back()->f_Linear_Intersection_Level = 90.0f;
     }
     for (auto _ : state)
-        benchmark::DoNotOptimize(render_Pass(list, mode, QSizeF(0, 0), true).mixed);
+        benchmark::DoNotOptimize(renderPass(list, mode, QSizeF(0, 0), true).mixed);
     state.SetLabel(mode == LinearVertical ? "vertical" : "horizontal");
 }
 BENCHMARK(BM_LinearStrip2000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
@@ -157,7 +157,7 @@ void BM_LinearFullResolutionStrip(benchmark::State &state)
         state.PauseTiming();
         const PhotoList list = linearProject();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(render_Pass(list, LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed);
+        benchmark::DoNotOptimize(renderPass(list, LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed);
     }
 }
 BENCHMARK(BM_LinearFullResolutionStrip)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
@@ -202,7 +202,7 @@ void BM_TransparentCapturePass(benchmark::State &state)
 {
     const PhotoList list = transparentProject();
     for (auto _ : state)
-        benchmark::DoNotOptimize(render_Pass(list, Transparent, kBenchView, true));
+        benchmark::DoNotOptimize(renderPass(list, Transparent, kBenchView, true));
 }
 BENCHMARK(BM_TransparentCapturePass)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -63,7 +63,7 @@ bool made(benchmark::State &state, const QString &path, const QString &program, 
 
 const QImage &picture24(benchmark::State &state)
 {
-    static const LoadResult loaded = Load_Photo(kPhoto24);
+    static const LoadResult loaded = loadPhoto(kPhoto24);
     if (!loaded.ok())
         state.SkipWithError(qPrintable(loaded.error));
     return loaded.image;
@@ -77,7 +77,7 @@ void writeBenchmark(benchmark::State &state, const QString &name)
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     for (auto _ : state)
-        if (const WriteResult written = Write_Picture(picture, path, {90, false}); !written.ok)
+        if (const WriteResult written = writePicture(picture, path, {90, false}); !written.ok)
             state.SkipWithError(qPrintable(written.error));
     state.counters["file_MB"] = double(QFileInfo(path).size()) / 1e6;
 }
@@ -130,7 +130,7 @@ void BM_LoadHeic12(benchmark::State &state)
     if (heic.isEmpty())
         return;
     for (auto _ : state)
-        if (const LoadResult loaded = Load_Photo(heic); !loaded.ok())
+        if (const LoadResult loaded = loadPhoto(heic); !loaded.ok())
             state.SkipWithError(qPrintable(loaded.error));
 }
 BENCHMARK(BM_LoadHeic12)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
@@ -154,7 +154,7 @@ void BM_LoadDng24(benchmark::State &state)
               {QStringLiteral(QUILLANE_SOURCE_DIR "/scripts/make-dng.py"), dng, "6000", "4000"}))
         return;
     for (auto _ : state)
-        if (const LoadResult loaded = Load_Photo(dng); !loaded.ok())
+        if (const LoadResult loaded = loadPhoto(dng); !loaded.ok())
             state.SkipWithError(qPrintable(loaded.error));
 }
 BENCHMARK(BM_LoadDng24)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

@@ -26,7 +26,7 @@ const QString kPhotoB = QStringLiteral(QUILLANE_PHOTOS_DIR "/pair24_b.jpg");
 
 const QImage &photo(benchmark::State &state)
 {
-    static const QImage loaded = Load_Photo(kPhotoA).image;
+    static const QImage loaded = loadPhoto(kPhotoA).image;
     if (loaded.isNull())
         state.SkipWithError("pair24_a.jpg is missing or unreadable");
     return loaded;
@@ -57,7 +57,7 @@ void BM_WritePng(benchmark::State &state)
     QTemporaryDir dir;
     const QString path = dir.filePath("ours.png");
     for (auto _ : state) {
-        const WriteResult written = Write_Png(picture, path);
+        const WriteResult written = writePng(picture, path);
         if (!written.ok)
             state.SkipWithError(qPrintable(written.error));
     }

@@ -47,12 +47,12 @@ void BM_FrameAfterAChange(benchmark::State &state)
     const int changed = int(state.range(0));
     PassCache cache;
     const PreviewRequest request{list, Composite, kBenchView, 1.0};
-    Render_Preview_Frame(request, &cache); // reduced copies and the steps exist
+    renderPreviewFrame(request, &cache); // reduced copies and the steps exist
     quint64 blend = 16;
     for (auto _ : state) {
         if (changed > 0)
             list[changed]->m_Composite_Blend_Mode = blend = blend == 16 ? 21 : 16;
-        benchmark::DoNotOptimize(Render_Preview_Frame(request, changed < 0 ? nullptr : &cache));
+        benchmark::DoNotOptimize(renderPreviewFrame(request, changed < 0 ? nullptr : &cache));
     }
     state.counters["cache_MiB"] = double(cache.sizeInBytes()) / (1 << 20);
 }
@@ -81,10 +81,10 @@ void BM_LoadEightOneByOne(benchmark::State &state)
 {
     for (auto _ : state)
         for (const QString &path : eightFiles()) {
-            const LoadResult loaded = Load_Photo(path);
+            const LoadResult loaded = loadPhoto(path);
             if (!loaded.ok())
                 state.SkipWithError(qPrintable(loaded.error));
-            benchmark::DoNotOptimize(Build_Reduced_Copies(loaded.image));
+            benchmark::DoNotOptimize(buildReducedCopies(loaded.image));
         }
 }
 BENCHMARK(BM_LoadEightOneByOne)->Unit(benchmark::kMillisecond)->UseRealTime();

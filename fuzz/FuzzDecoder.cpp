@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const DecodedPicture decoded = Decode_With(PhotoDecoder::QUILLANE_FUZZ_DECODER, bytes, kFuzzPixelLimit);
+    const DecodedPicture decoded = decodeWith(PhotoDecoder::QUILLANE_FUZZ_DECODER, bytes, kFuzzPixelLimit);
     const bool refusedCleanly = decoded.image.isNull() && !decoded.reason.isEmpty();
     const bool decodedCleanly = !decoded.image.isNull() && decoded.reason.isEmpty() &&
                                 qint64(decoded.image.width()) * decoded.image.height() <= kFuzzPixelLimit;

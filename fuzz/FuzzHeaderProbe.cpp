@@ -15,14 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // read one byte past it.
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     for (const int limit : {0, 3, 100}) {
-        const int scans = Count_Jpeg_Scans(bytes, limit);
+        const int scans = countJpegScans(bytes, limit);
         if (scans < 0 || scans > limit + 1)
             std::abort();
     }
-    const PngColourChunks png = Probe_Png_Colour(bytes);
+    const PngColourChunks png = probePngColour(bytes);
     if (!png.isPng && (png.hasSrgb || png.hasIcc || png.hasChrm || png.gamma != 0))
         std::abort();
-    if (Png_Gamma_Is_Srgb(png.gamma) && (png.gamma < 43000 || png.gamma > 48000))
+    if (pngGammaIsSrgb(png.gamma) && (png.gamma < 43000 || png.gamma > 48000))
         std::abort(); // only values near 1/2.2 (45455) count as sRGB
     return 0;
 }

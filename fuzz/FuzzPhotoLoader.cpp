@@ -1,4 +1,4 @@
-// Fuzz entry for photo loading: the input's bytes become a photo file that Load_Photo
+// Fuzz entry for photo loading: the input's bytes become a photo file that loadPhoto
 // reads with the loader's own checks. Whatever the bytes, the loader either refuses the
 // file with a message or returns an upright canonical picture within the pixel limit.
 #include "imaging/ImageConversion.h"
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (ftruncate(g_photoFile, 0) != 0 || pwrite(g_photoFile, data, size, 0) != ssize_t(size))
         std::abort(); // the fuzzer's own in-memory file must be writable
-    const LoadResult loaded = Load_Photo(g_photoPath, kFuzzPixelLimit);
+    const LoadResult loaded = loadPhoto(g_photoPath, kFuzzPixelLimit);
     const bool refusedCleanly = loaded.image.isNull() && !loaded.error.isEmpty();
     const bool loadedCleanly = loaded.ok() && !loaded.image.isNull() &&
                                loaded.image.format() == kCanonicalFormat &&

@@ -124,7 +124,7 @@ void AppDelegate::windowWillClose()
 
 void AppDelegate::Terminate_App()
 {
-    Remove_Shared_Copies();
+    removeSharedCopies();
     m_options.exitProcess(0);
 }
 

@@ -163,7 +163,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     static WriteResult saveImage(const QImage &image, const QString &path);
     // Writes the picture with the output runner, then calls `done` on this thread.
     // Meanwhile the window shows a busy cursor and Save and Share are disabled.
-    void writePicture(const QImage &picture, const QString &path,
+    void writeCapture(const QImage &picture, const QString &path,
                       std::function<void(const WriteResult &)> done);
     bool isWritingPicture() const { return m_output.isWriting(); }
     // Runs a writing job on the output runner and `done` with its result here; false

@@ -83,14 +83,14 @@ void AppDelegate::Timer_Save_Picture_Routine()
     }
     // Captures are named to the second: a second capture in the same second gets a
     // suffix instead of replacing the first, which may still be in the folder.
-    capture.s_Saved_Take_Picture = Unused_Path(capture.s_Saved_Take_Picture);
+    capture.s_Saved_Take_Picture = unusedPath(capture.s_Saved_Take_Picture);
     const QString path = capture.s_Saved_Take_Picture;
     if (!isUsableFolder(capture.s_Output_Folder)) {
         savePictureElsewhere(path, tr("The output folder %1 cannot be written to.")
                                        .arg(QDir::toNativeSeparators(capture.s_Output_Folder)));
         return;
     }
-    writePicture(capture.imageSave, path, [this, path](const WriteResult &written) {
+    writeCapture(capture.imageSave, path, [this, path](const WriteResult &written) {
         if (!written.ok) {
             savePictureElsewhere(path, written.error);
             return;
@@ -110,8 +110,8 @@ void AppDelegate::savePictureElsewhere(const QString &failedPath, const QString 
                                                   saveFolder(), QFileInfo(failedPath).fileName());
     if (chosen.isEmpty())
         return;
-    writeChosenPicture(
-        chosen, {}, [chosen, picture = capture.imageSave] { return Write_Saved_Picture(picture, chosen); });
+    writeChosenPicture(chosen, {},
+                       [chosen, picture = capture.imageSave] { return writeSavedPicture(picture, chosen); });
 }
 
 // The folder the save panel opens in: where it last saved a picture, while that still
@@ -132,7 +132,7 @@ void AppDelegate::offerSavedPicture(const QString &written)
         return; // the picture stays in the output folder
     // A move, or for another format than the capture's PNG an encoding.
     writeChosenPicture(chosen, written, [written, chosen, picture = capture.imageSave] {
-        return Place_Saved_Picture(written, picture, chosen);
+        return placeSavedPicture(written, picture, chosen);
     });
 }
 
@@ -142,7 +142,7 @@ void AppDelegate::offerSavedPicture(const QString &written)
 void AppDelegate::writeChosenPicture(const QString &chosen, const QString &keptAt,
                                      std::function<WriteResult()> job)
 {
-    QString refusal = Output_Refusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
+    QString refusal = outputRefusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
     if (!refusal.isEmpty()) {
         if (!keptAt.isEmpty())
             refusal += QStringLiteral(" The picture is still at \u201C%1\u201D.")
@@ -179,10 +179,10 @@ void AppDelegate::announceSavedPicture(const QString &chosen)
 
 WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
 {
-    return Write_Png(image, path);
+    return writePng(image, path);
 }
 
-void AppDelegate::writePicture(const QImage &picture, const QString &path,
+void AppDelegate::writeCapture(const QImage &picture, const QString &path,
                                std::function<void(const WriteResult &)> done)
 {
     if (!runWrite([picture, path] { return saveImage(picture, path); }, done))
@@ -216,7 +216,7 @@ void AppDelegate::finishCapture(const QImage &picture, const QString &error)
     PassResult pass;
     pass.mixed = picture;
     pass.error = error;
-    Capture_Step(capture, pass, m_captureTime);
+    captureStep(capture, pass, m_captureTime);
     setOutputBusy(false);
     continuePendingOutput();
 }

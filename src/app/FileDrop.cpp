@@ -23,7 +23,7 @@ class FileDropFilter : public QObject {
         if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
             return QObject::eventFilter(watched, event);
         auto *drop = static_cast<QDropEvent *>(event);
-        const QStringList files = Droppable_Files(drop->mimeData());
+        const QStringList files = droppableFiles(drop->mimeData());
         if (files.isEmpty()) {
             drop->ignore();
             return true;
@@ -49,7 +49,7 @@ bool isDroppable(const QString &path)
 
 } // namespace
 
-QStringList Droppable_Files(const QMimeData *data)
+QStringList droppableFiles(const QMimeData *data)
 {
     QStringList files;
     for (const QUrl &url : data ? data->urls() : QList<QUrl>()) {
@@ -60,7 +60,7 @@ QStringList Droppable_Files(const QMimeData *data)
     return files;
 }
 
-void Accept_File_Drops(AppDelegate &delegate, QWidget *target)
+void acceptFileDrops(AppDelegate &delegate, QWidget *target)
 {
     target->setAcceptDrops(true);
     target->installEventFilter(new FileDropFilter(delegate, target));

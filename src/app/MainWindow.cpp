@@ -71,8 +71,8 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
     setCentralWidget(splitter);
     buildMenus();
     enableOutput();
-    Accept_File_Drops(m_delegate, this);
-    Accept_File_Drops(m_delegate, m_table->viewport());
+    acceptFileDrops(m_delegate, this);
+    acceptFileDrops(m_delegate, m_table->viewport());
 }
 
 // A window closed while busy leaves no busy cursor behind.

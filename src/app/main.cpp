@@ -47,7 +47,7 @@ QString unknownOption(const QStringList &arguments)
 
 int main(int argc, char **argv)
 {
-    if (Print_Version_If_Asked(argc, argv, "quillane") || printUsageIfAsked(argc, argv))
+    if (printVersionIfAsked(argc, argv, "quillane") || printUsageIfAsked(argc, argv))
         return 0;
     QApplication app(argc, argv);
     if (const QString option = unknownOption(QApplication::arguments().mid(1)); !option.isEmpty()) {
@@ -70,8 +70,8 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.quillane.Quillane.svg")));
     QApplication::setQuitOnLastWindowClosed(true);
     // The memory a render may take ("memoryBudget", such as 6G; half of the memory when unset).
-    Set_Memory_Budget(
-        Parse_Memory_Amount(QSettings(kSettingsName, kSettingsName).value("memoryBudget").toString()));
+    setMemoryBudget(
+        parseMemoryAmount(QSettings(kSettingsName, kSettingsName).value("memoryBudget").toString()));
     AppDelegate::Options options;
     options.launchFiles = QApplication::arguments().mid(1); // photos, or a project to open
     AppDelegate delegate(options);

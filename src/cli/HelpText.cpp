@@ -86,7 +86,7 @@ QString keysSection()
 
 } // namespace
 
-QString Mix_Help_Text()
+QString mixHelpText()
 {
     return QStringLiteral(R"(Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
@@ -112,7 +112,7 @@ Options:
                          without it, the full-resolution picture that Save stores
   --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
                          512M (default: half of this computer's memory, )") +
-           Memory_Amount(double(Default_Memory_Budget())) + QStringLiteral(R"()
+           memoryAmount(double(defaultMemoryBudget())) + QStringLiteral(R"()
   -q, --quiet            no progress lines (they appear on standard error only when
                          it is a terminal)
   -h, --help             show this text

@@ -77,7 +77,7 @@ Outcome parseQuality(const QString &text, PictureOptions &picture)
 
 Outcome parseFormat(const QString &text, std::optional<PictureFormat> &format)
 {
-    format = Picture_Format_Named(text);
+    format = pictureFormatNamed(text);
     if (!format)
         return usageError(
             QStringLiteral("--format takes png, jpeg, webp or tiff, not \u201C%1\u201D").arg(text));
@@ -86,7 +86,7 @@ Outcome parseFormat(const QString &text, std::optional<PictureFormat> &format)
 
 Outcome parseBudget(const QString &text, qint64 &budget)
 {
-    budget = Parse_Memory_Amount(text);
+    budget = parseMemoryAmount(text);
     if (budget <= 0)
         return usageError(
             QStringLiteral("--memory-budget takes an amount such as 4G or 512M, not \u201C%1\u201D")
@@ -131,14 +131,14 @@ Outcome checkSingleOutput(Options &options)
                 QStringLiteral("-o - writes to standard output and needs --format png, jpeg, webp or tiff"));
         return {};
     }
-    const std::optional<PictureFormat> named = Picture_Format_Of(options.outputPath);
+    const std::optional<PictureFormat> named = pictureFormatOf(options.outputPath);
     if (!named)
         return usageError(
             QStringLiteral("\u201C%1\u201D: the extension names no format quillane-mix writes (%2)")
-                .arg(options.outputPath, Picture_Extension_List()));
+                .arg(options.outputPath, pictureExtensionList()));
     if (options.format && *options.format != *named)
         return usageError(QStringLiteral("\u201C%1\u201D: the extension and --format %2 disagree")
-                              .arg(options.outputPath, Picture_Suffix(*options.format)));
+                              .arg(options.outputPath, pictureSuffix(*options.format)));
     options.format = named;
     return {};
 }
@@ -299,12 +299,12 @@ Outcome checkBudget(const PhotoProject &project, QSize view)
 {
     QList<QSizeF> sizes;
     for (const QString &file : photoFiles(project.photos()))
-        sizes.append(QSizeF(Probe_Photo_Size(file).expandedTo(QSize(0, 0))));
+        sizes.append(QSizeF(probePhotoSize(file).expandedTo(QSize(0, 0))));
     double need =
-        Pass_Memory_Need(project.photos(), sizes, project.mode(), viewTarget(view), project.options());
+        passMemoryNeed(project.photos(), sizes, project.mode(), viewTarget(view), project.options());
     if (view.isValid())
-        need += Picture_Bytes(QSizeF(view)); // the canvas the view is painted on
-    const QString refusal = Pass_Budget_Refusal(need);
+        need += pictureBytes(QSizeF(view)); // the canvas the view is painted on
+    const QString refusal = passBudgetRefusal(need);
     if (refusal.isEmpty())
         return {};
     return {kExitFileError, refusal.chopped(1) + QStringLiteral(" (see --memory-budget)")};
@@ -314,7 +314,7 @@ Outcome checkOutput(const QString &outputPath, const PhotoProject &project)
 {
     if (outputPath == QLatin1String("-"))
         return {};
-    const QString refusal = Output_Refusal(outputPath, project.projectFile(), photoFiles(project.photos()));
+    const QString refusal = outputRefusal(outputPath, project.projectFile(), photoFiles(project.photos()));
     if (refusal.isEmpty())
         return {};
     return {kExitUsageError, refusal};
@@ -326,7 +326,7 @@ QImage renderPicture(const PhotoProject &project, QSize view, QString &error)
 {
     if (view.isValid()) {
         const PassResult pass =
-            render_Pass(project.photos(), project.mode(), QSizeF(view), false, 1.0, project.options());
+            renderPass(project.photos(), project.mode(), QSizeF(view), false, 1.0, project.options());
         error = pass.error;
         QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
         if (pass.failed() || canvas.isNull()) {
@@ -335,15 +335,15 @@ QImage renderPicture(const PhotoProject &project, QSize view, QString &error)
             return {};
         }
         QPainter painter(&canvas);
-        paint_Pass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
+        paintPass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
         return canvas;
     }
     // A 0 x 0 view: the pass fits nothing into it and only builds the mixed picture.
     CaptureState capture{true, QImage(), QString(), QString(), QString()};
     const PassResult pass =
-        render_Pass(project.photos(), project.mode(), QSizeF(0, 0), true, 1.0, project.options());
+        renderPass(project.photos(), project.mode(), QSizeF(0, 0), true, 1.0, project.options());
     error = pass.error;
-    Capture_Step(capture, pass, QDateTime::currentDateTime());
+    captureStep(capture, pass, QDateTime::currentDateTime());
     return capture.imageSave;
 }
 
@@ -368,9 +368,8 @@ WriteResult writeToStandardOutput(const QImage &picture, const Options &options)
 {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
-        return Write_Failure(QStringLiteral("standard output"), out.errorString());
-    return Write_Picture_To(picture, out, QStringLiteral("standard output"), *options.format,
-                            options.picture);
+        return writeFailure(QStringLiteral("standard output"), out.errorString());
+    return writePictureTo(picture, out, QStringLiteral("standard output"), *options.format, options.picture);
 }
 
 Outcome mixOne(const Options &options, const QString &projectPath, const QString &outputPath,
@@ -399,7 +398,7 @@ Outcome mixOne(const Options &options, const QString &projectPath, const QString
     progress(QStringLiteral("%1: writing %2").arg(name, outputPath));
     const WriteResult written = outputPath == QLatin1String("-")
                                     ? writeToStandardOutput(picture, options)
-                                    : Write_Picture(picture, outputPath, options.picture);
+                                    : writePicture(picture, outputPath, options.picture);
     return written.ok ? Outcome{} : Outcome{kExitFileError, written.error};
 }
 
@@ -427,7 +426,7 @@ Outcome mixAll(const Options &options, QString &errors, const MixProgress &progr
     const QDir folder(options.outputFolder);
     for (const QString &projectPath : options.projectPaths) {
         const QString output = folder.filePath(QFileInfo(projectPath).completeBaseName() + QLatin1Char('.') +
-                                               Picture_Suffix(*options.format));
+                                               pictureSuffix(*options.format));
         const Outcome outcome = mixWithin(options, projectPath, output, progress);
         if (outcome.status != kExitWritten) {
             ++failed;
@@ -442,14 +441,14 @@ Outcome mixAll(const Options &options, QString &errors, const MixProgress &progr
 
 } // namespace
 
-int Run_Mix(const QStringList &arguments, QString &output, QString &errors, const MixProgress &progress)
+int runMix(const QStringList &arguments, QString &output, QString &errors, const MixProgress &progress)
 {
     Options options;
     Outcome outcome = parseArguments(arguments, options);
     const MixProgress told = options.quiet || !progress ? MixProgress([](const QString &) {}) : progress;
-    Set_Memory_Budget(options.memoryBudget);
+    setMemoryBudget(options.memoryBudget);
     if (outcome.status == kExitWritten && options.help)
-        output = Mix_Help_Text();
+        output = mixHelpText();
     else if (outcome.status == kExitWritten && !options.outputFolder.isEmpty())
         outcome = mixAll(options, errors, told);
     else if (outcome.status == kExitWritten)

@@ -21,6 +21,6 @@ inline constexpr qint64 kLargestProject = qint64(4) << 20;
 // Told one line per stage of each project ("a.json: mixing"), unless --quiet.
 using MixProgress = std::function<void(const QString &line)>;
 
-int Run_Mix(const QStringList &arguments, QString &output, QString &errors, const MixProgress &progress = {});
+int runMix(const QStringList &arguments, QString &output, QString &errors, const MixProgress &progress = {});
 
-QString Mix_Help_Text();
+QString mixHelpText();

@@ -1,4 +1,4 @@
-// quillane-mix: the headless renderer. Everything but the process set-up is in Run_Mix.
+// quillane-mix: the headless renderer. Everything but the process set-up is in runMix.
 // A project always has photos, so "No Image" (the one text the renderer draws) never
 // appears here: no fonts are needed and a core application, without a platform, will do.
 #include "Version.h"
@@ -24,7 +24,7 @@ void keepCriticalMessages(QtMsgType type, const QMessageLogContext &context, con
 
 int main(int argc, char **argv)
 {
-    if (Print_Version_If_Asked(argc, argv, "quillane-mix"))
+    if (printVersionIfAsked(argc, argv, "quillane-mix"))
         return 0;
     qInstallMessageHandler(keepCriticalMessages);
     QCoreApplication app(argc, argv);
@@ -36,7 +36,7 @@ int main(int argc, char **argv)
         progress = [](const QString &line) {
             std::fputs(("quillane-mix: " + line + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
         };
-    const int status = Run_Mix(app.arguments().mid(1), output, errors, progress);
+    const int status = runMix(app.arguments().mid(1), output, errors, progress);
     std::fputs(output.toLocal8Bit().constData(), stdout);
     std::fputs(errors.toLocal8Bit().constData(), stderr);
     return status;

@@ -66,7 +66,7 @@ qint64 dataMemory()
     return read ? qint64(pages[5]) * sysconf(_SC_PAGESIZE) : 0;
 }
 
-// Set in a child of Decode_In_Child only: the data memory it held when it began.
+// Set in a child of decodeInChild only: the data memory it held when it began.
 qint64 g_childBaseMemory = -1;
 
 void limitDataMemory(qint64 bytes)
@@ -109,20 +109,20 @@ DecodedPicture receivePicture(int fd)
     Header header;
     if (!readAll(fd, &header, sizeof(Header)) || header.reasonBytes < 0 || header.iccBytes < 0 ||
         header.reasonBytes > (1 << 16) || header.iccBytes > (1 << 24))
-        return Damaged_Picture();
+        return damagedPicture();
     QByteArray reason(header.reasonBytes, Qt::Uninitialized), icc(header.iccBytes, Qt::Uninitialized);
     if (!readAll(fd, reason.data(), size_t(reason.size())) || !readAll(fd, icc.data(), size_t(icc.size())))
-        return Damaged_Picture();
+        return damagedPicture();
     if (header.format <= QImage::Format_Invalid || header.format >= QImage::NImageFormats)
-        return {QImage(), reason.isEmpty() ? Damaged_Picture().reason : QString::fromUtf8(reason),
+        return {QImage(), reason.isEmpty() ? damagedPicture().reason : QString::fromUtf8(reason),
                 QSize(header.width, header.height)};
     QImage image(header.width, header.height, QImage::Format(header.format));
     if (image.isNull())
-        return Damaged_Picture();
+        return damagedPicture();
     const size_t rowBytes = size_t(image.width()) * size_t(image.depth() / 8);
     for (int y = 0; y < image.height(); ++y)
         if (!readAll(fd, image.scanLine(y), rowBytes))
-            return Damaged_Picture();
+            return damagedPicture();
     if (!icc.isEmpty())
         image.setColorSpace(QColorSpace::fromIccProfile(icc));
     return {image, QString()};
@@ -130,22 +130,22 @@ DecodedPicture receivePicture(int fd)
 
 } // namespace
 
-qint64 Decoder_Memory_Budget(qint64 maxPixels)
+qint64 decoderMemoryBudget(qint64 maxPixels)
 {
     return maxPixels * 8 * kCopiesOfDeepPicture + kDecoderOverhead;
 }
 
-void Limit_Child_Memory_To(qint64 pixels)
+void limitChildMemoryTo(qint64 pixels)
 {
     if (g_childBaseMemory >= 0)
-        limitDataMemory(Decoder_Memory_Budget(pixels));
+        limitDataMemory(decoderMemoryBudget(pixels));
 }
 
-DecodedPicture Decode_In_Child(const std::function<DecodedPicture()> &decode, qint64 memoryBytes)
+DecodedPicture decodeInChild(const std::function<DecodedPicture()> &decode, qint64 memoryBytes)
 {
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0)
-        return Damaged_Picture();
+        return damagedPicture();
     const pid_t child = fork();
     if (child == 0) {
         close(pipeEnds[0]);
@@ -154,7 +154,7 @@ DecodedPicture Decode_In_Child(const std::function<DecodedPicture()> &decode, qi
         _exit(0); // no exit handlers of the parent's libraries run in the child
     }
     close(pipeEnds[1]);
-    const DecodedPicture decoded = child < 0 ? Damaged_Picture() : receivePicture(pipeEnds[0]);
+    const DecodedPicture decoded = child < 0 ? damagedPicture() : receivePicture(pipeEnds[0]);
     close(pipeEnds[0]); // a child still writing gets a broken pipe and ends
     if (child > 0)
         while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {

@@ -13,13 +13,13 @@
 // Runs `decode` in a child process that may allocate at most `memoryBytes` more than
 // the process holds; returns what it returned, or a damaged picture when the child
 // failed, crashed or ran out of memory.
-DecodedPicture Decode_In_Child(const std::function<DecodedPicture()> &decode, qint64 memoryBytes);
+DecodedPicture decodeInChild(const std::function<DecodedPicture()> &decode, qint64 memoryBytes);
 
 // The memory a decoder of a picture of at most `maxPixels` pixels may use: 16-bit RGBA
 // samples several times over, and room for the decoder's own tables.
-qint64 Decoder_Memory_Budget(qint64 maxPixels);
+qint64 decoderMemoryBudget(qint64 maxPixels);
 
-// In a child of Decode_In_Child, once the decoder knows the size its file declares:
+// In a child of decodeInChild, once the decoder knows the size its file declares:
 // lowers the memory the child may add to the budget of a picture of `pixels` pixels,
 // so that a file cannot use more than its own size calls for. Does nothing elsewhere.
-void Limit_Child_Memory_To(qint64 pixels);
+void limitChildMemoryTo(qint64 pixels);

@@ -1,9 +1,9 @@
 #include "imaging/DecodeGuard.h"
 
-QString Declared_Size_Problem(qint64 width, qint64 height, qint64 maxPixels)
+QString declaredSizeProblem(qint64 width, qint64 height, qint64 maxPixels)
 {
     if (width <= 0 || height <= 0)
-        return Damaged_Picture().reason;
+        return damagedPicture().reason;
     // Compared by division: a damaged header may declare sides whose product overflows.
     if (width > maxPixels / height)
         return QStringLiteral("the picture is %1 \u00D7 %2 pixels (%3 megapixels), more than this "
@@ -15,7 +15,7 @@ QString Declared_Size_Problem(qint64 width, qint64 height, qint64 maxPixels)
     return {};
 }
 
-DecodedPicture Damaged_Picture()
+DecodedPicture damagedPicture()
 {
     return {QImage(), QStringLiteral("the picture data is damaged or incomplete.")};
 }

@@ -15,6 +15,6 @@ struct DecodedPicture {
 
 // Empty when a picture of `width` x `height` may be decoded; otherwise the reason to
 // refuse it. Non-positive sizes are refused as damaged.
-QString Declared_Size_Problem(qint64 width, qint64 height, qint64 maxPixels);
+QString declaredSizeProblem(qint64 width, qint64 height, qint64 maxPixels);
 
-DecodedPicture Damaged_Picture();
+DecodedPicture damagedPicture();

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-bool Is_Permission_Refusal(const QString &path, FileAccess access)
+bool isPermissionRefusal(const QString &path, FileAccess access)
 {
     // QFileInfo asks the operating system on the caller's behalf (access(2) on Unix), so
     // a superuser is not refused where the mode bits alone would suggest it.

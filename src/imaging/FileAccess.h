@@ -13,4 +13,4 @@ enum class FileAccess {
 
 // True when the current user may not do `access` to `path` (for writing: to the file
 // itself when it exists, and to its folder, where the temporary file goes).
-bool Is_Permission_Refusal(const QString &path, FileAccess access);
+bool isPermissionRefusal(const QString &path, FileAccess access);

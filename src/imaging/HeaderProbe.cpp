@@ -41,7 +41,7 @@ qsizetype skipEntropyData(const uchar *data, qsizetype size, qsizetype at)
 
 } // namespace
 
-int Count_Jpeg_Scans(QByteArrayView bytes, int stopAfter)
+int countJpegScans(QByteArrayView bytes, int stopAfter)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
@@ -77,7 +77,7 @@ int Count_Jpeg_Scans(QByteArrayView bytes, int stopAfter)
     return scans;
 }
 
-PngColourChunks Probe_Png_Colour(QByteArrayView bytes)
+PngColourChunks probePngColour(QByteArrayView bytes)
 {
     static const uchar kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PngColourChunks chunks;
@@ -108,7 +108,7 @@ PngColourChunks Probe_Png_Colour(QByteArrayView bytes)
     return chunks;
 }
 
-bool Png_Gamma_Is_Srgb(quint32 gamma)
+bool pngGammaIsSrgb(quint32 gamma)
 {
     // libpng's fixed point: 100000 is 1.0; its threshold of significance is 5000.
     constexpr qint64 kOne = 100000;

@@ -10,7 +10,7 @@
 // `stopAfter`. A baseline photo has one scan per colour component at most, a progressive
 // one about ten; a file with hundreds costs the decoder a full pass over the picture per
 // scan.
-int Count_Jpeg_Scans(QByteArrayView bytes, int stopAfter);
+int countJpegScans(QByteArrayView bytes, int stopAfter);
 
 // The colour chunks of a PNG file found before its image data.
 struct PngColourChunks {
@@ -20,8 +20,8 @@ struct PngColourChunks {
     bool hasChrm = false; // a cHRM chunk (primaries of its own)
     quint32 gamma = 0;    // the gAMA chunk's value (gamma x 100000); 0 without one
 };
-PngColourChunks Probe_Png_Colour(QByteArrayView bytes);
+PngColourChunks probePngColour(QByteArrayView bytes);
 
 // True when a PNG's gAMA value is close enough to 1/2.2 that libpng itself treats the
 // picture as sRGB (its png_gamma_not_sRGB test: within 5% of 2.2 once multiplied by it).
-bool Png_Gamma_Is_Srgb(quint32 gamma);
+bool pngGammaIsSrgb(quint32 gamma);

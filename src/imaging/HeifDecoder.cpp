@@ -126,34 +126,34 @@ QImage copyPlane(const heif_image *image, bool deep)
     return picture;
 }
 
-DecodedPicture decodeHeif(const QByteArray &bytes, qint64 maxPixels)
+DecodedPicture decodeHeifHere(const QByteArray &bytes, qint64 maxPixels)
 {
     const std::unique_ptr<heif_context, ContextFree> context(heif_context_alloc());
     if (!context || heif_context_read_from_memory_without_copy(context.get(), bytes.constData(),
                                                                size_t(bytes.size()), nullptr)
                             .code != heif_error_Ok)
-        return Damaged_Picture();
+        return damagedPicture();
     heif_image_handle *rawHandle = nullptr;
     if (heif_context_get_primary_image_handle(context.get(), &rawHandle).code != heif_error_Ok)
-        return Damaged_Picture();
+        return damagedPicture();
     const std::unique_ptr<heif_image_handle, HandleRelease> handle(rawHandle);
     const int width = heif_image_handle_get_width(handle.get());
     const int height = heif_image_handle_get_height(handle.get());
-    if (const QString problem = Declared_Size_Problem(width, height, maxPixels); !problem.isEmpty())
+    if (const QString problem = declaredSizeProblem(width, height, maxPixels); !problem.isEmpty())
         return {QImage(), problem, QSize(width, height)};
-    Limit_Child_Memory_To(qint64(width) * height);
+    limitChildMemoryTo(qint64(width) * height);
 
     const bool deep = heif_image_handle_get_luma_bits_per_pixel(handle.get()) > 8;
     const heif_chroma chroma = deep ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RGBA;
     heif_image *rawImage = nullptr;
     if (heif_decode_image(handle.get(), &rawImage, heif_colorspace_RGB, chroma, nullptr).code !=
         heif_error_Ok)
-        return Damaged_Picture();
+        return damagedPicture();
     const std::unique_ptr<heif_image, ImageRelease> image(rawImage);
     QImage picture = copyPlane(image.get(), deep);
     // The decoded size may differ from the declared one (rotation swaps the sides).
-    if (picture.isNull() || !Declared_Size_Problem(picture.width(), picture.height(), maxPixels).isEmpty())
-        return Damaged_Picture();
+    if (picture.isNull() || !declaredSizeProblem(picture.width(), picture.height(), maxPixels).isEmpty())
+        return damagedPicture();
     picture.setColorSpace(colourSpaceOf(handle.get()));
     return {picture, QString()};
 }
@@ -163,7 +163,7 @@ DecodedPicture decodeHeif(const QByteArray &bytes, qint64 maxPixels)
 // A HEIF file's coded picture may claim far more than its declared size (fuzzing found
 // one of 700 bytes that had libheif use 8 GB for minutes): the file is decoded in a
 // child process with a limit on its memory.
-DecodedPicture Decode_Heif(const QByteArray &bytes, qint64 maxPixels)
+DecodedPicture decodeHeif(const QByteArray &bytes, qint64 maxPixels)
 {
-    return Decode_In_Child([&] { return decodeHeif(bytes, maxPixels); }, Decoder_Memory_Budget(maxPixels));
+    return decodeInChild([&] { return decodeHeifHere(bytes, maxPixels); }, decoderMemoryBudget(maxPixels));
 }

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-double Mean_Absolute_Difference(const QImage &a, const QImage &b)
+double meanAbsoluteDifference(const QImage &a, const QImage &b)
 {
     if (a.size() != b.size() || a.format() != b.format() || a.depth() != 32 || a.isNull())
         return -1.0;

@@ -5,4 +5,4 @@
 // The mean absolute difference of two pictures of the same size and format over every
 // byte of their pixels (all four channels), in 255ths; -1 when their sizes or formats
 // differ. How far a preview strays from the full-resolution picture shown in its place.
-double Mean_Absolute_Difference(const QImage &a, const QImage &b);
+double meanAbsoluteDifference(const QImage &a, const QImage &b);

@@ -36,10 +36,9 @@ QString onEvent(JxlDecoder *decoder, JxlDecoderStatus status, Decoding &decoding
     switch (status) {
     case JXL_DEC_BASIC_INFO: {
         if (JxlDecoderGetBasicInfo(decoder, &decoding.info) != JXL_DEC_SUCCESS)
-            return Damaged_Picture().reason;
+            return damagedPicture().reason;
         // The sides are those of the upright picture, as the decoder turns it.
-        if (const QString problem =
-                Declared_Size_Problem(decoding.info.xsize, decoding.info.ysize, maxPixels);
+        if (const QString problem = declaredSizeProblem(decoding.info.xsize, decoding.info.ysize, maxPixels);
             !problem.isEmpty())
             return problem;
         if (decoding.info.bits_per_sample > 8)
@@ -57,21 +56,21 @@ QString onEvent(JxlDecoder *decoder, JxlDecoderStatus status, Decoding &decoding
         if (decoding.picture.isNull() ||
             JxlDecoderImageOutBufferSize(decoder, &decoding.format, &needed) != JXL_DEC_SUCCESS ||
             needed != size_t(decoding.picture.sizeInBytes()))
-            return Damaged_Picture().reason;
+            return damagedPicture().reason;
         decoding.format.align = size_t(decoding.picture.bytesPerLine());
         if (JxlDecoderSetImageOutBuffer(decoder, &decoding.format, decoding.picture.bits(), needed) !=
             JXL_DEC_SUCCESS)
-            return Damaged_Picture().reason;
+            return damagedPicture().reason;
         return {};
     }
     default:
-        return Damaged_Picture().reason;
+        return damagedPicture().reason;
     }
 }
 
 } // namespace
 
-DecodedPicture Decode_Jxl(const QByteArray &bytes, qint64 maxPixels)
+DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
 {
     const JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
     const JxlResizableParallelRunnerPtr runner = JxlResizableParallelRunnerMake(nullptr);
@@ -82,7 +81,7 @@ DecodedPicture Decode_Jxl(const QByteArray &bytes, qint64 maxPixels)
             JXL_DEC_SUCCESS ||
         JxlDecoderSetInput(decoder.get(), reinterpret_cast<const uint8_t *>(bytes.constData()),
                            size_t(bytes.size())) != JXL_DEC_SUCCESS)
-        return Damaged_Picture();
+        return damagedPicture();
     JxlDecoderCloseInput(decoder.get());
     Decoding decoding;
     for (;;) {

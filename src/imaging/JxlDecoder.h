@@ -6,4 +6,4 @@
 
 // JPEG XL through libjxl: the first frame, turned by the file's orientation, with the
 // colour profile of the decoded samples. More than 8 bits a channel decode to 16-bit RGBA.
-DecodedPicture Decode_Jxl(const QByteArray &bytes, qint64 maxPixels);
+DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels);

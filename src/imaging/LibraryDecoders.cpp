@@ -13,22 +13,22 @@ constexpr qint64 kHeadBytes = 32;
 
 } // namespace
 
-PhotoDecoder Photo_Decoder_Of(QFileDevice &file)
+PhotoDecoder photoDecoderOf(QFileDevice &file)
 {
-    return Photo_Decoder_For(file.peek(kHeadBytes), QFileInfo(file.fileName()).suffix());
+    return photoDecoderFor(file.peek(kHeadBytes), QFileInfo(file.fileName()).suffix());
 }
 
-DecodedPicture Decode_With(PhotoDecoder decoder, const QByteArray &bytes, qint64 maxPixels)
+DecodedPicture decodeWith(PhotoDecoder decoder, const QByteArray &bytes, qint64 maxPixels)
 {
     switch (decoder) {
     case PhotoDecoder::Heif:
-        return Decode_Heif(bytes, maxPixels);
+        return decodeHeif(bytes, maxPixels);
     case PhotoDecoder::Jxl:
-        return Decode_Jxl(bytes, maxPixels);
+        return decodeJxl(bytes, maxPixels);
     case PhotoDecoder::Raw:
-        return Decode_Raw(bytes, maxPixels);
+        return decodeRaw(bytes, maxPixels);
     case PhotoDecoder::Qt:
         break;
     }
-    return Damaged_Picture();
+    return damagedPicture();
 }

@@ -12,7 +12,7 @@ class QFileDevice;
 
 // The decoder for an open file, from its first bytes (read ahead, the position is kept)
 // and its name's suffix.
-PhotoDecoder Photo_Decoder_Of(QFileDevice &file);
+PhotoDecoder photoDecoderOf(QFileDevice &file);
 
 // Decodes a whole file with one of the library decoders (not PhotoDecoder::Qt).
-DecodedPicture Decode_With(PhotoDecoder decoder, const QByteArray &bytes, qint64 maxPixels);
+DecodedPicture decodeWith(PhotoDecoder decoder, const QByteArray &bytes, qint64 maxPixels);

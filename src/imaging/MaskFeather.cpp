@@ -174,7 +174,7 @@ void enlargeInto(const Plane &plane, int f, QImage &mask)
 
 } // namespace
 
-std::array<int, 3> Feather_Box_Widths(double sigma)
+std::array<int, 3> featherBoxWidths(double sigma)
 {
     // Three boxes: the lower odd width wl for m of them, wl + 2 for the rest, with m
     // chosen so that the variances sum closest to sigma^2.
@@ -190,7 +190,7 @@ std::array<int, 3> Feather_Box_Widths(double sigma)
     return widths;
 }
 
-int Feather_Reduction(double sigma)
+int featherReduction(double sigma)
 {
     int f = 1;
     while (f < 16 && sigma / (2 * f) >= 4.0)
@@ -198,10 +198,10 @@ int Feather_Reduction(double sigma)
     return f;
 }
 
-void Feather_Mask(QImage &mask, double sigma)
+void featherMask(QImage &mask, double sigma)
 {
-    const int f = Feather_Reduction(sigma);
-    const std::array<int, 3> widths = Feather_Box_Widths(sigma / f);
+    const int f = featherReduction(sigma);
+    const std::array<int, 3> widths = featherBoxWidths(sigma / f);
     if (mask.isNull() || !(sigma > 0.0) || widths == std::array<int, 3>{1, 1, 1})
         return;
     const int w = (mask.width() + f - 1) / f, h = (mask.height() + f - 1) / f;

@@ -11,14 +11,14 @@
 
 // The three odd box widths whose variances add up to sigma^2 most closely; all 1 (no
 // blur) for sigma below about 0.6 pixel.
-std::array<int, 3> Feather_Box_Widths(double sigma);
+std::array<int, 3> featherBoxWidths(double sigma);
 
 // A wide blur works on a reduced copy of the mask: the largest power of two f (up to 16)
 // that leaves the Gaussian at least 4 pixels wide there. The copy averages f x f blocks;
 // the result is enlarged back bilinearly, which a blur that wide cannot tell apart.
-int Feather_Reduction(double sigma);
+int featherReduction(double sigma);
 
 // Blurs the coverage of a white mask (white shapes on a transparent ground, canonical
 // format) and stores it back as premultiplied white of that alpha. Rows and columns run
 // on the imaging threads. A sigma of 0 or less leaves the mask as it is.
-void Feather_Mask(QImage &mask, double sigma);
+void featherMask(QImage &mask, double sigma);

@@ -27,24 +27,24 @@ qint64 physicalMemory()
 
 } // namespace
 
-qint64 Default_Memory_Budget()
+qint64 defaultMemoryBudget()
 {
     static const qint64 budget = physicalMemory() / kBudgetShare;
     return budget;
 }
 
-qint64 Memory_Budget()
+qint64 memoryBudget()
 {
     const qint64 set = g_budget.load(std::memory_order_relaxed);
-    return set > 0 ? set : Default_Memory_Budget();
+    return set > 0 ? set : defaultMemoryBudget();
 }
 
-void Set_Memory_Budget(qint64 bytes)
+void setMemoryBudget(qint64 bytes)
 {
     g_budget.store(bytes > 0 ? bytes : 0, std::memory_order_relaxed);
 }
 
-double Picture_Bytes(QSizeF size)
+double pictureBytes(QSizeF size)
 {
     const double w = std::ceil(size.width());
     const double h = std::ceil(size.height());
@@ -55,7 +55,7 @@ double Picture_Bytes(QSizeF size)
     return w * h * kBytesPerPixel;
 }
 
-QString Memory_Amount(double bytes)
+QString memoryAmount(double bytes)
 {
     constexpr double kGB = double(1 << 30);
     constexpr double kMB = double(1 << 20);
@@ -66,16 +66,16 @@ QString Memory_Amount(double bytes)
     return QStringLiteral("%1 MB").arg(std::max(1.0, std::ceil(bytes / kMB)), 0, 'f', 0);
 }
 
-QString Over_Budget_Reason(double needed, qint64 allowed, const QString &what)
+QString overBudgetReason(double needed, qint64 allowed, const QString &what)
 {
     if (!std::isfinite(needed))
         return QStringLiteral("needs more memory to %1 than any computer has (%2 allowed)")
-            .arg(what, Memory_Amount(double(allowed)));
+            .arg(what, memoryAmount(double(allowed)));
     return QStringLiteral("needs about %1 of memory to %2, more than the %3 allowed")
-        .arg(Memory_Amount(needed), what, Memory_Amount(double(allowed)));
+        .arg(memoryAmount(needed), what, memoryAmount(double(allowed)));
 }
 
-qint64 Parse_Memory_Amount(const QString &text)
+qint64 parseMemoryAmount(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral("^([0-9]+(?:\\.[0-9]+)?)\\s*([kKmMgGtT]?)[bB]?$"));
     const QRegularExpressionMatch match = pattern.match(text.trimmed());

@@ -11,33 +11,33 @@
 // the system out of memory.
 
 // The default budget: half of the physical memory (4 GB when the system cannot tell).
-qint64 Default_Memory_Budget();
+qint64 defaultMemoryBudget();
 
-// The budget in force for this process: the default until Set_Memory_Budget gives
+// The budget in force for this process: the default until setMemoryBudget gives
 // another (a value of 0 or less restores the default). Safe to call from any thread.
-qint64 Memory_Budget();
-void Set_Memory_Budget(qint64 bytes);
+qint64 memoryBudget();
+void setMemoryBudget(qint64 bytes);
 
 // Bytes of a canonical picture (4 bytes a pixel) of `size` pixels, for sizes of any
 // magnitude: a non-finite or overflowing size counts as more than any budget.
-double Picture_Bytes(QSizeF size);
+double pictureBytes(QSizeF size);
 
 // Sums of picture sizes, kept in double so that no hostile size wraps around.
 struct MemoryNeed {
     double bytes = 0.0;
     void add(double more) { bytes += more; }
-    void addPicture(QSizeF size) { bytes += Picture_Bytes(size); }
+    void addPicture(QSizeF size) { bytes += pictureBytes(size); }
     bool fits(qint64 budget) const { return bytes <= double(budget); }
 };
 
 // "needs about 9.3 GB of memory to <what>, more than the 6.0 GB allowed" (or, for a need
 // that overflows, "needs more memory to <what> than any computer has (6.0 GB allowed)"):
 // the phrase, without a capital or a full stop, that follows a name in a refusal.
-QString Over_Budget_Reason(double needed, qint64 allowed, const QString &what);
+QString overBudgetReason(double needed, qint64 allowed, const QString &what);
 
 // An amount of memory in the largest unit that keeps it at 1 or more: "512 MB", "6.0 GB".
-QString Memory_Amount(double bytes);
+QString memoryAmount(double bytes);
 
 // Parses an amount as a user writes it: "6G", "6GB", "512M", "2.5g", or plain bytes.
 // Returns 0 for anything else.
-qint64 Parse_Memory_Amount(const QString &text);
+qint64 parseMemoryAmount(const QString &text);

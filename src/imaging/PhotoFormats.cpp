@@ -51,7 +51,7 @@ bool isJxl(const QByteArray &head)
 
 } // namespace
 
-const std::vector<PhotoFormat> &Photo_Formats()
+const std::vector<PhotoFormat> &photoFormats()
 {
     static const std::vector<PhotoFormat> formats = {
         {"bmp", {"bmp"}, {"image/bmp"}, PhotoDecoder::Qt},
@@ -72,30 +72,30 @@ const QStringList &photoFileExtensions()
 {
     static const QStringList all = [] {
         QStringList suffixes;
-        for (const PhotoFormat &format : Photo_Formats())
+        for (const PhotoFormat &format : photoFormats())
             suffixes += format.suffixes;
         return suffixes;
     }();
     return all;
 }
 
-QStringList Photo_Mime_Types()
+QStringList photoMimeTypes()
 {
     QStringList all;
-    for (const PhotoFormat &format : Photo_Formats())
+    for (const PhotoFormat &format : photoFormats())
         all += format.mimeTypes;
     return all;
 }
 
-QString Photo_Format_Names()
+QString photoFormatNames()
 {
     QStringList names;
-    for (const PhotoFormat &format : Photo_Formats())
+    for (const PhotoFormat &format : photoFormats())
         names += format.name;
     return names.join(QStringLiteral(", "));
 }
 
-PhotoDecoder Photo_Decoder_For(const QByteArray &head, const QString &suffix)
+PhotoDecoder photoDecoderFor(const QByteArray &head, const QString &suffix)
 {
     if (isHeifBrand(isoBrand(head)))
         return PhotoDecoder::Heif;

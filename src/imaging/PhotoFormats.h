@@ -25,19 +25,19 @@ struct PhotoFormat {
     PhotoDecoder decoder;
 };
 
-const std::vector<PhotoFormat> &Photo_Formats();
+const std::vector<PhotoFormat> &photoFormats();
 
 // Every suffix of every format, lower case, without the dot: the open panel's filter
 // and the drops it accepts.
 const QStringList &photoFileExtensions();
 
 // Every MIME type of every format.
-QStringList Photo_Mime_Types();
+QStringList photoMimeTypes();
 
 // "bmp, gif, jpeg, png, tiff, webp, heic, avif, jpeg xl, camera raw", for messages.
-QString Photo_Format_Names();
+QString photoFormatNames();
 
 // The decoder for a file that begins with `head` (its first bytes; 32 are enough) and
 // ends in `suffix`. Files whose content the Qt readers recognise go there; camera raw
 // files built on TIFF are told apart by their suffix.
-PhotoDecoder Photo_Decoder_For(const QByteArray &head, const QString &suffix);
+PhotoDecoder photoDecoderFor(const QByteArray &head, const QString &suffix);

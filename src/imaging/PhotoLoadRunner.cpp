@@ -38,9 +38,9 @@ void PhotoLoadRunner::start(const QStringList &paths)
         parallelTasks(int(paths.size()), [&](int i) {
             if (cancelled->load())
                 return;
-            LoadedPhoto loaded{Load_Photo(paths[i]), nullptr};
+            LoadedPhoto loaded{loadPhoto(paths[i]), nullptr};
             if (!loaded.result.image.isNull() && !cancelled->load())
-                loaded.reducedCopies = Build_Reduced_Copies(loaded.result.image);
+                loaded.reducedCopies = buildReducedCopies(loaded.result.image);
             // Queued to the runner's thread; `this` outlives the worker (the destructor waits).
             QMetaObject::invokeMethod(
                 this,

@@ -10,13 +10,13 @@
 #include <memory>
 
 class QThread;
-struct Reduced_Copies;
+struct ReducedCopies;
 
 // One photo file read on a worker: the loader's result and, for a picture, its reduced
 // copies, built on the worker with it.
 struct LoadedPhoto {
     LoadResult result;
-    std::shared_ptr<const Reduced_Copies> reducedCopies;
+    std::shared_ptr<const ReducedCopies> reducedCopies;
 };
 
 // Loads a batch of photo files side by side on worker threads (as many as the imaging

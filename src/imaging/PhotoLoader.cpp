@@ -80,7 +80,7 @@ bool readWatched(QImageReader &reader, QImage &image)
 
 QString sizeRefusal(QSize size, qint64 maxPixels)
 {
-    return Declared_Size_Problem(size.width(), size.height(), maxPixels);
+    return declaredSizeProblem(size.width(), size.height(), maxPixels);
 }
 
 // The formats Quillane reads, as QImageReader names them (by content, or by the file's
@@ -95,7 +95,7 @@ bool isPhotoFormat(const QByteArray &format)
 
 QString openRefusal(const QFile &file)
 {
-    if (Is_Permission_Refusal(file.fileName(), FileAccess::Read))
+    if (isPermissionRefusal(file.fileName(), FileAccess::Read))
         return QStringLiteral("you do not have permission to read it.");
     return QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
 }
@@ -107,7 +107,7 @@ void allowLargePictures()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        const qint64 physicalMB = Default_Memory_Budget() * 2 / (1 << 20);
+        const qint64 physicalMB = defaultMemoryBudget() * 2 / (1 << 20);
         QImageReader::setAllocationLimit(int(std::clamp<qint64>(physicalMB, 256, kLargestAllocationMB)));
     });
 }
@@ -118,7 +118,7 @@ QString checkJpegScans(QFile &file)
     const uchar *bytes = file.map(0, file.size());
     if (!bytes)
         return {};
-    const int scans = Count_Jpeg_Scans(QByteArrayView(bytes, file.size()), kMostJpegScans);
+    const int scans = countJpegScans(QByteArrayView(bytes, file.size()), kMostJpegScans);
     file.unmap(const_cast<uchar *>(bytes));
     if (scans > kMostJpegScans)
         return QStringLiteral("it is a JPEG of more than %1 scans, which no camera writes and which would "
@@ -150,7 +150,7 @@ QString checkBeforeDecoding(QFile &file, QImageReader &reader, qint64 maxPixels)
 {
     if (!reader.canRead() || !isPhotoFormat(reader.format()))
         return QStringLiteral("it is not a picture in a format Quillane can read (%1).")
-            .arg(Photo_Format_Names());
+            .arg(photoFormatNames());
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
         return sizeRefusal(size, maxPixels);
@@ -171,10 +171,9 @@ void treatNearSrgbGammaAsSrgb(QFile &file, QImage &image)
     if (!bytes)
         return;
     const PngColourChunks chunks =
-        Probe_Png_Colour(QByteArrayView(bytes, std::min(file.size(), kPngProbeBytes)));
+        probePngColour(QByteArrayView(bytes, std::min(file.size(), kPngProbeBytes)));
     file.unmap(const_cast<uchar *>(bytes));
-    if (chunks.isPng && !chunks.hasSrgb && !chunks.hasIcc && !chunks.hasChrm &&
-        Png_Gamma_Is_Srgb(chunks.gamma))
+    if (chunks.isPng && !chunks.hasSrgb && !chunks.hasIcc && !chunks.hasChrm && pngGammaIsSrgb(chunks.gamma))
         image.setColorSpace(QColorSpace(QColorSpace::SRgb));
 }
 
@@ -193,21 +192,21 @@ void toCanonical(QImage &image)
 // header declares before decoding, and the decoded size after.
 LoadResult loadWithLibrary(const QString &path, QFile &file, PhotoDecoder decoder, qint64 maxPixels)
 {
-    DecodedPicture decoded = Decode_With(decoder, file.readAll(), maxPixels);
+    DecodedPicture decoded = decodeWith(decoder, file.readAll(), maxPixels);
     if (decoded.image.isNull())
-        return refusal(path, decoded.reason.isEmpty() ? Damaged_Picture().reason : decoded.reason);
+        return refusal(path, decoded.reason.isEmpty() ? damagedPicture().reason : decoded.reason);
     toCanonical(decoded.image);
     return {decoded.image, QString()};
 }
 
 } // namespace
 
-qint64 Photo_Pixel_Limit()
+qint64 photoPixelLimit()
 {
-    return Memory_Budget() / kBudgetShare / kBytesPerCanonicalPixel;
+    return memoryBudget() / kBudgetShare / kBytesPerCanonicalPixel;
 }
 
-QSize Probe_Photo_Size(const QString &path)
+QSize probePhotoSize(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
@@ -215,9 +214,9 @@ QSize Probe_Photo_Size(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    if (const PhotoDecoder decoder = Photo_Decoder_Of(file); decoder != PhotoDecoder::Qt) {
+    if (const PhotoDecoder decoder = photoDecoderOf(file); decoder != PhotoDecoder::Qt) {
         // A decode with no pixels allowed stops at the header and tells what it declared.
-        const QSize declared = Decode_With(decoder, file.readAll(), 0).declared;
+        const QSize declared = decodeWith(decoder, file.readAll(), 0).declared;
         return declared.isEmpty() ? QSize() : declared;
     }
     file.close();
@@ -228,14 +227,14 @@ QSize Probe_Photo_Size(const QString &path)
     return reader.size();
 }
 
-LoadResult Load_Photo(const QString &path)
+LoadResult loadPhoto(const QString &path)
 {
-    return Load_Photo(path, Photo_Pixel_Limit());
+    return loadPhoto(path, photoPixelLimit());
 }
 
 namespace {
 
-LoadResult loadPhoto(const QString &path, qint64 maxPixels)
+LoadResult decodePhotoFile(const QString &path, qint64 maxPixels)
 {
     allowLargePictures();
     QFile file(path);
@@ -243,7 +242,7 @@ LoadResult loadPhoto(const QString &path, qint64 maxPixels)
     reader.setAutoTransform(true);
     if (const QString problem = checkFile(path, file); !problem.isEmpty())
         return refusal(path, problem);
-    if (const PhotoDecoder decoder = Photo_Decoder_Of(file); decoder != PhotoDecoder::Qt)
+    if (const PhotoDecoder decoder = photoDecoderOf(file); decoder != PhotoDecoder::Qt)
         return loadWithLibrary(path, file, decoder, maxPixels);
     if (const QString problem = checkBeforeDecoding(file, reader, maxPixels); !problem.isEmpty())
         return refusal(path, problem);
@@ -263,10 +262,10 @@ LoadResult loadPhoto(const QString &path, qint64 maxPixels)
 
 } // namespace
 
-LoadResult Load_Photo(const QString &path, qint64 maxPixels)
+LoadResult loadPhoto(const QString &path, qint64 maxPixels)
 {
     try {
-        return loadPhoto(path, maxPixels);
+        return decodePhotoFile(path, maxPixels);
     } catch (const std::bad_alloc &) {
         return refusal(path, QStringLiteral("there is not enough memory to decode it."));
     }

@@ -17,19 +17,19 @@ struct LoadResult {
 
 // The largest picture, in pixels, that the loader accepts: a quarter of the memory
 // budget (MemoryBudget.h), since a mix holds several full-size copies of a photo.
-qint64 Photo_Pixel_Limit();
+qint64 photoPixelLimit();
 
 // The upright size a photo file announces in its header, without decoding it; invalid
 // when the file is not a regular file in a format Quillane reads, or does not tell.
-QSize Probe_Photo_Size(const QString &path);
+QSize probePhotoSize(const QString &path);
 
 // Loads the first image of the file (first frame of an animation, first page of a
 // multi-page TIFF, primary image of a HEIF file), turned upright by its orientation,
 // converted from an embedded colour profile to sRGB and to kCanonicalFormat. The formats
-// are those of Photo_Formats(). A picture whose header announces more than `maxPixels`
+// are those of photoFormats(). A picture whose header announces more than `maxPixels`
 // is refused before any pixel is decoded, and so is anything that is not a regular file
 // (a FIFO or a device could block or never end) and a progressive JPEG of absurdly many
 // scans. A PNG whose gamma libpng itself treats as sRGB loads as sRGB. Running out of
 // memory while decoding is a refusal too, never an exception.
-LoadResult Load_Photo(const QString &path, qint64 maxPixels);
-LoadResult Load_Photo(const QString &path);
+LoadResult loadPhoto(const QString &path, qint64 maxPixels);
+LoadResult loadPhoto(const QString &path);

@@ -7,7 +7,7 @@
 std::vector<LoadResult> loadPictures(const PhotoList &photos)
 {
     std::vector<LoadResult> loaded(size_t(photos.size()));
-    parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = Load_Photo(photos[i]->sFile); });
+    parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = loadPhoto(photos[i]->sFile); });
     for (size_t i = 0; i < loaded.size(); ++i) {
         if (!loaded[i].ok())
             continue;

@@ -52,26 +52,26 @@ DecodedPicture developRaw(const QByteArray &bytes, qint64 maxPixels)
     const auto raw = std::make_unique<LibRaw>(LIBRAW_OPTIONS_NONE);
     // LibRaw reads from the buffer only; the const is cast away for its interface.
     if (raw->open_buffer(const_cast<char *>(bytes.constData()), size_t(bytes.size())) != LIBRAW_SUCCESS)
-        return Damaged_Picture();
+        return damagedPicture();
     const libraw_image_sizes_t &sizes = raw->imgdata.sizes;
     // The sensor's data and the developed picture both have to fit.
-    for (const QString &problem : {Declared_Size_Problem(sizes.raw_width, sizes.raw_height, maxPixels),
-                                   Declared_Size_Problem(sizes.width, sizes.height, maxPixels)})
+    for (const QString &problem : {declaredSizeProblem(sizes.raw_width, sizes.raw_height, maxPixels),
+                                   declaredSizeProblem(sizes.width, sizes.height, maxPixels)})
         if (!problem.isEmpty())
             return {QImage(), problem,
                     sizes.flip & 4 ? QSize(sizes.height, sizes.width) : QSize(sizes.width, sizes.height)};
-    Limit_Child_Memory_To(qint64(sizes.raw_width) * sizes.raw_height + qint64(sizes.width) * sizes.height);
+    limitChildMemoryTo(qint64(sizes.raw_width) * sizes.raw_height + qint64(sizes.width) * sizes.height);
     setDevelopment(raw->imgdata.params);
     if (raw->unpack() != LIBRAW_SUCCESS || raw->dcraw_process() != LIBRAW_SUCCESS)
-        return Damaged_Picture();
+        return damagedPicture();
     int error = LIBRAW_SUCCESS;
     const std::unique_ptr<libraw_processed_image_t, ProcessedFree> developed(
         raw->dcraw_make_mem_image(&error));
     if (!developed || error != LIBRAW_SUCCESS)
-        return Damaged_Picture();
+        return damagedPicture();
     QImage picture = toImage(*developed);
-    if (picture.isNull() || !Declared_Size_Problem(picture.width(), picture.height(), maxPixels).isEmpty())
-        return Damaged_Picture();
+    if (picture.isNull() || !declaredSizeProblem(picture.width(), picture.height(), maxPixels).isEmpty())
+        return damagedPicture();
     return {picture, QString()};
 }
 
@@ -79,7 +79,7 @@ DecodedPicture developRaw(const QByteArray &bytes, qint64 maxPixels)
 
 // LibRaw parses hundreds of camera formats, and a crafted file has crashed it inside its
 // own parsers (fuzzing found one): the file is developed in a child process.
-DecodedPicture Decode_Raw(const QByteArray &bytes, qint64 maxPixels)
+DecodedPicture decodeRaw(const QByteArray &bytes, qint64 maxPixels)
 {
-    return Decode_In_Child([&] { return developRaw(bytes, maxPixels); }, Decoder_Memory_Budget(maxPixels));
+    return decodeInChild([&] { return developRaw(bytes, maxPixels); }, decoderMemoryBudget(maxPixels));
 }

@@ -7,4 +7,4 @@
 // Camera raw files through LibRaw (DNG, CR2, CR3, NEF, ARW, RAF, ORF, RW2 and the other
 // cameras LibRaw knows): the camera's white balance, demosaicked into 16-bit sRGB with
 // the sRGB curve, turned by the camera's orientation.
-DecodedPicture Decode_Raw(const QByteArray &bytes, qint64 maxPixels);
+DecodedPicture decodeRaw(const QByteArray &bytes, qint64 maxPixels);

@@ -34,7 +34,7 @@ void halveRow(const QImage &source, QImage &target, int y)
 
 } // namespace
 
-QImage Halve_Image(const QImage &picture)
+QImage halveImage(const QImage &picture)
 {
     const QImage source = CGImageRefFromImage(picture);
     if (source.width() < 2 || source.height() < 2)
@@ -57,7 +57,7 @@ QImage Halve_Image(const QImage &picture)
     return target;
 }
 
-QImage Reduced_Copies::levelFor(const QImage &source, QSizeF pixels) const
+QImage ReducedCopies::levelFor(const QImage &source, QSizeF pixels) const
 {
     QImage chosen = source;
     for (const QImage &copy : levels) {
@@ -69,7 +69,7 @@ QImage Reduced_Copies::levelFor(const QImage &source, QSizeF pixels) const
     return chosen;
 }
 
-qsizetype Reduced_Copies::sizeInBytes() const
+qsizetype ReducedCopies::sizeInBytes() const
 {
     qsizetype bytes = 0;
     for (const QImage &copy : levels)
@@ -77,11 +77,11 @@ qsizetype Reduced_Copies::sizeInBytes() const
     return bytes;
 }
 
-std::shared_ptr<const Reduced_Copies> Build_Reduced_Copies(const QImage &picture)
+std::shared_ptr<const ReducedCopies> buildReducedCopies(const QImage &picture)
 {
-    auto copies = std::make_shared<Reduced_Copies>();
+    auto copies = std::make_shared<ReducedCopies>();
     copies->sourceKey = picture.cacheKey();
-    for (QImage next = Halve_Image(picture); !next.isNull(); next = Halve_Image(copies->levels.back()))
+    for (QImage next = halveImage(picture); !next.isNull(); next = halveImage(copies->levels.back()))
         copies->levels.append(next);
     return copies;
 }

@@ -10,7 +10,7 @@
 // premultiplied sRGB values under it, or, for an odd side, of the area it stands for,
 // so that every copy covers the picture evenly. Halving stops once a side would drop
 // below one pixel. Together the copies take at most a third of the picture's memory.
-struct Reduced_Copies {
+struct ReducedCopies {
     qint64 sourceKey = 0; // QImage::cacheKey() of the picture they were made from
     QList<QImage> levels; // levels[k - 1] is the k-th halving
 
@@ -22,7 +22,7 @@ struct Reduced_Copies {
 
 // Builds every halving of `picture` (any format; the copies are canonical), each on
 // all the imaging threads.
-std::shared_ptr<const Reduced_Copies> Build_Reduced_Copies(const QImage &picture);
+std::shared_ptr<const ReducedCopies> buildReducedCopies(const QImage &picture);
 
 // One halving: floor(w / 2) x floor(h / 2); a null image for a side under two pixels.
-QImage Halve_Image(const QImage &picture);
+QImage halveImage(const QImage &picture);

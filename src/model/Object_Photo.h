@@ -7,7 +7,7 @@
 
 #include <memory>
 
-struct Reduced_Copies;
+struct ReducedCopies;
 
 // One photo of the project: its picture, its file name and one parameter group per
 // project type. Only the group of the mode in force when the photo was added gets
@@ -16,7 +16,7 @@ struct Object_Photo {
     QImage image; // may be null: a photo without a picture counts as 0 x 0
     // The halvings of `image` for passes at the view's scale, made on first need and
     // made again when `image` is replaced; copies of the record share them.
-    std::shared_ptr<const Reduced_Copies> reducedCopies;
+    std::shared_ptr<const ReducedCopies> reducedCopies;
     QString sName;
     QString sFile; // absolute path of the file the picture was read from; empty if none
 

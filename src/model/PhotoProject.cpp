@@ -21,7 +21,7 @@ void PhotoProject::addPhotos(const PhotoList &photos)
 }
 
 bool PhotoProject::setPicture(const PhotoPtr &photo, const QImage &image,
-                              std::shared_ptr<const Reduced_Copies> copies)
+                              std::shared_ptr<const ReducedCopies> copies)
 {
     if (!array_Photos.contains(photo))
         return false;
@@ -66,7 +66,7 @@ void PhotoProject::reset(quint64 mode, const PhotoList &photos, const QString &p
 {
     modeBlend = mode;
     array_Photos = photos;
-    s_Project_File = projectFile;
+    m_projectFile = projectFile;
     const bool sameOptions = m_options == options;
     m_options = options;
     emit changed(ListChanged | ModeChanged | (sameOptions ? 0 : OptionsChanged));

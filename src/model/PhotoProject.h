@@ -31,7 +31,7 @@ class PhotoProject : public QObject {
     const PhotoList &photos() const { return array_Photos; }
     quint64 mode() const { return modeBlend; }
     qint64 selectedIndex() const { return i_Selected_Photo_Index; }
-    const QString &projectFile() const { return s_Project_File; }
+    const QString &projectFile() const { return m_projectFile; }
     const ProjectOptions &options() const { return m_options; }
     // The selected photo when it is an overlay photo (index 1 or later), else null:
     // the one the panels tune.
@@ -47,7 +47,7 @@ class PhotoProject : public QObject {
     // Gives `photo` (one of this project's, added without a picture while its file
     // loads) its picture and the reduced copies made from it. False, and nothing
     // changed, when the photo is no longer in the list.
-    bool setPicture(const PhotoPtr &photo, const QImage &image, std::shared_ptr<const Reduced_Copies> copies);
+    bool setPicture(const PhotoPtr &photo, const QImage &image, std::shared_ptr<const ReducedCopies> copies);
     // Puts back a whole list (undo, opening a project, a new project).
     void replaceList(const PhotoList &photos);
     // Starts a project afresh: its mode, its photos, its file and its settings. One
@@ -57,7 +57,7 @@ class PhotoProject : public QObject {
     void setMode(quint64 mode);
     // Stores the project-wide settings. Returns the settings before.
     ProjectOptions setOptions(const ProjectOptions &options);
-    void setProjectFile(const QString &path) { s_Project_File = path; }
+    void setProjectFile(const QString &path) { m_projectFile = path; }
     void select(qint64 row);
 
     // Stores `value` in the field of `photo` (one of this project's) as the panels'
@@ -72,6 +72,6 @@ class PhotoProject : public QObject {
     PhotoList array_Photos;
     quint64 modeBlend = Composite;
     qint64 i_Selected_Photo_Index = -1;
-    QString s_Project_File;
+    QString m_projectFile;
     ProjectOptions m_options;
 };

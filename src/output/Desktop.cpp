@@ -79,9 +79,9 @@ QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QSt
     // file type asked for; a name typed without an extension gets the filter's.
     const bool pictures = nameFilters.isEmpty();
     const auto suffixOf = [pictures](const QString &filter) {
-        return pictures ? Save_Panel_Suffix(filter) : filterSuffix(filter);
+        return pictures ? savePanelSuffix(filter) : filterSuffix(filter);
     };
-    dialog.setNameFilters(pictures ? Save_Panel_Filters() : nameFilters);
+    dialog.setNameFilters(pictures ? savePanelFilters() : nameFilters);
     dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,

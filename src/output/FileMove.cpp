@@ -55,17 +55,17 @@ QString copyReplacing(const QString &from, const QString &to)
         const QByteArray block = source.read(kBlock);
         if (block.isEmpty())
             return QStringLiteral("the picture cannot be read (%1).").arg(source.errorString());
-        if (!Write_All(target, block))
-            return Write_Failure_Reason(target); // the temporary file is discarded
+        if (!writeAll(target, block))
+            return writeFailureReason(target); // the temporary file is discarded
     }
     if (!target.commit())
-        return Write_Failure_Reason(target);
+        return writeFailureReason(target);
     return {};
 }
 
 } // namespace
 
-QString Unused_Path(const QString &path)
+QString unusedPath(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
@@ -79,7 +79,7 @@ QString Unused_Path(const QString &path)
     }
 }
 
-WriteResult Move_Picture_File(const QString &from, const QString &to)
+WriteResult movePictureFile(const QString &from, const QString &to)
 {
     if (!QFileInfo(from).isFile())
         return {false, QStringLiteral("The picture could not be saved as %1: the picture file %2 is gone.")

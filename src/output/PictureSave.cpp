@@ -23,15 +23,15 @@ constexpr std::array<PanelFormat, 4> kPanelFormats = {{{"PNG picture", PictureFo
 QString filterOf(const PanelFormat &panel)
 {
     QStringList patterns;
-    for (const QString &extension : Picture_Extensions())
-        if (Picture_Format_Named(extension) == panel.format)
+    for (const QString &extension : pictureExtensions())
+        if (pictureFormatNamed(extension) == panel.format)
             patterns += QStringLiteral("*.") + extension;
     return QStringLiteral("%1 (%2)").arg(QLatin1String(panel.label), patterns.join(QLatin1Char(' ')));
 }
 
 } // namespace
 
-QStringList Save_Panel_Filters()
+QStringList savePanelFilters()
 {
     QStringList filters;
     for (const PanelFormat &panel : kPanelFormats)
@@ -39,17 +39,17 @@ QStringList Save_Panel_Filters()
     return filters;
 }
 
-QString Save_Panel_Suffix(const QString &filter)
+QString savePanelSuffix(const QString &filter)
 {
     for (const PanelFormat &panel : kPanelFormats)
         if (filter == filterOf(panel))
-            return Picture_Suffix(panel.format);
-    return Picture_Suffix(PictureFormat::Png);
+            return pictureSuffix(panel.format);
+    return pictureSuffix(PictureFormat::Png);
 }
 
-bool Needs_Conversion(const QString &chosen)
+bool needsConversion(const QString &chosen)
 {
-    const std::optional<PictureFormat> format = Picture_Format_Of(chosen);
+    const std::optional<PictureFormat> format = pictureFormatOf(chosen);
     return format && *format != PictureFormat::Png;
 }
 
@@ -59,35 +59,34 @@ namespace {
 // save panel always did); none for an extension that names no format written here.
 std::optional<PictureFormat> savedFormat(const QString &chosen)
 {
-    return QFileInfo(chosen).suffix().isEmpty() ? PictureFormat::Png : Picture_Format_Of(chosen);
+    return QFileInfo(chosen).suffix().isEmpty() ? PictureFormat::Png : pictureFormatOf(chosen);
 }
 
 QString unknownExtension()
 {
-    return QStringLiteral("its extension names no format Quillane writes (%1).")
-        .arg(Picture_Extension_List());
+    return QStringLiteral("its extension names no format Quillane writes (%1).").arg(pictureExtensionList());
 }
 
 } // namespace
 
-WriteResult Place_Saved_Picture(const QString &written, const QImage &picture, const QString &chosen)
+WriteResult placeSavedPicture(const QString &written, const QImage &picture, const QString &chosen)
 {
     const std::optional<PictureFormat> format = savedFormat(chosen);
     if (!format)
-        return Write_Failure(chosen, QStringLiteral("%1 The picture is still at \u201C%2\u201D.")
-                                         .arg(unknownExtension(), QDir::toNativeSeparators(written)));
+        return writeFailure(chosen, QStringLiteral("%1 The picture is still at \u201C%2\u201D.")
+                                        .arg(unknownExtension(), QDir::toNativeSeparators(written)));
     if (*format == PictureFormat::Png)
-        return Move_Picture_File(written, chosen);
-    const WriteResult converted = Write_Picture(picture.isNull() ? QImage(written) : picture, chosen);
+        return movePictureFile(written, chosen);
+    const WriteResult converted = writePicture(picture.isNull() ? QImage(written) : picture, chosen);
     if (converted.ok)
         QFile::remove(written);
     return converted;
 }
 
-WriteResult Write_Saved_Picture(const QImage &picture, const QString &chosen)
+WriteResult writeSavedPicture(const QImage &picture, const QString &chosen)
 {
     const std::optional<PictureFormat> format = savedFormat(chosen);
     if (!format)
-        return Write_Failure(chosen, unknownExtension());
-    return *format == PictureFormat::Png ? Write_Png(picture, chosen) : Write_Picture(picture, chosen);
+        return writeFailure(chosen, unknownExtension());
+    return *format == PictureFormat::Png ? writePng(picture, chosen) : writePicture(picture, chosen);
 }

@@ -12,21 +12,21 @@
 // and the PNG in the output folder is then removed.
 
 // The save panel's filters, PNG first: "PNG picture (*.png)", "JPEG picture (*.jpg *.jpeg)"...
-QStringList Save_Panel_Filters();
+QStringList savePanelFilters();
 
 // The extension a name gets in the save panel when the user picked `filter` and typed none.
-QString Save_Panel_Suffix(const QString &filter);
+QString savePanelSuffix(const QString &filter);
 
 // Whether the picture at `chosen` is written in another format than the capture's PNG
-// (then Place_Saved_Picture converts, which takes a while: run it on a worker).
-bool Needs_Conversion(const QString &chosen);
+// (then placeSavedPicture converts, which takes a while: run it on a worker).
+bool needsConversion(const QString &chosen);
 
 // Moves the capture at `written` to `chosen`, or writes `picture` (the capture's
 // pixels; read back from `written` when null) at `chosen` in the format of its
 // extension and removes `written`. A name without an extension is a PNG; one with
 // another extension is refused and the capture stays where it is.
-WriteResult Place_Saved_Picture(const QString &written, const QImage &picture, const QString &chosen);
+WriteResult placeSavedPicture(const QString &written, const QImage &picture, const QString &chosen);
 
-// Writes `picture` straight to `chosen`, in the format Place_Saved_Picture would give
+// Writes `picture` straight to `chosen`, in the format placeSavedPicture would give
 // it, for when the capture could not be written to the output folder first.
-WriteResult Write_Saved_Picture(const QImage &picture, const QString &chosen);
+WriteResult writeSavedPicture(const QImage &picture, const QString &chosen);

@@ -55,7 +55,7 @@ Items unpack(const QVariantList &items)
     return unpacked;
 }
 
-// The folders of the pictures handed out, removed by Remove_Shared_Copies.
+// The folders of the pictures handed out, removed by removeSharedCopies.
 QStringList &sharedFolders()
 {
     static QStringList folders;
@@ -76,7 +76,7 @@ QString writeSharedCopy(const QImage &picture, QString &error)
     dir.setAutoRemove(false);
     sharedFolders() << dir.path();
     const QString path = dir.filePath(QStringLiteral("Quillane picture.png"));
-    const WriteResult written = Write_Png(picture, path);
+    const WriteResult written = writePng(picture, path);
     error = written.error;
     return written.ok ? path : QString();
 }
@@ -93,7 +93,7 @@ QString copyToClipboard(const Items &items)
 
 } // namespace
 
-QStringList Sharing_Service_Names(Desktop &desktop)
+QStringList sharingServiceNames(Desktop &desktop)
 {
     QStringList names{copyName()};
     if (desktop.hasProgram(kMailProgram))
@@ -102,7 +102,7 @@ QStringList Sharing_Service_Names(Desktop &desktop)
     return names;
 }
 
-QString Perform_Sharing_Service(Desktop &desktop, const QString &name, const QVariantList &items)
+QString performSharingService(Desktop &desktop, const QString &name, const QVariantList &items)
 {
     const Items unpacked = unpack(items);
     if (unpacked.picture.isNull())
@@ -127,7 +127,7 @@ QString Perform_Sharing_Service(Desktop &desktop, const QString &name, const QVa
                : text(QT_TRANSLATE_NOOP("SharingServices", "No image viewer could open the picture."));
 }
 
-void Remove_Shared_Copies()
+void removeSharedCopies()
 {
     for (const QString &folder : std::exchange(sharedFolders(), {}))
         QDir(folder).removeRecursively();

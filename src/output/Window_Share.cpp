@@ -56,20 +56,20 @@ QVariantList Window_Share::shareItems() const
 void Window_Share::OnShare()
 {
     const QVariantList items = shareItems();
-    const QStringList services = Sharing_Service_Names(m_desktop);
+    const QStringList services = sharingServiceNames(m_desktop);
     const int chosen = m_desktop.runMenu(btnShare, services);
     const QString name = chosen >= 0 ? services.at(chosen) : QStringLiteral("(null)");
     qInfo().noquote() << QStringLiteral("Picked this service: %1").arg(name);
     if (chosen < 0)
         return;
-    const QString failed = Perform_Sharing_Service(m_desktop, services.at(chosen), items);
+    const QString failed = performSharingService(m_desktop, services.at(chosen), items);
     if (!failed.isEmpty())
         m_desktop.runAlert(this, {tr("The picture could not be shared"), failed, {tr("Close")}});
 }
 
 Window_Share::~Window_Share()
 {
-    Remove_Shared_Copies();
+    removeSharedCopies();
 }
 
 void Window_Share::OnClose()

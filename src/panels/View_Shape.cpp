@@ -58,7 +58,7 @@ View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
 
 QImage View_Shape::thumbnailImage(quint64 shapeType)
 {
-    return Shape_Mask_Image(shapeType, QSize(kThumbnailSide, kThumbnailSide) * 2);
+    return shapeMaskImage(shapeType, QSize(kThumbnailSide, kThumbnailSide) * 2);
 }
 
 void View_Shape::showShape(quint64 shapeType)

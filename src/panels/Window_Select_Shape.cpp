@@ -29,7 +29,7 @@ QToolButton *makeShapeButton(quint64 shapeType, QWidget *parent)
     button->setAutoRaise(true);
     const int icon = Window_Select_Shape::kButtonSize - 12;
     const qreal ratio = parent->devicePixelRatioF();
-    QImage mask = Shape_Mask_Image(shapeType, QSize(icon, icon) * ratio);
+    QImage mask = shapeMaskImage(shapeType, QSize(icon, icon) * ratio);
     mask.setDevicePixelRatio(ratio);
     button->setIcon(QIcon(QPixmap::fromImage(mask)));
     button->setIconSize(QSize(icon, icon));

@@ -17,14 +17,14 @@ constexpr int kBackgroundNiceness = 10;
 
 } // namespace
 
-void Yield_To_The_Window()
+void yieldToTheWindow()
 {
 #ifdef Q_OS_LINUX
     setpriority(PRIO_PROCESS, id_t(gettid()), kBackgroundNiceness);
 #endif
 }
 
-PhotoList Snapshot_Photos(const PhotoList &photos)
+PhotoList snapshotPhotos(const PhotoList &photos)
 {
     PhotoList copies;
     copies.reserve(photos.size());
@@ -33,9 +33,9 @@ PhotoList Snapshot_Photos(const PhotoList &photos)
     return copies;
 }
 
-Capture_Runner::Capture_Runner(QObject *parent) : QObject(parent) {}
+CaptureRunner::CaptureRunner(QObject *parent) : QObject(parent) {}
 
-Capture_Runner::~Capture_Runner()
+CaptureRunner::~CaptureRunner()
 {
     if (m_thread) {
         m_thread->wait();
@@ -43,24 +43,24 @@ Capture_Runner::~Capture_Runner()
     }
 }
 
-bool Capture_Runner::start(const PhotoList &photos, quint64 mode, const ProjectOptions &options)
+bool CaptureRunner::start(const PhotoList &photos, quint64 mode, const ProjectOptions &options)
 {
     if (m_thread)
         return false;
     // A pass with a capture pending and a 0 x 0 view: full resolution, nothing fitted.
-    m_thread = QThread::create([this, snapshot = Snapshot_Photos(photos), mode, options] {
-        Yield_To_The_Window();
-        const PassResult pass = render_Pass(snapshot, mode, QSizeF(0, 0), true, 1.0, options);
+    m_thread = QThread::create([this, snapshot = snapshotPhotos(photos), mode, options] {
+        yieldToTheWindow();
+        const PassResult pass = renderPass(snapshot, mode, QSizeF(0, 0), true, 1.0, options);
         m_picture = pass.mixed;
         m_error = pass.error;
     });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
-    connect(m_thread, &QThread::finished, this, &Capture_Runner::deliver);
+    connect(m_thread, &QThread::finished, this, &CaptureRunner::deliver);
     m_thread->start();
     return true;
 }
 
-void Capture_Runner::deliver()
+void CaptureRunner::deliver()
 {
     m_thread->wait();
     delete m_thread;

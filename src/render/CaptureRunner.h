@@ -10,22 +10,22 @@ class QThread;
 
 // Copies of the photo records: their pictures are shared (a QImage copy is cheap and
 // safe to read from another thread), their parameters are the values of this moment.
-PhotoList Snapshot_Photos(const PhotoList &photos);
+PhotoList snapshotPhotos(const PhotoList &photos);
 
 // Background work (a capture, a PNG write) calls this first on its own thread: the
 // thread, and the imaging threads it starts (they inherit it), then yield the cores to
 // the main thread whenever it has events to handle. Linux only; elsewhere a no-op.
-void Yield_To_The_Window();
+void yieldToTheWindow();
 
 // Renders the full-resolution mixed picture on a worker thread, over a snapshot of the
 // list taken when it starts, through the same pass as every other picture: a change to
 // the list or to a photo made meanwhile does not reach it. The picture comes back on
 // the runner's own thread by a queued signal. One capture runs at a time.
-class Capture_Runner : public QObject {
+class CaptureRunner : public QObject {
     Q_OBJECT
   public:
-    explicit Capture_Runner(QObject *parent = nullptr);
-    ~Capture_Runner() override; // waits for a capture still running
+    explicit CaptureRunner(QObject *parent = nullptr);
+    ~CaptureRunner() override; // waits for a capture still running
 
     // False (and nothing started) while a capture runs.
     bool start(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});

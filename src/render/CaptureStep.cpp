@@ -2,13 +2,13 @@
 
 #include "render/RenderPass.h"
 
-QString Capture_File_Name(const QDateTime &now)
+QString captureFileName(const QDateTime &now)
 {
     // "yyyy" is the calendar year; a week-based year would turn 30 December 2024 into 2025.
     return now.toLocalTime().toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss")) + QStringLiteral(".png");
 }
 
-QString Join_Path(const QString &folder, const QString &fileName)
+QString joinPath(const QString &folder, const QString &fileName)
 {
     if (folder.isEmpty())
         return fileName;
@@ -20,11 +20,11 @@ QString Join_Path(const QString &folder, const QString &fileName)
     return joined + fileName;
 }
 
-void Capture_Step(CaptureState &state, const PassResult &pass, const QDateTime &now)
+void captureStep(CaptureState &state, const PassResult &pass, const QDateTime &now)
 {
     if (!state.b_Take_Picture || pass.empty)
         return;
-    state.s_Saved_Take_Picture = Join_Path(state.s_Output_Folder, Capture_File_Name(now));
+    state.s_Saved_Take_Picture = joinPath(state.s_Output_Folder, captureFileName(now));
     state.imageSave = pass.mixed;
     state.error = pass.error;
     state.b_Take_Picture = false; // last: the waiting save or share reads the two values

@@ -21,10 +21,10 @@ struct CaptureState {
 };
 
 // "yyyy-MM-dd-HH-mm-ss.png" in the local time of `now` (calendar year).
-QString Capture_File_Name(const QDateTime &now);
+QString captureFileName(const QDateTime &now);
 
 // `folder` and `fileName` joined with exactly one "/".
-QString Join_Path(const QString &folder, const QString &fileName);
+QString joinPath(const QString &folder, const QString &fileName);
 
 // The capture step at the end of a drawing pass; `now` is the clock's reading.
-void Capture_Step(CaptureState &state, const PassResult &pass, const QDateTime &now);
+void captureStep(CaptureState &state, const PassResult &pass, const QDateTime &now);

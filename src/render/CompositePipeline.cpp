@@ -23,19 +23,18 @@ struct Stage {
 Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 {
     if (photo.bCompositeSizeOfBG) {
-        Stage stage{Resize_Image_To_Fit_Size(Photo_At_Scale(photo, scale, frame), frame, scale),
+        Stage stage{Resize_Image_To_Fit_Size(photoAtScale(photo, scale, frame), frame, scale),
                     resizedPixelSize(frame), QString()};
         if (stage.image.isNull() && !resizedPixelSize(frame * scale).isEmpty())
             stage.failure = QStringLiteral("there is not enough memory to stretch it to the background.");
         return stage;
     }
-    const PlacedLayer geometry =
-        Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Composite_Size, photo.f_Composite_X_Offset,
-                              photo.f_Composite_Y_Offset);
+    const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size,
+                                                     photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
     const PlacedLayer layer =
-        Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
+        makePlacedLayer(photoAtScale(photo, scale, geometry.rect.size()), geometry, scale);
     return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize),
-            Placed_Layer_Failure(layer, imageSizeF(photo.image), scale)};
+            placedLayerFailure(layer, imageSizeF(photo.image), scale)};
 }
 
 // The key of each step of the pass: everything its picture and draws depend on, chained
@@ -43,13 +42,13 @@ Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
 QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view,
                         const ProjectOptions &options)
 {
-    quint64 key = Pass_Key(Composite, view, options);
+    quint64 key = passKey(Composite, view, options);
     for (const double value : {frame.width(), frame.height(), scale})
-        key = Chain_Key(key, value);
-    key = Chain_Key(key, quint64(photos.front()->image.cacheKey()));
+        key = chainKey(key, value);
+    key = chainKey(key, quint64(photos.front()->image.cacheKey()));
     QList<quint64> keys;
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        key = Chain_Photo_Key(key, *photos[i], Composite);
+        key = chainPhotoKey(key, *photos[i], Composite);
         keys.append(key);
     }
     return keys;
@@ -57,12 +56,12 @@ QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, con
 
 } // namespace
 
-float Composite_Opacity(const Object_Photo &photo)
+float compositeOpacity(const Object_Photo &photo)
 {
     return std::clamp(photo.f_Composite_Opacity / 100.0f, 0.0f, 1.0f);
 }
 
-QSizeF Composite_Common_Frame(const PhotoList &photos)
+QSizeF compositeCommonFrame(const PhotoList &photos)
 {
     float maxW = 0.0f;
     float maxH = 0.0f;
@@ -76,12 +75,12 @@ QSizeF Composite_Common_Frame(const PhotoList &photos)
     return QSizeF(maxW, maxH);
 }
 
-PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
+PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
-    const QSizeF frame = Composite_Common_Frame(photos);
-    const double scale = Pass_Scale(frame, view);
+    const QSizeF frame = compositeCommonFrame(photos);
+    const double scale = passScale(frame, view);
     PassResult pass;
-    QImage running = Photo_At_Scale(*photos.front(), scale, frame); // its own fields are never read
+    QImage running = photoAtScale(*photos.front(), scale, frame); // its own fields are never read
     QList<quint64> keys;
     qsizetype first = 1;
     if (view.cache) {
@@ -101,16 +100,16 @@ PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view, con
         running = QImage(); // no third full-size picture alive during the blend
         const Stage layer = compositeLayer(photo, frame, scale);
         if (!layer.failure.isEmpty())
-            return Failed_Layer_Pass(photos, i, layer.failure);
+            return failedLayerPass(photos, i, layer.failure);
         // The filters take and give the canonical picture type directly; the result
         // spans both inputs, as its full-resolution counterpart does.
         running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
-                                 photo.m_Composite_Blend_Mode, Composite_Opacity(photo), options.blendSpace);
+                                 photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace);
         if (running.isNull() && !(background.isNull() && layer.image.isNull()))
-            return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to blend it."));
+            return failedLayerPass(photos, i, QStringLiteral("there is not enough memory to blend it."));
         const QSize fullSize = resizedPixelSize(frame).expandedTo(layer.fullSize);
         const qsizetype drawsBefore = pass.draws.size();
-        Add_Fitted_Draw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
+        addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
         if (view.cache && view.cache->steps.size() == i - 1)
             view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore)});
     }

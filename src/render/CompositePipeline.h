@@ -7,12 +7,12 @@
 // or as a placed layer.
 // Each photo's blend is scaled by its opacity; the filters mix in the project's blend
 // space.
-PassResult Render_Composite(const PhotoList &photos, const ViewTarget &view,
-                            const ProjectOptions &options = {});
+PassResult renderComposite(const PhotoList &photos, const ViewTarget &view,
+                           const ProjectOptions &options = {});
 
 // The photo's opacity as the blend filter takes it: per cent / 100 within [0, 1]
 // (100 gives exactly 1).
-float Composite_Opacity(const Object_Photo &photo);
+float compositeOpacity(const Object_Photo &photo);
 
 // The largest width and the largest height over all photos, each taken separately.
-QSizeF Composite_Common_Frame(const PhotoList &photos);
+QSizeF compositeCommonFrame(const PhotoList &photos);

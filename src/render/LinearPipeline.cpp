@@ -56,13 +56,13 @@ QList<float> seamPositions(const PhotoList &photos, float along)
     QList<float> positions;
     float position = 0.0f;
     for (qsizetype k = 1; k < photos.size(); ++k) {
-        position += Linear_Pair(photos[k]->f_Linear_Intersection_Level, along).growth;
+        position += linearPair(photos[k]->f_Linear_Intersection_Level, along).growth;
         positions.append(position);
     }
     return positions;
 }
 
-// The size a photo takes fitted into 400 x 400 (Fit_Linear_Photos), without fitting it.
+// The size a photo takes fitted into 400 x 400 (fitLinearPhotos), without fitting it.
 QSizeF fittedSize(const Object_Photo &photo)
 {
     const QSizeF box(kLinearFitBox, kLinearFitBox);
@@ -88,7 +88,7 @@ StripSource fullResolutionSource(const PhotoList &photos, bool vertical)
         fitted = fitted.expandedTo(fittedSize(*photo));
     }
     StripSource source;
-    source.frame = Linear_Full_Resolution_Frame(sizes, fitted, vertical);
+    source.frame = linearFullResolutionFrame(sizes, fitted, vertical);
     if (source.frame == fitted)
         return source;
     source.seamScale =
@@ -107,8 +107,8 @@ StripSource stripSource(const PhotoList &photos, const ViewTarget &view, bool ve
             return full;
     }
     StripSource source;
-    source.pictures = Fit_Linear_Photos(photos, !view.capturePending);
-    source.frame = Linear_Frame(source.pictures);
+    source.pictures = fitLinearPhotos(photos, !view.capturePending);
+    source.frame = linearFrame(source.pictures);
     return source;
 }
 
@@ -121,9 +121,9 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
     const QList<float> positions = seamPositions(photos, along);
     LinearSeamCanvases canvases;
     auto seam = [&](qsizetype k) {
-        const LinearPair pair = Linear_Pair(photos[k]->f_Linear_Intersection_Level, along);
-        return Linear_Seam(source.pictures[k - 1], source.pictures[k], frame, pair, vertical,
-                           options.blendSpace, source.seamScale, &canvases);
+        const LinearPair pair = linearPair(photos[k]->f_Linear_Intersection_Level, along);
+        return linearSeam(source.pictures[k - 1], source.pictures[k], frame, pair, vertical,
+                          options.blendSpace, source.seamScale, &canvases);
     };
     PassResult pass;
     if (photos.size() == 2) {
@@ -138,29 +138,29 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
         }
         pass.mixed = strip.picture();
     }
-    if (pass.mixed.isNull() && !Linear_Strip_Is_Empty(frame, positions.back(), vertical))
+    if (pass.mixed.isNull() && !linearStripIsEmpty(frame, positions.back(), vertical))
         pass.error =
             QStringLiteral("there is not enough memory to build the strip of %1 photos.").arg(photos.size());
-    Add_Fitted_Draw(pass, pass.mixed, view);
+    addFittedDraw(pass, pass.mixed, view);
     return pass;
 }
 
 } // namespace
 
-QList<QImage> Fit_Linear_Photos(const PhotoList &photos, bool fromReducedCopies)
+QList<QImage> fitLinearPhotos(const PhotoList &photos, bool fromReducedCopies)
 {
     const QSizeF box(kLinearFitBox, kLinearFitBox);
     QList<QImage> fitted;
     fitted.reserve(photos.size());
     for (const PhotoPtr &photo : photos) {
         const QRectF frame = return_Best_Fit_Frame(imageSizeF(photo->image), box);
-        const QImage source = fromReducedCopies ? Photo_For_Pixels(*photo, frame.size()) : photo->image;
+        const QImage source = fromReducedCopies ? photoForPixels(*photo, frame.size()) : photo->image;
         fitted.append(Resize_Image_To_Fit_Size(source, frame.size()));
     }
     return fitted;
 }
 
-QSizeF Linear_Frame(const QList<QImage> &fitted)
+QSizeF linearFrame(const QList<QImage> &fitted)
 {
     float maxW = 0.0f;
     float maxH = 0.0f;
@@ -171,7 +171,7 @@ QSizeF Linear_Frame(const QList<QImage> &fitted)
     return QSizeF(maxW, maxH);
 }
 
-QSizeF Linear_Full_Resolution_Frame(const QList<QSize> &originals, QSizeF frame, bool vertical)
+QSizeF linearFullResolutionFrame(const QList<QSize> &originals, QSizeF frame, bool vertical)
 {
     const double side = vertical ? frame.width() : frame.height();
     int common = 0;
@@ -186,7 +186,7 @@ QSizeF Linear_Full_Resolution_Frame(const QList<QSize> &originals, QSizeF frame,
                     : QSizeF(std::round(frame.width() * k), common);
 }
 
-LinearPair Linear_Pair(float level, float along)
+LinearPair linearPair(float level, float along)
 {
     LinearPair pair;
     pair.p = level * 100.0f / 360.0f;
@@ -198,8 +198,8 @@ LinearPair Linear_Pair(float level, float along)
     return pair;
 }
 
-QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical, BlendSpace space, float seamScale, LinearSeamCanvases *canvases)
+QImage linearSeam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
+                  bool vertical, BlendSpace space, float seamScale, LinearSeamCanvases *canvases)
 {
     const QSizeF size = vertical ? QSizeF(frame.width(), pair.extent) : QSizeF(pair.extent, frame.height());
     LinearSeamCanvases own;
@@ -215,7 +215,7 @@ QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, con
                     : imageSwipe(c.first, c.second, space, seamScale, &c.result);
 }
 
-bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical)
+bool linearStripIsEmpty(QSizeF frame, float lastPosition, bool vertical)
 {
     return resizedPixelSize(stripSize(frame, lastPosition, vertical)).isEmpty();
 }
@@ -235,7 +235,7 @@ void LinearStrip::lay(QImage &seam, float previousPosition, bool eraseBand)
     drawImageIntoLL(m_strip, QRectF(at, imageSizeF(seam)), seam);
 }
 
-QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
+QImage linearStrip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
 {
     LinearStrip strip(frame, seams.back().f_Position, vertical);
     for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j) {
@@ -245,14 +245,14 @@ QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bo
     return strip.picture();
 }
 
-PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
-                                    const ProjectOptions &options)
+PassResult renderLinearHorizontal(const PhotoList &photos, const ViewTarget &view,
+                                  const ProjectOptions &options)
 {
     return renderLinear(photos, view, false, options);
 }
 
-PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
-                                  const ProjectOptions &options)
+PassResult renderLinearVertical(const PhotoList &photos, const ViewTarget &view,
+                                const ProjectOptions &options)
 {
     return renderLinear(photos, view, true, options);
 }

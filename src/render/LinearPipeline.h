@@ -8,12 +8,12 @@
 // into 400 x 400 afresh (a capture from its own picture, which stays as it is), so that
 // the saved picture is the same however many passes came before. With
 // options.fullResolution, a capture builds the strip from the photos' own pictures
-// stretched to the full-resolution frame (Linear_Full_Resolution_Frame) instead; the
+// stretched to the full-resolution frame (linearFullResolutionFrame) instead; the
 // seams mix in options.blendSpace.
-PassResult Render_Linear_Horizontal(const PhotoList &photos, const ViewTarget &view,
-                                    const ProjectOptions &options = {});
-PassResult Render_Linear_Vertical(const PhotoList &photos, const ViewTarget &view,
+PassResult renderLinearHorizontal(const PhotoList &photos, const ViewTarget &view,
                                   const ProjectOptions &options = {});
+PassResult renderLinearVertical(const PhotoList &photos, const ViewTarget &view,
+                                const ProjectOptions &options = {});
 
 // The box every photo of a Linear pass is fitted into.
 inline constexpr qreal kLinearFitBox = 400.0;
@@ -22,18 +22,18 @@ inline constexpr qreal kLinearFitBox = 400.0;
 // fitted size is shared, not copied. A capture fits from the photos' own pictures; a pass
 // that only feeds the view may fit from their reduced copies (the fitted size is the
 // same, the pixels within a level or two).
-QList<QImage> Fit_Linear_Photos(const PhotoList &photos, bool fromReducedCopies = false);
+QList<QImage> fitLinearPhotos(const PhotoList &photos, bool fromReducedCopies = false);
 
 // The common frame: the largest width and the largest height of the fitted pictures,
 // each taken separately.
-QSizeF Linear_Frame(const QList<QImage> &fitted);
+QSizeF linearFrame(const QList<QImage> &fitted);
 
-// The full-resolution frame: the 400 x 400 frame `frame` (from Fit_Linear_Photos over
+// The full-resolution frame: the 400 x 400 frame `frame` (from fitLinearPhotos over
 // `fitted`, the photos' fitted sizes) enlarged by k so that its height (horizontal) or
 // width (vertical) is the smallest such side among `originals`, the photos' own sizes,
 // so that no photo is enlarged to reach it. Both sides are rounded to whole pixels; the
 // result is `frame` itself when k would not enlarge it.
-QSizeF Linear_Full_Resolution_Frame(const QList<QSize> &originals, QSizeF frame, bool vertical);
+QSizeF linearFullResolutionFrame(const QList<QSize> &originals, QSizeF frame, bool vertical);
 
 // The numbers of one pair, from the later photo's level L and the common frame
 // maxW x maxH: p = L*100/360 and t = p/100 in single precision; the pair's extent along
@@ -45,7 +45,7 @@ struct LinearPair {
     float extent = 0.0f;
     float growth = 0.0f;
 };
-LinearPair Linear_Pair(float level, float along);
+LinearPair linearPair(float level, float along);
 
 // The seam of one pair along the x axis (vertical = false) or the y axis: images A
 // (P stretched into the common frame) and B (Q laid over A at the pair's offset), both
@@ -58,16 +58,16 @@ struct LinearSeamCanvases {
     QImage first, second;
     QImage result; // a seam laid and handed back, whose memory the next seam may take
 };
-QImage Linear_Seam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
-                   bool vertical, BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f,
-                   LinearSeamCanvases *canvases = nullptr);
+QImage linearSeam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,
+                  bool vertical, BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f,
+                  LinearSeamCanvases *canvases = nullptr);
 
 // The strip assembled from the seams and their accumulated positions. A strip whose
 // extent comes out zero or negative is a null image.
-QImage Linear_Strip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical);
+QImage linearStrip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical);
 
 // True when the strip whose last seam sits at `lastPosition` has no pixels.
-bool Linear_Strip_Is_Empty(QSizeF frame, float lastPosition, bool vertical);
+bool linearStripIsEmpty(QSizeF frame, float lastPosition, bool vertical);
 
 // The strip being built: seams are laid one by one at their places (each but the first
 // with its leading band erased so that the seam before shows through), so that a pass

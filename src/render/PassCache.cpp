@@ -5,7 +5,7 @@
 #include <cstring>
 #include <type_traits>
 
-quint64 Chain_Key(quint64 key, quint64 value)
+quint64 chainKey(quint64 key, quint64 value)
 {
     constexpr quint64 kPrime = 1099511628211ULL;
     for (int byte = 0; byte < 8; ++byte) {
@@ -15,25 +15,25 @@ quint64 Chain_Key(quint64 key, quint64 value)
     return key;
 }
 
-quint64 Chain_Key(quint64 key, double value)
+quint64 chainKey(quint64 key, double value)
 {
     quint64 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    return Chain_Key(key, bits);
+    return chainKey(key, bits);
 }
 
-quint64 Pass_Key(quint64 mode, const ViewTarget &view, const ProjectOptions &options)
+quint64 passKey(quint64 mode, const ViewTarget &view, const ProjectOptions &options)
 {
-    quint64 key = Chain_Key(14695981039346656037ULL, mode);
+    quint64 key = chainKey(14695981039346656037ULL, mode);
     for (const double value : {view.size.width(), view.size.height(), double(view.pixelRatio)})
-        key = Chain_Key(key, value);
-    key = Chain_Key(key, quint64(options.blendSpace));
-    return Chain_Key(key, quint64(options.fullResolution));
+        key = chainKey(key, value);
+    key = chainKey(key, quint64(options.blendSpace));
+    return chainKey(key, quint64(options.fullResolution));
 }
 
-quint64 Chain_Photo_Key(quint64 key, const Object_Photo &photo, quint64 mode)
+quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode)
 {
-    key = Chain_Key(key, quint64(photo.image.cacheKey()));
+    key = chainKey(key, quint64(photo.image.cacheKey()));
     const unsigned modeBit = mode < 32 ? 1u << mode : 0u;
     for (const PhotoFieldRow &row : photoFieldTable()) {
         if (!(row.modes & modeBit))
@@ -42,9 +42,9 @@ quint64 Chain_Photo_Key(quint64 key, const Object_Photo &photo, quint64 mode)
             [&](auto member) {
                 const auto value = photo.*member;
                 if constexpr (std::is_same_v<decltype(value), const float>)
-                    key = Chain_Key(key, double(value));
+                    key = chainKey(key, double(value));
                 else
-                    key = Chain_Key(key, quint64(value));
+                    key = chainKey(key, quint64(value));
             },
             row.member);
     }

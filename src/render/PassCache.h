@@ -35,11 +35,11 @@ struct PassCache {
 };
 
 // Chains `value` into `key` (64-bit FNV-1a over its bytes).
-quint64 Chain_Key(quint64 key, quint64 value);
-quint64 Chain_Key(quint64 key, double value);
+quint64 chainKey(quint64 key, quint64 value);
+quint64 chainKey(quint64 key, double value);
 // The key a pass's steps start from: the mode, the view's size and pixel ratio and the
 // project's settings.
-quint64 Pass_Key(quint64 mode, const ViewTarget &view, const ProjectOptions &options);
+quint64 passKey(quint64 mode, const ViewTarget &view, const ProjectOptions &options);
 // Chains a photo's picture and every field of `mode` (from the field table, so a new
 // field is in the key the day it is in the table).
-quint64 Chain_Photo_Key(quint64 key, const Object_Photo &photo, quint64 mode);
+quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode);

@@ -33,7 +33,7 @@ QSizeF placedCanvas(QSizeF photo, float S, float X, float Y)
 {
     if (photo.isEmpty())
         return {0, 0};
-    const PlacedLayer geometry = Placed_Layer_Geometry(photo, S, X, Y);
+    const PlacedLayer geometry = placedLayerGeometry(photo, S, X, Y);
     if (!std::isfinite(geometry.canvasSize.width()) || !std::isfinite(geometry.canvasSize.height()))
         return {qInf(), qInf()};
     return geometry.canvasSize;
@@ -52,9 +52,8 @@ double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double
                                  : placedCanvas(sizes[i], photo.f_Composite_Size, photo.f_Composite_X_Offset,
                                                 photo.f_Composite_Y_Offset);
         const QSizeF result = frame.expandedTo(layer);
-        worst =
-            std::max(worst, Picture_Bytes(scaled(frame, scale)) + 2 * Picture_Bytes(scaled(layer, scale)) +
-                                Picture_Bytes(scaled(result, scale)));
+        worst = std::max(worst, pictureBytes(scaled(frame, scale)) + 2 * pictureBytes(scaled(layer, scale)) +
+                                    pictureBytes(scaled(result, scale)));
     }
     return worst;
 }
@@ -71,9 +70,9 @@ double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double sca
             placedCanvas(sizes[i], photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
         const QSizeF result = running.expandedTo(layer);
         const int layers = photo.f_Shape_Feather > 0.0f ? 4 : 3;
-        worst = std::max(worst, Picture_Bytes(scaled(running, scale)) +
-                                    layers * Picture_Bytes(scaled(layer, scale)) +
-                                    Picture_Bytes(scaled(result, scale)));
+        worst = std::max(worst, pictureBytes(scaled(running, scale)) +
+                                    layers * pictureBytes(scaled(layer, scale)) +
+                                    pictureBytes(scaled(result, scale)));
         running = result;
     }
     return worst;
@@ -89,25 +88,25 @@ double linearNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool vert
     QList<QSize> originals;
     for (const QSizeF &size : sizes) {
         const QSizeF fit = return_Best_Fit_Frame(size, box).size();
-        fitted += Picture_Bytes(fit);
+        fitted += pictureBytes(fit);
         frame = frame.expandedTo(fit);
         originals.append(size.toSize());
     }
     if (fullResolution) {
-        const QSizeF full = Linear_Full_Resolution_Frame(originals, frame, vertical);
+        const QSizeF full = linearFullResolutionFrame(originals, frame, vertical);
         if (full != frame) {
             frame = full;
-            fitted = double(sizes.size()) * Picture_Bytes(full);
+            fitted = double(sizes.size()) * pictureBytes(full);
         }
     }
     const float along = float(vertical ? frame.height() : frame.width());
     float position = 0.0f;
     for (qsizetype k = 1; k < photos.size(); ++k)
-        position += Linear_Pair(photos[k]->f_Linear_Intersection_Level, along).growth;
+        position += linearPair(photos[k]->f_Linear_Intersection_Level, along).growth;
     const double length = std::max(0.0, double(along) + double(position));
     const QSizeF strip = vertical ? QSizeF(frame.width(), length) : QSizeF(length, frame.height());
     const QSizeF seam = vertical ? QSizeF(frame.width(), 2 * along) : QSizeF(2 * along, frame.height());
-    return fitted + Picture_Bytes(strip) + 4 * Picture_Bytes(seam);
+    return fitted + pictureBytes(strip) + 4 * pictureBytes(seam);
 }
 
 // The full-resolution picture of the background's size and one reduced layer at a time.
@@ -117,8 +116,8 @@ double transparentNeed(const QList<QSizeF> &sizes, bool capturePending)
         return 0.0;
     double layer = 0.0;
     for (qsizetype i = 1; i < sizes.size(); ++i)
-        layer = std::max(layer, Picture_Bytes(sizes[i]));
-    return Picture_Bytes(sizes.front()) + layer;
+        layer = std::max(layer, pictureBytes(sizes[i]));
+    return pictureBytes(sizes.front()) + layer;
 }
 
 double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode, const ViewTarget &view,
@@ -128,9 +127,9 @@ double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64
         return 0.0;
     switch (mode) {
     case Composite:
-        return compositeNeed(photos, sizes, Pass_Scale(largest(sizes), view));
+        return compositeNeed(photos, sizes, passScale(largest(sizes), view));
     case Shape:
-        return shapeNeed(photos, sizes, Pass_Scale(sizes.front(), view));
+        return shapeNeed(photos, sizes, passScale(sizes.front(), view));
     case LinearHorizontal:
     case LinearVertical:
         return linearNeed(photos, sizes, mode == LinearVertical,
@@ -147,38 +146,38 @@ double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64
 double viewNeed(const PhotoList &photos, quint64 mode, const ViewTarget &view)
 {
     const double draws = mode == Composite ? double(photos.size() - 1) : double(photos.size());
-    return std::max(1.0, draws) * Picture_Bytes(view.size * view.pixelRatio);
+    return std::max(1.0, draws) * pictureBytes(view.size * view.pixelRatio);
 }
 
 } // namespace
 
-double Pass_Memory_Need(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
-                        const ViewTarget &view, const ProjectOptions &options)
+double passMemoryNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
+                      const ViewTarget &view, const ProjectOptions &options)
 {
     if (photos.isEmpty() || sizes.size() != photos.size())
         return 0.0;
     MemoryNeed need;
     for (const QSizeF &size : sizes)
-        need.add(Picture_Bytes(size) * (view.capturePending ? 1.0 : 1.0 + kReducedCopiesShare));
+        need.add(pictureBytes(size) * (view.capturePending ? 1.0 : 1.0 + kReducedCopiesShare));
     need.add(pipelineNeed(photos, sizes, mode, view, options));
     need.add(viewNeed(photos, mode, view));
     return need.bytes;
 }
 
-double Pass_Memory_Need(const PhotoList &photos, quint64 mode, const ViewTarget &view,
-                        const ProjectOptions &options)
+double passMemoryNeed(const PhotoList &photos, quint64 mode, const ViewTarget &view,
+                      const ProjectOptions &options)
 {
     QList<QSizeF> sizes;
     sizes.reserve(photos.size());
     for (const PhotoPtr &photo : photos)
         sizes.append(imageSizeF(photo->image));
-    return Pass_Memory_Need(photos, sizes, mode, view, options);
+    return passMemoryNeed(photos, sizes, mode, view, options);
 }
 
-QString Pass_Budget_Refusal(double need)
+QString passBudgetRefusal(double need)
 {
-    const qint64 budget = Memory_Budget();
+    const qint64 budget = memoryBudget();
     if (need <= double(budget))
         return {};
-    return QStringLiteral("the project %1.").arg(Over_Budget_Reason(need, budget, QStringLiteral("render")));
+    return QStringLiteral("the project %1.").arg(overBudgetReason(need, budget, QStringLiteral("render")));
 }

@@ -16,13 +16,13 @@
 // The bytes a pass of `photos` in `mode` needs when photo i is `sizes[i]` pixels large
 // (the sizes a front end reads from the files' headers before decoding them), with the
 // project's `options` (a full-resolution strip, feathered masks).
-double Pass_Memory_Need(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
-                        const ViewTarget &view, const ProjectOptions &options = {});
+double passMemoryNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
+                      const ViewTarget &view, const ProjectOptions &options = {});
 // The same with the photos' own pictures.
-double Pass_Memory_Need(const PhotoList &photos, quint64 mode, const ViewTarget &view,
-                        const ProjectOptions &options = {});
+double passMemoryNeed(const PhotoList &photos, quint64 mode, const ViewTarget &view,
+                      const ProjectOptions &options = {});
 
 // Empty when a pass fits the memory budget (MemoryBudget.h); else the one sentence that
 // refuses it: "the project needs about 9.3 GB of memory to render, more than the 6.0 GB
 // allowed."
-QString Pass_Budget_Refusal(double need);
+QString passBudgetRefusal(double need);

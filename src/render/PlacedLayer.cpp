@@ -15,7 +15,7 @@ bool isFinite(const QRectF &rect)
 
 } // namespace
 
-QString Placed_Layer_Failure(const PlacedLayer &layer, QSizeF photoSize, double scale)
+QString placedLayerFailure(const PlacedLayer &layer, QSizeF photoSize, double scale)
 {
     if (photoSize.isEmpty()) // a photo without a picture draws nothing, by design
         return {};
@@ -32,14 +32,14 @@ QRectF PlacedLayer::pixelRect(double scale) const
     return {rect.x() * scale, rect.y() * scale, rect.width() * scale, rect.height() * scale};
 }
 
-void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity)
+void drawPhotoStretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity)
 {
     const bool enlarging = rect.width() >= image.width() && rect.height() >= image.height();
     const QImage source = enlarging ? image : Resize_Image_To_Fit_Size(image, rect.size());
     drawImageIntoLL(canvas, rect, source, opacity);
 }
 
-PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y)
+PlacedLayer placedLayerGeometry(QSizeF photoSize, float S, float X, float Y)
 {
     const float pw = float(photoSize.width());
     const float ph = float(photoSize.height());
@@ -51,12 +51,12 @@ PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y)
     return {QImage(), QRectF(offX, offY, w, h), QSizeF(w + offX, h + offY)};
 }
 
-PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y)
+PlacedLayer makePlacedLayer(const QImage &image, float S, float X, float Y)
 {
-    return Make_Placed_Layer(image, Placed_Layer_Geometry(imageSizeF(image), S, X, Y), 1.0);
+    return makePlacedLayer(image, placedLayerGeometry(imageSizeF(image), S, X, Y), 1.0);
 }
 
-PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry, double scale)
+PlacedLayer makePlacedLayer(const QImage &pixels, const PlacedLayer &geometry, double scale)
 {
     PlacedLayer layer = geometry;
     const QRectF rect = layer.rect;
@@ -69,6 +69,6 @@ PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry,
     }
     layer.canvas = transparentCanvas(layer.canvasSize.width() * scale, layer.canvasSize.height() * scale);
     if (drawn)
-        Draw_Photo_Stretched(layer.canvas, layer.pixelRect(scale), pixels);
+        drawPhotoStretched(layer.canvas, layer.pixelRect(scale), pixels);
     return layer;
 }

@@ -20,21 +20,21 @@ struct PlacedLayer {
 // Why the layer of a photo of `photoSize` could not be made in a pass at `scale`, in one
 // phrase ("its size and offsets are too large to draw."); empty when it was made, or
 // when it is empty by design (a size of -100 per cent or less, a photo without picture).
-QString Placed_Layer_Failure(const PlacedLayer &layer, QSizeF photoSize, double scale);
+QString placedLayerFailure(const PlacedLayer &layer, QSizeF photoSize, double scale);
 
 // Computed in single precision, in this order: a = pw/ph; w = pw + S*(pw/100);
 // h = w/a; offX = X*(pw/100); offY = Y*(ph/100); canvas (w+offX) x (h+offY).
-PlacedLayer Make_Placed_Layer(const QImage &image, float S, float X, float Y);
+PlacedLayer makePlacedLayer(const QImage &image, float S, float X, float Y);
 
 // The geometry alone (no canvas) for a photo of `photoSize` (pw x ph above).
-PlacedLayer Placed_Layer_Geometry(QSizeF photoSize, float S, float X, float Y);
+PlacedLayer placedLayerGeometry(QSizeF photoSize, float S, float X, float Y);
 
 // The layer of that geometry in a pass at `scale`: `pixels` is the photo's picture or a
 // reduced copy of it; the canvas holds canvasSize x scale pixels.
-PlacedLayer Make_Placed_Layer(const QImage &pixels, const PlacedLayer &geometry, double scale);
+PlacedLayer makePlacedLayer(const QImage &pixels, const PlacedLayer &geometry, double scale);
 
 // Draws a photo stretched into `rect` (lower-left coordinates) of `canvas`, source-over
 // at `opacity`. An enlargement is drawn straight from the photo with smooth filtering
 // (one pass, no enlarged copy); a reduction goes through the resize helper first so
 // that it averages instead of skipping pixels.
-void Draw_Photo_Stretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity = 1.0);
+void drawPhotoStretched(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity = 1.0);

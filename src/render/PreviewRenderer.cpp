@@ -26,20 +26,20 @@ void keepReducedCopies(const PhotoList &originals, const PhotoList &snapshot)
 
 } // namespace
 
-PreviewFrame Render_Preview_Frame(const PreviewRequest &request, PassCache *cache)
+PreviewFrame renderPreviewFrame(const PreviewRequest &request, PassCache *cache)
 {
     PreviewFrame frame;
     frame.viewSize = request.viewSize;
     const QSize pixels = (request.viewSize * request.pixelRatio).toSize();
     if (pixels.isEmpty())
         return frame;
-    const PassResult pass = render_Pass(request.photos, request.mode, request.viewSize, false,
-                                        request.pixelRatio, request.options, cache);
+    const PassResult pass = renderPass(request.photos, request.mode, request.viewSize, false,
+                                       request.pixelRatio, request.options, cache);
     frame.drewPhotos = !pass.empty;
     frame.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     frame.image.setDevicePixelRatio(request.pixelRatio);
     QPainter painter(&frame.image);
-    paint_Pass(painter, request.viewSize, QRectF(QPointF(0, 0), request.viewSize), pass);
+    paintPass(painter, request.viewSize, QRectF(QPointF(0, 0), request.viewSize), pass);
     return frame;
 }
 
@@ -68,11 +68,11 @@ void PreviewRenderer::startPass()
     m_outOfDate = false;
     PreviewRequest job = m_source();
     m_originals = job.photos;
-    job.photos = Snapshot_Photos(job.photos);
+    job.photos = snapshotPhotos(job.photos);
     m_snapshot = job.photos;
     m_thread = QThread::create([this, job = std::move(job)] {
-        Yield_To_The_Window();
-        m_frame = Render_Preview_Frame(job, &m_cache);
+        yieldToTheWindow();
+        m_frame = renderPreviewFrame(job, &m_cache);
     });
     // `finished` is emitted on the worker; the renderer lives here, so it arrives queued.
     connect(m_thread, &QThread::finished, this, &PreviewRenderer::deliver);

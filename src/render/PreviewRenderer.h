@@ -32,7 +32,7 @@ struct PreviewFrame {
 
 // Paints the frame of `request` (the work of one pass; any thread), starting from the
 // steps of `cache` that still hold.
-PreviewFrame Render_Preview_Frame(const PreviewRequest &request, PassCache *cache = nullptr);
+PreviewFrame renderPreviewFrame(const PreviewRequest &request, PassCache *cache = nullptr);
 
 // Runs preview passes on a worker thread, one at a time. request() only marks the view
 // out of date; a pass takes its snapshot from the source when it starts, so requests

@@ -57,8 +57,8 @@ PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
 {
     PassResult pass;
     const QSizeF size = imageSizeF(photo.image);
-    const double scale = Pass_Scale(size, view);
-    Add_Fitted_Draw(pass, Photo_At_Scale(photo, scale, size), size, scale, view);
+    const double scale = passScale(size, view);
+    addFittedDraw(pass, photoAtScale(photo, scale, size), size, scale, view);
     pass.mixed = photo.image;
     return pass;
 }
@@ -70,15 +70,15 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
 {
     switch (mode) {
     case Composite:
-        return Render_Composite(photos, view, options);
+        return renderComposite(photos, view, options);
     case Shape:
-        return Render_Shape(photos, view, options);
+        return renderShape(photos, view, options);
     case LinearHorizontal:
-        return Render_Linear_Horizontal(photos, view, options);
+        return renderLinearHorizontal(photos, view, options);
     case LinearVertical:
-        return Render_Linear_Vertical(photos, view, options);
+        return renderLinearVertical(photos, view, options);
     case Transparent:
-        return Render_Transparent(photos, view);
+        return renderTransparent(photos, view);
     default: // unknown mode: black view, empty mixed picture
         return {};
     }
@@ -95,7 +95,7 @@ void dropStaleCopies(const PhotoList &photos)
 
 } // namespace
 
-double Pass_Scale(QSizeF picture, const ViewTarget &view)
+double passScale(QSizeF picture, const ViewTarget &view)
 {
     const QRectF frame = return_Best_Fit_Frame(picture, view.size);
     if (view.capturePending || frame.isEmpty())
@@ -108,24 +108,24 @@ double Pass_Scale(QSizeF picture, const ViewTarget &view)
     return scale;
 }
 
-QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels)
+QImage photoForPixels(Object_Photo &photo, QSizeF pixels)
 {
     // Drawn at its own size or larger, no copy (at most half as large) would do.
     if (photo.image.isNull() || pixels.width() >= photo.image.width() ||
         pixels.height() >= photo.image.height())
         return photo.image;
     if (!photo.reducedCopies || photo.reducedCopies->sourceKey != photo.image.cacheKey())
-        photo.reducedCopies = Build_Reduced_Copies(photo.image);
+        photo.reducedCopies = buildReducedCopies(photo.image);
     return photo.reducedCopies->levelFor(photo.image, pixels);
 }
 
-QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn)
+QImage photoAtScale(Object_Photo &photo, double scale, QSizeF drawn)
 {
-    return scale >= 1.0 ? photo.image : Photo_For_Pixels(photo, drawn * scale);
+    return scale >= 1.0 ? photo.image : photoForPixels(photo, drawn * scale);
 }
 
-void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
-                   qreal opacity)
+void addViewDraw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
+                 qreal opacity)
 {
     if (picture.isNull() || rect.isEmpty())
         return;
@@ -134,13 +134,13 @@ void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, 
     pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, rect, opacity});
 }
 
-void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view)
+void addFittedDraw(PassResult &pass, const QImage &picture, const ViewTarget &view)
 {
-    Add_Fitted_Draw(pass, picture, imageSizeF(picture), 1.0, view);
+    addFittedDraw(pass, picture, imageSizeF(picture), 1.0, view);
 }
 
-void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
-                     const ViewTarget &view)
+void addFittedDraw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
+                   const ViewTarget &view)
 {
     const QRectF frame = return_Best_Fit_Frame(fullSize, view.size);
     if (frame.isEmpty())
@@ -150,11 +150,11 @@ void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, d
     const double kx = picture.width() / (fullSize.width() * scale);
     const double ky = picture.height() / (fullSize.height() * scale);
     const QRectF rect(frame.x(), frame.y(), frame.width() * kx, frame.height() * ky);
-    Add_View_Draw(pass, picture, rect, view);
+    addViewDraw(pass, picture, rect, view);
 }
 
-PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio, const ProjectOptions &options, PassCache *cache)
+PassResult renderPass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
+                      qreal pixelRatio, const ProjectOptions &options, PassCache *cache)
 {
     const ViewTarget target{view, pixelRatio, capturePending, capturePending ? nullptr : cache};
     dropStaleCopies(photos);
@@ -166,10 +166,10 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
     // Over the budget a capture is refused; the preview draws the longest beginning of
     // the list that fits, so the window keeps showing what it can.
     PhotoList drawn = photos;
-    QString refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target, options));
+    QString refusal = passBudgetRefusal(passMemoryNeed(drawn, mode, target, options));
     while (!refusal.isEmpty() && !capturePending && drawn.size() > 1) {
         drawn.removeLast();
-        refusal = Pass_Budget_Refusal(Pass_Memory_Need(drawn, mode, target, options));
+        refusal = passBudgetRefusal(passMemoryNeed(drawn, mode, target, options));
     }
     if (!refusal.isEmpty()) {
         PassResult pass;
@@ -186,7 +186,7 @@ PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool 
     return pass;
 }
 
-PassResult Failed_Layer_Pass(const PhotoList &photos, qsizetype index, const QString &reason)
+PassResult failedLayerPass(const PhotoList &photos, qsizetype index, const QString &reason)
 {
     PassResult pass;
     const QString name = photos[index]->sName.isEmpty()
@@ -196,7 +196,7 @@ PassResult Failed_Layer_Pass(const PhotoList &photos, qsizetype index, const QSt
     return pass;
 }
 
-void paint_Pass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass)
+void paintPass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass)
 {
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);

@@ -16,7 +16,7 @@ struct PassCache;
 // capture step and the command-line renderer alike. It needs no widget: it takes the
 // photo list, the project mode and the view's size, and returns what to draw and the
 // mixed picture (at full resolution only when a capture is pending, else at the pass's
-// scale). paint_Pass then puts the drawing on any QPainter.
+// scale). paintPass then puts the drawing on any QPainter.
 
 // One picture to draw into the view, stretched into `rect` (lower-left coordinates of
 // the view) with source-over blending at `opacity`. Fitted pictures come already
@@ -52,16 +52,16 @@ struct ViewTarget {
 // 1 with a capture pending; otherwise the smallest power-of-two reduction that still
 // holds at least as many pixels as the view shows of the picture (1 when it shows more).
 // Geometry stays in full-resolution points; only the pixel grids shrink by the scale.
-double Pass_Scale(QSizeF picture, const ViewTarget &view);
+double passScale(QSizeF picture, const ViewTarget &view);
 
 // The photo's pixels for drawing it `drawn` points large in a pass at `scale`: its own
 // image at 1, else the smallest reduced copy large enough (made on first need and kept
 // with the photo).
-QImage Photo_At_Scale(Object_Photo &photo, double scale, QSizeF drawn);
+QImage photoAtScale(Object_Photo &photo, double scale, QSizeF drawn);
 
 // The photo's smallest reduced copy that a drawing of `pixels` enlarges by at most a
 // quarter, or its own image.
-QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
+QImage photoForPixels(Object_Photo &photo, QSizeF pixels);
 
 // A capture whose estimated memory (PassMemory.h) is over the budget allocates nothing
 // and comes back failed; a preview over the budget draws the photos from the first on,
@@ -70,31 +70,30 @@ QImage Photo_For_Pixels(Object_Photo &photo, QSizeF pixels);
 // `options` are the project's own settings (blend space, full-resolution strips).
 // `cache`, for preview passes only, lets a pass start from the picture before the
 // first photo that changed (the Composite and Shape pipelines use it).
-PassResult render_Pass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
-                       qreal pixelRatio = 1.0, const ProjectOptions &options = {},
-                       PassCache *cache = nullptr);
+PassResult renderPass(const PhotoList &photos, quint64 mode, QSizeF view, bool capturePending,
+                      qreal pixelRatio = 1.0, const ProjectOptions &options = {}, PassCache *cache = nullptr);
 
 // The failed pass for photo `index` (0-based) of `photos`: "photo 3 (“b.jpg”) cannot be
 // drawn: <reason>".
-PassResult Failed_Layer_Pass(const PhotoList &photos, qsizetype index, const QString &reason);
+PassResult failedLayerPass(const PhotoList &photos, qsizetype index, const QString &reason);
 
 // Fills `repaint` black (given in the painter's own top-left coordinates, as
 // QPaintEvent::rect() gives it), then draws "No Image" or the pass's pictures into a
 // view of size `view`.
-void paint_Pass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass);
+void paintPass(QPainter &painter, QSizeF view, const QRectF &repaint, const PassResult &pass);
 
 // The fitted draw shared by the mode pipelines: the picture in its best-fit frame,
 // centred in the view, reduced (area averaging) to the frame's pixel size. The frame is
 // that of `fullSize`, the picture's size at full resolution, so that a pass at a reduced
 // `scale` draws exactly where a full-resolution one does. A picture that covers nothing
 // (null, or a 0 x 0 frame) adds no draw.
-void Add_Fitted_Draw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
-                     const ViewTarget &view);
+void addFittedDraw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
+                   const ViewTarget &view);
 // The same for a picture at full resolution.
-void Add_Fitted_Draw(PassResult &pass, const QImage &picture, const ViewTarget &view);
+void addFittedDraw(PassResult &pass, const QImage &picture, const ViewTarget &view);
 
 // One picture drawn stretched into `rect` of the view at `opacity`, reduced (area
 // averaging) to the rectangle's pixel size when that is smaller. A null picture or an
 // empty rectangle adds no draw.
-void Add_View_Draw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
-                   qreal opacity = 1.0);
+void addViewDraw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
+                 qreal opacity = 1.0);

@@ -56,7 +56,7 @@ void drawBand(QSvgRenderer &renderer, const QImage &canvas, uchar *bits, int beg
 
 } // namespace
 
-bool Draw_Shape_Mask(QImage &canvas, quint64 shapeType, const QRectF &rect)
+bool drawShapeMask(QImage &canvas, quint64 shapeType, const QRectF &rect)
 {
     if (shapeType >= kShapeCount || maskDocument(shapeType).isEmpty())
         return false;
@@ -78,12 +78,12 @@ bool Draw_Shape_Mask(QImage &canvas, quint64 shapeType, const QRectF &rect)
     return true;
 }
 
-QImage Shape_Mask_Image(quint64 shapeType, QSize size)
+QImage shapeMaskImage(quint64 shapeType, QSize size)
 {
     if (shapeType >= kShapeCount || size.isEmpty())
         return {};
     QImage mask = transparentCanvas(size.width(), size.height());
-    if (!Draw_Shape_Mask(mask, shapeType, QRectF(QPointF(0, 0), QSizeF(size))))
+    if (!drawShapeMask(mask, shapeType, QRectF(QPointF(0, 0), QSizeF(size))))
         return {};
     return mask;
 }

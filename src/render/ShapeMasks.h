@@ -12,9 +12,9 @@
 // The mask of ShapeType `shapeType` rendered at exactly `size`, stretched to it whatever
 // its proportions, in Format_ARGB32_Premultiplied. A null image for a number that names
 // no mask (outside 0..11) or an empty size. Safe to call from any thread.
-QImage Shape_Mask_Image(quint64 shapeType, QSize size);
+QImage shapeMaskImage(quint64 shapeType, QSize size);
 
 // Draws the mask of `shapeType` stretched into `rect` (lower-left coordinates) of
 // `canvas`, source-over, its rows split across the imaging threads. Returns false, and
 // draws nothing, for a number that names no mask.
-bool Draw_Shape_Mask(QImage &canvas, quint64 shapeType, const QRectF &rect);
+bool drawShapeMask(QImage &canvas, quint64 shapeType, const QRectF &rect);

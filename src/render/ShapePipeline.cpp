@@ -17,9 +17,9 @@ namespace {
 // The placed layer of one step at the pass's scale, from the photo's reduced copy.
 PlacedLayer shapeLayer(Object_Photo &photo, double scale)
 {
-    const PlacedLayer geometry = Placed_Layer_Geometry(imageSizeF(photo.image), photo.f_Shape_Size,
-                                                       photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
-    return Make_Placed_Layer(Photo_At_Scale(photo, scale, geometry.rect.size()), geometry, scale);
+    const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size,
+                                                     photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
+    return makePlacedLayer(photoAtScale(photo, scale, geometry.rect.size()), geometry, scale);
 }
 
 // The key of each step: the view, the settings, the scale, the background's picture,
@@ -27,11 +27,11 @@ PlacedLayer shapeLayer(Object_Photo &photo, double scale)
 QList<quint64> stepKeys(const PhotoList &photos, double scale, const ViewTarget &view,
                         const ProjectOptions &options)
 {
-    quint64 key = Chain_Key(Chain_Key(Pass_Key(Shape, view, options), scale),
-                            quint64(photos.front()->image.cacheKey()));
+    quint64 key =
+        chainKey(chainKey(passKey(Shape, view, options), scale), quint64(photos.front()->image.cacheKey()));
     QList<quint64> keys;
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        key = Chain_Photo_Key(key, *photos[i], Shape);
+        key = chainPhotoKey(key, *photos[i], Shape);
         keys.append(key);
     }
     return keys;
@@ -39,29 +39,29 @@ QList<quint64> stepKeys(const PhotoList &photos, double scale, const ViewTarget 
 
 } // namespace
 
-double Shape_Feather_Sigma(float feather, QSizeF maskRect, double scale)
+double shapeFeatherSigma(float feather, QSizeF maskRect, double scale)
 {
     const double share = std::clamp(double(feather), 0.0, 100.0) / 100.0 * kShapeFeatherShare;
     return share * std::min(maskRect.width(), maskRect.height()) / 4.0 * scale;
 }
 
-QImage Shape_Mask_Canvas(quint64 shapeType, const PlacedLayer &layer, double scale, float feather)
+QImage shapeMaskCanvas(quint64 shapeType, const PlacedLayer &layer, double scale, float feather)
 {
     QImage mask = transparentCanvas(layer.canvasSize.width() * scale, layer.canvasSize.height() * scale);
-    Draw_Shape_Mask(mask, shapeType, layer.pixelRect(scale));
+    drawShapeMask(mask, shapeType, layer.pixelRect(scale));
     if (feather > 0.0f)
-        Feather_Mask(mask, Shape_Feather_Sigma(feather, layer.rect.size(), scale));
+        featherMask(mask, shapeFeatherSigma(feather, layer.rect.size(), scale));
     return mask;
 }
 
-PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
+PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
     Object_Photo &background = *photos.front(); // its own fields are never read
     const QSizeF backgroundSize = imageSizeF(background.image);
-    const double scale = Pass_Scale(backgroundSize, view);
+    const double scale = passScale(backgroundSize, view);
     // The running picture is used at its own size; at a reduced scale that is the
     // background's size times the scale, which its reduced copy is within a pixel of.
-    QImage running = scale < 1.0 ? Resize_Image_To_Fit_Size(Photo_At_Scale(background, scale, backgroundSize),
+    QImage running = scale < 1.0 ? Resize_Image_To_Fit_Size(photoAtScale(background, scale, backgroundSize),
                                                             backgroundSize, scale)
                                  : background.image;
     QSize fullSize = resizedPixelSize(backgroundSize);
@@ -79,26 +79,26 @@ PassResult Render_Shape(const PhotoList &photos, const ViewTarget &view, const P
     for (qsizetype i = first; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
         const PlacedLayer layer = shapeLayer(*photos[i], scale);
-        if (const QString failure = Placed_Layer_Failure(layer, imageSizeF(photo.image), scale);
+        if (const QString failure = placedLayerFailure(layer, imageSizeF(photo.image), scale);
             !failure.isEmpty())
-            return Failed_Layer_Pass(photos, i, failure);
-        const QImage mask = Shape_Mask_Canvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
+            return failedLayerPass(photos, i, failure);
+        const QImage mask = shapeMaskCanvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
         if (mask.isNull() && !layer.isEmpty())
-            return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory for its mask."));
+            return failedLayerPass(photos, i, QStringLiteral("there is not enough memory for its mask."));
         const bool hadRunning = !running.isNull();
         // The filters take and give the canonical picture type directly. The result
         // spans the running picture and the cut-out layer, at either scale.
         running = imageShape(CGImageRefFromImage(running), CGImageRefFromImage(layer.canvas),
                              CGImageRefFromImage(mask), options.blendSpace);
         if (running.isNull() && (hadRunning || !layer.isEmpty()))
-            return Failed_Layer_Pass(photos, i, QStringLiteral("there is not enough memory to cut it out."));
+            return failedLayerPass(photos, i, QStringLiteral("there is not enough memory to cut it out."));
         if (!layer.isEmpty())
             fullSize = fullSize.expandedTo(resizedPixelSize(layer.canvasSize));
         if (view.cache && view.cache->steps.size() == i - 1)
             view.cache->append({keys[i - 1], running, fullSize, {}});
     }
     PassResult pass;
-    Add_Fitted_Draw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
+    addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
     pass.mixed = running;
     return pass;
 }

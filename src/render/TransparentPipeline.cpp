@@ -17,9 +17,9 @@ QImage fullResolution(const PhotoList &photos)
     drawImageIntoLL(picture, frame, background);
     for (qsizetype i = 1; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
-        const float opacity = Transparent_Opacity(photo.f_Transparent_Transparency);
+        const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
         if (opacity > 0.0f)
-            Draw_Photo_Stretched(picture, Transparent_Layer_Rect(photo, frame), photo.image, opacity);
+            drawPhotoStretched(picture, transparentLayerRect(photo, frame), photo.image, opacity);
     }
     return picture;
 }
@@ -28,12 +28,12 @@ QImage fullResolution(const PhotoList &photos)
 // pass, else its smallest reduced copy that still holds what the view shows of it.
 QImage viewPixels(Object_Photo &photo, const QRectF &rect, const ViewTarget &view)
 {
-    return view.capturePending ? photo.image : Photo_For_Pixels(photo, rect.size() * view.pixelRatio);
+    return view.capturePending ? photo.image : photoForPixels(photo, rect.size() * view.pixelRatio);
 }
 
 } // namespace
 
-QRectF Transparent_Layer_Rect(const Object_Photo &photo, const QRectF &background)
+QRectF transparentLayerRect(const Object_Photo &photo, const QRectF &background)
 {
     const float bx = float(background.x());
     const float by = float(background.y());
@@ -47,24 +47,24 @@ QRectF Transparent_Layer_Rect(const Object_Photo &photo, const QRectF &backgroun
     return QRectF(bx + offX, by + offY, w, h);
 }
 
-float Transparent_Opacity(quint64 transparency)
+float transparentOpacity(quint64 transparency)
 {
     const double opacity = 1.0 - double(transparency) / 100.0;
     return std::clamp(float(opacity), 0.0f, 1.0f);
 }
 
-PassResult Render_Transparent(const PhotoList &photos, const ViewTarget &view)
+PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
 {
     PassResult pass;
     Object_Photo &background = *photos.front();
     const QRectF frame = return_Best_Fit_Frame(imageSizeF(background.image), view.size);
-    Add_View_Draw(pass, viewPixels(background, frame, view), frame, view);
+    addViewDraw(pass, viewPixels(background, frame, view), frame, view);
     for (qsizetype i = 1; i < photos.size(); ++i) {
         Object_Photo &photo = *photos[i];
-        const float opacity = Transparent_Opacity(photo.f_Transparent_Transparency);
-        const QRectF rect = Transparent_Layer_Rect(photo, frame);
+        const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
+        const QRectF rect = transparentLayerRect(photo, frame);
         if (opacity > 0.0f)
-            Add_View_Draw(pass, viewPixels(photo, rect, view), rect, view, opacity);
+            addViewDraw(pass, viewPixels(photo, rect, view), rect, view, opacity);
     }
     if (view.capturePending)
         pass.mixed = fullResolution(photos);

@@ -7,13 +7,13 @@
 // The view gets the background fitted and the layers placed against its frame; the
 // full-resolution picture, of the background's size, is built only while a capture is
 // pending.
-PassResult Render_Transparent(const PhotoList &photos, const ViewTarget &view);
+PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view);
 
 // A layer's rectangle against a background drawn at `background` (lower-left
 // coordinates), in single precision: a = pw/ph; offX = X*bw/100, offY = Y*bh/100;
 // w = S*bw/100, h = w/a; (bx + offX, by + offY, w, h).
-QRectF Transparent_Layer_Rect(const Object_Photo &photo, const QRectF &background);
+QRectF transparentLayerRect(const Object_Photo &photo, const QRectF &background);
 
 // The layer's opacity 1 - T/100, computed in double, reduced to float and kept within
 // [0, 1]: a transparency of 100 or more draws nothing.
-float Transparent_Opacity(quint64 transparency);
+float transparentOpacity(quint64 transparency);

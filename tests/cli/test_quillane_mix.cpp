@@ -177,16 +177,16 @@ TEST_F(QuillaneMix, ViewIsTheCanvasDrawingFromReducedCopies)
     const MixRun result = run({"--view", "300x200", "-o", out(), file});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
 
-    PhotoList photos = {makePhoto(Load_Photo(dir.filePath("big_a.png")).image, "big_a.png", Composite),
-                        makePhoto(Load_Photo(dir.filePath("big_b.png")).image, "big_b.png", Composite)};
+    PhotoList photos = {makePhoto(loadPhoto(dir.filePath("big_a.png")).image, "big_a.png", Composite),
+                        makePhoto(loadPhoto(dir.filePath("big_b.png")).image, "big_b.png", Composite)};
     photos[1]->bCompositeSizeOfBG = false;
     photos[1]->m_Composite_Blend_Mode = 16;
     photos[1]->f_Composite_Size = 20.0f;
     photos[1]->f_Composite_X_Offset = photos[1]->f_Composite_Y_Offset = 10.0f;
     QImage canvas(300, 200, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&canvas);
-    paint_Pass(painter, QSizeF(300, 200), QRectF(0, 0, 300, 200),
-               render_Pass(photos, Composite, QSizeF(300, 200), false));
+    paintPass(painter, QSizeF(300, 200), QRectF(0, 0, 300, 200),
+              renderPass(photos, Composite, QSizeF(300, 200), false));
     painter.end();
     ASSERT_TRUE(photos[0]->reducedCopies) << "the canvas's pass works from reduced copies";
     canvas.setColorSpace(QColorSpace::SRgb); // the written file is tagged sRGB: same pixels, same space

@@ -39,11 +39,11 @@ inline double previewDifference(const PhotoList &photos, quint64 mode, QSize vie
         QImage canvas(pixels, QImage::Format_ARGB32_Premultiplied);
         canvas.setDevicePixelRatio(pixelRatio);
         QPainter painter(&canvas);
-        paint_Pass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)),
-                   render_Pass(photos, mode, QSizeF(view), fullResolution, pixelRatio));
+        paintPass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)),
+                  renderPass(photos, mode, QSizeF(view), fullResolution, pixelRatio));
         return canvas;
     };
-    return Mean_Absolute_Difference(shown(false), shown(true));
+    return meanAbsoluteDifference(shown(false), shown(true));
 }
 
 // One photo of the shared folder (QUILLANE_PHOTOS), loaded once per test program.
@@ -51,7 +51,7 @@ inline QImage sharedPhoto(const QString &name)
 {
     const QString folder = qEnvironmentVariable("QUILLANE_PHOTOS");
     EXPECT_FALSE(folder.isEmpty()) << "QUILLANE_PHOTOS names the folder of the test photos";
-    const LoadResult loaded = Load_Photo(folder + QLatin1Char('/') + name);
+    const LoadResult loaded = loadPhoto(folder + QLatin1Char('/') + name);
     EXPECT_TRUE(loaded.ok()) << loaded.error.toStdString();
     return loaded.image;
 }

@@ -28,11 +28,11 @@ PhotoPtr layer(const QImage &image, quint64 blend)
 }
 
 // Runs the event loop until the runner hands back its picture.
-QImage waitForCapture(Capture_Runner &runner)
+QImage waitForCapture(CaptureRunner &runner)
 {
     QImage picture;
     QEventLoop loop;
-    QObject::connect(&runner, &Capture_Runner::captureFinished, &loop, [&](const QImage &captured) {
+    QObject::connect(&runner, &CaptureRunner::captureFinished, &loop, [&](const QImage &captured) {
         picture = captured;
         loop.quit();
     });
@@ -46,9 +46,9 @@ TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
 {
     PhotoList photos = {makePhoto(texturedImage(1201, 901), QStringLiteral("a.png"), Composite),
                         layer(texturedImage(800, 600, 1), kMultiply)};
-    const QImage expected = render_Pass(photos, Composite, QSizeF(0, 0), true).mixed;
-    render_Pass(photos, Composite, QSizeF(300, 200), false); // a preview first: copies exist
-    Capture_Runner runner;
+    const QImage expected = renderPass(photos, Composite, QSizeF(0, 0), true).mixed;
+    renderPass(photos, Composite, QSizeF(300, 200), false); // a preview first: copies exist
+    CaptureRunner runner;
     ASSERT_TRUE(runner.start(photos, Composite));
     EXPECT_FALSE(runner.start(photos, Composite)) << "one capture at a time";
     // Every kind of change while the capture runs: parameters, pictures, the list.
@@ -61,7 +61,7 @@ TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
     EXPECT_EQ(captured.size(), QSize(1201, 901));
     EXPECT_TRUE(captured == expected) << "bit for bit the full-resolution pass of the snapshot";
     EXPECT_TRUE(runner.start(photos, Composite)) << "free again once the picture is back";
-    EXPECT_TRUE(waitForCapture(runner) == render_Pass(photos, Composite, QSizeF(0, 0), true).mixed);
+    EXPECT_TRUE(waitForCapture(runner) == renderPass(photos, Composite, QSizeF(0, 0), true).mixed);
 }
 
 // The eight-photo project of two 24-megapixel photos, saved as Save saves it: the

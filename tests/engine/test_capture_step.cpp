@@ -23,27 +23,27 @@ PassResult passWith(const QImage &mixed)
 
 TEST(CaptureStep, FileNameIsTheLocalDateAndTime)
 {
-    EXPECT_EQ(Capture_File_Name(localTime(2026, 3, 7, 14, 5, 9)), "2026-03-07-14-05-09.png");
-    EXPECT_EQ(Capture_File_Name(localTime(2024, 12, 30, 23, 59, 58)), "2024-12-30-23-59-58.png");
-    EXPECT_EQ(Capture_File_Name(localTime(2027, 1, 1, 0, 0, 0)), "2027-01-01-00-00-00.png");
+    EXPECT_EQ(captureFileName(localTime(2026, 3, 7, 14, 5, 9)), "2026-03-07-14-05-09.png");
+    EXPECT_EQ(captureFileName(localTime(2024, 12, 30, 23, 59, 58)), "2024-12-30-23-59-58.png");
+    EXPECT_EQ(captureFileName(localTime(2027, 1, 1, 0, 0, 0)), "2027-01-01-00-00-00.png");
     const QDateTime utc(QDate(2025, 6, 1), QTime(12, 0, 0), QTimeZone::utc());
-    EXPECT_EQ(Capture_File_Name(utc), Capture_File_Name(utc.toLocalTime()));
+    EXPECT_EQ(captureFileName(utc), captureFileName(utc.toLocalTime()));
 }
 
 TEST(CaptureStep, PathJoinsTheFolderWithExactlyOneSlash)
 {
-    EXPECT_EQ(Join_Path("/home/ann/Documents/Quillane", "a.png"), "/home/ann/Documents/Quillane/a.png");
-    EXPECT_EQ(Join_Path("/home/ann/Documents/Quillane/", "a.png"), "/home/ann/Documents/Quillane/a.png");
-    EXPECT_EQ(Join_Path("/home/ann/Documents/Quillane//", "a.png"), "/home/ann/Documents/Quillane/a.png");
-    EXPECT_EQ(Join_Path("/", "a.png"), "/a.png");
-    EXPECT_EQ(Join_Path("", "a.png"), "a.png");
+    EXPECT_EQ(joinPath("/home/ann/Documents/Quillane", "a.png"), "/home/ann/Documents/Quillane/a.png");
+    EXPECT_EQ(joinPath("/home/ann/Documents/Quillane/", "a.png"), "/home/ann/Documents/Quillane/a.png");
+    EXPECT_EQ(joinPath("/home/ann/Documents/Quillane//", "a.png"), "/home/ann/Documents/Quillane/a.png");
+    EXPECT_EQ(joinPath("/", "a.png"), "/a.png");
+    EXPECT_EQ(joinPath("", "a.png"), "a.png");
 }
 
 TEST(CaptureStep, PendingCaptureStoresPathAndFullPictureThenClearsTheFlag)
 {
     const QImage full = gradientImage(3000, 20);
     CaptureState state{true, QImage(), QString(), QStringLiteral("/out/"), QString()};
-    Capture_Step(state, passWith(full), localTime(2026, 3, 7, 14, 5, 9));
+    captureStep(state, passWith(full), localTime(2026, 3, 7, 14, 5, 9));
     EXPECT_FALSE(state.b_Take_Picture);
     EXPECT_EQ(state.s_Saved_Take_Picture, "/out/2026-03-07-14-05-09.png");
     EXPECT_EQ(state.imageSave.size(), QSize(3000, 20));
@@ -53,7 +53,7 @@ TEST(CaptureStep, PendingCaptureStoresPathAndFullPictureThenClearsTheFlag)
 TEST(CaptureStep, WithoutARequestNothingIsStored)
 {
     CaptureState state{false, QImage(), QStringLiteral("earlier.png"), QStringLiteral("/out"), QString()};
-    Capture_Step(state, passWith(gradientImage(4, 4)), localTime(2026, 3, 7, 14, 5, 9));
+    captureStep(state, passWith(gradientImage(4, 4)), localTime(2026, 3, 7, 14, 5, 9));
     EXPECT_FALSE(state.b_Take_Picture);
     EXPECT_TRUE(state.imageSave.isNull());
     EXPECT_EQ(state.s_Saved_Take_Picture, "earlier.png");

@@ -22,7 +22,7 @@ PhotoPtr photo(const QImage &image)
 
 PassResult compose(const PhotoList &photos)
 {
-    return render_Pass(photos, Composite, QSizeF(300, 200), true);
+    return renderPass(photos, Composite, QSizeF(300, 200), true);
 }
 
 } // namespace
@@ -30,10 +30,10 @@ PassResult compose(const PhotoList &photos)
 TEST(CompositePipeline, CommonFrameTakesTheLargestWidthAndHeightSeparately)
 {
     const PhotoList photos = {photo(solidImage(1000, 500, kGrey)), photo(solidImage(600, 800, kGrey))};
-    EXPECT_EQ(Composite_Common_Frame(photos), QSizeF(1000, 800));
+    EXPECT_EQ(compositeCommonFrame(photos), QSizeF(1000, 800));
     const PassResult pass = compose(photos);
     EXPECT_EQ(pass.mixed.size(), QSize(1000, 800)); // background stretched, photo stretched
-    EXPECT_EQ(Composite_Common_Frame({photo(QImage()), photo(solidImage(3, 2, kGrey))}), QSizeF(3, 2));
+    EXPECT_EQ(compositeCommonFrame({photo(QImage()), photo(solidImage(3, 2, kGrey))}), QSizeF(3, 2));
 }
 
 TEST(CompositePipeline, DefaultsStretchThePhotoOverTheBackgroundWithTheFirstMode)

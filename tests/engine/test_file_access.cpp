@@ -64,7 +64,7 @@ TEST(FileAccess, PermissionRefusalsAreRecognisedForTheCurrentUser)
         {dir.filePath("no/such/folder/new.png"), FileAccess::WriteInFolder, false},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(Is_Permission_Refusal(row.path, row.access), row.expected) << row.path.toStdString();
+        EXPECT_EQ(isPermissionRefusal(row.path, row.access), row.expected) << row.path.toStdString();
 }
 
 TEST(FileAccess, LoaderAndWriterSayPlainlyThatPermissionIsMissing)
@@ -80,9 +80,9 @@ TEST(FileAccess, LoaderAndWriterSayPlainlyThatPermissionIsMissing)
     ASSERT_TRUE(QFile::setPermissions(sealed, kFolderOnly));
     const Locked unlockFile{lockedFile}, unlockFolder{sealed};
 
-    const LoadResult load = Load_Photo(lockedFile);
+    const LoadResult load = loadPhoto(lockedFile);
     EXPECT_TRUE(load.error.contains("you do not have permission to read it.")) << load.error.toStdString();
-    const WriteResult write = Write_Png(gradientImage(4, 4), sealed + "/out.png");
+    const WriteResult write = writePng(gradientImage(4, 4), sealed + "/out.png");
     EXPECT_FALSE(write.ok);
     EXPECT_TRUE(write.error.contains("you do not have permission to write in that folder."))
         << write.error.toStdString();

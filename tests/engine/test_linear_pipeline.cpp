@@ -23,7 +23,7 @@ PhotoList linearPhotos(const QList<QImage> &images, const QList<float> &levels, 
 
 QImage linearMix(const PhotoList &photos, quint64 mode)
 {
-    return render_Pass(photos, mode, QSizeF(300, 200), true).mixed;
+    return renderPass(photos, mode, QSizeF(300, 200), true).mixed;
 }
 
 // The pixel at `along` on the strip's axis, in the middle of the other axis.
@@ -43,7 +43,7 @@ TEST(LinearPipeline, PairNumbersFollowTheLaterPhotosLevel)
     // offset maxW - extent*t, the growth of the position maxW - 2*t*maxW.
     for (const Row &row :
          {Row{0, 800, 400, 400}, Row{90, 625, 243.75f, 200}, Row{180, 500, 150, 0}, Row{360, 400, 0, -400}}) {
-        const LinearPair pair = Linear_Pair(row.level, 400.0f);
+        const LinearPair pair = linearPair(row.level, 400.0f);
         EXPECT_EQ(pair.extent, row.extent) << row.level;
         EXPECT_EQ(400.0f - pair.extent * pair.t, row.offset) << row.level;
         EXPECT_EQ(pair.growth, row.growth) << row.level;
@@ -113,8 +113,8 @@ TEST(LinearPipeline, LevelsThatLeaveNoStripGiveAnEmptyPicture)
 {
     for (const quint64 mode : {quint64(LinearHorizontal), quint64(LinearVertical)}) {
         const QImage image = solidImage(400, 300, kRed);
-        const PassResult three = render_Pass(linearPhotos({image, image, image}, {0, 360, 360}, mode), mode,
-                                             QSizeF(300, 200), true);
+        const PassResult three = renderPass(linearPhotos({image, image, image}, {0, 360, 360}, mode), mode,
+                                            QSizeF(300, 200), true);
         EXPECT_TRUE(three.mixed.isNull());
         EXPECT_TRUE(three.draws.isEmpty());
         const QImage two = linearMix(linearPhotos({image, image}, {0, 360}, mode), mode);
@@ -132,14 +132,13 @@ TEST(LinearPipeline, EveryPassFitsFromTheOriginalPicture)
         const QImage a = gradientImage(6000, 4000), b = solidImage(6000, 4000, kBlue);
         const PhotoList photos = linearPhotos({a, b, a}, {0, 90, 200}, mode);
         const QImage first = linearMix(photos, mode);
-        render_Pass(photos, mode, QSizeF(640, 480), false); // the window paints in between
+        renderPass(photos, mode, QSizeF(640, 480), false); // the window paints in between
         const QImage second = linearMix(photos, mode);
         EXPECT_EQ(photos[0]->image.size(), QSize(6000, 4000)) << "the photo keeps its own picture";
         EXPECT_EQ(first.size(), second.size()) << "mode " << mode;
         EXPECT_TRUE(first == second) << "mode " << mode;
         EXPECT_TRUE(first == linearMix(linearPhotos({a, b, a}, {0, 90, 200}, mode), mode)) << "mode " << mode;
-        EXPECT_EQ(Linear_Frame(Fit_Linear_Photos(photos)),
-                  QSizeF(Fit_Linear_Photos({photos[0]}).front().size()));
+        EXPECT_EQ(linearFrame(fitLinearPhotos(photos)), QSizeF(fitLinearPhotos({photos[0]}).front().size()));
     }
 }
 
@@ -147,7 +146,7 @@ TEST(LinearPipeline, DifferentProportionsAreStretchedToTheCommonFrame)
 {
     const PhotoList photos =
         linearPhotos({solidImage(300, 400, kRed), solidImage(400, 300, kBlue)}, {0, 0}, LinearHorizontal);
-    EXPECT_EQ(Linear_Frame(Fit_Linear_Photos(photos)), QSizeF(400, 400));
+    EXPECT_EQ(linearFrame(fitLinearPhotos(photos)), QSizeF(400, 400));
     const QImage seam = linearMix(photos, LinearHorizontal);
     ASSERT_EQ(seam.size(), QSize(800, 400));
     EXPECT_TRUE(colourNear(pixelLL(seam, 0, 399), kRed)); // P fills 400 x 400 of image A

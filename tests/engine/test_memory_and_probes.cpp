@@ -31,8 +31,8 @@ constexpr double kMB = double(1 << 20);
 
 // Restores the default budget when a test that changed it ends.
 struct BudgetScope {
-    explicit BudgetScope(qint64 bytes) { Set_Memory_Budget(bytes); }
-    ~BudgetScope() { Set_Memory_Budget(0); }
+    explicit BudgetScope(qint64 bytes) { setMemoryBudget(bytes); }
+    ~BudgetScope() { setMemoryBudget(0); }
 };
 
 PhotoPtr placed(quint64 mode, float size, float x = 0, float y = 0)
@@ -111,17 +111,17 @@ TEST(MemoryBudget, AmountsAreParsedAndToldInPlainUnits)
                    {"0", 0},
                    {"99999999999T", 0}};
     for (const auto &a : amounts)
-        EXPECT_EQ(Parse_Memory_Amount(QLatin1String(a.text)), a.bytes) << a.text;
-    EXPECT_EQ(Memory_Amount(double(qint64(6) << 30)), QStringLiteral("6.0 GB"));
-    EXPECT_EQ(Memory_Amount(300 * kMB), QStringLiteral("300 MB"));
+        EXPECT_EQ(parseMemoryAmount(QLatin1String(a.text)), a.bytes) << a.text;
+    EXPECT_EQ(memoryAmount(double(qint64(6) << 30)), QStringLiteral("6.0 GB"));
+    EXPECT_EQ(memoryAmount(300 * kMB), QStringLiteral("300 MB"));
     EXPECT_TRUE(
-        Over_Budget_Reason(qInf(), 1 << 30, QStringLiteral("render")).contains("than any computer has"));
-    EXPECT_GT(Default_Memory_Budget(), qint64(256) << 20);
+        overBudgetReason(qInf(), 1 << 30, QStringLiteral("render")).contains("than any computer has"));
+    EXPECT_GT(defaultMemoryBudget(), qint64(256) << 20);
     {
         const BudgetScope scope(qint64(1) << 30);
-        EXPECT_EQ(Memory_Budget(), qint64(1) << 30);
+        EXPECT_EQ(memoryBudget(), qint64(1) << 30);
     }
-    EXPECT_EQ(Memory_Budget(), Default_Memory_Budget());
+    EXPECT_EQ(memoryBudget(), defaultMemoryBudget());
 }
 
 // The estimate of every kind of pass grows with what the user controls (photo sizes,
@@ -204,12 +204,12 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
          2 * photo + 700 * photo},
     };
     for (const auto &c : cases) {
-        const double need = Pass_Memory_Need(c.photos, c.sizes, c.mode, c.view, c.options);
+        const double need = passMemoryNeed(c.photos, c.sizes, c.mode, c.view, c.options);
         EXPECT_GE(need, c.atLeast) << c.what << ": " << need / kMB << " MB";
         EXPECT_LE(need, c.atMost) << c.what << ": " << need / kMB << " MB";
     }
     const PhotoList overflowing = {placed(Composite, 0), placed(Composite, 1e38f * 10)};
-    EXPECT_TRUE(std::isinf(Pass_Memory_Need(overflowing, {twelve, twelve}, Composite, capture)));
+    EXPECT_TRUE(std::isinf(passMemoryNeed(overflowing, {twelve, twelve}, Composite, capture)));
 }
 
 // Over the budget a pass allocates nothing and says so; a layer that cannot be drawn
@@ -221,43 +221,43 @@ TEST(MemoryBudget, PassesOverBudgetOrWithAnUndrawableLayerFailWithTheReason)
     {
         const BudgetScope scope(qint64(1) << 20);
         for (const quint64 mode : {Composite, Shape, LinearHorizontal, Transparent}) {
-            const PassResult pass = render_Pass(photos, mode, QSizeF(0, 0), true);
+            const PassResult pass = renderPass(photos, mode, QSizeF(0, 0), true);
             EXPECT_TRUE(pass.mixed.isNull() && pass.draws.isEmpty()) << "mode " << mode;
             EXPECT_TRUE(pass.error.contains(QRegularExpression("needs about [0-9.]+ MB of memory to render, "
                                                                "more than the 1 MB allowed")))
                 << pass.error.toStdString();
         }
     }
-    EXPECT_FALSE(render_Pass(photos, Composite, QSizeF(0, 0), true).failed());
+    EXPECT_FALSE(renderPass(photos, Composite, QSizeF(0, 0), true).failed());
     {
         // The preview over the budget shows the beginning of the list that fits: here the
         // background alone, as a one-photo list draws it.
         const QSizeF view(400, 300);
         const PhotoList background = {photos[0]};
-        const double alone = Pass_Memory_Need(background, Transparent, {view, 1.0, false});
-        const double both = Pass_Memory_Need(photos, Transparent, {view, 1.0, false});
+        const double alone = passMemoryNeed(background, Transparent, {view, 1.0, false});
+        const double both = passMemoryNeed(photos, Transparent, {view, 1.0, false});
         ASSERT_LT(alone, both);
         const BudgetScope scope(qint64((alone + both) / 2));
-        const PassResult preview = render_Pass(photos, Transparent, view, false);
+        const PassResult preview = renderPass(photos, Transparent, view, false);
         EXPECT_FALSE(preview.failed()) << preview.error.toStdString();
-        const PassResult alonePass = render_Pass(background, Transparent, view, false);
+        const PassResult alonePass = renderPass(background, Transparent, view, false);
         ASSERT_EQ(preview.draws.size(), alonePass.draws.size());
         ASSERT_FALSE(preview.draws.isEmpty());
         for (qsizetype i = 0; i < preview.draws.size(); ++i)
             EXPECT_TRUE(preview.draws[i].image == alonePass.draws[i].image &&
                         preview.draws[i].rect == alonePass.draws[i].rect);
-        EXPECT_TRUE(render_Pass(photos, Transparent, view, true).failed());
+        EXPECT_TRUE(renderPass(photos, Transparent, view, true).failed());
     }
     for (const quint64 mode : {Composite, Shape}) {
         photos[1] = placed(mode, std::numeric_limits<float>::infinity());
         photos[1]->image = image;
         // The pipeline alone, as if the estimate had let it through.
-        const PassResult pass = mode == Composite ? Render_Composite(photos, {QSizeF(0, 0), 1.0, true})
-                                                  : Render_Shape(photos, {QSizeF(0, 0), 1.0, true});
+        const PassResult pass = mode == Composite ? renderComposite(photos, {QSizeF(0, 0), 1.0, true})
+                                                  : renderShape(photos, {QSizeF(0, 0), 1.0, true});
         EXPECT_EQ(pass.error.toStdString(),
                   "photo 2 (\u201Clayer.png\u201D) cannot be drawn: its size and offsets are "
                   "too large to draw.");
-        EXPECT_TRUE(render_Pass(photos, mode, QSizeF(0, 0), true).failed()) << "mode " << mode;
+        EXPECT_TRUE(renderPass(photos, mode, QSizeF(0, 0), true).failed()) << "mode " << mode;
     }
 }
 
@@ -282,7 +282,7 @@ TEST(HeaderProbe, JpegScansAreCountedWithoutTrustingLengths)
         {"nothing", QByteArray(), 0},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(Count_Jpeg_Scans(c.bytes, 100), c.scans) << c.what;
+        EXPECT_EQ(countJpegScans(c.bytes, 100), c.scans) << c.what;
 }
 
 // libpng's own test: a gamma whose product with 2.2 is within 5 % of 1 is sRGB.
@@ -295,7 +295,7 @@ TEST(HeaderProbe, PngGammaNearOneOverTwoPointTwoLoadsAsSrgb)
                                       {47728u, false},
                                       {100000u, false},
                                       {0u, false}})
-        EXPECT_EQ(Png_Gamma_Is_Srgb(gamma), srgb) << gamma;
+        EXPECT_EQ(pngGammaIsSrgb(gamma), srgb) << gamma;
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -311,9 +311,9 @@ TEST(HeaderProbe, PngGammaNearOneOverTwoPointTwoLoadsAsSrgb)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(greyPng(c.gamma, c.srgbChunk));
         file.close();
-        const PngColourChunks chunks = Probe_Png_Colour(greyPng(c.gamma, c.srgbChunk));
+        const PngColourChunks chunks = probePngColour(greyPng(c.gamma, c.srgbChunk));
         EXPECT_TRUE(chunks.isPng && chunks.gamma == c.gamma && chunks.hasSrgb == c.srgbChunk);
-        const LoadResult loaded = Load_Photo(path);
+        const LoadResult loaded = loadPhoto(path);
         ASSERT_TRUE(loaded.ok()) << loaded.error.toStdString();
         EXPECT_EQ(qRed(loaded.image.pixel(0, 0)) == 128, c.unchanged)
             << "gAMA " << c.gamma << " gives " << qRed(loaded.image.pixel(0, 0));
@@ -326,17 +326,17 @@ TEST(OutputFiles, OnlyRegularFilesAreReplacedAndAFullDiskIsToldSo)
     ASSERT_TRUE(dir.isValid());
     const QString fifo = dir.filePath("fifo.png");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-    const WriteResult written = Write_Png(solidImage(4, 4, qRgb(1, 2, 3)), fifo);
+    const WriteResult written = writePng(solidImage(4, 4, qRgb(1, 2, 3)), fifo);
     EXPECT_FALSE(written.ok);
     EXPECT_TRUE(written.error.contains("not a regular file")) << written.error.toStdString();
     EXPECT_FALSE(QFileInfo(fifo).isFile()) << "the FIFO is still there";
 
-    const LoadResult fromFifo = Load_Photo(fifo);
+    const LoadResult fromFifo = loadPhoto(fifo);
     EXPECT_TRUE(fromFifo.error.endsWith("it is not a regular file.")) << fromFifo.error.toStdString();
 
     QFile full(QStringLiteral("/dev/full"));
     if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         GTEST_SKIP() << "no /dev/full here";
-    EXPECT_FALSE(Write_All(full, QByteArray(1 << 16, 'x')));
-    EXPECT_EQ(Write_Failure_Reason(full), QStringLiteral("the disk is full."));
+    EXPECT_FALSE(writeAll(full, QByteArray(1 << 16, 'x')));
+    EXPECT_EQ(writeFailureReason(full), QStringLiteral("the disk is full."));
 }

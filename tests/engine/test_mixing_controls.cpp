@@ -128,9 +128,9 @@ TEST(MixingControls, NormalModeAndTheSrgbSpaceAgainstHandComputedPixels)
 
 TEST(MixingControls, FeatherBoxesAddUpToTheGaussiansVariance)
 {
-    EXPECT_EQ(Feather_Box_Widths(0.3), (std::array<int, 3>{1, 1, 1}));
+    EXPECT_EQ(featherBoxWidths(0.3), (std::array<int, 3>{1, 1, 1}));
     for (const double sigma : {1.0, 2.5, 7.0, 31.0, 120.0}) {
-        const std::array<int, 3> w = Feather_Box_Widths(sigma);
+        const std::array<int, 3> w = featherBoxWidths(sigma);
         double variance = 0.0;
         for (int width : w) {
             EXPECT_EQ(width % 2, 1) << sigma;
@@ -146,17 +146,17 @@ TEST(MixingControls, FeatherBoxesAddUpToTheGaussiansVariance)
 // when the blur works on a reduced copy (sigma 40: an eighth).
 TEST(MixingControls, FeatheredEdgeFollowsTheGaussianProfile)
 {
-    EXPECT_EQ(Feather_Reduction(3.0), 1);
-    EXPECT_EQ(Feather_Reduction(12.0), 2);
-    EXPECT_EQ(Feather_Reduction(40.0), 8);
-    EXPECT_EQ(Feather_Reduction(1000.0), 16);
+    EXPECT_EQ(featherReduction(3.0), 1);
+    EXPECT_EQ(featherReduction(12.0), 2);
+    EXPECT_EQ(featherReduction(40.0), 8);
+    EXPECT_EQ(featherReduction(1000.0), 16);
     for (const int sigma : {12, 40}) {
         const int edge = 8 * sigma, middle = 7 * sigma;
         QImage mask = transparentCanvas(16 * sigma, 14 * sigma);
         for (int y = 0; y < mask.height(); ++y)
             for (int x = 0; x < edge; ++x)
                 mask.setPixel(x, y, qRgba(255, 255, 255, 255));
-        Feather_Mask(mask, sigma);
+        featherMask(mask, sigma);
         int previous = 256;
         for (int x = edge - 3 * sigma; x < edge + 3 * sigma; ++x) {
             const QRgb p = mask.pixel(x, middle);
@@ -211,7 +211,7 @@ TEST(MixingControls, FullResolutionFrameIsTheSmallestCommonSide)
         {{{300, 200}, {400, 300}}, {400, 300}, false, {400, 300}},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(Linear_Full_Resolution_Frame(row.originals, row.frame, row.vertical), row.expected)
+        EXPECT_EQ(linearFullResolutionFrame(row.originals, row.frame, row.vertical), row.expected)
             << row.originals.front().width() << " vertical " << row.vertical;
 }
 
@@ -233,7 +233,7 @@ TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
                 }
                 ProjectOptions options;
                 options.fullResolution = full;
-                return render_Pass(photos, mode, QSizeF(300, 200), true, 1.0, options).mixed;
+                return renderPass(photos, mode, QSizeF(300, 200), true, 1.0, options).mixed;
             };
             const QImage small = strip(false), large = strip(true);
             const std::string where = "mode " + std::to_string(mode) + ", " + std::to_string(levels.size());
@@ -242,7 +242,7 @@ TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
             EXPECT_NEAR(large.width(), small.width() * k, 3.0) << where;
             EXPECT_NEAR(large.height(), small.height() * k, 3.0) << where;
             const QImage reduced = Resize_Image_To_Fit_Size(large, QSizeF(small.size()));
-            EXPECT_LE(Mean_Absolute_Difference(reduced, small), 2.0) << where;
+            EXPECT_LE(meanAbsoluteDifference(reduced, small), 2.0) << where;
         }
     }
 }
@@ -256,7 +256,7 @@ TEST(MixingControls, FullResolutionStripAfterAPreviewUsesTheOriginals)
     photos[1]->f_Linear_Intersection_Level = 90;
     ProjectOptions options;
     options.fullResolution = true;
-    render_Pass(photos, LinearHorizontal, QSizeF(300, 200), false, 1.0, options);
+    renderPass(photos, LinearHorizontal, QSizeF(300, 200), false, 1.0, options);
     EXPECT_EQ(photos[0]->image.size(), QSize(1200, 900));
-    EXPECT_EQ(render_Pass(photos, LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed.height(), 900);
+    EXPECT_EQ(renderPass(photos, LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed.height(), 900);
 }

@@ -135,12 +135,12 @@ TEST_F(PhotoFormats, EachFormatLoadsUprightWithItsColours)
         const QByteArray bytes = format.encode();
         ASSERT_FALSE(bytes.isEmpty()) << "the test's encoder failed";
         const QString path = write(QString::fromLatin1(format.name), bytes);
-        const LoadResult loaded = Load_Photo(path);
+        const LoadResult loaded = loadPhoto(path);
         ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
         EXPECT_EQ(loaded.image.format(), kCanonicalFormat);
         const QImage expected = upright(stored, format.orientation);
         ASSERT_EQ(loaded.image.size(), expected.size());
-        EXPECT_EQ(Probe_Photo_Size(path), expected.size()); // what the memory budget is told
+        EXPECT_EQ(probePhotoSize(path), expected.size()); // what the memory budget is told
         EXPECT_LE(quadrantDifference(loaded.image, expected), format.tolerance);
     }
 }
@@ -150,10 +150,10 @@ TEST_F(PhotoFormats, CameraRawLoadsDevelopedAndUpright)
     // scripts/make-dng.py 64 x 48, orientation 6: the left half red, the right half blue,
     // the top quarter white, in linear sRGB; shown turned right, 48 x 64.
     const QString path = QStringLiteral(QUILLANE_SOURCE_DIR "/tests/data/formats/turned_right.dng");
-    const LoadResult loaded = Load_Photo(path);
+    const LoadResult loaded = loadPhoto(path);
     ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
     ASSERT_EQ(loaded.image.size(), QSize(48, 64));
-    EXPECT_EQ(Probe_Photo_Size(path), QSize(48, 64));
+    EXPECT_EQ(probePhotoSize(path), QSize(48, 64));
     const auto dominant = [&](int x, int y) {
         const QRgb p = loaded.image.pixel(x, y);
         return QString(QLatin1Char(qRed(p) > 200 ? 'R' : '-')) + (qGreen(p) > 200 ? 'G' : '-') +
@@ -179,7 +179,7 @@ TEST_F(PhotoFormats, ColourDescriptionsAreConvertedToSrgb)
     nclx.nclxPrimaries = 12;
     for (const auto &[name, recipe] : {std::pair{"icc.heic", icc}, std::pair{"nclx.heic", nclx}}) {
         SCOPED_TRACE(name);
-        const LoadResult loaded = Load_Photo(write(QString::fromLatin1(name), encodeHeif(p3, recipe)));
+        const LoadResult loaded = loadPhoto(write(QString::fromLatin1(name), encodeHeif(p3, recipe)));
         ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
         EXPECT_LE(channelDifference(loaded.image.pixel(16, 16), expected), 4);
     }
@@ -193,14 +193,14 @@ TEST_F(PhotoFormats, DeepSamplesKeepTheirPrecisionUntilConversion)
         for (int y = 0; y < 8; ++y)
             deep.setPixelColor(
                 x, y, QColor::fromRgba64(quint16(0x4000 + 16 * x), quint16(0x8000 + 16 * y), 0x2345));
-    const DecodedPicture jxl = Decode_Jxl(encodeJxl(deep, 1, true, true), 1'000'000);
+    const DecodedPicture jxl = decodeJxl(encodeJxl(deep, 1, true, true), 1'000'000);
     ASSERT_EQ(jxl.image.format(), QImage::Format_RGBA64) << qPrintable(jxl.reason);
     EXPECT_EQ(jxl.image.pixelColor(39, 7).rgba64(), deep.pixelColor(39, 7).rgba64());
     EXPECT_EQ(jxl.image.pixelColor(1, 0).rgba64(), deep.pixelColor(1, 0).rgba64());
 
     HeifRecipe tenBits;
     tenBits.bits = 10;
-    const DecodedPicture heif = Decode_Heif(encodeHeif(deep, tenBits), 1'000'000);
+    const DecodedPicture heif = decodeHeif(encodeHeif(deep, tenBits), 1'000'000);
     ASSERT_EQ(heif.image.format(), QImage::Format_RGBA64) << qPrintable(heif.reason);
     // Widened from 10 to 16 bits: within a few 10-bit steps of the source, opaque.
     const QRgba64 decoded = heif.image.pixelColor(20, 4).rgba64();
@@ -220,13 +220,13 @@ TEST_F(PhotoFormats, DeclaredSizesAreCheckedBeforeDecodingAndDamageIsRefused)
     for (const auto &[name, bytes] : files) {
         SCOPED_TRACE(qPrintable(name));
         ASSERT_FALSE(bytes.isEmpty());
-        const LoadResult tooBig = Load_Photo(write(name, bytes), 64 * 48 - 1);
+        const LoadResult tooBig = loadPhoto(write(name, bytes), 64 * 48 - 1);
         EXPECT_TRUE(tooBig.image.isNull());
         EXPECT_TRUE(tooBig.error.contains(QStringLiteral("more than this computer's memory allows")))
             << qPrintable(tooBig.error);
-        EXPECT_TRUE(Load_Photo(write(name, bytes), 64 * 48).ok());
+        EXPECT_TRUE(loadPhoto(write(name, bytes), 64 * 48).ok());
         const QString cut = QStringLiteral("cut-") + name;
-        const LoadResult damaged = Load_Photo(write(cut, bytes.left(bytes.size() * 6 / 10)));
+        const LoadResult damaged = loadPhoto(write(cut, bytes.left(bytes.size() * 6 / 10)));
         EXPECT_TRUE(damaged.image.isNull());
         EXPECT_TRUE(damaged.error.startsWith(QStringLiteral("\u201C")) &&
                     damaged.error.endsWith(QStringLiteral("the picture data is damaged or incomplete.")))
@@ -236,12 +236,12 @@ TEST_F(PhotoFormats, DeclaredSizesAreCheckedBeforeDecodingAndDamageIsRefused)
 
 TEST_F(PhotoFormats, RefusalNamesEveryFormatQuillaneReads)
 {
-    const LoadResult refused = Load_Photo(write("notes.heic", "shopping list: milk, eggs\n"));
+    const LoadResult refused = loadPhoto(write("notes.heic", "shopping list: milk, eggs\n"));
     EXPECT_TRUE(refused.error.endsWith(
-        QStringLiteral("it is not a picture in a format Quillane can read (%1).").arg(Photo_Format_Names())))
+        QStringLiteral("it is not a picture in a format Quillane can read (%1).").arg(photoFormatNames())))
         << qPrintable(refused.error);
     for (const char *name : {"heic", "avif", "webp", "jpeg xl", "camera raw"})
-        EXPECT_TRUE(Photo_Format_Names().contains(QLatin1String(name))) << name;
+        EXPECT_TRUE(photoFormatNames().contains(QLatin1String(name))) << name;
 }
 
 TEST(PhotoDecoderChoice, ContentDecidesAndTheSuffixTellsTiffBasedRawFiles)
@@ -282,7 +282,7 @@ TEST(PhotoDecoderChoice, ContentDecidesAndTheSuffixTellsTiffBasedRawFiles)
         {QByteArray("\xFF\xD8\xFF\xE0"), "jxl", PhotoDecoder::Qt},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(Photo_Decoder_For(c.head, QLatin1String(c.suffix)), c.decoder)
+        EXPECT_EQ(photoDecoderFor(c.head, QLatin1String(c.suffix)), c.decoder)
             << c.head.toHex().constData() << " ." << c.suffix;
 }
 
@@ -295,7 +295,7 @@ TEST(PhotoFormatList, DesktopEntryDeclaresExactlyTheFormatsTheLoaderReads)
             .match(QString::fromUtf8(entry.readAll()));
     ASSERT_TRUE(line.hasMatch());
     QStringList declared = line.captured(1).split(QLatin1Char(';'));
-    QStringList expected = Photo_Mime_Types() << QStringLiteral("application/x-quillane-project");
+    QStringList expected = photoMimeTypes() << QStringLiteral("application/x-quillane-project");
     declared.sort();
     expected.sort();
     EXPECT_EQ(declared, expected);
@@ -321,13 +321,13 @@ TEST(ChildDecode, FilesThatCrashOrFloodADecoderAreRefusedAndQuillaneGoesOn)
     const QByteArray crash = read("/fuzz/corpus/raw/crashes_libraw_in_its_model_parser.dng");
     const QByteArray flood = read("/fuzz/corpus/heif/coded_picture_claims_gigabytes.heic");
     ASSERT_FALSE(crash.isEmpty() || flood.isEmpty());
-    for (const DecodedPicture &decoded : {Decode_Raw(crash, 1'000'000), Decode_Heif(flood, 1'000'000)}) {
+    for (const DecodedPicture &decoded : {decodeRaw(crash, 1'000'000), decodeHeif(flood, 1'000'000)}) {
         EXPECT_TRUE(decoded.image.isNull());
-        EXPECT_EQ(decoded.reason, Damaged_Picture().reason);
+        EXPECT_EQ(decoded.reason, damagedPicture().reason);
     }
     // and the next files decode as before, with their colour space
-    const DecodedPicture raw = Decode_Raw(read("/tests/data/formats/turned_right.dng"), 1'000'000);
+    const DecodedPicture raw = decodeRaw(read("/tests/data/formats/turned_right.dng"), 1'000'000);
     EXPECT_EQ(raw.image.size(), QSize(48, 64));
     EXPECT_EQ(raw.image.colorSpace(), QColorSpace(QColorSpace::SRgb));
-    EXPECT_EQ(Decode_Heif(encodeHeif(quadrants(), {}), 1'000'000).image.size(), QSize(64, 48));
+    EXPECT_EQ(decodeHeif(encodeHeif(quadrants(), {}), 1'000'000).image.size(), QSize(64, 48));
 }

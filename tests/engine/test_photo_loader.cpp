@@ -172,7 +172,7 @@ TEST_F(PhotoLoader, JpegWithExifOrientationSixLoadsUpright)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString rotated = write("rotated.jpg", withExifOrientation(file.readAll(), 6));
 
-    const LoadResult result = Load_Photo(rotated);
+    const LoadResult result = loadPhoto(rotated);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.image.format(), kCanonicalFormat);
     ASSERT_EQ(result.image.size(), QSize(20, 40));
@@ -189,7 +189,7 @@ TEST_F(PhotoLoader, DisplayP3PngIsConvertedToSrgb)
     const QString file = save("p3.png", p3);
     ASSERT_TRUE(QImage(file).colorSpace() == QColorSpace(QColorSpace::DisplayP3));
 
-    const LoadResult result = Load_Photo(file);
+    const LoadResult result = loadPhoto(file);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     const QRgb expected = p3.convertedToColorSpace(QColorSpace::SRgb).pixel(3, 3);
     expectNear(result.image.pixel(3, 3), expected, 1);
@@ -216,7 +216,7 @@ TEST_F(PhotoLoader, DeepGreyAndIndexedFormatsLoadInTheCanonicalFormat)
                  {save("indexed.bmp", indexed), qRgb(250, 5, 5)}};
     EXPECT_EQ(QImageReader(cases[0].file).imageFormat(), QImage::Format_RGBA64);
     for (const auto &c : cases) {
-        const LoadResult result = Load_Photo(c.file);
+        const LoadResult result = loadPhoto(c.file);
         ASSERT_TRUE(result.ok()) << result.error.toStdString();
         EXPECT_EQ(result.image.format(), kCanonicalFormat);
         EXPECT_EQ(result.image.size(), QSize(6, 4));
@@ -234,7 +234,7 @@ TEST_F(PhotoLoader, CmykJpegLoadsWithItsColours)
     const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2)); // baseline frame header
     ASSERT_GT(frame, 0);
     ASSERT_EQ(int(bytes.at(frame + 9)), 4) << "the file must hold four colour components";
-    const LoadResult result = Load_Photo(cmyk);
+    const LoadResult result = loadPhoto(cmyk);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.image.format(), kCanonicalFormat);
     EXPECT_EQ(result.image.size(), QSize(16, 8));
@@ -248,10 +248,10 @@ TEST_F(PhotoLoader, AnimationAndMultiPageFilesGiveTheirFirstImage)
     ASSERT_EQ(QImageReader(gif).imageCount(), 2);
     ASSERT_EQ(QImageReader(tif).imageCount(), 2);
 
-    const LoadResult fromGif = Load_Photo(gif);
+    const LoadResult fromGif = loadPhoto(gif);
     ASSERT_TRUE(fromGif.ok()) << fromGif.error.toStdString();
     expectNear(fromGif.image.pixel(0, 0), qRgb(255, 0, 0), 0);
-    const LoadResult fromTif = Load_Photo(tif);
+    const LoadResult fromTif = loadPhoto(tif);
     ASSERT_TRUE(fromTif.ok()) << fromTif.error.toStdString();
     expectNear(fromTif.image.pixel(0, 0), qRgb(200, 200, 200), 0);
 }
@@ -259,14 +259,14 @@ TEST_F(PhotoLoader, AnimationAndMultiPageFilesGiveTheirFirstImage)
 TEST_F(PhotoLoader, PicturesAboveQtsDefaultAllocationLimitLoad)
 {
     constexpr int kWidth = 8500, kHeight = 8000; // 68 MP, 272 MB decoded
-    if (Photo_Pixel_Limit() < qint64(kWidth) * kHeight)
-        GTEST_SKIP() << "this machine's memory allows only " << Photo_Pixel_Limit() << " pixels";
+    if (photoPixelLimit() < qint64(kWidth) * kHeight)
+        GTEST_SKIP() << "this machine's memory allows only " << photoPixelLimit() << " pixels";
     QImage large(kWidth, kHeight, QImage::Format_RGB32);
     large.fill(qRgb(20, 140, 220));
     const QString file = save("large.jpg", large);
     large = QImage();
 
-    const LoadResult result = Load_Photo(file);
+    const LoadResult result = loadPhoto(file);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.image.size(), QSize(kWidth, kHeight));
 }
@@ -274,26 +274,25 @@ TEST_F(PhotoLoader, PicturesAboveQtsDefaultAllocationLimitLoad)
 TEST_F(PhotoLoader, PicturesAboveTheMemoryLimitAreRefusedFromTheirHeader)
 {
     const QString huge = write("huge.png", pngHeaderOnly(100000, 100000));
-    expectRefused(Load_Photo(huge), "huge.png", "100000 \u00D7 100000 pixels");
+    expectRefused(loadPhoto(huge), "huge.png", "100000 \u00D7 100000 pixels");
 
     const QString small = save("small.png", noisyImage(40, 20));
-    expectRefused(Load_Photo(small, 799), "small.png", "more than this computer's memory allows");
-    EXPECT_TRUE(Load_Photo(small, 800).ok());
+    expectRefused(loadPhoto(small, 799), "small.png", "more than this computer's memory allows");
+    EXPECT_TRUE(loadPhoto(small, 800).ok());
 
     // Found by fuzzing: a 25-byte GIF of 11290 x 365 pixels, whose size Qt learns only
     // by decoding it.
     const QString wide = write("wide.gif", QByteArray::fromBase64("R0lGODdhGixtATwALCwuAAAAAAAAAAAAAA=="));
-    expectRefused(Load_Photo(wide, 4'000'000), "wide.gif", "11290 \u00D7 365 pixels");
+    expectRefused(loadPhoto(wide, 4'000'000), "wide.gif", "11290 \u00D7 365 pixels");
 }
 
 TEST_F(PhotoLoader, FilesThatAreNoPicturesAreRefusedInPlainWords)
 {
     const QString missing = path("missing.jpg");
-    expectRefused(Load_Photo(missing), "missing.jpg", "could not be opened: the file does not exist.");
-    expectRefused(Load_Photo(write("empty.png", {})), "empty.png", "the file is empty.");
-    expectRefused(Load_Photo(write("notes.jpg", "shopping list: milk, eggs\n")), "notes.jpg",
-                  "not a picture");
-    expectRefused(Load_Photo(dir.path()), QFileInfo(dir.path()).fileName(), "folder");
+    expectRefused(loadPhoto(missing), "missing.jpg", "could not be opened: the file does not exist.");
+    expectRefused(loadPhoto(write("empty.png", {})), "empty.png", "the file is empty.");
+    expectRefused(loadPhoto(write("notes.jpg", "shopping list: milk, eggs\n")), "notes.jpg", "not a picture");
+    expectRefused(loadPhoto(dir.path()), QFileInfo(dir.path()).fileName(), "folder");
 }
 
 TEST_F(PhotoLoader, PicturesInOtherFormatsAreRefusedWhateverTheirName)
@@ -306,20 +305,20 @@ TEST_F(PhotoLoader, PicturesInOtherFormatsAreRefusedWhateverTheirName)
         const QString disguised =
             save(QStringLiteral("%1-picture.jpg").arg(format), noisyImage(16, 16), format);
         ASSERT_TRUE(QImageReader(own).canRead()) << format;
-        expectRefused(Load_Photo(own), QFileInfo(own).fileName(),
+        expectRefused(loadPhoto(own), QFileInfo(own).fileName(),
                       "not a picture in a format Quillane can read");
-        expectRefused(Load_Photo(disguised), QFileInfo(disguised).fileName(), "not a picture in a format");
+        expectRefused(loadPhoto(disguised), QFileInfo(disguised).fileName(), "not a picture in a format");
     }
     for (const char *format : {"bmp", "jpeg", "png", "tiff", "webp"}) {
         const QString disguised =
             save(QStringLiteral("%1-picture.dat").arg(format), noisyImage(16, 16), format);
-        EXPECT_TRUE(Load_Photo(disguised).ok()) << format;
+        EXPECT_TRUE(loadPhoto(disguised).ok()) << format;
     }
     // Found by fuzzing: an icns header claiming a 2 GiB entry, inside a 96-byte file.
     const QByteArray icns = QByteArray::fromHex(
         "69636e7300000008504c54457400000089504e470d0a1a0a0000000d4948445200000008000000060804000000540c17"
         "700000001349444154000008d763fc3f8b4e530105b09c65a0be00006dcc05b0e2fa48680000000049454e44ae426082");
-    expectRefused(Load_Photo(write("claims-2GiB.jpg", icns)), "claims-2GiB.jpg", "not a picture in a format");
+    expectRefused(loadPhoto(write("claims-2GiB.jpg", icns)), "claims-2GiB.jpg", "not a picture in a format");
 }
 
 TEST_F(PhotoLoader, TruncatedFilesAreRefused)
@@ -329,8 +328,8 @@ TEST_F(PhotoLoader, TruncatedFilesAreRefused)
         QFile file(whole);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        ASSERT_TRUE(Load_Photo(whole).ok());
-        expectRefused(Load_Photo(write(name, bytes.left(bytes.size() * 6 / 10))), name,
+        ASSERT_TRUE(loadPhoto(whole).ok());
+        expectRefused(loadPhoto(write(name, bytes.left(bytes.size() * 6 / 10))), name,
                       "damaged or incomplete");
     }
 }
@@ -341,7 +340,7 @@ TEST_F(PhotoLoader, UnreadableFileIsRefused)
         GTEST_SKIP() << "running as root: file permissions do not stop reading";
     const QString locked = save("locked.png", noisyImage(4, 4));
     ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::WriteOwner));
-    expectRefused(Load_Photo(locked), "locked.png", "permission");
+    expectRefused(loadPhoto(locked), "locked.png", "permission");
 }
 
 namespace {
@@ -376,12 +375,12 @@ QString writeTaggedPng16(const QString &path, quint16 value, bool srgbChunk)
 TEST_F(PhotoLoader, AnSrgbChunkOutweighsGammaAndChromaticities)
 {
     const quint16 dark = 30 * 257;
-    const LoadResult tagged = Load_Photo(writeTaggedPng16(path("srgb.png"), dark, true));
+    const LoadResult tagged = loadPhoto(writeTaggedPng16(path("srgb.png"), dark, true));
     ASSERT_TRUE(tagged.ok()) << tagged.error.toStdString();
     EXPECT_EQ(tagged.image.pixel(1, 1), qRgb(30, 30, 30));
 
     // Without the sRGB chunk a gamma of 2.2 is not sRGB's curve: the dark value moves.
-    const LoadResult gammaOnly = Load_Photo(writeTaggedPng16(path("gamma.png"), dark, false));
+    const LoadResult gammaOnly = loadPhoto(writeTaggedPng16(path("gamma.png"), dark, false));
     ASSERT_TRUE(gammaOnly.ok()) << gammaOnly.error.toStdString();
     EXPECT_LT(qRed(gammaOnly.image.pixel(1, 1)), 28);
 }

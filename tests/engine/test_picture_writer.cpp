@@ -80,7 +80,7 @@ TEST(PictureWriter, EveryFormatRoundTripsWithTheSrgbDescriptionAndNoExif)
         SCOPED_TRACE(std::string(c.name) + " quality " + std::to_string(c.options.quality));
         QTemporaryDir dir;
         const QString path = dir.filePath(QString::fromLatin1(c.name));
-        const WriteResult written = Write_Picture(picture, path, c.options);
+        const WriteResult written = writePicture(picture, path, c.options);
         ASSERT_TRUE(written.ok) << qPrintable(written.error);
         const QByteArray bytes = fileBytes(path);
         EXPECT_TRUE(bytes.startsWith(c.magic));
@@ -110,7 +110,7 @@ TEST(PictureWriter, JpegKeepsFullColourResolutionFromQuality90AndJoinsItsBands)
     const QImage picture = photoLike(1500, 1100);
     for (const int quality : {60, 89, 90, 100}) {
         SCOPED_TRACE(quality);
-        const QByteArray jpeg = Encode_Jpeg(picture, quality);
+        const QByteArray jpeg = encodeJpeg(picture, quality);
         EXPECT_EQ(lumaSampling(jpeg), quality >= kJpegFullChromaQuality ? 0x11 : 0x22);
         EXPECT_TRUE(jpeg.contains(QByteArray("\xFF\xDD", 2))) << "restart interval";
         EXPECT_TRUE(jpeg.contains("ICC_PROFILE"));
@@ -122,7 +122,7 @@ TEST(PictureWriter, JpegKeepsFullColourResolutionFromQuality90AndJoinsItsBands)
     // A picture of one band, and one narrower than a block.
     for (const QSize size : {QSize(3, 2), QSize(33, 300)}) {
         QImage back;
-        ASSERT_TRUE(back.loadFromData(Encode_Jpeg(photoLike(size.width(), size.height()), 90), "JPEG"));
+        ASSERT_TRUE(back.loadFromData(encodeJpeg(photoLike(size.width(), size.height()), 90), "JPEG"));
         EXPECT_EQ(back.size(), size);
     }
 }
@@ -132,7 +132,7 @@ TEST(PictureWriter, TransparentPartsOfAJpegAreBlack)
     QImage clear(16, 16, QImage::Format_ARGB32_Premultiplied);
     clear.fill(Qt::transparent);
     QImage back;
-    ASSERT_TRUE(back.loadFromData(Encode_Jpeg(clear, 90), "JPEG"));
+    ASSERT_TRUE(back.loadFromData(encodeJpeg(clear, 90), "JPEG"));
     EXPECT_LE(qRed(back.pixel(8, 8)) + qGreen(back.pixel(8, 8)) + qBlue(back.pixel(8, 8)), 3);
 }
 
@@ -153,7 +153,7 @@ TEST(PictureWriter, WhatCannotBeWrittenIsRefusedInOneSentenceAndLeavesNoFile)
     };
     for (const auto &c : cases) {
         const QString path = dir.filePath(c.name);
-        const WriteResult result = Write_Picture(c.picture, path);
+        const WriteResult result = writePicture(c.picture, path);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(
             result.error.startsWith(QStringLiteral("\u201C%1\u201D could not be written: ").arg(path)))
@@ -166,7 +166,7 @@ TEST(PictureWriter, WhatCannotBeWrittenIsRefusedInOneSentenceAndLeavesNoFile)
     ASSERT_TRUE(full.open(QIODevice::WriteOnly));
     for (const PictureFormat format : {PictureFormat::Jpeg, PictureFormat::Webp, PictureFormat::Tiff}) {
         const WriteResult noSpace =
-            Write_Picture_To(photoLike(300, 300), full, QStringLiteral("/media/card/mix"), format);
+            writePictureTo(photoLike(300, 300), full, QStringLiteral("/media/card/mix"), format);
         EXPECT_EQ(noSpace.error,
                   QStringLiteral("\u201C/media/card/mix\u201D could not be written: the disk is full."));
     }
@@ -174,14 +174,14 @@ TEST(PictureWriter, WhatCannotBeWrittenIsRefusedInOneSentenceAndLeavesNoFile)
 
 TEST(PictureWriter, FormatsAreNamedByExtensionOrByName)
 {
-    EXPECT_EQ(Picture_Format_Of(QStringLiteral("/a/b.JPG")), PictureFormat::Jpeg);
-    EXPECT_EQ(Picture_Format_Of(QStringLiteral("b.tar.tiff")), PictureFormat::Tiff);
-    EXPECT_EQ(Picture_Format_Of(QStringLiteral("b.heic")), std::nullopt);
-    EXPECT_EQ(Picture_Format_Named(QStringLiteral("jpeg")), PictureFormat::Jpeg);
-    EXPECT_EQ(Picture_Format_Named(QStringLiteral("WebP")), PictureFormat::Webp);
+    EXPECT_EQ(pictureFormatOf(QStringLiteral("/a/b.JPG")), PictureFormat::Jpeg);
+    EXPECT_EQ(pictureFormatOf(QStringLiteral("b.tar.tiff")), PictureFormat::Tiff);
+    EXPECT_EQ(pictureFormatOf(QStringLiteral("b.heic")), std::nullopt);
+    EXPECT_EQ(pictureFormatNamed(QStringLiteral("jpeg")), PictureFormat::Jpeg);
+    EXPECT_EQ(pictureFormatNamed(QStringLiteral("WebP")), PictureFormat::Webp);
     for (const PictureFormat format :
          {PictureFormat::Png, PictureFormat::Jpeg, PictureFormat::Webp, PictureFormat::Tiff})
-        EXPECT_EQ(Picture_Format_Named(Picture_Suffix(format)), format);
+        EXPECT_EQ(pictureFormatNamed(pictureSuffix(format)), format);
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST(PngWriter, EveryPictureReadsBackBitExactlyWithLibpngQtAndPngcheck)
         setImagingThreadCount(c.threads);
         const QImage picture = c.picture();
         const QString path = dir.filePath(QStringLiteral("%1.png").arg(c.name));
-        const WriteResult written = Write_Png(picture, path);
+        const WriteResult written = writePng(picture, path);
         setImagingThreadCount(0);
         ASSERT_TRUE(written.ok) << written.error.toStdString();
 
@@ -103,7 +103,7 @@ TEST(PngWriter, PremultipliedSoftEdgesComeBackUnchangedWithoutDarkFringes)
     for (int alpha = 0; alpha < 256; ++alpha)
         edges.setPixel(alpha, 0, qPremultiply(qRgba(250, 128, 3, alpha)));
     QTemporaryDir dir;
-    ASSERT_TRUE(Write_Png(edges, dir.filePath("edges.png")).ok);
+    ASSERT_TRUE(writePng(edges, dir.filePath("edges.png")).ok);
     const QImage straight = decodeWithLibpng(dir.filePath("edges.png"));
     ASSERT_FALSE(straight.isNull());
     for (int alpha = 16; alpha < 256; ++alpha) {
@@ -132,7 +132,7 @@ TEST(PngWriter, EachFailureSaysWhyAndLeavesNoFile)
         {dir.filePath("plain/mix.png"), "is a file, not a folder"},
     };
     for (const auto &c : cases) {
-        const WriteResult result = Write_Png(rampImage(8, 8), c.path);
+        const WriteResult result = writePng(rampImage(8, 8), c.path);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.error.contains(c.reason)) << result.error.toStdString();
         EXPECT_TRUE(result.error.contains(QDir::toNativeSeparators(c.path))) << result.error.toStdString();
@@ -143,7 +143,7 @@ TEST(PngWriter, EachFailureSaysWhyAndLeavesNoFile)
     QFile full(QStringLiteral("/dev/full"));
     ASSERT_TRUE(full.open(QIODevice::WriteOnly));
     const WriteResult noSpace =
-        Write_Png_To(noiseImage(300, 300, 6), full, QStringLiteral("/media/card/mix.png"));
+        writePngTo(noiseImage(300, 300, 6), full, QStringLiteral("/media/card/mix.png"));
     EXPECT_FALSE(noSpace.ok);
     EXPECT_EQ(noSpace.error,
               QStringLiteral("\u201C/media/card/mix.png\u201D could not be written: the disk is full."));
@@ -157,7 +157,7 @@ TEST(PngWriter, AFolderWithoutWritePermissionIsNamedAsSuch)
     const QString locked = dir.filePath("locked");
     ASSERT_TRUE(QDir().mkdir(locked));
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const WriteResult result = Write_Png(rampImage(4, 4), locked + "/mix.png");
+    const WriteResult result = writePng(rampImage(4, 4), locked + "/mix.png");
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains("permission")) << result.error.toStdString();
@@ -168,7 +168,7 @@ TEST(PngWriter, WritesAPngThatReadsBackIdentically)
     QTemporaryDir dir;
     const QImage picture = gradientImage(33, 17);
     const QString path = dir.filePath("mix.png");
-    const WriteResult result = Write_Png(picture, path);
+    const WriteResult result = writePng(picture, path);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_TRUE(result.error.isEmpty());
     const QImage back = untagged(QImage(path));
@@ -191,14 +191,14 @@ TEST(PngWriter, OpaquePicturesDropTheAlphaChannelTranslucentOnesKeepIt)
 {
     QTemporaryDir dir;
     const QImage opaque = gradientImage(20, 10);
-    ASSERT_TRUE(Write_Png(opaque, dir.filePath("opaque.png")).ok);
+    ASSERT_TRUE(writePng(opaque, dir.filePath("opaque.png")).ok);
     EXPECT_EQ(pngColourType(dir.filePath("opaque.png")), 2);
     EXPECT_EQ(untagged(QImage(dir.filePath("opaque.png"))).convertToFormat(opaque.format()), opaque);
 
     QImage translucent = opaque;
     translucent.setPixel(3, 4, qPremultiply(qRgba(200, 100, 50, 128)));
     translucent.setPixel(5, 6, 0);
-    ASSERT_TRUE(Write_Png(translucent, dir.filePath("translucent.png")).ok);
+    ASSERT_TRUE(writePng(translucent, dir.filePath("translucent.png")).ok);
     EXPECT_EQ(pngColourType(dir.filePath("translucent.png")), 6);
     const QImage back = QImage(dir.filePath("translucent.png")).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(back.pixel(3, 4)), 128);
@@ -210,17 +210,17 @@ TEST(PngWriter, FailuresNameTheFileAndLeaveNothingBehind)
 {
     QTemporaryDir dir;
     const QString missingFolder = dir.filePath("nowhere/mix.png");
-    const WriteResult noFolder = Write_Png(gradientImage(4, 4), missingFolder);
+    const WriteResult noFolder = writePng(gradientImage(4, 4), missingFolder);
     EXPECT_FALSE(noFolder.ok);
     EXPECT_TRUE(noFolder.error.contains("mix.png")) << noFolder.error.toStdString();
     EXPECT_TRUE(noFolder.error.contains("does not exist")) << noFolder.error.toStdString();
 
-    const WriteResult noPicture = Write_Png(QImage(), dir.filePath("empty.png"));
+    const WriteResult noPicture = writePng(QImage(), dir.filePath("empty.png"));
     EXPECT_FALSE(noPicture.ok);
     EXPECT_TRUE(noPicture.error.contains("no picture")) << noPicture.error.toStdString();
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.png"));
-    const WriteResult folderInTheWay = Write_Png(gradientImage(4, 4), dir.filePath("taken.png"));
+    const WriteResult folderInTheWay = writePng(gradientImage(4, 4), dir.filePath("taken.png"));
     EXPECT_FALSE(folderInTheWay.ok);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }

@@ -68,7 +68,7 @@ TEST(ReducedCopies, LevelsHalveDownToOnePixelWithinAThirdOfThePicture)
     };
     for (const Case &c : cases) {
         const QImage picture = solidImage(c.size.width(), c.size.height(), qRgb(10, 20, 30));
-        const auto copies = Build_Reduced_Copies(picture);
+        const auto copies = buildReducedCopies(picture);
         QList<QSize> sizes;
         for (const QImage &level : copies->levels)
             sizes.append(level.size());
@@ -89,13 +89,13 @@ TEST(ReducedCopies, LevelsHalveDownToOnePixelWithinAThirdOfThePicture)
 TEST(ReducedCopies, HalvingAveragesEachBlockAndCoversOddPicturesEvenly)
 {
     const QImage picture = noiseImage(8, 6);
-    const QImage half = Halve_Image(picture);
+    const QImage half = halveImage(picture);
     ASSERT_EQ(half.size(), QSize(4, 3));
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(half.pixel(x, y), blockMean(picture, 2 * x, 2 * y, 2, 2)) << x << ", " << y;
     // Premultiplied stays premultiplied: no channel above its alpha.
-    const QImage big = Halve_Image(noiseImage(256, 128));
+    const QImage big = halveImage(noiseImage(256, 128));
     for (int y = 0; y < big.height(); ++y)
         for (int x = 0; x < big.width(); ++x) {
             const QRgb p = big.pixel(x, y);
@@ -107,7 +107,7 @@ TEST(ReducedCopies, HalvingAveragesEachBlockAndCoversOddPicturesEvenly)
     for (int y = 0; y < edge.height(); ++y)
         for (int x = 3002; x < edge.width(); ++x)
             edge.setPixel(x, y, qRgb(255, 255, 255));
-    const auto copies = Build_Reduced_Copies(edge);
+    const auto copies = buildReducedCopies(edge);
     for (const QImage &copy : copies->levels) {
         if (copy.width() < 8)
             break;
@@ -122,9 +122,9 @@ TEST(ReducedCopies, ThreadCountDoesNotChangeTheCopies)
 {
     const QImage picture = noiseImage(320, 208); // even sides: the threaded halving, every level
     setImagingThreadCount(1);
-    const auto one = Build_Reduced_Copies(picture);
+    const auto one = buildReducedCopies(picture);
     setImagingThreadCount(3);
-    const auto three = Build_Reduced_Copies(picture);
+    const auto three = buildReducedCopies(picture);
     setImagingThreadCount(0);
     EXPECT_EQ(one->levels, three->levels);
 }
@@ -147,7 +147,7 @@ TEST(PreviewPass, ScaleIsTheSmallestHalvingAtOrAboveWhatTheViewShows)
         {{6000, 4000}, {0, 0}, 1.0, false, 1.0},       // nothing shown
     };
     for (const Case &c : cases)
-        EXPECT_EQ(Pass_Scale(c.picture, ViewTarget{c.view, c.ratio, c.capture}), c.scale)
+        EXPECT_EQ(passScale(c.picture, ViewTarget{c.view, c.ratio, c.capture}), c.scale)
             << c.picture.width() << " in " << c.view.width() << " at " << c.ratio;
 }
 
@@ -209,12 +209,12 @@ TEST(PreviewPass, OnePhotoAndTheLargePairMatchTheFullPictureReducedToTheView)
 TEST(PreviewPass, ReplacedPictureGetsNewCopiesAndTheOldOnesAreDropped)
 {
     const PhotoList photos = {makePhoto(texturedImage(800, 600), QStringLiteral("a.png"), Composite)};
-    render_Pass(photos, Composite, QSizeF(200, 150), false);
+    renderPass(photos, Composite, QSizeF(200, 150), false);
     ASSERT_TRUE(photos[0]->reducedCopies);
     photos[0]->image = texturedImage(640, 480, 3);
-    render_Pass(photos, Composite, QSizeF(640, 480), false); // full size: no copies needed
+    renderPass(photos, Composite, QSizeF(640, 480), false); // full size: no copies needed
     EXPECT_FALSE(photos[0]->reducedCopies);
-    render_Pass(photos, Composite, QSizeF(160, 120), false);
+    renderPass(photos, Composite, QSizeF(160, 120), false);
     ASSERT_TRUE(photos[0]->reducedCopies);
     EXPECT_EQ(photos[0]->reducedCopies->levels.front().size(), QSize(320, 240));
 }

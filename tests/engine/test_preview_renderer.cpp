@@ -45,9 +45,9 @@ TEST(PreviewRenderer, ABurstCoalescesIntoOnePassOfTheLatestState)
     waitUntilIdle(renderer);
     ASSERT_EQ(frames.size(), 2);
     EXPECT_EQ(renderer.passCount(), 2);
-    const PreviewFrame expected = Render_Preview_Frame({twoPhotos(), mode, view, 1.0});
+    const PreviewFrame expected = renderPreviewFrame({twoPhotos(), mode, view, 1.0});
     photos[1]->m_Composite_Blend_Mode = 19;
-    const PreviewFrame latest = Render_Preview_Frame({photos, mode, view, 1.0});
+    const PreviewFrame latest = renderPreviewFrame({photos, mode, view, 1.0});
     EXPECT_EQ(frames[0].image, expected.image) << "the first pass took the state of its own start";
     EXPECT_EQ(frames[1].image, latest.image);
     EXPECT_NE(frames[0].image, frames[1].image);
@@ -68,7 +68,7 @@ TEST(PreviewRenderer, APassRunsOverASnapshot)
 {
     PhotoList photos = twoPhotos();
     const QSizeF view(240, 180);
-    const PreviewFrame expected = Render_Preview_Frame({photos, Composite, view, 1.0});
+    const PreviewFrame expected = renderPreviewFrame({photos, Composite, view, 1.0});
     PreviewRenderer renderer([&] { return PreviewRequest{photos, Composite, view, 1.0}; });
     PreviewFrame first;
     QObject::connect(&renderer, &PreviewRenderer::frameReady, [&](const PreviewFrame &f) {

@@ -17,7 +17,7 @@ QImage paintView(const PassResult &pass, QSize view)
     QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::magenta);
     QPainter painter(&canvas);
-    paint_Pass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
+    paintPass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
     return canvas;
 }
 
@@ -41,7 +41,7 @@ const quint64 kEveryMode[] = {LinearHorizontal, LinearVertical, Composite, Shape
 
 TEST(RenderPass, EmptyListShowsNoImageCentredAndKeepsACaptureWaiting)
 {
-    const PassResult pass = render_Pass({}, Composite, QSizeF(800, 600), true);
+    const PassResult pass = renderPass({}, Composite, QSizeF(800, 600), true);
     EXPECT_TRUE(pass.empty);
     EXPECT_TRUE(pass.draws.isEmpty());
     const QImage view = paintView(pass, QSize(800, 600));
@@ -52,7 +52,7 @@ TEST(RenderPass, EmptyListShowsNoImageCentredAndKeepsACaptureWaiting)
     EXPECT_EQ(countNear(view, QRect(0, 0, 150, 600), kBlack, 0), 150 * 600);
 
     CaptureState state{true, QImage(), QString(), QStringLiteral("/out"), QString()};
-    Capture_Step(state, pass, QDateTime::currentDateTime());
+    captureStep(state, pass, QDateTime::currentDateTime());
     EXPECT_TRUE(state.b_Take_Picture);
     EXPECT_TRUE(state.imageSave.isNull());
     EXPECT_TRUE(state.s_Saved_Take_Picture.isEmpty());
@@ -60,7 +60,7 @@ TEST(RenderPass, EmptyListShowsNoImageCentredAndKeepsACaptureWaiting)
 
 TEST(RenderPass, NoImageTextIsCentredOnItsMeasuredBox)
 {
-    const QImage view = paintView(render_Pass({}, Shape, QSizeF(600, 400), false), QSize(600, 400));
+    const QImage view = paintView(renderPass({}, Shape, QSizeF(600, 400), false), QSize(600, 400));
     int left = 600, right = -1, top = 400, bottom = -1;
     for (int y = 0; y < 400; ++y)
         for (int x = 0; x < 600; ++x)
@@ -78,7 +78,7 @@ TEST(RenderPass, OnePhotoIsFittedAndCentredInEveryMode)
 {
     const QImage wide = solidImage(400, 100, kGreen);
     for (const quint64 mode : kEveryMode) {
-        const PassResult pass = render_Pass(onePhoto(wide, mode), mode, QSizeF(200, 200), false);
+        const PassResult pass = renderPass(onePhoto(wide, mode), mode, QSizeF(200, 200), false);
         ASSERT_EQ(pass.draws.size(), 1) << "mode " << mode;
         EXPECT_EQ(pass.draws[0].rect, return_Best_Fit_Frame(QSizeF(400, 100), QSizeF(200, 200)));
         EXPECT_EQ(pass.mixed.constBits(), wide.constBits()) << "the photo itself is the mixed picture";
@@ -93,7 +93,7 @@ TEST(RenderPass, OnePhotoIsFittedAndCentredInEveryMode)
 TEST(RenderPass, TallPhotoGetsBandsLeftAndRight)
 {
     const PassResult pass =
-        render_Pass(onePhoto(solidImage(100, 400, kGreen), Composite), Composite, QSizeF(300, 200), false);
+        renderPass(onePhoto(solidImage(100, 400, kGreen), Composite), Composite, QSizeF(300, 200), false);
     const QImage view = paintView(pass, QSize(300, 200));
     EXPECT_TRUE(colourNear(pixelLL(view, 150, 100), kGreen));
     EXPECT_TRUE(colourNear(pixelLL(view, 150, 2), kGreen));
@@ -104,7 +104,7 @@ TEST(RenderPass, TallPhotoGetsBandsLeftAndRight)
 TEST(RenderPass, FittedDrawComesReducedToTheFramesPixels)
 {
     const QImage big = gradientImage(1600, 1200);
-    const PassResult pass = render_Pass(onePhoto(big, Composite), Composite, QSizeF(400, 300), false, 2.0);
+    const PassResult pass = renderPass(onePhoto(big, Composite), Composite, QSizeF(400, 300), false, 2.0);
     ASSERT_EQ(pass.draws.size(), 1);
     const QRectF frame = return_Best_Fit_Frame(QSizeF(1600, 1200), QSizeF(400, 300));
     EXPECT_EQ(frame.width(), 384.0); // the ladder steps by 32 points of width
@@ -116,7 +116,7 @@ TEST(RenderPass, FittedDrawComesReducedToTheFramesPixels)
 
 TEST(RenderPass, PhotoWithoutPictureDrawsOnlyBlack)
 {
-    const PassResult pass = render_Pass(onePhoto(QImage(), Composite), Composite, QSizeF(50, 40), true);
+    const PassResult pass = renderPass(onePhoto(QImage(), Composite), Composite, QSizeF(50, 40), true);
     EXPECT_FALSE(pass.empty);
     EXPECT_TRUE(pass.draws.isEmpty());
     EXPECT_EQ(countNear(paintView(pass, QSize(50, 40)), QRect(0, 0, 50, 40), kBlack, 0), 50 * 40);
@@ -128,7 +128,7 @@ TEST(RenderPass, EveryModeDrawsAndCapturesButUnknownModesStayBlack)
                                quint64(Transparent), quint64(5), quint64(1) << 40}) {
         const PhotoList photos = {makePhoto(solidImage(40, 30, kGreen), "a.png", mode),
                                   makePhoto(solidImage(40, 30, kGreen), "b.png", mode)};
-        const PassResult pass = render_Pass(photos, mode, QSizeF(80, 60), true);
+        const PassResult pass = renderPass(photos, mode, QSizeF(80, 60), true);
         const bool known = isKnownProjectMode(mode);
         EXPECT_FALSE(pass.empty);
         EXPECT_EQ(pass.mixed.isNull(), !known) << "mode " << mode;
@@ -145,21 +145,21 @@ TEST(RenderPass, OnePhotoPassCapturesThePhotoAtItsOwnResolution)
     const QImage photo = gradientImage(640, 480);
     const PhotoList photos = {makePhoto(photo, "a.png", 3)};
     CaptureState state{true, QImage(), QString(), QStringLiteral("/out"), QString()};
-    Capture_Step(state, render_Pass(photos, 3, QSizeF(100, 100), state.b_Take_Picture),
-                 QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9)));
+    captureStep(state, renderPass(photos, 3, QSizeF(100, 100), state.b_Take_Picture),
+                QDateTime(QDate(2026, 3, 7), QTime(14, 5, 9)));
     EXPECT_FALSE(state.b_Take_Picture);
     EXPECT_EQ(state.imageSave, photo);
 }
 
 TEST(RenderPass, PartialRepaintBlackensOnlyItsRectangle)
 {
-    const PassResult pass = render_Pass({}, Composite, QSizeF(200, 100), false);
+    const PassResult pass = renderPass({}, Composite, QSizeF(200, 100), false);
     QImage canvas(200, 100, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::magenta);
     {
         QPainter painter(&canvas);
         painter.setClipRect(QRect(0, 0, 50, 100));
-        paint_Pass(painter, QSizeF(200, 100), QRectF(0, 0, 50, 100), pass);
+        paintPass(painter, QSizeF(200, 100), QRectF(0, 0, 50, 100), pass);
     }
     EXPECT_TRUE(colourNear(canvas.pixel(10, 10), kBlack));
     EXPECT_TRUE(colourNear(canvas.pixel(150, 10), qRgb(255, 0, 255)));

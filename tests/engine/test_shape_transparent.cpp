@@ -33,7 +33,7 @@ PhotoPtr transparentPhoto(const QImage &image, quint64 t, float s, float x, floa
 TEST(ShapeMasks, EveryMaskIsWhiteOnTransparentAtTheAskedSize)
 {
     for (quint64 type = 0; type < 12; ++type) {
-        const QImage mask = Shape_Mask_Image(type, QSize(64, 48));
+        const QImage mask = shapeMaskImage(type, QSize(64, 48));
         ASSERT_EQ(mask.size(), QSize(64, 48)) << type;
         ASSERT_EQ(mask.format(), QImage::Format_ARGB32_Premultiplied);
         int clear = 0, solid = 0;
@@ -47,14 +47,14 @@ TEST(ShapeMasks, EveryMaskIsWhiteOnTransparentAtTheAskedSize)
         EXPECT_GT(clear, 64 * 48 / 20) << type;
         EXPECT_GT(solid, 64 * 48 / 10) << type;
     }
-    EXPECT_TRUE(Shape_Mask_Image(12, QSize(64, 48)).isNull());
-    EXPECT_TRUE(Shape_Mask_Image(quint64(1) << 40, QSize(64, 48)).isNull());
-    EXPECT_TRUE(Shape_Mask_Image(Circle, QSize(0, 48)).isNull());
+    EXPECT_TRUE(shapeMaskImage(12, QSize(64, 48)).isNull());
+    EXPECT_TRUE(shapeMaskImage(quint64(1) << 40, QSize(64, 48)).isNull());
+    EXPECT_TRUE(shapeMaskImage(Circle, QSize(0, 48)).isNull());
 }
 
 TEST(ShapeMasks, ALargeMaskKeepsASharpEdge)
 {
-    const QImage circle = Shape_Mask_Image(Circle, QSize(4000, 4000));
+    const QImage circle = shapeMaskImage(Circle, QSize(4000, 4000));
     ASSERT_FALSE(circle.isNull());
     // Along the diagonal the circle's edge (at 2000 - 2000/sqrt(2) = 585.8) is crossed
     // at right angles.
@@ -103,7 +103,7 @@ TEST(ShapePipeline, ThePhotoShowsThroughItsMaskAnchoredLowerLeft)
     };
     for (const Row &row : rows) {
         const PhotoList photos = {shapePhoto(row.background, 0), shapePhoto(row.photo, row.shape)};
-        const QImage mixed = render_Pass(photos, Shape, QSizeF(100, 100), true).mixed;
+        const QImage mixed = renderPass(photos, Shape, QSizeF(100, 100), true).mixed;
         ASSERT_EQ(mixed.size(), row.size) << row.name;
         if (row.photoShown.x() >= 0)
             EXPECT_TRUE(colourNear(pixelLL(mixed, row.photoShown.x(), row.photoShown.y()), kBlue))
@@ -130,10 +130,10 @@ TEST(TransparentPipeline, LayerRectangleInPerCentOfTheBackground)
     };
     for (const Row &row : rows) {
         const PhotoPtr photo = transparentPhoto(solidImage(400, 200, kBlue), 0, row.s, row.x, row.y);
-        EXPECT_EQ(Transparent_Layer_Rect(*photo, row.background), row.expected);
+        EXPECT_EQ(transparentLayerRect(*photo, row.background), row.expected);
     }
     for (const auto &[t, opacity] : {std::pair{0, 1.0f}, {40, 0.6f}, {100, 0.0f}, {250, 0.0f}})
-        EXPECT_EQ(Transparent_Opacity(quint64(t)), opacity) << t;
+        EXPECT_EQ(transparentOpacity(quint64(t)), opacity) << t;
 }
 
 TEST(TransparentPipeline, ViewAndCaptureDrawTheLayersWithTheirOpacity)
@@ -142,14 +142,14 @@ TEST(TransparentPipeline, ViewAndCaptureDrawTheLayersWithTheirOpacity)
     const PhotoList photos = {transparentPhoto(background, 0, 0, 0, 0),
                               transparentPhoto(solidImage(40, 20, kBlue), 40, 50, 10, 25),
                               transparentPhoto(solidImage(40, 20, kRed), 100, 100, 0, 0)};
-    const PassResult view = render_Pass(photos, Transparent, QSizeF(200, 160), false);
+    const PassResult view = renderPass(photos, Transparent, QSizeF(200, 160), false);
     EXPECT_TRUE(view.mixed.isNull()); // no capture pending: no full-resolution picture
     ASSERT_EQ(view.draws.size(), 2);  // the invisible layer draws nothing
     EXPECT_EQ(view.draws[0].rect, QRectF(0, 0, 200, 160));
     EXPECT_EQ(view.draws[1].rect, QRectF(20, 40, 100, 50));
     EXPECT_FLOAT_EQ(float(view.draws[1].opacity), 0.6f);
 
-    const QImage mixed = render_Pass(photos, Transparent, QSizeF(200, 160), true).mixed;
+    const QImage mixed = renderPass(photos, Transparent, QSizeF(200, 160), true).mixed;
     ASSERT_EQ(mixed.size(), QSize(100, 80));
     EXPECT_TRUE(colourNear(pixelLL(mixed, 30, 30), qRgb(80, 0, 120), 2)); // sRGB values blended
     EXPECT_TRUE(colourNear(pixelLL(mixed, 5, 5), kRed));

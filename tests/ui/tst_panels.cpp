@@ -76,7 +76,7 @@ QString enabledOf(AppDelegate &d)
 QString maskName(const QImage &image)
 {
     for (quint64 type = 0; type < kShapeCount; ++type)
-        if (!image.isNull() && image == Shape_Mask_Image(type, image.size()))
+        if (!image.isNull() && image == shapeMaskImage(type, image.size()))
             return shapeMaskName(type);
     return image.isNull() ? "none" : "unknown";
 }

@@ -48,8 +48,7 @@ void writeText(const QString &path, const QByteArray &text)
 QImage captured(const AppDelegate &d)
 {
     CaptureState state{true, QImage(), QString(), QString("/unused/"), QString()};
-    Capture_Step(state, render_Pass(d.project().photos(), d.project().mode(), QSizeF(0, 0), true),
-                 QDateTime());
+    captureStep(state, renderPass(d.project().photos(), d.project().mode(), QSizeF(0, 0), true), QDateTime());
     return state.imageSave.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -148,8 +147,8 @@ class ProjectFilesTest : public QObject {
         // What Save would write: the captured picture through the same PNG writer.
         const QString saved = saver.home.filePath("saved.png");
         CaptureState state{true, QImage(), QString(), QString("/unused/"), QString()};
-        Capture_Step(state, render_Pass(saver.delegate->project().photos(), Composite, QSizeF(0, 0), true),
-                     QDateTime());
+        captureStep(state, renderPass(saver.delegate->project().photos(), Composite, QSizeF(0, 0), true),
+                    QDateTime());
         QVERIFY(AppDelegate::saveImage(state.imageSave, saved).ok);
         QCOMPARE(QImage(output), QImage(saved));
     }

@@ -246,8 +246,8 @@ class SaveShareTest : public QObject {
         app.launchWithoutDialog();
         app.addPhotos({"beach.png", "sea.png"});
         AppDelegate &d = *app.delegate;
-        Set_Memory_Budget(1024);
-        const auto restore = qScopeGuard([] { Set_Memory_Budget(0); });
+        setMemoryBudget(1024);
+        const auto restore = qScopeGuard([] { setMemoryBudget(0); });
         share ? d.OnShare() : d.OnSaveMixedPhoto();
         QTRY_COMPARE(app.desktop->alerts.size(), 1);
         QCOMPARE(app.desktop->alerts[0].message, title);
@@ -285,12 +285,12 @@ class SaveShareTest : public QObject {
         const QString from = here.filePath("picture.png");
         QImage picture(30, 20, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::darkRed);
-        QVERIFY(Write_Png(picture, from).ok);
+        QVERIFY(writePng(picture, from).ok);
         const QString to = there.filePath("moved.png");
         QFile existing(to);
         QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("old") == 3);
         existing.close();
-        const WriteResult moved = Move_Picture_File(from, to);
+        const WriteResult moved = movePictureFile(from, to);
         QVERIFY2(moved.ok, qPrintable(moved.error));
         QVERIFY(!QFile::exists(from));
         QCOMPARE(QImage(to).convertToFormat(picture.format()).pixel(3, 3), picture.pixel(3, 3));
@@ -306,7 +306,7 @@ class SaveShareTest : public QObject {
         QImage picture(800, 600, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::darkCyan);
         std::optional<WriteResult> result;
-        d.writePicture(picture, app.home.filePath("busy.png"), [&](const WriteResult &r) { result = r; });
+        d.writeCapture(picture, app.home.filePath("busy.png"), [&](const WriteResult &r) { result = r; });
         QVERIFY(d.isWritingPicture());
         QVERIFY(!d.window()->button("save")->isEnabled());
         QVERIFY(!d.window()->button("share")->isEnabled());

@@ -250,7 +250,7 @@ class TranslationsTest : public QObject {
         picture.fill(Qt::blue);
         Window_Share share(picture, desktop, {}, nullptr);
         audit.checkTree(&share);
-        for (const QString &service : Sharing_Service_Names(desktop))
+        for (const QString &service : sharingServiceNames(desktop))
             audit.check("share service", service);
         QCOMPARE(desktop.alerts.size(), 1);
         for (const AlertRequest &alert : desktop.alerts)

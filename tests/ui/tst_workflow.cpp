@@ -344,7 +344,7 @@ class WorkflowTest : public QObject {
         QCOMPARE(sheet->shareItems().first().toString(), QString("Hello"));
 
         app.desktop->menuAnswers.enqueue(
-            int(Sharing_Service_Names(*app.desktop).indexOf("Open in Image Viewer")));
+            int(sharingServiceNames(*app.desktop).indexOf("Open in Image Viewer")));
         sheet->OnShare();
         QCOMPARE(app.desktop->openedUrls.size(), 1);
         const QString copy = app.desktop->openedUrls[0].toLocalFile();

@@ -102,7 +102,7 @@ QByteArray fileHeader(const QByteArray &first, int height, int restartInterval)
 
 } // namespace
 
-QByteArray Encode_Jpeg(const QImage &source, int quality)
+QByteArray encodeJpeg(const QImage &source, int quality)
 {
     if (source.isNull() || source.width() > kLargestSide || source.height() > kLargestSide)
         return {};

@@ -14,4 +14,4 @@ inline constexpr int kJpegFullChromaQuality = 90;
 
 // Encodes `image` (not null) at `quality` 1 to 100; empty when libjpeg-turbo fails or
 // the picture is wider or taller than a JPEG can be (65 535 pixels).
-QByteArray Encode_Jpeg(const QImage &image, int quality);
+QByteArray encodeJpeg(const QImage &image, int quality);

@@ -35,7 +35,7 @@ QString kindOf(mode_t mode)
 
 } // namespace
 
-QString Output_Refusal(const QString &output, const QString &projectFile, const QStringList &photoFiles)
+QString outputRefusal(const QString &output, const QString &projectFile, const QStringList &photoFiles)
 {
     struct stat target {};
     if (!statFollowing(output, target))

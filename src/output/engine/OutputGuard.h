@@ -11,4 +11,4 @@
 // photos). The comparison is by the file itself after links (device and inode), so a
 // symbolic or hard link to a photo is recognised too. An existing device node, FIFO,
 // socket or folder at `output` (after links) is refused as well.
-QString Output_Refusal(const QString &output, const QString &projectFile, const QStringList &photoFiles);
+QString outputRefusal(const QString &output, const QString &projectFile, const QStringList &photoFiles);

@@ -6,7 +6,7 @@
 
 OutputRunner::OutputRunner(QObject *parent) : QObject(parent)
 {
-    connect(&m_capture, &Capture_Runner::captureFinished, this,
+    connect(&m_capture, &CaptureRunner::captureFinished, this,
             [this](const QImage &picture) { emit captured(picture, m_capture.lastError()); });
 }
 
@@ -28,7 +28,7 @@ bool OutputRunner::capture(const PhotoList &photos, quint64 mode, const ProjectO
 
 bool OutputRunner::write(const QImage &picture, const QString &path)
 {
-    return write([picture, path] { return Write_Png(picture, path); });
+    return write([picture, path] { return writePng(picture, path); });
 }
 
 bool OutputRunner::write(std::function<WriteResult()> job)
@@ -36,7 +36,7 @@ bool OutputRunner::write(std::function<WriteResult()> job)
     if (m_writer)
         return false;
     m_writer = QThread::create([this, job = std::move(job)] {
-        Yield_To_The_Window();
+        yieldToTheWindow();
         m_written = job();
     });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.

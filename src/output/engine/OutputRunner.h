@@ -13,7 +13,7 @@
 class QThread;
 
 // The heavy half of Save and Share, off the main thread: the full-resolution capture of
-// a snapshot of the list (through Capture_Runner) and the writing of a picture (the PNG
+// a snapshot of the list (through CaptureRunner) and the writing of a picture (the PNG
 // capture, or the save panel's choice in another format), each on a worker that yields
 // the cores to the window. Results come back on the runner's own thread. One capture and
 // one write at a time; they may overlap.
@@ -44,7 +44,7 @@ class OutputRunner : public QObject {
   private:
     void deliverWrite();
 
-    Capture_Runner m_capture;
+    CaptureRunner m_capture;
     QThread *m_writer = nullptr;
     WriteResult m_written; // set by the writer, read once it has finished
 };

@@ -46,8 +46,8 @@ WriteResult writeWithQt(const QImage &image, QFileDevice &file, const QString &p
     writer.setQuality(quality);
     writer.setCompression(compression);
     if (!writer.write(tagged))
-        return Write_Failure(path, encodingFailure(format));
-    return Write_Bytes_To(bytes, file, path);
+        return writeFailure(path, encodingFailure(format));
+    return writeBytesTo(bytes, file, path);
 }
 
 // Whether every pixel is opaque: such a picture goes into a TIFF as RGB, a quarter smaller.
@@ -74,10 +74,10 @@ WriteResult writeWebp(const QImage &image, QFileDevice &file, const QString &pat
                       const PictureOptions &options)
 {
     if (image.width() > kLargestWebpSide || image.height() > kLargestWebpSide)
-        return Write_Failure(path, QStringLiteral("a WebP picture is at most 16383 pixels wide and high; "
-                                                  "this one is %1 \u00D7 %2 (choose PNG, JPEG or TIFF).")
-                                       .arg(image.width())
-                                       .arg(image.height()));
+        return writeFailure(path, QStringLiteral("a WebP picture is at most 16383 pixels wide and high; "
+                                                 "this one is %1 \u00D7 %2 (choose PNG, JPEG or TIFF).")
+                                      .arg(image.width())
+                                      .arg(image.height()));
     // Qt's WebP writer compresses losslessly at quality 100.
     const int quality = options.lossless      ? 100
                         : options.quality > 0 ? std::min(options.quality, 99)
@@ -88,19 +88,18 @@ WriteResult writeWebp(const QImage &image, QFileDevice &file, const QString &pat
 WriteResult writeJpeg(const QImage &image, QFileDevice &file, const QString &path,
                       const PictureOptions &options)
 {
-    const QByteArray jpeg = Encode_Jpeg(image, options.quality > 0 ? options.quality : kDefaultJpegQuality);
+    const QByteArray jpeg = encodeJpeg(image, options.quality > 0 ? options.quality : kDefaultJpegQuality);
     if (jpeg.isEmpty())
-        return Write_Failure(path,
-                             image.width() > 65535 || image.height() > 65535
-                                 ? QStringLiteral("a JPEG picture is at most 65535 pixels wide and high "
-                                                  "(choose PNG or TIFF).")
-                                 : encodingFailure("JPEG"));
-    return Write_Bytes_To(jpeg, file, path);
+        return writeFailure(path, image.width() > 65535 || image.height() > 65535
+                                      ? QStringLiteral("a JPEG picture is at most 65535 pixels wide and high "
+                                                       "(choose PNG or TIFF).")
+                                      : encodingFailure("JPEG"));
+    return writeBytesTo(jpeg, file, path);
 }
 
 } // namespace
 
-std::optional<PictureFormat> Picture_Format_Named(const QString &name)
+std::optional<PictureFormat> pictureFormatNamed(const QString &name)
 {
     for (const FormatName &known : kNames)
         if (name.compare(QLatin1String(known.name), Qt::CaseInsensitive) == 0)
@@ -108,13 +107,13 @@ std::optional<PictureFormat> Picture_Format_Named(const QString &name)
     return std::nullopt;
 }
 
-std::optional<PictureFormat> Picture_Format_Of(const QString &path)
+std::optional<PictureFormat> pictureFormatOf(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix();
-    return suffix.isEmpty() ? std::nullopt : Picture_Format_Named(suffix);
+    return suffix.isEmpty() ? std::nullopt : pictureFormatNamed(suffix);
 }
 
-QString Picture_Suffix(PictureFormat format)
+QString pictureSuffix(PictureFormat format)
 {
     for (const FormatName &known : kNames)
         if (known.format == format)
@@ -122,7 +121,7 @@ QString Picture_Suffix(PictureFormat format)
     return {};
 }
 
-QStringList Picture_Extensions()
+QStringList pictureExtensions()
 {
     QStringList extensions;
     for (const FormatName &known : kNames)
@@ -130,22 +129,22 @@ QStringList Picture_Extensions()
     return extensions;
 }
 
-QString Picture_Extension_List()
+QString pictureExtensionList()
 {
     QStringList dotted;
-    for (const QString &extension : Picture_Extensions())
+    for (const QString &extension : pictureExtensions())
         dotted += QLatin1Char('.') + extension;
     return dotted.join(QStringLiteral(", "));
 }
 
-WriteResult Write_Picture_To(const QImage &image, QFileDevice &file, const QString &path,
-                             PictureFormat format, const PictureOptions &options)
+WriteResult writePictureTo(const QImage &image, QFileDevice &file, const QString &path, PictureFormat format,
+                           const PictureOptions &options)
 {
     if (image.isNull())
-        return Write_Failure(path, QStringLiteral("there is no picture to write."));
+        return writeFailure(path, QStringLiteral("there is no picture to write."));
     switch (format) {
     case PictureFormat::Png:
-        return Write_Png_To(image, file, path);
+        return writePngTo(image, file, path);
     case PictureFormat::Jpeg:
         return writeJpeg(image, file, path, options);
     case PictureFormat::Webp:
@@ -153,16 +152,15 @@ WriteResult Write_Picture_To(const QImage &image, QFileDevice &file, const QStri
     case PictureFormat::Tiff:
         return writeTiff(image, file, path);
     }
-    return Write_Failure(path, encodingFailure("?"));
+    return writeFailure(path, encodingFailure("?"));
 }
 
-WriteResult Write_Picture(const QImage &image, const QString &path, const PictureOptions &options)
+WriteResult writePicture(const QImage &image, const QString &path, const PictureOptions &options)
 {
-    const std::optional<PictureFormat> format = Picture_Format_Of(path);
+    const std::optional<PictureFormat> format = pictureFormatOf(path);
     if (!format)
-        return Write_Failure(path, QStringLiteral("its extension names no format Quillane writes (%1).")
-                                       .arg(Picture_Extension_List()));
-    return Write_File_Atomically(image, path, [&](QFileDevice &file) {
-        return Write_Picture_To(image, file, path, *format, options);
-    });
+        return writeFailure(path, QStringLiteral("its extension names no format Quillane writes (%1).")
+                                      .arg(pictureExtensionList()));
+    return writeFileAtomically(
+        image, path, [&](QFileDevice &file) { return writePictureTo(image, file, path, *format, options); });
 }

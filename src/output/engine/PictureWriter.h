@@ -24,22 +24,22 @@ struct PictureOptions {
 
 // The format a name's extension asks for (.png, .jpg/.jpeg, .webp, .tif/.tiff, in any
 // case); none for another extension.
-std::optional<PictureFormat> Picture_Format_Of(const QString &path);
+std::optional<PictureFormat> pictureFormatOf(const QString &path);
 
 // The format for a name given on its own ("png", "jpeg", "jpg", "webp", "tiff", "tif").
-std::optional<PictureFormat> Picture_Format_Named(const QString &name);
+std::optional<PictureFormat> pictureFormatNamed(const QString &name);
 
 // The extension a new file of the format gets ("png", "jpg", "webp", "tif").
-QString Picture_Suffix(PictureFormat format);
+QString pictureSuffix(PictureFormat format);
 
-// Every extension Picture_Format_Of accepts, and the same as a sentence's list.
-QStringList Picture_Extensions();
-QString Picture_Extension_List();
+// Every extension pictureFormatOf accepts, and the same as a sentence's list.
+QStringList pictureExtensions();
+QString pictureExtensionList();
 
 // Writes atomically, in the format of `path`'s extension; another extension is refused
 // and nothing is written.
-WriteResult Write_Picture(const QImage &image, const QString &path, const PictureOptions &options = {});
+WriteResult writePicture(const QImage &image, const QString &path, const PictureOptions &options = {});
 
 // Encodes into `file`, open for writing; `path` names it in messages.
-WriteResult Write_Picture_To(const QImage &image, QFileDevice &file, const QString &path,
-                             PictureFormat format, const PictureOptions &options = {});
+WriteResult writePictureTo(const QImage &image, QFileDevice &file, const QString &path, PictureFormat format,
+                           const PictureOptions &options = {});

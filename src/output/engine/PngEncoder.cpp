@@ -226,7 +226,7 @@ qint64 PngFile::size() const
     return total;
 }
 
-PngFile Encode_Png(const QImage &source)
+PngFile encodePng(const QImage &source)
 {
     const QImage image = thirtyTwoBit(source);
     Layout layout;

@@ -20,4 +20,4 @@ struct PngFile {
 
 // Encodes `image` (not null). Every QImage format is accepted; formats other than the
 // 32-bit ones are converted first.
-PngFile Encode_Png(const QImage &image);
+PngFile encodePng(const QImage &image);

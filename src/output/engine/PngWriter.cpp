@@ -19,7 +19,7 @@ const QString kNoWritePermission = QStringLiteral("you do not have permission to
 
 QString openFailureReason(const QFileDevice &file)
 {
-    if (Is_Permission_Refusal(file.fileName(), FileAccess::WriteInFolder))
+    if (isPermissionRefusal(file.fileName(), FileAccess::WriteInFolder))
         return kNoWritePermission;
     return QStringLiteral("the file cannot be created (%1).").arg(file.errorString());
 }
@@ -39,14 +39,14 @@ QString folderProblem(const QString &path)
     // A device node, FIFO or socket is never replaced by a picture.
     if (info.exists() && !info.isFile())
         return QStringLiteral("it is not a regular file, and only a regular file is ever replaced.");
-    if (Is_Permission_Refusal(path, FileAccess::WriteInFolder))
+    if (isPermissionRefusal(path, FileAccess::WriteInFolder))
         return kNoWritePermission;
     return {};
 }
 
 } // namespace
 
-QString Write_Failure_Reason(const QFileDevice &file)
+QString writeFailureReason(const QFileDevice &file)
 {
     // Qt reports "no space left on the device" as a resource error; a device that took
     // nothing more without an error is full as well.
@@ -55,7 +55,7 @@ QString Write_Failure_Reason(const QFileDevice &file)
     return QStringLiteral("the disk refused the file (%1).").arg(file.errorString());
 }
 
-bool Write_All(QFileDevice &file, QByteArrayView bytes)
+bool writeAll(QFileDevice &file, QByteArrayView bytes)
 {
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
@@ -66,27 +66,26 @@ bool Write_All(QFileDevice &file, QByteArrayView bytes)
     return true;
 }
 
-WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &path)
+WriteResult writePngTo(const QImage &image, QFileDevice &file, const QString &path)
 {
     if (image.isNull())
         return failure(path, QStringLiteral("there is no picture to write."));
-    const PngFile png = Encode_Png(image);
+    const PngFile png = encodePng(image);
     if (png.pieces.empty())
         return failure(path, QStringLiteral("the picture could not be compressed."));
     for (const QByteArray &piece : png.pieces)
-        if (!Write_All(file, piece))
-            return failure(path, Write_Failure_Reason(file));
-    return Write_Bytes_To(QByteArray(), file, path);
+        if (!writeAll(file, piece))
+            return failure(path, writeFailureReason(file));
+    return writeBytesTo(QByteArray(), file, path);
 }
 
-WriteResult Write_Png(const QImage &image, const QString &path)
+WriteResult writePng(const QImage &image, const QString &path)
 {
-    return Write_File_Atomically(image, path,
-                                 [&](QFileDevice &file) { return Write_Png_To(image, file, path); });
+    return writeFileAtomically(image, path, [&](QFileDevice &file) { return writePngTo(image, file, path); });
 }
 
-WriteResult Write_File_Atomically(const QImage &image, const QString &path,
-                                  const std::function<WriteResult(QFileDevice &)> &encode)
+WriteResult writeFileAtomically(const QImage &image, const QString &path,
+                                const std::function<WriteResult(QFileDevice &)> &encode)
 {
     if (image.isNull())
         return failure(path, QStringLiteral("there is no picture to write."));
@@ -100,18 +99,18 @@ WriteResult Write_File_Atomically(const QImage &image, const QString &path,
         return written;
     }
     if (!file.commit())
-        return failure(path, Write_Failure_Reason(file));
+        return failure(path, writeFailureReason(file));
     return {true, QString()};
 }
 
-WriteResult Write_Bytes_To(const QByteArray &bytes, QFileDevice &file, const QString &path)
+WriteResult writeBytesTo(const QByteArray &bytes, QFileDevice &file, const QString &path)
 {
-    if (!Write_All(file, bytes) || !file.flush())
-        return failure(path, Write_Failure_Reason(file));
+    if (!writeAll(file, bytes) || !file.flush())
+        return failure(path, writeFailureReason(file));
     return {true, QString()};
 }
 
-WriteResult Write_Failure(const QString &path, const QString &reason)
+WriteResult writeFailure(const QString &path, const QString &reason)
 {
     return failure(path, reason);
 }

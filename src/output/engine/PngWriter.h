@@ -19,27 +19,27 @@ struct WriteResult {
 };
 
 // An existing file at `path` is replaced only when it is a regular file (after links).
-WriteResult Write_Png(const QImage &image, const QString &path);
+WriteResult writePng(const QImage &image, const QString &path);
 
 // Encodes `image` into `file`, already open for writing; `path` names it in messages.
 // The caller commits or discards what was written.
-WriteResult Write_Png_To(const QImage &image, QFileDevice &file, const QString &path);
+WriteResult writePngTo(const QImage &image, QFileDevice &file, const QString &path);
 
 // Creates a temporary file beside `path`, lets `encode` write the picture into it and
 // puts it in place of `path` once complete. Every writer of pictures goes through here,
 // so they check the folder, refuse and clean up alike.
-WriteResult Write_File_Atomically(const QImage &image, const QString &path,
-                                  const std::function<WriteResult(QFileDevice &)> &encode);
+WriteResult writeFileAtomically(const QImage &image, const QString &path,
+                                const std::function<WriteResult(QFileDevice &)> &encode);
 
 // Writes all of `bytes` into `file` and flushes; a full disk is told as such.
-WriteResult Write_Bytes_To(const QByteArray &bytes, QFileDevice &file, const QString &path);
+WriteResult writeBytesTo(const QByteArray &bytes, QFileDevice &file, const QString &path);
 
 // A refusal naming `path`: "“PATH” could not be written: REASON".
-WriteResult Write_Failure(const QString &path, const QString &reason);
+WriteResult writeFailure(const QString &path, const QString &reason);
 
 // Writes all of `bytes` to `file`: a disk that fills up takes part of a block without an
 // error and refuses the rest with one, so a short write is retried. False on failure.
-bool Write_All(QFileDevice &file, QByteArrayView bytes);
+bool writeAll(QFileDevice &file, QByteArrayView bytes);
 
 // Why a write to `file` failed, in the words the writers use ("the disk is full.").
-QString Write_Failure_Reason(const QFileDevice &file);
+QString writeFailureReason(const QFileDevice &file);
