@@ -71,22 +71,37 @@ struct SwipeSettings {
 // over the seam's width and z placing the ramp's middle by the time.
 struct SwipeRamp {
     float dx, dy, z, opacity;
-
-    explicit SwipeRamp(const SwipeSettings &settings)
-    {
-        const float w = std::max(settings.width, 0.1f);
-        dx = std::cos(settings.angle) / w;
-        dy = std::sin(settings.angle) / w;
-        const QRectF &e = settings.extent;
-        const float x0 = e.x(), x1 = e.x() + e.width(), y0 = e.y(), y1 = e.y() + e.height();
-        const std::array<float, 4> corners{dx * x0 + dy * y0, dx * x1 + dy * y0, dx * x0 + dy * y1,
-                                           dx * x1 + dy * y1};
-        const float mn = *std::min_element(corners.begin(), corners.end());
-        const float mx = *std::max_element(corners.begin(), corners.end());
-        z = (1.0f - mn) + (mn - mx - 1.0f) * settings.time;
-        opacity = std::clamp(settings.opacity, 0.0f, 1.0f);
-    }
 };
+
+SwipeRamp swipeRamp(const SwipeSettings &settings)
+{
+    SwipeRamp ramp;
+    const float w = std::max(settings.width, 0.1f);
+    ramp.dx = std::cos(settings.angle) / w;
+    ramp.dy = std::sin(settings.angle) / w;
+    const QRectF &e = settings.extent;
+    const float x0 = e.x(), x1 = e.x() + e.width(), y0 = e.y(), y1 = e.y() + e.height();
+    const std::array<float, 4> corners{ramp.dx * x0 + ramp.dy * y0, ramp.dx * x1 + ramp.dy * y0,
+                                       ramp.dx * x0 + ramp.dy * y1, ramp.dx * x1 + ramp.dy * y1};
+    const float mn = *std::min_element(corners.begin(), corners.end());
+    const float mx = *std::max_element(corners.begin(), corners.end());
+    ramp.z = (1.0f - mn) + (mn - mx - 1.0f) * settings.time;
+    ramp.opacity = std::clamp(settings.opacity, 0.0f, 1.0f);
+    return ramp;
+}
+
+// The settings of the left-to-right (time 0.7) or bottom-to-top (time 0.5, angle pi/2)
+// swipe, its geometry multiplied by `scale`.
+SwipeSettings swipeSettings(bool vertical, float scale)
+{
+    SwipeSettings settings;
+    settings.time = vertical ? 0.5f : 0.7f;
+    if (vertical)
+        settings.angle = 1.5707964f;
+    settings.extent = QRectF(0, 0, settings.extent.width() * scale, settings.extent.height() * scale);
+    settings.width *= scale;
+    return settings;
+}
 
 // The ramp's s = clamp(d.p + z, 0, 1) at the centres of four pixels from column x.
 inline vfloat rampAt(const SwipeRamp &ramp, float rowTerm, int x)
@@ -134,12 +149,11 @@ SPAN_CLONES void swipeSpan(const SwipeRamp &ramp, const std::array<float, 3> &co
     }
 }
 
-QImage swipe(const QImage &first, const QImage &second, SwipeSettings settings, BlendSpace space, float scale,
+QImage swipe(const QImage &first, const QImage &second, bool vertical, BlendSpace space, float scale,
              QImage *reuse)
 {
-    settings.extent = QRectF(0, 0, settings.extent.width() * scale, settings.extent.height() * scale);
-    settings.width *= scale;
-    const SwipeRamp ramp(settings);
+    const SwipeSettings settings = swipeSettings(vertical, scale);
+    const SwipeRamp ramp = swipeRamp(settings);
     const std::array<float, 3> colour = settings.colour;
     return renderSpans(
         unionExtent({first, second}), {first, second},
@@ -207,16 +221,47 @@ QImage imageShape(const QImage &background, const QImage &layer, const QImage &m
 
 QImage imageSwipe(const QImage &first, const QImage &second, BlendSpace space, float scale, QImage *reuse)
 {
-    SwipeSettings settings;
-    settings.time = 0.7f;
-    return swipe(first, second, settings, space, scale, reuse);
+    return swipe(first, second, false, space, scale, reuse);
 }
 
 QImage imageSwipeVertical(const QImage &first, const QImage &second, BlendSpace space, float scale,
                           QImage *reuse)
 {
-    SwipeSettings settings;
-    settings.time = 0.5f;
-    settings.angle = 1.5707964f;
-    return swipe(first, second, settings, space, scale, reuse);
+    return swipe(first, second, true, space, scale, reuse);
+}
+
+SwipeSpans::SwipeSpans(bool vertical, BlendSpace space, float scale) : m_tables(&colourTables(space))
+{
+    const SwipeSettings settings = swipeSettings(vertical, scale);
+    const SwipeRamp ramp = swipeRamp(settings);
+    m_dx = ramp.dx;
+    m_dy = ramp.dy;
+    m_z = ramp.z;
+    m_opacity = ramp.opacity;
+    m_colour = settings.colour;
+}
+
+int SwipeSpans::uniformSide(int x, int y, int count) const
+{
+    if (m_opacity != 0.0f || count <= 0)
+        return -1;
+    // s is monotonic along the row, so its two ends bound every pixel between them.
+    const SwipeRamp ramp{m_dx, m_dy, m_z, m_opacity};
+    const float rowTerm = ramp.dy * (static_cast<float>(y) + 0.5f) + ramp.z;
+    const vfloat first = rampAt(ramp, rowTerm, x), last = rampAt(ramp, rowTerm, x + count - 1);
+    if (first[0] == 0.0f && last[0] == 0.0f)
+        return 0;
+    if (first[0] == 1.0f && last[0] == 1.0f)
+        return 1;
+    return -1;
+}
+
+void SwipeSpans::mix(const QRgb *first, const QRgb *second, int x, int y, int count, QRgb *out) const
+{
+    const SwipeRamp ramp{m_dx, m_dy, m_z, m_opacity};
+    SpanF in[2], result;
+    decodeSpan(first, count, count, in[0], *m_tables);
+    decodeSpan(second, count, count, in[1], *m_tables);
+    swipeSpan(ramp, m_colour, in, result, {x, y, count});
+    encodeSpan(result, count, out, *m_tables);
 }

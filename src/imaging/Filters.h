@@ -44,3 +44,21 @@ QImage imageSwipe(const QImage &first, const QImage &second, BlendSpace space = 
                   float scale = 1.0f, QImage *reuse = nullptr);
 QImage imageSwipeVertical(const QImage &first, const QImage &second, BlendSpace space = BlendSpace::Linear,
                           float scale = 1.0f, QImage *reuse = nullptr);
+
+// The same swipe a piece of a row at a time, for pictures built row by row from many
+// seams: the pixels at lower-left column x and row y are the very pixels imageSwipe
+// (vertical = false) or imageSwipeVertical gives there from the same two inputs' pixels.
+class SwipeSpans {
+  public:
+    SwipeSpans(bool vertical, BlendSpace space, float scale);
+    // What the ramp shows over `count` pixels of row y from column x: 0 when only the
+    // first input (s = 0 at each), 1 when only the second (s = 1), -1 when a mix.
+    int uniformSide(int x, int y, int count) const;
+    // Mixes `count` (at most kSpanPixels) pixels of both inputs into `out`.
+    void mix(const QRgb *first, const QRgb *second, int x, int y, int count, QRgb *out) const;
+
+  private:
+    float m_dx, m_dy, m_z, m_opacity;
+    std::array<float, 3> m_colour;
+    const ColourTables *m_tables;
+};

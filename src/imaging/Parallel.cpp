@@ -9,10 +9,6 @@ namespace {
 
 std::atomic<int> requestedThreads{0};
 
-// Rows handed out at a time: small enough to balance uneven rows, large enough that
-// the shared counter is touched rarely.
-constexpr int kRowsPerBlock = 16;
-
 } // namespace
 
 void setImagingThreadCount(int count)

@@ -9,6 +9,11 @@
 void setImagingThreadCount(int count);
 int imagingThreadCount();
 
+// Rows handed out at a time by parallelRows: small enough to balance uneven rows, large
+// enough that the shared counter is touched rarely. Blocks always start at multiples of
+// it, whatever the worker count.
+inline constexpr int kRowsPerBlock = 16;
+
 // Calls `work(begin, end)` on blocks of rows covering [0, rows), spread over the
 // workers; returns when all are done.
 void parallelRows(int rows, const std::function<void(int begin, int end)> &work);

@@ -77,9 +77,6 @@ void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spa
 
 } // namespace
 
-namespace {
-
-// True when each of the `count` pixels has alpha 255.
 bool allOpaque(const QRgb *pixels, int count)
 {
     QRgb all = 0xff000000u;
@@ -87,6 +84,8 @@ bool allOpaque(const QRgb *pixels, int count)
         all &= pixels[i];
     return (all >> 24) == 0xffu;
 }
+
+namespace {
 
 // Opaque pixels are their own straight colour: three look-ups and alpha 1.
 void decodeOpaque(const QRgb *pixels, int count, SpanF &out, const ColourTables &t)

@@ -66,5 +66,8 @@ void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out,
 void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out,
                     const ColourTables &tables = colourTables());
 
+// True when each of the `count` pixels has alpha 255.
+bool allOpaque(const QRgb *pixels, int count);
+
 // Encodes premultiplied linear samples: unpremultiply, clamp, sRGB, premultiply, round.
 void encodeSpan(const SpanF &in, int count, QRgb *pixels, const ColourTables &tables = colourTables());

@@ -2,7 +2,9 @@
 
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
+#include "imaging/ImageConversion.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/Parallel.h"
 
 #include <QPainter>
 
@@ -60,6 +62,166 @@ QList<float> seamPositions(const PhotoList &photos, float along)
         positions.append(position);
     }
     return positions;
+}
+
+// ---- the strip row by row ---------------------------------------------------------------
+
+// x * a / 255 on each channel of a premultiplied pixel, rounded as the painter does.
+inline QRgb byteMul(QRgb x, uint a)
+{
+    uint t = (x & 0xff00ffu) * a;
+    t = ((t + ((t >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    x = ((x >> 8) & 0xff00ffu) * a;
+    x = (x + ((x >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return x | t;
+}
+
+// `src` drawn over `dst` with source-over, both premultiplied, as the painter blends.
+inline QRgb sourceOver(QRgb src, QRgb dst)
+{
+    const uint alpha = qAlpha(src);
+    if (alpha == 255)
+        return src;
+    return src + byteMul(dst, 255 - alpha);
+}
+
+// The top edge at which drawImageIntoLL lays a picture whose top edge is `top` (top-left
+// coordinates) on a canvas `height` rows high, as seen from canvas row `row`. The canvas
+// is painted in blocks of rows from the row above the edge, each block rounding the edge
+// from its own first row; a row the drawing does not visit gets an edge below it.
+int drawnTop(double top, int height, int row)
+{
+    const int first = int(std::clamp(std::floor(top) - 1.0, 0.0, double(height)));
+    if (row < first)
+        return row + 1;
+    const int begin = first + (row - first) / kRowsPerBlock * kRowsPerBlock;
+    return begin + qRound(top - double(begin));
+}
+
+// A picture's row as it lies on a canvas row: `pixels` shows at columns [from, to).
+struct PlacedRow {
+    const QRgb *pixels = nullptr;
+    int from = 0, to = 0;
+};
+
+PlacedRow placedRow(const QImage &picture, int row, int from)
+{
+    if (row < 0 || row >= picture.height())
+        return {};
+    return {reinterpret_cast<const QRgb *>(picture.constScanLine(row)), from, from + picture.width()};
+}
+
+// `n` pixels from column x of a canvas row showing `row` over `under` (null: transparent),
+// blended as the painter draws it: a pointer into the picture where it covers them all
+// opaquely (or to `under` where it covers none), else the pixels composed in `buffer`.
+const QRgb *canvasSpan(const PlacedRow &row, const QRgb *under, int x, int n, QRgb *buffer)
+{
+    const int from = row.pixels ? std::clamp(row.from - x, 0, n) : n;
+    const int to = row.pixels ? std::clamp(row.to - x, 0, n) : n;
+    const QRgb *shown = row.pixels + (x + from - row.from);
+    if (from == 0 && to == n && allOpaque(shown, n))
+        return shown;
+    if (from >= to && under)
+        return under;
+    const size_t bytes = size_t(n) * sizeof(QRgb);
+    if (under)
+        std::memcpy(buffer, under, bytes);
+    else
+        std::memset(buffer, 0, bytes);
+    for (int i = from; i < to; ++i)
+        buffer[i] = sourceOver(shown[i - from], buffer[i]);
+    return buffer;
+}
+
+// Where the ramp shows one picture alone from column x on (`side` 0: image A, 1: image
+// B) and that picture is opaque there: the end of that run before `hi`, or x when there
+// is none.
+int uniformRunEnd(const SwipeSpans &swipe, const PlacedRow &shown, int side, int x, int y, int hi)
+{
+    if (!shown.pixels || x < shown.from)
+        return x;
+    const int limit = std::min(hi, shown.to);
+    int end = x;
+    while (end < limit) {
+        const int n = std::min(kSpanPixels, limit - end);
+        if (swipe.uniformSide(end, y, n) != side || !allOpaque(shown.pixels + (end - shown.from), n))
+            break;
+        end += n;
+    }
+    return end;
+}
+
+// Columns [lo, hi) of one row of a seam (lower-left row y of the seam canvas, whose image
+// A row is `first` and whose image B shows `later` over it), drawn with source-over onto
+// `out` shifted by `shift` columns. Where the ramp shows one opaque picture alone the
+// seam is that picture's pixels (decoding and encoding an opaque pixel gives it back),
+// copied as one run; only the ramp itself is mixed.
+void laySeamRow(const SwipeSpans &swipe, const PlacedRow &first, const PlacedRow &later, int y, int lo,
+                int hi, QRgb *out, int shift)
+{
+    QRgb firstBuffer[kSpanPixels], secondBuffer[kSpanPixels], mixed[kSpanPixels];
+    for (int x = lo; x < hi;) {
+        for (const int side : {0, 1}) {
+            const PlacedRow &shown = side == 0 ? first : later;
+            const int end = uniformRunEnd(swipe, shown, side, x, y, hi);
+            if (end > x) {
+                std::memcpy(out + (shift + x), shown.pixels + (x - shown.from),
+                            size_t(end - x) * sizeof(QRgb));
+                x = end;
+            }
+        }
+        if (x >= hi)
+            break;
+        const int n = std::min(kSpanPixels, hi - x);
+        const QRgb *a = canvasSpan(first, nullptr, x, n, firstBuffer);
+        const QRgb *b = canvasSpan(later, a, x, n, secondBuffer);
+        swipe.mix(a, b, x, y, n, mixed);
+        QRgb *target = out + (shift + x);
+        if (allOpaque(mixed, n)) {
+            std::memcpy(target, mixed, size_t(n) * sizeof(QRgb));
+        } else {
+            for (int i = 0; i < n; ++i)
+                target[i] = sourceOver(mixed[i], target[i]);
+        }
+        x += n;
+    }
+}
+
+// One seam of a strip built row by row.
+struct StripSeam {
+    const QImage *earlier, *later;
+    int extent;         // the seam canvas's pixels along the strip
+    double laterEdge;   // image B's left edge (horizontal) or top edge in the seam canvas
+    double stripEdge;   // the seam's left edge (horizontal) or top edge on the strip
+    int erasedFrom = 0; // the seam's leading band, erased: columns (horizontal) or rows
+    int erasedTo = 0;   // [erasedFrom, erasedTo) of the seam canvas
+};
+
+// One row of the strip (top-left row r) from every seam that reaches it, in order.
+void layHorizontalRow(const QList<StripSeam> &seams, const SwipeSpans &swipe, int r, QRgb *out, QSize size)
+{
+    for (const StripSeam &seam : seams) {
+        const int height = seam.earlier->height();
+        const int at = qRound(seam.stripEdge);
+        const int lo = std::max({seam.erasedTo, -at, 0});
+        const int hi = std::min(seam.extent, size.width() - at);
+        if (lo < hi)
+            laySeamRow(swipe, placedRow(*seam.earlier, r, 0),
+                       placedRow(*seam.later, r, qRound(seam.laterEdge)), height - 1 - r, lo, hi, out, at);
+    }
+}
+
+void layVerticalRow(const QList<StripSeam> &seams, const SwipeSpans &swipe, int r, QRgb *out, QSize size)
+{
+    for (const StripSeam &seam : seams) {
+        const int j = r - drawnTop(seam.stripEdge, size.height(), r);
+        if (j < 0 || j >= seam.extent || (j >= seam.erasedFrom && j < seam.erasedTo))
+            continue;
+        const int firstTop = seam.extent - seam.earlier->height();
+        const PlacedRow first = placedRow(*seam.earlier, j - drawnTop(firstTop, seam.extent, j), 0);
+        const PlacedRow later = placedRow(*seam.later, j - drawnTop(seam.laterEdge, seam.extent, j), 0);
+        laySeamRow(swipe, first, later, seam.extent - 1 - j, 0, size.width(), out, 0);
+    }
 }
 
 // The size a photo takes fitted into 400 x 400 (fitLinearPhotos), without fitting it.
@@ -126,7 +288,16 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
                           options.blendSpace, source.seamScale, &canvases);
     };
     PassResult pass;
-    if (photos.size() == 2) {
+    const QSize grid = resizedPixelSize(frame);
+    const bool framed = std::all_of(source.pictures.begin(), source.pictures.end(),
+                                    [&](const QImage &picture) { return picture.size() == grid; });
+    if (framed) {
+        QList<float> levels;
+        for (const PhotoPtr &photo : photos)
+            levels.append(photo->f_Linear_Intersection_Level);
+        pass.mixed =
+            linearStripRows(source.pictures, frame, levels, vertical, options.blendSpace, source.seamScale);
+    } else if (photos.size() == 2) {
         pass.mixed = seam(1);
     } else {
         // Each seam is laid on the strip as soon as it is made: one seam alive at a time.
@@ -196,6 +367,81 @@ LinearPair linearPair(float level, float along)
     pair.extent = float(extent);
     pair.growth = along - pair.t * 2.0f * along;
     return pair;
+}
+
+QImage linearStripRows(const QList<QImage> &given, QSizeF frame, const QList<float> &levels, bool vertical,
+                       BlendSpace space, float seamScale)
+{
+    const qsizetype count = given.size();
+    if (count < 2 || levels.size() != count)
+        return {};
+    QList<QImage> pictures;
+    for (const QImage &picture : given) {
+        pictures.append(CGImageRefFromImage(picture)); // shared when already canonical
+        if (pictures.back().size() != resizedPixelSize(frame))
+            return {};
+    }
+    const float along = float(vertical ? frame.height() : frame.width());
+    QList<LinearPair> pairs;
+    float position = 0.0f;
+    QList<float> positions;
+    for (qsizetype k = 1; k < count; ++k) {
+        pairs.append(linearPair(levels[k], along));
+        position += pairs.back().growth;
+        positions.append(position);
+    }
+    auto seamSize = [&](const LinearPair &pair) {
+        return resizedPixelSize(vertical ? QSizeF(frame.width(), pair.extent)
+                                         : QSizeF(pair.extent, frame.height()));
+    };
+    const QSize size =
+        count == 2 ? seamSize(pairs.front()) : resizedPixelSize(stripSize(frame, positions.back(), vertical));
+    if (size.isEmpty())
+        return {};
+    QImage strip(size, kCanonicalFormat);
+    if (strip.isNull())
+        return {};
+    preferLargePages(strip);
+    QList<StripSeam> seams;
+    for (qsizetype k = 1; k < count; ++k) {
+        const LinearPair &pair = pairs[k - 1];
+        StripSeam seam;
+        seam.earlier = &pictures[k - 1];
+        seam.later = &pictures[k];
+        const QSize canvas = seamSize(pair);
+        seam.extent = vertical ? canvas.height() : canvas.width();
+        const float offset = along - pair.extent * pair.t;
+        const double position = k == 1 ? 0.0 : double(positions[k - 2]);
+        if (vertical) {
+            seam.laterEdge = double(seam.extent) - double(offset) - frame.height();
+            seam.stripEdge = double(size.height()) - position - double(seam.extent);
+        } else {
+            seam.laterEdge = double(offset);
+            seam.stripEdge = position;
+        }
+        if (k > 1) {
+            // The band eraseLeadingBand fills, rounded to pixels as the painter fills it.
+            const double band = (vertical ? frame.height() : frame.width()) / 1.3;
+            const double start = vertical ? double(seam.extent) - band : 0.0;
+            seam.erasedFrom = qRound(start);
+            seam.erasedTo = qRound(start + band);
+        }
+        seams.append(seam);
+    }
+    const SwipeSpans swipe(vertical, space, seamScale);
+    uchar *bits = strip.bits();
+    const qsizetype bytesPerLine = strip.bytesPerLine();
+    parallelRows(size.height(), [&](int begin, int end) {
+        for (int r = begin; r < end; ++r) {
+            QRgb *out = reinterpret_cast<QRgb *>(bits + r * bytesPerLine);
+            std::memset(out, 0, size_t(size.width()) * sizeof(QRgb));
+            if (vertical)
+                layVerticalRow(seams, swipe, r, out, size);
+            else
+                layHorizontalRow(seams, swipe, r, out, size);
+        }
+    });
+    return strip;
 }
 
 QImage linearSeam(const QImage &earlier, const QImage &later, QSizeF frame, const LinearPair &pair,

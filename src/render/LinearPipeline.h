@@ -62,6 +62,13 @@ QImage linearSeam(const QImage &earlier, const QImage &later, QSizeF frame, cons
                   bool vertical, BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f,
                   LinearSeamCanvases *canvases = nullptr);
 
+// The strip of `pictures` (two or more, each exactly the frame's pixel size) with the photos' `levels`, built
+// row by row: each row of the result is written once, the parts where a seam shows one picture alone copied
+// and only the ramps mixed, rows in parallel. The very pixels of laying linearSeam's seams with LinearStrip
+// (for two pictures, of the seam itself); a null image when the strip has no pixels or no memory.
+QImage linearStripRows(const QList<QImage> &pictures, QSizeF frame, const QList<float> &levels, bool vertical,
+                       BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f);
+
 // The strip assembled from the seams and their accumulated positions. A strip whose
 // extent comes out zero or negative is a null image.
 QImage linearStrip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical);

@@ -162,3 +162,54 @@ TEST(LinearPipeline, TheFirstPhotosLevelHasNoEffect)
                   linearMix(linearPhotos({a, b, a}, {270, 90, 45}, mode), mode));
     }
 }
+
+// The strip built row by row against the straightforward one, seam by seam (linearSeam,
+// then LinearStrip erasing each later seam's band), bit for bit: two and three pictures
+// in both directions, levels placing image B and the seams at whole, half and other
+// fractions of a pixel (heights of 16-row blocks and beyond), ramps narrower than the
+// pictures (seamScale) so that plain copies and mixes alternate, pictures with every
+// alpha, both blend spaces.
+TEST(LinearPipeline, StripBuiltByRowsIsTheStripOfLaidSeams)
+{
+    struct Row {
+        QSize size;
+        QList<float> levels;
+        float seamScale;
+        bool opaque;
+        BlendSpace space;
+    };
+    const Row rows[] = {
+        {{40, 30}, {0, 90}, 0.1f, true, BlendSpace::Linear},
+        {{41, 29}, {0, 90, 90}, 0.1f, true, BlendSpace::Linear},
+        {{120, 90}, {0, 45, 200}, 0.13f, true, BlendSpace::Srgb},
+        {{75, 51}, {0, 90, 30, 120}, 0.17f, true, BlendSpace::Linear},
+        {{64, 37}, {0, 0, 300}, 0.1f, false, BlendSpace::Linear},
+        {{33, 47}, {0, 130}, 1.0f, false, BlendSpace::Srgb},
+        {{50, 50}, {0, 360, 90}, 0.1f, true, BlendSpace::Linear},
+        {{400, 20}, {0, 300}, 1.0f, true, BlendSpace::Srgb}, // image B where the ramp shows A
+    };
+    for (const Row &row : rows) {
+        QList<QImage> pictures;
+        for (qsizetype i = 0; i < row.levels.size(); ++i)
+            pictures.append(noiseImage(row.size.width(), row.size.height(), quint32(7 + i), row.opaque));
+        const QSizeF frame(row.size);
+        for (const bool vertical : {false, true}) {
+            const float along = float(vertical ? frame.height() : frame.width());
+            QList<Object_Linear_Position> seams;
+            float position = 0.0f;
+            for (qsizetype k = 1; k < pictures.size(); ++k) {
+                const LinearPair pair = linearPair(row.levels[k], along);
+                position += pair.growth;
+                seams.append({linearSeam(pictures[k - 1], pictures[k], frame, pair, vertical, row.space,
+                                         row.seamScale),
+                              position});
+            }
+            const QImage expected =
+                seams.size() == 1 ? seams.front().image : linearStrip(seams, frame, vertical);
+            const QImage built =
+                linearStripRows(pictures, frame, row.levels, vertical, row.space, row.seamScale);
+            EXPECT_EQ(built.size(), expected.size()) << row.size.width() << " vertical " << vertical;
+            EXPECT_TRUE(built == expected) << row.size.width() << " vertical " << vertical;
+        }
+    }
+}
