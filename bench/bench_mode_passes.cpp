@@ -14,12 +14,15 @@
 //   unfeathered Shape pass (target: at most 1.5 times as long).
 // - Linear at full resolution: the capture pass of the same ten photos with
 //   fullResolution on, as Save runs it (no view), against the plain copy (target: at
-//   most twice as long).
+//   most twice as long), and against writing the strip's bytes alone into a fresh
+//   picture (the strip is about half the ten photos' bytes, but on fresh pages).
 // - Transparent: a background and five layers (transparency 40, size 50, offsets
 //   spread), a preview pass into 1200 x 800 from reduced copies (with mad_255) and a
 //   capture pass at full resolution.
 #include "BenchPhotos.h"
 #include "imaging/Filters.h"
+#include "imaging/ImageConversion.h"
+#include "imaging/Parallel.h"
 #include "model/ProjectMode.h"
 #include "render/PlacedLayer.h"
 #include "render/ShapePipeline.h"
@@ -161,6 +164,31 @@ void BM_LinearFullResolutionStrip(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LinearFullResolutionStrip)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// What writing the full-resolution strip's bytes alone costs: a fresh picture of its size
+// (so its pages are touched for the first time, as the strip's are) filled row by row
+// over the workers, on ordinary pages (0) or with large pages asked for as the strip
+// does (1). The strip cannot be made in less.
+void BM_WriteFullResolutionStripBytes(benchmark::State &state)
+{
+    ProjectOptions options;
+    options.fullResolution = true;
+    const QSize size =
+        renderPass(linearProject(), LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed.size();
+    for (auto _ : state) {
+        QImage strip(size, QImage::Format_ARGB32_Premultiplied);
+        if (state.range(0))
+            preferLargePages(strip);
+        uchar *bits = strip.bits();
+        const qsizetype bytesPerLine = strip.bytesPerLine();
+        parallelRows(size.height(), [&](int begin, int end) {
+            std::memset(bits + begin * bytesPerLine, 0x80, size_t(end - begin) * size_t(bytesPerLine));
+        });
+        benchmark::DoNotOptimize(strip);
+    }
+    state.SetLabel(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()).toStdString());
+}
+BENCHMARK(BM_WriteFullResolutionStripBytes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The floor of the first Linear pass: reading every byte of the ten photos once (and
 // writing them elsewhere), into buffers touched before the clock starts.
