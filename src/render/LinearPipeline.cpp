@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -195,32 +196,36 @@ struct StripSeam {
     double stripEdge;   // the seam's left edge (horizontal) or top edge on the strip
     int erasedFrom = 0; // the seam's leading band, erased: columns (horizontal) or rows
     int erasedTo = 0;   // [erasedFrom, erasedTo) of the seam canvas
+    int rowsFrom = 0;   // the strip's rows [rowsFrom, rowsTo) it may reach
+    int rowsTo = 0;
 };
 
-// One row of the strip (top-left row r) from every seam that reaches it, in order.
-void layHorizontalRow(const QList<StripSeam> &seams, const SwipeSpans &swipe, int r, QRgb *out, QSize size)
+// One row of the strip (top-left row r) from the seams that may reach it, in order.
+void layHorizontalRow(const std::vector<const StripSeam *> &seams, const SwipeSpans &swipe, int r, QRgb *out,
+                      QSize size)
 {
-    for (const StripSeam &seam : seams) {
-        const int height = seam.earlier->height();
-        const int at = qRound(seam.stripEdge);
-        const int lo = std::max({seam.erasedTo, -at, 0});
-        const int hi = std::min(seam.extent, size.width() - at);
+    for (const StripSeam *seam : seams) {
+        const int height = seam->earlier->height();
+        const int at = qRound(seam->stripEdge);
+        const int lo = std::max({seam->erasedTo, -at, 0});
+        const int hi = std::min(seam->extent, size.width() - at);
         if (lo < hi)
-            laySeamRow(swipe, placedRow(*seam.earlier, r, 0),
-                       placedRow(*seam.later, r, qRound(seam.laterEdge)), height - 1 - r, lo, hi, out, at);
+            laySeamRow(swipe, placedRow(*seam->earlier, r, 0),
+                       placedRow(*seam->later, r, qRound(seam->laterEdge)), height - 1 - r, lo, hi, out, at);
     }
 }
 
-void layVerticalRow(const QList<StripSeam> &seams, const SwipeSpans &swipe, int r, QRgb *out, QSize size)
+void layVerticalRow(const std::vector<const StripSeam *> &seams, const SwipeSpans &swipe, int r, QRgb *out,
+                    QSize size)
 {
-    for (const StripSeam &seam : seams) {
-        const int j = r - drawnTop(seam.stripEdge, size.height(), r);
-        if (j < 0 || j >= seam.extent || (j >= seam.erasedFrom && j < seam.erasedTo))
+    for (const StripSeam *seam : seams) {
+        const int j = r - drawnTop(seam->stripEdge, size.height(), r);
+        if (j < 0 || j >= seam->extent || (j >= seam->erasedFrom && j < seam->erasedTo))
             continue;
-        const int firstTop = seam.extent - seam.earlier->height();
-        const PlacedRow first = placedRow(*seam.earlier, j - drawnTop(firstTop, seam.extent, j), 0);
-        const PlacedRow later = placedRow(*seam.later, j - drawnTop(seam.laterEdge, seam.extent, j), 0);
-        laySeamRow(swipe, first, later, seam.extent - 1 - j, 0, size.width(), out, 0);
+        const int firstTop = seam->extent - seam->earlier->height();
+        const PlacedRow first = placedRow(*seam->earlier, j - drawnTop(firstTop, seam->extent, j), 0);
+        const PlacedRow later = placedRow(*seam->later, j - drawnTop(seam->laterEdge, seam->extent, j), 0);
+        laySeamRow(swipe, first, later, seam->extent - 1 - j, 0, size.width(), out, 0);
     }
 }
 
@@ -412,9 +417,14 @@ QImage linearStripRows(const QList<QImage> &given, QSizeF frame, const QList<flo
         seam.extent = vertical ? canvas.height() : canvas.width();
         const float offset = along - pair.extent * pair.t;
         const double position = k == 1 ? 0.0 : double(positions[k - 2]);
+        seam.rowsTo = size.height();
         if (vertical) {
             seam.laterEdge = double(seam.extent) - double(offset) - frame.height();
             seam.stripEdge = double(size.height()) - position - double(seam.extent);
+            // drawnTop rounds the edge to one of its two neighbouring rows.
+            seam.rowsFrom = int(std::clamp(std::floor(seam.stripEdge) - 1.0, 0.0, double(size.height())));
+            seam.rowsTo = int(std::clamp(std::ceil(seam.stripEdge) + double(seam.extent) + 1.0, 0.0,
+                                         double(size.height())));
         } else {
             seam.laterEdge = double(offset);
             seam.stripEdge = position;
@@ -432,13 +442,18 @@ QImage linearStripRows(const QList<QImage> &given, QSizeF frame, const QList<flo
     uchar *bits = strip.bits();
     const qsizetype bytesPerLine = strip.bytesPerLine();
     parallelRows(size.height(), [&](int begin, int end) {
+        std::vector<const StripSeam *> reaching; // a long vertical strip has few seams per row
+        for (const StripSeam &seam : seams) {
+            if (seam.rowsFrom < end && seam.rowsTo > begin)
+                reaching.push_back(&seam);
+        }
         for (int r = begin; r < end; ++r) {
             QRgb *out = reinterpret_cast<QRgb *>(bits + r * bytesPerLine);
             std::memset(out, 0, size_t(size.width()) * sizeof(QRgb));
             if (vertical)
-                layVerticalRow(seams, swipe, r, out, size);
+                layVerticalRow(reaching, swipe, r, out, size);
             else
-                layHorizontalRow(seams, swipe, r, out, size);
+                layHorizontalRow(reaching, swipe, r, out, size);
         }
     });
     return strip;
