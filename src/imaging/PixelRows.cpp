@@ -99,6 +99,23 @@ void decodeOpaque(const QRgb *pixels, int count, SpanF &out, const ColourTables 
     std::fill(out.a, out.a + count, 1.0f);
 }
 
+// True when each of the `count` pixels has alpha 0.
+bool allClear(const QRgb *pixels, int count)
+{
+    QRgb any = 0;
+    for (int i = 0; i < count; ++i)
+        any |= pixels[i];
+    return (any >> 24) == 0;
+}
+
+// Alpha 0 leaves nothing to unpremultiply: decodeAny gives every channel the decode of 0,
+// which is 0 in both spaces.
+void decodeClear(int count, SpanF &out)
+{
+    for (float *channel : {out.r, out.g, out.b, out.a})
+        std::fill(channel, channel + count, 0.0f);
+}
+
 void decodeAny(const QRgb *pixels, int count, SpanF &out, const ColourTables &t)
 {
     for (int i = 0; i < count; ++i) {
@@ -194,6 +211,8 @@ void decodeSpan(const QRgb *pixels, int count, int length, SpanF &out, const Col
     const bool opaque = allOpaque(pixels, count);
     if (opaque)
         decodeOpaque(pixels, count, out, t);
+    else if (allClear(pixels, count))
+        decodeClear(count, out); // a clear region (around a seam, a placed layer) costs no look-ups
     else
         decodeAny(pixels, count, out, t);
     out.opaque = opaque && count == length;
