@@ -77,14 +77,6 @@ void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spa
 
 } // namespace
 
-bool allOpaque(const QRgb *pixels, int count)
-{
-    QRgb all = 0xff000000u;
-    for (int i = 0; i < count; ++i)
-        all &= pixels[i];
-    return (all >> 24) == 0xffu;
-}
-
 namespace {
 
 // Opaque pixels are their own straight colour: three look-ups and alpha 1.

@@ -67,7 +67,13 @@ void decodeMaskSpan(const QRgb *pixels, int count, int length, SpanF &out,
                     const ColourTables &tables = colourTables());
 
 // True when each of the `count` pixels has alpha 255.
-bool allOpaque(const QRgb *pixels, int count);
+inline bool allOpaque(const QRgb *pixels, int count)
+{
+    QRgb all = 0xff000000u;
+    for (int i = 0; i < count; ++i)
+        all &= pixels[i];
+    return (all >> 24) == 0xffu;
+}
 
 // Encodes premultiplied linear samples: unpremultiply, clamp, sRGB, premultiply, round.
 void encodeSpan(const SpanF &in, int count, QRgb *pixels, const ColourTables &tables = colourTables());

@@ -77,13 +77,11 @@ inline QRgb byteMul(QRgb x, uint a)
     return x | t;
 }
 
-// `src` drawn over `dst` with source-over, both premultiplied, as the painter blends.
+// `src` drawn over `dst` with source-over, both premultiplied, as the painter blends (an
+// opaque `src` multiplies `dst` by 0, so needs no test of its own).
 inline QRgb sourceOver(QRgb src, QRgb dst)
 {
-    const uint alpha = qAlpha(src);
-    if (alpha == 255)
-        return src;
-    return src + byteMul(dst, 255 - alpha);
+    return src + byteMul(dst, 255 - qAlpha(src));
 }
 
 // The top edge at which drawImageIntoLL lays a picture whose top edge is `top` (top-left
