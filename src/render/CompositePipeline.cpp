@@ -88,8 +88,10 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         const qsizetype kept = view.cache->keepMatching(keys);
         for (qsizetype i = 0; i < kept; ++i)
             pass.draws.append(view.cache->steps[i].draws);
-        if (kept > 0)
+        if (kept > 0) {
             running = view.cache->steps[kept - 1].picture;
+            pass.fullSize = view.cache->steps[kept - 1].fullSize;
+        }
         first = kept + 1;
     }
     for (qsizetype i = first; i < photos.size(); ++i) {

@@ -142,6 +142,7 @@ void addFittedDraw(PassResult &pass, const QImage &picture, const ViewTarget &vi
 void addFittedDraw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
                    const ViewTarget &view)
 {
+    pass.fullSize = resizedPixelSize(fullSize);
     const QRectF frame = return_Best_Fit_Frame(fullSize, view.size);
     if (frame.isEmpty())
         return;
