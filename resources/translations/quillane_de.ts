@@ -1296,6 +1296,14 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
 </context>
 <context>
+    <name>PhotoFormats</name>
+    <message>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <source>camera raw</source>
+        <translation>Kamera-Raw</translation>
+    </message>
+</context>
+<context>
     <name>PhotoLoader</name>
     <message>
         <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>

@@ -1298,6 +1298,14 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
 </context>
 <context>
+    <name>PhotoFormats</name>
+    <message>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <source>camera raw</source>
+        <translation>raw d’appareil photo</translation>
+    </message>
+</context>
+<context>
     <name>PhotoLoader</name>
     <message>
         <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>
