@@ -234,19 +234,6 @@ stop_app() {
     MAIN_ID=
 }
 
-quit_app() {
-    local main deadline=$((SECONDS + WAIT_SECONDS))
-    main=$(main_window)
-    press "$main" ctrl+q
-    while kill -0 "$APP_PID" 2>/dev/null; do
-        ((SECONDS < deadline)) || die "the application did not quit within $WAIT_SECONDS s"
-        sleep 0.1
-    done
-    wait "$APP_PID" 2>/dev/null || true
-    APP_PID=
-    MAIN_ID=
-}
-
 # shoot NAME "TYPE KEYS" TUNE PHOTO...: one screenshot. TYPE KEYS choose the project
 # type in the dialog (its first choice, Composite, has the focus); TUNE sets the
 # controls once the photos are in, told how many there are.
@@ -266,8 +253,8 @@ shoot() {
     check_main_size
     "$tune" "$#"
     capture_when_still "$name"
-    quit_app
-    echo "screenshots: ($((SECONDS - started)) s)"
+    stop_app
+    echo "screenshots: $name took $((SECONDS - started)) s"
 }
 
 # ---- the looks
@@ -414,20 +401,20 @@ await_more_windows() {
 
 # Composite: the later photo mixed with the overlay blend mode.
 tune_composite() {
-    choose_in_combo 600 660 "Overlay"
+    choose_in_combo 600 610 "Overlay"
 }
 
 # Shape: the later photo cut out as a heart, smaller and moved right and up.
 tune_shape() {
     local main picker
     main=$(main_window)
-    click "$main" 471 681
+    click "$main" 500 615
     picker=$(await_window '^Select Shape' "shape picker")
     click "$picker" 245 42
     await_gone '^Select Shape' "shape picker"
-    set_slider 727 Home 5
-    set_slider 748 Home 12
-    set_slider 769 Home 12
+    set_slider 661 Home 5
+    set_slider 682 Home 12
+    set_slider 703 Home 12
 }
 
 # Linear: every later photo overlaps the one before it by a third.
@@ -435,16 +422,16 @@ tune_linear() {
     local row
     for ((row = 2; row <= $1; row++)); do
         select_row "$row"
-        set_slider 657 Home 12
+        set_slider 635 Home 12
     done
 }
 
 # Transparent: the later photo 30 % transparent, 60 % of the background's width,
 # moved right.
 tune_transparent() {
-    set_slider 657 Home 3
-    set_slider 678 End 14
-    set_slider 699 Home 13
+    set_slider 635 Home 3
+    set_slider 656 End 14
+    set_slider 677 Home 13
 }
 
 # start_window_manager: openbox draws the window frames; waits until it manages.
