@@ -526,6 +526,11 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>%1 bis %2 (Vorgabe %3)</translation>
     </message>
     <message>
+        <location filename="../../src/cli/HelpText.cpp" line="37"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <location filename="../../src/cli/HelpText.cpp" line="43"/>
         <source> or %1</source>
         <translation> oder %1</translation>

@@ -526,6 +526,11 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>%1 à %2 (par défaut %3)</translation>
     </message>
     <message>
+        <location filename="../../src/cli/HelpText.cpp" line="37"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
         <location filename="../../src/cli/HelpText.cpp" line="43"/>
         <source> or %1</source>
         <translation> ou %1</translation>

@@ -34,7 +34,7 @@ QString valueText(const PhotoFieldRow &row)
     QString text = QCoreApplication::translate("HelpText", "%1 to %2 (default %3)")
                        .arg(numberText(row.minimum), numberText(row.maximum), numberText(row.initial));
     if (!row.nameOf)
-        return text + QStringLiteral(": ") + unitText(row);
+        return QCoreApplication::translate("HelpText", "%1: %2").arg(text, unitText(row));
     QStringList names;
     for (quint64 i = quint64(row.minimum); i <= quint64(row.maximum); ++i)
         names << row.nameOf(i);
