@@ -4,6 +4,7 @@
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -159,8 +160,9 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
         pass.mixed = strip.picture();
     }
     if (pass.mixed.isNull() && !linearStripIsEmpty(frame, positions.back(), vertical))
-        pass.error =
-            QStringLiteral("there is not enough memory to build the strip of %1 photos.").arg(photos.size());
+        pass.error = QCoreApplication::translate(
+                         "LinearPipeline", "there is not enough memory to build the strip of %1 photos.")
+                         .arg(photos.size());
     addFittedDraw(pass, pass.mixed, view);
     if (options.fullResolution && !view.capturePending) // the capture's strip is larger
         pass.fullSize = linearPictureSize(photos, fullResolutionFrames(photos, vertical).first, vertical);
