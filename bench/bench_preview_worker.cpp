@@ -7,12 +7,14 @@
 //
 //   build/dev/bench/bench_preview_worker --benchmark_min_time=2
 //
-// Frames are the whole view (render and paint), as the canvas receives them.
+// Frames are the whole view (render and paint), as the canvas receives them. And a canvas
+// zoomed to 100 %: the region in sight against the whole full-resolution pass.
 #include "BenchPhotos.h"
 #include "imaging/PhotoLoadRunner.h"
 #include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
 #include "render/PreviewRenderer.h"
+#include "render/RegionPass.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -57,6 +59,48 @@ void BM_FrameAfterAChange(benchmark::State &state)
     state.counters["cache_MiB"] = double(cache.sizeInBytes()) / (1 << 20);
 }
 BENCHMARK(BM_FrameAfterAChange)->Arg(7)->Arg(1)->Arg(-1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A canvas at 100 %: the 1200 x 800 region in sight at the middle of the picture,
+// against the whole full-resolution pass (a capture). Arg 0: two 24-megapixel photos of
+// one size, blended unmoved (Overlay at 70 %), which render the region alone; arg 1: the
+// same with eight photos; arg 2: the eight-photo project above, whose moved layers make
+// the first region render the whole picture: the region times here are a pan, cropping
+// the picture kept from the first.
+PhotoList regionProject(int kind)
+{
+    if (kind == 2)
+        return eightPhotos();
+    PhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
+    for (int i = 1; i < (kind == 0 ? 2 : 8); ++i) {
+        PhotoPtr layer =
+            makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), Composite);
+        layer->m_Composite_Blend_Mode = 18;
+        layer->f_Composite_Opacity = 70.0f;
+        list.append(layer);
+    }
+    return list;
+}
+
+void BM_ActualPixelsRegion(benchmark::State &state)
+{
+    const PhotoList list = regionProject(int(state.range(0)));
+    const QSize picture = benchPhotos().a.size();
+    const QRect region(QPoint((picture.width() - 1200) / 2, (picture.height() - 800) / 2), QSize(1200, 800));
+    RegionCache cache;
+    renderRegion(list, Composite, {}, region, &cache);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            renderRegion(list, Composite, {}, region.translated(int(state.iterations()) % 7, 0), &cache));
+}
+BENCHMARK(BM_ActualPixelsRegion)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_FullResolutionPass(benchmark::State &state)
+{
+    const PhotoList list = regionProject(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderPass(list, Composite, QSizeF(), true, 1.0, {}));
+}
+BENCHMARK(BM_FullResolutionPass)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 const QStringList &eightFiles()
 {

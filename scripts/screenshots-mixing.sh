@@ -46,7 +46,7 @@ for project in "$SHOTS_WORK"/*.json; do
     app=$!
     id=
     for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --pid "$app" --name '^Quillane$' 2>/dev/null | head -n 1 || true)
+        id=$(xdotool search --onlyvisible --pid "$app" --name 'Quillane$' 2>/dev/null | head -n 1 || true)
         [[ -n "$id" ]] && break
         sleep 0.2
     done

@@ -14,26 +14,26 @@
         <translation>Kein Webbrowser konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="35"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="176"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Fehler #0008. Das Programm wird beendet.</translation>
     </message>
@@ -69,68 +69,79 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <translation>Über Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="35"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
         <source>The picture could not be saved</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="87"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="89"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>In den Ausgabeordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="104"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>Das Bild konnte nicht im Ausgabeordner gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="105"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Wählen Sie einen anderen Ort dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="108"/>
         <source>Choose…</source>
         <translation>Auswählen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="127"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="129"/>
         <source>Select a folder to save the captured image</source>
         <translation>Ordner zum Speichern des Bildes wählen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="148"/>
+        <source> The picture is still at “%1”.</source>
+        <translation> Das Bild liegt weiterhin unter „%1“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="155"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="188"/>
+        <source>another picture is still being written.</source>
+        <translation>ein anderes Bild wird noch geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
         <source>Image file saved successfully.</source>
         <translation>Die Bilddatei wurde gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
         <source>View Image File</source>
         <translation>Bilddatei anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="173"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
         <source>The picture could not be shown</source>
         <translation>Das Bild konnte nicht angezeigt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
         <source>No program could open %1.</source>
         <translation>Kein Programm konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="125"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="25"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
@@ -199,33 +210,33 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="24"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
         <source>%1 is not a Quillane project: %2.</source>
         <translation>%1 ist kein Quillane-Projekt: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="26"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="28"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="29"/>
         <source>%1 is a damaged project: %2.</source>
         <translation>%1 ist ein beschädigtes Projekt: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="50"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
         <source>Open Project</source>
         <translation>Projekt öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="50"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="127"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="145"/>
         <source>Quillane projects</source>
         <translation>Quillane-Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="67"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="80"/>
         <source>%1
 
 Open %2 without this photo, or cancel and keep the current project?</source>
@@ -234,71 +245,71 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 %2 ohne dieses Foto öffnen, oder abbrechen und das aktuelle Projekt behalten?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
         <source>A photo of the project is missing</source>
         <translation>Ein Foto des Projekts fehlt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
         <source>Skip Photo</source>
         <translation>Foto überspringen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="88"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="105"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="111"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="97"/>
         <source>The project could not be opened</source>
         <translation>Das Projekt konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="89"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="117"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
         <source>There is nothing to save</source>
         <translation>Es gibt nichts zu speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="118"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Fügen Sie mindestens ein Foto hinzu, bevor Sie das Projekt speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="126"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="144"/>
         <source>Save Project</source>
         <translation>Projekt speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="152"/>
         <source>%1 already exists.</source>
         <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="153"/>
         <source>Do you want to replace it?</source>
         <translation>Möchten Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="160"/>
         <source>The project could not be saved</source>
         <translation>Das Projekt konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="161"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
@@ -328,17 +339,17 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Quillane öffnet jeweils ein Projekt: Wählen Sie eine einzelne Projektdatei.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
         <source>The photo could not be added</source>
         <translation>Das Foto konnte nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
         <source>The photos could not be added</source>
         <translation>Die Fotos konnten nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="66"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Fotos werden geladen: %1 von %2</translation>
     </message>
@@ -474,6 +485,228 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <location filename="../../src/model/BlendMode.cpp" line="34"/>
         <source>Normal Blend Mode</source>
         <translation>Normal</translation>
+    </message>
+</context>
+<context>
+    <name>CompositePipeline</name>
+    <message>
+        <location filename="../../src/render/CompositePipeline.cpp" line="31"/>
+        <source>there is not enough memory to stretch it to the background.</source>
+        <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/CompositePipeline.cpp" line="114"/>
+        <source>there is not enough memory to blend it.</source>
+        <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeGuard</name>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="11"/>
+        <source>the picture is %1 × %2 pixels (%3 megapixels), more than this computer&apos;s memory allows (at most %4 megapixels).</source>
+        <translation>das Bild hat %1 × %2 Pixel (%3 Megapixel), mehr als der Speicher dieses Computers erlaubt (höchstens %4 Megapixel).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="24"/>
+        <source>the picture data is damaged or incomplete.</source>
+        <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="32"/>
+        <source>true or false (default %1): %2</source>
+        <translation>true oder false (Vorgabe %1): %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="34"/>
+        <source>%1 to %2 (default %3)</source>
+        <translation>%1 bis %2 (Vorgabe %3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="37"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="43"/>
+        <source> or %1</source>
+        <translation> oder %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="44"/>
+        <source> or the %1&apos;s name, such as &quot;%2&quot;</source>
+        <translation> oder ein Name (%1) wie &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="100"/>
+        <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
+       quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
+
+Mixes the photos of a project into one picture, as the Quillane preview does, and
+writes it as PNG, JPEG, WebP or TIFF, as the output&apos;s extension says. PROJECT.json may
+be - to read the project from standard input.
+
+Options:
+  -o OUTPUT              the picture to write (replaced only once it is complete; never
+                         one of the project&apos;s own files, and never anything but a
+                         regular file): .png, .jpg or .jpeg, .webp, .tif or .tiff; -
+                         writes it to standard output (with --format)
+  -O FOLDER              mix every project given, each into FOLDER/PROJECT.png (or the
+                         extension of --format); a project that fails does not stop
+                         the others
+  --format NAME          png, jpeg, webp or tiff: for -o - and -O
+  --quality N            1 to 100 for JPEG and WebP (default 90; JPEG from 90 up keeps
+                         full colour resolution, below it halves it)
+  --lossless             WebP without loss
+  --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
+                         (the picture fitted and centred, black bands and all);
+                         without it, the full-resolution picture that Save stores
+  --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
+                         512M (default: half of this computer&apos;s memory, %1)
+  -q, --quiet            no progress lines (they appear on standard error only when
+                         it is a terminal)
+  -h, --help             show this text
+  --version              show the version
+
+Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
+(dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
+description and no EXIF from the photos. JPEG has no transparency: transparent parts
+come out black.
+
+The project file:
+  {&quot;mode&quot;: &quot;composite&quot;,
+   &quot;photos&quot;: [{&quot;file&quot;: &quot;beach.jpg&quot;},
+              {&quot;file&quot;: &quot;sky.jpg&quot;, &quot;blend&quot;: &quot;Multiply Blend Mode&quot;, &quot;matchBackground&quot;: false,
+               &quot;size&quot;: 20, &quot;x&quot;: 10, &quot;y&quot;: 10}]}
+
+  &quot;version&quot; (optional, 1) is the format&apos;s version, as Quillane writes it; a project
+  of a later version is refused.
+  &quot;mode&quot; is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;blendSpace&quot; (optional) is where the filters mix colours: &quot;linear&quot; (light, the
+  default) or &quot;srgb&quot; (the stored sRGB values, as most editors blend).
+  &quot;fullResolution&quot; (optional, Linear projects only): true builds the saved strip from
+  the photos at their own resolution, fitted to the smallest photo&apos;s height
+  (linear-horizontal) or width (linear-vertical); false (default) from 400 x 400 copies.
+  &quot;photos&quot; lists the photos in order; the first is the background. Each photo has
+  &quot;file&quot; (relative paths start from the project file&apos;s folder, or from the current
+  folder for standard input) and any of the keys of its mode; a missing key takes the
+  value a photo added in that mode gets. Numbers keep to the ranges of the sliders:
+
+</source>
+        <translation>Aufruf: quillane-mix [OPTIONEN] -o AUSGABE PROJEKT.json
+        quillane-mix [OPTIONEN] -O ORDNER PROJEKT.json...
+
+Mischt die Fotos eines Projekts zu einem Bild, wie es die Vorschau von Quillane tut, und
+schreibt es als PNG, JPEG, WebP oder TIFF, wie die Endung der Ausgabe sagt. PROJEKT.json
+kann - sein, um das Projekt von der Standardeingabe zu lesen.
+
+Optionen:
+  -o AUSGABE             das zu schreibende Bild (erst ersetzt, wenn es vollständig ist;
+                         nie eine der eigenen Dateien des Projekts und nie etwas anderes
+                         als eine reguläre Datei): .png, .jpg oder .jpeg, .webp, .tif
+                         oder .tiff; - schreibt es in die Standardausgabe (mit --format)
+  -O ORDNER              jedes angegebene Projekt mischen, jedes nach ORDNER/PROJEKT.png
+                         (oder mit der Endung von --format); ein fehlschlagendes Projekt
+                         hält die anderen nicht auf
+  --format NAME          png, jpeg, webp oder tiff: für -o - und -O
+  --quality N            1 bis 100 für JPEG und WebP (Vorgabe 90; JPEG behält ab 90 die
+                         volle Farbauflösung, darunter halbiert es sie)
+  --lossless             WebP ohne Verlust
+  --view BREITExHÖHE     schreiben, was die Vorschau in einer Ansicht dieser Größe zeigt
+                         (das Bild eingepasst und zentriert, samt schwarzer Balken);
+                         ohne die Option das Bild in voller Auflösung, wie Speichern es
+                         ablegt
+  --memory-budget MENGE  der Speicher, den das Rendern insgesamt nehmen darf, etwa 4G
+                         oder 512M (Vorgabe: die Hälfte des Speichers dieses Computers,
+                         %1)
+  -q, --quiet            keine Fortschrittszeilen (sie erscheinen nur dann auf der
+                         Standardfehlerausgabe, wenn diese ein Terminal ist)
+  -h, --help             diesen Text zeigen
+  --version              die Version zeigen
+
+Fotos können bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl oder Kamera-Raw
+sein (dng, cr2, cr3, nef, arw, raf, orf, rw2 und andere). Die Bilder tragen die
+sRGB-Farbbeschreibung und kein EXIF der Fotos. JPEG kennt keine Transparenz:
+durchsichtige Teile werden schwarz.
+
+Die Projektdatei:
+  {&quot;mode&quot;: &quot;composite&quot;,
+   &quot;photos&quot;: [{&quot;file&quot;: &quot;beach.jpg&quot;},
+              {&quot;file&quot;: &quot;sky.jpg&quot;, &quot;blend&quot;: &quot;Multiply Blend Mode&quot;, &quot;matchBackground&quot;: false,
+               &quot;size&quot;: 20, &quot;x&quot;: 10, &quot;y&quot;: 10}]}
+
+  &quot;version&quot; (optional, 1) ist die Version des Formats, wie Quillane sie schreibt; ein
+  Projekt einer späteren Version wird abgelehnt.
+  &quot;mode&quot; ist eines von composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;blendSpace&quot; (optional) sagt, wo die Filter Farben mischen: &quot;linear&quot; (im Licht, die
+  Vorgabe) oder &quot;srgb&quot; (in den gespeicherten sRGB-Werten, wie die meisten Programme).
+  &quot;fullResolution&quot; (optional, nur in Linear-Projekten): true baut den gespeicherten
+  Streifen aus den Fotos in ihrer eigenen Auflösung, eingepasst in die Höhe
+  (linear-horizontal) oder Breite (linear-vertical) des kleinsten Fotos; false (Vorgabe)
+  aus Kopien in 400 x 400.
+  &quot;photos&quot; führt die Fotos der Reihe nach auf; das erste ist der Hintergrund. Jedes Foto
+  hat &quot;file&quot; (relative Pfade beginnen im Ordner der Projektdatei oder, bei der
+  Standardeingabe, im aktuellen Ordner) und beliebige Schlüssel seines Modus; ein
+  fehlender Schlüssel bekommt den Wert, den ein in diesem Modus hinzugefügtes Foto
+  bekommt. Zahlen halten sich an die Bereiche der Schieberegler:
+
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="155"/>
+        <source>
+  In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
+  into 400 x 400, so the strip is at most 400 points long per photo.
+
+Exit status:
+  0  the picture was written (with -O: every picture)
+  1  a photo could not be loaded, or the picture could not be rendered or written
+  2  a wrong option or a wrong project file (unknown mode or key, a key of another mode,
+     a value of the wrong type or out of range, no photos, malformed JSON), or an
+     output extension that names no format
+  with -O, the number of projects that failed (at most 100)
+Every failure prints one line naming the file or key and the reason, and leaves no
+output file behind.
+
+Limits: the project file is at most 4 MB and, like every photo, a regular file (not a
+FIFO or a device). The decoded photos, the canvases that sizes and offsets ask for and
+the view must fit the memory budget together; a project over it is refused before
+anything is decoded, saying about how much it needs. One photo may take at most a
+quarter of the budget, and a JPEG of more than 100 progressive scans is refused.
+</source>
+        <translation>
+  In einem Linear-Projekt wird jedes Foto zuerst in 400 x 400 eingepasst, außer
+  &quot;fullResolution&quot; ist true; der Streifen ist also höchstens 400 Punkte pro Foto lang.
+
+Rückgabewert:
+  0  das Bild wurde geschrieben (mit -O: jedes Bild)
+  1  ein Foto konnte nicht geladen oder das Bild nicht gerendert oder geschrieben werden
+  2  eine falsche Option oder eine falsche Projektdatei (unbekannter Modus oder
+     Schlüssel, ein Schlüssel eines anderen Modus, ein Wert des falschen Typs oder
+     außerhalb des Bereichs, keine Fotos, fehlerhaftes JSON) oder eine Endung der
+     Ausgabe, die kein Format nennt
+  mit -O die Zahl der fehlgeschlagenen Projekte (höchstens 100)
+Jeder Fehler gibt eine Zeile aus, die die Datei oder den Schlüssel und den Grund nennt,
+und hinterlässt keine Ausgabedatei.
+
+Grenzen: Die Projektdatei ist höchstens 4 MB groß und, wie jedes Foto, eine reguläre
+Datei (kein FIFO und kein Gerät). Die dekodierten Fotos, die Leinwände, die Größen und
+Versätze verlangen, und die Ansicht müssen zusammen ins Speicherbudget passen; ein
+Projekt darüber wird abgelehnt, bevor etwas dekodiert wird, mit der Angabe, wie viel es
+etwa braucht. Ein Foto darf höchstens ein Viertel des Budgets nehmen, und ein JPEG mit
+mehr als 100 progressiven Scans wird abgelehnt.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LinearPipeline</name>
+    <message>
+        <location filename="../../src/render/LinearPipeline.cpp" line="143"/>
+        <source>there is not enough memory to build the strip of %1 photos.</source>
+        <translation>es ist nicht genug Speicher da, um den Streifen aus %1 Fotos zu bauen.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +924,228 @@ Open %2 without this photo, or cancel and keep the current project?</source>
     </message>
 </context>
 <context>
+    <name>MemoryBudget</name>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="64"/>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="66"/>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="67"/>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="74"/>
+        <source>needs more memory to %1 than any computer has (%2 allowed)</source>
+        <translation>braucht mehr Speicher, um %1, als irgendein Computer hat (%2 erlaubt)</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="77"/>
+        <source>needs about %1 of memory to %2, more than the %3 allowed</source>
+        <translation>braucht etwa %1 Speicher, um %2, mehr als die erlaubten %3</translation>
+    </message>
+</context>
+<context>
+    <name>MixCommand</name>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="55"/>
+        <source> (see quillane-mix --help)</source>
+        <translation> (siehe quillane-mix --help)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="65"/>
+        <source>--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not “%1”</source>
+        <translation>--view erwartet BREITExHÖHE in ganzen Pixeln, etwa 1200x800, nicht „%1“</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="78"/>
+        <source>--quality takes a whole number from 1 to 100, not “%1”</source>
+        <translation>--quality erwartet eine ganze Zahl von 1 bis 100, nicht „%1“</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="88"/>
+        <source>--format takes png, jpeg, webp or tiff, not “%1”</source>
+        <translation>--format erwartet png, jpeg, webp oder tiff, nicht „%1“</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <source>--memory-budget takes an amount such as 4G or 512M, not “%1”</source>
+        <translation>--memory-budget erwartet eine Menge wie 4G oder 512M, nicht „%1“</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="133"/>
+        <source>only one project file with -o (“%1” is a second one); -O FOLDER takes several</source>
+        <translation>mit -o nur eine Projektdatei („%1“ ist eine zweite); -O ORDNER nimmt mehrere</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="139"/>
+        <source>-o - writes to standard output and needs --format png, jpeg, webp or tiff</source>
+        <translation>-o - schreibt in die Standardausgabe und braucht --format png, jpeg, webp oder tiff</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="146"/>
+        <source>“%1”: the extension names no format quillane-mix writes (%2)</source>
+        <translation>„%1“: die Endung nennt kein Format, das quillane-mix schreibt (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="150"/>
+        <source>“%1”: the extension and --format %2 disagree</source>
+        <translation>„%1“: die Endung und --format %2 passen nicht zusammen</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="160"/>
+        <source>the project file is missing (or - to read it from standard input)</source>
+        <translation>die Projektdatei fehlt (oder -, um sie von der Standardeingabe zu lesen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="163"/>
+        <source>give either -o OUTPUT.png for one project or -O FOLDER for several</source>
+        <translation>entweder -o AUSGABE.png für ein Projekt oder -O ORDNER für mehrere angeben</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="168"/>
+        <source>-O FOLDER names each picture after its project file; a project from standard input has no name (use -o)</source>
+        <translation>-O ORDNER benennt jedes Bild nach seiner Projektdatei; ein Projekt von der Standardeingabe hat keinen Namen (-o verwenden)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="194"/>
+        <source>unknown option “%1”</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="206"/>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="218"/>
+        <source>it is not a regular file.</source>
+        <translation>das ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="222"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="242"/>
+        <source>it is larger than a project file can be (at most %1).</source>
+        <translation>sie ist größer, als eine Projektdatei sein darf (höchstens %1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="255"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="400"/>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="260"/>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <source> (see --memory-budget)</source>
+        <translation> (siehe --memory-budget)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="353"/>
+        <source>there is not enough memory for a view of that size.</source>
+        <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="391"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="392"/>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <source>%1: loading %2 photos</source>
+        <translation>%1: %2 Fotos werden geladen</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
+        <source>%1: mixing</source>
+        <translation>%1: wird gemischt</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
+        <source>“%1” was not written: %2</source>
+        <translation>„%1“ wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="423"/>
+        <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
+        <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="427"/>
+        <source>%1: writing %2</source>
+        <translation>%1: %2 wird geschrieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="443"/>
+        <source>“%1” was not written: there is not enough memory to render the project.</source>
+        <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="469"/>
+        <source>%1 of %2 projects failed</source>
+        <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGuard</name>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="27"/>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="29"/>
+        <source>a FIFO</source>
+        <translation>ein FIFO</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="31"/>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="33"/>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="34"/>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="46"/>
+        <source>%1 is %2, not a regular file; the picture replaces only a regular file.</source>
+        <translation>%1 ist %2, keine reguläre Datei; das Bild ersetzt nur eine reguläre Datei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="51"/>
+        <source>%1 is the project file itself; the picture would replace it.</source>
+        <translation>%1 ist die Projektdatei selbst; das Bild würde sie ersetzen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="56"/>
+        <source>%1 is the project&apos;s photo %2; the picture would replace it.</source>
+        <translation>%1 ist das Foto %2 des Projekts; das Bild würde es ersetzen.</translation>
+    </message>
+</context>
+<context>
     <name>PanelBase</name>
     <message>
         <location filename="../../src/panels/PanelBase.cpp" line="81"/>
@@ -703,86 +1158,464 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>sRGB-Werte, wie die meisten Editoren mischen</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="83"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="84"/>
         <source>Where the photos&apos; colours are mixed: in linear light, or as the stored sRGB values</source>
         <translation>Wo die Farben der Fotos gemischt werden: in linearem Licht oder als gespeicherte sRGB-Werte</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="84"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="85"/>
         <source>Blend spa&amp;ce</source>
         <translation>Misch&amp;farbraum</translation>
     </message>
 </context>
 <context>
+    <name>PassMemory</name>
+    <message>
+        <location filename="../../src/render/PassMemory.cpp" line="184"/>
+        <source>the project %1.</source>
+        <translation>das Projekt %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/PassMemory.cpp" line="185"/>
+        <source>render</source>
+        <translation>gerendert zu werden</translation>
+    </message>
+</context>
+<context>
     <name>PhotoField</name>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="30"/>
+        <location filename="../../src/model/PhotoField.cpp" line="18"/>
+        <source>per cent of the photo&apos;s own size</source>
+        <translation>Prozent der eigenen Größe des Fotos</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="19"/>
+        <source>per cent of the photo&apos;s own width</source>
+        <translation>Prozent der eigenen Breite des Fotos</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="20"/>
+        <source>per cent of the photo&apos;s own height</source>
+        <translation>Prozent der eigenen Höhe des Fotos</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="21"/>
+        <source>per cent of the background&apos;s width</source>
+        <translation>Prozent der Breite des Hintergrunds</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="23"/>
+        <source>per cent of the background&apos;s height</source>
+        <translation>Prozent der Höhe des Hintergrunds</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="31"/>
         <source>Blend Mode</source>
         <translation>Mischmodus</translation>
     </message>
     <message>
         <location filename="../../src/model/PhotoField.cpp" line="32"/>
+        <source>blend mode</source>
+        <translation>Mischmodus</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="34"/>
         <source>Match Background Size</source>
         <translation>Hintergrundgröße</translation>
     </message>
     <message>
         <location filename="../../src/model/PhotoField.cpp" line="35"/>
-        <location filename="../../src/model/PhotoField.cpp" line="45"/>
-        <location filename="../../src/model/PhotoField.cpp" line="60"/>
+        <source>true stretches the photo over the background</source>
+        <translation>true streckt das Foto über den Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="37"/>
+        <location filename="../../src/model/PhotoField.cpp" line="49"/>
+        <location filename="../../src/model/PhotoField.cpp" line="67"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="37"/>
-        <location filename="../../src/model/PhotoField.cpp" line="48"/>
-        <location filename="../../src/model/PhotoField.cpp" line="62"/>
+        <location filename="../../src/model/PhotoField.cpp" line="39"/>
+        <location filename="../../src/model/PhotoField.cpp" line="52"/>
+        <location filename="../../src/model/PhotoField.cpp" line="69"/>
         <source>Horizontal Offset</source>
         <translation>Waagerechten Versatz</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="39"/>
-        <location filename="../../src/model/PhotoField.cpp" line="50"/>
-        <location filename="../../src/model/PhotoField.cpp" line="64"/>
+        <location filename="../../src/model/PhotoField.cpp" line="41"/>
+        <location filename="../../src/model/PhotoField.cpp" line="54"/>
+        <location filename="../../src/model/PhotoField.cpp" line="71"/>
         <source>Vertical Offset</source>
         <translation>Senkrechten Versatz</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="41"/>
+        <location filename="../../src/model/PhotoField.cpp" line="43"/>
         <source>Opacity</source>
         <translation>Deckkraft</translation>
     </message>
     <message>
         <location filename="../../src/model/PhotoField.cpp" line="44"/>
+        <source>per cent: the layer&apos;s alpha is scaled by it before the blend</source>
+        <translation>Prozent: der Alphawert der Ebene wird vor dem Mischen damit skaliert</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="47"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="52"/>
+        <location filename="../../src/model/PhotoField.cpp" line="48"/>
+        <source>shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="56"/>
         <source>Feather</source>
         <translation>Weiche Kante</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="55"/>
+        <location filename="../../src/model/PhotoField.cpp" line="57"/>
+        <source>per cent of the widest feather, a tenth of the mask&apos;s shorter side; 0 a hard edge</source>
+        <translation>Prozent der breitesten weichen Kante (ein Zehntel der kürzeren Seite der Maske); 0 eine harte Kante</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="61"/>
         <source>Intersection</source>
         <translation>Überlappung</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="58"/>
+        <location filename="../../src/model/PhotoField.cpp" line="62"/>
+        <source>overlap with the photo before, in 360ths</source>
+        <translation>Überlappung mit dem vorigen Foto, in 360steln</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="64"/>
         <source>Transparency</source>
         <translation>Transparenz</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="65"/>
+        <source>whole per cent, 0 opaque</source>
+        <translation>ganze Prozent, 0 deckend</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoFormats</name>
+    <message>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <source>camera raw</source>
+        <translation>Kamera-Raw</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoLoader</name>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
+        <source>you do not have permission to read it.</source>
+        <translation>Ihnen fehlt die Berechtigung, sie zu lesen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="103"/>
+        <source>the file cannot be read (%1).</source>
+        <translation>die Datei kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="128"/>
+        <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
+        <translation>es ist ein JPEG mit mehr als %1 Scans, wie es keine Kamera schreibt und dessen Dekodierung Minuten dauern würde.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="141"/>
+        <source>the file does not exist.</source>
+        <translation>die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <source>it is a folder, not a picture file.</source>
+        <translation>das ist ein Ordner, keine Bilddatei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <source>it is not a regular file.</source>
+        <translation>das ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="150"/>
+        <source>the file is empty.</source>
+        <translation>die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <source>it is not a picture in a format Quillane can read (%1).</source>
+        <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="260"/>
+        <source>the picture data is damaged or incomplete.</source>
+        <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="279"/>
+        <source>there is not enough memory to decode it.</source>
+        <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>
 </context>
 <context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="46"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
         <source>Photo</source>
         <translation>Foto</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="46"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>PictureWriter</name>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="19"/>
+        <source>The picture could not be saved as %1: %2 It is still at %3.</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden: %2 Es liegt weiterhin unter %3.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="30"/>
+        <location filename="../../src/output/FileMove.cpp" line="54"/>
+        <source>you do not have permission to write there.</source>
+        <translation>Ihnen fehlt die Berechtigung, dort zu schreiben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="33"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="62"/>
+        <source>the disk is full.</source>
+        <translation>die Festplatte ist voll.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="35"/>
+        <source>the folder does not exist.</source>
+        <translation>der Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="37"/>
+        <location filename="../../src/output/FileMove.cpp" line="97"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="45"/>
+        <source>a folder of that name is in the way.</source>
+        <translation>ein Ordner dieses Namens ist im Weg.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="49"/>
+        <location filename="../../src/output/FileMove.cpp" line="62"/>
+        <source>the picture cannot be read (%1).</source>
+        <translation>das Bild kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="56"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="30"/>
+        <source>the file cannot be created (%1).</source>
+        <translation>die Datei kann nicht angelegt werden (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="92"/>
+        <source>The picture could not be saved as %1: the picture file %2 is gone.</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden: die Bilddatei %2 ist verschwunden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/PictureSave.cpp" line="68"/>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="169"/>
+        <source>its extension names no format Quillane writes (%1).</source>
+        <translation>die Endung nennt kein Format, das Quillane schreibt (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/PictureSave.cpp" line="79"/>
+        <source>%1 The picture is still at “%2”.</source>
+        <translation>%1 Das Bild liegt weiterhin unter „%2“.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="34"/>
+        <source>the picture could not be encoded as %1.</source>
+        <translation>das Bild konnte nicht als %1 kodiert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="80"/>
+        <source>a WebP picture is at most 16383 pixels wide and high; this one is %1 × %2 (choose PNG, JPEG or TIFF).</source>
+        <translation>ein WebP-Bild ist höchstens 16383 Pixel breit und hoch; dieses ist %1 × %2 (PNG, JPEG oder TIFF wählen).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="99"/>
+        <source>a JPEG picture is at most 65535 pixels wide and high (choose PNG or TIFF).</source>
+        <translation>ein JPEG-Bild ist höchstens 65535 Pixel breit und hoch (PNG oder TIFF wählen).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="151"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="81"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="101"/>
+        <source>there is no picture to write.</source>
+        <translation>es gibt kein Bild zum Schreiben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="16"/>
+        <source>“%1” could not be written: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="22"/>
+        <source>you do not have permission to write in that folder.</source>
+        <translation>Ihnen fehlt die Berechtigung, in diesen Ordner zu schreiben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="41"/>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="43"/>
+        <source>the folder %1 does not exist.</source>
+        <translation>der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="48"/>
+        <source>it is not a regular file, and only a regular file is ever replaced.</source>
+        <translation>das ist keine reguläre Datei, und ersetzt wird immer nur eine reguläre Datei.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="63"/>
+        <source>the disk refused the file (%1).</source>
+        <translation>die Festplatte hat die Datei abgelehnt (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="85"/>
+        <source>the picture could not be compressed.</source>
+        <translation>das Bild konnte nicht komprimiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedLayer</name>
+    <message>
+        <location filename="../../src/render/PlacedLayer.cpp" line="26"/>
+        <source>its size and offsets are too large to draw.</source>
+        <translation>seine Größe und Versätze sind zu groß zum Zeichnen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/PlacedLayer.cpp" line="28"/>
+        <source>there is not enough memory for its canvas.</source>
+        <translation>für seine Leinwand ist nicht genug Speicher da.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="31"/>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="32"/>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="46"/>
+        <source>must be a number, not %1</source>
+        <translation>muss eine Zahl sein, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
+        <source>must be from %1 to %2, not %3</source>
+        <translation>muss zwischen %1 und %2 liegen, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="64"/>
+        <source>must be a whole number from %1 to %2%3, not %4</source>
+        <translation>muss eine ganze Zahl von %1 bis %2%3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="66"/>
+        <source> or a name</source>
+        <translation> oder ein Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="76"/>
+        <source>must be true or false, not %1</source>
+        <translation>muss true oder false sein, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="120"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="191"/>
+        <source>key %1 belongs to %2 projects, not %3</source>
+        <translation>Schlüssel %1 gehört zu Projekten vom Typ %2, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="122"/>
+        <source>unknown key %1</source>
+        <translation>unbekannter Schlüssel %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="128"/>
+        <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
+        <translation>muss ein Objekt wie {&quot;file&quot;: &quot;a.jpg&quot;} sein, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="134"/>
+        <source>%1 must name the photo&apos;s file</source>
+        <translation>%1 muss die Datei des Fotos nennen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <source>%1 must be one of %2, not %3</source>
+        <translation>%1 muss eines von %2 sein, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="166"/>
+        <source>%1 must be a whole number from 1, not %2</source>
+        <translation>%1 muss eine ganze Zahl ab 1 sein, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="195"/>
+        <source>%1 must be true or false, not %2</source>
+        <translation>%1 muss true oder false sein, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="204"/>
+        <source>%1 must be %2 or %3, not %4</source>
+        <translation>%1 muss %2 oder %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
+        <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; and, in Linear projects, &quot;fullResolution&quot;)</source>
+        <translation>unbekannter Schlüssel %1 (ein Projekt hat &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; und, in Linear-Projekten, &quot;fullResolution&quot;)</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="225"/>
+        <source>no photos: %1 must list at least one photo</source>
+        <translation>keine Fotos: %1 muss mindestens ein Foto aufführen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="231"/>
+        <source>photo %1: %2</source>
+        <translation>Foto %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
+        <source>not valid JSON at character %1: %2</source>
+        <translation>kein gültiges JSON bei Zeichen %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="267"/>
+        <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
+        <translation>das Projekt muss ein JSON-Objekt mit &quot;mode&quot; und &quot;photos&quot; sein</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="310"/>
+        <source>photo %1 (%2) has no file to refer to</source>
+        <translation>Foto %1 (%2) hat keine Datei, auf die es verweisen kann</translation>
     </message>
 </context>
 <context>
@@ -791,6 +1624,11 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <location filename="../../src/render/RenderPass.cpp" line="26"/>
         <source>No Image</source>
         <translation>Kein Bild</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/RenderPass.cpp" line="195"/>
+        <source>photo %1%2 cannot be drawn: %3</source>
+        <translation>Foto %1%2 kann nicht gezeichnet werden: %3</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1692,19 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <location filename="../../src/model/ShapeType.cpp" line="26"/>
         <source>Map</source>
         <translation>Karte</translation>
+    </message>
+</context>
+<context>
+    <name>ShapePipeline</name>
+    <message>
+        <location filename="../../src/render/ShapePipeline.cpp" line="91"/>
+        <source>there is not enough memory for its mask.</source>
+        <translation>für seine Maske ist nicht genug Speicher da.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/ShapePipeline.cpp" line="100"/>
+        <source>there is not enough memory to cut it out.</source>
+        <translation>es ist nicht genug Speicher da, um es auszuschneiden.</translation>
     </message>
 </context>
 <context>
@@ -1003,7 +1854,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>In &amp;voller Auflösung speichern</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Linear.cpp" line="26"/>
+        <location filename="../../src/panels/View_Linear.cpp" line="25"/>
         <source>Build the saved strip from the photos at their own size; off: from copies fitted into 400 x 400</source>
         <translation>Den gespeicherten Streifen aus den Fotos in ihrer eigenen Größe bauen; aus: aus Kopien, eingepasst in 400 x 400</translation>
     </message>
@@ -1062,12 +1913,12 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Versatz nach oben, in Prozent der Höhe des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>Fea&amp;ther</source>
         <translation>Weiche &amp;Kante</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Wie weich die Kante der Form ausläuft, bis zu einem Zehntel ihrer kürzeren Seite</translation>
     </message>
@@ -1248,6 +2099,39 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <location filename="../../src/output/Window_Share.cpp" line="67"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../../src/app/main.cpp" line="25"/>
+        <source>Usage: quillane [PHOTO...] [PROJECT.quillane]
+Mix several photos into one picture.
+
+Photos named are added to the list in order; a project named is opened
+first and the photos join it.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+quillane-mix renders a project without a display; see quillane-mix --help.
+</source>
+        <translation>Aufruf: quillane [FOTO...] [PROJEKT.quillane]
+Mischt mehrere Fotos zu einem Bild.
+
+Genannte Fotos kommen der Reihe nach in die Liste; ein genanntes Projekt wird
+zuerst geöffnet, und die Fotos kommen hinzu.
+
+  -h, --help     diese Hilfe zeigen und beenden
+      --version  die Version zeigen und beenden
+
+quillane-mix rendert ein Projekt ohne Bildschirm; siehe quillane-mix --help.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/main.cpp" line="59"/>
+        <source>quillane: unknown option %1 (see quillane --help).</source>
+        <translation>quillane: unbekannte Option %1 (siehe quillane --help).</translation>
     </message>
 </context>
 </TS>

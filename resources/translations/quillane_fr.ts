@@ -14,26 +14,26 @@
         <translation>Aucun navigateur web n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="35"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="176"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Erreur n° 0008. L’application va se fermer.</translation>
     </message>
@@ -69,68 +69,79 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <translation>À propos de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="35"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
         <source>The picture could not be saved</source>
         <translation>L’image n’a pas pu être enregistrée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="87"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="89"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>Le dossier de sortie %1 n’est pas accessible en écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="104"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>L’image n’a pas pu être enregistrée dans le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="105"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Choisissez un autre emplacement.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="108"/>
         <source>Choose…</source>
         <translation>Choisir…</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="127"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="129"/>
         <source>Select a folder to save the captured image</source>
         <translation>Choisissez un dossier où enregistrer l’image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="148"/>
+        <source> The picture is still at “%1”.</source>
+        <translation> L’image se trouve toujours à « %1 ».</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="155"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="188"/>
+        <source>another picture is still being written.</source>
+        <translation>une autre image est encore en cours d’écriture.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
         <source>Success</source>
         <translation>Réussite</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
         <source>Image file saved successfully.</source>
         <translation>Le fichier image a bien été enregistré.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="171"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
         <source>View Image File</source>
         <translation>Afficher le fichier image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="173"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
         <source>The picture could not be shown</source>
         <translation>L’image n’a pas pu être affichée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
         <source>No program could open %1.</source>
         <translation>Aucun programme n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="243"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="125"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="25"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
@@ -199,33 +210,33 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <translation>Abandonner</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="24"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
         <source>%1 is not a Quillane project: %2.</source>
         <translation>%1 n’est pas un projet Quillane : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="26"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 ne peut pas être ouvert : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="28"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="29"/>
         <source>%1 is a damaged project: %2.</source>
         <translation>%1 est un projet endommagé : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="50"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
         <source>Open Project</source>
         <translation>Ouvrir un projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="50"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="127"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="145"/>
         <source>Quillane projects</source>
         <translation>Projets Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="67"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="80"/>
         <source>%1
 
 Open %2 without this photo, or cancel and keep the current project?</source>
@@ -234,71 +245,71 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
         <source>A photo of the project is missing</source>
         <translation>Une photo du projet est introuvable</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="71"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
         <source>Skip Photo</source>
         <translation>Ignorer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="88"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="105"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="111"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="97"/>
         <source>The project could not be opened</source>
         <translation>Le projet n’a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="89"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 n’a pas pu être lu : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="117"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
         <source>There is nothing to save</source>
         <translation>Il n’y a rien à enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="118"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Ajoutez au moins une photo avant d’enregistrer le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="126"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="144"/>
         <source>Save Project</source>
         <translation>Enregistrer le projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="134"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="152"/>
         <source>%1 already exists.</source>
         <translation>%1 existe déjà.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="153"/>
         <source>Do you want to replace it?</source>
         <translation>Voulez-vous le remplacer ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="160"/>
         <source>The project could not be saved</source>
         <translation>Le projet n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="161"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 n’a pas été écrit : %2.</translation>
     </message>
@@ -328,17 +339,17 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Quillane ouvre un projet à la fois : choisissez un seul fichier de projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
         <source>The photo could not be added</source>
         <translation>La photo n’a pas pu être ajoutée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
         <source>The photos could not be added</source>
         <translation>Les photos n’ont pas pu être ajoutées</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="66"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Chargement des photos : %1 sur %2</translation>
     </message>
@@ -474,6 +485,230 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <location filename="../../src/model/BlendMode.cpp" line="34"/>
         <source>Normal Blend Mode</source>
         <translation>Normal</translation>
+    </message>
+</context>
+<context>
+    <name>CompositePipeline</name>
+    <message>
+        <location filename="../../src/render/CompositePipeline.cpp" line="31"/>
+        <source>there is not enough memory to stretch it to the background.</source>
+        <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/CompositePipeline.cpp" line="114"/>
+        <source>there is not enough memory to blend it.</source>
+        <translation>la mémoire ne suffit pas pour la fusionner.</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeGuard</name>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="11"/>
+        <source>the picture is %1 × %2 pixels (%3 megapixels), more than this computer&apos;s memory allows (at most %4 megapixels).</source>
+        <translation>l’image fait %1 × %2 pixels (%3 mégapixels), plus que la mémoire de cet ordinateur ne le permet (au plus %4 mégapixels).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="24"/>
+        <source>the picture data is damaged or incomplete.</source>
+        <translation>les données de l’image sont endommagées ou incomplètes.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="32"/>
+        <source>true or false (default %1): %2</source>
+        <translation>true ou false (par défaut %1) : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="34"/>
+        <source>%1 to %2 (default %3)</source>
+        <translation>%1 à %2 (par défaut %3)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="37"/>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="43"/>
+        <source> or %1</source>
+        <translation> ou %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="44"/>
+        <source> or the %1&apos;s name, such as &quot;%2&quot;</source>
+        <translation> ou un nom (%1) comme &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="100"/>
+        <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
+       quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
+
+Mixes the photos of a project into one picture, as the Quillane preview does, and
+writes it as PNG, JPEG, WebP or TIFF, as the output&apos;s extension says. PROJECT.json may
+be - to read the project from standard input.
+
+Options:
+  -o OUTPUT              the picture to write (replaced only once it is complete; never
+                         one of the project&apos;s own files, and never anything but a
+                         regular file): .png, .jpg or .jpeg, .webp, .tif or .tiff; -
+                         writes it to standard output (with --format)
+  -O FOLDER              mix every project given, each into FOLDER/PROJECT.png (or the
+                         extension of --format); a project that fails does not stop
+                         the others
+  --format NAME          png, jpeg, webp or tiff: for -o - and -O
+  --quality N            1 to 100 for JPEG and WebP (default 90; JPEG from 90 up keeps
+                         full colour resolution, below it halves it)
+  --lossless             WebP without loss
+  --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
+                         (the picture fitted and centred, black bands and all);
+                         without it, the full-resolution picture that Save stores
+  --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
+                         512M (default: half of this computer&apos;s memory, %1)
+  -q, --quiet            no progress lines (they appear on standard error only when
+                         it is a terminal)
+  -h, --help             show this text
+  --version              show the version
+
+Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
+(dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
+description and no EXIF from the photos. JPEG has no transparency: transparent parts
+come out black.
+
+The project file:
+  {&quot;mode&quot;: &quot;composite&quot;,
+   &quot;photos&quot;: [{&quot;file&quot;: &quot;beach.jpg&quot;},
+              {&quot;file&quot;: &quot;sky.jpg&quot;, &quot;blend&quot;: &quot;Multiply Blend Mode&quot;, &quot;matchBackground&quot;: false,
+               &quot;size&quot;: 20, &quot;x&quot;: 10, &quot;y&quot;: 10}]}
+
+  &quot;version&quot; (optional, 1) is the format&apos;s version, as Quillane writes it; a project
+  of a later version is refused.
+  &quot;mode&quot; is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;blendSpace&quot; (optional) is where the filters mix colours: &quot;linear&quot; (light, the
+  default) or &quot;srgb&quot; (the stored sRGB values, as most editors blend).
+  &quot;fullResolution&quot; (optional, Linear projects only): true builds the saved strip from
+  the photos at their own resolution, fitted to the smallest photo&apos;s height
+  (linear-horizontal) or width (linear-vertical); false (default) from 400 x 400 copies.
+  &quot;photos&quot; lists the photos in order; the first is the background. Each photo has
+  &quot;file&quot; (relative paths start from the project file&apos;s folder, or from the current
+  folder for standard input) and any of the keys of its mode; a missing key takes the
+  value a photo added in that mode gets. Numbers keep to the ranges of the sliders:
+
+</source>
+        <translation>Utilisation : quillane-mix [OPTIONS] -o SORTIE PROJET.json
+              quillane-mix [OPTIONS] -O DOSSIER PROJET.json...
+
+Mélange les photos d’un projet en une seule image, comme le fait l’aperçu de Quillane,
+et l’écrit en PNG, JPEG, WebP ou TIFF, selon l’extension de la sortie. PROJET.json
+peut être - pour lire le projet sur l’entrée standard.
+
+Options :
+  -o SORTIE              l’image à écrire (remplacée seulement une fois complète ;
+                         jamais l’un des fichiers du projet, et jamais autre chose
+                         qu’un fichier ordinaire) : .png, .jpg ou .jpeg, .webp, .tif
+                         ou .tiff ; - l’écrit sur la sortie standard (avec --format)
+  -O DOSSIER             mélanger chaque projet donné, chacun dans DOSSIER/PROJET.png
+                         (ou avec l’extension de --format) ; un projet qui échoue
+                         n’arrête pas les autres
+  --format NOM           png, jpeg, webp ou tiff : pour -o - et -O
+  --quality N            1 à 100 pour JPEG et WebP (90 par défaut ; à partir de 90, JPEG
+                         garde toute la résolution des couleurs, en dessous il la
+                         divise par deux)
+  --lossless             WebP sans perte
+  --view LARGEURxHAUTEUR écrire ce que l’aperçu montre dans une vue de cette taille
+                         (l’image ajustée et centrée, bandes noires comprises) ;
+                         sans elle, l’image en pleine résolution qu’enregistre
+                         Enregistrer
+  --memory-budget QUANTITÉ
+                         la mémoire que le rendu peut prendre en tout, comme 4G ou
+                         512M (par défaut : la moitié de la mémoire de cet
+                         ordinateur, %1)
+  -q, --quiet            pas de lignes de progression (elles n’apparaissent sur la
+                         sortie d’erreur standard que si c’est un terminal)
+  -h, --help             afficher ce texte
+  --version              afficher la version
+
+Les photos peuvent être en bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl
+ou raw d’appareil photo (dng, cr2, cr3, nef, arw, raf, orf, rw2 et d’autres). Les
+images portent la description de couleurs sRGB et aucune donnée EXIF des photos. JPEG
+n’a pas de transparence : les parties transparentes deviennent noires.
+
+Le fichier de projet :
+  {&quot;mode&quot;: &quot;composite&quot;,
+   &quot;photos&quot;: [{&quot;file&quot;: &quot;beach.jpg&quot;},
+              {&quot;file&quot;: &quot;sky.jpg&quot;, &quot;blend&quot;: &quot;Multiply Blend Mode&quot;, &quot;matchBackground&quot;: false,
+               &quot;size&quot;: 20, &quot;x&quot;: 10, &quot;y&quot;: 10}]}
+
+  &quot;version&quot; (facultatif, 1) est la version du format, telle que Quillane l’écrit ; un
+  projet d’une version ultérieure est refusé.
+  &quot;mode&quot; est l’un de composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;blendSpace&quot; (facultatif) indique où les filtres mélangent les couleurs : &quot;linear&quot;
+  (la lumière, par défaut) ou &quot;srgb&quot; (les valeurs sRGB stockées, comme la plupart des
+  éditeurs).
+  &quot;fullResolution&quot; (facultatif, projets Linéaires seulement) : true construit la bande
+  enregistrée à partir des photos dans leur propre résolution, ajustées à la hauteur
+  (linear-horizontal) ou à la largeur (linear-vertical) de la plus petite photo ; false
+  (par défaut) à partir de copies de 400 x 400.
+  &quot;photos&quot; liste les photos dans l’ordre ; la première est l’arrière-plan. Chaque photo
+  a &quot;file&quot; (les chemins relatifs partent du dossier du fichier de projet, ou du dossier
+  courant pour l’entrée standard) et n’importe quelle clé de son mode ; une clé absente
+  prend la valeur qu’obtient une photo ajoutée dans ce mode. Les nombres respectent les
+  plages des curseurs :
+
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="155"/>
+        <source>
+  In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
+  into 400 x 400, so the strip is at most 400 points long per photo.
+
+Exit status:
+  0  the picture was written (with -O: every picture)
+  1  a photo could not be loaded, or the picture could not be rendered or written
+  2  a wrong option or a wrong project file (unknown mode or key, a key of another mode,
+     a value of the wrong type or out of range, no photos, malformed JSON), or an
+     output extension that names no format
+  with -O, the number of projects that failed (at most 100)
+Every failure prints one line naming the file or key and the reason, and leaves no
+output file behind.
+
+Limits: the project file is at most 4 MB and, like every photo, a regular file (not a
+FIFO or a device). The decoded photos, the canvases that sizes and offsets ask for and
+the view must fit the memory budget together; a project over it is refused before
+anything is decoded, saying about how much it needs. One photo may take at most a
+quarter of the budget, and a JPEG of more than 100 progressive scans is refused.
+</source>
+        <translation>
+  Dans un projet Linéaire, sauf si &quot;fullResolution&quot; vaut true, chaque photo est d’abord
+  ajustée dans 400 x 400, la bande fait donc au plus 400 points de long par photo.
+
+Code de sortie :
+  0  l’image a été écrite (avec -O : chaque image)
+  1  une photo n’a pas pu être chargée, ou l’image n’a pas pu être rendue ou écrite
+  2  une option erronée ou un fichier de projet erroné (mode ou clé inconnus, une clé
+     d’un autre mode, une valeur du mauvais type ou hors plage, aucune photo, JSON mal
+     formé), ou une extension de sortie qui ne désigne aucun format
+  avec -O, le nombre de projets qui ont échoué (au plus 100)
+Chaque échec affiche une ligne nommant le fichier ou la clé et la raison, et ne laisse
+aucun fichier de sortie.
+
+Limites : le fichier de projet fait au plus 4 Mo et, comme chaque photo, est un fichier
+ordinaire (pas une FIFO ni un périphérique). Les photos décodées, les canevas que
+demandent les tailles et les décalages et la vue doivent tenir ensemble dans le budget
+de mémoire ; un projet qui le dépasse est refusé avant tout décodage, en indiquant
+environ combien il lui faut. Une photo peut prendre au plus un quart du budget, et un
+JPEG de plus de 100 passes progressives est refusé.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LinearPipeline</name>
+    <message>
+        <location filename="../../src/render/LinearPipeline.cpp" line="143"/>
+        <source>there is not enough memory to build the strip of %1 photos.</source>
+        <translation>la mémoire ne suffit pas pour construire la bande de %1 photos.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +926,228 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
     </message>
 </context>
 <context>
+    <name>MemoryBudget</name>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="64"/>
+        <source>%1 TB</source>
+        <translation>%1 To</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="66"/>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="67"/>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="74"/>
+        <source>needs more memory to %1 than any computer has (%2 allowed)</source>
+        <translation>nécessite plus de mémoire pour %1 qu’aucun ordinateur n’en possède (%2 autorisés)</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="77"/>
+        <source>needs about %1 of memory to %2, more than the %3 allowed</source>
+        <translation>nécessite environ %1 de mémoire pour %2, plus que les %3 autorisés</translation>
+    </message>
+</context>
+<context>
+    <name>MixCommand</name>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="55"/>
+        <source> (see quillane-mix --help)</source>
+        <translation> (voir quillane-mix --help)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="65"/>
+        <source>--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not “%1”</source>
+        <translation>--view attend LARGEURxHAUTEUR en pixels entiers, comme 1200x800, et non « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="78"/>
+        <source>--quality takes a whole number from 1 to 100, not “%1”</source>
+        <translation>--quality attend un nombre entier de 1 à 100, et non « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="88"/>
+        <source>--format takes png, jpeg, webp or tiff, not “%1”</source>
+        <translation>--format attend png, jpeg, webp ou tiff, et non « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <source>--memory-budget takes an amount such as 4G or 512M, not “%1”</source>
+        <translation>--memory-budget attend une quantité comme 4G ou 512M, et non « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="133"/>
+        <source>only one project file with -o (“%1” is a second one); -O FOLDER takes several</source>
+        <translation>un seul fichier de projet avec -o (« %1 » en est un deuxième) ; -O DOSSIER en accepte plusieurs</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="139"/>
+        <source>-o - writes to standard output and needs --format png, jpeg, webp or tiff</source>
+        <translation>-o - écrit sur la sortie standard et nécessite --format png, jpeg, webp ou tiff</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="146"/>
+        <source>“%1”: the extension names no format quillane-mix writes (%2)</source>
+        <translation>« %1 » : l’extension ne désigne aucun format qu’écrit quillane-mix (%2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="150"/>
+        <source>“%1”: the extension and --format %2 disagree</source>
+        <translation>« %1 » : l’extension et --format %2 ne concordent pas</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="160"/>
+        <source>the project file is missing (or - to read it from standard input)</source>
+        <translation>le fichier de projet manque (ou - pour le lire sur l’entrée standard)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="163"/>
+        <source>give either -o OUTPUT.png for one project or -O FOLDER for several</source>
+        <translation>indiquez soit -o SORTIE.png pour un projet, soit -O DOSSIER pour plusieurs</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="168"/>
+        <source>-O FOLDER names each picture after its project file; a project from standard input has no name (use -o)</source>
+        <translation>-O DOSSIER nomme chaque image d’après son fichier de projet ; un projet lu sur l’entrée standard n’a pas de nom (utilisez -o)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
+        <source>%1 needs a value</source>
+        <translation>%1 nécessite une valeur</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="194"/>
+        <source>unknown option “%1”</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="206"/>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="218"/>
+        <source>it is not a regular file.</source>
+        <translation>ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="222"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="242"/>
+        <source>it is larger than a project file can be (at most %1).</source>
+        <translation>il est plus grand qu’un fichier de projet ne peut l’être (au plus %1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="255"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="400"/>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="260"/>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <source> (see --memory-budget)</source>
+        <translation> (voir --memory-budget)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="353"/>
+        <source>there is not enough memory for a view of that size.</source>
+        <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="391"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="392"/>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <source>%1: loading %2 photos</source>
+        <translation>%1 : chargement de %2 photos</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
+        <source>%1: mixing</source>
+        <translation>%1 : mélange</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
+        <source>“%1” was not written: %2</source>
+        <translation>« %1 » n’a pas été écrit : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="423"/>
+        <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
+        <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="427"/>
+        <source>%1: writing %2</source>
+        <translation>%1 : écriture de %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="443"/>
+        <source>“%1” was not written: there is not enough memory to render the project.</source>
+        <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="469"/>
+        <source>%1 of %2 projects failed</source>
+        <translation>%1 projets sur %2 ont échoué</translation>
+    </message>
+</context>
+<context>
+    <name>OutputGuard</name>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="27"/>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="29"/>
+        <source>a FIFO</source>
+        <translation>une FIFO</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="31"/>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="33"/>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="34"/>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="46"/>
+        <source>%1 is %2, not a regular file; the picture replaces only a regular file.</source>
+        <translation>%1 est %2, et non un fichier ordinaire ; l’image ne remplace qu’un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="51"/>
+        <source>%1 is the project file itself; the picture would replace it.</source>
+        <translation>%1 est le fichier du projet lui-même ; l’image le remplacerait.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/OutputGuard.cpp" line="56"/>
+        <source>%1 is the project&apos;s photo %2; the picture would replace it.</source>
+        <translation>%1 est la photo %2 du projet ; l’image la remplacerait.</translation>
+    </message>
+</context>
+<context>
     <name>PanelBase</name>
     <message>
         <location filename="../../src/panels/PanelBase.cpp" line="81"/>
@@ -703,86 +1160,464 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Valeurs sRGB, comme la plupart des éditeurs</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="83"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="84"/>
         <source>Where the photos&apos; colours are mixed: in linear light, or as the stored sRGB values</source>
         <translation>Où les couleurs des photos sont mélangées : en lumière linéaire ou en valeurs sRGB enregistrées</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="84"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="85"/>
         <source>Blend spa&amp;ce</source>
         <translation>Espace de f&amp;usion</translation>
     </message>
 </context>
 <context>
+    <name>PassMemory</name>
+    <message>
+        <location filename="../../src/render/PassMemory.cpp" line="184"/>
+        <source>the project %1.</source>
+        <translation>le projet %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/PassMemory.cpp" line="185"/>
+        <source>render</source>
+        <translation>être rendu</translation>
+    </message>
+</context>
+<context>
     <name>PhotoField</name>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="30"/>
+        <location filename="../../src/model/PhotoField.cpp" line="18"/>
+        <source>per cent of the photo&apos;s own size</source>
+        <translation>pour cent de la taille propre de la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="19"/>
+        <source>per cent of the photo&apos;s own width</source>
+        <translation>pour cent de la largeur propre de la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="20"/>
+        <source>per cent of the photo&apos;s own height</source>
+        <translation>pour cent de la hauteur propre de la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="21"/>
+        <source>per cent of the background&apos;s width</source>
+        <translation>pour cent de la largeur de l’arrière-plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="23"/>
+        <source>per cent of the background&apos;s height</source>
+        <translation>pour cent de la hauteur de l’arrière-plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="31"/>
         <source>Blend Mode</source>
         <translation>Mode de fusion</translation>
     </message>
     <message>
         <location filename="../../src/model/PhotoField.cpp" line="32"/>
+        <source>blend mode</source>
+        <translation>mode de fusion</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="34"/>
         <source>Match Background Size</source>
         <translation>Taille de l’arrière-plan</translation>
     </message>
     <message>
         <location filename="../../src/model/PhotoField.cpp" line="35"/>
-        <location filename="../../src/model/PhotoField.cpp" line="45"/>
-        <location filename="../../src/model/PhotoField.cpp" line="60"/>
+        <source>true stretches the photo over the background</source>
+        <translation>true étire la photo sur l’arrière-plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="37"/>
+        <location filename="../../src/model/PhotoField.cpp" line="49"/>
+        <location filename="../../src/model/PhotoField.cpp" line="67"/>
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="37"/>
-        <location filename="../../src/model/PhotoField.cpp" line="48"/>
-        <location filename="../../src/model/PhotoField.cpp" line="62"/>
+        <location filename="../../src/model/PhotoField.cpp" line="39"/>
+        <location filename="../../src/model/PhotoField.cpp" line="52"/>
+        <location filename="../../src/model/PhotoField.cpp" line="69"/>
         <source>Horizontal Offset</source>
         <translation>Décalage horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="39"/>
-        <location filename="../../src/model/PhotoField.cpp" line="50"/>
-        <location filename="../../src/model/PhotoField.cpp" line="64"/>
+        <location filename="../../src/model/PhotoField.cpp" line="41"/>
+        <location filename="../../src/model/PhotoField.cpp" line="54"/>
+        <location filename="../../src/model/PhotoField.cpp" line="71"/>
         <source>Vertical Offset</source>
         <translation>Décalage vertical</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="41"/>
+        <location filename="../../src/model/PhotoField.cpp" line="43"/>
         <source>Opacity</source>
         <translation>Opacité</translation>
     </message>
     <message>
         <location filename="../../src/model/PhotoField.cpp" line="44"/>
+        <source>per cent: the layer&apos;s alpha is scaled by it before the blend</source>
+        <translation>pour cent : l’alpha du calque est multiplié par cette valeur avant la fusion</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="47"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="52"/>
+        <location filename="../../src/model/PhotoField.cpp" line="48"/>
+        <source>shape</source>
+        <translation>forme</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="56"/>
         <source>Feather</source>
         <translation>Bord adouci</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="55"/>
+        <location filename="../../src/model/PhotoField.cpp" line="57"/>
+        <source>per cent of the widest feather, a tenth of the mask&apos;s shorter side; 0 a hard edge</source>
+        <translation>pour cent du bord adouci le plus large (un dixième du petit côté du masque) ; 0 un bord net</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="61"/>
         <source>Intersection</source>
         <translation>Chevauchement</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="58"/>
+        <location filename="../../src/model/PhotoField.cpp" line="62"/>
+        <source>overlap with the photo before, in 360ths</source>
+        <translation>chevauchement avec la photo précédente, en 360es</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="64"/>
         <source>Transparency</source>
         <translation>Transparence</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="65"/>
+        <source>whole per cent, 0 opaque</source>
+        <translation>pour cent entiers, 0 opaque</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoFormats</name>
+    <message>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <source>camera raw</source>
+        <translation>raw d’appareil photo</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoLoader</name>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>
+        <source>%1 could not be opened: %2</source>
+        <translation>%1 n’a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
+        <source>you do not have permission to read it.</source>
+        <translation>vous n’avez pas l’autorisation de le lire.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="103"/>
+        <source>the file cannot be read (%1).</source>
+        <translation>le fichier ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="128"/>
+        <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
+        <translation>c’est un JPEG de plus de %1 passes, ce qu’aucun appareil photo n’écrit et dont le décodage prendrait des minutes.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="141"/>
+        <source>the file does not exist.</source>
+        <translation>le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <source>it is a folder, not a picture file.</source>
+        <translation>c’est un dossier, pas un fichier d’image.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <source>it is not a regular file.</source>
+        <translation>ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="150"/>
+        <source>the file is empty.</source>
+        <translation>le fichier est vide.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <source>it is not a picture in a format Quillane can read (%1).</source>
+        <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="260"/>
+        <source>the picture data is damaged or incomplete.</source>
+        <translation>les données de l’image sont endommagées ou incomplètes.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="279"/>
+        <source>there is not enough memory to decode it.</source>
+        <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>
 </context>
 <context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="46"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
         <source>Photo</source>
         <translation>Photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="46"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
         <source>Name</source>
         <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>PictureWriter</name>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="19"/>
+        <source>The picture could not be saved as %1: %2 It is still at %3.</source>
+        <translation>L’image n’a pas pu être enregistrée sous %1 : %2 Elle se trouve toujours à %3.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="30"/>
+        <location filename="../../src/output/FileMove.cpp" line="54"/>
+        <source>you do not have permission to write there.</source>
+        <translation>vous n’avez pas l’autorisation d’écrire à cet endroit.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="33"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="62"/>
+        <source>the disk is full.</source>
+        <translation>le disque est plein.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="35"/>
+        <source>the folder does not exist.</source>
+        <translation>le dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="37"/>
+        <location filename="../../src/output/FileMove.cpp" line="97"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="45"/>
+        <source>a folder of that name is in the way.</source>
+        <translation>un dossier de ce nom est en travers du chemin.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="49"/>
+        <location filename="../../src/output/FileMove.cpp" line="62"/>
+        <source>the picture cannot be read (%1).</source>
+        <translation>l’image ne peut pas être lue (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="56"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="30"/>
+        <source>the file cannot be created (%1).</source>
+        <translation>le fichier ne peut pas être créé (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/FileMove.cpp" line="92"/>
+        <source>The picture could not be saved as %1: the picture file %2 is gone.</source>
+        <translation>L’image n’a pas pu être enregistrée sous %1 : le fichier d’image %2 a disparu.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/PictureSave.cpp" line="68"/>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="169"/>
+        <source>its extension names no format Quillane writes (%1).</source>
+        <translation>son extension ne désigne aucun format qu’écrit Quillane (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/PictureSave.cpp" line="79"/>
+        <source>%1 The picture is still at “%2”.</source>
+        <translation>%1 L’image se trouve toujours à « %2 ».</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="34"/>
+        <source>the picture could not be encoded as %1.</source>
+        <translation>l’image n’a pas pu être encodée en %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="80"/>
+        <source>a WebP picture is at most 16383 pixels wide and high; this one is %1 × %2 (choose PNG, JPEG or TIFF).</source>
+        <translation>une image WebP fait au plus 16383 pixels de large et de haut ; celle-ci fait %1 × %2 (choisissez PNG, JPEG ou TIFF).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="99"/>
+        <source>a JPEG picture is at most 65535 pixels wide and high (choose PNG or TIFF).</source>
+        <translation>une image JPEG fait au plus 65535 pixels de large et de haut (choisissez PNG ou TIFF).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PictureWriter.cpp" line="151"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="81"/>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="101"/>
+        <source>there is no picture to write.</source>
+        <translation>il n’y a pas d’image à écrire.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="16"/>
+        <source>“%1” could not be written: %2</source>
+        <translation>« %1 » n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="22"/>
+        <source>you do not have permission to write in that folder.</source>
+        <translation>vous n’avez pas l’autorisation d’écrire dans ce dossier.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="41"/>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="43"/>
+        <source>the folder %1 does not exist.</source>
+        <translation>le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="48"/>
+        <source>it is not a regular file, and only a regular file is ever replaced.</source>
+        <translation>ce n’est pas un fichier ordinaire, et seul un fichier ordinaire est jamais remplacé.</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="63"/>
+        <source>the disk refused the file (%1).</source>
+        <translation>le disque a refusé le fichier (%1).</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/engine/PngWriter.cpp" line="85"/>
+        <source>the picture could not be compressed.</source>
+        <translation>l’image n’a pas pu être compressée.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedLayer</name>
+    <message>
+        <location filename="../../src/render/PlacedLayer.cpp" line="26"/>
+        <source>its size and offsets are too large to draw.</source>
+        <translation>sa taille et ses décalages sont trop grands pour la dessiner.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/PlacedLayer.cpp" line="28"/>
+        <source>there is not enough memory for its canvas.</source>
+        <translation>la mémoire ne suffit pas pour son canevas.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="31"/>
+        <source>a list</source>
+        <translation>une liste</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="32"/>
+        <source>an object</source>
+        <translation>un objet</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="46"/>
+        <source>must be a number, not %1</source>
+        <translation>doit être un nombre, et non %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
+        <source>must be from %1 to %2, not %3</source>
+        <translation>doit être compris entre %1 et %2, et non %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="64"/>
+        <source>must be a whole number from %1 to %2%3, not %4</source>
+        <translation>doit être un nombre entier de %1 à %2%3, et non %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="66"/>
+        <source> or a name</source>
+        <translation> ou un nom</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="76"/>
+        <source>must be true or false, not %1</source>
+        <translation>doit être true ou false, et non %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="120"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="191"/>
+        <source>key %1 belongs to %2 projects, not %3</source>
+        <translation>la clé %1 appartient aux projets %2, et non %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="122"/>
+        <source>unknown key %1</source>
+        <translation>clé inconnue %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="128"/>
+        <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
+        <translation>doit être un objet comme {&quot;file&quot;: &quot;a.jpg&quot;}, et non %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="134"/>
+        <source>%1 must name the photo&apos;s file</source>
+        <translation>%1 doit désigner le fichier de la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <source>%1 must be one of %2, not %3</source>
+        <translation>%1 doit être l’un de %2, et non %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="166"/>
+        <source>%1 must be a whole number from 1, not %2</source>
+        <translation>%1 doit être un nombre entier à partir de 1, et non %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="195"/>
+        <source>%1 must be true or false, not %2</source>
+        <translation>%1 doit être true ou false, et non %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="204"/>
+        <source>%1 must be %2 or %3, not %4</source>
+        <translation>%1 doit être %2 ou %3, et non %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
+        <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; and, in Linear projects, &quot;fullResolution&quot;)</source>
+        <translation>clé inconnue %1 (un projet a &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; et, dans les projets Linéaires, &quot;fullResolution&quot;)</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="225"/>
+        <source>no photos: %1 must list at least one photo</source>
+        <translation>aucune photo : %1 doit lister au moins une photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="231"/>
+        <source>photo %1: %2</source>
+        <translation>photo %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
+        <source>not valid JSON at character %1: %2</source>
+        <translation>JSON non valide au caractère %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="267"/>
+        <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
+        <translation>le projet doit être un objet JSON avec &quot;mode&quot; et &quot;photos&quot;</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="310"/>
+        <source>photo %1 (%2) has no file to refer to</source>
+        <translation>la photo %1 (%2) n’a aucun fichier auquel se référer</translation>
     </message>
 </context>
 <context>
@@ -791,6 +1626,11 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <location filename="../../src/render/RenderPass.cpp" line="26"/>
         <source>No Image</source>
         <translation>Aucune image</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/RenderPass.cpp" line="195"/>
+        <source>photo %1%2 cannot be drawn: %3</source>
+        <translation>la photo %1%2 ne peut pas être dessinée : %3</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1694,19 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <location filename="../../src/model/ShapeType.cpp" line="26"/>
         <source>Map</source>
         <translation>Carte</translation>
+    </message>
+</context>
+<context>
+    <name>ShapePipeline</name>
+    <message>
+        <location filename="../../src/render/ShapePipeline.cpp" line="91"/>
+        <source>there is not enough memory for its mask.</source>
+        <translation>la mémoire ne suffit pas pour son masque.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/ShapePipeline.cpp" line="100"/>
+        <source>there is not enough memory to cut it out.</source>
+        <translation>la mémoire ne suffit pas pour la découper.</translation>
     </message>
 </context>
 <context>
@@ -1003,7 +1856,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Enregistrer en pleine réso&amp;lution</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Linear.cpp" line="26"/>
+        <location filename="../../src/panels/View_Linear.cpp" line="25"/>
         <source>Build the saved strip from the photos at their own size; off: from copies fitted into 400 x 400</source>
         <translation>Construire la bande enregistrée à partir des photos à leur propre taille ; sinon, à partir de copies ajustées dans 400 x 400</translation>
     </message>
@@ -1062,12 +1915,12 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Décalage vers le haut, en pourcentage de la hauteur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>Fea&amp;ther</source>
         <translation>&amp;Bord adouci</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Avec quelle douceur le bord de la forme s’estompe, jusqu’au dixième de son côté le plus court</translation>
     </message>
@@ -1248,6 +2101,39 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <location filename="../../src/output/Window_Share.cpp" line="67"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../../src/app/main.cpp" line="25"/>
+        <source>Usage: quillane [PHOTO...] [PROJECT.quillane]
+Mix several photos into one picture.
+
+Photos named are added to the list in order; a project named is opened
+first and the photos join it.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+quillane-mix renders a project without a display; see quillane-mix --help.
+</source>
+        <translation>Utilisation : quillane [PHOTO...] [PROJET.quillane]
+Mélange plusieurs photos en une seule image.
+
+Les photos nommées sont ajoutées à la liste dans l’ordre ; un projet nommé est
+ouvert d’abord et les photos s’y ajoutent.
+
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version et quitter
+
+quillane-mix rend un projet sans écran ; voir quillane-mix --help.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/main.cpp" line="59"/>
+        <source>quillane: unknown option %1 (see quillane --help).</source>
+        <translation>quillane : option inconnue %1 (voir quillane --help).</translation>
     </message>
 </context>
 </TS>

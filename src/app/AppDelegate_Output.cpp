@@ -145,15 +145,14 @@ void AppDelegate::writeChosenPicture(const QString &chosen, const QString &keptA
     QString refusal = outputRefusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
     if (!refusal.isEmpty()) {
         if (!keptAt.isEmpty())
-            refusal += QStringLiteral(" The picture is still at \u201C%1\u201D.")
-                           .arg(QDir::toNativeSeparators(keptAt));
+            refusal += tr(" The picture is still at \u201C%1\u201D.").arg(QDir::toNativeSeparators(keptAt));
         desktop().runAlert(window(), saveFailure(refusal));
         return;
     }
     const bool started = runWrite(
         std::move(job), [this, chosen](const WriteResult &placed) { reportSavedPicture(placed, chosen); });
     if (!started)
-        reportSavedPicture({false, QStringLiteral("another picture is still being written.")}, chosen);
+        reportSavedPicture({false, tr("another picture is still being written.")}, chosen);
 }
 
 void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &chosen)
@@ -186,7 +185,7 @@ void AppDelegate::writeCapture(const QImage &picture, const QString &path,
                                std::function<void(const WriteResult &)> done)
 {
     if (!runWrite([picture, path] { return saveImage(picture, path); }, done))
-        done({false, QStringLiteral("another picture is still being written.")});
+        done({false, tr("another picture is still being written.")});
 }
 
 bool AppDelegate::runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done)

@@ -147,6 +147,12 @@ QWidget *MainWindow::buildCanvasColumn()
     connect(newProject, &QPushButton::clicked, &m_delegate, &AppDelegate::OnNewProject);
     toolbar->addWidget(newProject);
     toolbar->addStretch(1);
+    m_zoomLabel = new QLabel(column);
+    m_zoomLabel->setObjectName("zoomLabel");
+    m_zoomLabel->setAccessibleName(tr("Zoom"));
+    m_zoomLabel->setToolTip(tr("Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it"));
+    toolbar->addWidget(m_zoomLabel);
+    toolbar->addSpacing(12);
     m_save = makeButton(column, "save", tr("Sa&ve"), tr("Save the mixed picture as a PNG file"));
     m_share = makeButton(column, "share", tr("&Share"), tr("Share the mixed picture"));
     connect(m_save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
@@ -163,6 +169,9 @@ QWidget *MainWindow::buildCanvasColumn()
     m_canvas->setObjectName("viewPreviewImage");
     m_canvas->setMinimumSize(240, 160);
     m_scroll->setWidget(m_canvas);
+    m_canvas->setScrollArea(m_scroll);
+    connect(m_canvas, &View_Image_Preview::zoomChanged, m_zoomLabel,
+            [this] { m_zoomLabel->setText(m_canvas->shownZoom() > 0.0 ? m_canvas->zoomText() : QString()); });
     layout->addWidget(m_scroll, 1);
 
     m_controls = new QWidget(column);
@@ -239,6 +248,34 @@ void MainWindow::buildMenus()
                   &AppDelegate::OnMenuActionMoveUp);
     addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    const struct {
+        const char *name;
+        QString text;
+        QList<QKeySequence> shortcuts;
+        void (View_Image_Preview::*command)();
+    } zoom[] = {
+        {"menuZoomIn",
+         tr("Zoom &In"),
+         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         &View_Image_Preview::zoomIn},
+        {"menuZoomOut", tr("Zoom &Out"), {QKeySequence::ZoomOut}, &View_Image_Preview::zoomOut},
+        {"menuZoomFit",
+         tr("&Fit in Window"),
+         {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         &View_Image_Preview::zoomToFit},
+        {"menuZoomActual",
+         tr("&Actual Pixels (100 %)"),
+         {QKeySequence(Qt::CTRL | Qt::Key_1)},
+         &View_Image_Preview::zoomToActualPixels},
+    };
+    for (const auto &row : zoom) {
+        QAction *item = view->addAction(row.text);
+        item->setObjectName(row.name);
+        item->setShortcuts(row.shortcuts);
+        connect(item, &QAction::triggered, m_canvas, row.command);
+    }
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     addMenuAction(help, "menuHelpApp", tr("Quillane &Home Page"), {}, &AppDelegate::OnMenuHelpAppHomePage);

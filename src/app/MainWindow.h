@@ -4,6 +4,7 @@
 
 class AppDelegate;
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QScreen;
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow {
     View_Image_Preview *m_canvas = nullptr;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_controls = nullptr;
+    QLabel *m_zoomLabel = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_share = nullptr;
     QAction *m_saveAction = nullptr;

@@ -1,13 +1,11 @@
 #include "Version.h"
 #include "app/AppDelegate.h"
 #include "imaging/MemoryBudget.h"
+#include "model/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSettings>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -16,18 +14,23 @@
 
 namespace {
 
-// Answers --help before Qt starts (no display needed); true when it did.
+// Answers --help before a display is needed; true when it did.
 bool printUsageIfAsked(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: quillane [PHOTO...] [PROJECT.quillane]\n"
-                        "Mix several photos into one picture.\n\n"
-                        "Photos named are added to the list in order; a project named is opened\n"
-                        "first and the photos join it.\n\n"
-                        "  -h, --help     show this help and exit\n"
-                        "      --version  show the version and exit\n\n"
-                        "quillane-mix renders a project without a display; see quillane-mix --help.\n");
+            QCoreApplication core(argc, argv);
+            installTranslations(core);
+            std::fputs(
+                qPrintable(QCoreApplication::translate(
+                    "main", "Usage: quillane [PHOTO...] [PROJECT.quillane]\n"
+                            "Mix several photos into one picture.\n\n"
+                            "Photos named are added to the list in order; a project named is opened\n"
+                            "first and the photos join it.\n\n"
+                            "  -h, --help     show this help and exit\n"
+                            "      --version  show the version and exit\n\n"
+                            "quillane-mix renders a project without a display; see quillane-mix --help.\n")),
+                stdout);
             return true;
         }
     }
@@ -50,19 +53,14 @@ int main(int argc, char **argv)
     if (printVersionIfAsked(argc, argv, "quillane") || printUsageIfAsked(argc, argv))
         return 0;
     QApplication app(argc, argv);
+    installTranslations(app); // Qt's own dialogs too
     if (const QString option = unknownOption(QApplication::arguments().mid(1)); !option.isEmpty()) {
-        std::fprintf(stderr, "quillane: unknown option %s (see quillane --help).\n", qPrintable(option));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                                    "main", "quillane: unknown option %1 (see quillane --help).")
+                                    .arg(option)));
         return 2;
     }
-    // The texts in the user's language (LANGUAGE, LC_ALL, LANG), Qt's own dialogs too;
-    // English, the source, when there is no translation.
-    QTranslator qtTexts;
-    QTranslator ownTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-    if (ownTexts.load(QLocale(), QStringLiteral("quillane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QApplication::installTranslator(&ownTexts);
     QApplication::setApplicationName(QStringLiteral("Quillane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillane"));
     QApplication::setApplicationVersion(QString::fromLatin1(kQuillaneVersion));

@@ -4,6 +4,7 @@
 #include "model/PhotoField.h"
 #include "model/ProjectFile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -18,22 +19,30 @@ QString numberText(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+// What the row's number counts, in the user's language.
+QString unitText(const PhotoFieldRow &row)
+{
+    return QCoreApplication::translate("PhotoField", row.unit);
+}
+
 // What a key takes, from its row of the field table.
 QString valueText(const PhotoFieldRow &row)
 {
     if (isFlagField(row))
-        return QStringLiteral("true or false (default %1): %2")
-            .arg(QLatin1String(row.initial != 0.0 ? "true" : "false"), QLatin1String(row.unit));
-    QString text = QStringLiteral("%1 to %2 (default %3)")
+        return QCoreApplication::translate("HelpText", "true or false (default %1): %2")
+            .arg(QLatin1String(row.initial != 0.0 ? "true" : "false"), unitText(row));
+    QString text = QCoreApplication::translate("HelpText", "%1 to %2 (default %3)")
                        .arg(numberText(row.minimum), numberText(row.maximum), numberText(row.initial));
     if (!row.nameOf)
-        return text + QStringLiteral(": ") + QLatin1String(row.unit);
+        return QCoreApplication::translate("HelpText", "%1: %2").arg(text, unitText(row));
     QStringList names;
     for (quint64 i = quint64(row.minimum); i <= quint64(row.maximum); ++i)
         names << row.nameOf(i);
-    return text + (names.size() <= 12 ? QStringLiteral(" or %1").arg(names.join(QStringLiteral(", ")))
-                                      : QStringLiteral(" or the %1's name, such as \"%2\"")
-                                            .arg(QLatin1String(row.unit), names.constLast()));
+    return text +
+           (names.size() <= 12
+                ? QCoreApplication::translate("HelpText", " or %1").arg(names.join(QStringLiteral(", ")))
+                : QCoreApplication::translate("HelpText", " or the %1's name, such as \"%2\"")
+                      .arg(unitText(row), names.constLast()));
 }
 
 // Words of `text` on lines that start at the value column.
@@ -88,7 +97,7 @@ QString keysSection()
 
 QString mixHelpText()
 {
-    return QStringLiteral(R"(Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
+    return QCoreApplication::translate("HelpText", R"(Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
 
 Mixes the photos of a project into one picture, as the Quillane preview does, and
@@ -111,8 +120,7 @@ Options:
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
   --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
-                         512M (default: half of this computer's memory, )") +
-           memoryAmount(double(defaultMemoryBudget())) + QStringLiteral(R"()
+                         512M (default: half of this computer's memory, %1)
   -q, --quiet            no progress lines (they appear on standard error only when
                          it is a terminal)
   -h, --help             show this text
@@ -142,8 +150,9 @@ The project file:
   folder for standard input) and any of the keys of its mode; a missing key takes the
   value a photo added in that mode gets. Numbers keep to the ranges of the sliders:
 
-)") + keysSection() +
-           QStringLiteral(R"(
+)")
+               .arg(memoryAmount(double(defaultMemoryBudget()))) +
+           keysSection() + QCoreApplication::translate("HelpText", R"(
   In a Linear project, unless "fullResolution" is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
 

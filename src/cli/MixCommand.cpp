@@ -13,6 +13,7 @@
 #include "render/PassMemory.h"
 #include "render/RenderPass.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -50,7 +51,8 @@ struct Outcome {
 
 Outcome usageError(const QString &message)
 {
-    return {kExitUsageError, message + QStringLiteral(" (see quillane-mix --help)")};
+    return {kExitUsageError,
+            message + QCoreApplication::translate("MixCommand", " (see quillane-mix --help)")};
 }
 
 Outcome parseView(const QString &text, QSize &view)
@@ -60,7 +62,9 @@ Outcome parseView(const QString &text, QSize &view)
     view = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
     if (view.isEmpty())
         return usageError(
-            QStringLiteral("--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not \u201C%1\u201D")
+            QCoreApplication::translate(
+                "MixCommand",
+                "--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not \u201C%1\u201D")
                 .arg(text));
     return {};
 }
@@ -71,7 +75,9 @@ Outcome parseQuality(const QString &text, PictureOptions &picture)
     picture.quality = text.toInt(&number);
     if (!number || picture.quality < 1 || picture.quality > 100)
         return usageError(
-            QStringLiteral("--quality takes a whole number from 1 to 100, not \u201C%1\u201D").arg(text));
+            QCoreApplication::translate("MixCommand",
+                                        "--quality takes a whole number from 1 to 100, not \u201C%1\u201D")
+                .arg(text));
     return {};
 }
 
@@ -79,8 +85,9 @@ Outcome parseFormat(const QString &text, std::optional<PictureFormat> &format)
 {
     format = pictureFormatNamed(text);
     if (!format)
-        return usageError(
-            QStringLiteral("--format takes png, jpeg, webp or tiff, not \u201C%1\u201D").arg(text));
+        return usageError(QCoreApplication::translate(
+                              "MixCommand", "--format takes png, jpeg, webp or tiff, not \u201C%1\u201D")
+                              .arg(text));
     return {};
 }
 
@@ -89,7 +96,8 @@ Outcome parseBudget(const QString &text, qint64 &budget)
     budget = parseMemoryAmount(text);
     if (budget <= 0)
         return usageError(
-            QStringLiteral("--memory-budget takes an amount such as 4G or 512M, not \u201C%1\u201D")
+            QCoreApplication::translate(
+                "MixCommand", "--memory-budget takes an amount such as 4G or 512M, not \u201C%1\u201D")
                 .arg(text));
     return {};
 }
@@ -122,22 +130,25 @@ Outcome parseValue(const QString &option, const QString &value, Options &options
 Outcome checkSingleOutput(Options &options)
 {
     if (options.projectPaths.size() > 1)
-        return usageError(QStringLiteral("only one project file with -o (\u201C%1\u201D is a second one); "
-                                         "-O FOLDER takes several")
+        return usageError(QCoreApplication::translate(
+                              "MixCommand", "only one project file with -o (\u201C%1\u201D is a second one); "
+                                            "-O FOLDER takes several")
                               .arg(options.projectPaths[1]));
     if (options.outputPath == QLatin1String("-")) {
         if (!options.format)
-            return usageError(
-                QStringLiteral("-o - writes to standard output and needs --format png, jpeg, webp or tiff"));
+            return usageError(QCoreApplication::translate(
+                "MixCommand", "-o - writes to standard output and needs --format png, jpeg, webp or tiff"));
         return {};
     }
     const std::optional<PictureFormat> named = pictureFormatOf(options.outputPath);
     if (!named)
         return usageError(
-            QStringLiteral("\u201C%1\u201D: the extension names no format quillane-mix writes (%2)")
+            QCoreApplication::translate(
+                "MixCommand", "\u201C%1\u201D: the extension names no format quillane-mix writes (%2)")
                 .arg(options.outputPath, pictureExtensionList()));
     if (options.format && *options.format != *named)
-        return usageError(QStringLiteral("\u201C%1\u201D: the extension and --format %2 disagree")
+        return usageError(QCoreApplication::translate(
+                              "MixCommand", "\u201C%1\u201D: the extension and --format %2 disagree")
                               .arg(options.outputPath, pictureSuffix(*options.format)));
     options.format = named;
     return {};
@@ -146,16 +157,17 @@ Outcome checkSingleOutput(Options &options)
 Outcome checkOutputs(Options &options)
 {
     if (options.projectPaths.isEmpty())
-        return usageError(
-            QStringLiteral("the project file is missing (or - to read it from standard input)"));
+        return usageError(QCoreApplication::translate(
+            "MixCommand", "the project file is missing (or - to read it from standard input)"));
     if (options.outputPath.isEmpty() == options.outputFolder.isEmpty())
-        return usageError(
-            QStringLiteral("give either -o OUTPUT.png for one project or -O FOLDER for several"));
+        return usageError(QCoreApplication::translate(
+            "MixCommand", "give either -o OUTPUT.png for one project or -O FOLDER for several"));
     if (options.outputFolder.isEmpty())
         return checkSingleOutput(options);
     if (options.projectPaths.contains(QStringLiteral("-")))
-        return usageError(QStringLiteral("-O FOLDER names each picture after its project file; "
-                                         "a project from standard input has no name (use -o)"));
+        return usageError(QCoreApplication::translate("MixCommand",
+                                                      "-O FOLDER names each picture after its project file; "
+                                                      "a project from standard input has no name (use -o)"));
     if (!options.format)
         options.format = PictureFormat::Png;
     return {};
@@ -173,11 +185,13 @@ Outcome parseArguments(const QStringList &arguments, Options &options)
             options.picture.lossless = true;
         } else if (takesValue(argument)) {
             if (i + 1 >= arguments.size())
-                return usageError(QStringLiteral("%1 needs a value").arg(argument));
+                return usageError(
+                    QCoreApplication::translate("MixCommand", "%1 needs a value").arg(argument));
             if (const Outcome bad = parseValue(argument, arguments[++i], options); bad.status != kExitWritten)
                 return bad;
         } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
-            return usageError(QStringLiteral("unknown option \u201C%1\u201D").arg(argument));
+            return usageError(
+                QCoreApplication::translate("MixCommand", "unknown option \u201C%1\u201D").arg(argument));
         } else {
             options.projectPaths += argument;
         }
@@ -189,7 +203,7 @@ Outcome parseArguments(const QStringList &arguments, Options &options)
 
 QString megabytes(qint64 bytes)
 {
-    return QStringLiteral("%1 MB").arg(bytes >> 20);
+    return QCoreApplication::translate("MixCommand", "%1 MB").arg(bytes >> 20);
 }
 
 // The project's bytes from its file or from standard input, at most kLargestProject of
@@ -201,11 +215,12 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
     if (!fromStdin) {
         const QFileInfo info(path);
         if (info.exists() && !info.isFile()) { // a FIFO or a device could block or never end
-            reason = QStringLiteral("it is not a regular file.");
+            reason = QCoreApplication::translate("MixCommand", "it is not a regular file.");
             return false;
         }
         if (info.size() > kLargestProject) {
-            reason = QStringLiteral("it is larger than a project file can be (at most %1).")
+            reason = QCoreApplication::translate("MixCommand",
+                                                 "it is larger than a project file can be (at most %1).")
                          .arg(megabytes(kLargestProject));
             return false;
         }
@@ -223,8 +238,9 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
         bytes += block;
     }
     if (bytes.size() > kLargestProject) {
-        reason = QStringLiteral("it is larger than a project file can be (at most %1).")
-                     .arg(megabytes(kLargestProject));
+        reason =
+            QCoreApplication::translate("MixCommand", "it is larger than a project file can be (at most %1).")
+                .arg(megabytes(kLargestProject));
         return false;
     }
     return true;
@@ -235,11 +251,13 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
 Outcome readProject(const QString &path, PhotoProject &project)
 {
     const bool fromStdin = path == QLatin1String("-");
-    const QString name = fromStdin ? QStringLiteral("standard input") : quoted(path);
+    const QString name =
+        fromStdin ? QCoreApplication::translate("MixCommand", "standard input") : quoted(path);
     QByteArray bytes;
     QString reason;
     if (!readBytes(path, bytes, reason))
-        return {kExitUsageError, QStringLiteral("%1 could not be read: %2").arg(name, reason)};
+        return {kExitUsageError,
+                QCoreApplication::translate("MixCommand", "%1 could not be read: %2").arg(name, reason)};
     const QString base = fromStdin ? QDir::currentPath() : QFileInfo(path).absolutePath();
     const ProjectParse parse = parseProject(bytes, base);
     if (!parse.ok())
@@ -307,7 +325,8 @@ Outcome checkBudget(const PhotoProject &project, QSize view)
     const QString refusal = passBudgetRefusal(need);
     if (refusal.isEmpty())
         return {};
-    return {kExitFileError, refusal.chopped(1) + QStringLiteral(" (see --memory-budget)")};
+    return {kExitFileError,
+            refusal.chopped(1) + QCoreApplication::translate("MixCommand", " (see --memory-budget)")};
 }
 
 Outcome checkOutput(const QString &outputPath, const PhotoProject &project)
@@ -331,7 +350,8 @@ QImage renderPicture(const PhotoProject &project, QSize view, QString &error)
         QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
         if (pass.failed() || canvas.isNull()) {
             if (!pass.failed())
-                error = QStringLiteral("there is not enough memory for a view of that size.");
+                error = QCoreApplication::translate("MixCommand",
+                                                    "there is not enough memory for a view of that size.");
             return {};
         }
         QPainter painter(&canvas);
@@ -368,14 +388,17 @@ WriteResult writeToStandardOutput(const QImage &picture, const Options &options)
 {
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
-        return writeFailure(QStringLiteral("standard output"), out.errorString());
-    return writePictureTo(picture, out, QStringLiteral("standard output"), *options.format, options.picture);
+        return writeFailure(QCoreApplication::translate("MixCommand", "standard output"), out.errorString());
+    return writePictureTo(picture, out, QCoreApplication::translate("MixCommand", "standard output"),
+                          *options.format, options.picture);
 }
 
 Outcome mixOne(const Options &options, const QString &projectPath, const QString &outputPath,
                const MixProgress &progress)
 {
-    const QString name = projectPath == QLatin1String("-") ? QStringLiteral("standard input") : projectPath;
+    const QString name = projectPath == QLatin1String("-")
+                             ? QCoreApplication::translate("MixCommand", "standard input")
+                             : projectPath;
     PhotoProject project;
     if (const Outcome bad = readProject(projectPath, project); bad.status != kExitWritten)
         return bad;
@@ -383,19 +406,25 @@ Outcome mixOne(const Options &options, const QString &projectPath, const QString
         return bad;
     if (const Outcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
         return bad;
-    progress(QStringLiteral("%1: loading %2 photos").arg(name).arg(project.photos().size()));
+    progress(QCoreApplication::translate("MixCommand", "%1: loading %2 photos")
+                 .arg(name)
+                 .arg(project.photos().size()));
     if (const Outcome bad = loadPhotos(project); bad.status != kExitWritten)
         return bad;
-    progress(QStringLiteral("%1: mixing").arg(name));
+    progress(QCoreApplication::translate("MixCommand", "%1: mixing").arg(name));
     QString error;
     const QImage picture = renderPicture(project, options.view, error);
     if (!error.isEmpty())
-        return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: %2").arg(outputPath, error)};
+        return {kExitFileError,
+                QCoreApplication::translate("MixCommand", "\u201C%1\u201D was not written: %2")
+                    .arg(outputPath, error)};
     if (picture.isNull())
-        return {kExitFileError, QStringLiteral("\u201C%1\u201D was not written: the mixed picture is empty "
-                                               "(in a Linear project, the levels can leave no strip)")
-                                    .arg(outputPath)};
-    progress(QStringLiteral("%1: writing %2").arg(name, outputPath));
+        return {kExitFileError,
+                QCoreApplication::translate("MixCommand",
+                                            "\u201C%1\u201D was not written: the mixed picture is empty "
+                                            "(in a Linear project, the levels can leave no strip)")
+                    .arg(outputPath)};
+    progress(QCoreApplication::translate("MixCommand", "%1: writing %2").arg(name, outputPath));
     const WriteResult written = outputPath == QLatin1String("-")
                                     ? writeToStandardOutput(picture, options)
                                     : writePicture(picture, outputPath, options.picture);
@@ -411,8 +440,9 @@ Outcome mixWithin(const Options &options, const QString &projectPath, const QStr
         return mixOne(options, projectPath, outputPath, progress);
     } catch (const std::bad_alloc &) {
         return {kExitFileError,
-                QStringLiteral("\u201C%1\u201D was not written: there is not enough memory to "
-                               "render the project.")
+                QCoreApplication::translate("MixCommand",
+                                            "\u201C%1\u201D was not written: there is not enough memory to "
+                                            "render the project.")
                     .arg(outputPath)};
     }
 }
@@ -436,7 +466,9 @@ Outcome mixAll(const Options &options, QString &errors, const MixProgress &progr
     if (failed == 0)
         return {};
     return {std::min(failed, kMostFailuresCounted),
-            QStringLiteral("%1 of %2 projects failed").arg(failed).arg(options.projectPaths.size())};
+            QCoreApplication::translate("MixCommand", "%1 of %2 projects failed")
+                .arg(failed)
+                .arg(options.projectPaths.size())};
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // appears here: no fonts are needed and a core application, without a platform, will do.
 #include "Version.h"
 #include "cli/MixCommand.h"
+#include "model/Translations.h"
 
 #include <QCoreApplication>
 
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
         return 0;
     qInstallMessageHandler(keepCriticalMessages);
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     QString output;
     QString errors;
     // A progress line per stage when someone watches the terminal, not in a log.

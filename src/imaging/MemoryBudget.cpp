@@ -1,5 +1,6 @@
 #include "imaging/MemoryBudget.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <unistd.h>
@@ -60,18 +61,21 @@ QString memoryAmount(double bytes)
     constexpr double kGB = double(1 << 30);
     constexpr double kMB = double(1 << 20);
     if (bytes >= 1000.0 * kGB)
-        return QStringLiteral("%1 TB").arg(bytes / kGB / 1024.0, 0, 'f', 1);
+        return QCoreApplication::translate("MemoryBudget", "%1 TB").arg(bytes / kGB / 1024.0, 0, 'f', 1);
     if (bytes >= kGB)
-        return QStringLiteral("%1 GB").arg(bytes / kGB, 0, 'f', 1);
-    return QStringLiteral("%1 MB").arg(std::max(1.0, std::ceil(bytes / kMB)), 0, 'f', 0);
+        return QCoreApplication::translate("MemoryBudget", "%1 GB").arg(bytes / kGB, 0, 'f', 1);
+    return QCoreApplication::translate("MemoryBudget", "%1 MB")
+        .arg(std::max(1.0, std::ceil(bytes / kMB)), 0, 'f', 0);
 }
 
 QString overBudgetReason(double needed, qint64 allowed, const QString &what)
 {
     if (!std::isfinite(needed))
-        return QStringLiteral("needs more memory to %1 than any computer has (%2 allowed)")
+        return QCoreApplication::translate("MemoryBudget",
+                                           "needs more memory to %1 than any computer has (%2 allowed)")
             .arg(what, memoryAmount(double(allowed)));
-    return QStringLiteral("needs about %1 of memory to %2, more than the %3 allowed")
+    return QCoreApplication::translate("MemoryBudget",
+                                       "needs about %1 of memory to %2, more than the %3 allowed")
         .arg(memoryAmount(needed), what, memoryAmount(double(allowed)));
 }
 

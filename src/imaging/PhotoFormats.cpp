@@ -1,5 +1,7 @@
 #include "imaging/PhotoFormats.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QStringList rawSuffixes()
@@ -63,7 +65,7 @@ const std::vector<PhotoFormat> &photoFormats()
         {"heic", {"heic", "heif", "hif"}, {"image/heic", "image/heif"}, PhotoDecoder::Heif},
         {"avif", {"avif"}, {"image/avif"}, PhotoDecoder::Heif},
         {"jpeg xl", {"jxl"}, {"image/jxl"}, PhotoDecoder::Jxl},
-        {"camera raw", rawSuffixes(), rawMimeTypes(), PhotoDecoder::Raw},
+        {QT_TRANSLATE_NOOP("PhotoFormats", "camera raw"), rawSuffixes(), rawMimeTypes(), PhotoDecoder::Raw},
     };
     return formats;
 }
@@ -91,7 +93,7 @@ QString photoFormatNames()
 {
     QStringList names;
     for (const PhotoFormat &format : photoFormats())
-        names += format.name;
+        names += QCoreApplication::translate("PhotoFormats", format.name.toUtf8().constData());
     return names.join(QStringLiteral(", "));
 }
 

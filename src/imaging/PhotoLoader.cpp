@@ -8,6 +8,7 @@
 #include "model/Quoted.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +39,9 @@ constexpr qint64 kPngProbeBytes = qint64(1) << 20;
 
 LoadResult refusal(const QString &path, const QString &reason)
 {
-    return {QImage(), QStringLiteral("%1 could not be opened: %2").arg(quoted(path), reason)};
+    return {
+        QImage(),
+        QCoreApplication::translate("PhotoLoader", "%1 could not be opened: %2").arg(quoted(path), reason)};
 }
 
 // libjpeg reports a file that ends too early only as a warning and fills the missing
@@ -96,8 +99,9 @@ bool isPhotoFormat(const QByteArray &format)
 QString openRefusal(const QFile &file)
 {
     if (isPermissionRefusal(file.fileName(), FileAccess::Read))
-        return QStringLiteral("you do not have permission to read it.");
-    return QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
+        return QCoreApplication::translate("PhotoLoader", "you do not have permission to read it.");
+    return QCoreApplication::translate("PhotoLoader", "the file cannot be read (%1).")
+        .arg(file.errorString());
 }
 
 // Qt refuses pictures above 256 MB by default. The limit is process-wide and the photos
@@ -121,8 +125,10 @@ QString checkJpegScans(QFile &file)
     const int scans = countJpegScans(QByteArrayView(bytes, file.size()), kMostJpegScans);
     file.unmap(const_cast<uchar *>(bytes));
     if (scans > kMostJpegScans)
-        return QStringLiteral("it is a JPEG of more than %1 scans, which no camera writes and which would "
-                              "take minutes to decode.")
+        return QCoreApplication::translate(
+                   "PhotoLoader",
+                   "it is a JPEG of more than %1 scans, which no camera writes and which would "
+                   "take minutes to decode.")
             .arg(kMostJpegScans);
     return {};
 }
@@ -132,16 +138,16 @@ QString checkFile(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("the file does not exist.");
+        return QCoreApplication::translate("PhotoLoader", "the file does not exist.");
     if (info.isDir())
-        return QStringLiteral("it is a folder, not a picture file.");
+        return QCoreApplication::translate("PhotoLoader", "it is a folder, not a picture file.");
     // A FIFO, a device or a socket could block a read forever or never end.
     if (!info.isFile())
-        return QStringLiteral("it is not a regular file.");
+        return QCoreApplication::translate("PhotoLoader", "it is not a regular file.");
     if (!file.open(QIODevice::ReadOnly))
         return openRefusal(file);
     if (file.size() == 0)
-        return QStringLiteral("the file is empty.");
+        return QCoreApplication::translate("PhotoLoader", "the file is empty.");
     return {};
 }
 
@@ -149,7 +155,8 @@ QString checkFile(const QString &path, QFile &file)
 QString checkBeforeDecoding(QFile &file, QImageReader &reader, qint64 maxPixels)
 {
     if (!reader.canRead() || !isPhotoFormat(reader.format()))
-        return QStringLiteral("it is not a picture in a format Quillane can read (%1).")
+        return QCoreApplication::translate("PhotoLoader",
+                                           "it is not a picture in a format Quillane can read (%1).")
             .arg(photoFormatNames());
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
@@ -249,7 +256,8 @@ LoadResult decodePhotoFile(const QString &path, qint64 maxPixels)
     const QByteArray format = reader.format(); // the reader cannot tell once at the end
     QImage image;
     if (!readWatched(reader, image))
-        return refusal(path, QStringLiteral("the picture data is damaged or incomplete."));
+        return refusal(
+            path, QCoreApplication::translate("PhotoLoader", "the picture data is damaged or incomplete."));
     // Some files tell their size only while decoding (a GIF whose header Qt cannot read
     // ahead): the limit holds for them too, once the size is known.
     if (qint64(image.width()) * image.height() > maxPixels)
@@ -267,6 +275,7 @@ LoadResult loadPhoto(const QString &path, qint64 maxPixels)
     try {
         return decodePhotoFile(path, maxPixels);
     } catch (const std::bad_alloc &) {
-        return refusal(path, QStringLiteral("there is not enough memory to decode it."));
+        return refusal(
+            path, QCoreApplication::translate("PhotoLoader", "there is not enough memory to decode it."));
     }
 }

@@ -15,11 +15,12 @@ constexpr unsigned kPlacedModeBits = kCompositeModeBit | kShapeModeBit | kTransp
 static_assert((kLinearModeBits | kPlacedModeBits) == 0x1f);
 
 using P = Object_Photo;
-constexpr const char *kOwnSize = "per cent of the photo's own size";
-constexpr const char *kOwnWidth = "per cent of the photo's own width";
-constexpr const char *kOwnHeight = "per cent of the photo's own height";
-constexpr const char *kBackground = "per cent of the background's width";
-constexpr const char *kBackgroundHeight = "per cent of the background's height";
+constexpr const char *kOwnSize = QT_TRANSLATE_NOOP("PhotoField", "per cent of the photo's own size");
+constexpr const char *kOwnWidth = QT_TRANSLATE_NOOP("PhotoField", "per cent of the photo's own width");
+constexpr const char *kOwnHeight = QT_TRANSLATE_NOOP("PhotoField", "per cent of the photo's own height");
+constexpr const char *kBackground = QT_TRANSLATE_NOOP("PhotoField", "per cent of the background's width");
+constexpr const char *kBackgroundHeight =
+    QT_TRANSLATE_NOOP("PhotoField", "per cent of the background's height");
 
 // One row per PhotoField, in its order (checked below). Composite and Shape: the size
 // enlarges the photo's own width (-90 % is a tenth), the offsets are percentages of the
@@ -27,10 +28,11 @@ constexpr const char *kBackgroundHeight = "per cent of the background's height";
 // larger.
 constexpr auto kRows = std::to_array<PhotoFieldRow>({
     {PhotoField::CompositeBlendMode, &P::m_Composite_Blend_Mode, "blend", kCompositeModeBit,
-     QT_TRANSLATE_NOOP("PhotoField", "Blend Mode"), 0, kBlendModeCount - 1, 0, "blend mode", blendModeName},
+     QT_TRANSLATE_NOOP("PhotoField", "Blend Mode"), 0, kBlendModeCount - 1, 0,
+     QT_TRANSLATE_NOOP("PhotoField", "blend mode"), blendModeName},
     {PhotoField::CompositeSizeOfBG, &P::bCompositeSizeOfBG, "matchBackground", kCompositeModeBit,
      QT_TRANSLATE_NOOP("PhotoField", "Match Background Size"), 0, 1, 1,
-     "true stretches the photo over the background", nullptr},
+     QT_TRANSLATE_NOOP("PhotoField", "true stretches the photo over the background"), nullptr},
     {PhotoField::CompositeSize, &P::f_Composite_Size, "size", kCompositeModeBit,
      QT_TRANSLATE_NOOP("PhotoField", "Size"), -90, 400, 0, kOwnSize, nullptr},
     {PhotoField::CompositeXOffset, &P::f_Composite_X_Offset, "x", kCompositeModeBit,
@@ -39,9 +41,11 @@ constexpr auto kRows = std::to_array<PhotoFieldRow>({
      QT_TRANSLATE_NOOP("PhotoField", "Vertical Offset"), -100, 500, 0, kOwnHeight, nullptr},
     {PhotoField::CompositeOpacity, &P::f_Composite_Opacity, "opacity", kCompositeModeBit,
      QT_TRANSLATE_NOOP("PhotoField", "Opacity"), 0, 100, 100,
-     "per cent: the layer's alpha is scaled by it before the blend", nullptr},
+     QT_TRANSLATE_NOOP("PhotoField", "per cent: the layer's alpha is scaled by it before the blend"),
+     nullptr},
     {PhotoField::ShapeType, &P::m_Shape_Type, "shape", kShapeModeBit,
-     QT_TRANSLATE_NOOP("PhotoField", "Shape"), 0, kShapeCount - 1, 0, "shape", shapeMaskName},
+     QT_TRANSLATE_NOOP("PhotoField", "Shape"), 0, kShapeCount - 1, 0,
+     QT_TRANSLATE_NOOP("PhotoField", "shape"), shapeMaskName},
     {PhotoField::ShapeSize, &P::f_Shape_Size, "size", kShapeModeBit, QT_TRANSLATE_NOOP("PhotoField", "Size"),
      -90, 400, 0, kOwnSize, nullptr},
     {PhotoField::ShapeXOffset, &P::f_Shape_X_Offset, "x", kShapeModeBit,
@@ -50,12 +54,15 @@ constexpr auto kRows = std::to_array<PhotoFieldRow>({
      QT_TRANSLATE_NOOP("PhotoField", "Vertical Offset"), -100, 500, 0, kOwnHeight, nullptr},
     {PhotoField::ShapeFeather, &P::f_Shape_Feather, "feather", kShapeModeBit,
      QT_TRANSLATE_NOOP("PhotoField", "Feather"), 0, 100, 0,
-     "per cent of the widest feather, a tenth of the mask's shorter side; 0 a hard edge", nullptr},
-    {PhotoField::LinearIntersectionLevel, &P::f_Linear_Intersection_Level, "level", kLinearModeBits,
-     QT_TRANSLATE_NOOP("PhotoField", "Intersection"), 0, 360, 0, "overlap with the photo before, in 360ths",
+     QT_TRANSLATE_NOOP("PhotoField",
+                       "per cent of the widest feather, a tenth of the mask's shorter side; 0 a hard edge"),
      nullptr},
+    {PhotoField::LinearIntersectionLevel, &P::f_Linear_Intersection_Level, "level", kLinearModeBits,
+     QT_TRANSLATE_NOOP("PhotoField", "Intersection"), 0, 360, 0,
+     QT_TRANSLATE_NOOP("PhotoField", "overlap with the photo before, in 360ths"), nullptr},
     {PhotoField::TransparentTransparency, &P::f_Transparent_Transparency, "transparency", kTransparentModeBit,
-     QT_TRANSLATE_NOOP("PhotoField", "Transparency"), 0, 100, 0, "whole per cent, 0 opaque", nullptr},
+     QT_TRANSLATE_NOOP("PhotoField", "Transparency"), 0, 100, 0,
+     QT_TRANSLATE_NOOP("PhotoField", "whole per cent, 0 opaque"), nullptr},
     {PhotoField::TransparentSize, &P::f_Transparent_Size, "size", kTransparentModeBit,
      QT_TRANSLATE_NOOP("PhotoField", "Size"), 1, 200, 30, kBackground, nullptr},
     {PhotoField::TransparentXOffset, &P::f_Transparent_X_Offset, "x", kTransparentModeBit,

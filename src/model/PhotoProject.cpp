@@ -69,7 +69,7 @@ void PhotoProject::reset(quint64 mode, const PhotoList &photos, const QString &p
     m_projectFile = projectFile;
     const bool sameOptions = m_options == options;
     m_options = options;
-    emit changed(ListChanged | ModeChanged | (sameOptions ? 0 : OptionsChanged));
+    emit changed(ListChanged | ModeChanged | ProjectStarted | (sameOptions ? 0 : OptionsChanged));
 }
 
 ProjectOptions PhotoProject::setOptions(const ProjectOptions &options)

@@ -24,6 +24,7 @@ class PhotoProject : public QObject {
         ModeChanged = 4,      // the project type
         SelectionChanged = 8, // the selected row
         OptionsChanged = 16,  // the project-wide settings (blend space, full resolution)
+        ProjectStarted = 32,  // a new or opened project took the place of the one before
     };
 
     explicit PhotoProject(QObject *parent = nullptr);

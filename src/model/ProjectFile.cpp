@@ -4,6 +4,7 @@
 #include "model/ProjectMode.h"
 #include "model/Quoted.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -27,8 +28,8 @@ QString jsonText(const QJsonValue &value)
         return quoted(value.toString());
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.isArray()    ? QStringLiteral("a list")
-           : value.isObject() ? QStringLiteral("an object")
+    return value.isArray()    ? QCoreApplication::translate("ProjectFile", "a list")
+           : value.isObject() ? QCoreApplication::translate("ProjectFile", "an object")
                               : QStringLiteral("null");
 }
 
@@ -42,10 +43,10 @@ QString numberText(double value)
 QString readNumber(const QJsonValue &value, const PhotoFieldRow &row, double &number)
 {
     if (!value.isDouble() || !std::isfinite(value.toDouble()))
-        return QStringLiteral("must be a number, not %1").arg(jsonText(value));
+        return QCoreApplication::translate("ProjectFile", "must be a number, not %1").arg(jsonText(value));
     number = value.toDouble();
     if (number < row.minimum || number > row.maximum)
-        return QStringLiteral("must be from %1 to %2, not %3")
+        return QCoreApplication::translate("ProjectFile", "must be from %1 to %2, not %3")
             .arg(numberText(row.minimum), numberText(row.maximum), jsonText(value));
     return {};
 }
@@ -60,9 +61,10 @@ QString readWhole(const QJsonValue &value, const PhotoFieldRow &row, double &num
     const double given = value.toDouble(-1.0);
     if (value.isDouble() && given == std::floor(given) && given >= row.minimum && given <= row.maximum)
         return number = given, QString();
-    return QStringLiteral("must be a whole number from %1 to %2%3, not %4")
+    return QCoreApplication::translate("ProjectFile", "must be a whole number from %1 to %2%3, not %4")
         .arg(numberText(row.minimum), numberText(row.maximum),
-             row.nameOf ? QStringLiteral(" or a name") : QString(), jsonText(value));
+             row.nameOf ? QCoreApplication::translate("ProjectFile", " or a name") : QString(),
+             jsonText(value));
 }
 
 QString readValue(const QJsonValue &value, const PhotoFieldRow &row, Object_Photo &photo)
@@ -71,7 +73,8 @@ QString readValue(const QJsonValue &value, const PhotoFieldRow &row, Object_Phot
     QString wrong;
     if (isFlagField(row)) {
         if (!value.isBool())
-            return QStringLiteral("must be true or false, not %1").arg(jsonText(value));
+            return QCoreApplication::translate("ProjectFile", "must be true or false, not %1")
+                .arg(jsonText(value));
         number = value.toBool() ? 1.0 : 0.0;
     } else {
         wrong = isWholeField(row) ? readWhole(value, row, number) : readNumber(value, row, number);
@@ -114,19 +117,22 @@ QString readPhotoKey(const QString &key, const QJsonValue &value, quint64 mode, 
         if (key == QLatin1String(row.key))
             modes |= row.modes;
     if (modes)
-        return QStringLiteral("key %1 belongs to %2 projects, not %3")
+        return QCoreApplication::translate("ProjectFile", "key %1 belongs to %2 projects, not %3")
             .arg(quoted(key), modeNamesFor(modes), projectModeNames()[qsizetype(mode)]);
-    return QStringLiteral("unknown key %1").arg(quoted(key));
+    return QCoreApplication::translate("ProjectFile", "unknown key %1").arg(quoted(key));
 }
 
 QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFolder, Project &project)
 {
     if (!entry.isObject())
-        return QStringLiteral("must be an object such as {\"file\": \"a.jpg\"}, not %1").arg(jsonText(entry));
+        return QCoreApplication::translate("ProjectFile",
+                                           "must be an object such as {\"file\": \"a.jpg\"}, not %1")
+            .arg(jsonText(entry));
     const QJsonObject object = entry.toObject();
     const QJsonValue file = object.value(QLatin1String("file"));
     if (!file.isString() || file.toString().isEmpty())
-        return QStringLiteral("%1 must name the photo's file").arg(quoted(QStringLiteral("file")));
+        return QCoreApplication::translate("ProjectFile", "%1 must name the photo's file")
+            .arg(quoted(QStringLiteral("file")));
     PhotoPtr photo = makePhoto(QImage(), file.toString(), mode);
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString wrong =
@@ -143,7 +149,7 @@ QString readMode(const QJsonValue &value, quint64 &mode)
 {
     const qsizetype index = projectModeNames().indexOf(value.toString());
     if (!value.isString() || index < 0)
-        return QStringLiteral("%1 must be one of %2, not %3")
+        return QCoreApplication::translate("ProjectFile", "%1 must be one of %2, not %3")
             .arg(quoted(QStringLiteral("mode")), projectModeNames().join(QStringLiteral(", ")),
                  jsonText(value));
     mode = quint64(index);
@@ -157,7 +163,7 @@ QString readVersion(const QJsonValue &value, ProjectError &kind)
     if (value.isUndefined())
         return {};
     if (!value.isDouble() || version != std::floor(version) || version < 1)
-        return QStringLiteral("%1 must be a whole number from 1, not %2")
+        return QCoreApplication::translate("ProjectFile", "%1 must be a whole number from 1, not %2")
             .arg(quoted(QStringLiteral("version")), jsonText(value));
     if (version > kProjectFormatVersion) {
         kind = ProjectError::NewerVersion;
@@ -182,11 +188,11 @@ QString readOptions(const QJsonObject &root, quint64 mode, ProjectOptions &optio
 {
     const QJsonValue full = root.value(QLatin1String("fullResolution"));
     if (!full.isUndefined() && !isLinearMode(mode))
-        return QStringLiteral("key %1 belongs to %2 projects, not %3")
+        return QCoreApplication::translate("ProjectFile", "key %1 belongs to %2 projects, not %3")
             .arg(quoted(QStringLiteral("fullResolution")), modeNamesFor(kLinearModeBits),
                  projectModeNames()[qsizetype(mode)]);
     if (!full.isUndefined() && !full.isBool())
-        return QStringLiteral("%1 must be true or false, not %2")
+        return QCoreApplication::translate("ProjectFile", "%1 must be true or false, not %2")
             .arg(quoted(QStringLiteral("fullResolution")), jsonText(full));
     options.fullResolution = full.toBool(false);
     const QJsonValue space = root.value(QLatin1String("blendSpace"));
@@ -195,7 +201,7 @@ QString readOptions(const QJsonObject &root, quint64 mode, ProjectOptions &optio
             return options.blendSpace = known, QString();
     if (space.isUndefined())
         return {};
-    return QStringLiteral("%1 must be %2 or %3, not %4")
+    return QCoreApplication::translate("ProjectFile", "%1 must be %2 or %3, not %4")
         .arg(quoted(QStringLiteral("blendSpace")), quoted(blendSpaceName(BlendSpace::Linear)),
              quoted(blendSpaceName(BlendSpace::Srgb)), jsonText(space));
 }
@@ -204,8 +210,9 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
 {
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!isRootKey(it.key()))
-            return QStringLiteral("unknown key %1 (a project has \"version\", \"mode\", \"photos\", "
-                                  "\"blendSpace\" and, in Linear projects, \"fullResolution\")")
+            return QCoreApplication::translate(
+                       "ProjectFile", "unknown key %1 (a project has \"version\", \"mode\", \"photos\", "
+                                      "\"blendSpace\" and, in Linear projects, \"fullResolution\")")
                 .arg(quoted(it.key()));
     const QString wrongMode = readMode(root.value(QLatin1String("mode")), project.mode);
     if (!wrongMode.isEmpty())
@@ -215,13 +222,13 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
         return wrongOption;
     const QJsonValue list = root.value(QLatin1String("photos"));
     if (!list.isArray() || list.toArray().isEmpty())
-        return QStringLiteral("no photos: %1 must list at least one photo")
+        return QCoreApplication::translate("ProjectFile", "no photos: %1 must list at least one photo")
             .arg(quoted(QStringLiteral("photos")));
     const QJsonArray photos = list.toArray();
     for (qsizetype i = 0; i < photos.size(); ++i) {
         const QString wrong = readPhoto(photos[i], project.mode, baseFolder, project);
         if (!wrong.isEmpty())
-            return QStringLiteral("photo %1: %2").arg(i + 1).arg(wrong);
+            return QCoreApplication::translate("ProjectFile", "photo %1: %2").arg(i + 1).arg(wrong);
     }
     return {};
 }
@@ -251,13 +258,14 @@ ProjectParse parseProject(const QByteArray &json, const QString &baseFolder)
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return {{},
-                QStringLiteral("not valid JSON at character %1: %2")
+                QCoreApplication::translate("ProjectFile", "not valid JSON at character %1: %2")
                     .arg(parseError.offset)
                     .arg(parseError.errorString()),
                 notAProject};
     if (!document.isObject())
         return {{},
-                QStringLiteral("the project must be a JSON object with \"mode\" and \"photos\""),
+                QCoreApplication::translate("ProjectFile",
+                                            "the project must be a JSON object with \"mode\" and \"photos\""),
                 notAProject};
     const QJsonObject root = document.object();
     // Some other JSON file (no "mode") is not a project; one with a mode is a wrong one.
@@ -299,7 +307,7 @@ QString writeProject(const QString &path, quint64 mode, const PhotoList &photos,
 {
     for (qsizetype i = 0; i < photos.size(); ++i)
         if (photos[i]->sFile.isEmpty())
-            return QStringLiteral("photo %1 (%2) has no file to refer to")
+            return QCoreApplication::translate("ProjectFile", "photo %1 (%2) has no file to refer to")
                 .arg(i + 1)
                 .arg(quoted(photos[i]->sName));
     QSaveFile file(path);

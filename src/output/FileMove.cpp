@@ -2,6 +2,7 @@
 
 #include "model/Quoted.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +16,8 @@ namespace {
 
 WriteResult moveFailure(const QString &from, const QString &to, const QString &reason)
 {
-    return {false, QStringLiteral("The picture could not be saved as %1: %2 It is still at %3.")
+    return {false, QCoreApplication::translate("PictureWriter",
+                                               "The picture could not be saved as %1: %2 It is still at %3.")
                        .arg(quoted(to), reason, quoted(from))};
 }
 
@@ -25,14 +27,14 @@ QString errnoReason(int error)
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("you do not have permission to write there.");
+        return QCoreApplication::translate("PictureWriter", "you do not have permission to write there.");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full.");
+        return QCoreApplication::translate("PictureWriter", "the disk is full.");
     case ENOENT:
-        return QStringLiteral("the folder does not exist.");
+        return QCoreApplication::translate("PictureWriter", "the folder does not exist.");
     case EISDIR:
-        return QStringLiteral("a folder of that name is in the way.");
+        return QCoreApplication::translate("PictureWriter", "a folder of that name is in the way.");
     default:
         return QString::fromLocal8Bit(std::strerror(error)) + QLatin1Char('.');
     }
@@ -44,17 +46,21 @@ QString copyReplacing(const QString &from, const QString &to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return QStringLiteral("the picture cannot be read (%1).").arg(source.errorString());
+        return QCoreApplication::translate("PictureWriter", "the picture cannot be read (%1).")
+            .arg(source.errorString());
     QSaveFile target(to);
     if (!target.open(QIODevice::WriteOnly))
         return target.error() == QFileDevice::PermissionsError
-                   ? QStringLiteral("you do not have permission to write there.")
-                   : QStringLiteral("the file cannot be created (%1).").arg(target.errorString());
+                   ? QCoreApplication::translate("PictureWriter",
+                                                 "you do not have permission to write there.")
+                   : QCoreApplication::translate("PictureWriter", "the file cannot be created (%1).")
+                         .arg(target.errorString());
     constexpr qint64 kBlock = qint64(4) << 20;
     while (!source.atEnd()) {
         const QByteArray block = source.read(kBlock);
         if (block.isEmpty())
-            return QStringLiteral("the picture cannot be read (%1).").arg(source.errorString());
+            return QCoreApplication::translate("PictureWriter", "the picture cannot be read (%1).")
+                .arg(source.errorString());
         if (!writeAll(target, block))
             return writeFailureReason(target); // the temporary file is discarded
     }
@@ -82,10 +88,13 @@ QString unusedPath(const QString &path)
 WriteResult movePictureFile(const QString &from, const QString &to)
 {
     if (!QFileInfo(from).isFile())
-        return {false, QStringLiteral("The picture could not be saved as %1: the picture file %2 is gone.")
-                           .arg(quoted(to), quoted(from))};
+        return {false,
+                QCoreApplication::translate(
+                    "PictureWriter", "The picture could not be saved as %1: the picture file %2 is gone.")
+                    .arg(quoted(to), quoted(from))};
     if (QFileInfo(to).isDir())
-        return moveFailure(from, to, QStringLiteral("a folder of that name is in the way."));
+        return moveFailure(
+            from, to, QCoreApplication::translate("PictureWriter", "a folder of that name is in the way."));
     if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath())
         return {true, QString()};
     // rename() replaces an existing file in one step.

@@ -2,6 +2,7 @@
 
 #include "output/FileMove.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +65,8 @@ std::optional<PictureFormat> savedFormat(const QString &chosen)
 
 QString unknownExtension()
 {
-    return QStringLiteral("its extension names no format Quillane writes (%1).").arg(pictureExtensionList());
+    return QCoreApplication::translate("PictureWriter", "its extension names no format Quillane writes (%1).")
+        .arg(pictureExtensionList());
 }
 
 } // namespace
@@ -73,8 +75,9 @@ WriteResult placeSavedPicture(const QString &written, const QImage &picture, con
 {
     const std::optional<PictureFormat> format = savedFormat(chosen);
     if (!format)
-        return writeFailure(chosen, QStringLiteral("%1 The picture is still at \u201C%2\u201D.")
-                                        .arg(unknownExtension(), QDir::toNativeSeparators(written)));
+        return writeFailure(
+            chosen, QCoreApplication::translate("PictureWriter", "%1 The picture is still at \u201C%2\u201D.")
+                        .arg(unknownExtension(), QDir::toNativeSeparators(written)));
     if (*format == PictureFormat::Png)
         return movePictureFile(written, chosen);
     const WriteResult converted = writePicture(picture.isNull() ? QImage(written) : picture, chosen);

@@ -7,6 +7,8 @@
 #include "render/PassCache.h"
 #include "render/PlacedLayer.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -26,7 +28,8 @@ Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
         Stage stage{Resize_Image_To_Fit_Size(photoAtScale(photo, scale, frame), frame, scale),
                     resizedPixelSize(frame), QString()};
         if (stage.image.isNull() && !resizedPixelSize(frame * scale).isEmpty())
-            stage.failure = QStringLiteral("there is not enough memory to stretch it to the background.");
+            stage.failure = QCoreApplication::translate(
+                "CompositePipeline", "there is not enough memory to stretch it to the background.");
         return stage;
     }
     const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size,
@@ -88,8 +91,10 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         const qsizetype kept = view.cache->keepMatching(keys);
         for (qsizetype i = 0; i < kept; ++i)
             pass.draws.append(view.cache->steps[i].draws);
-        if (kept > 0)
+        if (kept > 0) {
             running = view.cache->steps[kept - 1].picture;
+            pass.fullSize = view.cache->steps[kept - 1].fullSize;
+        }
         first = kept + 1;
     }
     for (qsizetype i = first; i < photos.size(); ++i) {
@@ -106,7 +111,9 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
                                  photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace);
         if (running.isNull() && !(background.isNull() && layer.image.isNull()))
-            return failedLayerPass(photos, i, QStringLiteral("there is not enough memory to blend it."));
+            return failedLayerPass(
+                photos, i,
+                QCoreApplication::translate("CompositePipeline", "there is not enough memory to blend it."));
         const QSize fullSize = resizedPixelSize(frame).expandedTo(layer.fullSize);
         const qsizetype drawsBefore = pass.draws.size();
         addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);

@@ -6,11 +6,13 @@
 #include "imaging/LowerLeft.h"
 #include "imaging/Parallel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -227,6 +229,18 @@ void layVerticalRow(const std::vector<const StripSeam *> &seams, const SwipeSpan
     }
 }
 
+// The size of the picture a strip of `photos` in `frame` comes out at: the one seam of
+// two photos, else the strip.
+QSize linearPictureSize(const PhotoList &photos, QSizeF frame, bool vertical)
+{
+    const float along = float(vertical ? frame.height() : frame.width());
+    if (photos.size() == 2) {
+        const float extent = linearPair(photos[1]->f_Linear_Intersection_Level, along).extent;
+        return resizedPixelSize(vertical ? QSizeF(frame.width(), extent) : QSizeF(extent, frame.height()));
+    }
+    return resizedPixelSize(stripSize(frame, seamPositions(photos, along).back(), vertical));
+}
+
 // The size a photo takes fitted into 400 x 400 (fitLinearPhotos), without fitting it.
 QSizeF fittedSize(const Object_Photo &photo)
 {
@@ -244,7 +258,8 @@ struct StripSource {
 
 // A full-resolution capture: each photo's own picture stretched to the enlarged frame
 // (shared when it already has that size); empty pictures when the frame would not grow.
-StripSource fullResolutionSource(const PhotoList &photos, bool vertical)
+// The common frame of a full-resolution strip, and the 400 x 400 one it enlarges.
+std::pair<QSizeF, QSizeF> fullResolutionFrames(const PhotoList &photos, bool vertical)
 {
     QList<QSize> sizes;
     QSizeF fitted(0, 0);
@@ -252,8 +267,14 @@ StripSource fullResolutionSource(const PhotoList &photos, bool vertical)
         sizes.append(photo->image.size());
         fitted = fitted.expandedTo(fittedSize(*photo));
     }
+    return {linearFullResolutionFrame(sizes, fitted, vertical), fitted};
+}
+
+StripSource fullResolutionSource(const PhotoList &photos, bool vertical)
+{
+    const auto [frame, fitted] = fullResolutionFrames(photos, vertical);
     StripSource source;
-    source.frame = linearFullResolutionFrame(sizes, fitted, vertical);
+    source.frame = frame;
     if (source.frame == fitted)
         return source;
     source.seamScale =
@@ -313,9 +334,12 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
         pass.mixed = strip.picture();
     }
     if (pass.mixed.isNull() && !linearStripIsEmpty(frame, positions.back(), vertical))
-        pass.error =
-            QStringLiteral("there is not enough memory to build the strip of %1 photos.").arg(photos.size());
+        pass.error = QCoreApplication::translate(
+                         "LinearPipeline", "there is not enough memory to build the strip of %1 photos.")
+                         .arg(photos.size());
     addFittedDraw(pass, pass.mixed, view);
+    if (options.fullResolution && !view.capturePending) // the capture's strip is larger
+        pass.fullSize = linearPictureSize(photos, fullResolutionFrames(photos, vertical).first, vertical);
     return pass;
 }
 

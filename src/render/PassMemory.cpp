@@ -6,6 +6,8 @@
 #include "render/LinearPipeline.h"
 #include "render/PlacedLayer.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -179,5 +181,6 @@ QString passBudgetRefusal(double need)
     const qint64 budget = memoryBudget();
     if (need <= double(budget))
         return {};
-    return QStringLiteral("the project %1.").arg(overBudgetReason(need, budget, QStringLiteral("render")));
+    return QCoreApplication::translate("PassMemory", "the project %1.")
+        .arg(overBudgetReason(need, budget, QCoreApplication::translate("PassMemory", "render")));
 }

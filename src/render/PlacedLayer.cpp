@@ -3,6 +3,8 @@
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -21,9 +23,9 @@ QString placedLayerFailure(const PlacedLayer &layer, QSizeF photoSize, double sc
         return {};
     if (!isFinite(layer.rect) || !std::isfinite(layer.canvasSize.width()) ||
         !std::isfinite(layer.canvasSize.height()))
-        return QStringLiteral("its size and offsets are too large to draw.");
+        return QCoreApplication::translate("PlacedLayer", "its size and offsets are too large to draw.");
     if (layer.isEmpty() && !resizedPixelSize(layer.canvasSize * scale).isEmpty())
-        return QStringLiteral("there is not enough memory for its canvas.");
+        return QCoreApplication::translate("PlacedLayer", "there is not enough memory for its canvas.");
     return {};
 }
 

@@ -26,16 +26,29 @@ void keepReducedCopies(const PhotoList &originals, const PhotoList &snapshot)
 
 } // namespace
 
-PreviewFrame renderPreviewFrame(const PreviewRequest &request, PassCache *cache)
+PreviewFrame renderPreviewFrame(const PreviewRequest &request, PassCache *cache, RegionCache *regionCache)
 {
     PreviewFrame frame;
     frame.viewSize = request.viewSize;
+    frame.requestedRegion = request.region;
+    if (!request.region.isEmpty()) {
+        RegionResult region =
+            renderRegion(request.photos, request.mode, request.options, request.region, regionCache);
+        frame.drewPhotos = !request.photos.isEmpty();
+        frame.region = region.image.isNull() ? QRect() : region.region;
+        frame.pictureSize = region.pictureSize;
+        frame.image = region.image.isNull()
+                          ? QImage()
+                          : region.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return frame;
+    }
     const QSize pixels = (request.viewSize * request.pixelRatio).toSize();
     if (pixels.isEmpty())
         return frame;
     const PassResult pass = renderPass(request.photos, request.mode, request.viewSize, false,
                                        request.pixelRatio, request.options, cache);
     frame.drewPhotos = !pass.empty;
+    frame.pictureSize = pass.fullSize;
     frame.image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     frame.image.setDevicePixelRatio(request.pixelRatio);
     QPainter painter(&frame.image);
@@ -72,7 +85,7 @@ void PreviewRenderer::startPass()
     m_snapshot = job.photos;
     m_thread = QThread::create([this, job = std::move(job)] {
         yieldToTheWindow();
-        m_frame = renderPreviewFrame(job, &m_cache);
+        m_frame = renderPreviewFrame(job, &m_cache, &m_regionCache);
     });
     // `finished` is emitted on the worker; the renderer lives here, so it arrives queued.
     connect(m_thread, &QThread::finished, this, &PreviewRenderer::deliver);

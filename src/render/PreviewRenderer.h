@@ -3,9 +3,11 @@
 #include "model/Object_Photo.h"
 #include "model/ProjectOptions.h"
 #include "render/PassCache.h"
+#include "render/RegionPass.h"
 
 #include <QImage>
 #include <QObject>
+#include <QRect>
 #include <QSizeF>
 
 #include <functional>
@@ -20,19 +22,28 @@ struct PreviewRequest {
     QSizeF viewSize;
     qreal pixelRatio = 1.0;
     ProjectOptions options;
+    // Not empty for a canvas zoomed to 100 % or more: the part of the full-resolution
+    // picture (top-left pixel coordinates) it shows, rendered instead of the view.
+    QRect region;
 };
 
 // One finished preview frame: the whole view painted by a pass (black, then "No Image"
 // or the mixed picture fitted), viewSize x pixelRatio pixels large.
+// A region frame (from a request with a region) holds instead the full-resolution
+// pixels of `region`, whatever the view.
 struct PreviewFrame {
     QImage image;
     QSizeF viewSize;
+    QRect region;            // a region frame's place in the picture; empty for a view frame
+    QRect requestedRegion;   // the region asked for (empty for a view frame)
+    QSize pictureSize;       // the mixed picture's full-resolution size (empty without photos)
     bool drewPhotos = false; // false when the list was empty
 };
 
 // Paints the frame of `request` (the work of one pass; any thread), starting from the
 // steps of `cache` that still hold.
-PreviewFrame renderPreviewFrame(const PreviewRequest &request, PassCache *cache = nullptr);
+PreviewFrame renderPreviewFrame(const PreviewRequest &request, PassCache *cache = nullptr,
+                                RegionCache *regionCache = nullptr);
 
 // Runs preview passes on a worker thread, one at a time. request() only marks the view
 // out of date; a pass takes its snapshot from the source when it starts, so requests
@@ -65,4 +76,5 @@ class PreviewRenderer : public QObject {
     PhotoList m_snapshot;
     PreviewFrame m_frame; // written by the worker, read once it has finished
     PassCache m_cache;    // the worker's alone: one pass runs at a time
+    RegionCache m_regionCache;
 };

@@ -142,6 +142,7 @@ void addFittedDraw(PassResult &pass, const QImage &picture, const ViewTarget &vi
 void addFittedDraw(PassResult &pass, const QImage &picture, QSizeF fullSize, double scale,
                    const ViewTarget &view)
 {
+    pass.fullSize = resizedPixelSize(fullSize);
     const QRectF frame = return_Best_Fit_Frame(fullSize, view.size);
     if (frame.isEmpty())
         return;
@@ -192,7 +193,9 @@ PassResult failedLayerPass(const PhotoList &photos, qsizetype index, const QStri
     const QString name = photos[index]->sName.isEmpty()
                              ? QString()
                              : QStringLiteral(" (\u201C%1\u201D)").arg(photos[index]->sName);
-    pass.error = QStringLiteral("photo %1%2 cannot be drawn: %3").arg(index + 1).arg(name, reason);
+    pass.error = QCoreApplication::translate("RenderPass", "photo %1%2 cannot be drawn: %3")
+                     .arg(index + 1)
+                     .arg(name, reason);
     return pass;
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 
@@ -31,6 +32,7 @@ struct PassResult {
     QList<ViewDraw> draws; // in drawing order, over a black view
     QImage mixed;          // full resolution when a capture is pending, else at the pass's scale;
                            // null for an unknown mode or an unfinished one
+    QSize fullSize;        // the mixed picture's size at full resolution, as a capture makes it
     bool empty = false;    // no photos: the view shows "No Image" and nothing is captured
     QString error;         // why nothing could be rendered (over the memory budget, a layer
                            // that cannot be drawn): one sentence; empty when all went well

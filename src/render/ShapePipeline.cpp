@@ -10,6 +10,8 @@
 #include "render/PassCache.h"
 #include "render/ShapeMasks.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -84,14 +86,18 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
             return failedLayerPass(photos, i, failure);
         const QImage mask = shapeMaskCanvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
         if (mask.isNull() && !layer.isEmpty())
-            return failedLayerPass(photos, i, QStringLiteral("there is not enough memory for its mask."));
+            return failedLayerPass(
+                photos, i,
+                QCoreApplication::translate("ShapePipeline", "there is not enough memory for its mask."));
         const bool hadRunning = !running.isNull();
         // The filters take and give the canonical picture type directly. The result
         // spans the running picture and the cut-out layer, at either scale.
         running = imageShape(CGImageRefFromImage(running), CGImageRefFromImage(layer.canvas),
                              CGImageRefFromImage(mask), options.blendSpace);
         if (running.isNull() && (hadRunning || !layer.isEmpty()))
-            return failedLayerPass(photos, i, QStringLiteral("there is not enough memory to cut it out."));
+            return failedLayerPass(
+                photos, i,
+                QCoreApplication::translate("ShapePipeline", "there is not enough memory to cut it out."));
         if (!layer.isEmpty())
             fullSize = fullSize.expandedTo(resizedPixelSize(layer.canvasSize));
         if (view.cache && view.cache->steps.size() == i - 1)

@@ -57,6 +57,7 @@ PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
 {
     PassResult pass;
     Object_Photo &background = *photos.front();
+    pass.fullSize = background.image.size();
     const QRectF frame = return_Best_Fit_Frame(imageSizeF(background.image), view.size);
     addViewDraw(pass, viewPixels(background, frame, view), frame, view);
     for (qsizetype i = 1; i < photos.size(); ++i) {

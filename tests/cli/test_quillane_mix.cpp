@@ -62,6 +62,10 @@ class QuillaneMix : public ::testing::Test {
     MixRun run(const QStringList &arguments, const QByteArray &input = {}) const
     {
         QProcess process;
+        // The messages compared below are the English ones, whatever the user's language.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", "en");
+        process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
         process.start(QStringLiteral(QUILLANE_MIX_PATH), arguments);
         process.write(input);

@@ -54,14 +54,14 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
         {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(500, 300); }, 0},
     };
     PassCache cache;
-    renderPreviewFrame({photos, Composite, view, 1.0, options}, &cache);
+    renderPreviewFrame({photos, Composite, view, 1.0, options, {}}, &cache);
     ASSERT_EQ(cache.steps.size(), 4);
     for (const Change &change : changes) {
         SCOPED_TRACE(change.name);
         const PassCache before = cache;
         change.apply(photos, view);
-        const PreviewFrame cached = renderPreviewFrame({photos, Composite, view, 1.0, options}, &cache);
-        const PreviewFrame scratch = renderPreviewFrame({photos, Composite, view, 1.0, options});
+        const PreviewFrame cached = renderPreviewFrame({photos, Composite, view, 1.0, options, {}}, &cache);
+        const PreviewFrame scratch = renderPreviewFrame({photos, Composite, view, 1.0, options, {}});
         EXPECT_EQ(cached.image, scratch.image);
         ASSERT_EQ(cache.steps.size(), photos.size() - 1);
         qsizetype reused = 0;
@@ -93,13 +93,13 @@ TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
         {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
     };
     PassCache cache;
-    renderPreviewFrame({photos, Shape, view, 1.0, options}, &cache);
+    renderPreviewFrame({photos, Shape, view, 1.0, options, {}}, &cache);
     for (const Change &change : changes) {
         SCOPED_TRACE(change.name);
         const PassCache before = cache;
         change.apply(photos, view);
-        const PreviewFrame cached = renderPreviewFrame({photos, Shape, view, 1.0, options}, &cache);
-        EXPECT_EQ(cached.image, renderPreviewFrame({photos, Shape, view, 1.0, options}).image);
+        const PreviewFrame cached = renderPreviewFrame({photos, Shape, view, 1.0, options, {}}, &cache);
+        EXPECT_EQ(cached.image, renderPreviewFrame({photos, Shape, view, 1.0, options, {}}).image);
         ASSERT_EQ(cache.steps.size(), photos.size() - 1);
         qsizetype reused = 0;
         while (reused < before.steps.size() &&

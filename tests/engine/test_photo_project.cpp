@@ -106,7 +106,8 @@ TEST(PhotoProject, ResetAndFieldWritesNotifyWhatChanged)
     f.project.reset(Shape, {}, QStringLiteral("/p/x.json"));
     ASSERT_EQ(changed.size(), 3);
     EXPECT_EQ(changed[0], PhotoProject::FieldChanged);
-    EXPECT_EQ(changed[2], PhotoProject::ListChanged | PhotoProject::ModeChanged);
+    EXPECT_EQ(changed[2],
+              PhotoProject::ListChanged | PhotoProject::ModeChanged | PhotoProject::ProjectStarted);
     EXPECT_EQ(f.project.mode(), quint64(Shape));
     EXPECT_EQ(f.project.projectFile(), QStringLiteral("/p/x.json"));
     EXPECT_TRUE(f.project.photos().isEmpty());

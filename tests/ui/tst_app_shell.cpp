@@ -172,7 +172,7 @@ class AppShellTest : public QObject {
         QStringList menus;
         for (QAction *a : w->menuBar()->actions())
             menus << a->text().remove('&');
-        QCOMPARE(menus, (QStringList{"File", "Edit", "Action", "Help"}));
+        QCOMPARE(menus, (QStringList{"File", "Edit", "Action", "View", "Help"}));
         for (const char *name : {"add", "remove", "up", "down", "new", "save", "share"})
             QVERIFY2(w->button(name), name);
     }
@@ -197,6 +197,10 @@ class AppShellTest : public QObject {
             {"menuRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), nullptr},
             {"menuAddPhoto", QKeySequence::Open, nullptr},
             {"menuRemovePhoto", QKeySequence::Delete, nullptr},
+            {"menuZoomIn", QKeySequence::ZoomIn, nullptr},
+            {"menuZoomOut", QKeySequence::ZoomOut, nullptr},
+            {"menuZoomFit", QKeySequence(Qt::CTRL | Qt::Key_0), nullptr},
+            {"menuZoomActual", QKeySequence(Qt::CTRL | Qt::Key_1), nullptr},
             {"menuHelpApp", QKeySequence(), "/mac-Quillane/"},
             {"menuHelpCompany", QKeySequence(), "/"},
             {"menuHelpPrivacy", QKeySequence(), "/privacypolicy.htm"},

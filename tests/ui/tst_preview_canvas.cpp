@@ -2,9 +2,16 @@
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/View_Image_Preview.h"
+#include "model/PhotoProject.h"
+#include "render/RenderPass.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 class PreviewCanvasTest : public QObject {
     Q_OBJECT
@@ -40,6 +47,29 @@ class PreviewCanvasTest : public QObject {
         app.desktop->openAnswers.enqueue(app.writePhoto(name, size, color));
         app.delegate->OnAddPhoto();
         app.waitForPhotos();
+    }
+
+    // A photo whose every pixel differs from its neighbours', so that a region shown one
+    // pixel off cannot pass for the right one.
+    static void addPattern(TestApp &app, const QString &name, QSize size, int seed)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y,
+                               qRgb((x * 7 + seed * 31) & 255, (y * 5 + x * 3) & 255, (x * y + seed) & 255));
+        const QString path = app.home.filePath(name);
+        image.save(path, "PNG");
+        app.desktop->openAnswers.enqueue(path);
+        app.delegate->OnAddPhoto();
+        app.waitForPhotos();
+    }
+
+    static void showWindow(AppDelegate &d)
+    {
+        d.window()->resize(1000, 700);
+        d.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d.window()));
     }
 
   private slots:
@@ -161,6 +191,114 @@ class PreviewCanvasTest : public QObject {
         d.markPreviewForRedraw();
         QTRY_VERIFY(!d.capture.b_Take_Picture);
         QCOMPARE(d.capture.imageSave.size(), QSize(50, 50));
+    }
+
+    // At 100 % the canvas shows, pixel for pixel, what Save writes in the part in sight:
+    // a Composite of photos of one size renders that part alone, the other projects crop
+    // their whole picture.
+    void actualPixelsShowTheSavedPicture_data()
+    {
+        QTest::addColumn<quint64>("mode");
+        QTest::addColumn<QSize>("layerSize");
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<QPoint>("scroll");
+        QTest::newRow("composite of one size")
+            << quint64(Composite) << QSize(1300, 900) << false << QPoint(0, 0);
+        QTest::newRow("composite, scrolled")
+            << quint64(Composite) << QSize(1300, 900) << false << QPoint(171, 93);
+        QTest::newRow("composite, layer moved")
+            << quint64(Composite) << QSize(700, 500) << true << QPoint(57, 21);
+        QTest::newRow("shape") << quint64(Shape) << QSize(800, 600) << true << QPoint(240, 130);
+        QTest::newRow("transparent") << quint64(Transparent) << QSize(800, 600) << true << QPoint(33, 250);
+        QTest::newRow("linear") << quint64(LinearHorizontal) << QSize(1300, 900) << false << QPoint(0, 0);
+    }
+
+    void actualPixelsShowTheSavedPicture()
+    {
+        QFETCH(quint64, mode);
+        QFETCH(QSize, layerSize);
+        QFETCH(bool, moved);
+        QFETCH(QPoint, scroll);
+        TestApp app;
+        app.launchWithoutDialog(mode);
+        AppDelegate &d = *app.delegate;
+        showWindow(d);
+        addPattern(app, "bg.png", {1300, 900}, 1);
+        addPattern(app, "layer.png", layerSize, 2);
+        Object_Photo &layer = *d.project().photos()[1];
+        layer.m_Composite_Blend_Mode = 18; // Overlay
+        layer.f_Composite_Opacity = 70.0f;
+        if (moved) {
+            layer.f_Composite_X_Offset = layer.f_Shape_X_Offset = layer.f_Transparent_X_Offset = 13.5f;
+            layer.f_Composite_Y_Offset = layer.f_Shape_Y_Offset = layer.f_Transparent_Y_Offset = 7.25f;
+            layer.f_Transparent_Transparency = 35;
+        }
+        d.markPreviewForRedraw();
+        QVERIFY(!shown(d).isNull());
+        View_Image_Preview &canvas = *d.viewPreviewImage;
+        canvas.zoomToActualPixels();
+        d.scrollviewPreviewCanvas->horizontalScrollBar()->setValue(scroll.x());
+        d.scrollviewPreviewCanvas->verticalScrollBar()->setValue(scroll.y());
+        QVERIFY(QTest::qWaitFor([&canvas] { return canvas.isFrameCurrent(); }, 10000));
+
+        const QRect region = canvas.shownRegion();
+        QVERIFY(!region.isEmpty());
+        QCOMPARE(region.topLeft(), scroll); // the picture starts at the canvas's corner
+        const PassResult saved =
+            renderPass(d.project().photos(), mode, QSizeF(), true, 1.0, d.project().options());
+        QCOMPARE(canvas.pictureSize(), saved.mixed.size());
+        QImage expected(region.size(), QImage::Format_RGB32); // over the canvas's black
+        expected.fill(Qt::black);
+        QPainter(&expected).drawImage(0, 0, saved.mixed.copy(region));
+        QCOMPARE(canvas.grab(region).toImage().convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    // The View menu's commands, Ctrl+wheel and dragging; a new project is shown fitted.
+    void zoomCommandsWheelAndDrag()
+    {
+        TestApp app;
+        app.launchWithoutDialog(Composite);
+        AppDelegate &d = *app.delegate;
+        showWindow(d);
+        View_Image_Preview &canvas = *d.viewPreviewImage;
+        QAction *zoomIn = d.window()->menuAction("menuZoomIn");
+        zoomIn->trigger(); // nothing drawn yet: nothing to zoom
+        QCOMPARE(canvas.zoom(), View_Image_Preview::kFit);
+        addPattern(app, "bg.png", {1600, 1200}, 1);
+        QVERIFY(!shown(d).isNull());
+        auto *label = d.window()->findChild<QLabel *>("zoomLabel");
+        QVERIFY(label->text().startsWith("Fit ("));
+        d.window()->menuAction("menuZoomActual")->trigger();
+        QCOMPARE(canvas.zoom(), 1.0);
+        QCOMPARE(label->text(), QString("100 %"));
+        zoomIn->trigger();
+        QCOMPARE(canvas.zoom(), 1.5);
+        d.window()->menuAction("menuZoomOut")->trigger();
+        d.window()->menuAction("menuZoomOut")->trigger();
+        QCOMPARE(canvas.zoom(), 2.0 / 3.0);
+        QCOMPARE(canvas.size(), QSize(1067, 800)); // the zoomed picture's size, rounded up
+
+        QWheelEvent wheel(QPointF(10, 10), canvas.mapToGlobal(QPointF(10, 10)), {}, {0, 120}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&canvas, &wheel);
+        QCOMPARE(canvas.zoom(), 1.0);
+
+        QScrollBar *h = d.scrollviewPreviewCanvas->horizontalScrollBar();
+        QScrollBar *v = d.scrollviewPreviewCanvas->verticalScrollBar();
+        h->setValue(300);
+        v->setValue(200);
+        const QPoint from = canvas.mapFromParent(QPoint(100, 100));
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&canvas, from + QPoint(-40, 25));
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, from + QPoint(-40, 25));
+        QCOMPARE(QPoint(h->value(), v->value()), QPoint(340, 175)); // the picture follows the pointer
+
+        d.window()->menuAction("menuZoomFit")->trigger();
+        QCOMPARE(canvas.zoom(), View_Image_Preview::kFit);
+        QCOMPARE(canvas.size(), d.scrollviewPreviewCanvas->viewport()->size());
+        d.window()->menuAction("menuZoomActual")->trigger();
+        d.project().reset(Shape, {}, QString()); // as New Project and Open Project do
+        QCOMPARE(canvas.zoom(), View_Image_Preview::kFit);
     }
 };
 

@@ -4,9 +4,15 @@
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
+#include "imaging/PhotoLoader.h"
+#include "model/ProjectFile.h"
 #include "output/SharingServices.h"
 #include "output/Window_Share.h"
+#include "output/engine/PngWriter.h"
 #include "panels/Window_Select_Shape.h"
+#include "render/PassMemory.h"
+#include "render/PlacedLayer.h"
+#include "render/RenderPass.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
@@ -18,18 +24,24 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
+
+#include <limits>
 
 namespace {
 
 const QString kOpen = QStringLiteral("\u27E6");
 const QString kClose = QStringLiteral("\u27E7");
 
-// Brackets every text it is asked for, so that a text that never asked stands out.
+// Brackets every text it is asked for, so that a text that never asked stands out:
+// each run of the text between its placeholders on its own, so that what fills a
+// placeholder stays outside the brackets.
 class PseudoTranslator : public QTranslator {
   public:
     bool isEmpty() const override { return false; }
@@ -37,8 +49,20 @@ class PseudoTranslator : public QTranslator {
     {
         if (!source || !*source)
             return {};
-        return kOpen + QString::fromUtf8(source) + kClose;
+        static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+        const QString text = QString::fromUtf8(source);
+        QString bracketed;
+        qsizetype from = 0;
+        for (auto match = placeholder.globalMatch(text); match.hasNext();) {
+            const QRegularExpressionMatch next = match.next();
+            bracketed += bracket(text.mid(from, next.capturedStart() - from)) + next.captured();
+            from = next.capturedEnd();
+        }
+        return bracketed + bracket(text.mid(from));
     }
+
+  private:
+    static QString bracket(const QString &run) { return run.isEmpty() ? run : kOpen + run + kClose; }
 };
 
 // Texts without a letter (numbers, "0 %", "+", punctuation) need no translation.
@@ -46,6 +70,26 @@ bool isTranslated(const QString &text)
 {
     static const QRegularExpression letter(QStringLiteral("\\p{L}"));
     return !text.contains(letter) || (text.contains(kOpen) && text.contains(kClose));
+}
+
+// The letters of a composed message outside every bracket and every quoted name
+// (“a.png”): the message's frame and each phrase put into it must have been translated.
+QString lettersOutsideBrackets(const QString &text)
+{
+    QString outside;
+    int depth = 0;
+    bool inName = false;
+    for (const QChar c : text) {
+        if (c == kOpen[0])
+            ++depth;
+        else if (c == kClose[0])
+            --depth;
+        else if (c == u'\u201C' || c == u'\u201D')
+            inName = c == u'\u201C';
+        else if (depth == 0 && !inName && c.isLetter())
+            outside += c;
+    }
+    return outside;
 }
 
 class TextAudit {
@@ -257,6 +301,84 @@ class TranslationsTest : public QObject {
             audit.checkAlert(alert);
         QVERIFY2(audit.untranslated().isEmpty(), qPrintable(audit.untranslated().join('\n')));
         QVERIFY(audit.checked() > 40);
+    }
+
+    // The engine's refusals, composed of several translated phrases (the photo's name
+    // and the numbers inside them need none).
+    void engineMessagesAreTranslated_data()
+    {
+        QTest::addColumn<QString>("message");
+        const double huge = 1e15;
+        QTest::newRow("over the memory budget") << passBudgetRefusal(huge);
+        const QSizeF photoSize(100, 100);
+        const float infinite = std::numeric_limits<float>::infinity();
+        const PhotoList photos = {makePhoto(QImage(), QStringLiteral("a.png"), Composite)};
+        QTest::newRow("undrawable layer")
+            << failedLayerPass(
+                   photos, 0,
+                   placedLayerFailure(placedLayerGeometry(photoSize, infinite, 0, 0), photoSize, 1.0))
+                   .error;
+        QTest::newRow("missing photo") << loadPhoto(QStringLiteral("/nonexistent/a.png")).error;
+        QTest::newRow("project key out of range")
+            << parseProject(R"({"mode": "composite", "photos": [{"file": "a.png", "size": 1000}]})", "/")
+                   .error;
+        QTest::newRow("no picture to write")
+            << writePng(QImage(), QStringLiteral("/nonexistent/b.png")).error;
+    }
+
+    void engineMessagesAreTranslated()
+    {
+        QFETCH(QString, message);
+        QVERIFY(message.contains(kOpen));
+        QVERIFY2(lettersOutsideBrackets(message).isEmpty(), qPrintable(message));
+    }
+
+    // The programs in the user's language: the help of both and the command-line
+    // renderer's messages, engine texts among them.
+    void programsSpeakTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("expected");
+        const QString mix = QStringLiteral(QUILLANE_MIX_PATH);
+        const QString app = QStringLiteral(QUILLANE_APP_PATH);
+        QTest::newRow("mix help, German") << mix << QStringList{"--help"} << "de"
+                                          << "Aufruf: quillane-mix [OPTIONEN]";
+        QTest::newRow("mix help, French") << mix << QStringList{"--help"} << "fr"
+                                          << "Utilisation : quillane-mix [OPTIONS]";
+        QTest::newRow("mix help, English") << mix << QStringList{"--help"} << "en"
+                                           << "Usage: quillane-mix [OPTIONS]";
+        QTest::newRow("app help, German") << app << QStringList{"--help"} << "de"
+                                          << "Aufruf: quillane [FOTO...]";
+        QTest::newRow("mix option, German") << mix << QStringList{"--bogus"} << "de"
+                                            << "unbekannte Option „--bogus“";
+        QTest::newRow("mix photo, French") << mix << QStringList{"-o", "out.png", "project.json"} << "fr"
+                                           << "n’a pas pu être ouvert : le fichier n’existe pas.";
+    }
+
+    void programsSpeakTheUsersLanguage()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, language);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile project(dir.filePath("project.json"));
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write(R"({"mode": "composite", "photos": [{"file": "missing.png"}]})");
+        project.close();
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANGUAGE", language);
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir.path());
+        process.start(program, arguments);
+        QVERIFY(process.waitForFinished(60000));
+        const QString output =
+            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        QVERIFY2(output.contains(expected), qPrintable(output));
     }
 
     // The shipped translations: every text translated, the same placeholders as the

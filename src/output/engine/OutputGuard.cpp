@@ -2,6 +2,7 @@
 
 #include "model/Quoted.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -23,14 +24,14 @@ bool sameFile(const struct stat &a, const struct stat &b)
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("OutputGuard", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
+        return QCoreApplication::translate("OutputGuard", "a FIFO");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return QCoreApplication::translate("OutputGuard", "a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("OutputGuard", "a device");
+    return QCoreApplication::translate("OutputGuard", "not a regular file");
 }
 
 } // namespace
@@ -42,14 +43,18 @@ QString outputRefusal(const QString &output, const QString &projectFile, const Q
         return {}; // nothing there yet (or a dangling link): a new file is made
     const QString name = quoted(output);
     if (!S_ISREG(target.st_mode))
-        return QStringLiteral("%1 is %2, not a regular file; the picture replaces only a regular file.")
+        return QCoreApplication::translate(
+                   "OutputGuard", "%1 is %2, not a regular file; the picture replaces only a regular file.")
             .arg(name, kindOf(target.st_mode));
     struct stat input {};
     if (statFollowing(projectFile, input) && sameFile(target, input))
-        return QStringLiteral("%1 is the project file itself; the picture would replace it.").arg(name);
+        return QCoreApplication::translate("OutputGuard",
+                                           "%1 is the project file itself; the picture would replace it.")
+            .arg(name);
     for (const QString &photo : photoFiles)
         if (statFollowing(photo, input) && sameFile(target, input))
-            return QStringLiteral("%1 is the project's photo %2; the picture would replace it.")
+            return QCoreApplication::translate("OutputGuard",
+                                               "%1 is the project's photo %2; the picture would replace it.")
                 .arg(name, quoted(photo));
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 
@@ -30,7 +31,8 @@ constexpr int kTiffLzw = 1; // Qt's TIFF writer: 0 none, 1 LZW
 
 QString encodingFailure(const char *format)
 {
-    return QStringLiteral("the picture could not be encoded as %1.").arg(QLatin1String(format));
+    return QCoreApplication::translate("PictureWriter", "the picture could not be encoded as %1.")
+        .arg(QLatin1String(format));
 }
 
 // WebP and TIFF through Qt's writers, which embed the picture's ICC profile.
@@ -74,10 +76,12 @@ WriteResult writeWebp(const QImage &image, QFileDevice &file, const QString &pat
                       const PictureOptions &options)
 {
     if (image.width() > kLargestWebpSide || image.height() > kLargestWebpSide)
-        return writeFailure(path, QStringLiteral("a WebP picture is at most 16383 pixels wide and high; "
-                                                 "this one is %1 \u00D7 %2 (choose PNG, JPEG or TIFF).")
-                                      .arg(image.width())
-                                      .arg(image.height()));
+        return writeFailure(
+            path, QCoreApplication::translate("PictureWriter",
+                                              "a WebP picture is at most 16383 pixels wide and high; "
+                                              "this one is %1 \u00D7 %2 (choose PNG, JPEG or TIFF).")
+                      .arg(image.width())
+                      .arg(image.height()));
     // Qt's WebP writer compresses losslessly at quality 100.
     const int quality = options.lossless      ? 100
                         : options.quality > 0 ? std::min(options.quality, 99)
@@ -90,10 +94,12 @@ WriteResult writeJpeg(const QImage &image, QFileDevice &file, const QString &pat
 {
     const QByteArray jpeg = encodeJpeg(image, options.quality > 0 ? options.quality : kDefaultJpegQuality);
     if (jpeg.isEmpty())
-        return writeFailure(path, image.width() > 65535 || image.height() > 65535
-                                      ? QStringLiteral("a JPEG picture is at most 65535 pixels wide and high "
-                                                       "(choose PNG or TIFF).")
-                                      : encodingFailure("JPEG"));
+        return writeFailure(
+            path, image.width() > 65535 || image.height() > 65535
+                      ? QCoreApplication::translate("PictureWriter",
+                                                    "a JPEG picture is at most 65535 pixels wide and high "
+                                                    "(choose PNG or TIFF).")
+                      : encodingFailure("JPEG"));
     return writeBytesTo(jpeg, file, path);
 }
 
@@ -141,7 +147,8 @@ WriteResult writePictureTo(const QImage &image, QFileDevice &file, const QString
                            const PictureOptions &options)
 {
     if (image.isNull())
-        return writeFailure(path, QStringLiteral("there is no picture to write."));
+        return writeFailure(path,
+                            QCoreApplication::translate("PictureWriter", "there is no picture to write."));
     switch (format) {
     case PictureFormat::Png:
         return writePngTo(image, file, path);
@@ -159,7 +166,8 @@ WriteResult writePicture(const QImage &image, const QString &path, const Picture
 {
     const std::optional<PictureFormat> format = pictureFormatOf(path);
     if (!format)
-        return writeFailure(path, QStringLiteral("its extension names no format Quillane writes (%1).")
+        return writeFailure(path, QCoreApplication::translate(
+                                      "PictureWriter", "its extension names no format Quillane writes (%1).")
                                       .arg(pictureExtensionList()));
     return writeFileAtomically(
         image, path, [&](QFileDevice &file) { return writePictureTo(image, file, path, *format, options); });

@@ -3,6 +3,7 @@
 #include "imaging/FileAccess.h"
 #include "output/engine/PngEncoder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,16 +13,22 @@ namespace {
 WriteResult failure(const QString &path, const QString &reason)
 {
     const QString name = QDir::toNativeSeparators(path);
-    return {false, QStringLiteral("\u201C%1\u201D could not be written: %2").arg(name, reason)};
+    return {false, QCoreApplication::translate("PictureWriter", "\u201C%1\u201D could not be written: %2")
+                       .arg(name, reason)};
 }
 
-const QString kNoWritePermission = QStringLiteral("you do not have permission to write in that folder.");
+QString noWritePermission()
+{
+    return QCoreApplication::translate("PictureWriter",
+                                       "you do not have permission to write in that folder.");
+}
 
 QString openFailureReason(const QFileDevice &file)
 {
     if (isPermissionRefusal(file.fileName(), FileAccess::WriteInFolder))
-        return kNoWritePermission;
-    return QStringLiteral("the file cannot be created (%1).").arg(file.errorString());
+        return noWritePermission();
+    return QCoreApplication::translate("PictureWriter", "the file cannot be created (%1).")
+        .arg(file.errorString());
 }
 
 // An empty string when the folder of `path` can take a new file.
@@ -31,16 +38,17 @@ QString folderProblem(const QString &path)
     const QFileInfo folder(info.absolutePath());
     const QString folderName = QDir::toNativeSeparators(folder.absoluteFilePath());
     if (folder.exists() && !folder.isDir())
-        return QStringLiteral("%1 is a file, not a folder.").arg(folderName);
+        return QCoreApplication::translate("PictureWriter", "%1 is a file, not a folder.").arg(folderName);
     if (!folder.exists())
-        return QStringLiteral("the folder %1 does not exist.").arg(folderName);
+        return QCoreApplication::translate("PictureWriter", "the folder %1 does not exist.").arg(folderName);
     if (info.isDir())
-        return QStringLiteral("a folder of that name is in the way.");
+        return QCoreApplication::translate("PictureWriter", "a folder of that name is in the way.");
     // A device node, FIFO or socket is never replaced by a picture.
     if (info.exists() && !info.isFile())
-        return QStringLiteral("it is not a regular file, and only a regular file is ever replaced.");
+        return QCoreApplication::translate(
+            "PictureWriter", "it is not a regular file, and only a regular file is ever replaced.");
     if (isPermissionRefusal(path, FileAccess::WriteInFolder))
-        return kNoWritePermission;
+        return noWritePermission();
     return {};
 }
 
@@ -51,8 +59,9 @@ QString writeFailureReason(const QFileDevice &file)
     // Qt reports "no space left on the device" as a resource error; a device that took
     // nothing more without an error is full as well.
     if (file.error() == QFileDevice::ResourceError || file.error() == QFileDevice::NoError)
-        return QStringLiteral("the disk is full.");
-    return QStringLiteral("the disk refused the file (%1).").arg(file.errorString());
+        return QCoreApplication::translate("PictureWriter", "the disk is full.");
+    return QCoreApplication::translate("PictureWriter", "the disk refused the file (%1).")
+        .arg(file.errorString());
 }
 
 bool writeAll(QFileDevice &file, QByteArrayView bytes)
@@ -69,10 +78,11 @@ bool writeAll(QFileDevice &file, QByteArrayView bytes)
 WriteResult writePngTo(const QImage &image, QFileDevice &file, const QString &path)
 {
     if (image.isNull())
-        return failure(path, QStringLiteral("there is no picture to write."));
+        return failure(path, QCoreApplication::translate("PictureWriter", "there is no picture to write."));
     const PngFile png = encodePng(image);
     if (png.pieces.empty())
-        return failure(path, QStringLiteral("the picture could not be compressed."));
+        return failure(path,
+                       QCoreApplication::translate("PictureWriter", "the picture could not be compressed."));
     for (const QByteArray &piece : png.pieces)
         if (!writeAll(file, piece))
             return failure(path, writeFailureReason(file));
@@ -88,7 +98,7 @@ WriteResult writeFileAtomically(const QImage &image, const QString &path,
                                 const std::function<WriteResult(QFileDevice &)> &encode)
 {
     if (image.isNull())
-        return failure(path, QStringLiteral("there is no picture to write."));
+        return failure(path, QCoreApplication::translate("PictureWriter", "there is no picture to write."));
     if (const QString problem = folderProblem(path); !problem.isEmpty())
         return failure(path, problem);
     QSaveFile file(path);
