@@ -495,7 +495,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="114"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="116"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -704,7 +704,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="143"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="163"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>es ist nicht genug Speicher da, um den Streifen aus %1 Fotos zu bauen.</translation>
     </message>
@@ -752,98 +752,108 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="150"/>
+        <location filename="../../src/app/MainWindow.cpp" line="152"/>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="153"/>
+        <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
+        <translation>Zoom der Vorschau: Strg+Mausrad, Strg++ und Strg+− ändern ihn</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Das gemischte Bild als PNG-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="151"/>
+        <location filename="../../src/app/MainWindow.cpp" line="157"/>
         <source>Share the mixed picture</source>
         <translation>Das gemischte Bild teilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="151"/>
+        <location filename="../../src/app/MainWindow.cpp" line="157"/>
         <source>&amp;Share</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="160"/>
+        <location filename="../../src/app/MainWindow.cpp" line="166"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="170"/>
+        <location filename="../../src/app/MainWindow.cpp" line="179"/>
         <source>Controls of the selected photo</source>
         <translation>Einstellungen des ausgewählten Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="199"/>
+        <location filename="../../src/app/MainWindow.cpp" line="208"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="200"/>
+        <location filename="../../src/app/MainWindow.cpp" line="209"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Neues Projekt …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="202"/>
+        <location filename="../../src/app/MainWindow.cpp" line="211"/>
         <source>&amp;Open Project…</source>
         <translation>Projekt ö&amp;ffnen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="204"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="207"/>
+        <location filename="../../src/app/MainWindow.cpp" line="216"/>
         <source>Save &amp;Project…</source>
         <translation>&amp;Projekt speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="219"/>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="216"/>
+        <location filename="../../src/app/MainWindow.cpp" line="225"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="222"/>
+        <location filename="../../src/app/MainWindow.cpp" line="231"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="233"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="242"/>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="234"/>
+        <location filename="../../src/app/MainWindow.cpp" line="243"/>
         <source>&amp;Add Photo…</source>
         <translation>Foto &amp;hinzufügen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="236"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Remove Photo</source>
         <translation>Foto &amp;entfernen</translation>
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="126"/>
-        <location filename="../../src/app/MainWindow.cpp" line="238"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
@@ -868,57 +878,82 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="150"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Sa&amp;ve</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="240"/>
+        <location filename="../../src/app/MainWindow.cpp" line="249"/>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="243"/>
+        <location filename="../../src/app/MainWindow.cpp" line="252"/>
+        <source>&amp;View</source>
+        <translation>Ansi&amp;cht</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="260"/>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="263"/>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <source>&amp;Fit in Window</source>
+        <translation>In Fenster &amp;einpassen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
+        <source>&amp;Actual Pixels (100 %)</source>
+        <translation>&amp;Originalgröße (100 %)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="280"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="281"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="282"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="284"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="248"/>
+        <location filename="../../src/app/MainWindow.cpp" line="285"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="263"/>
+        <location filename="../../src/app/MainWindow.cpp" line="300"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="269"/>
+        <location filename="../../src/app/MainWindow.cpp" line="306"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
     </message>
@@ -1619,6 +1654,14 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
 </context>
 <context>
+    <name>RegionPass</name>
+    <message>
+        <location filename="../../src/render/RegionPass.cpp" line="60"/>
+        <source>there is not enough memory to blend the region.</source>
+        <translation>es ist nicht genug Speicher da, um den Ausschnitt zu mischen.</translation>
+    </message>
+</context>
+<context>
     <name>RenderPass</name>
     <message>
         <location filename="../../src/render/RenderPass.cpp" line="26"/>
@@ -1626,7 +1669,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Kein Bild</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="195"/>
+        <location filename="../../src/render/RenderPass.cpp" line="196"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>Foto %1%2 kann nicht gezeichnet werden: %3</translation>
     </message>
@@ -1824,6 +1867,19 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <location filename="../../src/panels/View_Home.cpp" line="10"/>
         <source>Choose a project type, then add your photos: the first photo is the background, every later one is mixed over it. Select a later photo in the list to tune it here, and watch the preview. Save writes the mixed picture as a PNG file.</source>
         <translation>Wählen Sie einen Projekttyp und fügen Sie dann Ihre Fotos hinzu: Das erste Foto ist der Hintergrund, jedes weitere wird darüber gemischt. Wählen Sie ein späteres Foto in der Liste, um es hier einzustellen, und sehen Sie sich die Vorschau an. Speichern schreibt das gemischte Bild als PNG-Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>View_Image_Preview</name>
+    <message>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="131"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="132"/>
+        <source>Fit (%1)</source>
+        <translation>Eingepasst (%1)</translation>
     </message>
 </context>
 <context>

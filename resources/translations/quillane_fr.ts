@@ -495,7 +495,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="114"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="116"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -706,7 +706,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="143"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="163"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>la mémoire ne suffit pas pour construire la bande de %1 photos.</translation>
     </message>
@@ -754,98 +754,108 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="150"/>
+        <location filename="../../src/app/MainWindow.cpp" line="152"/>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="153"/>
+        <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
+        <translation>Zoom de l’aperçu : Ctrl+molette, Ctrl++ et Ctrl+− le changent</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Enregistrer l’image mélangée en PNG</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="151"/>
+        <location filename="../../src/app/MainWindow.cpp" line="157"/>
         <source>Share the mixed picture</source>
         <translation>Partager l’image mélangée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="151"/>
+        <location filename="../../src/app/MainWindow.cpp" line="157"/>
         <source>&amp;Share</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="160"/>
+        <location filename="../../src/app/MainWindow.cpp" line="166"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="170"/>
+        <location filename="../../src/app/MainWindow.cpp" line="179"/>
         <source>Controls of the selected photo</source>
         <translation>Réglages de la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="199"/>
+        <location filename="../../src/app/MainWindow.cpp" line="208"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="200"/>
+        <location filename="../../src/app/MainWindow.cpp" line="209"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="202"/>
+        <location filename="../../src/app/MainWindow.cpp" line="211"/>
         <source>&amp;Open Project…</source>
         <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="204"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>Open &amp;Recent</source>
         <translation>Projets &amp;récents</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="207"/>
+        <location filename="../../src/app/MainWindow.cpp" line="216"/>
         <source>Save &amp;Project…</source>
         <translation>Enregistrer le &amp;projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="219"/>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="216"/>
+        <location filename="../../src/app/MainWindow.cpp" line="225"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="222"/>
+        <location filename="../../src/app/MainWindow.cpp" line="231"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="233"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="242"/>
         <source>&amp;Action</source>
         <translation>&amp;Action</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="234"/>
+        <location filename="../../src/app/MainWindow.cpp" line="243"/>
         <source>&amp;Add Photo…</source>
         <translation>&amp;Ajouter une photo…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="236"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Remove Photo</source>
         <translation>&amp;Retirer la photo</translation>
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="126"/>
-        <location filename="../../src/app/MainWindow.cpp" line="238"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>Move &amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
@@ -870,57 +880,82 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="150"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Sa&amp;ve</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="240"/>
+        <location filename="../../src/app/MainWindow.cpp" line="249"/>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="243"/>
+        <location filename="../../src/app/MainWindow.cpp" line="252"/>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="260"/>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="263"/>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <source>&amp;Fit in Window</source>
+        <translation>A&amp;juster à la fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
+        <source>&amp;Actual Pixels (100 %)</source>
+        <translation>&amp;Taille réelle (100 %)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="280"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="281"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="282"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="284"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="248"/>
+        <location filename="../../src/app/MainWindow.cpp" line="285"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>&amp;About Quillane</source>
         <translation>À &amp;propos de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="263"/>
+        <location filename="../../src/app/MainWindow.cpp" line="300"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="269"/>
+        <location filename="../../src/app/MainWindow.cpp" line="306"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
     </message>
@@ -1621,6 +1656,14 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
 </context>
 <context>
+    <name>RegionPass</name>
+    <message>
+        <location filename="../../src/render/RegionPass.cpp" line="60"/>
+        <source>there is not enough memory to blend the region.</source>
+        <translation>la mémoire ne suffit pas pour fusionner la zone.</translation>
+    </message>
+</context>
+<context>
     <name>RenderPass</name>
     <message>
         <location filename="../../src/render/RenderPass.cpp" line="26"/>
@@ -1628,7 +1671,7 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>Aucune image</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="195"/>
+        <location filename="../../src/render/RenderPass.cpp" line="196"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>la photo %1%2 ne peut pas être dessinée : %3</translation>
     </message>
@@ -1826,6 +1869,19 @@ JPEG de plus de 100 passes progressives est refusé.
         <location filename="../../src/panels/View_Home.cpp" line="10"/>
         <source>Choose a project type, then add your photos: the first photo is the background, every later one is mixed over it. Select a later photo in the list to tune it here, and watch the preview. Save writes the mixed picture as a PNG file.</source>
         <translation>Choisissez un type de projet, puis ajoutez vos photos : la première photo est l’arrière-plan, chacune des suivantes est mélangée par-dessus. Sélectionnez une photo suivante dans la liste pour la régler ici, et regardez l’aperçu. Enregistrer écrit l’image mélangée dans un fichier PNG.</translation>
+    </message>
+</context>
+<context>
+    <name>View_Image_Preview</name>
+    <message>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="131"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="132"/>
+        <source>Fit (%1)</source>
+        <translation>Ajusté (%1)</translation>
     </message>
 </context>
 <context>

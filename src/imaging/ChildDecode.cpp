@@ -125,7 +125,7 @@ DecodedPicture receivePicture(int fd)
             return damagedPicture();
     if (!icc.isEmpty())
         image.setColorSpace(QColorSpace::fromIccProfile(icc));
-    return {image, QString()};
+    return {image, QString(), QSize()};
 }
 
 } // namespace

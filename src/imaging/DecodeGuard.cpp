@@ -21,5 +21,6 @@ QString declaredSizeProblem(qint64 width, qint64 height, qint64 maxPixels)
 DecodedPicture damagedPicture()
 {
     return {QImage(),
-            QCoreApplication::translate("DecodeGuard", "the picture data is damaged or incomplete.")};
+            QCoreApplication::translate("DecodeGuard", "the picture data is damaged or incomplete."),
+            QSize()};
 }

@@ -7,6 +7,8 @@
 #include "render/PassCache.h"
 #include "render/RenderPass.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Every overlay photo is the background's size and is laid on it as it is: each step of
@@ -54,7 +56,8 @@ RegionResult compositeRegion(const PhotoList &photos, const ProjectOptions &opti
                                  photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace);
     }
     if (running.isNull())
-        result.error = QStringLiteral("there is not enough memory to blend the region.");
+        result.error =
+            QCoreApplication::translate("RegionPass", "there is not enough memory to blend the region.");
     result.image = running;
     return result;
 }
