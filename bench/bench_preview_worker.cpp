@@ -48,7 +48,7 @@ void BM_FrameAfterAChange(benchmark::State &state)
     const PhotoList list = eightPhotos();
     const int changed = int(state.range(0));
     PassCache cache;
-    const PreviewRequest request{list, Composite, kBenchView, 1.0};
+    const PreviewRequest request{list, Composite, kBenchView, 1.0, {}, {}};
     renderPreviewFrame(request, &cache); // reduced copies and the steps exist
     quint64 blend = 16;
     for (auto _ : state) {
@@ -178,7 +178,7 @@ struct LatenessProbe {
 void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
 {
     PhotoList list = eightPhotos();
-    PreviewRenderer renderer([&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0}; });
+    PreviewRenderer renderer([&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0, {}, {}}; });
     double loadingWorst = 0;
     double renderingWorst = 0;
     for (auto _ : state) {

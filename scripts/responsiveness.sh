@@ -2,7 +2,8 @@
 # Measures from outside how long the main window goes without answering while a person
 # works with eight 12-24-megapixel photos in a 1600 x 1000 window: adding them (from the
 # command line), reordering the list, changing a blend mode with the wheel, dragging the
-# opacity slider, zooming to 100 % and beyond, panning, back to Fit, and saving a JPEG.
+# opacity slider, zooming to 100 % and beyond, panning, back to Fit, and saving a JPEG;
+# then, with two 24-megapixel photos, how long Save takes to bring up its panel.
 # A probe pings the window every 5 ms (_NET_WM_PING, answered on the GUI thread); the
 # longest round trip of each phase is printed, with the count of those over 16 ms.
 #
@@ -22,7 +23,7 @@ die() {
 }
 
 if [[ -z "${PROBE_INSIDE:-}" ]]; then
-    quillane_install_packages xdotool openbox imagemagick x11-utils python3-xlib
+    quillane_install_packages xdotool openbox imagemagick x11-utils python3-xlib bc
     quillane_build dev quillane >/dev/null || die "the build failed"
     photos=${QUILLANE_PHOTOS:-$QUILLANE_ROOT/../shared/photos}
     for photo in "${PHOTOS[@]}"; do
@@ -35,6 +36,7 @@ if [[ -z "${PROBE_INSIDE:-}" ]]; then
     PROBE_OUT=$(cd "$PROBE_OUT" && pwd)
     xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp" bash "${BASH_SOURCE[0]}"
     /usr/bin/python3 "$QUILLANE_ROOT/scripts/ping-probe.py" --summary "$PROBE_OUT/pings.log" "$PROBE_OUT/phases.txt"
+    cat "$PROBE_OUT/save-panel.txt"
     echo "responsiveness: logs, picture and screenshot in $PROBE_OUT"
     exit 0
 fi
@@ -121,7 +123,9 @@ phase_end "dragging the opacity slider"
 phase_start
 xdotool mousemove "$CANVAS_X" "$CANVAS_Y" key ctrl+1
 sleep 3
-import -window root "$PROBE_OUT/actual-pixels.png"
+phase_end "zooming to 100 %"
+import -window root "$PROBE_OUT/actual-pixels.png" # outside the phases: it holds the display
+phase_start
 xdotool mousedown 1
 for step in $(seq 1 30); do
     xdotool mousemove $((CANVAS_X - step * 10)) $((CANVAS_Y - step * 5))
@@ -137,7 +141,7 @@ xdotool keydown ctrl click 4 click 4 click 5 keyup ctrl
 sleep 2
 xdotool key ctrl+0
 sleep 3
-phase_end "zooming and panning"
+phase_end "panning and zooming"
 
 phase_start
 xdotool key ctrl+s
@@ -154,3 +158,23 @@ sleep 3
 phase_end "saving a JPEG"
 [[ -s "$PROBE_OUT/mix.jpg" ]] || die "the picture was not saved"
 import -window root "$PROBE_OUT/after-save.png"
+kill "$PROBE_PID" "$APP_PID"
+wait "$PROBE_PID" "$APP_PID" 2>/dev/null || true
+PROBE_PID= APP_PID=
+
+# Save with two 24-megapixel photos: from the key press to the save panel (the capture
+# and the PNG write into the output folder come in between).
+"$QUILLANE_ROOT/build/dev/src/quillane" "$PROBE_PHOTOS/pair24_a.jpg" "$PROBE_PHOTOS/pair24_b.jpg" \
+    >>"$PROBE_OUT/app.log" 2>&1 &
+APP_PID=$!
+dialog=$(await_window "New Project")
+xdotool windowactivate --sync "$dialog" key Return
+main=$(await_window "Untitled")
+sleep 8 # both photos in, the preview drawn
+xdotool windowactivate --sync "$main"
+pressed=$(date +%s.%N)
+xdotool key ctrl+s
+await_window "Select" >/dev/null
+shown=$(date +%s.%N)
+echo "from Ctrl+S to the save panel with two 24-megapixel photos: $(echo "($shown - $pressed) * 1000" | bc | cut -d. -f1) ms" \
+    | tee "$PROBE_OUT/save-panel.txt"

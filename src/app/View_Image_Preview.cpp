@@ -38,6 +38,22 @@ double steppedZoom(double zoom, int direction)
     return kZoomSteps.front();
 }
 
+// Draws `source` of `image` stretched into `target`, only where it meets `exposed`:
+// QPainter would otherwise transform the whole stretched picture, which at a high zoom
+// is far larger than the view.
+void drawExposed(QPainter &painter, const QRectF &target, const QImage &image, const QRectF &source,
+                 const QRect &exposed)
+{
+    const QRectF shown = target & QRectF(exposed);
+    if (shown.isEmpty() || target.isEmpty())
+        return;
+    const double kx = source.width() / target.width();
+    const double ky = source.height() / target.height();
+    const QRectF from(source.x() + (shown.x() - target.x()) * kx, source.y() + (shown.y() - target.y()) * ky,
+                      shown.width() * kx, shown.height() * ky);
+    painter.drawImage(shown, image, from);
+}
+
 } // namespace
 
 View_Image_Preview::View_Image_Preview(const PhotoProject &project, QWidget *parent)
@@ -333,7 +349,7 @@ void View_Image_Preview::paintEvent(QPaintEvent *event)
         const QRectF target(picture.topLeft() + QPointF(m_frame.region.topLeft()) * k,
                             QSizeF(m_frame.region.size()) * k);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, k * devicePixelRatioF() < 1.0);
-        painter.drawImage(target, m_frame.image, QRectF(m_frame.image.rect()));
+        drawExposed(painter, target, m_frame.image, QRectF(m_frame.image.rect()), event->rect());
         return;
     }
     if (m_frame.pictureSize.isEmpty())
@@ -346,5 +362,5 @@ void View_Image_Preview::paintEvent(QPaintEvent *event)
                             ratio,
                         fitted * ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(picture, m_frame.image, source);
+    drawExposed(painter, picture, m_frame.image, source, event->rect());
 }

@@ -1,13 +1,50 @@
 #include "imaging/Parallel.h"
 
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <thread>
 #include <vector>
 
 namespace {
 
 std::atomic<int> requestedThreads{0};
+
+// A reserved thread counts as active in the pool: while one runs, the pool's count grows
+// by one, so that the threads it had stay free for everyone else (the window's painting
+// above all), who would otherwise wait for the reserved work to end.
+std::mutex poolCountMutex;
+int poolBaseCount = -1;
+int poolReserved = 0;
+
+void growPool(int by)
+{
+    const std::lock_guard<std::mutex> lock(poolCountMutex);
+    QThreadPool *pool = QThreadPool::globalInstance();
+    if (poolBaseCount < 0)
+        poolBaseCount = pool->maxThreadCount();
+    poolReserved += by;
+    pool->setMaxThreadCount(poolBaseCount + poolReserved);
+}
+
+// Starts `work` on a reserved pool thread; `done` is released when it has run. Should the
+// pool still have no thread for it (the count is lowered a moment before a thread is
+// free again), it runs as soon as one is: the work given here never waits for the pool.
+void startReserved(const std::function<void()> &work, QSemaphore &done)
+{
+    growPool(1);
+    QThreadPool *pool = QThreadPool::globalInstance();
+    pool->reserveThread();
+    pool->startOnReservedThread([&work, &done] {
+        work();
+        growPool(-1);
+        done.release();
+    });
+}
 
 } // namespace
 
@@ -41,6 +78,18 @@ void parallelTasks(int tasks, const std::function<void(int task)> &work)
     drain();
     for (std::thread &helper : helpers)
         helper.join();
+}
+
+void runOnPoolThread(const std::function<void()> &work)
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    if (pool->contains(QThread::currentThread())) {
+        work();
+        return;
+    }
+    QSemaphore done;
+    startReserved(work, done);
+    done.acquire();
 }
 
 void parallelRows(int rows, const std::function<void(int begin, int end)> &work)

@@ -18,6 +18,15 @@ inline constexpr int kRowsPerBlock = 16;
 // workers; returns when all are done.
 void parallelRows(int rows, const std::function<void(int begin, int end)> &work);
 
+// Runs `work` on a thread of Qt's global thread pool, taken beyond the pool's own count,
+// and returns when it is done (at once on a pool thread already). `work` must not wait
+// for other pool work (its parallelTasks run on threads of their own). Background work goes
+// through here: Qt's image operations (painting, conversions, scaling) called from a pool
+// thread run on that thread, while from any other thread they spread over the pool and
+// wait for it. The window's own painting spreads there too, so a render that kept the
+// pool busy would hold the window up for as long as a whole operation on a big picture.
+void runOnPoolThread(const std::function<void()> &work);
+
 // Calls `work(task)` for every task in [0, tasks), spread over the workers; returns when
 // all are done. For work already cut into pieces of its own size (bands of rows).
 void parallelTasks(int tasks, const std::function<void(int task)> &work);

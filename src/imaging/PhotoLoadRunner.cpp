@@ -35,21 +35,7 @@ void PhotoLoadRunner::start(const QStringList &paths)
     m_cancelled = cancelled;
     m_running = true;
     QThread *thread = QThread::create([this, paths, batch, cancelled] {
-        parallelTasks(int(paths.size()), [&](int i) {
-            if (cancelled->load())
-                return;
-            LoadedPhoto loaded{loadPhoto(paths[i]), nullptr};
-            if (!loaded.result.image.isNull() && !cancelled->load())
-                loaded.reducedCopies = buildReducedCopies(loaded.result.image);
-            // Queued to the runner's thread; `this` outlives the worker (the destructor waits).
-            QMetaObject::invokeMethod(
-                this,
-                [this, batch, i, loaded] {
-                    if (batch == m_batch)
-                        emit photoLoaded(i, loaded);
-                },
-                Qt::QueuedConnection);
-        });
+        loadAll(paths, batch, cancelled);
         QMetaObject::invokeMethod(
             this,
             [this, batch] {
@@ -68,4 +54,27 @@ void PhotoLoadRunner::start(const QStringList &paths)
         delete thread;
     });
     thread->start();
+}
+
+void PhotoLoadRunner::loadAll(const QStringList &paths, quint64 batch,
+                              const std::shared_ptr<std::atomic<bool>> &cancelled)
+{
+    parallelTasks(int(paths.size()), [&](int i) {
+        if (cancelled->load())
+            return;
+        LoadedPhoto loaded{LoadResult(), nullptr};
+        runOnPoolThread([&] {
+            loaded.result = loadPhoto(paths[i]);
+            if (!loaded.result.image.isNull() && !cancelled->load())
+                loaded.reducedCopies = buildReducedCopies(loaded.result.image);
+        });
+        // Queued to the runner's thread; `this` outlives the worker (the destructor waits).
+        QMetaObject::invokeMethod(
+            this,
+            [this, batch, i, loaded] {
+                if (batch == m_batch)
+                    emit photoLoaded(i, loaded);
+            },
+            Qt::QueuedConnection);
+    });
 }

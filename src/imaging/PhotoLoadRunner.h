@@ -39,6 +39,10 @@ class PhotoLoadRunner : public QObject {
     void batchFinished();
 
   private:
+    // Decodes the batch's photos side by side and hands each back as it is ready.
+    void loadAll(const QStringList &paths, quint64 batch,
+                 const std::shared_ptr<std::atomic<bool>> &cancelled);
+
     QList<QThread *> m_threads; // a cancelled batch's worker ends on its own
 
     std::shared_ptr<std::atomic<bool>> m_cancelled;

@@ -1,28 +1,11 @@
 #include "render/CaptureRunner.h"
 
+#include "imaging/Parallel.h"
 #include "render/RenderPass.h"
 
 #include <QThread>
 
 #include <utility>
-
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
-
-namespace {
-
-constexpr int kBackgroundNiceness = 10;
-
-} // namespace
-
-void yieldToTheWindow()
-{
-#ifdef Q_OS_LINUX
-    setpriority(PRIO_PROCESS, id_t(gettid()), kBackgroundNiceness);
-#endif
-}
 
 PhotoList snapshotPhotos(const PhotoList &photos)
 {
@@ -49,10 +32,11 @@ bool CaptureRunner::start(const PhotoList &photos, quint64 mode, const ProjectOp
         return false;
     // A pass with a capture pending and a 0 x 0 view: full resolution, nothing fitted.
     m_thread = QThread::create([this, snapshot = snapshotPhotos(photos), mode, options] {
-        yieldToTheWindow();
-        const PassResult pass = renderPass(snapshot, mode, QSizeF(0, 0), true, 1.0, options);
-        m_picture = pass.mixed;
-        m_error = pass.error;
+        runOnPoolThread([&] {
+            const PassResult pass = renderPass(snapshot, mode, QSizeF(0, 0), true, 1.0, options);
+            m_picture = pass.mixed;
+            m_error = pass.error;
+        });
     });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
     connect(m_thread, &QThread::finished, this, &CaptureRunner::deliver);

@@ -12,11 +12,6 @@ class QThread;
 // safe to read from another thread), their parameters are the values of this moment.
 PhotoList snapshotPhotos(const PhotoList &photos);
 
-// Background work (a capture, a PNG write) calls this first on its own thread: the
-// thread, and the imaging threads it starts (they inherit it), then yield the cores to
-// the main thread whenever it has events to handle. Linux only; elsewhere a no-op.
-void yieldToTheWindow();
-
 // Renders the full-resolution mixed picture on a worker thread, over a snapshot of the
 // list taken when it starts, through the same pass as every other picture: a change to
 // the list or to a photo made meanwhile does not reach it. The picture comes back on

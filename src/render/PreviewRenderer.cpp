@@ -1,5 +1,6 @@
 #include "render/PreviewRenderer.h"
 
+#include "imaging/Parallel.h"
 #include "imaging/ReducedCopies.h"
 #include "render/CaptureRunner.h"
 #include "render/RenderPass.h"
@@ -84,8 +85,7 @@ void PreviewRenderer::startPass()
     job.photos = snapshotPhotos(job.photos);
     m_snapshot = job.photos;
     m_thread = QThread::create([this, job = std::move(job)] {
-        yieldToTheWindow();
-        m_frame = renderPreviewFrame(job, &m_cache, &m_regionCache);
+        runOnPoolThread([&] { m_frame = renderPreviewFrame(job, &m_cache, &m_regionCache); });
     });
     // `finished` is emitted on the worker; the renderer lives here, so it arrives queued.
     connect(m_thread, &QThread::finished, this, &PreviewRenderer::deliver);

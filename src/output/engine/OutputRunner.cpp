@@ -1,5 +1,7 @@
 #include "output/engine/OutputRunner.h"
 
+#include "imaging/Parallel.h"
+
 #include <QThread>
 
 #include <utility>
@@ -35,10 +37,7 @@ bool OutputRunner::write(std::function<WriteResult()> job)
 {
     if (m_writer)
         return false;
-    m_writer = QThread::create([this, job = std::move(job)] {
-        yieldToTheWindow();
-        m_written = job();
-    });
+    m_writer = QThread::create([this, job = std::move(job)] { runOnPoolThread([&] { m_written = job(); }); });
     // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
     connect(m_writer, &QThread::finished, this, &OutputRunner::deliverWrite);
     m_writer->start();
