@@ -178,7 +178,8 @@ struct LatenessProbe {
 void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
 {
     PhotoList list = eightPhotos();
-    PreviewRenderer renderer([&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0, {}, {}}; });
+    PreviewRenderer renderer(
+        [&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0, {}, {}}; });
     double loadingWorst = 0;
     double renderingWorst = 0;
     for (auto _ : state) {
