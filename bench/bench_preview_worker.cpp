@@ -5,7 +5,9 @@
 // reduced copies) against one after another; and how long the main thread goes
 // without handling events meanwhile.
 //
-//   build/dev/bench/bench_preview_worker --benchmark_min_time=2
+//   QUILLANE_PHOTOS=../shared/photos build/dev/bench/bench_preview_worker --benchmark_min_time=2
+//
+// (the eight photos come from $QUILLANE_PHOTOS, else tests/photos).
 //
 // Frames are the whole view (render and paint), as the canvas receives them. And a canvas
 // zoomed to 100 %: the region in sight against the whole full-resolution pass.
@@ -108,7 +110,7 @@ const QStringList &eightFiles()
         QStringList names = {"dragonfly_13mp.jpg", "kleiber_20mp.jpg", "pair12_a.jpg",     "pair12_b.jpg",
                              "pair24_a.jpg",       "pair24_b.jpg",     "seeding_16mp.jpg", "sunset_12mp.jpg"};
         for (QString &name : names) {
-            name = QStringLiteral(QUILLANE_PHOTOS_DIR "/") + name;
+            name = qEnvironmentVariable("QUILLANE_PHOTOS", QStringLiteral(QUILLANE_PHOTOS_DIR)) + '/' + name;
             if (!QFileInfo(name).isFile()) {
                 std::fprintf(stderr, "benchmark input missing: %s\n", qPrintable(name));
                 std::exit(1);
