@@ -1,11 +1,11 @@
 #include "imaging/Parallel.h"
 
-#include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -31,10 +31,33 @@ void growPool(int by)
     pool->setMaxThreadCount(poolBaseCount + poolReserved);
 }
 
-// Starts `work` on a reserved pool thread; `done` is released when it has run. Should the
+// The end of a piece of work handed to the pool, waited for with the standard library's
+// primitives (which the thread sanitizer follows, unlike Qt's own when Qt is not built
+// with it).
+class Completion {
+  public:
+    void finish()
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_done = true;
+        m_changed.notify_all();
+    }
+    void wait()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_done; });
+    }
+
+  private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_done = false;
+};
+
+// Starts `work` on a reserved pool thread; `done` finishes when it has run. Should the
 // pool still have no thread for it (the count is lowered a moment before a thread is
 // free again), it runs as soon as one is: the work given here never waits for the pool.
-void startReserved(const std::function<void()> &work, QSemaphore &done)
+void startReserved(const std::function<void()> &work, Completion &done)
 {
     growPool(1);
     QThreadPool *pool = QThreadPool::globalInstance();
@@ -42,7 +65,7 @@ void startReserved(const std::function<void()> &work, QSemaphore &done)
     pool->startOnReservedThread([&work, &done] {
         work();
         growPool(-1);
-        done.release();
+        done.finish();
     });
 }
 
@@ -87,9 +110,9 @@ void runOnPoolThread(const std::function<void()> &work)
         work();
         return;
     }
-    QSemaphore done;
+    Completion done;
     startReserved(work, done);
-    done.acquire();
+    done.wait();
 }
 
 void parallelRows(int rows, const std::function<void(int begin, int end)> &work)
