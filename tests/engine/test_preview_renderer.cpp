@@ -96,14 +96,14 @@ TEST(PreviewRenderer, RegionFramesHoldTheCapturesPixels)
         QSize layer;
         float offset;
     } rows[] = {
-        {"composite of one size", Composite, {1600, 1200}, 0.0f},
-        {"composite, moved layer", Composite, {900, 700}, 12.5f},
-        {"shape", Shape, {900, 700}, 8.0f},
-        {"transparent", Transparent, {900, 700}, 8.0f},
+        {"composite of one size", Composite, {640, 480}, 0.0f},
+        {"composite, moved layer", Composite, {360, 280}, 12.5f},
+        {"shape", Shape, {360, 280}, 8.0f},
+        {"transparent", Transparent, {360, 280}, 8.0f},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        PhotoList photos = {makePhoto(texturedImage(1600, 1200), QStringLiteral("a.png"), row.mode),
+        PhotoList photos = {makePhoto(texturedImage(640, 480), QStringLiteral("a.png"), row.mode),
                             makePhoto(texturedImage(row.layer.width(), row.layer.height(), 1),
                                       QStringLiteral("b.png"), row.mode)};
         photos[1]->m_Composite_Blend_Mode = 8;
@@ -111,14 +111,14 @@ TEST(PreviewRenderer, RegionFramesHoldTheCapturesPixels)
         photos[1]->f_Composite_X_Offset = photos[1]->f_Shape_X_Offset = photos[1]->f_Transparent_X_Offset =
             row.offset;
         const QImage capture = renderPass(photos, row.mode, QSizeF(), true).mixed;
-        QRect region(301, 207, 640, 480);
+        QRect region(121, 83, 256, 192);
         PreviewRenderer renderer([&] {
-            return PreviewRequest{photos, row.mode, {640, 480}, 1.0, {}, region};
+            return PreviewRequest{photos, row.mode, {256, 192}, 1.0, {}, region};
         });
         QList<PreviewFrame> frames;
         QObject::connect(&renderer, &PreviewRenderer::frameReady,
                          [&](const PreviewFrame &f) { frames.append(f); });
-        for (const QPoint pan : {QPoint(0, 0), QPoint(-97, 35), QPoint(900, 600)}) {
+        for (const QPoint pan : {QPoint(0, 0), QPoint(-39, 14), QPoint(360, 240)}) {
             region.translate(pan);
             renderer.request();
             waitUntilIdle(renderer);
