@@ -10,6 +10,11 @@
 #include <thread>
 #include <vector>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 std::atomic<int> requestedThreads{0};
@@ -30,6 +35,33 @@ void growPool(int by)
     poolReserved += by;
     pool->setMaxThreadCount(poolBaseCount + poolReserved);
 }
+
+// While it lives, the thread yields the cores to the window whenever it has events to
+// handle (a higher nice value; Linux only). The threads the work starts inherit it. The
+// pool thread takes its own back afterwards where the system allows it; where it does
+// not, it stays a background thread, which the window's short paints on it can bear.
+class BackgroundPriority {
+  public:
+    BackgroundPriority()
+    {
+#ifdef __linux__
+        m_before = getpriority(PRIO_PROCESS, id_t(gettid()));
+        setpriority(PRIO_PROCESS, id_t(gettid()), std::max(m_before, kBackgroundNiceness));
+#endif
+    }
+    ~BackgroundPriority()
+    {
+#ifdef __linux__
+        setpriority(PRIO_PROCESS, id_t(gettid()), m_before);
+#endif
+    }
+    BackgroundPriority(const BackgroundPriority &) = delete;
+    BackgroundPriority &operator=(const BackgroundPriority &) = delete;
+
+  private:
+    static constexpr int kBackgroundNiceness = 10;
+    int m_before = 0;
+};
 
 // The end of a piece of work handed to the pool, waited for with the standard library's
 // primitives (which the thread sanitizer follows, unlike Qt's own when Qt is not built
@@ -63,7 +95,10 @@ void startReserved(const std::function<void()> &work, Completion &done)
     QThreadPool *pool = QThreadPool::globalInstance();
     pool->reserveThread();
     pool->startOnReservedThread([&work, &done] {
-        work();
+        {
+            const BackgroundPriority background;
+            work();
+        }
         growPool(-1);
         done.finish();
     });

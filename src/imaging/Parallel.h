@@ -19,7 +19,8 @@ inline constexpr int kRowsPerBlock = 16;
 void parallelRows(int rows, const std::function<void(int begin, int end)> &work);
 
 // Runs `work` on a thread of Qt's global thread pool, taken beyond the pool's own count,
-// and returns when it is done (at once on a pool thread already). `work` must not wait
+// at a background priority, and returns when it is done (at once on a pool thread
+// already). `work` must not wait
 // for other pool work (its parallelTasks run on threads of their own). Background work goes
 // through here: Qt's image operations (painting, conversions, scaling) called from a pool
 // thread run on that thread, while from any other thread they spread over the pool and
