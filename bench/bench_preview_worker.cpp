@@ -5,9 +5,11 @@
 // reduced copies) against one after another; and how long the main thread goes
 // without handling events meanwhile.
 //
-//   QUILLANE_PHOTOS=../shared/photos build/dev/bench/bench_preview_worker --benchmark_min_time=2
+//   QUILLANE_PHOTOS=FOLDER build/dev/bench/bench_preview_worker --benchmark_min_time=2
 //
-// (the eight photos come from $QUILLANE_PHOTOS, else tests/photos).
+// The two 24-megapixel photos are in tests/photos. The loading benchmarks take eight
+// 12-24-megapixel photos (the names in eightFiles()) from $QUILLANE_PHOTOS, else from
+// tests/photos, and stop with an error when one is missing.
 //
 // Frames are the whole view (render and paint), as the canvas receives them. And a canvas
 // zoomed to 100 %: the region in sight against the whole full-resolution pass.
