@@ -3,6 +3,10 @@
 
     ping-probe.py WINDOW_ID LOG            pings until stopped (SIGTERM or SIGINT)
     ping-probe.py --summary LOG PHASES     the longest answer in each phase
+    ping-probe.py --key-to-window KEYS NAME
+                                           presses KEYS (for example ctrl+s) and prints
+                                           the milliseconds until a window whose title
+                                           has NAME is mapped
 
 Every 5 ms it sends the window a _NET_WM_PING (EWMH) and waits for the answer, which a
 Qt program sends from its GUI thread: a round trip is at least as long as that thread
@@ -70,8 +74,52 @@ def summary(log_path, phases_path):
     print(f"longest round trip of all phases: {worst:.1f} ms")
 
 
+def window_names(d, window):
+    """The titles of a window and its children (a frame holds the program's window)."""
+    names = []
+    try:
+        name = window.get_full_property(d.intern_atom("_NET_WM_NAME"), 0) or window.get_wm_name()
+        if name is not None:
+            names.append(name.value.decode() if hasattr(name, "value") else str(name))
+        for child in window.query_tree().children:
+            names += window_names(d, child)
+    except Exception:  # the window went away meanwhile
+        pass
+    return names
+
+
+def key_to_window(keys, name):
+    """Presses KEYS with XTest and times until a window titled with NAME is mapped: the
+    root's MapNotify events say when, with no polling interval in between."""
+    from Xlib import X, XK, display
+    from Xlib.ext import xtest
+
+    d = display.Display()
+    root = d.screen().root
+    root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    codes = [d.keysym_to_keycode(XK.string_to_keysym(
+        {"ctrl": "Control_L", "shift": "Shift_L", "alt": "Alt_L"}.get(k, k))) for k in keys.split("+")]
+    d.sync()
+    pressed = time.time()
+    for code in codes:
+        xtest.fake_input(d, X.KeyPress, code)
+    for code in reversed(codes):
+        xtest.fake_input(d, X.KeyRelease, code)
+    d.flush()
+    while time.time() - pressed < 60:
+        while d.pending_events():
+            e = d.next_event()
+            if e.type == X.MapNotify and any(name in n for n in window_names(d, e.window)):
+                print(f"{(time.time() - pressed) * 1000:.0f}")
+                return
+        select.select([d.fileno()], [], [], 0.05)
+    sys.exit("no window titled with " + name + " appeared")
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "--summary":
         summary(sys.argv[2], sys.argv[3])
+    elif sys.argv[1] == "--key-to-window":
+        key_to_window(sys.argv[2], sys.argv[3])
     else:
         probe(int(sys.argv[1], 0), sys.argv[2])

@@ -164,17 +164,19 @@ PROBE_PID= APP_PID=
 
 # Save with two 24-megapixel photos: from the key press to the save panel (the capture
 # and the PNG write into the output folder come in between).
-"$QUILLANE_ROOT/build/dev/src/quillane" "$PROBE_PHOTOS/pair24_a.jpg" "$PROBE_PHOTOS/pair24_b.jpg" \
-    >>"$PROBE_OUT/app.log" 2>&1 &
+QT_LOGGING_RULES="quillane.output.timing.debug=true" \
+    "$QUILLANE_ROOT/build/dev/src/quillane" "$PROBE_PHOTOS/pair24_a.jpg" "$PROBE_PHOTOS/pair24_b.jpg" \
+    >"$PROBE_OUT/save.log" 2>&1 &
 APP_PID=$!
 dialog=$(await_window "New Project")
 xdotool windowactivate --sync "$dialog" key Return
 main=$(await_window "Untitled")
 sleep 8 # both photos in, the preview drawn
 xdotool windowactivate --sync "$main"
-pressed=$(date +%s.%N)
-xdotool key ctrl+s
-await_window "Select" >/dev/null
-shown=$(date +%s.%N)
-echo "from Ctrl+S to the save panel with two 24-megapixel photos: $(echo "($shown - $pressed) * 1000" | bc | cut -d. -f1) ms" \
+shown=$(/usr/bin/python3 "$QUILLANE_ROOT/scripts/ping-probe.py" --key-to-window ctrl+s "Select")
+at() { grep -o "save: $1 at [0-9]*" "$PROBE_OUT/save.log" | grep -o "[0-9]*$"; }
+capture=$(($(at "capture ends") - $(at "capture starts")))
+write=$(($(at "write ends") - $(at "write starts")))
+echo "from Ctrl+S to the save panel with two 24-megapixel photos: $shown ms (capture $capture ms," \
+    "write $write ms, the rest $((shown - capture - write)) ms)" \
     | tee "$PROBE_OUT/save-panel.txt"

@@ -9,6 +9,7 @@
 #include "render/CaptureStep.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -254,7 +255,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     PhotoAdder m_adder{m_project};
     std::unique_ptr<ListStepRecorder> m_addStep; // open while an add loads
     OutputRunner m_output;
-    QDateTime m_captureTime; // the clock when the capture's pass started: it names the file
+    QDateTime m_captureTime;   // the clock when the capture's pass started: it names the file
+    QElapsedTimer m_saveClock; // since the last Save command, for the output timing log
     std::function<void(const WriteResult &)> m_writeDone;
     std::shared_ptr<Desktop> m_desktop;
     std::unique_ptr<MainWindow> m_window;

@@ -2,6 +2,9 @@
 // with a photo starts it on the output runner, which also writes the saved picture. The
 // capture's completion carries Save and Share on at once; their once-a-second poll
 // stays only as a fallback (a save waiting for the previous write to end).
+//
+// QT_LOGGING_RULES="quillane.output.timing.debug=true" logs when each step of a Save
+// starts and ends, counted from the command.
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
@@ -14,6 +17,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSettings>
 #include <QThread>
 #include <QUrl>
@@ -22,6 +26,8 @@
 #include <utility>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcOutputTiming, "quillane.output.timing", QtWarningMsg)
 
 void stopTimer(QPointer<QTimer> &slot)
 {
@@ -66,6 +72,7 @@ void AppDelegate::OnMenuFileSave()
 
 void AppDelegate::OnSaveMixedPhoto()
 {
+    m_saveClock.start();
     createOutputFolder(); // made again if it went missing since start-up
     capture.b_Take_Picture = true;
     markPreviewForRedraw();
@@ -90,7 +97,9 @@ void AppDelegate::Timer_Save_Picture_Routine()
                                        .arg(QDir::toNativeSeparators(capture.s_Output_Folder)));
         return;
     }
+    qCDebug(lcOutputTiming) << "save: write starts at" << m_saveClock.elapsed() << "ms";
     writeCapture(capture.imageSave, path, [this, path](const WriteResult &written) {
+        qCDebug(lcOutputTiming) << "save: write ends at" << m_saveClock.elapsed() << "ms";
         if (!written.ok) {
             savePictureElsewhere(path, written.error);
             return;
@@ -205,6 +214,7 @@ void AppDelegate::startCaptureIfPending(bool drewPhotos)
     if (!drewPhotos || !capture.b_Take_Picture || m_output.isCapturing() || isLoadingPhotos())
         return;
     m_captureTime = now();
+    qCDebug(lcOutputTiming) << "save: capture starts at" << m_saveClock.elapsed() << "ms";
     m_output.capture(m_project.photos(), m_project.mode(), m_project.options());
 }
 
@@ -212,6 +222,7 @@ void AppDelegate::startCaptureIfPending(bool drewPhotos)
 // Save and Share are polling.
 void AppDelegate::finishCapture(const QImage &picture, const QString &error)
 {
+    qCDebug(lcOutputTiming) << "save: capture ends at" << m_saveClock.elapsed() << "ms";
     PassResult pass;
     pass.mixed = picture;
     pass.error = error;
