@@ -89,14 +89,31 @@ class Completion {
 // Starts `work` on a reserved pool thread; `done` finishes when it has run. Should the
 // pool still have no thread for it (the count is lowered a moment before a thread is
 // free again), it runs as soon as one is: the work given here never waits for the pool.
+// Set on a thread while it runs one of parallel tasks that keep every worker busy: work
+// nested in such a task runs its own tasks on its thread instead of starting more
+// threads, which would only compete with the other tasks for the cores.
+thread_local bool t_coresBusy = false;
+
+class CoresBusyScope {
+  public:
+    explicit CoresBusyScope(bool busy) : m_previous(t_coresBusy) { t_coresBusy = busy; }
+    ~CoresBusyScope() { t_coresBusy = m_previous; }
+    CoresBusyScope(const CoresBusyScope &) = delete;
+    CoresBusyScope &operator=(const CoresBusyScope &) = delete;
+
+  private:
+    bool m_previous;
+};
+
 void startReserved(const std::function<void()> &work, Completion &done)
 {
     growPool(1);
     QThreadPool *pool = QThreadPool::globalInstance();
     pool->reserveThread();
-    pool->startOnReservedThread([&work, &done] {
+    pool->startOnReservedThread([&work, &done, busy = t_coresBusy] {
         {
             const BackgroundPriority background;
+            const CoresBusyScope scope(busy); // the caller's task goes on here
             work();
         }
         growPool(-1);
@@ -123,9 +140,10 @@ void parallelTasks(int tasks, const std::function<void(int task)> &work)
 {
     if (tasks <= 0)
         return;
-    const int workers = std::min(imagingThreadCount(), tasks);
+    const int workers = t_coresBusy ? 1 : std::min(imagingThreadCount(), tasks);
     std::atomic<int> next{0};
-    auto drain = [&] {
+    auto drain = [&, busy = t_coresBusy || workers == imagingThreadCount()] {
+        const CoresBusyScope scope(busy);
         for (int task = next.fetch_add(1); task < tasks; task = next.fetch_add(1))
             work(task);
     };

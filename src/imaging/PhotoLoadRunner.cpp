@@ -3,10 +3,14 @@
 #include "imaging/Parallel.h"
 #include "imaging/ReducedCopies.h"
 
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QThread>
 
+#include <algorithm>
+#include <numeric>
 #include <utility>
+#include <vector>
 
 PhotoLoadRunner::PhotoLoadRunner(QObject *parent) : QObject(parent) {}
 
@@ -59,7 +63,15 @@ void PhotoLoadRunner::start(const QStringList &paths)
 void PhotoLoadRunner::loadAll(const QStringList &paths, quint64 batch,
                               const std::shared_ptr<std::atomic<bool>> &cancelled)
 {
-    parallelTasks(int(paths.size()), [&](int i) {
+    // The largest files first, so that no large photo is left to decode alone at the end.
+    std::vector<qint64> bytes;
+    for (const QString &path : paths)
+        bytes.push_back(QFileInfo(path).size());
+    std::vector<int> order(size_t(paths.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return bytes[a] > bytes[b]; });
+    parallelTasks(int(paths.size()), [&](int task) {
+        const int i = order[size_t(task)];
         if (cancelled->load())
             return;
         LoadedPhoto loaded{LoadResult(), nullptr};
