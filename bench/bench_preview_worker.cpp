@@ -3,7 +3,8 @@
 // bottom layer: every step, as a whole pass), against a whole preview pass; and eight
 // 12-24-megapixel photos loaded side by side on the load runner's workers (decode and
 // reduced copies) against one after another; and how long the main thread goes
-// without handling events meanwhile.
+// without handling events meanwhile, and while the eight-photo project is captured at
+// full resolution and written as a PNG (Save's steps on the output runner).
 //
 //   QUILLANE_PHOTOS=FOLDER build/dev/bench/bench_preview_worker --benchmark_min_time=2
 //
@@ -17,6 +18,7 @@
 #include "imaging/PhotoLoadRunner.h"
 #include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
+#include "output/engine/OutputRunner.h"
 #include "render/PreviewRenderer.h"
 #include "render/RegionPass.h"
 
@@ -25,6 +27,7 @@
 #include <QTimer>
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace {
@@ -158,7 +161,8 @@ BENCHMARK(BM_LoadEightOnWorkers)->Unit(benchmark::kMillisecond)->UseRealTime();
 // A timer on the main thread asks to fire every 2 ms and records how late it came (the
 // longest gap the main thread went without handling events) while the work runs: the
 // eight photos loading on workers, then a burst of 30 blend-mode changes to an
-// eight-photo project answered by the preview worker at 1600 x 1000.
+// eight-photo project answered by the preview worker at 1600 x 1000, then Save's capture
+// and PNG write of that project.
 struct LatenessProbe {
     QElapsedTimer clock;
     qint64 last = 0;
@@ -179,6 +183,31 @@ struct LatenessProbe {
     double worstMs() const { return double(worst) / 1e6; }
 };
 
+// The longest gap while the output runner captures `list` and writes it as a PNG.
+double worstGapWhileSaving(const PhotoList &list)
+{
+    QTemporaryDir folder;
+    OutputRunner runner;
+    QEventLoop loop;
+    bool wrote = false;
+    QObject::connect(&runner, &OutputRunner::captured, [&](const QImage &picture, const QString &error) {
+        if (!error.isEmpty() || !runner.write(picture, folder.filePath(QStringLiteral("mix.png"))))
+            loop.quit();
+    });
+    QObject::connect(&runner, &OutputRunner::written, [&](const WriteResult &result) {
+        wrote = result.ok;
+        loop.quit();
+    });
+    LatenessProbe probe;
+    if (folder.isValid() && runner.capture(list, Composite))
+        loop.exec();
+    if (!wrote) {
+        std::fprintf(stderr, "the capture or its write failed\n");
+        std::exit(1);
+    }
+    return probe.worstMs();
+}
+
 void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
 {
     PhotoList list = eightPhotos();
@@ -186,6 +215,7 @@ void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
         [&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0, {}, {}}; });
     double loadingWorst = 0;
     double renderingWorst = 0;
+    double savingWorst = 0;
     for (auto _ : state) {
         {
             PhotoLoadRunner runner;
@@ -218,9 +248,11 @@ void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
         changer.start(10);
         loop.exec();
         renderingWorst = std::max(renderingWorst, probe.worstMs());
+        savingWorst = std::max(savingWorst, worstGapWhileSaving(list));
     }
     state.counters["loading_worst_gap_ms"] = loadingWorst;
     state.counters["rendering_worst_gap_ms"] = renderingWorst;
+    state.counters["saving_worst_gap_ms"] = savingWorst;
 }
 BENCHMARK(BM_MainThreadWhileLoadingAndRendering)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -5,11 +5,9 @@
 
 #include "PreviewCompare.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <QTimer>
 
 namespace {
 
@@ -64,48 +62,46 @@ TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
     EXPECT_TRUE(waitForCapture(runner) == renderPass(photos, Composite, QSizeF(0, 0), true).mixed);
 }
 
-// The eight-photo project of two 24-megapixel photos, saved as Save saves it: the
-// output runner captures it and then writes the PNG, both on its workers, while a
-// 10 ms timer on this thread records how late it fires. The thread never goes more
-// than 250 ms without handling events: the capture and the write take seconds, so a
-// thread that waited for either would miss that by far, while a busy machine's
-// scheduling alone stays well within it.
-TEST(CaptureRunner, MainThreadKeepsAnsweringWhileACaptureAndItsPngWriteRun)
+// Save's capture and PNG write, as Save runs them on the output runner: each starts and
+// the main thread goes on handling events before it ends. A message queued right after
+// the capture starts, and one queued right after the write starts, are handled before
+// that step reports back; a step that ran on this thread, or that this thread waited for,
+// would report first. (How long the thread goes without events is measured by the
+// preview worker benchmark.)
+TEST(CaptureRunner, MainThreadHandlesEventsWhileACaptureAndItsPngWriteRun)
 {
-    const QImage a = sharedPhoto(QStringLiteral("pair24_a.jpg"));
-    const QImage b = sharedPhoto(QStringLiteral("pair24_b.jpg"));
-    ASSERT_FALSE(a.isNull() || b.isNull());
-    PhotoList photos = {makePhoto(a, QStringLiteral("a.jpg"), Composite)};
-    for (int i = 1; i < 8; ++i)
-        photos.append(layer(i % 2 ? b : a, kMultiply));
+    PhotoList photos = {makePhoto(texturedImage(1600, 1200), QStringLiteral("a.png"), Composite)};
+    for (int i = 1; i < 4; ++i)
+        photos.append(layer(texturedImage(1200, 900, i), kMultiply));
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-
-    qint64 worstMs = 0;
-    QElapsedTimer sinceTick;
-    QTimer ticker;
-    ticker.setInterval(10);
-    QObject::connect(&ticker, &QTimer::timeout,
-                     [&] { worstMs = std::max(worstMs, sinceTick.restart() - 10); });
     OutputRunner runner;
     QEventLoop loop;
+    QObject context;
     WriteResult written;
+    enum Step { Capturing, Writing, Done };
+    Step step = Capturing;
+    QList<Step> handledDuring; // the step under way when each queued message was handled
+    auto queueMessage = [&] {
+        QMetaObject::invokeMethod(
+            &context, [&] { handledDuring.append(step); }, Qt::QueuedConnection);
+    };
     QObject::connect(&runner, &OutputRunner::captured, [&](const QImage &picture) {
+        step = Writing;
         EXPECT_TRUE(runner.write(picture, folder.filePath("mix.png")));
+        queueMessage();
     });
     QObject::connect(&runner, &OutputRunner::written, [&](const WriteResult &result) {
+        step = Done;
         written = result;
         loop.quit();
     });
-    sinceTick.start();
-    ticker.start();
     ASSERT_TRUE(runner.capture(photos, Composite));
     EXPECT_TRUE(runner.isCapturing());
+    queueMessage();
     loop.exec();
-    ticker.stop();
+    EXPECT_EQ(handledDuring, QList<Step>({Capturing, Writing}));
     EXPECT_FALSE(runner.isWriting());
     EXPECT_TRUE(written.ok) << written.error.toStdString();
-    EXPECT_FALSE(QImageReader(folder.filePath("mix.png")).size().isEmpty()) << "the picture is on disk";
-    RecordProperty("worst_lateness_ms", int(worstMs));
-    EXPECT_LE(worstMs, 250) << "the longest the main thread went without handling a timer, past its interval";
+    EXPECT_EQ(QImageReader(folder.filePath("mix.png")).size(), QSize(1600, 1200)) << "the picture is on disk";
 }
