@@ -155,7 +155,7 @@ DecodedPicture decodeHeifHere(const QByteArray &bytes, qint64 maxPixels)
     if (picture.isNull() || !declaredSizeProblem(picture.width(), picture.height(), maxPixels).isEmpty())
         return damagedPicture();
     picture.setColorSpace(colourSpaceOf(handle.get()));
-    return {picture, QString()};
+    return {picture, QString(), QSize()};
 }
 
 } // namespace

@@ -95,5 +95,5 @@ DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
                                                                    decoding.info.xsize, decoding.info.ysize));
     }
     decoding.picture.setColorSpace(decoding.space);
-    return {decoding.picture, QString()};
+    return {decoding.picture, QString(), QSize()};
 }

@@ -72,7 +72,7 @@ DecodedPicture developRaw(const QByteArray &bytes, qint64 maxPixels)
     QImage picture = toImage(*developed);
     if (picture.isNull() || !declaredSizeProblem(picture.width(), picture.height(), maxPixels).isEmpty())
         return damagedPicture();
-    return {picture, QString()};
+    return {picture, QString(), QSize()};
 }
 
 } // namespace
