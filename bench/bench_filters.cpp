@@ -2,6 +2,14 @@
 // in the same run: (a) a plain pass over the same bytes (read two pictures, write one)
 // and (b) the least linear-light kernel (decode both through the same tables, multiply,
 // encode). A table of every operation's time over floor (b) is printed at the end.
+//
+// The mixing controls' cost (a mode at opacity 50 % and in the sRGB space against the
+// mode alone) is best read with the runs interleaved, since a machine's speed drifts
+// over a run that times every mode before every variant:
+//
+//   build/dev/bench/bench_filters --benchmark_filter='^(CIAdditionCompositing|CIMultiplyBlendMode)' \
+//       --benchmark_enable_random_interleaving=true --benchmark_repetitions=5 \
+//       --benchmark_min_time=0.5 --benchmark_report_aggregates_only=true
 #include "imaging/ColourTables.h"
 #include "imaging/Filters.h"
 #include "imaging/ImageConversion.h"
