@@ -7,9 +7,9 @@
 // mode alone) is best read with the runs interleaved, since a machine's speed drifts
 // over a run that times every mode before every variant:
 //
-//   build/dev/bench/bench_filters --benchmark_filter='^(CIAdditionCompositing|CIMultiplyBlendMode)' \
-//       --benchmark_enable_random_interleaving=true --benchmark_repetitions=5 \
-//       --benchmark_min_time=0.5 --benchmark_report_aggregates_only=true
+//   build/dev/bench/bench_filters --benchmark_filter='^(CIAdditionCompositing|CIMultiplyBlendMode)'
+//       --benchmark_enable_random_interleaving=true --benchmark_repetitions=5
+//       --benchmark_min_time=0.5 --benchmark_report_aggregates_only=true   (one command)
 #include "imaging/ColourTables.h"
 #include "imaging/Filters.h"
 #include "imaging/ImageConversion.h"
