@@ -86,9 +86,6 @@ class Completion {
     bool m_done = false;
 };
 
-// Starts `work` on a reserved pool thread; `done` finishes when it has run. Should the
-// pool still have no thread for it (the count is lowered a moment before a thread is
-// free again), it runs as soon as one is: the work given here never waits for the pool.
 // Set on a thread while it runs one of parallel tasks that keep every worker busy: work
 // nested in such a task runs its own tasks on its thread instead of starting more
 // threads, which would only compete with the other tasks for the cores.
@@ -105,6 +102,9 @@ class CoresBusyScope {
     bool m_previous;
 };
 
+// Starts `work` on a reserved pool thread; `done` finishes when it has run. Should the
+// pool still have no thread for it (the count is lowered a moment before a thread is
+// free again), it runs as soon as one is: the work given here never waits for the pool.
 void startReserved(const std::function<void()> &work, Completion &done)
 {
     growPool(1);
