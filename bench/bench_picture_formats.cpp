@@ -11,8 +11,8 @@
 // The inputs are made from the shared photos at the start with heif-enc
 // (libheif-examples), vips (libvips-tools) and python3; a missing photo or tool stops
 // the benchmark that needs it with an error.
+#include "encode/PictureWriter.h"
 #include "imaging/PhotoLoader.h"
-#include "output/engine/PictureWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>

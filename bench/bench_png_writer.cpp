@@ -6,8 +6,8 @@
 // Each benchmark reports the file it wrote in MB ("file_MB"). The end-to-end pair needs
 // `vips` (Debian's libvips-tools, used only here); without it that benchmark stops with
 // an error.
+#include "encode/PngWriter.h"
 #include "imaging/PhotoLoader.h"
-#include "output/engine/PngWriter.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -15,10 +15,10 @@
 // Frames are the whole view (render and paint), as the canvas receives them. And a canvas
 // zoomed to 100 %: the region in sight against the whole full-resolution pass.
 #include "BenchPhotos.h"
+#include "encode/OutputRunner.h"
 #include "imaging/PhotoLoadRunner.h"
 #include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
-#include "output/engine/OutputRunner.h"
 #include "render/PreviewRenderer.h"
 #include "render/RegionPass.h"
 

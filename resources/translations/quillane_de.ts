@@ -1140,42 +1140,42 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>OutputGuard</name>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="27"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="27"/>
         <source>a folder</source>
         <translation>ein Ordner</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="29"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="29"/>
         <source>a FIFO</source>
         <translation>ein FIFO</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="31"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="31"/>
         <source>a socket</source>
         <translation>ein Socket</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="33"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="33"/>
         <source>a device</source>
         <translation>ein Gerät</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="34"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="34"/>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="46"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="46"/>
         <source>%1 is %2, not a regular file; the picture replaces only a regular file.</source>
         <translation>%1 ist %2, keine reguläre Datei; das Bild ersetzt nur eine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="51"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="51"/>
         <source>%1 is the project file itself; the picture would replace it.</source>
         <translation>%1 ist die Projektdatei selbst; das Bild würde sie ersetzen.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="56"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="56"/>
         <source>%1 is the project&apos;s photo %2; the picture would replace it.</source>
         <translation>%1 ist das Foto %2 des Projekts; das Bild würde es ersetzen.</translation>
     </message>
@@ -1429,7 +1429,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="33"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="62"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="62"/>
         <source>the disk is full.</source>
         <translation>die Festplatte ist voll.</translation>
     </message>
@@ -1441,7 +1441,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     <message>
         <location filename="../../src/output/FileMove.cpp" line="37"/>
         <location filename="../../src/output/FileMove.cpp" line="97"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="45"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="45"/>
         <source>a folder of that name is in the way.</source>
         <translation>ein Ordner dieses Namens ist im Weg.</translation>
     </message>
@@ -1453,7 +1453,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="56"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="30"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="30"/>
         <source>the file cannot be created (%1).</source>
         <translation>die Datei kann nicht angelegt werden (%1).</translation>
     </message>
@@ -1464,7 +1464,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="169"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="169"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>die Endung nennt kein Format, das Quillane schreibt (%1).</translation>
     </message>
@@ -1474,59 +1474,59 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>%1 Das Bild liegt weiterhin unter „%2“.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="34"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="34"/>
         <source>the picture could not be encoded as %1.</source>
         <translation>das Bild konnte nicht als %1 kodiert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="80"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="80"/>
         <source>a WebP picture is at most 16383 pixels wide and high; this one is %1 × %2 (choose PNG, JPEG or TIFF).</source>
         <translation>ein WebP-Bild ist höchstens 16383 Pixel breit und hoch; dieses ist %1 × %2 (PNG, JPEG oder TIFF wählen).</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="99"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="99"/>
         <source>a JPEG picture is at most 65535 pixels wide and high (choose PNG or TIFF).</source>
         <translation>ein JPEG-Bild ist höchstens 65535 Pixel breit und hoch (PNG oder TIFF wählen).</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="151"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="81"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="101"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="151"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="81"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="101"/>
         <source>there is no picture to write.</source>
         <translation>es gibt kein Bild zum Schreiben.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="16"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="16"/>
         <source>“%1” could not be written: %2</source>
         <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="22"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="22"/>
         <source>you do not have permission to write in that folder.</source>
         <translation>Ihnen fehlt die Berechtigung, in diesen Ordner zu schreiben.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="41"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="41"/>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="43"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="43"/>
         <source>the folder %1 does not exist.</source>
         <translation>der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="48"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="48"/>
         <source>it is not a regular file, and only a regular file is ever replaced.</source>
         <translation>das ist keine reguläre Datei, und ersetzt wird immer nur eine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="63"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="63"/>
         <source>the disk refused the file (%1).</source>
         <translation>die Festplatte hat die Datei abgelehnt (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="85"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="85"/>
         <source>the picture could not be compressed.</source>
         <translation>das Bild konnte nicht komprimiert werden.</translation>
     </message>

@@ -1142,42 +1142,42 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>OutputGuard</name>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="27"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="27"/>
         <source>a folder</source>
         <translation>un dossier</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="29"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="29"/>
         <source>a FIFO</source>
         <translation>une FIFO</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="31"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="31"/>
         <source>a socket</source>
         <translation>un socket</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="33"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="33"/>
         <source>a device</source>
         <translation>un périphérique</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="34"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="34"/>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="46"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="46"/>
         <source>%1 is %2, not a regular file; the picture replaces only a regular file.</source>
         <translation>%1 est %2, et non un fichier ordinaire ; l’image ne remplace qu’un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="51"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="51"/>
         <source>%1 is the project file itself; the picture would replace it.</source>
         <translation>%1 est le fichier du projet lui-même ; l’image le remplacerait.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/OutputGuard.cpp" line="56"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="56"/>
         <source>%1 is the project&apos;s photo %2; the picture would replace it.</source>
         <translation>%1 est la photo %2 du projet ; l’image la remplacerait.</translation>
     </message>
@@ -1431,7 +1431,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="33"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="62"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="62"/>
         <source>the disk is full.</source>
         <translation>le disque est plein.</translation>
     </message>
@@ -1443,7 +1443,7 @@ JPEG de plus de 100 passes progressives est refusé.
     <message>
         <location filename="../../src/output/FileMove.cpp" line="37"/>
         <location filename="../../src/output/FileMove.cpp" line="97"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="45"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="45"/>
         <source>a folder of that name is in the way.</source>
         <translation>un dossier de ce nom est en travers du chemin.</translation>
     </message>
@@ -1455,7 +1455,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="56"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="30"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="30"/>
         <source>the file cannot be created (%1).</source>
         <translation>le fichier ne peut pas être créé (%1).</translation>
     </message>
@@ -1466,7 +1466,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="169"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="169"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>son extension ne désigne aucun format qu’écrit Quillane (%1).</translation>
     </message>
@@ -1476,59 +1476,59 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>%1 L’image se trouve toujours à « %2 ».</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="34"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="34"/>
         <source>the picture could not be encoded as %1.</source>
         <translation>l’image n’a pas pu être encodée en %1.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="80"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="80"/>
         <source>a WebP picture is at most 16383 pixels wide and high; this one is %1 × %2 (choose PNG, JPEG or TIFF).</source>
         <translation>une image WebP fait au plus 16383 pixels de large et de haut ; celle-ci fait %1 × %2 (choisissez PNG, JPEG ou TIFF).</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="99"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="99"/>
         <source>a JPEG picture is at most 65535 pixels wide and high (choose PNG or TIFF).</source>
         <translation>une image JPEG fait au plus 65535 pixels de large et de haut (choisissez PNG ou TIFF).</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PictureWriter.cpp" line="151"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="81"/>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="101"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="151"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="81"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="101"/>
         <source>there is no picture to write.</source>
         <translation>il n’y a pas d’image à écrire.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="16"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="16"/>
         <source>“%1” could not be written: %2</source>
         <translation>« %1 » n’a pas pu être écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="22"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="22"/>
         <source>you do not have permission to write in that folder.</source>
         <translation>vous n’avez pas l’autorisation d’écrire dans ce dossier.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="41"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="41"/>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 est un fichier, pas un dossier.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="43"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="43"/>
         <source>the folder %1 does not exist.</source>
         <translation>le dossier %1 n’existe pas.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="48"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="48"/>
         <source>it is not a regular file, and only a regular file is ever replaced.</source>
         <translation>ce n’est pas un fichier ordinaire, et seul un fichier ordinaire est jamais remplacé.</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="63"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="63"/>
         <source>the disk refused the file (%1).</source>
         <translation>le disque a refusé le fichier (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/output/engine/PngWriter.cpp" line="85"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="85"/>
         <source>the picture could not be compressed.</source>
         <translation>l’image n’a pas pu être compressée.</translation>
     </message>

@@ -2,9 +2,9 @@
 
 #include "app/PhotoAdder.h"
 #include "app/Timing.h"
+#include "encode/OutputRunner.h"
 #include "model/PhotoProject.h"
 #include "output/Desktop.h"
-#include "output/engine/OutputRunner.h"
 #include "panels/PhotoEditor.h"
 #include "render/CaptureStep.h"
 

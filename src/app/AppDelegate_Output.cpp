@@ -8,11 +8,11 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
+#include "encode/OutputGuard.h"
+#include "encode/PngWriter.h"
 #include "output/FileMove.h"
 #include "output/PictureSave.h"
 #include "output/Window_Share.h"
-#include "output/engine/OutputGuard.h"
-#include "output/engine/PngWriter.h"
 #include "render/RenderPass.h"
 
 #include <QDir>

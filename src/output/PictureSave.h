@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/engine/PictureWriter.h"
+#include "encode/PictureWriter.h"
 
 #include <QImage>
 #include <QString>

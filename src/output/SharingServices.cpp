@@ -1,7 +1,7 @@
 #include "output/SharingServices.h"
 
+#include "encode/PngWriter.h"
 #include "output/Desktop.h"
-#include "output/engine/PngWriter.h"
 
 #include <QClipboard>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
+#include "encode/OutputRunner.h"
 #include "model/ProjectMode.h"
-#include "output/engine/OutputRunner.h"
 #include "render/CaptureRunner.h"
 #include "render/RenderPass.h"
 

@@ -1,6 +1,6 @@
+#include "encode/PngWriter.h"
 #include "imaging/FileAccess.h"
 #include "imaging/PhotoLoader.h"
-#include "output/engine/PngWriter.h"
 
 #include "TestImages.h"
 

@@ -2,11 +2,11 @@
 // writers' refusals of what is not a regular file.
 #include "TestImages.h"
 
+#include "encode/PngWriter.h"
 #include "imaging/HeaderProbe.h"
 #include "imaging/MemoryBudget.h"
 #include "imaging/PhotoLoader.h"
 #include "model/ProjectMode.h"
-#include "output/engine/PngWriter.h"
 #include "render/CompositePipeline.h"
 #include "render/PassMemory.h"
 #include "render/RenderPass.h"

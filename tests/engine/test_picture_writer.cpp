@@ -1,6 +1,6 @@
 // Writing the picture as PNG, JPEG, WebP or TIFF by the name's extension.
-#include "output/engine/JpegEncoder.h"
-#include "output/engine/PictureWriter.h"
+#include "encode/JpegEncoder.h"
+#include "encode/PictureWriter.h"
 
 #include <QColorSpace>
 #include <QDir>

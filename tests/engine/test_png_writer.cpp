@@ -1,5 +1,5 @@
+#include "encode/PngWriter.h"
 #include "imaging/Parallel.h"
-#include "output/engine/PngWriter.h"
 
 #include "TestImages.h"
 

@@ -2,10 +2,10 @@
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/View_Image_Preview.h"
+#include "encode/PngWriter.h"
 #include "imaging/MemoryBudget.h"
 #include "output/FileMove.h"
 #include "output/Window_Share.h"
-#include "output/engine/PngWriter.h"
 
 #include <QAction>
 #include <QApplication>

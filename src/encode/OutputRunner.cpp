@@ -1,4 +1,4 @@
-#include "output/engine/OutputRunner.h"
+#include "encode/OutputRunner.h"
 
 #include "imaging/Parallel.h"
 

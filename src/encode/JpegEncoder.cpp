@@ -1,4 +1,4 @@
-#include "output/engine/JpegEncoder.h"
+#include "encode/JpegEncoder.h"
 
 #include "imaging/Parallel.h"
 

@@ -1,6 +1,6 @@
-#include "output/engine/PictureWriter.h"
+#include "encode/PictureWriter.h"
 
-#include "output/engine/JpegEncoder.h"
+#include "encode/JpegEncoder.h"
 
 #include <QBuffer>
 #include <QColorSpace>

@@ -1,7 +1,7 @@
-#include "output/engine/PngWriter.h"
+#include "encode/PngWriter.h"
 
+#include "encode/PngEncoder.h"
 #include "imaging/FileAccess.h"
-#include "output/engine/PngEncoder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "output/engine/PngEncoder.h"
+#include "encode/PngEncoder.h"
 
 #include "imaging/Parallel.h"
 

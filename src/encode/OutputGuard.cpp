@@ -1,4 +1,4 @@
-#include "output/engine/OutputGuard.h"
+#include "encode/OutputGuard.h"
 
 #include "model/Quoted.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "encode/PngWriter.h"
 #include "model/Object_Photo.h"
-#include "output/engine/PngWriter.h"
 #include "render/CaptureRunner.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/engine/PngWriter.h"
+#include "encode/PngWriter.h"
 
 #include <QString>
 #include <QStringList>
