@@ -26,7 +26,6 @@ double pictureBytes(QSizeF size);
 struct MemoryNeed {
     double bytes = 0.0;
     void add(double more) { bytes += more; }
-    void addPicture(QSizeF size) { bytes += pictureBytes(size); }
     bool fits(qint64 budget) const { return bytes <= double(budget); }
 };
 

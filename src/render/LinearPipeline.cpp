@@ -518,16 +518,6 @@ void LinearStrip::lay(QImage &seam, float previousPosition, bool eraseBand)
     drawImageIntoLL(m_strip, QRectF(at, imageSizeF(seam)), seam);
 }
 
-QImage linearStrip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
-{
-    LinearStrip strip(frame, seams.back().f_Position, vertical);
-    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j) {
-        QImage seam = seams[j].image;
-        strip.lay(seam, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
-    }
-    return strip.picture();
-}
-
 PassResult renderLinearHorizontal(const PhotoList &photos, const ViewTarget &view,
                                   const ProjectOptions &options)
 {
