@@ -19,10 +19,10 @@
         <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="176"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
         <source>Close</source>
         <translation>Schließen</translation>
@@ -69,74 +69,74 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <translation>Über Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
         <source>The picture could not be saved</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="89"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>In den Ausgabeordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>Das Bild konnte nicht im Ausgabeordner gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Wählen Sie einen anderen Ort dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="108"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
         <source>Choose…</source>
         <translation>Auswählen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="129"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
         <source>Select a folder to save the captured image</source>
         <translation>Ordner zum Speichern des Bildes wählen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="148"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
         <source> The picture is still at “%1”.</source>
         <translation> Das Bild liegt weiterhin unter „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="155"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="188"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
         <source>another picture is still being written.</source>
         <translation>ein anderes Bild wird noch geschrieben.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Image file saved successfully.</source>
         <translation>Die Bilddatei wurde gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>View Image File</source>
         <translation>Bilddatei anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
         <source>The picture could not be shown</source>
         <translation>Das Bild konnte nicht angezeigt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
         <source>No program could open %1.</source>
         <translation>Kein Programm konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
@@ -704,7 +704,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="163"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="337"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>es ist nicht genug Speicher da, um den Streifen aus %1 Fotos zu bauen.</translation>
     </message>
@@ -1338,7 +1338,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoFormats</name>
     <message>
-        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="72"/>
         <source>camera raw</source>
         <translation>Kamera-Raw</translation>
     </message>
@@ -1346,57 +1346,57 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoLoader</name>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="51"/>
         <source>%1 could not be opened: %2</source>
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="131"/>
         <source>you do not have permission to read it.</source>
         <translation>Ihnen fehlt die Berechtigung, sie zu lesen.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="103"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="132"/>
         <source>the file cannot be read (%1).</source>
         <translation>die Datei kann nicht gelesen werden (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="128"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="152"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>es ist ein JPEG mit mehr als %1 Scans, wie es keine Kamera schreibt und dessen Dekodierung Minuten dauern würde.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="141"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="165"/>
         <source>the file does not exist.</source>
         <translation>die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="167"/>
         <source>it is a folder, not a picture file.</source>
         <translation>das ist ein Ordner, keine Bilddatei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="150"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="174"/>
         <source>the file is empty.</source>
         <translation>die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="186"/>
+        <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
+        <translation>die Datei ist %1 groß, zu groß für ein Foto von höchstens %2 Megapixeln (so viel erlaubt der Speicher dieses Computers).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="123"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="260"/>
-        <source>the picture data is damaged or incomplete.</source>
-        <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
-    </message>
-    <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="279"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="334"/>
         <source>there is not enough memory to decode it.</source>
         <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>
@@ -1872,12 +1872,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="131"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="132"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
         <source>Fit (%1)</source>
         <translation>Eingepasst (%1)</translation>
     </message>

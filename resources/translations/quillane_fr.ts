@@ -19,10 +19,10 @@
         <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="176"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
         <source>Close</source>
         <translation>Fermer</translation>
@@ -69,74 +69,74 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <translation>À propos de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
         <source>The picture could not be saved</source>
         <translation>L’image n’a pas pu être enregistrée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="89"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>Le dossier de sortie %1 n’est pas accessible en écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>L’image n’a pas pu être enregistrée dans le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Choisissez un autre emplacement.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="108"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
         <source>Choose…</source>
         <translation>Choisir…</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="129"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
         <source>Select a folder to save the captured image</source>
         <translation>Choisissez un dossier où enregistrer l’image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="148"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
         <source> The picture is still at “%1”.</source>
         <translation> L’image se trouve toujours à « %1 ».</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="155"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="188"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
         <source>another picture is still being written.</source>
         <translation>une autre image est encore en cours d’écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Success</source>
         <translation>Réussite</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Image file saved successfully.</source>
         <translation>Le fichier image a bien été enregistré.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>View Image File</source>
         <translation>Afficher le fichier image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
         <source>The picture could not be shown</source>
         <translation>L’image n’a pas pu être affichée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
         <source>No program could open %1.</source>
         <translation>Aucun programme n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
@@ -706,7 +706,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="163"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="337"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>la mémoire ne suffit pas pour construire la bande de %1 photos.</translation>
     </message>
@@ -1340,7 +1340,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoFormats</name>
     <message>
-        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="72"/>
         <source>camera raw</source>
         <translation>raw d’appareil photo</translation>
     </message>
@@ -1348,57 +1348,57 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoLoader</name>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="51"/>
         <source>%1 could not be opened: %2</source>
         <translation>%1 n’a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="131"/>
         <source>you do not have permission to read it.</source>
         <translation>vous n’avez pas l’autorisation de le lire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="103"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="132"/>
         <source>the file cannot be read (%1).</source>
         <translation>le fichier ne peut pas être lu (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="128"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="152"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>c’est un JPEG de plus de %1 passes, ce qu’aucun appareil photo n’écrit et dont le décodage prendrait des minutes.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="141"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="165"/>
         <source>the file does not exist.</source>
         <translation>le fichier n’existe pas.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="167"/>
         <source>it is a folder, not a picture file.</source>
         <translation>c’est un dossier, pas un fichier d’image.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="150"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="174"/>
         <source>the file is empty.</source>
         <translation>le fichier est vide.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="186"/>
+        <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
+        <translation>le fichier fait %1, trop pour une photo d’au plus %2 mégapixels (ce que permet la mémoire de cet ordinateur).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="123"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="260"/>
-        <source>the picture data is damaged or incomplete.</source>
-        <translation>les données de l’image sont endommagées ou incomplètes.</translation>
-    </message>
-    <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="279"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="334"/>
         <source>there is not enough memory to decode it.</source>
         <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>
@@ -1874,12 +1874,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="131"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="132"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
         <source>Fit (%1)</source>
         <translation>Ajusté (%1)</translation>
     </message>

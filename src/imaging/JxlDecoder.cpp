@@ -1,5 +1,7 @@
 #include "imaging/JxlDecoder.h"
 
+#include "imaging/ChildDecode.h"
+
 #include <QColorSpace>
 
 #include <jxl/decode_cxx.h>
@@ -41,6 +43,7 @@ QString onEvent(JxlDecoder *decoder, JxlDecoderStatus status, Decoding &decoding
         if (const QString problem = declaredSizeProblem(decoding.info.xsize, decoding.info.ysize, maxPixels);
             !problem.isEmpty())
             return problem;
+        limitChildMemoryTo(qint64(decoding.info.xsize) * decoding.info.ysize);
         if (decoding.info.bits_per_sample > 8)
             decoding.format.data_type = JXL_TYPE_UINT16;
         return {};
@@ -68,9 +71,7 @@ QString onEvent(JxlDecoder *decoder, JxlDecoderStatus status, Decoding &decoding
     }
 }
 
-} // namespace
-
-DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
+DecodedPicture decodeJxlHere(const QByteArray &bytes, qint64 maxPixels)
 {
     const JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
     const JxlResizableParallelRunnerPtr runner = JxlResizableParallelRunnerMake(nullptr);
@@ -96,4 +97,15 @@ DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
     }
     decoding.picture.setColorSpace(decoding.space);
     return {decoding.picture, QString(), QSize()};
+}
+
+} // namespace
+
+// libjxl prints some of its refusals on standard error ("JXL_FAILURE: ...") and offers no
+// handler for them; redirecting the process's standard error while it decodes would
+// swallow the lines of every other thread. In a child process, whose standard error is
+// its own, the lines go nowhere, and a file that crashes the decoder ends the child only.
+DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
+{
+    return decodeInChild([&] { return decodeJxlHere(bytes, maxPixels); }, decoderMemoryBudget(maxPixels));
 }

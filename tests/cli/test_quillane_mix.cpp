@@ -4,6 +4,7 @@
 #include "render/RenderPass.h"
 
 #include "../engine/PreviewCompare.h"
+#include "MixProcess.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -21,12 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct MixRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
 
 class QuillaneMix : public ::testing::Test {
   protected:
@@ -61,19 +56,7 @@ class QuillaneMix : public ::testing::Test {
 
     MixRun run(const QStringList &arguments, const QByteArray &input = {}) const
     {
-        QProcess process;
-        // The messages compared below are the English ones, whatever the user's language.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LANGUAGE", "en");
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(dir.path());
-        process.start(QStringLiteral(QUILLANE_MIX_PATH), arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return runMix(dir.path(), arguments, input);
     }
 
     QString out() const { return dir.filePath("out.png"); }
