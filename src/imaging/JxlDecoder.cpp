@@ -9,6 +9,11 @@
 
 namespace {
 
+// libjxl holds a picture as planes of floats while it decodes: about 30 bytes a pixel of
+// a lossy 24-megapixel file beside the 8 or 16-bit output, twice what a decoder of 16-bit
+// samples is allowed (ChildDecode.h).
+constexpr qint64 kWorkingCopies = 2;
+
 // The colour space of the decoded samples; sRGB when the file names none Qt can read
 // (a grey profile, for one, whose grey samples were copied to all three channels).
 QColorSpace dataColourSpace(const JxlDecoder *decoder)
@@ -43,7 +48,7 @@ QString onEvent(JxlDecoder *decoder, JxlDecoderStatus status, Decoding &decoding
         if (const QString problem = declaredSizeProblem(decoding.info.xsize, decoding.info.ysize, maxPixels);
             !problem.isEmpty())
             return problem;
-        limitChildMemoryTo(qint64(decoding.info.xsize) * decoding.info.ysize);
+        limitChildMemoryTo(qint64(decoding.info.xsize) * decoding.info.ysize * kWorkingCopies);
         if (decoding.info.bits_per_sample > 8)
             decoding.format.data_type = JXL_TYPE_UINT16;
         return {};
@@ -107,5 +112,6 @@ DecodedPicture decodeJxlHere(const QByteArray &bytes, qint64 maxPixels)
 // its own, the lines go nowhere, and a file that crashes the decoder ends the child only.
 DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
 {
-    return decodeInChild([&] { return decodeJxlHere(bytes, maxPixels); }, decoderMemoryBudget(maxPixels));
+    return decodeInChild([&] { return decodeJxlHere(bytes, maxPixels); },
+                         decoderMemoryBudget(maxPixels * kWorkingCopies));
 }
