@@ -103,23 +103,25 @@ TEST(HeaderProbe, PngAndWebpExifIsFoundWhereverItStands)
     lengthPastEnd[33 + 2] = char(0x7F); // the eXIf chunk claims megabytes
     const QByteArray paddedWebp =
         webpWithExif(webp, smallPicture().size(), block + 'x'); // a pad byte follows
+    using Probe = QByteArrayView (*)(QByteArrayView);
     const struct {
         const char *what;
-        QByteArrayView exif;
+        Probe probe;
+        QByteArray bytes;
         QByteArray expected;
     } cases[] = {
-        {"PNG, before the image data", pngExif(withPngChunk(png, "eXIf", block)), block},
-        {"PNG, after the image data", pngExif(withPngChunk(png, "eXIf", block, true)), block},
-        {"PNG without one", pngExif(png), {}},
-        {"PNG, a length past the end", pngExif(lengthPastEnd), {}},
-        {"WebP", webpExif(webpWithExif(webp, smallPicture().size(), block)), block},
-        {"WebP, an odd length", webpExif(paddedWebp), block + 'x'},
-        {"WebP, cut before the end", webpExif(paddedWebp.left(paddedWebp.size() - 4)), {}},
-        {"WebP without one", webpExif(webp), {}},
-        {"no WebP", webpExif(png), {}},
+        {"PNG, before the image data", pngExif, withPngChunk(png, "eXIf", block), block},
+        {"PNG, after the image data", pngExif, withPngChunk(png, "eXIf", block, true), block},
+        {"PNG without one", pngExif, png, {}},
+        {"PNG, a length past the end", pngExif, lengthPastEnd, {}},
+        {"WebP", webpExif, webpWithExif(webp, smallPicture().size(), block), block},
+        {"WebP, an odd length", webpExif, paddedWebp, block + 'x'},
+        {"WebP, cut before the end", webpExif, paddedWebp.left(paddedWebp.size() - 4), {}},
+        {"WebP without one", webpExif, webp, {}},
+        {"no WebP", webpExif, png, {}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(c.exif.toByteArray(), c.expected) << c.what;
+        EXPECT_EQ(c.probe(c.bytes).toByteArray(), c.expected) << c.what;
 }
 
 // libpng's own tolerance: each chromaticity within 0.001 of sRGB's.
