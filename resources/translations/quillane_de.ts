@@ -1442,7 +1442,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoFormats</name>
     <message>
-        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="72"/>
         <source>camera raw</source>
         <translation>Kamera-Raw</translation>
     </message>
@@ -1450,57 +1450,57 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoLoader</name>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="38"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="45"/>
         <source>%1 could not be opened: %2</source>
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="111"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="125"/>
         <source>you do not have permission to read it.</source>
         <translation>Ihnen fehlt die Berechtigung, sie zu lesen.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="112"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="126"/>
         <source>the file cannot be read (%1).</source>
         <translation>die Datei kann nicht gelesen werden (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="137"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>es ist ein JPEG mit mehr als %1 Scans, wie es keine Kamera schreibt und dessen Dekodierung Minuten dauern würde.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="151"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="160"/>
         <source>the file does not exist.</source>
         <translation>die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="154"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="163"/>
         <source>it is a folder, not a picture file.</source>
         <translation>das ist ein Ordner, keine Bilddatei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="157"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="166"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
         <source>the file is empty.</source>
         <translation>die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="169"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="182"/>
+        <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
+        <translation>die Datei ist %1 groß, zu groß für ein Foto von höchstens %2 Megapixeln (so viel erlaubt der Speicher dieses Computers).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="273"/>
-        <source>the picture data is damaged or incomplete.</source>
-        <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
-    </message>
-    <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="292"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="332"/>
         <source>there is not enough memory to decode it.</source>
         <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>

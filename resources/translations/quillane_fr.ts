@@ -1444,7 +1444,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoFormats</name>
     <message>
-        <location filename="../../src/imaging/PhotoFormats.cpp" line="68"/>
+        <location filename="../../src/imaging/PhotoFormats.cpp" line="72"/>
         <source>camera raw</source>
         <translation>raw d’appareil photo</translation>
     </message>
@@ -1452,57 +1452,57 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoLoader</name>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="38"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="45"/>
         <source>%1 could not be opened: %2</source>
         <translation>%1 n’a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="111"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="125"/>
         <source>you do not have permission to read it.</source>
         <translation>vous n’avez pas l’autorisation de le lire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="112"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="126"/>
         <source>the file cannot be read (%1).</source>
         <translation>le fichier ne peut pas être lu (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="137"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>c’est un JPEG de plus de %1 passes, ce qu’aucun appareil photo n’écrit et dont le décodage prendrait des minutes.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="151"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="160"/>
         <source>the file does not exist.</source>
         <translation>le fichier n’existe pas.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="154"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="163"/>
         <source>it is a folder, not a picture file.</source>
         <translation>c’est un dossier, pas un fichier d’image.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="157"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="166"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
         <source>the file is empty.</source>
         <translation>le fichier est vide.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="169"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="182"/>
+        <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
+        <translation>le fichier fait %1, trop pour une photo d’au plus %2 mégapixels (ce que permet la mémoire de cet ordinateur).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="273"/>
-        <source>the picture data is damaged or incomplete.</source>
-        <translation>les données de l’image sont endommagées ou incomplètes.</translation>
-    </message>
-    <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="292"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="332"/>
         <source>there is not enough memory to decode it.</source>
         <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>

@@ -76,11 +76,17 @@ void limitDataMemory(qint64 bytes)
     setrlimit(RLIMIT_DATA, &data);
 }
 
-// In the child: a crash ends the child quietly, and memory beyond the budget is refused.
+// In the child: a crash ends the child quietly, memory beyond the budget is refused, and
+// whatever a decoder library prints on standard error goes nowhere (the parent tells
+// the refusal in its own words).
 void prepareChild(qint64 memoryBytes)
 {
     for (const int crash : {SIGABRT, SIGSEGV, SIGBUS, SIGILL, SIGFPE})
         signal(crash, SIG_DFL);
+    if (const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC); nowhere >= 0) {
+        dup2(nowhere, STDERR_FILENO);
+        close(nowhere);
+    }
     g_childBaseMemory = dataMemory();
     limitDataMemory(memoryBytes);
 }

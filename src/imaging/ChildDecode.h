@@ -8,7 +8,9 @@
 // beyond what the loader can check first (a HEIF file of 700 bytes whose coded picture
 // claims gigabytes; a raw file that overflows a buffer in LibRaw's parsers): in a child,
 // with a limit on the memory it may add, such a file ends the child only, and the loader
-// refuses it as damaged. The decoded picture comes back through a pipe.
+// refuses it as damaged. The decoded picture comes back through a pipe. The child's
+// standard error is its own, and goes nowhere: decoder libraries that print their own
+// lines (libjxl) do not add to the parent's.
 
 // Runs `decode` in a child process that may allocate at most `memoryBytes` more than
 // the process holds; returns what it returned, or a damaged picture when the child

@@ -1,11 +1,18 @@
 #include "imaging/JxlDecoder.h"
 
+#include "imaging/ChildDecode.h"
+
 #include <QColorSpace>
 
 #include <jxl/decode_cxx.h>
 #include <jxl/resizable_parallel_runner_cxx.h>
 
 namespace {
+
+// libjxl holds a picture as planes of floats while it decodes: about 30 bytes a pixel of
+// a lossy 24-megapixel file beside the 8 or 16-bit output, twice what a decoder of 16-bit
+// samples is allowed (ChildDecode.h).
+constexpr qint64 kWorkingCopies = 2;
 
 // The colour space of the decoded samples; sRGB when the file names none Qt can read
 // (a grey profile, for one, whose grey samples were copied to all three channels).
@@ -41,6 +48,7 @@ QString onEvent(JxlDecoder *decoder, JxlDecoderStatus status, Decoding &decoding
         if (const QString problem = declaredSizeProblem(decoding.info.xsize, decoding.info.ysize, maxPixels);
             !problem.isEmpty())
             return problem;
+        limitChildMemoryTo(qint64(decoding.info.xsize) * decoding.info.ysize * kWorkingCopies);
         if (decoding.info.bits_per_sample > 8)
             decoding.format.data_type = JXL_TYPE_UINT16;
         return {};
@@ -68,9 +76,7 @@ QString onEvent(JxlDecoder *decoder, JxlDecoderStatus status, Decoding &decoding
     }
 }
 
-} // namespace
-
-DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
+DecodedPicture decodeJxlHere(const QByteArray &bytes, qint64 maxPixels)
 {
     const JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
     const JxlResizableParallelRunnerPtr runner = JxlResizableParallelRunnerMake(nullptr);
@@ -96,4 +102,16 @@ DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
     }
     decoding.picture.setColorSpace(decoding.space);
     return {decoding.picture, QString(), QSize()};
+}
+
+} // namespace
+
+// libjxl prints some of its refusals on standard error ("JXL_FAILURE: ...") and offers no
+// handler for them; redirecting the process's standard error while it decodes would
+// swallow the lines of every other thread. In a child process, whose standard error is
+// its own, the lines go nowhere, and a file that crashes the decoder ends the child only.
+DecodedPicture decodeJxl(const QByteArray &bytes, qint64 maxPixels)
+{
+    return decodeInChild([&] { return decodeJxlHere(bytes, maxPixels); },
+                         decoderMemoryBudget(maxPixels * kWorkingCopies));
 }

@@ -1,6 +1,10 @@
 #include "imaging/PhotoFormats.h"
 
+#include "imaging/TiffDirectory.h"
+
 #include <QCoreApplication>
+
+#include <cstring>
 
 namespace {
 
@@ -21,9 +25,9 @@ QStringList rawMimeTypes()
 }
 
 // `magic` is a string literal and may hold zero bytes: its whole length counts.
-template <size_t N> bool startsWith(const QByteArray &head, const char (&magic)[N], qsizetype at = 0)
+template <size_t N> bool startsWith(QByteArrayView bytes, const char (&magic)[N], qsizetype at = 0)
 {
-    return head.mid(at).startsWith(QByteArray(magic, N - 1));
+    return bytes.size() >= at + qsizetype(N - 1) && std::memcmp(bytes.data() + at, magic, N - 1) == 0;
 }
 
 // An ISO base media file (HEIF, AVIF, CR3) names its brand in its first box, "ftyp".
@@ -59,7 +63,7 @@ const std::vector<PhotoFormat> &photoFormats()
         {"bmp", {"bmp"}, {"image/bmp"}, PhotoDecoder::Qt},
         {"gif", {"gif"}, {"image/gif"}, PhotoDecoder::Qt},
         {"jpeg", {"jpg", "jpeg"}, {"image/jpeg"}, PhotoDecoder::Qt},
-        {"png", {"png"}, {"image/png"}, PhotoDecoder::Qt},
+        {"png", {"png"}, {"image/png"}, PhotoDecoder::Png},
         {"tiff", {"tif", "tiff"}, {"image/tiff"}, PhotoDecoder::Qt},
         {"webp", {"webp"}, {"image/webp"}, PhotoDecoder::Qt},
         {"heic", {"heic", "heif", "hif"}, {"image/heic", "image/heif"}, PhotoDecoder::Heif},
@@ -97,17 +101,20 @@ QString photoFormatNames()
     return names.join(QStringLiteral(", "));
 }
 
-PhotoDecoder photoDecoderFor(const QByteArray &head, const QString &suffix)
+PhotoDecoder photoDecoderFor(const QByteArray &bytes, const QString &suffix)
 {
-    if (isHeifBrand(isoBrand(head)))
+    if (startsWith(bytes, "\x89PNG\r\n\x1A\n"))
+        return PhotoDecoder::Png;
+    if (isHeifBrand(isoBrand(bytes)))
         return PhotoDecoder::Heif;
-    if (isJxl(head))
+    if (isJxl(bytes))
         return PhotoDecoder::Jxl;
-    if (isRawContent(head))
+    if (isRawContent(bytes))
         return PhotoDecoder::Raw;
-    // DNG, NEF, CR2, ARW, PEF and others are TIFF files that only their suffix tells apart.
-    const bool tiffContent = startsWith(head, "II*\0") || startsWith(head, "MM\0*");
-    if (tiffContent && rawSuffixes().contains(suffix.toLower()))
+    // DNG, NEF, CR2, ARW, PEF and others are TIFF files: their suffix tells them apart, and
+    // so does the content of most (a DNG named .tif is still a DNG).
+    const bool tiffContent = startsWith(bytes, "II*\0") || startsWith(bytes, "MM\0*");
+    if (tiffContent && (rawSuffixes().contains(suffix.toLower()) || isTiffBasedRaw(bytes)))
         return PhotoDecoder::Raw;
     return PhotoDecoder::Qt;
 }

@@ -12,7 +12,8 @@
 
 // Which decoder reads a file.
 enum class PhotoDecoder {
-    Qt,   // Qt's image readers: bmp, gif, jpeg, png, tiff, webp
+    Qt,   // Qt's image readers: bmp, gif, jpeg, tiff, webp
+    Png,  // libpng, with the loader's own message handlers
     Heif, // libheif: HEIC, HEIF, AVIF
     Jxl,  // libjxl: JPEG XL
     Raw,  // LibRaw: camera raw files
@@ -37,7 +38,8 @@ QStringList photoMimeTypes();
 // "bmp, gif, jpeg, png, tiff, webp, heic, avif, jpeg xl, camera raw", for messages.
 QString photoFormatNames();
 
-// The decoder for a file that begins with `head` (its first bytes; 32 are enough) and
+// The decoder for a file of `bytes` (the whole file, or at least its first 32 bytes) that
 // ends in `suffix`. Files whose content the Qt readers recognise go there; camera raw
-// files built on TIFF are told apart by their suffix.
-PhotoDecoder photoDecoderFor(const QByteArray &head, const QString &suffix);
+// files built on TIFF are told apart by their suffix or, whatever their name, by their
+// first directory (TiffDirectory.h), which the whole file shows wherever it lies.
+PhotoDecoder photoDecoderFor(const QByteArray &bytes, const QString &suffix);

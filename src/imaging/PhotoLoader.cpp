@@ -1,23 +1,26 @@
 #include "imaging/PhotoLoader.h"
 
+#include "imaging/CmykJpeg.h"
 #include "imaging/FileAccess.h"
 #include "imaging/HeaderProbe.h"
 #include "imaging/ImageConversion.h"
 #include "imaging/LibraryDecoders.h"
+#include "imaging/LibraryMessages.h"
 #include "imaging/MemoryBudget.h"
+#include "imaging/Orientation.h"
+#include "imaging/TiffDirectory.h"
 #include "model/Quoted.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <new>
 
@@ -28,8 +31,12 @@ constexpr qint64 kLargestAllocationMB = 1 << 30; // QImageReader takes an int
 // A progressive JPEG takes a pass over the whole picture per scan; a camera or an
 // encoder writes about ten, a hand-tuned file a few dozen.
 constexpr int kMostJpegScans = 100;
-// The colour chunks of a PNG come before its image data, within the first bytes.
-constexpr qint64 kPngProbeBytes = qint64(1) << 20;
+// The largest file the loader reads: a photo of the pixel limit stored uncompressed at 16
+// bits a channel with alpha, and room for whatever else a file holds beside its picture.
+constexpr qint64 kMostBytesPerStoredPixel = 8;
+constexpr qint64 kRoomBesideThePicture = qint64(64) << 20;
+
+std::atomic<PhotoReadHook> g_readHook{nullptr};
 
 LoadResult refusal(const QString &path, const QString &reason)
 {
@@ -95,14 +102,21 @@ QString sizeRefusal(QSize size, qint64 maxPixels)
     return declaredSizeProblem(size.width(), size.height(), maxPixels);
 }
 
-// The formats Quillane reads, as QImageReader names them (by content, or by the file's
-// suffix). Qt may have plugins for more (icns, ico, svg, tga, webp, ...); a file in such
-// a format is refused whatever its name, so that only these six decoders ever see a
+// The formats Quillane reads through Qt, as QImageReader names them by content (PNG has
+// a decoder of its own). Qt may have plugins for more (icns, ico, svg, tga, ...); a file
+// in such a format is refused whatever its name, so that only these decoders ever see a
 // photo (the icns reader, for one, allocates whatever length a header claims).
 bool isPhotoFormat(const QByteArray &format)
 {
-    static const QByteArrayList formats = {"bmp", "dib", "gif", "jpeg", "jpg", "png", "tif", "tiff", "webp"};
+    static const QByteArrayList formats = {"bmp", "gif", "jpeg", "tiff", "webp"};
     return formats.contains(format.toLower());
+}
+
+QString unknownFormat()
+{
+    return QCoreApplication::translate("PhotoLoader",
+                                       "it is not a picture in a format Quillane can read (%1).")
+        .arg(photoFormatNames());
 }
 
 QString openRefusal(const QFile &file)
@@ -126,14 +140,9 @@ void allowLargePictures()
 }
 
 // A progressive JPEG of absurdly many scans would take minutes to decode.
-QString checkJpegScans(QFile &file)
+QString checkJpegScans(const QByteArray &bytes)
 {
-    const uchar *bytes = file.map(0, file.size());
-    if (!bytes)
-        return {};
-    const int scans = countJpegScans(QByteArrayView(bytes, file.size()), kMostJpegScans);
-    file.unmap(const_cast<uchar *>(bytes));
-    if (scans > kMostJpegScans)
+    if (countJpegScans(bytes, kMostJpegScans) > kMostJpegScans)
         return QCoreApplication::translate(
                    "PhotoLoader",
                    "it is a JPEG of more than %1 scans, which no camera writes and which would "
@@ -162,37 +171,88 @@ QString checkFile(const QString &path, QFile &file)
     return {};
 }
 
-// Checks what Qt's readers can tell before decoding; an empty string means go on.
-QString checkBeforeDecoding(QFile &file, QImageReader &reader, qint64 maxPixels)
+// Reads the whole file, as large as it was when opened and no larger, into memory the
+// loader owns: every probe and decoder reads these bytes, never the file again, so that
+// a file another process truncates or rewrites meanwhile is at worst damaged or
+// incomplete. (A mapped file that shrinks under its reader kills it with SIGBUS.)
+QString readPhotoBytes(QFile &file, qint64 maxPixels, QByteArray &bytes)
 {
-    if (!reader.canRead() || !isPhotoFormat(reader.format()))
+    const qint64 size = file.size();
+    if (size > kRoomBesideThePicture && (size - kRoomBesideThePicture) / kMostBytesPerStoredPixel > maxPixels)
         return QCoreApplication::translate("PhotoLoader",
-                                           "it is not a picture in a format Quillane can read (%1).")
-            .arg(photoFormatNames());
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
-        return sizeRefusal(size, maxPixels);
-    if (reader.format() == "jpeg" || reader.format() == "jpg")
-        return checkJpegScans(file);
+                                           "the file is %1, too large for a photo of at most %2 megapixels "
+                                           "(what this computer's memory allows).")
+            .arg(memoryAmount(double(size)))
+            .arg(maxPixels / 1000000);
+    const PhotoReadHook hook = g_readHook.load();
+    if (hook)
+        hook(file.fileName(), PhotoReadStage::Opened);
+    bytes = file.read(size);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+        return openRefusal(file);
+    if (bytes.size() < size) // it shrank while it was read
+        return damagedPicture().reason;
+    if (hook)
+        hook(file.fileName(), PhotoReadStage::Read);
     return {};
 }
 
-// libpng treats a PNG whose gamma is within its threshold of 1/2.2 (and that names no
-// primaries or profile of its own) as sRGB; Qt would convert it by a pure 2.2 curve.
-void treatNearSrgbGammaAsSrgb(QFile &file, QImage &image)
+// Checks what Qt's readers can tell before decoding; an empty string means go on.
+QString checkBeforeDecoding(const QByteArray &bytes, QImageReader &reader, qint64 maxPixels)
 {
-    const QColorSpace space = image.colorSpace();
-    if (!space.isValid() || space.transferFunction() != QColorSpace::TransferFunction::Gamma ||
-        space.primaries() != QColorSpace::Primaries::SRgb)
-        return;
-    const uchar *bytes = file.map(0, std::min(file.size(), kPngProbeBytes));
-    if (!bytes)
-        return;
-    const PngColourChunks chunks =
-        probePngColour(QByteArrayView(bytes, std::min(file.size(), kPngProbeBytes)));
-    file.unmap(const_cast<uchar *>(bytes));
-    if (chunks.isPng && !chunks.hasSrgb && !chunks.hasIcc && !chunks.hasChrm && pngGammaIsSrgb(chunks.gamma))
-        image.setColorSpace(QColorSpace(QColorSpace::SRgb));
+    if (!reader.canRead() || !isPhotoFormat(reader.format()))
+        return unknownFormat();
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
+        return sizeRefusal(size, maxPixels);
+    if (reader.format() == "jpeg")
+        return checkJpegScans(bytes);
+    return {};
+}
+
+// The orientation Qt's reader leaves to the loader: a WebP file's EXIF orientation.
+int orientationLeftToTheLoader(const QImageReader &reader, const QByteArray &format, const QByteArray &bytes)
+{
+    if (format != "webp" || reader.transformation() != QImageIOHandler::TransformationNone)
+        return 1;
+    return exifOrientation(webpExif(bytes));
+}
+
+// BMP, GIF, JPEG, TIFF and WebP through Qt's readers, from the file's bytes.
+DecodedPicture decodeWithQt(const QByteArray &bytes, qint64 maxPixels)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer); // by content: the name does not decide
+    reader.setAutoTransform(true);
+    if (const QString problem = checkBeforeDecoding(bytes, reader, maxPixels); !problem.isEmpty())
+        return {QImage(), problem, QSize()};
+    const QByteArray format = reader.format(); // the reader cannot tell once at the end
+    if (format == "jpeg")
+        if (std::optional<DecodedPicture> cmyk = decodeCmykJpeg(bytes, probeJpeg(bytes), maxPixels))
+            return *cmyk;
+    QImage image = largePagePicture(reader);
+    if (!readWatched(reader, image))
+        return damagedPicture();
+    // Some files tell their size only while decoding (a GIF whose header Qt cannot read
+    // ahead): the limit holds for them too, once the size is known.
+    if (qint64(image.width()) * image.height() > maxPixels)
+        return {QImage(), sizeRefusal(image.size(), maxPixels), QSize()};
+    return {uprightImage(image, orientationLeftToTheLoader(reader, format, bytes)), QString(), QSize()};
+}
+
+// The upright size a file in one of Qt's formats announces, without decoding it.
+QSize probeWithQt(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    if (!reader.canRead() || !isPhotoFormat(reader.format()))
+        return {};
+    return uprightSize(reader.size(), orientationLeftToTheLoader(reader, reader.format(), bytes));
 }
 
 // Brings a decoded image to sRGB (at its own depth, before any reduction to 8 bits) and
@@ -206,11 +266,21 @@ void toCanonical(QImage &image)
         image.convertTo(kCanonicalFormat);
 }
 
-// HEIF, AVIF, JPEG XL and camera raw files: each decoder checks the size its file's
-// header declares before decoding, and the decoded size after.
-LoadResult loadWithLibrary(const QString &path, QFile &file, PhotoDecoder decoder, qint64 maxPixels)
+LoadResult decodePhotoFile(const QString &path, qint64 maxPixels)
 {
-    DecodedPicture decoded = decodeWith(decoder, file.readAll(), maxPixels);
+    allowLargePictures();
+    routeDecoderLibraryMessages();
+    QFile file(path);
+    QByteArray bytes;
+    if (const QString problem = checkFile(path, file); !problem.isEmpty())
+        return refusal(path, problem);
+    if (const QString problem = readPhotoBytes(file, maxPixels, bytes); !problem.isEmpty())
+        return refusal(path, problem);
+    file.close();
+    const PhotoDecoder decoder = photoDecoderFor(bytes, QFileInfo(path).suffix());
+    DecodedPicture decoded =
+        decoder == PhotoDecoder::Qt ? decodeWithQt(bytes, maxPixels) : decodeWith(decoder, bytes, maxPixels);
+    bytes = QByteArray(); // not needed beyond the decoder
     if (decoded.image.isNull())
         return refusal(path, decoded.reason.isEmpty() ? damagedPicture().reason : decoded.reason);
     toCanonical(decoded.image);
@@ -218,6 +288,11 @@ LoadResult loadWithLibrary(const QString &path, QFile &file, PhotoDecoder decode
 }
 
 } // namespace
+
+void setPhotoReadHook(PhotoReadHook hook)
+{
+    g_readHook.store(hook);
+}
 
 qint64 photoPixelLimit()
 {
@@ -228,60 +303,25 @@ qint64 photoPixelLimit()
 
 QSize probePhotoSize(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return {};
+    routeDecoderLibraryMessages();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
+        !readPhotoBytes(file, photoPixelLimit(), bytes).isEmpty())
         return {};
-    if (const PhotoDecoder decoder = photoDecoderOf(file); decoder != PhotoDecoder::Qt) {
+    if (const PhotoDecoder decoder = photoDecoderFor(bytes, QFileInfo(path).suffix());
+        decoder != PhotoDecoder::Qt) {
         // A decode with no pixels allowed stops at the header and tells what it declared.
-        const QSize declared = decodeWith(decoder, file.readAll(), 0).declared;
+        const QSize declared = decodeWith(decoder, bytes, 0).declared;
         return declared.isEmpty() ? QSize() : declared;
     }
-    file.close();
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    if (!reader.canRead() || !isPhotoFormat(reader.format()))
-        return {};
-    return reader.size();
+    return probeWithQt(bytes);
 }
 
 LoadResult loadPhoto(const QString &path)
 {
     return loadPhoto(path, photoPixelLimit());
 }
-
-namespace {
-
-LoadResult decodePhotoFile(const QString &path, qint64 maxPixels)
-{
-    allowLargePictures();
-    QFile file(path);
-    QImageReader reader(&file);
-    reader.setAutoTransform(true);
-    if (const QString problem = checkFile(path, file); !problem.isEmpty())
-        return refusal(path, problem);
-    if (const PhotoDecoder decoder = photoDecoderOf(file); decoder != PhotoDecoder::Qt)
-        return loadWithLibrary(path, file, decoder, maxPixels);
-    if (const QString problem = checkBeforeDecoding(file, reader, maxPixels); !problem.isEmpty())
-        return refusal(path, problem);
-    const QByteArray format = reader.format(); // the reader cannot tell once at the end
-    QImage image = largePagePicture(reader);
-    if (!readWatched(reader, image))
-        return refusal(
-            path, QCoreApplication::translate("PhotoLoader", "the picture data is damaged or incomplete."));
-    // Some files tell their size only while decoding (a GIF whose header Qt cannot read
-    // ahead): the limit holds for them too, once the size is known.
-    if (qint64(image.width()) * image.height() > maxPixels)
-        return refusal(path, sizeRefusal(image.size(), maxPixels));
-    if (format == "png")
-        treatNearSrgbGammaAsSrgb(file, image);
-    toCanonical(image);
-    return {image, QString()};
-}
-
-} // namespace
 
 LoadResult loadPhoto(const QString &path, qint64 maxPixels)
 {

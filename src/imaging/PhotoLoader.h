@@ -24,12 +24,22 @@ qint64 photoPixelLimit();
 QSize probePhotoSize(const QString &path);
 
 // Loads the first image of the file (first frame of an animation, first page of a
-// multi-page TIFF, primary image of a HEIF file), turned upright by its orientation,
-// converted from an embedded colour profile to sRGB and to kCanonicalFormat. The formats
-// are those of photoFormats(). A picture whose header announces more than `maxPixels`
-// is refused before any pixel is decoded, and so is anything that is not a regular file
-// (a FIFO or a device could block or never end) and a progressive JPEG of absurdly many
-// scans. A PNG whose gamma libpng itself treats as sRGB loads as sRGB. Running out of
-// memory while decoding is a refusal too, never an exception.
+// multi-page TIFF, primary image of a HEIF file), turned upright by its orientation
+// (EXIF in JPEG, PNG and WebP files alike), converted from an embedded colour profile
+// (a CMYK JPEG's too) to sRGB and to kCanonicalFormat. The formats are those of
+// photoFormats(), told by content (a DNG named .tif is a camera raw file). The file is
+// read once into memory, so that one that changes while it loads is at worst damaged.
+// A picture whose header announces more than `maxPixels` is refused before any pixel is
+// decoded, and so is anything that is not a regular file (a FIFO or a device could block
+// or never end), a file larger than such a picture could take, and a progressive JPEG of
+// absurdly many scans. A PNG whose colour chunks libpng itself treats as sRGB loads as
+// sRGB. Running out of memory while decoding is a refusal too, never an exception.
 LoadResult loadPhoto(const QString &path, qint64 maxPixels);
 LoadResult loadPhoto(const QString &path);
+
+// For tests: a function called with the path once the file is open and its size known,
+// before its bytes are read (Opened), and once they are read, before any probe or
+// decoder looks at them (Read). A test changes the file there. Null for none.
+enum class PhotoReadStage { Opened, Read };
+using PhotoReadHook = void (*)(const QString &path, PhotoReadStage stage);
+void setPhotoReadHook(PhotoReadHook hook);

@@ -1,6 +1,7 @@
 #include "imaging/RawDecoder.h"
 
 #include "imaging/ChildDecode.h"
+#include "imaging/TiffDirectory.h"
 
 #include <QColorSpace>
 
@@ -14,14 +15,16 @@ struct ProcessedFree {
     void operator()(libraw_processed_image_t *image) const { LibRaw::dcraw_clear_mem(image); }
 };
 
-void setDevelopment(libraw_output_params_t &params)
+// `upright`: the file's orientation is unknown (0, which TIFF does not allow and LibRaw
+// reads as turned left); the picture is shown as stored.
+void setDevelopment(libraw_output_params_t &params, bool upright)
 {
     params.use_camera_wb = 1;
     params.output_color = 1; // sRGB primaries
     params.output_bps = 16;
     params.gamm[0] = 1.0 / 2.4; // the sRGB curve: power 2.4 with a linear toe of slope 12.92
     params.gamm[1] = 12.92;
-    params.user_flip = -1; // the camera's orientation
+    params.user_flip = upright ? 0 : -1; // -1: the camera's orientation
 }
 
 // The developed 16-bit RGB samples as a QImage.
@@ -50,6 +53,8 @@ QImage toImage(const libraw_processed_image_t &developed)
 DecodedPicture developRaw(const QByteArray &bytes, qint64 maxPixels)
 {
     const auto raw = std::make_unique<LibRaw>(LIBRAW_OPTIONS_NONE);
+    const bool unknownOrientation = tiffOrientationTag(bytes) == 0;
+    setDevelopment(raw->imgdata.params, unknownOrientation);
     // LibRaw reads from the buffer only; the const is cast away for its interface.
     if (raw->open_buffer(const_cast<char *>(bytes.constData()), size_t(bytes.size())) != LIBRAW_SUCCESS)
         return damagedPicture();
@@ -59,9 +64,9 @@ DecodedPicture developRaw(const QByteArray &bytes, qint64 maxPixels)
                                    declaredSizeProblem(sizes.width, sizes.height, maxPixels)})
         if (!problem.isEmpty())
             return {QImage(), problem,
-                    sizes.flip & 4 ? QSize(sizes.height, sizes.width) : QSize(sizes.width, sizes.height)};
+                    !unknownOrientation && (sizes.flip & 4) ? QSize(sizes.height, sizes.width)
+                                                            : QSize(sizes.width, sizes.height)};
     limitChildMemoryTo(qint64(sizes.raw_width) * sizes.raw_height + qint64(sizes.width) * sizes.height);
-    setDevelopment(raw->imgdata.params);
     if (raw->unpack() != LIBRAW_SUCCESS || raw->dcraw_process() != LIBRAW_SUCCESS)
         return damagedPicture();
     int error = LIBRAW_SUCCESS;

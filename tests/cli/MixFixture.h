@@ -5,19 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "MixProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-
-struct MixRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
 
 class QuillaneMix : public ::testing::Test {
   protected:
@@ -53,19 +48,7 @@ class QuillaneMix : public ::testing::Test {
     // Runs quillane-mix in `folder` (the test's folder when empty).
     MixRun run(const QStringList &arguments, const QByteArray &input = {}, const QString &folder = {}) const
     {
-        QProcess process;
-        // The messages compared below are the English ones, whatever the user's language.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LANGUAGE", "en");
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(folder.isEmpty() ? dir.path() : folder);
-        process.start(QStringLiteral(QUILLANE_MIX_PATH), arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return runMix(folder.isEmpty() ? dir.path() : folder, arguments, input);
     }
 
     QString out() const { return dir.filePath("out.png"); }

@@ -1,5 +1,6 @@
 // The memory budget of a render, the header probes that run before decoding, and the
 // writers' refusals of what is not a regular file.
+#include "PhotoBytes.h"
 #include "TestImages.h"
 
 #include "encode/PngWriter.h"
@@ -18,7 +19,6 @@
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
-#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -43,20 +43,6 @@ PhotoPtr placed(quint64 mode, float size, float x = 0, float y = 0)
     photo->f_Composite_X_Offset = photo->f_Shape_X_Offset = x;
     photo->f_Composite_Y_Offset = photo->f_Shape_Y_Offset = y;
     return photo;
-}
-
-QByteArray pngChunk(const char *type, const QByteArray &data)
-{
-    QByteArray chunk;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        chunk.append(char((quint32(data.size()) >> shift) & 0xFF));
-    const QByteArray body = QByteArray(type, 4) + data;
-    const quint32 crc =
-        quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size())));
-    chunk += body;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        chunk.append(char((crc >> shift) & 0xFF));
-    return chunk;
 }
 
 // A grey 4 x 4 PNG (value 128) with the given gAMA value (none for 0) and, if asked,
@@ -335,8 +321,6 @@ TEST(HeaderProbe, PngGammaNearOneOverTwoPointTwoLoadsAsSrgb)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(greyPng(c.gamma, c.srgbChunk));
         file.close();
-        const PngColourChunks chunks = probePngColour(greyPng(c.gamma, c.srgbChunk));
-        EXPECT_TRUE(chunks.isPng && chunks.gamma == c.gamma && chunks.hasSrgb == c.srgbChunk);
         const LoadResult loaded = loadPhoto(path);
         ASSERT_TRUE(loaded.ok()) << loaded.error.toStdString();
         EXPECT_EQ(qRed(loaded.image.pixel(0, 0)) == 128, c.unchanged)

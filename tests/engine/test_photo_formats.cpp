@@ -1,6 +1,7 @@
 // The photo formats beyond Qt's readers: HEIF (HEVC and AV1), JPEG XL, camera raw, and
 // WebP through Qt. Inputs are made here with the libraries' encoders (the camera raw
 // file with scripts/make-dng.py), so their content is known exactly.
+#include "PhotoBytes.h"
 #include "PhotoEncoders.h"
 
 #include "imaging/HeifDecoder.h"
@@ -12,10 +13,12 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTransform>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -39,11 +42,22 @@ QImage quadrants()
 // The upright picture of stored pixels with an EXIF-numbered orientation.
 QImage upright(const QImage &stored, int orientation)
 {
+    const int w = stored.width(), h = stored.height();
+    if (orientation == 5 || orientation == 7) { // the stored rows are the upright columns
+        QImage turned(h, w, stored.format());
+        for (int y = 0; y < w; ++y)
+            for (int x = 0; x < h; ++x)
+                turned.setPixel(x, y,
+                                orientation == 5 ? stored.pixel(y, x) : stored.pixel(w - 1 - y, h - 1 - x));
+        return turned;
+    }
     switch (orientation) {
     case 2:
         return stored.mirrored(true, false);
     case 3:
         return stored.transformed(QTransform().rotate(180));
+    case 4:
+        return stored.mirrored(false, true);
     case 6:
         return stored.transformed(QTransform().rotate(90));
     case 8:
@@ -60,7 +74,7 @@ int channelDifference(QRgb a, QRgb b)
 }
 
 // The largest difference at the centres of the four quadrants (away from edges, where
-// lossy formats blur): each orientation puts a different colour in each.
+// lossy formats blur): each of the eight orientations puts the colours in another order.
 int quadrantDifference(const QImage &loaded, const QImage &expected)
 {
     int worst = 0;
@@ -164,6 +178,121 @@ TEST_F(PhotoFormats, CameraRawLoadsDevelopedAndUpright)
     EXPECT_EQ(dominant(10, 56), "--B"); // the right half, now at the bottom
 }
 
+namespace {
+
+// The test DNG (turned right, orientation 6) with another orientation.
+QByteArray dngWithOrientation(quint16 orientation)
+{
+    QFile file(QStringLiteral(QUILLANE_SOURCE_DIR "/tests/data/formats/turned_right.dng"));
+    QByteArray dng = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const auto u16 = [&](qsizetype at) { return quint16(uchar(dng[at]) | uchar(dng[at + 1]) << 8); };
+    const qsizetype directory = qFromLittleEndian<quint32>(dng.constData() + 4);
+    for (int i = 0; i < u16(directory); ++i) {
+        const qsizetype entry = directory + 2 + 12 * i;
+        if (u16(entry) == 274)
+            qToLittleEndian(orientation, dng.data() + entry + 8);
+    }
+    return dng;
+}
+
+} // namespace
+
+// PNG (eXIf, before or after the picture's data, either byte order) and WebP (EXIF)
+// files turn upright as a JPEG does; an invalid orientation leaves the picture as stored.
+TEST_F(PhotoFormats, ExifOrientationTurnsPngAndWebpFilesUpright)
+{
+    const QImage stored = quadrants();
+    const QByteArray png = encodedImage(stored, "PNG");
+    const QByteArray simpleWebp = webp(stored);
+    const auto pngWith = [&](int orientation, bool little, bool afterData) {
+        return withPngChunk(png, "eXIf", exifBlock(quint16(orientation), little), afterData);
+    };
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        int orientation; // how the picture comes out
+    } cases[] = {
+        {"right.png", pngWith(6, false, false), 6},
+        {"left.png", pngWith(8, true, true), 8},
+        {"around.png", pngWith(3, false, true), 3},
+        {"mirrored.png", pngWith(2, true, false), 2},
+        {"flipped.png", pngWith(4, false, false), 4},
+        {"transposed.png", pngWith(5, false, false), 5},
+        {"transversed.png", pngWith(7, true, false), 7},
+        {"prefixed.png", withPngChunk(png, "eXIf", QByteArray("Exif\0\0", 6) + exifBlock(6)), 6},
+        {"invalid.png", pngWith(9, false, false), 1},
+        {"right.webp", webpWithExif(simpleWebp, stored.size(), exifBlock(6)), 6},
+        {"left.webp", webpWithExif(simpleWebp, stored.size(), exifBlock(8, true) + 'x'), 8},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = write(QString::fromLatin1(c.name), c.bytes);
+        const LoadResult loaded = loadPhoto(path);
+        ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
+        const QImage expected = upright(stored, c.orientation);
+        ASSERT_EQ(loaded.image.size(), expected.size());
+        EXPECT_EQ(probePhotoSize(path), expected.size());
+        EXPECT_EQ(quadrantDifference(loaded.image, expected), 0);
+    }
+}
+
+// A camera raw file is told by its content: a DNG named .tif develops as a DNG. TIFF's
+// orientation 0 is invalid and means "unknown": the picture is shown as stored.
+TEST_F(PhotoFormats, CameraRawFilesAreToldByContentAndOrientationZeroIsUpright)
+{
+    const struct {
+        const char *name;
+        quint16 orientation;
+        QSize size;
+        QPoint red, blue, white; // where the scene's parts come out
+    } cases[] = {
+        {"unknown.dng", 0, QSize(64, 48), QPoint(10, 30), QPoint(50, 30), QPoint(30, 5)},
+        {"unknown.tif", 0, QSize(64, 48), QPoint(10, 30), QPoint(50, 30), QPoint(30, 5)},
+        {"turned_right.tif", 6, QSize(48, 64), QPoint(10, 8), QPoint(10, 56), QPoint(40, 30)},
+    };
+    const auto dominant = [](QRgb p) {
+        return QString(QLatin1Char(qRed(p) > 200 ? 'R' : '-')) + (qGreen(p) > 200 ? 'G' : '-') +
+               (qBlue(p) > 200 ? 'B' : '-');
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = write(QString::fromLatin1(c.name), dngWithOrientation(c.orientation));
+        const LoadResult loaded = loadPhoto(path);
+        ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
+        ASSERT_EQ(loaded.image.size(), c.size);
+        EXPECT_EQ(probePhotoSize(path), c.size);
+        EXPECT_EQ(dominant(loaded.image.pixel(c.red)), "R--");
+        EXPECT_EQ(dominant(loaded.image.pixel(c.blue)), "--B");
+        EXPECT_EQ(dominant(loaded.image.pixel(c.white)), "RGB");
+    }
+}
+
+// Quillane's PNG decoder against Qt's reader, an independent one, on the kinds of PNG
+// there are: palette, grey with alpha, 16 bits, interlaced, an embedded profile.
+TEST_F(PhotoFormats, PngDecoderAgreesWithQtsReader)
+{
+    for (const char *name : {"alpha.png", "deep.png", "gradient.png", "gray_alpha.png", "interlaced.png",
+                             "palette.png", "wide_gamut.png"}) {
+        SCOPED_TRACE(name);
+        const QString path = QStringLiteral(QUILLANE_SOURCE_DIR "/fuzz/corpus/photo/") + QLatin1String(name);
+        QImage expected = QImageReader(path).read();
+        ASSERT_FALSE(expected.isNull());
+        if (expected.colorSpace().isValid())
+            expected.convertToColorSpace(QColorSpace::SRgb);
+        expected.convertTo(kCanonicalFormat);
+        const LoadResult loaded = loadPhoto(path);
+        ASSERT_TRUE(loaded.ok()) << qPrintable(loaded.error);
+        ASSERT_EQ(loaded.image.size(), expected.size());
+        int worst = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                worst = std::max(
+                    worst, channelDifference(loaded.image.pixel(x, y), expected.pixel(x, y)) +
+                               std::abs(qAlpha(loaded.image.pixel(x, y)) - qAlpha(expected.pixel(x, y))));
+        EXPECT_LE(worst, 1);
+    }
+}
+
 TEST_F(PhotoFormats, ColourDescriptionsAreConvertedToSrgb)
 {
     // A Display P3 colour, described by an ICC profile or by nclx primaries.
@@ -253,6 +382,12 @@ TEST(PhotoDecoderChoice, ContentDecidesAndTheSuffixTellsTiffBasedRawFiles)
         PhotoDecoder decoder;
     };
     const QByteArray tiff("II*\0\x08\0\0\0", 8), bigTiff("MM\0*\0\0\0\x08", 8);
+    // A little-endian TIFF whose first directory holds one SHORT tag.
+    const auto tiffWith = [&](quint16 tag, quint16 value) {
+        return tiff + QByteArray("\x01\0", 2) + char(tag & 0xFF) + char(tag >> 8) +
+               QByteArray("\x03\0\x01\0\0\0", 6) + char(value & 0xFF) + char(value >> 8) +
+               QByteArray(6, '\0');
+    };
     const std::vector<Case> cases = {
         {QByteArray("\0\0\0\x18"
                     "ftypheic",
@@ -279,7 +414,14 @@ TEST(PhotoDecoderChoice, ContentDecidesAndTheSuffixTellsTiffBasedRawFiles)
         {bigTiff, "nef", PhotoDecoder::Raw},
         {tiff, "tif", PhotoDecoder::Qt},
         {tiff, "", PhotoDecoder::Qt},
-        {QByteArray("\x89PNG\r\n\x1A\n"), "dng", PhotoDecoder::Qt},
+        {QByteArray("\x89PNG\r\n\x1A\n"), "dng", PhotoDecoder::Png},
+        {QByteArray("\x89PNG\r\n\x1A\n"), "jpg", PhotoDecoder::Png},
+        // TIFF content that is a camera raw file, whatever its name.
+        {tiffWith(50706, 1), "tif", PhotoDecoder::Raw},    // DNGVersion
+        {tiffWith(262, 32803), "tiff", PhotoDecoder::Raw}, // a colour filter array
+        {tiffWith(262, 34892), "", PhotoDecoder::Raw},     // linear raw samples
+        {QByteArray("II*\0\x10\0\0\0CR\x02\0\0\0\0\0\0\0", 18), "tif", PhotoDecoder::Raw}, // Canon's CR2
+        {tiffWith(262, 2), "tif", PhotoDecoder::Qt},                                       // an RGB picture
         {QByteArray("\xFF\xD8\xFF\xE0"), "jxl", PhotoDecoder::Qt},
     };
     for (const Case &c : cases)

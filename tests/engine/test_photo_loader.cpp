@@ -1,15 +1,21 @@
+#include "PhotoBytes.h"
+
 #include "imaging/ImageConversion.h"
 #include "imaging/PhotoLoader.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <png.h>
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -38,54 +44,14 @@ class PhotoLoader : public ::testing::Test {
     }
 };
 
-QByteArray bigEndian32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray bigEndian16(quint16 value)
-{
-    QByteArray bytes(2, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 // A PNG whose IHDR (valid CRC) announces the size, followed by a token IDAT and IEND.
 QByteArray pngHeaderOnly(quint32 width, quint32 height)
 {
-    auto chunk = [](const QByteArray &type, const QByteArray &data) {
-        const QByteArray body = type + data;
-        return bigEndian32(quint32(data.size())) + body + bigEndian32(crc32(body));
-    };
     QByteArray ihdr = bigEndian32(width) + bigEndian32(height);
     ihdr += QByteArray("\x08\x06\x00\x00\x00", 5);                // 8-bit RGBA, no interlace
     const QByteArray idat("\x78\x9c\x03\x00\x00\x00\x00\x01", 8); // an empty zlib stream
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat) + chunk("IEND", {});
-}
-
-// Inserts an APP1 EXIF segment holding only the Orientation tag right after SOI.
-QByteArray withExifOrientation(const QByteArray &jpeg, quint16 orientation)
-{
-    QByteArray tiff("MM\x00\x2A", 4);
-    tiff += bigEndian32(8) + bigEndian16(1);                       // one IFD entry
-    tiff += bigEndian16(0x0112) + bigEndian16(3) + bigEndian32(1); // Orientation, SHORT, 1
-    tiff += bigEndian16(orientation) + bigEndian16(0) + bigEndian32(0);
-    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
-    const QByteArray app1 = QByteArray("\xFF\xE1", 2) + bigEndian16(quint16(payload.size() + 2)) + payload;
-    return jpeg.left(2) + app1 + jpeg.mid(2);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr) + pngChunk("IDAT", idat) +
+           pngChunk("IEND", {});
 }
 
 // A 1 x 1 GIF89a with two frames: red, then blue (LZW: clear, index, end in 3 bits).
@@ -296,6 +262,13 @@ TEST_F(PhotoLoader, FilesThatAreNoPicturesAreRefusedInPlainWords)
     expectRefused(loadPhoto(write("empty.png", {})), "empty.png", "the file is empty.");
     expectRefused(loadPhoto(write("notes.jpg", "shopping list: milk, eggs\n")), "notes.jpg", "not a picture");
     expectRefused(loadPhoto(dir.path()), QFileInfo(dir.path()).fileName(), "folder");
+    // Larger than any picture within the limit could take, at 8 bytes a pixel and 64 MB of
+    // room beside it: refused before it is read (the file is sparse, 65 MB of nothing).
+    const QString large = save("large.png", noisyImage(4, 4));
+    ASSERT_TRUE(QFile::resize(large, qint64(65) << 20));
+    expectRefused(loadPhoto(large, 100'000), "large.png",
+                  "the file is 65 MB, too large for a photo of at most 0 megapixels");
+    EXPECT_TRUE(loadPhoto(large, 200'000).ok()); // within that limit: read, and the PNG ends at its IEND
 }
 
 TEST_F(PhotoLoader, PicturesInOtherFormatsAreRefusedWhateverTheirName)
@@ -348,9 +321,15 @@ TEST_F(PhotoLoader, UnreadableFileIsRefused)
 
 namespace {
 
-// A 16-bit RGB PNG of one colour written with libpng, with the colour chunks ImageMagick
-// writes: gAMA 1/2.2 and cHRM of sRGB, and an sRGB chunk when `srgbChunk`.
-QString writeTaggedPng16(const QString &path, quint16 value, bool srgbChunk)
+// The colour chunks of a PNG: sRGB, gAMA (none for 0) and cHRM (none when empty).
+struct PngTags {
+    bool srgb = false;
+    png_fixed_point gamma = 0;
+    std::vector<png_fixed_point> chromaticities; // white x, y, red x, y, green x, y, blue x, y
+};
+
+// A 16-bit RGB PNG of one colour written with libpng, with the given colour chunks.
+QString writeTaggedPng16(const QString &path, QRgba64 colour, const PngTags &tags)
 {
     FILE *out = std::fopen(QFile::encodeName(path).constData(), "wb");
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -358,13 +337,17 @@ QString writeTaggedPng16(const QString &path, quint16 value, bool srgbChunk)
     png_init_io(png, out);
     png_set_IHDR(png, info, 4, 2, 16, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (srgbChunk)
+    if (tags.srgb)
         png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
-    png_set_gAMA_fixed(png, info, 45455);
-    png_set_cHRM_fixed(png, info, 31270, 32900, 64000, 33000, 30000, 60000, 15000, 6000);
+    if (tags.gamma)
+        png_set_gAMA_fixed(png, info, tags.gamma);
+    if (const std::vector<png_fixed_point> &c = tags.chromaticities; c.size() == 8)
+        png_set_cHRM_fixed(png, info, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7]);
     png_write_info(png, info);
     png_set_swap(png); // the samples below are in the machine's order
-    std::vector<quint16> row(4 * 3, value);
+    std::vector<quint16> row;
+    for (int x = 0; x < 4; ++x)
+        row.insert(row.end(), {colour.red(), colour.green(), colour.blue()});
     for (int y = 0; y < 2; ++y)
         png_write_row(png, reinterpret_cast<png_bytep>(row.data()));
     png_write_end(png, nullptr);
@@ -375,15 +358,139 @@ QString writeTaggedPng16(const QString &path, quint16 value, bool srgbChunk)
 
 } // namespace
 
-TEST_F(PhotoLoader, AnSrgbChunkOutweighsGammaAndChromaticities)
+// What ImageMagick writes for 16-bit files (gAMA 1/2.2 and cHRM of sRGB's own primaries)
+// is sRGB, as libpng itself counts it; other chunks describe the colour space they name.
+TEST_F(PhotoLoader, PngColourChunksDecideTheColourSpace)
 {
-    const quint16 dark = 30 * 257;
-    const LoadResult tagged = loadPhoto(writeTaggedPng16(path("srgb.png"), dark, true));
-    ASSERT_TRUE(tagged.ok()) << tagged.error.toStdString();
-    EXPECT_EQ(tagged.image.pixel(1, 1), qRgb(30, 30, 30));
+    const QRgba64 dark = qRgba64(30 * 257, 30 * 257, 30 * 257, 0xFFFF);
+    const QRgba64 orange = qRgba64(50000, 30000, 10000, 0xFFFF);
+    const std::vector<png_fixed_point> srgb = {31270, 32900, 64000, 33000, 30000, 60000, 15000, 6000};
+    const std::vector<png_fixed_point> edge = {31370, 32800, 63900, 33100, 30100, 59900, 14900, 6100};
+    const std::vector<png_fixed_point> beyond = {31270, 32900, 64101, 33000, 30000, 60000, 15000, 6000};
+    const std::vector<png_fixed_point> p3 = {31270, 32900, 68000, 32000, 26500, 69000, 15000, 6000};
+    // A pure 2.2 curve, with sRGB's primaries or Display P3's, brought to sRGB.
+    const auto curve = [](const QColorSpace &space, QRgba64 colour) {
+        return space.transformationToColorSpace(QColorSpace(QColorSpace::SRgb)).map(colour).toArgb32();
+    };
+    const QColorSpace srgbGamma(QColorSpace::Primaries::SRgb, 2.2f);
+    const QColorSpace p3Gamma(QColorSpace::Primaries::DciP3D65, 2.2f);
+    const struct {
+        const char *what;
+        PngTags tags;
+        QRgba64 colour;
+        QRgb expected;
+    } cases[] = {
+        {"sRGB chunk", {true, 45455, srgb}, dark, qRgb(30, 30, 30)},
+        {"gAMA 1/2.2 with sRGB's cHRM", {false, 45455, srgb}, dark, qRgb(30, 30, 30)},
+        {"cHRM within libpng's tolerance", {false, 45455, edge}, dark, qRgb(30, 30, 30)},
+        {"gAMA near 1/2.2 alone", {false, 45000, {}}, dark, qRgb(30, 30, 30)},
+        {"no colour chunk", {}, dark, qRgb(30, 30, 30)},
+        {"cHRM just beyond the tolerance", {false, 45455, beyond}, dark, qRgb(24, 24, 24)},
+        {"linear gAMA", {false, 100000, {}}, dark, qRgb(96, 96, 96)},
+        {"gAMA 1/2.2 with Display P3's cHRM", {false, 45455, p3}, orange, curve(p3Gamma, orange)},
+        {"gAMA 1/2.2 with sRGB's cHRM, in colour",
+         {false, 45455, srgb},
+         orange,
+         curve(QColorSpace::SRgb, orange)},
+    };
+    ASSERT_GT(std::abs(qRed(curve(p3Gamma, orange)) - qRed(curve(srgbGamma, orange))), 10) << "P3 must tell";
+    for (const auto &c : cases) {
+        const LoadResult loaded = loadPhoto(writeTaggedPng16(path("tagged.png"), c.colour, c.tags));
+        ASSERT_TRUE(loaded.ok()) << loaded.error.toStdString();
+        SCOPED_TRACE(c.what);
+        expectNear(loaded.image.pixel(1, 1), c.expected, 1);
+    }
+}
 
-    // Without the sRGB chunk a gamma of 2.2 is not sRGB's curve: the dark value moves.
-    const LoadResult gammaOnly = loadPhoto(writeTaggedPng16(path("gamma.png"), dark, false));
-    ASSERT_TRUE(gammaOnly.ok()) << gammaOnly.error.toStdString();
-    EXPECT_LT(qRed(gammaOnly.image.pixel(1, 1)), 28);
+namespace {
+
+// What the read hook does to the file, and when.
+struct FileChange {
+    PhotoReadStage stage = PhotoReadStage::Opened;
+    qint64 keep = 0;        // bytes kept when the file is cut
+    QByteArray replacement; // written after the cut
+};
+FileChange g_change;
+
+void changeTheFile(const QString &path, PhotoReadStage stage)
+{
+    if (stage != g_change.stage)
+        return;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(g_change.keep));
+    file.seek(g_change.keep);
+    file.write(g_change.replacement);
+}
+
+} // namespace
+
+// The file is read once, into memory of the loader's own: cut before it is read, it is
+// damaged; cut or rewritten once read, the probes and the decoder never see the change.
+TEST_F(PhotoLoader, AFileThatChangesWhileItLoadsIsDamagedOrLoadsAsItWas)
+{
+    const QImage original = noisyImage(120, 80);
+    const QByteArray other = encodedImage(noisyImage(30, 20), "JPEG");
+    using Stage = PhotoReadStage;
+    const struct {
+        const char *name;
+        FileChange change;
+        bool loads;
+    } cases[] = {
+        {"cut-before.jpg", {Stage::Opened, 600, {}}, false},
+        {"emptied-before.png", {Stage::Opened, 0, {}}, false},
+        {"cut-after.jpg", {Stage::Read, 100, {}}, true},
+        {"emptied-after.png", {Stage::Read, 0, {}}, true},
+        {"rewritten-after.jpg", {Stage::Read, 0, other}, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = save(c.name, original);
+        const QImage whole = loadPhoto(file).image;
+        ASSERT_FALSE(whole.isNull());
+        g_change = c.change;
+        setPhotoReadHook(changeTheFile);
+        const LoadResult changed = loadPhoto(file);
+        setPhotoReadHook(nullptr);
+        if (c.loads)
+            EXPECT_EQ(changed.image, whole) << changed.error.toStdString();
+        else
+            expectRefused(changed, c.name, "damaged or incomplete");
+    }
+}
+
+// Another process cutting and rewriting a progressive JPEG over and over while it loads
+// (the scan counter once read a mapping of the file and died of SIGBUS when it shrank):
+// every load gives the whole picture or a refusal, never a signal.
+TEST_F(PhotoLoader, AFileRewrittenUnderfootNeverCrashesTheLoader)
+{
+    QByteArray progressive;
+    QBuffer buffer(&progressive);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(noisyImage(600, 400)));
+    const QString file = write("rewritten.jpg", progressive);
+    std::atomic<bool> done{false};
+    std::thread rewriter([&] {
+        for (int round = 0; !done.load(); ++round) {
+            QFile out(file);
+            if (!out.open(QIODevice::ReadWrite))
+                continue;
+            out.resize(qint64(round * 7919) % progressive.size()); // cut somewhere
+            out.seek(out.size());
+            out.write(progressive.mid(out.size())); // and written whole again
+        }
+    });
+    for (int i = 0; i < 150; ++i) {
+        const LoadResult loaded = loadPhoto(file);
+        if (loaded.ok()) {
+            EXPECT_EQ(loaded.image.size(), QSize(600, 400));
+        } else {
+            EXPECT_TRUE(loaded.error.contains("damaged or incomplete") || loaded.error.contains("empty"))
+                << loaded.error.toStdString();
+        }
+    }
+    done = true;
+    rewriter.join();
 }
