@@ -114,12 +114,12 @@ bool tiffNeedsBigTiff(QSize size, bool alpha)
     return raw * kWorstLzwGrowth + kDirectoryMargin > kClassicTiffBytes;
 }
 
-bool encodeTiff(const QImage &source, QIODevice &device)
+bool encodeTiff(const QImage &source, QIODevice &device, bool bigTiff)
 {
     const QImage image = thirtyTwoBit(source);
     const bool alpha = hasTranslucentPixel(image);
-    const std::unique_ptr<TIFF, TiffCloser> tiff(
-        openOn(device, tiffNeedsBigTiff(image.size(), alpha) ? "w8" : "w"));
+    const bool big = bigTiff || tiffNeedsBigTiff(image.size(), alpha);
+    const std::unique_ptr<TIFF, TiffCloser> tiff(openOn(device, big ? "w8" : "w"));
     if (!tiff)
         return false;
     setFields(tiff.get(), image.size(), alpha, QColorSpace(QColorSpace::SRgb).iccProfile());

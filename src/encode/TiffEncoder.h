@@ -11,10 +11,11 @@ class QIODevice;
 // can address is written as BigTIFF, which libtiff (and the programs built on it)
 // reads alike.
 
-// Whether a picture of `size` is written as BigTIFF (translucent: with its alpha).
+// Whether a picture of `size` must be written as BigTIFF (translucent: with its alpha).
 bool tiffNeedsBigTiff(QSize size, bool alpha);
 
 // Encodes `image` (not null) into `device`, which must be able to seek (libtiff writes
-// the directory after the strips and points back at them). False when libtiff or the
-// device failed; libtiff's own messages are kept off the standard error stream.
-bool encodeTiff(const QImage &image, QIODevice &device);
+// the directory after the strips and points back at them), as BigTIFF when `bigTiff`
+// or when the picture needs it. False when libtiff or the device failed; libtiff's own
+// messages are kept off the standard error stream.
+bool encodeTiff(const QImage &image, QIODevice &device, bool bigTiff = false);
