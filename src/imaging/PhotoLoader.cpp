@@ -75,21 +75,6 @@ bool readWatched(QImageReader &reader, QImage &image)
     return read && !t_jpegEndedEarly && !image.isNull();
 }
 
-// The picture the reader is likely to decode into, backed by large pages where the
-// system allows: decoders that find a picture of the size and format they need write
-// into it (Qt's JPEG reader does). Null when the reader cannot tell; untouched, it costs
-// nothing if the decoder makes its own.
-QImage largePagePicture(const QImageReader &reader)
-{
-    const QSize size = reader.size();
-    const QImage::Format format = reader.imageFormat();
-    if (!size.isValid() || format == QImage::Format_Invalid)
-        return {};
-    QImage picture(size, format);
-    preferLargePages(picture);
-    return picture;
-}
-
 QString sizeRefusal(QSize size, qint64 maxPixels)
 {
     return declaredSizeProblem(size.width(), size.height(), maxPixels);
@@ -267,7 +252,7 @@ LoadResult decodePhotoFile(const QString &path, qint64 maxPixels)
     if (const QString problem = checkBeforeDecoding(file, reader, maxPixels); !problem.isEmpty())
         return refusal(path, problem);
     const QByteArray format = reader.format(); // the reader cannot tell once at the end
-    QImage image = largePagePicture(reader);
+    QImage image;
     if (!readWatched(reader, image))
         return refusal(
             path, QCoreApplication::translate("PhotoLoader", "the picture data is damaged or incomplete."));
