@@ -20,8 +20,8 @@
 //   spread), a preview pass into 1200 x 800 from reduced copies (with mad_255) and a
 //   capture pass at full resolution.
 #include "BenchPhotos.h"
+#include "ColdMemory.h"
 #include "imaging/Filters.h"
-#include "imaging/ImageConversion.h"
 #include "imaging/Parallel.h"
 #include "model/ProjectMode.h"
 #include "render/PlacedLayer.h"
@@ -167,28 +167,33 @@ BENCHMARK(BM_LinearFullResolutionStrip)->Unit(benchmark::kMillisecond)->UseRealT
 
 // What writing the full-resolution strip's bytes alone costs: a fresh picture of its size
 // (so its pages are touched for the first time, as the strip's are) filled row by row
-// over the workers, on ordinary pages (0) or with large pages asked for as the strip
-// does (1). The strip cannot be made in less.
+// over the workers, on ordinary pages as the strip is (large_pages 0) or with large pages
+// asked for as it once was (1), warm or cold (ColdMemory.h). The strip cannot be made in
+// less.
 void BM_WriteFullResolutionStripBytes(benchmark::State &state)
 {
     ProjectOptions options;
     options.fullResolution = true;
     const QSize size =
         renderPass(linearProject(), LinearHorizontal, QSizeF(0, 0), true, 1.0, options).mixed.size();
-    for (auto _ : state) {
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    timeInState(state, state.range(1) != 0, bytes, [&] {
         QImage strip(size, QImage::Format_ARGB32_Premultiplied);
         if (state.range(0))
-            preferLargePages(strip);
+            adviseLargePages(strip);
         uchar *bits = strip.bits();
         const qsizetype bytesPerLine = strip.bytesPerLine();
         parallelRows(size.height(), [&](int begin, int end) {
             std::memset(bits + begin * bytesPerLine, 0x80, size_t(end - begin) * size_t(bytesPerLine));
         });
         benchmark::DoNotOptimize(strip);
-    }
-    state.SetLabel(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()).toStdString());
+    });
+    state.SetLabel(QStringLiteral("%1 x %2, %3")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(state.range(1) ? "cold" : "warm")
+                       .toStdString());
 }
-BENCHMARK(BM_WriteFullResolutionStripBytes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The floor of the first Linear pass: reading every byte of the ten photos once (and
 // writing them elsewhere), into buffers touched before the clock starts.
@@ -238,5 +243,9 @@ BENCHMARK(BM_TransparentCapturePass)->Unit(benchmark::kMillisecond)->UseRealTime
 
 int main(int argc, char **argv)
 {
+    if (ranAsOtherProgram(argc, argv))
+        return 0;
+    registerWarmAndCold("BM_WriteFullResolutionStripBytes", BM_WriteFullResolutionStripBytes,
+                        {"large_pages", "cold"}, {0, 1});
     return runBenchmarks(argc, argv);
 }

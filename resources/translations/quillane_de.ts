@@ -495,7 +495,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="116"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="120"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -539,32 +539,51 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="32"/>
+        <location filename="../../src/cli/HelpText.cpp" line="33"/>
         <source>true or false (default %1): %2</source>
         <translation>true oder false (Vorgabe %1): %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="34"/>
+        <location filename="../../src/cli/HelpText.cpp" line="35"/>
         <source>%1 to %2 (default %3)</source>
         <translation>%1 bis %2 (Vorgabe %3)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="37"/>
+        <location filename="../../src/cli/HelpText.cpp" line="38"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="43"/>
+        <location filename="../../src/cli/HelpText.cpp" line="44"/>
         <source> or %1</source>
         <translation> oder %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="44"/>
+        <location filename="../../src/cli/HelpText.cpp" line="45"/>
         <source> or the %1&apos;s name, such as &quot;%2&quot;</source>
         <translation> oder ein Name (%1) wie &quot;%2&quot;</translation>
     </message>
     <message>
         <location filename="../../src/cli/HelpText.cpp" line="100"/>
+        <source>
+Formats: a JPEG picture is at most %1 pixels wide and high, a WebP one %2 and
+a PNG one %3 (libpng, with which most programs read PNG, opens nothing
+larger); TIFF holds any picture. A larger picture is refused before anything is
+written. Writing must fit the memory budget too, with the picture: lossless WebP takes
+the most (many times the picture), and lossy WebP takes more for a smaller file only
+when the budget allows.
+</source>
+        <translation>
+Formate: Ein JPEG-Bild ist höchstens %1 Pixel breit und hoch, ein WebP-Bild %2 und
+ein PNG-Bild %3 (libpng, mit der die meisten Programme PNG lesen, öffnet nichts
+Größeres); TIFF nimmt jedes Bild auf. Ein größeres Bild wird abgelehnt, bevor etwas
+geschrieben wird. Auch das Schreiben muss mit dem Bild in das Speicherbudget passen:
+verlustfreies WebP braucht am meisten (ein Vielfaches des Bildes), und verlustbehaftetes
+WebP nimmt für eine kleinere Datei nur dann mehr, wenn das Budget es erlaubt.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="117"/>
         <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
 
@@ -696,7 +715,7 @@ Die Projektdatei:
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="163"/>
+        <location filename="../../src/cli/HelpText.cpp" line="180"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -1129,84 +1148,84 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="42"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="43"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="58"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="59"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="82"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="63"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="83"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>sie ist größer, als eine Projektdatei sein darf (höchstens %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="95"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="301"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="96"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="318"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="100"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="101"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="169"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="184"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="183"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="198"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="230"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="245"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="236"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="251"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>das Programm, das sie liest, hat sich beendet, bevor das Bild vollständig war (die Pipe ist geschlossen).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="303"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="320"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="271"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="286"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="276"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="292"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="280"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="284"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="300"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="260"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="275"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="380"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
     </message>
@@ -1310,12 +1329,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="184"/>
+        <location filename="../../src/render/PassMemory.cpp" line="248"/>
         <source>the project %1.</source>
         <translation>das Projekt %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="185"/>
+        <location filename="../../src/render/PassMemory.cpp" line="249"/>
         <source>render</source>
         <translation>gerendert zu werden</translation>
     </message>
@@ -1455,52 +1474,57 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="125"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="110"/>
         <source>you do not have permission to read it.</source>
         <translation>Ihnen fehlt die Berechtigung, sie zu lesen.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="126"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="111"/>
         <source>the file cannot be read (%1).</source>
         <translation>die Datei kann nicht gelesen werden (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="131"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>es ist ein JPEG mit mehr als %1 Scans, wie es keine Kamera schreibt und dessen Dekodierung Minuten dauern würde.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="160"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="145"/>
         <source>the file does not exist.</source>
         <translation>die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="163"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="148"/>
         <source>it is a folder, not a picture file.</source>
         <translation>das ist ein Ordner, keine Bilddatei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="166"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="151"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="155"/>
         <source>the file is empty.</source>
         <translation>die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="182"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="167"/>
         <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
         <translation>die Datei ist %1 groß, zu groß für ein Foto von höchstens %2 Megapixeln (so viel erlaubt der Speicher dieses Computers).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="332"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="331"/>
+        <source>the picture data is damaged or incomplete.</source>
+        <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="351"/>
         <source>there is not enough memory to decode it.</source>
         <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>
@@ -1519,6 +1543,34 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
 </context>
 <context>
+    <name>PictureLimits</name>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="57"/>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="118"/>
+        <source>a %1 picture is at most %2 pixels wide and high; this one is %3 × %4 (choose %5).</source>
+        <translation>ein %1-Bild ist höchstens %2 Pixel breit und hoch; dieses ist %3 × %4 (%5 wählen).</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="160"/>
+        <source>be written as lossless %1</source>
+        <translation>verlustfrei als %1 geschrieben zu werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="161"/>
+        <source>be written as %1</source>
+        <translation>als %1 geschrieben zu werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="162"/>
+        <source>the picture %1.</source>
+        <translation>das Bild %1.</translation>
+    </message>
+</context>
+<context>
     <name>PictureWriter</name>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="19"/>
@@ -1533,7 +1585,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="33"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="62"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="63"/>
         <source>the disk is full.</source>
         <translation>die Festplatte ist voll.</translation>
     </message>
@@ -1545,7 +1597,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     <message>
         <location filename="../../src/output/FileMove.cpp" line="37"/>
         <location filename="../../src/output/FileMove.cpp" line="97"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="45"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="46"/>
         <source>a folder of that name is in the way.</source>
         <translation>ein Ordner dieses Namens ist im Weg.</translation>
     </message>
@@ -1557,7 +1609,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="56"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="30"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="31"/>
         <source>the file cannot be created (%1).</source>
         <translation>die Datei kann nicht angelegt werden (%1).</translation>
     </message>
@@ -1568,7 +1620,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/encode/PictureWriter.cpp" line="169"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="152"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>die Endung nennt kein Format, das Quillane schreibt (%1).</translation>
     </message>
@@ -1583,54 +1635,44 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>das Bild konnte nicht als %1 kodiert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="80"/>
-        <source>a WebP picture is at most 16383 pixels wide and high; this one is %1 × %2 (choose PNG, JPEG or TIFF).</source>
-        <translation>ein WebP-Bild ist höchstens 16383 Pixel breit und hoch; dieses ist %1 × %2 (PNG, JPEG oder TIFF wählen).</translation>
-    </message>
-    <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="99"/>
-        <source>a JPEG picture is at most 65535 pixels wide and high (choose PNG or TIFF).</source>
-        <translation>ein JPEG-Bild ist höchstens 65535 Pixel breit und hoch (PNG oder TIFF wählen).</translation>
-    </message>
-    <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="151"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="81"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="101"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="129"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="82"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="102"/>
         <source>there is no picture to write.</source>
         <translation>es gibt kein Bild zum Schreiben.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="16"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="17"/>
         <source>“%1” could not be written: %2</source>
         <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="22"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="23"/>
         <source>you do not have permission to write in that folder.</source>
         <translation>Ihnen fehlt die Berechtigung, in diesen Ordner zu schreiben.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="41"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="42"/>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="43"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="44"/>
         <source>the folder %1 does not exist.</source>
         <translation>der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="48"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="49"/>
         <source>it is not a regular file, and only a regular file is ever replaced.</source>
         <translation>das ist keine reguläre Datei, und ersetzt wird immer nur eine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="63"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="64"/>
         <source>the disk refused the file (%1).</source>
         <translation>die Festplatte hat die Datei abgelehnt (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="85"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="89"/>
         <source>the picture could not be compressed.</source>
         <translation>das Bild konnte nicht komprimiert werden.</translation>
     </message>
@@ -1638,12 +1680,17 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PlacedLayer</name>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="26"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="30"/>
+        <source>it would be drawn %1 × %2 pixels large, and a picture is at most %3 pixels wide and high.</source>
+        <translation>es würde %1 × %2 Pixel groß gezeichnet, und ein Bild ist höchstens %3 Pixel breit und hoch.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/PlacedLayer.cpp" line="43"/>
         <source>its size and offsets are too large to draw.</source>
         <translation>seine Größe und Versätze sind zu groß zum Zeichnen.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="28"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="47"/>
         <source>there is not enough memory for its canvas.</source>
         <translation>für seine Leinwand ist nicht genug Speicher da.</translation>
     </message>
@@ -1844,12 +1891,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="91"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="93"/>
         <source>there is not enough memory for its mask.</source>
         <translation>für seine Maske ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="100"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="102"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>es ist nicht genug Speicher da, um es auszuschneiden.</translation>
     </message>

@@ -495,7 +495,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="116"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="120"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -539,32 +539,52 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="32"/>
+        <location filename="../../src/cli/HelpText.cpp" line="33"/>
         <source>true or false (default %1): %2</source>
         <translation>true ou false (par défaut %1) : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="34"/>
+        <location filename="../../src/cli/HelpText.cpp" line="35"/>
         <source>%1 to %2 (default %3)</source>
         <translation>%1 à %2 (par défaut %3)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="37"/>
+        <location filename="../../src/cli/HelpText.cpp" line="38"/>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="43"/>
+        <location filename="../../src/cli/HelpText.cpp" line="44"/>
         <source> or %1</source>
         <translation> ou %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="44"/>
+        <location filename="../../src/cli/HelpText.cpp" line="45"/>
         <source> or the %1&apos;s name, such as &quot;%2&quot;</source>
         <translation> ou un nom (%1) comme &quot;%2&quot;</translation>
     </message>
     <message>
         <location filename="../../src/cli/HelpText.cpp" line="100"/>
+        <source>
+Formats: a JPEG picture is at most %1 pixels wide and high, a WebP one %2 and
+a PNG one %3 (libpng, with which most programs read PNG, opens nothing
+larger); TIFF holds any picture. A larger picture is refused before anything is
+written. Writing must fit the memory budget too, with the picture: lossless WebP takes
+the most (many times the picture), and lossy WebP takes more for a smaller file only
+when the budget allows.
+</source>
+        <translation>
+Formats : une image JPEG fait au plus %1 pixels de large et de haut, une image
+WebP %2 et une image PNG %3 (libpng, avec laquelle la plupart des programmes
+lisent le PNG, n’ouvre rien de plus grand) ; le TIFF accepte toute image. Une image plus grande
+est refusée avant que rien ne soit écrit. L’écriture doit aussi tenir dans le budget
+de mémoire, avec l’image : le WebP sans perte en prend le plus (plusieurs fois
+l’image), et le WebP avec perte n’en prend davantage, pour un fichier plus petit, que
+si le budget le permet.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="117"/>
         <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
 
@@ -699,7 +719,7 @@ Le fichier de projet :
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="163"/>
+        <location filename="../../src/cli/HelpText.cpp" line="180"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -1131,84 +1151,84 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>option inconnue « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="42"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="43"/>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="58"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="59"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="82"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="63"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="83"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>il est plus grand qu’un fichier de projet ne peut l’être (au plus %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="95"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="301"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="96"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="318"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="100"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="101"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="169"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="184"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="183"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="198"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="230"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="245"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="236"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="251"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>le programme qui la lit s’est arrêté avant que l’image soit complète (le tube est fermé).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="303"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="320"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="271"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="286"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="276"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="292"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="280"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="284"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="300"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="260"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="275"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="380"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
     </message>
@@ -1312,12 +1332,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="184"/>
+        <location filename="../../src/render/PassMemory.cpp" line="248"/>
         <source>the project %1.</source>
         <translation>le projet %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="185"/>
+        <location filename="../../src/render/PassMemory.cpp" line="249"/>
         <source>render</source>
         <translation>être rendu</translation>
     </message>
@@ -1457,52 +1477,57 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>%1 n’a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="125"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="110"/>
         <source>you do not have permission to read it.</source>
         <translation>vous n’avez pas l’autorisation de le lire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="126"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="111"/>
         <source>the file cannot be read (%1).</source>
         <translation>le fichier ne peut pas être lu (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="131"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>c’est un JPEG de plus de %1 passes, ce qu’aucun appareil photo n’écrit et dont le décodage prendrait des minutes.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="160"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="145"/>
         <source>the file does not exist.</source>
         <translation>le fichier n’existe pas.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="163"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="148"/>
         <source>it is a folder, not a picture file.</source>
         <translation>c’est un dossier, pas un fichier d’image.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="166"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="151"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="155"/>
         <source>the file is empty.</source>
         <translation>le fichier est vide.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="182"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="167"/>
         <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
         <translation>le fichier fait %1, trop pour une photo d’au plus %2 mégapixels (ce que permet la mémoire de cet ordinateur).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="332"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="331"/>
+        <source>the picture data is damaged or incomplete.</source>
+        <translation>les données de l’image sont endommagées ou incomplètes.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="351"/>
         <source>there is not enough memory to decode it.</source>
         <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>
@@ -1521,6 +1546,34 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
 </context>
 <context>
+    <name>PictureLimits</name>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="57"/>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="118"/>
+        <source>a %1 picture is at most %2 pixels wide and high; this one is %3 × %4 (choose %5).</source>
+        <translation>une image %1 fait au plus %2 pixels de large et de haut ; celle-ci fait %3 × %4 (choisissez %5).</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="160"/>
+        <source>be written as lossless %1</source>
+        <translation>être écrite en %1 sans perte</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="161"/>
+        <source>be written as %1</source>
+        <translation>être écrite en %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/PictureLimits.cpp" line="162"/>
+        <source>the picture %1.</source>
+        <translation>l’image %1.</translation>
+    </message>
+</context>
+<context>
     <name>PictureWriter</name>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="19"/>
@@ -1535,7 +1588,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="33"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="62"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="63"/>
         <source>the disk is full.</source>
         <translation>le disque est plein.</translation>
     </message>
@@ -1547,7 +1600,7 @@ JPEG de plus de 100 passes progressives est refusé.
     <message>
         <location filename="../../src/output/FileMove.cpp" line="37"/>
         <location filename="../../src/output/FileMove.cpp" line="97"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="45"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="46"/>
         <source>a folder of that name is in the way.</source>
         <translation>un dossier de ce nom est en travers du chemin.</translation>
     </message>
@@ -1559,7 +1612,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/output/FileMove.cpp" line="56"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="30"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="31"/>
         <source>the file cannot be created (%1).</source>
         <translation>le fichier ne peut pas être créé (%1).</translation>
     </message>
@@ -1570,7 +1623,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/encode/PictureWriter.cpp" line="169"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="152"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>son extension ne désigne aucun format qu’écrit Quillane (%1).</translation>
     </message>
@@ -1585,54 +1638,44 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>l’image n’a pas pu être encodée en %1.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="80"/>
-        <source>a WebP picture is at most 16383 pixels wide and high; this one is %1 × %2 (choose PNG, JPEG or TIFF).</source>
-        <translation>une image WebP fait au plus 16383 pixels de large et de haut ; celle-ci fait %1 × %2 (choisissez PNG, JPEG ou TIFF).</translation>
-    </message>
-    <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="99"/>
-        <source>a JPEG picture is at most 65535 pixels wide and high (choose PNG or TIFF).</source>
-        <translation>une image JPEG fait au plus 65535 pixels de large et de haut (choisissez PNG ou TIFF).</translation>
-    </message>
-    <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="151"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="81"/>
-        <location filename="../../src/encode/PngWriter.cpp" line="101"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="129"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="82"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="102"/>
         <source>there is no picture to write.</source>
         <translation>il n’y a pas d’image à écrire.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="16"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="17"/>
         <source>“%1” could not be written: %2</source>
         <translation>« %1 » n’a pas pu être écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="22"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="23"/>
         <source>you do not have permission to write in that folder.</source>
         <translation>vous n’avez pas l’autorisation d’écrire dans ce dossier.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="41"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="42"/>
         <source>%1 is a file, not a folder.</source>
         <translation>%1 est un fichier, pas un dossier.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="43"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="44"/>
         <source>the folder %1 does not exist.</source>
         <translation>le dossier %1 n’existe pas.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="48"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="49"/>
         <source>it is not a regular file, and only a regular file is ever replaced.</source>
         <translation>ce n’est pas un fichier ordinaire, et seul un fichier ordinaire est jamais remplacé.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="63"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="64"/>
         <source>the disk refused the file (%1).</source>
         <translation>le disque a refusé le fichier (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PngWriter.cpp" line="85"/>
+        <location filename="../../src/encode/PngWriter.cpp" line="89"/>
         <source>the picture could not be compressed.</source>
         <translation>l’image n’a pas pu être compressée.</translation>
     </message>
@@ -1640,12 +1683,17 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PlacedLayer</name>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="26"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="30"/>
+        <source>it would be drawn %1 × %2 pixels large, and a picture is at most %3 pixels wide and high.</source>
+        <translation>elle serait dessinée en %1 × %2 pixels, et une image fait au plus %3 pixels de large et de haut.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/PlacedLayer.cpp" line="43"/>
         <source>its size and offsets are too large to draw.</source>
         <translation>sa taille et ses décalages sont trop grands pour la dessiner.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="28"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="47"/>
         <source>there is not enough memory for its canvas.</source>
         <translation>la mémoire ne suffit pas pour son canevas.</translation>
     </message>
@@ -1846,12 +1894,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="91"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="93"/>
         <source>there is not enough memory for its mask.</source>
         <translation>la mémoire ne suffit pas pour son masque.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="100"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="102"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>la mémoire ne suffit pas pour la découper.</translation>
     </message>

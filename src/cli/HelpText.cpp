@@ -1,4 +1,5 @@
 #include "cli/MixCommand.h"
+#include "encode/PictureLimits.h"
 #include "imaging/MemoryBudget.h"
 
 #include "model/PhotoField.h"
@@ -93,6 +94,22 @@ QString keysSection()
     return out;
 }
 
+// The largest picture of each format, and what writing takes from the budget.
+QString formatLimitsSection()
+{
+    return QCoreApplication::translate("HelpText", R"(
+Formats: a JPEG picture is at most %1 pixels wide and high, a WebP one %2 and
+a PNG one %3 (libpng, with which most programs read PNG, opens nothing
+larger); TIFF holds any picture. A larger picture is refused before anything is
+written. Writing must fit the memory budget too, with the picture: lossless WebP takes
+the most (many times the picture), and lossy WebP takes more for a smaller file only
+when the budget allows.
+)")
+        .arg(largestPictureSide(PictureFormat::Jpeg))
+        .arg(largestPictureSide(PictureFormat::Webp))
+        .arg(largestPictureSide(PictureFormat::Png));
+}
+
 } // namespace
 
 QString mixHelpText()
@@ -179,5 +196,5 @@ FIFO or a device). The decoded photos, the canvases that sizes and offsets ask f
 the view must fit the memory budget together; a project over it is refused before
 anything is decoded, saying about how much it needs. One photo may take at most a
 quarter of the budget, and a JPEG of more than 100 progressive scans is refused.
-)");
+)") + formatLimitsSection();
 }

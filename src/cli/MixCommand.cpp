@@ -3,6 +3,7 @@
 #include "cli/BatchNames.h"
 #include "cli/MixOptions.h"
 #include "encode/OutputGuard.h"
+#include "encode/PictureLimits.h"
 #include "encode/PictureWriter.h"
 #include "encode/PngWriter.h"
 #include "imaging/FileAccess.h"
@@ -151,10 +152,22 @@ ViewTarget viewTarget(QSize view)
     return view.isValid() ? ViewTarget{QSizeF(view), 1.0, false} : ViewTarget{QSizeF(0, 0), 1.0, true};
 }
 
-// The memory the render will need, from the sizes the photos' headers announce (a photo
-// that does not tell is checked once it is decoded); refused before anything is decoded.
-MixOutcome checkBudget(const PhotoProject &project, QSize view)
+// Writing comes once the photos are let go: the picture and what its writer takes.
+QString writeBudgetRefusal(const PhotoProject &project, const QList<QSizeF> &sizes, const MixOptions &options,
+                           bool toStream)
 {
+    const QSizeF picture = options.view.isValid() ? QSizeF(options.view)
+                                                  : capturedPictureSize(project.photos(), sizes,
+                                                                        project.mode(), project.options());
+    return pictureWriteBudgetRefusal({*options.format, options.picture, true, toStream}, picture);
+}
+
+// The memory the render and then the write will need, from the sizes the photos'
+// headers announce (a photo that does not tell is checked once it is decoded); refused
+// before anything is decoded.
+MixOutcome checkBudget(const PhotoProject &project, const MixOptions &options, bool toStream)
+{
+    const QSize view = options.view;
     QList<QSizeF> sizes;
     for (const QString &file : photoFiles(project.photos()))
         sizes.append(QSizeF(probePhotoSize(file).expandedTo(QSize(0, 0))));
@@ -162,7 +175,9 @@ MixOutcome checkBudget(const PhotoProject &project, QSize view)
         passMemoryNeed(project.photos(), sizes, project.mode(), viewTarget(view), project.options());
     if (view.isValid())
         need += pictureBytes(QSizeF(view)); // the canvas the view is painted on
-    const QString refusal = passBudgetRefusal(need);
+    QString refusal = passBudgetRefusal(need);
+    if (refusal.isEmpty())
+        refusal = writeBudgetRefusal(project, sizes, options, toStream);
     if (refusal.isEmpty())
         return {};
     return {kExitFileError,
@@ -265,12 +280,13 @@ MixOutcome withinMemory(const QString &outputPath, const std::function<MixOutcom
 }
 
 // Renders the project and writes its picture at `outputPath` ("-": standard output).
-MixOutcome writeMixed(const MixOptions &options, const PhotoProject &project, const QString &name,
+MixOutcome writeMixed(const MixOptions &options, PhotoProject &project, const QString &name,
                       const QString &outputPath, const MixProgress &progress)
 {
     progress(QCoreApplication::translate("MixCommand", "%1: mixing").arg(name));
     QString error;
     const QImage picture = renderPicture(project, options.view, error);
+    project.replaceList({}); // the writer's memory comes on top of the picture alone
     if (!error.isEmpty())
         return {kExitFileError,
                 QCoreApplication::translate("MixCommand", "\u201C%1\u201D was not written: %2")
@@ -291,11 +307,12 @@ MixOutcome writeMixed(const MixOptions &options, const PhotoProject &project, co
 MixOutcome mixProject(const MixOptions &options, const MixJob &job, const OutputGuard &guard,
                       const MixProgress &progress)
 {
-    const PhotoProject &project = *job.project;
+    PhotoProject &project = *job.project;
     if (job.output != QLatin1String("-"))
         if (const QString refusal = guard.refusal(job.output, job.guarded); !refusal.isEmpty())
             return {kExitUsageError, refusal};
-    if (const MixOutcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
+    if (const MixOutcome bad = checkBudget(project, options, job.output == QLatin1String("-"));
+        bad.status != kExitWritten)
         return bad;
     const QString name = job.projectPath == QLatin1String("-")
                              ? QCoreApplication::translate("MixCommand", "standard input")

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kLargestSide = 65535;
 constexpr int kLargestRestartInterval = 65535; // in blocks (MCUs): a 16-bit field
 constexpr int kBandBlockRows = 32;
 constexpr unsigned char kMarker = 0xFF;
@@ -56,14 +55,16 @@ qsizetype findSegment(const QByteArray &jpeg, unsigned char code)
     return -1;
 }
 
-// The entropy-coded data of a band: after its scan header, before its end marker.
-QByteArray scanData(const QByteArray &jpeg)
+// Cuts a band down to its entropy-coded data, after its scan header and before its
+// end marker, in place (no copy of the band is made); false when it has no scan.
+bool keepScanData(QByteArray &jpeg)
 {
     const qsizetype scan = findSegment(jpeg, kStartOfScan);
     if (scan < 0)
-        return {};
-    const qsizetype begin = scan + 2 + segmentLength(jpeg, scan);
-    return jpeg.mid(begin, jpeg.size() - 2 - begin);
+        return false;
+    jpeg.chop(2);
+    jpeg.remove(0, scan + 2 + segmentLength(jpeg, scan));
+    return true;
 }
 
 QByteArray segment(unsigned char code, const QByteArray &payload)
@@ -102,9 +103,26 @@ QByteArray fileHeader(const QByteArray &first, int height, int restartInterval)
 
 } // namespace
 
-QByteArray encodeJpeg(const QImage &source, int quality)
+qint64 JpegFile::size() const
 {
-    if (source.isNull() || source.width() > kLargestSide || source.height() > kLargestSide)
+    qint64 total = 0;
+    for (const QByteArray &piece : pieces)
+        total += piece.size();
+    return total;
+}
+
+QByteArray JpegFile::joined() const
+{
+    QByteArray file;
+    file.reserve(size());
+    for (const QByteArray &piece : pieces)
+        file += piece;
+    return file;
+}
+
+JpegFile encodeJpeg(const QImage &source, int quality)
+{
+    if (source.isNull() || source.width() > kJpegLargestSide || source.height() > kJpegLargestSide)
         return {};
     const QImage image =
         source.format() == QImage::Format_ARGB32_Premultiplied || source.format() == QImage::Format_RGB32
@@ -126,14 +144,19 @@ QByteArray encodeJpeg(const QImage &source, int quality)
     });
     if (std::any_of(encoded.begin(), encoded.end(), [](const Band &band) { return !band.ok; }))
         return {};
-    QByteArray file = fileHeader(encoded[0].jpeg, image.height(), bandBlockRows * blocksPerRow);
-    if (file.isEmpty())
+    JpegFile file;
+    file.pieces.push_back(fileHeader(encoded[0].jpeg, image.height(), bandBlockRows * blocksPerRow));
+    if (file.pieces.front().isEmpty())
         return {};
+    // Each band's data follows the previous band's restart marker; the file ends after
+    // the last band.
     for (int i = 0; i < bands; ++i) {
-        if (i > 0)
-            file.append(char(kMarker)).append(char(kFirstRestart + (i - 1) % 8));
-        file += scanData(encoded[size_t(i)].jpeg);
+        QByteArray &data = encoded[size_t(i)].jpeg;
+        if (!keepScanData(data))
+            return {};
+        const unsigned char marker = i + 1 < bands ? kFirstRestart + i % 8 : 0xD9;
+        data.append(char(kMarker)).append(char(marker));
+        file.pieces.push_back(std::move(data));
     }
-    file.append(char(kMarker)).append(char(0xD9));
     return file;
 }

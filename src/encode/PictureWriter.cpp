@@ -1,12 +1,15 @@
 #include "encode/PictureWriter.h"
 
 #include "encode/JpegEncoder.h"
+#include "encode/PictureLimits.h"
+#include "encode/PictureRows.h"
+#include "encode/TiffEncoder.h"
+#include "encode/WebpEncoder.h"
+#include "imaging/MemoryBudget.h"
 
 #include <QBuffer>
-#include <QColorSpace>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include <algorithm>
 #include <array>
@@ -26,81 +29,56 @@ constexpr std::array<FormatName, 6> kNames = {{{"png", PictureFormat::Png},
                                                {"tif", PictureFormat::Tiff},
                                                {"tiff", PictureFormat::Tiff}}};
 
-constexpr int kLargestWebpSide = 16383;
-constexpr int kTiffLzw = 1; // Qt's TIFF writer: 0 none, 1 LZW
-
 QString encodingFailure(const char *format)
 {
     return QCoreApplication::translate("PictureWriter", "the picture could not be encoded as %1.")
         .arg(QLatin1String(format));
 }
 
-// WebP and TIFF through Qt's writers, which embed the picture's ICC profile.
-WriteResult writeWithQt(const QImage &image, QFileDevice &file, const QString &path, const char *format,
-                        int quality, int compression)
+// The formats whose encoder streams into a device: WebP always, TIFF into a device that
+// can seek (a sequential one, such as a pipe, gets the file once it is complete).
+WriteResult writeTiff(const QImage &image, QFileDevice &file, const QString &path)
 {
-    QImage tagged = image;
-    tagged.setColorSpace(QColorSpace(QColorSpace::SRgb));
+    if (!file.isSequential())
+        return encodeTiff(image, file)
+                   ? writeBytesTo(QByteArray(), file, path)
+                   : writeFailure(path, file.error() == QFileDevice::NoError ? encodingFailure("TIFF")
+                                                                             : writeFailureReason(file));
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setQuality(quality);
-    writer.setCompression(compression);
-    if (!writer.write(tagged))
-        return writeFailure(path, encodingFailure(format));
+    buffer.open(QIODevice::ReadWrite);
+    if (!encodeTiff(image, buffer))
+        return writeFailure(path, encodingFailure("TIFF"));
     return writeBytesTo(bytes, file, path);
 }
 
-// Whether every pixel is opaque: such a picture goes into a TIFF as RGB, a quarter smaller.
-bool isOpaque(const QImage &image)
-{
-    if (!image.hasAlphaChannel())
-        return true;
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
-        if (!std::all_of(row, row + argb.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; }))
-            return false;
-    }
-    return true;
-}
-
-WriteResult writeTiff(const QImage &image, QFileDevice &file, const QString &path)
-{
-    const QImage samples = isOpaque(image) ? image.convertToFormat(QImage::Format_RGB888) : image;
-    return writeWithQt(samples, file, path, "tiff", -1, kTiffLzw);
-}
-
+// Lossy WebP takes the encoder's richer way when the budget holds it, the lean one else.
 WriteResult writeWebp(const QImage &image, QFileDevice &file, const QString &path,
                       const PictureOptions &options)
 {
-    if (image.width() > kLargestWebpSide || image.height() > kLargestWebpSide)
-        return writeFailure(
-            path, QCoreApplication::translate("PictureWriter",
-                                              "a WebP picture is at most 16383 pixels wide and high; "
-                                              "this one is %1 \u00D7 %2 (choose PNG, JPEG or TIFF).")
-                      .arg(image.width())
-                      .arg(image.height()));
-    // Qt's WebP writer compresses losslessly at quality 100.
-    const int quality = options.lossless      ? 100
-                        : options.quality > 0 ? std::min(options.quality, 99)
-                                              : kDefaultWebpQuality;
-    return writeWithQt(image, file, path, "webp", quality, 0);
+    const bool rich =
+        pictureBytes(QSizeF(image.size())) + webpRichNeed(image.size(), hasTranslucentPixel(image)) <=
+        double(memoryBudget());
+    const WebpSettings settings{options.quality > 0 ? options.quality : kDefaultWebpQuality, options.lossless,
+                                !rich};
+    switch (encodeWebp(image, settings, file)) {
+    case WebpOutcome::Written:
+        return writeBytesTo(QByteArray(), file, path);
+    case WebpOutcome::DeviceFailed:
+        return writeFailure(path, writeFailureReason(file));
+    case WebpOutcome::EncoderFailed:
+        break;
+    }
+    return writeFailure(path, encodingFailure("WebP"));
 }
 
 WriteResult writeJpeg(const QImage &image, QFileDevice &file, const QString &path,
                       const PictureOptions &options)
 {
-    const QByteArray jpeg = encodeJpeg(image, options.quality > 0 ? options.quality : kDefaultJpegQuality);
-    if (jpeg.isEmpty())
-        return writeFailure(
-            path, image.width() > 65535 || image.height() > 65535
-                      ? QCoreApplication::translate("PictureWriter",
-                                                    "a JPEG picture is at most 65535 pixels wide and high "
-                                                    "(choose PNG or TIFF).")
-                      : encodingFailure("JPEG"));
-    return writeBytesTo(jpeg, file, path);
+    const JpegFile jpeg = encodeJpeg(image, options.quality > 0 ? options.quality : kDefaultJpegQuality);
+    if (jpeg.pieces.empty())
+        return writeFailure(path, encodingFailure("JPEG"));
+    return writePiecesTo(jpeg.pieces, file, path);
 }
 
 } // namespace
@@ -149,6 +127,11 @@ WriteResult writePictureTo(const QImage &image, QFileDevice &file, const QString
     if (image.isNull())
         return writeFailure(path,
                             QCoreApplication::translate("PictureWriter", "there is no picture to write."));
+    if (format != PictureFormat::Png) { // the PNG writer asks for itself
+        if (const QString refusal = pictureWriteRefusal(image, format, options, file.isSequential());
+            !refusal.isEmpty())
+            return writeFailure(path, refusal);
+    }
     switch (format) {
     case PictureFormat::Png:
         return writePngTo(image, file, path);

@@ -1,12 +1,12 @@
 #include "encode/PngEncoder.h"
 
+#include "encode/PictureRows.h"
 #include "imaging/Parallel.h"
 
 #include <isa-l/igzip_lib.h>
 #include <zlib.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 
 namespace {
@@ -23,9 +23,8 @@ constexpr qsizetype kChunkHead = 8;                    // length and type
 constexpr quint8 kFilterUp = 2;
 
 struct Layout {
-    bool alpha = false;         // RGBA samples, else RGB
-    bool premultiplied = false; // the source pixels carry premultiplied alpha
-    qsizetype rowBytes = 0;     // samples in a row, without the filter byte
+    bool alpha = false;     // RGBA samples, else RGB
+    qsizetype rowBytes = 0; // samples in a row, without the filter byte
 };
 
 void putBigEndian(uchar *at, quint32 value)
@@ -71,42 +70,6 @@ QByteArray header(const QImage &image, const Layout &layout)
     head += chunk("sRGB", QByteArray(1, '\0'));       // perceptual rendering intent
     head += chunk("IDAT", QByteArray("\x78\x01", 2)); // zlib header: deflate, 32 KiB window
     return head;
-}
-
-bool hasTranslucentPixel(const QImage &image)
-{
-    if (!image.hasAlphaChannel())
-        return false;
-    std::atomic<bool> found{false};
-    parallelRows(image.height(), [&](int begin, int end) {
-        for (int y = begin; y < end && !found.load(std::memory_order_relaxed); ++y) {
-            const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            if (std::any_of(row, row + image.width(), [](QRgb p) { return qAlpha(p) != 255; }))
-                found = true;
-        }
-    });
-    return found;
-}
-
-void sampleRow(const QImage &image, int y, const Layout &layout, uchar *out)
-{
-    const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-    const int width = image.width();
-    if (!layout.alpha) {
-        for (int x = 0; x < width; ++x, out += 3) {
-            out[0] = uchar(qRed(row[x]));
-            out[1] = uchar(qGreen(row[x]));
-            out[2] = uchar(qBlue(row[x]));
-        }
-        return;
-    }
-    for (int x = 0; x < width; ++x, out += 4) {
-        const QRgb p = layout.premultiplied ? qUnpremultiply(row[x]) : row[x];
-        out[0] = uchar(qRed(p));
-        out[1] = uchar(qGreen(p));
-        out[2] = uchar(qBlue(p));
-        out[3] = uchar(qAlpha(p));
-    }
 }
 
 // One band's deflate stream, built inside an IDAT chunk.
@@ -171,7 +134,7 @@ void encodeBand(const QImage &image, const Layout &layout, Band &band, bool last
     band.rawBytes = lineBytes * (band.end - band.begin);
     std::vector<uchar> above(size_t(layout.rowBytes), 0), current(size_t(layout.rowBytes));
     if (band.begin > 0)
-        sampleRow(image, band.begin - 1, layout, above.data());
+        straightSamples(image, band.begin - 1, layout.alpha, above.data());
     const int rowsPerFeed = int(std::max<qsizetype>(1, kFeedBytes / lineBytes));
     std::vector<uchar> feed(size_t(lineBytes) * size_t(rowsPerFeed));
     BandDeflater deflater(last, band.rawBytes);
@@ -179,7 +142,7 @@ void encodeBand(const QImage &image, const Layout &layout, Band &band, bool last
         const int rows = std::min(rowsPerFeed, band.end - y);
         for (int i = 0; i < rows; ++i, ++y) {
             uchar *line = feed.data() + i * lineBytes;
-            sampleRow(image, y, layout, current.data());
+            straightSamples(image, y, layout.alpha, current.data());
             line[0] = kFilterUp;
             for (qsizetype b = 0; b < layout.rowBytes; ++b)
                 line[1 + b] = uchar(current[size_t(b)] - above[size_t(b)]);
@@ -204,18 +167,6 @@ std::vector<Band> cutIntoBands(int height, qsizetype lineBytes)
     return bands;
 }
 
-QImage thirtyTwoBit(const QImage &image)
-{
-    switch (image.format()) {
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-        return image;
-    default:
-        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    }
-}
-
 } // namespace
 
 qint64 PngFile::size() const
@@ -231,7 +182,6 @@ PngFile encodePng(const QImage &source)
     const QImage image = thirtyTwoBit(source);
     Layout layout;
     layout.alpha = hasTranslucentPixel(image);
-    layout.premultiplied = image.format() == QImage::Format_ARGB32_Premultiplied;
     layout.rowBytes = qsizetype(image.width()) * (layout.alpha ? 4 : 3);
 
     std::vector<Band> bands = cutIntoBands(image.height(), 1 + layout.rowBytes);

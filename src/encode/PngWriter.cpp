@@ -1,5 +1,6 @@
 #include "encode/PngWriter.h"
 
+#include "encode/PictureLimits.h"
 #include "encode/PngEncoder.h"
 #include "imaging/FileAccess.h"
 
@@ -79,14 +80,14 @@ WriteResult writePngTo(const QImage &image, QFileDevice &file, const QString &pa
 {
     if (image.isNull())
         return failure(path, QCoreApplication::translate("PictureWriter", "there is no picture to write."));
+    if (const QString refusal = pictureWriteRefusal(image, PictureFormat::Png, {}, file.isSequential());
+        !refusal.isEmpty())
+        return failure(path, refusal);
     const PngFile png = encodePng(image);
     if (png.pieces.empty())
         return failure(path,
                        QCoreApplication::translate("PictureWriter", "the picture could not be compressed."));
-    for (const QByteArray &piece : png.pieces)
-        if (!writeAll(file, piece))
-            return failure(path, writeFailureReason(file));
-    return writeBytesTo(QByteArray(), file, path);
+    return writePiecesTo(png.pieces, file, path);
 }
 
 WriteResult writePng(const QImage &image, const QString &path)
@@ -118,6 +119,14 @@ WriteResult writeBytesTo(const QByteArray &bytes, QFileDevice &file, const QStri
     if (!writeAll(file, bytes) || !file.flush())
         return failure(path, writeFailureReason(file));
     return {true, QString()};
+}
+
+WriteResult writePiecesTo(const std::vector<QByteArray> &pieces, QFileDevice &file, const QString &path)
+{
+    for (const QByteArray &piece : pieces)
+        if (!writeAll(file, piece))
+            return failure(path, writeFailureReason(file));
+    return writeBytesTo(QByteArray(), file, path);
 }
 
 WriteResult writeFailure(const QString &path, const QString &reason)

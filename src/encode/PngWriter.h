@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QFileDevice;
 
@@ -33,6 +34,9 @@ WriteResult writeFileAtomically(const QImage &image, const QString &path,
 
 // Writes all of `bytes` into `file` and flushes; a full disk is told as such.
 WriteResult writeBytesTo(const QByteArray &bytes, QFileDevice &file, const QString &path);
+
+// Writes the pieces of a file in order, then flushes.
+WriteResult writePiecesTo(const std::vector<QByteArray> &pieces, QFileDevice &file, const QString &path);
 
 // A refusal naming `path`: "“PATH” could not be written: REASON".
 WriteResult writeFailure(const QString &path, const QString &reason);

@@ -120,7 +120,6 @@ std::optional<DecodedPicture> decodeCmykJpeg(const QByteArray &bytes, const Jpeg
     QImage picture(size, QImage::Format_RGBX8888);
     if (picture.isNull())
         throw std::bad_alloc();
-    preferLargePages(picture);
     if (!decodeSamples(handle.get(), bytes, picture))
         return DecodedPicture{QImage(), damagedPicture().reason, declared};
     convertRows(transform.get(), picture);

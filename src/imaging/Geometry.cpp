@@ -83,10 +83,15 @@ QImage averagedScale(const QImage &source, QSize grid)
         .convertToFormat(kCanonicalFormat);
 }
 
+bool longerThanLargest(double side)
+{
+    return std::isnan(side) || static_cast<float>(side) > float(kLargestPixelSide);
+}
+
 int pixelSide(double side)
 {
     const float rounded = static_cast<float>(side);
-    if (!std::isfinite(rounded) || rounded > kLargestPixelSide)
+    if (!std::isfinite(rounded) || longerThanLargest(side))
         return 0;
     return std::max(0, static_cast<int>(std::lround(rounded)));
 }
@@ -96,6 +101,13 @@ int pixelSide(double side)
 QSize resizedPixelSize(QSizeF target)
 {
     return {pixelSide(target.width()), pixelSide(target.height())};
+}
+
+bool exceedsLargestSide(QSizeF size)
+{
+    const auto present = [](double side) { return longerThanLargest(side) || pixelSide(side) > 0; };
+    return (longerThanLargest(size.width()) || longerThanLargest(size.height())) && present(size.width()) &&
+           present(size.height());
 }
 
 QSizeF imageSizeF(const QImage &image)

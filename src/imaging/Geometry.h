@@ -29,3 +29,8 @@ inline constexpr int kLargestPixelSide = 1 << 20;
 // the nearest whole pixel. Non-finite or non-positive sides, and sides longer than
 // kLargestPixelSide, give an empty size.
 QSize resizedPixelSize(QSizeF target);
+
+// Whether a picture of `size` would have pixels (no side rounds to zero or less) and a
+// side longer than kLargestPixelSide: such a picture cannot be made, while an empty one
+// is empty by design.
+bool exceedsLargestSide(QSizeF size);

@@ -82,21 +82,6 @@ bool readWatched(QImageReader &reader, QImage &image)
     return read && !t_jpegEndedEarly && !image.isNull();
 }
 
-// The picture the reader is likely to decode into, backed by large pages where the
-// system allows: decoders that find a picture of the size and format they need write
-// into it (Qt's JPEG reader does). Null when the reader cannot tell; untouched, it costs
-// nothing if the decoder makes its own.
-QImage largePagePicture(const QImageReader &reader)
-{
-    const QSize size = reader.size();
-    const QImage::Format format = reader.imageFormat();
-    if (!size.isValid() || format == QImage::Format_Invalid)
-        return {};
-    QImage picture(size, format);
-    preferLargePages(picture);
-    return picture;
-}
-
 QString sizeRefusal(QSize size, qint64 maxPixels)
 {
     return declaredSizeProblem(size.width(), size.height(), maxPixels);
@@ -232,7 +217,7 @@ DecodedPicture decodeWithQt(const QByteArray &bytes, qint64 maxPixels)
     if (format == "jpeg")
         if (std::optional<DecodedPicture> cmyk = decodeCmykJpeg(bytes, probeJpeg(bytes), maxPixels))
             return *cmyk;
-    QImage image = largePagePicture(reader);
+    QImage image;
     if (!readWatched(reader, image))
         return damagedPicture();
     // Some files tell their size only while decoding (a GIF whose header Qt cannot read
@@ -323,6 +308,40 @@ LoadResult loadPhoto(const QString &path)
     return loadPhoto(path, photoPixelLimit());
 }
 
+<<<<<<< HEAD
+=======
+namespace {
+
+LoadResult decodePhotoFile(const QString &path, qint64 maxPixels)
+{
+    allowLargePictures();
+    QFile file(path);
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    if (const QString problem = checkFile(path, file); !problem.isEmpty())
+        return refusal(path, problem);
+    if (const PhotoDecoder decoder = photoDecoderOf(file); decoder != PhotoDecoder::Qt)
+        return loadWithLibrary(path, file, decoder, maxPixels);
+    if (const QString problem = checkBeforeDecoding(file, reader, maxPixels); !problem.isEmpty())
+        return refusal(path, problem);
+    const QByteArray format = reader.format(); // the reader cannot tell once at the end
+    QImage image;
+    if (!readWatched(reader, image))
+        return refusal(
+            path, QCoreApplication::translate("PhotoLoader", "the picture data is damaged or incomplete."));
+    // Some files tell their size only while decoding (a GIF whose header Qt cannot read
+    // ahead): the limit holds for them too, once the size is known.
+    if (qint64(image.width()) * image.height() > maxPixels)
+        return refusal(path, sizeRefusal(image.size(), maxPixels));
+    if (format == "png")
+        treatNearSrgbGammaAsSrgb(file, image);
+    toCanonical(image);
+    return {image, QString()};
+}
+
+} // namespace
+
+>>>>>>> i28-writers
 LoadResult loadPhoto(const QString &path, qint64 maxPixels)
 {
     try {

@@ -166,7 +166,6 @@ QImage readPicture(PngReader &reader, QSize size)
         throw std::bad_alloc();
     if (png_get_rowbytes(reader.png, reader.info) != size_t(size.width()) * size_t(picture.depth() / 8))
         return {};
-    preferLargePages(picture);
     std::vector<png_bytep> rows(size_t(size.height()));
     for (int y = 0; y < size.height(); ++y)
         rows[size_t(y)] = picture.scanLine(y);

@@ -49,7 +49,6 @@ QImage halveImage(const QImage &picture)
     QImage target(half, kCanonicalFormat);
     if (target.isNull())
         return {};
-    preferLargePages(target);
     target.bits(); // detached before the threads start
     parallelRows(target.height(), [&](int begin, int end) {
         for (int y = begin; y < end; ++y)

@@ -97,6 +97,10 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         }
         first = kept + 1;
     }
+    // The common frame spans every photo: a photo too large to draw fails the pass.
+    for (qsizetype i = 0; i < photos.size(); ++i)
+        if (const QString failure = oversizedFailure(imageSizeF(photos[i]->image)); !failure.isEmpty())
+            return failedLayerPass(photos, i, failure);
     for (qsizetype i = first; i < photos.size(); ++i) {
         Object_Photo &photo = *photos[i];
         // Each step's background is stretched back to the common frame, whatever size

@@ -450,7 +450,6 @@ QImage linearStripRows(const QList<QImage> &given, QSizeF frame, const QList<flo
     QImage strip(size, kCanonicalFormat);
     if (strip.isNull())
         return {};
-    preferLargePages(strip);
     QList<StripSeam> seams;
     for (qsizetype k = 1; k < count; ++k) {
         const LinearPair &pair = pairs[k - 1];

@@ -80,35 +80,56 @@ double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double sca
     return worst;
 }
 
-// The fitted copies, the strip and the seam being laid (with its two halves and the
-// erased copy). A full-resolution capture stretches every photo to the enlarged frame.
-double linearNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool vertical, bool fullResolution)
+// The Linear strip's frame and length, and the fitted copies' bytes. A full-resolution
+// capture stretches every photo to the enlarged frame.
+struct LinearStrip {
+    QSizeF frame{0, 0};
+    QSizeF strip{0, 0};
+    QSizeF picture{0, 0}; // the strip, or with two photos the seam, which can be longer
+    double fitted = 0.0;
+};
+
+LinearStrip linearStrip(const PhotoList &photos, const QList<QSizeF> &sizes, bool vertical,
+                        bool fullResolution)
 {
     const QSizeF box(kLinearFitBox, kLinearFitBox);
-    QSizeF frame(0, 0);
-    double fitted = 0.0;
+    LinearStrip linear;
     QList<QSize> originals;
     for (const QSizeF &size : sizes) {
         const QSizeF fit = return_Best_Fit_Frame(size, box).size();
-        fitted += pictureBytes(fit);
-        frame = frame.expandedTo(fit);
+        linear.fitted += pictureBytes(fit);
+        linear.frame = linear.frame.expandedTo(fit);
         originals.append(size.toSize());
     }
     if (fullResolution) {
-        const QSizeF full = linearFullResolutionFrame(originals, frame, vertical);
-        if (full != frame) {
-            frame = full;
-            fitted = double(sizes.size()) * pictureBytes(full);
+        const QSizeF full = linearFullResolutionFrame(originals, linear.frame, vertical);
+        if (full != linear.frame) {
+            linear.frame = full;
+            linear.fitted = double(sizes.size()) * pictureBytes(full);
         }
     }
-    const float along = float(vertical ? frame.height() : frame.width());
+    const float along = float(vertical ? linear.frame.height() : linear.frame.width());
     float position = 0.0f;
     for (qsizetype k = 1; k < photos.size(); ++k)
         position += linearPair(photos[k]->f_Linear_Intersection_Level, along).growth;
     const double length = std::max(0.0, double(along) + double(position));
-    const QSizeF strip = vertical ? QSizeF(frame.width(), length) : QSizeF(length, frame.height());
-    const QSizeF seam = vertical ? QSizeF(frame.width(), 2 * along) : QSizeF(2 * along, frame.height());
-    return fitted + pictureBytes(strip) + 4 * pictureBytes(seam);
+    const double picture = photos.size() == 2
+                               ? double(linearPair(photos[1]->f_Linear_Intersection_Level, along).extent)
+                               : length;
+    linear.strip = vertical ? QSizeF(linear.frame.width(), length) : QSizeF(length, linear.frame.height());
+    linear.picture =
+        vertical ? QSizeF(linear.frame.width(), picture) : QSizeF(picture, linear.frame.height());
+    return linear;
+}
+
+// The fitted copies, the strip and the seam being laid (with its two halves and the
+// erased copy).
+double linearNeed(const LinearStrip &linear, bool vertical)
+{
+    const double along = vertical ? linear.frame.height() : linear.frame.width();
+    const QSizeF seam =
+        vertical ? QSizeF(linear.frame.width(), 2 * along) : QSizeF(2 * along, linear.frame.height());
+    return linear.fitted + pictureBytes(linear.strip) + 4 * pictureBytes(seam);
 }
 
 // The full-resolution picture of the background's size and one reduced layer at a time.
@@ -134,13 +155,34 @@ double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64
         return shapeNeed(photos, sizes, passScale(sizes.front(), view));
     case LinearHorizontal:
     case LinearVertical:
-        return linearNeed(photos, sizes, mode == LinearVertical,
-                          options.fullResolution && view.capturePending);
+        return linearNeed(
+            linearStrip(photos, sizes, mode == LinearVertical, options.fullResolution && view.capturePending),
+            mode == LinearVertical);
     case Transparent:
         return transparentNeed(sizes, view.capturePending);
     default:
         return 0.0;
     }
+}
+
+// The mixed picture of a capture: the running result after the last step.
+QSizeF compositePicture(const PhotoList &photos, const QList<QSizeF> &sizes)
+{
+    const QSizeF frame = largest(sizes);
+    const Object_Photo &last = *photos.back();
+    if (last.bCompositeSizeOfBG)
+        return frame;
+    return frame.expandedTo(placedCanvas(sizes.back(), last.f_Composite_Size, last.f_Composite_X_Offset,
+                                         last.f_Composite_Y_Offset));
+}
+
+QSizeF shapePicture(const PhotoList &photos, const QList<QSizeF> &sizes)
+{
+    QSizeF running = sizes.front();
+    for (qsizetype i = 1; i < photos.size(); ++i)
+        running = running.expandedTo(placedCanvas(sizes[i], photos[i]->f_Shape_Size,
+                                                  photos[i]->f_Shape_X_Offset, photos[i]->f_Shape_Y_Offset));
+    return running;
 }
 
 // The view's draws: Composite draws every step's result, the others one picture per
@@ -174,6 +216,28 @@ double passMemoryNeed(const PhotoList &photos, quint64 mode, const ViewTarget &v
     for (const PhotoPtr &photo : photos)
         sizes.append(imageSizeF(photo->image));
     return passMemoryNeed(photos, sizes, mode, view, options);
+}
+
+QSizeF capturedPictureSize(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
+                           const ProjectOptions &options)
+{
+    if (photos.isEmpty() || sizes.size() != photos.size())
+        return {0, 0};
+    if (photos.size() == 1)
+        return sizes.front();
+    switch (mode) {
+    case Composite:
+        return compositePicture(photos, sizes);
+    case Shape:
+        return shapePicture(photos, sizes);
+    case LinearHorizontal:
+    case LinearVertical:
+        return linearStrip(photos, sizes, mode == LinearVertical, options.fullResolution).picture;
+    case Transparent:
+        return sizes.front();
+    default:
+        return {0, 0};
+    }
 }
 
 QString passBudgetRefusal(double need)

@@ -22,6 +22,11 @@ double passMemoryNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint
 double passMemoryNeed(const PhotoList &photos, quint64 mode, const ViewTarget &view,
                       const ProjectOptions &options = {});
 
+// The size of the picture a capture of `photos` in `mode` stores, photo i being
+// `sizes[i]` pixels large: what a front end writes, known before anything is decoded.
+QSizeF capturedPictureSize(const PhotoList &photos, const QList<QSizeF> &sizes, quint64 mode,
+                           const ProjectOptions &options = {});
+
 // Empty when a pass fits the memory budget (MemoryBudget.h); else the one sentence that
 // refuses it: "the project needs about 9.3 GB of memory to render, more than the 6.0 GB
 // allowed."

@@ -15,7 +15,24 @@ bool isFinite(const QRectF &rect)
            std::isfinite(rect.height());
 }
 
+// A side as a message shows it: whole pixels, or three digits and a power of ten.
+QString sideText(double side)
+{
+    return side < 1e9 ? QString::number(std::ceil(side), 'f', 0) : QString::number(side, 'g', 3);
+}
+
 } // namespace
+
+QString oversizedFailure(QSizeF size)
+{
+    if (!exceedsLargestSide(size))
+        return {};
+    return QCoreApplication::translate("PlacedLayer",
+                                       "it would be drawn %1 × %2 pixels large, and a picture is at "
+                                       "most %3 pixels wide and high.")
+        .arg(sideText(size.width()), sideText(size.height()))
+        .arg(kLargestPixelSide);
+}
 
 QString placedLayerFailure(const PlacedLayer &layer, QSizeF photoSize, double scale)
 {
@@ -24,6 +41,8 @@ QString placedLayerFailure(const PlacedLayer &layer, QSizeF photoSize, double sc
     if (!isFinite(layer.rect) || !std::isfinite(layer.canvasSize.width()) ||
         !std::isfinite(layer.canvasSize.height()))
         return QCoreApplication::translate("PlacedLayer", "its size and offsets are too large to draw.");
+    if (const QString oversized = oversizedFailure(layer.canvasSize); !oversized.isEmpty())
+        return oversized;
     if (layer.isEmpty() && !resizedPixelSize(layer.canvasSize * scale).isEmpty())
         return QCoreApplication::translate("PlacedLayer", "there is not enough memory for its canvas.");
     return {};

@@ -17,6 +17,12 @@ struct PlacedLayer {
     QRectF pixelRect(double scale) const;
 };
 
+// Why a picture of `size` (full-resolution pixels) cannot be made, when a side is longer
+// than kLargestPixelSide (Geometry.h): "it would be drawn 2000000 × 10 pixels large,
+// and a picture is at most 1048576 pixels wide and high."; empty otherwise, also for a
+// size that is empty by design.
+QString oversizedFailure(QSizeF size);
+
 // Why the layer of a photo of `photoSize` could not be made in a pass at `scale`, in one
 // phrase ("its size and offsets are too large to draw."); empty when it was made, or
 // when it is empty by design (a size of -100 per cent or less, a photo without picture).

@@ -60,6 +60,8 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
 {
     Object_Photo &background = *photos.front(); // its own fields are never read
     const QSizeF backgroundSize = imageSizeF(background.image);
+    if (const QString failure = oversizedFailure(backgroundSize); !failure.isEmpty())
+        return failedLayerPass(photos, 0, failure);
     const double scale = passScale(backgroundSize, view);
     // The running picture is used at its own size; at a reduced scale that is the
     // background's size times the scale, which its reduced copy is within a pixel of.

@@ -5,6 +5,7 @@
 #include "render/PlacedLayer.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -53,8 +54,35 @@ float transparentOpacity(quint64 transparency)
     return std::clamp(float(opacity), 0.0f, 1.0f);
 }
 
+namespace {
+
+// The photo too large to draw at full resolution, as the failed pass that names it: the
+// background at its own size, or a visible layer reduced to a rectangle that still has
+// a side too long (an enlargement is drawn straight from the photo, clipped to the
+// picture); none when every one can be drawn.
+std::optional<PassResult> oversizedPhoto(const PhotoList &photos)
+{
+    const QRectF frame(QPointF(0, 0), imageSizeF(photos.front()->image));
+    if (const QString failure = oversizedFailure(frame.size()); !failure.isEmpty())
+        return failedLayerPass(photos, 0, failure);
+    for (qsizetype i = 1; i < photos.size(); ++i) {
+        const Object_Photo &photo = *photos[i];
+        if (photo.image.isNull() || transparentOpacity(photo.f_Transparent_Transparency) <= 0.0f)
+            continue;
+        const QSizeF drawn = transparentLayerRect(photo, frame).size();
+        const bool enlarged = drawn.width() >= photo.image.width() && drawn.height() >= photo.image.height();
+        if (const QString failure = oversizedFailure(drawn); !enlarged && !failure.isEmpty())
+            return failedLayerPass(photos, i, failure);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
 {
+    if (std::optional<PassResult> failed = oversizedPhoto(photos))
+        return *failed;
     PassResult pass;
     Object_Photo &background = *photos.front();
     pass.fullSize = background.image.size();

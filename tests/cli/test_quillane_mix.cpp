@@ -472,6 +472,8 @@ TEST_F(QuillaneMix, HostileInputsEndWithOneLineAndLoseNothing)
     write("twelve.png", pngHeaderOnly(12000, 9000));
     write("scans.jpg", jpegOfScans(150));
     write("big.json", QByteArray(5 << 20, ' '));
+    ASSERT_TRUE(solid(1, 65501, qRgb(9, 9, 9)).save(d.filePath("tall65501.png")));
+    ASSERT_TRUE(solid(1048577, 1, qRgb(9, 9, 9)).save(d.filePath("wide.bmp")));
 
     const QByteArray grey = R"({"mode": "composite", "photos": [{"file": "grey.png"}, {"file": "red.png"}]})";
     const QString budget = QStringLiteral("--memory-budget");
@@ -528,6 +530,25 @@ TEST_F(QuillaneMix, HostileInputsEndWithOneLineAndLoseNothing)
          -1,
          "size|memory"},
         {{budget, "lots", "-o", "out.png", "P"}, grey, {}, 2, "--memory-budget"},
+        // What a format cannot hold or cannot write within the budget, and a picture too
+        // wide to draw.
+        {{"-o", "out.jpg", "P"},
+         R"({"mode": "composite", "photos": [{"file": "tall65501.png"}]})",
+         {},
+         1,
+         "out.jpg.*a JPEG picture is at most 65500 pixels wide and high; this one is 1 . 65501 \\(choose PNG "
+         "or "
+         "TIFF\\)"},
+        {{budget, "1G", "--lossless", "-o", "out.webp", "P"},
+         R"({"mode": "composite", "photos": [{"file": "twelve.png"}]})",
+         {},
+         1,
+         "needs about [0-9.]+ GB of memory to be written as lossless WebP, more than the 1.0 GB allowed"},
+        {{"-o", "out.png", "P"},
+         R"({"mode": "composite", "photos": [{"file": "wide.bmp"}, {"file": "grey.png"}]})",
+         {},
+         1,
+         "photo 1 .*wide.bmp.* cannot be drawn: it would be drawn 1048577 . 1 pixels large"},
     };
     const QStringList inputs = {"grey.png", "red.png", "link.png"};
     QList<QByteArray> before;

@@ -4,6 +4,7 @@
 #include "TestImages.h"
 
 #include "encode/PngWriter.h"
+#include "imaging/Geometry.h"
 #include "imaging/HeaderProbe.h"
 #include "imaging/MemoryBudget.h"
 #include "imaging/PhotoLoader.h"
@@ -268,6 +269,145 @@ TEST(MemoryBudget, PassesOverBudgetOrWithAnUndrawableLayerFailWithTheReason)
                   "photo 2 (\u201Clayer.png\u201D) cannot be drawn: its size and offsets are "
                   "too large to draw.");
         EXPECT_TRUE(renderPass(photos, mode, QSizeF(0, 0), true).failed()) << "mode " << mode;
+    }
+}
+
+// The size a capture will have, known from the photos' sizes before decoding, is the
+// size the pipelines give the picture (within the rounding of a side).
+TEST(MemoryBudget, CapturedPictureSizeIsThePipelinesOwn)
+{
+    const auto photo = [](quint64 mode, int w, int h, float size = 0, float x = 0, float y = 0,
+                          float level = 0) {
+        PhotoPtr made = placed(mode, size, x, y);
+        made->f_Transparent_Size = size;
+        made->f_Transparent_X_Offset = x;
+        made->f_Transparent_Y_Offset = y;
+        made->image = gradientImage(w, h);
+        made->f_Linear_Intersection_Level = level;
+        return made;
+    };
+    const struct {
+        const char *what;
+        quint64 mode;
+        PhotoList photos;
+    } cases[] = {
+        {"one photo", Shape, {photo(Shape, 70, 50)}},
+        {"a placed layer past the frame",
+         Composite,
+         {photo(Composite, 80, 60), photo(Composite, 50, 40, 50, 60, 30)}},
+        {"a large layer, then a small one",
+         Composite,
+         {photo(Composite, 80, 60), photo(Composite, 50, 40, 300), photo(Composite, 20, 10)}},
+        {"shape layers growing the picture",
+         Shape,
+         {photo(Shape, 80, 60), photo(Shape, 50, 40, 100, 10), photo(Shape, 30, 90, 0, 0, 20)}},
+        {"a seam of two",
+         LinearHorizontal,
+         {photo(LinearHorizontal, 80, 60), photo(LinearHorizontal, 70, 50, 0, 0, 0, 90)}},
+        {"a strip of three",
+         LinearVertical,
+         {photo(LinearVertical, 80, 60), photo(LinearVertical, 70, 50, 0, 0, 0, 40),
+          photo(LinearVertical, 30, 90, 0, 0, 0, 200)}},
+        {"transparent layers",
+         Transparent,
+         {photo(Transparent, 80, 60, 150), photo(Transparent, 40, 30, 300, 50, 50)}},
+    };
+    for (const auto &c : cases) {
+        QList<QSizeF> sizes;
+        for (const PhotoPtr &p : c.photos)
+            sizes.append(imageSizeF(p->image));
+        const QSizeF estimate = capturedPictureSize(c.photos, sizes, c.mode);
+        const PassResult pass = renderPass(c.photos, c.mode, QSizeF(0, 0), true);
+        ASSERT_FALSE(pass.mixed.isNull()) << c.what;
+        EXPECT_NEAR(estimate.width(), pass.mixed.width(), 1.0) << c.what;
+        EXPECT_NEAR(estimate.height(), pass.mixed.height(), 1.0) << c.what;
+    }
+}
+
+// A photo or layer with a side longer than a picture can have fails the pass naming the
+// photo, whatever the mode and in previews too, instead of being left out; a layer empty
+// by design, or a Transparent enlargement (drawn straight from the photo, clipped), is no
+// failure.
+TEST(MemoryBudget, APhotoOrLayerTooLargeToDrawFailsThePassNamingIt)
+{
+    const auto photo = [](quint64 mode, int w, int h, float size = 0) {
+        PhotoPtr made = placed(mode, size);
+        made->f_Transparent_Size = size;
+        made->image = solidImage(w, h, qRgb(200, 100, 50));
+        return made;
+    };
+    const int past = kLargestPixelSide + 1;
+    const struct {
+        const char *what;
+        quint64 mode;
+        PhotoList photos;
+        int failing; // the photo's number, 0 for none
+        const char *size;
+    } cases[] = {
+        {"a wide Composite background",
+         Composite,
+         {photo(Composite, past, 1), photo(Composite, 60, 40)},
+         1,
+         "1048577 \u00D7 1"},
+        {"a tall Composite photo",
+         Composite,
+         {photo(Composite, 60, 40), photo(Composite, 2, past)},
+         2,
+         "2 \u00D7 1048577"},
+        {"a Composite layer enlarged past the side",
+         Composite,
+         {photo(Composite, 60, 40), photo(Composite, 300000, 2, 300)},
+         2,
+         "1200000 \u00D7 8"},
+        {"a wide Shape background",
+         Shape,
+         {photo(Shape, past, 1), photo(Shape, 60, 40)},
+         1,
+         "1048577 \u00D7 1"},
+        {"a Shape layer enlarged past the side",
+         Shape,
+         {photo(Shape, 60, 40), photo(Shape, 300000, 2, 300)},
+         2,
+         "1200000 \u00D7 8"},
+        {"a wide Transparent background",
+         Transparent,
+         {photo(Transparent, past, 1), photo(Transparent, 60, 40, 50)},
+         1,
+         "1048577 \u00D7 1"},
+        {"a Transparent layer reduced to a side still too long",
+         Transparent,
+         {photo(Transparent, 1000000, 2), photo(Transparent, 1200000, 1, 110)},
+         2,
+         "1100000 \u00D7 1"},
+        {"a Transparent enlargement",
+         Transparent,
+         {photo(Transparent, 600000, 2), photo(Transparent, 60, 40, 200)},
+         0,
+         ""},
+        {"a Composite layer empty by design",
+         Composite,
+         {photo(Composite, 60, 40), photo(Composite, 300000, 2, -100)},
+         0,
+         ""},
+    };
+    for (const auto &c : cases) {
+        for (const bool capture : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (capture ? ", capture" : ", preview"));
+            const PassResult pass =
+                renderPass(c.photos, c.mode, capture ? QSizeF(0, 0) : QSizeF(400, 300), capture);
+            if (c.failing == 0) {
+                EXPECT_FALSE(pass.failed()) << pass.error.toStdString();
+                continue;
+            }
+            EXPECT_TRUE(pass.mixed.isNull() && pass.draws.isEmpty());
+            const QString expected =
+                QStringLiteral("photo %1 (\u201Clayer.png\u201D) cannot be drawn: it would be "
+                               "drawn %2 pixels large, and a picture is at most 1048576 "
+                               "pixels wide and high.")
+                    .arg(c.failing)
+                    .arg(QString::fromUtf8(c.size));
+            EXPECT_EQ(pass.error.toStdString(), expected.toStdString());
+        }
     }
 }
 

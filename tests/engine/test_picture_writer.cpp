@@ -110,7 +110,7 @@ TEST(PictureWriter, JpegKeepsFullColourResolutionFromQuality90AndJoinsItsBands)
     const QImage picture = photoLike(1500, 1100);
     for (const int quality : {60, 89, 90, 100}) {
         SCOPED_TRACE(quality);
-        const QByteArray jpeg = encodeJpeg(picture, quality);
+        const QByteArray jpeg = encodeJpeg(picture, quality).joined();
         EXPECT_EQ(lumaSampling(jpeg), quality >= kJpegFullChromaQuality ? 0x11 : 0x22);
         EXPECT_TRUE(jpeg.contains(QByteArray("\xFF\xDD", 2))) << "restart interval";
         EXPECT_TRUE(jpeg.contains("ICC_PROFILE"));
@@ -122,7 +122,8 @@ TEST(PictureWriter, JpegKeepsFullColourResolutionFromQuality90AndJoinsItsBands)
     // A picture of one band, and one narrower than a block.
     for (const QSize size : {QSize(3, 2), QSize(33, 300)}) {
         QImage back;
-        ASSERT_TRUE(back.loadFromData(encodeJpeg(photoLike(size.width(), size.height()), 90), "JPEG"));
+        ASSERT_TRUE(
+            back.loadFromData(encodeJpeg(photoLike(size.width(), size.height()), 90).joined(), "JPEG"));
         EXPECT_EQ(back.size(), size);
     }
 }
@@ -132,7 +133,7 @@ TEST(PictureWriter, TransparentPartsOfAJpegAreBlack)
     QImage clear(16, 16, QImage::Format_ARGB32_Premultiplied);
     clear.fill(Qt::transparent);
     QImage back;
-    ASSERT_TRUE(back.loadFromData(encodeJpeg(clear, 90), "JPEG"));
+    ASSERT_TRUE(back.loadFromData(encodeJpeg(clear, 90).joined(), "JPEG"));
     EXPECT_LE(qRed(back.pixel(8, 8)) + qGreen(back.pixel(8, 8)) + qBlue(back.pixel(8, 8)), 3);
 }
 
