@@ -818,7 +818,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="157"/>
-        <source>&amp;Share</source>
+        <source>Sha&amp;re</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
@@ -909,7 +909,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="124"/>
-        <source>&amp;Remove</source>
+        <source>Re&amp;move</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
@@ -924,7 +924,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="156"/>
-        <source>Sa&amp;ve</source>
+        <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
@@ -1911,7 +1911,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/panels/View_Composition.cpp" line="19"/>
-        <source>&amp;Match the background&apos;s size</source>
+        <source>Match the bac&amp;kground&apos;s size</source>
         <translation>Auf Hintergrund&amp;größe strecken</translation>
     </message>
     <message>
@@ -2150,8 +2150,8 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
-        <source>Lay each photo over the picture with one of 24 blend modes.</source>
-        <translation>Jedes Foto mit einem von 24 Mischmodi über das Bild legen.</translation>
+        <source>Lay each photo over the picture with one of %1 blend modes.</source>
+        <translation>Jedes Foto mit einem von %1 Mischmodi über das Bild legen.</translation>
     </message>
     <message>
         <location filename="../../src/app/Window_New_Project.cpp" line="83"/>

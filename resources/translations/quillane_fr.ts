@@ -820,7 +820,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="157"/>
-        <source>&amp;Share</source>
+        <source>Sha&amp;re</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
@@ -911,7 +911,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="124"/>
-        <source>&amp;Remove</source>
+        <source>Re&amp;move</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
@@ -926,7 +926,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="156"/>
-        <source>Sa&amp;ve</source>
+        <source>&amp;Save</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
@@ -987,7 +987,7 @@ JPEG de plus de 100 passes progressives est refusé.
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>&amp;About Quillane</source>
-        <translation>À &amp;propos de Quillane</translation>
+        <translation>À propos de &amp;Quillane</translation>
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="300"/>
@@ -1913,7 +1913,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/panels/View_Composition.cpp" line="19"/>
-        <source>&amp;Match the background&apos;s size</source>
+        <source>Match the bac&amp;kground&apos;s size</source>
         <translation>Adapter à la &amp;taille de l’arrière-plan</translation>
     </message>
     <message>
@@ -2152,8 +2152,8 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
-        <source>Lay each photo over the picture with one of 24 blend modes.</source>
-        <translation>Poser chaque photo sur l’image avec l’un des 24 modes de fusion.</translation>
+        <source>Lay each photo over the picture with one of %1 blend modes.</source>
+        <translation>Poser chaque photo sur l’image avec l’un des %1 modes de fusion.</translation>
     </message>
     <message>
         <location filename="../../src/app/Window_New_Project.cpp" line="83"/>
