@@ -776,248 +776,248 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="59"/>
+        <location filename="../../src/app/MainWindow.cpp" line="61"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="113"/>
+        <location filename="../../src/app/MainWindow.cpp" line="115"/>
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="114"/>
+        <location filename="../../src/app/MainWindow.cpp" line="116"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Die Fotos in Mischreihenfolge; das erste ist der Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="122"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ein Foto hinzufügen (das erste ist der Hintergrund)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
         <source>Remove the selected photo</source>
         <translation>Das ausgewählte Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
         <source>Move the selected photo up</source>
         <translation>Das ausgewählte Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="130"/>
         <source>Move the selected photo down</source>
         <translation>Das ausgewählte Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="146"/>
+        <location filename="../../src/app/MainWindow.cpp" line="148"/>
         <source>Start a new project</source>
         <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="152"/>
+        <location filename="../../src/app/MainWindow.cpp" line="154"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="153"/>
+        <location filename="../../src/app/MainWindow.cpp" line="155"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom der Vorschau: Strg+Mausrad, Strg++ und Strg+− ändern ihn</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="156"/>
+        <location filename="../../src/app/MainWindow.cpp" line="158"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Das gemischte Bild als PNG-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="157"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>Share the mixed picture</source>
         <translation>Das gemischte Bild teilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="157"/>
-        <source>&amp;Share</source>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <source>Sha&amp;re</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="166"/>
+        <location filename="../../src/app/MainWindow.cpp" line="168"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="179"/>
+        <location filename="../../src/app/MainWindow.cpp" line="181"/>
         <source>Controls of the selected photo</source>
         <translation>Einstellungen des ausgewählten Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="208"/>
+        <location filename="../../src/app/MainWindow.cpp" line="210"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="209"/>
+        <location filename="../../src/app/MainWindow.cpp" line="211"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Neues Projekt …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>&amp;Open Project…</source>
         <translation>Projekt ö&amp;ffnen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="215"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="216"/>
+        <location filename="../../src/app/MainWindow.cpp" line="218"/>
         <source>Save &amp;Project…</source>
         <translation>&amp;Projekt speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="219"/>
+        <location filename="../../src/app/MainWindow.cpp" line="221"/>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="222"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="225"/>
+        <location filename="../../src/app/MainWindow.cpp" line="227"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="231"/>
+        <location filename="../../src/app/MainWindow.cpp" line="233"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="242"/>
+        <location filename="../../src/app/MainWindow.cpp" line="244"/>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="243"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Add Photo…</source>
         <translation>Foto &amp;hinzufügen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>&amp;Remove Photo</source>
         <translation>Foto &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="249"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="122"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>A&amp;dd</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
-        <source>&amp;Remove</source>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <source>Re&amp;move</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="130"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="146"/>
+        <location filename="../../src/app/MainWindow.cpp" line="148"/>
         <source>&amp;New Project</source>
         <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="156"/>
-        <source>Sa&amp;ve</source>
+        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="251"/>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="252"/>
+        <location filename="../../src/app/MainWindow.cpp" line="254"/>
         <source>&amp;View</source>
         <translation>Ansi&amp;cht</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="260"/>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="263"/>
+        <location filename="../../src/app/MainWindow.cpp" line="265"/>
         <source>Zoom &amp;Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="267"/>
         <source>&amp;Fit in Window</source>
         <translation>In Fenster &amp;einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="269"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Originalgröße (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="280"/>
+        <location filename="../../src/app/MainWindow.cpp" line="282"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="281"/>
+        <location filename="../../src/app/MainWindow.cpp" line="283"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="284"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="286"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="285"/>
+        <location filename="../../src/app/MainWindow.cpp" line="287"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="288"/>
+        <location filename="../../src/app/MainWindow.cpp" line="290"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="300"/>
+        <location filename="../../src/app/MainWindow.cpp" line="302"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="306"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="310"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
     </message>
@@ -1958,7 +1958,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/panels/View_Composition.cpp" line="19"/>
-        <source>&amp;Match the background&apos;s size</source>
+        <source>Match the bac&amp;kground&apos;s size</source>
         <translation>Auf Hintergrund&amp;größe strecken</translation>
     </message>
     <message>
@@ -2181,87 +2181,87 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>Window_New_Project</name>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="23"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="24"/>
         <source>New Project</source>
         <translation>Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="78"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="79"/>
         <source>Choose the type of your project</source>
         <translation>Wählen Sie den Typ Ihres Projekts</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="81"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
         <source>&amp;Composite</source>
         <translation>&amp;Überlagerung</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
-        <source>Lay each photo over the picture with one of 24 blend modes.</source>
-        <translation>Jedes Foto mit einem von 24 Mischmodi über das Bild legen.</translation>
+        <location filename="../../src/app/Window_New_Project.cpp" line="83"/>
+        <source>Lay each photo over the picture with one of %1 blend modes.</source>
+        <translation>Jedes Foto mit einem von %1 Mischmodi über das Bild legen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="83"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
         <source>&amp;Shape</source>
         <translation>&amp;Form</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="84"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="86"/>
         <source>Cut each photo out through a shape: circle, star, heart…</source>
         <translation>Jedes Foto durch eine Form ausschneiden: Kreis, Stern, Herz …</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>&amp;Linear</source>
         <translation>&amp;Linear</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>Join the photos into a strip with soft seams.</source>
         <translation>Die Fotos mit weichen Nähten zu einem Streifen verbinden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="89"/>
         <source>&amp;Horizontal</source>
         <translation>&amp;Waagerecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="89"/>
         <source>Left to right.</source>
         <translation>Von links nach rechts.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
         <source>&amp;Vertical</source>
         <translation>&amp;Senkrecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
         <source>Bottom to top.</source>
         <translation>Von unten nach oben.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="94"/>
         <source>&amp;Transparency</source>
         <translation>&amp;Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="93"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="95"/>
         <source>Lay each photo over the background with its own opacity, size and place.</source>
         <translation>Jedes Foto mit eigener Deckkraft, Größe und Lage über den Hintergrund legen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
         <source>You must choose a project type at startup.</source>
         <translation>Beim Start müssen Sie einen Projekttyp wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>

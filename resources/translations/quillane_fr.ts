@@ -779,248 +779,248 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="59"/>
+        <location filename="../../src/app/MainWindow.cpp" line="61"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="113"/>
+        <location filename="../../src/app/MainWindow.cpp" line="115"/>
         <source>Photos</source>
         <translation>Photos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="114"/>
+        <location filename="../../src/app/MainWindow.cpp" line="116"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Les photos dans l’ordre du mélange ; la première est l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="122"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ajouter une photo (la première est l’arrière-plan)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
         <source>Remove the selected photo</source>
         <translation>Retirer la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
         <source>Move the selected photo up</source>
         <translation>Monter la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="130"/>
         <source>Move the selected photo down</source>
         <translation>Descendre la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="146"/>
+        <location filename="../../src/app/MainWindow.cpp" line="148"/>
         <source>Start a new project</source>
         <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="152"/>
+        <location filename="../../src/app/MainWindow.cpp" line="154"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="153"/>
+        <location filename="../../src/app/MainWindow.cpp" line="155"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom de l’aperçu : Ctrl+molette, Ctrl++ et Ctrl+− le changent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="156"/>
+        <location filename="../../src/app/MainWindow.cpp" line="158"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Enregistrer l’image mélangée en PNG</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="157"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>Share the mixed picture</source>
         <translation>Partager l’image mélangée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="157"/>
-        <source>&amp;Share</source>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <source>Sha&amp;re</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="166"/>
+        <location filename="../../src/app/MainWindow.cpp" line="168"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="179"/>
+        <location filename="../../src/app/MainWindow.cpp" line="181"/>
         <source>Controls of the selected photo</source>
         <translation>Réglages de la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="208"/>
+        <location filename="../../src/app/MainWindow.cpp" line="210"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="209"/>
+        <location filename="../../src/app/MainWindow.cpp" line="211"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>&amp;Open Project…</source>
         <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="215"/>
         <source>Open &amp;Recent</source>
         <translation>Projets &amp;récents</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="216"/>
+        <location filename="../../src/app/MainWindow.cpp" line="218"/>
         <source>Save &amp;Project…</source>
         <translation>Enregistrer le &amp;projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="219"/>
+        <location filename="../../src/app/MainWindow.cpp" line="221"/>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="222"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="225"/>
+        <location filename="../../src/app/MainWindow.cpp" line="227"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="231"/>
+        <location filename="../../src/app/MainWindow.cpp" line="233"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="242"/>
+        <location filename="../../src/app/MainWindow.cpp" line="244"/>
         <source>&amp;Action</source>
         <translation>&amp;Action</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="243"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Add Photo…</source>
         <translation>&amp;Ajouter une photo…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>&amp;Remove Photo</source>
         <translation>&amp;Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="249"/>
         <source>Move &amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="122"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
-        <source>&amp;Remove</source>
+        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <source>Re&amp;move</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="130"/>
         <source>Move D&amp;own</source>
         <translation>D&amp;escendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="146"/>
+        <location filename="../../src/app/MainWindow.cpp" line="148"/>
         <source>&amp;New Project</source>
         <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="156"/>
-        <source>Sa&amp;ve</source>
+        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <source>&amp;Save</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="251"/>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="252"/>
+        <location filename="../../src/app/MainWindow.cpp" line="254"/>
         <source>&amp;View</source>
         <translation>Affic&amp;hage</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="260"/>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="263"/>
+        <location filename="../../src/app/MainWindow.cpp" line="265"/>
         <source>Zoom &amp;Out</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="267"/>
         <source>&amp;Fit in Window</source>
         <translation>A&amp;juster à la fenêtre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="269"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Taille réelle (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="280"/>
+        <location filename="../../src/app/MainWindow.cpp" line="282"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="281"/>
+        <location filename="../../src/app/MainWindow.cpp" line="283"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="284"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="286"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="285"/>
+        <location filename="../../src/app/MainWindow.cpp" line="287"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="288"/>
+        <location filename="../../src/app/MainWindow.cpp" line="290"/>
         <source>&amp;About Quillane</source>
-        <translation>À &amp;propos de Quillane</translation>
+        <translation>À propos de &amp;Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="300"/>
+        <location filename="../../src/app/MainWindow.cpp" line="302"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="306"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="310"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
     </message>
@@ -1961,7 +1961,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/panels/View_Composition.cpp" line="19"/>
-        <source>&amp;Match the background&apos;s size</source>
+        <source>Match the bac&amp;kground&apos;s size</source>
         <translation>Adapter à la &amp;taille de l’arrière-plan</translation>
     </message>
     <message>
@@ -2184,87 +2184,87 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>Window_New_Project</name>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="23"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="24"/>
         <source>New Project</source>
         <translation>Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="78"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="79"/>
         <source>Choose the type of your project</source>
         <translation>Choisissez le type de votre projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="81"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
         <source>&amp;Composite</source>
         <translation>&amp;Composition</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="82"/>
-        <source>Lay each photo over the picture with one of 24 blend modes.</source>
-        <translation>Poser chaque photo sur l’image avec l’un des 24 modes de fusion.</translation>
+        <location filename="../../src/app/Window_New_Project.cpp" line="83"/>
+        <source>Lay each photo over the picture with one of %1 blend modes.</source>
+        <translation>Poser chaque photo sur l’image avec l’un des %1 modes de fusion.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="83"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
         <source>&amp;Shape</source>
         <translation>&amp;Forme</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="84"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="86"/>
         <source>Cut each photo out through a shape: circle, star, heart…</source>
         <translation>Découper chaque photo selon une forme : cercle, étoile, cœur…</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>&amp;Linear</source>
         <translation>&amp;Linéaire</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="85"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
         <source>Join the photos into a strip with soft seams.</source>
         <translation>Assembler les photos en une bande aux jointures douces.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="89"/>
         <source>&amp;Horizontal</source>
         <translation>&amp;Horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="87"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="89"/>
         <source>Left to right.</source>
         <translation>De gauche à droite.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
         <source>&amp;Vertical</source>
         <translation>&amp;Vertical</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="90"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
         <source>Bottom to top.</source>
         <translation>De bas en haut.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="92"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="94"/>
         <source>&amp;Transparency</source>
         <translation>&amp;Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="93"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="95"/>
         <source>Lay each photo over the background with its own opacity, size and place.</source>
         <translation>Poser chaque photo sur l’arrière-plan avec sa propre opacité, taille et position.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
         <source>You must choose a project type at startup.</source>
         <translation>Vous devez choisir un type de projet au démarrage.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="179"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>

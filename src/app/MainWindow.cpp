@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/FileDrop.h"
+#include "app/IndicatorStyle.h"
 #include "app/PhotoTable.h"
 #include "app/View_Image_Preview.h"
 
@@ -56,6 +57,7 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
 
 MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 {
+    useIndicatorStyle();
     setWindowTitle(tr("Quillane"));
     // The window manager enforces the smallest size that the resize rule allows, or the
     // screen when it is smaller (a high scale factor on a small screen).
@@ -121,7 +123,7 @@ QWidget *MainWindow::buildPhotoColumn()
     } rows[] = {
         {"add", QT_TR_NOOP("A&dd"), QT_TR_NOOP("Add a photo (the first one is the background)"),
          &AppDelegate::OnMenuActionAddPhoto},
-        {"remove", QT_TR_NOOP("&Remove"), QT_TR_NOOP("Remove the selected photo"),
+        {"remove", QT_TR_NOOP("Re&move"), QT_TR_NOOP("Remove the selected photo"),
          &AppDelegate::OnMenuActionRemovePhoto},
         {"up", QT_TR_NOOP("Move &Up"), QT_TR_NOOP("Move the selected photo up"),
          &AppDelegate::OnMenuActionMoveUp},
@@ -153,8 +155,8 @@ QWidget *MainWindow::buildCanvasColumn()
     m_zoomLabel->setToolTip(tr("Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it"));
     toolbar->addWidget(m_zoomLabel);
     toolbar->addSpacing(12);
-    m_save = makeButton(column, "save", tr("Sa&ve"), tr("Save the mixed picture as a PNG file"));
-    m_share = makeButton(column, "share", tr("&Share"), tr("Share the mixed picture"));
+    m_save = makeButton(column, "save", tr("&Save"), tr("Save the mixed picture as a PNG file"));
+    m_share = makeButton(column, "share", tr("Sha&re"), tr("Share the mixed picture"));
     connect(m_save, &QPushButton::clicked, &m_delegate, &AppDelegate::OnSaveMixedPhoto);
     connect(m_share, &QPushButton::clicked, &m_delegate, &AppDelegate::OnShare);
     toolbar->addWidget(m_save);

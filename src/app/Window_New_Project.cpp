@@ -1,5 +1,6 @@
 #include "app/Window_New_Project.h"
 
+#include "model/BlendMode.h"
 #include "model/ProjectMode.h"
 #include "output/Desktop.h"
 
@@ -79,7 +80,8 @@ void Window_New_Project::buildLayout()
     using W = Window_New_Project;
     radioComposite =
         addChoice("radioComposite", tr("&Composite"),
-                  tr("Lay each photo over the picture with one of 24 blend modes."), &W::OnRadioComposite);
+                  tr("Lay each photo over the picture with one of %1 blend modes.").arg(kBlendModeCount),
+                  &W::OnRadioComposite);
     radioShape = addChoice("radioShape", tr("&Shape"),
                            tr("Cut each photo out through a shape: circle, star, heart…"), &W::OnRadioShape);
     radioLinear = addChoice("radioLinear", tr("&Linear"), tr("Join the photos into a strip with soft seams."),

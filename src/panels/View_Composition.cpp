@@ -16,7 +16,7 @@ View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
     comboBlendMode->setToolTip(tr("How the photo is mixed with the picture beneath it"));
     addRow(tr("&Blend mode"), comboBlendMode);
     addControl(comboBlendMode);
-    checkCompositeMatchBgSize = new QCheckBox(tr("&Match the background's size"), this);
+    checkCompositeMatchBgSize = new QCheckBox(tr("Match the bac&kground's size"), this);
     checkCompositeMatchBgSize->setToolTip(
         tr("Stretch the photo over the whole background; off: place it by its size and offsets"));
     addRow(QString(), checkCompositeMatchBgSize);

@@ -1,4 +1,4 @@
-// The 24 blend modes against the double-precision model, and hand-computed pixels.
+// The blend modes against the double-precision model, and hand-computed pixels.
 #include "FilterModel.h"
 
 #include "imaging/Filters.h"
@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <string>
@@ -69,6 +70,18 @@ void expectNearModel(const model::Expected &e, QRgb got, const std::string &wher
 }
 
 class BlendModel : public ::testing::TestWithParam<int> {};
+
+// The texts that count the modes outside the code (the window's text is built from the
+// table's size) say as many as the table holds.
+TEST(BlendTable, TextsCountTheTable)
+{
+    const QByteArray count = "one of " + QByteArray::number(kBlendModeCount) + " blend modes";
+    for (const char *file : {"README.md", "resources/desktop/org.quillane.Quillane.metainfo.xml"}) {
+        QFile text(QStringLiteral(QUILLANE_SOURCE_DIR "/") + QLatin1String(file));
+        ASSERT_TRUE(text.open(QIODevice::ReadOnly)) << file;
+        EXPECT_TRUE(text.readAll().contains(count)) << file << " does not say " << count.constData();
+    }
+}
 
 TEST_P(BlendModel, MatchesTheDoubleModelWithinOneLevel)
 {

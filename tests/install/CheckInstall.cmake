@@ -12,10 +12,7 @@ endif()
 
 set(expected bin/quillane bin/quillane-mix share/applications/${ID}.desktop
     share/icons/hicolor/scalable/apps/${ID}.svg share/metainfo/${ID}.metainfo.xml
-    share/mime/packages/${ID}.xml)
-if(MANUAL)
-  list(APPEND expected share/man/man1/quillane-mix.1)
-endif()
+    share/mime/packages/${ID}.xml share/man/man1/quillane.1 share/man/man1/quillane-mix.1)
 foreach(file ${expected})
   if(NOT EXISTS ${ROOT}/${file})
     message(SEND_ERROR "not installed: ${file}")
@@ -44,10 +41,35 @@ endfunction()
 expect_in(share/applications/${ID}.desktop "Exec=quillane %F")
 expect_in(share/applications/${ID}.desktop "Icon=${ID}\n")
 expect_in(share/applications/${ID}.desktop "application/x-quillane-project;")
+foreach(key Name Comment)
+  foreach(language de fr)
+    expect_in(share/applications/${ID}.desktop "\n${key}[${language}]=")
+  endforeach()
+endforeach()
 expect_in(share/metainfo/${ID}.metainfo.xml "<launchable type=\"desktop-id\">${ID}.desktop</launchable>")
 expect_in(share/metainfo/${ID}.metainfo.xml "<releases>\n    <release version=\"${VERSION}\"")
-if(MANUAL)
-  expect_in(share/man/man1/quillane-mix.1 "\"quillane-mix ${VERSION}\"")
+foreach(program quillane quillane-mix)
+  expect_in(share/man/man1/${program}.1 "\"${program} ${VERSION}\"")
+endforeach()
+
+# The manual pages format without a warning from man or groff, with their sections
+# where a reader looks for them (the synopsis names the program, the options come under
+# OPTIONS, nothing of the usage falls under DESCRIPTION).
+find_program(MAN man)
+if(MAN)
+  foreach(program quillane quillane-mix)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=MAN_KEEP_FORMATTING LC_ALL=C.UTF-8 MANWIDTH=80
+                            ${MAN} --warnings -l ${ROOT}/share/man/man1/${program}.1
+                    RESULT_VARIABLE status OUTPUT_VARIABLE page ERROR_VARIABLE warnings)
+    if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
+      message(SEND_ERROR "man -l ${program}.1 gave status ${status}:\n${warnings}")
+    endif()
+    string(REGEX MATCH "\nDESCRIPTION\n(( [^\n]*)?\n)*" description "${page}")
+    if(NOT page MATCHES "\nSYNOPSIS\n +${program} [^\n]*\n.*\nOPTIONS\n(.*\n)? +-h, --help\n"
+       OR description STREQUAL "" OR description MATCHES "(Usage|${program} \\[)")
+      message(SEND_ERROR "man -l ${program}.1 is not laid out as a manual page:\n${page}")
+    endif()
+  endforeach()
 endif()
 
 # AppStream's own check of the installed tree: the metadata, its entry and its icon.

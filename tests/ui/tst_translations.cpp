@@ -425,13 +425,13 @@ class TranslationsTest : public QObject {
         }
         // Reachable together: the menu bar, the main window's buttons and one panel; the
         // project type dialog; the share sheet.
-        const QStringList window = {"MainWindow|&File",    "MainWindow|&Edit",      "MainWindow|&Action",
-                                    "MainWindow|&Help",    "MainWindow|A&dd",       "MainWindow|&Remove",
-                                    "MainWindow|Move &Up", "MainWindow|Move D&own", "MainWindow|&New Project",
-                                    "MainWindow|Sa&ve",    "MainWindow|&Share"};
+        const QStringList window = {"MainWindow|&File",        "MainWindow|&Edit",    "MainWindow|&Action",
+                                    "MainWindow|&Help",        "MainWindow|&View",    "MainWindow|A&dd",
+                                    "MainWindow|Re&move",      "MainWindow|Move &Up", "MainWindow|Move D&own",
+                                    "MainWindow|&New Project", "MainWindow|&Save",    "MainWindow|Sha&re"};
         const QList<QStringList> groups = {
             window + QStringList{"View_Composition|&Blend mode",
-                                 "View_Composition|&Match the background's size", "View_Composition|S&ize",
+                                 "View_Composition|Match the bac&kground's size", "View_Composition|S&ize",
                                  "View_Composition|&X", "View_Composition|&Y", "View_Composition|O&pacity",
                                  "PanelBase|Blend spa&ce"},
             window + QStringList{"View_Shape|Se&lect Shape…", "View_Shape|S&ize", "View_Shape|&X",

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -23,15 +24,20 @@
 #include <QPalette>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -85,7 +91,34 @@ double contrast(const QColor &a, const QColor &b)
 class WorkflowTest : public QObject {
     Q_OBJECT
 
+    // The main window (Composite) and the project type dialog, built under one palette
+    // and then switched to another; their widgets, alive until the next call.
+    std::unique_ptr<TestApp> m_app;
+    std::unique_ptr<ScriptedDesktop> m_desktop;
+    std::unique_ptr<Window_New_Project> m_project;
+    std::optional<QPalette> m_original;
+    QList<QWidget *> widgetsUnderPalettes(bool darkFirst, bool dark)
+    {
+        m_original = QApplication::palette();
+        QApplication::setPalette(themePalette(darkFirst));
+        m_app = std::make_unique<TestApp>();
+        m_app->launchWithoutDialog(Composite);
+        m_desktop = std::make_unique<ScriptedDesktop>();
+        m_project = std::make_unique<Window_New_Project>(Composite, *m_desktop, false);
+        QApplication::setPalette(themePalette(dark));
+        return m_app->delegate->window()->findChildren<QWidget *>() + m_project->findChildren<QWidget *>();
+    }
+
   private slots:
+    // After each test: the windows of widgetsUnderPalettes go, the palette comes back.
+    void cleanup()
+    {
+        m_project.reset();
+        m_app.reset();
+        if (m_original)
+            QApplication::setPalette(*std::exchange(m_original, std::nullopt));
+    }
+
     // Each way out of a changed project, with each answer: Save writes the project and
     // goes on, Discard goes on, Cancel keeps everything as it was.
     void unsavedWorkIsAskedAboutOnEveryWayOut_data()
@@ -426,17 +459,8 @@ class WorkflowTest : public QObject {
     {
         QFETCH(bool, darkFirst);
         QFETCH(bool, dark);
-        const QPalette original = QApplication::palette();
-        const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
-        QApplication::setPalette(themePalette(darkFirst));
-        TestApp app;
-        app.launchWithoutDialog(Composite);
-        ScriptedDesktop desktop;
-        Window_New_Project project(Composite, desktop, false);
-        QApplication::setPalette(themePalette(dark));
         QStringList faint;
-        QList<QWidget *> widgets = app.delegate->window()->findChildren<QWidget *>();
-        widgets += project.findChildren<QWidget *>();
+        const QList<QWidget *> widgets = widgetsUnderPalettes(darkFirst, dark);
         for (QWidget *widget : widgets) {
             QString text;
             if (auto *label = qobject_cast<QLabel *>(widget))
@@ -452,6 +476,40 @@ class WorkflowTest : public QObject {
                 faint << QStringLiteral("%1 (%2 : 1)").arg(text).arg(ratio, 0, 'f', 1);
         }
         QVERIFY(widgets.size() > 20);
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join('\n')));
+    }
+
+    // The edge of an unchecked check box or radio button stands out from the window at
+    // least 3 : 1 (the guidelines' non-text contrast), in the same palettes: the
+    // indicator as drawn, its most contrasting pixel against the widget's background.
+    void indicatorsStandOutInLightAndDarkPalettes_data() { textIsReadableInLightAndDarkPalettes_data(); }
+
+    void indicatorsStandOutInLightAndDarkPalettes()
+    {
+        QFETCH(bool, darkFirst);
+        QFETCH(bool, dark);
+        QStringList faint;
+        int measured = 0;
+        for (QWidget *widget : widgetsUnderPalettes(darkFirst, dark)) {
+            auto *button = qobject_cast<QAbstractButton *>(widget);
+            const bool radio = qobject_cast<QRadioButton *>(button);
+            if ((!radio && !qobject_cast<QCheckBox *>(button)) || button->isChecked() || !button->isEnabled())
+                continue;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect indicator = button->style()->subElementRect(
+                radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button);
+            const QImage drawn = button->grab().toImage();
+            const QColor background = button->palette().color(button->backgroundRole());
+            double best = 1;
+            for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+                for (int x = indicator.left(); x <= indicator.right(); ++x)
+                    best = std::max(best, contrast(drawn.pixelColor(x, y), background));
+            ++measured;
+            if (best < 3)
+                faint << QStringLiteral("%1 (%2 : 1)").arg(button->text()).arg(best, 0, 'f', 1);
+        }
+        QVERIFY(measured >= 3); // the dialog's unchecked choices and the panel's check box
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join('\n')));
     }
 };
