@@ -295,13 +295,18 @@ class QuietStandardError {
     int saved;
 };
 
-Outcome loadPhotos(const PhotoProject &project)
+// The project's photos with their pictures take the place of those without.
+Outcome loadPhotos(PhotoProject &project)
 {
     const QuietStandardError quiet;
+    NewPhotoList photos;
+    for (const PhotoPtr &photo : project.photos())
+        photos.append(std::make_shared<Object_Photo>(*photo));
     // The photos decode side by side; the first refusal in the project's order is told.
-    for (const LoadResult &loaded : loadPictures(project.photos()))
+    for (const LoadResult &loaded : loadPictures(photos))
         if (!loaded.ok())
             return {kExitFileError, loaded.error};
+    project.reset(project.mode(), photos, project.projectFile(), project.options());
     return {};
 }
 

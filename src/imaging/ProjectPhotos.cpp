@@ -4,7 +4,7 @@
 
 #include <QFileInfo>
 
-std::vector<LoadResult> loadPictures(const PhotoList &photos)
+std::vector<LoadResult> loadPictures(const NewPhotoList &photos)
 {
     std::vector<LoadResult> loaded(size_t(photos.size()));
     parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = loadPhoto(photos[i]->sFile); });

@@ -9,7 +9,7 @@ void applyModeDefaults(Object_Photo &photo, quint64 mode)
             writePhotoField(photo, row.field, row.initial);
 }
 
-PhotoPtr makePhoto(const QImage &image, const QString &name, quint64 mode)
+NewPhoto makePhoto(const QImage &image, const QString &name, quint64 mode)
 {
     auto photo = std::make_shared<Object_Photo>();
     photo->image = image;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -23,10 +24,12 @@ struct ProjectOptions {
 };
 
 // What a change from `before` to `after` is called in the Edit menu ("Change <label>"):
-// the blend space when it differs, else the full-resolution setting.
+// the blend space when it differs, else the full-resolution setting. Untranslated: the
+// project's undo step translates it (context "PhotoProject").
 inline const char *projectOptionLabel(const ProjectOptions &before, const ProjectOptions &after)
 {
-    return before.blendSpace != after.blendSpace ? "Blend Space" : "Full Resolution";
+    return before.blendSpace != after.blendSpace ? QT_TRANSLATE_NOOP("PhotoProject", "Blend Space")
+                                                 : QT_TRANSLATE_NOOP("PhotoProject", "Full Resolution");
 }
 
 // The names of the blend spaces in the project file and on the command line.
