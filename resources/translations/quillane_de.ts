@@ -14,26 +14,26 @@
         <translation>Kein Webbrowser konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="176"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Fehler #0008. Das Programm wird beendet.</translation>
     </message>
@@ -69,120 +69,120 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <translation>Über Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
         <source>The picture could not be saved</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="89"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>In den Ausgabeordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>Das Bild konnte nicht im Ausgabeordner gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Wählen Sie einen anderen Ort dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="108"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
         <source>Choose…</source>
         <translation>Auswählen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="129"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
         <source>Select a folder to save the captured image</source>
         <translation>Ordner zum Speichern des Bildes wählen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="148"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
         <source> The picture is still at “%1”.</source>
         <translation> Das Bild liegt weiterhin unter „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="155"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="188"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
         <source>another picture is still being written.</source>
         <translation>ein anderes Bild wird noch geschrieben.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Image file saved successfully.</source>
         <translation>Die Bilddatei wurde gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>View Image File</source>
         <translation>Bilddatei anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
         <source>The picture could not be shown</source>
         <translation>Das Bild konnte nicht angezeigt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
         <source>No program could open %1.</source>
         <translation>Kein Programm konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="140"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="33"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear horizontal</source>
         <translation>Linear waagerecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear vertical</source>
         <translation>Linear senkrecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Composite</source>
         <translation>Überlagerung</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
         <source>Transparent</source>
         <translation>Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
         <source>Preview of the mixed picture</source>
         <translation>Vorschau des gemischten Bildes</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
         <source>%1 project with %n photo(s)</source>
         <translation>
             <numerusform>%1-Projekt mit %n Foto</numerusform>
@@ -190,53 +190,53 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="23"/>
         <source>%1 is not a Quillane project: %2.</source>
         <translation>%1 ist kein Quillane-Projekt: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="29"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
         <source>%1 is a damaged project: %2.</source>
         <translation>%1 ist ein beschädigtes Projekt: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
         <source>Open Project</source>
         <translation>Projekt öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="145"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
         <source>Quillane projects</source>
         <translation>Quillane-Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="78"/>
         <source>%1
 
 Open %2 without this photo, or cancel and keep the current project?</source>
@@ -245,76 +245,76 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 %2 ohne dieses Foto öffnen, oder abbrechen und das aktuelle Projekt behalten?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>A photo of the project is missing</source>
         <translation>Ein Foto des Projekts fehlt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>Skip Photo</source>
         <translation>Foto überspringen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="105"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="111"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="97"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="103"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="109"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
         <source>The project could not be opened</source>
         <translation>Das Projekt konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="104"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="132"/>
         <source>There is nothing to save</source>
         <translation>Es gibt nichts zu speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Fügen Sie mindestens ein Foto hinzu, bevor Sie das Projekt speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="144"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
         <source>Save Project</source>
         <translation>Projekt speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="152"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="149"/>
         <source>%1 already exists.</source>
         <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="153"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="150"/>
         <source>Do you want to replace it?</source>
         <translation>Möchten Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="160"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="157"/>
         <source>The project could not be saved</source>
         <translation>Das Projekt konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="161"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="158"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="98"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
         <source>%1 is no longer there.</source>
         <translation>%1 ist nicht mehr vorhanden.</translation>
     </message>
@@ -339,24 +339,19 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Quillane öffnet jeweils ein Projekt: Wählen Sie eine einzelne Projektdatei.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photo could not be added</source>
         <translation>Das Foto konnte nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photos could not be added</source>
         <translation>Die Fotos konnten nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="66"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Fotos werden geladen: %1 von %2</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/AppDelegate_Undo.cpp" line="68"/>
-        <source>Change %1</source>
-        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
@@ -704,7 +699,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="163"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="337"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>es ist nicht genug Speicher da, um den Streifen aus %1 Fotos zu bauen.</translation>
     </message>
@@ -1076,7 +1071,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/cli/MixCommand.cpp" line="255"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="400"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="405"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
@@ -1086,53 +1081,53 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="353"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="358"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="391"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="392"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="396"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="424"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="423"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="428"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="427"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="432"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="443"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="448"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="469"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="474"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
     </message>
@@ -1351,65 +1346,116 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
         <source>you do not have permission to read it.</source>
         <translation>Ihnen fehlt die Berechtigung, sie zu lesen.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="103"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="118"/>
         <source>the file cannot be read (%1).</source>
         <translation>die Datei kann nicht gelesen werden (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="128"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>es ist ein JPEG mit mehr als %1 Scans, wie es keine Kamera schreibt und dessen Dekodierung Minuten dauern würde.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="141"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="156"/>
         <source>the file does not exist.</source>
         <translation>die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
         <source>it is a folder, not a picture file.</source>
         <translation>das ist ein Ordner, keine Bilddatei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="150"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="165"/>
         <source>the file is empty.</source>
         <translation>die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="173"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="260"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="275"/>
         <source>the picture data is damaged or incomplete.</source>
         <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="279"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="294"/>
         <source>there is not enough memory to decode it.</source>
         <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>
 </context>
 <context>
+    <name>PhotoProject</name>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photo</source>
+        <translation>Foto hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <source>Remove Photo</source>
+        <translation>Foto entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Up</source>
+        <translation>Foto nach oben verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Down</source>
+        <translation>Foto nach unten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <source>Replace Photos</source>
+        <translation>Fotos ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
+        <source>Blend Space</source>
+        <translation>Mischraum</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="27"/>
+        <source>Full Resolution</source>
+        <translation>volle Auflösung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="58"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="94"/>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Photo</source>
         <translation>Foto</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1872,12 +1918,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="131"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="132"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
         <source>Fit (%1)</source>
         <translation>Eingepasst (%1)</translation>
     </message>

@@ -14,26 +14,26 @@
         <translation>Aucun navigateur web n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="176"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Erreur n° 0008. L’application va se fermer.</translation>
     </message>
@@ -69,120 +69,120 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <translation>À propos de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="37"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
         <source>The picture could not be saved</source>
         <translation>L’image n’a pas pu être enregistrée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="89"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>Le dossier de sortie %1 n’est pas accessible en écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>L’image n’a pas pu être enregistrée dans le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="107"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Choisissez un autre emplacement.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="108"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
         <source>Choose…</source>
         <translation>Choisir…</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="129"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
         <source>Select a folder to save the captured image</source>
         <translation>Choisissez un dossier où enregistrer l’image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="148"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
         <source> The picture is still at “%1”.</source>
         <translation> L’image se trouve toujours à « %1 ».</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="155"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="188"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
         <source>another picture is still being written.</source>
         <translation>une autre image est encore en cours d’écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Success</source>
         <translation>Réussite</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>Image file saved successfully.</source>
         <translation>Le fichier image a bien été enregistré.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="172"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <source>View Image File</source>
         <translation>Afficher le fichier image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="174"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
         <source>The picture could not be shown</source>
         <translation>L’image n’a pas pu être affichée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="175"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
         <source>No program could open %1.</source>
         <translation>Aucun programme n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="255"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="140"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="33"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear horizontal</source>
         <translation>Linéaire horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear vertical</source>
         <translation>Linéaire vertical</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Composite</source>
         <translation>Composition</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
         <source>Transparent</source>
         <translation>Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
         <source>Preview of the mixed picture</source>
         <translation>Aperçu de l’image mélangée</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
         <source>%1 project with %n photo(s)</source>
         <translation>
             <numerusform>Projet %1 avec %n photo</numerusform>
@@ -190,53 +190,53 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Discard</source>
         <translation>Abandonner</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="23"/>
         <source>%1 is not a Quillane project: %2.</source>
         <translation>%1 n’est pas un projet Quillane : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 ne peut pas être ouvert : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="29"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
         <source>%1 is a damaged project: %2.</source>
         <translation>%1 est un projet endommagé : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
         <source>Open Project</source>
         <translation>Ouvrir un projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="145"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
         <source>Quillane projects</source>
         <translation>Projets Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="78"/>
         <source>%1
 
 Open %2 without this photo, or cancel and keep the current project?</source>
@@ -245,76 +245,76 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>A photo of the project is missing</source>
         <translation>Une photo du projet est introuvable</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>Skip Photo</source>
         <translation>Ignorer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="105"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="111"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="97"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="103"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="109"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
         <source>The project could not be opened</source>
         <translation>Le projet n’a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="104"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 n’a pas pu être lu : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="132"/>
         <source>There is nothing to save</source>
         <translation>Il n’y a rien à enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Ajoutez au moins une photo avant d’enregistrer le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="144"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
         <source>Save Project</source>
         <translation>Enregistrer le projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="152"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="149"/>
         <source>%1 already exists.</source>
         <translation>%1 existe déjà.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="153"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="150"/>
         <source>Do you want to replace it?</source>
         <translation>Voulez-vous le remplacer ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="160"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="157"/>
         <source>The project could not be saved</source>
         <translation>Le projet n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="161"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="158"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 n’a pas été écrit : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="98"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
         <source>%1 is no longer there.</source>
         <translation>%1 n’existe plus.</translation>
     </message>
@@ -339,24 +339,19 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Quillane ouvre un projet à la fois : choisissez un seul fichier de projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photo could not be added</source>
         <translation>La photo n’a pas pu être ajoutée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photos could not be added</source>
         <translation>Les photos n’ont pas pu être ajoutées</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="66"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Chargement des photos : %1 sur %2</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/AppDelegate_Undo.cpp" line="68"/>
-        <source>Change %1</source>
-        <translation>Modifier %1</translation>
     </message>
 </context>
 <context>
@@ -706,7 +701,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="163"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="337"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>la mémoire ne suffit pas pour construire la bande de %1 photos.</translation>
     </message>
@@ -1078,7 +1073,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/cli/MixCommand.cpp" line="255"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="400"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="405"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
@@ -1088,53 +1083,53 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="353"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="358"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="391"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="392"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="396"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="424"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="423"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="428"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="427"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="432"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="443"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="448"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="469"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="474"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
     </message>
@@ -1353,65 +1348,116 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>%1 n’a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="102"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
         <source>you do not have permission to read it.</source>
         <translation>vous n’avez pas l’autorisation de le lire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="103"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="118"/>
         <source>the file cannot be read (%1).</source>
         <translation>le fichier ne peut pas être lu (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="128"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>c’est un JPEG de plus de %1 passes, ce qu’aucun appareil photo n’écrit et dont le décodage prendrait des minutes.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="141"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="156"/>
         <source>the file does not exist.</source>
         <translation>le fichier n’existe pas.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
         <source>it is a folder, not a picture file.</source>
         <translation>c’est un dossier, pas un fichier d’image.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="146"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="150"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="165"/>
         <source>the file is empty.</source>
         <translation>le fichier est vide.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="173"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="260"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="275"/>
         <source>the picture data is damaged or incomplete.</source>
         <translation>les données de l’image sont endommagées ou incomplètes.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="279"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="294"/>
         <source>there is not enough memory to decode it.</source>
         <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>
 </context>
 <context>
+    <name>PhotoProject</name>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photo</source>
+        <translation>Ajouter une photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <source>Remove Photo</source>
+        <translation>Retirer la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Up</source>
+        <translation>Monter la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Down</source>
+        <translation>Descendre la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <source>Replace Photos</source>
+        <translation>Remplacer les photos</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
+        <source>Blend Space</source>
+        <translation>l’espace de mélange</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="27"/>
+        <source>Full Resolution</source>
+        <translation>la pleine résolution</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="58"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="94"/>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Photo</source>
         <translation>Photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -1874,12 +1920,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="131"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="132"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
         <source>Fit (%1)</source>
         <translation>Ajusté (%1)</translation>
     </message>

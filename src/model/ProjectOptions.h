@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,15 +21,6 @@ struct ProjectOptions {
 
     bool operator==(const ProjectOptions &) const = default;
 };
-
-// What a change from `before` to `after` is called in the Edit menu ("Change <label>"):
-// the blend space when it differs, else the full-resolution setting. Untranslated: the
-// project's undo step translates it (context "PhotoProject").
-inline const char *projectOptionLabel(const ProjectOptions &before, const ProjectOptions &after)
-{
-    return before.blendSpace != after.blendSpace ? QT_TRANSLATE_NOOP("PhotoProject", "Blend Space")
-                                                 : QT_TRANSLATE_NOOP("PhotoProject", "Full Resolution");
-}
 
 // The names of the blend spaces in the project file and on the command line.
 inline QString blendSpaceName(BlendSpace space)

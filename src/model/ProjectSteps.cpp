@@ -19,6 +19,14 @@ void dropFrom(PhotoList &list, qint64 &row, const PhotoPtr &photo)
     row = list.isEmpty() ? -1 : std::min<qint64>(row, list.size() - 1);
 }
 
+// What a change from `before` to `after` is called in the Edit menu ("Change <label>"):
+// the blend space when it differs, else the full-resolution setting.
+const char *optionLabel(const ProjectOptions &before, const ProjectOptions &after)
+{
+    return before.blendSpace != after.blendSpace ? QT_TRANSLATE_NOOP("PhotoProject", "Blend Space")
+                                                 : QT_TRANSLATE_NOOP("PhotoProject", "Full Resolution");
+}
+
 } // namespace
 
 ListStep::ListStep(PhotoProject &project, const QString &name, PhotoList before, qint64 rowBefore,
@@ -83,7 +91,7 @@ void FieldStep::forget(const PhotoPtr &photo)
 
 OptionsStep::OptionsStep(PhotoProject &project, const ProjectOptions &before, const ProjectOptions &after,
                          qint64 row)
-    : ProjectStep(PhotoProject::tr("Change %1").arg(PhotoProject::tr(projectOptionLabel(before, after)))),
+    : ProjectStep(PhotoProject::tr("Change %1").arg(PhotoProject::tr(optionLabel(before, after)))),
       m_project(project), m_before(before), m_after(after), m_row(row)
 {
 }

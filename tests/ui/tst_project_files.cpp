@@ -232,6 +232,12 @@ class ProjectFilesTest : public QObject {
         QCOMPARE(app.delegate->project().mode(), quint64(answer == 0 ? Shape : Composite));
         for (const PhotoPtr &photo : app.delegate->project().photos()) // built with the picture
             QVERIFY(photo->reducedCopies && photo->reducedCopies->sourceKey == photo->image.cacheKey());
+        // Without the skipped photo the project differs from its file: it is changed, and
+        // the ways out ask first (the project kept on cancel was never saved).
+        QVERIFY(app.delegate->window()->isWindowModified());
+        app.delegate->OnMenuQuit();
+        QCOMPARE(app.desktop->alerts.size(), 2);
+        QVERIFY(app.desktop->alerts[1].message.startsWith("Do you want to save the changes"));
     }
 
     void savingRefusalsAreSaid()
