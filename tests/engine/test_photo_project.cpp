@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <ostream>
+#include <utility>
 
 // Failures show texts as text.
 void PrintTo(const QString &text, std::ostream *out)
@@ -283,16 +284,19 @@ struct Loading : Fixture {
         loading = project.addLoadingPhotos(files);
         project.select(selected);
     }
-    // The picture of photo i: i + 1 pixels wide, so that each tells whose it is.
+    // The picture of photo i, handed over once as the decoder does: i + 1 pixels wide, so
+    // that each tells whose it is.
     void arrive(int i)
     {
-        project.finishLoading(loading[i], QImage(i + 1, 1, QImage::Format_ARGB32), nullptr);
+        if (!std::exchange(delivered[i], true))
+            project.finishLoading(loading[i], QImage(i + 1, 1, QImage::Format_ARGB32), nullptr);
     }
     void arriveAll()
     {
         for (int i = 7; i >= 0; --i)
             arrive(i);
     }
+    bool delivered[8] = {}; // each picture comes once
     // Every photo of the list holds its own picture.
     void expectPictures() const
     {
