@@ -83,10 +83,7 @@ bool AppDelegate::loadProjectPhotos(const QString &projectName, NewPhotoList &ph
                 return false;
             continue;
         }
-        Object_Photo &photo = *photos[i];
-        photo.image = result.result.image;
-        photo.reducedCopies = result.reducedCopies;
-        photo.sName = QFileInfo(photo.sFile).fileName();
+        givePicture(*photos[i], result.result.image, result.reducedCopies);
         loaded << photos[i];
     }
     photos = loaded;

@@ -2,11 +2,22 @@
 
 #include "model/PhotoField.h"
 
+#include <QFileInfo>
+
+#include <utility>
+
 void applyModeDefaults(Object_Photo &photo, quint64 mode)
 {
     for (const PhotoFieldRow &row : photoFieldTable())
         if (mode < 32 && row.modes & (1u << mode))
             writePhotoField(photo, row.field, row.initial);
+}
+
+void givePicture(Object_Photo &photo, const QImage &image, std::shared_ptr<const ReducedCopies> copies)
+{
+    photo.image = image;
+    photo.reducedCopies = std::move(copies);
+    photo.sName = QFileInfo(photo.sFile).fileName();
 }
 
 NewPhoto makePhoto(const QImage &image, const QString &name, quint64 mode)

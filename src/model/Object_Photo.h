@@ -75,6 +75,10 @@ class NewPhotoList : public QList<NewPhoto> {
 // initial values). A mode outside 0..4 sets no group.
 void applyModeDefaults(Object_Photo &photo, quint64 mode);
 
+// A record read from its file gets its picture, the reduced copies made from it, and the
+// file's name as its name.
+void givePicture(Object_Photo &photo, const QImage &image, std::shared_ptr<const ReducedCopies> copies);
+
 // A new photo with the given picture and name and the defaults of the mode.
 NewPhoto makePhoto(const QImage &image, const QString &name, quint64 mode);
 

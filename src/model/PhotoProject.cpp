@@ -129,8 +129,7 @@ bool PhotoProject::finishLoading(const PhotoPtr &photo, const QImage &image,
     if (!photo || entry == m_loading.end())
         return false;
     m_loading.erase(entry);
-    ownRecord(photo).image = image;
-    photo->reducedCopies = std::move(copies);
+    givePicture(ownRecord(photo), image, std::move(copies));
     if (array_Photos.contains(photo))
         emit changed(ListChanged);
     return true;

@@ -141,6 +141,21 @@ class PhotoListTest : public QObject {
         QVERIFY(d.window()->statusBar()->currentMessage().isEmpty());
     }
 
+    // Each name of a pick is a photo of its own, the same file named twice too.
+    void theSameFileTwiceInOnePickIsTwoPhotos()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        const QString a = app.writePhoto("a.png");
+        app.desktop->openAnswers.enqueue(QStringList{a, a});
+        app.delegate->OnAddPhoto();
+        app.waitForPhotos();
+        QCOMPARE(app.names(), (QStringList{"a.png", "a.png"}));
+        const PhotoList &photos = app.delegate->project().photos();
+        QVERIFY(photos[0] != photos[1]);
+        QVERIFY(!photos[0]->image.isNull() && !photos[1]->image.isNull());
+    }
+
     // Closing while photos load stops the loading and ends the process, asking nothing.
     void closingWhileLoadingCancels()
     {
