@@ -43,8 +43,15 @@ quillane_build() {
     shift
     cd "$QUILLANE_ROOT"
     if [[ ! -f "build/$preset/build.ninja" ]]; then
-        cmake --preset "$preset" >/dev/null
+        local launcher=()
+        # ccache, where installed, lets a second copy of the tree (or a rebuild after a
+        # clean) reuse the compilations: paths are taken relative to the tree.
+        if command -v ccache >/dev/null; then
+            launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+        fi
+        cmake --preset "$preset" "${launcher[@]+"${launcher[@]}"}" >/dev/null
     fi
+    export CCACHE_BASEDIR="$QUILLANE_ROOT" CCACHE_NOHASHDIR=1
     local targets=()
     [[ $# -gt 0 ]] && targets=(--target "$@")
     cmake --build --preset "$preset" "${targets[@]+"${targets[@]}"}"

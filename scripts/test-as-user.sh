@@ -26,10 +26,15 @@ mkdir "$work/main"
 # plus work not yet committed.
 (cd "$ROOT" && git ls-files -z --cached --others --exclude-standard |
     xargs -0 cp --parents -t "$work/main")
+# The compilations cached by the pass as root, so that this one compiles little.
+if [[ -n "${CCACHE_DIR:-}" && -d "$CCACHE_DIR" ]]; then
+    cp -a "$CCACHE_DIR" "$work/ccache"
+fi
 chown -R "$USER_NAME": "$work"
 chmod -R u+w "$work"
 
 echo "test-as-user: running the suite as $USER_NAME in $work/main"
 runuser -u "$USER_NAME" -- env -i HOME="$home" PATH="$PATH" LANG=C.UTF-8 \
-    CI="${CI:-}" QUILLANE_ASAN="${QUILLANE_ASAN:-0}" \
+    CI="${CI:-}" QUILLANE_ASAN="${QUILLANE_ASAN:-0}" QUILLANE_TSAN="${QUILLANE_TSAN:-0}" \
+    CCACHE_DIR="$work/ccache" \
     bash "$work/main/scripts/test.sh"

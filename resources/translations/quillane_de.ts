@@ -141,7 +141,7 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="140"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
@@ -231,7 +231,7 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="139"/>
         <source>Quillane projects</source>
         <translation>Quillane-Projekte</translation>
     </message>
@@ -246,7 +246,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
@@ -262,54 +262,54 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Foto überspringen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="103"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="109"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
         <source>The project could not be opened</source>
         <translation>Das Projekt konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="104"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="101"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="132"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="129"/>
         <source>There is nothing to save</source>
         <translation>Es gibt nichts zu speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="130"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Fügen Sie mindestens ein Foto hinzu, bevor Sie das Projekt speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="138"/>
         <source>Save Project</source>
         <translation>Projekt speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="149"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="146"/>
         <source>%1 already exists.</source>
         <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="150"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="147"/>
         <source>Do you want to replace it?</source>
         <translation>Möchten Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="157"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <source>The project could not be saved</source>
         <translation>Das Projekt konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="158"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="155"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
@@ -498,14 +498,37 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>DecodeGuard</name>
     <message>
-        <location filename="../../src/imaging/DecodeGuard.cpp" line="11"/>
-        <source>the picture is %1 × %2 pixels (%3 megapixels), more than this computer&apos;s memory allows (at most %4 megapixels).</source>
-        <translation>das Bild hat %1 × %2 Pixel (%3 Megapixel), mehr als der Speicher dieses Computers erlaubt (höchstens %4 Megapixel).</translation>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="13"/>
+        <source>%1 megapixels</source>
+        <translation>%1 Megapixel</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/DecodeGuard.cpp" line="24"/>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="15"/>
+        <source>%1 pixels</source>
+        <translation>%1 Pixel</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="29"/>
+        <source>the picture is %1 × %2 pixels (%3), more than one photo may take: at most %4, a quarter of the memory budget of %5.</source>
+        <translation>das Bild hat %1 × %2 Pixel (%3), mehr als ein Foto nehmen darf: höchstens %4, ein Viertel des Speicherbudgets von %5.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="40"/>
         <source>the picture data is damaged or incomplete.</source>
         <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
+    </message>
+</context>
+<context>
+    <name>FileAccess</name>
+    <message>
+        <location filename="../../src/imaging/FileAccess.cpp" line="33"/>
+        <source>the symbolic link leads nowhere: its links go round in a loop (too many levels of symbolic links).</source>
+        <translation>der symbolische Link führt nirgendwohin: seine Links laufen im Kreis (zu viele Ebenen symbolischer Links).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/FileAccess.cpp" line="38"/>
+        <source>the symbolic link leads nowhere: %1, where it points, does not exist.</source>
+        <translation>der symbolische Link führt nirgendwohin: %1, worauf er zeigt, existiert nicht.</translation>
     </message>
 </context>
 <context>
@@ -550,12 +573,16 @@ Options:
                          regular file): .png, .jpg or .jpeg, .webp, .tif or .tiff; -
                          writes it to standard output (with --format)
   -O FOLDER              mix every project given, each into FOLDER/PROJECT.png (or the
-                         extension of --format); a project that fails does not stop
-                         the others
+                         extension of --format); projects of the same name take in
+                         front the names of as few parent folders as tell them apart
+                         (a/mix.json and b/mix.json: FOLDER/a-mix.png and
+                         FOLDER/b-mix.png); a project that fails does not stop the
+                         others
   --format NAME          png, jpeg, webp or tiff: for -o - and -O
-  --quality N            1 to 100 for JPEG and WebP (default 90; JPEG from 90 up keeps
-                         full colour resolution, below it halves it)
-  --lossless             WebP without loss
+  --quality N            1 to 100 for JPEG and lossy WebP (default 90; JPEG from 90 up
+                         keeps full colour resolution, below it halves it); refused
+                         for PNG and TIFF and with --lossless
+  --lossless             WebP without loss; refused for the other formats
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
@@ -565,6 +592,10 @@ Options:
                          it is a terminal)
   -h, --help             show this text
   --version              show the version
+
+With -O, no picture replaces a project file or a photo of any project of the run, nor a
+picture the run has written: a project file given twice (also through a link), and a
+project whose picture would take a name already taken, are refused and counted as failed.
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
@@ -604,12 +635,16 @@ Optionen:
                          als eine reguläre Datei): .png, .jpg oder .jpeg, .webp, .tif
                          oder .tiff; - schreibt es in die Standardausgabe (mit --format)
   -O ORDNER              jedes angegebene Projekt mischen, jedes nach ORDNER/PROJEKT.png
-                         (oder mit der Endung von --format); ein fehlschlagendes Projekt
-                         hält die anderen nicht auf
+                         (oder mit der Endung von --format); Projekte gleichen Namens
+                         bekommen vorn die Namen so weniger übergeordneter Ordner, wie
+                         sie unterscheiden (a/mix.json und b/mix.json: ORDNER/a-mix.png
+                         und ORDNER/b-mix.png); ein fehlschlagendes Projekt hält die
+                         anderen nicht auf
   --format NAME          png, jpeg, webp oder tiff: für -o - und -O
-  --quality N            1 bis 100 für JPEG und WebP (Vorgabe 90; JPEG behält ab 90 die
-                         volle Farbauflösung, darunter halbiert es sie)
-  --lossless             WebP ohne Verlust
+  --quality N            1 bis 100 für JPEG und verlustbehaftetes WebP (Vorgabe 90; JPEG
+                         behält ab 90 die volle Farbauflösung, darunter halbiert es
+                         sie); abgelehnt für PNG und TIFF und mit --lossless
+  --lossless             WebP ohne Verlust; abgelehnt für die anderen Formate
   --view BREITExHÖHE     schreiben, was die Vorschau in einer Ansicht dieser Größe zeigt
                          (das Bild eingepasst und zentriert, samt schwarzer Balken);
                          ohne die Option das Bild in voller Auflösung, wie Speichern es
@@ -621,6 +656,11 @@ Optionen:
                          Standardfehlerausgabe, wenn diese ein Terminal ist)
   -h, --help             diesen Text zeigen
   --version              die Version zeigen
+
+Mit -O ersetzt kein Bild eine Projektdatei oder ein Foto eines Projekts des Aufrufs und
+kein Bild, das der Aufruf geschrieben hat: eine zweimal angegebene Projektdatei (auch
+über einen Link) und ein Projekt, dessen Bild einen schon vergebenen Namen bekäme,
+werden abgelehnt und als fehlgeschlagen gezählt.
 
 Fotos können bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl oder Kamera-Raw
 sein (dng, cr2, cr3, nef, arw, raf, orf, rw2 und andere). Die Bilder tragen die
@@ -651,7 +691,7 @@ Die Projektdatei:
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="155"/>
+        <location filename="../../src/cli/HelpText.cpp" line="163"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -699,7 +739,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="337"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="254"/>
+        <source>the strip of %1 photos would be %2 × %3 pixels, longer than a picture can be (at most %4 pixels a side).</source>
+        <translation>der Streifen aus %1 Fotos wäre %2 × %3 Pixel groß, länger als ein Bild sein kann (höchstens %4 Pixel je Seite).</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/LinearPipeline.cpp" line="263"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>es ist nicht genug Speicher da, um den Streifen aus %1 Fotos zu bauen.</translation>
     </message>
@@ -956,27 +1001,37 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>MemoryBudget</name>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="64"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="75"/>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="87"/>
         <source>%1 TB</source>
         <translation>%1 TB</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="66"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="90"/>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="67"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="92"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="74"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="94"/>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="117"/>
         <source>needs more memory to %1 than any computer has (%2 allowed)</source>
         <translation>braucht mehr Speicher, um %1, als irgendein Computer hat (%2 erlaubt)</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="77"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="125"/>
         <source>needs about %1 of memory to %2, more than the %3 allowed</source>
         <translation>braucht etwa %1 Speicher, um %2, mehr als die erlaubten %3</translation>
     </message>
@@ -984,193 +1039,242 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>MixCommand</name>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="55"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="13"/>
         <source> (see quillane-mix --help)</source>
         <translation> (siehe quillane-mix --help)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="65"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="23"/>
         <source>--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not “%1”</source>
         <translation>--view erwartet BREITExHÖHE in ganzen Pixeln, etwa 1200x800, nicht „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="78"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="36"/>
         <source>--quality takes a whole number from 1 to 100, not “%1”</source>
         <translation>--quality erwartet eine ganze Zahl von 1 bis 100, nicht „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="88"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="46"/>
         <source>--format takes png, jpeg, webp or tiff, not “%1”</source>
         <translation>--format erwartet png, jpeg, webp oder tiff, nicht „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="57"/>
         <source>--memory-budget takes an amount such as 4G or 512M, not “%1”</source>
         <translation>--memory-budget erwartet eine Menge wie 4G oder 512M, nicht „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="133"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="91"/>
         <source>only one project file with -o (“%1” is a second one); -O FOLDER takes several</source>
         <translation>mit -o nur eine Projektdatei („%1“ ist eine zweite); -O ORDNER nimmt mehrere</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="139"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="97"/>
         <source>-o - writes to standard output and needs --format png, jpeg, webp or tiff</source>
         <translation>-o - schreibt in die Standardausgabe und braucht --format png, jpeg, webp oder tiff</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="146"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="104"/>
         <source>“%1”: the extension names no format quillane-mix writes (%2)</source>
         <translation>„%1“: die Endung nennt kein Format, das quillane-mix schreibt (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="150"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="108"/>
         <source>“%1”: the extension and --format %2 disagree</source>
         <translation>„%1“: die Endung und --format %2 passen nicht zusammen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="160"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="138"/>
+        <source>--lossless applies to WebP only, not to %1</source>
+        <translation>--lossless gilt nur für WebP, nicht für %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixOptions.cpp" line="142"/>
+        <source>--quality applies to JPEG and WebP only, not to %1</source>
+        <translation>--quality gilt nur für JPEG und WebP, nicht für %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixOptions.cpp" line="145"/>
+        <source>--quality applies to lossy WebP only; a lossless one has no quality to set</source>
+        <translation>--quality gilt nur für verlustbehaftetes WebP; ein verlustfreies hat keine Qualität, die sich einstellen ließe</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixOptions.cpp" line="153"/>
         <source>the project file is missing (or - to read it from standard input)</source>
         <translation>die Projektdatei fehlt (oder -, um sie von der Standardeingabe zu lesen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="163"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="156"/>
         <source>give either -o OUTPUT.png for one project or -O FOLDER for several</source>
         <translation>entweder -o AUSGABE.png für ein Projekt oder -O ORDNER für mehrere angeben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="168"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="161"/>
         <source>-O FOLDER names each picture after its project file; a project from standard input has no name (use -o)</source>
         <translation>-O ORDNER benennt jedes Bild nach seiner Projektdatei; ein Projekt von der Standardeingabe hat keinen Namen (-o verwenden)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="191"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="194"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="197"/>
         <source>unknown option “%1”</source>
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="206"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="42"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="218"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="58"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="222"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="242"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="82"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>sie ist größer, als eine Projektdatei sein darf (höchstens %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="255"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="405"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="95"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="260"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="100"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="174"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="358"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="188"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="396"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="235"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="241"/>
+        <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
+        <translation>das Programm, das sie liest, hat sich beendet, bevor das Bild vollständig war (die Pipe ist geschlossen).</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="308"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="276"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="424"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="281"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="428"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="285"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="432"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="448"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="265"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="474"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="385"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/BatchNames.cpp" line="51"/>
+        <source>%1 is the same project file as %2, given before; it is mixed once.</source>
+        <translation>%1 ist dieselbe Projektdatei wie das zuvor angegebene %2; sie wird nur einmal gemischt.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/BatchNames.cpp" line="111"/>
+        <source>%1 is not mixed: its picture would be %2, as that of %3 is (rename one of the two project files).</source>
+        <translation>%1 wird nicht gemischt: sein Bild wäre %2, wie das von %3 (benennen Sie eine der beiden Projektdateien um).</translation>
     </message>
 </context>
 <context>
     <name>OutputGuard</name>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="27"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="40"/>
         <source>a folder</source>
         <translation>ein Ordner</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="29"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="42"/>
         <source>a FIFO</source>
         <translation>ein FIFO</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="31"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="44"/>
         <source>a socket</source>
         <translation>ein Socket</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="33"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="46"/>
         <source>a device</source>
         <translation>ein Gerät</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="34"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="47"/>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="46"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="58"/>
         <source>%1 is %2, not a regular file; the picture replaces only a regular file.</source>
         <translation>%1 ist %2, keine reguläre Datei; das Bild ersetzt nur eine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="51"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="64"/>
+        <source>%1 cannot take the picture: %2</source>
+        <translation>%1 kann das Bild nicht aufnehmen: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="112"/>
+        <source>%1 is the picture this run has just written for %2; the picture would replace it.</source>
+        <translation>%1 ist das Bild, das dieser Aufruf eben für %2 geschrieben hat; das Bild würde es ersetzen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="118"/>
+        <source>%1 is the project file %2, also of this run; the picture would replace it.</source>
+        <translation>%1 ist die Projektdatei %2, ebenfalls aus diesem Aufruf; das Bild würde sie ersetzen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="122"/>
+        <source>%1 is the photo %2 of the project %3, also of this run; the picture would replace it.</source>
+        <translation>%1 ist das Foto %2 des Projekts %3, ebenfalls aus diesem Aufruf; das Bild würde es ersetzen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="127"/>
         <source>%1 is the project file itself; the picture would replace it.</source>
         <translation>%1 ist die Projektdatei selbst; das Bild würde sie ersetzen.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="56"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="130"/>
         <source>%1 is the project&apos;s photo %2; the picture would replace it.</source>
         <translation>%1 ist das Foto %2 des Projekts; das Bild würde es ersetzen.</translation>
     </message>
@@ -1341,57 +1445,57 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoLoader</name>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="38"/>
         <source>%1 could not be opened: %2</source>
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="111"/>
         <source>you do not have permission to read it.</source>
         <translation>Ihnen fehlt die Berechtigung, sie zu lesen.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="118"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="112"/>
         <source>the file cannot be read (%1).</source>
         <translation>die Datei kann nicht gelesen werden (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="137"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>es ist ein JPEG mit mehr als %1 Scans, wie es keine Kamera schreibt und dessen Dekodierung Minuten dauern würde.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="156"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="151"/>
         <source>the file does not exist.</source>
         <translation>die Datei existiert nicht.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="154"/>
         <source>it is a folder, not a picture file.</source>
         <translation>das ist ein Ordner, keine Bilddatei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="157"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="165"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
         <source>the file is empty.</source>
         <translation>die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="173"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="169"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="275"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="273"/>
         <source>the picture data is damaged or incomplete.</source>
         <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="294"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="292"/>
         <source>there is not enough memory to decode it.</source>
         <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>

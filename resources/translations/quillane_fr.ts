@@ -141,7 +141,7 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="140"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
@@ -231,7 +231,7 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="142"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="139"/>
         <source>Quillane projects</source>
         <translation>Projets Quillane</translation>
     </message>
@@ -246,7 +246,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
@@ -262,54 +262,54 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Ignorer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="103"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="109"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
         <source>The project could not be opened</source>
         <translation>Le projet n’a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="104"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="101"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 n’a pas pu être lu : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="132"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="129"/>
         <source>There is nothing to save</source>
         <translation>Il n’y a rien à enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="133"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="130"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Ajoutez au moins une photo avant d’enregistrer le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="141"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="138"/>
         <source>Save Project</source>
         <translation>Enregistrer le projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="149"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="146"/>
         <source>%1 already exists.</source>
         <translation>%1 existe déjà.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="150"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="147"/>
         <source>Do you want to replace it?</source>
         <translation>Voulez-vous le remplacer ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="151"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="157"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <source>The project could not be saved</source>
         <translation>Le projet n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="158"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="155"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 n’a pas été écrit : %2.</translation>
     </message>
@@ -498,14 +498,37 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>DecodeGuard</name>
     <message>
-        <location filename="../../src/imaging/DecodeGuard.cpp" line="11"/>
-        <source>the picture is %1 × %2 pixels (%3 megapixels), more than this computer&apos;s memory allows (at most %4 megapixels).</source>
-        <translation>l’image fait %1 × %2 pixels (%3 mégapixels), plus que la mémoire de cet ordinateur ne le permet (au plus %4 mégapixels).</translation>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="13"/>
+        <source>%1 megapixels</source>
+        <translation>%1 mégapixels</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/DecodeGuard.cpp" line="24"/>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="15"/>
+        <source>%1 pixels</source>
+        <translation>%1 pixels</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="29"/>
+        <source>the picture is %1 × %2 pixels (%3), more than one photo may take: at most %4, a quarter of the memory budget of %5.</source>
+        <translation>l’image fait %1 × %2 pixels (%3), plus qu’une photo ne peut en prendre : au plus %4, le quart du budget de mémoire de %5.</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/DecodeGuard.cpp" line="40"/>
         <source>the picture data is damaged or incomplete.</source>
         <translation>les données de l’image sont endommagées ou incomplètes.</translation>
+    </message>
+</context>
+<context>
+    <name>FileAccess</name>
+    <message>
+        <location filename="../../src/imaging/FileAccess.cpp" line="33"/>
+        <source>the symbolic link leads nowhere: its links go round in a loop (too many levels of symbolic links).</source>
+        <translation>le lien symbolique ne mène nulle part : ses liens tournent en boucle (trop de niveaux de liens symboliques).</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/FileAccess.cpp" line="38"/>
+        <source>the symbolic link leads nowhere: %1, where it points, does not exist.</source>
+        <translation>le lien symbolique ne mène nulle part : %1, vers lequel il pointe, n’existe pas.</translation>
     </message>
 </context>
 <context>
@@ -550,12 +573,16 @@ Options:
                          regular file): .png, .jpg or .jpeg, .webp, .tif or .tiff; -
                          writes it to standard output (with --format)
   -O FOLDER              mix every project given, each into FOLDER/PROJECT.png (or the
-                         extension of --format); a project that fails does not stop
-                         the others
+                         extension of --format); projects of the same name take in
+                         front the names of as few parent folders as tell them apart
+                         (a/mix.json and b/mix.json: FOLDER/a-mix.png and
+                         FOLDER/b-mix.png); a project that fails does not stop the
+                         others
   --format NAME          png, jpeg, webp or tiff: for -o - and -O
-  --quality N            1 to 100 for JPEG and WebP (default 90; JPEG from 90 up keeps
-                         full colour resolution, below it halves it)
-  --lossless             WebP without loss
+  --quality N            1 to 100 for JPEG and lossy WebP (default 90; JPEG from 90 up
+                         keeps full colour resolution, below it halves it); refused
+                         for PNG and TIFF and with --lossless
+  --lossless             WebP without loss; refused for the other formats
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
@@ -565,6 +592,10 @@ Options:
                          it is a terminal)
   -h, --help             show this text
   --version              show the version
+
+With -O, no picture replaces a project file or a photo of any project of the run, nor a
+picture the run has written: a project file given twice (also through a link), and a
+project whose picture would take a name already taken, are refused and counted as failed.
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
@@ -604,13 +635,17 @@ Options :
                          qu’un fichier ordinaire) : .png, .jpg ou .jpeg, .webp, .tif
                          ou .tiff ; - l’écrit sur la sortie standard (avec --format)
   -O DOSSIER             mélanger chaque projet donné, chacun dans DOSSIER/PROJET.png
-                         (ou avec l’extension de --format) ; un projet qui échoue
-                         n’arrête pas les autres
+                         (ou avec l’extension de --format) ; des projets de même nom
+                         prennent devant les noms d’aussi peu de dossiers parents
+                         qu’il en faut pour les distinguer (a/mix.json et b/mix.json :
+                         DOSSIER/a-mix.png et DOSSIER/b-mix.png) ; un projet qui
+                         échoue n’arrête pas les autres
   --format NOM           png, jpeg, webp ou tiff : pour -o - et -O
-  --quality N            1 à 100 pour JPEG et WebP (90 par défaut ; à partir de 90, JPEG
-                         garde toute la résolution des couleurs, en dessous il la
-                         divise par deux)
-  --lossless             WebP sans perte
+  --quality N            1 à 100 pour JPEG et WebP avec perte (90 par défaut ; à partir
+                         de 90, JPEG garde toute la résolution des couleurs, en
+                         dessous il la divise par deux) ; refusé pour PNG et TIFF et
+                         avec --lossless
+  --lossless             WebP sans perte ; refusé pour les autres formats
   --view LARGEURxHAUTEUR écrire ce que l’aperçu montre dans une vue de cette taille
                          (l’image ajustée et centrée, bandes noires comprises) ;
                          sans elle, l’image en pleine résolution qu’enregistre
@@ -623,6 +658,11 @@ Options :
                          sortie d’erreur standard que si c’est un terminal)
   -h, --help             afficher ce texte
   --version              afficher la version
+
+Avec -O, aucune image ne remplace un fichier de projet ou une photo d’un projet de
+l’appel, ni une image que l’appel a écrite : un fichier de projet donné deux fois (même
+par un lien), et un projet dont l’image prendrait un nom déjà pris, sont refusés et
+comptés comme échoués.
 
 Les photos peuvent être en bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl
 ou raw d’appareil photo (dng, cr2, cr3, nef, arw, raf, orf, rw2 et d’autres). Les
@@ -654,7 +694,7 @@ Le fichier de projet :
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="155"/>
+        <location filename="../../src/cli/HelpText.cpp" line="163"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -701,7 +741,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>LinearPipeline</name>
     <message>
-        <location filename="../../src/render/LinearPipeline.cpp" line="337"/>
+        <location filename="../../src/render/LinearPipeline.cpp" line="254"/>
+        <source>the strip of %1 photos would be %2 × %3 pixels, longer than a picture can be (at most %4 pixels a side).</source>
+        <translation>la bande de %1 photos ferait %2 × %3 pixels, plus longue qu’une image ne peut l’être (au plus %4 pixels de côté).</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/LinearPipeline.cpp" line="263"/>
         <source>there is not enough memory to build the strip of %1 photos.</source>
         <translation>la mémoire ne suffit pas pour construire la bande de %1 photos.</translation>
     </message>
@@ -958,27 +1003,37 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>MemoryBudget</name>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="64"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="75"/>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="87"/>
         <source>%1 TB</source>
         <translation>%1 To</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="66"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="90"/>
         <source>%1 GB</source>
         <translation>%1 Go</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="67"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="92"/>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="74"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="94"/>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="117"/>
         <source>needs more memory to %1 than any computer has (%2 allowed)</source>
         <translation>nécessite plus de mémoire pour %1 qu’aucun ordinateur n’en possède (%2 autorisés)</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/MemoryBudget.cpp" line="77"/>
+        <location filename="../../src/imaging/MemoryBudget.cpp" line="125"/>
         <source>needs about %1 of memory to %2, more than the %3 allowed</source>
         <translation>nécessite environ %1 de mémoire pour %2, plus que les %3 autorisés</translation>
     </message>
@@ -986,193 +1041,242 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>MixCommand</name>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="55"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="13"/>
         <source> (see quillane-mix --help)</source>
         <translation> (voir quillane-mix --help)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="65"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="23"/>
         <source>--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not “%1”</source>
         <translation>--view attend LARGEURxHAUTEUR en pixels entiers, comme 1200x800, et non « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="78"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="36"/>
         <source>--quality takes a whole number from 1 to 100, not “%1”</source>
         <translation>--quality attend un nombre entier de 1 à 100, et non « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="88"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="46"/>
         <source>--format takes png, jpeg, webp or tiff, not “%1”</source>
         <translation>--format attend png, jpeg, webp ou tiff, et non « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="57"/>
         <source>--memory-budget takes an amount such as 4G or 512M, not “%1”</source>
         <translation>--memory-budget attend une quantité comme 4G ou 512M, et non « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="133"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="91"/>
         <source>only one project file with -o (“%1” is a second one); -O FOLDER takes several</source>
         <translation>un seul fichier de projet avec -o (« %1 » en est un deuxième) ; -O DOSSIER en accepte plusieurs</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="139"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="97"/>
         <source>-o - writes to standard output and needs --format png, jpeg, webp or tiff</source>
         <translation>-o - écrit sur la sortie standard et nécessite --format png, jpeg, webp ou tiff</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="146"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="104"/>
         <source>“%1”: the extension names no format quillane-mix writes (%2)</source>
         <translation>« %1 » : l’extension ne désigne aucun format qu’écrit quillane-mix (%2)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="150"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="108"/>
         <source>“%1”: the extension and --format %2 disagree</source>
         <translation>« %1 » : l’extension et --format %2 ne concordent pas</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="160"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="138"/>
+        <source>--lossless applies to WebP only, not to %1</source>
+        <translation>--lossless ne s’applique qu’au WebP, pas au %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixOptions.cpp" line="142"/>
+        <source>--quality applies to JPEG and WebP only, not to %1</source>
+        <translation>--quality ne s’applique qu’au JPEG et au WebP, pas au %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixOptions.cpp" line="145"/>
+        <source>--quality applies to lossy WebP only; a lossless one has no quality to set</source>
+        <translation>--quality ne s’applique qu’au WebP avec perte ; un WebP sans perte n’a pas de qualité à régler</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixOptions.cpp" line="153"/>
         <source>the project file is missing (or - to read it from standard input)</source>
         <translation>le fichier de projet manque (ou - pour le lire sur l’entrée standard)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="163"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="156"/>
         <source>give either -o OUTPUT.png for one project or -O FOLDER for several</source>
         <translation>indiquez soit -o SORTIE.png pour un projet, soit -O DOSSIER pour plusieurs</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="168"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="161"/>
         <source>-O FOLDER names each picture after its project file; a project from standard input has no name (use -o)</source>
         <translation>-O DOSSIER nomme chaque image d’après son fichier de projet ; un projet lu sur l’entrée standard n’a pas de nom (utilisez -o)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="191"/>
         <source>%1 needs a value</source>
         <translation>%1 nécessite une valeur</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="194"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="197"/>
         <source>unknown option “%1”</source>
         <translation>option inconnue « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="206"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="42"/>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="218"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="58"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="222"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="242"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="82"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>il est plus grand qu’un fichier de projet ne peut l’être (au plus %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="255"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="405"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="95"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="260"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="100"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="174"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="358"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="188"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="396"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="235"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="241"/>
+        <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
+        <translation>le programme qui la lit s’est arrêté avant que l’image soit complète (le tube est fermé).</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="308"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="419"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="276"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="424"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="281"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="428"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="285"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="432"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="448"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="265"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="474"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="385"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/BatchNames.cpp" line="51"/>
+        <source>%1 is the same project file as %2, given before; it is mixed once.</source>
+        <translation>%1 est le même fichier de projet que %2, donné avant ; il n’est mélangé qu’une fois.</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/BatchNames.cpp" line="111"/>
+        <source>%1 is not mixed: its picture would be %2, as that of %3 is (rename one of the two project files).</source>
+        <translation>%1 n’est pas mélangé : son image serait %2, comme celle de %3 (renommez l’un des deux fichiers de projet).</translation>
     </message>
 </context>
 <context>
     <name>OutputGuard</name>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="27"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="40"/>
         <source>a folder</source>
         <translation>un dossier</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="29"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="42"/>
         <source>a FIFO</source>
         <translation>une FIFO</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="31"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="44"/>
         <source>a socket</source>
         <translation>un socket</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="33"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="46"/>
         <source>a device</source>
         <translation>un périphérique</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="34"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="47"/>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="46"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="58"/>
         <source>%1 is %2, not a regular file; the picture replaces only a regular file.</source>
         <translation>%1 est %2, et non un fichier ordinaire ; l’image ne remplace qu’un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="51"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="64"/>
+        <source>%1 cannot take the picture: %2</source>
+        <translation>%1 ne peut pas recevoir l’image : %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="112"/>
+        <source>%1 is the picture this run has just written for %2; the picture would replace it.</source>
+        <translation>%1 est l’image que cet appel vient d’écrire pour %2 ; l’image la remplacerait.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="118"/>
+        <source>%1 is the project file %2, also of this run; the picture would replace it.</source>
+        <translation>%1 est le fichier de projet %2, lui aussi de cet appel ; l’image le remplacerait.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="122"/>
+        <source>%1 is the photo %2 of the project %3, also of this run; the picture would replace it.</source>
+        <translation>%1 est la photo %2 du projet %3, lui aussi de cet appel ; l’image la remplacerait.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/OutputGuard.cpp" line="127"/>
         <source>%1 is the project file itself; the picture would replace it.</source>
         <translation>%1 est le fichier du projet lui-même ; l’image le remplacerait.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/OutputGuard.cpp" line="56"/>
+        <location filename="../../src/encode/OutputGuard.cpp" line="130"/>
         <source>%1 is the project&apos;s photo %2; the picture would replace it.</source>
         <translation>%1 est la photo %2 du projet ; l’image la remplacerait.</translation>
     </message>
@@ -1343,57 +1447,57 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoLoader</name>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="44"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="38"/>
         <source>%1 could not be opened: %2</source>
         <translation>%1 n’a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="117"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="111"/>
         <source>you do not have permission to read it.</source>
         <translation>vous n’avez pas l’autorisation de le lire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="118"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="112"/>
         <source>the file cannot be read (%1).</source>
         <translation>le fichier ne peut pas être lu (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="143"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="137"/>
         <source>it is a JPEG of more than %1 scans, which no camera writes and which would take minutes to decode.</source>
         <translation>c’est un JPEG de plus de %1 passes, ce qu’aucun appareil photo n’écrit et dont le décodage prendrait des minutes.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="156"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="151"/>
         <source>the file does not exist.</source>
         <translation>le fichier n’existe pas.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="158"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="154"/>
         <source>it is a folder, not a picture file.</source>
         <translation>c’est un dossier, pas un fichier d’image.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="157"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="165"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="161"/>
         <source>the file is empty.</source>
         <translation>le fichier est vide.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="173"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="169"/>
         <source>it is not a picture in a format Quillane can read (%1).</source>
         <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="275"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="273"/>
         <source>the picture data is damaged or incomplete.</source>
         <translation>les données de l’image sont endommagées ou incomplètes.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="294"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="292"/>
         <source>there is not enough memory to decode it.</source>
         <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>

@@ -110,12 +110,16 @@ Options:
                          regular file): .png, .jpg or .jpeg, .webp, .tif or .tiff; -
                          writes it to standard output (with --format)
   -O FOLDER              mix every project given, each into FOLDER/PROJECT.png (or the
-                         extension of --format); a project that fails does not stop
-                         the others
+                         extension of --format); projects of the same name take in
+                         front the names of as few parent folders as tell them apart
+                         (a/mix.json and b/mix.json: FOLDER/a-mix.png and
+                         FOLDER/b-mix.png); a project that fails does not stop the
+                         others
   --format NAME          png, jpeg, webp or tiff: for -o - and -O
-  --quality N            1 to 100 for JPEG and WebP (default 90; JPEG from 90 up keeps
-                         full colour resolution, below it halves it)
-  --lossless             WebP without loss
+  --quality N            1 to 100 for JPEG and lossy WebP (default 90; JPEG from 90 up
+                         keeps full colour resolution, below it halves it); refused
+                         for PNG and TIFF and with --lossless
+  --lossless             WebP without loss; refused for the other formats
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
@@ -125,6 +129,10 @@ Options:
                          it is a terminal)
   -h, --help             show this text
   --version              show the version
+
+With -O, no picture replaces a project file or a photo of any project of the run, nor a
+picture the run has written: a project file given twice (also through a link), and a
+project whose picture would take a name already taken, are refused and counted as failed.
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour

@@ -1,8 +1,11 @@
 #include "cli/MixCommand.h"
 
+#include "cli/BatchNames.h"
+#include "cli/MixOptions.h"
 #include "encode/OutputGuard.h"
 #include "encode/PictureWriter.h"
 #include "encode/PngWriter.h"
+#include "imaging/FileAccess.h"
 #include "imaging/MemoryBudget.h"
 #include "imaging/PhotoLoader.h"
 #include "imaging/ProjectPhotos.h"
@@ -19,187 +22,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <new>
-#include <optional>
 #include <vector>
 
 namespace {
-
-struct Options {
-    QStringList projectPaths; // "-" for standard input
-    QString outputPath;       // "-" for standard output
-    QString outputFolder;     // -O: one picture per project, named after it
-    std::optional<PictureFormat> format;
-    PictureOptions picture;
-    QSize view;              // invalid without --view
-    qint64 memoryBudget = 0; // 0: the default budget
-    bool help = false;
-    bool quiet = false;
-};
-
-struct Outcome {
-    int status = kExitWritten;
-    QString message; // empty on success
-};
-
-Outcome usageError(const QString &message)
-{
-    return {kExitUsageError,
-            message + QCoreApplication::translate("MixCommand", " (see quillane-mix --help)")};
-}
-
-Outcome parseView(const QString &text, QSize &view)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    view = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
-    if (view.isEmpty())
-        return usageError(
-            QCoreApplication::translate(
-                "MixCommand",
-                "--view takes WIDTHxHEIGHT in whole pixels, such as 1200x800, not \u201C%1\u201D")
-                .arg(text));
-    return {};
-}
-
-Outcome parseQuality(const QString &text, PictureOptions &picture)
-{
-    bool number = false;
-    picture.quality = text.toInt(&number);
-    if (!number || picture.quality < 1 || picture.quality > 100)
-        return usageError(
-            QCoreApplication::translate("MixCommand",
-                                        "--quality takes a whole number from 1 to 100, not \u201C%1\u201D")
-                .arg(text));
-    return {};
-}
-
-Outcome parseFormat(const QString &text, std::optional<PictureFormat> &format)
-{
-    format = pictureFormatNamed(text);
-    if (!format)
-        return usageError(QCoreApplication::translate(
-                              "MixCommand", "--format takes png, jpeg, webp or tiff, not \u201C%1\u201D")
-                              .arg(text));
-    return {};
-}
-
-Outcome parseBudget(const QString &text, qint64 &budget)
-{
-    budget = parseMemoryAmount(text);
-    if (budget <= 0)
-        return usageError(
-            QCoreApplication::translate(
-                "MixCommand", "--memory-budget takes an amount such as 4G or 512M, not \u201C%1\u201D")
-                .arg(text));
-    return {};
-}
-
-// An option that takes a value; false for any other argument.
-bool takesValue(const QString &argument)
-{
-    static const QStringList options = {"-o", "-O", "--view", "--format", "--quality", "--memory-budget"};
-    return options.contains(argument);
-}
-
-Outcome parseValue(const QString &option, const QString &value, Options &options)
-{
-    if (option == QLatin1String("-o"))
-        options.outputPath = value;
-    else if (option == QLatin1String("-O"))
-        options.outputFolder = value;
-    else if (option == QLatin1String("--format"))
-        return parseFormat(value, options.format);
-    else if (option == QLatin1String("--quality"))
-        return parseQuality(value, options.picture);
-    else if (option == QLatin1String("--memory-budget"))
-        return parseBudget(value, options.memoryBudget);
-    else
-        return parseView(value, options.view);
-    return {};
-}
-
-// The format of a single output: its extension, or --format for standard output.
-Outcome checkSingleOutput(Options &options)
-{
-    if (options.projectPaths.size() > 1)
-        return usageError(QCoreApplication::translate(
-                              "MixCommand", "only one project file with -o (\u201C%1\u201D is a second one); "
-                                            "-O FOLDER takes several")
-                              .arg(options.projectPaths[1]));
-    if (options.outputPath == QLatin1String("-")) {
-        if (!options.format)
-            return usageError(QCoreApplication::translate(
-                "MixCommand", "-o - writes to standard output and needs --format png, jpeg, webp or tiff"));
-        return {};
-    }
-    const std::optional<PictureFormat> named = pictureFormatOf(options.outputPath);
-    if (!named)
-        return usageError(
-            QCoreApplication::translate(
-                "MixCommand", "\u201C%1\u201D: the extension names no format quillane-mix writes (%2)")
-                .arg(options.outputPath, pictureExtensionList()));
-    if (options.format && *options.format != *named)
-        return usageError(QCoreApplication::translate(
-                              "MixCommand", "\u201C%1\u201D: the extension and --format %2 disagree")
-                              .arg(options.outputPath, pictureSuffix(*options.format)));
-    options.format = named;
-    return {};
-}
-
-Outcome checkOutputs(Options &options)
-{
-    if (options.projectPaths.isEmpty())
-        return usageError(QCoreApplication::translate(
-            "MixCommand", "the project file is missing (or - to read it from standard input)"));
-    if (options.outputPath.isEmpty() == options.outputFolder.isEmpty())
-        return usageError(QCoreApplication::translate(
-            "MixCommand", "give either -o OUTPUT.png for one project or -O FOLDER for several"));
-    if (options.outputFolder.isEmpty())
-        return checkSingleOutput(options);
-    if (options.projectPaths.contains(QStringLiteral("-")))
-        return usageError(QCoreApplication::translate("MixCommand",
-                                                      "-O FOLDER names each picture after its project file; "
-                                                      "a project from standard input has no name (use -o)"));
-    if (!options.format)
-        options.format = PictureFormat::Png;
-    return {};
-}
-
-Outcome parseArguments(const QStringList &arguments, Options &options)
-{
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.help = true;
-        } else if (argument == QLatin1String("--quiet") || argument == QLatin1String("-q")) {
-            options.quiet = true;
-        } else if (argument == QLatin1String("--lossless")) {
-            options.picture.lossless = true;
-        } else if (takesValue(argument)) {
-            if (i + 1 >= arguments.size())
-                return usageError(
-                    QCoreApplication::translate("MixCommand", "%1 needs a value").arg(argument));
-            if (const Outcome bad = parseValue(argument, arguments[++i], options); bad.status != kExitWritten)
-                return bad;
-        } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
-            return usageError(
-                QCoreApplication::translate("MixCommand", "unknown option \u201C%1\u201D").arg(argument));
-        } else {
-            options.projectPaths += argument;
-        }
-    }
-    if (options.help)
-        return {};
-    return checkOutputs(options);
-}
 
 QString megabytes(qint64 bytes)
 {
@@ -214,6 +50,10 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
     const bool fromStdin = path == QLatin1String("-");
     if (!fromStdin) {
         const QFileInfo info(path);
+        if (const QString link = brokenLinkReason(path); !link.isEmpty()) {
+            reason = link;
+            return false;
+        }
         if (info.exists() && !info.isFile()) { // a FIFO or a device could block or never end
             reason = QCoreApplication::translate("MixCommand", "it is not a regular file.");
             return false;
@@ -248,7 +88,7 @@ bool readBytes(const QString &path, QByteArray &bytes, QString &reason)
 
 // Opens the project as the window does: its list, its mode, its file and its settings go
 // into `project`.
-Outcome readProject(const QString &path, PhotoProject &project)
+MixOutcome readProject(const QString &path, PhotoProject &project)
 {
     const bool fromStdin = path == QLatin1String("-");
     const QString name =
@@ -296,7 +136,7 @@ class QuietStandardError {
 };
 
 // The project's photos with their pictures take the place of those without.
-Outcome loadPhotos(PhotoProject &project)
+MixOutcome loadPhotos(PhotoProject &project)
 {
     const QuietStandardError quiet;
     NewPhotoList photos;
@@ -318,7 +158,7 @@ ViewTarget viewTarget(QSize view)
 
 // The memory the render will need, from the sizes the photos' headers announce (a photo
 // that does not tell is checked once it is decoded); refused before anything is decoded.
-Outcome checkBudget(const PhotoProject &project, QSize view)
+MixOutcome checkBudget(const PhotoProject &project, QSize view)
 {
     QList<QSizeF> sizes;
     for (const QString &file : photoFiles(project.photos()))
@@ -332,16 +172,6 @@ Outcome checkBudget(const PhotoProject &project, QSize view)
         return {};
     return {kExitFileError,
             refusal.chopped(1) + QCoreApplication::translate("MixCommand", " (see --memory-budget)")};
-}
-
-Outcome checkOutput(const QString &outputPath, const PhotoProject &project)
-{
-    if (outputPath == QLatin1String("-"))
-        return {};
-    const QString refusal = outputRefusal(outputPath, project.projectFile(), photoFiles(project.photos()));
-    if (refusal.isEmpty())
-        return {};
-    return {kExitUsageError, refusal};
 }
 
 // The picture a capture would store, or the view the preview canvas would show; null
@@ -388,34 +218,61 @@ QString singleLine(const QString &message)
     return line;
 }
 
-// The picture to standard output: encoded whole first, so a failure writes nothing.
-WriteResult writeToStandardOutput(const QImage &picture, const Options &options)
+// Whether standard output is a pipe or a socket whose reader has gone away (closed its
+// end): the write then fails with "broken pipe", which is no fault of the disk.
+bool outputReaderGone()
 {
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly))
-        return writeFailure(QCoreApplication::translate("MixCommand", "standard output"), out.errorString());
-    return writePictureTo(picture, out, QCoreApplication::translate("MixCommand", "standard output"),
-                          *options.format, options.picture);
+    struct stat info {};
+    if (fstat(STDOUT_FILENO, &info) != 0 || !(S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)))
+        return false;
+    pollfd out{STDOUT_FILENO, POLLOUT, 0};
+    return poll(&out, 1, 0) == 1 && (out.revents & (POLLERR | POLLHUP)) != 0;
 }
 
-Outcome mixOne(const Options &options, const QString &projectPath, const QString &outputPath,
-               const MixProgress &progress)
+// The picture to standard output: encoded whole first, so a failure writes nothing.
+WriteResult writeToStandardOutput(const QImage &picture, const MixOptions &options)
 {
-    const QString name = projectPath == QLatin1String("-")
-                             ? QCoreApplication::translate("MixCommand", "standard input")
-                             : projectPath;
-    PhotoProject project;
-    if (const Outcome bad = readProject(projectPath, project); bad.status != kExitWritten)
-        return bad;
-    if (const Outcome bad = checkOutput(outputPath, project); bad.status != kExitWritten)
-        return bad;
-    if (const Outcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
-        return bad;
-    progress(QCoreApplication::translate("MixCommand", "%1: loading %2 photos")
-                 .arg(name)
-                 .arg(project.photos().size()));
-    if (const Outcome bad = loadPhotos(project); bad.status != kExitWritten)
-        return bad;
+    const QString name = QCoreApplication::translate("MixCommand", "standard output");
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return writeFailure(name, out.errorString());
+    const WriteResult written = writePictureTo(picture, out, name, *options.format, options.picture);
+    if (!written.ok && outputReaderGone())
+        return writeFailure(name, QCoreApplication::translate("MixCommand",
+                                                              "the program reading it went away before the "
+                                                              "picture was complete (the pipe is closed)."));
+    return written;
+}
+
+// One project of a run: where its picture goes, and the project once read (or why it is
+// not mixed).
+struct MixJob {
+    QString projectPath; // "-" for standard input
+    QString output;      // "-" for standard output
+    MixOutcome refused;  // a refusal before mixing: by the run's naming, or in reading
+    std::unique_ptr<PhotoProject> project;
+    int guarded = 0; // the project's number in the run's OutputGuard
+};
+
+// Runs `step`; running out of memory anyway is a failure of its own, never an exception
+// that ends the program.
+MixOutcome withinMemory(const QString &outputPath, const std::function<MixOutcome()> &step)
+{
+    try {
+        return step();
+    } catch (const std::bad_alloc &) {
+        return {kExitFileError,
+                QCoreApplication::translate("MixCommand",
+                                            "\u201C%1\u201D was not written: there is not enough memory to "
+                                            "render the project.")
+                    .arg(outputPath)};
+    }
+}
+
+// Renders the project and writes its picture at `outputPath` ("-": standard output).
+MixOutcome writeMixed(const MixOptions &options, const PhotoProject &project, const QString &name,
+                      const QString &outputPath, const MixProgress &progress)
+{
     progress(QCoreApplication::translate("MixCommand", "%1: mixing").arg(name));
     QString error;
     const QImage picture = renderPicture(project, options.view, error);
@@ -433,36 +290,90 @@ Outcome mixOne(const Options &options, const QString &projectPath, const QString
     const WriteResult written = outputPath == QLatin1String("-")
                                     ? writeToStandardOutput(picture, options)
                                     : writePicture(picture, outputPath, options.picture);
-    return written.ok ? Outcome{} : Outcome{kExitFileError, written.error};
+    return written.ok ? MixOutcome{} : MixOutcome{kExitFileError, written.error};
 }
 
-// One project within the memory budget; running out of memory anyway is a failure of its
-// own, never an exception that ends the program.
-Outcome mixWithin(const Options &options, const QString &projectPath, const QString &outputPath,
-                  const MixProgress &progress)
+MixOutcome mixProject(const MixOptions &options, const MixJob &job, const OutputGuard &guard,
+                      const MixProgress &progress)
 {
-    try {
-        return mixOne(options, projectPath, outputPath, progress);
-    } catch (const std::bad_alloc &) {
-        return {kExitFileError,
-                QCoreApplication::translate("MixCommand",
-                                            "\u201C%1\u201D was not written: there is not enough memory to "
-                                            "render the project.")
-                    .arg(outputPath)};
+    PhotoProject &project = *job.project; // its photos get their pictures here
+    if (job.output != QLatin1String("-"))
+        if (const QString refusal = guard.refusal(job.output, job.guarded); !refusal.isEmpty())
+            return {kExitUsageError, refusal};
+    if (const MixOutcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
+        return bad;
+    const QString name = job.projectPath == QLatin1String("-")
+                             ? QCoreApplication::translate("MixCommand", "standard input")
+                             : job.projectPath;
+    progress(QCoreApplication::translate("MixCommand", "%1: loading %2 photos")
+                 .arg(name)
+                 .arg(project.photos().size()));
+    if (const MixOutcome bad = loadPhotos(project); bad.status != kExitWritten)
+        return bad;
+    return writeMixed(options, project, name, job.output, progress);
+}
+
+// Reads the job's project and notes its files in `guard`, so that no picture of the run
+// replaces them; a project refused already, or unreadable, notes its file alone.
+void readJob(MixJob &job, OutputGuard &guard)
+{
+    if (job.refused.status == kExitWritten) {
+        auto project = std::make_unique<PhotoProject>();
+        job.refused = withinMemory(job.output, [&] { return readProject(job.projectPath, *project); });
+        if (job.refused.status == kExitWritten)
+            job.project = std::move(project);
     }
+    job.guarded = guard.addProject(job.projectPath == QLatin1String("-") ? QString() : job.projectPath,
+                                   job.project ? photoFiles(job.project->photos()) : QStringList());
 }
 
-// -O FOLDER: every project in turn, a failure told and counted without stopping the
-// others. The status is the number of failed projects (at most 100), as GNU parallel
-// counts failed jobs.
-Outcome mixAll(const Options &options, QString &errors, const MixProgress &progress)
+// Mixes a job that was read; its project, photos and all, is dropped once it is done.
+MixOutcome mixJob(const MixOptions &options, MixJob &job, OutputGuard &guard, const MixProgress &progress)
 {
+    if (job.refused.status != kExitWritten)
+        return job.refused;
+    const MixOutcome outcome =
+        withinMemory(job.output, [&] { return mixProject(options, job, guard, progress); });
+    job.project.reset();
+    if (outcome.status == kExitWritten && job.output != QLatin1String("-"))
+        guard.noteWritten(job.output, job.guarded);
+    return outcome;
+}
+
+// The projects of the run and where each picture goes: -o OUTPUT for one, -O FOLDER
+// for each under the name batchPictures gives it.
+std::vector<MixJob> plannedJobs(const MixOptions &options)
+{
+    std::vector<MixJob> jobs;
+    if (options.outputFolder.isEmpty()) {
+        jobs.push_back({options.projectPaths.first(), options.outputPath, {}, nullptr, 0});
+        return jobs;
+    }
+    const QList<BatchPicture> pictures =
+        batchPictures(options.projectPaths, options.outputFolder, pictureSuffix(*options.format));
+    for (qsizetype i = 0; i < pictures.size(); ++i)
+        jobs.push_back(
+            {options.projectPaths[i], pictures[i].output,
+             pictures[i].refusal.isEmpty() ? MixOutcome{} : MixOutcome{kExitUsageError, pictures[i].refusal},
+             nullptr, 0});
+    return jobs;
+}
+
+// Every project of the run in turn. All are read first, so that the guard knows every
+// file of the run before anything is written. With -O FOLDER a failure is told and
+// counted without stopping the others, and the status is the number of failed projects
+// (at most 100), as GNU parallel counts failed jobs.
+MixOutcome mixAll(const MixOptions &options, QString &errors, const MixProgress &progress)
+{
+    std::vector<MixJob> jobs = plannedJobs(options);
+    OutputGuard guard;
+    for (MixJob &job : jobs)
+        readJob(job, guard);
+    if (options.outputFolder.isEmpty())
+        return mixJob(options, jobs.front(), guard, progress);
     int failed = 0;
-    const QDir folder(options.outputFolder);
-    for (const QString &projectPath : options.projectPaths) {
-        const QString output = folder.filePath(QFileInfo(projectPath).completeBaseName() + QLatin1Char('.') +
-                                               pictureSuffix(*options.format));
-        const Outcome outcome = mixWithin(options, projectPath, output, progress);
+    for (MixJob &job : jobs) {
+        const MixOutcome outcome = mixJob(options, job, guard, progress);
         if (outcome.status != kExitWritten) {
             ++failed;
             errors += QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
@@ -480,16 +391,14 @@ Outcome mixAll(const Options &options, QString &errors, const MixProgress &progr
 
 int runMix(const QStringList &arguments, QString &output, QString &errors, const MixProgress &progress)
 {
-    Options options;
-    Outcome outcome = parseArguments(arguments, options);
+    MixOptions options;
+    MixOutcome outcome = parseArguments(arguments, options);
     const MixProgress told = options.quiet || !progress ? MixProgress([](const QString &) {}) : progress;
     setMemoryBudget(options.memoryBudget);
     if (outcome.status == kExitWritten && options.help)
         output = mixHelpText();
-    else if (outcome.status == kExitWritten && !options.outputFolder.isEmpty())
-        outcome = mixAll(options, errors, told);
     else if (outcome.status == kExitWritten)
-        outcome = mixWithin(options, options.projectPaths.first(), options.outputPath, told);
+        outcome = mixAll(options, errors, told);
     if (!outcome.message.isEmpty())
         errors += QStringLiteral("quillane-mix: ") + singleLine(outcome.message) + QLatin1Char('\n');
     return outcome.status;

@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -28,6 +29,9 @@ int main(int argc, char **argv)
     if (printVersionIfAsked(argc, argv, "quillane-mix"))
         return 0;
     qInstallMessageHandler(keepCriticalMessages);
+    // A reader of standard output that goes away (`| head -c 100`) makes the write fail
+    // with a message, as every other failure does, rather than end the program silently.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     installTranslations(app);
     QString output;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "encode/PngWriter.h"
+#include "imaging/WorkerJob.h"
 #include "model/Object_Photo.h"
 #include "render/CaptureRunner.h"
 
@@ -9,8 +10,6 @@
 #include <QString>
 
 #include <functional>
-
-class QThread;
 
 // The heavy half of Save and Share, off the main thread: the full-resolution capture of
 // a snapshot of the list (through CaptureRunner) and the writing of a picture (the PNG
@@ -21,7 +20,6 @@ class OutputRunner : public QObject {
     Q_OBJECT
   public:
     explicit OutputRunner(QObject *parent = nullptr);
-    ~OutputRunner() override; // waits for a write still running
 
     // False (and nothing started) while a capture runs.
     bool capture(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});
@@ -31,7 +29,7 @@ class OutputRunner : public QObject {
     bool write(std::function<WriteResult()> job);
 
     bool isCapturing() const { return m_capture.isRunning(); }
-    bool isWriting() const { return m_writer != nullptr; }
+    bool isWriting() const { return m_writer.isRunning(); }
 
   signals:
     void captureStarted();
@@ -42,9 +40,6 @@ class OutputRunner : public QObject {
     void written(const WriteResult &result);
 
   private:
-    void deliverWrite();
-
     CaptureRunner m_capture;
-    QThread *m_writer = nullptr;
-    WriteResult m_written; // set by the writer, read once it has finished
+    WorkerJob m_writer{this}; // its destructor waits for a write still running
 };

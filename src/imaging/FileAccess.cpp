@@ -1,6 +1,14 @@
 #include "imaging/FileAccess.h"
 
+#include "model/Quoted.h"
+
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
+
+#include <cerrno>
 
 bool isPermissionRefusal(const QString &path, FileAccess access)
 {
@@ -13,4 +21,21 @@ bool isPermissionRefusal(const QString &path, FileAccess access)
         return true;
     const QFileInfo folder(file.absolutePath());
     return folder.exists() && !(folder.isWritable() && folder.isExecutable());
+}
+
+QString brokenLinkReason(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (path.isEmpty() || ::stat(name.constData(), &info) == 0)
+        return {};
+    if (errno == ELOOP)
+        return QCoreApplication::translate("FileAccess",
+                                           "the symbolic link leads nowhere: its links go round in a loop "
+                                           "(too many levels of symbolic links).");
+    if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return {};
+    return QCoreApplication::translate(
+               "FileAccess", "the symbolic link leads nowhere: %1, where it points, does not exist.")
+        .arg(quoted(QFileInfo(path).symLinkTarget()));
 }

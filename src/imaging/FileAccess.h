@@ -14,3 +14,9 @@ enum class FileAccess {
 // True when the current user may not do `access` to `path` (for writing: to the file
 // itself when it exists, and to its folder, where the temporary file goes).
 bool isPermissionRefusal(const QString &path, FileAccess access);
+
+// Why `path`, which names no file, still names something: a symbolic link that leads
+// nowhere, to a file that does not exist or round a loop of links ("too many levels of
+// symbolic links"). The end of a sentence; empty when `path` is no such link (a missing
+// file is said by its caller, in its own words).
+QString brokenLinkReason(const QString &path);

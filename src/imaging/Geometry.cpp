@@ -83,13 +83,10 @@ QImage averagedScale(const QImage &source, QSize grid)
         .convertToFormat(kCanonicalFormat);
 }
 
-// Larger sides than this cannot be allocated as a picture anyway.
-constexpr double kMaxPixelSide = 1 << 20;
-
 int pixelSide(double side)
 {
     const float rounded = static_cast<float>(side);
-    if (!std::isfinite(rounded) || rounded > kMaxPixelSide)
+    if (!std::isfinite(rounded) || rounded > kLargestPixelSide)
         return 0;
     return std::max(0, static_cast<int>(std::lround(rounded)));
 }

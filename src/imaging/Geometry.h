@@ -22,6 +22,10 @@ QRectF return_Best_Fit_Frame(QSizeF inner, QSizeF outer);
 // gives the target in full-resolution points and gets target x scale pixels.
 QImage Resize_Image_To_Fit_Size(const QImage &image, QSizeF target, double scale = 1.0);
 
+// The longest side a picture may have, in pixels: a longer one cannot be allocated anyway.
+inline constexpr int kLargestPixelSide = 1 << 20;
+
 // The pixel grid of a resize to `target`: each side rounded to a 32-bit float, then to
-// the nearest whole pixel. Non-finite or non-positive sides give an empty size.
+// the nearest whole pixel. Non-finite or non-positive sides, and sides longer than
+// kLargestPixelSide, give an empty size.
 QSize resizedPixelSize(QSizeF target);

@@ -4,6 +4,9 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 // The memory a render may take as a whole: the decoded photos, their reduced copies,
 // the canvases the pipelines allocate and the view. Everything that allocates pictures
 // whose size the user controls (a decoder, a pipeline, a front end) asks here first, so
@@ -26,17 +29,29 @@ double pictureBytes(QSizeF size);
 struct MemoryNeed {
     double bytes = 0.0;
     void add(double more) { bytes += more; }
-    void addPicture(QSizeF size) { bytes += pictureBytes(size); }
     bool fits(qint64 budget) const { return bytes <= double(budget); }
 };
 
 // "needs about 9.3 GB of memory to <what>, more than the 6.0 GB allowed" (or, for a need
 // that overflows, "needs more memory to <what> than any computer has (6.0 GB allowed)"):
-// the phrase, without a capital or a full stop, that follows a name in a refusal.
+// the phrase, without a capital or a full stop, that follows a name in a refusal. The two
+// amounts are told with as many decimals (at worst in bytes) as make them differ.
 QString overBudgetReason(double needed, qint64 allowed, const QString &what);
 
-// An amount of memory in the largest unit that keeps it at 1 or more: "512 MB", "6.0 GB".
+// An amount of memory in the largest unit that keeps it at 1 or more: "512 MB", "6.0 GB",
+// "12 KB", "300 bytes".
 QString memoryAmount(double bytes);
+
+// The texts of two figures `a` and `b`, `text(value, extraDecimals)` with as few extra
+// decimals (at most three) as make them differ when the figures do.
+std::pair<QString, QString> distinctTexts(double a, double b,
+                                          const std::function<QString(double, int)> &text);
+
+// One photo may take at most a quarter of the budget once decoded (4 bytes a pixel), since
+// a mix holds several copies of it: the most pixels a photo may have under `budget`, and
+// the budget under which a photo may have at most `maxPixels`.
+qint64 photoPixelsWithin(qint64 budget);
+qint64 budgetForPhotoPixels(qint64 maxPixels);
 
 // Parses an amount as a user writes it: "6G", "6GB", "512M", "2.5g", or plain bytes.
 // Returns 0 for anything else.

@@ -2,10 +2,9 @@
 
 #include "imaging/Parallel.h"
 #include "imaging/ReducedCopies.h"
+#include "imaging/WorkerJob.h"
 
 #include <QFileInfo>
-#include <QMetaObject>
-#include <QThread>
 
 #include <algorithm>
 #include <numeric>
@@ -17,10 +16,7 @@ PhotoLoadRunner::PhotoLoadRunner(QObject *parent) : QObject(parent) {}
 PhotoLoadRunner::~PhotoLoadRunner()
 {
     cancel();
-    for (QThread *thread : std::as_const(m_threads)) {
-        thread->wait();
-        delete thread;
-    }
+    m_jobs.clear(); // each waits for its worker
 }
 
 void PhotoLoadRunner::cancel()
@@ -38,29 +34,27 @@ void PhotoLoadRunner::start(const QStringList &paths)
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     m_cancelled = cancelled;
     m_running = true;
-    QThread *thread = QThread::create([this, paths, batch, cancelled] {
-        loadAll(paths, batch, cancelled);
-        QMetaObject::invokeMethod(
-            this,
-            [this, batch] {
-                if (batch != m_batch)
-                    return;
-                m_running = false;
-                emit batchFinished();
-            },
-            Qt::QueuedConnection);
-    });
-    m_threads.append(thread);
-    // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
-    connect(thread, &QThread::finished, this, [this, thread] {
-        thread->wait();
-        m_threads.removeOne(thread);
-        delete thread;
-    });
-    thread->start();
+    WorkerJob &job = *m_jobs.emplace_back(std::make_unique<WorkerJob>());
+    job.startWork([this, &job, paths, batch, cancelled] { loadAll(job, paths, batch, cancelled); },
+                  [this, &job, batch] { finishBatch(&job, batch); });
 }
 
-void PhotoLoadRunner::loadAll(const QStringList &paths, quint64 batch,
+void PhotoLoadRunner::finishBatch(const WorkerJob *job, quint64 batch)
+{
+    if (batch == m_batch) {
+        m_running = false;
+        emit batchFinished();
+    }
+    // Not deleted from inside its own delivery: later, on this thread.
+    for (auto it = m_jobs.begin(); it != m_jobs.end(); ++it)
+        if (it->get() == job) {
+            it->release()->deleteLater();
+            m_jobs.erase(it);
+            break;
+        }
+}
+
+void PhotoLoadRunner::loadAll(WorkerJob &job, const QStringList &paths, quint64 batch,
                               const std::shared_ptr<std::atomic<bool>> &cancelled)
 {
     // The largest files first, so that no large photo is left to decode alone at the end.
@@ -80,13 +74,10 @@ void PhotoLoadRunner::loadAll(const QStringList &paths, quint64 batch,
             if (!loaded.result.image.isNull() && !cancelled->load())
                 loaded.reducedCopies = buildReducedCopies(loaded.result.image);
         });
-        // Queued to the runner's thread; `this` outlives the worker (the destructor waits).
-        QMetaObject::invokeMethod(
-            this,
-            [this, batch, i, loaded] {
-                if (batch == m_batch)
-                    emit photoLoaded(i, loaded);
-            },
-            Qt::QueuedConnection);
+        // `this` outlives the job (the destructor waits for it).
+        job.post([this, batch, i, loaded] {
+            if (batch == m_batch)
+                emit photoLoaded(i, loaded);
+        });
     });
 }

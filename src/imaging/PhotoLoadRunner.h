@@ -7,9 +7,10 @@
 #include <QStringList>
 
 #include <atomic>
+#include <list>
 #include <memory>
 
-class QThread;
+class WorkerJob;
 struct ReducedCopies;
 
 // One photo file read on a worker: the loader's result and, for a picture, its reduced
@@ -40,10 +41,11 @@ class PhotoLoadRunner : public QObject {
 
   private:
     // Decodes the batch's photos side by side and hands each back as it is ready.
-    void loadAll(const QStringList &paths, quint64 batch,
+    void loadAll(WorkerJob &job, const QStringList &paths, quint64 batch,
                  const std::shared_ptr<std::atomic<bool>> &cancelled);
+    void finishBatch(const WorkerJob *job, quint64 batch);
 
-    QList<QThread *> m_threads; // a cancelled batch's worker ends on its own
+    std::list<std::unique_ptr<WorkerJob>> m_jobs; // a cancelled batch's job ends on its own
 
     std::shared_ptr<std::atomic<bool>> m_cancelled;
     quint64 m_batch = 0; // the batch whose results are handed back

@@ -23,12 +23,6 @@
 
 namespace {
 
-// A decoded picture may take 8 bytes a pixel (16-bit files) before it is brought to the
-// canonical 4 bytes; a mix holds a few canonical copies. One quarter of the memory
-// budget for one canonical photo keeps a whole pass within reach; the budget of the
-// whole render is checked by the render itself.
-constexpr qint64 kBytesPerCanonicalPixel = 4;
-constexpr qint64 kBudgetShare = 4;
 constexpr qint64 kLargestAllocationMB = 1 << 30; // QImageReader takes an int
 
 // A progressive JPEG takes a pass over the whole picture per scan; a camera or an
@@ -152,8 +146,10 @@ QString checkJpegScans(QFile &file)
 QString checkFile(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        return QCoreApplication::translate("PhotoLoader", "the file does not exist.");
+    if (!info.exists()) {
+        const QString link = brokenLinkReason(path);
+        return link.isEmpty() ? QCoreApplication::translate("PhotoLoader", "the file does not exist.") : link;
+    }
     if (info.isDir())
         return QCoreApplication::translate("PhotoLoader", "it is a folder, not a picture file.");
     // A FIFO, a device or a socket could block a read forever or never end.
@@ -225,7 +221,9 @@ LoadResult loadWithLibrary(const QString &path, QFile &file, PhotoDecoder decode
 
 qint64 photoPixelLimit()
 {
-    return memoryBudget() / kBudgetShare / kBytesPerCanonicalPixel;
+    // One quarter of the budget for one canonical photo keeps a whole pass within reach;
+    // the budget of the whole render is checked by the render itself.
+    return photoPixelsWithin(memoryBudget());
 }
 
 QSize probePhotoSize(const QString &path)

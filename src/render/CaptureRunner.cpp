@@ -1,11 +1,6 @@
 #include "render/CaptureRunner.h"
 
-#include "imaging/Parallel.h"
 #include "render/RenderPass.h"
-
-#include <QThread>
-
-#include <utility>
 
 PhotoList snapshotPhotos(const PhotoList &photos)
 {
@@ -18,36 +13,15 @@ PhotoList snapshotPhotos(const PhotoList &photos)
 
 CaptureRunner::CaptureRunner(QObject *parent) : QObject(parent) {}
 
-CaptureRunner::~CaptureRunner()
-{
-    if (m_thread) {
-        m_thread->wait();
-        delete m_thread;
-    }
-}
-
 bool CaptureRunner::start(const PhotoList &photos, quint64 mode, const ProjectOptions &options)
 {
-    if (m_thread)
-        return false;
     // A pass with a capture pending and a 0 x 0 view: full resolution, nothing fitted.
-    m_thread = QThread::create([this, snapshot = snapshotPhotos(photos), mode, options] {
-        runOnPoolThread([&] {
-            const PassResult pass = renderPass(snapshot, mode, QSizeF(0, 0), true, 1.0, options);
-            m_picture = pass.mixed;
+    return m_job.start<PassResult>(
+        [snapshot = snapshotPhotos(photos), mode, options] {
+            return renderPass(snapshot, mode, QSizeF(0, 0), true, 1.0, options);
+        },
+        [this](PassResult pass) {
             m_error = pass.error;
+            emit captureFinished(pass.mixed);
         });
-    });
-    // `finished` is emitted on the worker; the runner lives here, so it arrives queued.
-    connect(m_thread, &QThread::finished, this, &CaptureRunner::deliver);
-    m_thread->start();
-    return true;
-}
-
-void CaptureRunner::deliver()
-{
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
-    emit captureFinished(std::exchange(m_picture, QImage()));
 }

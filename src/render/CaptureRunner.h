@@ -1,12 +1,11 @@
 #pragma once
 
+#include "imaging/WorkerJob.h"
 #include "model/Object_Photo.h"
 #include "model/ProjectOptions.h"
 
 #include <QImage>
 #include <QObject>
-
-class QThread;
 
 // Copies of the photo records: their pictures are shared (a QImage copy is cheap and
 // safe to read from another thread), their parameters are the values of this moment.
@@ -20,11 +19,10 @@ class CaptureRunner : public QObject {
     Q_OBJECT
   public:
     explicit CaptureRunner(QObject *parent = nullptr);
-    ~CaptureRunner() override; // waits for a capture still running
 
     // False (and nothing started) while a capture runs.
     bool start(const PhotoList &photos, quint64 mode, const ProjectOptions &options = {});
-    bool isRunning() const { return m_thread != nullptr; }
+    bool isRunning() const { return m_job.isRunning(); }
     // Why the last capture gave no picture (over the memory budget, a layer that could
     // not be drawn), for the alert; empty when it gave one. Read it in captureFinished.
     QString lastError() const { return m_error; }
@@ -34,9 +32,6 @@ class CaptureRunner : public QObject {
     void captureFinished(const QImage &picture);
 
   private:
-    void deliver();
-
-    QThread *m_thread = nullptr;
-    QImage m_picture; // written by the worker, read once it has finished
-    QString m_error;  // likewise
+    WorkerJob m_job{this}; // its destructor waits for a capture still running
+    QString m_error;
 };

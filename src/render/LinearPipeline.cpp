@@ -229,16 +229,40 @@ void layVerticalRow(const std::vector<const StripSeam *> &seams, const SwipeSpan
     }
 }
 
-// The size of the picture a strip of `photos` in `frame` comes out at: the one seam of
-// two photos, else the strip.
-QSize linearPictureSize(const PhotoList &photos, QSizeF frame, bool vertical)
+// The extent of the picture a strip of `photos` in `frame` comes out at, before it is
+// rounded to whole pixels: the one seam of two photos, else the strip.
+QSizeF linearPictureExtent(const PhotoList &photos, QSizeF frame, bool vertical)
 {
     const float along = float(vertical ? frame.height() : frame.width());
     if (photos.size() == 2) {
         const float extent = linearPair(photos[1]->f_Linear_Intersection_Level, along).extent;
-        return resizedPixelSize(vertical ? QSizeF(frame.width(), extent) : QSizeF(extent, frame.height()));
+        return vertical ? QSizeF(frame.width(), extent) : QSizeF(extent, frame.height());
     }
-    return resizedPixelSize(stripSize(frame, seamPositions(photos, along).back(), vertical));
+    return stripSize(frame, seamPositions(photos, along).back(), vertical);
+}
+
+QSize linearPictureSize(const PhotoList &photos, QSizeF frame, bool vertical)
+{
+    return resizedPixelSize(linearPictureExtent(photos, frame, vertical));
+}
+
+// Why a strip of `count` photos and `extent` came out null: too long for a picture, or
+// no memory for it; empty when the levels leave it no pixels at all.
+QString stripFailure(qsizetype count, QSizeF extent)
+{
+    if (std::max(extent.width(), extent.height()) > double(kLargestPixelSide))
+        return QCoreApplication::translate("LinearPipeline",
+                                           "the strip of %1 photos would be %2 \u00D7 %3 pixels, longer than "
+                                           "a picture can be (at most %4 pixels a side).")
+            .arg(count)
+            .arg(std::llround(extent.width()))
+            .arg(std::llround(extent.height()))
+            .arg(kLargestPixelSide);
+    if (resizedPixelSize(extent).isEmpty())
+        return {};
+    return QCoreApplication::translate("LinearPipeline",
+                                       "there is not enough memory to build the strip of %1 photos.")
+        .arg(count);
 }
 
 // The size a photo takes fitted into 400 x 400 (fitLinearPhotos), without fitting it.
@@ -333,10 +357,8 @@ PassResult renderLinear(const PhotoList &photos, const ViewTarget &view, bool ve
         }
         pass.mixed = strip.picture();
     }
-    if (pass.mixed.isNull() && !linearStripIsEmpty(frame, positions.back(), vertical))
-        pass.error = QCoreApplication::translate(
-                         "LinearPipeline", "there is not enough memory to build the strip of %1 photos.")
-                         .arg(photos.size());
+    if (pass.mixed.isNull())
+        pass.error = stripFailure(photos.size(), linearPictureExtent(photos, frame, vertical));
     addFittedDraw(pass, pass.mixed, view);
     if (options.fullResolution && !view.capturePending) // the capture's strip is larger
         pass.fullSize = linearPictureSize(photos, fullResolutionFrames(photos, vertical).first, vertical);
@@ -498,11 +520,6 @@ QImage linearSeam(const QImage &earlier, const QImage &later, QSizeF frame, cons
                     : imageSwipe(c.first, c.second, space, seamScale, &c.result);
 }
 
-bool linearStripIsEmpty(QSizeF frame, float lastPosition, bool vertical)
-{
-    return resizedPixelSize(stripSize(frame, lastPosition, vertical)).isEmpty();
-}
-
 LinearStrip::LinearStrip(QSizeF frame, float lastPosition, bool vertical)
     : m_frame(frame), m_vertical(vertical)
 {
@@ -516,16 +533,6 @@ void LinearStrip::lay(QImage &seam, float previousPosition, bool eraseBand)
     if (eraseBand)
         eraseLeadingBand(seam, m_frame, m_vertical); // in place when the seam is not shared
     drawImageIntoLL(m_strip, QRectF(at, imageSizeF(seam)), seam);
-}
-
-QImage linearStrip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
-{
-    LinearStrip strip(frame, seams.back().f_Position, vertical);
-    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j) {
-        QImage seam = seams[j].image;
-        strip.lay(seam, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
-    }
-    return strip.picture();
 }
 
 PassResult renderLinearHorizontal(const PhotoList &photos, const ViewTarget &view,

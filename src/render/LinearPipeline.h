@@ -69,13 +69,6 @@ QImage linearSeam(const QImage &earlier, const QImage &later, QSizeF frame, cons
 QImage linearStripRows(const QList<QImage> &pictures, QSizeF frame, const QList<float> &levels, bool vertical,
                        BlendSpace space = BlendSpace::Linear, float seamScale = 1.0f);
 
-// The strip assembled from the seams and their accumulated positions. A strip whose
-// extent comes out zero or negative is a null image.
-QImage linearStrip(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical);
-
-// True when the strip whose last seam sits at `lastPosition` has no pixels.
-bool linearStripIsEmpty(QSizeF frame, float lastPosition, bool vertical);
-
 // The strip being built: seams are laid one by one at their places (each but the first
 // with its leading band erased so that the seam before shows through), so that a pass
 // holds one seam at a time, and drawing a seam touches only the rows it covers.

@@ -1,13 +1,10 @@
 #include "render/PreviewRenderer.h"
 
-#include "imaging/Parallel.h"
 #include "imaging/ReducedCopies.h"
 #include "render/CaptureRunner.h"
 #include "render/RenderPass.h"
 
 #include <QPainter>
-#include <QThread>
-
 #include <utility>
 
 namespace {
@@ -62,18 +59,10 @@ PreviewRenderer::PreviewRenderer(Source source, QObject *parent)
 {
 }
 
-PreviewRenderer::~PreviewRenderer()
-{
-    if (m_thread) {
-        m_thread->wait();
-        delete m_thread;
-    }
-}
-
 void PreviewRenderer::request()
 {
     m_outOfDate = true;
-    if (!m_thread)
+    if (!m_job.isRunning())
         startPass();
 }
 
@@ -81,25 +70,20 @@ void PreviewRenderer::startPass()
 {
     m_outOfDate = false;
     PreviewRequest job = m_source();
-    m_originals = job.photos;
+    const PhotoList originals = job.photos;
     job.photos = snapshotPhotos(job.photos);
-    m_snapshot = job.photos;
-    m_thread = QThread::create([this, job = std::move(job)] {
-        runOnPoolThread([&] { m_frame = renderPreviewFrame(job, &m_cache, &m_regionCache); });
-    });
-    // `finished` is emitted on the worker; the renderer lives here, so it arrives queued.
-    connect(m_thread, &QThread::finished, this, &PreviewRenderer::deliver);
-    m_thread->start();
+    const PhotoList snapshot = job.photos;
+    m_job.start<PreviewFrame>(
+        [this, job = std::move(job)] { return renderPreviewFrame(job, &m_cache, &m_regionCache); },
+        [this, originals, snapshot](PreviewFrame frame) { deliver(originals, snapshot, frame); });
 }
 
-void PreviewRenderer::deliver()
+void PreviewRenderer::deliver(const PhotoList &originals, const PhotoList &snapshot,
+                              const PreviewFrame &frame)
 {
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
-    keepReducedCopies(std::exchange(m_originals, {}), std::exchange(m_snapshot, {}));
+    keepReducedCopies(originals, snapshot);
     ++m_passCount;
-    emit frameReady(std::exchange(m_frame, PreviewFrame()));
-    if (m_outOfDate && !m_thread)
+    emit frameReady(frame);
+    if (m_outOfDate && !m_job.isRunning())
         startPass();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/WorkerJob.h"
 #include "model/Object_Photo.h"
 #include "model/ProjectOptions.h"
 #include "render/PassCache.h"
@@ -11,8 +12,6 @@
 #include <QSizeF>
 
 #include <functional>
-
-class QThread;
 
 // What one preview pass renders: a snapshot of the photo list (records copied, pictures
 // shared), the project mode, the view it draws for and the project's settings.
@@ -54,11 +53,10 @@ class PreviewRenderer : public QObject {
   public:
     using Source = std::function<PreviewRequest()>;
     explicit PreviewRenderer(Source source, QObject *parent = nullptr);
-    ~PreviewRenderer() override; // waits for the pass still running
 
     void request();
     // A pass runs or another is waiting for it.
-    bool isBusy() const { return m_thread != nullptr || m_outOfDate; }
+    bool isBusy() const { return m_job.isRunning() || m_outOfDate; }
     int passCount() const { return m_passCount; }
 
   signals:
@@ -66,15 +64,12 @@ class PreviewRenderer : public QObject {
 
   private:
     void startPass();
-    void deliver();
+    void deliver(const PhotoList &originals, const PhotoList &snapshot, const PreviewFrame &frame);
 
     Source m_source;
-    QThread *m_thread = nullptr;
     bool m_outOfDate = false;
     int m_passCount = 0;
-    PhotoList m_originals; // the records the running pass copied, to keep what it built
-    PhotoList m_snapshot;
-    PreviewFrame m_frame; // written by the worker, read once it has finished
-    PassCache m_cache;    // the worker's alone: one pass runs at a time
+    PassCache m_cache; // the worker's alone: one pass runs at a time
     RegionCache m_regionCache;
+    WorkerJob m_job{this}; // last: its destructor waits for the pass still running
 };

@@ -88,3 +88,37 @@ TEST(FileAccess, LoaderAndWriterSayPlainlyThatPermissionIsMissing)
         << write.error.toStdString();
     EXPECT_FALSE(QFile::exists(sealed + "/out.png"));
 }
+
+// A path that names no file but a symbolic link is told as a link that leads nowhere,
+// round a loop or to a missing file; anything else is left to the caller's own words.
+TEST(FileAccess, BrokenLinksAreToldAsSuch)
+{
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    ASSERT_TRUE(gradientImage(4, 4).save(d.filePath("real.png")));
+    for (const auto &[link, target] : {std::pair{"loop", "loop2"},
+                                       {"loop2", "loop"},
+                                       {"self", "self"},
+                                       {"dangling", "gone.png"},
+                                       {"fine", "real.png"}})
+        ASSERT_TRUE(QFile::link(target, d.filePath(link)));
+    const struct {
+        const char *path;
+        const char *says; // how the reason starts; empty: not a broken link
+    } rows[] = {
+        {"loop", "the symbolic link leads nowhere: its links go round in a loop"},
+        {"self", "the symbolic link leads nowhere: its links go round in a loop"},
+        {"loop/inside.png", "the symbolic link leads nowhere: its links go round in a loop"},
+        {"dangling",
+         "the symbolic link leads nowhere: \u201C%1/gone.png\u201D, where it points, does not exist."},
+        {"fine", ""},
+        {"real.png", ""},
+        {"missing.png", ""},
+    };
+    for (const auto &row : rows) {
+        const QString reason = brokenLinkReason(d.filePath(row.path));
+        const QString says = QString::fromUtf8(row.says).replace("%1", d.path());
+        EXPECT_TRUE(says.isEmpty() ? reason.isEmpty() : reason.startsWith(says))
+            << row.path << ": " << reason.toStdString();
+    }
+}

@@ -163,6 +163,21 @@ TEST(LinearPipeline, TheFirstPhotosLevelHasNoEffect)
     }
 }
 
+namespace {
+
+// The strip as the pass lays it: the seams one by one at their accumulated positions.
+QImage stripOfLaidSeams(const QList<Object_Linear_Position> &seams, QSizeF frame, bool vertical)
+{
+    LinearStrip strip(frame, seams.back().f_Position, vertical);
+    for (qsizetype j = 0; j < seams.size() && strip.isValid(); ++j) {
+        QImage seam = seams[j].image;
+        strip.lay(seam, j == 0 ? 0.0f : seams[j - 1].f_Position, j > 0);
+    }
+    return strip.picture();
+}
+
+} // namespace
+
 // The strip built row by row against the straightforward one, seam by seam (linearSeam,
 // then LinearStrip erasing each later seam's band), bit for bit: two and three pictures
 // in both directions, levels placing image B and the seams at whole, half and other
@@ -205,7 +220,7 @@ TEST(LinearPipeline, StripBuiltByRowsIsTheStripOfLaidSeams)
                               position});
             }
             const QImage expected =
-                seams.size() == 1 ? seams.front().image : linearStrip(seams, frame, vertical);
+                seams.size() == 1 ? seams.front().image : stripOfLaidSeams(seams, frame, vertical);
             const QImage built =
                 linearStripRows(pictures, frame, row.levels, vertical, row.space, row.seamScale);
             EXPECT_EQ(built.size(), expected.size()) << row.size.width() << " vertical " << vertical;

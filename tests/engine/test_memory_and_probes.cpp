@@ -124,6 +124,30 @@ TEST(MemoryBudget, AmountsAreParsedAndToldInPlainUnits)
     EXPECT_EQ(memoryBudget(), defaultMemoryBudget());
 }
 
+// A refusal tells the need and the budget so that the two differ when they differ: in
+// their own units, with more decimals, or at worst in bytes.
+TEST(MemoryBudget, TheTwoAmountsOfARefusalDiffer)
+{
+    constexpr double kGB = 1024.0 * kMB;
+    const struct {
+        double need;
+        qint64 budget;
+        const char *needText, *budgetText;
+    } rows[] = {
+        {14.0 * 1024, 1024, "14 KB", "1 KB"}, // --memory-budget 1k: once "1 MB" and "1 MB"
+        {2000.0, 1000, "2 KB", "1000 bytes"},
+        {300.0 * kMB, qint64(200) << 20, "300 MB", "200 MB"},
+        {1.04 * kGB, qint64(1) << 30, "1.04 GB", "1.00 GB"},
+        {6.0 * kGB + kMB, qint64(6) << 30, "6.001 GB", "6.000 GB"},
+        {kMB + 1.0, qint64(1) << 20, "1048577 bytes", "1048576 bytes"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(overBudgetReason(row.need, row.budget, QStringLiteral("render")),
+                  QStringLiteral("needs about %1 of memory to render, more than the %2 allowed")
+                      .arg(QLatin1String(row.needText), QLatin1String(row.budgetText)))
+            << row.needText;
+}
+
 // The estimate of every kind of pass grows with what the user controls (photo sizes,
 // size and offsets, the number of photos, the view), and a hostile value counts as more
 // than any budget.

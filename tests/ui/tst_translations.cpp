@@ -4,7 +4,9 @@
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
+#include "encode/OutputGuard.h"
 #include "encode/PngWriter.h"
+#include "imaging/DecodeGuard.h"
 #include "imaging/PhotoLoader.h"
 #include "model/ProjectFile.h"
 #include "output/SharingServices.h"
@@ -324,6 +326,12 @@ class TranslationsTest : public QObject {
                    .error;
         QTest::newRow("no picture to write")
             << writePng(QImage(), QStringLiteral("/nonexistent/b.png")).error;
+        QTest::newRow("photo over its share of the budget") << declaredSizeProblem(6000, 4000, 1000000);
+        OutputGuard run;
+        run.addProject(QStringLiteral("/nonexistent/album.json"), {QStringLiteral("/nonexistent/cover.png")});
+        const int cover = run.addProject(QStringLiteral("/nonexistent/cover.json"), {});
+        QTest::newRow("picture on a photo of another project")
+            << run.refusal(QStringLiteral("/nonexistent/cover.png"), cover);
     }
 
     void engineMessagesAreTranslated()
