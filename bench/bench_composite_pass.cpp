@@ -23,9 +23,9 @@ namespace {
 
 constexpr quint64 kMultiplyBlendMode = 16;
 
-PhotoPtr layerPhoto(const QImage &image)
+NewPhoto layerPhoto(const QImage &image)
 {
-    PhotoPtr layer = makePhoto(image, QStringLiteral("layer.jpg"), Composite);
+    NewPhoto layer = makePhoto(image, QStringLiteral("layer.jpg"), Composite);
     layer->bCompositeSizeOfBG = false;
     layer->f_Composite_Size = 20.0f;
     layer->f_Composite_X_Offset = 10.0f;

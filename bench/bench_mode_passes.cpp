@@ -33,14 +33,14 @@
 namespace {
 
 // Photo i of a project: the two photos alternating.
-PhotoPtr photo(int i, quint64 mode)
+NewPhoto photo(int i, quint64 mode)
 {
     return makePhoto(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("pair24.jpg"), mode);
 }
 
-PhotoList shapeProject()
+NewPhotoList shapeProject()
 {
-    PhotoPtr layer = photo(1, Shape);
+    NewPhoto layer = photo(1, Shape);
     layer->m_Shape_Type = 1;
     layer->f_Shape_Size = -20.0f;
     layer->f_Shape_X_Offset = 10.0f;
@@ -50,7 +50,7 @@ PhotoList shapeProject()
 
 void BM_ShapePass(benchmark::State &state)
 {
-    const PhotoList list = shapeProject();
+    const NewPhotoList list = shapeProject();
     for (auto _ : state)
         benchmark::DoNotOptimize(benchViewPass(list, Shape, true));
 }
@@ -64,7 +64,7 @@ BENCHMARK(BM_ShapePreviewPass)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ShapePassFeathered(benchmark::State &state)
 {
-    const PhotoList list = shapeProject();
+    const NewPhotoList list = shapeProject();
     list[1]->f_Shape_Feather = float(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(benchViewPass(list, Shape, true));
@@ -73,7 +73,7 @@ BENCHMARK(BM_ShapePassFeathered)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecon
 
 void BM_MaskBlendAlone(benchmark::State &state)
 {
-    const PhotoList list = shapeProject();
+    const NewPhotoList list = shapeProject();
     const Object_Photo &p = *list[1];
     const PlacedLayer layer =
         makePlacedLayer(p.image, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset);
@@ -105,7 +105,7 @@ BENCHMARK(BM_ShapeMaskCanvas)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond)->
 
 PhotoList linearProject()
 {
-    PhotoList list;
+    NewPhotoList list;
     for (int i = 0; i < 10; ++i) {
         list.append(photo(i, LinearHorizontal));
         list.back()->f_Linear_Intersection_Level = 90.0f;
@@ -141,7 +141,7 @@ void BM_LinearStrip2000(benchmark::State &state)
 {
     const quint64 mode = state.range(0) ? LinearVertical : LinearHorizontal;
     const QImage small = benchPhotos().a.scaled(40, 30, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    PhotoList list;
+    NewPhotoList list;
     for (int i = 0; i < 2000; ++i) {
         list.append(makePhoto(small, QStringLiteral("small.png"), mode));
         list.back()->f_Linear_Intersection_Level = 90.0f;
@@ -213,9 +213,9 @@ BENCHMARK(BM_CopyTenPhotosBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 PhotoList transparentProject()
 {
-    PhotoList list = {photo(0, Transparent)};
+    NewPhotoList list = {photo(0, Transparent)};
     for (int i = 1; i <= 5; ++i) {
-        PhotoPtr layer = photo(i, Transparent);
+        NewPhoto layer = photo(i, Transparent);
         layer->f_Transparent_Transparency = 40;
         layer->f_Transparent_Size = 50.0f;
         layer->f_Transparent_X_Offset = 8.0f * float(i);

@@ -32,11 +32,11 @@
 
 namespace {
 
-PhotoList eightPhotos()
+NewPhotoList eightPhotos()
 {
-    PhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
+    NewPhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
     for (int i = 1; i < 8; ++i) {
-        PhotoPtr layer =
+        NewPhoto layer =
             makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), Composite);
         layer->bCompositeSizeOfBG = false;
         layer->f_Composite_Size = 20.0f;
@@ -52,7 +52,7 @@ PhotoList eightPhotos()
 // a whole preview pass without the cache.
 void BM_FrameAfterAChange(benchmark::State &state)
 {
-    const PhotoList list = eightPhotos();
+    const NewPhotoList list = eightPhotos();
     const int changed = int(state.range(0));
     PassCache cache;
     const PreviewRequest request{list, Composite, kBenchView, 1.0, {}, {}};
@@ -77,9 +77,9 @@ PhotoList regionProject(int kind)
 {
     if (kind == 2)
         return eightPhotos();
-    PhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
+    NewPhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
     for (int i = 1; i < (kind == 0 ? 2 : 8); ++i) {
-        PhotoPtr layer =
+        NewPhoto layer =
             makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), Composite);
         layer->m_Composite_Blend_Mode = 18;
         layer->f_Composite_Opacity = 70.0f;
@@ -210,7 +210,7 @@ double worstGapWhileSaving(const PhotoList &list)
 
 void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
 {
-    PhotoList list = eightPhotos();
+    NewPhotoList list = eightPhotos();
     PreviewRenderer renderer(
         [&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0, {}, {}}; });
     double loadingWorst = 0;

@@ -14,26 +14,26 @@
         <translation>Kein Webbrowser konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Fehler #0008. Das Programm wird beendet.</translation>
     </message>
@@ -141,48 +141,48 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="33"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear horizontal</source>
         <translation>Linear waagerecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear vertical</source>
         <translation>Linear senkrecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Composite</source>
         <translation>Überlagerung</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
         <source>Transparent</source>
         <translation>Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
         <source>Preview of the mixed picture</source>
         <translation>Vorschau des gemischten Bildes</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
         <source>%1 project with %n photo(s)</source>
         <translation>
             <numerusform>%1-Projekt mit %n Foto</numerusform>
@@ -190,53 +190,53 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="23"/>
         <source>%1 is not a Quillane project: %2.</source>
         <translation>%1 ist kein Quillane-Projekt: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="29"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
         <source>%1 is a damaged project: %2.</source>
         <translation>%1 ist ein beschädigtes Projekt: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
         <source>Open Project</source>
         <translation>Projekt öffnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="145"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="139"/>
         <source>Quillane projects</source>
         <translation>Quillane-Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="78"/>
         <source>%1
 
 Open %2 without this photo, or cancel and keep the current project?</source>
@@ -245,76 +245,76 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 %2 ohne dieses Foto öffnen, oder abbrechen und das aktuelle Projekt behalten?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>A photo of the project is missing</source>
         <translation>Ein Foto des Projekts fehlt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>Skip Photo</source>
         <translation>Foto überspringen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="105"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="111"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="97"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
         <source>The project could not be opened</source>
         <translation>Das Projekt konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="101"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="129"/>
         <source>There is nothing to save</source>
         <translation>Es gibt nichts zu speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="130"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Fügen Sie mindestens ein Foto hinzu, bevor Sie das Projekt speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="144"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="138"/>
         <source>Save Project</source>
         <translation>Projekt speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="152"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="146"/>
         <source>%1 already exists.</source>
         <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="153"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="147"/>
         <source>Do you want to replace it?</source>
         <translation>Möchten Sie es ersetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="160"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <source>The project could not be saved</source>
         <translation>Das Projekt konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="161"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="155"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="98"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
         <source>%1 is no longer there.</source>
         <translation>%1 ist nicht mehr vorhanden.</translation>
     </message>
@@ -339,24 +339,19 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Quillane öffnet jeweils ein Projekt: Wählen Sie eine einzelne Projektdatei.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photo could not be added</source>
         <translation>Das Foto konnte nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photos could not be added</source>
         <translation>Die Fotos konnten nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="66"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Fotos werden geladen: %1 von %2</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/AppDelegate_Undo.cpp" line="68"/>
-        <source>Change %1</source>
-        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
@@ -1165,7 +1160,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/cli/MixCommand.cpp" line="96"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="318"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
@@ -1175,57 +1170,57 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="184"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="198"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="245"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="250"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="251"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="256"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>das Programm, das sie liest, hat sich beendet, bevor das Bild vollständig war (die Pipe ist geschlossen).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="320"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="325"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="286"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="291"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="292"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="297"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="301"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="300"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="305"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="275"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="280"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="402"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
     </message>
@@ -1530,14 +1525,65 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
 </context>
 <context>
+    <name>PhotoProject</name>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photo</source>
+        <translation>Foto hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <source>Remove Photo</source>
+        <translation>Foto entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Up</source>
+        <translation>Foto nach oben verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Down</source>
+        <translation>Foto nach unten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <source>Replace Photos</source>
+        <translation>Fotos ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
+        <source>Blend Space</source>
+        <translation>Mischraum</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="27"/>
+        <source>Full Resolution</source>
+        <translation>volle Auflösung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="58"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="94"/>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Photo</source>
         <translation>Foto</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>

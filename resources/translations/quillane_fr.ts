@@ -14,26 +14,26 @@
         <translation>Aucun navigateur web n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Erreur n° 0008. L’application va se fermer.</translation>
     </message>
@@ -141,48 +141,48 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="143"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="33"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear horizontal</source>
         <translation>Linéaire horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="42"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
         <source>Linear vertical</source>
         <translation>Linéaire vertical</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Composite</source>
         <translation>Composition</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
         <source>Transparent</source>
         <translation>Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
         <source>Preview of the mixed picture</source>
         <translation>Aperçu de l’image mélangée</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
         <source>%1 project with %n photo(s)</source>
         <translation>
             <numerusform>Projet %1 avec %n photo</numerusform>
@@ -190,53 +190,53 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         </translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="58"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Discard</source>
         <translation>Abandonner</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="23"/>
         <source>%1 is not a Quillane project: %2.</source>
         <translation>%1 n’est pas un projet Quillane : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="25"/>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 ne peut pas être ouvert : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="29"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="27"/>
         <source>%1 is a damaged project: %2.</source>
         <translation>%1 est un projet endommagé : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
         <source>Open Project</source>
         <translation>Ouvrir un projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="51"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="145"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="49"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="139"/>
         <source>Quillane projects</source>
         <translation>Projets Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="78"/>
         <source>%1
 
 Open %2 without this photo, or cancel and keep the current project?</source>
@@ -245,76 +245,76 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="60"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>A photo of the project is missing</source>
         <translation>Une photo du projet est introuvable</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="84"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <source>Skip Photo</source>
         <translation>Ignorer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="105"/>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="111"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="97"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
         <source>The project could not be opened</source>
         <translation>Le projet n’a pas pu être ouvert</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="101"/>
         <source>%1 could not be read: %2.</source>
         <translation>%1 n’a pas pu être lu : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="135"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="129"/>
         <source>There is nothing to save</source>
         <translation>Il n’y a rien à enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="136"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="130"/>
         <source>Add at least one photo before saving the project.</source>
         <translation>Ajoutez au moins une photo avant d’enregistrer le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="144"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="138"/>
         <source>Save Project</source>
         <translation>Enregistrer le projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="152"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="146"/>
         <source>%1 already exists.</source>
         <translation>%1 existe déjà.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="153"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="147"/>
         <source>Do you want to replace it?</source>
         <translation>Voulez-vous le remplacer ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="160"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="154"/>
         <source>The project could not be saved</source>
         <translation>Le projet n’a pas pu être enregistré</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="161"/>
+        <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="155"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 n’a pas été écrit : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="98"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
         <source>%1 is no longer there.</source>
         <translation>%1 n’existe plus.</translation>
     </message>
@@ -339,24 +339,19 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Quillane ouvre un projet à la fois : choisissez un seul fichier de projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photo could not be added</source>
         <translation>La photo n’a pas pu être ajoutée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="59"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
         <source>The photos could not be added</source>
         <translation>Les photos n’ont pas pu être ajoutées</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="66"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Chargement des photos : %1 sur %2</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/AppDelegate_Undo.cpp" line="68"/>
-        <source>Change %1</source>
-        <translation>Modifier %1</translation>
     </message>
 </context>
 <context>
@@ -1168,7 +1163,7 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/cli/MixCommand.cpp" line="96"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="318"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
@@ -1178,57 +1173,57 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="184"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="198"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="245"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="250"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="251"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="256"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>le programme qui la lit s’est arrêté avant que l’image soit complète (le tube est fermé).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="320"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="325"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="286"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="291"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="292"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="297"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="301"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="300"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="305"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="275"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="280"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="397"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="402"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
     </message>
@@ -1533,14 +1528,65 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
 </context>
 <context>
+    <name>PhotoProject</name>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photo</source>
+        <translation>Ajouter une photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <source>Add Photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <source>Remove Photo</source>
+        <translation>Retirer la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Up</source>
+        <translation>Monter la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <source>Move Photo Down</source>
+        <translation>Descendre la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <source>Replace Photos</source>
+        <translation>Remplacer les photos</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
+        <source>Blend Space</source>
+        <translation>l’espace de mélange</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="27"/>
+        <source>Full Resolution</source>
+        <translation>la pleine résolution</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="58"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="94"/>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Photo</source>
         <translation>Photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="49"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>

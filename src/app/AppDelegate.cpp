@@ -1,8 +1,8 @@
 #include "app/AppDelegate.h"
 
+#include "app/GestureCounter.h"
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
-#include "app/UndoSteps.h"
 #include "app/View_Image_Preview.h"
 #include "output/SharingServices.h"
 
@@ -49,8 +49,8 @@ AppDelegate::AppDelegate(Options options)
             done(result);
         continuePendingOutput(); // a save that waited for this write
     });
+    m_gestures = new GestureCounter(this);
     connect(&m_project, &PhotoProject::changed, this, &AppDelegate::followProject);
-    connect(&m_adder, &PhotoAdder::batchStarting, this, &AppDelegate::startAddStep);
     connect(&m_adder, &PhotoAdder::batchFinished, this, &AppDelegate::finishAdd);
     connect(&m_adder, &PhotoAdder::progress, this, &AppDelegate::showLoadProgress);
     scrollviewPreviewCanvas = m_window->canvasScroll();
@@ -75,7 +75,6 @@ void AppDelegate::applicationDidFinishLaunching()
     for (QWidget *panel : m_panelStore->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         delete panel;
     capture.b_Take_Picture = false;
-    m_project.select(-1);
 
     capture.s_Output_Folder = QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
     if (!createOutputFolder()) {
@@ -155,13 +154,18 @@ void AppDelegate::markPreviewForRedraw()
         viewPreviewImage->redraw();
 }
 
-// The table follows the list (the canvas follows the project itself).
+// The table follows the list and the selection, the panel the selected photo and the
+// project's settings (the canvas follows the project itself).
 void AppDelegate::followProject(int changes)
 {
     if (changes & PhotoProject::ListChanged && m_tableModel)
         refreshTablePhotos();
-    // The panel shows the project's settings too.
-    if (changes & PhotoProject::OptionsChanged)
+    else if (changes & PhotoProject::SelectionChanged)
+        followSelection();
+    // Another photo in the selected row, a value put back by undo or redo, or new
+    // settings show in the panel.
+    if (changes & (PhotoProject::ListChanged | PhotoProject::SelectionChanged | PhotoProject::FromHistory |
+                   PhotoProject::OptionsChanged))
         syncPanelToSelection();
     m_window->setHasPhotos(!m_project.photos().isEmpty());
     updateWindowTitle();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/PhotoAdder.h"
 #include "app/Timing.h"
 #include "encode/OutputRunner.h"
+#include "imaging/PhotoAdder.h"
 #include "model/PhotoProject.h"
 #include "output/Desktop.h"
 #include "panels/PhotoEditor.h"
@@ -21,7 +21,6 @@
 class MainWindow;
 class PhotoTableModel;
 class QTableView;
-class QUndoStack;
 class QScrollArea;
 class QWidget;
 class PanelBase;
@@ -32,7 +31,7 @@ class View_Shape;
 class View_Linear;
 class View_Transparent;
 class Window_Share;
-class ListStepRecorder;
+class GestureCounter;
 
 // Web site of the help pages.
 inline constexpr const char *kSiteAddress = "https://www.quillane.app";
@@ -45,10 +44,11 @@ inline constexpr const char *kSettingsName = "Quillane";
 inline constexpr const char *kLastPhotoFolderKey = "lastPhotoFolder";
 inline constexpr const char *kLastProjectFolderKey = "lastProjectFolder";
 
-// The application object: start-up, the menus, the panels and (in the other
-// AppDelegate_*.cpp files) the list actions and output flows. The project itself is a
-// PhotoProject: every change goes through its operations, and the table, the canvas
-// and the panel follow its one notification.
+// The application object: the shell that wires the window, the menus, the panels, the
+// timers and the save flow to the document. The project itself is a PhotoProject, the
+// document: the list, the selection, the undo history and the photos still loading are
+// its, every change goes through its operations, and the table, the canvas and the panel
+// follow its one notification.
 class AppDelegate : public QObject, public PhotoEditor {
     Q_OBJECT
   public:
@@ -71,7 +71,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     QPointer<QTableView> tablePhotos;
     QPointer<QWidget> view_Controls;
 
-    // The project: array_Photos, modeBlend, i_Selected_Photo_Index and its file.
+    // The document: array_Photos, modeBlend, i_Selected_Photo_Index, its file and its
+    // history. Its public operations are the only way to change it.
     PhotoProject &project() { return m_project; }
     const PhotoProject &project() const { return m_project; }
     // The capture request and its results: b_Take_Picture, imageSave,
@@ -82,8 +83,6 @@ class AppDelegate : public QObject, public PhotoEditor {
     QPointer<QTimer> timer_Save_Picture;
     QPointer<QTimer> timer_Share_Picture;
     QPointer<QTimer> timer_Select_First_Image;
-    QPointer<QTimer> timerSelectLastTableRow;
-    QPointer<QTimer> timerSelectFirstTableRow;
     QPointer<QTimer> timerStartupSelectProjectType;
 
     // Controls panels, created on first show and kept
@@ -140,11 +139,10 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnMovePhotoUp();
     void OnMovePhotoDown();
     void refreshTablePhotos();
-    void TimerSelectLastTableRowRoutine();
-    void TimerSelectFirstTableRowRoutine();
     void tableViewSelectionDidChange();
 
-    // The panels' editor (PhotoEditor): the write rule, with its undo step.
+    // The panels' editor (PhotoEditor): the document's write rule, with the gesture
+    // that merges one drag's writes into one undo step.
     bool setPhotoField(PhotoField field, double value) override;
     PhotoPtr tunablePhoto() const override;
     const ProjectOptions &projectOptions() const override { return m_project.options(); }
@@ -200,33 +198,22 @@ class AppDelegate : public QObject, public PhotoEditor {
     void clearRecentProjects();
     void openRecentProject(const QString &path);
 
-    // Undo and redo (AppDelegate_Undo.cpp): the history of the list actions and the
-    // panels' writes; New Project and Open Project start it afresh.
-    QUndoStack &undoStack();
-    // For the undo steps: put back a list with its selected row, or a field's value,
-    // through the project's operations.
-    void restoreList(const PhotoList &photos, qint64 row);
-    void restoreField(const PhotoPtr &photo, PhotoField field, double value);
-    void restoreOptions(const ProjectOptions &options) { m_project.setOptions(options); }
-
   private:
     OpenPanelRequest photoPanelRequest() const;
     static QString rememberedFolder(const char *key, const QString &fallback);
     QString defaultDocumentsFolder() const;
     bool openLaunchProject();
     bool addLaunchPhotos();
-    void recordFieldStep(const PhotoPtr &photo, PhotoField field, double before);
-    void restoreSelection(qint64 row);
-    bool loadProjectPhotos(const QString &projectName, PhotoList &photos);
+    bool loadProjectPhotos(const QString &projectName, NewPhotoList &photos);
     void followProject(int changes);
     void startCaptureIfPending(bool drewPhotos);
     void finishCapture(const QImage &picture, const QString &error);
     void continuePendingOutput();
-    void startAddStep();
     void finishAdd(int added, const QStringList &refusals);
     void showLoadProgress(int loaded, int total);
     void stopAddingPhotos();
     void markProjectSaved(const QString &path);
+    void followSelection();
     void rememberRecentProject(const QString &path);
     void showProjectFileAlert(const QString &message, const QString &informativeText);
 
@@ -234,7 +221,6 @@ class AppDelegate : public QObject, public PhotoEditor {
     void setUpPhotoTable();
     bool runProjectTypeDialog(bool startup, quint64 &mode);
     qint64 selectedTableRow() const;
-    void selectTableRow(qint64 row);
     PanelBase *panelOfMode() const;
     void syncPanelToSelection();
     template <typename Panel> void showPanel(QPointer<Panel> &slot);
@@ -253,7 +239,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     Options m_options;
     PhotoProject m_project;
     PhotoAdder m_adder{m_project};
-    std::unique_ptr<ListStepRecorder> m_addStep; // open while an add loads
+    GestureCounter *m_gestures = nullptr;
     OutputRunner m_output;
     QDateTime m_captureTime;   // the clock when the capture's pass started: it names the file
     QElapsedTimer m_saveClock; // since the last Save command, for the output timing log
@@ -262,8 +248,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QWidget> m_panelStore; // hidden parent of the panels not shown
     PhotoTableModel *m_tableModel = nullptr;
-    bool m_restoringSelection = false;
-    int m_outputBusy = 0;       // captures and writes under way
-    QStringList m_launchPhotos; // added once the start-up project type is chosen
-    QUndoStack *m_undoStack = nullptr;
+    bool m_followingSelection = false; // the table is being set to the document's selection
+    int m_outputBusy = 0;              // captures and writes under way
+    QStringList m_launchPhotos;        // added once the start-up project type is chosen
 };

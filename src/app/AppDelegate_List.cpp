@@ -1,11 +1,11 @@
-// The photo list: add, remove, move, the table and the delayed row selections.
+// The photo list's actions and its table. The rules (which row is selected after an
+// add, a removal or a move, what one undo step holds) are the document's; the table
+// shows the document's list and follows its selection.
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
 #include "app/PhotoTable.h"
-#include "app/UndoSteps.h"
 #include "imaging/PhotoFormats.h"
-#include "imaging/PhotoLoader.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -15,11 +15,11 @@
 
 void AppDelegate::setUpPhotoTable()
 {
-    m_tableModel = new PhotoTableModel(m_project.photos(), this);
+    m_tableModel = new PhotoTableModel(m_project, this);
     tablePhotos->setModel(m_tableModel);
     tablePhotos->horizontalHeader()->resizeSection(0, PhotoTableModel::kThumbnailWidth + 12);
     connect(tablePhotos->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_restoringSelection)
+        if (!m_followingSelection)
             tableViewSelectionDidChange();
     });
 }
@@ -38,21 +38,10 @@ void AppDelegate::addPhotoFiles(const QStringList &paths)
     m_adder.add(paths);
 }
 
-// The undo step of an add spans its loading: it opens before the rows appear and
-// closes once the refused rows went, so one Add is one step.
-void AppDelegate::startAddStep()
+void AppDelegate::finishAdd(int, const QStringList &refusals)
 {
-    m_addStep = std::make_unique<ListStepRecorder>(*this, "Add Photo");
-}
-
-void AppDelegate::finishAdd(int added, const QStringList &refusals)
-{
-    m_addStep.reset();
     if (capture.b_Take_Picture)
         markPreviewForRedraw(); // a Save or Share that waited for the photos
-    if (added > 0)
-        scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
-                        &AppDelegate::TimerSelectLastTableRowRoutine);
     if (refusals.isEmpty())
         return;
     const QString title =
@@ -72,32 +61,22 @@ void AppDelegate::showLoadProgress(int loaded, int total)
 void AppDelegate::stopAddingPhotos()
 {
     m_adder.cancel();
-    if (m_addStep)
-        m_addStep->dismiss();
-    m_addStep.reset();
     m_window->statusBar()->clearMessage();
 }
 
 void AppDelegate::OnRemovePhoto()
 {
-    const ListStepRecorder step(*this, "Remove Photo");
-    if (!m_project.removeAt(selectedTableRow()))
-        return;
-    if (!m_project.photos().isEmpty())
-        scheduleOneShot(timerSelectFirstTableRow, timing().oneShotMs,
-                        &AppDelegate::TimerSelectFirstTableRowRoutine);
+    m_project.removeAt(m_project.selectedIndex());
 }
 
 void AppDelegate::OnMovePhotoUp()
 {
-    const ListStepRecorder step(*this, "Move Photo Up");
-    m_project.move(selectedTableRow(), -1);
+    m_project.move(m_project.selectedIndex(), -1);
 }
 
 void AppDelegate::OnMovePhotoDown()
 {
-    const ListStepRecorder step(*this, "Move Photo Down");
-    m_project.move(selectedTableRow(), +1);
+    m_project.move(m_project.selectedIndex(), +1);
 }
 
 qint64 AppDelegate::selectedTableRow() const
@@ -108,36 +87,23 @@ qint64 AppDelegate::selectedTableRow() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void AppDelegate::selectTableRow(qint64 row)
-{
-    if (tablePhotos)
-        tablePhotos->selectRow(int(row));
-}
-
 void AppDelegate::refreshTablePhotos()
 {
-    // A reload keeps the selected row number as long as that row still exists; only a
-    // selection that is lost counts as a change.
-    const qint64 selected = selectedTableRow();
-    m_restoringSelection = true;
+    m_followingSelection = true;
     m_tableModel->reload();
-    if (selected >= 0 && selected < m_project.photos().size())
-        selectTableRow(selected);
-    m_restoringSelection = false;
-    if (selectedTableRow() != selected)
-        tableViewSelectionDidChange();
+    m_followingSelection = false;
+    followSelection();
+}
+
+// The table shows the document's selection; setting it is not a user's choice.
+void AppDelegate::followSelection()
+{
+    if (!tablePhotos || selectedTableRow() == m_project.selectedIndex())
+        return;
+    m_followingSelection = true;
+    if (m_project.selectedIndex() >= 0)
+        tablePhotos->selectRow(int(m_project.selectedIndex()));
     else
-        syncPanelToSelection(); // a move or removal may have put another photo in the row
-}
-
-void AppDelegate::TimerSelectLastTableRowRoutine()
-{
-    if (!m_project.photos().isEmpty())
-        selectTableRow(m_project.photos().size() - 1);
-}
-
-void AppDelegate::TimerSelectFirstTableRowRoutine()
-{
-    if (!m_project.photos().isEmpty())
-        selectTableRow(0);
+        tablePhotos->clearSelection();
+    m_followingSelection = false;
 }

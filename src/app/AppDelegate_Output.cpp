@@ -207,11 +207,11 @@ bool AppDelegate::runWrite(std::function<WriteResult()> job, std::function<void(
 }
 
 // A drawing pass has ended (`drewPhotos`: with at least one photo): a capture pending
-// starts now, over the list as it is. While photos are being added it waits for them
-// (their rows have no picture yet); the end of the add asks for the pass that starts it.
+// starts now, over the list as it is. While photos of the list are loading it waits for
+// them (they have no picture yet); the pass after the last one arrives starts it.
 void AppDelegate::startCaptureIfPending(bool drewPhotos)
 {
-    if (!drewPhotos || !capture.b_Take_Picture || m_output.isCapturing() || isLoadingPhotos())
+    if (!drewPhotos || !capture.b_Take_Picture || m_output.isCapturing() || m_project.hasLoadingPhotos())
         return;
     m_captureTime = now();
     qCDebug(lcOutputTiming) << "save: capture starts at" << m_saveClock.elapsed() << "ms";

@@ -4,8 +4,6 @@
 #include "app/MainWindow.h"
 #include "app/Window_New_Project.h"
 
-#include <QUndoStack>
-
 void AppDelegate::showPanelOfMode()
 {
     switch (m_project.mode()) {
@@ -41,8 +39,9 @@ void AppDelegate::OnNewProjectStartup()
     quint64 mode = 0;
     if (!runProjectTypeDialog(true, mode))
         return;
-    m_project.setMode(mode);
+    m_project.reset(mode, {}, QString());
     showPanelOfMode();
+    syncPanelToSelection();
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);
 }
 
@@ -53,11 +52,10 @@ void AppDelegate::OnNewProject()
     quint64 mode = 0;
     if (!runProjectTypeDialog(false, mode))
         return;
-    m_project.setMode(mode);
-    showPanelOfMode();
     stopAddingPhotos();
-    undoStack().clear();
     m_project.reset(mode, {}, QString());
+    showPanelOfMode();
+    syncPanelToSelection();
     updateWindowTitle();
     scheduleOneShot(timer_Select_First_Image, timing().oneShotMs, &AppDelegate::TimerSelectFirstImageRoutine);
 }

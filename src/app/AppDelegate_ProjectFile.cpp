@@ -12,8 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTableView>
-#include <QUndoStack>
 
 namespace {
 
@@ -59,7 +57,7 @@ void AppDelegate::OnOpenProject()
 // the user says so. False when the user cancels. The files decode side by side on
 // workers (with their reduced copies) while the window goes on painting and answering;
 // input waits until the photos are in, so nothing changes the project meanwhile.
-bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photos)
+bool AppDelegate::loadProjectPhotos(const QString &projectName, NewPhotoList &photos)
 {
     QStringList paths;
     for (const PhotoPtr &photo : std::as_const(photos))
@@ -72,7 +70,7 @@ bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photo
     connect(&runner, &PhotoLoadRunner::batchFinished, &loading, &QEventLoop::quit);
     runner.start(paths);
     loading.exec(QEventLoop::ExcludeUserInputEvents);
-    PhotoList loaded;
+    NewPhotoList loaded;
     for (qsizetype i = 0; i < photos.size(); ++i) {
         const LoadedPhoto &result = results[size_t(i)];
         if (!result.result.ok()) {
@@ -85,10 +83,7 @@ bool AppDelegate::loadProjectPhotos(const QString &projectName, PhotoList &photo
                 return false;
             continue;
         }
-        Object_Photo &photo = *photos[i];
-        photo.image = result.result.image;
-        photo.reducedCopies = result.reducedCopies;
-        photo.sName = QFileInfo(photo.sFile).fileName();
+        givePicture(*photos[i], result.result.image, result.reducedCopies);
         loaded << photos[i];
     }
     photos = loaded;
@@ -111,20 +106,19 @@ bool AppDelegate::openProjectFile(const QString &path)
         showProjectFileAlert(tr("The project could not be opened"), parseAlertText(name, parse));
         return false;
     }
+    const qsizetype listed = parse.project.photos.size();
     if (!loadProjectPhotos(name, parse.project.photos))
         return false;
-    m_project.setMode(parse.project.mode);
-    showPanelOfMode();
     stopAddingPhotos();
-    undoStack().clear();
-    if (tablePhotos)
-        tablePhotos->clearSelection();
+    // A skipped photo makes the project differ from its file from the start.
+    const bool asWritten = parse.project.photos.size() == listed;
     m_project.reset(parse.project.mode, parse.project.photos, QFileInfo(path).absoluteFilePath(),
-                    parse.project.options);
-    markProjectSaved(path);
-    if (!m_project.photos().isEmpty())
-        scheduleOneShot(timerSelectLastTableRow, timing().oneShotMs,
-                        &AppDelegate::TimerSelectLastTableRowRoutine);
+                    parse.project.options, asWritten);
+    showPanelOfMode();
+    rememberRecentProject(path);
+    updateWindowTitle();
+    m_project.select(m_project.photos().size() - 1);
+    syncPanelToSelection();
     return true;
 }
 

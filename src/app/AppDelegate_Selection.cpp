@@ -1,16 +1,17 @@
-// The selection and the panel: the selected row decides which photo the panel shows
-// and edits; every panel action writes through setPhotoField.
+// The selection and the panel: the document's selected row decides which photo the
+// panel shows and edits; every panel action writes through setPhotoField.
 #include "app/AppDelegate.h"
 
+#include "app/GestureCounter.h"
 #include "panels/View_Composition.h"
 #include "panels/View_Linear.h"
 #include "panels/View_Shape.h"
 #include "panels/View_Transparent.h"
 
+// The user chose a row (or none) in the table: that is the document's selection now.
 void AppDelegate::tableViewSelectionDidChange()
 {
     m_project.select(selectedTableRow());
-    syncPanelToSelection();
 }
 
 PanelBase *AppDelegate::panelOfMode() const
@@ -51,9 +52,10 @@ void AppDelegate::syncPanelToSelection()
 
 bool AppDelegate::setPhotoField(PhotoField field, double value)
 {
-    const PhotoPtr photo = tunablePhoto();
-    if (!photo)
-        return false;
-    recordFieldStep(photo, field, m_project.writeField(photo, field, value));
-    return true;
+    return m_project.writeSelectedField(field, value, m_gestures->current());
+}
+
+bool AppDelegate::setProjectOptions(const ProjectOptions &options)
+{
+    return m_project.setOptions(options);
 }

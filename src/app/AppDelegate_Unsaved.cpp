@@ -10,13 +10,10 @@
 #include "model/Quoted.h"
 
 #include <QFileInfo>
-#include <QUndoStack>
 
 bool AppDelegate::isProjectModified() const
 {
-    if (m_project.projectFile().isEmpty())
-        return !m_project.photos().isEmpty();
-    return m_undoStack && !m_undoStack->isClean();
+    return m_project.isModified();
 }
 
 QString AppDelegate::projectDisplayName() const
@@ -70,8 +67,7 @@ bool AppDelegate::confirmUnsavedChanges()
 
 void AppDelegate::markProjectSaved(const QString &path)
 {
-    m_project.setProjectFile(QFileInfo(path).absoluteFilePath());
-    undoStack().setClean();
+    m_project.markSaved(path);
     rememberRecentProject(path);
     updateWindowTitle();
 }

@@ -230,9 +230,9 @@ void MainWindow::buildMenus()
         const char *name;
         QKeySequence shortcut;
     } history[] = {
-        {m_delegate.undoStack().createUndoAction(edit, tr("Undo")), "menuUndo",
+        {m_delegate.project().undoStack().createUndoAction(edit, tr("Undo")), "menuUndo",
          QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {m_delegate.undoStack().createRedoAction(edit, tr("Redo")), "menuRedo",
+        {m_delegate.project().undoStack().createRedoAction(edit, tr("Redo")), "menuRedo",
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
     };
     for (const auto &row : history) {

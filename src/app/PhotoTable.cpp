@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QSet>
 
-PhotoTableModel::PhotoTableModel(const PhotoList &photos, QObject *parent)
-    : QAbstractTableModel(parent), m_photos(photos), m_rowCount(int(photos.size()))
+PhotoTableModel::PhotoTableModel(const PhotoProject &project, QObject *parent)
+    : QAbstractTableModel(parent), m_project(project), m_rowCount(int(project.photos().size()))
 {
 }
 
@@ -29,14 +29,16 @@ QString PhotoTableModel::columnIdentifier(int column)
 
 QVariant PhotoTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_photos.size())
+    if (!index.isValid() || index.row() >= m_project.photos().size())
         return {};
-    const Object_Photo &photo = *m_photos.at(index.row());
+    const PhotoPtr &photo = m_project.photos().at(index.row());
     const QString column = columnIdentifier(index.column());
     if (column == "key1" && role == Qt::DecorationRole)
-        return photo.image.isNull() ? placeholder(photo) : QVariant(thumbnail(photo));
+        return m_project.isLoading(photo) ? placeholder()
+               : photo->image.isNull()    ? QVariant()
+                                          : QVariant(thumbnail(*photo));
     if (column == "key2" && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
-        return photo.sName;
+        return photo->sName;
     if (role == Qt::SizeHintRole && column == "key1")
         return QSize(kThumbnailWidth + 8, kThumbnailHeight + 6);
     return {};
@@ -49,10 +51,8 @@ QVariant PhotoTableModel::headerData(int section, Qt::Orientation orientation, i
     return section == 0 ? tr("Photo") : tr("Name");
 }
 
-QVariant PhotoTableModel::placeholder(const Object_Photo &photo)
+QVariant PhotoTableModel::placeholder()
 {
-    if (photo.sFile.isEmpty())
-        return {};
     static const QPixmap loading = [] {
         QPixmap box(kThumbnailWidth, kThumbnailHeight);
         box.fill(QColor(96, 96, 96));
@@ -86,11 +86,11 @@ void PhotoTableModel::reload()
     beginResetModel();
     // Forget the thumbnails of pictures no longer in the list.
     QSet<qint64> alive;
-    for (const PhotoPtr &photo : m_photos)
+    for (const PhotoPtr &photo : m_project.photos())
         alive.insert(photo->image.cacheKey());
     for (auto it = m_thumbnails.begin(); it != m_thumbnails.end();)
         it = alive.contains(it.key()) ? std::next(it) : m_thumbnails.erase(it);
-    m_rowCount = int(m_photos.size());
+    m_rowCount = int(m_project.photos().size());
     endResetModel();
 }
 

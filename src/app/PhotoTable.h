@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Object_Photo.h"
+#include "model/PhotoProject.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -15,7 +15,7 @@ class PhotoTableModel : public QAbstractTableModel {
     static constexpr int kThumbnailHeight = 56;
     static constexpr int kThumbnailWidth = 84;
 
-    explicit PhotoTableModel(const PhotoList &photos, QObject *parent = nullptr);
+    explicit PhotoTableModel(const PhotoProject &project, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -30,9 +30,9 @@ class PhotoTableModel : public QAbstractTableModel {
   private:
     QPixmap thumbnail(const Object_Photo &photo) const;
     // What a row shows while its photo's file is still loading.
-    static QVariant placeholder(const Object_Photo &photo);
+    static QVariant placeholder();
 
-    const PhotoList &m_photos;
+    const PhotoProject &m_project;
     int m_rowCount = 0;                          // the rows the view knows of: the list as at the last reload
     mutable QHash<qint64, QPixmap> m_thumbnails; // by QImage::cacheKey()
 };

@@ -136,13 +136,18 @@ class QuietStandardError {
     int saved;
 };
 
-MixOutcome loadPhotos(const PhotoProject &project)
+// The project's photos with their pictures take the place of those without.
+MixOutcome loadPhotos(PhotoProject &project)
 {
     const QuietStandardError quiet;
+    NewPhotoList photos;
+    for (const PhotoPtr &photo : project.photos())
+        photos.append(std::make_shared<Object_Photo>(*photo));
     // The photos decode side by side; the first refusal in the project's order is told.
-    for (const LoadResult &loaded : loadPictures(project.photos()))
+    for (const LoadResult &loaded : loadPictures(photos))
         if (!loaded.ok())
             return {kExitFileError, loaded.error};
+    project.reset(project.mode(), photos, project.projectFile(), project.options());
     return {};
 }
 
@@ -307,7 +312,7 @@ MixOutcome writeMixed(const MixOptions &options, PhotoProject &project, const QS
 MixOutcome mixProject(const MixOptions &options, const MixJob &job, const OutputGuard &guard,
                       const MixProgress &progress)
 {
-    PhotoProject &project = *job.project;
+    PhotoProject &project = *job.project; // its photos get their pictures here
     if (job.output != QLatin1String("-"))
         if (const QString refusal = guard.refusal(job.output, job.guarded); !refusal.isEmpty())
             return {kExitUsageError, refusal};

@@ -2,18 +2,14 @@
 
 #include "imaging/Parallel.h"
 
-#include <QFileInfo>
-
-std::vector<LoadResult> loadPictures(const PhotoList &photos)
+std::vector<LoadResult> loadPictures(const NewPhotoList &photos)
 {
     std::vector<LoadResult> loaded(size_t(photos.size()));
     parallelTasks(int(loaded.size()), [&](int i) { loaded[size_t(i)] = loadPhoto(photos[i]->sFile); });
     for (size_t i = 0; i < loaded.size(); ++i) {
         if (!loaded[i].ok())
             continue;
-        Object_Photo &photo = *photos[qsizetype(i)];
-        photo.image = loaded[i].image;
-        photo.sName = QFileInfo(photo.sFile).fileName();
+        givePicture(*photos[qsizetype(i)], loaded[i].image, nullptr);
     }
     return loaded;
 }

@@ -10,4 +10,4 @@
 // picture and its file name as sName. The desktop application (which asks about each
 // refusal) and the command-line renderer (which stops at the first) both read a
 // project's photos here.
-std::vector<LoadResult> loadPictures(const PhotoList &photos);
+std::vector<LoadResult> loadPictures(const NewPhotoList &photos);

@@ -2,6 +2,10 @@
 
 #include "model/PhotoField.h"
 
+#include <QFileInfo>
+
+#include <utility>
+
 void applyModeDefaults(Object_Photo &photo, quint64 mode)
 {
     for (const PhotoFieldRow &row : photoFieldTable())
@@ -9,7 +13,14 @@ void applyModeDefaults(Object_Photo &photo, quint64 mode)
             writePhotoField(photo, row.field, row.initial);
 }
 
-PhotoPtr makePhoto(const QImage &image, const QString &name, quint64 mode)
+void givePicture(Object_Photo &photo, const QImage &image, std::shared_ptr<const ReducedCopies> copies)
+{
+    photo.image = image;
+    photo.reducedCopies = std::move(copies);
+    photo.sName = QFileInfo(photo.sFile).fileName();
+}
+
+NewPhoto makePhoto(const QImage &image, const QString &name, quint64 mode)
 {
     auto photo = std::make_shared<Object_Photo>();
     photo->image = image;

@@ -15,8 +15,10 @@ struct ReducedCopies;
 struct Object_Photo {
     QImage image; // may be null: a photo without a picture counts as 0 x 0
     // The halvings of `image` for passes at the view's scale, made on first need and
-    // made again when `image` is replaced; copies of the record share them.
-    std::shared_ptr<const ReducedCopies> reducedCopies;
+    // made again when `image` is replaced; copies of the record share them. A cache of
+    // what `image` already says, not a part of the project: a pass may fill it in on a
+    // record it only reads.
+    mutable std::shared_ptr<const ReducedCopies> reducedCopies;
     QString sName;
     QString sFile; // absolute path of the file the picture was read from; empty if none
 
@@ -55,15 +57,30 @@ struct Object_Linear_Position {
     float f_Position = 0.0f;
 };
 
-using PhotoPtr = std::shared_ptr<Object_Photo>;
+// A photo as everything outside the project model sees it: read only. The project's
+// records change only through PhotoProject's operations.
+using PhotoPtr = std::shared_ptr<const Object_Photo>;
 using PhotoList = QList<PhotoPtr>;
+// A record not yet in a project (being made, read from a project file, decoded): its
+// maker fills it in. A project takes a copy of it.
+using NewPhoto = std::shared_ptr<Object_Photo>;
+// Such records read as a PhotoList wherever one is asked for.
+class NewPhotoList : public QList<NewPhoto> {
+  public:
+    using QList<NewPhoto>::QList;
+    operator PhotoList() const { return PhotoList(begin(), end()); }
+};
 
 // Gives a photo the defaults of the project mode it is added under (the field table's
 // initial values). A mode outside 0..4 sets no group.
 void applyModeDefaults(Object_Photo &photo, quint64 mode);
 
+// A record read from its file gets its picture, the reduced copies made from it, and the
+// file's name as its name.
+void givePicture(Object_Photo &photo, const QImage &image, std::shared_ptr<const ReducedCopies> copies);
+
 // A new photo with the given picture and name and the defaults of the mode.
-PhotoPtr makePhoto(const QImage &image, const QString &name, quint64 mode);
+NewPhoto makePhoto(const QImage &image, const QString &name, quint64 mode);
 
 // The files the photos were read from, in the list's order (empty for a photo from none).
 QStringList photoFiles(const PhotoList &photos);

@@ -1,8 +1,33 @@
 #include "model/PhotoProject.h"
 
+#include "model/ProjectSteps.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
 #include <utility>
 
-PhotoProject::PhotoProject(QObject *parent) : QObject(parent) {}
+namespace {
+
+// The project's own records are made by the project (copies of what it is given) and
+// are read-only to everyone else; the raw operations alone change them.
+Object_Photo &ownRecord(const PhotoPtr &photo)
+{
+    return const_cast<Object_Photo &>(*photo);
+}
+
+} // namespace
+
+PhotoProject::PhotoProject(QObject *parent) : QObject(parent)
+{
+    connect(&m_history, &QUndoStack::cleanChanged, this, [this] { emit changed(ModifiedChanged); });
+}
+
+PhotoProject::~PhotoProject()
+{
+    m_history.disconnect(this);
+    m_history.clear();
+}
 
 PhotoPtr PhotoProject::tunablePhoto() const
 {
@@ -12,36 +37,40 @@ PhotoPtr PhotoProject::tunablePhoto() const
     return array_Photos[index];
 }
 
+bool PhotoProject::isModified() const
+{
+    return !m_history.isClean() || (m_projectFile.isEmpty() && !array_Photos.isEmpty());
+}
+
+PhotoList PhotoProject::copied(const PhotoList &photos)
+{
+    PhotoList copies;
+    copies.reserve(photos.size());
+    for (const PhotoPtr &photo : photos)
+        copies.append(std::make_shared<const Object_Photo>(*photo));
+    return copies;
+}
+
+void PhotoProject::pushListStep(const QString &name, const PhotoList &after, qint64 rowAfter)
+{
+    m_history.push(new ListStep(*this, name, array_Photos, i_Selected_Photo_Index, after, rowAfter));
+}
+
 void PhotoProject::addPhotos(const PhotoList &photos)
 {
     if (photos.isEmpty())
         return;
-    array_Photos.append(photos);
-    emit changed(ListChanged);
-}
-
-bool PhotoProject::setPicture(const PhotoPtr &photo, const QImage &image,
-                              std::shared_ptr<const ReducedCopies> copies)
-{
-    if (!array_Photos.contains(photo))
-        return false;
-    photo->image = image;
-    photo->reducedCopies = std::move(copies);
-    emit changed(ListChanged);
-    return true;
+    const PhotoList after = array_Photos + copied(photos);
+    pushListStep(photos.size() == 1 ? tr("Add Photo") : tr("Add Photos"), after, after.size() - 1);
 }
 
 bool PhotoProject::removeAt(qint64 row)
 {
     if (row < 0 || row >= array_Photos.size())
         return false;
-    array_Photos.removeAt(row);
-    int what = ListChanged;
-    if (array_Photos.isEmpty() && i_Selected_Photo_Index != -1) {
-        i_Selected_Photo_Index = -1;
-        what |= SelectionChanged;
-    }
-    emit changed(what);
+    PhotoList after = array_Photos;
+    after.removeAt(row);
+    pushListStep(tr("Remove Photo"), after, after.isEmpty() ? -1 : 0);
     return true;
 }
 
@@ -50,56 +79,177 @@ bool PhotoProject::move(qint64 row, int by)
     const qint64 other = row + by;
     if (row < 0 || other < 0 || row >= array_Photos.size() || other >= array_Photos.size() || by == 0)
         return false;
-    array_Photos.swapItemsAt(row, other);
-    emit changed(ListChanged);
+    PhotoList after = array_Photos;
+    after.swapItemsAt(row, other);
+    pushListStep(by < 0 ? tr("Move Photo Up") : tr("Move Photo Down"), after, i_Selected_Photo_Index);
     return true;
 }
 
 void PhotoProject::replaceList(const PhotoList &photos)
 {
-    array_Photos = photos;
-    emit changed(ListChanged);
+    const PhotoList after = copied(photos);
+    pushListStep(tr("Replace Photos"), after,
+                 i_Selected_Photo_Index < after.size() ? i_Selected_Photo_Index : -1);
+}
+
+PhotoList PhotoProject::addLoadingPhotos(const QStringList &files)
+{
+    PhotoList loading;
+    for (const QString &file : files) {
+        NewPhoto photo = makePhoto(QImage(), QFileInfo(file).fileName(), modeBlend);
+        photo->sFile = QFileInfo(file).absoluteFilePath();
+        loading.append(photo);
+        m_loading.push_back(loading.last());
+    }
+    if (!loading.isEmpty()) {
+        const PhotoList after = array_Photos + loading;
+        pushListStep(loading.size() == 1 ? tr("Add Photo") : tr("Add Photos"), after, after.size() - 1);
+    }
+    return loading;
+}
+
+bool PhotoProject::isLoading(const PhotoPtr &photo) const
+{
+    return std::any_of(m_loading.begin(), m_loading.end(),
+                       [&](const std::weak_ptr<const Object_Photo> &entry) { return entry.lock() == photo; });
+}
+
+bool PhotoProject::hasLoadingPhotos() const
+{
+    return std::any_of(array_Photos.begin(), array_Photos.end(),
+                       [this](const PhotoPtr &photo) { return isLoading(photo); });
+}
+
+bool PhotoProject::finishLoading(const PhotoPtr &photo, const QImage &image,
+                                 std::shared_ptr<const ReducedCopies> copies)
+{
+    const auto entry =
+        std::find_if(m_loading.begin(), m_loading.end(),
+                     [&](const std::weak_ptr<const Object_Photo> &e) { return e.lock() == photo; });
+    if (!photo || entry == m_loading.end())
+        return false;
+    m_loading.erase(entry);
+    givePicture(ownRecord(photo), image, std::move(copies));
+    if (array_Photos.contains(photo))
+        emit changed(ListChanged);
+    return true;
+}
+
+void PhotoProject::dropLoadingPhoto(const PhotoPtr &photo)
+{
+    std::erase_if(m_loading, [&](const std::weak_ptr<const Object_Photo> &e) {
+        return e.expired() || e.lock() == photo;
+    });
+    for (int i = 0; i < m_history.count(); ++i)
+        if (auto *step = dynamic_cast<ProjectStep *>(const_cast<QUndoCommand *>(m_history.command(i))))
+            step->forget(photo);
+    const qsizetype row = array_Photos.indexOf(photo);
+    if (row >= 0) {
+        PhotoList after = array_Photos;
+        qint64 selected = i_Selected_Photo_Index;
+        after.removeAt(row);
+        if (selected > row || selected >= after.size())
+            --selected;
+        applyList(after, selected, false);
+    }
+    // An add that brought nothing else leaves no step behind.
+    const QUndoCommand *top = m_history.index() > 0 ? m_history.command(m_history.index() - 1) : nullptr;
+    if (top && top->isObsolete() && m_history.index() == m_history.count())
+        m_history.undo();
 }
 
 void PhotoProject::reset(quint64 mode, const PhotoList &photos, const QString &projectFile,
-                         const ProjectOptions &options)
+                         const ProjectOptions &options, bool matchesFile)
 {
+    m_history.clear();
+    m_loading.clear();
     modeBlend = mode;
-    array_Photos = photos;
+    array_Photos = copied(photos);
     m_projectFile = projectFile;
     const bool sameOptions = m_options == options;
     m_options = options;
-    emit changed(ListChanged | ModeChanged | ProjectStarted | (sameOptions ? 0 : OptionsChanged));
+    const bool sameSelection = std::exchange(i_Selected_Photo_Index, -1) == -1;
+    if (!matchesFile)
+        m_history.resetClean();
+    emit changed(ListChanged | ModeChanged | ProjectStarted | ModifiedChanged |
+                 (sameOptions ? 0 : OptionsChanged) | (sameSelection ? 0 : SelectionChanged));
 }
 
-ProjectOptions PhotoProject::setOptions(const ProjectOptions &options)
+void PhotoProject::markSaved(const QString &path)
 {
-    const ProjectOptions before = std::exchange(m_options, options);
-    if (!(before == options))
-        emit changed(OptionsChanged);
-    return before;
+    m_projectFile = QFileInfo(path).absoluteFilePath();
+    m_history.setClean();
+    emit changed(ModifiedChanged);
 }
 
-void PhotoProject::setMode(quint64 mode)
+bool PhotoProject::setOptions(const ProjectOptions &options)
 {
-    if (mode == modeBlend)
-        return;
-    modeBlend = mode;
-    emit changed(ModeChanged);
+    if (m_options == options)
+        return false;
+    m_history.push(new OptionsStep(*this, m_options, options, i_Selected_Photo_Index));
+    return true;
 }
 
 void PhotoProject::select(qint64 row)
 {
-    if (row == i_Selected_Photo_Index)
-        return;
-    i_Selected_Photo_Index = row;
-    emit changed(SelectionChanged);
+    if (const int what = applySelection(row))
+        emit changed(what);
 }
 
-double PhotoProject::writeField(const PhotoPtr &photo, PhotoField field, double value)
+bool PhotoProject::writeField(qint64 row, PhotoField field, double value, quint64 gesture)
 {
+    if (row < 0 || row >= array_Photos.size())
+        return false;
+    const PhotoPtr &photo = array_Photos[row];
+    Object_Photo written = *photo;
+    writePhotoField(written, field, value);
     const double before = readPhotoField(*photo, field);
-    writePhotoField(*photo, field, value);
-    emit changed(FieldChanged);
-    return before;
+    const double after = readPhotoField(written, field);
+    if (after == before)
+        return false;
+    m_history.push(new FieldStep(*this, photo, field, before, after, gesture));
+    return true;
+}
+
+bool PhotoProject::writeSelectedField(PhotoField field, double value, quint64 gesture)
+{
+    if (!tunablePhoto())
+        return false;
+    writeField(i_Selected_Photo_Index, field, value, gesture);
+    return true;
+}
+
+int PhotoProject::applySelection(qint64 row)
+{
+    if (row < -1 || row >= array_Photos.size())
+        row = -1;
+    if (row == i_Selected_Photo_Index)
+        return 0;
+    i_Selected_Photo_Index = row;
+    return SelectionChanged;
+}
+
+void PhotoProject::applyList(const PhotoList &photos, qint64 row, bool fromHistory)
+{
+    array_Photos = photos;
+    const int what = ListChanged | applySelection(row) | (fromHistory ? FromHistory : 0);
+    emit changed(what);
+}
+
+void PhotoProject::applyField(const PhotoPtr &photo, PhotoField field, double value, bool fromHistory)
+{
+    writePhotoField(ownRecord(photo), field, value);
+    int what = FieldChanged;
+    if (fromHistory)
+        what |= FromHistory | applySelection(array_Photos.indexOf(photo));
+    emit changed(what);
+}
+
+void PhotoProject::applyOptions(const ProjectOptions &options, qint64 row, bool fromHistory)
+{
+    m_options = options;
+    int what = OptionsChanged;
+    if (fromHistory)
+        what |= FromHistory | applySelection(row);
+    emit changed(what);
 }

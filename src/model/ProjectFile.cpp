@@ -133,7 +133,7 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
     if (!file.isString() || file.toString().isEmpty())
         return QCoreApplication::translate("ProjectFile", "%1 must name the photo's file")
             .arg(quoted(QStringLiteral("file")));
-    PhotoPtr photo = makePhoto(QImage(), file.toString(), mode);
+    NewPhoto photo = makePhoto(QImage(), file.toString(), mode);
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString wrong =
             it.key() == QLatin1String("file") ? QString() : readPhotoKey(it.key(), it.value(), mode, *photo);

@@ -21,7 +21,7 @@ inline constexpr int kProjectFormatVersion = 1;
 
 struct Project {
     quint64 mode = 0;
-    PhotoList photos; // sName holds the file name as written in the project, sFile its absolute path
+    NewPhotoList photos; // sName holds the file name as written in the project, sFile its absolute path
     ProjectOptions options;
 };
 

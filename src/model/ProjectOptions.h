@@ -22,13 +22,6 @@ struct ProjectOptions {
     bool operator==(const ProjectOptions &) const = default;
 };
 
-// What a change from `before` to `after` is called in the Edit menu ("Change <label>"):
-// the blend space when it differs, else the full-resolution setting.
-inline const char *projectOptionLabel(const ProjectOptions &before, const ProjectOptions &after)
-{
-    return before.blendSpace != after.blendSpace ? "Blend Space" : "Full Resolution";
-}
-
 // The names of the blend spaces in the project file and on the command line.
 inline QString blendSpaceName(BlendSpace space)
 {

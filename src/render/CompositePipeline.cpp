@@ -22,7 +22,7 @@ struct Stage {
 };
 
 // The layer of one step: the photo stretched to the common frame, or its placed layer.
-Stage compositeLayer(Object_Photo &photo, QSizeF frame, double scale)
+Stage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
 {
     if (photo.bCompositeSizeOfBG) {
         Stage stage{Resize_Image_To_Fit_Size(photoAtScale(photo, scale, frame), frame, scale),
@@ -102,7 +102,7 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         if (const QString failure = oversizedFailure(imageSizeF(photos[i]->image)); !failure.isEmpty())
             return failedLayerPass(photos, i, failure);
     for (qsizetype i = first; i < photos.size(); ++i) {
-        Object_Photo &photo = *photos[i];
+        const Object_Photo &photo = *photos[i];
         // Each step's background is stretched back to the common frame, whatever size
         // the previous result came out at.
         const QImage background = Resize_Image_To_Fit_Size(running, frame, scale);

@@ -15,7 +15,7 @@ namespace {
 void keepReducedCopies(const PhotoList &originals, const PhotoList &snapshot)
 {
     for (qsizetype i = 0; i < originals.size() && i < snapshot.size(); ++i) {
-        Object_Photo &photo = *originals[i];
+        const Object_Photo &photo = *originals[i];
         const auto &built = snapshot[i]->reducedCopies;
         if (!photo.reducedCopies && built && built->sourceKey == photo.image.cacheKey())
             photo.reducedCopies = built;

@@ -53,7 +53,7 @@ void drawNoImage(QPainter &painter, QSizeF view)
 
 // One photo, whatever the mode: the photo fitted into the view, and the photo itself as
 // the mixed picture. A photo without a picture is 0 x 0 and draws nothing.
-PassResult renderSinglePhoto(Object_Photo &photo, const ViewTarget &view)
+PassResult renderSinglePhoto(const Object_Photo &photo, const ViewTarget &view)
 {
     PassResult pass;
     const QSizeF size = imageSizeF(photo.image);
@@ -108,7 +108,7 @@ double passScale(QSizeF picture, const ViewTarget &view)
     return scale;
 }
 
-QImage photoForPixels(Object_Photo &photo, QSizeF pixels)
+QImage photoForPixels(const Object_Photo &photo, QSizeF pixels)
 {
     // Drawn at its own size or larger, no copy (at most half as large) would do.
     if (photo.image.isNull() || pixels.width() >= photo.image.width() ||
@@ -119,7 +119,7 @@ QImage photoForPixels(Object_Photo &photo, QSizeF pixels)
     return photo.reducedCopies->levelFor(photo.image, pixels);
 }
 
-QImage photoAtScale(Object_Photo &photo, double scale, QSizeF drawn)
+QImage photoAtScale(const Object_Photo &photo, double scale, QSizeF drawn)
 {
     return scale >= 1.0 ? photo.image : photoForPixels(photo, drawn * scale);
 }

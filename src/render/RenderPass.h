@@ -59,11 +59,11 @@ double passScale(QSizeF picture, const ViewTarget &view);
 // The photo's pixels for drawing it `drawn` points large in a pass at `scale`: its own
 // image at 1, else the smallest reduced copy large enough (made on first need and kept
 // with the photo).
-QImage photoAtScale(Object_Photo &photo, double scale, QSizeF drawn);
+QImage photoAtScale(const Object_Photo &photo, double scale, QSizeF drawn);
 
 // The photo's smallest reduced copy that a drawing of `pixels` enlarges by at most a
 // quarter, or its own image.
-QImage photoForPixels(Object_Photo &photo, QSizeF pixels);
+QImage photoForPixels(const Object_Photo &photo, QSizeF pixels);
 
 // A capture whose estimated memory (PassMemory.h) is over the budget allocates nothing
 // and comes back failed; a preview over the budget draws the photos from the first on,

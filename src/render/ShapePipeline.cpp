@@ -17,7 +17,7 @@
 namespace {
 
 // The placed layer of one step at the pass's scale, from the photo's reduced copy.
-PlacedLayer shapeLayer(Object_Photo &photo, double scale)
+PlacedLayer shapeLayer(const Object_Photo &photo, double scale)
 {
     const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size,
                                                      photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
@@ -58,7 +58,7 @@ QImage shapeMaskCanvas(quint64 shapeType, const PlacedLayer &layer, double scale
 
 PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const ProjectOptions &options)
 {
-    Object_Photo &background = *photos.front(); // its own fields are never read
+    const Object_Photo &background = *photos.front(); // its own fields are never read
     const QSizeF backgroundSize = imageSizeF(background.image);
     if (const QString failure = oversizedFailure(backgroundSize); !failure.isEmpty())
         return failedLayerPass(photos, 0, failure);

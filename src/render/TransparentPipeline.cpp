@@ -27,7 +27,7 @@ QImage fullResolution(const PhotoList &photos)
 
 // The pixels a layer is drawn from into the view: the photo itself in a full-resolution
 // pass, else its smallest reduced copy that still holds what the view shows of it.
-QImage viewPixels(Object_Photo &photo, const QRectF &rect, const ViewTarget &view)
+QImage viewPixels(const Object_Photo &photo, const QRectF &rect, const ViewTarget &view)
 {
     return view.capturePending ? photo.image : photoForPixels(photo, rect.size() * view.pixelRatio);
 }
@@ -84,12 +84,12 @@ PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
     if (std::optional<PassResult> failed = oversizedPhoto(photos))
         return *failed;
     PassResult pass;
-    Object_Photo &background = *photos.front();
+    const Object_Photo &background = *photos.front();
     pass.fullSize = background.image.size();
     const QRectF frame = return_Best_Fit_Frame(imageSizeF(background.image), view.size);
     addViewDraw(pass, viewPixels(background, frame, view), frame, view);
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        Object_Photo &photo = *photos[i];
+        const Object_Photo &photo = *photos[i];
         const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
         const QRectF rect = transparentLayerRect(photo, frame);
         if (opacity > 0.0f)

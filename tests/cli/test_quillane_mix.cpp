@@ -100,8 +100,8 @@ TEST_F(QuillaneMix, ViewIsTheCanvasDrawingFromReducedCopies)
     const MixRun result = run({"--view", "300x200", "-o", out(), file});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
 
-    PhotoList photos = {makePhoto(loadPhoto(dir.filePath("big_a.png")).image, "big_a.png", Composite),
-                        makePhoto(loadPhoto(dir.filePath("big_b.png")).image, "big_b.png", Composite)};
+    NewPhotoList photos = {makePhoto(loadPhoto(dir.filePath("big_a.png")).image, "big_a.png", Composite),
+                           makePhoto(loadPhoto(dir.filePath("big_b.png")).image, "big_b.png", Composite)};
     photos[1]->bCompositeSizeOfBG = false;
     photos[1]->m_Composite_Blend_Mode = 16;
     photos[1]->f_Composite_Size = 20.0f;

@@ -82,10 +82,10 @@ inline ::testing::AssertionResult colourNear(QRgb actual, QRgb expected, int tol
 
 // A Composite photo laid as its own placed layer (not stretched to the background) with
 // the given blend mode, size and offsets.
-inline PhotoPtr placedCompositePhoto(const QImage &image, quint64 blend, float size = 0, float x = 0,
+inline NewPhoto placedCompositePhoto(const QImage &image, quint64 blend, float size = 0, float x = 0,
                                      float y = 0)
 {
-    PhotoPtr photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
+    NewPhoto photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
     photo->bCompositeSizeOfBG = false;
     photo->m_Composite_Blend_Mode = blend;
     photo->f_Composite_Size = size;

@@ -14,9 +14,9 @@ namespace {
 constexpr quint64 kMultiply = 16;
 constexpr quint64 kDifference = 5;
 
-PhotoPtr layer(const QImage &image, quint64 blend)
+NewPhoto layer(const QImage &image, quint64 blend)
 {
-    PhotoPtr photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
+    NewPhoto photo = makePhoto(image, QStringLiteral("layer.png"), Composite);
     photo->bCompositeSizeOfBG = false;
     photo->m_Composite_Blend_Mode = blend;
     photo->f_Composite_Size = 20.0f;
@@ -42,8 +42,8 @@ QImage waitForCapture(CaptureRunner &runner)
 
 TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
 {
-    PhotoList photos = {makePhoto(texturedImage(1201, 901), QStringLiteral("a.png"), Composite),
-                        layer(texturedImage(800, 600, 1), kMultiply)};
+    NewPhotoList photos = {makePhoto(texturedImage(1201, 901), QStringLiteral("a.png"), Composite),
+                           layer(texturedImage(800, 600, 1), kMultiply)};
     const QImage expected = renderPass(photos, Composite, QSizeF(0, 0), true).mixed;
     renderPass(photos, Composite, QSizeF(300, 200), false); // a preview first: copies exist
     CaptureRunner runner;
@@ -70,7 +70,7 @@ TEST(CaptureRunner, CapturesTheFullResolutionPassOfTheListAsItWasWhenItStarted)
 // preview worker benchmark.)
 TEST(CaptureRunner, MainThreadHandlesEventsWhileACaptureAndItsPngWriteRun)
 {
-    PhotoList photos = {makePhoto(texturedImage(1600, 1200), QStringLiteral("a.png"), Composite)};
+    NewPhotoList photos = {makePhoto(texturedImage(1600, 1200), QStringLiteral("a.png"), Composite)};
     for (int i = 1; i < 4; ++i)
         photos.append(layer(texturedImage(1200, 900, i), kMultiply));
     QTemporaryDir folder;

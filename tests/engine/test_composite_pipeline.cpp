@@ -15,7 +15,7 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kGrey = qRgb(128, 128, 128);
 
-PhotoPtr photo(const QImage &image)
+NewPhoto photo(const QImage &image)
 {
     return makePhoto(image, QStringLiteral("p.png"), Composite);
 }
@@ -96,7 +96,7 @@ TEST(CompositePipeline, BackgroundsOwnCompositeFieldsHaveNoEffect)
     const QImage back = gradientImage(64, 48);
     const QImage front = gradientImage(32, 24).mirrored(true, false);
     const PassResult plain = compose({photo(back), placedCompositePhoto(front, kDifference, 20, 5, 5)});
-    PhotoPtr tuned = photo(back);
+    NewPhoto tuned = photo(back);
     tuned->bCompositeSizeOfBG = false;
     tuned->m_Composite_Blend_Mode = kMultiply;
     tuned->f_Composite_Size = 80;

@@ -13,7 +13,7 @@ const QRgb kBlue = qRgb(0, 0, 200);
 
 PhotoList linearPhotos(const QList<QImage> &images, const QList<float> &levels, quint64 mode)
 {
-    PhotoList photos;
+    NewPhotoList photos;
     for (qsizetype i = 0; i < images.size(); ++i) {
         photos.append(makePhoto(images[i], QStringLiteral("p%1.png").arg(i), mode));
         photos.back()->f_Linear_Intersection_Level = levels[i];

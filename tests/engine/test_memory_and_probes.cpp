@@ -36,9 +36,9 @@ struct BudgetScope {
     ~BudgetScope() { setMemoryBudget(0); }
 };
 
-PhotoPtr placed(quint64 mode, float size, float x = 0, float y = 0)
+NewPhoto placed(quint64 mode, float size, float x = 0, float y = 0)
 {
-    PhotoPtr photo = makePhoto(QImage(), QStringLiteral("layer.png"), mode);
+    NewPhoto photo = makePhoto(QImage(), QStringLiteral("layer.png"), mode);
     photo->bCompositeSizeOfBG = false;
     photo->f_Composite_Size = photo->f_Shape_Size = size;
     photo->f_Composite_X_Offset = photo->f_Shape_X_Offset = x;
@@ -145,12 +145,12 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
     const double photo = 4000.0 * 3000 * 4;
     ProjectOptions fullResolution;
     fullResolution.fullResolution = true;
-    PhotoPtr feathered = placed(Shape, 900);
+    NewPhoto feathered = placed(Shape, 900);
     feathered->f_Shape_Feather = 50.0f;
     const struct {
         const char *what;
         quint64 mode;
-        PhotoList photos;
+        NewPhotoList photos;
         QList<QSizeF> sizes;
         ViewTarget view;
         double atLeast, atMost;
@@ -191,16 +191,16 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
          {QSizeF(99999, 99999), 1.0, false},
          2 * 99999.0 * 99999 * 4,
          3 * 99999.0 * 99999 * 4},
-        {"2000 photos in a strip", LinearVertical, PhotoList(2000, placed(LinearVertical, 0)),
+        {"2000 photos in a strip", LinearVertical, NewPhotoList(2000, placed(LinearVertical, 0)),
          QList<QSizeF>(2000, QSizeF(40, 30)), capture, 2000 * 400.0 * 300 * 4, 2000 * 400.0 * 300 * 4 * 3},
         // The photos, their copies stretched to the 4000 x 3000 frame, a strip of ten
         // frames and the seam of two with its copies.
         {"ten photos in a full-resolution strip", LinearHorizontal,
-         PhotoList(10, placed(LinearHorizontal, 0)), QList<QSizeF>(10, twelve), capture, 38 * photo,
+         NewPhotoList(10, placed(LinearHorizontal, 0)), QList<QSizeF>(10, twelve), capture, 38 * photo,
          40 * photo, fullResolution},
         {"a full-resolution strip's preview works on 400-pixel copies",
          LinearHorizontal,
-         PhotoList(10, placed(LinearHorizontal, 0)),
+         NewPhotoList(10, placed(LinearHorizontal, 0)),
          QList<QSizeF>(10, twelve),
          {QSizeF(500, 375), 1.0, false},
          10 * photo,
@@ -219,7 +219,7 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
         EXPECT_GE(need, c.atLeast) << c.what << ": " << need / kMB << " MB";
         EXPECT_LE(need, c.atMost) << c.what << ": " << need / kMB << " MB";
     }
-    const PhotoList overflowing = {placed(Composite, 0), placed(Composite, 1e38f * 10)};
+    const NewPhotoList overflowing = {placed(Composite, 0), placed(Composite, 1e38f * 10)};
     EXPECT_TRUE(std::isinf(passMemoryNeed(overflowing, {twelve, twelve}, Composite, capture)));
 }
 
@@ -228,7 +228,7 @@ TEST(MemoryBudget, PassNeedCountsPhotosCanvasesStripAndView)
 TEST(MemoryBudget, PassesOverBudgetOrWithAnUndrawableLayerFailWithTheReason)
 {
     const QImage image = gradientImage(400, 300);
-    PhotoList photos = {makePhoto(image, "a.png", Composite), makePhoto(image, "b.png", Composite)};
+    NewPhotoList photos = {makePhoto(image, "a.png", Composite), makePhoto(image, "b.png", Composite)};
     {
         const BudgetScope scope(qint64(1) << 20);
         for (const quint64 mode : {Composite, Shape, LinearHorizontal, Transparent}) {
@@ -244,7 +244,7 @@ TEST(MemoryBudget, PassesOverBudgetOrWithAnUndrawableLayerFailWithTheReason)
         // The preview over the budget shows the beginning of the list that fits: here the
         // background alone, as a one-photo list draws it.
         const QSizeF view(400, 300);
-        const PhotoList background = {photos[0]};
+        const NewPhotoList background = {photos[0]};
         const double alone = passMemoryNeed(background, Transparent, {view, 1.0, false});
         const double both = passMemoryNeed(photos, Transparent, {view, 1.0, false});
         ASSERT_LT(alone, both);
@@ -278,7 +278,7 @@ TEST(MemoryBudget, CapturedPictureSizeIsThePipelinesOwn)
 {
     const auto photo = [](quint64 mode, int w, int h, float size = 0, float x = 0, float y = 0,
                           float level = 0) {
-        PhotoPtr made = placed(mode, size, x, y);
+        NewPhoto made = placed(mode, size, x, y);
         made->f_Transparent_Size = size;
         made->f_Transparent_X_Offset = x;
         made->f_Transparent_Y_Offset = y;
@@ -331,7 +331,7 @@ TEST(MemoryBudget, CapturedPictureSizeIsThePipelinesOwn)
 TEST(MemoryBudget, APhotoOrLayerTooLargeToDrawFailsThePassNamingIt)
 {
     const auto photo = [](quint64 mode, int w, int h, float size = 0) {
-        PhotoPtr made = placed(mode, size);
+        NewPhoto made = placed(mode, size);
         made->f_Transparent_Size = size;
         made->image = solidImage(w, h, qRgb(200, 100, 50));
         return made;

@@ -179,8 +179,9 @@ TEST(MixingControls, PreviewOfFeatheredShapesAndOpacityMatchesTheFullPicture)
 {
     const QImage a = texturedImage(2401, 1601), b = texturedImage(1201, 901, 1);
     for (const quint64 mode : {Shape, Composite}) {
-        PhotoList photos = {makePhoto(a, QStringLiteral("a"), mode), makePhoto(b, QStringLiteral("b"), mode),
-                            makePhoto(a, QStringLiteral("c"), mode)};
+        NewPhotoList photos = {makePhoto(a, QStringLiteral("a"), mode),
+                               makePhoto(b, QStringLiteral("b"), mode),
+                               makePhoto(a, QStringLiteral("c"), mode)};
         for (int i = 1; i < 3; ++i) {
             photos[i]->m_Shape_Type = i == 1 ? 1 : 3;
             photos[i]->f_Shape_Size = i == 1 ? 20.0f : -40.0f;
@@ -226,7 +227,7 @@ TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
     for (const quint64 mode : {LinearHorizontal, LinearVertical}) {
         for (const QList<float> &levels : {QList<float>{0, 90}, QList<float>{0, 45, 200}}) {
             auto strip = [&](bool full) {
-                PhotoList photos;
+                NewPhotoList photos;
                 for (qsizetype i = 0; i < levels.size(); ++i) {
                     photos.append(makePhoto(images[i], QStringLiteral("p"), mode));
                     photos.back()->f_Linear_Intersection_Level = levels[i];
@@ -251,8 +252,8 @@ TEST(MixingControls, FullResolutionStripsOfTwoAndThreePhotosMatchTheSmallStrip)
 // capture after it still builds the strip from them.
 TEST(MixingControls, FullResolutionStripAfterAPreviewUsesTheOriginals)
 {
-    PhotoList photos = {makePhoto(texturedImage(1200, 900), QStringLiteral("a"), LinearHorizontal),
-                        makePhoto(texturedImage(1200, 900, 1), QStringLiteral("b"), LinearHorizontal)};
+    NewPhotoList photos = {makePhoto(texturedImage(1200, 900), QStringLiteral("a"), LinearHorizontal),
+                           makePhoto(texturedImage(1200, 900, 1), QStringLiteral("b"), LinearHorizontal)};
     photos[1]->f_Linear_Intersection_Level = 90;
     ProjectOptions options;
     options.fullResolution = true;

@@ -10,9 +10,9 @@
 
 namespace {
 
-PhotoPtr layer(int width, int height, int seed, quint64 blend)
+NewPhoto layer(int width, int height, int seed, quint64 blend)
 {
-    PhotoPtr photo = makePhoto(texturedImage(width, height, seed), QStringLiteral("layer.png"), Composite);
+    NewPhoto photo = makePhoto(texturedImage(width, height, seed), QStringLiteral("layer.png"), Composite);
     photo->bCompositeSizeOfBG = seed % 2 == 0;
     photo->m_Composite_Blend_Mode = blend;
     photo->f_Composite_Size = 10.0f * float(seed);
@@ -23,7 +23,7 @@ PhotoPtr layer(int width, int height, int seed, quint64 blend)
 
 struct Change {
     const char *name;
-    std::function<void(PhotoList &, QSizeF &)> apply;
+    std::function<void(NewPhotoList &, QSizeF &)> apply;
     qsizetype reusedSteps; // steps of the previous pass still valid after the change
 };
 
@@ -33,25 +33,25 @@ struct Change {
 // pass from scratch paints, and it reuses the steps before the first changed photo.
 TEST(PassCache, CachedPassesEqualPassesFromScratch)
 {
-    PhotoList photos = {makePhoto(texturedImage(1300, 900), QStringLiteral("bg.png"), Composite),
-                        layer(700, 500, 1, 16), layer(900, 900, 2, 21), layer(640, 480, 3, 5),
-                        layer(500, 800, 4, 2)};
+    NewPhotoList photos = {makePhoto(texturedImage(1300, 900), QStringLiteral("bg.png"), Composite),
+                           layer(700, 500, 1, 16), layer(900, 900, 2, 21), layer(640, 480, 3, 5),
+                           layer(500, 800, 4, 2)};
     QSizeF view(400, 300);
     ProjectOptions options;
     const QList<Change> changes = {
-        {"nothing", [](PhotoList &, QSizeF &) {}, 4},
-        {"top photo's blend", [](PhotoList &p, QSizeF &) { p[4]->m_Composite_Blend_Mode = 9; }, 3},
-        {"second photo's offset", [](PhotoList &p, QSizeF &) { p[1]->f_Composite_X_Offset = 30.0f; }, 0},
-        {"third photo's picture", [](PhotoList &p, QSizeF &) { p[2]->image = texturedImage(900, 900, 7); },
+        {"nothing", [](NewPhotoList &, QSizeF &) {}, 4},
+        {"top photo's blend", [](NewPhotoList &p, QSizeF &) { p[4]->m_Composite_Blend_Mode = 9; }, 3},
+        {"second photo's offset", [](NewPhotoList &p, QSizeF &) { p[1]->f_Composite_X_Offset = 30.0f; }, 0},
+        {"third photo's picture", [](NewPhotoList &p, QSizeF &) { p[2]->image = texturedImage(900, 900, 7); },
          1},
-        {"flag", [](PhotoList &p, QSizeF &) { p[3]->bCompositeSizeOfBG = !p[3]->bCompositeSizeOfBG; }, 2},
-        {"top photo's opacity", [](PhotoList &p, QSizeF &) { p[4]->f_Composite_Opacity = 40.0f; }, 3},
-        {"blend space", [&options](PhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0},
-        {"two swapped", [](PhotoList &p, QSizeF &) { p.swapItemsAt(2, 3); }, 1},
-        {"photo added", [](PhotoList &p, QSizeF &) { p.append(layer(300, 300, 5, 16)); }, 4},
-        {"photo removed", [](PhotoList &p, QSizeF &) { p.removeAt(4); }, 3},
-        {"background", [](PhotoList &p, QSizeF &) { p[0]->image = texturedImage(1300, 900, 9); }, 0},
-        {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(500, 300); }, 0},
+        {"flag", [](NewPhotoList &p, QSizeF &) { p[3]->bCompositeSizeOfBG = !p[3]->bCompositeSizeOfBG; }, 2},
+        {"top photo's opacity", [](NewPhotoList &p, QSizeF &) { p[4]->f_Composite_Opacity = 40.0f; }, 3},
+        {"blend space", [&options](NewPhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0},
+        {"two swapped", [](NewPhotoList &p, QSizeF &) { p.swapItemsAt(2, 3); }, 1},
+        {"photo added", [](NewPhotoList &p, QSizeF &) { p.append(layer(300, 300, 5, 16)); }, 4},
+        {"photo removed", [](NewPhotoList &p, QSizeF &) { p.removeAt(4); }, 3},
+        {"background", [](NewPhotoList &p, QSizeF &) { p[0]->image = texturedImage(1300, 900, 9); }, 0},
+        {"view size", [](NewPhotoList &, QSizeF &v) { v = QSizeF(500, 300); }, 0},
     };
     PassCache cache;
     renderPreviewFrame({photos, Composite, view, 1.0, options, {}}, &cache);
@@ -76,7 +76,7 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
 // The Shape pipeline keeps its steps too: the same table of changes, its own fields.
 TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
 {
-    PhotoList photos = {makePhoto(texturedImage(1000, 700), QStringLiteral("bg.png"), Shape)};
+    NewPhotoList photos = {makePhoto(texturedImage(1000, 700), QStringLiteral("bg.png"), Shape)};
     for (int i = 1; i <= 3; ++i) {
         photos.append(makePhoto(texturedImage(600, 400, i), QStringLiteral("layer.png"), Shape));
         photos[i]->m_Shape_Type = quint64(i);
@@ -84,13 +84,13 @@ TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
     QSizeF view(400, 300);
     ProjectOptions options;
     const QList<Change> changes = {
-        {"top photo's shape", [](PhotoList &p, QSizeF &) { p[3]->m_Shape_Type = 7; }, 2},
-        {"first layer's size", [](PhotoList &p, QSizeF &) { p[1]->f_Shape_Size = 80.0f; }, 0},
-        {"middle offset", [](PhotoList &p, QSizeF &) { p[2]->f_Shape_Y_Offset = 25.0f; }, 1},
-        {"middle feather", [](PhotoList &p, QSizeF &) { p[2]->f_Shape_Feather = 40.0f; }, 1},
-        {"blend space", [&options](PhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0},
-        {"photo added", [](PhotoList &p, QSizeF &) { p.append(p[1]); }, 3},
-        {"view size", [](PhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
+        {"top photo's shape", [](NewPhotoList &p, QSizeF &) { p[3]->m_Shape_Type = 7; }, 2},
+        {"first layer's size", [](NewPhotoList &p, QSizeF &) { p[1]->f_Shape_Size = 80.0f; }, 0},
+        {"middle offset", [](NewPhotoList &p, QSizeF &) { p[2]->f_Shape_Y_Offset = 25.0f; }, 1},
+        {"middle feather", [](NewPhotoList &p, QSizeF &) { p[2]->f_Shape_Feather = 40.0f; }, 1},
+        {"blend space", [&options](NewPhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0},
+        {"photo added", [](NewPhotoList &p, QSizeF &) { p.append(p[1]); }, 3},
+        {"view size", [](NewPhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
     };
     PassCache cache;
     renderPreviewFrame({photos, Shape, view, 1.0, options, {}}, &cache);

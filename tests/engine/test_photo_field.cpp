@@ -59,7 +59,7 @@ TEST(FieldTable, EveryFieldThroughWriteProjectFileAndLabel)
         for (quint64 mode : modesOf(row)) {
             SCOPED_TRACE(std::string(row.key) + " in mode " + std::to_string(mode));
             EXPECT_EQ(photoFieldForKey(QLatin1String(row.key), mode), &row);
-            const PhotoPtr photo = makePhoto(QImage(), QStringLiteral("b.png"), mode);
+            const NewPhoto photo = makePhoto(QImage(), QStringLiteral("b.png"), mode);
             EXPECT_EQ(readPhotoField(*photo, row.field), row.initial) << "the mode's default";
             writePhotoField(*photo, row.field, tunedValue(row));
             EXPECT_EQ(readPhotoField(*photo, row.field), tunedValue(row));

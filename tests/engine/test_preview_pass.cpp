@@ -155,8 +155,8 @@ TEST(PreviewPass, ScaleIsTheSmallestHalvingAtOrAboveWhatTheViewShows)
 // background, and a third photo stretched, masked or see-through.
 PhotoList modeProject(quint64 mode, const QImage &a, const QImage &b, const QImage &c)
 {
-    PhotoList photos = {makePhoto(a, QStringLiteral("a"), mode), makePhoto(b, QStringLiteral("b"), mode),
-                        makePhoto(c, QStringLiteral("c"), mode)};
+    NewPhotoList photos = {makePhoto(a, QStringLiteral("a"), mode), makePhoto(b, QStringLiteral("b"), mode),
+                           makePhoto(c, QStringLiteral("c"), mode)};
     if (mode == Composite) {
         photos[1] = placedCompositePhoto(b, kMultiply, 20, 10, 10);
         photos[2]->m_Composite_Blend_Mode = kScreen;
@@ -199,7 +199,7 @@ TEST(PreviewPass, OnePhotoAndTheLargePairMatchTheFullPictureReducedToTheView)
     const QImage a = sharedPhoto(QStringLiteral("pair24_a.jpg"));
     const QImage b = sharedPhoto(QStringLiteral("pair24_b.jpg"));
     ASSERT_FALSE(a.isNull() || b.isNull());
-    const PhotoList one = {makePhoto(a, QStringLiteral("a.jpg"), Composite)};
+    const NewPhotoList one = {makePhoto(a, QStringLiteral("a.jpg"), Composite)};
     EXPECT_LE(previewDifference(one, Composite, QSize(1200, 800)), 2.0);
     for (const quint64 mode : kScaledModes)
         EXPECT_LE(previewDifference(modeProject(mode, a, b, a), mode, QSize(1200, 800)), 2.0)
@@ -208,7 +208,7 @@ TEST(PreviewPass, OnePhotoAndTheLargePairMatchTheFullPictureReducedToTheView)
 
 TEST(PreviewPass, ReplacedPictureGetsNewCopiesAndTheOldOnesAreDropped)
 {
-    const PhotoList photos = {makePhoto(texturedImage(800, 600), QStringLiteral("a.png"), Composite)};
+    const NewPhotoList photos = {makePhoto(texturedImage(800, 600), QStringLiteral("a.png"), Composite)};
     renderPass(photos, Composite, QSizeF(200, 150), false);
     ASSERT_TRUE(photos[0]->reducedCopies);
     photos[0]->image = texturedImage(640, 480, 3);

@@ -10,10 +10,10 @@
 
 namespace {
 
-PhotoList twoPhotos()
+NewPhotoList twoPhotos()
 {
-    PhotoList photos = {makePhoto(texturedImage(1600, 1200), QStringLiteral("a.png"), Composite),
-                        makePhoto(texturedImage(900, 700, 1), QStringLiteral("b.png"), Composite)};
+    NewPhotoList photos = {makePhoto(texturedImage(1600, 1200), QStringLiteral("a.png"), Composite),
+                           makePhoto(texturedImage(900, 700, 1), QStringLiteral("b.png"), Composite)};
     photos[1]->m_Composite_Blend_Mode = 16;
     return photos;
 }
@@ -31,7 +31,7 @@ void waitUntilIdle(PreviewRenderer &renderer)
 // the project's photos.
 TEST(PreviewRenderer, ABurstCoalescesIntoOnePassOfTheLatestState)
 {
-    PhotoList photos = twoPhotos();
+    NewPhotoList photos = twoPhotos();
     quint64 mode = Composite;
     const QSizeF view(300, 200);
     PreviewRenderer renderer([&] { return PreviewRequest{photos, mode, view, 1.0, {}, {}}; });
@@ -67,7 +67,7 @@ TEST(PreviewRenderer, ABurstCoalescesIntoOnePassOfTheLatestState)
 // Changes made while a pass runs never reach it: it works on its own copies.
 TEST(PreviewRenderer, APassRunsOverASnapshot)
 {
-    PhotoList photos = twoPhotos();
+    NewPhotoList photos = twoPhotos();
     const QSizeF view(240, 180);
     const PreviewFrame expected = renderPreviewFrame({photos, Composite, view, 1.0, {}, {}});
     PreviewRenderer renderer([&] { return PreviewRequest{photos, Composite, view, 1.0, {}, {}}; });
@@ -103,9 +103,9 @@ TEST(PreviewRenderer, RegionFramesHoldTheCapturesPixels)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        PhotoList photos = {makePhoto(texturedImage(640, 480), QStringLiteral("a.png"), row.mode),
-                            makePhoto(texturedImage(row.layer.width(), row.layer.height(), 1),
-                                      QStringLiteral("b.png"), row.mode)};
+        NewPhotoList photos = {makePhoto(texturedImage(640, 480), QStringLiteral("a.png"), row.mode),
+                               makePhoto(texturedImage(row.layer.width(), row.layer.height(), 1),
+                                         QStringLiteral("b.png"), row.mode)};
         photos[1]->m_Composite_Blend_Mode = 8;
         photos[1]->f_Composite_Opacity = 60.0f;
         photos[1]->f_Composite_X_Offset = photos[1]->f_Shape_X_Offset = photos[1]->f_Transparent_X_Offset =

@@ -26,9 +26,9 @@ auto parameters(const Object_Photo &p)
 
 // A photo of the mode with values no default has (thirds do not survive a short
 // decimal printed as a float).
-PhotoPtr tunedPhoto(quint64 mode, const QString &file, float seed)
+NewPhoto tunedPhoto(quint64 mode, const QString &file, float seed)
 {
-    PhotoPtr p = makePhoto(QImage(), QFileInfo(file).fileName(), mode);
+    NewPhoto p = makePhoto(QImage(), QFileInfo(file).fileName(), mode);
     p->sFile = file;
     p->m_Composite_Blend_Mode = mode == Composite ? 16 : 0;
     p->bCompositeSizeOfBG = mode == Composite ? seed < 0 : false;
@@ -61,9 +61,9 @@ TEST_P(ProjectRoundTrip, SavedProjectReadsBackTheSameList)
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath("projects/mix"));
     const QString projectPath = dir.filePath("projects/mix/beach.json");
-    const PhotoList photos = {tunedPhoto(mode, dir.filePath("projects/mix/a.jpg"), 1.0f),
-                              tunedPhoto(mode, dir.filePath("projects/mix/photos/b c.png"), -23.7f),
-                              tunedPhoto(mode, dir.filePath("elsewhere/d.tif"), 100.1f)};
+    const NewPhotoList photos = {tunedPhoto(mode, dir.filePath("projects/mix/a.jpg"), 1.0f),
+                                 tunedPhoto(mode, dir.filePath("projects/mix/photos/b c.png"), -23.7f),
+                                 tunedPhoto(mode, dir.filePath("elsewhere/d.tif"), 100.1f)};
     ASSERT_EQ(writeProject(projectPath, mode, photos), QString());
 
     QFile file(projectPath);
@@ -122,8 +122,8 @@ TEST(ProjectWriter, SavingReplacesTheFileWholeOrNotAtAll)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("mix.json");
-    const PhotoList one = {tunedPhoto(Composite, dir.filePath("a.jpg"), 2.0f)};
-    const PhotoList two = {one[0], tunedPhoto(Composite, dir.filePath("b.jpg"), 3.0f)};
+    const NewPhotoList one = {tunedPhoto(Composite, dir.filePath("a.jpg"), 2.0f)};
+    const NewPhotoList two = {one[0], tunedPhoto(Composite, dir.filePath("b.jpg"), 3.0f)};
     ASSERT_EQ(writeProject(path, Composite, two), QString());
     ASSERT_EQ(writeProject(path, Composite, one), QString());
     QFile file(path);
@@ -133,7 +133,7 @@ TEST(ProjectWriter, SavingReplacesTheFileWholeOrNotAtAll)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"mix.json"}); // no temporary left
 
     EXPECT_FALSE(writeProject(dir.filePath("missing/mix.json"), Composite, one).isEmpty());
-    const PhotoList unnamed = {makePhoto(QImage(), "pasted", Composite)};
+    const NewPhotoList unnamed = {makePhoto(QImage(), "pasted", Composite)};
     EXPECT_TRUE(writeProject(path, Composite, unnamed).contains("photo 1 (\u201Cpasted\u201D) has no file"));
     file.seek(0);
     EXPECT_EQ(file.readAll(), saved);
@@ -331,7 +331,7 @@ TEST(ProjectFile, OpacityFeatherBlendSpaceAndFullResolution)
         expectError(json, QString::fromUtf8(part));
 
     for (const quint64 mode : {quint64(Composite), quint64(LinearHorizontal)}) {
-        PhotoList photos = {makePhoto(QImage(), QStringLiteral("a.jpg"), mode)};
+        NewPhotoList photos = {makePhoto(QImage(), QStringLiteral("a.jpg"), mode)};
         photos[0]->sFile = QStringLiteral("/projects/beach/a.jpg");
         photos[0]->f_Composite_Opacity = 12.0f;
         const ProjectOptions options{true, BlendSpace::Srgb};

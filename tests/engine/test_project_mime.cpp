@@ -68,7 +68,7 @@ PhotoList photos(quint64 mode, int count)
 {
     PhotoList list;
     for (int i = 0; i < count; ++i) {
-        PhotoPtr photo = makePhoto(QImage(), QStringLiteral("photo%1.jpg").arg(i), mode);
+        NewPhoto photo = makePhoto(QImage(), QStringLiteral("photo%1.jpg").arg(i), mode);
         photo->sFile = QStringLiteral("/projects/a long folder name/photo%1.jpg").arg(i);
         list.append(photo);
     }

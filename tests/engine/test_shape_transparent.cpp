@@ -11,16 +11,16 @@ namespace {
 const QRgb kRed = qRgb(200, 0, 0);
 const QRgb kBlue = qRgb(0, 0, 200);
 
-PhotoPtr shapePhoto(const QImage &image, quint64 shapeType)
+NewPhoto shapePhoto(const QImage &image, quint64 shapeType)
 {
-    PhotoPtr photo = makePhoto(image, QStringLiteral("p.png"), Shape);
+    NewPhoto photo = makePhoto(image, QStringLiteral("p.png"), Shape);
     photo->m_Shape_Type = shapeType;
     return photo;
 }
 
-PhotoPtr transparentPhoto(const QImage &image, quint64 t, float s, float x, float y)
+NewPhoto transparentPhoto(const QImage &image, quint64 t, float s, float x, float y)
 {
-    PhotoPtr photo = makePhoto(image, QStringLiteral("p.png"), Transparent);
+    NewPhoto photo = makePhoto(image, QStringLiteral("p.png"), Transparent);
     photo->f_Transparent_Transparency = t;
     photo->f_Transparent_Size = s;
     photo->f_Transparent_X_Offset = x;

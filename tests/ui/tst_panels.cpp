@@ -24,7 +24,8 @@
 #include <QTest>
 #include <QUndoStack>
 
-using PhotoSetup = std::function<void(Object_Photo &)>;
+// Field values a photo is given through the document before a test looks at it.
+using PhotoSetup = QList<QPair<PhotoField, double>>;
 using PanelAct = std::function<void(AppDelegate &)>;
 Q_DECLARE_METATYPE(PhotoSetup)
 Q_DECLARE_METATYPE(PanelAct)
@@ -158,33 +159,26 @@ class PanelsTest : public QObject {
         QTest::addColumn<PhotoSetup>("setup");
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<QString>("shown");
-        const PhotoSetup linear = [](Object_Photo &p) { p.f_Linear_Intersection_Level = 90.5f; };
+        const PhotoSetup linear = {{PhotoField::LinearIntersectionLevel, 90.5}};
         QTest::newRow("linear horizontal") << quint64(LinearHorizontal) << linear << "1"
                                            << "90.5";
         QTest::newRow("linear vertical") << quint64(LinearVertical) << linear << "1"
                                          << "90.5";
         auto composite = [](bool flag) {
-            return PhotoSetup([flag](Object_Photo &p) {
-                p.m_Composite_Blend_Mode = 17;
-                p.bCompositeSizeOfBG = flag;
-                p.f_Composite_Size = 40.0f;
-                p.f_Composite_X_Offset = 12.5f;
-                p.f_Composite_Y_Offset = -3.0f;
-                p.f_Composite_Opacity = 65.0f;
-            });
+            return PhotoSetup{{PhotoField::CompositeBlendMode, 17}, {PhotoField::CompositeSizeOfBG, flag},
+                              {PhotoField::CompositeSize, 40},      {PhotoField::CompositeXOffset, 12.5},
+                              {PhotoField::CompositeYOffset, -3},   {PhotoField::CompositeOpacity, 65}};
         };
         QTest::newRow("composite, own size") << quint64(Composite) << composite(false) << "111111"
                                              << "17|off|40|12.5|-3|65";
         QTest::newRow("composite, background's size") << quint64(Composite) << composite(true) << "110001"
                                                       << "17|on|40|12.5|-3|65";
         auto shape = [](quint64 type) {
-            return PhotoSetup([type](Object_Photo &p) {
-                p.m_Shape_Type = type;
-                p.f_Shape_Size = 40.0f;
-                p.f_Shape_X_Offset = 5.0f;
-                p.f_Shape_Y_Offset = 6.0f;
-                p.f_Shape_Feather = 25.0f;
-            });
+            return PhotoSetup{{PhotoField::ShapeType, double(type)},
+                              {PhotoField::ShapeSize, 40},
+                              {PhotoField::ShapeXOffset, 5},
+                              {PhotoField::ShapeYOffset, 6},
+                              {PhotoField::ShapeFeather, 25}};
         };
         QTest::newRow("shape flames") << quint64(Shape) << shape(6) << "11111"
                                       << "flames|40|5|6|25";
@@ -192,12 +186,12 @@ class PanelsTest : public QObject {
                                    << "map|40|5|6|25";
         QTest::newRow("shape outside the table") << quint64(Shape) << shape(12) << "11111"
                                                  << "none|40|5|6|25";
-        QTest::newRow("transparent") << quint64(Transparent) << PhotoSetup([](Object_Photo &p) {
-            p.f_Transparent_Transparency = 45;
-            p.f_Transparent_Size = 62.5f;
-            p.f_Transparent_X_Offset = -10.0f;
-            p.f_Transparent_Y_Offset = 20.0f;
-        }) << "1111"
+        QTest::newRow("transparent") << quint64(Transparent)
+                                     << PhotoSetup{{PhotoField::TransparentTransparency, 45},
+                                                   {PhotoField::TransparentSize, 62.5},
+                                                   {PhotoField::TransparentXOffset, -10},
+                                                   {PhotoField::TransparentYOffset, 20}}
+                                     << "1111"
                                      << "45|62.5|-10|20";
     }
     void selectionEnablesLoadsAndNeverRedraws()
@@ -210,7 +204,8 @@ class PanelsTest : public QObject {
         startProject(app, mode);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png", "b.png"});
-        setup(*d.project().photos()[2]);
+        for (const auto &[field, value] : setup)
+            d.project().writeField(2, field, value);
         const QString before = fieldsOf(*d.project().photos()[2]);
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
 
@@ -320,8 +315,8 @@ class PanelsTest : public QObject {
         startProject(app, mode);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png", "b.png"});
-        for (const PhotoPtr &photo : d.project().photos())
-            photo->bCompositeSizeOfBG = false; // the Composite sliders are usable
+        for (qint64 row = 0; row < d.project().photos().size(); ++row)
+            d.project().writeField(row, PhotoField::CompositeSizeOfBG, 0); // the Composite sliders are usable
         d.tablePhotos->selectRow(1);
         const QString background = fieldsOf(*d.project().photos()[0]);
         const QString other = fieldsOf(*d.project().photos()[2]);
@@ -394,10 +389,10 @@ class PanelsTest : public QObject {
         QCOMPARE(p.comboBlendMode->itemText(24), QString("Normal Blend Mode"));
 
         app.addPhotos({"bg.png", "a.png"});
-        Object_Photo &photo = *d.project().photos()[1];
+        const Object_Photo &photo = *d.project().photos()[1];
         QCOMPARE(enabledOf(d), QString("110001")); // a new photo matches the background
-        photo.f_Composite_Size = 40.0f;
-        photo.f_Composite_X_Offset = 12.5f;
+        d.project().writeField(1, PhotoField::CompositeSize, 40);
+        d.project().writeField(1, PhotoField::CompositeXOffset, 12.5);
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
         for (bool on : {false, true, false}) {
             QVERIFY(paints.paintsDuring(
@@ -433,8 +428,8 @@ class PanelsTest : public QObject {
         startProject(app, Shape);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png"});
-        d.project().photos()[0]->m_Shape_Type = Star6;
-        d.project().photos()[1]->m_Shape_Type = Star6;
+        d.project().writeField(0, PhotoField::ShapeType, Star6);
+        d.project().writeField(1, PhotoField::ShapeType, Star6);
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(1); // the thumbnail shows the six-pointed star
         d.tablePhotos->selectRow(row);
@@ -507,7 +502,7 @@ class PanelsTest : public QObject {
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "A.png", "B.png", "C.png"});
         for (int i = 1; i <= 3; ++i)
-            d.project().photos()[i]->f_Transparent_Transparency = quint64(10 * i);
+            d.project().writeField(i, PhotoField::TransparentTransparency, 10 * i);
         View_Transparent &p = *d.customview_Controls_Transparent;
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(3);
@@ -523,11 +518,14 @@ class PanelsTest : public QObject {
         QCOMPARE(d.project().photos()[2]->f_Transparent_Transparency, 30u);
 
         d.tablePhotos->selectRow(1);
-        d.OnRemovePhoto(); // row 1 now holds C until the first row is selected
-        QCOMPARE(tableRow(d), 1);
-        QCOMPARE(p.sliderTransparency->value(), 30.0);
-        QTRY_COMPARE(d.project().selectedIndex(), 0);
+        d.OnRemovePhoto(); // the background is selected at once: nothing to tune
+        QCOMPARE(tableRow(d), 0);
+        QCOMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(enabledOf(d), QString("0000"));
+        d.window()->menuAction("menuUndo")->trigger(); // A in row 1 again, and its values
+        QCOMPARE(tableRow(d), 1);
+        QCOMPARE(enabledOf(d), QString("1111"));
+        QCOMPARE(p.sliderTransparency->value(), 10.0);
     }
 
     void movesFollowTheCompositeMatchRule()
@@ -536,7 +534,7 @@ class PanelsTest : public QObject {
         startProject(app, Composite);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "A.png", "B.png"});
-        d.project().photos()[2]->bCompositeSizeOfBG = false;
+        d.project().writeField(2, PhotoField::CompositeSizeOfBG, 0);
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(2);
         QCOMPARE(enabledOf(d), QString("111111"));
@@ -576,14 +574,14 @@ class PanelsTest : public QObject {
         RedrawProbe paints(d.viewPreviewImage.get(), d.tablePhotos->viewport());
         QVERIFY(paints.paintsDuring([&] { QTest::keyClick(p.checkFullResolution, Qt::Key_Space); }) > 0);
         QVERIFY(d.project().options().fullResolution);
-        QCOMPARE(d.undoStack().undoText(), QString("Change Full Resolution"));
+        QCOMPARE(d.project().undoStack().undoText(), QString("Change Full Resolution"));
         QTest::keyClick(space, Qt::Key_End);
         QCOMPARE(d.project().options().blendSpace, BlendSpace::Srgb);
-        QCOMPARE(d.undoStack().undoText(), QString("Change Blend Space"));
-        d.undoStack().undo();
+        QCOMPARE(d.project().undoStack().undoText(), QString("Change Blend Space"));
+        d.project().undoStack().undo();
         QCOMPARE(d.project().options().blendSpace, BlendSpace::Linear);
         QCOMPARE(space->currentIndex(), 0);
-        d.undoStack().undo();
+        d.project().undoStack().undo();
         QVERIFY(!d.project().options().fullResolution);
         QVERIFY(!p.checkFullResolution->isChecked());
     }
@@ -615,7 +613,7 @@ class PanelsTest : public QObject {
         startProject(app, mode);
         AppDelegate &d = *app.delegate;
         app.addPhotos({"bg.png", "a.png"});
-        d.project().photos()[1]->bCompositeSizeOfBG = false;
+        d.project().writeField(1, PhotoField::CompositeSizeOfBG, 0);
         d.tablePhotos->selectRow(0);
         d.tablePhotos->selectRow(1);
         auto *slider = qobject_cast<ValueSlider *>(controlsOf(d)[index]);

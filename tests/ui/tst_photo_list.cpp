@@ -81,7 +81,7 @@ class PhotoListTest : public QObject {
         app.addPhotos({"a.png"});
         app.delegate->OnAddPhoto(); // no answer queued: cancelled
         QCOMPARE(app.names(), QStringList{"a.png"});
-        QVERIFY(!app.delegate->timerSelectLastTableRow);
+        QCOMPARE(app.delegate->project().undoStack().count(), 1);
         QVERIFY(app.desktop->alerts.isEmpty());
     }
 
@@ -136,12 +136,27 @@ class PhotoListTest : public QObject {
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines[0].contains("notes.jpg") && lines[1].contains("missing.png"),
                  qPrintable(alert.informativeText));
-        QCOMPARE(d.undoStack().count(), 1);
-        QCOMPARE(d.undoStack().undoText(), QStringLiteral("Add Photos"));
+        QCOMPARE(d.project().undoStack().count(), 1);
+        QCOMPARE(d.project().undoStack().undoText(), QStringLiteral("Add Photos"));
         QVERIFY(d.window()->statusBar()->currentMessage().isEmpty());
     }
 
-    // Closing while photos load drops them: nothing more arrives, no step, no alert.
+    // Each name of a pick is a photo of its own, the same file named twice too.
+    void theSameFileTwiceInOnePickIsTwoPhotos()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        const QString a = app.writePhoto("a.png");
+        app.desktop->openAnswers.enqueue(QStringList{a, a});
+        app.delegate->OnAddPhoto();
+        app.waitForPhotos();
+        QCOMPARE(app.names(), (QStringList{"a.png", "a.png"}));
+        const PhotoList &photos = app.delegate->project().photos();
+        QVERIFY(photos[0] != photos[1]);
+        QVERIFY(!photos[0]->image.isNull() && !photos[1]->image.isNull());
+    }
+
+    // Closing while photos load stops the loading and ends the process, asking nothing.
     void closingWhileLoadingCancels()
     {
         TestApp app;
@@ -153,14 +168,33 @@ class PhotoListTest : public QObject {
         QVERIFY(d.isLoadingPhotos());
         d.windowWillClose();
         QVERIFY(!d.isLoadingPhotos());
-        QCOMPARE(d.undoStack().count(), 0);
-        d.project().replaceList({});
-        QCoreApplication::processEvents();
-        QVERIFY(d.project().photos().isEmpty());
+        QCOMPARE(app.exitStatus, std::optional<int>(0));
         QVERIFY(app.desktop->alerts.isEmpty());
     }
 
-    void removingSelectsTheFirstRowLater()
+    // The photo being added is removed while it loads: the list is without it once
+    // loading ends, and undo brings back that photo with its picture, selected.
+    void removingAPhotoWhileItLoadsAndUndoing()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        app.addPhotos({"bg.png"});
+        app.desktop->openAnswers.enqueue(app.writePhoto("big.png", {2400, 1800}, Qt::blue));
+        d.OnAddPhoto();
+        QCOMPARE(tableSelection(d), 1);
+        d.OnRemovePhoto();
+        app.waitForPhotos();
+        QCOMPARE(app.names(), QStringList{"bg.png"});
+        QCOMPARE(tableSelection(d), 0);
+        d.window()->menuAction("menuUndo")->trigger();
+        QCOMPARE(app.names(), (QStringList{"bg.png", "big.png"}));
+        QCOMPARE(d.project().photos()[1]->image.size(), QSize(2400, 1800));
+        QCOMPARE(tableSelection(d), 1);
+        QVERIFY(app.desktop->alerts.isEmpty());
+    }
+
+    void removingSelectsTheFirstRow()
     {
         TestApp app;
         app.launchWithoutDialog();
@@ -169,12 +203,11 @@ class PhotoListTest : public QObject {
         d.tablePhotos->selectRow(2);
         d.OnRemovePhoto();
         QCOMPARE(app.names(), (QStringList{"a.png", "b.png", "d.png"}));
-        QVERIFY(d.timerSelectFirstTableRow);
-        QTRY_COMPARE(d.project().selectedIndex(), 0);
+        QCOMPARE(d.project().selectedIndex(), 0);
         QCOMPARE(tableSelection(d), 0);
     }
 
-    void removingTheOnlyPhotoEmptiesWithoutATimer()
+    void removingTheOnlyPhotoLeavesNoSelection()
     {
         TestApp app;
         app.launchWithoutDialog();
@@ -183,7 +216,7 @@ class PhotoListTest : public QObject {
         d.OnRemovePhoto();
         QVERIFY(d.project().photos().isEmpty());
         QCOMPARE(d.project().selectedIndex(), -1);
-        QVERIFY(!d.timerSelectFirstTableRow);
+        QCOMPARE(tableSelection(d), -1);
     }
 
     void removingTheBackgroundPromotesTheNext()
@@ -234,21 +267,6 @@ class PhotoListTest : public QObject {
         d.OnRemovePhoto();
         QCOMPARE(app.names(), (QStringList{"A.png", "B.png", "C.png"}));
         QCOMPARE(d.project().selectedIndex(), -1);
-    }
-
-    void selectionTimersDoNothingWhenTheListEmptiedMeanwhile()
-    {
-        TestApp app;
-        app.launchWithoutDialog();
-        AppDelegate &d = *app.delegate;
-        app.desktop->openAnswers.enqueue(app.writePhoto("a.png"));
-        d.OnAddPhoto();
-        d.project().replaceList({});
-        d.refreshTablePhotos();
-        QTRY_VERIFY(!d.timerSelectLastTableRow);
-        QCOMPARE(d.project().selectedIndex(), -1);
-        d.TimerSelectFirstTableRowRoutine();
-        QCOMPARE(tableSelection(d), -1);
     }
 
     void tableShowsThumbnailAndNameColumns()

@@ -117,11 +117,11 @@ class PreviewCanvasTest : public QObject {
         sizeCanvas(d, 200, 200);
         addSolid(app, "bg.png", {100, 100}, QColor(128, 128, 128));
         addSolid(app, "layer.png", {100, 100}, QColor(128, 128, 128));
-        d.project().photos()[1]->m_Composite_Blend_Mode = 16; // Multiply: 128 x 128 in linear light
+        d.project().writeField(1, PhotoField::CompositeBlendMode, 16); // Multiply: 128 x 128 in linear light
         d.markPreviewForRedraw();
         const QRgb multiplied = shown(d).pixel(100, 100);
         QVERIFY2(qAbs(qRed(multiplied) - 61) <= 1, qPrintable(QString::number(qRed(multiplied))));
-        d.project().photos()[1]->m_Composite_Blend_Mode = 21; // Screen
+        d.project().writeField(1, PhotoField::CompositeBlendMode, 21); // Screen
         d.markPreviewForRedraw();
         QVERIFY(qAbs(qRed(shown(d).pixel(100, 100)) - 167) <= 1);
     }
@@ -169,7 +169,7 @@ class PreviewCanvasTest : public QObject {
         QCoreApplication::processEvents(); // the passes the adds asked for
         const int before = d.viewPreviewImage->passCount();
         for (int i = 0; i < 10; ++i) { // as a dragged slider would: each change marks the canvas
-            d.project().photos()[1]->m_Composite_Blend_Mode = i == 9 ? 21 : quint64(i);
+            d.project().writeField(1, PhotoField::CompositeBlendMode, i == 9 ? 21 : i);
             d.markPreviewForRedraw();
         }
         QTRY_VERIFY(d.viewPreviewImage->passCount() > before);
@@ -225,13 +225,17 @@ class PreviewCanvasTest : public QObject {
         showWindow(d);
         addPattern(app, "bg.png", {1300, 900}, 1);
         addPattern(app, "layer.png", layerSize, 2);
-        Object_Photo &layer = *d.project().photos()[1];
-        layer.m_Composite_Blend_Mode = 18; // Overlay
-        layer.f_Composite_Opacity = 70.0f;
+        PhotoProject &project = d.project();
+        project.writeField(1, PhotoField::CompositeBlendMode, 18); // Overlay
+        project.writeField(1, PhotoField::CompositeOpacity, 70);
         if (moved) {
-            layer.f_Composite_X_Offset = layer.f_Shape_X_Offset = layer.f_Transparent_X_Offset = 13.5f;
-            layer.f_Composite_Y_Offset = layer.f_Shape_Y_Offset = layer.f_Transparent_Y_Offset = 7.25f;
-            layer.f_Transparent_Transparency = 35;
+            for (PhotoField x :
+                 {PhotoField::CompositeXOffset, PhotoField::ShapeXOffset, PhotoField::TransparentXOffset})
+                project.writeField(1, x, 13.5);
+            for (PhotoField y :
+                 {PhotoField::CompositeYOffset, PhotoField::ShapeYOffset, PhotoField::TransparentYOffset})
+                project.writeField(1, y, 7.25);
+            project.writeField(1, PhotoField::TransparentTransparency, 35);
         }
         d.markPreviewForRedraw();
         QVERIFY(!shown(d).isNull());

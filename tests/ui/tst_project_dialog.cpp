@@ -58,7 +58,7 @@ class ProjectDialogTest : public QObject {
         QFETCH(quint64, mode);
         QFETCH(ButtonStates, expected);
         TestApp app;
-        app.delegate->project().setMode(mode);
+        app.delegate->project().reset(mode, {}, QString());
         Window_New_Project dialog(app.delegate->project().mode(), app.delegate->desktop(), false);
         QVERIFY(statesOf(dialog) == expected);
     }
@@ -66,7 +66,7 @@ class ProjectDialogTest : public QObject {
     void choicesStayExclusive()
     {
         TestApp app;
-        app.delegate->project().setMode(LinearVertical);
+        app.delegate->project().reset(LinearVertical, {}, QString());
         Window_New_Project dialog(app.delegate->project().mode(), app.delegate->desktop(), false);
         dialog.radioLinear->click(); // Linear again: back to Horizontal
         QVERIFY((statesOf(dialog) == ButtonStates{false, false, true, true, false, false, true}));

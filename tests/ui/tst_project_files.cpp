@@ -63,12 +63,13 @@ void makeTunedProject(TestApp &app, const QString &folder)
                      writeGradient(folder + "/../sun.png", {24, 24}, 90)});
     app.waitForPhotos();
     QCOMPARE(d.project().photos().size(), 3);
-    d.project().photos()[1]->m_Composite_Blend_Mode = 16;
-    d.project().photos()[1]->bCompositeSizeOfBG = false;
-    d.project().photos()[1]->f_Composite_Size = 37.25f;
-    d.project().photos()[1]->f_Composite_X_Offset = -12.5f;
-    d.project().photos()[2]->m_Composite_Blend_Mode = 5;
-    d.project().photos()[2]->f_Composite_Y_Offset = 33.3f;
+    PhotoProject &project = d.project();
+    project.writeField(1, PhotoField::CompositeBlendMode, 16);
+    project.writeField(1, PhotoField::CompositeSizeOfBG, 0);
+    project.writeField(1, PhotoField::CompositeSize, 37.25);
+    project.writeField(1, PhotoField::CompositeXOffset, -12.5);
+    project.writeField(2, PhotoField::CompositeBlendMode, 5);
+    project.writeField(2, PhotoField::CompositeYOffset, 33.3);
 }
 
 void dropOn(QWidget *target, const QStringList &paths, bool *accepted = nullptr)
@@ -231,6 +232,12 @@ class ProjectFilesTest : public QObject {
         QCOMPARE(app.delegate->project().mode(), quint64(answer == 0 ? Shape : Composite));
         for (const PhotoPtr &photo : app.delegate->project().photos()) // built with the picture
             QVERIFY(photo->reducedCopies && photo->reducedCopies->sourceKey == photo->image.cacheKey());
+        // Without the skipped photo the project differs from its file: it is changed, and
+        // the ways out ask first (the project kept on cancel was never saved).
+        QVERIFY(app.delegate->window()->isWindowModified());
+        app.delegate->OnMenuQuit();
+        QCOMPARE(app.desktop->alerts.size(), 2);
+        QVERIFY(app.desktop->alerts[1].message.startsWith("Do you want to save the changes"));
     }
 
     void savingRefusalsAreSaid()
@@ -358,7 +365,7 @@ class ProjectFilesTest : public QObject {
     void aProjectOnTheCommandLineOpensWithoutTheTypeDialog()
     {
         QTemporaryDir dir;
-        PhotoPtr photo = makePhoto(QImage(), "a.png", Shape);
+        NewPhoto photo = makePhoto(QImage(), "a.png", Shape);
         photo->sFile = writeGradient(dir.filePath("a.png"), {9, 9}, 1);
         photo->m_Shape_Type = 3;
         QCOMPARE(writeProject(dir.filePath("mix.json"), Shape, {photo}), QString());

@@ -66,6 +66,27 @@ class SaveShareTest : public QObject {
         QVERIFY(!d.timer_Save_Picture);
     }
 
+    // Save while photos load waits for them: the picture holds the photo removed and
+    // brought back meanwhile, never a placeholder.
+    void saveWaitsForThePhotosStillLoading()
+    {
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        app.addPhotos({"small.png"});
+        d.addPhotoFiles({app.writePhoto("big.png", {1600, 1200}, Qt::blue)});
+        d.OnRemovePhoto(); // the big background, while it loads
+        d.window()->menuAction("menuUndo")->trigger();
+        d.OnSaveMixedPhoto();
+        QTRY_COMPARE(app.desktop->savePanels.size(), 1);
+        QVERIFY(!d.project().hasLoadingPhotos());
+        const QImage saved(outputFolder(d) + "/" + kCaptureName);
+        // The frame of the big blue photo, added to the small red background: a photo
+        // without its picture would count as 0 x 0 and add nothing.
+        QCOMPARE(saved.size(), QSize(1600, 1200));
+        QCOMPARE(saved.pixel(800, 600), qRgb(255, 0, 255));
+    }
+
     // The poll stays only as a fallback: with it held back for an hour, the capture's
     // completion alone carries Save to its panel and Share to its window.
     void saveAndShareGoOnWhenTheCaptureCompletes()

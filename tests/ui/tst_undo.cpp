@@ -38,10 +38,10 @@ void startWith(TestApp &app, qint64 row)
     app.launchWithoutDialog(Composite);
     app.delegate->Set_Controls_View_to_Composition();
     app.addPhotos({"a.png", "b.png", "c.png"});
-    for (const PhotoPtr &photo : app.delegate->project().photos())
-        photo->bCompositeSizeOfBG = false;
+    for (qint64 row = 0; row < 3; ++row)
+        app.delegate->project().writeField(row, PhotoField::CompositeSizeOfBG, 0);
     app.delegate->tablePhotos->selectRow(int(row));
-    app.delegate->undoStack().clear();
+    app.delegate->project().undoStack().clear();
 }
 
 } // namespace
@@ -95,7 +95,7 @@ class UndoTest : public QObject {
         QTRY_COMPARE(selectedRow(d), rowAfter); // the action's own delayed selection
         QCOMPARE(app.names(), after);
         QCOMPARE(menu(d, "menuUndo")->text(), undoText);
-        QCOMPARE(d.undoStack().count(), 1);
+        QCOMPARE(d.project().undoStack().count(), 1);
         d.tablePhotos->selectRow(1); // wherever the user is now
 
         menu(d, "menuUndo")->trigger();
@@ -110,16 +110,20 @@ class UndoTest : public QObject {
         QCOMPARE(selectedRow(d), rowAfter);
     }
 
+    // Undo right after an add, its photo still loading: the row selected before, which
+    // the end of the loading leaves alone.
     void undoRightAfterAnAddKeepsTheRestoredRow()
     {
         TestApp app;
         startWith(app, 1);
         AppDelegate &d = *app.delegate;
-        d.addPhotoFiles({app.writePhoto("d.png")});
-        app.waitForPhotos();
-        menu(d, "menuUndo")->trigger(); // before the add's own selection of its row
+        d.addPhotoFiles({app.writePhoto("d.png", {1600, 1200})});
+        QCOMPARE(selectedRow(d), 3);
+        menu(d, "menuUndo")->trigger();
         QCOMPARE(selectedRow(d), 1);
-        QVERIFY(!d.timerSelectLastTableRow || !d.timerSelectLastTableRow->isActive());
+        app.waitForPhotos();
+        QCOMPARE(selectedRow(d), 1);
+        QCOMPARE(app.names(), (QStringList{"a.png", "b.png", "c.png"}));
     }
 
     void actionsThatChangeNothingLeaveNoStep()
@@ -131,7 +135,7 @@ class UndoTest : public QObject {
         app.delegate->OnMovePhotoDown();
         app.delegate->addPhotoFiles({app.home.filePath("missing.png")});
         app.waitForPhotos();
-        QCOMPARE(app.delegate->undoStack().count(), 0);
+        QCOMPARE(app.delegate->project().undoStack().count(), 0);
     }
 
     void aDragIsOneStepAndUndoBringsBackItsPhoto()
@@ -142,12 +146,12 @@ class UndoTest : public QObject {
         const float start = d.project().photos()[1]->f_Composite_Size;
         for (double value : {5.0, 12.5, 20.0, 33.0}) // one drag: no button let go
             QVERIFY(d.setPhotoField(PhotoField::CompositeSize, value));
-        QCOMPARE(d.undoStack().count(), 1);
+        QCOMPARE(d.project().undoStack().count(), 1);
         QCOMPARE(menu(d, "menuUndo")->text(), QString("Undo Change Size"));
         QTest::mouseRelease(d.window(), Qt::LeftButton); // the drag ends
         QVERIFY(d.setPhotoField(PhotoField::CompositeSize, 40.0));
         QVERIFY(d.setPhotoField(PhotoField::CompositeBlendMode, 16));
-        QCOMPARE(d.undoStack().count(), 3);
+        QCOMPARE(d.project().undoStack().count(), 3);
 
         d.tablePhotos->selectRow(2);
         menu(d, "menuUndo")->trigger(); // the blend mode, on photo 1
@@ -208,7 +212,7 @@ class UndoTest : public QObject {
         app.addPhotos({"a.png", "b.png"});
         AppDelegate &d = *app.delegate;
         d.tablePhotos->selectRow(1);
-        d.undoStack().clear();
+        d.project().undoStack().clear();
         const PhotoPtr photo = d.project().photos()[1];
         const double before = readPhotoField(*photo, row.field);
         const double after = before == row.maximum ? row.minimum : row.maximum;
@@ -228,21 +232,21 @@ class UndoTest : public QObject {
         startWith(app, 1);
         AppDelegate &d = *app.delegate;
         d.OnRemovePhoto();
-        QCOMPARE(d.undoStack().count(), 1);
+        QCOMPARE(d.project().undoStack().count(), 1);
         const QString project = app.home.filePath("p.json");
         QCOMPARE(writeProject(project, Composite, d.project().photos()), QString());
         QVERIFY(d.openProjectFile(project));
-        QCOMPARE(d.undoStack().count(), 0);
+        QCOMPARE(d.project().undoStack().count(), 0);
         QVERIFY(!menu(d, "menuUndo")->isEnabled());
 
         QTRY_COMPARE(d.project().selectedIndex(), qint64(1)); // the opened list's last row
         d.OnMovePhotoUp();
-        QCOMPARE(d.undoStack().count(), 1);
+        QCOMPARE(d.project().undoStack().count(), 1);
         ModalScript script;
         script.onModal<Window_New_Project>([](Window_New_Project &w) { w.buttonOK->click(); });
         app.desktop->alertAnswers.enqueue(1); // discard the change since opening
         d.OnNewProject();
-        QCOMPARE(d.undoStack().count(), 0);
+        QCOMPARE(d.project().undoStack().count(), 0);
         QVERIFY(!menu(d, "menuUndo")->isEnabled());
     }
 };

@@ -53,7 +53,7 @@ void changedProject(TestApp &app)
 QString savedProject(TestApp &app, const QString &name)
 {
     const QString path = app.home.filePath(name);
-    PhotoPtr photo = std::make_shared<Object_Photo>();
+    NewPhoto photo = std::make_shared<Object_Photo>();
     photo->sFile = app.writePhoto("other.png");
     photo->sName = "other.png";
     const QString error = writeProject(path, Composite, {photo});
@@ -216,7 +216,7 @@ class WorkflowTest : public QObject {
         QVERIFY(!window->isWindowModified());
         QVERIFY(d.setPhotoField(PhotoField::CompositeXOffset, 10));
         QVERIFY(window->isWindowModified());
-        d.undoStack().undo();
+        d.project().undoStack().undo();
         QVERIFY(!window->isWindowModified());
         d.OnRemovePhoto();
         QVERIFY(window->isWindowModified());

@@ -23,7 +23,7 @@ void TestApp::launchWithoutDialog(quint64 mode)
     delegate->applicationDidFinishLaunching();
     if (delegate->timerStartupSelectProjectType)
         delegate->timerStartupSelectProjectType->stop();
-    delegate->project().setMode(mode);
+    delegate->project().reset(mode, {}, QString());
 }
 
 QString TestApp::writePhoto(const QString &name, QSize size, QColor color)

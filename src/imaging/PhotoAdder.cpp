@@ -1,8 +1,6 @@
-#include "app/PhotoAdder.h"
+#include "imaging/PhotoAdder.h"
 
 #include "model/PhotoProject.h"
-
-#include <QFileInfo>
 
 PhotoAdder::PhotoAdder(PhotoProject &project, QObject *parent) : QObject(parent), m_project(project)
 {
@@ -14,7 +12,8 @@ void PhotoAdder::add(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
-    m_waiting.append(paths);
+    const PhotoList photos = m_project.addLoadingPhotos(paths);
+    m_waiting.append({paths, {photos.begin(), photos.end()}});
     if (!isLoading())
         startNext();
 }
@@ -31,40 +30,34 @@ void PhotoAdder::startNext()
 {
     if (m_waiting.isEmpty())
         return;
-    const QStringList paths = m_waiting.takeFirst();
-    emit batchStarting();
-    for (const QString &path : paths) {
-        PhotoPtr photo = makePhoto(QImage(), QFileInfo(path).fileName(), m_project.mode());
-        photo->sFile = QFileInfo(path).absoluteFilePath();
-        m_loading.append(photo);
-    }
+    Batch batch = m_waiting.takeFirst();
+    m_loading = std::move(batch.photos);
     m_refusals.clear();
     m_arrived = 0;
-    m_project.addPhotos(m_loading);
     emit progress(0, int(m_loading.size()));
-    m_runner.start(paths);
+    m_runner.start(batch.paths);
 }
 
 void PhotoAdder::arrive(int index, const LoadedPhoto &loaded)
 {
-    if (index < 0 || index >= m_loading.size())
+    if (index < 0 || size_t(index) >= m_loading.size())
         return;
-    if (loaded.result.image.isNull())
-        m_refusals.insert(index, loaded.result.error);
-    else
-        m_project.setPicture(m_loading[index], loaded.result.image, loaded.reducedCopies);
+    // Gone for good (removed, and no undo step can bring it back): nothing to give.
+    if (const PhotoPtr photo = m_loading[size_t(index)].lock()) {
+        if (loaded.result.image.isNull()) {
+            m_refusals.insert(index, loaded.result.error);
+            m_project.dropLoadingPhoto(photo);
+        } else {
+            m_project.finishLoading(photo, loaded.result.image, loaded.reducedCopies);
+        }
+    }
     emit progress(++m_arrived, int(m_loading.size()));
 }
 
 void PhotoAdder::finish()
 {
-    for (auto it = m_refusals.cbegin(); it != m_refusals.cend(); ++it) {
-        const qsizetype row = m_project.photos().indexOf(m_loading[it.key()]);
-        if (row >= 0)
-            m_project.removeAt(row);
-    }
     const QStringList refusals = m_refusals.values();
-    const int added = int(m_loading.size() - refusals.size());
+    const int added = int(m_loading.size()) - int(refusals.size());
     m_loading.clear();
     m_refusals.clear();
     emit batchFinished(added, refusals);
