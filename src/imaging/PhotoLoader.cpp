@@ -308,40 +308,6 @@ LoadResult loadPhoto(const QString &path)
     return loadPhoto(path, photoPixelLimit());
 }
 
-<<<<<<< HEAD
-=======
-namespace {
-
-LoadResult decodePhotoFile(const QString &path, qint64 maxPixels)
-{
-    allowLargePictures();
-    QFile file(path);
-    QImageReader reader(&file);
-    reader.setAutoTransform(true);
-    if (const QString problem = checkFile(path, file); !problem.isEmpty())
-        return refusal(path, problem);
-    if (const PhotoDecoder decoder = photoDecoderOf(file); decoder != PhotoDecoder::Qt)
-        return loadWithLibrary(path, file, decoder, maxPixels);
-    if (const QString problem = checkBeforeDecoding(file, reader, maxPixels); !problem.isEmpty())
-        return refusal(path, problem);
-    const QByteArray format = reader.format(); // the reader cannot tell once at the end
-    QImage image;
-    if (!readWatched(reader, image))
-        return refusal(
-            path, QCoreApplication::translate("PhotoLoader", "the picture data is damaged or incomplete."));
-    // Some files tell their size only while decoding (a GIF whose header Qt cannot read
-    // ahead): the limit holds for them too, once the size is known.
-    if (qint64(image.width()) * image.height() > maxPixels)
-        return refusal(path, sizeRefusal(image.size(), maxPixels));
-    if (format == "png")
-        treatNearSrgbGammaAsSrgb(file, image);
-    toCanonical(image);
-    return {image, QString()};
-}
-
-} // namespace
-
->>>>>>> i28-writers
 LoadResult loadPhoto(const QString &path, qint64 maxPixels)
 {
     try {
