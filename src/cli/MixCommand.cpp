@@ -7,6 +7,7 @@
 #include "encode/PictureWriter.h"
 #include "encode/PngWriter.h"
 #include "imaging/FileAccess.h"
+#include "imaging/Geometry.h"
 #include "imaging/MemoryBudget.h"
 #include "imaging/PhotoLoader.h"
 #include "imaging/ProjectPhotos.h"
@@ -157,22 +158,10 @@ ViewTarget viewTarget(QSize view)
     return view.isValid() ? ViewTarget{QSizeF(view), 1.0, false} : ViewTarget{QSizeF(0, 0), 1.0, true};
 }
 
-// Writing comes once the photos are let go: the picture and what its writer takes.
-QString writeBudgetRefusal(const PhotoProject &project, const QList<QSizeF> &sizes, const MixOptions &options,
-                           bool toStream)
+// The memory the render will need, from the sizes the photos' headers announce (a photo
+// that does not tell is checked once it is decoded); refused before anything is decoded.
+MixOutcome checkBudget(const PhotoProject &project, QSize view)
 {
-    const QSizeF picture = options.view.isValid() ? QSizeF(options.view)
-                                                  : capturedPictureSize(project.photos(), sizes,
-                                                                        project.mode(), project.options());
-    return pictureWriteBudgetRefusal({*options.format, options.picture, true, toStream}, picture);
-}
-
-// The memory the render and then the write will need, from the sizes the photos'
-// headers announce (a photo that does not tell is checked once it is decoded); refused
-// before anything is decoded.
-MixOutcome checkBudget(const PhotoProject &project, const MixOptions &options, bool toStream)
-{
-    const QSize view = options.view;
     QList<QSizeF> sizes;
     for (const QString &file : photoFiles(project.photos()))
         sizes.append(QSizeF(probePhotoSize(file).expandedTo(QSize(0, 0))));
@@ -180,9 +169,7 @@ MixOutcome checkBudget(const PhotoProject &project, const MixOptions &options, b
         passMemoryNeed(project.photos(), sizes, project.mode(), viewTarget(view), project.options());
     if (view.isValid())
         need += pictureBytes(QSizeF(view)); // the canvas the view is painted on
-    QString refusal = passBudgetRefusal(need);
-    if (refusal.isEmpty())
-        refusal = writeBudgetRefusal(project, sizes, options, toStream);
+    const QString refusal = passBudgetRefusal(need);
     if (refusal.isEmpty())
         return {};
     return {kExitFileError,
@@ -284,6 +271,24 @@ MixOutcome withinMemory(const QString &outputPath, const std::function<MixOutcom
     }
 }
 
+// Writing comes once the photos are let go: the picture (of the size the render will
+// give it) and what its writer takes must fit the budget; refused before rendering.
+MixOutcome checkWriteBudget(const PhotoProject &project, const MixOptions &options, bool toStream)
+{
+    QList<QSizeF> sizes;
+    for (const PhotoPtr &photo : project.photos())
+        sizes.append(imageSizeF(photo->image));
+    const QSizeF picture = options.view.isValid() ? QSizeF(options.view)
+                                                  : capturedPictureSize(project.photos(), sizes,
+                                                                        project.mode(), project.options());
+    const QString refusal =
+        pictureWriteBudgetRefusal({*options.format, options.picture, true, toStream}, picture);
+    if (refusal.isEmpty())
+        return {};
+    return {kExitFileError,
+            refusal.chopped(1) + QCoreApplication::translate("MixCommand", " (see --memory-budget)")};
+}
+
 // Renders the project and writes its picture at `outputPath` ("-": standard output).
 MixOutcome writeMixed(const MixOptions &options, PhotoProject &project, const QString &name,
                       const QString &outputPath, const MixProgress &progress)
@@ -316,8 +321,7 @@ MixOutcome mixProject(const MixOptions &options, const MixJob &job, const Output
     if (job.output != QLatin1String("-"))
         if (const QString refusal = guard.refusal(job.output, job.guarded); !refusal.isEmpty())
             return {kExitUsageError, refusal};
-    if (const MixOutcome bad = checkBudget(project, options, job.output == QLatin1String("-"));
-        bad.status != kExitWritten)
+    if (const MixOutcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
         return bad;
     const QString name = job.projectPath == QLatin1String("-")
                              ? QCoreApplication::translate("MixCommand", "standard input")
@@ -326,6 +330,9 @@ MixOutcome mixProject(const MixOptions &options, const MixJob &job, const Output
                  .arg(name)
                  .arg(project.photos().size()));
     if (const MixOutcome bad = loadPhotos(project); bad.status != kExitWritten)
+        return bad;
+    if (const MixOutcome bad = checkWriteBudget(project, options, job.output == QLatin1String("-"));
+        bad.status != kExitWritten)
         return bad;
     return writeMixed(options, project, name, job.output, progress);
 }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -129,9 +130,10 @@ double pictureWriteNeed(const WriteTarget &target, QSizeF size)
 {
     const double pixels = pictureBytes(size) / pictureBytes(QSizeF(1, 1)); // finite or infinite
     switch (target.format) {
-    case PictureFormat::Png:
-        return pixels * samplesPerPixel(target.translucent) * kPngGrowth +
-               imagingThreadCount() * kPngBandWork;
+    case PictureFormat::Png: {
+        const double samples = pixels * samplesPerPixel(target.translucent);
+        return samples * kPngGrowth + imagingThreadCount() * std::min(kPngBandWork, samples);
+    }
     case PictureFormat::Jpeg:
         return jpegNeed(target, size);
     case PictureFormat::Webp:

@@ -260,7 +260,7 @@ TEST(PictureLimits, AWriterRefusesWhatItCannotWriteWithinTheBudget)
     const WriteResult lossless = writePicture(picture, path, {0, true});
     EXPECT_EQ(
         lossless.error.toStdString(),
-        QStringLiteral("\u201C%1\u201D could not be written: the picture needs about 39 MB of memory to be "
+        QStringLiteral("\u201C%1\u201D could not be written: the picture needs about 38 MB of memory to be "
                        "written as lossless WebP, more than the 20 MB allowed.")
             .arg(path)
             .toStdString());
