@@ -1143,84 +1143,85 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="43"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="44"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="59"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="60"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="63"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="83"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="84"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>sie ist größer, als eine Projektdatei sein darf (höchstens %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="96"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="97"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="327"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="101"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="102"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="176"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="190"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="250"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="237"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="256"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="243"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>das Programm, das sie liest, hat sich beendet, bevor das Bild vollständig war (die Pipe ist geschlossen).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="325"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="291"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="297"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="302"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="301"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="305"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="310"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="280"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="267"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="402"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
     </message>
@@ -1514,12 +1515,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="331"/>
-        <source>the picture data is damaged or incomplete.</source>
-        <translation>die Bilddaten sind beschädigt oder unvollständig.</translation>
-    </message>
-    <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="351"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="317"/>
         <source>there is not enough memory to decode it.</source>
         <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>
@@ -1591,27 +1587,27 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PictureLimits</name>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="57"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="58"/>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="118"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="119"/>
         <source>a %1 picture is at most %2 pixels wide and high; this one is %3 × %4 (choose %5).</source>
         <translation>ein %1-Bild ist höchstens %2 Pixel breit und hoch; dieses ist %3 × %4 (%5 wählen).</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="160"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="162"/>
         <source>be written as lossless %1</source>
         <translation>verlustfrei als %1 geschrieben zu werden</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="161"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="163"/>
         <source>be written as %1</source>
         <translation>als %1 geschrieben zu werden</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="162"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="164"/>
         <source>the picture %1.</source>
         <translation>das Bild %1.</translation>
     </message>

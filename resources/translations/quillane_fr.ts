@@ -1146,84 +1146,85 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>option inconnue « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="43"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="44"/>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="59"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="60"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="63"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="83"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="84"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>il est plus grand qu’un fichier de projet ne peut l’être (au plus %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="96"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="97"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="327"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="101"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="102"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="189"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="176"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="190"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="250"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="237"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="256"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="243"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>le programme qui la lit s’est arrêté avant que l’image soit complète (le tube est fermé).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="325"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="291"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="297"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="302"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="301"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="305"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="310"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="280"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="267"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="402"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
     </message>
@@ -1517,12 +1518,7 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="331"/>
-        <source>the picture data is damaged or incomplete.</source>
-        <translation>les données de l’image sont endommagées ou incomplètes.</translation>
-    </message>
-    <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="351"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="317"/>
         <source>there is not enough memory to decode it.</source>
         <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>
@@ -1594,27 +1590,27 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PictureLimits</name>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="57"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="58"/>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="118"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="119"/>
         <source>a %1 picture is at most %2 pixels wide and high; this one is %3 × %4 (choose %5).</source>
         <translation>une image %1 fait au plus %2 pixels de large et de haut ; celle-ci fait %3 × %4 (choisissez %5).</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="160"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="162"/>
         <source>be written as lossless %1</source>
         <translation>être écrite en %1 sans perte</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="161"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="163"/>
         <source>be written as %1</source>
         <translation>être écrite en %1</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureLimits.cpp" line="162"/>
+        <location filename="../../src/encode/PictureLimits.cpp" line="164"/>
         <source>the picture %1.</source>
         <translation>l’image %1.</translation>
     </message>
