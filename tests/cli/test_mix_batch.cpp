@@ -15,20 +15,20 @@ const QHash<QString, QRgb> kColours = {
 // One file of a case, relative to the case's folder: "photos/cover.png=red" a photo of
 // that colour, "a/mix.json=red.png" a project of that one photo, "alias.json->a.json" a
 // symbolic link, "hard.json=>a.json" a hard link.
-void makeFile(const QDir &folder, const QString &spec)
+void makeFile(const QDir &folder, const QString &entry)
 {
-    const QStringList link = spec.split(QRegularExpression("->|=>"));
+    const QStringList link = entry.split(QRegularExpression("->|=>"));
     if (link.size() == 2) {
         ASSERT_TRUE(folder.mkpath(QFileInfo(folder.filePath(link[0])).path()));
         const QByteArray name = QFile::encodeName(folder.filePath(link[0]));
-        if (spec.contains("->"))
+        if (entry.contains("->"))
             ASSERT_EQ(::symlink(QFile::encodeName(link[1]).constData(), name.constData()), 0)
-                << spec.toStdString();
+                << entry.toStdString();
         else
             ASSERT_EQ(::link(QFile::encodeName(folder.filePath(link[1])).constData(), name.constData()), 0);
         return;
     }
-    const QString path = folder.filePath(spec.section('=', 0, 0)), value = spec.section('=', 1);
+    const QString path = folder.filePath(entry.section('=', 0, 0)), value = entry.section('=', 1);
     ASSERT_TRUE(folder.mkpath(QFileInfo(path).path()));
     if (path.endsWith(".png")) {
         QImage photo(4, 3, QImage::Format_RGB32);
