@@ -289,8 +289,39 @@ void View_Image_Preview::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
+void View_Image_Preview::setTool(CanvasTool *tool)
+{
+    m_tool = tool;
+    m_toolDragging = false;
+    setMouseTracking(tool != nullptr);
+    setFocusPolicy(tool ? Qt::StrongFocus : Qt::NoFocus);
+    unsetCursor();
+    update();
+}
+
+QTransform View_Image_Preview::pictureToCanvas() const
+{
+    const QRectF picture = pictureRect();
+    if (m_pictureSize.isEmpty())
+        return {};
+    return QTransform::fromTranslate(picture.x(), picture.y())
+        .scale(picture.width() / m_pictureSize.width(), picture.height() / m_pictureSize.height());
+}
+
+CanvasTool::Pointer View_Image_Preview::toolPointer(const QMouseEvent *event) const
+{
+    const QTransform toCanvas = pictureToCanvas();
+    const double k = toCanvas.m11();
+    return {toCanvas.inverted().map(event->position()), event->modifiers(), k > 0.0 ? 1.0 / k : 0.0};
+}
+
 void View_Image_Preview::mousePressEvent(QMouseEvent *event)
 {
+    if (m_tool && event->button() == Qt::LeftButton && !m_pictureSize.isEmpty()) {
+        m_toolDragging = m_tool->press(toolPointer(event));
+        if (m_toolDragging)
+            return;
+    }
     if (event->button() != Qt::LeftButton || m_zoom == kFit || !m_scroll) {
         QWidget::mousePressEvent(event);
         return;
@@ -303,6 +334,12 @@ void View_Image_Preview::mousePressEvent(QMouseEvent *event)
 
 void View_Image_Preview::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_toolDragging) {
+        m_tool->drag(toolPointer(event));
+        return;
+    }
+    if (m_tool && !m_dragging && !m_pictureSize.isEmpty())
+        setCursor(m_tool->hover(toolPointer(event)));
     if (!m_dragging || !m_scroll) {
         QWidget::mouseMoveEvent(event);
         return;
@@ -314,6 +351,11 @@ void View_Image_Preview::mouseMoveEvent(QMouseEvent *event)
 
 void View_Image_Preview::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_toolDragging && event->button() == Qt::LeftButton) {
+        m_toolDragging = false;
+        m_tool->release(toolPointer(event));
+        return;
+    }
     if (!m_dragging) {
         QWidget::mouseReleaseEvent(event);
         return;
@@ -326,10 +368,34 @@ void View_Image_Preview::mouseReleaseEvent(QMouseEvent *event)
 // scaled into the view keeping its proportions until the pass for the new size ends.
 // Zoomed: where the part of the picture it holds lies at today's zoom, so that a frame
 // made before a zoom or a scroll is shown in place until the next one is ready.
+void View_Image_Preview::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (m_tool && event->button() == Qt::LeftButton && !m_pictureSize.isEmpty())
+        m_tool->doubleClick(toolPointer(event));
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
+void View_Image_Preview::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_tool || !m_tool->key(event))
+        QWidget::keyPressEvent(event);
+}
+
+// The frame, then the tool's overlay over it.
 void View_Image_Preview::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
+    paintFrame(painter, event->rect());
+    if (m_tool && !m_pictureSize.isEmpty()) {
+        painter.setClipRect(event->rect());
+        m_tool->paintOverlay(painter, pictureToCanvas());
+    }
+}
+
+void View_Image_Preview::paintFrame(QPainter &painter, const QRect &exposed)
+{
+    painter.fillRect(exposed, Qt::black);
     if (!m_renderer.isBusy() && !isFrameFor(currentRequest()))
         redraw(); // a view sized or scrolled while hidden: a pass is only asked for here
     if (m_frame.image.isNull())
@@ -349,7 +415,7 @@ void View_Image_Preview::paintEvent(QPaintEvent *event)
         const QRectF target(picture.topLeft() + QPointF(m_frame.region.topLeft()) * k,
                             QSizeF(m_frame.region.size()) * k);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, k * devicePixelRatioF() < 1.0);
-        drawExposed(painter, target, m_frame.image, QRectF(m_frame.image.rect()), event->rect());
+        drawExposed(painter, target, m_frame.image, QRectF(m_frame.image.rect()), exposed);
         return;
     }
     if (m_frame.pictureSize.isEmpty())
@@ -362,5 +428,5 @@ void View_Image_Preview::paintEvent(QPaintEvent *event)
                             ratio,
                         fitted * ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    drawExposed(painter, picture, m_frame.image, source, event->rect());
+    drawExposed(painter, picture, m_frame.image, source, exposed);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CanvasTool.h"
 #include "render/PreviewRenderer.h"
 
 #include <QPointF>
@@ -55,6 +56,12 @@ class View_Image_Preview : public QWidget {
     void zoomToFit() { setZoom(kFit); }
     void zoomToActualPixels() { setZoom(1.0); }
 
+    // The tool that gets the pointer and keys (null: a drag pans). Not owned.
+    void setTool(CanvasTool *tool);
+    CanvasTool *tool() const { return m_tool; }
+    // Maps the picture's pixels to the canvas's points as it is shown now.
+    QTransform pictureToCanvas() const;
+
   signals:
     // A pass has finished; `drewPhotos` is false when the project had no photo.
     void passDrawn(bool drewPhotos);
@@ -69,6 +76,8 @@ class View_Image_Preview : public QWidget {
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
@@ -81,6 +90,8 @@ class View_Image_Preview : public QWidget {
     void zoomAround(double zoom, QPointF anchor);
     void fitCanvasToZoom();
     void showFrame(const PreviewFrame &frame);
+    void paintFrame(QPainter &painter, const QRect &exposed);
+    CanvasTool::Pointer toolPointer(const QMouseEvent *event) const;
 
     const PhotoProject &m_project;
     PreviewRenderer m_renderer;
@@ -91,6 +102,8 @@ class View_Image_Preview : public QWidget {
     bool m_zoomedCanvas = false; // the canvas has the zoomed picture's size
     bool m_settling = false;     // a zoom is being set: one pass once it is in place
     bool m_dragging = false;
+    CanvasTool *m_tool = nullptr;
+    bool m_toolDragging = false;
     QPointF m_dragFrom;
     QPoint m_scrollFrom;
 };

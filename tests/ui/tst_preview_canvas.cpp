@@ -13,6 +13,18 @@
 #include <QTest>
 #include <QWheelEvent>
 
+// Records where the canvas says the pointer is; takes drags when told to.
+struct RecordingTool : CanvasTool {
+    bool takes = true;
+    QList<QPointF> points;
+    bool press(const Pointer &p) override { return points.append(p.point), takes; }
+    void drag(const Pointer &p) override { points.append(p.point); }
+    void release(const Pointer &p) override { points.append(p.point); }
+    Qt::CursorShape hover(const Pointer &) override { return Qt::CrossCursor; }
+    bool key(QKeyEvent *) override { return false; }
+    void paintOverlay(QPainter &, const QTransform &) const override {}
+};
+
 class PreviewCanvasTest : public QObject {
     Q_OBJECT
 
@@ -303,6 +315,48 @@ class PreviewCanvasTest : public QObject {
         d.window()->menuAction("menuZoomActual")->trigger();
         d.project().reset(Shape, {}, QString()); // as New Project and Open Project do
         QCOMPARE(canvas.zoom(), View_Image_Preview::kFit);
+    }
+
+    // A tool gets the picture's pixels under the pointer at Fit and zoomed; a drag it
+    // takes does not pan, one it declines does.
+    void toolGetsPicturePointsAndItsDrags()
+    {
+        TestApp app;
+        app.launchWithoutDialog(Composite);
+        AppDelegate &d = *app.delegate;
+        showWindow(d);
+        View_Image_Preview &canvas = *d.viewPreviewImage;
+        addPattern(app, "bg.png", {1600, 1200}, 1);
+        QVERIFY(!shown(d).isNull());
+        RecordingTool tool;
+        canvas.setTool(&tool);
+        const QRectF picture = canvas.pictureToCanvas().mapRect(QRectF(0, 0, 1600, 1200));
+        const QPoint centre = picture.center().toPoint();
+        QTest::mouseClick(&canvas, Qt::LeftButton, {}, centre);
+        QCOMPARE(tool.points.size(), 2);
+        QVERIFY(std::abs(tool.points[0].x() - 800) < 3 && std::abs(tool.points[0].y() - 600) < 3);
+
+        d.window()->menuAction("menuZoomActual")->trigger();
+        QScrollBar *h = d.scrollviewPreviewCanvas->horizontalScrollBar();
+        QScrollBar *v = d.scrollviewPreviewCanvas->verticalScrollBar();
+        h->setValue(300);
+        v->setValue(200);
+        tool.points.clear();
+        const QPoint from = canvas.mapFromParent(QPoint(100, 100));
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&canvas, from + QPoint(-40, 25));
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, from + QPoint(-40, 25));
+        QCOMPARE(tool.points.size(), 3);
+        const QPointF at = canvas.pictureToCanvas().inverted().map(QPointF(from));
+        QCOMPARE(tool.points[0], at);
+        QCOMPARE(tool.points[2], at + QPointF(-40, 25) * (1.0 / canvas.devicePixelRatioF()));
+        QCOMPARE(QPoint(h->value(), v->value()), QPoint(300, 200));
+
+        tool.takes = false;
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&canvas, from + QPoint(-40, 25));
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, from + QPoint(-40, 25));
+        QCOMPARE(QPoint(h->value(), v->value()), QPoint(340, 175));
     }
 };
 
