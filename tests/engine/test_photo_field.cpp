@@ -69,8 +69,9 @@ TEST(FieldTable, EveryFieldThroughWriteProjectFileAndLabel)
             EXPECT_EQ(readPhotoField(*parse.project.photos[0], row.field), tunedValue(row));
             EXPECT_STRNE(row.label, "");
             for (const PhotoFieldRow &other : photoFieldTable())
-                if (&other != &row && other.modes & row.modes)
+                if (&other != &row && other.modes & row.modes) {
                     EXPECT_STRNE(other.label, row.label) << other.key;
+                }
         }
     }
 }

@@ -116,8 +116,9 @@ TEST_P(ListOperation, ChangesTheListAndSelectsByItsRule)
     EXPECT_EQ(f.project.selectedIndex(), c.selectedAfter);
     ASSERT_EQ(changed.size(), c.changes ? 1 : 0) << "one notification per change, none without";
     EXPECT_EQ(f.project.undoStack().count(), c.changes ? 1 : 0);
-    if (c.changes)
+    if (c.changes) {
         EXPECT_TRUE(changed[0] & PhotoProject::ListChanged);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -216,7 +216,7 @@ TEST(ProjectFile, RelativeFilesStartFromTheBaseFolder)
         R"({"mode": "composite", "photos": [{"file": "a.jpg"}, {"file": "../b.png"}, {"file": "/x/c.tif"}]})");
     ASSERT_TRUE(result.ok());
     QStringList files;
-    for (const PhotoPtr &photo : result.project.photos)
+    for (const auto &photo : result.project.photos)
         files << photo->sFile;
     EXPECT_EQ(files, QStringList({"/projects/beach/a.jpg", "/projects/b.png", "/x/c.tif"}));
 }

@@ -80,8 +80,9 @@ TEST(WorkerJob, DeliveryStartsTheNextJobAndTheDestructorWaits)
         WorkerJob job;
         std::function<void()> next = [&] {
             ++delivered;
-            if (delivered < 3)
+            if (delivered < 3) {
                 ASSERT_TRUE(job.startWork([&] { ++ran; }, next));
+            }
         };
         ASSERT_TRUE(job.startWork([&] { ++ran; }, next));
         runEventsUntil([&] { return delivered == 3; });
