@@ -219,7 +219,7 @@ QString readFusionWeight(const QJsonObject &fusion, const char *key, double &wei
         std::abs(tenths - std::round(tenths)) > 1e-6)
         return QCoreApplication::translate("ProjectFile", "%1 must be from 0 to 2 in steps of 0.1, not %2")
             .arg(quoted(QStringLiteral("fusion.") + QLatin1String(key)), jsonText(value));
-    weight = std::round(tenths) * FusionWeights::kStep;
+    weight = std::round(tenths) / 10.0; // 3 / 10.0 is the 0.3 a reader writes
     return {};
 }
 

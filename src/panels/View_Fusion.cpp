@@ -16,7 +16,7 @@ QString exponentText(double value)
 // A slider's value as the project keeps it: a whole number of tenths.
 double tenths(double value)
 {
-    return std::round(value / FusionWeights::kStep) * FusionWeights::kStep;
+    return std::round(value / FusionWeights::kStep) / 10.0; // 0.3, as the project file reads it
 }
 
 } // namespace
