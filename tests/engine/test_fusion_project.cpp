@@ -63,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WrongKey{"FusionInComposite", R"({"mode": "composite", "fusion": {}, "photos": [{"file": "a"}]})",
                  "belongs to fusion projects"},
-        WrongKey{"WeightTooLarge", R"({"mode": "fusion", "fusion": {"contrast": 2.5}, "photos": [{"file": "a"}]})",
+        WrongKey{"WeightTooLarge",
+                 R"({"mode": "fusion", "fusion": {"contrast": 2.5}, "photos": [{"file": "a"}]})",
                  "\u201Cfusion.contrast\u201D must be from 0 to 2 in steps of 0.1, not 2.5"},
         WrongKey{"WeightBetweenSteps",
                  R"({"mode": "fusion", "fusion": {"exposure": 0.15}, "photos": [{"file": "a"}]})",
@@ -78,9 +79,11 @@ INSTANTIATE_TEST_SUITE_P(
         WrongKey{"EightNumbers",
                  R"({"mode": "fusion", "photos": [{"file": "a", "alignment": [1,0,0,0,1,0,0,0]}]})",
                  "must be nine numbers"},
-        WrongKey{"Singular", R"({"mode": "composite", "photos": [{"file": "a", "alignment": [1,2,0,2,4,0,0,0,1]}]})",
+        WrongKey{"Singular",
+                 R"({"mode": "composite", "photos": [{"file": "a", "alignment": [1,2,0,2,4,0,0,0,1]}]})",
                  "must be nine numbers"},
-        WrongKey{"AText", R"({"mode": "fusion", "photos": [{"file": "a", "alignment": [1,0,0,0,1,0,0,0,"1"]}]})",
+        WrongKey{"AText",
+                 R"({"mode": "fusion", "photos": [{"file": "a", "alignment": [1,0,0,0,1,0,0,0,"1"]}]})",
                  "must be nine numbers"},
         WrongKey{"AlignmentInShape",
                  R"({"mode": "shape", "photos": [{"file": "a", "alignment": [1,0,0,0,1,0,0,0,1]}]})",
@@ -90,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FusionDocument, AlignmentIsOneStepAndClearingAnother)
 {
     PhotoProject project;
-    project.reset(Composite, NewPhotoList{filed("a", Composite), filed("b", Composite), filed("c", Composite)}, {});
+    project.reset(Composite,
+                  NewPhotoList{filed("a", Composite), filed("b", Composite), filed("c", Composite)}, {});
     const PhotoList photos = project.photos();
     EXPECT_TRUE(project.setAlignments({{photos[1], kShift}, {photos[2], kIdentityAlignment}}));
     EXPECT_EQ(project.undoStack().count(), 1);
@@ -143,7 +147,8 @@ TEST(FusionPass, FusesThePhotosInTheBackgroundsFrame)
     EXPECT_EQ(pass.mixed, fuseExposures({dark, bright}, options.fusion));
     EXPECT_EQ(capturedPictureSize(photos, {QSizeF(48, 32), QSizeF(24, 16)}, Fusion), QSizeF(48, 32));
     EXPECT_GT(passMemoryNeed(photos, Fusion, ViewTarget{QSizeF(), 1.0, true}),
-              passMemoryNeed(NewPhotoList{photos[0]}, Fusion, ViewTarget{QSizeF(), 1.0, true}) + 3 * 48 * 32 * 4);
+              passMemoryNeed(NewPhotoList{photos[0]}, Fusion, ViewTarget{QSizeF(), 1.0, true}) +
+                  3 * 48 * 32 * 4);
 
     // A photo shifted by four pixels and aligned back fuses as the unshifted one does,
     // away from the four columns it cannot cover.
@@ -175,7 +180,8 @@ TEST(FusionPass, CompositeWithoutAlignmentOrWithTheIdentityRendersAsBefore)
     EXPECT_EQ(renderPass(photos, Composite, QSizeF(), true).mixed, before);
     photos[1]->alignment = kShift;
     EXPECT_NE(renderPass(photos, Composite, QSizeF(), true).mixed, before);
-    NewPhotoList other{makePhoto(background, "a", Composite), makePhoto(noiseImage(20, 10, 9, true), "b", Composite)};
+    NewPhotoList other{makePhoto(background, "a", Composite),
+                       makePhoto(noiseImage(20, 10, 9, true), "b", Composite)};
     const QImage placed = renderPass(other, Composite, QSizeF(), true).mixed;
     other[1]->alignment = kShift;
     EXPECT_EQ(renderPass(other, Composite, QSizeF(), true).mixed, placed);
