@@ -251,7 +251,7 @@ void MainWindow::buildMenus()
     addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
 
-    QMenu *photo = menuBar()->addMenu(tr("Pho&to"));
+    QMenu *photo = menuBar()->addMenu(tr("Photo"));
     photo->setObjectName("menuPhoto");
     const struct {
         const char *name;

@@ -27,9 +27,9 @@ View_Fusion::View_Fusion(PhotoEditor &editor, QWidget *parent)
     sliderContrast =
         addWeightSlider(tr("&Contrast"), tr("How much fine detail counts in a pixel's weight: 0 to 2"));
     sliderSaturation =
-        addWeightSlider(tr("&Saturation"), tr("How much strong colour counts in a pixel's weight: 0 to 2"));
+        addWeightSlider(tr("Sa&turation"), tr("How much strong colour counts in a pixel's weight: 0 to 2"));
     sliderExposure = addWeightSlider(
-        tr("&Exposure"), tr("How much a pixel's closeness to mid-grey counts in its weight: 0 to 2"));
+        tr("E&xposure"), tr("How much a pixel's closeness to mid-grey counts in its weight: 0 to 2"));
     auto *note = new QLabel(tr("Every photo is fused, aligned where it has an alignment "
                                "(Photo menu, Align to Background)."),
                             this);
