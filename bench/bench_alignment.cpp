@@ -3,7 +3,11 @@
 // Reports the time of one alignment and, as counters, how far the recovered mapping puts
 // the photo's four corners from the true ones (corner_px, the largest) and how many
 // matches agreed. Writes the pairs as TIFF files for a comparison with other tools when
-// QUILLANE_ALIGN_PAIRS names a folder (bench/compare_alignment.sh).
+// QUILLANE_ALIGN_PAIRS names a folder (bench/compare_alignment.sh), and with
+//   bench_alignment --residual BACKGROUND ALIGNED
+// tells how far from the background's pixels ALIGNED (another tool's output of the pair,
+// in the background's frame) still lies: the corners of the mapping found between them,
+// in pixels (this engine's own corner error, a few hundredths of a pixel, is the floor).
 #include "BenchPhotos.h"
 
 #include "imaging/Alignment.h"
@@ -107,5 +111,25 @@ BENCHMARK(BM_AlignToBackground)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && QByteArray(argv[1]) == "--residual") {
+        QGuiApplication app(argc, argv);
+        const QImage background =
+            QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage aligned =
+            QImage(QString::fromLocal8Bit(argv[3])).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const AlignmentSearch search = findAlignment(background, aligned);
+        if (!search.alignment) {
+            std::fprintf(stderr, "no alignment between %s and %s\n", argv[2], argv[3]);
+            return 1;
+        }
+        double worst = 0.0;
+        for (const QPointF corner : {QPointF(0, 0), QPointF(1, 0), QPointF(0, 1), QPointF(1, 1)}) {
+            const QPointF moved = mapNormalised(*search.alignment, corner) - corner;
+            worst =
+                std::max(worst, std::hypot(moved.x() * background.width(), moved.y() * background.height()));
+        }
+        std::printf("residual corner displacement %.3f px\n", worst);
+        return 0;
+    }
     return runBenchmarks(argc, argv);
 }
