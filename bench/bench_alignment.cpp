@@ -112,6 +112,8 @@ BENCHMARK(BM_AlignToBackground)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->
 int main(int argc, char **argv)
 {
     if (argc == 4 && QByteArray(argv[1]) == "--residual") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         const QImage background =
             QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -209,6 +209,8 @@ int compareFiles(const QString &a, const QString &b)
 int main(int argc, char **argv)
 {
     if (argc >= 3) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         const QString mode = QString::fromLocal8Bit(argv[1]);
         if (mode == QLatin1String("--write-bracket"))
