@@ -6,8 +6,10 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
+#include <new>
 #include <vector>
 
 namespace {
@@ -145,11 +147,21 @@ Source levelSource(const Level &level)
     };
 }
 
-// Calls work(begin, end) for bands of `step` rows over [0, rows), side by side.
+// Calls work(begin, end) for bands of `step` rows over [0, rows), side by side. A band
+// that runs out of memory (OpenCV's allocations throw) fails the whole, on this thread.
 void forBands(int rows, int step, const std::function<void(int, int)> &work)
 {
-    parallelTasks((rows + step - 1) / step,
-                  [&](int band) { work(band * step, std::min(rows, (band + 1) * step)); });
+    std::atomic<bool> failed = false;
+    parallelTasks((rows + step - 1) / step, [&](int band) {
+        try {
+            if (!failed)
+                work(band * step, std::min(rows, (band + 1) * step));
+        } catch (const std::exception &) {
+            failed = true;
+        }
+    });
+    if (failed)
+        throw std::bad_alloc();
 }
 
 // out += weight * (colour - up), per pixel of three channels.
@@ -200,34 +212,36 @@ cv::Mat enlargedRows(const cv::Mat &coarse, cv::Size size, int begin, int end)
     return up.rowRange(begin - 2 * top, end - 2 * top);
 }
 
+// The level's fused rows, band by band: each picture's rows less the next level
+// enlarged (its detail) by its weight, over the fused coarser picture enlarged; at the
+// coarsest level (no `next`), the weighted sum of the pictures' rows.
+void collapseLevel(const Source &source, const Level *next, const cv::Mat &collapsed, cv::Size size,
+                   size_t count, int bandRows, const Sink &sink)
+{
+    forBands(size.height, bandRows, [&](int begin, int end) {
+        const Band band = source(begin, end);
+        cv::Mat out = next ? enlargedRows(collapsed, size, begin, end).clone()
+                           : cv::Mat(cv::Mat::zeros(end - begin, size.width, CV_32FC3));
+        for (size_t k = 0; k < count; ++k)
+            addWeighted(out, band.weight[k], band.colour[k],
+                        next ? enlargedRows(next->colour[k], size, begin, end) : cv::Mat());
+        sink(begin, out, band.alpha);
+    });
+}
+
 // Fuses what `source` gives (`size` large, `count` pictures) through `levels` more
 // levels of the pyramid and hands the collapsed rows to `sink`, band by band.
 void fuseLevel(const Source &source, cv::Size size, size_t count, int levels, int bandRows, const Sink &sink)
 {
-    if (levels == 0) {
-        forBands(size.height, bandRows, [&](int begin, int end) {
-            const Band band = source(begin, end);
-            cv::Mat out = cv::Mat::zeros(end - begin, size.width, CV_32FC3);
-            for (size_t k = 0; k < count; ++k)
-                addWeighted(out, band.weight[k], band.colour[k], cv::Mat());
-            sink(begin, out, band.alpha);
-        });
-        return;
-    }
+    if (levels == 0)
+        return collapseLevel(source, nullptr, cv::Mat(), size, count, bandRows, sink);
     const Level next = reducedLevel(source, size, count, bandRows);
-    const cv::Size coarse = next.colour.front().size();
-    cv::Mat collapsed(coarse, CV_32FC3);
-    fuseLevel(levelSource(next), coarse, count, levels - 1, bandRows,
+    cv::Mat collapsed(next.colour.front().size(), CV_32FC3);
+    fuseLevel(levelSource(next), collapsed.size(), count, levels - 1, bandRows,
               [&](int begin, const cv::Mat &rows, const cv::Mat &) {
                   rows.copyTo(collapsed.rowRange(begin, begin + rows.rows));
               });
-    forBands(size.height, bandRows, [&](int begin, int end) {
-        const Band band = source(begin, end);
-        cv::Mat out = enlargedRows(collapsed, size, begin, end).clone();
-        for (size_t k = 0; k < count; ++k)
-            addWeighted(out, band.weight[k], band.colour[k], enlargedRows(next.colour[k], size, begin, end));
-        sink(begin, out, band.alpha);
-    });
+    collapseLevel(source, &next, collapsed, size, count, bandRows, sink);
 }
 
 // Fused rows into the canonical picture: clipped, rounded, premultiplied.
@@ -271,7 +285,7 @@ QImage fuseExposures(const QList<QImage> &pictures, const FusionWeights &weights
                   std::max(8, bandRows & ~1), [&](int begin, const cv::Mat &rows, const cv::Mat &alpha) {
                       writeRows(fused, bits, begin, rows, alpha);
                   });
-    } catch (const cv::Exception &) { // OpenCV's allocations throw when memory runs out
+    } catch (const std::exception &) { // OpenCV's allocations throw when memory runs out
         return {};
     }
     return fused;
