@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AlignedLayer</name>
+    <message>
+        <location filename="../../src/render/AlignedLayer.cpp" line="46"/>
+        <source>Photo %1%2 could not be aligned: %3.</source>
+        <translation>Foto %1%2 konnte nicht ausgerichtet werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Alignment</name>
+    <message>
+        <location filename="../../src/imaging/Alignment.cpp" line="216"/>
+        <source>too few details match the background (%1 agree, at least %2 are needed)</source>
+        <translation>zu wenige Einzelheiten passen zum Hintergrund (%1 stimmen überein, mindestens %2 sind nötig)</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/Alignment.cpp" line="251"/>
+        <source>the details that match give no sensible mapping onto the background</source>
+        <translation>die passenden Einzelheiten ergeben keine sinnvolle Abbildung auf den Hintergrund</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="31"/>
@@ -15,6 +36,7 @@
     </message>
     <message>
         <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate_Align.cpp" line="66"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
         <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
@@ -175,6 +197,11 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
         <source>Transparent</source>
         <translation>Transparenz</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <source>Exposure fusion</source>
+        <translation>Belichtungsfusion</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
@@ -353,6 +380,11 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <source>Loading photos: %1 of %2</source>
         <translation>Fotos werden geladen: %1 von %2</translation>
     </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Align.cpp" line="64"/>
+        <source>No reliable alignment was found</source>
+        <translation>Keine verlässliche Ausrichtung gefunden</translation>
+    </message>
 </context>
 <context>
     <name>BlendMode</name>
@@ -485,12 +517,17 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="31"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
+        <source>there is not enough memory to align it to the background.</source>
+        <translation>es ist nicht genug Speicher da, um es am Hintergrund auszurichten.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/CompositePipeline.cpp" line="40"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="120"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="129"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -529,6 +566,19 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <location filename="../../src/imaging/FileAccess.cpp" line="38"/>
         <source>the symbolic link leads nowhere: %1, where it points, does not exist.</source>
         <translation>der symbolische Link führt nirgendwohin: %1, worauf er zeigt, existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>FusionPipeline</name>
+    <message>
+        <location filename="../../src/render/FusionPipeline.cpp" line="34"/>
+        <source>there is not enough memory to bring it onto the background.</source>
+        <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu bringen.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/FusionPipeline.cpp" line="41"/>
+        <source>there is not enough memory to fuse the photos.</source>
+        <translation>es ist nicht genug Speicher da, um die Fotos zu fusionieren.</translation>
     </message>
 </context>
 <context>
@@ -605,6 +655,10 @@ Options:
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
+  --align                align every later photo to the background first, as Align to
+                         Background does in the window (composite projects: the photos
+                         of the background&apos;s size; fusion projects: all); a photo
+                         with too few details in common fails the run
   --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
                          512M (default: half of this computer&apos;s memory, %1)
   -q, --quiet            no progress lines (they appear on standard error only when
@@ -629,7 +683,8 @@ The project file:
 
   &quot;version&quot; (optional, 1) is the format&apos;s version, as Quillane writes it; a project
   of a later version is refused.
-  &quot;mode&quot; is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;mode&quot; is one of composite, shape, linear-horizontal, linear-vertical, transparent,
+  fusion (exposure fusion of every photo, aligned where it has an alignment).
   &quot;blendSpace&quot; (optional) is where the filters mix colours: &quot;linear&quot; (light, the
   default) or &quot;srgb&quot; (the stored sRGB values, as most editors blend).
   &quot;fullResolution&quot; (optional, Linear projects only): true builds the saved strip from
@@ -668,6 +723,11 @@ Optionen:
                          (das Bild eingepasst und zentriert, samt schwarzer Balken);
                          ohne die Option das Bild in voller Auflösung, wie Speichern es
                          ablegt
+  --align                zuerst jedes spätere Foto am Hintergrund ausrichten, wie es
+                         Am Hintergrund ausrichten im Fenster tut (composite-Projekte:
+                         die Fotos in der Größe des Hintergrunds; fusion-Projekte:
+                         alle); ein Foto mit zu wenig Gemeinsamem lässt den Aufruf
+                         fehlschlagen
   --memory-budget MENGE  der Speicher, den das Rendern insgesamt nehmen darf, etwa 4G
                          oder 512M (Vorgabe: die Hälfte des Speichers dieses Computers,
                          %1)
@@ -694,7 +754,8 @@ Die Projektdatei:
 
   &quot;version&quot; (optional, 1) ist die Version des Formats, wie Quillane sie schreibt; ein
   Projekt einer späteren Version wird abgelehnt.
-  &quot;mode&quot; ist eines von composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;mode&quot; ist eines von composite, shape, linear-horizontal, linear-vertical, transparent,
+  fusion (Belichtungsfusion aller Fotos, ausgerichtet, wo sie eine Ausrichtung haben).
   &quot;blendSpace&quot; (optional) sagt, wo die Filter Farben mischen: &quot;linear&quot; (im Licht, die
   Vorgabe) oder &quot;srgb&quot; (in den gespeicherten sRGB-Werten, wie die meisten Programme).
   &quot;fullResolution&quot; (optional, nur in Linear-Projekten): true baut den gespeicherten
@@ -710,8 +771,16 @@ Die Projektdatei:
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="180"/>
+        <location filename="../../src/cli/HelpText.cpp" line="185"/>
         <source>
+  fusion         &quot;fusion&quot;         (project-wide) {&quot;contrast&quot;: c, &quot;saturation&quot;: s,
+                                  &quot;exposure&quot;: e}: the exponents of the three weights, each
+                                  0 to 2 in steps of 0.1 (default 1); 0 leaves one out
+  composite,     &quot;alignment&quot;      nine numbers: the 3 x 3 mapping, in rows, from the
+  fusion                          photo&apos;s coordinates to the background&apos;s, each divided by
+                                  its picture&apos;s width and height (origin top-left, y
+                                  down), as Align to Background stores it; none by default
+
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
 
@@ -732,6 +801,15 @@ anything is decoded, saying about how much it needs. One photo may take at most 
 quarter of the budget, and a JPEG of more than 100 progressive scans is refused.
 </source>
         <translation>
+  fusion         &quot;fusion&quot;         (projektweit) {&quot;contrast&quot;: c, &quot;saturation&quot;: s,
+                                  &quot;exposure&quot;: e}: die Exponenten der drei Gewichte, je
+                                  0 bis 2 in Schritten von 0,1 (Vorgabe 1); 0 lässt eines weg
+  composite,     &quot;alignment&quot;      neun Zahlen: die 3-x-3-Abbildung, zeilenweise, von den
+  fusion                          Koordinaten des Fotos auf die des Hintergrunds, jede
+                                  durch Breite und Höhe ihres Bildes geteilt (Ursprung
+                                  oben links, y nach unten), wie Am Hintergrund
+                                  ausrichten sie speichert; standardmäßig keine
+
   In einem Linear-Projekt wird jedes Foto zuerst in 400 x 400 eingepasst, außer
   &quot;fullResolution&quot; ist true; der Streifen ist also höchstens 400 Punkte pro Foto lang.
 
@@ -948,71 +1026,91 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <source>&amp;Align to Background</source>
+        <translation>Am Hintergrund &amp;ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <source>Align All &amp;Later Photos</source>
+        <translation>Alle &amp;späteren Fotos ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
+        <source>&amp;Clear Alignment</source>
+        <translation>Ausrichtung &amp;entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="275"/>
         <source>&amp;View</source>
         <translation>Ansi&amp;cht</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="283"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="286"/>
         <source>Zoom &amp;Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="267"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>&amp;Fit in Window</source>
         <translation>In Fenster &amp;einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="292"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Originalgröße (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="303"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="304"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="307"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="287"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="311"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="302"/>
+        <location filename="../../src/app/MainWindow.cpp" line="323"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="329"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="331"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
     </message>
@@ -1133,95 +1231,105 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>-O ORDNER benennt jedes Bild nach seiner Projektdatei; ein Projekt von der Standardeingabe hat keinen Namen (-o verwenden)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="191"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="193"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="197"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="199"/>
         <source>unknown option “%1”</source>
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="44"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="46"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="60"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="84"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="66"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="86"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>sie ist größer, als eine Projektdatei sein darf (höchstens %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="97"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="327"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="357"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="102"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="104"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="176"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="178"/>
+        <source>--align is for composite and fusion projects, not %1</source>
+        <translation>--align gilt für composite- und fusion-Projekte, nicht für %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="316"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="190"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="217"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="237"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="264"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="243"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="270"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>das Programm, das sie liest, hat sich beendet, bevor das Bild vollständig war (die Pipe ist geschlossen).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="359"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="302"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="333"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="310"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="337"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="267"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="294"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="365"/>
+        <source>%1: aligning</source>
+        <translation>%1: wird ausgerichtet</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="444"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
     </message>
@@ -1325,12 +1433,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="248"/>
+        <location filename="../../src/render/PassMemory.cpp" line="252"/>
         <source>the project %1.</source>
         <translation>das Projekt %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="249"/>
+        <location filename="../../src/render/PassMemory.cpp" line="253"/>
         <source>render</source>
         <translation>gerendert zu werden</translation>
     </message>
@@ -1555,18 +1663,43 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Fotos ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <source>Clear Alignment</source>
+        <translation>Ausrichtung entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <source>Align to Background</source>
+        <translation>Am Hintergrund ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="29"/>
         <source>Blend Space</source>
         <translation>Mischraum</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="27"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="31"/>
+        <source>Contrast Weight</source>
+        <translation>Kontrastgewicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="33"/>
+        <source>Saturation Weight</source>
+        <translation>Sättigungsgewicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="35"/>
+        <source>Exposure Weight</source>
+        <translation>Belichtungsgewicht</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="36"/>
         <source>Full Resolution</source>
         <translation>volle Auflösung</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="58"/>
-        <location filename="../../src/model/ProjectSteps.cpp" line="94"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="67"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="103"/>
         <source>Change %1</source>
         <translation>%1 ändern</translation>
     </message>
@@ -1776,72 +1909,94 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
     <message>
         <location filename="../../src/model/ProjectFile.cpp" line="120"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="191"/>
+        <source>%1 must be nine numbers, a 3 x 3 mapping that keeps the photo in one piece, not %2</source>
+        <translation>%1 muss aus neun Zahlen bestehen, einer 3-x-3-Abbildung, die das Foto in einem Stück lässt, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="133"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="144"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="232"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="258"/>
         <source>key %1 belongs to %2 projects, not %3</source>
         <translation>Schlüssel %1 gehört zu Projekten vom Typ %2, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="122"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="146"/>
         <source>unknown key %1</source>
         <translation>unbekannter Schlüssel %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="128"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
         <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
         <translation>muss ein Objekt wie {&quot;file&quot;: &quot;a.jpg&quot;} sein, nicht %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="134"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="158"/>
         <source>%1 must name the photo&apos;s file</source>
         <translation>%1 muss die Datei des Fotos nennen</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="176"/>
         <source>%1 must be one of %2, not %3</source>
         <translation>%1 muss eines von %2 sein, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="166"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="190"/>
         <source>%1 must be a whole number from 1, not %2</source>
         <translation>%1 muss eine ganze Zahl ab 1 sein, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="195"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="220"/>
+        <source>%1 must be from 0 to 2 in steps of 0.1, not %2</source>
+        <translation>%1 muss zwischen 0 und 2 in Schritten von 0,1 liegen, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="239"/>
+        <source>unknown key %1 in %2</source>
+        <translation>unbekannter Schlüssel %1 in %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="242"/>
+        <source>%1 must be an object such as {&quot;contrast&quot;: 1}, not %2</source>
+        <translation>%1 muss ein Objekt wie {&quot;contrast&quot;: 1} sein, nicht %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="262"/>
         <source>%1 must be true or false, not %2</source>
         <translation>%1 muss true oder false sein, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="204"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="274"/>
         <source>%1 must be %2 or %3, not %4</source>
         <translation>%1 muss %2 oder %3 sein, nicht %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
-        <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; and, in Linear projects, &quot;fullResolution&quot;)</source>
-        <translation>unbekannter Schlüssel %1 (ein Projekt hat &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; und, in Linear-Projekten, &quot;fullResolution&quot;)</translation>
+        <location filename="../../src/model/ProjectFile.cpp" line="283"/>
+        <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, in Linear projects &quot;fullResolution&quot; and in fusion projects &quot;fusion&quot;)</source>
+        <translation>unbekannter Schlüssel %1 (ein Projekt hat &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, in Linear-Projekten &quot;fullResolution&quot; und in fusion-Projekten &quot;fusion&quot;)</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="225"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="296"/>
         <source>no photos: %1 must list at least one photo</source>
         <translation>keine Fotos: %1 muss mindestens ein Foto aufführen</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="231"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="302"/>
         <source>photo %1: %2</source>
         <translation>Foto %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="333"/>
         <source>not valid JSON at character %1: %2</source>
         <translation>kein gültiges JSON bei Zeichen %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="267"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="339"/>
         <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
         <translation>das Projekt muss ein JSON-Objekt mit &quot;mode&quot; und &quot;photos&quot; sein</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="310"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="393"/>
         <source>photo %1 (%2) has no file to refer to</source>
         <translation>Foto %1 (%2) hat keine Datei, auf die es verweisen kann</translation>
     </message>
@@ -1857,12 +2012,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>RenderPass</name>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="26"/>
+        <location filename="../../src/render/RenderPass.cpp" line="27"/>
         <source>No Image</source>
         <translation>Kein Bild</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="196"/>
+        <location filename="../../src/render/RenderPass.cpp" line="199"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>Foto %1%2 kann nicht gezeichnet werden: %3</translation>
     </message>
@@ -2047,6 +2202,49 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <location filename="../../src/panels/View_Composition.cpp" line="30"/>
         <source>How strongly the blend shows over the picture beneath it</source>
         <translation>Wie stark die Mischung über dem Bild darunter wirkt</translation>
+    </message>
+</context>
+<context>
+    <name>View_Fusion</name>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="25"/>
+        <source>Exposure fusion</source>
+        <translation>Belichtungsfusion</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="28"/>
+        <source>&amp;Contrast</source>
+        <translation>&amp;Kontrast</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="28"/>
+        <source>How much fine detail counts in a pixel&apos;s weight: 0 to 2</source>
+        <translation>Wie viel feine Einzelheiten im Gewicht eines Pixels zählen: 0 bis 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="30"/>
+        <source>Sa&amp;turation</source>
+        <translation>Sä&amp;ttigung</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="30"/>
+        <source>How much strong colour counts in a pixel&apos;s weight: 0 to 2</source>
+        <translation>Wie viel kräftige Farbe im Gewicht eines Pixels zählt: 0 bis 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="32"/>
+        <source>E&amp;xposure</source>
+        <translation>Belichtun&amp;g</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="32"/>
+        <source>How much a pixel&apos;s closeness to mid-grey counts in its weight: 0 to 2</source>
+        <translation>Wie viel die Nähe eines Pixels zu mittlerem Grau in seinem Gewicht zählt: 0 bis 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="33"/>
+        <source>Every photo is fused, aligned where it has an alignment (Photo menu, Align to Background).</source>
+        <translation>Jedes Foto wird fusioniert, ausgerichtet, wo es eine Ausrichtung hat (Menü Foto, Am Hintergrund ausrichten).</translation>
     </message>
 </context>
 <context>
@@ -2293,17 +2491,27 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Jedes Foto mit eigener Deckkraft, Größe und Lage über den Hintergrund legen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="98"/>
+        <source>&amp;Exposure fusion</source>
+        <translation>Belichtungsf&amp;usion</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Window_New_Project.cpp" line="99"/>
+        <source>Fuse a bracket of exposures of one scene into one picture.</source>
+        <translation>Eine Belichtungsreihe einer Szene zu einem Bild fusionieren.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Window_New_Project.cpp" line="191"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="191"/>
         <source>You must choose a project type at startup.</source>
         <translation>Beim Start müssen Sie einen Projekttyp wählen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="191"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>

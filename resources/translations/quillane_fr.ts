@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AlignedLayer</name>
+    <message>
+        <location filename="../../src/render/AlignedLayer.cpp" line="46"/>
+        <source>Photo %1%2 could not be aligned: %3.</source>
+        <translation>La photo %1%2 n’a pas pu être alignée : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Alignment</name>
+    <message>
+        <location filename="../../src/imaging/Alignment.cpp" line="216"/>
+        <source>too few details match the background (%1 agree, at least %2 are needed)</source>
+        <translation>trop peu de détails correspondent à l’arrière-plan (%1 concordent, il en faut au moins %2)</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/Alignment.cpp" line="251"/>
+        <source>the details that match give no sensible mapping onto the background</source>
+        <translation>les détails qui correspondent ne donnent aucune transformation sensée vers l’arrière-plan</translation>
+    </message>
+</context>
+<context>
     <name>AppDelegate</name>
     <message>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="31"/>
@@ -15,6 +36,7 @@
     </message>
     <message>
         <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate_Align.cpp" line="66"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
         <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
         <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
@@ -175,6 +197,11 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
         <source>Transparent</source>
         <translation>Transparence</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <source>Exposure fusion</source>
+        <translation>Fusion d’expositions</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
@@ -353,6 +380,11 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <source>Loading photos: %1 of %2</source>
         <translation>Chargement des photos : %1 sur %2</translation>
     </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Align.cpp" line="64"/>
+        <source>No reliable alignment was found</source>
+        <translation>Aucun alignement fiable n’a été trouvé</translation>
+    </message>
 </context>
 <context>
     <name>BlendMode</name>
@@ -485,12 +517,17 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="31"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
+        <source>there is not enough memory to align it to the background.</source>
+        <translation>il n’y a pas assez de mémoire pour l’aligner sur l’arrière-plan.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/CompositePipeline.cpp" line="40"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="120"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="129"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -529,6 +566,19 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <location filename="../../src/imaging/FileAccess.cpp" line="38"/>
         <source>the symbolic link leads nowhere: %1, where it points, does not exist.</source>
         <translation>le lien symbolique ne mène nulle part : %1, vers lequel il pointe, n’existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>FusionPipeline</name>
+    <message>
+        <location filename="../../src/render/FusionPipeline.cpp" line="34"/>
+        <source>there is not enough memory to bring it onto the background.</source>
+        <translation>il n’y a pas assez de mémoire pour l’amener sur l’arrière-plan.</translation>
+    </message>
+    <message>
+        <location filename="../../src/render/FusionPipeline.cpp" line="41"/>
+        <source>there is not enough memory to fuse the photos.</source>
+        <translation>il n’y a pas assez de mémoire pour fusionner les photos.</translation>
     </message>
 </context>
 <context>
@@ -606,6 +656,10 @@ Options:
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
+  --align                align every later photo to the background first, as Align to
+                         Background does in the window (composite projects: the photos
+                         of the background&apos;s size; fusion projects: all); a photo
+                         with too few details in common fails the run
   --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
                          512M (default: half of this computer&apos;s memory, %1)
   -q, --quiet            no progress lines (they appear on standard error only when
@@ -630,7 +684,8 @@ The project file:
 
   &quot;version&quot; (optional, 1) is the format&apos;s version, as Quillane writes it; a project
   of a later version is refused.
-  &quot;mode&quot; is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;mode&quot; is one of composite, shape, linear-horizontal, linear-vertical, transparent,
+  fusion (exposure fusion of every photo, aligned where it has an alignment).
   &quot;blendSpace&quot; (optional) is where the filters mix colours: &quot;linear&quot; (light, the
   default) or &quot;srgb&quot; (the stored sRGB values, as most editors blend).
   &quot;fullResolution&quot; (optional, Linear projects only): true builds the saved strip from
@@ -670,6 +725,11 @@ Options :
                          (l’image ajustée et centrée, bandes noires comprises) ;
                          sans elle, l’image en pleine résolution qu’enregistre
                          Enregistrer
+  --align                aligner d’abord chaque photo suivante sur l’arrière-plan, comme
+                         le fait Aligner sur l’arrière-plan dans la fenêtre (projets
+                         composite : les photos de la taille de l’arrière-plan ;
+                         projets fusion : toutes) ; une photo avec trop peu en commun
+                         fait échouer l’appel
   --memory-budget QUANTITÉ
                          la mémoire que le rendu peut prendre en tout, comme 4G ou
                          512M (par défaut : la moitié de la mémoire de cet
@@ -697,7 +757,8 @@ Le fichier de projet :
 
   &quot;version&quot; (facultatif, 1) est la version du format, telle que Quillane l’écrit ; un
   projet d’une version ultérieure est refusé.
-  &quot;mode&quot; est l’un de composite, shape, linear-horizontal, linear-vertical, transparent.
+  &quot;mode&quot; est l’un de composite, shape, linear-horizontal, linear-vertical, transparent,
+  fusion (fusion d’expositions de toutes les photos, alignées là où elles ont un alignement).
   &quot;blendSpace&quot; (facultatif) indique où les filtres mélangent les couleurs : &quot;linear&quot;
   (la lumière, par défaut) ou &quot;srgb&quot; (les valeurs sRGB stockées, comme la plupart des
   éditeurs).
@@ -714,8 +775,16 @@ Le fichier de projet :
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="180"/>
+        <location filename="../../src/cli/HelpText.cpp" line="185"/>
         <source>
+  fusion         &quot;fusion&quot;         (project-wide) {&quot;contrast&quot;: c, &quot;saturation&quot;: s,
+                                  &quot;exposure&quot;: e}: the exponents of the three weights, each
+                                  0 to 2 in steps of 0.1 (default 1); 0 leaves one out
+  composite,     &quot;alignment&quot;      nine numbers: the 3 x 3 mapping, in rows, from the
+  fusion                          photo&apos;s coordinates to the background&apos;s, each divided by
+                                  its picture&apos;s width and height (origin top-left, y
+                                  down), as Align to Background stores it; none by default
+
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
 
@@ -736,6 +805,16 @@ anything is decoded, saying about how much it needs. One photo may take at most 
 quarter of the budget, and a JPEG of more than 100 progressive scans is refused.
 </source>
         <translation>
+  fusion         &quot;fusion&quot;         (pour tout le projet) {&quot;contrast&quot;: c, &quot;saturation&quot;: s,
+                                  &quot;exposure&quot;: e} : les exposants des trois poids, chacun
+                                  de 0 à 2 par pas de 0,1 (1 par défaut) ; 0 en omet un
+  composite,     &quot;alignment&quot;      neuf nombres : la transformation 3 x 3, par lignes, des
+  fusion                          coordonnées de la photo vers celles de l’arrière-plan,
+                                  chacune divisée par la largeur et la hauteur de son
+                                  image (origine en haut à gauche, y vers le bas), telle
+                                  qu’Aligner sur l’arrière-plan l’enregistre ; aucune par
+                                  défaut
+
   Dans un projet Linéaire, sauf si &quot;fullResolution&quot; vaut true, chaque photo est d’abord
   ajustée dans 400 x 400, la bande fait donc au plus 400 points de long par photo.
 
@@ -951,71 +1030,91 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <source>&amp;Align to Background</source>
+        <translation>&amp;Aligner sur l’arrière-plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <source>Align All &amp;Later Photos</source>
+        <translation>Aligner toutes les photos &amp;suivantes</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
+        <source>&amp;Clear Alignment</source>
+        <translation>&amp;Effacer l’alignement</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="275"/>
         <source>&amp;View</source>
         <translation>Affic&amp;hage</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="283"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="286"/>
         <source>Zoom &amp;Out</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="267"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>&amp;Fit in Window</source>
         <translation>A&amp;juster à la fenêtre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="292"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Taille réelle (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="303"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="304"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="307"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="287"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="311"/>
         <source>&amp;About Quillane</source>
         <translation>À propos de &amp;Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="302"/>
+        <location filename="../../src/app/MainWindow.cpp" line="323"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="329"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="331"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
     </message>
@@ -1136,95 +1235,105 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>-O DOSSIER nomme chaque image d’après son fichier de projet ; un projet lu sur l’entrée standard n’a pas de nom (utilisez -o)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="191"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="193"/>
         <source>%1 needs a value</source>
         <translation>%1 nécessite une valeur</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="197"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="199"/>
         <source>unknown option “%1”</source>
         <translation>option inconnue « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="44"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="46"/>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="60"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="84"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="66"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="86"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>il est plus grand qu’un fichier de projet ne peut l’être (au plus %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="97"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="327"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="357"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="102"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="104"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="176"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="178"/>
+        <source>--align is for composite and fusion projects, not %1</source>
+        <translation>--align vaut pour les projets composite et fusion, pas pour %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="316"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="190"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="217"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="237"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="264"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="243"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="270"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>le programme qui la lit s’est arrêté avant que l’image soit complète (le tube est fermé).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="359"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="302"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="333"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="310"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="337"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="267"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="294"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="365"/>
+        <source>%1: aligning</source>
+        <translation>%1 : alignement</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/MixCommand.cpp" line="444"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
     </message>
@@ -1328,12 +1437,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="248"/>
+        <location filename="../../src/render/PassMemory.cpp" line="252"/>
         <source>the project %1.</source>
         <translation>le projet %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="249"/>
+        <location filename="../../src/render/PassMemory.cpp" line="253"/>
         <source>render</source>
         <translation>être rendu</translation>
     </message>
@@ -1558,18 +1667,43 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>Remplacer les photos</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <source>Clear Alignment</source>
+        <translation>Effacer l’alignement</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <source>Align to Background</source>
+        <translation>Aligner sur l’arrière-plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="29"/>
         <source>Blend Space</source>
         <translation>l’espace de mélange</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="27"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="31"/>
+        <source>Contrast Weight</source>
+        <translation>Poids du contraste</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="33"/>
+        <source>Saturation Weight</source>
+        <translation>Poids de la saturation</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="35"/>
+        <source>Exposure Weight</source>
+        <translation>Poids de l’exposition</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectSteps.cpp" line="36"/>
         <source>Full Resolution</source>
         <translation>la pleine résolution</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="58"/>
-        <location filename="../../src/model/ProjectSteps.cpp" line="94"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="67"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="103"/>
         <source>Change %1</source>
         <translation>Modifier %1</translation>
     </message>
@@ -1779,72 +1913,94 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
     <message>
         <location filename="../../src/model/ProjectFile.cpp" line="120"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="191"/>
+        <source>%1 must be nine numbers, a 3 x 3 mapping that keeps the photo in one piece, not %2</source>
+        <translation>%1 doit être neuf nombres, une transformation 3 x 3 qui garde la photo d’un seul tenant, pas %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="133"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="144"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="232"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="258"/>
         <source>key %1 belongs to %2 projects, not %3</source>
         <translation>la clé %1 appartient aux projets %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="122"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="146"/>
         <source>unknown key %1</source>
         <translation>clé inconnue %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="128"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
         <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
         <translation>doit être un objet comme {&quot;file&quot;: &quot;a.jpg&quot;}, et non %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="134"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="158"/>
         <source>%1 must name the photo&apos;s file</source>
         <translation>%1 doit désigner le fichier de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="176"/>
         <source>%1 must be one of %2, not %3</source>
         <translation>%1 doit être l’un de %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="166"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="190"/>
         <source>%1 must be a whole number from 1, not %2</source>
         <translation>%1 doit être un nombre entier à partir de 1, et non %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="195"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="220"/>
+        <source>%1 must be from 0 to 2 in steps of 0.1, not %2</source>
+        <translation>%1 doit aller de 0 à 2 par pas de 0,1, pas %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="239"/>
+        <source>unknown key %1 in %2</source>
+        <translation>clé inconnue %1 dans %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="242"/>
+        <source>%1 must be an object such as {&quot;contrast&quot;: 1}, not %2</source>
+        <translation>%1 doit être un objet comme {&quot;contrast&quot;: 1}, pas %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="262"/>
         <source>%1 must be true or false, not %2</source>
         <translation>%1 doit être true ou false, et non %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="204"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="274"/>
         <source>%1 must be %2 or %3, not %4</source>
         <translation>%1 doit être %2 ou %3, et non %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
-        <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; and, in Linear projects, &quot;fullResolution&quot;)</source>
-        <translation>clé inconnue %1 (un projet a &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; et, dans les projets Linéaires, &quot;fullResolution&quot;)</translation>
+        <location filename="../../src/model/ProjectFile.cpp" line="283"/>
+        <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, in Linear projects &quot;fullResolution&quot; and in fusion projects &quot;fusion&quot;)</source>
+        <translation>clé inconnue %1 (un projet a &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, dans les projets Linéaires &quot;fullResolution&quot; et dans les projets fusion &quot;fusion&quot;)</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="225"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="296"/>
         <source>no photos: %1 must list at least one photo</source>
         <translation>aucune photo : %1 doit lister au moins une photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="231"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="302"/>
         <source>photo %1: %2</source>
         <translation>photo %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="333"/>
         <source>not valid JSON at character %1: %2</source>
         <translation>JSON non valide au caractère %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="267"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="339"/>
         <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
         <translation>le projet doit être un objet JSON avec &quot;mode&quot; et &quot;photos&quot;</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="310"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="393"/>
         <source>photo %1 (%2) has no file to refer to</source>
         <translation>la photo %1 (%2) n’a aucun fichier auquel se référer</translation>
     </message>
@@ -1860,12 +2016,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>RenderPass</name>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="26"/>
+        <location filename="../../src/render/RenderPass.cpp" line="27"/>
         <source>No Image</source>
         <translation>Aucune image</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="196"/>
+        <location filename="../../src/render/RenderPass.cpp" line="199"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>la photo %1%2 ne peut pas être dessinée : %3</translation>
     </message>
@@ -2050,6 +2206,49 @@ JPEG de plus de 100 passes progressives est refusé.
         <location filename="../../src/panels/View_Composition.cpp" line="30"/>
         <source>How strongly the blend shows over the picture beneath it</source>
         <translation>Avec quelle force le mélange apparaît sur l’image en dessous</translation>
+    </message>
+</context>
+<context>
+    <name>View_Fusion</name>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="25"/>
+        <source>Exposure fusion</source>
+        <translation>Fusion d’expositions</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="28"/>
+        <source>&amp;Contrast</source>
+        <translation>&amp;Contraste</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="28"/>
+        <source>How much fine detail counts in a pixel&apos;s weight: 0 to 2</source>
+        <translation>Combien les détails fins comptent dans le poids d’un pixel : 0 à 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="30"/>
+        <source>Sa&amp;turation</source>
+        <translation>&amp;Saturation</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="30"/>
+        <source>How much strong colour counts in a pixel&apos;s weight: 0 to 2</source>
+        <translation>Combien les couleurs vives comptent dans le poids d’un pixel : 0 à 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="32"/>
+        <source>E&amp;xposure</source>
+        <translation>E&amp;xposition</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="32"/>
+        <source>How much a pixel&apos;s closeness to mid-grey counts in its weight: 0 to 2</source>
+        <translation>Combien la proximité d’un pixel au gris moyen compte dans son poids : 0 à 2</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Fusion.cpp" line="33"/>
+        <source>Every photo is fused, aligned where it has an alignment (Photo menu, Align to Background).</source>
+        <translation>Chaque photo est fusionnée, alignée là où elle a un alignement (menu Photo, Aligner sur l’arrière-plan).</translation>
     </message>
 </context>
 <context>
@@ -2296,17 +2495,27 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>Poser chaque photo sur l’arrière-plan avec sa propre opacité, taille et position.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="98"/>
+        <source>&amp;Exposure fusion</source>
+        <translation>Fusion d’e&amp;xpositions</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Window_New_Project.cpp" line="99"/>
+        <source>Fuse a bracket of exposures of one scene into one picture.</source>
+        <translation>Fusionner une série d’expositions d’une scène en une seule image.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Window_New_Project.cpp" line="191"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="191"/>
         <source>You must choose a project type at startup.</source>
         <translation>Vous devez choisir un type de projet au démarrage.</translation>
     </message>
     <message>
-        <location filename="../../src/app/Window_New_Project.cpp" line="181"/>
+        <location filename="../../src/app/Window_New_Project.cpp" line="191"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "app/Timing.h"
 #include "encode/OutputRunner.h"
 #include "imaging/PhotoAdder.h"
+#include "imaging/WorkerJob.h"
 #include "model/PhotoProject.h"
 #include "output/Desktop.h"
 #include "panels/PhotoEditor.h"
@@ -30,6 +31,7 @@ class View_Composition;
 class View_Shape;
 class View_Linear;
 class View_Transparent;
+class View_Fusion;
 class Window_Share;
 class GestureCounter;
 
@@ -91,6 +93,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     QPointer<View_Linear> customview_Controls_Linear;
     QPointer<View_Home> customview_Controls_Home;
     QPointer<View_Transparent> customview_Controls_Transparent;
+    QPointer<View_Fusion> customview_Controls_Fusion;
 
     // The share sheet while it is shown
     QPointer<Window_Share> windowShare;
@@ -111,6 +114,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     void Set_Controls_View_to_Shape();
     void Set_Controls_View_to_Linear();
     void Set_Controls_View_to_Transparent();
+    void Set_Controls_View_to_Fusion();
 
     // Menu commands
     void OnMenuFileNewProject();
@@ -124,6 +128,17 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnMenuHelpPrivacyPolicy();
     void OnMenuHelpSubmitTicket();
     void OnMenuHelpAbout();
+
+    // Align to Background (AppDelegate_Align.cpp): the selected photo, or every later
+    // photo that can be aligned, aligned on a worker; the result is one undo step, or an
+    // alert says why none was found. Clear Alignment takes the selected photo's back.
+    void OnMenuPhotoAlign();
+    void OnMenuPhotoAlignAll();
+    void OnMenuPhotoClearAlignment();
+    bool canAlignSelected() const;
+    bool canAlignAny() const;
+    bool selectedHasAlignment() const;
+    bool isAligning() const { return m_aligning.isRunning(); }
 
     // Timer routines
     void TimerNewProjectStartupRoutine();
@@ -235,12 +250,14 @@ class AppDelegate : public QObject, public PhotoEditor {
     QString saveFolder() const;
     void reportSavedPicture(const WriteResult &placed, const QString &chosen);
     void writeChosenPicture(const QString &chosen, const QString &keptAt, std::function<WriteResult()> job);
+    void alignRows(const QList<qsizetype> &rows);
 
     Options m_options;
     PhotoProject m_project;
     PhotoAdder m_adder{m_project};
     GestureCounter *m_gestures = nullptr;
     OutputRunner m_output;
+    WorkerJob m_aligning;      // Align to Background, one run at a time
     QDateTime m_captureTime;   // the clock when the capture's pass started: it names the file
     QElapsedTimer m_saveClock; // since the last Save command, for the output timing log
     std::function<void(const WriteResult &)> m_writeDone;

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 
 #include "panels/View_Composition.h"
+#include "panels/View_Fusion.h"
 #include "panels/View_Home.h"
 #include "panels/View_Linear.h"
 #include "panels/View_Shape.h"
@@ -47,4 +48,8 @@ void AppDelegate::Set_Controls_View_to_Linear()
 void AppDelegate::Set_Controls_View_to_Transparent()
 {
     showPanel(customview_Controls_Transparent);
+}
+void AppDelegate::Set_Controls_View_to_Fusion()
+{
+    showPanel(customview_Controls_Fusion);
 }

@@ -20,6 +20,9 @@ void AppDelegate::showPanelOfMode()
     case Transparent:
         Set_Controls_View_to_Transparent();
         break;
+    case Fusion:
+        Set_Controls_View_to_Fusion();
+        break;
     default:
         break;
     }

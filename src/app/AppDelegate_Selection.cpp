@@ -4,6 +4,7 @@
 
 #include "app/GestureCounter.h"
 #include "panels/View_Composition.h"
+#include "panels/View_Fusion.h"
 #include "panels/View_Linear.h"
 #include "panels/View_Shape.h"
 #include "panels/View_Transparent.h"
@@ -26,6 +27,8 @@ PanelBase *AppDelegate::panelOfMode() const
         return customview_Controls_Shape;
     case Transparent:
         return customview_Controls_Transparent;
+    case Fusion:
+        return customview_Controls_Fusion;
     default:
         return nullptr;
     }
@@ -57,5 +60,5 @@ bool AppDelegate::setPhotoField(PhotoField field, double value)
 
 bool AppDelegate::setProjectOptions(const ProjectOptions &options)
 {
-    return m_project.setOptions(options);
+    return m_project.setOptions(options, m_gestures->current());
 }

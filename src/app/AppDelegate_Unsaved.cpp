@@ -37,8 +37,8 @@ void AppDelegate::describeCanvas()
     if (!viewPreviewImage)
         return;
     static const char *const kModes[] = {QT_TR_NOOP("Linear horizontal"), QT_TR_NOOP("Linear vertical"),
-                                         QT_TR_NOOP("Composite"), QT_TR_NOOP("Shape"),
-                                         QT_TR_NOOP("Transparent")};
+                                         QT_TR_NOOP("Composite"),         QT_TR_NOOP("Shape"),
+                                         QT_TR_NOOP("Transparent"),       QT_TR_NOOP("Exposure fusion")};
     const quint64 mode = m_project.mode();
     const QString type = isKnownProjectMode(mode) ? tr(kModes[mode]) : QString::number(mode);
     viewPreviewImage->setAccessibleName(tr("Preview of the mixed picture"));

@@ -251,6 +251,27 @@ void MainWindow::buildMenus()
     addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
 
+    QMenu *photo = menuBar()->addMenu(tr("Photo"));
+    photo->setObjectName("menuPhoto");
+    const struct {
+        const char *name;
+        QString text;
+        void (AppDelegate::*command)();
+        bool (AppDelegate::*enabled)() const;
+    } photoItems[] = {
+        {"menuAlignPhoto", tr("&Align to Background"), &AppDelegate::OnMenuPhotoAlign,
+         &AppDelegate::canAlignSelected},
+        {"menuAlignAllPhotos", tr("Align All &Later Photos"), &AppDelegate::OnMenuPhotoAlignAll,
+         &AppDelegate::canAlignAny},
+        {"menuClearAlignment", tr("&Clear Alignment"), &AppDelegate::OnMenuPhotoClearAlignment,
+         &AppDelegate::selectedHasAlignment},
+    };
+    for (const auto &row : photoItems) {
+        QAction *item = addMenuAction(photo, row.name, row.text, {}, row.command);
+        connect(photo, &QMenu::aboutToShow, item,
+                [this, item, enabled = row.enabled] { item->setEnabled((m_delegate.*enabled)()); });
+    }
+
     QMenu *view = menuBar()->addMenu(tr("&View"));
     const struct {
         const char *name;

@@ -94,6 +94,9 @@ void Window_New_Project::buildLayout()
         addChoice("radioTransparency", tr("&Transparency"),
                   tr("Lay each photo over the background with its own opacity, size and place."),
                   &W::OnRadioTransparency);
+    radioFusion =
+        addChoice("radioFusion", tr("&Exposure fusion"),
+                  tr("Fuse a bracket of exposures of one scene into one picture."), &W::OnRadioFusion);
     auto *buttons = new QDialogButtonBox(this);
     buttonOK = buttons->addButton(QDialogButtonBox::Ok);
     buttonCancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -110,6 +113,7 @@ void Window_New_Project::windowDidLoad()
     radioShape->setChecked(mode == Shape);
     radioLinear->setChecked(isLinearMode(mode));
     radioTransparency->setChecked(mode == Transparent);
+    radioFusion->setChecked(mode == Fusion);
     radioHorizontal->setChecked(mode == LinearHorizontal);
     radioVertical->setChecked(mode == LinearVertical);
     radioHorizontal->setEnabled(isLinearMode(mode));
@@ -120,8 +124,8 @@ void Window_New_Project::onlyMainChoice(QRadioButton *on)
 {
     if (!on->isChecked())
         return;
-    for (QRadioButton *other :
-         {radioComposite.get(), radioShape.get(), radioLinear.get(), radioTransparency.get()})
+    for (QRadioButton *other : {radioComposite.get(), radioShape.get(), radioLinear.get(),
+                                radioTransparency.get(), radioFusion.get()})
         if (other != on)
             other->setChecked(false);
     const bool linear = on == radioLinear;
@@ -142,6 +146,10 @@ void Window_New_Project::OnRadioShape()
 void Window_New_Project::OnRadioTransparency()
 {
     onlyMainChoice(radioTransparency);
+}
+void Window_New_Project::OnRadioFusion()
+{
+    onlyMainChoice(radioFusion);
 }
 void Window_New_Project::OnRadioLinear()
 {
@@ -171,6 +179,8 @@ void Window_New_Project::OnOK()
         modeChosen = radioHorizontal->isChecked() ? LinearHorizontal : LinearVertical;
     else if (radioTransparency->isChecked())
         modeChosen = Transparent;
+    else if (radioFusion->isChecked())
+        modeChosen = Fusion;
     done(1);
 }
 

@@ -37,6 +37,7 @@ class Window_New_Project : public QDialog {
     QPointer<QRadioButton> radioHorizontal;
     QPointer<QRadioButton> radioVertical;
     QPointer<QRadioButton> radioTransparency;
+    QPointer<QRadioButton> radioFusion;
     QPointer<QPushButton> buttonOK;
     QPointer<QPushButton> buttonCancel;
 
@@ -44,6 +45,7 @@ class Window_New_Project : public QDialog {
     void OnRadioComposite();
     void OnRadioShape();
     void OnRadioTransparency();
+    void OnRadioFusion();
     void OnRadioLinear();
     void OnRadioLinearHorizontal();
     void OnRadioLinearVertical();

@@ -140,6 +140,10 @@ Options:
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
+  --align                align every later photo to the background first, as Align to
+                         Background does in the window (composite projects: the photos
+                         of the background's size; fusion projects: all); a photo
+                         with too few details in common fails the run
   --memory-budget AMOUNT the memory the render may take as a whole, such as 4G or
                          512M (default: half of this computer's memory, %1)
   -q, --quiet            no progress lines (they appear on standard error only when
@@ -164,7 +168,8 @@ The project file:
 
   "version" (optional, 1) is the format's version, as Quillane writes it; a project
   of a later version is refused.
-  "mode" is one of composite, shape, linear-horizontal, linear-vertical, transparent.
+  "mode" is one of composite, shape, linear-horizontal, linear-vertical, transparent,
+  fusion (exposure fusion of every photo, aligned where it has an alignment).
   "blendSpace" (optional) is where the filters mix colours: "linear" (light, the
   default) or "srgb" (the stored sRGB values, as most editors blend).
   "fullResolution" (optional, Linear projects only): true builds the saved strip from
@@ -178,6 +183,14 @@ The project file:
 )")
                .arg(memoryAmount(double(defaultMemoryBudget()))) +
            keysSection() + QCoreApplication::translate("HelpText", R"(
+  fusion         "fusion"         (project-wide) {"contrast": c, "saturation": s,
+                                  "exposure": e}: the exponents of the three weights, each
+                                  0 to 2 in steps of 0.1 (default 1); 0 leaves one out
+  composite,     "alignment"      nine numbers: the 3 x 3 mapping, in rows, from the
+  fusion                          photo's coordinates to the background's, each divided by
+                                  its picture's width and height (origin top-left, y
+                                  down), as Align to Background stores it; none by default
+
   In a Linear project, unless "fullResolution" is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
 

@@ -13,7 +13,9 @@
 #include "imaging/ProjectPhotos.h"
 #include "model/PhotoProject.h"
 #include "model/ProjectFile.h"
+#include "model/ProjectMode.h"
 #include "model/Quoted.h"
+#include "render/AlignedLayer.h"
 #include "render/CaptureStep.h"
 #include "render/PassMemory.h"
 #include "render/RenderPass.h"
@@ -150,6 +152,31 @@ MixOutcome loadPhotos(PhotoProject &project)
             return {kExitFileError, loaded.error};
     project.reset(project.mode(), photos, project.projectFile(), project.options());
     return {};
+}
+
+// --align: every later photo that can be aligned is aligned to the background, as Align
+// to Background does in the window; a photo for which no alignment is found fails the run.
+MixOutcome alignPhotos(PhotoProject &project)
+{
+    QList<qsizetype> rows;
+    for (qsizetype i = 1; i < project.photos().size(); ++i)
+        if (canAlign(project.photos(), i, project.mode()))
+            rows.append(i);
+    const AlignmentRun run = alignToBackground(project.photos(), rows);
+    if (!run.failures.isEmpty())
+        return {kExitFileError, run.failures.front()};
+    project.setAlignments(run.found);
+    return {};
+}
+
+// --align is for the project types that warp their photos.
+MixOutcome checkAlignable(const PhotoProject &project)
+{
+    if (project.mode() == Composite || project.mode() == Fusion)
+        return {};
+    return {kExitUsageError,
+            QCoreApplication::translate("MixCommand", "--align is for composite and fusion projects, not %1")
+                .arg(projectModeNames().value(qsizetype(project.mode())))};
 }
 
 // The view a render draws for: the --view size, or none for the picture Save stores.
@@ -323,6 +350,9 @@ MixOutcome mixProject(const MixOptions &options, const MixJob &job, const Output
             return {kExitUsageError, refusal};
     if (const MixOutcome bad = checkBudget(project, options.view); bad.status != kExitWritten)
         return bad;
+    if (options.align)
+        if (const MixOutcome bad = checkAlignable(project); bad.status != kExitWritten)
+            return bad;
     const QString name = job.projectPath == QLatin1String("-")
                              ? QCoreApplication::translate("MixCommand", "standard input")
                              : job.projectPath;
@@ -331,6 +361,11 @@ MixOutcome mixProject(const MixOptions &options, const MixJob &job, const Output
                  .arg(project.photos().size()));
     if (const MixOutcome bad = loadPhotos(project); bad.status != kExitWritten)
         return bad;
+    if (options.align) {
+        progress(QCoreApplication::translate("MixCommand", "%1: aligning").arg(name));
+        if (const MixOutcome bad = alignPhotos(project); bad.status != kExitWritten)
+            return bad;
+    }
     if (const MixOutcome bad = checkWriteBudget(project, options, job.output == QLatin1String("-"));
         bad.status != kExitWritten)
         return bad;

@@ -183,6 +183,8 @@ MixOutcome parseArguments(const QStringList &arguments, MixOptions &options)
             options.help = true;
         } else if (argument == QLatin1String("--quiet") || argument == QLatin1String("-q")) {
             options.quiet = true;
+        } else if (argument == QLatin1String("--align")) {
+            options.align = true;
         } else if (argument == QLatin1String("--lossless")) {
             options.picture.lossless = true;
         } else if (takesValue(argument)) {

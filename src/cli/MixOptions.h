@@ -21,6 +21,7 @@ struct MixOptions {
     qint64 memoryBudget = 0; // 0: the default budget
     bool help = false;
     bool quiet = false;
+    bool align = false; // align the later photos to the background before mixing
 };
 
 // What became of a run or of one project of it.

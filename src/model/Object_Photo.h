@@ -1,11 +1,14 @@
 #pragma once
 
+#include "model/PhotoAlignment.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 struct ReducedCopies;
 
@@ -49,6 +52,11 @@ struct Object_Photo {
     float f_Transparent_Size = 0.0f;
     float f_Transparent_X_Offset = 0.0f;
     float f_Transparent_Y_Offset = 0.0f;
+
+    // Alignment (Align to Background): the mapping of this photo onto the background,
+    // none until the photo is aligned. Composite (for a photo of the background's size)
+    // and Exposure fusion warp the photo by it before mixing.
+    std::optional<PhotoAlignment> alignment;
 };
 
 // Working record of the Linear renderer: one seam image and its place on the strip.
@@ -72,7 +80,7 @@ class NewPhotoList : public QList<NewPhoto> {
 };
 
 // Gives a photo the defaults of the project mode it is added under (the field table's
-// initial values). A mode outside 0..4 sets no group.
+// initial values). A mode outside 0..4 sets no group (Exposure fusion has none).
 void applyModeDefaults(Object_Photo &photo, quint64 mode);
 
 // A record read from its file gets its picture, the reduced copies made from it, and the

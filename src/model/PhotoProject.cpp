@@ -182,11 +182,11 @@ void PhotoProject::markSaved(const QString &path)
     emit changed(ModifiedChanged);
 }
 
-bool PhotoProject::setOptions(const ProjectOptions &options)
+bool PhotoProject::setOptions(const ProjectOptions &options, quint64 gesture)
 {
     if (m_options == options)
         return false;
-    m_history.push(new OptionsStep(*this, m_options, options, i_Selected_Photo_Index));
+    m_history.push(new OptionsStep(*this, m_options, options, i_Selected_Photo_Index, gesture));
     return true;
 }
 
@@ -219,6 +219,31 @@ bool PhotoProject::writeSelectedField(PhotoField field, double value, quint64 ge
     return true;
 }
 
+bool PhotoProject::setAlignments(const QList<AlignmentWrite> &writes)
+{
+    QList<AlignmentWrite> before;
+    QList<AlignmentWrite> after;
+    for (const AlignmentWrite &write : writes)
+        if (array_Photos.contains(write.photo) && write.photo->alignment != write.alignment) {
+            before.append({write.photo, write.photo->alignment});
+            after.append(write);
+        }
+    if (after.isEmpty())
+        return false;
+    const bool clears =
+        std::all_of(after.begin(), after.end(), [](const AlignmentWrite &w) { return !w.alignment; });
+    m_history.push(
+        new AlignmentStep(*this, clears ? tr("Clear Alignment") : tr("Align to Background"), before, after));
+    return true;
+}
+
+bool PhotoProject::clearAlignment(qint64 row)
+{
+    if (row < 0 || row >= array_Photos.size())
+        return false;
+    return setAlignments({{array_Photos[row], std::nullopt}});
+}
+
 int PhotoProject::applySelection(qint64 row)
 {
     if (row < -1 || row >= array_Photos.size())
@@ -242,6 +267,18 @@ void PhotoProject::applyField(const PhotoPtr &photo, PhotoField field, double va
     int what = FieldChanged;
     if (fromHistory)
         what |= FromHistory | applySelection(array_Photos.indexOf(photo));
+    emit changed(what);
+}
+
+void PhotoProject::applyAlignment(const QList<AlignmentWrite> &writes, bool fromHistory)
+{
+    for (const AlignmentWrite &write : writes)
+        ownRecord(write.photo).alignment = write.alignment;
+    int what = FieldChanged;
+    if (fromHistory && writes.size() == 1)
+        what |= FromHistory | applySelection(array_Photos.indexOf(writes.front().photo));
+    else if (fromHistory)
+        what |= FromHistory;
     emit changed(what);
 }
 

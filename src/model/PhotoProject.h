@@ -86,8 +86,10 @@ class PhotoProject : public QObject {
                const ProjectOptions &options = {}, bool matchesFile = true);
     // The project was written to `path`: that is its file now, and its clean state.
     void markSaved(const QString &path);
-    // Stores the project-wide settings; one undo step. Whether they changed.
-    bool setOptions(const ProjectOptions &options);
+    // Stores the project-wide settings; one undo step, except that the changes of one
+    // gesture (the same non-zero `gesture`, a slider's drag) merge into one. Whether they
+    // changed.
+    bool setOptions(const ProjectOptions &options, quint64 gesture = 0);
     // Selects a row (-1 or a row outside the list: none). Not an undo step: a step
     // brings back the selection it had when it is undone or redone.
     void select(qint64 row);
@@ -100,6 +102,18 @@ class PhotoProject : public QObject {
     // The panels' write rule: writes the tunable photo's field; false without one.
     bool writeSelectedField(PhotoField field, double value, quint64 gesture = 0);
 
+    // The alignment of photos onto the background: the mappings found for them (an
+    // empty one clears a photo's), stored in one undo step, "Align to Background" or,
+    // when every one is cleared, "Clear Alignment". Photos not in the list are skipped;
+    // false, and nothing changed, when no photo's alignment changes.
+    struct AlignmentWrite {
+        PhotoPtr photo;
+        std::optional<PhotoAlignment> alignment;
+    };
+    bool setAlignments(const QList<AlignmentWrite> &writes);
+    // Clears the alignment of the photo at `row`; false when it has none.
+    bool clearAlignment(qint64 row);
+
   signals:
     // What changed, as Change flags.
     void changed(int what);
@@ -108,11 +122,13 @@ class PhotoProject : public QObject {
     friend class ListStep;
     friend class FieldStep;
     friend class OptionsStep;
+    friend class AlignmentStep;
 
     // The raw operations, which only the undo steps call.
     void applyList(const PhotoList &photos, qint64 row, bool fromHistory);
     void applyField(const PhotoPtr &photo, PhotoField field, double value, bool fromHistory);
     void applyOptions(const ProjectOptions &options, qint64 row, bool fromHistory);
+    void applyAlignment(const QList<AlignmentWrite> &writes, bool fromHistory);
     int applySelection(qint64 row);
     void pushListStep(const QString &name, const PhotoList &after, qint64 rowAfter);
     static PhotoList copied(const PhotoList &photos);

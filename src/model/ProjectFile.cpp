@@ -106,8 +106,32 @@ QString modeNamesFor(unsigned modes)
     return names.join(QStringLiteral(", "));
 }
 
+// The modes whose photos may carry an "alignment".
+constexpr unsigned kAlignedModeBits = 1u << Composite | 1u << Fusion;
+
+// "alignment": nine numbers, a mapping a picture can be warped by.
+QString readAlignment(const QJsonValue &value, Object_Photo &photo)
+{
+    const QJsonArray list = value.toArray();
+    PhotoAlignment h{};
+    for (qsizetype i = 0; value.isArray() && list.size() == 9 && i < 9; ++i)
+        h[size_t(i)] = list[i].isDouble() ? list[i].toDouble() : qQNaN();
+    if (!value.isArray() || list.size() != 9 || !isUsableAlignment(h))
+        return QCoreApplication::translate("ProjectFile",
+                                           "%1 must be nine numbers, a 3 x 3 mapping that keeps the photo "
+                                           "in one piece, not %2")
+            .arg(quoted(QStringLiteral("alignment")), jsonText(value));
+    photo.alignment = h;
+    return {};
+}
+
 QString readPhotoKey(const QString &key, const QJsonValue &value, quint64 mode, Object_Photo &photo)
 {
+    if (key == QLatin1String("alignment") && mode < 32 && (kAlignedModeBits & (1u << mode)))
+        return readAlignment(value, photo);
+    if (key == QLatin1String("alignment"))
+        return QCoreApplication::translate("ProjectFile", "key %1 belongs to %2 projects, not %3")
+            .arg(quoted(key), modeNamesFor(kAlignedModeBits), projectModeNames()[qsizetype(mode)]);
     if (const PhotoFieldRow *row = photoFieldForKey(key, mode)) {
         const QString wrong = readValue(value, *row, photo);
         return wrong.isEmpty() ? wrong : quoted(key) + QLatin1Char(' ') + wrong;
@@ -180,7 +204,50 @@ bool isRootKey(const QString &key)
 {
     return key == QLatin1String("version") || key == QLatin1String("mode") ||
            key == QLatin1String("photos") || key == QLatin1String("fullResolution") ||
-           key == QLatin1String("blendSpace");
+           key == QLatin1String("blendSpace") || key == QLatin1String("fusion");
+}
+
+// One exponent of "fusion": a number from 0 to 2 in steps of 0.1.
+QString readFusionWeight(const QJsonObject &fusion, const char *key, double &weight)
+{
+    const QJsonValue value = fusion.value(QLatin1String(key));
+    if (value.isUndefined())
+        return {};
+    const double number = value.toDouble(-1.0);
+    const double tenths = number / FusionWeights::kStep;
+    if (!value.isDouble() || number < FusionWeights::kLeast || number > FusionWeights::kMost ||
+        std::abs(tenths - std::round(tenths)) > 1e-6)
+        return QCoreApplication::translate("ProjectFile", "%1 must be from 0 to 2 in steps of 0.1, not %2")
+            .arg(quoted(QStringLiteral("fusion.") + QLatin1String(key)), jsonText(value));
+    weight = std::round(tenths) / 10.0; // 3 / 10.0 is the 0.3 a reader writes
+    return {};
+}
+
+// "fusion": {"contrast": c, "saturation": s, "exposure": e}, each key optional.
+QString readFusion(const QJsonValue &value, quint64 mode, FusionWeights &weights)
+{
+    if (value.isUndefined())
+        return {};
+    if (mode != Fusion)
+        return QCoreApplication::translate("ProjectFile", "key %1 belongs to %2 projects, not %3")
+            .arg(quoted(QStringLiteral("fusion")), projectModeNames()[Fusion],
+                 projectModeNames()[qsizetype(mode)]);
+    const QJsonObject fusion = value.toObject();
+    for (auto it = fusion.begin(); value.isObject() && it != fusion.end(); ++it)
+        if (it.key() != QLatin1String("contrast") && it.key() != QLatin1String("saturation") &&
+            it.key() != QLatin1String("exposure"))
+            return QCoreApplication::translate("ProjectFile", "unknown key %1 in %2")
+                .arg(quoted(it.key()), quoted(QStringLiteral("fusion")));
+    if (!value.isObject())
+        return QCoreApplication::translate("ProjectFile",
+                                           "%1 must be an object such as {\"contrast\": 1}, not %2")
+            .arg(quoted(QStringLiteral("fusion")), jsonText(value));
+    for (const auto &[key, weight] :
+         {std::pair{"contrast", &weights.contrast}, std::pair{"saturation", &weights.saturation},
+          std::pair{"exposure", &weights.exposure}})
+        if (const QString wrong = readFusionWeight(fusion, key, *weight); !wrong.isEmpty())
+            return wrong;
+    return {};
 }
 
 // The project-wide keys; both may be left out.
@@ -195,6 +262,9 @@ QString readOptions(const QJsonObject &root, quint64 mode, ProjectOptions &optio
         return QCoreApplication::translate("ProjectFile", "%1 must be true or false, not %2")
             .arg(quoted(QStringLiteral("fullResolution")), jsonText(full));
     options.fullResolution = full.toBool(false);
+    if (const QString wrong = readFusion(root.value(QLatin1String("fusion")), mode, options.fusion);
+        !wrong.isEmpty())
+        return wrong;
     const QJsonValue space = root.value(QLatin1String("blendSpace"));
     for (BlendSpace known : {BlendSpace::Linear, BlendSpace::Srgb})
         if (space.toString() == blendSpaceName(known))
@@ -212,7 +282,8 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
         if (!isRootKey(it.key()))
             return QCoreApplication::translate(
                        "ProjectFile", "unknown key %1 (a project has \"version\", \"mode\", \"photos\", "
-                                      "\"blendSpace\" and, in Linear projects, \"fullResolution\")")
+                                      "\"blendSpace\", in Linear projects \"fullResolution\" and in fusion "
+                                      "projects \"fusion\")")
                 .arg(quoted(it.key()));
     const QString wrongMode = readMode(root.value(QLatin1String("mode")), project.mode);
     if (!wrongMode.isEmpty())
@@ -248,7 +319,8 @@ QStringList projectFileExtensions()
 QStringList projectModeNames()
 {
     return {QStringLiteral("linear-horizontal"), QStringLiteral("linear-vertical"),
-            QStringLiteral("composite"), QStringLiteral("shape"), QStringLiteral("transparent")};
+            QStringLiteral("composite"),         QStringLiteral("shape"),
+            QStringLiteral("transparent"),       QStringLiteral("fusion")};
 }
 
 ProjectParse parseProject(const QByteArray &json, const QString &baseFolder)
@@ -289,8 +361,14 @@ QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &pro
     for (const PhotoPtr &photo : photos) {
         QJsonObject entry{{QStringLiteral("file"), folder.relativeFilePath(photo->sFile)}};
         for (const PhotoFieldRow &row : photoFieldTable())
-            if (mode <= Transparent && row.modes & (1u << mode))
+            if (mode < 32 && row.modes & (1u << mode))
                 entry.insert(QLatin1String(row.key), writeValue(*photo, row));
+        if (photo->alignment) {
+            QJsonArray numbers;
+            for (const double value : *photo->alignment)
+                numbers.append(value);
+            entry.insert(QStringLiteral("alignment"), numbers);
+        }
         list.append(entry);
     }
     QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},
@@ -299,6 +377,11 @@ QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &pro
                      {QStringLiteral("photos"), list}};
     if (isLinearMode(mode))
         root.insert(QStringLiteral("fullResolution"), options.fullResolution);
+    if (mode == Fusion)
+        root.insert(QStringLiteral("fusion"),
+                    QJsonObject{{QStringLiteral("contrast"), options.fusion.contrast},
+                                {QStringLiteral("saturation"), options.fusion.saturation},
+                                {QStringLiteral("exposure"), options.fusion.exposure}});
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

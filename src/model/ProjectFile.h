@@ -11,8 +11,11 @@
 // application:
 //   {"version": 1, "mode": "composite",
 //    "photos": [{"file": "a.jpg"}, {"file": "b.jpg", "blend": 16, "opacity": 50}]}
-// Project-wide keys, all optional: "blendSpace" ("linear", the default, or "srgb") and,
-// for Linear projects, "fullResolution" (false by default).
+// Project-wide keys, all optional: "blendSpace" ("linear", the default, or "srgb"),
+// for Linear projects "fullResolution" (false by default) and for Exposure fusion
+// projects "fusion": {"contrast": c, "saturation": s, "exposure": e} (0 to 2 in steps
+// of 0.1, each 1 by default). A photo of a Composite or fusion project may carry its
+// "alignment": nine numbers (PhotoAlignment.h).
 // Parsing yields photo records without pictures (the mode's defaults, then the keys
 // given) and the path of each photo's file; loading the pictures is the caller's part.
 // A file without "version" is read as version 1.

@@ -11,6 +11,20 @@ enum class BlendSpace : quint8 {
     Srgb = 1,
 };
 
+// Exposure fusion: the exponents of the three measures a pixel's weight multiplies
+// (contrast, saturation, well-exposedness), each 0 to 2 in steps of 0.1; 0 leaves that
+// measure out.
+struct FusionWeights {
+    static constexpr double kLeast = 0.0;
+    static constexpr double kMost = 2.0;
+    static constexpr double kStep = 0.1;
+    double contrast = 1.0;
+    double saturation = 1.0;
+    double exposure = 1.0;
+
+    bool operator==(const FusionWeights &) const = default;
+};
+
 // Settings that belong to the whole project rather than to one photo. The defaults are
 // the pictures every earlier project made.
 struct ProjectOptions {
@@ -18,6 +32,7 @@ struct ProjectOptions {
     // resolution (a common height, or width for a vertical strip) instead of 400 x 400.
     bool fullResolution = false;
     BlendSpace blendSpace = BlendSpace::Linear;
+    FusionWeights fusion; // Exposure fusion projects
 
     bool operator==(const ProjectOptions &) const = default;
 };

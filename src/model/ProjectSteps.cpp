@@ -20,11 +20,20 @@ void dropFrom(PhotoList &list, qint64 &row, const PhotoPtr &photo)
 }
 
 // What a change from `before` to `after` is called in the Edit menu ("Change <label>"):
-// the blend space when it differs, else the full-resolution setting.
+// the blend space when it differs, then a fusion weight, else the full-resolution setting.
 const char *optionLabel(const ProjectOptions &before, const ProjectOptions &after)
 {
-    return before.blendSpace != after.blendSpace ? QT_TRANSLATE_NOOP("PhotoProject", "Blend Space")
-                                                 : QT_TRANSLATE_NOOP("PhotoProject", "Full Resolution");
+    const FusionWeights &b = before.fusion;
+    const FusionWeights &a = after.fusion;
+    if (before.blendSpace != after.blendSpace)
+        return QT_TRANSLATE_NOOP("PhotoProject", "Blend Space");
+    if (b.contrast != a.contrast)
+        return QT_TRANSLATE_NOOP("PhotoProject", "Contrast Weight");
+    if (b.saturation != a.saturation)
+        return QT_TRANSLATE_NOOP("PhotoProject", "Saturation Weight");
+    if (b.exposure != a.exposure)
+        return QT_TRANSLATE_NOOP("PhotoProject", "Exposure Weight");
+    return QT_TRANSLATE_NOOP("PhotoProject", "Full Resolution");
 }
 
 } // namespace
@@ -90,10 +99,20 @@ void FieldStep::forget(const PhotoPtr &photo)
 }
 
 OptionsStep::OptionsStep(PhotoProject &project, const ProjectOptions &before, const ProjectOptions &after,
-                         qint64 row)
+                         qint64 row, quint64 gesture)
     : ProjectStep(PhotoProject::tr("Change %1").arg(PhotoProject::tr(optionLabel(before, after)))),
-      m_project(project), m_before(before), m_after(after), m_row(row)
+      m_project(project), m_before(before), m_after(after), m_row(row), m_gesture(gesture)
 {
+}
+
+bool OptionsStep::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const OptionsStep *>(other);
+    if (m_gesture == 0 || next->m_gesture != m_gesture || next->text() != text())
+        return false;
+    m_after = next->m_after;
+    setObsolete(m_after == m_before);
+    return true;
 }
 
 void OptionsStep::undo()
@@ -104,4 +123,28 @@ void OptionsStep::undo()
 void OptionsStep::redo()
 {
     m_project.applyOptions(m_after, m_row, !std::exchange(m_first, false));
+}
+
+AlignmentStep::AlignmentStep(PhotoProject &project, const QString &name,
+                             QList<PhotoProject::AlignmentWrite> before,
+                             QList<PhotoProject::AlignmentWrite> after)
+    : ProjectStep(name), m_project(project), m_before(std::move(before)), m_after(std::move(after))
+{
+}
+
+void AlignmentStep::undo()
+{
+    m_project.applyAlignment(m_before, true);
+}
+
+void AlignmentStep::redo()
+{
+    m_project.applyAlignment(m_after, !std::exchange(m_first, false));
+}
+
+void AlignmentStep::forget(const PhotoPtr &photo)
+{
+    for (QList<PhotoProject::AlignmentWrite> *list : {&m_before, &m_after})
+        list->removeIf([&](const PhotoProject::AlignmentWrite &write) { return write.photo == photo; });
+    setObsolete(m_after.isEmpty());
 }

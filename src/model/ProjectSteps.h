@@ -58,7 +58,10 @@ class FieldStep : public ProjectStep {
 // bring back the row selected when it was made.
 class OptionsStep : public ProjectStep {
   public:
-    OptionsStep(PhotoProject &project, const ProjectOptions &before, const ProjectOptions &after, qint64 row);
+    OptionsStep(PhotoProject &project, const ProjectOptions &before, const ProjectOptions &after, qint64 row,
+                quint64 gesture);
+    int id() const override { return 2; }
+    bool mergeWith(const QUndoCommand *other) override;
     void undo() override;
     void redo() override;
     void forget(const PhotoPtr &) override {}
@@ -68,5 +71,23 @@ class OptionsStep : public ProjectStep {
     ProjectOptions m_before;
     ProjectOptions m_after;
     qint64 m_row;
+    quint64 m_gesture;
+    bool m_first = true;
+};
+
+// Alignments stored or cleared, for one photo or several at once: each photo's before
+// and after.
+class AlignmentStep : public ProjectStep {
+  public:
+    AlignmentStep(PhotoProject &project, const QString &name, QList<PhotoProject::AlignmentWrite> before,
+                  QList<PhotoProject::AlignmentWrite> after);
+    void undo() override;
+    void redo() override;
+    void forget(const PhotoPtr &photo) override;
+
+  private:
+    PhotoProject &m_project;
+    QList<PhotoProject::AlignmentWrite> m_before;
+    QList<PhotoProject::AlignmentWrite> m_after;
     bool m_first = true;
 };

@@ -4,6 +4,7 @@
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
 #include "model/ProjectMode.h"
+#include "render/AlignedLayer.h"
 #include "render/PassCache.h"
 #include "render/PlacedLayer.h"
 
@@ -21,9 +22,17 @@ struct Stage {
     QString failure; // why the layer could not be made; empty when it was
 };
 
-// The layer of one step: the photo stretched to the common frame, or its placed layer.
-Stage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
+// The layer of one step: the photo warped by its alignment, stretched to the common
+// frame, or its placed layer.
+Stage compositeLayer(const Object_Photo &photo, QSizeF background, QSizeF frame, double scale)
 {
+    if (compositeAligns(photo, background)) {
+        Stage stage{alignedLayer(photo, frame, scale), resizedPixelSize(frame), QString()};
+        if (stage.image.isNull() && !resizedPixelSize(frame * scale).isEmpty())
+            stage.failure = QCoreApplication::translate(
+                "CompositePipeline", "there is not enough memory to align it to the background.");
+        return stage;
+    }
     if (photo.bCompositeSizeOfBG) {
         Stage stage{Resize_Image_To_Fit_Size(photoAtScale(photo, scale, frame), frame, scale),
                     resizedPixelSize(frame), QString()};
@@ -107,7 +116,7 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         // the previous result came out at.
         const QImage background = Resize_Image_To_Fit_Size(running, frame, scale);
         running = QImage(); // no third full-size picture alive during the blend
-        const Stage layer = compositeLayer(photo, frame, scale);
+        const Stage layer = compositeLayer(photo, imageSizeF(photos.front()->image), frame, scale);
         if (!layer.failure.isEmpty())
             return failedLayerPass(photos, i, layer.failure);
         // The filters take and give the canonical picture type directly; the result

@@ -28,6 +28,8 @@ quint64 passKey(quint64 mode, const ViewTarget &view, const ProjectOptions &opti
     for (const double value : {view.size.width(), view.size.height(), double(view.pixelRatio)})
         key = chainKey(key, value);
     key = chainKey(key, quint64(options.blendSpace));
+    for (const double weight : {options.fusion.contrast, options.fusion.saturation, options.fusion.exposure})
+        key = chainKey(key, weight);
     return chainKey(key, quint64(options.fullResolution));
 }
 
@@ -48,6 +50,9 @@ quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode)
             },
             row.member);
     }
+    key = chainKey(key, quint64(photo.alignment.has_value()));
+    for (const double value : photo.alignment.value_or(PhotoAlignment{}))
+        key = chainKey(key, value);
     return key;
 }
 

@@ -3,6 +3,7 @@
 #include "imaging/Geometry.h"
 #include "imaging/MemoryBudget.h"
 #include "model/ProjectMode.h"
+#include "render/FusionPipeline.h"
 #include "render/LinearPipeline.h"
 #include "render/PlacedLayer.h"
 
@@ -49,7 +50,7 @@ double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double
     double worst = 0.0;
     for (qsizetype i = 1; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
-        const QSizeF layer = photo.bCompositeSizeOfBG
+        const QSizeF layer = photo.bCompositeSizeOfBG || (photo.alignment && sizes[i] == sizes.front())
                                  ? frame
                                  : placedCanvas(sizes[i], photo.f_Composite_Size, photo.f_Composite_X_Offset,
                                                 photo.f_Composite_Y_Offset);
@@ -160,6 +161,8 @@ double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64
             mode == LinearVertical);
     case Transparent:
         return transparentNeed(sizes, view.capturePending);
+    case Fusion:
+        return fusionPassNeed(sizes.front(), photos.size(), passScale(sizes.front(), view));
     default:
         return 0.0;
     }
@@ -170,7 +173,7 @@ QSizeF compositePicture(const PhotoList &photos, const QList<QSizeF> &sizes)
 {
     const QSizeF frame = largest(sizes);
     const Object_Photo &last = *photos.back();
-    if (last.bCompositeSizeOfBG)
+    if (last.bCompositeSizeOfBG || (last.alignment && sizes.back() == sizes.front()))
         return frame;
     return frame.expandedTo(placedCanvas(sizes.back(), last.f_Composite_Size, last.f_Composite_X_Offset,
                                          last.f_Composite_Y_Offset));
@@ -234,6 +237,7 @@ QSizeF capturedPictureSize(const PhotoList &photos, const QList<QSizeF> &sizes, 
     case LinearVertical:
         return linearStrip(photos, sizes, mode == LinearVertical, options.fullResolution).picture;
     case Transparent:
+    case Fusion:
         return sizes.front();
     default:
         return {0, 0};

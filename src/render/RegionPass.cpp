@@ -24,7 +24,7 @@ bool compositeIsPointwise(const PhotoList &photos)
         const bool unmoved = photo.bCompositeSizeOfBG ||
                              (photo.f_Composite_Size == 0.0f && photo.f_Composite_X_Offset == 0.0f &&
                               photo.f_Composite_Y_Offset == 0.0f);
-        if (photo.image.size() != size || !unmoved)
+        if (photo.image.size() != size || !unmoved || photo.alignment)
             return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
+#include "render/FusionPipeline.h"
 #include "render/LinearPipeline.h"
 #include "render/PassMemory.h"
 #include "render/ShapePipeline.h"
@@ -79,6 +80,8 @@ PassResult renderMode(const PhotoList &photos, quint64 mode, const ViewTarget &v
         return renderLinearVertical(photos, view, options);
     case Transparent:
         return renderTransparent(photos, view);
+    case Fusion:
+        return renderFusion(photos, view, options);
     default: // unknown mode: black view, empty mixed picture
         return {};
     }

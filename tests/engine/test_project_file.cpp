@@ -334,7 +334,7 @@ TEST(ProjectFile, OpacityFeatherBlendSpaceAndFullResolution)
         NewPhotoList photos = {makePhoto(QImage(), QStringLiteral("a.jpg"), mode)};
         photos[0]->sFile = QStringLiteral("/projects/beach/a.jpg");
         photos[0]->f_Composite_Opacity = 12.0f;
-        const ProjectOptions options{true, BlendSpace::Srgb};
+        const ProjectOptions options{true, BlendSpace::Srgb, {}};
         const ProjectParse back =
             parseProject(projectJson(mode, photos, QStringLiteral("/projects/beach"), options),
                          QStringLiteral("/projects/beach"));

@@ -80,7 +80,7 @@ TEST_F(ProjectMime, SavedProjectsOfEveryModeAreProjects)
     for (quint64 mode = LinearHorizontal; mode <= Transparent; ++mode)
         for (BlendSpace space : {BlendSpace::Linear, BlendSpace::Srgb})
             for (bool fullResolution : {false, true}) {
-                const ProjectOptions options{fullResolution, space};
+                const ProjectOptions options{fullResolution, space, {}};
                 const QByteArray json =
                     projectJson(mode, photos(mode, 3), QStringLiteral("/projects"), options);
                 EXPECT_EQ(typeOf(json), kProjectType) << json.left(160).constData();

@@ -172,7 +172,7 @@ class AppShellTest : public QObject {
         QStringList menus;
         for (QAction *a : w->menuBar()->actions())
             menus << a->text().remove('&');
-        QCOMPARE(menus, (QStringList{"File", "Edit", "Action", "View", "Help"}));
+        QCOMPARE(menus, (QStringList{"File", "Edit", "Action", "Photo", "View", "Help"}));
         for (const char *name : {"add", "remove", "up", "down", "new", "save", "share"})
             QVERIFY2(w->button(name), name);
     }

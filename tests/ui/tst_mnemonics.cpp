@@ -117,6 +117,7 @@ class MnemonicsTest : public QObject {
             {"Shape", &AppDelegate::Set_Controls_View_to_Shape},
             {"Linear", &AppDelegate::Set_Controls_View_to_Linear},
             {"Transparent", &AppDelegate::Set_Controls_View_to_Transparent},
+            {"Exposure fusion", &AppDelegate::Set_Controls_View_to_Fusion},
             {"Home", &AppDelegate::Set_Controls_View_to_Home}};
         for (const auto &[name, show] : panels) {
             (d.*show)();
