@@ -14,7 +14,7 @@ bool parsedCleanly(const ProjectParse &parse)
     const Project &project = parse.project;
     if (project.photos.isEmpty() || project.mode >= quint64(projectModeNames().size()))
         return false;
-    for (const PhotoPtr &photo : project.photos)
+    for (const auto &photo : project.photos)
         if (!QDir::isAbsolutePath(photo->sFile))
             return false;
     return true;

@@ -60,7 +60,7 @@ void AppDelegate::OnOpenProject()
 bool AppDelegate::loadProjectPhotos(const QString &projectName, NewPhotoList &photos)
 {
     QStringList paths;
-    for (const PhotoPtr &photo : std::as_const(photos))
+    for (const auto &photo : std::as_const(photos))
         paths << photo->sFile;
     std::vector<LoadedPhoto> results(size_t(photos.size()));
     PhotoLoadRunner runner;

@@ -121,7 +121,7 @@ QImage modelFusion(const QList<QImage> &images, const FusionWeights &weights)
     std::vector<Plane> blended;
     for (size_t k = 0; k < images.size(); ++k) {
         Plane weight{w, h, {}};
-        for (size_t i = 0; i < measured[k].size(); ++i) {
+        for (qsizetype i = 0; i < qsizetype(measured[k].size()); ++i) {
             double total = 0;
             for (const auto &m : measured)
                 total += m[i];
@@ -165,18 +165,6 @@ QImage modelFusion(const QList<QImage> &images, const FusionWeights &weights)
             out.setPixel(x, y, qRgb(byte(c[0]), byte(c[1]), byte(c[2])));
         }
     return out;
-}
-
-// The largest difference of any channel, in 255ths.
-int largestDifference(const QImage &a, const QImage &b)
-{
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (const int shift : {0, 8, 16, 24})
-                worst = std::max(worst, std::abs(int((a.pixel(x, y) >> shift) & 0xff) -
-                                                 int((b.pixel(x, y) >> shift) & 0xff)));
-    return worst;
 }
 
 // A bracket of one random scene: the same noise at several gains, so the pictures
