@@ -170,8 +170,9 @@ void PlacementTool::scaleTo(const Pointer &pointer)
 
 void PlacementTool::turnTo(const Pointer &pointer)
 {
+    // QLineF measures angles for y downwards: in lower-left coordinates they run clockwise.
     const double turned = QLineF(m_drag.anchor, toLowerLeft(pointer.point)).angle() - m_drag.angle;
-    double rotation = wrapped(m_drag.start.placement.rotation - turned); // clockwise on screen
+    double rotation = wrapped(m_drag.start.placement.rotation + turned);
     if (pointer.modifiers & Qt::ShiftModifier)
         rotation = wrapped(std::round(rotation / kSnapDegrees) * kSnapDegrees);
     place(m_drag.start.rect, rotation, m_drag.stepName, m_drag.gesture);
