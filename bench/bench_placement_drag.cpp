@@ -94,7 +94,13 @@ void BM_DragMixedFrame(benchmark::State &state)
     }
     state.counters["worst_ms"] = worst;
 }
-BENCHMARK(BM_DragMixedFrame)->Args({7, 0})->Args({1, 0})->Args({7, 1})->Args({1, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DragMixedFrame)
+    ->Args({7, 0})
+    ->Args({1, 0})
+    ->Args({7, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_DragPhotoOverFrame(benchmark::State &state)
 {
