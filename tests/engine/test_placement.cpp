@@ -6,6 +6,7 @@
 #include "render/RenderPass.h"
 #include "render/ShapeMasks.h"
 
+#include "PreviewCompare.h"
 #include "TestImages.h"
 
 #include <QtMath>
@@ -262,4 +263,41 @@ TEST(PlacedPhoto, TheMemoryEstimateHoldsTheTurnedLayer)
     const double extra = passMemoryNeed({background, turned}, Composite, capture) -
                          passMemoryNeed({background, photo}, Composite, capture);
     EXPECT_GE(extra, 3.0 * 450 * 1000 * 4 + 2.0 * 100 * 1000 * 4);
+}
+
+QImage paintedView(const PassResult &pass, QSize view)
+{
+    QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    paintPass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
+    return canvas;
+}
+
+// The preview of turned and flipped photos, drawn from reduced copies, stays within the
+// bound the canvas keeps to: the full-resolution picture reduced to the view.
+TEST(PlacedPhoto, PreviewOfTurnedPhotosMatchesTheSavedPictureReducedToTheView)
+{
+    const QImage a = texturedImage(3001, 2003), b = solidImage(1601, 1201, qRgb(250, 30, 30));
+    for (const quint64 mode : {quint64(Composite), quint64(Shape), quint64(Transparent)}) {
+        NewPhoto photo = makePhoto(b, QStringLiteral("b"), mode);
+        const PlacementFields fields = *placementFields(mode);
+        writePhotoField(*photo, fields.size, mode == Transparent ? 50 : -30);
+        writePhotoField(*photo, fields.x, 40);
+        writePhotoField(*photo, fields.y, 30);
+        writePhotoField(*photo, fields.rotation, -37.5);
+        writePhotoField(*photo, fields.flipHorizontal, 1);
+        photo->bCompositeSizeOfBG = false;
+        photo->m_Composite_Blend_Mode = kNormal;
+        const PhotoList photos = {makePhoto(a, QStringLiteral("a"), mode), photo};
+        for (const QSize view : {QSize(1200, 800), QSize(333, 222)}) {
+            // The saved picture itself (not the capture's own view draws) fitted into the view.
+            PassResult saved;
+            addFittedDraw(saved, renderPass(photos, mode, QSizeF(view), true).mixed,
+                          ViewTarget{QSizeF(view)});
+            EXPECT_LE(meanAbsoluteDifference(paintedView(renderPass(photos, mode, QSizeF(view), false), view),
+                                             paintedView(saved, view)),
+                      2.0)
+                << "mode " << mode << ", " << view.width();
+        }
+    }
 }
