@@ -16,6 +16,7 @@
 // The two 24-megapixel photos are in tests/photos; a missing one stops the run.
 #include "BenchPhotos.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
 #include "render/PassCache.h"
 #include "render/PhotoOutline.h"
@@ -123,7 +124,7 @@ void BM_DragPhotoOverFrame(benchmark::State &state)
         QImage canvas = frame;
         QPainter painter(&canvas);
         painter.drawImage(0, 0, frame);
-        const QImage pixels = photoForPixels(*list[7], target.size() * k);
+        const QImage pixels = list[7]->reducedCopies->levelFor(list[7]->image, target.size() * k);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setTransform(turnAboutCentre(target, placed.placement.rotation) * toCanvas);
         painter.drawImage(target, pixels);

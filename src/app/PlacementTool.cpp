@@ -2,8 +2,8 @@
 
 #include "app/View_Image_Preview.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/ReducedCopies.h"
 #include "model/PhotoProject.h"
-#include "render/RenderPass.h"
 
 #include <QKeyEvent>
 #include <QLineF>
@@ -288,7 +288,10 @@ void PlacementTool::paintGhost(QPainter &painter, const QTransform &toCanvas,
     const double height = m_canvas.pictureSize().height();
     const QRectF target = toTopLeft(placed.rect, height); // picture pixels, top-left
     const double shown = std::hypot(toCanvas.m11(), toCanvas.m12()) * m_canvas.devicePixelRatioF();
-    const QImage pixels = photoForPixels(*photo, target.size() * shown);
+    // The copies the loader made, only read here (a pass on a worker may be reading them too).
+    const bool copiesFit = photo->reducedCopies && photo->reducedCopies->sourceKey == photo->image.cacheKey();
+    const QImage pixels =
+        copiesFit ? photo->reducedCopies->levelFor(photo->image, target.size() * shown) : photo->image;
     const Placement &p = placed.placement;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setTransform(turnAboutCentre(target, p.rotation, p.flipHorizontal, p.flipVertical) * toCanvas,
