@@ -2,6 +2,7 @@
 #include "model/ProjectMode.h"
 #include "model/ShapeType.h"
 #include "render/PassMemory.h"
+#include "render/PhotoOutline.h"
 #include "render/RegionPass.h"
 #include "render/RenderPass.h"
 #include "render/ShapeMasks.h"
@@ -300,4 +301,43 @@ TEST(PlacedPhoto, PreviewOfTurnedPhotosMatchesTheSavedPictureReducedToTheView)
                 << "mode " << mode << ", " << view.width();
         }
     }
+}
+
+// The canvas tool reads where a photo lies and writes the fields that put it at a new
+// rectangle: in each placing mode, the fields for the photo's own outline are its
+// fields, and a moved and scaled rectangle gives the fields whose outline it is.
+TEST(PlacedPhoto, OutlineAndFieldsForARectangleAreInverses)
+{
+    const QSizeF background(400, 300);
+    for (const quint64 mode : {quint64(Composite), quint64(Shape), quint64(Transparent)}) {
+        NewPhoto photo = makePhoto(cellPhoto(), QStringLiteral("cells.png"), mode);
+        photo->bCompositeSizeOfBG = false;
+        const PlacementFields fields = *placementFields(mode);
+        writePhotoField(*photo, fields.size, mode == Transparent ? 25 : 50);
+        writePhotoField(*photo, fields.x, 12.5);
+        writePhotoField(*photo, fields.y, -20);
+        writePhotoField(*photo, fields.rotation, 33);
+        const PhotoOutline outline = *photoOutline(*photo, mode, background);
+        EXPECT_EQ(outline.placement.rotation, 33.0) << mode;
+        const std::array<double, 3> same = *placementForRect(*photo, mode, background, outline.rect);
+        EXPECT_NEAR(same[0], mode == Transparent ? 25 : 50, 1e-4) << mode;
+        EXPECT_NEAR(same[1], 12.5, 1e-4) << mode;
+        EXPECT_NEAR(same[2], -20, 1e-4) << mode;
+
+        const QRectF moved(outline.rect.x() + 7, outline.rect.y() - 3, outline.rect.width() * 1.5,
+                           outline.rect.height() * 1.5);
+        const std::array<double, 3> to = *placementForRect(*photo, mode, background, moved);
+        for (const auto &[field, value] :
+             {std::pair{fields.size, to[0]}, {fields.x, to[1]}, {fields.y, to[2]}})
+            writePhotoField(*photo, field, value);
+        const QRectF back = photoOutline(*photo, mode, background)->rect;
+        EXPECT_NEAR(back.x(), moved.x(), 1e-3) << mode;
+        EXPECT_NEAR(back.y(), moved.y(), 1e-3) << mode;
+        EXPECT_NEAR(back.width(), moved.width(), 1e-3) << mode;
+        EXPECT_NEAR(back.height(), moved.height(), 1e-3) << mode;
+    }
+    NewPhoto stretched = makePhoto(cellPhoto(), QStringLiteral("cells.png"), Composite);
+    EXPECT_FALSE(photoOutline(*stretched, Composite, background))
+        << "stretched over the background: no outline";
+    EXPECT_FALSE(photoOutline(*stretched, LinearHorizontal, background));
 }
