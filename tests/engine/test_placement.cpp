@@ -1,3 +1,4 @@
+#include "imaging/Parallel.h"
 #include "model/PhotoPlacement.h"
 #include "model/ProjectMode.h"
 #include "model/ShapeType.h"
@@ -340,4 +341,20 @@ TEST(PlacedPhoto, OutlineAndFieldsForARectangleAreInverses)
     EXPECT_FALSE(photoOutline(*stretched, Composite, background))
         << "stretched over the background: no outline";
     EXPECT_FALSE(photoOutline(*stretched, LinearHorizontal, background));
+}
+
+// A turned photo and its turned shape mask are drawn in bands across the imaging
+// threads: the picture does not depend on how many there are.
+TEST(PlacedPhoto, TurnedDrawingsDoNotDependOnTheThreadCount)
+{
+    QList<QImage> pictures;
+    for (const int threads : {1, 3, 8}) {
+        setImagingThreadCount(threads);
+        pictures
+            << renderPass(placedProject(Shape, {-41.5, true, false}), Shape, {300, 300}, true).mixed
+            << renderPass(placedProject(Transparent, {17, false, true}), Transparent, {300, 300}, true).mixed;
+    }
+    setImagingThreadCount(0);
+    for (qsizetype i = 2; i < pictures.size(); ++i)
+        EXPECT_EQ(pictures[i], pictures[i % 2]) << i;
 }
