@@ -14,6 +14,11 @@
 // mixed frame arrives: the dragged photo's reduced copy drawn turned at its new place
 // over the 1600 x 1000 frame.
 // The two 24-megapixel photos are in tests/photos; a missing one stops the run.
+//
+// Measured on the 2-core development VM while other builds ran (load average 7 to 8),
+// dev preset, --benchmark_min_time=2: the top photo 69.8 ms sharp, 30.8 ms as a draft
+// (worst 67 ms); the bottom layer 300 ms sharp, 83.8 ms as a draft (worst 191 ms); the
+// photo drawn over the frame 2.3 ms.
 #include "BenchPhotos.h"
 #include "imaging/LowerLeft.h"
 #include "imaging/ReducedCopies.h"
