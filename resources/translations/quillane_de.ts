@@ -527,7 +527,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="129"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="130"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -849,268 +849,278 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="61"/>
+        <location filename="../../src/app/MainWindow.cpp" line="62"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="116"/>
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="117"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Die Fotos in Mischreihenfolge; das erste ist der Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ein Foto hinzufügen (das erste ist der Hintergrund)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Remove the selected photo</source>
         <translation>Das ausgewählte Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>Move the selected photo up</source>
         <translation>Das ausgewählte Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move the selected photo down</source>
         <translation>Das ausgewählte Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>Start a new project</source>
         <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="154"/>
+        <location filename="../../src/app/MainWindow.cpp" line="155"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom der Vorschau: Strg+Mausrad, Strg++ und Strg+− ändern ihn</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Das gemischte Bild als PNG-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Share the mixed picture</source>
         <translation>Das gemischte Bild teilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Sha&amp;re</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="168"/>
+        <location filename="../../src/app/MainWindow.cpp" line="169"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="181"/>
+        <location filename="../../src/app/MainWindow.cpp" line="182"/>
         <source>Controls of the selected photo</source>
         <translation>Einstellungen des ausgewählten Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="211"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="212"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Neues Projekt …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="214"/>
         <source>&amp;Open Project…</source>
         <translation>Projekt ö&amp;ffnen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="216"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="218"/>
+        <location filename="../../src/app/MainWindow.cpp" line="219"/>
         <source>Save &amp;Project…</source>
         <translation>&amp;Projekt speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="221"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="225"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="228"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="234"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <location filename="../../src/app/MainWindow.cpp" line="236"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="246"/>
         <source>&amp;Add Photo…</source>
         <translation>Foto &amp;hinzufügen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="248"/>
         <source>&amp;Remove Photo</source>
         <translation>Foto &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
+        <location filename="../../src/app/MainWindow.cpp" line="250"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>A&amp;dd</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Re&amp;move</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>&amp;New Project</source>
         <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="252"/>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <location filename="../../src/app/MainWindow.cpp" line="256"/>
         <source>Photo</source>
         <translation>Foto</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="264"/>
         <source>&amp;Align to Background</source>
         <translation>Am Hintergrund &amp;ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
         <source>Align All &amp;Later Photos</source>
         <translation>Alle &amp;späteren Fotos ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="266"/>
+        <location filename="../../src/app/MainWindow.cpp" line="268"/>
         <source>&amp;Clear Alignment</source>
         <translation>Ausrichtung &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="275"/>
+        <location filename="../../src/app/MainWindow.cpp" line="277"/>
         <source>&amp;View</source>
         <translation>Ansi&amp;cht</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="285"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>Zoom &amp;Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="288"/>
+        <location filename="../../src/app/MainWindow.cpp" line="290"/>
         <source>&amp;Fit in Window</source>
         <translation>In Fenster &amp;einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="292"/>
+        <location filename="../../src/app/MainWindow.cpp" line="294"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Originalgröße (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="303"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="304"/>
+        <location filename="../../src/app/MainWindow.cpp" line="306"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="305"/>
+        <location filename="../../src/app/MainWindow.cpp" line="307"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="307"/>
+        <location filename="../../src/app/MainWindow.cpp" line="309"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="310"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="311"/>
+        <location filename="../../src/app/MainWindow.cpp" line="313"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="323"/>
+        <location filename="../../src/app/MainWindow.cpp" line="322"/>
+        <source>&amp;Place Photo on Canvas</source>
+        <translation>Foto in der Vorschau &amp;platzieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="326"/>
+        <source>Move, scale and rotate the selected photo by dragging it on the canvas</source>
+        <translation>Das ausgewählte Foto durch Ziehen in der Vorschau verschieben, skalieren und drehen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="349"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="329"/>
+        <location filename="../../src/app/MainWindow.cpp" line="355"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="331"/>
+        <location filename="../../src/app/MainWindow.cpp" line="357"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
     </message>
@@ -1410,22 +1420,57 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PanelBase</name>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="81"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="57"/>
+        <source>An&amp;gle</source>
+        <translation>Winke&amp;l</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="57"/>
+        <source>Turns the photo clockwise about its centre, after the flips</source>
+        <translation>Dreht das Foto nach den Spiegelungen im Uhrzeigersinn um seine Mitte</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="64"/>
+        <source>Flip hori&amp;zontally</source>
+        <translation>Seiten&amp;verkehrt</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="64"/>
+        <source>Mirrors the photo left to right</source>
+        <translation>Spiegelt das Foto von links nach rechts</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="66"/>
+        <source>Flip vertically</source>
+        <translation>Senkrecht spiegeln</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="66"/>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>Spiegelt das Foto von oben nach unten</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="69"/>
+        <source>Flips</source>
+        <translation>Spiegelungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="116"/>
         <source>Linear light</source>
         <translation>Lineares Licht</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="82"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="117"/>
         <source>sRGB values, as most editors blend</source>
         <translation>sRGB-Werte, wie die meisten Editoren mischen</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="84"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="119"/>
         <source>Where the photos&apos; colours are mixed: in linear light, or as the stored sRGB values</source>
         <translation>Wo die Farben der Fotos gemischt werden: in linearem Licht oder als gespeicherte sRGB-Werte</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="85"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="120"/>
         <source>Blend spa&amp;ce</source>
         <translation>Misch&amp;farbraum</translation>
     </message>
@@ -1433,12 +1478,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="252"/>
+        <location filename="../../src/render/PassMemory.cpp" line="263"/>
         <source>the project %1.</source>
         <translation>das Projekt %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="253"/>
+        <location filename="../../src/render/PassMemory.cpp" line="264"/>
         <source>render</source>
         <translation>gerendert zu werden</translation>
     </message>
@@ -1471,93 +1516,123 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Prozent der Höhe des Hintergrunds</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="31"/>
+        <location filename="../../src/model/PhotoField.cpp" line="24"/>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="26"/>
+        <source>degrees clockwise about the photo&apos;s centre, after the flips</source>
+        <translation>Grad im Uhrzeigersinn um die Mitte des Fotos, nach den Spiegelungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="27"/>
+        <source>Horizontal Flip</source>
+        <translation>Waagerechte Spiegelung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="29"/>
+        <source>true mirrors the photo left to right</source>
+        <translation>true spiegelt das Foto von links nach rechts</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="30"/>
+        <source>Vertical Flip</source>
+        <translation>Senkrechte Spiegelung</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="32"/>
+        <source>true mirrors the photo top to bottom</source>
+        <translation>true spiegelt das Foto von oben nach unten</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="40"/>
         <source>Blend Mode</source>
         <translation>Mischmodus</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="32"/>
+        <location filename="../../src/model/PhotoField.cpp" line="41"/>
         <source>blend mode</source>
         <translation>Mischmodus</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="34"/>
+        <location filename="../../src/model/PhotoField.cpp" line="43"/>
         <source>Match Background Size</source>
         <translation>Hintergrundgröße</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="35"/>
+        <location filename="../../src/model/PhotoField.cpp" line="44"/>
         <source>true stretches the photo over the background</source>
         <translation>true streckt das Foto über den Hintergrund</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="37"/>
-        <location filename="../../src/model/PhotoField.cpp" line="49"/>
-        <location filename="../../src/model/PhotoField.cpp" line="67"/>
+        <location filename="../../src/model/PhotoField.cpp" line="46"/>
+        <location filename="../../src/model/PhotoField.cpp" line="58"/>
+        <location filename="../../src/model/PhotoField.cpp" line="76"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="39"/>
-        <location filename="../../src/model/PhotoField.cpp" line="52"/>
-        <location filename="../../src/model/PhotoField.cpp" line="69"/>
+        <location filename="../../src/model/PhotoField.cpp" line="48"/>
+        <location filename="../../src/model/PhotoField.cpp" line="61"/>
+        <location filename="../../src/model/PhotoField.cpp" line="78"/>
         <source>Horizontal Offset</source>
         <translation>Waagerechten Versatz</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="41"/>
-        <location filename="../../src/model/PhotoField.cpp" line="54"/>
-        <location filename="../../src/model/PhotoField.cpp" line="71"/>
+        <location filename="../../src/model/PhotoField.cpp" line="50"/>
+        <location filename="../../src/model/PhotoField.cpp" line="63"/>
+        <location filename="../../src/model/PhotoField.cpp" line="80"/>
         <source>Vertical Offset</source>
         <translation>Senkrechten Versatz</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="43"/>
+        <location filename="../../src/model/PhotoField.cpp" line="52"/>
         <source>Opacity</source>
         <translation>Deckkraft</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="44"/>
+        <location filename="../../src/model/PhotoField.cpp" line="53"/>
         <source>per cent: the layer&apos;s alpha is scaled by it before the blend</source>
         <translation>Prozent: der Alphawert der Ebene wird vor dem Mischen damit skaliert</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="47"/>
+        <location filename="../../src/model/PhotoField.cpp" line="56"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="48"/>
+        <location filename="../../src/model/PhotoField.cpp" line="57"/>
         <source>shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="56"/>
+        <location filename="../../src/model/PhotoField.cpp" line="65"/>
         <source>Feather</source>
         <translation>Weiche Kante</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="57"/>
+        <location filename="../../src/model/PhotoField.cpp" line="66"/>
         <source>per cent of the widest feather, a tenth of the mask&apos;s shorter side; 0 a hard edge</source>
         <translation>Prozent der breitesten weichen Kante (ein Zehntel der kürzeren Seite der Maske); 0 eine harte Kante</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="61"/>
+        <location filename="../../src/model/PhotoField.cpp" line="70"/>
         <source>Intersection</source>
         <translation>Überlappung</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="62"/>
+        <location filename="../../src/model/PhotoField.cpp" line="71"/>
         <source>overlap with the photo before, in 360ths</source>
         <translation>Überlappung mit dem vorigen Foto, in 360steln</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="64"/>
+        <location filename="../../src/model/PhotoField.cpp" line="73"/>
         <source>Transparency</source>
         <translation>Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="65"/>
+        <location filename="../../src/model/PhotoField.cpp" line="74"/>
         <source>whole per cent, 0 opaque</source>
         <translation>ganze Prozent, 0 deckend</translation>
     </message>
@@ -1631,75 +1706,75 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoProject</name>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
         <source>Add Photo</source>
         <translation>Foto hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
         <source>Add Photos</source>
         <translation>Fotos hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="74"/>
         <source>Remove Photo</source>
         <translation>Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
         <source>Move Photo Up</source>
         <translation>Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
         <source>Move Photo Down</source>
         <translation>Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="92"/>
         <source>Replace Photos</source>
         <translation>Fotos ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
         <source>Clear Alignment</source>
         <translation>Ausrichtung entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
         <source>Align to Background</source>
         <translation>Am Hintergrund ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="29"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="30"/>
         <source>Blend Space</source>
         <translation>Mischraum</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="31"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="32"/>
         <source>Contrast Weight</source>
         <translation>Kontrastgewicht</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="33"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="34"/>
         <source>Saturation Weight</source>
         <translation>Sättigungsgewicht</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="35"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="36"/>
         <source>Exposure Weight</source>
         <translation>Belichtungsgewicht</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="36"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="37"/>
         <source>Full Resolution</source>
         <translation>volle Auflösung</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="67"/>
-        <location filename="../../src/model/ProjectSteps.cpp" line="103"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="203"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="68"/>
         <source>Change %1</source>
         <translation>%1 ändern</translation>
     </message>
@@ -1855,19 +1930,42 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PlacedLayer</name>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="30"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="31"/>
         <source>it would be drawn %1 × %2 pixels large, and a picture is at most %3 pixels wide and high.</source>
         <translation>es würde %1 × %2 Pixel groß gezeichnet, und ein Bild ist höchstens %3 Pixel breit und hoch.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="43"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="44"/>
         <source>its size and offsets are too large to draw.</source>
         <translation>seine Größe und Versätze sind zu groß zum Zeichnen.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="47"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="48"/>
         <source>there is not enough memory for its canvas.</source>
         <translation>für seine Leinwand ist nicht genug Speicher da.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacementTool</name>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <source>Move Photo</source>
+        <translation>Foto verschieben</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <source>Resize Photo</source>
+        <translation>Fotogröße ändern</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <source>Rotate Photo</source>
+        <translation>Foto drehen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="203"/>
+        <source>Nudge Photo</source>
+        <translation>Foto schrittweise verschieben</translation>
     </message>
 </context>
 <context>
@@ -2004,7 +2102,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="60"/>
+        <location filename="../../src/render/RegionPass.cpp" line="62"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>es ist nicht genug Speicher da, um den Ausschnitt zu mischen.</translation>
     </message>
@@ -2088,12 +2186,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="93"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="94"/>
         <source>there is not enough memory for its mask.</source>
         <translation>für seine Maske ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="102"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="103"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>es ist nicht genug Speicher da, um es auszuschneiden.</translation>
     </message>
@@ -2139,67 +2237,67 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Composition</name>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="12"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="13"/>
         <source>Composite</source>
         <translation>Überlagerung</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="16"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="17"/>
         <source>How the photo is mixed with the picture beneath it</source>
         <translation>Wie das Foto mit dem Bild darunter gemischt wird</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="17"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="18"/>
         <source>&amp;Blend mode</source>
         <translation>&amp;Mischmodus</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="19"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="20"/>
         <source>Match the bac&amp;kground&apos;s size</source>
         <translation>Auf Hintergrund&amp;größe strecken</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="21"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="22"/>
         <source>Stretch the photo over the whole background; off: place it by its size and offsets</source>
         <translation>Das Foto über den ganzen Hintergrund strecken; aus: nach Größe und Versatz platzieren</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="24"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="25"/>
         <source>S&amp;ize</source>
         <translation>G&amp;röße</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="24"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="25"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Vergrößerung der eigenen Breite des Fotos (0 % behält die Größe)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="26"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="27"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="26"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="27"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Versatz nach rechts, in Prozent der Breite des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="28"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="29"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="28"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="29"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Versatz nach oben, in Prozent der Höhe des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="30"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="32"/>
         <source>O&amp;pacity</source>
         <translation>Dec&amp;kkraft</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="30"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="32"/>
         <source>How strongly the blend shows over the picture beneath it</source>
         <translation>Wie stark die Mischung über dem Bild darunter wirkt</translation>
     </message>
@@ -2263,12 +2361,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="149"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="150"/>
         <source>Fit (%1)</source>
         <translation>Eingepasst (%1)</translation>
     </message>
@@ -2309,63 +2407,63 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Shape</name>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="26"/>
-        <location filename="../../src/panels/View_Shape.cpp" line="38"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="27"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="39"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="31"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
         <source>Se&amp;lect Shape…</source>
         <translation>Form &amp;wählen …</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="33"/>
         <source>Choose the shape the photo is cut out through</source>
         <translation>Die Form wählen, durch die das Foto ausgeschnitten wird</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="35"/>
         <source>The photo&apos;s shape</source>
         <translation>Die Form des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
         <source>S&amp;ize</source>
         <translation>G&amp;röße</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Vergrößerung der eigenen Breite des Fotos (0 % behält die Größe)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Versatz nach rechts, in Prozent der Breite des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Versatz nach oben, in Prozent der Höhe des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
         <source>Fea&amp;ther</source>
         <translation>Weiche &amp;Kante</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Wie weich die Kante der Form ausläuft, bis zu einem Zehntel ihrer kürzeren Seite</translation>
     </message>
@@ -2373,47 +2471,47 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Transparent</name>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="6"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="8"/>
         <source>Transparent</source>
         <translation>Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="8"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
         <source>&amp;Transparency</source>
         <translation>&amp;Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="8"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
         <source>0 % draws the photo opaque, 100 % hides it</source>
         <translation>0 % zeichnet das Foto deckend, 100 % blendet es aus</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
         <source>&amp;Width</source>
         <translation>B&amp;reite</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
         <source>The photo&apos;s width in percent of the background&apos;s width</source>
         <translation>Die Breite des Fotos in Prozent der Breite des Hintergrunds</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
         <source>Offset to the right, in percent of the background&apos;s width</source>
         <translation>Versatz nach rechts, in Prozent der Breite des Hintergrunds</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="16"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="16"/>
         <source>Offset upwards, in percent of the background&apos;s height</source>
         <translation>Versatz nach oben, in Prozent der Höhe des Hintergrunds</translation>
     </message>

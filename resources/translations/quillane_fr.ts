@@ -527,7 +527,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="129"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="130"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -853,268 +853,278 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="61"/>
+        <location filename="../../src/app/MainWindow.cpp" line="62"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="116"/>
         <source>Photos</source>
         <translation>Photos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="117"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Les photos dans l’ordre du mélange ; la première est l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ajouter une photo (la première est l’arrière-plan)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Remove the selected photo</source>
         <translation>Retirer la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>Move the selected photo up</source>
         <translation>Monter la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move the selected photo down</source>
         <translation>Descendre la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>Start a new project</source>
         <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="154"/>
+        <location filename="../../src/app/MainWindow.cpp" line="155"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom de l’aperçu : Ctrl+molette, Ctrl++ et Ctrl+− le changent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Enregistrer l’image mélangée en PNG</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Share the mixed picture</source>
         <translation>Partager l’image mélangée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Sha&amp;re</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="168"/>
+        <location filename="../../src/app/MainWindow.cpp" line="169"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="181"/>
+        <location filename="../../src/app/MainWindow.cpp" line="182"/>
         <source>Controls of the selected photo</source>
         <translation>Réglages de la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="211"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="212"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="214"/>
         <source>&amp;Open Project…</source>
         <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="216"/>
         <source>Open &amp;Recent</source>
         <translation>Projets &amp;récents</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="218"/>
+        <location filename="../../src/app/MainWindow.cpp" line="219"/>
         <source>Save &amp;Project…</source>
         <translation>Enregistrer le &amp;projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="221"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="225"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="228"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="234"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <location filename="../../src/app/MainWindow.cpp" line="236"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="245"/>
         <source>&amp;Action</source>
         <translation>&amp;Action</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="246"/>
         <source>&amp;Add Photo…</source>
         <translation>&amp;Ajouter une photo…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="248"/>
         <source>&amp;Remove Photo</source>
         <translation>&amp;Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
+        <location filename="../../src/app/MainWindow.cpp" line="250"/>
         <source>Move &amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Re&amp;move</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move D&amp;own</source>
         <translation>D&amp;escendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>&amp;New Project</source>
         <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>&amp;Save</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="252"/>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <location filename="../../src/app/MainWindow.cpp" line="256"/>
         <source>Photo</source>
         <translation>Photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="264"/>
         <source>&amp;Align to Background</source>
         <translation>&amp;Aligner sur l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
         <source>Align All &amp;Later Photos</source>
         <translation>Aligner toutes les photos &amp;suivantes</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="266"/>
+        <location filename="../../src/app/MainWindow.cpp" line="268"/>
         <source>&amp;Clear Alignment</source>
         <translation>&amp;Effacer l’alignement</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="275"/>
+        <location filename="../../src/app/MainWindow.cpp" line="277"/>
         <source>&amp;View</source>
         <translation>Affic&amp;hage</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="285"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>Zoom &amp;Out</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="288"/>
+        <location filename="../../src/app/MainWindow.cpp" line="290"/>
         <source>&amp;Fit in Window</source>
         <translation>A&amp;juster à la fenêtre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="292"/>
+        <location filename="../../src/app/MainWindow.cpp" line="294"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Taille réelle (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="303"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="304"/>
+        <location filename="../../src/app/MainWindow.cpp" line="306"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="305"/>
+        <location filename="../../src/app/MainWindow.cpp" line="307"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="307"/>
+        <location filename="../../src/app/MainWindow.cpp" line="309"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="310"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="311"/>
+        <location filename="../../src/app/MainWindow.cpp" line="313"/>
         <source>&amp;About Quillane</source>
         <translation>À propos de &amp;Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="323"/>
+        <location filename="../../src/app/MainWindow.cpp" line="322"/>
+        <source>&amp;Place Photo on Canvas</source>
+        <translation>&amp;Placer la photo dans l&apos;aperçu</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="326"/>
+        <source>Move, scale and rotate the selected photo by dragging it on the canvas</source>
+        <translation>Déplacer, redimensionner et faire pivoter la photo sélectionnée en la faisant glisser dans l&apos;aperçu</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="349"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="329"/>
+        <location filename="../../src/app/MainWindow.cpp" line="355"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="331"/>
+        <location filename="../../src/app/MainWindow.cpp" line="357"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
     </message>
@@ -1414,22 +1424,57 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PanelBase</name>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="81"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="57"/>
+        <source>An&amp;gle</source>
+        <translation>In&amp;clinaison</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="57"/>
+        <source>Turns the photo clockwise about its centre, after the flips</source>
+        <translation>Fait pivoter la photo dans le sens des aiguilles d&apos;une montre autour de son centre, après les retournements</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="64"/>
+        <source>Flip hori&amp;zontally</source>
+        <translation>Retourner hori&amp;zontalement</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="64"/>
+        <source>Mirrors the photo left to right</source>
+        <translation>Retourne la photo de gauche à droite</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="66"/>
+        <source>Flip vertically</source>
+        <translation>Retourner verticalement</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="66"/>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>Retourne la photo de haut en bas</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="69"/>
+        <source>Flips</source>
+        <translation>Retournements</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/PanelBase.cpp" line="116"/>
         <source>Linear light</source>
         <translation>Lumière linéaire</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="82"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="117"/>
         <source>sRGB values, as most editors blend</source>
         <translation>Valeurs sRGB, comme la plupart des éditeurs</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="84"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="119"/>
         <source>Where the photos&apos; colours are mixed: in linear light, or as the stored sRGB values</source>
         <translation>Où les couleurs des photos sont mélangées : en lumière linéaire ou en valeurs sRGB enregistrées</translation>
     </message>
     <message>
-        <location filename="../../src/panels/PanelBase.cpp" line="85"/>
+        <location filename="../../src/panels/PanelBase.cpp" line="120"/>
         <source>Blend spa&amp;ce</source>
         <translation>Espace de f&amp;usion</translation>
     </message>
@@ -1437,12 +1482,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="252"/>
+        <location filename="../../src/render/PassMemory.cpp" line="263"/>
         <source>the project %1.</source>
         <translation>le projet %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="253"/>
+        <location filename="../../src/render/PassMemory.cpp" line="264"/>
         <source>render</source>
         <translation>être rendu</translation>
     </message>
@@ -1475,93 +1520,123 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>pour cent de la hauteur de l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="31"/>
+        <location filename="../../src/model/PhotoField.cpp" line="24"/>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="26"/>
+        <source>degrees clockwise about the photo&apos;s centre, after the flips</source>
+        <translation>degrés dans le sens des aiguilles d&apos;une montre autour du centre de la photo, après les retournements</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="27"/>
+        <source>Horizontal Flip</source>
+        <translation>Retournement horizontal</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="29"/>
+        <source>true mirrors the photo left to right</source>
+        <translation>true retourne la photo de gauche à droite</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="30"/>
+        <source>Vertical Flip</source>
+        <translation>Retournement vertical</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="32"/>
+        <source>true mirrors the photo top to bottom</source>
+        <translation>true retourne la photo de haut en bas</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoField.cpp" line="40"/>
         <source>Blend Mode</source>
         <translation>Mode de fusion</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="32"/>
+        <location filename="../../src/model/PhotoField.cpp" line="41"/>
         <source>blend mode</source>
         <translation>mode de fusion</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="34"/>
+        <location filename="../../src/model/PhotoField.cpp" line="43"/>
         <source>Match Background Size</source>
         <translation>Taille de l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="35"/>
+        <location filename="../../src/model/PhotoField.cpp" line="44"/>
         <source>true stretches the photo over the background</source>
         <translation>true étire la photo sur l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="37"/>
-        <location filename="../../src/model/PhotoField.cpp" line="49"/>
-        <location filename="../../src/model/PhotoField.cpp" line="67"/>
+        <location filename="../../src/model/PhotoField.cpp" line="46"/>
+        <location filename="../../src/model/PhotoField.cpp" line="58"/>
+        <location filename="../../src/model/PhotoField.cpp" line="76"/>
         <source>Size</source>
         <translation>Taille</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="39"/>
-        <location filename="../../src/model/PhotoField.cpp" line="52"/>
-        <location filename="../../src/model/PhotoField.cpp" line="69"/>
+        <location filename="../../src/model/PhotoField.cpp" line="48"/>
+        <location filename="../../src/model/PhotoField.cpp" line="61"/>
+        <location filename="../../src/model/PhotoField.cpp" line="78"/>
         <source>Horizontal Offset</source>
         <translation>Décalage horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="41"/>
-        <location filename="../../src/model/PhotoField.cpp" line="54"/>
-        <location filename="../../src/model/PhotoField.cpp" line="71"/>
+        <location filename="../../src/model/PhotoField.cpp" line="50"/>
+        <location filename="../../src/model/PhotoField.cpp" line="63"/>
+        <location filename="../../src/model/PhotoField.cpp" line="80"/>
         <source>Vertical Offset</source>
         <translation>Décalage vertical</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="43"/>
+        <location filename="../../src/model/PhotoField.cpp" line="52"/>
         <source>Opacity</source>
         <translation>Opacité</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="44"/>
+        <location filename="../../src/model/PhotoField.cpp" line="53"/>
         <source>per cent: the layer&apos;s alpha is scaled by it before the blend</source>
         <translation>pour cent : l’alpha du calque est multiplié par cette valeur avant la fusion</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="47"/>
+        <location filename="../../src/model/PhotoField.cpp" line="56"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="48"/>
+        <location filename="../../src/model/PhotoField.cpp" line="57"/>
         <source>shape</source>
         <translation>forme</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="56"/>
+        <location filename="../../src/model/PhotoField.cpp" line="65"/>
         <source>Feather</source>
         <translation>Bord adouci</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="57"/>
+        <location filename="../../src/model/PhotoField.cpp" line="66"/>
         <source>per cent of the widest feather, a tenth of the mask&apos;s shorter side; 0 a hard edge</source>
         <translation>pour cent du bord adouci le plus large (un dixième du petit côté du masque) ; 0 un bord net</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="61"/>
+        <location filename="../../src/model/PhotoField.cpp" line="70"/>
         <source>Intersection</source>
         <translation>Chevauchement</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="62"/>
+        <location filename="../../src/model/PhotoField.cpp" line="71"/>
         <source>overlap with the photo before, in 360ths</source>
         <translation>chevauchement avec la photo précédente, en 360es</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="64"/>
+        <location filename="../../src/model/PhotoField.cpp" line="73"/>
         <source>Transparency</source>
         <translation>Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoField.cpp" line="65"/>
+        <location filename="../../src/model/PhotoField.cpp" line="74"/>
         <source>whole per cent, 0 opaque</source>
         <translation>pour cent entiers, 0 opaque</translation>
     </message>
@@ -1635,75 +1710,75 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoProject</name>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
         <source>Add Photo</source>
         <translation>Ajouter une photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
         <source>Add Photos</source>
         <translation>Ajouter des photos</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="74"/>
         <source>Remove Photo</source>
         <translation>Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
         <source>Move Photo Up</source>
         <translation>Monter la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
         <source>Move Photo Down</source>
         <translation>Descendre la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="92"/>
         <source>Replace Photos</source>
         <translation>Remplacer les photos</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
         <source>Clear Alignment</source>
         <translation>Effacer l’alignement</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="236"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
         <source>Align to Background</source>
         <translation>Aligner sur l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="29"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="30"/>
         <source>Blend Space</source>
         <translation>l’espace de mélange</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="31"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="32"/>
         <source>Contrast Weight</source>
         <translation>Poids du contraste</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="33"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="34"/>
         <source>Saturation Weight</source>
         <translation>Poids de la saturation</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="35"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="36"/>
         <source>Exposure Weight</source>
         <translation>Poids de l’exposition</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="36"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="37"/>
         <source>Full Resolution</source>
         <translation>la pleine résolution</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectSteps.cpp" line="67"/>
-        <location filename="../../src/model/ProjectSteps.cpp" line="103"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="203"/>
+        <location filename="../../src/model/ProjectSteps.cpp" line="68"/>
         <source>Change %1</source>
         <translation>Modifier %1</translation>
     </message>
@@ -1859,19 +1934,42 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PlacedLayer</name>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="30"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="31"/>
         <source>it would be drawn %1 × %2 pixels large, and a picture is at most %3 pixels wide and high.</source>
         <translation>elle serait dessinée en %1 × %2 pixels, et une image fait au plus %3 pixels de large et de haut.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="43"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="44"/>
         <source>its size and offsets are too large to draw.</source>
         <translation>sa taille et ses décalages sont trop grands pour la dessiner.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PlacedLayer.cpp" line="47"/>
+        <location filename="../../src/render/PlacedLayer.cpp" line="48"/>
         <source>there is not enough memory for its canvas.</source>
         <translation>la mémoire ne suffit pas pour son canevas.</translation>
+    </message>
+</context>
+<context>
+    <name>PlacementTool</name>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <source>Move Photo</source>
+        <translation>Déplacer la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <source>Resize Photo</source>
+        <translation>Redimensionner la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <source>Rotate Photo</source>
+        <translation>Faire pivoter la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PlacementTool.cpp" line="203"/>
+        <source>Nudge Photo</source>
+        <translation>Décaler la photo</translation>
     </message>
 </context>
 <context>
@@ -2008,7 +2106,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="60"/>
+        <location filename="../../src/render/RegionPass.cpp" line="62"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>la mémoire ne suffit pas pour fusionner la zone.</translation>
     </message>
@@ -2092,12 +2190,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="93"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="94"/>
         <source>there is not enough memory for its mask.</source>
         <translation>la mémoire ne suffit pas pour son masque.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="102"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="103"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>la mémoire ne suffit pas pour la découper.</translation>
     </message>
@@ -2143,67 +2241,67 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Composition</name>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="12"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="13"/>
         <source>Composite</source>
         <translation>Composition</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="16"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="17"/>
         <source>How the photo is mixed with the picture beneath it</source>
         <translation>Comment la photo se mélange à l’image en dessous</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="17"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="18"/>
         <source>&amp;Blend mode</source>
         <translation>Mode de fu&amp;sion</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="19"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="20"/>
         <source>Match the bac&amp;kground&apos;s size</source>
         <translation>Adapter à la &amp;taille de l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="21"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="22"/>
         <source>Stretch the photo over the whole background; off: place it by its size and offsets</source>
         <translation>Étirer la photo sur tout l’arrière-plan ; désactivé : la placer selon sa taille et ses décalages</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="24"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="25"/>
         <source>S&amp;ize</source>
         <translation>Tai&amp;lle</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="24"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="25"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Agrandissement de la largeur de la photo (0 % garde sa taille)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="26"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="27"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="26"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="27"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Décalage vers la droite, en pourcentage de la largeur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="28"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="29"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="28"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="29"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Décalage vers le haut, en pourcentage de la hauteur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="30"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="32"/>
         <source>O&amp;pacity</source>
         <translation>&amp;Opacité</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Composition.cpp" line="30"/>
+        <location filename="../../src/panels/View_Composition.cpp" line="32"/>
         <source>How strongly the blend shows over the picture beneath it</source>
         <translation>Avec quelle force le mélange apparaît sur l’image en dessous</translation>
     </message>
@@ -2267,12 +2365,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="149"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="150"/>
         <source>Fit (%1)</source>
         <translation>Ajusté (%1)</translation>
     </message>
@@ -2313,63 +2411,63 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Shape</name>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="26"/>
-        <location filename="../../src/panels/View_Shape.cpp" line="38"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="27"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="39"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="31"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
         <source>Se&amp;lect Shape…</source>
         <translation>Choisir la f&amp;orme…</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="33"/>
         <source>Choose the shape the photo is cut out through</source>
         <translation>Choisir la forme qui découpe la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="35"/>
         <source>The photo&apos;s shape</source>
         <translation>La forme de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
         <source>S&amp;ize</source>
         <translation>Tai&amp;lle</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Agrandissement de la largeur de la photo (0 % garde sa taille)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Décalage vers la droite, en pourcentage de la largeur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Décalage vers le haut, en pourcentage de la hauteur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
         <source>Fea&amp;ther</source>
         <translation>&amp;Bord adouci</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Avec quelle douceur le bord de la forme s’estompe, jusqu’au dixième de son côté le plus court</translation>
     </message>
@@ -2377,47 +2475,47 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Transparent</name>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="6"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="8"/>
         <source>Transparent</source>
         <translation>Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="8"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
         <source>&amp;Transparency</source>
         <translation>&amp;Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="8"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
         <source>0 % draws the photo opaque, 100 % hides it</source>
         <translation>0 % dessine la photo opaque, 100 % la masque</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
         <source>&amp;Width</source>
         <translation>&amp;Largeur</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="10"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
         <source>The photo&apos;s width in percent of the background&apos;s width</source>
         <translation>La largeur de la photo en pourcentage de celle de l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="12"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
         <source>Offset to the right, in percent of the background&apos;s width</source>
         <translation>Décalage vers la droite, en pourcentage de la largeur de l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="16"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Transparent.cpp" line="14"/>
+        <location filename="../../src/panels/View_Transparent.cpp" line="16"/>
         <source>Offset upwards, in percent of the background&apos;s height</source>
         <translation>Décalage vers le haut, en pourcentage de la hauteur de l’arrière-plan</translation>
     </message>

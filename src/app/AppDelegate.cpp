@@ -162,10 +162,11 @@ void AppDelegate::followProject(int changes)
         refreshTablePhotos();
     else if (changes & PhotoProject::SelectionChanged)
         followSelection();
-    // Another photo in the selected row, a value put back by undo or redo, or new
-    // settings show in the panel.
+    // Another photo in the selected row, a value put back by undo or redo or written on
+    // the canvas, or new settings show in the panel.
+    const int written = m_panelWriting ? 0 : PhotoProject::FieldChanged;
     if (changes & (PhotoProject::ListChanged | PhotoProject::SelectionChanged | PhotoProject::FromHistory |
-                   PhotoProject::OptionsChanged))
+                   PhotoProject::OptionsChanged | written))
         syncPanelToSelection();
     m_window->setHasPhotos(!m_project.photos().isEmpty());
     updateWindowTitle();

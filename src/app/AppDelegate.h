@@ -77,6 +77,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     // history. Its public operations are the only way to change it.
     PhotoProject &project() { return m_project; }
     const PhotoProject &project() const { return m_project; }
+    // The number of the pointer or key gesture under way (the document merges its writes).
+    quint64 currentGesture() const;
     // The capture request and its results: b_Take_Picture, imageSave,
     // s_Saved_Take_Picture, and the folder pictures go to, s_Output_Folder.
     CaptureState capture;
@@ -256,6 +258,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     PhotoProject m_project;
     PhotoAdder m_adder{m_project};
     GestureCounter *m_gestures = nullptr;
+    bool m_panelWriting = false; // a panel's write is under way: the panel needs no reload
     OutputRunner m_output;
     WorkerJob m_aligning;      // Align to Background, one run at a time
     QDateTime m_captureTime;   // the clock when the capture's pass started: it names the file

@@ -9,6 +9,8 @@
 #include "panels/View_Shape.h"
 #include "panels/View_Transparent.h"
 
+#include <QScopedValueRollback>
+
 // The user chose a row (or none) in the table: that is the document's selection now.
 void AppDelegate::tableViewSelectionDidChange()
 {
@@ -55,10 +57,16 @@ void AppDelegate::syncPanelToSelection()
 
 bool AppDelegate::setPhotoField(PhotoField field, double value)
 {
+    const QScopedValueRollback<bool> panelWrites(m_panelWriting, true); // the panel shows what it wrote
     return m_project.writeSelectedField(field, value, m_gestures->current());
 }
 
 bool AppDelegate::setProjectOptions(const ProjectOptions &options)
 {
     return m_project.setOptions(options, m_gestures->current());
+}
+
+quint64 AppDelegate::currentGesture() const
+{
+    return m_gestures->current();
 }

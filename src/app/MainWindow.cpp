@@ -4,6 +4,7 @@
 #include "app/FileDrop.h"
 #include "app/IndicatorStyle.h"
 #include "app/PhotoTable.h"
+#include "app/PlacementTool.h"
 #include "app/View_Image_Preview.h"
 
 #include <QApplication>
@@ -250,6 +251,7 @@ void MainWindow::buildMenus()
                   &AppDelegate::OnMenuActionMoveUp);
     addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
+    addPlacementAction(action);
 
     QMenu *photo = menuBar()->addMenu(tr("Photo"));
     photo->setObjectName("menuPhoto");
@@ -310,6 +312,30 @@ void MainWindow::buildMenus()
     help->addSeparator();
     addMenuAction(help, "menuHelpAbout", tr("&About Quillane"), {}, &AppDelegate::OnMenuHelpAbout)
         ->setMenuRole(QAction::AboutRole);
+}
+
+// Action › Place Photo on Canvas: the placement tool takes the canvas while checked;
+// the tool's own finish (Enter, a double-click) unchecks it.
+void MainWindow::addPlacementAction(QMenu *menu)
+{
+    menu->addSeparator();
+    m_placeAction = menu->addAction(tr("&Place Photo on Canvas"));
+    m_placeAction->setObjectName("menuPlacePhoto");
+    m_placeAction->setCheckable(true);
+    m_placeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_placeAction->setToolTip(tr("Move, scale and rotate the selected photo by dragging it on the canvas"));
+    m_placementTool = new PlacementTool(
+        m_delegate.project(), *m_canvas, [this] { return m_delegate.currentGesture(); }, this);
+    connect(m_placeAction, &QAction::toggled, this, [this](bool on) {
+        if (on)
+            m_canvas->setTool(m_placementTool);
+        else if (m_canvas->tool() == m_placementTool)
+            m_canvas->setTool(nullptr);
+        if (on)
+            m_canvas->setFocus();
+    });
+    connect(m_placementTool, &PlacementTool::finished, m_placeAction,
+            [this] { m_placeAction->setChecked(false); });
 }
 
 // The recent projects, newest first; one no longer there is shown disabled.

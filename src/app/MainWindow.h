@@ -10,6 +10,7 @@ class QPushButton;
 class QScreen;
 class QScrollArea;
 class PhotoTable;
+class PlacementTool;
 class View_Image_Preview;
 
 // The main window: the photo table with its list buttons, the preview canvas in a
@@ -54,6 +55,7 @@ class MainWindow : public QMainWindow {
     QWidget *buildPhotoColumn();
     QWidget *buildCanvasColumn();
     void buildMenus();
+    void addPlacementAction(QMenu *menu);
     QAction *addMenuAction(QMenu *menu, const QString &objectName, const QString &text,
                            const QKeySequence &shortcut, void (AppDelegate::*command)());
 
@@ -66,6 +68,8 @@ class MainWindow : public QMainWindow {
     QPushButton *m_save = nullptr;
     QPushButton *m_share = nullptr;
     QAction *m_saveAction = nullptr;
+    QAction *m_placeAction = nullptr; // checked while the placement tool has the canvas
+    PlacementTool *m_placementTool = nullptr;
     QMenu *m_recentMenu = nullptr;
     bool m_outputBusy = false;
     bool m_hasPhotos = false;

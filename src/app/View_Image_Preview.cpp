@@ -102,6 +102,8 @@ PreviewRequest View_Image_Preview::currentRequest() const
         request.viewSize = zoomedSize();
         if (rendersRegions())
             request.region = shownRegion();
+    } else if (m_toolDragging) {
+        request.pixelRatio *= kDraftRatio; // a tool's drag: drafts keep up with the pointer
     }
     return request;
 }
@@ -354,6 +356,7 @@ void View_Image_Preview::mouseReleaseEvent(QMouseEvent *event)
     if (m_toolDragging && event->button() == Qt::LeftButton) {
         m_toolDragging = false;
         m_tool->release(toolPointer(event));
+        redraw(); // the sharp frame after the drafts
         return;
     }
     if (!m_dragging) {

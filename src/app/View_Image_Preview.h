@@ -38,6 +38,10 @@ class View_Image_Preview : public QWidget {
     bool isFrameCurrent() const;
 
     static constexpr double kFit = 0.0;
+    // At Fit, while a tool drags, passes render at this share of the screen's pixels
+    // (a quarter of the pixels): a project of many large photos keeps up with the
+    // pointer, and the sharp frame follows the drag's end.
+    static constexpr double kDraftRatio = 0.5;
     // Device pixels per picture pixel (1 = 100 %), or kFit.
     double zoom() const { return m_zoom; }
     // The zoom the picture is shown at, also at Fit; 0 before a picture was drawn.

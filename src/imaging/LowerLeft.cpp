@@ -5,6 +5,7 @@
 #include "imaging/Parallel.h"
 
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +25,30 @@ void fillRectLL(QPainter &painter, qreal canvasHeight, const QRectF &rect, const
     painter.restore();
 }
 
+QTransform turnAboutCentre(const QRectF &topLeft, double degrees, bool mirrorX, bool mirrorY)
+{
+    const QPointF centre = topLeft.center();
+    QTransform transform;
+    transform.translate(centre.x(), centre.y());
+    transform.rotate(degrees);
+    transform.scale(mirrorX ? -1.0 : 1.0, mirrorY ? -1.0 : 1.0);
+    transform.translate(-centre.x(), -centre.y());
+    return transform;
+}
+
+QRectF turnedBounds(const QRectF &rect, double degrees)
+{
+    if (degrees == 0.0)
+        return rect;
+    const double radians = qDegreesToRadians(degrees);
+    const double c = std::abs(std::cos(radians));
+    const double s = std::abs(std::sin(radians));
+    const QSizeF size(rect.width() * c + rect.height() * s, rect.width() * s + rect.height() * c);
+    return {rect.center() - QPointF(size.width() / 2, size.height() / 2), size};
+}
+
 void drawImageLL(QPainter &painter, qreal canvasHeight, const QRectF &rect, const QImage &image,
-                 qreal opacity)
+                 qreal opacity, double turn)
 {
     if (image.isNull())
         return;
@@ -33,11 +56,16 @@ void drawImageLL(QPainter &painter, qreal canvasHeight, const QRectF &rect, cons
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.setOpacity(opacity);
-    painter.drawImage(toTopLeft(rect, canvasHeight), image, QRectF(image.rect()));
+    const QRectF target = toTopLeft(rect, canvasHeight);
+    if (turn != 0.0) {
+        painter.setRenderHint(QPainter::Antialiasing, true); // smooth edges where the corners are left
+        painter.setTransform(turnAboutCentre(target, turn), true);
+    }
+    painter.drawImage(target, image, QRectF(image.rect()));
     painter.restore();
 }
 
-void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity)
+void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity, double turn)
 {
     if (image.isNull() || canvas.isNull())
         return;
@@ -48,7 +76,7 @@ void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qr
     const qreal height = canvas.height();
     // Only the rows the rectangle covers (and one beyond each edge, for the smoothing)
     // are visited: laying many small pictures on a tall canvas costs each its own rows.
-    const QRectF target = toTopLeft(rect, height);
+    const QRectF target = toTopLeft(turnedBounds(rect, turn), height);
     const double top = std::clamp(std::floor(target.top()) - 1.0, 0.0, height);
     const double bottom = std::clamp(std::ceil(target.bottom()) + 1.0, 0.0, height);
     if (!(bottom > top))
@@ -60,7 +88,7 @@ void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qr
         QImage band(bits + begin * bytesPerLine, width, end - begin, bytesPerLine, format);
         QPainter painter(&band);
         painter.translate(0, -begin);
-        drawImageLL(painter, height, rect, image, opacity);
+        drawImageLL(painter, height, rect, image, opacity, turn);
     });
 }
 

@@ -34,6 +34,11 @@ struct Object_Photo {
     // Per cent, 100 = the blend as it is. Not zero-initialised: a photo whose Composite
     // group never got defaults (added under another mode) must still show.
     float f_Composite_Opacity = 100.0f;
+    // The placement beyond size and offsets (a placed photo only): degrees clockwise on
+    // screen about the centre of the photo as placed, after the mirror images.
+    float f_Composite_Rotation = 0.0f;
+    bool bCompositeFlipHorizontal = false;
+    bool bCompositeFlipVertical = false;
 
     // Shape
     quint64 m_Shape_Type = 0;
@@ -43,6 +48,10 @@ struct Object_Photo {
     // Per cent of the largest feather (kShapeFeatherShare of the mask's shorter side);
     // 0 = the mask's own edge.
     float f_Shape_Feather = 0.0f;
+    // As in Composite; the shape's mask turns and flips with the photo.
+    float f_Shape_Rotation = 0.0f;
+    bool bShapeFlipHorizontal = false;
+    bool bShapeFlipVertical = false;
 
     // Linear (both directions)
     float f_Linear_Intersection_Level = 0.0f;
@@ -52,6 +61,9 @@ struct Object_Photo {
     float f_Transparent_Size = 0.0f;
     float f_Transparent_X_Offset = 0.0f;
     float f_Transparent_Y_Offset = 0.0f;
+    float f_Transparent_Rotation = 0.0f;
+    bool bTransparentFlipHorizontal = false;
+    bool bTransparentFlipVertical = false;
 
     // Alignment (Align to Background): the mapping of this photo onto the background,
     // none until the photo is aligned. Composite (for a photo of the background's size)

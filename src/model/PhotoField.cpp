@@ -21,6 +21,15 @@ constexpr const char *kOwnHeight = QT_TRANSLATE_NOOP("PhotoField", "per cent of 
 constexpr const char *kBackground = QT_TRANSLATE_NOOP("PhotoField", "per cent of the background's width");
 constexpr const char *kBackgroundHeight =
     QT_TRANSLATE_NOOP("PhotoField", "per cent of the background's height");
+constexpr const char *kRotation = QT_TRANSLATE_NOOP("PhotoField", "Rotation");
+constexpr const char *kDegrees =
+    QT_TRANSLATE_NOOP("PhotoField", "degrees clockwise about the photo's centre, after the flips");
+constexpr const char *kFlipHorizontal = QT_TRANSLATE_NOOP("PhotoField", "Horizontal Flip");
+constexpr const char *kFlipHorizontalUnit =
+    QT_TRANSLATE_NOOP("PhotoField", "true mirrors the photo left to right");
+constexpr const char *kFlipVertical = QT_TRANSLATE_NOOP("PhotoField", "Vertical Flip");
+constexpr const char *kFlipVerticalUnit =
+    QT_TRANSLATE_NOOP("PhotoField", "true mirrors the photo top to bottom");
 
 // One row per PhotoField, in its order (checked below). Composite and Shape: the size
 // enlarges the photo's own width (-90 % is a tenth), the offsets are percentages of the
@@ -69,6 +78,25 @@ constexpr auto kRows = std::to_array<PhotoFieldRow>({
      QT_TRANSLATE_NOOP("PhotoField", "Horizontal Offset"), -100, 100, 0, kBackground, nullptr},
     {PhotoField::TransparentYOffset, &P::f_Transparent_Y_Offset, "y", kTransparentModeBit,
      QT_TRANSLATE_NOOP("PhotoField", "Vertical Offset"), -100, 100, 0, kBackgroundHeight, nullptr},
+    // The placement's turn and mirror images, one set per mode that places photos.
+    {PhotoField::CompositeRotation, &P::f_Composite_Rotation, "rotation", kCompositeModeBit, kRotation, -180,
+     180, 0, kDegrees, nullptr},
+    {PhotoField::CompositeFlipHorizontal, &P::bCompositeFlipHorizontal, "flipHorizontal", kCompositeModeBit,
+     kFlipHorizontal, 0, 1, 0, kFlipHorizontalUnit, nullptr},
+    {PhotoField::CompositeFlipVertical, &P::bCompositeFlipVertical, "flipVertical", kCompositeModeBit,
+     kFlipVertical, 0, 1, 0, kFlipVerticalUnit, nullptr},
+    {PhotoField::ShapeRotation, &P::f_Shape_Rotation, "rotation", kShapeModeBit, kRotation, -180, 180, 0,
+     kDegrees, nullptr},
+    {PhotoField::ShapeFlipHorizontal, &P::bShapeFlipHorizontal, "flipHorizontal", kShapeModeBit,
+     kFlipHorizontal, 0, 1, 0, kFlipHorizontalUnit, nullptr},
+    {PhotoField::ShapeFlipVertical, &P::bShapeFlipVertical, "flipVertical", kShapeModeBit, kFlipVertical, 0,
+     1, 0, kFlipVerticalUnit, nullptr},
+    {PhotoField::TransparentRotation, &P::f_Transparent_Rotation, "rotation", kTransparentModeBit, kRotation,
+     -180, 180, 0, kDegrees, nullptr},
+    {PhotoField::TransparentFlipHorizontal, &P::bTransparentFlipHorizontal, "flipHorizontal",
+     kTransparentModeBit, kFlipHorizontal, 0, 1, 0, kFlipHorizontalUnit, nullptr},
+    {PhotoField::TransparentFlipVertical, &P::bTransparentFlipVertical, "flipVertical", kTransparentModeBit,
+     kFlipVertical, 0, 1, 0, kFlipVerticalUnit, nullptr},
 });
 
 constexpr bool rowsInFieldOrder()

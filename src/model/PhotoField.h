@@ -26,6 +26,15 @@ enum class PhotoField {
     TransparentSize,
     TransparentXOffset,
     TransparentYOffset,
+    CompositeRotation,
+    CompositeFlipHorizontal,
+    CompositeFlipVertical,
+    ShapeRotation,
+    ShapeFlipHorizontal,
+    ShapeFlipVertical,
+    TransparentRotation,
+    TransparentFlipHorizontal,
+    TransparentFlipVertical,
 };
 
 // The project modes a field belongs to, one bit per ProjectMode.

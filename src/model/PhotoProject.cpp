@@ -2,6 +2,7 @@
 
 #include "model/ProjectSteps.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -198,17 +199,9 @@ void PhotoProject::select(qint64 row)
 
 bool PhotoProject::writeField(qint64 row, PhotoField field, double value, quint64 gesture)
 {
-    if (row < 0 || row >= array_Photos.size())
-        return false;
-    const PhotoPtr &photo = array_Photos[row];
-    Object_Photo written = *photo;
-    writePhotoField(written, field, value);
-    const double before = readPhotoField(*photo, field);
-    const double after = readPhotoField(written, field);
-    if (after == before)
-        return false;
-    m_history.push(new FieldStep(*this, photo, field, before, after, gesture));
-    return true;
+    const QString name =
+        tr("Change %1").arg(QCoreApplication::translate("PhotoField", photoFieldRow(field).label));
+    return writeFields(row, {{field, value}}, name, gesture);
 }
 
 bool PhotoProject::writeSelectedField(PhotoField field, double value, quint64 gesture)
@@ -261,15 +254,6 @@ void PhotoProject::applyList(const PhotoList &photos, qint64 row, bool fromHisto
     emit changed(what);
 }
 
-void PhotoProject::applyField(const PhotoPtr &photo, PhotoField field, double value, bool fromHistory)
-{
-    writePhotoField(ownRecord(photo), field, value);
-    int what = FieldChanged;
-    if (fromHistory)
-        what |= FromHistory | applySelection(array_Photos.indexOf(photo));
-    emit changed(what);
-}
-
 void PhotoProject::applyAlignment(const QList<AlignmentWrite> &writes, bool fromHistory)
 {
     for (const AlignmentWrite &write : writes)
@@ -288,5 +272,39 @@ void PhotoProject::applyOptions(const ProjectOptions &options, qint64 row, bool 
     int what = OptionsChanged;
     if (fromHistory)
         what |= FromHistory | applySelection(row);
+    emit changed(what);
+}
+
+bool PhotoProject::writeFields(qint64 row, const QList<FieldValue> &values, const QString &stepName,
+                               quint64 gesture)
+{
+    if (row < 0 || row >= array_Photos.size())
+        return false;
+    const PhotoPtr &photo = array_Photos[row];
+    Object_Photo written = *photo;
+    QList<FieldValue> before;
+    QList<FieldValue> after;
+    for (const FieldValue &change : values) {
+        writePhotoField(written, change.field, change.value);
+        const double old = readPhotoField(*photo, change.field);
+        const double now = readPhotoField(written, change.field);
+        if (now != old) {
+            before.append({change.field, old});
+            after.append({change.field, now});
+        }
+    }
+    if (after.isEmpty())
+        return false;
+    m_history.push(new FieldsStep(*this, photo, stepName, before, after, gesture));
+    return true;
+}
+
+void PhotoProject::applyFields(const PhotoPtr &photo, const QList<FieldValue> &values, bool fromHistory)
+{
+    for (const FieldValue &value : values)
+        writePhotoField(ownRecord(photo), value.field, value.value);
+    int what = FieldChanged;
+    if (fromHistory)
+        what |= FromHistory | applySelection(array_Photos.indexOf(photo));
     emit changed(what);
 }

@@ -113,6 +113,17 @@ class PhotoProject : public QObject {
     bool setAlignments(const QList<AlignmentWrite> &writes);
     // Clears the alignment of the photo at `row`; false when it has none.
     bool clearAlignment(qint64 row);
+    // Several fields of the photo at `row` written at once (a drag on the canvas moves,
+    // scales or turns a photo): one undo step named `stepName`, and one notification.
+    // The writes of one non-zero `gesture` on the same photo merge into one step; a
+    // gesture that ends where it started leaves no step. False, and nothing changed,
+    // for a row outside the list or values the fields already hold.
+    struct FieldValue {
+        PhotoField field;
+        double value;
+    };
+    bool writeFields(qint64 row, const QList<FieldValue> &values, const QString &stepName,
+                     quint64 gesture = 0);
 
   signals:
     // What changed, as Change flags.
@@ -120,15 +131,15 @@ class PhotoProject : public QObject {
 
   private:
     friend class ListStep;
-    friend class FieldStep;
     friend class OptionsStep;
     friend class AlignmentStep;
+    friend class FieldsStep;
 
     // The raw operations, which only the undo steps call.
     void applyList(const PhotoList &photos, qint64 row, bool fromHistory);
-    void applyField(const PhotoPtr &photo, PhotoField field, double value, bool fromHistory);
     void applyOptions(const ProjectOptions &options, qint64 row, bool fromHistory);
     void applyAlignment(const QList<AlignmentWrite> &writes, bool fromHistory);
+    void applyFields(const PhotoPtr &photo, const QList<FieldValue> &values, bool fromHistory);
     int applySelection(qint64 row);
     void pushListStep(const QString &name, const PhotoList &after, qint64 rowAfter);
     static PhotoList copied(const PhotoList &photos);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -62,42 +63,6 @@ void ListStep::forget(const PhotoPtr &photo)
     setObsolete(m_before == m_after);
 }
 
-FieldStep::FieldStep(PhotoProject &project, PhotoPtr photo, PhotoField field, double before, double after,
-                     quint64 gesture)
-    : ProjectStep(PhotoProject::tr("Change %1")
-                      .arg(QCoreApplication::translate("PhotoField", photoFieldRow(field).label))),
-      m_project(project), m_photo(std::move(photo)), m_field(field), m_before(before), m_after(after),
-      m_gesture(gesture)
-{
-}
-
-bool FieldStep::mergeWith(const QUndoCommand *other)
-{
-    const auto *next = static_cast<const FieldStep *>(other);
-    if (m_gesture == 0 || next->m_gesture != m_gesture || next->m_photo != m_photo ||
-        next->m_field != m_field)
-        return false;
-    m_after = next->m_after;
-    setObsolete(m_after == m_before); // dragged back to where it started
-    return true;
-}
-
-void FieldStep::undo()
-{
-    m_project.applyField(m_photo, m_field, m_before, true);
-}
-
-void FieldStep::redo()
-{
-    m_project.applyField(m_photo, m_field, m_after, !std::exchange(m_first, false));
-}
-
-void FieldStep::forget(const PhotoPtr &photo)
-{
-    if (photo == m_photo)
-        setObsolete(true);
-}
-
 OptionsStep::OptionsStep(PhotoProject &project, const ProjectOptions &before, const ProjectOptions &after,
                          qint64 row, quint64 gesture)
     : ProjectStep(PhotoProject::tr("Change %1").arg(PhotoProject::tr(optionLabel(before, after)))),
@@ -147,4 +112,50 @@ void AlignmentStep::forget(const PhotoPtr &photo)
     for (QList<PhotoProject::AlignmentWrite> *list : {&m_before, &m_after})
         list->removeIf([&](const PhotoProject::AlignmentWrite &write) { return write.photo == photo; });
     setObsolete(m_after.isEmpty());
+}
+
+FieldsStep::FieldsStep(PhotoProject &project, PhotoPtr photo, const QString &name, Values before,
+                       Values after, quint64 gesture)
+    : ProjectStep(name), m_project(project), m_photo(std::move(photo)), m_before(std::move(before)),
+      m_after(std::move(after)), m_gesture(gesture)
+{
+}
+
+bool FieldsStep::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const FieldsStep *>(other);
+    if (m_gesture == 0 || next->m_gesture != m_gesture || next->m_photo != m_photo || next->text() != text())
+        return false;
+    for (qsizetype i = 0; i < next->m_after.size(); ++i) {
+        const PhotoField field = next->m_after[i].field;
+        const auto same = [field](const PhotoProject::FieldValue &value) { return value.field == field; };
+        const auto known = std::find_if(m_after.begin(), m_after.end(), same);
+        if (known != m_after.end()) {
+            known->value = next->m_after[i].value;
+        } else {
+            m_before.append(next->m_before[i]);
+            m_after.append(next->m_after[i]);
+        }
+    }
+    bool unchanged = true; // dragged back to where it started
+    for (qsizetype i = 0; i < m_after.size(); ++i)
+        unchanged = unchanged && m_after[i].value == m_before[i].value;
+    setObsolete(unchanged);
+    return true;
+}
+
+void FieldsStep::undo()
+{
+    m_project.applyFields(m_photo, m_before, true);
+}
+
+void FieldsStep::redo()
+{
+    m_project.applyFields(m_photo, m_after, !std::exchange(m_first, false));
+}
+
+void FieldsStep::forget(const PhotoPtr &photo)
+{
+    if (photo == m_photo)
+        setObsolete(true);
 }

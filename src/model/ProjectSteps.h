@@ -32,28 +32,6 @@ class ListStep : public ProjectStep {
     bool m_first = true; // the first redo is the operation itself
 };
 
-// A write into one field of one photo; the writes of one gesture merge. Undo and redo
-// select the photo's row, wherever it now is.
-class FieldStep : public ProjectStep {
-  public:
-    FieldStep(PhotoProject &project, PhotoPtr photo, PhotoField field, double before, double after,
-              quint64 gesture);
-    int id() const override { return 1; }
-    bool mergeWith(const QUndoCommand *other) override;
-    void undo() override;
-    void redo() override;
-    void forget(const PhotoPtr &photo) override;
-
-  private:
-    PhotoProject &m_project;
-    PhotoPtr m_photo;
-    PhotoField m_field;
-    double m_before;
-    double m_after;
-    quint64 m_gesture;
-    bool m_first = true;
-};
-
 // A change of the project-wide settings, named after the one that changed; undo and redo
 // bring back the row selected when it was made.
 class OptionsStep : public ProjectStep {
@@ -89,5 +67,29 @@ class AlignmentStep : public ProjectStep {
     PhotoProject &m_project;
     QList<PhotoProject::AlignmentWrite> m_before;
     QList<PhotoProject::AlignmentWrite> m_after;
+    bool m_first = true;
+};
+
+// Writes into fields of one photo: one field (a panel's control) or several at once (a
+// drag on the canvas). The writes of one gesture on the same photo under the same name
+// merge, each field keeping its value from before the first. Undo and redo select the
+// photo's row, wherever it now is.
+class FieldsStep : public ProjectStep {
+  public:
+    using Values = QList<PhotoProject::FieldValue>;
+    FieldsStep(PhotoProject &project, PhotoPtr photo, const QString &name, Values before, Values after,
+               quint64 gesture);
+    int id() const override { return 2; }
+    bool mergeWith(const QUndoCommand *other) override;
+    void undo() override;
+    void redo() override;
+    void forget(const PhotoPtr &photo) override;
+
+  private:
+    PhotoProject &m_project;
+    PhotoPtr m_photo;
+    Values m_before;
+    Values m_after;
+    quint64 m_gesture;
     bool m_first = true;
 };

@@ -1,7 +1,9 @@
 #include "panels/PanelBase.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -50,6 +52,37 @@ QLabel *PanelBase::addRow(const QString &label, QWidget *control)
     return name;
 }
 
+void PanelBase::addPlacementControls(const PlacementFields &fields)
+{
+    auto *turn = addSlider(tr("An&gle"), tr("Turns the photo clockwise about its centre, after the flips"),
+                           fields.rotation, 0.5, degreesText);
+    connect(turn, &ValueSlider::valueEdited, this, [this, turn] { writeSlider(turn); });
+    auto *row = new QWidget(this);
+    auto *rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    rowLayout->addWidget(
+        addFlag(tr("Flip hori&zontally"), tr("Mirrors the photo left to right"), fields.flipHorizontal));
+    rowLayout->addWidget(
+        addFlag(tr("Flip vertically"), tr("Mirrors the photo top to bottom"), fields.flipVertical));
+    rowLayout->addStretch(1);
+    addRow(QString(), row);
+    row->setAccessibleName(tr("Flips"));
+}
+
+QCheckBox *PanelBase::addFlag(const QString &label, const QString &tip, PhotoField field)
+{
+    auto *box = new QCheckBox(label, this);
+    box->setToolTip(tip);
+    QString plain = label;
+    box->setAccessibleName(plain.remove(QLatin1Char('&')));
+    box->setAccessibleDescription(tip);
+    connect(box, &QCheckBox::clicked, this,
+            [this, box, field] { m_editor.setPhotoField(field, box->isChecked()); });
+    m_flags << FlagBinding{box, field};
+    m_controls << box;
+    return box;
+}
+
 bool PanelBase::writeSlider(const ValueSlider *slider)
 {
     for (const SliderBinding &binding : m_sliders)
@@ -62,6 +95,8 @@ void PanelBase::enableSliders(bool enabled)
 {
     for (const SliderBinding &binding : m_sliders)
         binding.slider->setEnabled(enabled);
+    for (const FlagBinding &binding : m_flags)
+        binding.box->setEnabled(enabled);
 }
 
 void PanelBase::enableControls(const Object_Photo *photo)
@@ -97,4 +132,8 @@ void PanelBase::loadControls(const Object_Photo &photo)
 {
     for (const SliderBinding &binding : m_sliders)
         binding.slider->setValue(readPhotoField(photo, binding.field));
+    for (const FlagBinding &binding : m_flags) {
+        const QSignalBlocker quiet(binding.box);
+        binding.box->setChecked(readPhotoField(photo, binding.field) != 0.0);
+    }
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "model/PhotoPlacement.h"
 #include "panels/PhotoEditor.h"
 #include "panels/ValueSlider.h"
 
 #include <QList>
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -36,8 +38,12 @@ class PanelBase : public QWidget {
     QLabel *addRow(const QString &label, QWidget *control);
     // A control of the panel that is not a slider, enabled and disabled with the others.
     void addControl(QWidget *control) { m_controls << control; }
+    // The turn and the two mirror images of the mode's placement: a slider in degrees
+    // and two check boxes on one row, bound to their fields like the sliders.
+    void addPlacementControls(const PlacementFields &fields);
     // The write rule: the slider's value into its field of the selected photo.
     bool writeSlider(const ValueSlider *slider);
+    // The sliders and the mirror boxes.
     void enableSliders(bool enabled);
     // The project's blend space as a labelled choice; it edits the project, not a photo,
     // so it stays enabled whatever is selected, and enableControls shows its value.
@@ -49,11 +55,17 @@ class PanelBase : public QWidget {
         ValueSlider *slider;
         PhotoField field;
     };
+    struct FlagBinding {
+        QCheckBox *box;
+        PhotoField field;
+    };
+    QCheckBox *addFlag(const QString &label, const QString &tip, PhotoField field);
 
     PhotoEditor &m_editor;
     QVBoxLayout *m_body = nullptr;
     QGridLayout *m_grid = nullptr;
     QList<QWidget *> m_controls; // in the order they are enabled
     QList<SliderBinding> m_sliders;
+    QList<FlagBinding> m_flags;
     QComboBox *m_blendSpace = nullptr;
 };

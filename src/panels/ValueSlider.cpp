@@ -70,3 +70,8 @@ QString signedPercentText(double value)
 {
     return (value > 0 ? QStringLiteral("+") : QString()) + percentText(value);
 }
+
+QString degreesText(double value)
+{
+    return QString::number(value, 'g', 6) + QChar(0x00B0);
+}

@@ -48,3 +48,5 @@ class ValueSlider : public QWidget {
 // Value texts: "30 %", a signed enlargement "+50 %" / "-90 %".
 QString percentText(double value);
 QString signedPercentText(double value);
+// A turn: "30°", "-12.5°".
+QString degreesText(double value);

@@ -1,6 +1,7 @@
 #include "panels/View_Composition.h"
 
 #include "model/BlendMode.h"
+#include "model/ProjectMode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,7 @@ View_Composition::View_Composition(PhotoEditor &editor, QWidget *parent)
                         PhotoField::CompositeXOffset, 0.5, percentText);
     sliderY = addSlider(tr("&Y"), tr("Offset upwards, in percent of the photo's own height"),
                         PhotoField::CompositeYOffset, 0.5, percentText);
+    addPlacementControls(*placementFields(Composite));
     sliderOpacity = addSlider(tr("O&pacity"), tr("How strongly the blend shows over the picture beneath it"),
                               PhotoField::CompositeOpacity, 1.0, percentText);
     addBlendSpaceChoice();

@@ -1,5 +1,6 @@
 #include "panels/View_Shape.h"
 
+#include "model/ProjectMode.h"
 #include "panels/Window_Select_Shape.h"
 #include "render/ShapeMasks.h"
 
@@ -43,6 +44,7 @@ View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
                         PhotoField::ShapeXOffset, 0.5, percentText);
     sliderY = addSlider(tr("&Y"), tr("Offset upwards, in percent of the photo's own height"),
                         PhotoField::ShapeYOffset, 0.5, percentText);
+    addPlacementControls(*placementFields(Shape));
     sliderFeather =
         addSlider(tr("Fea&ther"), tr("How softly the shape's edge fades, up to a tenth of its shorter side"),
                   PhotoField::ShapeFeather, 1.0, percentText);

@@ -1,5 +1,7 @@
 #include "panels/View_Transparent.h"
 
+#include "model/ProjectMode.h"
+
 #include <QVBoxLayout>
 
 View_Transparent::View_Transparent(PhotoEditor &editor, QWidget *parent)
@@ -13,6 +15,7 @@ View_Transparent::View_Transparent(PhotoEditor &editor, QWidget *parent)
                         PhotoField::TransparentXOffset, 0.5, percentText);
     sliderY = addSlider(tr("&Y"), tr("Offset upwards, in percent of the background's height"),
                         PhotoField::TransparentYOffset, 0.5, percentText);
+    addPlacementControls(*placementFields(Transparent));
     body()->addStretch(1);
     connect(sliderTransparency, &ValueSlider::valueEdited, this, &View_Transparent::OnChangeTransparency);
     connect(sliderSize, &ValueSlider::valueEdited, this, &View_Transparent::OnChangeSize);

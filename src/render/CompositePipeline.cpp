@@ -41,8 +41,9 @@ Stage compositeLayer(const Object_Photo &photo, QSizeF background, QSizeF frame,
                 "CompositePipeline", "there is not enough memory to stretch it to the background.");
         return stage;
     }
-    const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size,
-                                                     photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
+    const PlacedLayer geometry =
+        placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size, photo.f_Composite_X_Offset,
+                            photo.f_Composite_Y_Offset, photoPlacement(photo, Composite));
     const PlacedLayer layer =
         makePlacedLayer(photoAtScale(photo, scale, geometry.rect.size()), geometry, scale);
     return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize),

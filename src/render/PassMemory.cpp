@@ -30,20 +30,27 @@ QSizeF scaled(QSizeF size, double scale)
     return size * scale;
 }
 
-// The canvas of a placed layer: a non-finite geometry counts as more than any budget; a
-// photo without a picture (or of a size not known yet) has none.
-QSizeF placedCanvas(QSizeF photo, float S, float X, float Y)
+// The canvas of a placed layer (a turned photo's canvas reaches to its turned bounds): a non-finite geometry
+// counts as more than any budget; a photo without a picture (or of a size not known yet) has none.
+QSizeF placedCanvas(QSizeF photo, float S, float X, float Y, const Placement &placement)
 {
     if (photo.isEmpty())
         return {0, 0};
-    const PlacedLayer geometry = placedLayerGeometry(photo, S, X, Y);
+    const PlacedLayer geometry = placedLayerGeometry(photo, S, X, Y, placement);
     if (!std::isfinite(geometry.canvasSize.width()) || !std::isfinite(geometry.canvasSize.height()))
         return {qInf(), qInf()};
     return geometry.canvasSize;
 }
 
+// A photo drawn mirrored or turned is first copied mirrored, then turned by quarter turns:
+// two copies of the pixels it is drawn from at most (`pixels`, at the pass's scale).
+double orientedCopies(const Object_Photo &photo, quint64 mode, QSizeF pixels)
+{
+    return photoPlacement(photo, mode).isIdentity() ? 0.0 : 2.0 * pictureBytes(pixels);
+}
+
 // Each step: the background stretched to the frame, the layer, the layer's reduction of
-// the photo and the result spanning both.
+// the photo (or its mirrored and turned copies) and the result spanning both.
 double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double scale)
 {
     const QSizeF frame = largest(sizes);
@@ -53,10 +60,11 @@ double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double
         const QSizeF layer = photo.bCompositeSizeOfBG || (photo.alignment && sizes[i] == sizes.front())
                                  ? frame
                                  : placedCanvas(sizes[i], photo.f_Composite_Size, photo.f_Composite_X_Offset,
-                                                photo.f_Composite_Y_Offset);
+                                                photo.f_Composite_Y_Offset, photoPlacement(photo, Composite));
         const QSizeF result = frame.expandedTo(layer);
         worst = std::max(worst, pictureBytes(scaled(frame, scale)) + 2 * pictureBytes(scaled(layer, scale)) +
-                                    pictureBytes(scaled(result, scale)));
+                                    pictureBytes(scaled(result, scale)) +
+                                    orientedCopies(photo, Composite, scaled(sizes[i], scale)));
     }
     return worst;
 }
@@ -69,13 +77,14 @@ double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double sca
     double worst = 0.0;
     for (qsizetype i = 1; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
-        const QSizeF layer =
-            placedCanvas(sizes[i], photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
+        const QSizeF layer = placedCanvas(sizes[i], photo.f_Shape_Size, photo.f_Shape_X_Offset,
+                                          photo.f_Shape_Y_Offset, photoPlacement(photo, Shape));
         const QSizeF result = running.expandedTo(layer);
         const int layers = photo.f_Shape_Feather > 0.0f ? 4 : 3;
         worst = std::max(worst, pictureBytes(scaled(running, scale)) +
                                     layers * pictureBytes(scaled(layer, scale)) +
-                                    pictureBytes(scaled(result, scale)));
+                                    pictureBytes(scaled(result, scale)) +
+                                    orientedCopies(photo, Shape, scaled(sizes[i], scale)));
         running = result;
     }
     return worst;
@@ -133,14 +142,15 @@ double linearNeed(const LinearStrip &linear, bool vertical)
     return linear.fitted + pictureBytes(linear.strip) + 4 * pictureBytes(seam);
 }
 
-// The full-resolution picture of the background's size and one reduced layer at a time.
-double transparentNeed(const QList<QSizeF> &sizes, bool capturePending)
+// The full-resolution picture of the background's size and one reduced layer (or the
+// mirrored and turned copies of one photo) at a time.
+double transparentNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool capturePending)
 {
     if (!capturePending)
         return 0.0;
     double layer = 0.0;
     for (qsizetype i = 1; i < sizes.size(); ++i)
-        layer = std::max(layer, pictureBytes(sizes[i]));
+        layer = std::max({layer, pictureBytes(sizes[i]), orientedCopies(*photos[i], Transparent, sizes[i])});
     return pictureBytes(sizes.front()) + layer;
 }
 
@@ -160,7 +170,7 @@ double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64
             linearStrip(photos, sizes, mode == LinearVertical, options.fullResolution && view.capturePending),
             mode == LinearVertical);
     case Transparent:
-        return transparentNeed(sizes, view.capturePending);
+        return transparentNeed(photos, sizes, view.capturePending);
     case Fusion:
         return fusionPassNeed(sizes.front(), photos.size(), passScale(sizes.front(), view));
     default:
@@ -176,15 +186,16 @@ QSizeF compositePicture(const PhotoList &photos, const QList<QSizeF> &sizes)
     if (last.bCompositeSizeOfBG || (last.alignment && sizes.back() == sizes.front()))
         return frame;
     return frame.expandedTo(placedCanvas(sizes.back(), last.f_Composite_Size, last.f_Composite_X_Offset,
-                                         last.f_Composite_Y_Offset));
+                                         last.f_Composite_Y_Offset, photoPlacement(last, Composite)));
 }
 
 QSizeF shapePicture(const PhotoList &photos, const QList<QSizeF> &sizes)
 {
     QSizeF running = sizes.front();
     for (qsizetype i = 1; i < photos.size(); ++i)
-        running = running.expandedTo(placedCanvas(sizes[i], photos[i]->f_Shape_Size,
-                                                  photos[i]->f_Shape_X_Offset, photos[i]->f_Shape_Y_Offset));
+        running =
+            running.expandedTo(placedCanvas(sizes[i], photos[i]->f_Shape_Size, photos[i]->f_Shape_X_Offset,
+                                            photos[i]->f_Shape_Y_Offset, photoPlacement(*photos[i], Shape)));
     return running;
 }
 

@@ -2,6 +2,7 @@
 
 #include "imaging/Filters.h"
 #include "imaging/ImageConversion.h"
+#include "model/PhotoPlacement.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 #include "render/PassCache.h"
@@ -21,9 +22,10 @@ bool compositeIsPointwise(const PhotoList &photos)
         return false;
     for (qsizetype i = 1; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
-        const bool unmoved = photo.bCompositeSizeOfBG ||
-                             (photo.f_Composite_Size == 0.0f && photo.f_Composite_X_Offset == 0.0f &&
-                              photo.f_Composite_Y_Offset == 0.0f);
+        const bool unmoved =
+            photo.bCompositeSizeOfBG ||
+            (photo.f_Composite_Size == 0.0f && photo.f_Composite_X_Offset == 0.0f &&
+             photo.f_Composite_Y_Offset == 0.0f && photoPlacement(photo, Composite).isIdentity());
         if (photo.image.size() != size || !unmoved || photo.alignment)
             return false;
     }

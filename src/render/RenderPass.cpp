@@ -128,13 +128,13 @@ QImage photoAtScale(const Object_Photo &photo, double scale, QSizeF drawn)
 }
 
 void addViewDraw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
-                 qreal opacity)
+                 qreal opacity, double turn)
 {
     if (picture.isNull() || rect.isEmpty())
         return;
     const QSizeF pixels = rect.size() * view.pixelRatio;
     const bool reducing = pixels.width() < picture.width() || pixels.height() < picture.height();
-    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, rect, opacity});
+    pass.draws.append({reducing ? Resize_Image_To_Fit_Size(picture, pixels) : picture, rect, opacity, turn});
 }
 
 void addFittedDraw(PassResult &pass, const QImage &picture, const ViewTarget &view)
@@ -212,6 +212,6 @@ void paintPass(QPainter &painter, QSizeF view, const QRectF &repaint, const Pass
     if (pass.empty)
         drawNoImage(painter, view);
     for (const ViewDraw &draw : pass.draws)
-        drawImageLL(painter, view.height(), draw.rect, draw.image, draw.opacity);
+        drawImageLL(painter, view.height(), draw.rect, draw.image, draw.opacity, draw.turn);
     painter.restore();
 }

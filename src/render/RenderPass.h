@@ -26,6 +26,7 @@ struct ViewDraw {
     QImage image;
     QRectF rect;
     qreal opacity = 1.0;
+    double turn = 0.0; // degrees clockwise on screen about the rectangle's centre
 };
 
 struct PassResult {
@@ -94,8 +95,9 @@ void addFittedDraw(PassResult &pass, const QImage &picture, QSizeF fullSize, dou
 // The same for a picture at full resolution.
 void addFittedDraw(PassResult &pass, const QImage &picture, const ViewTarget &view);
 
-// One picture drawn stretched into `rect` of the view at `opacity`, reduced (area
+// One picture drawn stretched into `rect` of the view at `opacity` (and turned by
+// `turn` about its centre), reduced (area
 // averaging) to the rectangle's pixel size when that is smaller. A null picture or an
 // empty rectangle adds no draw.
 void addViewDraw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,
-                 qreal opacity = 1.0);
+                 qreal opacity = 1.0, double turn = 0.0);

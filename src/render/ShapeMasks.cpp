@@ -44,25 +44,28 @@ const QByteArray &maskDocument(quint64 shapeType)
 
 // Draws rows [begin, end) of `canvas` (whose pixels are `bits`) with `renderer`.
 void drawBand(QSvgRenderer &renderer, const QImage &canvas, uchar *bits, int begin, int end,
-              const QRectF &target)
+              const QRectF &target, const QTransform &turn)
 {
     QImage strip(bits + begin * canvas.bytesPerLine(), canvas.width(), end - begin, canvas.bytesPerLine(),
                  canvas.format());
     QPainter painter(&strip);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(0, -begin);
+    painter.setTransform(turn, true);
     renderer.render(&painter, target);
 }
 
 } // namespace
 
-bool drawShapeMask(QImage &canvas, quint64 shapeType, const QRectF &rect)
+bool drawShapeMask(QImage &canvas, quint64 shapeType, const QRectF &rect, const Placement &placement)
 {
     if (shapeType >= kShapeCount || maskDocument(shapeType).isEmpty())
         return false;
     if (canvas.isNull() || rect.isEmpty())
         return true;
     const QRectF target = toTopLeft(rect, canvas.height());
+    const QTransform turn =
+        turnAboutCentre(target, placement.rotation, placement.flipHorizontal, placement.flipVertical);
     uchar *bits = canvas.bits(); // detaches once, before the threads start
     const int rows = canvas.height();
     const int bands = (rows + kRowsPerBand - 1) / kRowsPerBand;
@@ -73,7 +76,7 @@ bool drawShapeMask(QImage &canvas, quint64 shapeType, const QRectF &rect)
         renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
         for (int band = next.fetch_add(1); band < bands; band = next.fetch_add(1))
             drawBand(renderer, canvas, bits, band * kRowsPerBand, std::min(rows, (band + 1) * kRowsPerBand),
-                     target);
+                     target, turn);
     });
     return true;
 }

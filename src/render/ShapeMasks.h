@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PhotoPlacement.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -15,6 +17,7 @@
 QImage shapeMaskImage(quint64 shapeType, QSize size);
 
 // Draws the mask of `shapeType` stretched into `rect` (lower-left coordinates) of
-// `canvas`, source-over, its rows split across the imaging threads. Returns false, and
-// draws nothing, for a number that names no mask.
-bool drawShapeMask(QImage &canvas, quint64 shapeType, const QRectF &rect);
+// `canvas`, source-over, its rows split across the imaging threads, mirrored and turned
+// about the rectangle's centre as `placement` says (as the photo it cuts out is).
+// Returns false, and draws nothing, for a number that names no mask.
+bool drawShapeMask(QImage &canvas, quint64 shapeType, const QRectF &rect, const Placement &placement = {});

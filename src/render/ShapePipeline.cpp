@@ -19,8 +19,9 @@ namespace {
 // The placed layer of one step at the pass's scale, from the photo's reduced copy.
 PlacedLayer shapeLayer(const Object_Photo &photo, double scale)
 {
-    const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size,
-                                                     photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
+    const PlacedLayer geometry =
+        placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size, photo.f_Shape_X_Offset,
+                            photo.f_Shape_Y_Offset, photoPlacement(photo, Shape));
     return makePlacedLayer(photoAtScale(photo, scale, geometry.rect.size()), geometry, scale);
 }
 
@@ -50,7 +51,7 @@ double shapeFeatherSigma(float feather, QSizeF maskRect, double scale)
 QImage shapeMaskCanvas(quint64 shapeType, const PlacedLayer &layer, double scale, float feather)
 {
     QImage mask = transparentCanvas(layer.canvasSize.width() * scale, layer.canvasSize.height() * scale);
-    drawShapeMask(mask, shapeType, layer.pixelRect(scale));
+    drawShapeMask(mask, shapeType, layer.pixelRect(scale), layer.placement);
     if (feather > 0.0f)
         featherMask(mask, shapeFeatherSigma(feather, layer.rect.size(), scale));
     return mask;

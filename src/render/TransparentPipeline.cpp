@@ -2,6 +2,7 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
+#include "model/ProjectMode.h"
 #include "render/PlacedLayer.h"
 
 #include <algorithm>
@@ -20,7 +21,8 @@ QImage fullResolution(const PhotoList &photos)
         const Object_Photo &photo = *photos[i];
         const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
         if (opacity > 0.0f)
-            drawPhotoStretched(picture, transparentLayerRect(photo, frame), photo.image, opacity);
+            drawPhotoPlaced(picture, transparentLayerRect(photo, frame), photo.image,
+                            photoPlacement(photo, Transparent), opacity);
     }
     return picture;
 }
@@ -92,8 +94,11 @@ PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
         const Object_Photo &photo = *photos[i];
         const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
         const QRectF rect = transparentLayerRect(photo, frame);
-        if (opacity > 0.0f)
-            addViewDraw(pass, viewPixels(photo, rect, view), rect, view, opacity);
+        if (opacity <= 0.0f)
+            continue;
+        const OrientedPicture oriented =
+            orientPicture(viewPixels(photo, rect, view), rect, photoPlacement(photo, Transparent));
+        addViewDraw(pass, oriented.image, oriented.rect, view, opacity, oriented.turn);
     }
     if (view.capturePending)
         pass.mixed = fullResolution(photos);

@@ -1,5 +1,6 @@
 // quillane-mix run as a process on small generated photos and projects.
 #include "imaging/PhotoLoader.h"
+#include "model/ProjectFile.h"
 #include "model/ProjectMode.h"
 #include "render/RenderPass.h"
 
@@ -118,12 +119,51 @@ TEST_F(QuillaneMix, ViewIsTheCanvasDrawingFromReducedCopies)
     EXPECT_LE(previewDifference(photos, Composite, QSize(300, 200)), 2.0);
 }
 
+// A turned and flipped photo in each mode that places photos: quillane-mix writes the
+// picture the window's capture makes of the same project, pixel for pixel.
+TEST_F(QuillaneMix, TurnedAndFlippedPhotosAreThoseOfTheWindowsCapture)
+{
+    ASSERT_TRUE(texturedImage(200, 150).save(dir.filePath("bg.png")));
+    ASSERT_TRUE(texturedImage(90, 60, 1).save(dir.filePath("ph.png")));
+    const struct {
+        quint64 mode;
+        const char *photo;
+    } cases[] = {
+        {Composite,
+         R"("matchBackground": false, "size": -20, "x": 60, "y": 50, "rotation": 30, "flipHorizontal": true)"},
+        {Shape, R"("shape": "heart", "x": 40, "y": 30, "rotation": -90, "flipVertical": true)"},
+        {Transparent,
+         R"("size": 40, "x": 20, "y": 30, "rotation": 150, "flipHorizontal": true, "flipVertical": true)"},
+    };
+    for (const auto &c : cases) {
+        const QByteArray json =
+            QStringLiteral(R"({"mode": "%1", "photos": [{"file": "bg.png"}, {"file": "ph.png", %2}]})")
+                .arg(projectModeNames()[qsizetype(c.mode)], QLatin1String(c.photo))
+                .toUtf8();
+        const MixRun result = run({"-o", out(), project("p.json", json)});
+        ASSERT_EQ(result.status, 0) << result.err.toStdString();
+        ProjectParse parse = parseProject(json, dir.path());
+        ASSERT_TRUE(parse.ok()) << parse.error.toStdString();
+        for (const NewPhoto &photo : parse.project.photos)
+            photo->image = loadPhoto(photo->sFile).image;
+        ASSERT_NE(parse.project.photos[1]->f_Composite_Rotation + parse.project.photos[1]->f_Shape_Rotation +
+                      parse.project.photos[1]->f_Transparent_Rotation,
+                  0.0f);
+        QImage capture = renderPass(parse.project.photos, c.mode, QSizeF(300, 200), true).mixed;
+        capture.setColorSpace(QColorSpace::SRgb);
+        EXPECT_TRUE(QImage(out()).convertToFormat(QImage::Format_ARGB32) ==
+                    capture.convertToFormat(QImage::Format_ARGB32))
+            << c.mode;
+    }
+}
+
 TEST_F(QuillaneMix, HelpExplainsOptionsKeysAndExitStatus)
 {
     const MixRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    for (const char *word : {"--view", "-o", "\"version\"", "matchBackground", "transparency", "level",
-                             "linear-horizontal", "Exit status"})
+    for (const char *word :
+         {"--view", "-o", "\"version\"", "matchBackground", "transparency", "level", "linear-horizontal",
+          "Exit status", "\"rotation\"", "\"flipHorizontal\"", "\"flipVertical\"", "degrees clockwise"})
         EXPECT_TRUE(result.out.contains(QLatin1String(word))) << word;
 }
 

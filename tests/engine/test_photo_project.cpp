@@ -208,6 +208,12 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"writeSelected", Composite,
                  [](PhotoProject &p) { p.writeSelectedField(PhotoField::CompositeBlendMode, 7); },
                  "<Change <Blend Mode>>"},
+        StepCase{"writeFields", Shape,
+                 [](PhotoProject &p) {
+                     p.writeFields(2, {{PhotoField::ShapeXOffset, 12.5}, {PhotoField::ShapeRotation, -30}},
+                                   PhotoProject::tr("Move Photo"));
+                 },
+                 "<Move Photo>"},
         StepCase{"blendSpace", Composite, [](PhotoProject &p) { p.setOptions(srgb()); },
                  "<Change <Blend Space>>"},
         StepCase{"fullResolution", LinearHorizontal, [](PhotoProject &p) { p.setOptions(fullResolution()); },
@@ -251,6 +257,35 @@ TEST(PhotoProject, TheWritesOfOneGestureMerge)
     for (double value : {10.0, 20.0, 0.0})
         back.project.writeSelectedField(PhotoField::CompositeSize, value, 3);
     EXPECT_EQ(back.project.undoStack().count(), 0);
+}
+
+// A drag on the canvas writes several fields at once: its writes merge into one step
+// that keeps each field's value from before the drag, even one first written late in
+// it; a drag that ends where it started (Escape) leaves no step.
+TEST(PhotoProject, TheMultiFieldWritesOfOneDragMerge)
+{
+    using F = PhotoField;
+    Fixture f(3, 1);
+    const Changes changed(f.project);
+    f.project.writeFields(1, {{F::CompositeXOffset, 10}, {F::CompositeYOffset, 5}}, "Move", 4);
+    f.project.writeFields(1, {{F::CompositeXOffset, 20}, {F::CompositeSize, 30}}, "Move", 4);
+    EXPECT_EQ(changed.size(), 2); // one notification per write, not per field
+    ASSERT_EQ(f.project.undoStack().count(), 1);
+    const Object_Photo &photo = *f.project.photos()[1];
+    EXPECT_EQ(photo.f_Composite_X_Offset, 20.0f);
+    EXPECT_EQ(photo.f_Composite_Size, 30.0f);
+    f.project.undoStack().undo();
+    EXPECT_EQ(f.project.photos()[1]->f_Composite_X_Offset, 0.0f);
+    EXPECT_EQ(f.project.photos()[1]->f_Composite_Y_Offset, 0.0f);
+    EXPECT_EQ(f.project.photos()[1]->f_Composite_Size, 0.0f);
+    f.project.undoStack().redo();
+    EXPECT_EQ(f.project.photos()[1]->f_Composite_Y_Offset, 5.0f);
+
+    f.project.writeFields(1, {{F::CompositeRotation, 15}}, "Turn", 5);
+    f.project.writeFields(1, {{F::CompositeRotation, 0}}, "Turn", 5);
+    EXPECT_EQ(f.project.undoStack().count(), 1) << "the turn back to the start leaves no step";
+    EXPECT_FALSE(f.project.writeFields(1, {{F::CompositeXOffset, 20}}, "Move", 6));
+    EXPECT_FALSE(f.project.writeFields(5, {{F::CompositeXOffset, 1}}, "Move", 6));
 }
 
 // Undo and redo of a field bring back the row of the photo they change, wherever it

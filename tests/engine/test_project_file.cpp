@@ -17,11 +17,14 @@ namespace {
 // Every parameter of every group, for comparing photos field by field.
 auto parameters(const Object_Photo &p)
 {
-    return std::make_tuple(p.m_Composite_Blend_Mode, p.bCompositeSizeOfBG, p.f_Composite_Size,
-                           p.f_Composite_X_Offset, p.f_Composite_Y_Offset, p.m_Shape_Type, p.f_Shape_Size,
-                           p.f_Shape_X_Offset, p.f_Shape_Y_Offset, p.f_Linear_Intersection_Level,
-                           p.f_Transparent_Transparency, p.f_Transparent_Size, p.f_Transparent_X_Offset,
-                           p.f_Transparent_Y_Offset, p.f_Composite_Opacity, p.f_Shape_Feather);
+    return std::make_tuple(
+        p.m_Composite_Blend_Mode, p.bCompositeSizeOfBG, p.f_Composite_Size, p.f_Composite_X_Offset,
+        p.f_Composite_Y_Offset, p.m_Shape_Type, p.f_Shape_Size, p.f_Shape_X_Offset, p.f_Shape_Y_Offset,
+        p.f_Linear_Intersection_Level, p.f_Transparent_Transparency, p.f_Transparent_Size,
+        p.f_Transparent_X_Offset, p.f_Transparent_Y_Offset, p.f_Composite_Opacity, p.f_Shape_Feather,
+        std::make_tuple(p.f_Composite_Rotation, p.bCompositeFlipHorizontal, p.bCompositeFlipVertical,
+                        p.f_Shape_Rotation, p.bShapeFlipHorizontal, p.bShapeFlipVertical,
+                        p.f_Transparent_Rotation, p.bTransparentFlipHorizontal, p.bTransparentFlipVertical));
 }
 
 // A photo of the mode with values no default has (thirds do not survive a short
@@ -46,8 +49,20 @@ NewPhoto tunedPhoto(quint64 mode, const QString &file, float seed)
     p->f_Linear_Intersection_Level = isLinearMode(mode) ? 359.9f : 0.0f;
     p->f_Composite_Opacity = mode == Composite ? 62.5f : 100.0f;
     p->f_Shape_Feather = mode == Shape ? 12.5f : 0.0f;
-    if (!(mode == Composite || mode == Shape || mode == Transparent))
+    (mode == Composite ? p->f_Composite_Rotation
+     : mode == Shape   ? p->f_Shape_Rotation
+                       : p->f_Transparent_Rotation) = -seed / 1.3f; // within -180..180
+    (mode == Composite ? p->bCompositeFlipHorizontal
+     : mode == Shape   ? p->bShapeFlipHorizontal
+                       : p->bTransparentFlipHorizontal) = seed > 0;
+    (mode == Composite ? p->bCompositeFlipVertical
+     : mode == Shape   ? p->bShapeFlipVertical
+                       : p->bTransparentFlipVertical) = seed > 50;
+    if (!(mode == Composite || mode == Shape || mode == Transparent)) {
         p->f_Transparent_Size = p->f_Transparent_X_Offset = p->f_Transparent_Y_Offset = 0.0f;
+        p->f_Transparent_Rotation = 0.0f;
+        p->bTransparentFlipHorizontal = p->bTransparentFlipVertical = false;
+    }
     return p;
 }
 
@@ -273,6 +288,8 @@ TEST(ProjectFile, NumbersKeepToTheRangesOfTheSliders)
         {"transparent", R"("size": 0.5)", "\u201Csize\u201D must be from 1 to 200, not 0.5"},
         {"transparent", R"("x": 100.001)", "must be from -100 to 100, not 100.001"},
         {"transparent", R"("transparency": 100.5)", "from 0 to 100, not 100.5"},
+        {"shape", R"("rotation": 180.5)", "\u201Crotation\u201D must be from -180 to 180, not 180.5"},
+        {"transparent", R"("rotation": -181)", "must be from -180 to 180, not -181"},
         {"composite", R"("size": 1e999)", "not valid JSON"}, // beyond a double: refused by the parser
     };
     for (const auto &row : refused) {
