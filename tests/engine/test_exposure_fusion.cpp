@@ -119,7 +119,7 @@ QImage modelFusion(const QList<QImage> &images, const FusionWeights &weights)
         measured.push_back(modelWeights(colours.back(), weights));
     }
     std::vector<Plane> blended;
-    for (size_t k = 0; k < images.size(); ++k) {
+    for (qsizetype k = 0; k < images.size(); ++k) {
         Plane weight{w, h, {}};
         for (qsizetype i = 0; i < qsizetype(measured[k].size()); ++i) {
             double total = 0;
