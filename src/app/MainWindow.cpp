@@ -17,10 +17,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -80,7 +83,7 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 // A window closed while busy leaves no busy cursor behind.
 MainWindow::~MainWindow()
 {
-    if (m_outputBusy)
+    if (m_showsBusy)
         QApplication::restoreOverrideCursor();
 }
 
@@ -219,6 +222,8 @@ void MainWindow::buildMenus()
                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &AppDelegate::OnMenuFileSaveProject);
     m_saveAction =
         addMenuAction(file, "menuSave", tr("&Save…"), QKeySequence::Save, &AppDelegate::OnMenuFileSave);
+    m_outputActions << addMenuAction(file, "menuExportAgain", tr("&Export Again"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_E), &AppDelegate::OnMenuFileExportAgain);
     file->addSeparator();
     QAction *quit =
         addMenuAction(file, "menuQuit", tr("&Quit"), QKeySequence::Quit, &AppDelegate::OnMenuQuit);
@@ -240,6 +245,13 @@ void MainWindow::buildMenus()
         row.action->setShortcut(row.shortcut);
         edit->addAction(row.action);
     }
+    edit->addSeparator();
+    m_outputActions << addMenuAction(edit, "menuCopyPicture", tr("&Copy Picture"), QKeySequence::Copy,
+                                     &AppDelegate::OnMenuEditCopyPicture);
+    edit->addSeparator();
+    addMenuAction(edit, "menuPreferences", tr("Pr&eferences…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+                  &AppDelegate::OnMenuEditPreferences)
+        ->setMenuRole(QAction::PreferencesRole);
 
     QMenu *action = menuBar()->addMenu(tr("&Action"));
     addMenuAction(action, "menuAddPhoto", tr("&Add Photo…"), QKeySequence::Open,
@@ -280,6 +292,9 @@ void MainWindow::buildMenus()
     }
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
+    addMenuAction(help, "menuShortcuts", tr("&Keyboard Shortcuts"), QKeySequence::HelpContents,
+                  &AppDelegate::OnMenuHelpKeyboardShortcuts);
+    help->addSeparator();
     addMenuAction(help, "menuHelpApp", tr("Quillane &Home Page"), {}, &AppDelegate::OnMenuHelpAppHomePage);
     addMenuAction(help, "menuHelpCompany", tr("&Company Home Page"), {},
                   &AppDelegate::OnMenuHelpCompanyHomePage);
@@ -313,14 +328,43 @@ void MainWindow::fillRecentMenu()
     connect(clear, &QAction::triggered, &m_delegate, &AppDelegate::clearRecentProjects);
 }
 
-void MainWindow::setOutputBusy(bool busy)
+void MainWindow::setOutputBusy(bool busy, int busyDelayMs)
 {
     m_outputBusy = busy;
     enableOutput();
-    if (busy)
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-    else
+    if (busy) {
+        if (!m_busyDelay) {
+            m_busyDelay = new QTimer(this);
+            m_busyDelay->setSingleShot(true);
+            connect(m_busyDelay, &QTimer::timeout, this, &MainWindow::showBusy);
+        }
+        m_busyDelay->start(busyDelayMs);
+        return;
+    }
+    if (m_busyDelay)
+        m_busyDelay->stop();
+    if (std::exchange(m_showsBusy, false)) {
         QApplication::restoreOverrideCursor();
+        statusBar()->clearMessage();
+    }
+    m_outputStage.clear();
+}
+
+void MainWindow::setOutputStage(const QString &stage)
+{
+    m_outputStage = stage;
+    if (m_showsBusy)
+        statusBar()->showMessage(stage);
+}
+
+// The work has taken long enough to be noticed: the busy pointer (over the canvas as
+// everywhere in the window, which keeps answering) and what is being done.
+void MainWindow::showBusy()
+{
+    if (!m_outputBusy || std::exchange(m_showsBusy, true))
+        return;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    statusBar()->showMessage(m_outputStage);
 }
 
 void MainWindow::setHasPhotos(bool hasPhotos)
@@ -336,6 +380,8 @@ void MainWindow::enableOutput()
     for (QWidget *button : {static_cast<QWidget *>(m_save), static_cast<QWidget *>(m_share)})
         button->setEnabled(enabled);
     m_saveAction->setEnabled(enabled);
+    for (QAction *action : std::as_const(m_outputActions))
+        action->setEnabled(enabled);
 }
 
 QPushButton *MainWindow::button(const QString &name) const

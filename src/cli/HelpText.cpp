@@ -137,6 +137,9 @@ Options:
                          keeps full colour resolution, below it halves it); refused
                          for PNG and TIFF and with --lossless
   --lossless             WebP without loss; refused for the other formats
+  --keep-camera-details  keep the background photo's camera, lens, exposure and date
+                         and time (EXIF) in the picture; never its location and never
+                         its orientation (not for standard output)
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores

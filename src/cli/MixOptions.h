@@ -21,6 +21,7 @@ struct MixOptions {
     qint64 memoryBudget = 0; // 0: the default budget
     bool help = false;
     bool quiet = false;
+    bool keepCameraDetails = false; // the first photo's camera, lens, exposure and date
 };
 
 // What became of a run or of one project of it.

@@ -43,6 +43,10 @@ class Desktop {
     virtual QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &proposedName, const QStringList &nameFilters = {}) = 0;
 
+    // Runs the modal panel that chooses a folder, starting in `directory`. Returns the
+    // chosen folder, or an empty string.
+    virtual QString runFolderPanel(QWidget *parent, const QString &title, const QString &directory) = 0;
+
     // Opens a web page in the browser, or a file in its default application.
     virtual bool openUrl(const QUrl &url) = 0;
 
@@ -63,6 +67,7 @@ class QtDesktop : public Desktop {
     QStringList runOpenPanel(QWidget *parent, const OpenPanelRequest &request) override;
     QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
                          const QString &proposedName, const QStringList &nameFilters = {}) override;
+    QString runFolderPanel(QWidget *parent, const QString &title, const QString &directory) override;
     bool openUrl(const QUrl &url) override;
     QPoint pointerPosition() override;
     int runMenu(QWidget *anchor, const QStringList &items) override;

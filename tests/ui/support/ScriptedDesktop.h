@@ -51,6 +51,11 @@ class ScriptedDesktop : public Desktop {
         savePanels << SavePanel{title, directory, name, nameFilters};
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
+    QQueue<QString> folderAnswers; // empty: cancelled
+    QString runFolderPanel(QWidget *, const QString &, const QString &) override
+    {
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+    }
     bool openUrl(const QUrl &url) override
     {
         openedUrls << url;
