@@ -4,6 +4,7 @@
 #include "app/Timing.h"
 #include "encode/OutputRunner.h"
 #include "imaging/PhotoAdder.h"
+#include "imaging/PhotoReplacer.h"
 #include "model/PhotoProject.h"
 #include "output/Desktop.h"
 #include "panels/PhotoEditor.h"
@@ -145,6 +146,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnRemovePhoto();
     void OnMovePhotoUp();
     void OnMovePhotoDown();
+    void OnReplacePhoto();
+    void OnShowPhotoFile();
     void refreshTablePhotos();
     void tableViewSelectionDidChange();
 
@@ -247,6 +250,7 @@ class AppDelegate : public QObject, public PhotoEditor {
 
     void showPanelOfMode();
     void setUpPhotoTable();
+    void showPhotoMenu(QPoint position);
     bool runProjectTypeDialog(bool startup, quint64 &mode);
     qint64 selectedTableRow() const;
     PanelBase *panelOfMode() const;
@@ -273,6 +277,7 @@ class AppDelegate : public QObject, public PhotoEditor {
     Options m_options;
     PhotoProject m_project;
     PhotoAdder m_adder{m_project};
+    PhotoReplacer m_replacer{m_project};
     GestureCounter *m_gestures = nullptr;
     OutputRunner m_output;
     QDateTime m_captureTime;   // the clock when the capture's pass started: it names the file

@@ -126,6 +126,15 @@ int QtDesktop::runMenu(QWidget *anchor, const QStringList &items)
     return chosen ? int(menu.actions().indexOf(chosen)) : -1;
 }
 
+int QtDesktop::runContextMenu(QWidget *parent, QPoint globalPosition, const QStringList &items)
+{
+    QMenu menu(parent);
+    for (const QString &item : items)
+        menu.addAction(item);
+    const QAction *chosen = menu.exec(globalPosition);
+    return chosen ? int(menu.actions().indexOf(chosen)) : -1;
+}
+
 bool QtDesktop::hasProgram(const QString &program)
 {
     return !QStandardPaths::findExecutable(program).isEmpty();

@@ -55,6 +55,9 @@ class Desktop {
     // Shows a menu of `items` next to `anchor`, above it where the screen has room, and
     // returns the index chosen, or -1 when the menu was dismissed.
     virtual int runMenu(QWidget *anchor, const QStringList &items) = 0;
+    // Shows a context menu of `items` at `globalPosition` (the pointer, or the row the
+    // keyboard chose) and returns the index chosen, or -1.
+    virtual int runContextMenu(QWidget *parent, QPoint globalPosition, const QStringList &items) = 0;
 
     // Whether a program of that name is installed, and starting one detached.
     virtual bool hasProgram(const QString &program) = 0;
@@ -71,6 +74,7 @@ class QtDesktop : public Desktop {
     bool openUrl(const QUrl &url) override;
     QPoint pointerPosition() override;
     int runMenu(QWidget *anchor, const QStringList &items) override;
+    int runContextMenu(QWidget *parent, QPoint globalPosition, const QStringList &items) override;
     bool hasProgram(const QString &program) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
 };

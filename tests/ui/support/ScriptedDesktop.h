@@ -67,6 +67,10 @@ class ScriptedDesktop : public Desktop {
         menus << items;
         return menuAnswers.isEmpty() ? -1 : menuAnswers.dequeue();
     }
+    int runContextMenu(QWidget *parent, QPoint, const QStringList &items) override
+    {
+        return runMenu(parent, items);
+    }
     bool hasProgram(const QString &program) override { return installedPrograms.contains(program); }
     bool startProgram(const QString &program, const QStringList &arguments) override
     {
