@@ -41,6 +41,9 @@ AppDelegate::AppDelegate(Options options)
     // the capture until its picture is written, the window shows that it is busy; it
     // keeps repainting and answering meanwhile.
     connect(viewPreviewImage, &View_Image_Preview::passDrawn, this, &AppDelegate::startCaptureIfPending);
+    // The canvas's description names the picture's size and zoom, which a pass tells.
+    connect(viewPreviewImage, &View_Image_Preview::passDrawn, this, &AppDelegate::describeCanvas);
+    connect(viewPreviewImage, &View_Image_Preview::zoomChanged, this, &AppDelegate::describeCanvas);
     connect(&m_output, &OutputRunner::captureStarted, this,
             [this] { setOutputBusy(true, tr("Rendering…")); });
     connect(&m_output, &OutputRunner::captured, this, &AppDelegate::finishCapture);

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/AppAccessibility.h"
 #include "app/AppDelegate.h"
 #include "app/FileDrop.h"
 #include "app/IndicatorStyle.h"
@@ -61,6 +62,7 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
 MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 {
     useIndicatorStyle();
+    installAppAccessibility();
     setWindowTitle(tr("Quillane"));
     // The window manager enforces the smallest size that the resize rule allows, or the
     // screen when it is smaller (a high scale factor on a small screen).
@@ -175,8 +177,12 @@ QWidget *MainWindow::buildCanvasColumn()
     m_canvas->setMinimumSize(240, 160);
     m_scroll->setWidget(m_canvas);
     m_canvas->setScrollArea(m_scroll);
-    connect(m_canvas, &View_Image_Preview::zoomChanged, m_zoomLabel,
-            [this] { m_zoomLabel->setText(m_canvas->shownZoom() > 0.0 ? m_canvas->zoomText() : QString()); });
+    connect(m_canvas, &View_Image_Preview::zoomChanged, m_zoomLabel, [this] {
+        const QString zoom = m_canvas->shownZoom() > 0.0 ? m_canvas->zoomText() : QString();
+        m_zoomLabel->setText(zoom);
+        // Read as the label's name: "Zoom: Fit (23 %)".
+        m_zoomLabel->setAccessibleName(zoom.isEmpty() ? tr("Zoom") : tr("Zoom: %1").arg(zoom));
+    });
     layout->addWidget(m_scroll, 1);
 
     m_controls = new QWidget(column);

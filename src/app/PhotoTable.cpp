@@ -43,6 +43,9 @@ QVariant PhotoTableModel::data(const QModelIndex &index, int role) const
                                           : QVariant(thumbnail(*photo));
     if (column == "key2" && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
         return photo->sName;
+    // The thumbnail's cell, where the arrow keys land, is read with the photo's place.
+    if (column == "key1" && role == Qt::AccessibleTextRole)
+        return tr("Photo %1 of %2: %3").arg(index.row() + 1).arg(m_project.photos().size()).arg(photo->sName);
     if (role == Qt::SizeHintRole && column == "key1")
         return QSize(kThumbnailWidth + 8, kThumbnailHeight + 6);
     return {};
