@@ -4,41 +4,49 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="31"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <source>The page could not be opened</source>
         <translation>Die Seite konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="32"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="34"/>
         <source>No web browser could open %1.</source>
         <translation>Kein Webbrowser konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="48"/>
+        <source>Rendering…</source>
+        <translation>Berechnen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="95"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="120"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="35"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="101"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="240"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Fehler #0008. Das Programm wird beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
         <source>Version %1
 
 Mixes several photos into one picture.
@@ -59,153 +67,198 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
 %4</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
         <source>About Quillane</source>
         <translation>Über Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="43"/>
+        <source>The picture could not be copied</source>
+        <translation>Das Bild konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="55"/>
+        <source>Copying the picture…</source>
+        <translation>Bild wird kopiert …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="64"/>
+        <source>The picture (%1 × %2) is on the clipboard.</source>
+        <translation>Das Bild (%1 × %2) liegt in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
         <source>The picture could not be saved</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="86"/>
+        <source>“%1” already exists. Do you want to replace it?</source>
+        <translation>„%1“ ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="87"/>
+        <source>A file of that name is in %1. Replacing it overwrites what it holds.</source>
+        <translation>In %1 liegt eine Datei dieses Namens. Beim Ersetzen wird ihr Inhalt überschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="99"/>
+        <source>The picture was saved as %1.</source>
+        <translation>Das Bild wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>In den Ausgabeordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="135"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>Das Bild konnte nicht im Ausgabeordner gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="136"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Wählen Sie einen anderen Ort dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="137"/>
         <source>Choose…</source>
         <translation>Auswählen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="192"/>
         <source>Select a folder to save the captured image</source>
         <translation>Ordner zum Speichern des Bildes wählen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="212"/>
         <source> The picture is still at “%1”.</source>
         <translation> Das Bild liegt weiterhin unter „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="229"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="256"/>
         <source>another picture is still being written.</source>
         <translation>ein anderes Bild wird noch geschrieben.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Image file saved successfully.</source>
         <translation>Die Bilddatei wurde gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>View Image File</source>
         <translation>Bilddatei anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="238"/>
         <source>The picture could not be shown</source>
         <translation>Das Bild konnte nicht angezeigt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="271"/>
+        <source>Writing %1…</source>
+        <translation>%1 wird geschrieben …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="239"/>
         <source>No program could open %1.</source>
         <translation>Kein Programm konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="24"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="34"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear horizontal</source>
         <translation>Linear waagerecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear vertical</source>
         <translation>Linear senkrecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Composite</source>
         <translation>Überlagerung</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
         <source>Transparent</source>
         <translation>Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="52"/>
         <source>Preview of the mixed picture</source>
         <translation>Vorschau des gemischten Bildes</translation>
     </message>
-    <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
-        <source>%1 project with %n photo(s)</source>
-        <translation>
-            <numerusform>%1-Projekt mit %n Foto</numerusform>
-            <numerusform>%1-Projekt mit %n Fotos</numerusform>
-        </translation>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of 1 photo</source>
+        <translation>%1 aus 1 Foto</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of %2 photos</source>
+        <translation>%1 aus %2 Fotos</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <source>, %1 × %2, %3</source>
+        <translation>, %1 × %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="69"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="70"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
@@ -245,9 +298,10 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 %2 ohne dieses Foto öffnen, oder abbrechen und das aktuelle Projekt behalten?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -264,7 +318,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="107"/>
         <source>The project could not be opened</source>
         <translation>Das Projekt konnte nicht geöffnet werden</translation>
     </message>
@@ -299,6 +353,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Möchten Sie es ersetzen?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
@@ -314,7 +369,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="108"/>
         <source>%1 is no longer there.</source>
         <translation>%1 ist nicht mehr vorhanden.</translation>
     </message>
@@ -339,17 +394,57 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Quillane öffnet jeweils ein Projekt: Wählen Sie eine einzelne Projektdatei.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <source>The photo could not be replaced</source>
+        <translation>Das Foto konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="54"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <source>Replace Photo…</source>
+        <translation>Foto ersetzen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="56"/>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="57"/>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>Show in File Manager</source>
+        <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="76"/>
+        <source>Replace photo</source>
+        <translation>Foto ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="93"/>
+        <source>The folder could not be shown</source>
+        <translation>Der Ordner konnte nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photo could not be added</source>
         <translation>Das Foto konnte nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photos could not be added</source>
         <translation>Die Fotos konnten nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="126"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Fotos werden geladen: %1 von %2</translation>
     </message>
@@ -602,6 +697,9 @@ Options:
                          keeps full colour resolution, below it halves it); refused
                          for PNG and TIFF and with --lossless
   --lossless             WebP without loss; refused for the other formats
+  --keep-camera-details  keep the background photo&apos;s camera, lens, exposure and date
+                         and time (EXIF) in the picture; never its location and never
+                         its orientation (not for standard output)
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
@@ -618,8 +716,8 @@ project whose picture would take a name already taken, are refused and counted a
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
-description and no EXIF from the photos. JPEG has no transparency: transparent parts
-come out black.
+description and no EXIF from the photos unless --keep-camera-details is given. JPEG
+has no transparency: transparent parts come out black.
 
 The project file:
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -664,6 +762,9 @@ Optionen:
                          behält ab 90 die volle Farbauflösung, darunter halbiert es
                          sie); abgelehnt für PNG und TIFF und mit --lossless
   --lossless             WebP ohne Verlust; abgelehnt für die anderen Formate
+  --keep-camera-details  Kamera, Objektiv, Belichtung sowie Datum und Uhrzeit (EXIF)
+                         des Hintergrundfotos im Bild behalten; nie seinen Aufnahmeort
+                         und nie seine Ausrichtung (nicht für die Standardausgabe)
   --view BREITExHÖHE     schreiben, was die Vorschau in einer Ansicht dieser Größe zeigt
                          (das Bild eingepasst und zentriert, samt schwarzer Balken);
                          ohne die Option das Bild in voller Auflösung, wie Speichern es
@@ -683,8 +784,8 @@ werden abgelehnt und als fehlgeschlagen gezählt.
 
 Fotos können bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl oder Kamera-Raw
 sein (dng, cr2, cr3, nef, arw, raf, orf, rw2 und andere). Die Bilder tragen die
-sRGB-Farbbeschreibung und kein EXIF der Fotos. JPEG kennt keine Transparenz:
-durchsichtige Teile werden schwarz.
+sRGB-Farbbeschreibung und kein EXIF der Fotos, außer mit --keep-camera-details. JPEG
+kennt keine Transparenz: durchsichtige Teile werden schwarz.
 
 Die Projektdatei:
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -710,7 +811,7 @@ Die Projektdatei:
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="180"/>
+        <location filename="../../src/cli/HelpText.cpp" line="183"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -771,248 +872,274 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="61"/>
+        <location filename="../../src/app/MainWindow.cpp" line="66"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="120"/>
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="121"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Die Fotos in Mischreihenfolge; das erste ist der Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ein Foto hinzufügen (das erste ist der Hintergrund)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Remove the selected photo</source>
         <translation>Das ausgewählte Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="133"/>
         <source>Move the selected photo up</source>
         <translation>Das ausgewählte Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="135"/>
         <source>Move the selected photo down</source>
         <translation>Das ausgewählte Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="153"/>
         <source>Start a new project</source>
         <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="154"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="184"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom der Vorschau: Strg+Mausrad, Strg++ und Strg+− ändern ihn</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="163"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Das gemischte Bild als PNG-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="164"/>
         <source>Share the mixed picture</source>
         <translation>Das gemischte Bild teilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="164"/>
         <source>Sha&amp;re</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="168"/>
+        <location filename="../../src/app/MainWindow.cpp" line="173"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="181"/>
+        <location filename="../../src/app/MainWindow.cpp" line="184"/>
+        <source>Zoom: %1</source>
+        <translation>Zoom: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="190"/>
         <source>Controls of the selected photo</source>
         <translation>Einstellungen des ausgewählten Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="219"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="220"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Neues Projekt …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>&amp;Open Project…</source>
         <translation>Projekt ö&amp;ffnen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="218"/>
+        <location filename="../../src/app/MainWindow.cpp" line="227"/>
         <source>Save &amp;Project…</source>
         <translation>&amp;Projekt speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="221"/>
+        <location filename="../../src/app/MainWindow.cpp" line="230"/>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="231"/>
+        <source>&amp;Export Again</source>
+        <translation>&amp;Erneut exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="238"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="244"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <location filename="../../src/app/MainWindow.cpp" line="246"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="255"/>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="258"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Einstellungen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="263"/>
         <source>&amp;Add Photo…</source>
         <translation>Foto &amp;hinzufügen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="265"/>
         <source>&amp;Remove Photo</source>
         <translation>Foto &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="133"/>
+        <location filename="../../src/app/MainWindow.cpp" line="267"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>A&amp;dd</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Re&amp;move</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="135"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="153"/>
         <source>&amp;New Project</source>
         <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="163"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <location filename="../../src/app/MainWindow.cpp" line="272"/>
         <source>&amp;View</source>
         <translation>Ansi&amp;cht</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="280"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="283"/>
         <source>Zoom &amp;Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="267"/>
+        <location filename="../../src/app/MainWindow.cpp" line="285"/>
         <source>&amp;Fit in Window</source>
         <translation>In Fenster &amp;einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="289"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Originalgröße (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="300"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="301"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="304"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="307"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="287"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="311"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="302"/>
+        <location filename="../../src/app/MainWindow.cpp" line="323"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="329"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="331"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
     </message>
@@ -1133,95 +1260,95 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>-O ORDNER benennt jedes Bild nach seiner Projektdatei; ein Projekt von der Standardeingabe hat keinen Namen (-o verwenden)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="191"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="193"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="197"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="199"/>
         <source>unknown option “%1”</source>
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="44"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="46"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="60"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="84"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="66"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="86"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>sie ist größer, als eine Projektdatei sein darf (höchstens %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="97"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="327"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="332"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="102"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="104"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="176"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="178"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="291"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="190"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="192"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="237"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="239"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="243"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="245"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>das Programm, das sie liest, hat sich beendet, bevor das Bild vollständig war (die Pipe ist geschlossen).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="298"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="302"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="307"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="311"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="310"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="315"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="267"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="269"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
     </message>
@@ -1523,34 +1650,41 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoProject</name>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="135"/>
         <source>Add Photo</source>
         <translation>Foto hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="135"/>
         <source>Add Photos</source>
         <translation>Fotos hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="74"/>
         <source>Remove Photo</source>
         <translation>Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="98"/>
         <source>Move Photo Up</source>
         <translation>Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="98"/>
         <source>Move Photo Down</source>
         <translation>Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="113"/>
+        <source>Replace Photo</source>
+        <translation>Foto ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="120"/>
         <source>Replace Photos</source>
         <translation>Fotos ersetzen</translation>
     </message>
@@ -1572,14 +1706,27 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
 </context>
 <context>
+    <name>PhotoTable</name>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="149"/>
+        <source>Replace Photo…</source>
+        <translation>Foto ersetzen …</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="48"/>
+        <source>Photo %1 of %2: %3</source>
+        <translation>Foto %1 von %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Photo</source>
         <translation>Foto</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1661,23 +1808,23 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Das Bild konnte nicht als %1 gespeichert werden: die Bilddatei %2 ist verschwunden.</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/encode/PictureWriter.cpp" line="152"/>
+        <location filename="../../src/output/PictureSave.cpp" line="69"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="153"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>die Endung nennt kein Format, das Quillane schreibt (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="79"/>
+        <location filename="../../src/output/PictureSave.cpp" line="81"/>
         <source>%1 The picture is still at “%2”.</source>
         <translation>%1 Das Bild liegt weiterhin unter „%2“.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="34"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="35"/>
         <source>the picture could not be encoded as %1.</source>
         <translation>das Bild konnte nicht als %1 kodiert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="129"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="130"/>
         <location filename="../../src/encode/PngWriter.cpp" line="82"/>
         <location filename="../../src/encode/PngWriter.cpp" line="102"/>
         <source>there is no picture to write.</source>
@@ -1718,6 +1865,11 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <source>the picture could not be compressed.</source>
         <translation>das Bild konnte nicht komprimiert werden.</translation>
     </message>
+    <message>
+        <location filename="../../src/encode/CameraDetails.cpp" line="74"/>
+        <source>the camera details could not be added (%1).</source>
+        <translation>die Kameradaten konnten nicht hinzugefügt werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>PlacedLayer</name>
@@ -1735,6 +1887,65 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <location filename="../../src/render/PlacedLayer.cpp" line="47"/>
         <source>there is not enough memory for its canvas.</source>
         <translation>für seine Leinwand ist nicht genug Speicher da.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="80"/>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="84"/>
+        <location filename="../../src/app/Preferences.cpp" line="132"/>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="85"/>
+        <source>C&amp;hoose…</source>
+        <translation>Aus&amp;wählen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="91"/>
+        <source>JPEG quality</source>
+        <translation>JPEG-Qualität</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="92"/>
+        <source>WebP quality</source>
+        <translation>WebP-Qualität</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="93"/>
+        <source>WebP &amp;lossless</source>
+        <translation>WebP &amp;verlustfrei</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="97"/>
+        <source>&amp;Keep camera details in saved pictures</source>
+        <translation>&amp;Kameradaten in gespeicherten Bildern behalten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="99"/>
+        <source>The background photo&apos;s camera, lens, exposure and date go into JPEG, WebP, TIFF and PNG pictures; never its location.</source>
+        <translation>Kamera, Objektiv, Belichtung und Datum des Hintergrundfotos kommen in JPEG-, WebP-, TIFF- und PNG-Bilder; sein Aufnahmeort nie.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="102"/>
+        <source>&amp;Output folder:</source>
+        <translation>&amp;Ausgabeordner:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="105"/>
+        <source>&amp;JPEG quality:</source>
+        <translation>&amp;JPEG-Qualität:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="106"/>
+        <source>&amp;WebP quality:</source>
+        <translation>W&amp;ebP-Qualität:</translation>
     </message>
 </context>
 <context>
@@ -1982,6 +2193,49 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
 </context>
 <context>
+    <name>ShortcutListDialog</name>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="72"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="75"/>
+        <source>Search commands and keys</source>
+        <translation>Befehle und Tasten suchen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="77"/>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="78"/>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suche:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="82"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+</context>
+<context>
     <name>View_Composition</name>
     <message>
         <location filename="../../src/panels/View_Composition.cpp" line="12"/>
@@ -2111,65 +2365,76 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Shape</name>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="26"/>
-        <location filename="../../src/panels/View_Shape.cpp" line="38"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="28"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="37"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="31"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="33"/>
         <source>Se&amp;lect Shape…</source>
         <translation>Form &amp;wählen …</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
         <source>Choose the shape the photo is cut out through</source>
         <translation>Die Form wählen, durch die das Foto ausgeschnitten wird</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="36"/>
         <source>The photo&apos;s shape</source>
         <translation>Die Form des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>S&amp;ize</source>
         <translation>G&amp;röße</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Vergrößerung der eigenen Breite des Fotos (0 % behält die Größe)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Versatz nach rechts, in Prozent der Breite des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Versatz nach oben, in Prozent der Höhe des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="50"/>
         <source>Fea&amp;ther</source>
         <translation>Weiche &amp;Kante</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="50"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Wie weich die Kante der Form ausläuft, bis zu einem Zehntel ihrer kürzeren Seite</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="71"/>
+        <source>Shape: %1</source>
+        <translation>Form: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="74"/>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
 </context>
 <context>
@@ -2311,7 +2576,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>Window_Select_Shape</name>
     <message>
-        <location filename="../../src/panels/Window_Select_Shape.cpp" line="53"/>
+        <location filename="../../src/panels/Window_Select_Shape.cpp" line="54"/>
         <source>Select Shape</source>
         <translation>Form wählen</translation>
     </message>
@@ -2334,18 +2599,23 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Diesen Text &amp;hinzufügen:</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="28"/>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="24"/>
+        <source>Text to share</source>
+        <translation>Zu teilender Text</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/Window_Share.cpp" line="29"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="30"/>
+        <location filename="../../src/output/Window_Share.cpp" line="31"/>
         <source>&amp;Share…</source>
         <translation>&amp;Teilen …</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>

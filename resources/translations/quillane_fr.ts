@@ -4,41 +4,49 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="31"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <source>The page could not be opened</source>
         <translation>La page n’a pas pu être ouverte</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="32"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="34"/>
         <source>No web browser could open %1.</source>
         <translation>Aucun navigateur web n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="48"/>
+        <source>Rendering…</source>
+        <translation>Calcul…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="95"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="120"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="35"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="101"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="240"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Erreur n° 0008. L’application va se fermer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
         <source>Version %1
 
 Mixes several photos into one picture.
@@ -59,153 +67,198 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
 %4</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <source>unknown</source>
         <translation>inconnue</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
         <source>About Quillane</source>
         <translation>À propos de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="43"/>
+        <source>The picture could not be copied</source>
+        <translation>L’image n’a pas pu être copiée</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="55"/>
+        <source>Copying the picture…</source>
+        <translation>Copie de l’image…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="64"/>
+        <source>The picture (%1 × %2) is on the clipboard.</source>
+        <translation>L’image (%1 × %2) est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
         <source>The picture could not be saved</source>
         <translation>L’image n’a pas pu être enregistrée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="86"/>
+        <source>“%1” already exists. Do you want to replace it?</source>
+        <translation>« %1 » existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="87"/>
+        <source>A file of that name is in %1. Replacing it overwrites what it holds.</source>
+        <translation>Un fichier de ce nom se trouve dans %1. Le remplacer écrase son contenu.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="99"/>
+        <source>The picture was saved as %1.</source>
+        <translation>L’image a été enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>Le dossier de sortie %1 n’est pas accessible en écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="135"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>L’image n’a pas pu être enregistrée dans le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="136"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Choisissez un autre emplacement.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="137"/>
         <source>Choose…</source>
         <translation>Choisir…</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="192"/>
         <source>Select a folder to save the captured image</source>
         <translation>Choisissez un dossier où enregistrer l’image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="212"/>
         <source> The picture is still at “%1”.</source>
         <translation> L’image se trouve toujours à « %1 ».</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="229"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="256"/>
         <source>another picture is still being written.</source>
         <translation>une autre image est encore en cours d’écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Success</source>
         <translation>Réussite</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Image file saved successfully.</source>
         <translation>Le fichier image a bien été enregistré.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>View Image File</source>
         <translation>Afficher le fichier image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="238"/>
         <source>The picture could not be shown</source>
         <translation>L’image n’a pas pu être affichée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="271"/>
+        <source>Writing %1…</source>
+        <translation>Écriture de %1…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="239"/>
         <source>No program could open %1.</source>
         <translation>Aucun programme n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="24"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="34"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear horizontal</source>
         <translation>Linéaire horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear vertical</source>
         <translation>Linéaire vertical</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Composite</source>
         <translation>Composition</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
         <source>Transparent</source>
         <translation>Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="52"/>
         <source>Preview of the mixed picture</source>
         <translation>Aperçu de l’image mélangée</translation>
     </message>
-    <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
-        <source>%1 project with %n photo(s)</source>
-        <translation>
-            <numerusform>Projet %1 avec %n photo</numerusform>
-            <numerusform>Projet %1 avec %n photos</numerusform>
-        </translation>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of 1 photo</source>
+        <translation>%1 de 1 photo</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of %2 photos</source>
+        <translation>%1 de %2 photos</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <source>, %1 × %2, %3</source>
+        <translation>, %1 × %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="69"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="70"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Discard</source>
         <translation>Abandonner</translation>
     </message>
@@ -245,9 +298,10 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -264,7 +318,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="107"/>
         <source>The project could not be opened</source>
         <translation>Le projet n’a pas pu être ouvert</translation>
     </message>
@@ -299,6 +353,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Voulez-vous le remplacer ?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Remplacer</translation>
@@ -314,7 +369,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>%1 n’a pas été écrit : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="108"/>
         <source>%1 is no longer there.</source>
         <translation>%1 n’existe plus.</translation>
     </message>
@@ -339,17 +394,57 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Quillane ouvre un projet à la fois : choisissez un seul fichier de projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <source>The photo could not be replaced</source>
+        <translation>La photo n’a pas pu être remplacée</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="54"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <source>Replace Photo…</source>
+        <translation>Remplacer la photo…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="56"/>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="57"/>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="76"/>
+        <source>Replace photo</source>
+        <translation>Remplacer la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="93"/>
+        <source>The folder could not be shown</source>
+        <translation>Le dossier n’a pas pu être affiché</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photo could not be added</source>
         <translation>La photo n’a pas pu être ajoutée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photos could not be added</source>
         <translation>Les photos n’ont pas pu être ajoutées</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="126"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Chargement des photos : %1 sur %2</translation>
     </message>
@@ -603,6 +698,9 @@ Options:
                          keeps full colour resolution, below it halves it); refused
                          for PNG and TIFF and with --lossless
   --lossless             WebP without loss; refused for the other formats
+  --keep-camera-details  keep the background photo&apos;s camera, lens, exposure and date
+                         and time (EXIF) in the picture; never its location and never
+                         its orientation (not for standard output)
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
@@ -619,8 +717,8 @@ project whose picture would take a name already taken, are refused and counted a
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
-description and no EXIF from the photos. JPEG has no transparency: transparent parts
-come out black.
+description and no EXIF from the photos unless --keep-camera-details is given. JPEG
+has no transparency: transparent parts come out black.
 
 The project file:
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -666,6 +764,9 @@ Options :
                          dessous il la divise par deux) ; refusé pour PNG et TIFF et
                          avec --lossless
   --lossless             WebP sans perte ; refusé pour les autres formats
+  --keep-camera-details  garder dans l’image l’appareil, l’objectif, l’exposition, la
+                         date et l’heure (EXIF) de la photo d’arrière-plan ; jamais son
+                         lieu ni son orientation (pas pour la sortie standard)
   --view LARGEURxHAUTEUR écrire ce que l’aperçu montre dans une vue de cette taille
                          (l’image ajustée et centrée, bandes noires comprises) ;
                          sans elle, l’image en pleine résolution qu’enregistre
@@ -686,8 +787,9 @@ comptés comme échoués.
 
 Les photos peuvent être en bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl
 ou raw d’appareil photo (dng, cr2, cr3, nef, arw, raf, orf, rw2 et d’autres). Les
-images portent la description de couleurs sRGB et aucune donnée EXIF des photos. JPEG
-n’a pas de transparence : les parties transparentes deviennent noires.
+images portent la description de couleurs sRGB et aucune donnée EXIF des photos, sauf
+avec --keep-camera-details. JPEG n’a pas de transparence : les parties transparentes
+deviennent noires.
 
 Le fichier de projet :
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -714,7 +816,7 @@ Le fichier de projet :
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="180"/>
+        <location filename="../../src/cli/HelpText.cpp" line="183"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -774,248 +876,274 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="61"/>
+        <location filename="../../src/app/MainWindow.cpp" line="66"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="120"/>
         <source>Photos</source>
         <translation>Photos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="121"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Les photos dans l’ordre du mélange ; la première est l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ajouter une photo (la première est l’arrière-plan)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Remove the selected photo</source>
         <translation>Retirer la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="133"/>
         <source>Move the selected photo up</source>
         <translation>Monter la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="135"/>
         <source>Move the selected photo down</source>
         <translation>Descendre la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="153"/>
         <source>Start a new project</source>
         <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="154"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="184"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom de l’aperçu : Ctrl+molette, Ctrl++ et Ctrl+− le changent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="163"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Enregistrer l’image mélangée en PNG</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="164"/>
         <source>Share the mixed picture</source>
         <translation>Partager l’image mélangée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="164"/>
         <source>Sha&amp;re</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="168"/>
+        <location filename="../../src/app/MainWindow.cpp" line="173"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="181"/>
+        <location filename="../../src/app/MainWindow.cpp" line="184"/>
+        <source>Zoom: %1</source>
+        <translation>Zoom : %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="190"/>
         <source>Controls of the selected photo</source>
         <translation>Réglages de la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="219"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="220"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="222"/>
         <source>&amp;Open Project…</source>
         <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>Open &amp;Recent</source>
         <translation>Projets &amp;récents</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="218"/>
+        <location filename="../../src/app/MainWindow.cpp" line="227"/>
         <source>Save &amp;Project…</source>
         <translation>Enregistrer le &amp;projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="221"/>
+        <location filename="../../src/app/MainWindow.cpp" line="230"/>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="231"/>
+        <source>&amp;Export Again</source>
+        <translation>E&amp;xporter à nouveau</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="238"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="244"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <location filename="../../src/app/MainWindow.cpp" line="246"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="255"/>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copier l’image</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="258"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
         <source>&amp;Action</source>
         <translation>&amp;Action</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="263"/>
         <source>&amp;Add Photo…</source>
         <translation>&amp;Ajouter une photo…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="265"/>
         <source>&amp;Remove Photo</source>
         <translation>&amp;Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="133"/>
+        <location filename="../../src/app/MainWindow.cpp" line="267"/>
         <source>Move &amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Re&amp;move</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="135"/>
         <source>Move D&amp;own</source>
         <translation>D&amp;escendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="153"/>
         <source>&amp;New Project</source>
         <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="163"/>
         <source>&amp;Save</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <location filename="../../src/app/MainWindow.cpp" line="272"/>
         <source>&amp;View</source>
         <translation>Affic&amp;hage</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="280"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="283"/>
         <source>Zoom &amp;Out</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="267"/>
+        <location filename="../../src/app/MainWindow.cpp" line="285"/>
         <source>&amp;Fit in Window</source>
         <translation>A&amp;juster à la fenêtre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="289"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Taille réelle (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="300"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="301"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="304"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="307"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="287"/>
+        <location filename="../../src/app/MainWindow.cpp" line="308"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="311"/>
         <source>&amp;About Quillane</source>
         <translation>À propos de &amp;Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="302"/>
+        <location filename="../../src/app/MainWindow.cpp" line="323"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="329"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="331"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
     </message>
@@ -1136,95 +1264,95 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>-O DOSSIER nomme chaque image d’après son fichier de projet ; un projet lu sur l’entrée standard n’a pas de nom (utilisez -o)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="191"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="193"/>
         <source>%1 needs a value</source>
         <translation>%1 nécessite une valeur</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="197"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="199"/>
         <source>unknown option “%1”</source>
         <translation>option inconnue « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="44"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="46"/>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="60"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="84"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="66"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="86"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>il est plus grand qu’un fichier de projet ne peut l’être (au plus %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="97"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="327"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="332"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="102"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="104"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="176"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="289"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="178"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="291"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="190"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="192"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="237"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="239"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="243"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="245"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>le programme qui la lit s’est arrêté avant que l’image soit complète (le tube est fermé).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="298"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="302"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="307"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="306"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="311"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="310"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="315"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="267"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="269"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="409"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="414"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
     </message>
@@ -1526,34 +1654,41 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoProject</name>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="135"/>
         <source>Add Photo</source>
         <translation>Ajouter une photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="64"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="106"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="135"/>
         <source>Add Photos</source>
         <translation>Ajouter des photos</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="73"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="74"/>
         <source>Remove Photo</source>
         <translation>Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="98"/>
         <source>Move Photo Up</source>
         <translation>Monter la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="84"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="98"/>
         <source>Move Photo Down</source>
         <translation>Descendre la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="91"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="113"/>
+        <source>Replace Photo</source>
+        <translation>Remplacer la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="120"/>
         <source>Replace Photos</source>
         <translation>Remplacer les photos</translation>
     </message>
@@ -1575,14 +1710,27 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
 </context>
 <context>
+    <name>PhotoTable</name>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="149"/>
+        <source>Replace Photo…</source>
+        <translation>Remplacer la photo…</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="48"/>
+        <source>Photo %1 of %2: %3</source>
+        <translation>Photo %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Photo</source>
         <translation>Photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -1664,23 +1812,23 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>L’image n’a pas pu être enregistrée sous %1 : le fichier d’image %2 a disparu.</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/encode/PictureWriter.cpp" line="152"/>
+        <location filename="../../src/output/PictureSave.cpp" line="69"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="153"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>son extension ne désigne aucun format qu’écrit Quillane (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="79"/>
+        <location filename="../../src/output/PictureSave.cpp" line="81"/>
         <source>%1 The picture is still at “%2”.</source>
         <translation>%1 L’image se trouve toujours à « %2 ».</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="34"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="35"/>
         <source>the picture could not be encoded as %1.</source>
         <translation>l’image n’a pas pu être encodée en %1.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="129"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="130"/>
         <location filename="../../src/encode/PngWriter.cpp" line="82"/>
         <location filename="../../src/encode/PngWriter.cpp" line="102"/>
         <source>there is no picture to write.</source>
@@ -1721,6 +1869,11 @@ JPEG de plus de 100 passes progressives est refusé.
         <source>the picture could not be compressed.</source>
         <translation>l’image n’a pas pu être compressée.</translation>
     </message>
+    <message>
+        <location filename="../../src/encode/CameraDetails.cpp" line="74"/>
+        <source>the camera details could not be added (%1).</source>
+        <translation>les données de l’appareil n’ont pas pu être ajoutées (%1).</translation>
+    </message>
 </context>
 <context>
     <name>PlacedLayer</name>
@@ -1738,6 +1891,65 @@ JPEG de plus de 100 passes progressives est refusé.
         <location filename="../../src/render/PlacedLayer.cpp" line="47"/>
         <source>there is not enough memory for its canvas.</source>
         <translation>la mémoire ne suffit pas pour son canevas.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="80"/>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="84"/>
+        <location filename="../../src/app/Preferences.cpp" line="132"/>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="85"/>
+        <source>C&amp;hoose…</source>
+        <translation>C&amp;hoisir…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="91"/>
+        <source>JPEG quality</source>
+        <translation>Qualité JPEG</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="92"/>
+        <source>WebP quality</source>
+        <translation>Qualité WebP</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="93"/>
+        <source>WebP &amp;lossless</source>
+        <translation>WebP sans &amp;perte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="97"/>
+        <source>&amp;Keep camera details in saved pictures</source>
+        <translation>&amp;Conserver les données de l’appareil dans les images enregistrées</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="99"/>
+        <source>The background photo&apos;s camera, lens, exposure and date go into JPEG, WebP, TIFF and PNG pictures; never its location.</source>
+        <translation>L’appareil, l’objectif, l’exposition et la date de la photo d’arrière-plan vont dans les images JPEG, WebP, TIFF et PNG ; jamais son lieu.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="102"/>
+        <source>&amp;Output folder:</source>
+        <translation>Dossier de &amp;sortie :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="105"/>
+        <source>&amp;JPEG quality:</source>
+        <translation>Qualité &amp;JPEG :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="106"/>
+        <source>&amp;WebP quality:</source>
+        <translation>Qualité &amp;WebP :</translation>
     </message>
 </context>
 <context>
@@ -1985,6 +2197,49 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
 </context>
 <context>
+    <name>ShortcutListDialog</name>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="72"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="75"/>
+        <source>Search commands and keys</source>
+        <translation>Chercher commandes et touches</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="77"/>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="78"/>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="82"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Where</source>
+        <translation>Où</translation>
+    </message>
+</context>
+<context>
     <name>View_Composition</name>
     <message>
         <location filename="../../src/panels/View_Composition.cpp" line="12"/>
@@ -2114,65 +2369,76 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Shape</name>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="26"/>
-        <location filename="../../src/panels/View_Shape.cpp" line="38"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="28"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="37"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="31"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="33"/>
         <source>Se&amp;lect Shape…</source>
         <translation>Choisir la f&amp;orme…</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
         <source>Choose the shape the photo is cut out through</source>
         <translation>Choisir la forme qui découpe la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="36"/>
         <source>The photo&apos;s shape</source>
         <translation>La forme de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>S&amp;ize</source>
         <translation>Tai&amp;lle</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="40"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Agrandissement de la largeur de la photo (0 % garde sa taille)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Décalage vers la droite, en pourcentage de la largeur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Décalage vers le haut, en pourcentage de la hauteur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="50"/>
         <source>Fea&amp;ther</source>
         <translation>&amp;Bord adouci</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="47"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="50"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Avec quelle douceur le bord de la forme s’estompe, jusqu’au dixième de son côté le plus court</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="71"/>
+        <source>Shape: %1</source>
+        <translation>Forme : %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="74"/>
+        <source>none</source>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>
@@ -2314,7 +2580,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>Window_Select_Shape</name>
     <message>
-        <location filename="../../src/panels/Window_Select_Shape.cpp" line="53"/>
+        <location filename="../../src/panels/Window_Select_Shape.cpp" line="54"/>
         <source>Select Shape</source>
         <translation>Choisir la forme</translation>
     </message>
@@ -2337,18 +2603,23 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>&amp;Ajouter ce texte :</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="28"/>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="24"/>
+        <source>Text to share</source>
+        <translation>Texte à partager</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/Window_Share.cpp" line="29"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="30"/>
+        <location filename="../../src/output/Window_Share.cpp" line="31"/>
         <source>&amp;Share…</source>
         <translation>&amp;Partager…</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
     </message>

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -98,7 +99,9 @@ PreferencesDialog::PreferencesDialog(const Preferences &preferences, const QStri
     m_keepDetails->setToolTip(tr("The background photo's camera, lens, exposure and date go into JPEG, WebP, "
                                  "TIFF and PNG pictures; never its location."));
     auto *form = new QFormLayout;
-    form->addRow(tr("&Output folder:"), folderRow);
+    auto *folderLabel = new QLabel(tr("&Output folder:"), this);
+    folderLabel->setBuddy(m_folder);
+    form->addRow(folderLabel, folderRow);
     form->addRow(tr("&JPEG quality:"), m_jpegQuality);
     form->addRow(tr("&WebP quality:"), m_webpQuality);
     form->addRow(QString(), m_webpLossless);

@@ -81,7 +81,7 @@ ShortcutListDialog::ShortcutListDialog(const QList<ShortcutEntry> &entries, QWid
     m_list->setObjectName("shortcutList");
     m_list->setAccessibleName(tr("Keyboard shortcuts"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({tr("Command"), tr("Keys"), tr("Menu")});
+    m_list->setHeaderLabels({tr("Command"), tr("Keys"), tr("Where")});
     for (const ShortcutEntry &entry : entries)
         m_list->addTopLevelItem(new QTreeWidgetItem(QStringList{entry.command, entry.keys, entry.place}));
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

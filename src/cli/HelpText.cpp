@@ -156,8 +156,8 @@ project whose picture would take a name already taken, are refused and counted a
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
-description and no EXIF from the photos. JPEG has no transparency: transparent parts
-come out black.
+description and no EXIF from the photos unless --keep-camera-details is given. JPEG
+has no transparency: transparent parts come out black.
 
 The project file:
   {"mode": "composite",
