@@ -1,8 +1,10 @@
 // Copy Picture, Export Again and the preferences that shape saved pictures, with a
 // scripted desktop.
+#include "../engine/ExifSample.h"
 #include "TestApp.h"
 #include "app/MainWindow.h"
 #include "app/Preferences.h"
+#include "encode/CameraDetails.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -146,6 +148,36 @@ class ExportTest : public QObject {
         QFile after(destination);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), before);
+    }
+
+    void cameraDetailsFollowThePreference_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("kept, JPEG") << true << "mix.jpg";
+        QTest::newRow("kept, PNG moved from the output folder") << true << "mix.png";
+        QTest::newRow("not kept (the default)") << false << "mix.jpg";
+    }
+
+    // The saved picture carries the background photo's camera only when asked to.
+    void cameraDetailsFollowThePreference()
+    {
+        QFETCH(bool, keep);
+        QFETCH(QString, name);
+        TestApp app;
+        app.launchWithoutDialog();
+        AppDelegate &d = *app.delegate;
+        const QString photo = app.writePhoto("camera.png");
+        QVERIFY(addCameraDetails(photo, exifNamingTheCamera()).ok);
+        QVERIFY(cameraDetailsOf(photo).contains("Quillcam"));
+        Preferences preferences = d.preferences();
+        preferences.keepCameraDetails = keep;
+        d.setPreferences(preferences);
+        app.desktop->openAnswers.enqueue(photo);
+        d.OnAddPhoto();
+        app.waitForPhotos();
+        saveTo(app, app.home.filePath(name));
+        QCOMPARE(cameraDetailsOf(app.home.filePath(name)).contains("Quillcam"), keep);
     }
 
     // The preferences are kept in the settings file and the output folder follows them.
