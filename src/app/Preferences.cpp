@@ -79,15 +79,6 @@ PreferencesDialog::PreferencesDialog(const Preferences &preferences, const QStri
 {
     setWindowTitle(tr("Preferences"));
     setObjectName("windowPreferences");
-    m_folder = new QLineEdit(QDir::toNativeSeparators(preferences.outputFolder), this);
-    m_folder->setPlaceholderText(QDir::toNativeSeparators(defaultFolder));
-    m_folder->setAccessibleName(tr("Output folder"));
-    auto *choose = new QPushButton(tr("C&hoose…"), this);
-    choose->setObjectName("chooseFolder");
-    connect(choose, &QPushButton::clicked, this, &PreferencesDialog::chooseFolder);
-    auto *folderRow = new QHBoxLayout;
-    folderRow->addWidget(m_folder, 1);
-    folderRow->addWidget(choose);
     m_jpegQuality = qualityBox(this, preferences.jpegQuality, tr("JPEG quality"));
     m_webpQuality = qualityBox(this, preferences.webpQuality, tr("WebP quality"));
     m_webpLossless = new QCheckBox(tr("WebP &lossless"), this);
@@ -100,8 +91,8 @@ PreferencesDialog::PreferencesDialog(const Preferences &preferences, const QStri
                                  "TIFF and PNG pictures; never its location."));
     auto *form = new QFormLayout;
     auto *folderLabel = new QLabel(tr("&Output folder:"), this);
+    form->addRow(folderLabel, folderRow(preferences.outputFolder));
     folderLabel->setBuddy(m_folder);
-    form->addRow(folderLabel, folderRow);
     form->addRow(tr("&JPEG quality:"), m_jpegQuality);
     form->addRow(tr("&WebP quality:"), m_webpQuality);
     form->addRow(QString(), m_webpLossless);
@@ -112,6 +103,21 @@ PreferencesDialog::PreferencesDialog(const Preferences &preferences, const QStri
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+// The folder's field, its default shown greyed while it is empty, and Choose….
+QLayout *PreferencesDialog::folderRow(const QString &folder)
+{
+    m_folder = new QLineEdit(QDir::toNativeSeparators(folder), this);
+    m_folder->setPlaceholderText(QDir::toNativeSeparators(m_defaultFolder));
+    m_folder->setAccessibleName(tr("Output folder"));
+    auto *choose = new QPushButton(tr("C&hoose…"), this);
+    choose->setObjectName("chooseFolder");
+    connect(choose, &QPushButton::clicked, this, &PreferencesDialog::chooseFolder);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_folder, 1);
+    row->addWidget(choose);
+    return row;
 }
 
 Preferences PreferencesDialog::chosen() const

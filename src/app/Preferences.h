@@ -6,6 +6,7 @@
 
 class Desktop;
 class QCheckBox;
+class QLayout;
 class QLineEdit;
 class QSpinBox;
 
@@ -35,6 +36,7 @@ class PreferencesDialog : public QDialog {
     QCheckBox *keepCameraDetails() const { return m_keepDetails; }
 
   private:
+    QLayout *folderRow(const QString &folder);
     void chooseFolder();
 
     Desktop &m_desktop;
