@@ -334,21 +334,35 @@ void MainWindow::fillRecentMenu()
     connect(clear, &QAction::triggered, &m_delegate, &AppDelegate::clearRecentProjects);
 }
 
+// The busy pointer and the stage go once the event loop runs again idle: the next stage of
+// the same command (a capture's write) starts at once and keeps them, without a flicker
+// or a new delay, while an alert or a panel that follows the work finds the window idle.
 void MainWindow::setOutputBusy(bool busy, int busyDelayMs)
 {
     m_outputBusy = busy;
     enableOutput();
-    if (busy) {
-        if (!m_busyDelay) {
-            m_busyDelay = new QTimer(this);
-            m_busyDelay->setSingleShot(true);
-            connect(m_busyDelay, &QTimer::timeout, this, &MainWindow::showBusy);
-        }
-        m_busyDelay->start(busyDelayMs);
+    if (!m_busyDelay) {
+        m_busyDelay = new QTimer(this);
+        m_busyDelay->setSingleShot(true);
+        connect(m_busyDelay, &QTimer::timeout, this, &MainWindow::showBusy);
+        m_idleLater = new QTimer(this);
+        m_idleLater->setSingleShot(true);
+        connect(m_idleLater, &QTimer::timeout, this, &MainWindow::showIdle);
+    }
+    if (!busy) {
+        m_idleLater->start(0);
         return;
     }
-    if (m_busyDelay)
-        m_busyDelay->stop();
+    m_idleLater->stop();
+    if (!m_showsBusy && !m_busyDelay->isActive())
+        m_busyDelay->start(busyDelayMs);
+}
+
+void MainWindow::showIdle()
+{
+    if (m_outputBusy)
+        return;
+    m_busyDelay->stop();
     if (std::exchange(m_showsBusy, false)) {
         QApplication::restoreOverrideCursor();
         statusBar()->clearMessage();

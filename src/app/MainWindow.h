@@ -75,6 +75,7 @@ class MainWindow : public QMainWindow {
     QAction *m_saveAction = nullptr;
     QList<QAction *> m_outputActions; // Save, Export Again, Copy Picture
     QTimer *m_busyDelay = nullptr;
+    QTimer *m_idleLater = nullptr;
     QString m_outputStage;
     bool m_showsBusy = false;
     QMenu *m_recentMenu = nullptr;
@@ -84,4 +85,5 @@ class MainWindow : public QMainWindow {
 
     void enableOutput();
     void showBusy();
+    void showIdle();
 };

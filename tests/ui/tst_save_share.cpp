@@ -364,7 +364,7 @@ class SaveShareTest : public QObject {
         QTRY_VERIFY(result.has_value());
         QVERIFY(result->ok);
         QVERIFY(d.window()->button("save")->isEnabled() && d.window()->menuAction("menuSave")->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
+        QTRY_VERIFY(!QApplication::overrideCursor());
         QVERIFY(d.window()->statusBar()->currentMessage().isEmpty());
     }
 
@@ -389,7 +389,7 @@ class SaveShareTest : public QObject {
         QCOMPARE(stageAtStart, QStringLiteral("Rendering…"));
         QCOMPARE(AppDelegate::writingStage("/somewhere/mix.jpg"), QStringLiteral("Writing mix.jpg…"));
         QTRY_VERIFY(d.window()->button("save")->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
+        QTRY_VERIFY(!QApplication::overrideCursor());
     }
 
     void shareItemsFollowTheCheckBox_data()
