@@ -77,7 +77,7 @@ void writeBenchmark(benchmark::State &state, const QString &name)
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     for (auto _ : state)
-        if (const WriteResult written = writePicture(picture, path, {90, false}); !written.ok)
+        if (const WriteResult written = writePicture(picture, path, {90, false, {}}); !written.ok)
             state.SkipWithError(qPrintable(written.error));
     state.counters["file_MB"] = double(QFileInfo(path).size()) / 1e6;
 }

@@ -8,7 +8,8 @@
 #
 #   bash scripts/screenshots.sh [OUTPUT_FOLDER]      (default: docs/screenshots)
 #
-# SHOTS_SETS names the sets to make (default "types looks scaled").
+# SHOTS_SETS names the sets to make (default "types looks scaled"; "habits": Preferences
+# and the keyboard shortcuts).
 # Photos come from $QUILLANE_PHOTOS, else ../shared/photos beside the repository.
 # Installs what is missing (the build's packages, and xdotool, openbox, imagemagick
 # and x11-utils for the driving and the pictures), builds build/dev/src/quillane if
@@ -43,7 +44,7 @@ prepare_and_relaunch() {
     SHOTS_PHOTOS=$(cd "$photos" && pwd)
     SHOTS_OUT=$(cd "$out" && pwd)
     local started=$SECONDS sets=" ${SHOTS_SETS:-types looks scaled} " set
-    for set in types looks; do
+    for set in types looks habits; do
         [[ "$sets" == *" $set "* ]] || continue
         SHOTS_INSIDE=$set xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" bash "${BASH_SOURCE[0]}"
     done
@@ -337,6 +338,20 @@ shoot_scaled() {
     stop_app
 }
 
+# Everyday habits: Edit › Preferences and Help › Keyboard Shortcuts over the window.
+shoot_habits() {
+    start_with_photos
+    choose_composite
+    check_main_size
+    open_alert ctrl+comma
+    capture_over_main preferences
+    close_alert
+    open_alert F1
+    capture_over_main keyboard-shortcuts
+    close_alert
+    stop_app
+}
+
 # ---- the controls: clicks at their places in the main window at its opening size
 
 MAIN_SIZE="1200 800"
@@ -468,6 +483,9 @@ run_inside() {
     looks)
         shoot_german
         shoot_dark
+        ;;
+    habits)
+        shoot_habits
         ;;
     scaled)
         shoot_scaled

@@ -41,7 +41,11 @@ AppDelegate::AppDelegate(Options options)
     // the capture until its picture is written, the window shows that it is busy; it
     // keeps repainting and answering meanwhile.
     connect(viewPreviewImage, &View_Image_Preview::passDrawn, this, &AppDelegate::startCaptureIfPending);
-    connect(&m_output, &OutputRunner::captureStarted, this, [this] { setOutputBusy(true); });
+    // The canvas's description names the picture's size and zoom, which a pass tells.
+    connect(viewPreviewImage, &View_Image_Preview::passDrawn, this, &AppDelegate::describeCanvas);
+    connect(viewPreviewImage, &View_Image_Preview::zoomChanged, this, &AppDelegate::describeCanvas);
+    connect(&m_output, &OutputRunner::captureStarted, this,
+            [this] { setOutputBusy(true, tr("Rendering…")); });
     connect(&m_output, &OutputRunner::captured, this, &AppDelegate::finishCapture);
     connect(&m_output, &OutputRunner::written, this, [this](const WriteResult &result) {
         setOutputBusy(false);
@@ -76,7 +80,11 @@ void AppDelegate::applicationDidFinishLaunching()
         delete panel;
     capture.b_Take_Picture = false;
 
-    capture.s_Output_Folder = QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
+    m_preferences = Preferences::load();
+    // A chosen output folder that cannot be made gives way to the usual one.
+    capture.s_Output_Folder = preferredOutputFolder();
+    if (!createOutputFolder())
+        capture.s_Output_Folder = defaultOutputFolder();
     if (!createOutputFolder()) {
         desktop().runAlert(nullptr, {tr("Error"), tr("Error #0008. Application will exit."), {tr("Close")}});
         m_options.exitProcess(0);
@@ -99,6 +107,17 @@ QString AppDelegate::defaultDocumentsFolder() const
         return m_options.documentsFolder;
     const QStringList found = QStandardPaths::standardLocations(QStandardPaths::DocumentsLocation);
     return found.isEmpty() ? QDir::homePath() + "/Documents" : found.first();
+}
+
+QString AppDelegate::defaultOutputFolder() const
+{
+    return QDir::cleanPath(defaultDocumentsFolder() + "/Quillane") + "/";
+}
+
+QString AppDelegate::preferredOutputFolder() const
+{
+    return m_preferences.outputFolder.isEmpty() ? defaultOutputFolder()
+                                                : QDir::cleanPath(m_preferences.outputFolder) + "/";
 }
 
 bool AppDelegate::createOutputFolder()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/Preferences.h"
 #include "app/Timing.h"
 #include "encode/OutputRunner.h"
 #include "imaging/PhotoAdder.h"
+#include "imaging/PhotoReplacer.h"
 #include "imaging/WorkerJob.h"
 #include "model/PhotoProject.h"
 #include "output/Desktop.h"
@@ -86,6 +88,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     // Pending timers (weak: empty once fired or stopped)
     QPointer<QTimer> timer_Save_Picture;
     QPointer<QTimer> timer_Share_Picture;
+    QPointer<QTimer> timer_Copy_Picture;
+    QPointer<QTimer> timer_Export_Again;
     QPointer<QTimer> timer_Select_First_Image;
     QPointer<QTimer> timerStartupSelectProjectType;
 
@@ -130,6 +134,10 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnMenuHelpPrivacyPolicy();
     void OnMenuHelpSubmitTicket();
     void OnMenuHelpAbout();
+    void OnMenuHelpKeyboardShortcuts();
+    void OnMenuEditCopyPicture();
+    void OnMenuEditPreferences();
+    void OnMenuFileExportAgain();
 
     // Align to Background (AppDelegate_Align.cpp): the selected photo, or every later
     // photo that can be aligned, aligned on a worker; the result is one undo step, or an
@@ -155,6 +163,8 @@ class AppDelegate : public QObject, public PhotoEditor {
     void OnRemovePhoto();
     void OnMovePhotoUp();
     void OnMovePhotoDown();
+    void OnReplacePhoto();
+    void OnShowPhotoFile();
     void refreshTablePhotos();
     void tableViewSelectionDidChange();
 
@@ -184,7 +194,23 @@ class AppDelegate : public QObject, public PhotoEditor {
     bool isWritingPicture() const { return m_output.isWriting(); }
     // Runs a writing job on the output runner and `done` with its result here; false
     // (nothing started) while another write runs.
-    bool runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done);
+    // `stage` names the write in the status bar ("Writing mix.jpg…").
+    bool runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done,
+                  const QString &stage = {});
+    static QString writingStage(const QString &path);
+
+    // Edit › Copy Picture (AppDelegate_Export.cpp): the mixed picture at full resolution
+    // on the clipboard as image/png, captured and encoded on workers like a save.
+    void OnCopyPicture();
+    void Timer_Copy_Picture_Routine();
+    // File › Export Again: the picture written to the last save's path in its format,
+    // after asking whether to replace the file there.
+    void OnExportAgain();
+    void Timer_Export_Again_Routine();
+    const Preferences &preferences() const { return m_preferences; }
+    void setPreferences(const Preferences &preferences);
+    // Where the last save put a picture (empty before the first).
+    static QString lastSavedPicture();
     // Captures and writes on workers, for Save and Share.
     OutputRunner &outputRunner() { return m_output; }
 
@@ -219,6 +245,11 @@ class AppDelegate : public QObject, public PhotoEditor {
     OpenPanelRequest photoPanelRequest() const;
     static QString rememberedFolder(const char *key, const QString &fallback);
     QString defaultDocumentsFolder() const;
+    QString defaultOutputFolder() const;
+    QString preferredOutputFolder() const;
+    // The writer's options for a picture at `path`: the preferences' quality, and the
+    // background photo's camera details when they are to be kept.
+    std::function<PictureOptions()> pictureOptionsFor(const QString &path) const;
     bool openLaunchProject();
     bool addLaunchPhotos();
     bool loadProjectPhotos(const QString &projectName, NewPhotoList &photos);
@@ -236,6 +267,7 @@ class AppDelegate : public QObject, public PhotoEditor {
 
     void showPanelOfMode();
     void setUpPhotoTable();
+    void showPhotoMenu(QPoint position);
     bool runProjectTypeDialog(bool startup, quint64 &mode);
     qint64 selectedTableRow() const;
     PanelBase *panelOfMode() const;
@@ -245,18 +277,25 @@ class AppDelegate : public QObject, public PhotoEditor {
     bool createOutputFolder();
     void openHelpPage(const QString &path);
     void scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*routine)());
-    void setOutputBusy(bool busy);
+    void setOutputBusy(bool busy, const QString &stage = {});
+    static void stopTimer(QPointer<QTimer> &slot);
+    void requestCapture(QPointer<QTimer> &poll, void (AppDelegate::*routine)());
+    bool takeCapture(QPointer<QTimer> &poll, const QString &failure);
+    void putOnClipboard(const QByteArray &png, QSize size);
     void offerSavedPicture(const QString &written);
     void savePictureElsewhere(const QString &failedPath, const QString &reason);
     void announceSavedPicture(const QString &chosen);
     QString saveFolder() const;
-    void reportSavedPicture(const WriteResult &placed, const QString &chosen);
-    void writeChosenPicture(const QString &chosen, const QString &keptAt, std::function<WriteResult()> job);
+    static QString proposedPictureName(const QString &capturePath);
+    // `announce`: what follows a write that succeeded; empty for the "Success" alert.
+    void writeChosenPicture(const QString &chosen, const QString &keptAt, std::function<WriteResult()> job,
+                            std::function<void()> announce = {});
     void alignRows(const QList<qsizetype> &rows);
 
     Options m_options;
     PhotoProject m_project;
     PhotoAdder m_adder{m_project};
+    PhotoReplacer m_replacer{m_project};
     GestureCounter *m_gestures = nullptr;
     bool m_panelWriting = false; // a panel's write is under way: the panel needs no reload
     OutputRunner m_output;
@@ -271,4 +310,5 @@ class AppDelegate : public QObject, public PhotoEditor {
     bool m_followingSelection = false; // the table is being set to the document's selection
     int m_outputBusy = 0;              // captures and writes under way
     QStringList m_launchPhotos;        // added once the start-up project type is chosen
+    Preferences m_preferences;
 };

@@ -7,11 +7,13 @@
 #include "app/PhotoTable.h"
 #include "imaging/PhotoFormats.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSettings>
 #include <QStatusBar>
+#include <QUrl>
 
 void AppDelegate::setUpPhotoTable()
 {
@@ -22,6 +24,75 @@ void AppDelegate::setUpPhotoTable()
         if (!m_followingSelection)
             tableViewSelectionDidChange();
     });
+    PhotoTable *table = m_window->table();
+    connect(table, &PhotoTable::rowMoveRequested, this,
+            [this](int from, int to) { m_project.moveTo(from, to); });
+    connect(table, &PhotoTable::replaceRequested, this, [this](int row) {
+        m_project.select(row);
+        OnReplacePhoto();
+    });
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, &AppDelegate::showPhotoMenu);
+    connect(&m_replacer, &PhotoReplacer::finished, this, [this](bool, const QString &refusal) {
+        if (!refusal.isEmpty())
+            desktop().runAlert(m_window.get(),
+                               {tr("The photo could not be replaced"), refusal, {tr("Close")}});
+    });
+}
+
+// The row's menu: the list's commands for the row under the pointer, which it selects.
+void AppDelegate::showPhotoMenu(QPoint position)
+{
+    const QModelIndex index = tablePhotos->indexAt(position);
+    if (!index.isValid())
+        return;
+    m_project.select(index.row());
+    const struct {
+        const char *text;
+        void (AppDelegate::*command)();
+    } items[] = {
+        {QT_TR_NOOP("Remove"), &AppDelegate::OnRemovePhoto},
+        {QT_TR_NOOP("Replace Photo…"), &AppDelegate::OnReplacePhoto},
+        {QT_TR_NOOP("Move Up"), &AppDelegate::OnMovePhotoUp},
+        {QT_TR_NOOP("Move Down"), &AppDelegate::OnMovePhotoDown},
+        {QT_TR_NOOP("Show in File Manager"), &AppDelegate::OnShowPhotoFile},
+    };
+    QStringList texts;
+    for (const auto &item : items)
+        texts << tr(item.text);
+    const int chosen =
+        desktop().runContextMenu(tablePhotos, tablePhotos->viewport()->mapToGlobal(position), texts);
+    if (chosen >= 0 && chosen < int(std::size(items)))
+        (this->*items[chosen].command)();
+}
+
+// Replace Photo: another file for the selected photo, which keeps its settings.
+void AppDelegate::OnReplacePhoto()
+{
+    const qint64 row = m_project.selectedIndex();
+    if (row < 0 || m_project.isLoading(m_project.photos().at(row)))
+        return;
+    OpenPanelRequest request = photoPanelRequest();
+    request.title = tr("Replace photo");
+    request.multiple = false;
+    const QStringList paths = desktop().runOpenPanel(m_window.get(), request);
+    if (!paths.isEmpty())
+        m_replacer.replace(m_project.photos().at(row), paths.first());
+}
+
+// Show in File Manager: the folder that holds the selected photo's file.
+void AppDelegate::OnShowPhotoFile()
+{
+    const qint64 row = m_project.selectedIndex();
+    const QString file = row >= 0 ? m_project.photos().at(row)->sFile : QString();
+    if (file.isEmpty())
+        return;
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!desktop().openUrl(QUrl::fromLocalFile(folder)))
+        desktop().runAlert(m_window.get(),
+                           {tr("The folder could not be shown"),
+                            tr("No program could open %1.").arg(QDir::toNativeSeparators(folder)),
+                            {tr("Close")}});
 }
 
 void AppDelegate::OnAddPhoto()
@@ -61,6 +132,7 @@ void AppDelegate::showLoadProgress(int loaded, int total)
 void AppDelegate::stopAddingPhotos()
 {
     m_adder.cancel();
+    m_replacer.cancel();
     m_window->statusBar()->clearMessage();
 }
 

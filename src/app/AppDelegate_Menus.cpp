@@ -2,6 +2,8 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
+#include "app/Preferences.h"
+#include "app/ShortcutList.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -77,4 +79,34 @@ void AppDelegate::OnMenuHelpAbout()
             .arg(version.isEmpty() ? tr("unknown") : version, QString::fromLatin1(kProjectLicence),
                  QString::fromLatin1(qVersion()), QString::fromLatin1(kSiteAddress));
     desktop().runAlert(window(), {tr("About Quillane"), text, {tr("Close")}, false});
+}
+
+// Help › Keyboard Shortcuts: one list window, raised again when it is open.
+void AppDelegate::OnMenuHelpKeyboardShortcuts()
+{
+    if (auto *open = window()->findChild<ShortcutListDialog *>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto *list = new ShortcutListDialog(windowShortcuts(window()), window());
+    list->setObjectName("windowShortcuts");
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    list->show();
+}
+
+void AppDelegate::OnMenuEditPreferences()
+{
+    PreferencesDialog dialog(m_preferences, defaultOutputFolder(), desktop(), window());
+    if (dialog.exec() == QDialog::Accepted)
+        setPreferences(dialog.chosen());
+}
+
+// Kept at once; a new output folder takes the next capture.
+void AppDelegate::setPreferences(const Preferences &preferences)
+{
+    m_preferences = preferences;
+    m_preferences.save();
+    capture.s_Output_Folder = preferredOutputFolder();
+    createOutputFolder();
 }

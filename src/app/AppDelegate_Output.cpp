@@ -8,7 +8,9 @@
 #include "app/AppDelegate.h"
 
 #include "app/MainWindow.h"
+#include "encode/CameraDetails.h"
 #include "encode/OutputGuard.h"
+#include "encode/PictureWriter.h"
 #include "encode/PngWriter.h"
 #include "output/FileMove.h"
 #include "output/PictureSave.h"
@@ -29,22 +31,14 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcOutputTiming, "quillane.output.timing", QtWarningMsg)
 
-void stopTimer(QPointer<QTimer> &slot)
-{
-    if (slot) {
-        slot->stop();
-        slot->deleteLater();
-    }
-    slot = nullptr;
-}
-
 AlertRequest saveFailure(const QString &reason)
 {
     return {AppDelegate::tr("The picture could not be saved"), reason, {AppDelegate::tr("Close")}};
 }
 
-// Where the save panel last put a picture (kept between runs).
+// Where the save panel last put a picture, its folder and the file (kept between runs).
 constexpr const char *kLastSaveFolderKey = "lastSaveFolder";
+constexpr const char *kLastSavePathKey = "lastSavedPicture";
 
 // Whether pictures can be written into the folder.
 bool isUsableFolder(const QString &folder)
@@ -54,6 +48,15 @@ bool isUsableFolder(const QString &folder)
 }
 
 } // namespace
+
+void AppDelegate::stopTimer(QPointer<QTimer> &slot)
+{
+    if (slot) {
+        slot->stop();
+        slot->deleteLater();
+    }
+    slot = nullptr;
+}
 
 void AppDelegate::scheduleRepeating(QPointer<QTimer> &slot, void (AppDelegate::*routine)())
 {
@@ -74,20 +77,37 @@ void AppDelegate::OnSaveMixedPhoto()
 {
     m_saveClock.start();
     createOutputFolder(); // made again if it went missing since start-up
+    requestCapture(timer_Save_Picture, &AppDelegate::Timer_Save_Picture_Routine);
+}
+
+// Save, Share, Copy Picture and Export Again ask the next drawing pass with a photo for
+// a capture and poll until it is there.
+void AppDelegate::requestCapture(QPointer<QTimer> &poll, void (AppDelegate::*routine)())
+{
     capture.b_Take_Picture = true;
     markPreviewForRedraw();
-    scheduleRepeating(timer_Save_Picture, &AppDelegate::Timer_Save_Picture_Routine);
+    scheduleRepeating(poll, routine);
+}
+
+// Whether the capture `poll` waits for is there and the writer free for it: then the
+// poll stops. A capture that failed (over the memory budget, a layer that cannot be
+// drawn) is told under `failure`, and the answer is false.
+bool AppDelegate::takeCapture(QPointer<QTimer> &poll, const QString &failure)
+{
+    if (capture.b_Take_Picture || isWritingPicture())
+        return false; // no pass with a photo yet, or the previous picture is still being written
+    stopTimer(poll);
+    if (!capture.error.isEmpty()) {
+        desktop().runAlert(window(), {failure, capture.error, {tr("Close")}});
+        return false;
+    }
+    return true;
 }
 
 void AppDelegate::Timer_Save_Picture_Routine()
 {
-    if (capture.b_Take_Picture || isWritingPicture())
-        return; // no pass with a photo yet, or the previous picture is still being written
-    stopTimer(timer_Save_Picture);
-    if (!capture.error.isEmpty()) { // over the memory budget, or a layer that cannot be drawn
-        desktop().runAlert(window(), saveFailure(capture.error));
+    if (!takeCapture(timer_Save_Picture, tr("The picture could not be saved")))
         return;
-    }
     // Captures are named to the second: a second capture in the same second gets a
     // suffix instead of replacing the first, which may still be in the folder.
     capture.s_Saved_Take_Picture = unusedPath(capture.s_Saved_Take_Picture);
@@ -116,11 +136,13 @@ void AppDelegate::savePictureElsewhere(const QString &failedPath, const QString 
                                   tr("%1 Choose another place for it.").arg(reason),
                                   {tr("Choose…")}});
     const QString chosen = desktop().runSavePanel(window(), tr("Select a folder to save the captured image"),
-                                                  saveFolder(), QFileInfo(failedPath).fileName());
+                                                  saveFolder(), proposedPictureName(failedPath));
     if (chosen.isEmpty())
         return;
     writeChosenPicture(chosen, {},
-                       [chosen, picture = capture.imageSave] { return writeSavedPicture(picture, chosen); });
+                       [chosen, picture = capture.imageSave, options = pictureOptionsFor(chosen)] {
+                           return writeSavedPicture(picture, chosen, options());
+                       });
 }
 
 // The folder the save panel opens in: where it last saved a picture, while that still
@@ -133,23 +155,56 @@ QString AppDelegate::saveFolder() const
     return QDir::cleanPath(capture.s_Output_Folder);
 }
 
+// The quality is the preferences'; the camera details are read on the writer, from the
+// background photo's file.
+std::function<PictureOptions()> AppDelegate::pictureOptionsFor(const QString &path) const
+{
+    const PictureOptions options = m_preferences.pictureOptions(path);
+    const QString background = m_preferences.keepCameraDetails && !m_project.photos().isEmpty()
+                                   ? m_project.photos().constFirst()->sFile
+                                   : QString();
+    return [options, background] {
+        PictureOptions withDetails = options;
+        if (!background.isEmpty())
+            withDetails.cameraDetails = cameraDetailsOf(background);
+        return withDetails;
+    };
+}
+
+QString AppDelegate::lastSavedPicture()
+{
+    return QSettings(kSettingsName, kSettingsName).value(kLastSavePathKey).toString();
+}
+
+// The name the save panel proposes: the capture's, in the format of the last save (its
+// extension chooses the panel's format too).
+QString AppDelegate::proposedPictureName(const QString &capturePath)
+{
+    const QFileInfo captured(capturePath);
+    const QString last = lastSavedPicture();
+    if (!pictureFormatOf(last))
+        return captured.fileName();
+    return captured.completeBaseName() + QLatin1Char('.') + QFileInfo(last).suffix();
+}
+
 void AppDelegate::offerSavedPicture(const QString &written)
 {
     const QString chosen = desktop().runSavePanel(window(), tr("Select a folder to save the captured image"),
-                                                  saveFolder(), QFileInfo(written).fileName());
+                                                  saveFolder(), proposedPictureName(written));
     if (chosen.isEmpty())
         return; // the picture stays in the output folder
     // A move, or for another format than the capture's PNG an encoding.
-    writeChosenPicture(chosen, written, [written, chosen, picture = capture.imageSave] {
-        return placeSavedPicture(written, picture, chosen);
-    });
+    writeChosenPicture(chosen, written,
+                       [written, chosen, picture = capture.imageSave, options = pictureOptionsFor(chosen)] {
+                           return placeSavedPicture(written, picture, chosen, options());
+                       });
 }
 
 // Runs `job`, which writes the picture at `chosen`, on the output runner's writer, like
 // the capture; never over the project file or one of its photos, nor onto anything but
 // a file. `keptAt`: where the picture stays meanwhile, for the refusal; empty for nowhere.
 void AppDelegate::writeChosenPicture(const QString &chosen, const QString &keptAt,
-                                     std::function<WriteResult()> job)
+                                     std::function<WriteResult()> job, std::function<void()> announce)
 {
     QString refusal = outputRefusal(chosen, m_project.projectFile(), photoFiles(m_project.photos()));
     if (!refusal.isEmpty()) {
@@ -158,24 +213,24 @@ void AppDelegate::writeChosenPicture(const QString &chosen, const QString &keptA
         desktop().runAlert(window(), saveFailure(refusal));
         return;
     }
-    const bool started = runWrite(
-        std::move(job), [this, chosen](const WriteResult &placed) { reportSavedPicture(placed, chosen); });
-    if (!started)
-        reportSavedPicture({false, tr("another picture is still being written.")}, chosen);
-}
-
-void AppDelegate::reportSavedPicture(const WriteResult &placed, const QString &chosen)
-{
-    if (!placed.ok) {
-        desktop().runAlert(window(), saveFailure(placed.error));
-        return;
-    }
-    announceSavedPicture(chosen);
+    if (!announce)
+        announce = [this, chosen] { announceSavedPicture(chosen); };
+    const auto report = [this, chosen, announce](const WriteResult &placed) {
+        if (!placed.ok) {
+            desktop().runAlert(window(), saveFailure(placed.error));
+            return;
+        }
+        QSettings settings(kSettingsName, kSettingsName);
+        settings.setValue(kLastSaveFolderKey, QFileInfo(chosen).absolutePath());
+        settings.setValue(kLastSavePathKey, QFileInfo(chosen).absoluteFilePath());
+        announce();
+    };
+    if (!runWrite(std::move(job), report, writingStage(chosen)))
+        report({false, tr("another picture is still being written.")});
 }
 
 void AppDelegate::announceSavedPicture(const QString &chosen)
 {
-    QSettings(kSettingsName, kSettingsName).setValue(kLastSaveFolderKey, QFileInfo(chosen).absolutePath());
     const int button = desktop().runAlert(
         window(),
         {tr("Success"), tr("Image file saved successfully."), {tr("View Image File"), tr("Close")}, false});
@@ -193,17 +248,27 @@ WriteResult AppDelegate::saveImage(const QImage &image, const QString &path)
 void AppDelegate::writeCapture(const QImage &picture, const QString &path,
                                std::function<void(const WriteResult &)> done)
 {
-    if (!runWrite([picture, path] { return saveImage(picture, path); }, done))
+    const auto job = [picture, path, options = pictureOptionsFor(path)] {
+        const WriteResult written = saveImage(picture, path);
+        return written.ok ? addCameraDetails(path, options().cameraDetails) : written;
+    };
+    if (!runWrite(job, done, writingStage(path)))
         done({false, tr("another picture is still being written.")});
 }
 
-bool AppDelegate::runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done)
+bool AppDelegate::runWrite(std::function<WriteResult()> job, std::function<void(const WriteResult &)> done,
+                           const QString &stage)
 {
     if (!m_output.write(std::move(job)))
         return false;
     m_writeDone = std::move(done);
-    setOutputBusy(true);
+    setOutputBusy(true, stage);
     return true;
+}
+
+QString AppDelegate::writingStage(const QString &path)
+{
+    return tr("Writing %1…").arg(QFileInfo(path).fileName());
 }
 
 // A drawing pass has ended (`drewPhotos`: with at least one photo): a capture pending
@@ -238,23 +303,28 @@ void AppDelegate::continuePendingOutput()
         Timer_Save_Picture_Routine();
     if (timer_Share_Picture)
         Timer_Share_Picture_Routine();
+    if (timer_Copy_Picture)
+        Timer_Copy_Picture_Routine();
+    if (timer_Export_Again)
+        Timer_Export_Again_Routine();
 }
 
 // Counted: a capture and a write may overlap; the window is idle again after the last.
-void AppDelegate::setOutputBusy(bool busy)
+// `stage`: what the work that starts does, for the status bar.
+void AppDelegate::setOutputBusy(bool busy, const QString &stage)
 {
     const bool wasBusy = m_outputBusy > 0;
     m_outputBusy = std::max(0, m_outputBusy + (busy ? 1 : -1));
     busy = m_outputBusy > 0;
     if (busy != wasBusy)
-        m_window->setOutputBusy(busy);
+        m_window->setOutputBusy(busy, timing().busyDelayMs);
+    if (busy && !stage.isEmpty())
+        m_window->setOutputStage(stage);
 }
 
 void AppDelegate::OnShare()
 {
-    capture.b_Take_Picture = true;
-    markPreviewForRedraw();
-    scheduleRepeating(timer_Share_Picture, &AppDelegate::Timer_Share_Picture_Routine);
+    requestCapture(timer_Share_Picture, &AppDelegate::Timer_Share_Picture_Routine);
 }
 
 void AppDelegate::Timer_Share_Picture_Routine()

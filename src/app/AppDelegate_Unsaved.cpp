@@ -4,6 +4,8 @@
 // when it was opened or saved), or when it was never saved and holds photos.
 #include "app/AppDelegate.h"
 
+#include <QAccessible>
+
 #include "app/MainWindow.h"
 #include "app/RecentProjects.h"
 #include "app/View_Image_Preview.h"
@@ -27,11 +29,17 @@ void AppDelegate::updateWindowTitle()
     if (!m_window)
         return;
     // "[*]" is where Qt shows the changed marker.
+    const auto shown = [this] { return std::pair(m_window->windowTitle(), m_window->isWindowModified()); };
+    const auto before = shown();
     m_window->setWindowTitle(tr("%1[*] — Quillane").arg(projectDisplayName()));
     m_window->setWindowModified(isProjectModified());
+    if (shown() != before) { // screen readers announce the window's new name (with its "*")
+        QAccessibleEvent named(m_window.get(), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
 }
 
-// What the canvas shows, for screen readers: the project type and the number of photos.
+// What the canvas shows, for screen readers: "Composite of 3 photos, 1200 × 800, 100 %".
 void AppDelegate::describeCanvas()
 {
     if (!viewPreviewImage)
@@ -42,8 +50,14 @@ void AppDelegate::describeCanvas()
     const quint64 mode = m_project.mode();
     const QString type = isKnownProjectMode(mode) ? tr(kModes[mode]) : QString::number(mode);
     viewPreviewImage->setAccessibleName(tr("Preview of the mixed picture"));
-    viewPreviewImage->setAccessibleDescription(
-        tr("%1 project with %n photo(s)", nullptr, int(m_project.photos().size())).arg(type));
+    const qsizetype count = m_project.photos().size();
+    QString description =
+        count == 1 ? tr("%1 of 1 photo").arg(type) : tr("%1 of %2 photos").arg(type).arg(count);
+    const QSize picture = viewPreviewImage->pictureSize();
+    if (!m_project.photos().isEmpty() && !picture.isEmpty())
+        description +=
+            tr(", %1 × %2, %3").arg(picture.width()).arg(picture.height()).arg(viewPreviewImage->zoomText());
+    viewPreviewImage->setAccessibleDescription(description);
 }
 
 // Save / Discard / Cancel. True when the caller may go on: nothing was changed, the

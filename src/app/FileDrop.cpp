@@ -24,10 +24,8 @@ class FileDropFilter : public QObject {
             return QObject::eventFilter(watched, event);
         auto *drop = static_cast<QDropEvent *>(event);
         const QStringList files = droppableFiles(drop->mimeData());
-        if (files.isEmpty()) {
-            drop->ignore();
-            return true;
-        }
+        if (files.isEmpty())
+            return false; // not files to open: the widget's own (a row of the table dragged)
         drop->acceptProposedAction();
         // The drag source waits for the drop to return: alerts and panels come after it.
         if (type == QEvent::Drop)

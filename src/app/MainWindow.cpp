@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/AppAccessibility.h"
 #include "app/AppDelegate.h"
 #include "app/FileDrop.h"
 #include "app/IndicatorStyle.h"
@@ -18,10 +19,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -59,6 +63,7 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
 MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 {
     useIndicatorStyle();
+    installAppAccessibility();
     setWindowTitle(tr("Quillane"));
     // The window manager enforces the smallest size that the resize rule allows, or the
     // screen when it is smaller (a high scale factor on a small screen).
@@ -81,7 +86,7 @@ MainWindow::MainWindow(AppDelegate &delegate) : m_delegate(delegate)
 // A window closed while busy leaves no busy cursor behind.
 MainWindow::~MainWindow()
 {
-    if (m_outputBusy)
+    if (m_showsBusy)
         QApplication::restoreOverrideCursor();
 }
 
@@ -173,8 +178,12 @@ QWidget *MainWindow::buildCanvasColumn()
     m_canvas->setMinimumSize(240, 160);
     m_scroll->setWidget(m_canvas);
     m_canvas->setScrollArea(m_scroll);
-    connect(m_canvas, &View_Image_Preview::zoomChanged, m_zoomLabel,
-            [this] { m_zoomLabel->setText(m_canvas->shownZoom() > 0.0 ? m_canvas->zoomText() : QString()); });
+    connect(m_canvas, &View_Image_Preview::zoomChanged, m_zoomLabel, [this] {
+        const QString zoom = m_canvas->shownZoom() > 0.0 ? m_canvas->zoomText() : QString();
+        m_zoomLabel->setText(zoom);
+        // Read as the label's name: "Zoom: Fit (23 %)".
+        m_zoomLabel->setAccessibleName(zoom.isEmpty() ? tr("Zoom") : tr("Zoom: %1").arg(zoom));
+    });
     layout->addWidget(m_scroll, 1);
 
     m_controls = new QWidget(column);
@@ -220,6 +229,8 @@ void MainWindow::buildMenus()
                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &AppDelegate::OnMenuFileSaveProject);
     m_saveAction =
         addMenuAction(file, "menuSave", tr("&Save…"), QKeySequence::Save, &AppDelegate::OnMenuFileSave);
+    m_outputActions << addMenuAction(file, "menuExportAgain", tr("&Export Again"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_E), &AppDelegate::OnMenuFileExportAgain);
     file->addSeparator();
     QAction *quit =
         addMenuAction(file, "menuQuit", tr("&Quit"), QKeySequence::Quit, &AppDelegate::OnMenuQuit);
@@ -241,6 +252,13 @@ void MainWindow::buildMenus()
         row.action->setShortcut(row.shortcut);
         edit->addAction(row.action);
     }
+    edit->addSeparator();
+    m_outputActions << addMenuAction(edit, "menuCopyPicture", tr("&Copy Picture"), QKeySequence::Copy,
+                                     &AppDelegate::OnMenuEditCopyPicture);
+    edit->addSeparator();
+    addMenuAction(edit, "menuPreferences", tr("Pr&eferences…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+                  &AppDelegate::OnMenuEditPreferences)
+        ->setMenuRole(QAction::PreferencesRole);
 
     QMenu *action = menuBar()->addMenu(tr("&Action"));
     addMenuAction(action, "menuAddPhoto", tr("&Add Photo…"), QKeySequence::Open,
@@ -303,6 +321,9 @@ void MainWindow::buildMenus()
     }
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
+    addMenuAction(help, "menuShortcuts", tr("&Keyboard Shortcuts"), QKeySequence::HelpContents,
+                  &AppDelegate::OnMenuHelpKeyboardShortcuts);
+    help->addSeparator();
     addMenuAction(help, "menuHelpApp", tr("Quillane &Home Page"), {}, &AppDelegate::OnMenuHelpAppHomePage);
     addMenuAction(help, "menuHelpCompany", tr("&Company Home Page"), {},
                   &AppDelegate::OnMenuHelpCompanyHomePage);
@@ -360,14 +381,57 @@ void MainWindow::fillRecentMenu()
     connect(clear, &QAction::triggered, &m_delegate, &AppDelegate::clearRecentProjects);
 }
 
-void MainWindow::setOutputBusy(bool busy)
+// The busy pointer and the stage go once the event loop runs again idle: the next stage of
+// the same command (a capture's write) starts at once and keeps them, without a flicker
+// or a new delay, while an alert or a panel that follows the work finds the window idle.
+void MainWindow::setOutputBusy(bool busy, int busyDelayMs)
 {
     m_outputBusy = busy;
     enableOutput();
-    if (busy)
-        QApplication::setOverrideCursor(Qt::BusyCursor);
-    else
+    if (!m_busyDelay) {
+        m_busyDelay = new QTimer(this);
+        m_busyDelay->setSingleShot(true);
+        connect(m_busyDelay, &QTimer::timeout, this, &MainWindow::showBusy);
+        m_idleLater = new QTimer(this);
+        m_idleLater->setSingleShot(true);
+        connect(m_idleLater, &QTimer::timeout, this, &MainWindow::showIdle);
+    }
+    if (!busy) {
+        m_idleLater->start(0);
+        return;
+    }
+    m_idleLater->stop();
+    if (!m_showsBusy && !m_busyDelay->isActive())
+        m_busyDelay->start(busyDelayMs);
+}
+
+void MainWindow::showIdle()
+{
+    if (m_outputBusy)
+        return;
+    m_busyDelay->stop();
+    if (std::exchange(m_showsBusy, false)) {
         QApplication::restoreOverrideCursor();
+        statusBar()->clearMessage();
+    }
+    m_outputStage.clear();
+}
+
+void MainWindow::setOutputStage(const QString &stage)
+{
+    m_outputStage = stage;
+    if (m_showsBusy)
+        statusBar()->showMessage(stage);
+}
+
+// The work has taken long enough to be noticed: the busy pointer (over the canvas as
+// everywhere in the window, which keeps answering) and what is being done.
+void MainWindow::showBusy()
+{
+    if (!m_outputBusy || std::exchange(m_showsBusy, true))
+        return;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    statusBar()->showMessage(m_outputStage);
 }
 
 void MainWindow::setHasPhotos(bool hasPhotos)
@@ -383,6 +447,8 @@ void MainWindow::enableOutput()
     for (QWidget *button : {static_cast<QWidget *>(m_save), static_cast<QWidget *>(m_share)})
         button->setEnabled(enabled);
     m_saveAction->setEnabled(enabled);
+    for (QAction *action : std::as_const(m_outputActions))
+        action->setEnabled(enabled);
 }
 
 QPushButton *MainWindow::button(const QString &name) const

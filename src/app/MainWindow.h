@@ -9,6 +9,7 @@ class QMenu;
 class QPushButton;
 class QScreen;
 class QScrollArea;
+class QTimer;
 class PhotoTable;
 class PlacementTool;
 class View_Image_Preview;
@@ -37,9 +38,15 @@ class MainWindow : public QMainWindow {
     static QSize minimumSizeOn(const QScreen *screen, QSize frame = {});
     void fitMinimumSize();
 
-    // While a capture or a write runs: Save (button and menu) and Share disabled, the
-    // busy cursor shown.
-    void setOutputBusy(bool busy);
+    // While a capture or a write runs: Save, Export Again, Copy Picture and Share
+    // disabled; once it has run for `busyDelayMs`, the busy pointer and the stage
+    // (setOutputStage) in the status bar, both gone when it ends.
+    void setOutputBusy(bool busy, int busyDelayMs = 0);
+    // What the output is doing now ("Rendering…", "Writing mix.jpg…").
+    void setOutputStage(const QString &stage);
+    // Whether the busy pointer and the stage are shown now.
+    bool showsBusy() const { return m_showsBusy; }
+    const QString &outputStage() const { return m_outputStage; }
     // Save and Share are disabled while the list is empty.
     void setHasPhotos(bool hasPhotos);
 
@@ -70,10 +77,17 @@ class MainWindow : public QMainWindow {
     QAction *m_saveAction = nullptr;
     QAction *m_placeAction = nullptr; // checked while the placement tool has the canvas
     PlacementTool *m_placementTool = nullptr;
+    QList<QAction *> m_outputActions; // Save, Export Again, Copy Picture
+    QTimer *m_busyDelay = nullptr;
+    QTimer *m_idleLater = nullptr;
+    QString m_outputStage;
+    bool m_showsBusy = false;
     QMenu *m_recentMenu = nullptr;
     bool m_outputBusy = false;
     bool m_hasPhotos = false;
     bool m_followsScreen = false;
 
     void enableOutput();
+    void showBusy();
+    void showIdle();
 };

@@ -24,6 +24,16 @@ class PhotoTableModel : public QAbstractTableModel {
 
     static QString columnIdentifier(int column); // "key1", "key2"
 
+    // Rows are dragged within the table, as the row's number under this type.
+    static constexpr const char *kRowMimeType = "application/x-quillane-photo-row";
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    // The row a drag carries, or -1.
+    static int draggedRow(const QMimeData *data);
+
     // Full reload: the table asks for every row again.
     void reload();
 
@@ -38,12 +48,25 @@ class PhotoTableModel : public QAbstractTableModel {
 };
 
 // The table view: one selected row at a time; a click on empty space clears the
-// selection.
+// selection. A row dragged onto another asks to move there; F2 or a double click on a
+// row asks to replace its photo.
 class PhotoTable : public QTableView {
     Q_OBJECT
   public:
     explicit PhotoTable(QWidget *parent = nullptr);
 
+  signals:
+    void rowMoveRequested(int from, int to);
+    void replaceRequested(int row);
+
   protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+  private:
+    // Where a row dropped at `position` goes: the row there, the last below every row.
+    int dropRow(QPoint position) const;
 };

@@ -1,5 +1,7 @@
 #include "cli/MixCommand.h"
 
+#include "encode/CameraDetails.h"
+
 #include "cli/BatchNames.h"
 #include "cli/MixOptions.h"
 #include "encode/OutputGuard.h"
@@ -323,6 +325,9 @@ MixOutcome writeMixed(const MixOptions &options, PhotoProject &project, const QS
     progress(QCoreApplication::translate("MixCommand", "%1: mixing").arg(name));
     QString error;
     const QImage picture = renderPicture(project, options.view, error);
+    PictureOptions pictureOptions = options.picture;
+    if (options.keepCameraDetails && !project.photos().isEmpty())
+        pictureOptions.cameraDetails = cameraDetailsOf(project.photos().constFirst()->sFile);
     project.replaceList({}); // the writer's memory comes on top of the picture alone
     if (!error.isEmpty())
         return {kExitFileError,
@@ -337,7 +342,7 @@ MixOutcome writeMixed(const MixOptions &options, PhotoProject &project, const QS
     progress(QCoreApplication::translate("MixCommand", "%1: writing %2").arg(name, outputPath));
     const WriteResult written = outputPath == QLatin1String("-")
                                     ? writeToStandardOutput(picture, options)
-                                    : writePicture(picture, outputPath, options.picture);
+                                    : writePicture(picture, outputPath, pictureOptions);
     return written.ok ? MixOutcome{} : MixOutcome{kExitFileError, written.error};
 }
 

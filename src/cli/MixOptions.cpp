@@ -187,6 +187,8 @@ MixOutcome parseArguments(const QStringList &arguments, MixOptions &options)
             options.align = true;
         } else if (argument == QLatin1String("--lossless")) {
             options.picture.lossless = true;
+        } else if (argument == QLatin1String("--keep-camera-details")) {
+            options.keepCameraDetails = true;
         } else if (takesValue(argument)) {
             if (i + 1 >= arguments.size())
                 return usageError(

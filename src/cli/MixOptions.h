@@ -22,6 +22,7 @@ struct MixOptions {
     bool help = false;
     bool quiet = false;
     bool align = false; // align the later photos to the background before mixing
+    bool keepCameraDetails = false; // the first photo's camera, lens, exposure and date
 };
 
 // What became of a run or of one project of it.

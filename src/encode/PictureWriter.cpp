@@ -1,5 +1,6 @@
 #include "encode/PictureWriter.h"
 
+#include "encode/CameraDetails.h"
 #include "encode/JpegEncoder.h"
 #include "encode/PictureLimits.h"
 #include "encode/PictureRows.h"
@@ -152,6 +153,7 @@ WriteResult writePicture(const QImage &image, const QString &path, const Picture
         return writeFailure(path, QCoreApplication::translate(
                                       "PictureWriter", "its extension names no format Quillane writes (%1).")
                                       .arg(pictureExtensionList()));
-    return writeFileAtomically(
+    const WriteResult written = writeFileAtomically(
         image, path, [&](QFileDevice &file) { return writePictureTo(image, file, path, *format, options); });
+    return written.ok ? addCameraDetails(path, options.cameraDetails) : written;
 }

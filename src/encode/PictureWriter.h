@@ -2,6 +2,7 @@
 
 #include "encode/PngWriter.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -18,8 +19,9 @@ inline constexpr int kDefaultJpegQuality = 90;
 inline constexpr int kDefaultWebpQuality = 90;
 
 struct PictureOptions {
-    int quality = 0;       // 1 to 100 for JPEG and lossy WebP; 0 for the format's default
-    bool lossless = false; // WebP only: lossless instead of lossy
+    int quality = 0;          // 1 to 100 for JPEG and lossy WebP; 0 for the format's default
+    bool lossless = false;    // WebP only: lossless instead of lossy
+    QByteArray cameraDetails; // EXIF kept from the background photo (CameraDetails.h); empty: none
 };
 
 // The format a name's extension asks for (.png, .jpg/.jpeg, .webp, .tif/.tiff, in any
@@ -37,7 +39,8 @@ QStringList pictureExtensions();
 QString pictureExtensionList();
 
 // Writes atomically, in the format of `path`'s extension; another extension is refused
-// and nothing is written.
+// and nothing is written. The camera details of `options`, if any, are added once the
+// picture is in place.
 WriteResult writePicture(const QImage &image, const QString &path, const PictureOptions &options = {});
 
 // Encodes into `file`, open for writing; `path` names it in messages.

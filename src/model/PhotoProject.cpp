@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -83,6 +84,34 @@ bool PhotoProject::move(qint64 row, int by)
     PhotoList after = array_Photos;
     after.swapItemsAt(row, other);
     pushListStep(by < 0 ? tr("Move Photo Up") : tr("Move Photo Down"), after, i_Selected_Photo_Index);
+    return true;
+}
+
+bool PhotoProject::moveTo(qint64 from, qint64 to)
+{
+    const qint64 count = array_Photos.size();
+    if (from < 0 || to < 0 || from >= count || to >= count || from == to)
+        return false;
+    if (std::abs(to - from) == 1)
+        return move(from, int(to - from));
+    PhotoList after = array_Photos;
+    after.move(from, to);
+    pushListStep(to < from ? tr("Move Photo Up") : tr("Move Photo Down"), after, i_Selected_Photo_Index);
+    return true;
+}
+
+bool PhotoProject::replacePhoto(const PhotoPtr &photo, const QString &file, const QImage &image,
+                                std::shared_ptr<const ReducedCopies> copies)
+{
+    const qsizetype row = array_Photos.indexOf(photo);
+    if (!photo || row < 0)
+        return false;
+    auto replaced = std::make_shared<Object_Photo>(*photo);
+    replaced->sFile = QFileInfo(file).absoluteFilePath();
+    givePicture(*replaced, image, std::move(copies));
+    PhotoList after = array_Photos;
+    after[row] = replaced;
+    pushListStep(tr("Replace Photo"), after, i_Selected_Photo_Index);
     return true;
 }
 

@@ -124,6 +124,15 @@ class PhotoProject : public QObject {
     };
     bool writeFields(qint64 row, const QList<FieldValue> &values, const QString &stepName,
                      quint64 gesture = 0);
+    // Moves the photo in `from` to row `to` (a drag in the table), the rows between
+    // shifting by one; one undo step named as Move Up or Move Down, and, as for those,
+    // the selected row stays. A move by one row is exactly `move`. False, and nothing
+    // changed, when either row is outside the list or they are the same.
+    bool moveTo(qint64 from, qint64 to);
+    // Gives `photo` (by identity, wherever it is in the list) the picture of another
+    // file, keeping its settings; one undo step. False when it is not in the list.
+    bool replacePhoto(const PhotoPtr &photo, const QString &file, const QImage &image,
+                      std::shared_ptr<const ReducedCopies> copies);
 
   signals:
     // What changed, as Change flags.

@@ -82,6 +82,11 @@ QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QSt
         return pictures ? savePanelSuffix(filter) : filterSuffix(filter);
     };
     dialog.setNameFilters(pictures ? savePanelFilters() : nameFilters);
+    // A picture's proposed name chooses its format in the list.
+    if (pictures)
+        for (const QString &filter : savePanelFilters())
+            if (pictureFormatNamed(savePanelSuffix(filter)) == pictureFormatOf(proposedName))
+                dialog.selectNameFilter(filter);
     dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,
@@ -90,6 +95,11 @@ QString QtDesktop::runSavePanel(QWidget *parent, const QString &title, const QSt
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtDesktop::runFolderPanel(QWidget *parent, const QString &title, const QString &directory)
+{
+    return QFileDialog::getExistingDirectory(parent, title, directory);
 }
 
 bool QtDesktop::openUrl(const QUrl &url)
@@ -113,6 +123,15 @@ int QtDesktop::runMenu(QWidget *anchor, const QStringList &items)
     const bool roomAbove = !screen || above.y() >= screen->availableGeometry().top();
     const QPoint at = roomAbove ? above : anchor->mapToGlobal(QPoint(0, anchor->height()));
     const QAction *chosen = menu.exec(at);
+    return chosen ? int(menu.actions().indexOf(chosen)) : -1;
+}
+
+int QtDesktop::runContextMenu(QWidget *parent, QPoint globalPosition, const QStringList &items)
+{
+    QMenu menu(parent);
+    for (const QString &item : items)
+        menu.addAction(item);
+    const QAction *chosen = menu.exec(globalPosition);
     return chosen ? int(menu.actions().indexOf(chosen)) : -1;
 }
 

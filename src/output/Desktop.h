@@ -43,6 +43,10 @@ class Desktop {
     virtual QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
                                  const QString &proposedName, const QStringList &nameFilters = {}) = 0;
 
+    // Runs the modal panel that chooses a folder, starting in `directory`. Returns the
+    // chosen folder, or an empty string.
+    virtual QString runFolderPanel(QWidget *parent, const QString &title, const QString &directory) = 0;
+
     // Opens a web page in the browser, or a file in its default application.
     virtual bool openUrl(const QUrl &url) = 0;
 
@@ -51,6 +55,9 @@ class Desktop {
     // Shows a menu of `items` next to `anchor`, above it where the screen has room, and
     // returns the index chosen, or -1 when the menu was dismissed.
     virtual int runMenu(QWidget *anchor, const QStringList &items) = 0;
+    // Shows a context menu of `items` at `globalPosition` (the pointer, or the row the
+    // keyboard chose) and returns the index chosen, or -1.
+    virtual int runContextMenu(QWidget *parent, QPoint globalPosition, const QStringList &items) = 0;
 
     // Whether a program of that name is installed, and starting one detached.
     virtual bool hasProgram(const QString &program) = 0;
@@ -63,9 +70,11 @@ class QtDesktop : public Desktop {
     QStringList runOpenPanel(QWidget *parent, const OpenPanelRequest &request) override;
     QString runSavePanel(QWidget *parent, const QString &title, const QString &directory,
                          const QString &proposedName, const QStringList &nameFilters = {}) override;
+    QString runFolderPanel(QWidget *parent, const QString &title, const QString &directory) override;
     bool openUrl(const QUrl &url) override;
     QPoint pointerPosition() override;
     int runMenu(QWidget *anchor, const QStringList &items) override;
+    int runContextMenu(QWidget *parent, QPoint globalPosition, const QStringList &items) override;
     bool hasProgram(const QString &program) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
 };

@@ -1,5 +1,6 @@
 #include "output/PictureSave.h"
 
+#include "encode/CameraDetails.h"
 #include "output/FileMove.h"
 
 #include <QCoreApplication>
@@ -71,25 +72,29 @@ QString unknownExtension()
 
 } // namespace
 
-WriteResult placeSavedPicture(const QString &written, const QImage &picture, const QString &chosen)
+WriteResult placeSavedPicture(const QString &written, const QImage &picture, const QString &chosen,
+                              const PictureOptions &options)
 {
     const std::optional<PictureFormat> format = savedFormat(chosen);
     if (!format)
         return writeFailure(
             chosen, QCoreApplication::translate("PictureWriter", "%1 The picture is still at \u201C%2\u201D.")
                         .arg(unknownExtension(), QDir::toNativeSeparators(written)));
-    if (*format == PictureFormat::Png)
+    if (*format == PictureFormat::Png) // the capture has its camera details already
         return movePictureFile(written, chosen);
-    const WriteResult converted = writePicture(picture.isNull() ? QImage(written) : picture, chosen);
+    const WriteResult converted = writePicture(picture.isNull() ? QImage(written) : picture, chosen, options);
     if (converted.ok)
         QFile::remove(written);
     return converted;
 }
 
-WriteResult writeSavedPicture(const QImage &picture, const QString &chosen)
+WriteResult writeSavedPicture(const QImage &picture, const QString &chosen, const PictureOptions &options)
 {
     const std::optional<PictureFormat> format = savedFormat(chosen);
     if (!format)
         return writeFailure(chosen, unknownExtension());
-    return *format == PictureFormat::Png ? writePng(picture, chosen) : writePicture(picture, chosen);
+    if (*format != PictureFormat::Png)
+        return writePicture(picture, chosen, options);
+    const WriteResult written = writePng(picture, chosen);
+    return written.ok ? addCameraDetails(chosen, options.cameraDetails) : written;
 }

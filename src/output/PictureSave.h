@@ -25,8 +25,12 @@ bool needsConversion(const QString &chosen);
 // pixels; read back from `written` when null) at `chosen` in the format of its
 // extension and removes `written`. A name without an extension is a PNG; one with
 // another extension is refused and the capture stays where it is.
-WriteResult placeSavedPicture(const QString &written, const QImage &picture, const QString &chosen);
+// `options`: the format's quality and the camera details to keep (a PNG capture, moved,
+// has them from its own write).
+WriteResult placeSavedPicture(const QString &written, const QImage &picture, const QString &chosen,
+                              const PictureOptions &options = {});
 
 // Writes `picture` straight to `chosen`, in the format placeSavedPicture would give
 // it, for when the capture could not be written to the output folder first.
-WriteResult writeSavedPicture(const QImage &picture, const QString &chosen);
+WriteResult writeSavedPicture(const QImage &picture, const QString &chosen,
+                              const PictureOptions &options = {});

@@ -21,6 +21,7 @@ Window_Share::Window_Share(const QImage &picture, Desktop &desktop, std::functio
     checkAddText->setObjectName(QStringLiteral("checkAddText"));
     textText = new QLineEdit(this);
     textText->setObjectName(QStringLiteral("textText"));
+    textText->setAccessibleName(tr("Text to share"));
     layout->addWidget(checkAddText);
     layout->addWidget(textText);
 

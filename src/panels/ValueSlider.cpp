@@ -1,5 +1,7 @@
 #include "panels/ValueSlider.h"
 
+#include "panels/Accessible.h"
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +13,7 @@
 
 ValueSlider::ValueSlider(SliderRange range, QWidget *parent) : QWidget(parent), m_range(std::move(range))
 {
+    installPanelAccessibility();
     m_track = new QSlider(Qt::Horizontal, this);
     m_track->setRange(0, positionOf(m_range.maximum));
     m_track->setSingleStep(1);
@@ -52,6 +55,11 @@ void ValueSlider::setValue(double value)
 QString ValueSlider::valueText() const
 {
     return m_range.text(m_value);
+}
+
+void ValueSlider::editValue(double value)
+{
+    m_track->setValue(positionOf(value)); // onTrackMoved emits the edit
 }
 
 void ValueSlider::onTrackMoved(int position)

@@ -30,6 +30,10 @@ class ValueSlider : public QWidget {
 
     QSlider *track() const { return m_track; }
     QString valueText() const;
+    const SliderRange &range() const { return m_range; }
+    // Sets the value as the user would (assistive technology): within the range, on a
+    // step, and emitted as an edit.
+    void editValue(double value);
 
   signals:
     // The user moved the slider (drag, click, wheel or keys).

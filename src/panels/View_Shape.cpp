@@ -1,9 +1,11 @@
 #include "panels/View_Shape.h"
 
 #include "model/ProjectMode.h"
+#include "model/ShapeType.h"
 #include "panels/Window_Select_Shape.h"
 #include "render/ShapeMasks.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
@@ -33,6 +35,7 @@ View_Shape::View_Shape(PhotoEditor &editor, QWidget *parent)
     btnSelectShape->setToolTip(tr("Choose the shape the photo is cut out through"));
     imageviewShape = new ShapeThumbnail(row);
     imageviewShape->setToolTip(tr("The photo's shape"));
+    imageviewShape->setAccessibleName(tr("Shape"));
     rowLayout->addWidget(btnSelectShape);
     rowLayout->addWidget(imageviewShape);
     rowLayout->addStretch(1);
@@ -66,6 +69,11 @@ QImage View_Shape::thumbnailImage(quint64 shapeType)
 void View_Shape::showShape(quint64 shapeType)
 {
     imageviewShape->setImage(thumbnailImage(shapeType));
+    imageviewShape->setAccessibleName(
+        tr("Shape: %1")
+            .arg(shapeType < kShapeCount
+                     ? QCoreApplication::translate("Shape", qPrintable(shapeTitle(shapeType)))
+                     : tr("none")));
     imageviewShape->update();
 }
 

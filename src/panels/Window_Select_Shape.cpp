@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -75,6 +76,16 @@ void Window_Select_Shape::OnShape(quint64 shapeType)
 {
     shapeTypeChosen = shapeType;
     done(1);
+}
+
+void Window_Select_Shape::keyPressEvent(QKeyEvent *event)
+{
+    auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focused) {
+        focused->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Window_Select_Shape::placeAtPointer(QPoint pointer)

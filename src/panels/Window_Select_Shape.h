@@ -36,4 +36,8 @@ class Window_Select_Shape : public QDialog {
     void placeAtPointer(QPoint pointer);
 
     void OnShape(quint64 shapeType);
+
+  protected:
+    // Enter or Return picks the shape whose button has the focus, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -7,6 +7,9 @@
 #include "../engine/PreviewCompare.h"
 #include "MixFixture.h"
 
+#include "../engine/ExifSample.h"
+#include "encode/CameraDetails.h"
+
 #include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
@@ -372,6 +375,24 @@ TEST_F(QuillaneMix, TheOutputsExtensionChoosesTheFormatAndOthersAreRefused)
         EXPECT_TRUE(written.read(c.magic.size()) == c.magic);
         EXPECT_TRUE(pixelNear(QImage(output), 20, 15, qRgb(128, 128, 128), 2));
         written.remove();
+    }
+}
+
+// --keep-camera-details: the first photo's camera goes into the picture, and only then.
+TEST_F(QuillaneMix, CameraDetailsOnlyWhenAsked)
+{
+    ASSERT_TRUE(addCameraDetails(dir.filePath("grey.png"), exifNamingTheCamera()).ok);
+    const QString file = project("p.json", R"({"mode": "composite", "photos": [{"file": "grey.png"}]})");
+    for (const bool keep : {true, false}) {
+        for (const char *name : {"mix.jpg", "mix.png", "mix.webp", "mix.tif"}) {
+            SCOPED_TRACE(std::string(name) + (keep ? " kept" : " not kept"));
+            const QString output = dir.filePath(QString::fromLatin1(name));
+            const QStringList keeping = keep ? QStringList{"--keep-camera-details"} : QStringList{};
+            const MixRun result = run(keeping + QStringList{"-o", output, file});
+            ASSERT_EQ(result.status, 0) << result.err.toStdString();
+            EXPECT_EQ(cameraDetailsOf(output).contains("Quillcam"), keep);
+            QFile::remove(output);
+        }
     }
 }
 

@@ -173,7 +173,7 @@ TEST(PictureWriter, TranslucentPicturesKeepTheirAlphaAndWebpBandsJoinUnseen)
             picture.setPixel(x, y, y < 30 ? 0u : qRgb(x % 256, y, 40));
     QTemporaryDir dir;
     for (const auto &[name, options] :
-         {std::pair{"exact.webp", PictureOptions{0, true}}, std::pair{"exact.tif", PictureOptions{}},
+         {std::pair{"exact.webp", PictureOptions{0, true, {}}}, std::pair{"exact.tif", PictureOptions{}},
           std::pair{"exact.png", PictureOptions{}}}) {
         const QString path = dir.filePath(QLatin1String(name));
         ASSERT_TRUE(writePicture(picture, path, options).ok) << name;
@@ -236,10 +236,10 @@ TEST(PictureLimits, WriterNeedsCoverTheirMeasuredPeaks)
     } cases[] = {
         {"PNG", {PictureFormat::Png, {}, false, false}, 2.97},
         {"JPEG", {PictureFormat::Jpeg, {}, false, false}, 1.95},
-        {"JPEG at 100", {PictureFormat::Jpeg, {100, false}, false, false}, 4.6},
+        {"JPEG at 100", {PictureFormat::Jpeg, {100, false, {}}, false, false}, 4.6},
         {"lossy WebP, lean", {PictureFormat::Webp, {}, false, false}, 4.6},
         {"translucent lossy WebP, lean", {PictureFormat::Webp, {}, true, false}, 4.6},
-        {"lossless WebP", {PictureFormat::Webp, {0, true}, false, false}, 33.2},
+        {"lossless WebP", {PictureFormat::Webp, {0, true, {}}, false, false}, 33.2},
         {"TIFF to a pipe", {PictureFormat::Tiff, {}, false, true}, 4.2},
     };
     for (const auto &c : cases) {
@@ -257,7 +257,7 @@ TEST(PictureLimits, AWriterRefusesWhatItCannotWriteWithinTheBudget)
     const QImage picture = solidImage(1000, 1000, qRgb(10, 20, 30));
     const BudgetScope scope(qint64(20) << 20);
     const QString path = dir.filePath("mix.webp");
-    const WriteResult lossless = writePicture(picture, path, {0, true});
+    const WriteResult lossless = writePicture(picture, path, {0, true, {}});
     EXPECT_EQ(
         lossless.error.toStdString(),
         QStringLiteral("\u201C%1\u201D could not be written: the picture needs about 38 MB of memory to be "

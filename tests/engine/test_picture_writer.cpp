@@ -68,10 +68,10 @@ TEST(PictureWriter, EveryFormatRoundTripsWithTheSrgbDescriptionAndNoExif)
         {"mix.png", {}, QByteArray("\x89PNG"), 0, 0},
         // Lossy formats: a small mean error; the hard edges of the blocks may ring.
         {"mix.jpg", {}, QByteArray("\xFF\xD8\xFF"), 1.5, 80},
-        {"mix.JPEG", {75, false}, QByteArray("\xFF\xD8\xFF"), 6, 255},
-        {"mix.jpg", {100, false}, QByteArray("\xFF\xD8\xFF"), 0.6, 16},
+        {"mix.JPEG", {75, false, {}}, QByteArray("\xFF\xD8\xFF"), 6, 255},
+        {"mix.jpg", {100, false, {}}, QByteArray("\xFF\xD8\xFF"), 0.6, 16},
         {"mix.webp", {}, QByteArray("RIFF"), 5, 255},
-        {"mix.webp", {0, true}, QByteArray("RIFF"), 0, 0},
+        {"mix.webp", {0, true, {}}, QByteArray("RIFF"), 0, 0},
         {"mix.tif", {}, QByteArray("II*\0", 4), 0, 0},
         {"mix.tiff", {}, QByteArray("II*\0", 4), 0, 0},
     };

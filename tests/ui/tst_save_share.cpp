@@ -17,9 +17,13 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
 
 #include <unistd.h>
 
@@ -318,46 +322,74 @@ class SaveShareTest : public QObject {
         QCOMPARE(QDir(there.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"moved.png"});
     }
 
+    // A write that lasts past the delay shows the busy pointer and its stage; both go
+    // when it ends. One that ends sooner shows neither.
+    void writingShowsBusyAndDisablesSaveAndShare_data()
+    {
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("longer than the delay") << 0 << true;
+        QTest::newRow("shorter than the delay") << 60 * 1000 << false;
+    }
+
     void writingShowsBusyAndDisablesSaveAndShare()
     {
+        QFETCH(int, delayMs);
+        QFETCH(bool, shown);
         TestApp app;
         app.launchWithoutDialog();
         app.addPhotos({"beach.png"}); // Save and Share need a photo
         AppDelegate &d = *app.delegate;
-        QImage picture(800, 600, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::darkCyan);
+        const_cast<Timing &>(d.timing()).busyDelayMs = delayMs;
+        std::atomic<bool> release = false;
         std::optional<WriteResult> result;
-        d.writeCapture(picture, app.home.filePath("busy.png"), [&](const WriteResult &r) { result = r; });
+        QVERIFY(d.runWrite(
+            [&release] {
+                while (!release)
+                    QThread::msleep(5);
+                return WriteResult{true, {}};
+            },
+            [&](const WriteResult &r) { result = r; }, "Writing busy.png…"));
         QVERIFY(d.isWritingPicture());
-        QVERIFY(!d.window()->button("save")->isEnabled());
-        QVERIFY(!d.window()->button("share")->isEnabled());
-        QVERIFY(!d.window()->menuAction("menuSave")->isEnabled());
-        QVERIFY(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor);
+        for (const char *name : {"save", "share"})
+            QVERIFY(!d.window()->button(name)->isEnabled());
+        for (const char *name : {"menuSave", "menuExportAgain", "menuCopyPicture"})
+            QVERIFY(!d.window()->menuAction(name)->isEnabled());
+        QTest::qWait(50);
+        QCOMPARE(d.window()->showsBusy(), shown);
+        QCOMPARE(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor,
+                 shown);
+        QCOMPARE(d.window()->statusBar()->currentMessage(), shown ? "Writing busy.png…" : "");
+        release = true;
         QTRY_VERIFY(result.has_value());
         QVERIFY(result->ok);
         QVERIFY(d.window()->button("save")->isEnabled() && d.window()->menuAction("menuSave")->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
+        QTRY_VERIFY(!QApplication::overrideCursor());
+        QVERIFY(d.window()->statusBar()->currentMessage().isEmpty());
     }
 
     // The window is busy from the start of the capture pass to the end of the write,
-    // and idle again once the save panel has been answered.
+    // naming each stage, and idle again once the save panel has been answered.
     void captureAndWriteKeepTheWindowBusyUntilThePictureIsWritten()
     {
         TestApp app;
         app.launchWithoutDialog();
         app.addPhotos({"beach.png"});
         AppDelegate &d = *app.delegate;
-        bool saveEnabledAtStart = true, busyCursorAtStart = false;
+        const_cast<Timing &>(d.timing()).busyDelayMs = 0;
+        bool saveEnabledAtStart = true;
+        QString stageAtStart;
         connect(&d.outputRunner(), &OutputRunner::captureStarted, this, [&] {
             saveEnabledAtStart = d.window()->button("save")->isEnabled();
-            busyCursorAtStart = QApplication::overrideCursor() != nullptr;
+            stageAtStart = d.window()->outputStage();
         });
         d.window()->button("save")->click();
         QTRY_COMPARE(app.desktop->savePanels.size(), 1);
         QVERIFY(!saveEnabledAtStart);
-        QVERIFY(busyCursorAtStart);
+        QCOMPARE(stageAtStart, QStringLiteral("Rendering…"));
+        QCOMPARE(AppDelegate::writingStage("/somewhere/mix.jpg"), QStringLiteral("Writing mix.jpg…"));
         QTRY_VERIFY(d.window()->button("save")->isEnabled());
-        QVERIFY(!QApplication::overrideCursor());
+        QTRY_VERIFY(!QApplication::overrideCursor());
     }
 
     void shareItemsFollowTheCheckBox_data()

@@ -410,8 +410,7 @@ class WorkflowTest : public QObject {
         }
         QCOMPARE(order.mid(0, 8), (QStringList{"add", "remove", "up", "down", "new", "save", "share",
                                                "scrollviewPreviewCanvas"}));
-        QCOMPARE(app.delegate->viewPreviewImage->accessibleDescription(),
-                 QString("Composite project with 1 photo(s)"));
+        QVERIFY(app.delegate->viewPreviewImage->accessibleDescription().startsWith("Composite of 1 photo"));
     }
 
     // The smallest window fits the screen with its frame; on a large screen it is the

@@ -51,6 +51,11 @@ class ScriptedDesktop : public Desktop {
         savePanels << SavePanel{title, directory, name, nameFilters};
         return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
+    QQueue<QString> folderAnswers; // empty: cancelled
+    QString runFolderPanel(QWidget *, const QString &, const QString &) override
+    {
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+    }
     bool openUrl(const QUrl &url) override
     {
         openedUrls << url;
@@ -61,6 +66,10 @@ class ScriptedDesktop : public Desktop {
     {
         menus << items;
         return menuAnswers.isEmpty() ? -1 : menuAnswers.dequeue();
+    }
+    int runContextMenu(QWidget *parent, QPoint, const QStringList &items) override
+    {
+        return runMenu(parent, items);
     }
     bool hasProgram(const QString &program) override { return installedPrograms.contains(program); }
     bool startProgram(const QString &program, const QStringList &arguments) override

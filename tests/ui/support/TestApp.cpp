@@ -2,11 +2,17 @@
 
 #include "app/MainWindow.h"
 
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
 TestApp::TestApp(const QString &documents, const QStringList &launchFiles)
 {
+    // Each test starts without a last save and with the default preferences (the
+    // settings file lives as long as the test program).
+    QSettings settings(kSettingsName, kSettingsName);
+    settings.remove(QStringLiteral("lastSavedPicture"));
+    settings.remove(QStringLiteral("preferences"));
     AppDelegate::Options options;
     options.documentsFolder = documents.isEmpty() ? home.filePath("Documents") : documents;
     options.desktop = desktop;
