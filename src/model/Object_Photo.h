@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PhotoMask.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -49,6 +51,10 @@ struct Object_Photo {
     float f_Transparent_Size = 0.0f;
     float f_Transparent_X_Offset = 0.0f;
     float f_Transparent_Y_Offset = 0.0f;
+
+    // Composite, Shape and Transparent: where the photo shows (none: everywhere). The
+    // background's is never applied.
+    PhotoMask mask;
 };
 
 // Working record of the Linear renderer: one seam image and its place on the strip.

@@ -219,6 +219,57 @@ bool PhotoProject::writeSelectedField(PhotoField field, double value, quint64 ge
     return true;
 }
 
+bool PhotoProject::canMask(qint64 row) const
+{
+    return row > 0 && row < array_Photos.size() && !isLinearMode(modeBlend);
+}
+
+bool PhotoProject::pushMaskStep(qint64 row, const PhotoMask &mask, const QString &name)
+{
+    if (!canMask(row) || array_Photos[row]->mask == mask)
+        return false;
+    m_history.push(new MaskStep(*this, array_Photos[row], array_Photos[row]->mask, mask, name));
+    return true;
+}
+
+bool PhotoProject::addMaskStroke(qint64 row, const MaskStroke &stroke)
+{
+    qsizetype strokes = 1;
+    qsizetype points = stroke.points.size();
+    for (const PhotoPtr &photo : array_Photos) {
+        strokes += photo->mask.strokes.size();
+        points += maskPointCount(photo->mask);
+    }
+    if (!canMask(row) || stroke.points.isEmpty() || strokes > kMaskStrokesMax || points > kMaskPointsMax)
+        return false;
+    PhotoMask mask = array_Photos[row]->mask;
+    mask.strokes.append(stroke);
+    return pushMaskStep(row, mask, tr("Paint Mask"));
+}
+
+bool PhotoProject::addMaskGradient(qint64 row, const MaskGradient &gradient)
+{
+    if (!canMask(row))
+        return false;
+    PhotoMask mask = array_Photos[row]->mask;
+    mask.gradients.append(gradient);
+    return pushMaskStep(row, mask, tr("Add Gradient"));
+}
+
+bool PhotoProject::invertMask(qint64 row)
+{
+    if (!canMask(row))
+        return false;
+    PhotoMask mask = array_Photos[row]->mask;
+    mask.invert = !mask.invert;
+    return pushMaskStep(row, mask, tr("Invert Mask"));
+}
+
+bool PhotoProject::clearMask(qint64 row)
+{
+    return pushMaskStep(row, PhotoMask(), tr("Clear Mask"));
+}
+
 int PhotoProject::applySelection(qint64 row)
 {
     if (row < -1 || row >= array_Photos.size())
@@ -251,5 +302,14 @@ void PhotoProject::applyOptions(const ProjectOptions &options, qint64 row, bool 
     int what = OptionsChanged;
     if (fromHistory)
         what |= FromHistory | applySelection(row);
+    emit changed(what);
+}
+
+void PhotoProject::applyMask(const PhotoPtr &photo, const PhotoMask &mask, bool fromHistory)
+{
+    ownRecord(photo).mask = mask;
+    int what = FieldChanged;
+    if (fromHistory)
+        what |= FromHistory | applySelection(array_Photos.indexOf(photo));
     emit changed(what);
 }

@@ -25,8 +25,9 @@ struct Stage {
 Stage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
 {
     if (photo.bCompositeSizeOfBG) {
-        Stage stage{Resize_Image_To_Fit_Size(photoAtScale(photo, scale, frame), frame, scale),
-                    resizedPixelSize(frame), QString()};
+        Stage stage{
+            Resize_Image_To_Fit_Size(maskedPixels(photo, photoAtScale(photo, scale, frame)), frame, scale),
+            resizedPixelSize(frame), QString()};
         if (stage.image.isNull() && !resizedPixelSize(frame * scale).isEmpty())
             stage.failure = QCoreApplication::translate(
                 "CompositePipeline", "there is not enough memory to stretch it to the background.");
@@ -34,8 +35,8 @@ Stage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
     }
     const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size,
                                                      photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
-    const PlacedLayer layer =
-        makePlacedLayer(photoAtScale(photo, scale, geometry.rect.size()), geometry, scale);
+    const PlacedLayer layer = makePlacedLayer(
+        maskedPixels(photo, photoAtScale(photo, scale, geometry.rect.size())), geometry, scale);
     return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize),
             placedLayerFailure(layer, imageSizeF(photo.image), scale)};
 }

@@ -40,6 +40,8 @@ quint64 chainKey(quint64 key, double value);
 // The key a pass's steps start from: the mode, the view's size and pixel ratio and the
 // project's settings.
 quint64 passKey(quint64 mode, const ViewTarget &view, const ProjectOptions &options);
-// Chains a photo's picture and every field of `mode` (from the field table, so a new
+// Chains everything a mask holds (nothing for an empty one).
+quint64 chainMaskKey(quint64 key, const PhotoMask &mask);
+// Chains a photo's picture, its mask and every field of `mode` (from the field table, so a new
 // field is in the key the day it is in the table).
 quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode);

@@ -41,8 +41,15 @@ QSizeF placedCanvas(QSizeF photo, float S, float X, float Y)
     return geometry.canvasSize;
 }
 
+// A masked photo's step holds its masked copy too, at the photo's size in the pass (the
+// mask itself is made a row at a time).
+double maskedCopyBytes(const Object_Photo &photo, QSizeF size, double scale)
+{
+    return photo.mask.isEmpty() ? 0.0 : pictureBytes(scaled(size, scale));
+}
+
 // Each step: the background stretched to the frame, the layer, the layer's reduction of
-// the photo and the result spanning both.
+// the photo and the result spanning both (and a masked photo's copy).
 double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double scale)
 {
     const QSizeF frame = largest(sizes);
@@ -55,7 +62,8 @@ double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double
                                                 photo.f_Composite_Y_Offset);
         const QSizeF result = frame.expandedTo(layer);
         worst = std::max(worst, pictureBytes(scaled(frame, scale)) + 2 * pictureBytes(scaled(layer, scale)) +
-                                    pictureBytes(scaled(result, scale)));
+                                    pictureBytes(scaled(result, scale)) +
+                                    maskedCopyBytes(photo, sizes[i], scale));
     }
     return worst;
 }
@@ -72,9 +80,9 @@ double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double sca
             placedCanvas(sizes[i], photo.f_Shape_Size, photo.f_Shape_X_Offset, photo.f_Shape_Y_Offset);
         const QSizeF result = running.expandedTo(layer);
         const int layers = photo.f_Shape_Feather > 0.0f ? 4 : 3;
-        worst = std::max(worst, pictureBytes(scaled(running, scale)) +
-                                    layers * pictureBytes(scaled(layer, scale)) +
-                                    pictureBytes(scaled(result, scale)));
+        worst = std::max(worst,
+                         pictureBytes(scaled(running, scale)) + layers * pictureBytes(scaled(layer, scale)) +
+                             pictureBytes(scaled(result, scale)) + maskedCopyBytes(photo, sizes[i], scale));
         running = result;
     }
     return worst;
@@ -132,14 +140,15 @@ double linearNeed(const LinearStrip &linear, bool vertical)
     return linear.fitted + pictureBytes(linear.strip) + 4 * pictureBytes(seam);
 }
 
-// The full-resolution picture of the background's size and one reduced layer at a time.
-double transparentNeed(const QList<QSizeF> &sizes, bool capturePending)
+// The full-resolution picture of the background's size and one reduced layer at a time
+// (with a masked photo's copy).
+double transparentNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool capturePending)
 {
     if (!capturePending)
         return 0.0;
     double layer = 0.0;
     for (qsizetype i = 1; i < sizes.size(); ++i)
-        layer = std::max(layer, pictureBytes(sizes[i]));
+        layer = std::max(layer, pictureBytes(sizes[i]) + maskedCopyBytes(*photos[i], sizes[i], 1.0));
     return pictureBytes(sizes.front()) + layer;
 }
 
@@ -159,7 +168,7 @@ double pipelineNeed(const PhotoList &photos, const QList<QSizeF> &sizes, quint64
             linearStrip(photos, sizes, mode == LinearVertical, options.fullResolution && view.capturePending),
             mode == LinearVertical);
     case Transparent:
-        return transparentNeed(sizes, view.capturePending);
+        return transparentNeed(photos, sizes, view.capturePending);
     default:
         return 0.0;
     }

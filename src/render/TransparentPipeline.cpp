@@ -20,7 +20,8 @@ QImage fullResolution(const PhotoList &photos)
         const Object_Photo &photo = *photos[i];
         const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
         if (opacity > 0.0f)
-            drawPhotoStretched(picture, transparentLayerRect(photo, frame), photo.image, opacity);
+            drawPhotoStretched(picture, transparentLayerRect(photo, frame), maskedPixels(photo, photo.image),
+                               opacity);
     }
     return picture;
 }
@@ -93,7 +94,7 @@ PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
         const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
         const QRectF rect = transparentLayerRect(photo, frame);
         if (opacity > 0.0f)
-            addViewDraw(pass, viewPixels(photo, rect, view), rect, view, opacity);
+            addViewDraw(pass, maskedPixels(photo, viewPixels(photo, rect, view)), rect, view, opacity);
     }
     if (view.capturePending)
         pass.mixed = fullResolution(photos);

@@ -1,0 +1,311 @@
+#include "imaging/MaskRaster.h"
+
+#include "imaging/ImageConversion.h"
+#include "imaging/Parallel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
+// A span of pixel centres px on one row.
+struct Interval {
+    float lo = -kInfinity;
+    float hi = kInfinity;
+    bool empty() const { return !(lo <= hi); }
+};
+
+// Keeps the part of `span` where a px + b lies within [low, high].
+void clip(Interval &span, float a, float b, float low, float high)
+{
+    if (std::fabs(a) < 1e-12f) {
+        if (b < low || b > high)
+            span.hi = -kInfinity;
+        return;
+    }
+    float from = (low - b) / a, to = (high - b) / a;
+    if (from > to)
+        std::swap(from, to);
+    span.lo = std::max(span.lo, from);
+    span.hi = std::min(span.hi, to);
+}
+
+using Part = MaskRaster::Part;
+using Stroke = MaskRaster::Stroke;
+
+// The pixels of row py that lie in the part's region: for a body, those whose nearest
+// point of the segment's line is on the segment and within the radius; for a wedge,
+// those within the radius of the point past its incoming segment and before its
+// outgoing one.
+Interval partSpan(const Part &part, float py, float radius)
+{
+    Interval span;
+    const float dy = py - part.ay;
+    if (part.body) {
+        clip(span, part.ux, dy * part.uy - part.ax * part.ux, 0.0f, part.length);
+        clip(span, -part.uy, dy * part.ux + part.ax * part.uy, -radius, radius);
+        return span;
+    }
+    const float half2 = radius * radius - dy * dy;
+    if (half2 < 0.0f)
+        return {0.0f, -1.0f};
+    const float half = std::sqrt(half2);
+    span = {part.ax - half, part.ax + half};
+    if (part.hasIn)
+        clip(span, part.ux, dy * part.uy - part.ax * part.ux, 0.0f, kInfinity);
+    if (part.hasOut)
+        clip(span, part.wx, dy * part.wy - part.ax * part.wx, -kInfinity, 0.0f);
+    return span;
+}
+
+// The parts of a path of distinct points (pixels).
+std::vector<Part> pathParts(const std::vector<QPointF> &points, float radius)
+{
+    std::vector<Part> parts;
+    const size_t n = points.size();
+    auto direction = [&](size_t i) {
+        const QPointF d = points[i + 1] - points[i];
+        const double length = std::hypot(d.x(), d.y());
+        return std::pair{QPointF(d / length), float(length)};
+    };
+    for (size_t i = 0; i < n; ++i) {
+        Part wedge{};
+        wedge.ax = float(points[i].x());
+        wedge.ay = float(points[i].y());
+        wedge.top = wedge.ay - radius;
+        wedge.bottom = wedge.ay + radius;
+        if (i > 0) {
+            const QPointF in = direction(i - 1).first;
+            wedge.hasIn = true;
+            wedge.ux = float(in.x());
+            wedge.uy = float(in.y());
+        }
+        if (i + 1 < n) {
+            const auto [out, length] = direction(i);
+            wedge.hasOut = true;
+            wedge.wx = float(out.x());
+            wedge.wy = float(out.y());
+            Part body = wedge;
+            body.body = true;
+            body.ux = float(out.x());
+            body.uy = float(out.y());
+            body.length = length;
+            body.top = float(std::min(points[i].y(), points[i + 1].y())) - radius;
+            body.bottom = float(std::max(points[i].y(), points[i + 1].y())) + radius;
+            parts.push_back(body);
+        }
+        parts.push_back(wedge);
+    }
+    return parts;
+}
+
+Stroke prepareStroke(const MaskStroke &given, QSize size)
+{
+    Stroke stroke;
+    stroke.target = given.show ? 1.0f : 0.0f;
+    stroke.opacity = float(std::clamp(given.opacity, 0.0, 100.0) / 100.0);
+    stroke.hardness = float(std::clamp(given.hardness, 0.0, 100.0) / 100.0);
+    stroke.radius = float(given.size * 0.5 * size.width());
+    std::vector<QPointF> points;
+    for (const QPointF &point : given.points) {
+        const QPointF pixel(point.x() * size.width(), point.y() * size.height());
+        if (points.empty() || pixel != points.back())
+            points.push_back(pixel);
+    }
+    stroke.parts = pathParts(points, stroke.radius);
+    stroke.top = kInfinity;
+    stroke.bottom = -kInfinity;
+    for (const Part &part : stroke.parts) {
+        stroke.top = std::min(stroke.top, part.top);
+        stroke.bottom = std::max(stroke.bottom, part.bottom);
+    }
+    return stroke;
+}
+
+MaskRaster::Gradient prepareGradient(const MaskGradient &given, QSize size)
+{
+    const float w = float(size.width()), h = float(size.height());
+    MaskRaster::Gradient gradient{};
+    gradient.linear = given.type == MaskGradient::Linear;
+    gradient.fx = float(given.from.x()) * w;
+    gradient.fy = float(given.from.y()) * h;
+    gradient.dx = float(given.to.x()) * w - gradient.fx;
+    gradient.dy = float(given.to.y()) * h - gradient.fy;
+    const float length2 = gradient.dx * gradient.dx + gradient.dy * gradient.dy;
+    gradient.inverseLength2 = length2 > 0.0f ? 1.0f / length2 : 0.0f;
+    gradient.radius = float(given.radius) * w;
+    gradient.inner = std::min(float(given.inner) * w, gradient.radius);
+    return gradient;
+}
+
+// m of each pixel multiplied by the gradient's.
+void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
+{
+    const float dy = py - g.fy;
+    if (g.linear) {
+        const float rowTerm = dy * g.dy * g.inverseLength2;
+        const float step = g.dx * g.inverseLength2;
+        for (int i = 0; i < count; ++i) {
+            const float t = (float(x0 + i) + 0.5f - g.fx) * step + rowTerm;
+            m[i] *= std::clamp(1.0f - t, 0.0f, 1.0f);
+        }
+        return;
+    }
+    const float ramp = g.radius - g.inner;
+    for (int i = 0; i < count; ++i) {
+        const float dx = float(x0 + i) + 0.5f - g.fx;
+        const float d = std::sqrt(dx * dx + dy * dy);
+        m[i] *= d <= g.inner ? 1.0f : d >= g.radius ? 0.0f : (g.radius - d) / ramp;
+    }
+}
+
+// The coverage of pixels [first, last] is known; it grows to [from, to] too, the new
+// pixels (and any gap between) starting at 0.
+void widenCleared(float *coverage, int &first, int &last, int from, int to)
+{
+    if (first > last) {
+        std::fill(coverage + from, coverage + to + 1, 0.0f);
+        first = from;
+        last = to;
+        return;
+    }
+    if (from < first)
+        std::fill(coverage + from, coverage + first, 0.0f);
+    if (to > last)
+        std::fill(coverage + last + 1, coverage + to + 1, 0.0f);
+    first = std::min(first, from);
+    last = std::max(last, to);
+}
+
+} // namespace
+
+float brushProfile(float t, float hardness)
+{
+    if (t >= 1.0f)
+        return 0.0f;
+    if (t <= hardness)
+        return 1.0f;
+    const float s = (t - hardness) / (1.0f - hardness);
+    return 1.0f - s * s * (3.0f - 2.0f * s);
+}
+
+MaskRaster::MaskRaster(const PhotoMask &mask, QSize size) : m_invert(mask.invert)
+{
+    for (const MaskGradient &gradient : mask.gradients)
+        m_gradients.push_back(prepareGradient(gradient, size));
+    for (const MaskStroke &stroke : mask.strokes)
+        if (!stroke.points.isEmpty() && stroke.size > 0.0 && stroke.opacity > 0.0)
+            m_strokes.push_back(prepareStroke(stroke, size));
+}
+
+void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *coverage) const
+{
+    int first = 0, last = -1; // the pixels any part reached, from x0
+    const float inverseRadius = 1.0f / stroke.radius;
+    for (const Part &part : stroke.parts) {
+        if (py < part.top || py > part.bottom)
+            continue;
+        const Interval span = partSpan(part, py, stroke.radius);
+        if (span.empty())
+            continue;
+        const int from = std::max(0, int(std::ceil(span.lo - 0.5f)) - x0);
+        const int to = std::min(x1 - 1, int(std::floor(span.hi - 0.5f))) - x0;
+        if (from > to)
+            continue;
+        widenCleared(coverage, first, last, from, to);
+        const float dy = py - part.ay;
+        const float left = float(x0) + 0.5f - part.ax;
+        for (int i = from; i <= to; ++i) {
+            const float dx = left + float(i);
+            const float d = part.body ? std::fabs(dy * part.ux - dx * part.uy) : std::sqrt(dx * dx + dy * dy);
+            coverage[i] = std::max(coverage[i], brushProfile(d * inverseRadius, stroke.hardness));
+        }
+    }
+    // One pass of the brush moves m towards its target by its own coverage at most.
+    for (int i = first; i <= last; ++i)
+        m[i] += (stroke.target - m[i]) * (stroke.opacity * coverage[i]);
+}
+
+void MaskRaster::row(int y, int x0, int x1, float *m, float *scratch) const
+{
+    const int count = x1 - x0;
+    const float py = float(y) + 0.5f;
+    std::fill(m, m + count, 1.0f);
+    for (const Gradient &gradient : m_gradients)
+        gradientRow(gradient, py, x0, count, m);
+    for (const Stroke &stroke : m_strokes)
+        if (py >= stroke.top && py <= stroke.bottom)
+            strokeRow(stroke, py, x0, x1, m, scratch);
+    if (m_invert)
+        for (int i = 0; i < count; ++i)
+            m[i] = 1.0f - m[i];
+}
+
+namespace {
+
+inline int maskLevel(float m)
+{
+    return int(std::clamp(m, 0.0f, 1.0f) * 255.0f + 0.5f);
+}
+
+} // namespace
+
+QImage rasterizeMask(const PhotoMask &mask, QSize size)
+{
+    return rasterizeMask(mask, size, QRect(QPoint(0, 0), size));
+}
+
+QImage rasterizeMask(const PhotoMask &mask, QSize size, QRect rect)
+{
+    rect &= QRect(QPoint(0, 0), size);
+    QImage levels(rect.size(), QImage::Format_Grayscale8);
+    if (levels.isNull())
+        return levels;
+    const MaskRaster raster(mask, size);
+    uchar *bits = levels.bits();
+    const qsizetype stride = levels.bytesPerLine();
+    parallelRows(rect.height(), [&](int begin, int end) {
+        std::vector<float> m(size_t(rect.width())), scratch(size_t(rect.width()));
+        for (int y = begin; y < end; ++y) {
+            raster.row(rect.y() + y, rect.x(), rect.right() + 1, m.data(), scratch.data());
+            uchar *out = bits + y * stride;
+            for (int x = 0; x < rect.width(); ++x)
+                out[x] = uchar(maskLevel(m[size_t(x)]));
+        }
+    });
+    return levels;
+}
+
+QImage applyMask(const QImage &pixels, const PhotoMask &mask)
+{
+    return applyMask(pixels, mask, pixels.size(), QPoint(0, 0));
+}
+
+QImage applyMask(const QImage &pixels, const PhotoMask &mask, QSize size, QPoint offset)
+{
+    if (mask.isEmpty() || pixels.isNull())
+        return pixels;
+    const QImage source = CGImageRefFromImage(pixels);
+    QImage masked(source.size(), kCanonicalFormat);
+    if (masked.isNull())
+        return masked;
+    const MaskRaster raster(mask, size);
+    const int width = source.width();
+    uchar *bits = masked.bits();
+    const qsizetype stride = masked.bytesPerLine();
+    parallelRows(source.height(), [&](int begin, int end) {
+        std::vector<float> m(static_cast<size_t>(width)), scratch(static_cast<size_t>(width));
+        for (int y = begin; y < end; ++y) {
+            raster.row(offset.y() + y, offset.x(), offset.x() + width, m.data(), scratch.data());
+            const uchar *in = source.constScanLine(y);
+            uchar *out = bits + y * stride;
+            for (int x = 0; x < width * 4; ++x)
+                out[x] = uchar((in[x] * maskLevel(m[size_t(x / 4)]) + 127) / 255);
+        }
+    });
+    return masked;
+}
