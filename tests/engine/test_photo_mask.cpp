@@ -4,6 +4,7 @@
 #include "model/PhotoProject.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectMode.h"
+#include "render/PassMemory.h"
 #include "render/RegionPass.h"
 #include "render/RenderPass.h"
 
@@ -462,4 +463,14 @@ TEST(MaskDocument, EachOperationIsOneStepAndUndoRestoresTheProjectExactly)
     EXPECT_FALSE(project.clearMask(1));
     project.reset(LinearHorizontal, photos, QString());
     EXPECT_FALSE(project.addMaskStroke(1, painted)) << "Linear projects have no masks";
+}
+
+TEST(MaskPipelines, MemoryEstimateCountsTheMaskedCopy)
+{
+    const QImage a = solidImage(400, 300, qRgb(1, 2, 3)), b = solidImage(200, 100, qRgb(4, 5, 6));
+    for (const quint64 mode : {Composite, Shape, Transparent}) {
+        const double plain = passMemoryNeed(pair(mode, a, b, {}), mode, ViewTarget{{}, 1.0, true});
+        const double masked = passMemoryNeed(pair(mode, a, b, kHalf), mode, ViewTarget{{}, 1.0, true});
+        EXPECT_GE(masked - plain, 200.0 * 100 * 4) << "mode " << mode;
+    }
 }
