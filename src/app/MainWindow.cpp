@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/FileDrop.h"
 #include "app/IndicatorStyle.h"
+#include "app/MaskControls.h"
 #include "app/PhotoTable.h"
 #include "app/View_Image_Preview.h"
 
@@ -175,6 +176,7 @@ QWidget *MainWindow::buildCanvasColumn()
     connect(m_canvas, &View_Image_Preview::zoomChanged, m_zoomLabel,
             [this] { m_zoomLabel->setText(m_canvas->shownZoom() > 0.0 ? m_canvas->zoomText() : QString()); });
     layout->addWidget(m_scroll, 1);
+    m_maskAction = addMaskTool(m_delegate.project(), *m_canvas, toolbar, layout, 1);
 
     m_controls = new QWidget(column);
     m_controls->setObjectName("view_Controls");
@@ -250,6 +252,8 @@ void MainWindow::buildMenus()
                   &AppDelegate::OnMenuActionMoveUp);
     addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
+    action->addSeparator();
+    action->addAction(m_maskAction);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
     const struct {

@@ -66,6 +66,7 @@ class MainWindow : public QMainWindow {
     QPushButton *m_save = nullptr;
     QPushButton *m_share = nullptr;
     QAction *m_saveAction = nullptr;
+    QAction *m_maskAction = nullptr;
     QMenu *m_recentMenu = nullptr;
     bool m_outputBusy = false;
     bool m_hasPhotos = false;
