@@ -78,14 +78,17 @@ MaskControls::MaskControls(MaskTool &tool, PhotoProject &project, QWidget *paren
     connect(m_opacity, &QSpinBox::valueChanged, this, &MaskControls::readSettings);
     auto *invert = new QPushButton(tr("&Invert"), this);
     invert->setObjectName("maskInvert");
+    invert->setAccessibleName(tr("Invert the mask"));
     invert->setToolTip(tr("Show the photo where it was hidden and hide it where it showed"));
     connect(invert, &QPushButton::clicked, this, [this] { m_project.invertMask(m_project.selectedIndex()); });
     auto *clear = new QPushButton(tr("C&lear"), this);
     clear->setObjectName("maskClear");
+    clear->setAccessibleName(tr("Clear the mask"));
     clear->setToolTip(tr("Remove the photo's mask: it shows everywhere again"));
     connect(clear, &QPushButton::clicked, this, [this] { m_project.clearMask(m_project.selectedIndex()); });
     m_showMask = new QCheckBox(tr("Show &Mask"), this);
     m_showMask->setObjectName("maskShowOverlay");
+    m_showMask->setAccessibleName(tr("Show the mask"));
     m_showMask->setToolTip(tr("Tint the parts of the photo the mask hides"));
     connect(m_showMask, &QCheckBox::toggled, this, &MaskControls::readSettings);
     row->addWidget(invert);
