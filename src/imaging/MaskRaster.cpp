@@ -1,5 +1,6 @@
 #include "imaging/MaskRaster.h"
 
+#include "imaging/FloatOps.h"
 #include "imaging/ImageConversion.h"
 #include "imaging/Parallel.h"
 
@@ -181,6 +182,68 @@ void widenCleared(float *coverage, int &first, int &last, int from, int to)
     last = std::max(last, to);
 }
 
+// The brush's profile for distances in pixels: t = d / R, then 1 up to the hardness, a
+// smoothstep down to 0 at t = 1 (a hard brush: 1 below t = 1).
+struct BrushShape {
+    float inverseRadius;
+    float hardness;
+    template <bool Hard> vfloat profile(vfloat d) const
+    {
+        const vfloat t = d * inverseRadius;
+        if constexpr (Hard)
+            return select(t < 1.0f, splat(1.0f), splat(0.0f));
+        const vfloat s = clamp01((t - hardness) * (1.0f / (1.0f - hardness)));
+        return 1.0f - s * s * (3.0f - 2.0f * s);
+    }
+};
+
+// coverage = max(coverage, profile(d)) over pixels [from, to] of a part; dy and left are
+// the row's and the first pixel's offsets from the part's point. Whole vectors are
+// written, the lanes past `to` keeping what they held.
+template <bool Hard, bool Body>
+SPAN_CLONES void coverPart(const MaskRaster::Part &part, const BrushShape brush, float dy, float left,
+                           int from, int to, float *coverage)
+{
+    const vint lanes = vint{0, 1, 2, 3};
+    const float across = dy * part.ux - left * part.uy; // a body's signed distance at pixel 0
+    const float uy = part.uy;
+    for (int i = from; i <= to; i += kLanes) {
+        const vfloat x = float(i) + vfloat{0.0f, 1.0f, 2.0f, 3.0f};
+        vfloat d;
+        if constexpr (Body) {
+            d = absf(across - x * uy);
+        } else {
+            const vfloat dx = left + x;
+            d = sqrtf4(dx * dx + dy * dy);
+        }
+        const vfloat before = load(coverage + i);
+        store(coverage + i, select(lanes + i <= to, maxf(before, brush.profile<Hard>(d)), before));
+    }
+}
+
+void coverPart(const MaskRaster::Part &part, const BrushShape &brush, float dy, float left, int from, int to,
+               float *coverage)
+{
+    const bool hard = brush.hardness >= 1.0f;
+    if (part.body)
+        return hard ? coverPart<true, true>(part, brush, dy, left, from, to, coverage)
+                    : coverPart<false, true>(part, brush, dy, left, from, to, coverage);
+    return hard ? coverPart<true, false>(part, brush, dy, left, from, to, coverage)
+                : coverPart<false, false>(part, brush, dy, left, from, to, coverage);
+}
+
+// m += (target - m) a over pixels [first, last], a = opacity x coverage.
+SPAN_CLONES void moveTowards(float *m, const float *coverage, int first, int last, float target,
+                             float opacity)
+{
+    const vint lanes = vint{0, 1, 2, 3};
+    for (int i = first; i <= last; i += kLanes) {
+        const vfloat before = load(m + i);
+        const vfloat after = before + (target - before) * (opacity * load(coverage + i));
+        store(m + i, select(lanes + i <= last, after, before));
+    }
+}
+
 } // namespace
 
 float brushProfile(float t, float hardness)
@@ -205,7 +268,7 @@ MaskRaster::MaskRaster(const PhotoMask &mask, QSize size) : m_invert(mask.invert
 void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *coverage) const
 {
     int first = 0, last = -1; // the pixels any part reached, from x0
-    const float inverseRadius = 1.0f / stroke.radius;
+    const BrushShape brush{1.0f / stroke.radius, stroke.hardness};
     for (const Part &part : stroke.parts) {
         if (py < part.top || py > part.bottom)
             continue;
@@ -217,27 +280,22 @@ void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float
         if (from > to)
             continue;
         widenCleared(coverage, first, last, from, to);
-        const float dy = py - part.ay;
-        const float left = float(x0) + 0.5f - part.ax;
-        for (int i = from; i <= to; ++i) {
-            const float dx = left + float(i);
-            const float d = part.body ? std::fabs(dy * part.ux - dx * part.uy) : std::sqrt(dx * dx + dy * dy);
-            coverage[i] = std::max(coverage[i], brushProfile(d * inverseRadius, stroke.hardness));
-        }
+        coverPart(part, brush, py - part.ay, float(x0) + 0.5f - part.ax, from, to, coverage);
     }
     // One pass of the brush moves m towards its target by its own coverage at most.
-    for (int i = first; i <= last; ++i)
-        m[i] += (stroke.target - m[i]) * (stroke.opacity * coverage[i]);
+    if (first <= last)
+        moveTowards(m, coverage, first, last, stroke.target, stroke.opacity);
 }
 
-void MaskRaster::row(int y, int x0, int x1, float *m, float *scratch) const
+void MaskRaster::row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m,
+                     float *scratch) const
 {
     const int count = x1 - x0;
     const float py = float(y) + 0.5f;
     std::fill(m, m + count, 1.0f);
     for (const Gradient &gradient : m_gradients)
         gradientRow(gradient, py, x0, count, m);
-    for (const Stroke &stroke : m_strokes)
+    for (const Stroke &stroke : strokes)
         if (py >= stroke.top && py <= stroke.bottom)
             strokeRow(stroke, py, x0, x1, m, scratch);
     if (m_invert)
@@ -245,11 +303,47 @@ void MaskRaster::row(int y, int x0, int x1, float *m, float *scratch) const
             m[i] = 1.0f - m[i];
 }
 
+void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) const
+{
+    // The strokes, with the parts of each, that reach these rows: most reach none.
+    const float top = float(begin) + 0.5f, bottom = float(end) - 0.5f;
+    std::vector<Stroke> reaching;
+    for (const Stroke &stroke : m_strokes) {
+        if (stroke.bottom < top || stroke.top > bottom)
+            continue;
+        Stroke near{
+            stroke.target, stroke.opacity, stroke.radius, stroke.hardness, stroke.top, stroke.bottom, {}};
+        for (const Part &part : stroke.parts)
+            if (part.bottom >= top && part.top <= bottom)
+                near.parts.push_back(part);
+        reaching.push_back(std::move(near));
+    }
+    std::vector<float> m(size_t(x1 - x0 + kLanes)), scratch(size_t(x1 - x0 + kLanes));
+    for (int y = begin; y < end; ++y) {
+        row(reaching, y, x0, x1, m.data(), scratch.data());
+        use(y, m.data());
+    }
+}
+
 namespace {
 
 inline int maskLevel(float m)
 {
     return int(std::clamp(m, 0.0f, 1.0f) * 255.0f + 0.5f);
+}
+
+// Each premultiplied channel times level / 255, rounded: (c level + 127) / 255, the
+// division done as ((v + 1 + (v >> 8)) >> 8), which is exact for every v it meets.
+inline void scaleChannels(const uchar *in, uchar *out, int level)
+{
+    if (level == 255) {
+        std::memcpy(out, in, 4);
+        return;
+    }
+    for (int c = 0; c < 4; ++c) {
+        const int v = in[c] * level + 127;
+        out[c] = uchar((v + 1 + (v >> 8)) >> 8);
+    }
 }
 
 } // namespace
@@ -269,13 +363,12 @@ QImage rasterizeMask(const PhotoMask &mask, QSize size, QRect rect)
     uchar *bits = levels.bits();
     const qsizetype stride = levels.bytesPerLine();
     parallelRows(rect.height(), [&](int begin, int end) {
-        std::vector<float> m(size_t(rect.width())), scratch(size_t(rect.width()));
-        for (int y = begin; y < end; ++y) {
-            raster.row(rect.y() + y, rect.x(), rect.right() + 1, m.data(), scratch.data());
-            uchar *out = bits + y * stride;
-            for (int x = 0; x < rect.width(); ++x)
-                out[x] = uchar(maskLevel(m[size_t(x)]));
-        }
+        raster.forRows(rect.y() + begin, rect.y() + end, rect.x(), rect.right() + 1,
+                       [&](int y, const float *m) {
+                           uchar *out = bits + (y - rect.y()) * stride;
+                           for (int x = 0; x < rect.width(); ++x)
+                               out[x] = uchar(maskLevel(m[x]));
+                       });
     });
     return levels;
 }
@@ -298,14 +391,13 @@ QImage applyMask(const QImage &pixels, const PhotoMask &mask, QSize size, QPoint
     uchar *bits = masked.bits();
     const qsizetype stride = masked.bytesPerLine();
     parallelRows(source.height(), [&](int begin, int end) {
-        std::vector<float> m(static_cast<size_t>(width)), scratch(static_cast<size_t>(width));
-        for (int y = begin; y < end; ++y) {
-            raster.row(offset.y() + y, offset.x(), offset.x() + width, m.data(), scratch.data());
-            const uchar *in = source.constScanLine(y);
-            uchar *out = bits + y * stride;
-            for (int x = 0; x < width * 4; ++x)
-                out[x] = uchar((in[x] * maskLevel(m[size_t(x / 4)]) + 127) / 255);
-        }
+        raster.forRows(offset.y() + begin, offset.y() + end, offset.x(), offset.x() + width,
+                       [&](int y, const float *m) {
+                           const uchar *in = source.constScanLine(y - offset.y());
+                           uchar *out = bits + (y - offset.y()) * stride;
+                           for (int x = 0; x < width; ++x)
+                               scaleChannels(in + 4 * x, out + 4 * x, maskLevel(m[x]));
+                       });
     });
     return masked;
 }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <vector>
 
 // A photo's mask rasterised for a picture of the photo `size` pixels large (its own
@@ -16,9 +17,10 @@ class MaskRaster {
   public:
     MaskRaster(const PhotoMask &mask, QSize size);
 
-    // m for the pixels [x0, x1) of row y (top-left coordinates) into m[0 .. x1 - x0),
-    // in [0, 1]; `scratch` holds at least x1 - x0 floats.
-    void row(int y, int x0, int x1, float *m, float *scratch) const;
+    // m in [0, 1] for the pixels [x0, x1) of each row y in [begin, end) (top-left
+    // coordinates): use(y, m) with m[0 .. x1 - x0).
+    using RowUse = std::function<void(int y, const float *m)>;
+    void forRows(int begin, int end, int x0, int x1, const RowUse &use) const;
 
     // A stroke is prepared as the parts of its path that a pixel can be nearest to:
     // each segment's body and each point's wedge (a whole disc for a one-point stroke).
@@ -46,6 +48,7 @@ class MaskRaster {
     };
 
   private:
+    void row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m, float *scratch) const;
     void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *coverage) const;
 
     std::vector<Gradient> m_gradients;
