@@ -485,12 +485,12 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="31"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="120"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="121"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -578,7 +578,43 @@ WebP nimmt für eine kleinere Datei nur dann mehr, wenn das Budget es erlaubt.
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="117"/>
+        <location filename="../../src/cli/HelpText.cpp" line="116"/>
+        <source>
+  A later photo of a composite, shape or transparent project may have &quot;mask&quot;: where it
+  shows, as painted in Quillane, in fractions of the photo&apos;s own width and height
+  (0 to 1 from the top-left corner):
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Gradients multiply (linear: shown on the &quot;from&quot; side, hidden past &quot;to&quot;; radial: shown
+  within &quot;inner&quot;, hidden beyond &quot;radius&quot;, a fraction of the width); strokes, in order,
+  hide or show with a brush of diameter &quot;size&quot; (a fraction of the width, above 0, at
+  most 2), &quot;hardness&quot; and &quot;opacity&quot; 0 to 100 (default 100); &quot;invert&quot; comes last. Places
+  lie within -1 to 2; a project holds at most %1 strokes and %2 points.
+</source>
+        <translation>
+  Ein späteres Foto eines Projekts vom Typ composite, shape oder transparent kann &quot;mask&quot;
+  haben: wo es sichtbar ist, wie in Quillane gemalt, in Bruchteilen der eigenen Breite
+  und Höhe des Fotos (0 bis 1 von der linken oberen Ecke):
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Verläufe werden multipliziert (linear: sichtbar auf der Seite von &quot;from&quot;, verborgen
+  hinter &quot;to&quot;; radial: sichtbar innerhalb von &quot;inner&quot;, verborgen jenseits von &quot;radius&quot;,
+  einem Bruchteil der Breite); Striche verbergen oder zeigen der Reihe nach mit einem
+  Pinsel des Durchmessers &quot;size&quot; (ein Bruchteil der Breite, über 0, höchstens 2),
+  &quot;hardness&quot; und &quot;opacity&quot; 0 bis 100 (Vorgabe 100); &quot;invert&quot; kommt zuletzt. Orte liegen
+  zwischen -1 und 2; ein Projekt hat höchstens %1 Striche und %2 Punkte.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="140"/>
         <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
 
@@ -710,7 +746,7 @@ Die Projektdatei:
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="180"/>
+        <location filename="../../src/cli/HelpText.cpp" line="203"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -771,250 +807,390 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="61"/>
+        <location filename="../../src/app/MainWindow.cpp" line="62"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="116"/>
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="117"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Die Fotos in Mischreihenfolge; das erste ist der Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ein Foto hinzufügen (das erste ist der Hintergrund)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Remove the selected photo</source>
         <translation>Das ausgewählte Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>Move the selected photo up</source>
         <translation>Das ausgewählte Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move the selected photo down</source>
         <translation>Das ausgewählte Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>Start a new project</source>
         <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="154"/>
+        <location filename="../../src/app/MainWindow.cpp" line="155"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom der Vorschau: Strg+Mausrad, Strg++ und Strg+− ändern ihn</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Das gemischte Bild als PNG-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Share the mixed picture</source>
         <translation>Das gemischte Bild teilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Sha&amp;re</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="168"/>
+        <location filename="../../src/app/MainWindow.cpp" line="169"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="181"/>
+        <location filename="../../src/app/MainWindow.cpp" line="183"/>
         <source>Controls of the selected photo</source>
         <translation>Einstellungen des ausgewählten Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="212"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Neues Projekt …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="215"/>
         <source>&amp;Open Project…</source>
         <translation>Projekt ö&amp;ffnen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="217"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="218"/>
+        <location filename="../../src/app/MainWindow.cpp" line="220"/>
         <source>Save &amp;Project…</source>
         <translation>&amp;Projekt speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="221"/>
+        <location filename="../../src/app/MainWindow.cpp" line="223"/>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="226"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="229"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <location filename="../../src/app/MainWindow.cpp" line="237"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="246"/>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>&amp;Add Photo…</source>
         <translation>Foto &amp;hinzufügen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="249"/>
         <source>&amp;Remove Photo</source>
         <translation>Foto &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
+        <location filename="../../src/app/MainWindow.cpp" line="251"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>A&amp;dd</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Re&amp;move</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>&amp;New Project</source>
         <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="253"/>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <location filename="../../src/app/MainWindow.cpp" line="258"/>
         <source>&amp;View</source>
         <translation>Ansi&amp;cht</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>Zoom &amp;Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="267"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>&amp;Fit in Window</source>
         <translation>In Fenster &amp;einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="275"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Originalgröße (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="286"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="287"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="290"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="287"/>
+        <location filename="../../src/app/MainWindow.cpp" line="291"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="294"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="302"/>
+        <location filename="../../src/app/MainWindow.cpp" line="306"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="312"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="314"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>MaskControls</name>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="42"/>
+        <location filename="../../src/app/MaskControls.cpp" line="167"/>
+        <source>Mask tool</source>
+        <translation>Maskenwerkzeug</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Hide</source>
+        <translation>Verbergen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Brush that hides the photo (B; X swaps with Show)</source>
+        <translation>Pinsel, der das Foto verbirgt (B; X wechselt zu Zeigen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="50"/>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="51"/>
+        <source>Brush that shows the photo again (B; X swaps with Hide)</source>
+        <translation>Pinsel, der das Foto wieder zeigt (B; X wechselt zu Verbergen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="52"/>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="53"/>
+        <source>Linear gradient: drag from where the photo shows to where it is hidden (G)</source>
+        <translation>Linearer Verlauf: von dort, wo das Foto sichtbar ist, dorthin ziehen, wo es verborgen ist (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="54"/>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="55"/>
+        <source>Radial gradient: drag from the centre, where the photo shows, outwards (G)</source>
+        <translation>Radialer Verlauf: von der Mitte, wo das Foto sichtbar ist, nach außen ziehen (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="62"/>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="68"/>
+        <source>Hardness:</source>
+        <translation>Härte:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="72"/>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="79"/>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="84"/>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="89"/>
+        <source>Show Mask</source>
+        <translation>Maske anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="63"/>
+        <source>The brush&apos;s diameter in per cent of the photo&apos;s width ([ and ])</source>
+        <translation>Durchmesser des Pinsels in Prozent der Fotobreite ([ und ])</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="66"/>
+        <location filename="../../src/app/MaskControls.cpp" line="75"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="69"/>
+        <source>100 a hard edge, lower a softer one (Shift+[ and Shift+]); for a radial gradient, how much of it is fully shown</source>
+        <translation>100 eine harte Kante, weniger eine weichere (Umschalt+[ und Umschalt+]); bei einem radialen Verlauf, wie viel davon ganz sichtbar ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="73"/>
+        <source>How far one stroke hides or shows the photo</source>
+        <translation>Wie weit ein Strich das Foto verbirgt oder zeigt</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="81"/>
+        <source>Invert the mask</source>
+        <translation>Maske umkehren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="82"/>
+        <source>Show the photo where it was hidden and hide it where it showed</source>
+        <translation>Das Foto dort zeigen, wo es verborgen war, und dort verbergen, wo es sichtbar war</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="86"/>
+        <source>Clear the mask</source>
+        <translation>Maske löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="87"/>
+        <source>Remove the photo&apos;s mask: it shows everywhere again</source>
+        <translation>Die Maske des Fotos entfernen: Es ist wieder überall sichtbar</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="91"/>
+        <source>Show the mask</source>
+        <translation>Die Maske anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="92"/>
+        <source>Tint the parts of the photo the mask hides</source>
+        <translation>Die von der Maske verborgenen Teile des Fotos einfärben</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="160"/>
+        <source>Mas&amp;k</source>
+        <translation>Mas&amp;ke</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="163"/>
+        <source>Paint where the selected photo shows (not in Linear projects)</source>
+        <translation>Malen, wo das ausgewählte Foto sichtbar ist (nicht in linearen Projekten)</translation>
     </message>
 </context>
 <context>
@@ -1325,12 +1501,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="248"/>
+        <location filename="../../src/render/PassMemory.cpp" line="257"/>
         <source>the project %1.</source>
         <translation>das Projekt %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="249"/>
+        <location filename="../../src/render/PassMemory.cpp" line="258"/>
         <source>render</source>
         <translation>gerendert zu werden</translation>
     </message>
@@ -1555,6 +1731,26 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Fotos ersetzen</translation>
     </message>
     <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="247"/>
+        <source>Paint Mask</source>
+        <translation>Maske malen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="256"/>
+        <source>Add Gradient</source>
+        <translation>Verlauf hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="265"/>
+        <source>Invert Mask</source>
+        <translation>Maske umkehren</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="270"/>
+        <source>Clear Mask</source>
+        <translation>Maske löschen</translation>
+    </message>
+    <message>
         <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
         <source>Blend Space</source>
         <translation>Mischraum</translation>
@@ -1741,115 +1937,160 @@ mehr als 100 progressiven Scans wird abgelehnt.
     <name>ProjectFile</name>
     <message>
         <location filename="../../src/model/ProjectFile.cpp" line="31"/>
-        <source>a list</source>
-        <translation>eine Liste</translation>
-    </message>
-    <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="32"/>
-        <source>an object</source>
-        <translation>ein Objekt</translation>
-    </message>
-    <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="46"/>
         <source>must be a number, not %1</source>
         <translation>muss eine Zahl sein, nicht %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="57"/>
+        <source>must be above %1 and at most %2, not %3</source>
+        <translation>muss größer als %1 und höchstens %2 sein, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="58"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="34"/>
         <source>must be from %1 to %2, not %3</source>
         <translation>muss zwischen %1 und %2 liegen, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="64"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="71"/>
+        <source>must be a point [x, y] with x and y from %1 to %2, not %3</source>
+        <translation>muss ein Punkt [x, y] mit x und y von %1 bis %2 sein, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="107"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="152"/>
+        <source>must be an object with %1 %2 or %3, not %4</source>
+        <translation>muss ein Objekt mit %1 %2 oder %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="134"/>
+        <source>must be a list of at least one point [x, y], not %1</source>
+        <translation>muss eine Liste von mindestens einem Punkt [x, y] sein, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="178"/>
+        <source>must be a list, not %1</source>
+        <translation>muss eine Liste sein, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="238"/>
+        <source>must be an object with %1, %2 and %3, not %4</source>
+        <translation>muss ein Objekt mit %1, %2 und %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
         <source>must be a whole number from %1 to %2%3, not %4</source>
         <translation>muss eine ganze Zahl von %1 bis %2%3 sein, nicht %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="66"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="51"/>
         <source> or a name</source>
         <translation> oder ein Name</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="76"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="39"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="61"/>
         <source>must be true or false, not %1</source>
         <translation>muss true oder false sein, nicht %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="120"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="191"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="105"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="115"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
         <source>key %1 belongs to %2 projects, not %3</source>
         <translation>Schlüssel %1 gehört zu Projekten vom Typ %2, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="122"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="98"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="107"/>
         <source>unknown key %1</source>
         <translation>unbekannter Schlüssel %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="128"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="131"/>
+        <source>%1: %2 strokes, more than the %3 a project may hold</source>
+        <translation>%1: %2 Striche, mehr als die %3, die ein Projekt haben darf</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="137"/>
+        <source>%1: %2 points, more than the %3 a project may hold</source>
+        <translation>%1: %2 Punkte, mehr als die %3, die ein Projekt haben darf</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="148"/>
         <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
         <translation>muss ein Objekt wie {&quot;file&quot;: &quot;a.jpg&quot;} sein, nicht %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="134"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="154"/>
         <source>%1 must name the photo&apos;s file</source>
         <translation>%1 muss die Datei des Fotos nennen</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="174"/>
         <source>%1 must be one of %2, not %3</source>
         <translation>%1 muss eines von %2 sein, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="166"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="188"/>
         <source>%1 must be a whole number from 1, not %2</source>
         <translation>%1 muss eine ganze Zahl ab 1 sein, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="195"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="217"/>
         <source>%1 must be true or false, not %2</source>
         <translation>%1 muss true oder false sein, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="204"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="226"/>
         <source>%1 must be %2 or %3, not %4</source>
         <translation>%1 muss %2 oder %3 sein, nicht %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="235"/>
         <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; and, in Linear projects, &quot;fullResolution&quot;)</source>
         <translation>unbekannter Schlüssel %1 (ein Projekt hat &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; und, in Linear-Projekten, &quot;fullResolution&quot;)</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="225"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="247"/>
         <source>no photos: %1 must list at least one photo</source>
         <translation>keine Fotos: %1 muss mindestens ein Foto aufführen</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="231"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="253"/>
         <source>photo %1: %2</source>
         <translation>Foto %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="283"/>
         <source>not valid JSON at character %1: %2</source>
         <translation>kein gültiges JSON bei Zeichen %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="267"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="289"/>
         <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
         <translation>das Projekt muss ein JSON-Objekt mit &quot;mode&quot; und &quot;photos&quot; sein</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="310"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="334"/>
         <source>photo %1 (%2) has no file to refer to</source>
         <translation>Foto %1 (%2) hat keine Datei, auf die es verweisen kann</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/Quoted.cpp" line="14"/>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/Quoted.cpp" line="15"/>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
     </message>
 </context>
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="60"/>
+        <location filename="../../src/render/RegionPass.cpp" line="64"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>es ist nicht genug Speicher da, um den Ausschnitt zu mischen.</translation>
     </message>
@@ -1857,12 +2098,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>RenderPass</name>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="26"/>
+        <location filename="../../src/render/RenderPass.cpp" line="27"/>
         <source>No Image</source>
         <translation>Kein Bild</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="196"/>
+        <location filename="../../src/render/RenderPass.cpp" line="202"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>Foto %1%2 kann nicht gezeichnet werden: %3</translation>
     </message>
@@ -1933,12 +2174,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="93"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="94"/>
         <source>there is not enough memory for its mask.</source>
         <translation>für seine Maske ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="102"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="104"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>es ist nicht genug Speicher da, um es auszuschneiden.</translation>
     </message>
@@ -2065,12 +2306,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="149"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="150"/>
         <source>Fit (%1)</source>
         <translation>Eingepasst (%1)</translation>
     </message>

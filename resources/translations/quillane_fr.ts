@@ -485,12 +485,12 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="31"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="120"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="121"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -579,7 +579,43 @@ si le budget le permet.
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="117"/>
+        <location filename="../../src/cli/HelpText.cpp" line="116"/>
+        <source>
+  A later photo of a composite, shape or transparent project may have &quot;mask&quot;: where it
+  shows, as painted in Quillane, in fractions of the photo&apos;s own width and height
+  (0 to 1 from the top-left corner):
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Gradients multiply (linear: shown on the &quot;from&quot; side, hidden past &quot;to&quot;; radial: shown
+  within &quot;inner&quot;, hidden beyond &quot;radius&quot;, a fraction of the width); strokes, in order,
+  hide or show with a brush of diameter &quot;size&quot; (a fraction of the width, above 0, at
+  most 2), &quot;hardness&quot; and &quot;opacity&quot; 0 to 100 (default 100); &quot;invert&quot; comes last. Places
+  lie within -1 to 2; a project holds at most %1 strokes and %2 points.
+</source>
+        <translation>
+  Une photo suivante d&apos;un projet composite, shape ou transparent peut avoir &quot;mask&quot; : où
+  elle est visible, telle que peinte dans Quillane, en fractions de la largeur et de la
+  hauteur de la photo elle-même (0 à 1 depuis le coin supérieur gauche) :
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Les dégradés se multiplient (linéaire : visible du côté de &quot;from&quot;, masquée au-delà de
+  &quot;to&quot; ; radial : visible dans &quot;inner&quot;, masquée au-delà de &quot;radius&quot;, une fraction de la
+  largeur) ; les traits, dans l&apos;ordre, masquent ou affichent avec un pinceau de diamètre
+  &quot;size&quot; (une fraction de la largeur, au-dessus de 0, au plus 2), &quot;hardness&quot; et
+  &quot;opacity&quot; de 0 à 100 (100 par défaut) ; &quot;invert&quot; vient en dernier. Les positions sont
+  comprises entre -1 et 2 ; un projet contient au plus %1 traits et %2 points.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="140"/>
         <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
 
@@ -714,7 +750,7 @@ Le fichier de projet :
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="180"/>
+        <location filename="../../src/cli/HelpText.cpp" line="203"/>
         <source>
   In a Linear project, unless &quot;fullResolution&quot; is true, every photo is first fitted
   into 400 x 400, so the strip is at most 400 points long per photo.
@@ -774,250 +810,390 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="61"/>
+        <location filename="../../src/app/MainWindow.cpp" line="62"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="115"/>
+        <location filename="../../src/app/MainWindow.cpp" line="116"/>
         <source>Photos</source>
         <translation>Photos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="117"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Les photos dans l’ordre du mélange ; la première est l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ajouter une photo (la première est l’arrière-plan)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Remove the selected photo</source>
         <translation>Retirer la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
         <source>Move the selected photo up</source>
         <translation>Monter la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move the selected photo down</source>
         <translation>Descendre la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>Start a new project</source>
         <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="154"/>
+        <location filename="../../src/app/MainWindow.cpp" line="155"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom de l’aperçu : Ctrl+molette, Ctrl++ et Ctrl+− le changent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Enregistrer l’image mélangée en PNG</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Share the mixed picture</source>
         <translation>Partager l’image mélangée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="160"/>
         <source>Sha&amp;re</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="168"/>
+        <location filename="../../src/app/MainWindow.cpp" line="169"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="181"/>
+        <location filename="../../src/app/MainWindow.cpp" line="183"/>
         <source>Controls of the selected photo</source>
         <translation>Réglages de la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="210"/>
+        <location filename="../../src/app/MainWindow.cpp" line="212"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="213"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="213"/>
+        <location filename="../../src/app/MainWindow.cpp" line="215"/>
         <source>&amp;Open Project…</source>
         <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="215"/>
+        <location filename="../../src/app/MainWindow.cpp" line="217"/>
         <source>Open &amp;Recent</source>
         <translation>Projets &amp;récents</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="218"/>
+        <location filename="../../src/app/MainWindow.cpp" line="220"/>
         <source>Save &amp;Project…</source>
         <translation>Enregistrer le &amp;projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="221"/>
+        <location filename="../../src/app/MainWindow.cpp" line="223"/>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="224"/>
+        <location filename="../../src/app/MainWindow.cpp" line="226"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="227"/>
+        <location filename="../../src/app/MainWindow.cpp" line="229"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="233"/>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <location filename="../../src/app/MainWindow.cpp" line="237"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="244"/>
+        <location filename="../../src/app/MainWindow.cpp" line="246"/>
         <source>&amp;Action</source>
         <translation>&amp;Action</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="247"/>
         <source>&amp;Add Photo…</source>
         <translation>&amp;Ajouter une photo…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="247"/>
+        <location filename="../../src/app/MainWindow.cpp" line="249"/>
         <source>&amp;Remove Photo</source>
         <translation>&amp;Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="128"/>
-        <location filename="../../src/app/MainWindow.cpp" line="249"/>
+        <location filename="../../src/app/MainWindow.cpp" line="129"/>
+        <location filename="../../src/app/MainWindow.cpp" line="251"/>
         <source>Move &amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="124"/>
+        <location filename="../../src/app/MainWindow.cpp" line="125"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="126"/>
+        <location filename="../../src/app/MainWindow.cpp" line="127"/>
         <source>Re&amp;move</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="130"/>
+        <location filename="../../src/app/MainWindow.cpp" line="131"/>
         <source>Move D&amp;own</source>
         <translation>D&amp;escendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="148"/>
+        <location filename="../../src/app/MainWindow.cpp" line="149"/>
         <source>&amp;New Project</source>
         <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="158"/>
+        <location filename="../../src/app/MainWindow.cpp" line="159"/>
         <source>&amp;Save</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="251"/>
+        <location filename="../../src/app/MainWindow.cpp" line="253"/>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="254"/>
+        <location filename="../../src/app/MainWindow.cpp" line="258"/>
         <source>&amp;View</source>
         <translation>Affic&amp;hage</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="265"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>Zoom &amp;Out</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="267"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>&amp;Fit in Window</source>
         <translation>A&amp;juster à la fenêtre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="271"/>
+        <location filename="../../src/app/MainWindow.cpp" line="275"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Taille réelle (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="282"/>
+        <location filename="../../src/app/MainWindow.cpp" line="286"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="283"/>
+        <location filename="../../src/app/MainWindow.cpp" line="287"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="284"/>
+        <location filename="../../src/app/MainWindow.cpp" line="288"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="286"/>
+        <location filename="../../src/app/MainWindow.cpp" line="290"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="287"/>
+        <location filename="../../src/app/MainWindow.cpp" line="291"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="294"/>
         <source>&amp;About Quillane</source>
         <translation>À propos de &amp;Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="302"/>
+        <location filename="../../src/app/MainWindow.cpp" line="306"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="308"/>
+        <location filename="../../src/app/MainWindow.cpp" line="312"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="314"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
+    </message>
+</context>
+<context>
+    <name>MaskControls</name>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="42"/>
+        <location filename="../../src/app/MaskControls.cpp" line="167"/>
+        <source>Mask tool</source>
+        <translation>Outil de masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Brush that hides the photo (B; X swaps with Show)</source>
+        <translation>Pinceau qui masque la photo (B ; X bascule vers Afficher)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="50"/>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="51"/>
+        <source>Brush that shows the photo again (B; X swaps with Hide)</source>
+        <translation>Pinceau qui affiche de nouveau la photo (B ; X bascule vers Masquer)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="52"/>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="53"/>
+        <source>Linear gradient: drag from where the photo shows to where it is hidden (G)</source>
+        <translation>Dégradé linéaire : faites glisser depuis l’endroit où la photo est visible vers celui où elle est masquée (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="54"/>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="55"/>
+        <source>Radial gradient: drag from the centre, where the photo shows, outwards (G)</source>
+        <translation>Dégradé radial : faites glisser depuis le centre, où la photo est visible, vers l’extérieur (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="62"/>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="68"/>
+        <source>Hardness:</source>
+        <translation>Dureté :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="72"/>
+        <source>Opacity:</source>
+        <translation>Opacité :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="79"/>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="84"/>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="89"/>
+        <source>Show Mask</source>
+        <translation>Afficher le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="63"/>
+        <source>The brush&apos;s diameter in per cent of the photo&apos;s width ([ and ])</source>
+        <translation>Diamètre du pinceau en pour cent de la largeur de la photo ([ et ])</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="66"/>
+        <location filename="../../src/app/MaskControls.cpp" line="75"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="69"/>
+        <source>100 a hard edge, lower a softer one (Shift+[ and Shift+]); for a radial gradient, how much of it is fully shown</source>
+        <translation>100 un bord net, moins un bord plus doux (Maj+[ et Maj+]) ; pour un dégradé radial, la part entièrement visible</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="73"/>
+        <source>How far one stroke hides or shows the photo</source>
+        <translation>Dans quelle mesure un trait masque ou affiche la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="81"/>
+        <source>Invert the mask</source>
+        <translation>Inverser le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="82"/>
+        <source>Show the photo where it was hidden and hide it where it showed</source>
+        <translation>Afficher la photo là où elle était masquée et la masquer là où elle était visible</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="86"/>
+        <source>Clear the mask</source>
+        <translation>Effacer le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="87"/>
+        <source>Remove the photo&apos;s mask: it shows everywhere again</source>
+        <translation>Supprimer le masque de la photo : elle est de nouveau visible partout</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="91"/>
+        <source>Show the mask</source>
+        <translation>Afficher le masque en teinte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="92"/>
+        <source>Tint the parts of the photo the mask hides</source>
+        <translation>Teinter les parties de la photo que le masque cache</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="160"/>
+        <source>Mas&amp;k</source>
+        <translation>Mas&amp;que</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="163"/>
+        <source>Paint where the selected photo shows (not in Linear projects)</source>
+        <translation>Peindre où la photo choisie est visible (pas dans les projets linéaires)</translation>
     </message>
 </context>
 <context>
@@ -1328,12 +1504,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="248"/>
+        <location filename="../../src/render/PassMemory.cpp" line="257"/>
         <source>the project %1.</source>
         <translation>le projet %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="249"/>
+        <location filename="../../src/render/PassMemory.cpp" line="258"/>
         <source>render</source>
         <translation>être rendu</translation>
     </message>
@@ -1558,6 +1734,26 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>Remplacer les photos</translation>
     </message>
     <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="247"/>
+        <source>Paint Mask</source>
+        <translation>Peindre le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="256"/>
+        <source>Add Gradient</source>
+        <translation>Ajouter un dégradé</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="265"/>
+        <source>Invert Mask</source>
+        <translation>Inverser le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="270"/>
+        <source>Clear Mask</source>
+        <translation>Effacer le masque</translation>
+    </message>
+    <message>
         <location filename="../../src/model/ProjectSteps.cpp" line="26"/>
         <source>Blend Space</source>
         <translation>l’espace de mélange</translation>
@@ -1744,115 +1940,160 @@ JPEG de plus de 100 passes progressives est refusé.
     <name>ProjectFile</name>
     <message>
         <location filename="../../src/model/ProjectFile.cpp" line="31"/>
-        <source>a list</source>
-        <translation>une liste</translation>
-    </message>
-    <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="32"/>
-        <source>an object</source>
-        <translation>un objet</translation>
-    </message>
-    <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="46"/>
         <source>must be a number, not %1</source>
         <translation>doit être un nombre, et non %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="57"/>
+        <source>must be above %1 and at most %2, not %3</source>
+        <translation>doit être supérieur à %1 et au plus %2, pas %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="58"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="34"/>
         <source>must be from %1 to %2, not %3</source>
         <translation>doit être compris entre %1 et %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="64"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="71"/>
+        <source>must be a point [x, y] with x and y from %1 to %2, not %3</source>
+        <translation>doit être un point [x, y] avec x et y de %1 à %2, pas %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="107"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="152"/>
+        <source>must be an object with %1 %2 or %3, not %4</source>
+        <translation>doit être un objet avec %1 %2 ou %3, pas %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="134"/>
+        <source>must be a list of at least one point [x, y], not %1</source>
+        <translation>doit être une liste d’au moins un point [x, y], pas %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="178"/>
+        <source>must be a list, not %1</source>
+        <translation>doit être une liste, pas %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="238"/>
+        <source>must be an object with %1, %2 and %3, not %4</source>
+        <translation>doit être un objet avec %1, %2 et %3, pas %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
         <source>must be a whole number from %1 to %2%3, not %4</source>
         <translation>doit être un nombre entier de %1 à %2%3, et non %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="66"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="51"/>
         <source> or a name</source>
         <translation> ou un nom</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="76"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="39"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="61"/>
         <source>must be true or false, not %1</source>
         <translation>doit être true ou false, et non %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="120"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="191"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="105"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="115"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
         <source>key %1 belongs to %2 projects, not %3</source>
         <translation>la clé %1 appartient aux projets %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="122"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="98"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="107"/>
         <source>unknown key %1</source>
         <translation>clé inconnue %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="128"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="131"/>
+        <source>%1: %2 strokes, more than the %3 a project may hold</source>
+        <translation>%1 : %2 traits, plus que les %3 qu’un projet peut contenir</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="137"/>
+        <source>%1: %2 points, more than the %3 a project may hold</source>
+        <translation>%1 : %2 points, plus que les %3 qu’un projet peut contenir</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="148"/>
         <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
         <translation>doit être un objet comme {&quot;file&quot;: &quot;a.jpg&quot;}, et non %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="134"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="154"/>
         <source>%1 must name the photo&apos;s file</source>
         <translation>%1 doit désigner le fichier de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="174"/>
         <source>%1 must be one of %2, not %3</source>
         <translation>%1 doit être l’un de %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="166"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="188"/>
         <source>%1 must be a whole number from 1, not %2</source>
         <translation>%1 doit être un nombre entier à partir de 1, et non %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="195"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="217"/>
         <source>%1 must be true or false, not %2</source>
         <translation>%1 doit être true ou false, et non %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="204"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="226"/>
         <source>%1 must be %2 or %3, not %4</source>
         <translation>%1 doit être %2 ou %3, et non %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="213"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="235"/>
         <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; and, in Linear projects, &quot;fullResolution&quot;)</source>
         <translation>clé inconnue %1 (un projet a &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot; et, dans les projets Linéaires, &quot;fullResolution&quot;)</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="225"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="247"/>
         <source>no photos: %1 must list at least one photo</source>
         <translation>aucune photo : %1 doit lister au moins une photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="231"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="253"/>
         <source>photo %1: %2</source>
         <translation>photo %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="283"/>
         <source>not valid JSON at character %1: %2</source>
         <translation>JSON non valide au caractère %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="267"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="289"/>
         <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
         <translation>le projet doit être un objet JSON avec &quot;mode&quot; et &quot;photos&quot;</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="310"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="334"/>
         <source>photo %1 (%2) has no file to refer to</source>
         <translation>la photo %1 (%2) n’a aucun fichier auquel se référer</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/Quoted.cpp" line="14"/>
+        <source>a list</source>
+        <translation>une liste</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/Quoted.cpp" line="15"/>
+        <source>an object</source>
+        <translation>un objet</translation>
     </message>
 </context>
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="60"/>
+        <location filename="../../src/render/RegionPass.cpp" line="64"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>la mémoire ne suffit pas pour fusionner la zone.</translation>
     </message>
@@ -1860,12 +2101,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>RenderPass</name>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="26"/>
+        <location filename="../../src/render/RenderPass.cpp" line="27"/>
         <source>No Image</source>
         <translation>Aucune image</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="196"/>
+        <location filename="../../src/render/RenderPass.cpp" line="202"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>la photo %1%2 ne peut pas être dessinée : %3</translation>
     </message>
@@ -1936,12 +2177,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="93"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="94"/>
         <source>there is not enough memory for its mask.</source>
         <translation>la mémoire ne suffit pas pour son masque.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="102"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="104"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>la mémoire ne suffit pas pour la découper.</translation>
     </message>
@@ -2068,12 +2309,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="147"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="149"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="148"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="150"/>
         <source>Fit (%1)</source>
         <translation>Ajusté (%1)</translation>
     </message>

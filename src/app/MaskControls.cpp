@@ -59,34 +59,34 @@ MaskControls::MaskControls(MaskTool &tool, PhotoProject &project, QWidget *paren
         group->addButton(button);
         row->addWidget(button);
     }
-    m_size = addNumber<QDoubleSpinBox>(row, this, "maskSize", tr("Si&ze:"),
+    m_size = addNumber<QDoubleSpinBox>(row, this, "maskSize", tr("Size:"),
                                        tr("The brush's diameter in per cent of the photo's width ([ and ])"));
     m_size->setRange(MaskTool::kSmallestSize, MaskTool::kLargestSize);
     m_size->setDecimals(1);
     m_size->setSuffix(tr(" %"));
     m_hardness =
-        addNumber<QSpinBox>(row, this, "maskHardness", tr("&Hardness:"),
+        addNumber<QSpinBox>(row, this, "maskHardness", tr("Hardness:"),
                             tr("100 a hard edge, lower a softer one (Shift+[ and Shift+]); for a radial "
                                "gradient, how much of it is fully shown"));
     m_hardness->setRange(0, 100);
-    m_opacity = addNumber<QSpinBox>(row, this, "maskOpacity", tr("O&pacity:"),
+    m_opacity = addNumber<QSpinBox>(row, this, "maskOpacity", tr("Opacity:"),
                                     tr("How far one stroke hides or shows the photo"));
     m_opacity->setRange(1, 100);
     m_opacity->setSuffix(tr(" %"));
     connect(m_size, &QDoubleSpinBox::valueChanged, this, &MaskControls::readSettings);
     connect(m_hardness, &QSpinBox::valueChanged, this, &MaskControls::readSettings);
     connect(m_opacity, &QSpinBox::valueChanged, this, &MaskControls::readSettings);
-    auto *invert = new QPushButton(tr("&Invert"), this);
+    auto *invert = new QPushButton(tr("Invert"), this);
     invert->setObjectName("maskInvert");
     invert->setAccessibleName(tr("Invert the mask"));
     invert->setToolTip(tr("Show the photo where it was hidden and hide it where it showed"));
     connect(invert, &QPushButton::clicked, this, [this] { m_project.invertMask(m_project.selectedIndex()); });
-    auto *clear = new QPushButton(tr("C&lear"), this);
+    auto *clear = new QPushButton(tr("Clear"), this);
     clear->setObjectName("maskClear");
     clear->setAccessibleName(tr("Clear the mask"));
     clear->setToolTip(tr("Remove the photo's mask: it shows everywhere again"));
     connect(clear, &QPushButton::clicked, this, [this] { m_project.clearMask(m_project.selectedIndex()); });
-    m_showMask = new QCheckBox(tr("Show &Mask"), this);
+    m_showMask = new QCheckBox(tr("Show Mask"), this);
     m_showMask->setObjectName("maskShowOverlay");
     m_showMask->setAccessibleName(tr("Show the mask"));
     m_showMask->setToolTip(tr("Tint the parts of the photo the mask hides"));
