@@ -91,6 +91,8 @@ MaskControls::MaskControls(MaskTool &tool, PhotoProject &project, QWidget *paren
     m_showMask->setAccessibleName(tr("Show the mask"));
     m_showMask->setToolTip(tr("Tint the parts of the photo the mask hides"));
     connect(m_showMask, &QCheckBox::toggled, this, &MaskControls::readSettings);
+    for (QWidget *button : {static_cast<QWidget *>(invert), static_cast<QWidget *>(clear)})
+        button->setFocusPolicy(Qt::TabFocus);
     row->addWidget(invert);
     row->addWidget(clear);
     row->addWidget(m_showMask);
@@ -108,6 +110,7 @@ QAbstractButton *MaskControls::addChoice(const QString &name, const QString &tex
     button->setAccessibleName(text);
     button->setCheckable(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::TabFocus); // a click leaves the keys with the canvas
     connect(button, &QToolButton::toggled, this, [this](bool on) {
         if (on)
             readSettings();
