@@ -16,8 +16,11 @@ namespace {
 
 // The tint's largest side: the overlay is a guide, drawn smoothed when enlarged.
 constexpr int kLargestTintSide = 1600;
-// Points of a stroke closer than this many canvas points to the one before are left out.
+// Points of a stroke closer than this many canvas points to the one before are left out,
+// and those closer than this share of the brush's radius: the path between kept points is
+// straight, and fewer points keep the mask quick to rasterise at any zoom.
 constexpr double kPointSpacing = 2.0;
+constexpr double kRadiusSpacing = 0.25;
 // A gradient drag shorter than this many canvas points adds nothing.
 constexpr double kShortestGradient = 3.0;
 
@@ -136,7 +139,9 @@ void MaskTool::drag(const Pointer &pointer)
     m_pointer = pointer.point;
     m_to = toPhoto(pointer.point);
     if (m_settings.shape == Brush) {
-        if (distance(last, pointer.point) < kPointSpacing * pointer.pixelsPerPoint)
+        const double radius = m_settings.size / 200.0 * photoTransform().m11();
+        const double spacing = std::max(kPointSpacing * pointer.pixelsPerPoint, kRadiusSpacing * radius);
+        if (distance(last, pointer.point) < spacing)
             return m_canvas.update();
         m_stroke.points.append(m_to);
     }
@@ -148,6 +153,8 @@ void MaskTool::release(const Pointer &pointer)
     if (!m_active)
         return;
     drag(pointer);
+    if (m_settings.shape == Brush && m_stroke.points.last() != m_to)
+        m_stroke.points.append(m_to); // the stroke ends where the button was released
     const QTransform toPicture = photoTransform();
     const bool longEnough =
         distance(toPicture.map(m_from), toPicture.map(m_to)) >= kShortestGradient * pointer.pixelsPerPoint;
