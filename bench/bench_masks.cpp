@@ -71,13 +71,17 @@ void BM_ApplyMask(benchmark::State &state)
 }
 BENCHMARK(BM_ApplyMask)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 
-// Two photos, the second Normal over the first; masked (range 1) or not (range 0).
+// Two photos, the second Normal over the first: unmasked (range 0), masked by 200 strokes
+// and a gradient (1), or by one linear and one radial gradient (2).
 void BM_CompositeFullResolution(benchmark::State &state)
 {
     NewPhoto layer = makePhoto(benchPhotos().b, QStringLiteral("b.jpg"), Composite);
     layer->m_Composite_Blend_Mode = 24;
-    if (state.range(0))
+    if (state.range(0) == 1)
         layer->mask = strokesMask(200);
+    if (state.range(0) == 2)
+        layer->mask.gradients = {{MaskGradient::Linear, {0.1, 0.5}, {0.9, 0.5}, 0, 0},
+                                 {MaskGradient::Radial, {0.5, 0.5}, {}, 0.6, 0.2}};
     const PhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite), layer};
     for (auto _ : state)
         benchmark::DoNotOptimize(renderPass(list, Composite, {}, true).mixed);
@@ -85,6 +89,7 @@ void BM_CompositeFullResolution(benchmark::State &state)
 BENCHMARK(BM_CompositeFullResolution)
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();

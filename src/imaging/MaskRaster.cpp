@@ -144,23 +144,28 @@ MaskRaster::Gradient prepareGradient(const MaskGradient &given, QSize size)
 }
 
 // m of each pixel multiplied by the gradient's.
-void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
+// (The row holds whole vectors: the lanes past `count` are the padding's.)
+SPAN_CLONES void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
 {
     const float dy = py - g.fy;
+    const vfloat lanes = vfloat{0.0f, 1.0f, 2.0f, 3.0f};
+    const float left = float(x0) + 0.5f - g.fx;
     if (g.linear) {
         const float rowTerm = dy * g.dy * g.inverseLength2;
         const float step = g.dx * g.inverseLength2;
-        for (int i = 0; i < count; ++i) {
-            const float t = (float(x0 + i) + 0.5f - g.fx) * step + rowTerm;
-            m[i] *= std::clamp(1.0f - t, 0.0f, 1.0f);
+        for (int i = 0; i < count; i += kLanes) {
+            const vfloat t = (left + (float(i) + lanes)) * step + rowTerm;
+            store(m + i, load(m + i) * clamp01(1.0f - t));
         }
         return;
     }
     const float ramp = g.radius - g.inner;
-    for (int i = 0; i < count; ++i) {
-        const float dx = float(x0 + i) + 0.5f - g.fx;
-        const float d = std::sqrt(dx * dx + dy * dy);
-        m[i] *= d <= g.inner ? 1.0f : d >= g.radius ? 0.0f : (g.radius - d) / ramp;
+    for (int i = 0; i < count; i += kLanes) {
+        const vfloat dx = left + (float(i) + lanes);
+        const vfloat d = sqrtf4(dx * dx + dy * dy);
+        const vfloat shown = ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
+                                         : select(d <= g.inner, splat(1.0f), splat(0.0f));
+        store(m + i, load(m + i) * shown);
     }
 }
 
@@ -336,14 +341,18 @@ inline int maskLevel(float m)
 // division done as ((v + 1 + (v >> 8)) >> 8), which is exact for every v it meets.
 inline void scaleChannels(const uchar *in, uchar *out, int level)
 {
-    if (level == 255) {
-        std::memcpy(out, in, 4);
-        return;
+    quint32 pixel;
+    std::memcpy(&pixel, in, 4);
+    if (level != 255) {
+        // Two channels at a time in 16-bit lanes: v = c level + 127 stays below 65 536.
+        const quint32 l = quint32(level);
+        quint32 rb = (pixel & 0x00ff00ffu) * l + 0x007f007fu;
+        quint32 ag = ((pixel >> 8) & 0x00ff00ffu) * l + 0x007f007fu;
+        rb = ((rb + 0x00010001u + ((rb >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
+        ag = (ag + 0x00010001u + ((ag >> 8) & 0x00ff00ffu)) & 0xff00ff00u;
+        pixel = rb | ag;
     }
-    for (int c = 0; c < 4; ++c) {
-        const int v = in[c] * level + 127;
-        out[c] = uchar((v + 1 + (v >> 8)) >> 8);
-    }
+    std::memcpy(out, &pixel, 4);
 }
 
 } // namespace
