@@ -106,9 +106,10 @@ QList<QPointF> recordedStroke()
 }
 
 // Eight photos, each Normal at 70 % opacity over the ones before; the stroke is painted
-// on photo `painted` (1 the lowest over the background, 7 the top one). Each event
-// changes the photo's mask, then runs the preview pass of the 1600 x 1000 view with the
-// worker's step cache, as the canvas's worker does.
+// on photo `painted` (1 the lowest over the background, 7 the top one). Each event grows
+// the stroke by a point, then runs the preview pass of the 1600 x 1000 view with the
+// worker's step cache, as the canvas's worker does (the live strokes' region passes; the
+// first event also makes the painted photo's layer without its mask).
 void BM_LivePaintLatency(benchmark::State &state)
 {
     const qsizetype painted = state.range(0);

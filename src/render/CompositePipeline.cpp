@@ -4,12 +4,14 @@
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
 #include "model/ProjectMode.h"
+#include "render/LiveComposite.h"
 #include "render/PassCache.h"
 #include "render/PlacedLayer.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -22,7 +24,7 @@ struct Stage {
 };
 
 // The layer of one step: the photo stretched to the common frame, or its placed layer.
-Stage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
+Stage compositeStage(const Object_Photo &photo, QSizeF frame, double scale)
 {
     if (photo.bCompositeSizeOfBG) {
         Stage stage{
@@ -41,10 +43,10 @@ Stage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
             placedLayerFailure(layer, imageSizeF(photo.image), scale)};
 }
 
-// The key of each step of the pass: everything its picture and draws depend on, chained
-// from the background through the step's photo.
-QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view,
-                        const ProjectOptions &options)
+} // namespace
+
+QList<quint64> compositeStepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view,
+                                 const ProjectOptions &options, bool withMasks)
 {
     quint64 key = passKey(Composite, view, options);
     for (const double value : {frame.width(), frame.height(), scale})
@@ -52,13 +54,19 @@ QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, con
     key = chainKey(key, quint64(photos.front()->image.cacheKey()));
     QList<quint64> keys;
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        key = chainPhotoKey(key, *photos[i], Composite);
+        Object_Photo photo = *photos[i];
+        if (!withMasks)
+            photo.mask = {};
+        key = chainPhotoKey(key, photo, Composite);
         keys.append(key);
     }
     return keys;
 }
 
-} // namespace
+QImage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
+{
+    return compositeStage(photo, frame, scale).image;
+}
 
 float compositeOpacity(const Object_Photo &photo)
 {
@@ -85,10 +93,12 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
     const double scale = passScale(frame, view);
     PassResult pass;
     QImage running = photoAtScale(*photos.front(), scale, frame); // its own fields are never read
-    QList<quint64> keys;
+    QList<quint64> keys, baseKeys;
     qsizetype first = 1;
     if (view.cache) {
-        keys = stepKeys(photos, frame, scale, view, options);
+        keys = compositeStepKeys(photos, frame, scale, view, options);
+        if (std::optional<PassResult> live = liveCompositePass(photos, frame, scale, view, options, keys))
+            return *live;
         const qsizetype kept = view.cache->keepMatching(keys);
         for (qsizetype i = 0; i < kept; ++i)
             pass.draws.append(view.cache->steps[i].draws);
@@ -97,6 +107,7 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
             pass.fullSize = view.cache->steps[kept - 1].fullSize;
         }
         first = kept + 1;
+        baseKeys = compositeStepKeys(photos, frame, scale, view, options, false);
     }
     // The common frame spans every photo: a photo too large to draw fails the pass.
     for (qsizetype i = 0; i < photos.size(); ++i)
@@ -108,7 +119,7 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         // the previous result came out at.
         const QImage background = Resize_Image_To_Fit_Size(running, frame, scale);
         running = QImage(); // no third full-size picture alive during the blend
-        const Stage layer = compositeLayer(photo, frame, scale);
+        const Stage layer = compositeStage(photo, frame, scale);
         if (!layer.failure.isEmpty())
             return failedLayerPass(photos, i, layer.failure);
         // The filters take and give the canonical picture type directly; the result
@@ -123,7 +134,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         const qsizetype drawsBefore = pass.draws.size();
         addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
         if (view.cache && view.cache->steps.size() == i - 1)
-            view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore)});
+            view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore),
+                                baseKeys.value(i - 1), photo.mask, layer.image, QImage()});
     }
     pass.mixed = running;
     return pass;

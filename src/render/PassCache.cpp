@@ -74,7 +74,7 @@ qsizetype PassCache::sizeInBytes() const
 {
     qsizetype bytes = 0;
     for (const Step &step : steps) {
-        bytes += step.picture.sizeInBytes();
+        bytes += step.picture.sizeInBytes() + step.layer.sizeInBytes() + step.plainLayer.sizeInBytes();
         for (const ViewDraw &draw : step.draws)
             bytes += draw.image.sizeInBytes();
     }
@@ -92,7 +92,7 @@ qsizetype PassCache::keepMatching(const QList<quint64> &keys)
 
 void PassCache::append(Step step)
 {
-    qsizetype bytes = sizeInBytes() + step.picture.sizeInBytes();
+    qsizetype bytes = sizeInBytes() + step.picture.sizeInBytes() + step.layer.sizeInBytes();
     for (const ViewDraw &draw : step.draws)
         bytes += draw.image.sizeInBytes();
     if (bytes <= kPassCacheBytes)

@@ -24,6 +24,12 @@ struct PassCache {
         QImage picture;        // the mixed picture after this photo, at the pass's scale
         QSize fullSize;        // its size in a full-resolution pass
         QList<ViewDraw> draws; // what this step added to the view
+        // For the live strokes of a mask (LiveComposite.h), Composite steps keep the key
+        // of the step with every mask left out, the photo's mask and its layer.
+        quint64 baseKey = 0;
+        PhotoMask mask{};
+        QImage layer{};
+        QImage plainLayer{}; // the layer without its mask, made when a stroke starts
     };
     QList<Step> steps; // steps[i] follows photo i + 1 (photo 0 is the background)
 

@@ -4,6 +4,7 @@
 #include "model/PhotoProject.h"
 #include "model/ProjectFile.h"
 #include "model/ProjectMode.h"
+#include "render/PassCache.h"
 #include "render/PassMemory.h"
 #include "render/RegionPass.h"
 #include "render/RenderPass.h"
@@ -472,5 +473,56 @@ TEST(MaskPipelines, MemoryEstimateCountsTheMaskedCopy)
         const double plain = passMemoryNeed(pair(mode, a, b, {}), mode, ViewTarget{{}, 1.0, true});
         const double masked = passMemoryNeed(pair(mode, a, b, kHalf), mode, ViewTarget{{}, 1.0, true});
         EXPECT_GE(masked - plain, 200.0 * 100 * 4) << "mode " << mode;
+    }
+}
+
+// ---- live strokes --------------------------------------------------------------------------
+
+namespace {
+
+QImage viewOf(const PassResult &pass, QSize view)
+{
+    QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    paintPass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
+    return canvas;
+}
+
+} // namespace
+
+TEST(MaskLiveStrokes, AGrowingStrokeRedrawsItsRegionAndTheFullPassFollows)
+{
+    const QSize view(400, 300);
+    for (const bool stretched : {true, false}) {
+        NewPhotoList photos = {photoOf(solidImage(1600, 1200, qRgb(250, 20, 20)), Composite)};
+        for (int i = 1; i <= 3; ++i) {
+            NewPhoto photo = photoOf(texturedImage(1600, 1200, i), Composite);
+            photo->m_Composite_Blend_Mode = kNormalBlendMode;
+            photo->f_Composite_Opacity = i == 1 ? 100 : 40; // the painted photo shows through
+            photo->bCompositeSizeOfBG = stretched;
+            photo->f_Composite_Size = stretched ? 0.0f : -40.0f;
+            photo->f_Composite_X_Offset = photo->f_Composite_Y_Offset = stretched ? 0.0f : 20.0f;
+            photos.append(photo);
+        }
+        PassCache cache;
+        const QImage unpainted =
+            viewOf(renderPass(photos, Composite, QSizeF(view), false, 1.0, {}, &cache), view);
+        MaskStroke growing = stroke(false, 0.1, 50, 100, {});
+        for (const QPointF point :
+             {QPointF(0.2, 0.3), QPointF(0.4, 0.35), QPointF(0.6, 0.5), QPointF(0.7, 0.8)}) {
+            growing.points.append(point);
+            photos[1]->mask.strokes = {growing};
+            const QImage live =
+                viewOf(renderPass(photos, Composite, QSizeF(view), false, 1.0, {}, &cache), view);
+            ASSERT_FALSE(cache.steps[0].plainLayer.isNull()) << "the live path was taken";
+            const QImage full = viewOf(renderPass(photos, Composite, QSizeF(view), false), view);
+            EXPECT_LE(meanAbsoluteDifference(live, full), 0.5) << "stretched " << stretched;
+            EXPECT_LE(largestDifference(live, full), 40) << "stretched " << stretched;
+            EXPECT_GT(largestDifference(live, unpainted), 60) << "the stroke shows";
+        }
+        // The stroke ends: the next pass of that mask is the full pass, bit for bit.
+        const QImage after =
+            viewOf(renderPass(photos, Composite, QSizeF(view), false, 1.0, {}, &cache), view);
+        EXPECT_EQ(after, viewOf(renderPass(photos, Composite, QSizeF(view), false), view));
     }
 }
