@@ -485,12 +485,12 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="34"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="121"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="132"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -1057,7 +1057,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
     <name>MaskControls</name>
     <message>
         <location filename="../../src/app/MaskControls.cpp" line="42"/>
-        <location filename="../../src/app/MaskControls.cpp" line="167"/>
+        <location filename="../../src/app/MaskControls.cpp" line="170"/>
         <source>Mask tool</source>
         <translation>Maskenwerkzeug</translation>
     </message>
@@ -1183,12 +1183,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Die von der Maske verborgenen Teile des Fotos einfärben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MaskControls.cpp" line="160"/>
+        <location filename="../../src/app/MaskControls.cpp" line="163"/>
         <source>Mas&amp;k</source>
         <translation>Mas&amp;ke</translation>
     </message>
     <message>
-        <location filename="../../src/app/MaskControls.cpp" line="163"/>
+        <location filename="../../src/app/MaskControls.cpp" line="166"/>
         <source>Paint where the selected photo shows (not in Linear projects)</source>
         <translation>Malen, wo das ausgewählte Foto sichtbar ist (nicht in linearen Projekten)</translation>
     </message>

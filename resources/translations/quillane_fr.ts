@@ -485,12 +485,12 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="34"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="121"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="132"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -1060,7 +1060,7 @@ JPEG de plus de 100 passes progressives est refusé.
     <name>MaskControls</name>
     <message>
         <location filename="../../src/app/MaskControls.cpp" line="42"/>
-        <location filename="../../src/app/MaskControls.cpp" line="167"/>
+        <location filename="../../src/app/MaskControls.cpp" line="170"/>
         <source>Mask tool</source>
         <translation>Outil de masque</translation>
     </message>
@@ -1186,12 +1186,12 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>Teinter les parties de la photo que le masque cache</translation>
     </message>
     <message>
-        <location filename="../../src/app/MaskControls.cpp" line="160"/>
+        <location filename="../../src/app/MaskControls.cpp" line="163"/>
         <source>Mas&amp;k</source>
         <translation>Mas&amp;que</translation>
     </message>
     <message>
-        <location filename="../../src/app/MaskControls.cpp" line="163"/>
+        <location filename="../../src/app/MaskControls.cpp" line="166"/>
         <source>Paint where the selected photo shows (not in Linear projects)</source>
         <translation>Peindre où la photo choisie est visible (pas dans les projets linéaires)</translation>
     </message>

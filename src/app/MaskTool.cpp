@@ -263,7 +263,9 @@ void MaskTool::paintMaskTint(QPainter &painter, const QTransform &toPicture, con
     const QRectF target = (toPicture * toCanvas).mapRect(QRectF(0, 0, 1, 1));
     const double shrink = std::min(1.0, kLargestTintSide / std::max(target.width(), target.height()));
     const QSize size = (target.size() * shrink).toSize().expandedTo(QSize(1, 1));
-    const PhotoMask mask = maskWithGesture();
+    // The document's mask: while a stroke is drawn the picture shows it, and the tint is
+    // not made again on the main thread for every move.
+    const PhotoMask mask = photo()->mask;
     const quint64 key = chainKey(chainMaskKey(1, mask), quint64(size.width()) << 32 | quint64(size.height()));
     if (key != m_tintKey || m_tint.isNull()) {
         m_tint = maskTint(mask, size);
