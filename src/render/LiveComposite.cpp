@@ -3,6 +3,8 @@
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
 #include "imaging/MaskRaster.h"
+#include "imaging/Parallel.h"
+#include "imaging/PixelRows.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 #include "render/PassCache.h"
@@ -91,6 +93,14 @@ QImage frameRegion(const QImage &picture, QRect region, QSize frame)
     return picture.copy(region.translated(0, picture.height() - frame.height()));
 }
 
+bool isOpaque(const QImage &picture)
+{
+    for (int y = 0; y < picture.height(); ++y)
+        if (!allOpaque(reinterpret_cast<const QRgb *>(picture.constScanLine(y)), picture.width()))
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF frame, double scale,
@@ -120,6 +130,11 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
     const QRect reached = reachedRect(points, photo.mask.strokes.last().size, inLayer, layerSize);
     const QSize framePixels = resizedPixelSize(frame * scale);
     const QRect region = reached.translated(0, framePixels.height() - layerSize.height());
+    // A region this small is quicker on this thread than shared out.
+    constexpr qint64 kSmallRegion = 512 * 512;
+    std::optional<OnThisThread> alone;
+    if (qint64(region.width()) * region.height() <= kSmallRegion)
+        alone.emplace();
     if (!reached.isEmpty()) {
         const QImage layer = applyMask(painted.plainLayer.copy(reached), photo.mask, inLayer.size().toSize(),
                                        reached.topLeft() - inLayer.topLeft().toPoint());
@@ -132,6 +147,7 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
                                                 i == k ? layer : frameRegion(step.layer, region, framePixels),
                                                 photos[i]->m_Composite_Blend_Mode,
                                                 compositeOpacity(*photos[i]), options.blendSpace);
+            step.draws.clear(); // its picture is then this step's alone: painted in place
             QPainter painter(&step.picture);
             painter.setCompositionMode(QPainter::CompositionMode_Source);
             painter.drawImage(region.topLeft(), mixed);
@@ -149,6 +165,9 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
             cache.steps[i].key = ~keys[i]; // made live: a full pass makes it again
         pass.draws.append(cache.steps[i].draws);
     }
+    // Over an opaque last picture the steps before it do not show: only it is drawn.
+    if (isOpaque(cache.steps.last().picture))
+        pass.draws = cache.steps.last().draws;
     pass.fullSize = cache.steps.last().fullSize;
     pass.mixed = cache.steps.last().picture;
     return pass;
