@@ -118,6 +118,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         // Each step's background is stretched back to the common frame, whatever size
         // the previous result came out at.
         const QImage background = Resize_Image_To_Fit_Size(running, frame, scale);
+        if (view.cache && i == 1)
+            view.cache->background = background;
         running = QImage(); // no third full-size picture alive during the blend
         const Stage layer = compositeStage(photo, frame, scale);
         if (!layer.failure.isEmpty())

@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -93,6 +94,46 @@ QImage frameRegion(const QImage &picture, QRect region, QSize frame)
     return picture.copy(region.translated(0, picture.height() - frame.height()));
 }
 
+// Puts `mixed` at `region` of the step's picture and of what it draws into the view: a
+// draw that is the picture itself (the pass's scale is the view's) shares it again, one
+// reduced from it takes the region reduced (smoothly, from the picture's pixels around
+// it), and any other is made again.
+void redrawStep(PassCache::Step &step, QRect region, const QImage &mixed, double scale,
+                const ViewTarget &view)
+{
+    QList<ViewDraw> draws = std::exchange(step.draws, {}); // the picture is then the step's alone
+    const bool one = draws.size() == 1;
+    const bool shared = one && draws.front().image.cacheKey() == step.picture.cacheKey();
+    if (shared)
+        draws.front().image = QImage();
+    QPainter painter(&step.picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(region.topLeft(), mixed);
+    painter.end();
+    if (shared) {
+        draws.front().image = step.picture;
+    } else if (one && !draws.front().image.isNull()) {
+        QImage &reduced = draws.front().image;
+        const double kx = double(reduced.width()) / step.picture.width();
+        const double ky = double(reduced.height()) / step.picture.height();
+        const QRectF around = QRectF(region.adjusted(-2, -2, 2, 2));
+        const QRect target =
+            QRectF(around.x() * kx, around.y() * ky, around.width() * kx, around.height() * ky)
+                .toAlignedRect() &
+            reduced.rect();
+        const QRectF source(target.x() / kx, target.y() / ky, target.width() / kx, target.height() / ky);
+        QPainter draw(&reduced);
+        draw.setCompositionMode(QPainter::CompositionMode_Source);
+        draw.setRenderHint(QPainter::SmoothPixmapTransform);
+        draw.drawImage(QRectF(target), step.picture, source);
+    } else {
+        PassResult made;
+        addFittedDraw(made, step.picture, QSizeF(step.fullSize), scale, view);
+        draws = made.draws;
+    }
+    step.draws = draws;
+}
+
 bool isOpaque(const QImage &picture)
 {
     for (int y = 0; y < picture.height(); ++y)
@@ -108,7 +149,8 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
                                             const QList<quint64> &keys)
 {
     PassCache &cache = *view.cache;
-    if (cache.steps.size() != photos.size() - 1 || !stepsWithinFrame(cache, frame, scale))
+    if (cache.steps.size() != photos.size() - 1 ||
+        cache.background.size() != resizedPixelSize(frame * scale) || !stepsWithinFrame(cache, frame, scale))
         return std::nullopt;
     const QList<quint64> baseKeys = compositeStepKeys(photos, frame, scale, view, options, false);
     for (qsizetype i = 0; i < cache.steps.size(); ++i)
@@ -138,23 +180,14 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
     if (!reached.isEmpty()) {
         const QImage layer = applyMask(painted.plainLayer.copy(reached), photo.mask, inLayer.size().toSize(),
                                        reached.topLeft() - inLayer.topLeft().toPoint());
-        QImage running =
-            k == 1 ? Resize_Image_To_Fit_Size(photoAtScale(*photos.front(), scale, frame), frame, scale)
-                   : cache.steps[k - 2].picture;
+        QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
         for (qsizetype i = k; i < photos.size(); ++i) {
             PassCache::Step &step = cache.steps[i - 1];
             const QImage mixed = imageComposite(frameRegion(running, region, framePixels),
                                                 i == k ? layer : frameRegion(step.layer, region, framePixels),
                                                 photos[i]->m_Composite_Blend_Mode,
                                                 compositeOpacity(*photos[i]), options.blendSpace);
-            step.draws.clear(); // its picture is then this step's alone: painted in place
-            QPainter painter(&step.picture);
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(region.topLeft(), mixed);
-            painter.end();
-            PassResult draws;
-            addFittedDraw(draws, step.picture, QSizeF(step.fullSize), scale, view);
-            step.draws = draws.draws;
+            redrawStep(step, region, mixed, scale, view);
             running = step.picture;
         }
     }

@@ -72,7 +72,7 @@ quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode)
 
 qsizetype PassCache::sizeInBytes() const
 {
-    qsizetype bytes = 0;
+    qsizetype bytes = background.sizeInBytes();
     for (const Step &step : steps) {
         bytes += step.picture.sizeInBytes() + step.layer.sizeInBytes() + step.plainLayer.sizeInBytes();
         for (const ViewDraw &draw : step.draws)

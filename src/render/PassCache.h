@@ -32,6 +32,7 @@ struct PassCache {
         QImage plainLayer{}; // the layer without its mask, made when a stroke starts
     };
     QList<Step> steps; // steps[i] follows photo i + 1 (photo 0 is the background)
+    QImage background; // Composite: the background stretched to the common frame, as steps[0] took it
 
     qsizetype sizeInBytes() const;
     // How many leading steps match `keys`; the others are dropped.

@@ -492,8 +492,9 @@ QImage viewOf(const PassResult &pass, QSize view)
 
 TEST(MaskLiveStrokes, AGrowingStrokeRedrawsItsRegionAndTheFullPassFollows)
 {
-    const QSize view(400, 300);
-    for (const bool stretched : {true, false}) {
+    // At 400 x 300 the pass's picture is what the view shows; at 390 x 290 it is reduced.
+    for (const auto &[view, stretched] : {std::pair{QSize(400, 300), true}, std::pair{QSize(400, 300), false},
+                                          std::pair{QSize(390, 290), true}}) {
         NewPhotoList photos = {photoOf(solidImage(1600, 1200, qRgb(250, 20, 20)), Composite)};
         for (int i = 1; i <= 3; ++i) {
             NewPhoto photo = photoOf(texturedImage(1600, 1200, i), Composite);
