@@ -4,10 +4,12 @@
 #include "app/AppDelegate.h"
 #include "app/FileDrop.h"
 #include "app/IndicatorStyle.h"
+#include "app/MaskControls.h"
 #include "app/PhotoTable.h"
 #include "app/PlacementTool.h"
 #include "app/View_Image_Preview.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -185,6 +187,7 @@ QWidget *MainWindow::buildCanvasColumn()
         m_zoomLabel->setAccessibleName(zoom.isEmpty() ? tr("Zoom") : tr("Zoom: %1").arg(zoom));
     });
     layout->addWidget(m_scroll, 1);
+    m_maskAction = addMaskTool(m_delegate.project(), *m_canvas, toolbar, layout, 1);
 
     m_controls = new QWidget(column);
     m_controls->setObjectName("view_Controls");
@@ -270,6 +273,13 @@ void MainWindow::buildMenus()
     addMenuAction(action, "menuMoveDown", tr("Move &Down"), QKeySequence(Qt::CTRL | Qt::Key_Down),
                   &AppDelegate::OnMenuActionMoveDown);
     addPlacementAction(action);
+    action->addSeparator();
+    action->addAction(m_maskAction);
+    // One tool has the canvas at a time.
+    auto *tools = new QActionGroup(this);
+    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    tools->addAction(m_placeAction);
+    tools->addAction(m_maskAction);
 
     QMenu *photo = menuBar()->addMenu(tr("Photo"));
     photo->setObjectName("menuPhoto");

@@ -82,6 +82,7 @@ class MainWindow : public QMainWindow {
     QTimer *m_idleLater = nullptr;
     QString m_outputStage;
     bool m_showsBusy = false;
+    QAction *m_maskAction = nullptr;
     QMenu *m_recentMenu = nullptr;
     bool m_outputBusy = false;
     bool m_hasPhotos = false;

@@ -98,6 +98,8 @@ PreviewRequest View_Image_Preview::currentRequest() const
 {
     PreviewRequest request{m_project.photos(),  m_project.mode(),    QSizeF(size()),
                            devicePixelRatioF(), m_project.options(), QRect()};
+    if (const qsizetype row = m_toolPhoto ? request.photos.indexOf(m_toolPhoto) : -1; row >= 0)
+        request.photos[row] = m_toolShown;
     if (m_zoom != kFit && !m_pictureSize.isEmpty()) {
         request.viewSize = zoomedSize();
         if (rendersRegions())
@@ -308,6 +310,13 @@ QTransform View_Image_Preview::pictureToCanvas() const
         return {};
     return QTransform::fromTranslate(picture.x(), picture.y())
         .scale(picture.width() / m_pictureSize.width(), picture.height() / m_pictureSize.height());
+}
+
+void View_Image_Preview::showPhotoAs(const PhotoPtr &photo, const PhotoPtr &shown)
+{
+    m_toolPhoto = shown ? photo : nullptr;
+    m_toolShown = photo ? shown : nullptr;
+    redraw();
 }
 
 CanvasTool::Pointer View_Image_Preview::toolPointer(const QMouseEvent *event) const

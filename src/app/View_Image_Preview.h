@@ -65,6 +65,9 @@ class View_Image_Preview : public QWidget {
     CanvasTool *tool() const { return m_tool; }
     // Maps the picture's pixels to the canvas's points as it is shown now.
     QTransform pictureToCanvas() const;
+    // While a tool works: passes show `shown` in place of the project's `photo` (a stroke
+    // being painted), until it is called with null ones. Asks for a pass.
+    void showPhotoAs(const PhotoPtr &photo, const PhotoPtr &shown);
 
   signals:
     // A pass has finished; `drewPhotos` is false when the project had no photo.
@@ -107,6 +110,8 @@ class View_Image_Preview : public QWidget {
     bool m_settling = false;     // a zoom is being set: one pass once it is in place
     bool m_dragging = false;
     CanvasTool *m_tool = nullptr;
+    PhotoPtr m_toolPhoto; // the project's photo a tool shows otherwise, and how
+    PhotoPtr m_toolShown;
     bool m_toolDragging = false;
     QPointF m_dragFrom;
     QPoint m_scrollFrom;

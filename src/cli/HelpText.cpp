@@ -110,6 +110,29 @@ when the budget allows.
         .arg(largestPictureSide(PictureFormat::Png));
 }
 
+// The mask a later photo of composite, shape and transparent projects may carry.
+QString maskSection()
+{
+    return QCoreApplication::translate("HelpText", R"(
+  A later photo of a composite, shape or transparent project may have "mask": where it
+  shows, as painted in Quillane, in fractions of the photo's own width and height
+  (0 to 1 from the top-left corner):
+    "mask": {"gradients": [{"type": "linear", "from": [0.2, 0.5], "to": [0.6, 0.5]},
+                           {"type": "radial", "centre": [0.5, 0.5], "radius": 0.3,
+                            "inner": 0.1}],
+             "strokes": [{"paint": "hide", "size": 0.05, "hardness": 50,
+                          "opacity": 100, "points": [[0.1, 0.1], [0.3, 0.2]]}],
+             "invert": false}
+  Gradients multiply (linear: shown on the "from" side, hidden past "to"; radial: shown
+  within "inner", hidden beyond "radius", a fraction of the width); strokes, in order,
+  hide or show with a brush of diameter "size" (a fraction of the width, above 0, at
+  most 2), "hardness" and "opacity" 0 to 100 (default 100); "invert" comes last. Places
+  lie within -1 to 2; a project holds at most %1 strokes and %2 points.
+)")
+        .arg(kMaskStrokesMax)
+        .arg(kMaskPointsMax);
+}
+
 } // namespace
 
 QString mixHelpText()
@@ -185,7 +208,7 @@ The project file:
 
 )")
                .arg(memoryAmount(double(defaultMemoryBudget()))) +
-           keysSection() + QCoreApplication::translate("HelpText", R"(
+           keysSection() + maskSection() + QCoreApplication::translate("HelpText", R"(
   fusion         "fusion"         (project-wide) {"contrast": c, "saturation": s,
                                   "exposure": e}: the exponents of the three weights, each
                                   0 to 2 in steps of 0.1 (default 1); 0 leaves one out

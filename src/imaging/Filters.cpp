@@ -44,6 +44,22 @@ SPAN_CLONES void maskSpan(SpanF *in, SpanF &o, SpanPlace place)
     }
 }
 
+// A masked photo is laid over the background through the shape: its alpha (the mask's
+// m already in it) multiplies the shape's coverage, so that where the mask hides the
+// photo the background shows. out = L m + B (1 - La m) on premultiplied channels.
+SPAN_CLONES void maskOverSpan(SpanF *in, SpanF &o, SpanPlace place)
+{
+    const SpanF &layer = in[0], &background = in[1], &mask = in[2];
+    for (int i = 0; i < place.count; i += kLanes) {
+        const vfloat l = load(layer.a + i) * load(mask.g + i);
+        const vfloat k = load(background.a + i) * (1.0f - l);
+        store(o.r + i, load(layer.r + i) * l + load(background.r + i) * k);
+        store(o.g + i, load(layer.g + i) * l + load(background.g + i) * k);
+        store(o.b + i, load(layer.b + i) * l + load(background.b + i) * k);
+        store(o.a + i, l + k);
+    }
+}
+
 // The mask blend covers the background and the part of the layer inside the mask.
 QSize maskExtent(const QImage &background, const QImage &layer, const QImage &mask)
 {
@@ -216,6 +232,12 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask, BlendSpace space)
 {
     return renderSpans(maskExtent(background, layer, mask), {layer, background, mask}, maskSpan,
+                       {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::MaskGreen}, space);
+}
+
+QImage imageShapeOver(const QImage &background, const QImage &layer, const QImage &mask, BlendSpace space)
+{
+    return renderSpans(maskExtent(background, layer, mask), {layer, background, mask}, maskOverSpan,
                        {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::MaskGreen}, space);
 }
 

@@ -36,6 +36,11 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask,
                   BlendSpace space = BlendSpace::Linear);
 
+// The same for a masked photo: `layer` is laid over `background` with its alpha times
+// the mask's green, so that the photo's alpha (its mask's m) multiplies the shape's.
+QImage imageShapeOver(const QImage &background, const QImage &layer, const QImage &mask,
+                      BlendSpace space = BlendSpace::Linear);
+
 // Joins two images with a soft swipe seam, left to right (time 0.7) or bottom to top
 // (time 0.5, angle pi/2). The seam's geometry (a 300 x 300 extent, a 300-pixel ramp) is
 // multiplied by `scale`, so that a picture `scale` times larger gets the same seam.

@@ -176,3 +176,13 @@ void parallelRows(int rows, const std::function<void(int begin, int end)> &work)
         work(begin, std::min(rows, begin + kRowsPerBlock));
     });
 }
+
+OnThisThread::OnThisThread() : m_previous(t_coresBusy)
+{
+    t_coresBusy = true;
+}
+
+OnThisThread::~OnThisThread()
+{
+    t_coresBusy = m_previous;
+}

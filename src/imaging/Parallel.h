@@ -31,3 +31,17 @@ void runOnPoolThread(const std::function<void()> &work);
 // Calls `work(task)` for every task in [0, tasks), spread over the workers; returns when
 // all are done. For work already cut into pieces of its own size (bands of rows).
 void parallelTasks(int tasks, const std::function<void(int task)> &work);
+
+// While it lives, the imaging operations this thread calls run on it alone: for pieces of
+// work so small (a live stroke's few rows) that starting threads would cost more than
+// sharing them saves.
+class OnThisThread {
+  public:
+    OnThisThread();
+    ~OnThisThread();
+    OnThisThread(const OnThisThread &) = delete;
+    OnThisThread &operator=(const OnThisThread &) = delete;
+
+  private:
+    bool m_previous;
+};

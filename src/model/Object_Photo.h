@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PhotoAlignment.h"
+#include "model/PhotoMask.h"
 
 #include <QImage>
 #include <QList>
@@ -69,6 +70,10 @@ struct Object_Photo {
     // none until the photo is aligned. Composite (for a photo of the background's size)
     // and Exposure fusion warp the photo by it before mixing.
     std::optional<PhotoAlignment> alignment;
+
+    // Composite, Shape and Transparent: where the photo shows (none: everywhere). The
+    // background's is never applied.
+    PhotoMask mask;
 };
 
 // Working record of the Linear renderer: one seam image and its place on the strip.

@@ -109,6 +109,7 @@ bool PhotoProject::replacePhoto(const PhotoPtr &photo, const QString &file, cons
     auto replaced = std::make_shared<Object_Photo>(*photo);
     replaced->sFile = QFileInfo(file).absoluteFilePath();
     givePicture(*replaced, image, std::move(copies));
+    replaced->alignment.reset(); // found for the old picture, it means nothing for this one
     PhotoList after = array_Photos;
     after[row] = replaced;
     pushListStep(tr("Replace Photo"), after, i_Selected_Photo_Index);
@@ -266,6 +267,58 @@ bool PhotoProject::clearAlignment(qint64 row)
     return setAlignments({{array_Photos[row], std::nullopt}});
 }
 
+bool PhotoProject::canMask(qint64 row) const
+{
+    return row > 0 && row < array_Photos.size() &&
+           (modeBlend == Composite || modeBlend == Shape || modeBlend == Transparent);
+}
+
+bool PhotoProject::pushMaskStep(qint64 row, const PhotoMask &mask, const QString &name)
+{
+    if (!canMask(row) || array_Photos[row]->mask == mask)
+        return false;
+    m_history.push(new MaskStep(*this, array_Photos[row], array_Photos[row]->mask, mask, name));
+    return true;
+}
+
+bool PhotoProject::addMaskStroke(qint64 row, const MaskStroke &stroke)
+{
+    qsizetype strokes = 1;
+    qsizetype points = stroke.points.size();
+    for (const PhotoPtr &photo : array_Photos) {
+        strokes += photo->mask.strokes.size();
+        points += maskPointCount(photo->mask);
+    }
+    if (!canMask(row) || stroke.points.isEmpty() || strokes > kMaskStrokesMax || points > kMaskPointsMax)
+        return false;
+    PhotoMask mask = array_Photos[row]->mask;
+    mask.strokes.append(stroke);
+    return pushMaskStep(row, mask, tr("Paint Mask"));
+}
+
+bool PhotoProject::addMaskGradient(qint64 row, const MaskGradient &gradient)
+{
+    if (!canMask(row))
+        return false;
+    PhotoMask mask = array_Photos[row]->mask;
+    mask.gradients.append(gradient);
+    return pushMaskStep(row, mask, tr("Add Gradient"));
+}
+
+bool PhotoProject::invertMask(qint64 row)
+{
+    if (!canMask(row))
+        return false;
+    PhotoMask mask = array_Photos[row]->mask;
+    mask.invert = !mask.invert;
+    return pushMaskStep(row, mask, tr("Invert Mask"));
+}
+
+bool PhotoProject::clearMask(qint64 row)
+{
+    return pushMaskStep(row, PhotoMask(), tr("Clear Mask"));
+}
+
 int PhotoProject::applySelection(qint64 row)
 {
     if (row < -1 || row >= array_Photos.size())
@@ -332,6 +385,15 @@ void PhotoProject::applyFields(const PhotoPtr &photo, const QList<FieldValue> &v
 {
     for (const FieldValue &value : values)
         writePhotoField(ownRecord(photo), value.field, value.value);
+    int what = FieldChanged;
+    if (fromHistory)
+        what |= FromHistory | applySelection(array_Photos.indexOf(photo));
+    emit changed(what);
+}
+
+void PhotoProject::applyMask(const PhotoPtr &photo, const PhotoMask &mask, bool fromHistory)
+{
+    ownRecord(photo).mask = mask;
     int what = FieldChanged;
     if (fromHistory)
         what |= FromHistory | applySelection(array_Photos.indexOf(photo));

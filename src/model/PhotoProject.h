@@ -133,6 +133,16 @@ class PhotoProject : public QObject {
     // file, keeping its settings; one undo step. False when it is not in the list.
     bool replacePhoto(const PhotoPtr &photo, const QString &file, const QImage &image,
                       std::shared_ptr<const ReducedCopies> copies);
+    // The mask of the later photo at `row`, one undo step each ("Paint Mask", "Add
+    // Gradient", "Invert Mask", "Clear Mask"). False, and nothing changed, for the
+    // background, a row outside the list, a Linear project, a stroke without points or
+    // one that would take the project past its strokes or points, or a mask already clear.
+    bool addMaskStroke(qint64 row, const MaskStroke &stroke);
+    bool addMaskGradient(qint64 row, const MaskGradient &gradient);
+    bool invertMask(qint64 row);
+    bool clearMask(qint64 row);
+    // Whether the photo at `row` can have a mask in this project.
+    bool canMask(qint64 row) const;
 
   signals:
     // What changed, as Change flags.
@@ -143,12 +153,15 @@ class PhotoProject : public QObject {
     friend class OptionsStep;
     friend class AlignmentStep;
     friend class FieldsStep;
+    friend class MaskStep;
 
     // The raw operations, which only the undo steps call.
     void applyList(const PhotoList &photos, qint64 row, bool fromHistory);
     void applyOptions(const ProjectOptions &options, qint64 row, bool fromHistory);
     void applyAlignment(const QList<AlignmentWrite> &writes, bool fromHistory);
     void applyFields(const PhotoPtr &photo, const QList<FieldValue> &values, bool fromHistory);
+    void applyMask(const PhotoPtr &photo, const PhotoMask &mask, bool fromHistory);
+    bool pushMaskStep(qint64 row, const PhotoMask &mask, const QString &name);
     int applySelection(qint64 row);
     void pushListStep(const QString &name, const PhotoList &after, qint64 rowAfter);
     static PhotoList copied(const PhotoList &photos);

@@ -18,21 +18,6 @@
 
 namespace {
 
-// The value as the user wrote it, for messages: a number as short as it can be written
-// and still read back as the same number (360.0001 stays 360.0001).
-QString jsonText(const QJsonValue &value)
-{
-    if (value.isDouble())
-        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
-    if (value.isString())
-        return quoted(value.toString());
-    if (value.isBool())
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.isArray()    ? QCoreApplication::translate("ProjectFile", "a list")
-           : value.isObject() ? QCoreApplication::translate("ProjectFile", "an object")
-                              : QStringLiteral("null");
-}
-
 QString numberText(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
@@ -146,6 +131,41 @@ QString readPhotoKey(const QString &key, const QJsonValue &value, quint64 mode, 
     return QCoreApplication::translate("ProjectFile", "unknown key %1").arg(quoted(key));
 }
 
+// The mask belongs to the modes that place a photo over the others.
+QString readPhotoMask(const QJsonValue &value, quint64 mode, Object_Photo &photo)
+{
+    constexpr unsigned kMaskModes = kCompositeModeBit | kShapeModeBit | kTransparentModeBit;
+    if (mode >= 32 || !(kMaskModes & (1u << mode)))
+        return QCoreApplication::translate("ProjectFile", "key %1 belongs to %2 projects, not %3")
+            .arg(quoted(QStringLiteral("mask")), modeNamesFor(kMaskModes),
+                 projectModeNames()[qsizetype(mode)]);
+    return readMask(value, photo.mask);
+}
+
+// All the masks of a project together stay within the strokes and points one may hold.
+QString maskLimitsRefusal(const Project &project)
+{
+    qsizetype strokes = 0;
+    qsizetype points = 0;
+    for (const NewPhoto &photo : project.photos) {
+        strokes += photo->mask.strokes.size();
+        points += maskPointCount(photo->mask);
+    }
+    if (strokes > kMaskStrokesMax)
+        return QCoreApplication::translate("ProjectFile",
+                                           "%1: %2 strokes, more than the %3 a project may hold")
+            .arg(quoted(QStringLiteral("mask")))
+            .arg(strokes)
+            .arg(kMaskStrokesMax);
+    if (points > kMaskPointsMax)
+        return QCoreApplication::translate("ProjectFile",
+                                           "%1: %2 points, more than the %3 a project may hold")
+            .arg(quoted(QStringLiteral("mask")))
+            .arg(points)
+            .arg(kMaskPointsMax);
+    return {};
+}
+
 QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFolder, Project &project)
 {
     if (!entry.isObject())
@@ -159,8 +179,10 @@ QString readPhoto(const QJsonValue &entry, quint64 mode, const QString &baseFold
             .arg(quoted(QStringLiteral("file")));
     NewPhoto photo = makePhoto(QImage(), file.toString(), mode);
     for (auto it = object.begin(); it != object.end(); ++it) {
-        const QString wrong =
-            it.key() == QLatin1String("file") ? QString() : readPhotoKey(it.key(), it.value(), mode, *photo);
+        const QString wrong = it.key() == QLatin1String("file") ? QString()
+                              : it.key() == QLatin1String("mask")
+                                  ? readPhotoMask(it.value(), mode, *photo)
+                                  : readPhotoKey(it.key(), it.value(), mode, *photo);
         if (!wrong.isEmpty())
             return wrong;
     }
@@ -301,7 +323,7 @@ QString readProject(const QJsonObject &root, const QString &baseFolder, Project 
         if (!wrong.isEmpty())
             return QCoreApplication::translate("ProjectFile", "photo %1: %2").arg(i + 1).arg(wrong);
     }
-    return {};
+    return maskLimitsRefusal(project);
 }
 
 } // namespace
@@ -369,6 +391,8 @@ QByteArray projectJson(quint64 mode, const PhotoList &photos, const QString &pro
                 numbers.append(value);
             entry.insert(QStringLiteral("alignment"), numbers);
         }
+        if (!photo->mask.isEmpty() && (mode == Composite || mode == Shape || mode == Transparent))
+            entry.insert(QStringLiteral("mask"), maskJson(photo->mask));
         list.append(entry);
     }
     QJsonObject root{{QStringLiteral("version"), kProjectFormatVersion},

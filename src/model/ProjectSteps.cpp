@@ -159,3 +159,26 @@ void FieldsStep::forget(const PhotoPtr &photo)
     if (photo == m_photo)
         setObsolete(true);
 }
+
+MaskStep::MaskStep(PhotoProject &project, PhotoPtr photo, PhotoMask before, PhotoMask after,
+                   const QString &name)
+    : ProjectStep(name), m_project(project), m_photo(std::move(photo)), m_before(std::move(before)),
+      m_after(std::move(after))
+{
+}
+
+void MaskStep::undo()
+{
+    m_project.applyMask(m_photo, m_before, true);
+}
+
+void MaskStep::redo()
+{
+    m_project.applyMask(m_photo, m_after, !std::exchange(m_first, false));
+}
+
+void MaskStep::forget(const PhotoPtr &photo)
+{
+    if (photo == m_photo)
+        setObsolete(true);
+}

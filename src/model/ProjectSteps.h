@@ -93,3 +93,20 @@ class FieldsStep : public ProjectStep {
     quint64 m_gesture;
     bool m_first = true;
 };
+
+// A change of one photo's mask: the whole mask before and after it (its lists are shared,
+// so a step costs little). Undo and redo select the photo's row.
+class MaskStep : public ProjectStep {
+  public:
+    MaskStep(PhotoProject &project, PhotoPtr photo, PhotoMask before, PhotoMask after, const QString &name);
+    void undo() override;
+    void redo() override;
+    void forget(const PhotoPtr &photo) override;
+
+  private:
+    PhotoProject &m_project;
+    PhotoPtr m_photo;
+    PhotoMask m_before;
+    PhotoMask m_after;
+    bool m_first = true;
+};

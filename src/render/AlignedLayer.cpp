@@ -12,12 +12,13 @@ bool compositeAligns(const Object_Photo &photo, QSizeF background)
     return photo.alignment.has_value() && imageSizeF(photo.image) == background;
 }
 
-QImage alignedLayer(const Object_Photo &photo, QSizeF frame, double scale)
+QImage alignedLayer(const Object_Photo &photo, QSizeF frame, double scale, bool masked)
 {
     if (!photo.alignment)
         return {};
     const QSize pixels = resizedPixelSize(frame * scale);
-    const QImage source = photoAtScale(photo, scale, imageSizeF(photo.image));
+    const QImage pixels = photoAtScale(photo, scale, imageSizeF(photo.image));
+    const QImage source = masked ? maskedPixels(photo, pixels) : pixels;
     return warpPhoto(source, *photo.alignment, pixels);
 }
 

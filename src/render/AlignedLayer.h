@@ -18,8 +18,9 @@ bool compositeAligns(const Object_Photo &photo, QSizeF background);
 
 // The photo in the frame of a background `frame` points large, in a pass at `scale`:
 // warped by its alignment, from the photo's pixels at that scale (its reduced copy in a
-// preview, its own picture in a capture). Null without an alignment or the memory.
-QImage alignedLayer(const Object_Photo &photo, QSizeF frame, double scale);
+// preview, its own picture in a capture), its mask applied first when `masked` (the
+// modes that have masks). Null without an alignment or the memory.
+QImage alignedLayer(const Object_Photo &photo, QSizeF frame, double scale, bool masked = false);
 
 // Whether photo `index` of `photos` can be aligned in a project of `mode`: a later photo
 // with a picture; in Exposure fusion any, in Composite one of the background's size.

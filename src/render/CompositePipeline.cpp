@@ -5,12 +5,14 @@
 #include "imaging/ImageConversion.h"
 #include "model/ProjectMode.h"
 #include "render/AlignedLayer.h"
+#include "render/LiveComposite.h"
 #include "render/PassCache.h"
 #include "render/PlacedLayer.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -23,19 +25,20 @@ struct Stage {
 };
 
 // The layer of one step: the photo warped by its alignment, stretched to the common
-// frame, or its placed layer.
-Stage compositeLayer(const Object_Photo &photo, QSizeF background, QSizeF frame, double scale)
+// frame, or its placed layer; its mask applied first.
+Stage compositeStage(const Object_Photo &photo, QSizeF background, QSizeF frame, double scale)
 {
     if (compositeAligns(photo, background)) {
-        Stage stage{alignedLayer(photo, frame, scale), resizedPixelSize(frame), QString()};
+        Stage stage{alignedLayer(photo, frame, scale, true), resizedPixelSize(frame), QString()};
         if (stage.image.isNull() && !resizedPixelSize(frame * scale).isEmpty())
             stage.failure = QCoreApplication::translate(
                 "CompositePipeline", "there is not enough memory to align it to the background.");
         return stage;
     }
     if (photo.bCompositeSizeOfBG) {
-        Stage stage{Resize_Image_To_Fit_Size(photoAtScale(photo, scale, frame), frame, scale),
-                    resizedPixelSize(frame), QString()};
+        Stage stage{
+            Resize_Image_To_Fit_Size(maskedPixels(photo, photoAtScale(photo, scale, frame)), frame, scale),
+            resizedPixelSize(frame), QString()};
         if (stage.image.isNull() && !resizedPixelSize(frame * scale).isEmpty())
             stage.failure = QCoreApplication::translate(
                 "CompositePipeline", "there is not enough memory to stretch it to the background.");
@@ -44,16 +47,16 @@ Stage compositeLayer(const Object_Photo &photo, QSizeF background, QSizeF frame,
     const PlacedLayer geometry =
         placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size, photo.f_Composite_X_Offset,
                             photo.f_Composite_Y_Offset, photoPlacement(photo, Composite));
-    const PlacedLayer layer =
-        makePlacedLayer(photoAtScale(photo, scale, geometry.rect.size()), geometry, scale);
+    const PlacedLayer layer = makePlacedLayer(
+        maskedPixels(photo, photoAtScale(photo, scale, geometry.rect.size())), geometry, scale);
     return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize),
             placedLayerFailure(layer, imageSizeF(photo.image), scale)};
 }
 
-// The key of each step of the pass: everything its picture and draws depend on, chained
-// from the background through the step's photo.
-QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view,
-                        const ProjectOptions &options)
+} // namespace
+
+QList<quint64> compositeStepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view,
+                                 const ProjectOptions &options, bool withMasks)
 {
     quint64 key = passKey(Composite, view, options);
     for (const double value : {frame.width(), frame.height(), scale})
@@ -61,13 +64,19 @@ QList<quint64> stepKeys(const PhotoList &photos, QSizeF frame, double scale, con
     key = chainKey(key, quint64(photos.front()->image.cacheKey()));
     QList<quint64> keys;
     for (qsizetype i = 1; i < photos.size(); ++i) {
-        key = chainPhotoKey(key, *photos[i], Composite);
+        Object_Photo photo = *photos[i];
+        if (!withMasks)
+            photo.mask = {};
+        key = chainPhotoKey(key, photo, Composite);
         keys.append(key);
     }
     return keys;
 }
 
-} // namespace
+QImage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
+{
+    return compositeStage(photo, QSizeF(), frame, scale).image; // never aligned: the live path skips those
+}
 
 float compositeOpacity(const Object_Photo &photo)
 {
@@ -94,10 +103,12 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
     const double scale = passScale(frame, view);
     PassResult pass;
     QImage running = photoAtScale(*photos.front(), scale, frame); // its own fields are never read
-    QList<quint64> keys;
+    QList<quint64> keys, baseKeys;
     qsizetype first = 1;
     if (view.cache) {
-        keys = stepKeys(photos, frame, scale, view, options);
+        keys = compositeStepKeys(photos, frame, scale, view, options);
+        if (std::optional<PassResult> live = liveCompositePass(photos, frame, scale, view, options, keys))
+            return *live;
         const qsizetype kept = view.cache->keepMatching(keys);
         for (qsizetype i = 0; i < kept; ++i)
             pass.draws.append(view.cache->steps[i].draws);
@@ -106,6 +117,7 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
             pass.fullSize = view.cache->steps[kept - 1].fullSize;
         }
         first = kept + 1;
+        baseKeys = compositeStepKeys(photos, frame, scale, view, options, false);
     }
     // The common frame spans every photo: a photo too large to draw fails the pass.
     for (qsizetype i = 0; i < photos.size(); ++i)
@@ -116,8 +128,10 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         // Each step's background is stretched back to the common frame, whatever size
         // the previous result came out at.
         const QImage background = Resize_Image_To_Fit_Size(running, frame, scale);
+        if (view.cache && i == 1)
+            view.cache->background = background;
         running = QImage(); // no third full-size picture alive during the blend
-        const Stage layer = compositeLayer(photo, imageSizeF(photos.front()->image), frame, scale);
+        const Stage layer = compositeStage(photo, imageSizeF(photos.front()->image), frame, scale);
         if (!layer.failure.isEmpty())
             return failedLayerPass(photos, i, layer.failure);
         // The filters take and give the canonical picture type directly; the result
@@ -132,7 +146,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         const qsizetype drawsBefore = pass.draws.size();
         addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
         if (view.cache && view.cache->steps.size() == i - 1)
-            view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore)});
+            view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore),
+                                baseKeys.value(i - 1), photo.mask, layer.image, QImage()});
     }
     pass.mixed = running;
     return pass;

@@ -33,9 +33,28 @@ quint64 passKey(quint64 mode, const ViewTarget &view, const ProjectOptions &opti
     return chainKey(key, quint64(options.fullResolution));
 }
 
+quint64 chainMaskKey(quint64 key, const PhotoMask &mask)
+{
+    if (mask.isEmpty())
+        return key;
+    key = chainKey(key, quint64(mask.invert) | quint64(mask.gradients.size()) << 1);
+    for (const MaskGradient &g : mask.gradients)
+        for (const double value :
+             {double(g.type), g.from.x(), g.from.y(), g.to.x(), g.to.y(), g.radius, g.inner})
+            key = chainKey(key, value);
+    for (const MaskStroke &stroke : mask.strokes) {
+        for (const double value : {double(stroke.show), stroke.size, stroke.hardness, stroke.opacity,
+                                   double(stroke.points.size())})
+            key = chainKey(key, value);
+        for (const QPointF &point : stroke.points)
+            key = chainKey(chainKey(key, point.x()), point.y());
+    }
+    return key;
+}
+
 quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode)
 {
-    key = chainKey(key, quint64(photo.image.cacheKey()));
+    key = chainMaskKey(chainKey(key, quint64(photo.image.cacheKey())), photo.mask);
     const unsigned modeBit = mode < 32 ? 1u << mode : 0u;
     for (const PhotoFieldRow &row : photoFieldTable()) {
         if (!(row.modes & modeBit))
@@ -58,9 +77,9 @@ quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode)
 
 qsizetype PassCache::sizeInBytes() const
 {
-    qsizetype bytes = 0;
+    qsizetype bytes = background.sizeInBytes();
     for (const Step &step : steps) {
-        bytes += step.picture.sizeInBytes();
+        bytes += step.picture.sizeInBytes() + step.layer.sizeInBytes() + step.plainLayer.sizeInBytes();
         for (const ViewDraw &draw : step.draws)
             bytes += draw.image.sizeInBytes();
     }
@@ -78,7 +97,7 @@ qsizetype PassCache::keepMatching(const QList<quint64> &keys)
 
 void PassCache::append(Step step)
 {
-    qsizetype bytes = sizeInBytes() + step.picture.sizeInBytes();
+    qsizetype bytes = sizeInBytes() + step.picture.sizeInBytes() + step.layer.sizeInBytes();
     for (const ViewDraw &draw : step.draws)
         bytes += draw.image.sizeInBytes();
     if (bytes <= kPassCacheBytes)

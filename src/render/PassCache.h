@@ -24,8 +24,15 @@ struct PassCache {
         QImage picture;        // the mixed picture after this photo, at the pass's scale
         QSize fullSize;        // its size in a full-resolution pass
         QList<ViewDraw> draws; // what this step added to the view
+        // For the live strokes of a mask (LiveComposite.h), Composite steps keep the key
+        // of the step with every mask left out, the photo's mask and its layer.
+        quint64 baseKey = 0;
+        PhotoMask mask{};
+        QImage layer{};
+        QImage plainLayer{}; // the layer without its mask, made when a stroke starts
     };
     QList<Step> steps; // steps[i] follows photo i + 1 (photo 0 is the background)
+    QImage background; // Composite: the background stretched to the common frame, as steps[0] took it
 
     qsizetype sizeInBytes() const;
     // How many leading steps match `keys`; the others are dropped.
@@ -40,6 +47,8 @@ quint64 chainKey(quint64 key, double value);
 // The key a pass's steps start from: the mode, the view's size and pixel ratio and the
 // project's settings.
 quint64 passKey(quint64 mode, const ViewTarget &view, const ProjectOptions &options);
-// Chains a photo's picture, every field of `mode` (from the field table, so a new
-// field is in the key the day it is in the table) and its alignment.
+// Chains everything a mask holds (nothing for an empty one).
+quint64 chainMaskKey(quint64 key, const PhotoMask &mask);
+// Chains a photo's picture, its mask and every field of `mode` (from the field table, so a new
+// field is in the key the day it is in the table).
 quint64 chainPhotoKey(quint64 key, const Object_Photo &photo, quint64 mode);

@@ -49,8 +49,16 @@ double orientedCopies(const Object_Photo &photo, quint64 mode, QSizeF pixels)
     return photoPlacement(photo, mode).isIdentity() ? 0.0 : 2.0 * pictureBytes(pixels);
 }
 
+// A masked photo's step holds its masked copy too, at the photo's size in the pass (the
+// mask itself is made a row at a time).
+double maskedCopyBytes(const Object_Photo &photo, QSizeF size, double scale)
+{
+    return photo.mask.isEmpty() ? 0.0 : pictureBytes(scaled(size, scale));
+}
+
 // Each step: the background stretched to the frame, the layer, the layer's reduction of
-// the photo (or its mirrored and turned copies) and the result spanning both.
+// the photo (or its mirrored and turned copies) and the result spanning both (and a
+// masked photo's copy).
 double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double scale)
 {
     const QSizeF frame = largest(sizes);
@@ -64,7 +72,8 @@ double compositeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double
         const QSizeF result = frame.expandedTo(layer);
         worst = std::max(worst, pictureBytes(scaled(frame, scale)) + 2 * pictureBytes(scaled(layer, scale)) +
                                     pictureBytes(scaled(result, scale)) +
-                                    orientedCopies(photo, Composite, scaled(sizes[i], scale)));
+                                    orientedCopies(photo, Composite, scaled(sizes[i], scale)) +
+                                    maskedCopyBytes(photo, sizes[i], scale));
     }
     return worst;
 }
@@ -84,7 +93,8 @@ double shapeNeed(const PhotoList &photos, const QList<QSizeF> &sizes, double sca
         worst = std::max(worst, pictureBytes(scaled(running, scale)) +
                                     layers * pictureBytes(scaled(layer, scale)) +
                                     pictureBytes(scaled(result, scale)) +
-                                    orientedCopies(photo, Shape, scaled(sizes[i], scale)));
+                                    orientedCopies(photo, Shape, scaled(sizes[i], scale)) +
+                                    maskedCopyBytes(photo, sizes[i], scale));
         running = result;
     }
     return worst;
@@ -143,14 +153,15 @@ double linearNeed(const LinearStrip &linear, bool vertical)
 }
 
 // The full-resolution picture of the background's size and one reduced layer (or the
-// mirrored and turned copies of one photo) at a time.
+// mirrored and turned copies of one photo) at a time, with a masked photo's copy.
 double transparentNeed(const PhotoList &photos, const QList<QSizeF> &sizes, bool capturePending)
 {
     if (!capturePending)
         return 0.0;
     double layer = 0.0;
     for (qsizetype i = 1; i < sizes.size(); ++i)
-        layer = std::max({layer, pictureBytes(sizes[i]), orientedCopies(*photos[i], Transparent, sizes[i])});
+        layer = std::max({layer, pictureBytes(sizes[i]) + maskedCopyBytes(*photos[i], sizes[i], 1.0),
+                          orientedCopies(*photos[i], Transparent, sizes[i])});
     return pictureBytes(sizes.front()) + layer;
 }
 

@@ -3,6 +3,7 @@
 #include "imaging/Filters.h"
 #include "imaging/ImageConversion.h"
 #include "model/PhotoPlacement.h"
+#include "imaging/MaskRaster.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 #include "render/PassCache.h"
@@ -54,8 +55,11 @@ RegionResult compositeRegion(const PhotoList &photos, const ProjectOptions &opti
     QImage running = regionPixels(photos.front()->image, result.region);
     for (qsizetype i = 1; i < photos.size() && !running.isNull(); ++i) {
         const Object_Photo &photo = *photos[i];
-        running = imageComposite(running, regionPixels(photo.image, result.region),
-                                 photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace);
+        // The mask is the photo's own, pixel for pixel: the region takes its part of it.
+        const QImage layer = applyMask(regionPixels(photo.image, result.region), photo.mask,
+                                       photo.image.size(), result.region.topLeft());
+        running = imageComposite(running, layer, photo.m_Composite_Blend_Mode, compositeOpacity(photo),
+                                 options.blendSpace);
     }
     if (running.isNull())
         result.error =

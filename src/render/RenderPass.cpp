@@ -2,6 +2,7 @@
 
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
+#include "imaging/MaskRaster.h"
 #include "imaging/ReducedCopies.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
@@ -125,6 +126,11 @@ QImage photoForPixels(const Object_Photo &photo, QSizeF pixels)
 QImage photoAtScale(const Object_Photo &photo, double scale, QSizeF drawn)
 {
     return scale >= 1.0 ? photo.image : photoForPixels(photo, drawn * scale);
+}
+
+QImage maskedPixels(const Object_Photo &photo, const QImage &pixels)
+{
+    return applyMask(pixels, photo.mask);
 }
 
 void addViewDraw(PassResult &pass, const QImage &picture, const QRectF &rect, const ViewTarget &view,

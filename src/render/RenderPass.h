@@ -62,6 +62,11 @@ double passScale(QSizeF picture, const ViewTarget &view);
 // with the photo).
 QImage photoAtScale(const Object_Photo &photo, double scale, QSizeF drawn);
 
+// The pixels of a later photo as a pass mixes them: `pixels` (its picture or a reduced
+// copy) with its mask applied as alpha, in the photo's own coordinates, before any
+// geometry. A photo without a mask gives `pixels` themselves.
+QImage maskedPixels(const Object_Photo &photo, const QImage &pixels);
+
 // The photo's smallest reduced copy that a drawing of `pixels` enlarges by at most a
 // quarter, or its own image.
 QImage photoForPixels(const Object_Photo &photo, QSizeF pixels);

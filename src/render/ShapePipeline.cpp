@@ -22,7 +22,8 @@ PlacedLayer shapeLayer(const Object_Photo &photo, double scale)
     const PlacedLayer geometry =
         placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size, photo.f_Shape_X_Offset,
                             photo.f_Shape_Y_Offset, photoPlacement(photo, Shape));
-    return makePlacedLayer(photoAtScale(photo, scale, geometry.rect.size()), geometry, scale);
+    return makePlacedLayer(maskedPixels(photo, photoAtScale(photo, scale, geometry.rect.size())), geometry,
+                           scale);
 }
 
 // The key of each step: the view, the settings, the scale, the background's picture,
@@ -95,8 +96,9 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
         const bool hadRunning = !running.isNull();
         // The filters take and give the canonical picture type directly. The result
         // spans the running picture and the cut-out layer, at either scale.
-        running = imageShape(CGImageRefFromImage(running), CGImageRefFromImage(layer.canvas),
-                             CGImageRefFromImage(mask), options.blendSpace);
+        const auto cut = photo.mask.isEmpty() ? imageShape : imageShapeOver;
+        running = cut(CGImageRefFromImage(running), CGImageRefFromImage(layer.canvas),
+                      CGImageRefFromImage(mask), options.blendSpace);
         if (running.isNull() && (hadRunning || !layer.isEmpty()))
             return failedLayerPass(
                 photos, i,

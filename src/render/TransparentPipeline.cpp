@@ -21,7 +21,7 @@ QImage fullResolution(const PhotoList &photos)
         const Object_Photo &photo = *photos[i];
         const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
         if (opacity > 0.0f)
-            drawPhotoPlaced(picture, transparentLayerRect(photo, frame), photo.image,
+            drawPhotoPlaced(picture, transparentLayerRect(photo, frame), maskedPixels(photo, photo.image),
                             photoPlacement(photo, Transparent), opacity);
     }
     return picture;
@@ -96,8 +96,8 @@ PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
         const QRectF rect = transparentLayerRect(photo, frame);
         if (opacity <= 0.0f)
             continue;
-        const OrientedPicture oriented =
-            orientPicture(viewPixels(photo, rect, view), rect, photoPlacement(photo, Transparent));
+        const OrientedPicture oriented = orientPicture(maskedPixels(photo, viewPixels(photo, rect, view)), rect,
+                                                       photoPlacement(photo, Transparent));
         addViewDraw(pass, oriented.image, oriented.rect, view, opacity, oriented.turn);
     }
     if (view.capturePending)

@@ -1,0 +1,164 @@
+// Masks: rasterising 200 strokes over a 24-megapixel photo on every core (bytes per
+// pixel reported), a full-resolution Composite pass with a masked photo against the same
+// pass without the mask, and live painting: a recorded stroke replayed on one photo of
+// eight 24-megapixel ones in a 1600 x 1000 view, each pointer event followed by the
+// preview pass the canvas asks for, with the latency distribution reported.
+//
+//   build/dev/bench/bench_masks --benchmark_min_time=2
+//
+// CPU is the whole process's (every core), so that a loaded machine still shows the work.
+//
+// Inputs: tests/photos/pair24_a.jpg and pair24_b.jpg (6000 x 4000); a missing photo stops
+// the run. The strokes are generated from a fixed seed: 40 points a hundredth of the
+// width apart, turning by up to 0.3 radians at each, brush sizes of 2 to 10 per cent of
+// the width, hardness 0 to 100, opacity 50 to 100, hide and show alternating.
+#include "BenchPhotos.h"
+#include "imaging/MaskRaster.h"
+#include "imaging/Parallel.h"
+#include "model/ProjectMode.h"
+#include "render/CaptureRunner.h"
+#include "render/PreviewRenderer.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+MaskStroke walk(QRandomGenerator &random, int points, bool show)
+{
+    MaskStroke stroke{
+        show, 0.02 + random.bounded(0.08), random.bounded(100.0), 50 + random.bounded(50.0), {}};
+    QPointF at(random.bounded(1.0), random.bounded(1.0));
+    double heading = random.bounded(6.3);
+    for (int i = 0; i < points; ++i) {
+        stroke.points.append(at);
+        heading += random.bounded(0.6) - 0.3; // a hand turns gradually
+        at += QPointF(std::cos(heading), std::sin(heading)) * 0.01;
+    }
+    return stroke;
+}
+
+PhotoMask strokesMask(int strokes)
+{
+    QRandomGenerator random(29);
+    PhotoMask mask;
+    mask.gradients.append({MaskGradient::Linear, {0.0, 0.5}, {1.0, 0.6}, 0, 0});
+    for (int i = 0; i < strokes; ++i)
+        mask.strokes.append(walk(random, 40, i % 2 == 1));
+    return mask;
+}
+
+void BM_RasterizeMask(benchmark::State &state)
+{
+    const PhotoMask mask = strokesMask(int(state.range(0)));
+    const QSize size = benchPhotos().a.size();
+    QImage levels;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(levels = rasterizeMask(mask, size));
+    state.counters["bytes_per_pixel"] = double(levels.sizeInBytes()) / (double(size.width()) * size.height());
+    state.counters["megapixels"] = size.width() * size.height() / 1e6;
+}
+BENCHMARK(BM_RasterizeMask)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
+
+void BM_ApplyMask(benchmark::State &state)
+{
+    const PhotoMask mask = strokesMask(200);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(applyMask(benchPhotos().b, mask));
+}
+BENCHMARK(BM_ApplyMask)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
+
+// Two photos, the second Normal over the first: unmasked (range 0), masked by 200 strokes
+// and a gradient (1), or by one linear and one radial gradient (2).
+void BM_CompositeFullResolution(benchmark::State &state)
+{
+    NewPhoto layer = makePhoto(benchPhotos().b, QStringLiteral("b.jpg"), Composite);
+    layer->m_Composite_Blend_Mode = 24;
+    if (state.range(0) == 1)
+        layer->mask = strokesMask(200);
+    if (state.range(0) == 2)
+        layer->mask.gradients = {{MaskGradient::Linear, {0.1, 0.5}, {0.9, 0.5}, 0, 0},
+                                 {MaskGradient::Radial, {0.5, 0.5}, {}, 0.6, 0.2}};
+    const PhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite), layer};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderPass(list, Composite, {}, true).mixed);
+}
+BENCHMARK(BM_CompositeFullResolution)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+
+// A stroke across the photo as a pointer records it: 120 events along a curve.
+QList<QPointF> recordedStroke()
+{
+    QList<QPointF> points;
+    for (int i = 0; i < 120; ++i) {
+        const double t = i / 119.0;
+        points.append({0.15 + 0.7 * t, 0.5 + 0.2 * std::sin(t * 6.0)});
+    }
+    return points;
+}
+
+// Eight photos, each Normal at 70 % opacity over the ones before; the stroke is painted
+// on photo `painted` (1 the lowest over the background, 7 the top one). Each event grows
+// the stroke by a point, then runs the preview pass of the 1600 x 1000 view with the
+// worker's step cache, as the canvas's worker does (the live strokes' region passes; the
+// first event also makes the painted photo's layer without its mask).
+void BM_LivePaintLatency(benchmark::State &state)
+{
+    const qsizetype painted = state.range(0);
+    NewPhotoList photos;
+    for (int i = 0; i < 8; ++i) {
+        NewPhoto photo =
+            makePhoto(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("p.jpg"), Composite);
+        photo->m_Composite_Blend_Mode = 24;
+        photo->f_Composite_Opacity = 70;
+        photos.append(photo);
+    }
+    PreviewRequest request{photos, Composite, QSizeF(1600, 1000), 1.0, {}, QRect()};
+    PassCache cache;
+    renderPreviewFrame(request, &cache); // the reduced copies and the cache, as after opening
+    const QList<QPointF> events = recordedStroke();
+    std::vector<double> latencies;
+    const std::clock_t cpuBefore = std::clock();
+    for (auto _ : state) {
+        MaskStroke stroke{false, 0.05, 50, 100, {}};
+        for (const QPointF &event : events) {
+            QElapsedTimer clock;
+            clock.start();
+            stroke.points.append(event);
+            auto shown = std::make_shared<Object_Photo>(*photos[painted]);
+            shown->mask.strokes = {stroke};
+            request.photos[painted] = shown;
+            // On a reserved pool thread, as the canvas's worker renders.
+            runOnPoolThread([&] { benchmark::DoNotOptimize(renderPreviewFrame(request, &cache)); });
+            latencies.push_back(clock.nsecsElapsed() / 1e6);
+        }
+    }
+    const double cpuMs = double(std::clock() - cpuBefore) * 1000.0 / CLOCKS_PER_SEC;
+    state.counters["live"] = cache.steps.size() == 7 && !cache.steps[painted - 1].plainLayer.isNull();
+    std::sort(latencies.begin(), latencies.end());
+    auto at = [&](double share) { return latencies[size_t(share * double(latencies.size() - 1))]; };
+    state.counters["p50_ms"] = at(0.5);
+    state.counters["p90_ms"] = at(0.9);
+    state.counters["p99_ms"] = at(0.99);
+    state.counters["max_ms"] = latencies.back();
+    state.counters["events"] = double(latencies.size());
+    state.counters["cpu_ms_per_event"] = cpuMs / double(latencies.size()); // every thread's
+}
+BENCHMARK(BM_LivePaintLatency)->Arg(1)->Arg(7)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runBenchmarks(argc, argv);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/PhotoMask.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <functional>
+#include <vector>
+
+// A photo's mask rasterised for a picture of the photo `size` pixels large (its own
+// picture or a reduced copy): the mask's fractions become that picture's pixels, and
+// each pixel's m is taken at its centre. Any scale rasterises the same mask.
+// Formulas: docs/mixing-controls.md ("Masks").
+class MaskRaster {
+  public:
+    MaskRaster(const PhotoMask &mask, QSize size);
+
+    // m in [0, 1] for the pixels [x0, x1) of each row y in [begin, end) (top-left
+    // coordinates): use(y, m) with m[0 .. x1 - x0).
+    using RowUse = std::function<void(int y, const float *m)>;
+    void forRows(int begin, int end, int x0, int x1, const RowUse &use) const;
+
+    // A stroke is prepared as the parts of its path that a pixel can be nearest to:
+    // each segment's body and each point's wedge (a whole disc for a one-point stroke).
+    struct Part {
+        bool body;          // a segment's body, else a point's wedge
+        float ax, ay;       // the segment's start, or the point
+        float ux, uy;       // the segment's direction (unit); the wedge's incoming one
+        float wx, wy;       // the wedge's outgoing direction
+        float length;       // the segment's length
+        bool hasIn, hasOut; // the wedge's sides (a path's ends have one, a lone point none)
+        float top, bottom;  // the rows it can reach (pixel centres)
+    };
+    struct Stroke {
+        float target;  // 0 hide, 1 show
+        float opacity; // 0..1
+        float radius;  // pixels
+        float hardness;
+        float top, bottom;
+        std::vector<Part> parts;
+    };
+    struct Gradient {
+        bool linear;
+        float fx, fy, dx, dy, inverseLength2; // linear: from and axis
+        float radius, inner;                  // radial: centre in fx, fy
+    };
+
+  private:
+    void row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m, float *scratch) const;
+    void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *coverage) const;
+
+    std::vector<Gradient> m_gradients;
+    std::vector<Stroke> m_strokes;
+    bool m_invert = false;
+};
+
+// m x 255, rounded, one byte per pixel (Format_Grayscale8): rows in parallel.
+QImage rasterizeMask(const PhotoMask &mask, QSize size);
+// The same for the part `rect` of a picture `size` large only; the image is rect-sized.
+QImage rasterizeMask(const PhotoMask &mask, QSize size, QRect rect);
+
+// What the mask leaves of `pixels` (a photo's picture or reduced copy): a canonical copy
+// with every premultiplied channel scaled by the pixel's 8-bit m (rounded), which scales
+// its alpha and keeps its colour. An empty mask returns `pixels` as it is.
+QImage applyMask(const QImage &pixels, const PhotoMask &mask);
+// The same for `pixels` that are the part at `offset` of a picture `size` large (a
+// region of the photo's own picture).
+QImage applyMask(const QImage &pixels, const PhotoMask &mask, QSize size, QPoint offset);
+
+// The brush's profile at distance t (in radii) from the stroke's path, for a hardness h
+// in [0, 1]: 1 up to h, a smoothstep down to 0 at t = 1, 0 beyond.
+float brushProfile(float t, float hardness);

@@ -1,0 +1,212 @@
+#include "render/LiveComposite.h"
+
+#include "imaging/Filters.h"
+#include "imaging/Geometry.h"
+#include "imaging/MaskRaster.h"
+#include "imaging/Parallel.h"
+#include "imaging/PixelRows.h"
+#include "model/PhotoPlacement.h"
+#include "model/ProjectMode.h"
+#include "render/CompositePipeline.h"
+#include "render/PassCache.h"
+#include "render/PlacedLayer.h"
+
+#include <QPainter>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The one photo whose mask differs from its step's, or 0 when none or several do.
+qsizetype changedMask(const PhotoList &photos, const PassCache &cache)
+{
+    qsizetype changed = 0;
+    for (qsizetype i = 1; i < photos.size(); ++i)
+        if (!(photos[i]->mask == cache.steps[i - 1].mask)) {
+            if (changed)
+                return 0;
+            changed = i;
+        }
+    return changed;
+}
+
+// The points of `now` that `before` lacks, with the one before them: `now` is `before`
+// with its newest stroke grown (or one stroke more). Empty when it is any other change.
+QList<QPointF> grownPoints(const PhotoMask &before, const PhotoMask &now)
+{
+    const qsizetype n = now.strokes.size();
+    if (now.gradients != before.gradients || now.invert != before.invert || n == 0 ||
+        (n != before.strokes.size() && n != before.strokes.size() + 1))
+        return {};
+    for (qsizetype i = 0; i + 1 < n; ++i)
+        if (!(now.strokes[i] == before.strokes[i]))
+            return {};
+    const MaskStroke &grown = now.strokes.last();
+    if (n == before.strokes.size() + 1)
+        return grown.points;
+    const MaskStroke &was = before.strokes.last();
+    const MaskStroke same{grown.show, grown.size, grown.hardness, grown.opacity, was.points};
+    if (!(same == was) || grown.points.size() <= was.points.size() ||
+        grown.points.mid(0, was.points.size()) != was.points)
+        return {};
+    return grown.points.mid(was.points.size() - 1);
+}
+
+// Where the photo lies in its layer (top-left pixels of the layer at `scale`).
+QRectF photoInLayer(const Object_Photo &photo, QSizeF frame, double scale, QSize layer)
+{
+    if (photo.bCompositeSizeOfBG)
+        return {QPointF(0, 0), frame * scale};
+    const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size,
+                                                     photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
+    const QRectF rect = geometry.pixelRect(scale);
+    return {rect.x(), layer.height() - rect.y() - rect.height(), rect.width(), rect.height()};
+}
+
+// The layer's pixels the points reach with the stroke's radius (in the layer's pixels).
+QRect reachedRect(const QList<QPointF> &points, double size, const QRectF &photo, QSize layer)
+{
+    QRectF reached;
+    const double radius = size / 2.0 * photo.width() + 2.0;
+    for (const QPointF &point : points) {
+        const QPointF at(photo.x() + point.x() * photo.width(), photo.y() + point.y() * photo.height());
+        reached |= QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
+    }
+    return reached.toAlignedRect() & QRect(QPoint(0, 0), layer);
+}
+
+// The steps all lie within the frame: each is the frame's size, at full resolution and
+// at the pass's scale, and so is every layer or less.
+bool stepsWithinFrame(const PassCache &cache, QSizeF frame, double scale)
+{
+    const QSize pixels = resizedPixelSize(frame * scale);
+    for (const PassCache::Step &step : cache.steps)
+        if (step.picture.size() != pixels || step.fullSize != resizedPixelSize(frame) ||
+            step.layer.width() > pixels.width() || step.layer.height() > pixels.height())
+            return false;
+    return true;
+}
+
+// `region` (top-left pixels of the frame) of a picture anchored at the frame's lower-left
+// corner: transparent where the picture does not reach.
+QImage frameRegion(const QImage &picture, QRect region, QSize frame)
+{
+    return picture.copy(region.translated(0, picture.height() - frame.height()));
+}
+
+// Puts `mixed` at `region` of the step's picture and of what it draws into the view: a
+// draw that is the picture itself (the pass's scale is the view's) shares it again, one
+// reduced from it takes the region reduced (smoothly, from the picture's pixels around
+// it), and any other is made again.
+void redrawStep(PassCache::Step &step, QRect region, const QImage &mixed, double scale,
+                const ViewTarget &view)
+{
+    QList<ViewDraw> draws = std::exchange(step.draws, {}); // the picture is then the step's alone
+    const bool one = draws.size() == 1;
+    const bool shared = one && draws.front().image.cacheKey() == step.picture.cacheKey();
+    if (shared)
+        draws.front().image = QImage();
+    QPainter painter(&step.picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(region.topLeft(), mixed);
+    painter.end();
+    if (shared) {
+        draws.front().image = step.picture;
+    } else if (one && !draws.front().image.isNull()) {
+        QImage &reduced = draws.front().image;
+        const double kx = double(reduced.width()) / step.picture.width();
+        const double ky = double(reduced.height()) / step.picture.height();
+        const QRectF around = QRectF(region.adjusted(-2, -2, 2, 2));
+        const QRect target =
+            QRectF(around.x() * kx, around.y() * ky, around.width() * kx, around.height() * ky)
+                .toAlignedRect() &
+            reduced.rect();
+        const QRectF source(target.x() / kx, target.y() / ky, target.width() / kx, target.height() / ky);
+        QPainter draw(&reduced);
+        draw.setCompositionMode(QPainter::CompositionMode_Source);
+        draw.setRenderHint(QPainter::SmoothPixmapTransform);
+        draw.drawImage(QRectF(target), step.picture, source);
+    } else {
+        PassResult made;
+        addFittedDraw(made, step.picture, QSizeF(step.fullSize), scale, view);
+        draws = made.draws;
+    }
+    step.draws = draws;
+}
+
+bool isOpaque(const QImage &picture)
+{
+    for (int y = 0; y < picture.height(); ++y)
+        if (!allOpaque(reinterpret_cast<const QRgb *>(picture.constScanLine(y)), picture.width()))
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF frame, double scale,
+                                            const ViewTarget &view, const ProjectOptions &options,
+                                            const QList<quint64> &keys)
+{
+    PassCache &cache = *view.cache;
+    if (cache.steps.size() != photos.size() - 1 ||
+        cache.background.size() != resizedPixelSize(frame * scale) || !stepsWithinFrame(cache, frame, scale))
+        return std::nullopt;
+    const QList<quint64> baseKeys = compositeStepKeys(photos, frame, scale, view, options, false);
+    for (qsizetype i = 0; i < cache.steps.size(); ++i)
+        if (cache.steps[i].baseKey != baseKeys[i])
+            return std::nullopt;
+    const qsizetype k = changedMask(photos, cache);
+    PassCache::Step &painted = cache.steps[qsizetype(std::max<qsizetype>(k, 1) - 1)];
+    const QList<QPointF> points = k ? grownPoints(painted.mask, photos[k]->mask) : QList<QPointF>();
+    if (points.isEmpty())
+        return std::nullopt;
+    const Object_Photo &photo = *photos[k];
+    // A turned, mirrored or aligned photo's stroke is not where the plain layer would put
+    // it: such a photo gets whole passes.
+    if (photo.alignment || !photoPlacement(photo, Composite).isIdentity())
+        return std::nullopt;
+    if (painted.plainLayer.isNull()) {
+        Object_Photo plain = photo;
+        plain.mask = {};
+        painted.plainLayer = compositeLayer(plain, frame, scale);
+    }
+    const QSize layerSize = painted.plainLayer.size();
+    const QRectF inLayer = photoInLayer(photo, frame, scale, layerSize);
+    const QRect reached = reachedRect(points, photo.mask.strokes.last().size, inLayer, layerSize);
+    const QSize framePixels = resizedPixelSize(frame * scale);
+    const QRect region = reached.translated(0, framePixels.height() - layerSize.height());
+    // A region this small is quicker on this thread than shared out.
+    constexpr qint64 kSmallRegion = 512 * 512;
+    std::optional<OnThisThread> alone;
+    if (qint64(region.width()) * region.height() <= kSmallRegion)
+        alone.emplace();
+    if (!reached.isEmpty()) {
+        const QImage layer = applyMask(painted.plainLayer.copy(reached), photo.mask, inLayer.size().toSize(),
+                                       reached.topLeft() - inLayer.topLeft().toPoint());
+        QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
+        for (qsizetype i = k; i < photos.size(); ++i) {
+            PassCache::Step &step = cache.steps[i - 1];
+            const QImage mixed = imageComposite(frameRegion(running, region, framePixels),
+                                                i == k ? layer : frameRegion(step.layer, region, framePixels),
+                                                photos[i]->m_Composite_Blend_Mode,
+                                                compositeOpacity(*photos[i]), options.blendSpace);
+            redrawStep(step, region, mixed, scale, view);
+            running = step.picture;
+        }
+    }
+    painted.mask = photo.mask;
+    PassResult pass;
+    for (qsizetype i = 0; i < cache.steps.size(); ++i) {
+        if (i >= k - 1)
+            cache.steps[i].key = ~keys[i]; // made live: a full pass makes it again
+        pass.draws.append(cache.steps[i].draws);
+    }
+    // Over an opaque last picture the steps before it do not show: only it is drawn.
+    if (isOpaque(cache.steps.last().picture))
+        pass.draws = cache.steps.last().draws;
+    pass.fullSize = cache.steps.last().fullSize;
+    pass.mixed = cache.steps.last().picture;
+    return pass;
+}

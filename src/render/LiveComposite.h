@@ -1,0 +1,19 @@
+#pragma once
+
+#include "render/RenderPass.h"
+
+#include <optional>
+
+// Live strokes: while a stroke is being painted on photo k's mask, a Composite preview
+// pass redraws only the part of the picture the stroke's newest points reach, through
+// every photo from k on, from the steps the pass cache keeps. The stroke is applied
+// there to photo k's layer as it lies in the picture (not to the photo before its
+// placement, as a full pass does: the same mask, resampled once more); the steps so
+// made are marked, so that the next pass that is not such a stroke renders them afresh.
+//
+// Given the pass's step `keys`, the cache of `view`, the common `frame` and the pass's
+// `scale`: the pass, or nothing when the change is not the growth of one photo's
+// newest stroke over steps that all lie within the frame.
+std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF frame, double scale,
+                                            const ViewTarget &view, const ProjectOptions &options,
+                                            const QList<quint64> &keys);
