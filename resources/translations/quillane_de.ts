@@ -4,7 +4,7 @@
 <context>
     <name>AlignedLayer</name>
     <message>
-        <location filename="../../src/render/AlignedLayer.cpp" line="46"/>
+        <location filename="../../src/render/AlignedLayer.cpp" line="47"/>
         <source>Photo %1%2 could not be aligned: %3.</source>
         <translation>Foto %1%2 konnte nicht ausgerichtet werden: %3.</translation>
     </message>
@@ -25,42 +25,50 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="31"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <source>The page could not be opened</source>
         <translation>Die Seite konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="32"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="34"/>
         <source>No web browser could open %1.</source>
         <translation>Kein Webbrowser konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="48"/>
+        <source>Rendering…</source>
+        <translation>Berechnen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_Align.cpp" line="66"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="95"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="120"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="35"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="101"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="240"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Fehler #0008. Das Programm wird beendet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
         <source>Version %1
 
 Mixes several photos into one picture.
@@ -81,158 +89,203 @@ Dank: die Quillane-Entwickler. Erstellt mit Qt %3, ISA-L und zlib.
 %4</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <source>unknown</source>
         <translation>unbekannt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
         <source>About Quillane</source>
         <translation>Über Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="43"/>
+        <source>The picture could not be copied</source>
+        <translation>Das Bild konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="55"/>
+        <source>Copying the picture…</source>
+        <translation>Bild wird kopiert …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="64"/>
+        <source>The picture (%1 × %2) is on the clipboard.</source>
+        <translation>Das Bild (%1 × %2) liegt in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
         <source>The picture could not be saved</source>
         <translation>Das Bild konnte nicht gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="86"/>
+        <source>“%1” already exists. Do you want to replace it?</source>
+        <translation>„%1“ ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="87"/>
+        <source>A file of that name is in %1. Replacing it overwrites what it holds.</source>
+        <translation>In %1 liegt eine Datei dieses Namens. Beim Ersetzen wird ihr Inhalt überschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="99"/>
+        <source>The picture was saved as %1.</source>
+        <translation>Das Bild wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>In den Ausgabeordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="135"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>Das Bild konnte nicht im Ausgabeordner gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="136"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Wählen Sie einen anderen Ort dafür.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="137"/>
         <source>Choose…</source>
         <translation>Auswählen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="192"/>
         <source>Select a folder to save the captured image</source>
         <translation>Ordner zum Speichern des Bildes wählen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="212"/>
         <source> The picture is still at “%1”.</source>
         <translation> Das Bild liegt weiterhin unter „%1“.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="229"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="256"/>
         <source>another picture is still being written.</source>
         <translation>ein anderes Bild wird noch geschrieben.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Success</source>
         <translation>Erfolg</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Image file saved successfully.</source>
         <translation>Die Bilddatei wurde gespeichert.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>View Image File</source>
         <translation>Bilddatei anzeigen</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="238"/>
         <source>The picture could not be shown</source>
         <translation>Das Bild konnte nicht angezeigt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="271"/>
+        <source>Writing %1…</source>
+        <translation>%1 wird geschrieben …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="239"/>
         <source>No program could open %1.</source>
         <translation>Kein Programm konnte %1 öffnen.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="24"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="34"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear horizontal</source>
         <translation>Linear waagerecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear vertical</source>
         <translation>Linear senkrecht</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Composite</source>
         <translation>Überlagerung</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
         <source>Transparent</source>
         <translation>Transparenz</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
         <source>Exposure fusion</source>
         <translation>Belichtungsfusion</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="52"/>
         <source>Preview of the mixed picture</source>
         <translation>Vorschau des gemischten Bildes</translation>
     </message>
-    <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
-        <source>%1 project with %n photo(s)</source>
-        <translation>
-            <numerusform>%1-Projekt mit %n Foto</numerusform>
-            <numerusform>%1-Projekt mit %n Fotos</numerusform>
-        </translation>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of 1 photo</source>
+        <translation>%1 aus 1 Foto</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of %2 photos</source>
+        <translation>%1 aus %2 Fotos</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <source>, %1 × %2, %3</source>
+        <translation>, %1 × %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="69"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="70"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Discard</source>
         <translation>Verwerfen</translation>
     </message>
@@ -272,9 +325,10 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 %2 ohne dieses Foto öffnen, oder abbrechen und das aktuelle Projekt behalten?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -291,7 +345,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="107"/>
         <source>The project could not be opened</source>
         <translation>Das Projekt konnte nicht geöffnet werden</translation>
     </message>
@@ -326,6 +380,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Möchten Sie es ersetzen?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Ersetzen</translation>
@@ -341,7 +396,7 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="108"/>
         <source>%1 is no longer there.</source>
         <translation>%1 ist nicht mehr vorhanden.</translation>
     </message>
@@ -366,17 +421,57 @@ Open %2 without this photo, or cancel and keep the current project?</source>
         <translation>Quillane öffnet jeweils ein Projekt: Wählen Sie eine einzelne Projektdatei.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <source>The photo could not be replaced</source>
+        <translation>Das Foto konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="54"/>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <source>Replace Photo…</source>
+        <translation>Foto ersetzen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="56"/>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="57"/>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>Show in File Manager</source>
+        <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="76"/>
+        <source>Replace photo</source>
+        <translation>Foto ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="93"/>
+        <source>The folder could not be shown</source>
+        <translation>Der Ordner konnte nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photo could not be added</source>
         <translation>Das Foto konnte nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photos could not be added</source>
         <translation>Die Fotos konnten nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="126"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Fotos werden geladen: %1 von %2</translation>
     </message>
@@ -517,17 +612,17 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="34"/>
         <source>there is not enough memory to align it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es am Hintergrund auszurichten.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="40"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="43"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="130"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="144"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -628,7 +723,43 @@ WebP nimmt für eine kleinere Datei nur dann mehr, wenn das Budget es erlaubt.
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="117"/>
+        <location filename="../../src/cli/HelpText.cpp" line="116"/>
+        <source>
+  A later photo of a composite, shape or transparent project may have &quot;mask&quot;: where it
+  shows, as painted in Quillane, in fractions of the photo&apos;s own width and height
+  (0 to 1 from the top-left corner):
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Gradients multiply (linear: shown on the &quot;from&quot; side, hidden past &quot;to&quot;; radial: shown
+  within &quot;inner&quot;, hidden beyond &quot;radius&quot;, a fraction of the width); strokes, in order,
+  hide or show with a brush of diameter &quot;size&quot; (a fraction of the width, above 0, at
+  most 2), &quot;hardness&quot; and &quot;opacity&quot; 0 to 100 (default 100); &quot;invert&quot; comes last. Places
+  lie within -1 to 2; a project holds at most %1 strokes and %2 points.
+</source>
+        <translation>
+  Ein späteres Foto eines Projekts vom Typ composite, shape oder transparent kann &quot;mask&quot;
+  haben: wo es sichtbar ist, wie in Quillane gemalt, in Bruchteilen der eigenen Breite
+  und Höhe des Fotos (0 bis 1 von der linken oberen Ecke):
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Verläufe werden multipliziert (linear: sichtbar auf der Seite von &quot;from&quot;, verborgen
+  hinter &quot;to&quot;; radial: sichtbar innerhalb von &quot;inner&quot;, verborgen jenseits von &quot;radius&quot;,
+  einem Bruchteil der Breite); Striche verbergen oder zeigen der Reihe nach mit einem
+  Pinsel des Durchmessers &quot;size&quot; (ein Bruchteil der Breite, über 0, höchstens 2),
+  &quot;hardness&quot; und &quot;opacity&quot; 0 bis 100 (Vorgabe 100); &quot;invert&quot; kommt zuletzt. Orte liegen
+  zwischen -1 und 2; ein Projekt hat höchstens %1 Striche und %2 Punkte.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="140"/>
         <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
 
@@ -652,6 +783,9 @@ Options:
                          keeps full colour resolution, below it halves it); refused
                          for PNG and TIFF and with --lossless
   --lossless             WebP without loss; refused for the other formats
+  --keep-camera-details  keep the background photo&apos;s camera, lens, exposure and date
+                         and time (EXIF) in the picture; never its location and never
+                         its orientation (not for standard output)
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
@@ -672,8 +806,8 @@ project whose picture would take a name already taken, are refused and counted a
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
-description and no EXIF from the photos. JPEG has no transparency: transparent parts
-come out black.
+description and no EXIF from the photos unless --keep-camera-details is given. JPEG
+has no transparency: transparent parts come out black.
 
 The project file:
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -719,6 +853,9 @@ Optionen:
                          behält ab 90 die volle Farbauflösung, darunter halbiert es
                          sie); abgelehnt für PNG und TIFF und mit --lossless
   --lossless             WebP ohne Verlust; abgelehnt für die anderen Formate
+  --keep-camera-details  Kamera, Objektiv, Belichtung sowie Datum und Uhrzeit (EXIF)
+                         des Hintergrundfotos im Bild behalten; nie seinen Aufnahmeort
+                         und nie seine Ausrichtung (nicht für die Standardausgabe)
   --view BREITExHÖHE     schreiben, was die Vorschau in einer Ansicht dieser Größe zeigt
                          (das Bild eingepasst und zentriert, samt schwarzer Balken);
                          ohne die Option das Bild in voller Auflösung, wie Speichern es
@@ -743,8 +880,8 @@ werden abgelehnt und als fehlgeschlagen gezählt.
 
 Fotos können bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl oder Kamera-Raw
 sein (dng, cr2, cr3, nef, arw, raf, orf, rw2 und andere). Die Bilder tragen die
-sRGB-Farbbeschreibung und kein EXIF der Fotos. JPEG kennt keine Transparenz:
-durchsichtige Teile werden schwarz.
+sRGB-Farbbeschreibung und kein EXIF der Fotos, außer mit --keep-camera-details. JPEG
+kennt keine Transparenz: durchsichtige Teile werden schwarz.
 
 Die Projektdatei:
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -771,7 +908,7 @@ Die Projektdatei:
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="185"/>
+        <location filename="../../src/cli/HelpText.cpp" line="211"/>
         <source>
   fusion         &quot;fusion&quot;         (project-wide) {&quot;contrast&quot;: c, &quot;saturation&quot;: s,
                                   &quot;exposure&quot;: e}: the exponents of the three weights, each
@@ -849,280 +986,446 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="62"/>
+        <location filename="../../src/app/MainWindow.cpp" line="69"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="123"/>
         <source>Photos</source>
         <translation>Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="117"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Die Fotos in Mischreihenfolge; das erste ist der Hintergrund.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="125"/>
+        <location filename="../../src/app/MainWindow.cpp" line="132"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ein Foto hinzufügen (das erste ist der Hintergrund)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="127"/>
+        <location filename="../../src/app/MainWindow.cpp" line="134"/>
         <source>Remove the selected photo</source>
         <translation>Das ausgewählte Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="129"/>
+        <location filename="../../src/app/MainWindow.cpp" line="136"/>
         <source>Move the selected photo up</source>
         <translation>Das ausgewählte Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="131"/>
+        <location filename="../../src/app/MainWindow.cpp" line="138"/>
         <source>Move the selected photo down</source>
         <translation>Das ausgewählte Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="149"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Start a new project</source>
         <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="162"/>
+        <location filename="../../src/app/MainWindow.cpp" line="187"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="156"/>
+        <location filename="../../src/app/MainWindow.cpp" line="163"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom der Vorschau: Strg+Mausrad, Strg++ und Strg+− ändern ihn</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="166"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Das gemischte Bild als PNG-Datei speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="160"/>
+        <location filename="../../src/app/MainWindow.cpp" line="167"/>
         <source>Share the mixed picture</source>
         <translation>Das gemischte Bild teilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="160"/>
+        <location filename="../../src/app/MainWindow.cpp" line="167"/>
         <source>Sha&amp;re</source>
         <translation>Te&amp;ilen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="169"/>
+        <location filename="../../src/app/MainWindow.cpp" line="176"/>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="182"/>
+        <location filename="../../src/app/MainWindow.cpp" line="187"/>
+        <source>Zoom: %1</source>
+        <translation>Zoom: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="194"/>
         <source>Controls of the selected photo</source>
         <translation>Einstellungen des ausgewählten Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="223"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="212"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Neues Projekt …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="214"/>
+        <location filename="../../src/app/MainWindow.cpp" line="226"/>
         <source>&amp;Open Project…</source>
         <translation>Projekt ö&amp;ffnen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="216"/>
+        <location filename="../../src/app/MainWindow.cpp" line="228"/>
         <source>Open &amp;Recent</source>
         <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="219"/>
+        <location filename="../../src/app/MainWindow.cpp" line="231"/>
         <source>Save &amp;Project…</source>
         <translation>&amp;Projekt speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="222"/>
+        <location filename="../../src/app/MainWindow.cpp" line="234"/>
         <source>&amp;Save…</source>
         <translation>&amp;Speichern …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="225"/>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <source>&amp;Export Again</source>
+        <translation>&amp;Erneut exportieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="239"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="228"/>
+        <location filename="../../src/app/MainWindow.cpp" line="242"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="234"/>
+        <location filename="../../src/app/MainWindow.cpp" line="248"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="236"/>
+        <location filename="../../src/app/MainWindow.cpp" line="250"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="259"/>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Einstellungen …</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
         <source>&amp;Action</source>
         <translation>&amp;Aktion</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="246"/>
+        <location filename="../../src/app/MainWindow.cpp" line="267"/>
         <source>&amp;Add Photo…</source>
         <translation>Foto &amp;hinzufügen …</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="248"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>&amp;Remove Photo</source>
         <translation>Foto &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="129"/>
-        <location filename="../../src/app/MainWindow.cpp" line="250"/>
+        <location filename="../../src/app/MainWindow.cpp" line="136"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>Move &amp;Up</source>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="125"/>
+        <location filename="../../src/app/MainWindow.cpp" line="132"/>
         <source>A&amp;dd</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="127"/>
+        <location filename="../../src/app/MainWindow.cpp" line="134"/>
         <source>Re&amp;move</source>
         <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="131"/>
+        <location filename="../../src/app/MainWindow.cpp" line="138"/>
         <source>Move D&amp;own</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="149"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>&amp;New Project</source>
         <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="166"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="252"/>
+        <location filename="../../src/app/MainWindow.cpp" line="273"/>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="256"/>
+        <location filename="../../src/app/MainWindow.cpp" line="284"/>
         <source>Photo</source>
         <translation>Foto</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <location filename="../../src/app/MainWindow.cpp" line="292"/>
         <source>&amp;Align to Background</source>
         <translation>Am Hintergrund &amp;ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="266"/>
+        <location filename="../../src/app/MainWindow.cpp" line="294"/>
         <source>Align All &amp;Later Photos</source>
         <translation>Alle &amp;späteren Fotos ausrichten</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="268"/>
+        <location filename="../../src/app/MainWindow.cpp" line="296"/>
         <source>&amp;Clear Alignment</source>
         <translation>Ausrichtung &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="277"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;View</source>
         <translation>Ansi&amp;cht</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="285"/>
+        <location filename="../../src/app/MainWindow.cpp" line="313"/>
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="288"/>
+        <location filename="../../src/app/MainWindow.cpp" line="316"/>
         <source>Zoom &amp;Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="318"/>
         <source>&amp;Fit in Window</source>
         <translation>In Fenster &amp;einpassen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="294"/>
+        <location filename="../../src/app/MainWindow.cpp" line="322"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Originalgröße (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="305"/>
+        <location filename="../../src/app/MainWindow.cpp" line="333"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="306"/>
+        <location filename="../../src/app/MainWindow.cpp" line="334"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="337"/>
         <source>Quillane &amp;Home Page</source>
         <translation>Quillane-&amp;Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="307"/>
+        <location filename="../../src/app/MainWindow.cpp" line="338"/>
         <source>&amp;Company Home Page</source>
         <translation>&amp;Firmen-Startseite</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="309"/>
+        <location filename="../../src/app/MainWindow.cpp" line="340"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Datenschutzerklärung</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="341"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Support-&amp;Anfrage senden</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="313"/>
+        <location filename="../../src/app/MainWindow.cpp" line="344"/>
         <source>&amp;About Quillane</source>
         <translation>Ü&amp;ber Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="322"/>
+        <location filename="../../src/app/MainWindow.cpp" line="353"/>
         <source>&amp;Place Photo on Canvas</source>
         <translation>Foto in der Vorschau &amp;platzieren</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="326"/>
+        <location filename="../../src/app/MainWindow.cpp" line="357"/>
         <source>Move, scale and rotate the selected photo by dragging it on the canvas</source>
         <translation>Das ausgewählte Foto durch Ziehen in der Vorschau verschieben, skalieren und drehen</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="349"/>
+        <location filename="../../src/app/MainWindow.cpp" line="380"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="355"/>
+        <location filename="../../src/app/MainWindow.cpp" line="386"/>
         <source>No Recent Projects</source>
         <translation>Keine zuletzt geöffneten Projekte</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="357"/>
+        <location filename="../../src/app/MainWindow.cpp" line="388"/>
         <source>&amp;Clear Menu</source>
         <translation>Menü &amp;leeren</translation>
+    </message>
+</context>
+<context>
+    <name>MaskControls</name>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="42"/>
+        <location filename="../../src/app/MaskControls.cpp" line="170"/>
+        <source>Mask tool</source>
+        <translation>Maskenwerkzeug</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Hide</source>
+        <translation>Verbergen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Brush that hides the photo (B; X swaps with Show)</source>
+        <translation>Pinsel, der das Foto verbirgt (B; X wechselt zu Zeigen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="50"/>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="51"/>
+        <source>Brush that shows the photo again (B; X swaps with Hide)</source>
+        <translation>Pinsel, der das Foto wieder zeigt (B; X wechselt zu Verbergen)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="52"/>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="53"/>
+        <source>Linear gradient: drag from where the photo shows to where it is hidden (G)</source>
+        <translation>Linearer Verlauf: von dort, wo das Foto sichtbar ist, dorthin ziehen, wo es verborgen ist (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="54"/>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="55"/>
+        <source>Radial gradient: drag from the centre, where the photo shows, outwards (G)</source>
+        <translation>Radialer Verlauf: von der Mitte, wo das Foto sichtbar ist, nach außen ziehen (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="62"/>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="63"/>
+        <source>The brush&apos;s diameter in per cent of the photo&apos;s width ([ and ])</source>
+        <translation>Durchmesser des Pinsels in Prozent der Fotobreite ([ und ])</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="66"/>
+        <location filename="../../src/app/MaskControls.cpp" line="75"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="68"/>
+        <source>Hardness:</source>
+        <translation>Härte:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="69"/>
+        <source>100 a hard edge, lower a softer one (Shift+[ and Shift+]); for a radial gradient, how much of it is fully shown</source>
+        <translation>100 eine harte Kante, weniger eine weichere (Umschalt+[ und Umschalt+]); bei einem radialen Verlauf, wie viel davon ganz sichtbar ist</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="72"/>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="73"/>
+        <source>How far one stroke hides or shows the photo</source>
+        <translation>Wie weit ein Strich das Foto verbirgt oder zeigt</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="79"/>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="81"/>
+        <source>Invert the mask</source>
+        <translation>Maske umkehren</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="82"/>
+        <source>Show the photo where it was hidden and hide it where it showed</source>
+        <translation>Das Foto dort zeigen, wo es verborgen war, und dort verbergen, wo es sichtbar war</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="84"/>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="86"/>
+        <source>Clear the mask</source>
+        <translation>Maske löschen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="87"/>
+        <source>Remove the photo&apos;s mask: it shows everywhere again</source>
+        <translation>Die Maske des Fotos entfernen: Es ist wieder überall sichtbar</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="89"/>
+        <source>Show Mask</source>
+        <translation>Maske anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="91"/>
+        <source>Show the mask</source>
+        <translation>Die Maske anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="92"/>
+        <source>Tint the parts of the photo the mask hides</source>
+        <translation>Die von der Maske verborgenen Teile des Fotos einfärben</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="163"/>
+        <source>Mas&amp;k</source>
+        <translation>Mas&amp;ke</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="166"/>
+        <source>Paint where the selected photo shows (not in Linear projects)</source>
+        <translation>Malen, wo das ausgewählte Foto sichtbar ist (nicht in linearen Projekten)</translation>
     </message>
 </context>
 <context>
@@ -1241,105 +1544,105 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>-O ORDNER benennt jedes Bild nach seiner Projektdatei; ein Projekt von der Standardeingabe hat keinen Namen (-o verwenden)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="193"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="195"/>
         <source>%1 needs a value</source>
         <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="199"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="201"/>
         <source>unknown option “%1”</source>
         <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="46"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="48"/>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
         <source>it is not a regular file.</source>
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="66"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="86"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="68"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="88"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>sie ist größer, als eine Projektdatei sein darf (höchstens %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="357"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="101"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="362"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="104"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="106"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="178"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="180"/>
         <source>--align is for composite and fusion projects, not %1</source>
         <translation>--align gilt für composite- und fusion-Projekte, nicht für %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="316"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="205"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="318"/>
         <source> (see --memory-budget)</source>
         <translation> (siehe --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="217"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="219"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>für eine Ansicht dieser Größe ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="264"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="266"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="270"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="272"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>das Programm, das sie liest, hat sich beendet, bevor das Bild vollständig war (die Pipe ist geschlossen).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="359"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="364"/>
         <source>%1: loading %2 photos</source>
         <translation>%1: %2 Fotos werden geladen</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="325"/>
         <source>%1: mixing</source>
         <translation>%1: wird gemischt</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
         <source>“%1” was not written: %2</source>
         <translation>„%1“ wurde nicht geschrieben: %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="333"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="338"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>„%1“ wurde nicht geschrieben: das gemischte Bild ist leer (in einem Linear-Projekt können die Stufen keinen Streifen übrig lassen)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="337"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="342"/>
         <source>%1: writing %2</source>
         <translation>%1: %2 wird geschrieben</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="294"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>„%1“ wurde nicht geschrieben: es ist nicht genug Speicher da, um das Projekt zu rendern.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="365"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="370"/>
         <source>%1: aligning</source>
         <translation>%1: wird ausgerichtet</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="444"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="449"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 von %2 Projekten sind fehlgeschlagen</translation>
     </message>
@@ -1478,12 +1781,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="263"/>
+        <location filename="../../src/render/PassMemory.cpp" line="274"/>
         <source>the project %1.</source>
         <translation>das Projekt %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="264"/>
+        <location filename="../../src/render/PassMemory.cpp" line="275"/>
         <source>render</source>
         <translation>gerendert zu werden</translation>
     </message>
@@ -1706,46 +2009,73 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PhotoProject</name>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="66"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="137"/>
         <source>Add Photo</source>
         <translation>Foto hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="66"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="137"/>
         <source>Add Photos</source>
         <translation>Fotos hinzufügen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="74"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="75"/>
         <source>Remove Photo</source>
         <translation>Foto entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="86"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="99"/>
         <source>Move Photo Up</source>
         <translation>Foto nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="86"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="99"/>
         <source>Move Photo Down</source>
         <translation>Foto nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="92"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="115"/>
+        <source>Replace Photo</source>
+        <translation>Foto ersetzen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="122"/>
         <source>Replace Photos</source>
         <translation>Fotos ersetzen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="259"/>
         <source>Clear Alignment</source>
         <translation>Ausrichtung entfernen</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="259"/>
         <source>Align to Background</source>
         <translation>Am Hintergrund ausrichten</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="296"/>
+        <source>Paint Mask</source>
+        <translation>Maske malen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="305"/>
+        <source>Add Gradient</source>
+        <translation>Verlauf hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="314"/>
+        <source>Invert Mask</source>
+        <translation>Maske umkehren</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="319"/>
+        <source>Clear Mask</source>
+        <translation>Maske löschen</translation>
     </message>
     <message>
         <location filename="../../src/model/ProjectSteps.cpp" line="30"/>
@@ -1773,21 +2103,34 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>volle Auflösung</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="203"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="233"/>
         <location filename="../../src/model/ProjectSteps.cpp" line="68"/>
         <source>Change %1</source>
         <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
+    <name>PhotoTable</name>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="149"/>
+        <source>Replace Photo…</source>
+        <translation>Foto ersetzen …</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="48"/>
+        <source>Photo %1 of %2: %3</source>
+        <translation>Foto %1 von %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Photo</source>
         <translation>Foto</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1869,23 +2212,23 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Das Bild konnte nicht als %1 gespeichert werden: die Bilddatei %2 ist verschwunden.</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/encode/PictureWriter.cpp" line="152"/>
+        <location filename="../../src/output/PictureSave.cpp" line="69"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="153"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>die Endung nennt kein Format, das Quillane schreibt (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="79"/>
+        <location filename="../../src/output/PictureSave.cpp" line="81"/>
         <source>%1 The picture is still at “%2”.</source>
         <translation>%1 Das Bild liegt weiterhin unter „%2“.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="34"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="35"/>
         <source>the picture could not be encoded as %1.</source>
         <translation>das Bild konnte nicht als %1 kodiert werden.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="129"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="130"/>
         <location filename="../../src/encode/PngWriter.cpp" line="82"/>
         <location filename="../../src/encode/PngWriter.cpp" line="102"/>
         <source>there is no picture to write.</source>
@@ -1925,6 +2268,11 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <location filename="../../src/encode/PngWriter.cpp" line="89"/>
         <source>the picture could not be compressed.</source>
         <translation>das Bild konnte nicht komprimiert werden.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/CameraDetails.cpp" line="74"/>
+        <source>the camera details could not be added (%1).</source>
+        <translation>die Kameradaten konnten nicht hinzugefügt werden (%1).</translation>
     </message>
 </context>
 <context>
@@ -1969,132 +2317,236 @@ mehr als 100 progressiven Scans wird abgelehnt.
     </message>
 </context>
 <context>
+    <name>PreferencesDialog</name>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="80"/>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="82"/>
+        <source>JPEG quality</source>
+        <translation>JPEG-Qualität</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="83"/>
+        <source>WebP quality</source>
+        <translation>WebP-Qualität</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="84"/>
+        <source>WebP &amp;lossless</source>
+        <translation>WebP &amp;verlustfrei</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="88"/>
+        <source>&amp;Keep camera details in saved pictures</source>
+        <translation>&amp;Kameradaten in gespeicherten Bildern behalten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="90"/>
+        <source>The background photo&apos;s camera, lens, exposure and date go into JPEG, WebP, TIFF and PNG pictures; never its location.</source>
+        <translation>Kamera, Objektiv, Belichtung und Datum des Hintergrundfotos kommen in JPEG-, WebP-, TIFF- und PNG-Bilder; sein Aufnahmeort nie.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="93"/>
+        <source>&amp;Output folder:</source>
+        <translation>&amp;Ausgabeordner:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="96"/>
+        <source>&amp;JPEG quality:</source>
+        <translation>&amp;JPEG-Qualität:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="97"/>
+        <source>&amp;WebP quality:</source>
+        <translation>W&amp;ebP-Qualität:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="113"/>
+        <location filename="../../src/app/Preferences.cpp" line="138"/>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="114"/>
+        <source>C&amp;hoose…</source>
+        <translation>Aus&amp;wählen …</translation>
+    </message>
+</context>
+<context>
     <name>ProjectFile</name>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="31"/>
+        <location filename="../../src/model/Quoted.cpp" line="14"/>
         <source>a list</source>
         <translation>eine Liste</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="32"/>
+        <location filename="../../src/model/Quoted.cpp" line="15"/>
         <source>an object</source>
         <translation>ein Objekt</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="46"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="31"/>
         <source>must be a number, not %1</source>
         <translation>muss eine Zahl sein, nicht %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="57"/>
+        <source>must be above %1 and at most %2, not %3</source>
+        <translation>muss größer als %1 und höchstens %2 sein, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="58"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="34"/>
         <source>must be from %1 to %2, not %3</source>
         <translation>muss zwischen %1 und %2 liegen, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="64"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="71"/>
+        <source>must be a point [x, y] with x and y from %1 to %2, not %3</source>
+        <translation>muss ein Punkt [x, y] mit x und y von %1 bis %2 sein, nicht %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="107"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="152"/>
+        <source>must be an object with %1 %2 or %3, not %4</source>
+        <translation>muss ein Objekt mit %1 %2 oder %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="134"/>
+        <source>must be a list of at least one point [x, y], not %1</source>
+        <translation>muss eine Liste von mindestens einem Punkt [x, y] sein, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="178"/>
+        <source>must be a list, not %1</source>
+        <translation>muss eine Liste sein, nicht %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="238"/>
+        <source>must be an object with %1, %2 and %3, not %4</source>
+        <translation>muss ein Objekt mit %1, %2 und %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
         <source>must be a whole number from %1 to %2%3, not %4</source>
         <translation>muss eine ganze Zahl von %1 bis %2%3 sein, nicht %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="66"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="51"/>
         <source> or a name</source>
         <translation> oder ein Name</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="76"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="39"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="61"/>
         <source>must be true or false, not %1</source>
         <translation>muss true oder false sein, nicht %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="120"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="105"/>
         <source>%1 must be nine numbers, a 3 x 3 mapping that keeps the photo in one piece, not %2</source>
         <translation>%1 muss aus neun Zahlen bestehen, einer 3-x-3-Abbildung, die das Foto in einem Stück lässt, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="133"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="144"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="232"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="258"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="118"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="129"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="139"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="254"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="280"/>
         <source>key %1 belongs to %2 projects, not %3</source>
         <translation>Schlüssel %1 gehört zu Projekten vom Typ %2, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="146"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="98"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="131"/>
         <source>unknown key %1</source>
         <translation>unbekannter Schlüssel %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="155"/>
+        <source>%1: %2 strokes, more than the %3 a project may hold</source>
+        <translation>%1: %2 Striche, mehr als die %3, die ein Projekt haben darf</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="161"/>
+        <source>%1: %2 points, more than the %3 a project may hold</source>
+        <translation>%1: %2 Punkte, mehr als die %3, die ein Projekt haben darf</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="172"/>
         <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
         <translation>muss ein Objekt wie {&quot;file&quot;: &quot;a.jpg&quot;} sein, nicht %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="158"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="178"/>
         <source>%1 must name the photo&apos;s file</source>
         <translation>%1 muss die Datei des Fotos nennen</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="176"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="198"/>
         <source>%1 must be one of %2, not %3</source>
         <translation>%1 muss eines von %2 sein, nicht %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="190"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="212"/>
         <source>%1 must be a whole number from 1, not %2</source>
         <translation>%1 muss eine ganze Zahl ab 1 sein, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="220"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="242"/>
         <source>%1 must be from 0 to 2 in steps of 0.1, not %2</source>
         <translation>%1 muss zwischen 0 und 2 in Schritten von 0,1 liegen, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="239"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
         <source>unknown key %1 in %2</source>
         <translation>unbekannter Schlüssel %1 in %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="242"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="264"/>
         <source>%1 must be an object such as {&quot;contrast&quot;: 1}, not %2</source>
         <translation>%1 muss ein Objekt wie {&quot;contrast&quot;: 1} sein, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="262"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="284"/>
         <source>%1 must be true or false, not %2</source>
         <translation>%1 muss true oder false sein, nicht %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="274"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="296"/>
         <source>%1 must be %2 or %3, not %4</source>
         <translation>%1 muss %2 oder %3 sein, nicht %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="283"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="305"/>
         <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, in Linear projects &quot;fullResolution&quot; and in fusion projects &quot;fusion&quot;)</source>
         <translation>unbekannter Schlüssel %1 (ein Projekt hat &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, in Linear-Projekten &quot;fullResolution&quot; und in fusion-Projekten &quot;fusion&quot;)</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="296"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="318"/>
         <source>no photos: %1 must list at least one photo</source>
         <translation>keine Fotos: %1 muss mindestens ein Foto aufführen</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="302"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="324"/>
         <source>photo %1: %2</source>
         <translation>Foto %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="333"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="355"/>
         <source>not valid JSON at character %1: %2</source>
         <translation>kein gültiges JSON bei Zeichen %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="339"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="361"/>
         <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
         <translation>das Projekt muss ein JSON-Objekt mit &quot;mode&quot; und &quot;photos&quot; sein</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="393"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="417"/>
         <source>photo %1 (%2) has no file to refer to</source>
         <translation>Foto %1 (%2) hat keine Datei, auf die es verweisen kann</translation>
     </message>
@@ -2102,7 +2554,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="62"/>
+        <location filename="../../src/render/RegionPass.cpp" line="66"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>es ist nicht genug Speicher da, um den Ausschnitt zu mischen.</translation>
     </message>
@@ -2110,12 +2562,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>RenderPass</name>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="27"/>
+        <location filename="../../src/render/RenderPass.cpp" line="28"/>
         <source>No Image</source>
         <translation>Kein Bild</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="199"/>
+        <location filename="../../src/render/RenderPass.cpp" line="205"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>Foto %1%2 kann nicht gezeichnet werden: %3</translation>
     </message>
@@ -2186,12 +2638,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="94"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="95"/>
         <source>there is not enough memory for its mask.</source>
         <translation>für seine Maske ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="103"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="105"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>es ist nicht genug Speicher da, um es auszuschneiden.</translation>
     </message>
@@ -2232,6 +2684,49 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <location filename="../../src/output/SharingServices.cpp" line="127"/>
         <source>No image viewer could open the picture.</source>
         <translation>Kein Bildbetrachter konnte das Bild öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutListDialog</name>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="72"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="75"/>
+        <source>Search commands and keys</source>
+        <translation>Befehle und Tasten suchen</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="77"/>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="78"/>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suche:</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="82"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Where</source>
+        <translation>Wo</translation>
     </message>
 </context>
 <context>
@@ -2361,12 +2856,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="149"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="151"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="150"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="152"/>
         <source>Fit (%1)</source>
         <translation>Eingepasst (%1)</translation>
     </message>
@@ -2407,65 +2902,76 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Shape</name>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="27"/>
-        <location filename="../../src/panels/View_Shape.cpp" line="39"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="29"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="38"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
         <source>Shape</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
         <source>Se&amp;lect Shape…</source>
         <translation>Form &amp;wählen …</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="33"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="35"/>
         <source>Choose the shape the photo is cut out through</source>
         <translation>Die Form wählen, durch die das Foto ausgeschnitten wird</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="35"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="37"/>
         <source>The photo&apos;s shape</source>
         <translation>Die Form des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
         <source>S&amp;ize</source>
         <translation>G&amp;röße</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Vergrößerung der eigenen Breite des Fotos (0 % behält die Größe)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Versatz nach rechts, in Prozent der Breite des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="48"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="48"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Versatz nach oben, in Prozent der Höhe des Fotos</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="52"/>
         <source>Fea&amp;ther</source>
         <translation>Weiche &amp;Kante</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="52"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Wie weich die Kante der Form ausläuft, bis zu einem Zehntel ihrer kürzeren Seite</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="73"/>
+        <source>Shape: %1</source>
+        <translation>Form: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="76"/>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
 </context>
 <context>
@@ -2617,7 +3123,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>Window_Select_Shape</name>
     <message>
-        <location filename="../../src/panels/Window_Select_Shape.cpp" line="53"/>
+        <location filename="../../src/panels/Window_Select_Shape.cpp" line="54"/>
         <source>Select Shape</source>
         <translation>Form wählen</translation>
     </message>
@@ -2640,18 +3146,23 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>Diesen Text &amp;hinzufügen:</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="28"/>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="24"/>
+        <source>Text to share</source>
+        <translation>Zu teilender Text</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/Window_Share.cpp" line="29"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="30"/>
+        <location filename="../../src/output/Window_Share.cpp" line="31"/>
         <source>&amp;Share…</source>
         <translation>&amp;Teilen …</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>The picture could not be shared</source>
         <translation>Das Bild konnte nicht geteilt werden</translation>
     </message>

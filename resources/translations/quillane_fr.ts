@@ -4,7 +4,7 @@
 <context>
     <name>AlignedLayer</name>
     <message>
-        <location filename="../../src/render/AlignedLayer.cpp" line="46"/>
+        <location filename="../../src/render/AlignedLayer.cpp" line="47"/>
         <source>Photo %1%2 could not be aligned: %3.</source>
         <translation>La photo %1%2 n’a pas pu être alignée : %3.</translation>
     </message>
@@ -25,42 +25,50 @@
 <context>
     <name>AppDelegate</name>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="31"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
         <source>The page could not be opened</source>
         <translation>La page n’a pas pu être ouverte</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="32"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="34"/>
         <source>No web browser could open %1.</source>
         <translation>Aucun navigateur web n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="48"/>
+        <source>Rendering…</source>
+        <translation>Calcul…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_Align.cpp" line="66"/>
         <location filename="../../src/app/AppDelegate_Files.cpp" line="44"/>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="49"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="33"/>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="185"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="95"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="120"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="35"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="101"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="240"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="40"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate.cpp" line="81"/>
+        <location filename="../../src/app/AppDelegate.cpp" line="89"/>
         <source>Error #0008. Application will exit.</source>
         <translation>Erreur n° 0008. L’application va se fermer.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="75"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
         <source>Version %1
 
 Mixes several photos into one picture.
@@ -81,158 +89,203 @@ Remerciements : les développeurs de Quillane. Construit avec Qt %3, ISA-L et zl
 %4</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="77"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
         <source>unknown</source>
         <translation>inconnue</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Menus.cpp" line="79"/>
+        <location filename="../../src/app/AppDelegate_Menus.cpp" line="81"/>
         <source>About Quillane</source>
         <translation>À propos de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="43"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="43"/>
+        <source>The picture could not be copied</source>
+        <translation>L’image n’a pas pu être copiée</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="55"/>
+        <source>Copying the picture…</source>
+        <translation>Copie de l’image…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="64"/>
+        <source>The picture (%1 × %2) is on the clipboard.</source>
+        <translation>L’image (%1 × %2) est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="80"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="36"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="109"/>
         <source>The picture could not be saved</source>
         <translation>L’image n’a pas pu être enregistrée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="96"/>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="86"/>
+        <source>“%1” already exists. Do you want to replace it?</source>
+        <translation>« %1 » existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="87"/>
+        <source>A file of that name is in %1. Replacing it overwrites what it holds.</source>
+        <translation>Un fichier de ce nom se trouve dans %1. Le remplacer écrase son contenu.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="99"/>
+        <source>The picture was saved as %1.</source>
+        <translation>L’image a été enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
         <source>The output folder %1 cannot be written to.</source>
         <translation>Le dossier de sortie %1 n’est pas accessible en écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="115"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="135"/>
         <source>The picture could not be saved in the output folder</source>
         <translation>L’image n’a pas pu être enregistrée dans le dossier de sortie</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="116"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="136"/>
         <source>%1 Choose another place for it.</source>
         <translation>%1 Choisissez un autre emplacement.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="117"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="137"/>
         <source>Choose…</source>
         <translation>Choisir…</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="118"/>
         <location filename="../../src/app/AppDelegate_Output.cpp" line="138"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="192"/>
         <source>Select a folder to save the captured image</source>
         <translation>Choisissez un dossier où enregistrer l’image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="157"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="212"/>
         <source> The picture is still at “%1”.</source>
         <translation> L’image se trouve toujours à « %1 ».</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="164"/>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="197"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="229"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="256"/>
         <source>another picture is still being written.</source>
         <translation>une autre image est encore en cours d’écriture.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Success</source>
         <translation>Réussite</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>Image file saved successfully.</source>
         <translation>Le fichier image a bien été enregistré.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="181"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="236"/>
         <source>View Image File</source>
         <translation>Afficher le fichier image</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="183"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="238"/>
         <source>The picture could not be shown</source>
         <translation>L’image n’a pas pu être affichée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="184"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="271"/>
+        <source>Writing %1…</source>
+        <translation>Écriture de %1…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="239"/>
         <source>No program could open %1.</source>
         <translation>Aucun programme n’a pu ouvrir %1.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Output.cpp" line="266"/>
+        <location filename="../../src/app/AppDelegate_Output.cpp" line="336"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="137"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="22"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="24"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="30"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="34"/>
         <source>%1[*] — Quillane</source>
         <translation>%1[*] — Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear horizontal</source>
         <translation>Linéaire horizontal</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="39"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="47"/>
         <source>Linear vertical</source>
         <translation>Linéaire vertical</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Composite</source>
         <translation>Composition</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="40"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="48"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
         <source>Transparent</source>
         <translation>Transparence</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="41"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="49"/>
         <source>Exposure fusion</source>
         <translation>Fusion d’expositions</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="44"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="52"/>
         <source>Preview of the mixed picture</source>
         <translation>Aperçu de l’image mélangée</translation>
     </message>
-    <message numerus="yes">
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="46"/>
-        <source>%1 project with %n photo(s)</source>
-        <translation>
-            <numerusform>Projet %1 avec %n photo</numerusform>
-            <numerusform>Projet %1 avec %n photos</numerusform>
-        </translation>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of 1 photo</source>
+        <translation>%1 de 1 photo</translation>
     </message>
     <message>
         <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="55"/>
+        <source>%1 of %2 photos</source>
+        <translation>%1 de %2 photos</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="59"/>
+        <source>, %1 × %2, %3</source>
+        <translation>, %1 × %2, %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="69"/>
         <source>Do you want to save the changes to %1?</source>
         <translation>Voulez-vous enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="56"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="70"/>
         <source>Your changes will be lost if you don&apos;t save them.</source>
         <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Discard</source>
         <translation>Abandonner</translation>
     </message>
@@ -272,9 +325,10 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="82"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="57"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="71"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -291,7 +345,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
     <message>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="100"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="106"/>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="93"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="107"/>
         <source>The project could not be opened</source>
         <translation>Le projet n’a pas pu être ouvert</translation>
     </message>
@@ -326,6 +380,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Voulez-vous le remplacer ?</translation>
     </message>
     <message>
+        <location filename="../../src/app/AppDelegate_Export.cpp" line="89"/>
         <location filename="../../src/app/AppDelegate_ProjectFile.cpp" line="148"/>
         <source>Replace</source>
         <translation>Remplacer</translation>
@@ -341,7 +396,7 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>%1 n’a pas été écrit : %2.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="94"/>
+        <location filename="../../src/app/AppDelegate_Unsaved.cpp" line="108"/>
         <source>%1 is no longer there.</source>
         <translation>%1 n’existe plus.</translation>
     </message>
@@ -366,17 +421,57 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
         <translation>Quillane ouvre un projet à la fois : choisissez un seul fichier de projet.</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="39"/>
+        <source>The photo could not be replaced</source>
+        <translation>La photo n’a pas pu être remplacée</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="54"/>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <source>Replace Photo…</source>
+        <translation>Remplacer la photo…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="56"/>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="57"/>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="58"/>
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="76"/>
+        <source>Replace photo</source>
+        <translation>Remplacer la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="93"/>
+        <source>The folder could not be shown</source>
+        <translation>Le dossier n’a pas pu être affiché</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photo could not be added</source>
         <translation>La photo n’a pas pu être ajoutée</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="48"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="119"/>
         <source>The photos could not be added</source>
         <translation>Les photos n’ont pas pu être ajoutées</translation>
     </message>
     <message>
-        <location filename="../../src/app/AppDelegate_List.cpp" line="55"/>
+        <location filename="../../src/app/AppDelegate_List.cpp" line="126"/>
         <source>Loading photos: %1 of %2</source>
         <translation>Chargement des photos : %1 sur %2</translation>
     </message>
@@ -517,17 +612,17 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="32"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="34"/>
         <source>there is not enough memory to align it to the background.</source>
         <translation>il n’y a pas assez de mémoire pour l’aligner sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="40"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="43"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="130"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="144"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -629,7 +724,43 @@ si le budget le permet.
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="117"/>
+        <location filename="../../src/cli/HelpText.cpp" line="116"/>
+        <source>
+  A later photo of a composite, shape or transparent project may have &quot;mask&quot;: where it
+  shows, as painted in Quillane, in fractions of the photo&apos;s own width and height
+  (0 to 1 from the top-left corner):
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Gradients multiply (linear: shown on the &quot;from&quot; side, hidden past &quot;to&quot;; radial: shown
+  within &quot;inner&quot;, hidden beyond &quot;radius&quot;, a fraction of the width); strokes, in order,
+  hide or show with a brush of diameter &quot;size&quot; (a fraction of the width, above 0, at
+  most 2), &quot;hardness&quot; and &quot;opacity&quot; 0 to 100 (default 100); &quot;invert&quot; comes last. Places
+  lie within -1 to 2; a project holds at most %1 strokes and %2 points.
+</source>
+        <translation>
+  Une photo suivante d&apos;un projet composite, shape ou transparent peut avoir &quot;mask&quot; : où
+  elle est visible, telle que peinte dans Quillane, en fractions de la largeur et de la
+  hauteur de la photo elle-même (0 à 1 depuis le coin supérieur gauche) :
+    &quot;mask&quot;: {&quot;gradients&quot;: [{&quot;type&quot;: &quot;linear&quot;, &quot;from&quot;: [0.2, 0.5], &quot;to&quot;: [0.6, 0.5]},
+                           {&quot;type&quot;: &quot;radial&quot;, &quot;centre&quot;: [0.5, 0.5], &quot;radius&quot;: 0.3,
+                            &quot;inner&quot;: 0.1}],
+             &quot;strokes&quot;: [{&quot;paint&quot;: &quot;hide&quot;, &quot;size&quot;: 0.05, &quot;hardness&quot;: 50,
+                          &quot;opacity&quot;: 100, &quot;points&quot;: [[0.1, 0.1], [0.3, 0.2]]}],
+             &quot;invert&quot;: false}
+  Les dégradés se multiplient (linéaire : visible du côté de &quot;from&quot;, masquée au-delà de
+  &quot;to&quot; ; radial : visible dans &quot;inner&quot;, masquée au-delà de &quot;radius&quot;, une fraction de la
+  largeur) ; les traits, dans l&apos;ordre, masquent ou affichent avec un pinceau de diamètre
+  &quot;size&quot; (une fraction de la largeur, au-dessus de 0, au plus 2), &quot;hardness&quot; et
+  &quot;opacity&quot; de 0 à 100 (100 par défaut) ; &quot;invert&quot; vient en dernier. Les positions sont
+  comprises entre -1 et 2 ; un projet contient au plus %1 traits et %2 points.
+</translation>
+    </message>
+    <message>
+        <location filename="../../src/cli/HelpText.cpp" line="140"/>
         <source>Usage: quillane-mix [OPTIONS] -o OUTPUT PROJECT.json
        quillane-mix [OPTIONS] -O FOLDER PROJECT.json...
 
@@ -653,6 +784,9 @@ Options:
                          keeps full colour resolution, below it halves it); refused
                          for PNG and TIFF and with --lossless
   --lossless             WebP without loss; refused for the other formats
+  --keep-camera-details  keep the background photo&apos;s camera, lens, exposure and date
+                         and time (EXIF) in the picture; never its location and never
+                         its orientation (not for standard output)
   --view WIDTHxHEIGHT    write what the preview canvas shows in a view of that size
                          (the picture fitted and centred, black bands and all);
                          without it, the full-resolution picture that Save stores
@@ -673,8 +807,8 @@ project whose picture would take a name already taken, are refused and counted a
 
 Photos may be bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl or camera raw
 (dng, cr2, cr3, nef, arw, raf, orf, rw2 and others). Pictures carry the sRGB colour
-description and no EXIF from the photos. JPEG has no transparency: transparent parts
-come out black.
+description and no EXIF from the photos unless --keep-camera-details is given. JPEG
+has no transparency: transparent parts come out black.
 
 The project file:
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -721,6 +855,9 @@ Options :
                          dessous il la divise par deux) ; refusé pour PNG et TIFF et
                          avec --lossless
   --lossless             WebP sans perte ; refusé pour les autres formats
+  --keep-camera-details  garder dans l’image l’appareil, l’objectif, l’exposition, la
+                         date et l’heure (EXIF) de la photo d’arrière-plan ; jamais son
+                         lieu ni son orientation (pas pour la sortie standard)
   --view LARGEURxHAUTEUR écrire ce que l’aperçu montre dans une vue de cette taille
                          (l’image ajustée et centrée, bandes noires comprises) ;
                          sans elle, l’image en pleine résolution qu’enregistre
@@ -746,8 +883,9 @@ comptés comme échoués.
 
 Les photos peuvent être en bmp, gif, jpeg, png, tiff, webp, heic/heif, avif, jpeg xl
 ou raw d’appareil photo (dng, cr2, cr3, nef, arw, raf, orf, rw2 et d’autres). Les
-images portent la description de couleurs sRGB et aucune donnée EXIF des photos. JPEG
-n’a pas de transparence : les parties transparentes deviennent noires.
+images portent la description de couleurs sRGB et aucune donnée EXIF des photos, sauf
+avec --keep-camera-details. JPEG n’a pas de transparence : les parties transparentes
+deviennent noires.
 
 Le fichier de projet :
   {&quot;mode&quot;: &quot;composite&quot;,
@@ -775,7 +913,7 @@ Le fichier de projet :
 </translation>
     </message>
     <message>
-        <location filename="../../src/cli/HelpText.cpp" line="185"/>
+        <location filename="../../src/cli/HelpText.cpp" line="211"/>
         <source>
   fusion         &quot;fusion&quot;         (project-wide) {&quot;contrast&quot;: c, &quot;saturation&quot;: s,
                                   &quot;exposure&quot;: e}: the exponents of the three weights, each
@@ -853,280 +991,446 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="62"/>
+        <location filename="../../src/app/MainWindow.cpp" line="69"/>
         <source>Quillane</source>
         <translation>Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="116"/>
+        <location filename="../../src/app/MainWindow.cpp" line="123"/>
         <source>Photos</source>
         <translation>Photos</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="117"/>
+        <location filename="../../src/app/MainWindow.cpp" line="124"/>
         <source>The photos in mixing order; the first is the background.</source>
         <translation>Les photos dans l’ordre du mélange ; la première est l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="125"/>
+        <location filename="../../src/app/MainWindow.cpp" line="132"/>
         <source>Add a photo (the first one is the background)</source>
         <translation>Ajouter une photo (la première est l’arrière-plan)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="127"/>
+        <location filename="../../src/app/MainWindow.cpp" line="134"/>
         <source>Remove the selected photo</source>
         <translation>Retirer la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="129"/>
+        <location filename="../../src/app/MainWindow.cpp" line="136"/>
         <source>Move the selected photo up</source>
         <translation>Monter la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="131"/>
+        <location filename="../../src/app/MainWindow.cpp" line="138"/>
         <source>Move the selected photo down</source>
         <translation>Descendre la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="149"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>Start a new project</source>
         <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="155"/>
+        <location filename="../../src/app/MainWindow.cpp" line="162"/>
+        <location filename="../../src/app/MainWindow.cpp" line="187"/>
         <source>Zoom</source>
         <translation>Zoom</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="156"/>
+        <location filename="../../src/app/MainWindow.cpp" line="163"/>
         <source>Zoom of the preview: Ctrl+wheel, Ctrl++ and Ctrl+− change it</source>
         <translation>Zoom de l’aperçu : Ctrl+molette, Ctrl++ et Ctrl+− le changent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="166"/>
         <source>Save the mixed picture as a PNG file</source>
         <translation>Enregistrer l’image mélangée en PNG</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="160"/>
+        <location filename="../../src/app/MainWindow.cpp" line="167"/>
         <source>Share the mixed picture</source>
         <translation>Partager l’image mélangée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="160"/>
+        <location filename="../../src/app/MainWindow.cpp" line="167"/>
         <source>Sha&amp;re</source>
         <translation>&amp;Partager</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="169"/>
+        <location filename="../../src/app/MainWindow.cpp" line="176"/>
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="182"/>
+        <location filename="../../src/app/MainWindow.cpp" line="187"/>
+        <source>Zoom: %1</source>
+        <translation>Zoom : %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="194"/>
         <source>Controls of the selected photo</source>
         <translation>Réglages de la photo sélectionnée</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="211"/>
+        <location filename="../../src/app/MainWindow.cpp" line="223"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="212"/>
+        <location filename="../../src/app/MainWindow.cpp" line="224"/>
         <source>&amp;New Project…</source>
         <translation>&amp;Nouveau projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="214"/>
+        <location filename="../../src/app/MainWindow.cpp" line="226"/>
         <source>&amp;Open Project…</source>
         <translation>&amp;Ouvrir un projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="216"/>
+        <location filename="../../src/app/MainWindow.cpp" line="228"/>
         <source>Open &amp;Recent</source>
         <translation>Projets &amp;récents</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="219"/>
+        <location filename="../../src/app/MainWindow.cpp" line="231"/>
         <source>Save &amp;Project…</source>
         <translation>Enregistrer le &amp;projet…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="222"/>
+        <location filename="../../src/app/MainWindow.cpp" line="234"/>
         <source>&amp;Save…</source>
         <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="225"/>
+        <location filename="../../src/app/MainWindow.cpp" line="235"/>
+        <source>&amp;Export Again</source>
+        <translation>E&amp;xporter à nouveau</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="239"/>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="228"/>
+        <location filename="../../src/app/MainWindow.cpp" line="242"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="234"/>
+        <location filename="../../src/app/MainWindow.cpp" line="248"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="236"/>
+        <location filename="../../src/app/MainWindow.cpp" line="250"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="245"/>
+        <location filename="../../src/app/MainWindow.cpp" line="259"/>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copier l’image</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="262"/>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="266"/>
         <source>&amp;Action</source>
         <translation>&amp;Action</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="246"/>
+        <location filename="../../src/app/MainWindow.cpp" line="267"/>
         <source>&amp;Add Photo…</source>
         <translation>&amp;Ajouter une photo…</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="248"/>
+        <location filename="../../src/app/MainWindow.cpp" line="269"/>
         <source>&amp;Remove Photo</source>
         <translation>&amp;Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="129"/>
-        <location filename="../../src/app/MainWindow.cpp" line="250"/>
+        <location filename="../../src/app/MainWindow.cpp" line="136"/>
+        <location filename="../../src/app/MainWindow.cpp" line="271"/>
         <source>Move &amp;Up</source>
         <translation>&amp;Monter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="125"/>
+        <location filename="../../src/app/MainWindow.cpp" line="132"/>
         <source>A&amp;dd</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="127"/>
+        <location filename="../../src/app/MainWindow.cpp" line="134"/>
         <source>Re&amp;move</source>
         <translation>&amp;Retirer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="131"/>
+        <location filename="../../src/app/MainWindow.cpp" line="138"/>
         <source>Move D&amp;own</source>
         <translation>D&amp;escendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="149"/>
+        <location filename="../../src/app/MainWindow.cpp" line="156"/>
         <source>&amp;New Project</source>
         <translation>&amp;Nouveau projet</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="159"/>
+        <location filename="../../src/app/MainWindow.cpp" line="166"/>
         <source>&amp;Save</source>
         <translation>Enre&amp;gistrer</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="252"/>
+        <location filename="../../src/app/MainWindow.cpp" line="273"/>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="256"/>
+        <location filename="../../src/app/MainWindow.cpp" line="284"/>
         <source>Photo</source>
         <translation>Photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="264"/>
+        <location filename="../../src/app/MainWindow.cpp" line="292"/>
         <source>&amp;Align to Background</source>
         <translation>&amp;Aligner sur l’arrière-plan</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="266"/>
+        <location filename="../../src/app/MainWindow.cpp" line="294"/>
         <source>Align All &amp;Later Photos</source>
         <translation>Aligner toutes les photos &amp;suivantes</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="268"/>
+        <location filename="../../src/app/MainWindow.cpp" line="296"/>
         <source>&amp;Clear Alignment</source>
         <translation>&amp;Effacer l’alignement</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="277"/>
+        <location filename="../../src/app/MainWindow.cpp" line="305"/>
         <source>&amp;View</source>
         <translation>Affic&amp;hage</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="285"/>
+        <location filename="../../src/app/MainWindow.cpp" line="313"/>
         <source>Zoom &amp;In</source>
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="288"/>
+        <location filename="../../src/app/MainWindow.cpp" line="316"/>
         <source>Zoom &amp;Out</source>
         <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="290"/>
+        <location filename="../../src/app/MainWindow.cpp" line="318"/>
         <source>&amp;Fit in Window</source>
         <translation>A&amp;juster à la fenêtre</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="294"/>
+        <location filename="../../src/app/MainWindow.cpp" line="322"/>
         <source>&amp;Actual Pixels (100 %)</source>
         <translation>&amp;Taille réelle (100 %)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="305"/>
+        <location filename="../../src/app/MainWindow.cpp" line="333"/>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="306"/>
+        <location filename="../../src/app/MainWindow.cpp" line="334"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MainWindow.cpp" line="337"/>
         <source>Quillane &amp;Home Page</source>
         <translation>&amp;Site de Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="307"/>
+        <location filename="../../src/app/MainWindow.cpp" line="338"/>
         <source>&amp;Company Home Page</source>
         <translation>Site de l’&amp;entreprise</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="309"/>
+        <location filename="../../src/app/MainWindow.cpp" line="340"/>
         <source>&amp;Privacy Policy</source>
         <translation>&amp;Politique de confidentialité</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="310"/>
+        <location filename="../../src/app/MainWindow.cpp" line="341"/>
         <source>Submit a Support &amp;Ticket</source>
         <translation>Envoyer une demande d’&amp;assistance</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="313"/>
+        <location filename="../../src/app/MainWindow.cpp" line="344"/>
         <source>&amp;About Quillane</source>
         <translation>À propos de &amp;Quillane</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="322"/>
+        <location filename="../../src/app/MainWindow.cpp" line="353"/>
         <source>&amp;Place Photo on Canvas</source>
         <translation>&amp;Placer la photo dans l&apos;aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="326"/>
+        <location filename="../../src/app/MainWindow.cpp" line="357"/>
         <source>Move, scale and rotate the selected photo by dragging it on the canvas</source>
         <translation>Déplacer, redimensionner et faire pivoter la photo sélectionnée en la faisant glisser dans l&apos;aperçu</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="349"/>
+        <location filename="../../src/app/MainWindow.cpp" line="380"/>
         <source>&amp;%1 %2 (%3)</source>
         <translation>&amp;%1 %2 (%3)</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="355"/>
+        <location filename="../../src/app/MainWindow.cpp" line="386"/>
         <source>No Recent Projects</source>
         <translation>Aucun projet récent</translation>
     </message>
     <message>
-        <location filename="../../src/app/MainWindow.cpp" line="357"/>
+        <location filename="../../src/app/MainWindow.cpp" line="388"/>
         <source>&amp;Clear Menu</source>
         <translation>&amp;Vider le menu</translation>
+    </message>
+</context>
+<context>
+    <name>MaskControls</name>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="42"/>
+        <location filename="../../src/app/MaskControls.cpp" line="170"/>
+        <source>Mask tool</source>
+        <translation>Outil de masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Hide</source>
+        <translation>Masquer</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="49"/>
+        <source>Brush that hides the photo (B; X swaps with Show)</source>
+        <translation>Pinceau qui masque la photo (B ; X bascule vers Afficher)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="50"/>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="51"/>
+        <source>Brush that shows the photo again (B; X swaps with Hide)</source>
+        <translation>Pinceau qui affiche de nouveau la photo (B ; X bascule vers Masquer)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="52"/>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="53"/>
+        <source>Linear gradient: drag from where the photo shows to where it is hidden (G)</source>
+        <translation>Dégradé linéaire : faites glisser depuis l’endroit où la photo est visible vers celui où elle est masquée (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="54"/>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="55"/>
+        <source>Radial gradient: drag from the centre, where the photo shows, outwards (G)</source>
+        <translation>Dégradé radial : faites glisser depuis le centre, où la photo est visible, vers l’extérieur (G)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="62"/>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="63"/>
+        <source>The brush&apos;s diameter in per cent of the photo&apos;s width ([ and ])</source>
+        <translation>Diamètre du pinceau en pour cent de la largeur de la photo ([ et ])</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="66"/>
+        <location filename="../../src/app/MaskControls.cpp" line="75"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="68"/>
+        <source>Hardness:</source>
+        <translation>Dureté :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="69"/>
+        <source>100 a hard edge, lower a softer one (Shift+[ and Shift+]); for a radial gradient, how much of it is fully shown</source>
+        <translation>100 un bord net, moins un bord plus doux (Maj+[ et Maj+]) ; pour un dégradé radial, la part entièrement visible</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="72"/>
+        <source>Opacity:</source>
+        <translation>Opacité :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="73"/>
+        <source>How far one stroke hides or shows the photo</source>
+        <translation>Dans quelle mesure un trait masque ou affiche la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="79"/>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="81"/>
+        <source>Invert the mask</source>
+        <translation>Inverser le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="82"/>
+        <source>Show the photo where it was hidden and hide it where it showed</source>
+        <translation>Afficher la photo là où elle était masquée et la masquer là où elle était visible</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="84"/>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="86"/>
+        <source>Clear the mask</source>
+        <translation>Effacer le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="87"/>
+        <source>Remove the photo&apos;s mask: it shows everywhere again</source>
+        <translation>Supprimer le masque de la photo : elle est de nouveau visible partout</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="89"/>
+        <source>Show Mask</source>
+        <translation>Afficher le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="91"/>
+        <source>Show the mask</source>
+        <translation>Afficher le masque en teinte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="92"/>
+        <source>Tint the parts of the photo the mask hides</source>
+        <translation>Teinter les parties de la photo que le masque cache</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="163"/>
+        <source>Mas&amp;k</source>
+        <translation>Mas&amp;que</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/MaskControls.cpp" line="166"/>
+        <source>Paint where the selected photo shows (not in Linear projects)</source>
+        <translation>Peindre où la photo choisie est visible (pas dans les projets linéaires)</translation>
     </message>
 </context>
 <context>
@@ -1245,105 +1549,105 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>-O DOSSIER nomme chaque image d’après son fichier de projet ; un projet lu sur l’entrée standard n’a pas de nom (utilisez -o)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="193"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="195"/>
         <source>%1 needs a value</source>
         <translation>%1 nécessite une valeur</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixOptions.cpp" line="199"/>
+        <location filename="../../src/cli/MixOptions.cpp" line="201"/>
         <source>unknown option “%1”</source>
         <translation>option inconnue « %1 »</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="46"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="48"/>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="62"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="64"/>
         <source>it is not a regular file.</source>
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="66"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="86"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="68"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="88"/>
         <source>it is larger than a project file can be (at most %1).</source>
         <translation>il est plus grand qu’un fichier de projet ne peut l’être (au plus %1).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="99"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="357"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="101"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="362"/>
         <source>standard input</source>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="104"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="106"/>
         <source>%1 could not be read: %2</source>
         <translation>%1 n’a pas pu être lu : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="178"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="180"/>
         <source>--align is for composite and fusion projects, not %1</source>
         <translation>--align vaut pour les projets composite et fusion, pas pour %1</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="203"/>
-        <location filename="../../src/cli/MixCommand.cpp" line="316"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="205"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="318"/>
         <source> (see --memory-budget)</source>
         <translation> (voir --memory-budget)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="217"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="219"/>
         <source>there is not enough memory for a view of that size.</source>
         <translation>la mémoire ne suffit pas pour une vue de cette taille.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="264"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="266"/>
         <source>standard output</source>
         <translation>sortie standard</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="270"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="272"/>
         <source>the program reading it went away before the picture was complete (the pipe is closed).</source>
         <translation>le programme qui la lit s’est arrêté avant que l’image soit complète (le tube est fermé).</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="359"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="364"/>
         <source>%1: loading %2 photos</source>
         <translation>%1 : chargement de %2 photos</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="323"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="325"/>
         <source>%1: mixing</source>
         <translation>%1 : mélange</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="329"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="334"/>
         <source>“%1” was not written: %2</source>
         <translation>« %1 » n’a pas été écrit : %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="333"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="338"/>
         <source>“%1” was not written: the mixed picture is empty (in a Linear project, the levels can leave no strip)</source>
         <translation>« %1 » n’a pas été écrit : l’image mélangée est vide (dans un projet Linéaire, les niveaux peuvent ne laisser aucune bande)</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="337"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="342"/>
         <source>%1: writing %2</source>
         <translation>%1 : écriture de %2</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="294"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="296"/>
         <source>“%1” was not written: there is not enough memory to render the project.</source>
         <translation>« %1 » n’a pas été écrit : la mémoire ne suffit pas pour rendre le projet.</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="365"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="370"/>
         <source>%1: aligning</source>
         <translation>%1 : alignement</translation>
     </message>
     <message>
-        <location filename="../../src/cli/MixCommand.cpp" line="444"/>
+        <location filename="../../src/cli/MixCommand.cpp" line="449"/>
         <source>%1 of %2 projects failed</source>
         <translation>%1 projets sur %2 ont échoué</translation>
     </message>
@@ -1482,12 +1786,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PassMemory</name>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="263"/>
+        <location filename="../../src/render/PassMemory.cpp" line="274"/>
         <source>the project %1.</source>
         <translation>le projet %1.</translation>
     </message>
     <message>
-        <location filename="../../src/render/PassMemory.cpp" line="264"/>
+        <location filename="../../src/render/PassMemory.cpp" line="275"/>
         <source>render</source>
         <translation>être rendu</translation>
     </message>
@@ -1710,46 +2014,73 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PhotoProject</name>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="66"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="137"/>
         <source>Add Photo</source>
         <translation>Ajouter une photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="65"/>
-        <location filename="../../src/model/PhotoProject.cpp" line="107"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="66"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="137"/>
         <source>Add Photos</source>
         <translation>Ajouter des photos</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="74"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="75"/>
         <source>Remove Photo</source>
         <translation>Retirer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="86"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="99"/>
         <source>Move Photo Up</source>
         <translation>Monter la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="85"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="86"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="99"/>
         <source>Move Photo Down</source>
         <translation>Descendre la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="92"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="115"/>
+        <source>Replace Photo</source>
+        <translation>Remplacer la photo</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="122"/>
         <source>Replace Photos</source>
         <translation>Remplacer les photos</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="259"/>
         <source>Clear Alignment</source>
         <translation>Effacer l’alignement</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="229"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="259"/>
         <source>Align to Background</source>
         <translation>Aligner sur l’arrière-plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="296"/>
+        <source>Paint Mask</source>
+        <translation>Peindre le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="305"/>
+        <source>Add Gradient</source>
+        <translation>Ajouter un dégradé</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="314"/>
+        <source>Invert Mask</source>
+        <translation>Inverser le masque</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoProject.cpp" line="319"/>
+        <source>Clear Mask</source>
+        <translation>Effacer le masque</translation>
     </message>
     <message>
         <location filename="../../src/model/ProjectSteps.cpp" line="30"/>
@@ -1777,21 +2108,34 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>la pleine résolution</translation>
     </message>
     <message>
-        <location filename="../../src/model/PhotoProject.cpp" line="203"/>
+        <location filename="../../src/model/PhotoProject.cpp" line="233"/>
         <location filename="../../src/model/ProjectSteps.cpp" line="68"/>
         <source>Change %1</source>
         <translation>Modifier %1</translation>
     </message>
 </context>
 <context>
+    <name>PhotoTable</name>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="149"/>
+        <source>Replace Photo…</source>
+        <translation>Remplacer la photo…</translation>
+    </message>
+</context>
+<context>
     <name>PhotoTableModel</name>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="48"/>
+        <source>Photo %1 of %2: %3</source>
+        <translation>Photo %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Photo</source>
         <translation>Photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PhotoTable.cpp" line="51"/>
+        <location filename="../../src/app/PhotoTable.cpp" line="90"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -1873,23 +2217,23 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>L’image n’a pas pu être enregistrée sous %1 : le fichier d’image %2 a disparu.</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="68"/>
-        <location filename="../../src/encode/PictureWriter.cpp" line="152"/>
+        <location filename="../../src/output/PictureSave.cpp" line="69"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="153"/>
         <source>its extension names no format Quillane writes (%1).</source>
         <translation>son extension ne désigne aucun format qu’écrit Quillane (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/output/PictureSave.cpp" line="79"/>
+        <location filename="../../src/output/PictureSave.cpp" line="81"/>
         <source>%1 The picture is still at “%2”.</source>
         <translation>%1 L’image se trouve toujours à « %2 ».</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="34"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="35"/>
         <source>the picture could not be encoded as %1.</source>
         <translation>l’image n’a pas pu être encodée en %1.</translation>
     </message>
     <message>
-        <location filename="../../src/encode/PictureWriter.cpp" line="129"/>
+        <location filename="../../src/encode/PictureWriter.cpp" line="130"/>
         <location filename="../../src/encode/PngWriter.cpp" line="82"/>
         <location filename="../../src/encode/PngWriter.cpp" line="102"/>
         <source>there is no picture to write.</source>
@@ -1929,6 +2273,11 @@ JPEG de plus de 100 passes progressives est refusé.
         <location filename="../../src/encode/PngWriter.cpp" line="89"/>
         <source>the picture could not be compressed.</source>
         <translation>l’image n’a pas pu être compressée.</translation>
+    </message>
+    <message>
+        <location filename="../../src/encode/CameraDetails.cpp" line="74"/>
+        <source>the camera details could not be added (%1).</source>
+        <translation>les données de l’appareil n’ont pas pu être ajoutées (%1).</translation>
     </message>
 </context>
 <context>
@@ -1973,132 +2322,236 @@ JPEG de plus de 100 passes progressives est refusé.
     </message>
 </context>
 <context>
+    <name>PreferencesDialog</name>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="80"/>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="82"/>
+        <source>JPEG quality</source>
+        <translation>Qualité JPEG</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="83"/>
+        <source>WebP quality</source>
+        <translation>Qualité WebP</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="84"/>
+        <source>WebP &amp;lossless</source>
+        <translation>WebP sans &amp;perte</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="88"/>
+        <source>&amp;Keep camera details in saved pictures</source>
+        <translation>&amp;Conserver les données de l’appareil dans les images enregistrées</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="90"/>
+        <source>The background photo&apos;s camera, lens, exposure and date go into JPEG, WebP, TIFF and PNG pictures; never its location.</source>
+        <translation>L’appareil, l’objectif, l’exposition et la date de la photo d’arrière-plan vont dans les images JPEG, WebP, TIFF et PNG ; jamais son lieu.</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="93"/>
+        <source>&amp;Output folder:</source>
+        <translation>Dossier de &amp;sortie :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="96"/>
+        <source>&amp;JPEG quality:</source>
+        <translation>Qualité &amp;JPEG :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="97"/>
+        <source>&amp;WebP quality:</source>
+        <translation>Qualité &amp;WebP :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="113"/>
+        <location filename="../../src/app/Preferences.cpp" line="138"/>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/Preferences.cpp" line="114"/>
+        <source>C&amp;hoose…</source>
+        <translation>C&amp;hoisir…</translation>
+    </message>
+</context>
+<context>
     <name>ProjectFile</name>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="31"/>
+        <location filename="../../src/model/Quoted.cpp" line="14"/>
         <source>a list</source>
         <translation>une liste</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="32"/>
+        <location filename="../../src/model/Quoted.cpp" line="15"/>
         <source>an object</source>
         <translation>un objet</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="46"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="31"/>
         <source>must be a number, not %1</source>
         <translation>doit être un nombre, et non %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="57"/>
+        <source>must be above %1 and at most %2, not %3</source>
+        <translation>doit être supérieur à %1 et au plus %2, pas %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="58"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="34"/>
         <source>must be from %1 to %2, not %3</source>
         <translation>doit être compris entre %1 et %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="64"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="71"/>
+        <source>must be a point [x, y] with x and y from %1 to %2, not %3</source>
+        <translation>doit être un point [x, y] avec x et y de %1 à %2, pas %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="107"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="152"/>
+        <source>must be an object with %1 %2 or %3, not %4</source>
+        <translation>doit être un objet avec %1 %2 ou %3, pas %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="134"/>
+        <source>must be a list of at least one point [x, y], not %1</source>
+        <translation>doit être une liste d’au moins un point [x, y], pas %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="178"/>
+        <source>must be a list, not %1</source>
+        <translation>doit être une liste, pas %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/PhotoMask.cpp" line="238"/>
+        <source>must be an object with %1, %2 and %3, not %4</source>
+        <translation>doit être un objet avec %1, %2 et %3, pas %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="49"/>
         <source>must be a whole number from %1 to %2%3, not %4</source>
         <translation>doit être un nombre entier de %1 à %2%3, et non %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="66"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="51"/>
         <source> or a name</source>
         <translation> ou un nom</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="76"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="39"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="61"/>
         <source>must be true or false, not %1</source>
         <translation>doit être true ou false, et non %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="120"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="105"/>
         <source>%1 must be nine numbers, a 3 x 3 mapping that keeps the photo in one piece, not %2</source>
         <translation>%1 doit être neuf nombres, une transformation 3 x 3 qui garde la photo d’un seul tenant, pas %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="133"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="144"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="232"/>
-        <location filename="../../src/model/ProjectFile.cpp" line="258"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="118"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="129"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="139"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="254"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="280"/>
         <source>key %1 belongs to %2 projects, not %3</source>
         <translation>la clé %1 appartient aux projets %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="146"/>
+        <location filename="../../src/model/PhotoMask.cpp" line="98"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="131"/>
         <source>unknown key %1</source>
         <translation>clé inconnue %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="152"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="155"/>
+        <source>%1: %2 strokes, more than the %3 a project may hold</source>
+        <translation>%1 : %2 traits, plus que les %3 qu’un projet peut contenir</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="161"/>
+        <source>%1: %2 points, more than the %3 a project may hold</source>
+        <translation>%1 : %2 points, plus que les %3 qu’un projet peut contenir</translation>
+    </message>
+    <message>
+        <location filename="../../src/model/ProjectFile.cpp" line="172"/>
         <source>must be an object such as {&quot;file&quot;: &quot;a.jpg&quot;}, not %1</source>
         <translation>doit être un objet comme {&quot;file&quot;: &quot;a.jpg&quot;}, et non %1</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="158"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="178"/>
         <source>%1 must name the photo&apos;s file</source>
         <translation>%1 doit désigner le fichier de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="176"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="198"/>
         <source>%1 must be one of %2, not %3</source>
         <translation>%1 doit être l’un de %2, et non %3</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="190"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="212"/>
         <source>%1 must be a whole number from 1, not %2</source>
         <translation>%1 doit être un nombre entier à partir de 1, et non %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="220"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="242"/>
         <source>%1 must be from 0 to 2 in steps of 0.1, not %2</source>
         <translation>%1 doit aller de 0 à 2 par pas de 0,1, pas %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="239"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="261"/>
         <source>unknown key %1 in %2</source>
         <translation>clé inconnue %1 dans %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="242"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="264"/>
         <source>%1 must be an object such as {&quot;contrast&quot;: 1}, not %2</source>
         <translation>%1 doit être un objet comme {&quot;contrast&quot;: 1}, pas %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="262"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="284"/>
         <source>%1 must be true or false, not %2</source>
         <translation>%1 doit être true ou false, et non %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="274"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="296"/>
         <source>%1 must be %2 or %3, not %4</source>
         <translation>%1 doit être %2 ou %3, et non %4</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="283"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="305"/>
         <source>unknown key %1 (a project has &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, in Linear projects &quot;fullResolution&quot; and in fusion projects &quot;fusion&quot;)</source>
         <translation>clé inconnue %1 (un projet a &quot;version&quot;, &quot;mode&quot;, &quot;photos&quot;, &quot;blendSpace&quot;, dans les projets Linéaires &quot;fullResolution&quot; et dans les projets fusion &quot;fusion&quot;)</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="296"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="318"/>
         <source>no photos: %1 must list at least one photo</source>
         <translation>aucune photo : %1 doit lister au moins une photo</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="302"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="324"/>
         <source>photo %1: %2</source>
         <translation>photo %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="333"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="355"/>
         <source>not valid JSON at character %1: %2</source>
         <translation>JSON non valide au caractère %1 : %2</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="339"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="361"/>
         <source>the project must be a JSON object with &quot;mode&quot; and &quot;photos&quot;</source>
         <translation>le projet doit être un objet JSON avec &quot;mode&quot; et &quot;photos&quot;</translation>
     </message>
     <message>
-        <location filename="../../src/model/ProjectFile.cpp" line="393"/>
+        <location filename="../../src/model/ProjectFile.cpp" line="417"/>
         <source>photo %1 (%2) has no file to refer to</source>
         <translation>la photo %1 (%2) n’a aucun fichier auquel se référer</translation>
     </message>
@@ -2106,7 +2559,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="62"/>
+        <location filename="../../src/render/RegionPass.cpp" line="66"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>la mémoire ne suffit pas pour fusionner la zone.</translation>
     </message>
@@ -2114,12 +2567,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>RenderPass</name>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="27"/>
+        <location filename="../../src/render/RenderPass.cpp" line="28"/>
         <source>No Image</source>
         <translation>Aucune image</translation>
     </message>
     <message>
-        <location filename="../../src/render/RenderPass.cpp" line="199"/>
+        <location filename="../../src/render/RenderPass.cpp" line="205"/>
         <source>photo %1%2 cannot be drawn: %3</source>
         <translation>la photo %1%2 ne peut pas être dessinée : %3</translation>
     </message>
@@ -2190,12 +2643,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="94"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="95"/>
         <source>there is not enough memory for its mask.</source>
         <translation>la mémoire ne suffit pas pour son masque.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="103"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="105"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>la mémoire ne suffit pas pour la découper.</translation>
     </message>
@@ -2236,6 +2689,49 @@ JPEG de plus de 100 passes progressives est refusé.
         <location filename="../../src/output/SharingServices.cpp" line="127"/>
         <source>No image viewer could open the picture.</source>
         <translation>Aucune visionneuse n’a pu ouvrir l’image.</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutListDialog</name>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="72"/>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="75"/>
+        <source>Search commands and keys</source>
+        <translation>Chercher commandes et touches</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="77"/>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="78"/>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="82"/>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/ShortcutList.cpp" line="84"/>
+        <source>Where</source>
+        <translation>Où</translation>
     </message>
 </context>
 <context>
@@ -2365,12 +2861,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="149"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="151"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="150"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="152"/>
         <source>Fit (%1)</source>
         <translation>Ajusté (%1)</translation>
     </message>
@@ -2411,65 +2907,76 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Shape</name>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="27"/>
-        <location filename="../../src/panels/View_Shape.cpp" line="39"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="29"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="38"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="42"/>
         <source>Shape</source>
         <translation>Forme</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="32"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="34"/>
         <source>Se&amp;lect Shape…</source>
         <translation>Choisir la f&amp;orme…</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="33"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="35"/>
         <source>Choose the shape the photo is cut out through</source>
         <translation>Choisir la forme qui découpe la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="35"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="37"/>
         <source>The photo&apos;s shape</source>
         <translation>La forme de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
         <source>S&amp;ize</source>
         <translation>Tai&amp;lle</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="41"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="44"/>
         <source>Enlargement of the photo&apos;s own width (0 % keeps its size)</source>
         <translation>Agrandissement de la largeur de la photo (0 % garde sa taille)</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
         <source>&amp;X</source>
         <translation>&amp;X</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="43"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="46"/>
         <source>Offset to the right, in percent of the photo&apos;s own width</source>
         <translation>Décalage vers la droite, en pourcentage de la largeur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="48"/>
         <source>&amp;Y</source>
         <translation>&amp;Y</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="45"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="48"/>
         <source>Offset upwards, in percent of the photo&apos;s own height</source>
         <translation>Décalage vers le haut, en pourcentage de la hauteur de la photo</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="52"/>
         <source>Fea&amp;ther</source>
         <translation>&amp;Bord adouci</translation>
     </message>
     <message>
-        <location filename="../../src/panels/View_Shape.cpp" line="49"/>
+        <location filename="../../src/panels/View_Shape.cpp" line="52"/>
         <source>How softly the shape&apos;s edge fades, up to a tenth of its shorter side</source>
         <translation>Avec quelle douceur le bord de la forme s’estompe, jusqu’au dixième de son côté le plus court</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="73"/>
+        <source>Shape: %1</source>
+        <translation>Forme : %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/panels/View_Shape.cpp" line="76"/>
+        <source>none</source>
+        <translation>aucune</translation>
     </message>
 </context>
 <context>
@@ -2621,7 +3128,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>Window_Select_Shape</name>
     <message>
-        <location filename="../../src/panels/Window_Select_Shape.cpp" line="53"/>
+        <location filename="../../src/panels/Window_Select_Shape.cpp" line="54"/>
         <source>Select Shape</source>
         <translation>Choisir la forme</translation>
     </message>
@@ -2644,18 +3151,23 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>&amp;Ajouter ce texte :</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="28"/>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="24"/>
+        <source>Text to share</source>
+        <translation>Texte à partager</translation>
+    </message>
+    <message>
+        <location filename="../../src/output/Window_Share.cpp" line="29"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="30"/>
+        <location filename="../../src/output/Window_Share.cpp" line="31"/>
         <source>&amp;Share…</source>
         <translation>&amp;Partager…</translation>
     </message>
     <message>
-        <location filename="../../src/output/Window_Share.cpp" line="67"/>
+        <location filename="../../src/output/Window_Share.cpp" line="68"/>
         <source>The picture could not be shared</source>
         <translation>L’image n’a pas pu être partagée</translation>
     </message>
