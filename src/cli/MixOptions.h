@@ -21,7 +21,7 @@ struct MixOptions {
     qint64 memoryBudget = 0; // 0: the default budget
     bool help = false;
     bool quiet = false;
-    bool align = false; // align the later photos to the background before mixing
+    bool align = false;             // align the later photos to the background before mixing
     bool keepCameraDetails = false; // the first photo's camera, lens, exposure and date
 };
 

@@ -17,8 +17,8 @@ QImage alignedLayer(const Object_Photo &photo, QSizeF frame, double scale, bool 
     if (!photo.alignment)
         return {};
     const QSize pixels = resizedPixelSize(frame * scale);
-    const QImage pixels = photoAtScale(photo, scale, imageSizeF(photo.image));
-    const QImage source = masked ? maskedPixels(photo, pixels) : pixels;
+    const QImage own = photoAtScale(photo, scale, imageSizeF(photo.image));
+    const QImage source = masked ? maskedPixels(photo, own) : own;
     return warpPhoto(source, *photo.alignment, pixels);
 }
 

@@ -2,8 +2,8 @@
 
 #include "imaging/Filters.h"
 #include "imaging/ImageConversion.h"
-#include "model/PhotoPlacement.h"
 #include "imaging/MaskRaster.h"
+#include "model/PhotoPlacement.h"
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 #include "render/PassCache.h"

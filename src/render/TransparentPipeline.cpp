@@ -96,8 +96,8 @@ PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
         const QRectF rect = transparentLayerRect(photo, frame);
         if (opacity <= 0.0f)
             continue;
-        const OrientedPicture oriented = orientPicture(maskedPixels(photo, viewPixels(photo, rect, view)), rect,
-                                                       photoPlacement(photo, Transparent));
+        const OrientedPicture oriented = orientPicture(maskedPixels(photo, viewPixels(photo, rect, view)),
+                                                       rect, photoPlacement(photo, Transparent));
         addViewDraw(pass, oriented.image, oriented.rect, view, opacity, oriented.turn);
     }
     if (view.capturePending)

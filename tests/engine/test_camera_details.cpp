@@ -92,15 +92,17 @@ TEST_P(CameraDetailsTest, KeptInEveryFormatWithoutLocationOrOrientation)
         EXPECT_NE(datum.groupName(), "GPSInfo") << datum.key();
         // A TIFF's own orientation tag says "as stored"; the photo's turn is not kept.
         const auto dropped = kDroppedFields.find(datum.key());
-        if (dropped != kDroppedFields.end())
+        if (dropped != kDroppedFields.end()) {
             EXPECT_NE(datum.toString(), dropped->second) << datum.key();
+        }
     }
     const QImage back(path);
     ASSERT_EQ(back.size(), QSize(40, 30));
-    if (QByteArray(GetParam()) == "png" || QByteArray(GetParam()) == "tif")
+    if (QByteArray(GetParam()) == "png" || QByteArray(GetParam()) == "tif") {
         for (int y = 0; y < back.height(); ++y)
             for (int x = 0; x < back.width(); ++x)
                 ASSERT_EQ(back.pixel(x, y), picture().pixel(x, y)) << x << "," << y;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, CameraDetailsTest, ::testing::Values("png", "jpg", "webp", "tif"));

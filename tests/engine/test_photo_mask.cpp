@@ -326,7 +326,8 @@ TEST(MaskPipelines, HalfMaskIsOpacityFiftyAndFullMaskIsNoMask)
 {
     const QImage background = noiseImage(48, 32, 1, true), layer = noiseImage(48, 32, 2, true);
     for (const BlendSpace space : {BlendSpace::Linear, BlendSpace::Srgb}) {
-        const ProjectOptions options{false, space};
+        ProjectOptions options;
+        options.blendSpace = space;
         PhotoList masked = pair(Composite, background, layer, kHalf);
         PhotoList faded = pair(Composite, background, layer, {});
         const_cast<Object_Photo &>(*faded[1]).f_Composite_Opacity = 50;
@@ -368,10 +369,11 @@ TEST(MaskPipelines, ShapeMultipliesTheShapesMaskAndHiddenPartsShowTheBackground)
     for (int y = 0; y < 40; ++y)
         for (const int x : {2, 16, 24, 37}) {
             const QRgb cut = plain.mixed.pixel(x, y), got = pass.mixed.pixel(x, y);
-            if (colourNear(cut, blue, 0))
+            if (colourNear(cut, blue, 0)) {
                 EXPECT_TRUE(colourNear(got, blue)) << x << ", " << y;
-            else if (colourNear(cut, red, 0) && ++inside)
+            } else if (colourNear(cut, red, 0) && ++inside) {
                 EXPECT_TRUE(colourNear(got, x < 20 ? blue : red)) << x << ", " << y;
+            }
         }
     EXPECT_GT(inside, 20);
     const QPoint middle(20, 20);
