@@ -1,5 +1,7 @@
 #include "app/View_Image_Preview.h"
 
+#include "imaging/Geometry.h"
+#include "imaging/LowerLeft.h"
 #include "model/PhotoProject.h"
 
 #include <QMouseEvent>
@@ -303,11 +305,22 @@ void View_Image_Preview::setTool(CanvasTool *tool)
     update();
 }
 
+// At Fit, the picture lies where the pass drew it: its best-fit frame in the view the
+// frame was made for, that view scaled into the canvas as paintFrame shows it.
 QTransform View_Image_Preview::pictureToCanvas() const
 {
-    const QRectF picture = pictureRect();
     if (m_pictureSize.isEmpty())
         return {};
+    QRectF picture = pictureRect();
+    if (m_zoom == kFit && !m_frame.viewSize.isEmpty() && m_frame.region.isEmpty()) {
+        const QSizeF fitted = m_frame.viewSize.scaled(QSizeF(size()), Qt::KeepAspectRatio);
+        const double k = fitted.width() / m_frame.viewSize.width();
+        const QRectF inView = toTopLeft(return_Best_Fit_Frame(QSizeF(m_pictureSize), m_frame.viewSize),
+                                        m_frame.viewSize.height());
+        picture = QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2) +
+                             inView.topLeft() * k,
+                         inView.size() * k);
+    }
     return QTransform::fromTranslate(picture.x(), picture.y())
         .scale(picture.width() / m_pictureSize.width(), picture.height() / m_pictureSize.height());
 }

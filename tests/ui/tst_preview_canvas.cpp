@@ -330,11 +330,25 @@ class PreviewCanvasTest : public QObject {
         QVERIFY(!shown(d).isNull());
         RecordingTool tool;
         canvas.setTool(&tool);
-        const QRectF picture = canvas.pictureToCanvas().mapRect(QRectF(0, 0, 1600, 1200));
-        const QPoint centre = picture.center().toPoint();
-        QTest::mouseClick(&canvas, Qt::LeftButton, {}, centre);
-        QCOMPARE(tool.points.size(), 2);
-        QVERIFY(std::abs(tool.points[0].x() - 800) < 3 && std::abs(tool.points[0].y() - 600) < 3);
+        // Where the picture is drawn, found from the pixels: its corners are its corners.
+        // In this canvas its fitted frame is well inside the largest that would fit.
+        sizeCanvas(d, 600, 430);
+        const QImage drawn = shown(d);
+        QRect lit;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) != qRgb(0, 0, 0))
+                    lit |= QRect(x, y, 1, 1);
+        const double perPoint = 1600.0 / lit.width(); // picture pixels per canvas point
+        for (const QPoint corner : {lit.topLeft(), lit.bottomRight()}) {
+            tool.points.clear();
+            QTest::mouseClick(&canvas, Qt::LeftButton, {}, corner);
+            QCOMPARE(tool.points.size(), 2);
+            const QPointF expected = corner == lit.topLeft() ? QPointF(0, 0) : QPointF(1600, 1200);
+            QVERIFY2(std::abs(tool.points[0].x() - expected.x()) < 2 * perPoint &&
+                         std::abs(tool.points[0].y() - expected.y()) < 2 * perPoint,
+                     qPrintable(QString("%1, %2").arg(tool.points[0].x()).arg(tool.points[0].y())));
+        }
 
         d.window()->menuAction("menuZoomActual")->trigger();
         QScrollBar *h = d.scrollviewPreviewCanvas->horizontalScrollBar();
