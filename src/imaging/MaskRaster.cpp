@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -169,20 +170,31 @@ SPAN_CLONES void gradientRow(const MaskRaster::Gradient &g, float py, int x0, in
     }
 }
 
-// The coverage of pixels [first, last] is known; it grows to [from, to] too, the new
-// pixels (and any gap between) starting at 0.
-void widenCleared(float *coverage, int &first, int &last, int from, int to)
+// Pixels [from, to) out of reach, whole vectors at a time (the compiler leaves a plain
+// fill of a float value unvectorised).
+void fillOutOfReach(float *nearest, int from, int to)
+{
+    int i = from;
+    for (; i + kLanes <= to; i += kLanes)
+        store(nearest + i, splat(kInfinity));
+    for (; i < to; ++i)
+        nearest[i] = kInfinity;
+}
+
+// The nearest distance of pixels [first, last] is known; it grows to [from, to] too, the
+// new pixels (and any gap between) starting out of reach.
+void widenCleared(float *nearest, int &first, int &last, int from, int to)
 {
     if (first > last) {
-        std::fill(coverage + from, coverage + to + 1, 0.0f);
+        fillOutOfReach(nearest, from, to + 1);
         first = from;
         last = to;
         return;
     }
     if (from < first)
-        std::fill(coverage + from, coverage + first, 0.0f);
+        fillOutOfReach(nearest, from, first);
     if (to > last)
-        std::fill(coverage + last + 1, coverage + to + 1, 0.0f);
+        fillOutOfReach(nearest, last + 1, to + 1);
     first = std::min(first, from);
     last = std::max(last, to);
 }
@@ -202,12 +214,14 @@ struct BrushShape {
     }
 };
 
-// coverage = max(coverage, profile(d)) over pixels [from, to] of a part; dy and left are
-// the row's and the first pixel's offsets from the part's point. Whole vectors are
-// written, the lanes past `to` keeping what they held.
-template <bool Hard, bool Body>
-SPAN_CLONES void coverPart(const MaskRaster::Part &part, const BrushShape brush, float dy, float left,
-                           int from, int to, float *coverage)
+// nearest = min(nearest, d) over pixels [from, to] of a part, d the distance from the
+// stroke's path; dy and left are the row's and the first pixel's offsets from the part's
+// point. Whole vectors are written, the lanes past `to` keeping what they held. The
+// profile falls with the distance, so the stroke's coverage, the largest profile of its
+// parts, is the profile of the nearest distance: it is taken once per pixel, after.
+template <bool Body>
+SPAN_CLONES void nearestOfPart(const MaskRaster::Part &part, float dy, float left, int from, int to,
+                               float *nearest)
 {
     const vint lanes = vint{0, 1, 2, 3};
     const float across = dy * part.ux - left * part.uy; // a body's signed distance at pixel 0
@@ -221,30 +235,21 @@ SPAN_CLONES void coverPart(const MaskRaster::Part &part, const BrushShape brush,
             const vfloat dx = left + x;
             d = sqrtf4(dx * dx + dy * dy);
         }
-        const vfloat before = load(coverage + i);
-        store(coverage + i, select(lanes + i <= to, maxf(before, brush.profile<Hard>(d)), before));
+        const vfloat before = load(nearest + i);
+        store(nearest + i, select(lanes + i <= to, minf(before, d), before));
     }
 }
 
-void coverPart(const MaskRaster::Part &part, const BrushShape &brush, float dy, float left, int from, int to,
-               float *coverage)
-{
-    const bool hard = brush.hardness >= 1.0f;
-    if (part.body)
-        return hard ? coverPart<true, true>(part, brush, dy, left, from, to, coverage)
-                    : coverPart<false, true>(part, brush, dy, left, from, to, coverage);
-    return hard ? coverPart<true, false>(part, brush, dy, left, from, to, coverage)
-                : coverPart<false, false>(part, brush, dy, left, from, to, coverage);
-}
-
-// m += (target - m) a over pixels [first, last], a = opacity x coverage.
-SPAN_CLONES void moveTowards(float *m, const float *coverage, int first, int last, float target,
-                             float opacity)
+// m += (target - m) a over pixels [first, last], a = opacity x profile(nearest).
+template <bool Hard>
+SPAN_CLONES void moveTowards(float *m, const float *nearest, int first, int last, const BrushShape brush,
+                             float target, float opacity)
 {
     const vint lanes = vint{0, 1, 2, 3};
     for (int i = first; i <= last; i += kLanes) {
         const vfloat before = load(m + i);
-        const vfloat after = before + (target - before) * (opacity * load(coverage + i));
+        const vfloat coverage = brush.profile<Hard>(load(nearest + i));
+        const vfloat after = before + (target - before) * (opacity * coverage);
         store(m + i, select(lanes + i <= last, after, before));
     }
 }
@@ -270,7 +275,7 @@ MaskRaster::MaskRaster(const PhotoMask &mask, QSize size) : m_invert(mask.invert
             m_strokes.push_back(prepareStroke(stroke, size));
 }
 
-void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *coverage) const
+void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest) const
 {
     int first = 0, last = -1; // the pixels any part reached, from x0
     const BrushShape brush{1.0f / stroke.radius, stroke.hardness};
@@ -284,12 +289,20 @@ void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float
         const int to = std::min(x1 - 1, int(std::floor(span.hi - 0.5f))) - x0;
         if (from > to)
             continue;
-        widenCleared(coverage, first, last, from, to);
-        coverPart(part, brush, py - part.ay, float(x0) + 0.5f - part.ax, from, to, coverage);
+        widenCleared(nearest, first, last, from, to);
+        const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
+        if (part.body)
+            nearestOfPart<true>(part, dy, left, from, to, nearest);
+        else
+            nearestOfPart<false>(part, dy, left, from, to, nearest);
     }
     // One pass of the brush moves m towards its target by its own coverage at most.
-    if (first <= last)
-        moveTowards(m, coverage, first, last, stroke.target, stroke.opacity);
+    if (first > last)
+        return;
+    if (brush.hardness >= 1.0f)
+        moveTowards<true>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
+    else
+        moveTowards<false>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
 }
 
 void MaskRaster::row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m,
@@ -332,9 +345,14 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
 
 namespace {
 
-inline int maskLevel(float m)
+// m x 255, rounded, for `count` pixels of a row padded to whole vectors.
+SPAN_CLONES void maskLevels(const float *m, int count, uchar *levels)
 {
-    return int(std::clamp(m, 0.0f, 1.0f) * 255.0f + 0.5f);
+    for (int x = 0; x < count; x += kLanes) {
+        const vint level = __builtin_convertvector(clamp01(load(m + x)) * 255.0f + 0.5f, vint);
+        for (int lane = 0; lane < kLanes && x + lane < count; ++lane)
+            levels[x + lane] = uchar(level[lane]);
+    }
 }
 
 // Each premultiplied channel times level / 255, rounded: (c level + 127) / 255, the
@@ -372,12 +390,9 @@ QImage rasterizeMask(const PhotoMask &mask, QSize size, QRect rect)
     uchar *bits = levels.bits();
     const qsizetype stride = levels.bytesPerLine();
     parallelRows(rect.height(), [&](int begin, int end) {
-        raster.forRows(rect.y() + begin, rect.y() + end, rect.x(), rect.right() + 1,
-                       [&](int y, const float *m) {
-                           uchar *out = bits + (y - rect.y()) * stride;
-                           for (int x = 0; x < rect.width(); ++x)
-                               out[x] = uchar(maskLevel(m[x]));
-                       });
+        raster.forRows(
+            rect.y() + begin, rect.y() + end, rect.x(), rect.right() + 1,
+            [&](int y, const float *m) { maskLevels(m, rect.width(), bits + (y - rect.y()) * stride); });
     });
     return levels;
 }
@@ -400,12 +415,14 @@ QImage applyMask(const QImage &pixels, const PhotoMask &mask, QSize size, QPoint
     uchar *bits = masked.bits();
     const qsizetype stride = masked.bytesPerLine();
     parallelRows(source.height(), [&](int begin, int end) {
+        std::vector<uchar> levels(static_cast<size_t>(width));
         raster.forRows(offset.y() + begin, offset.y() + end, offset.x(), offset.x() + width,
                        [&](int y, const float *m) {
+                           maskLevels(m, width, levels.data());
                            const uchar *in = source.constScanLine(y - offset.y());
                            uchar *out = bits + (y - offset.y()) * stride;
                            for (int x = 0; x < width; ++x)
-                               scaleChannels(in + 4 * x, out + 4 * x, maskLevel(m[x]));
+                               scaleChannels(in + 4 * x, out + 4 * x, levels[size_t(x)]);
                        });
     });
     return masked;
