@@ -51,7 +51,7 @@ template <class F> SPAN_CLONES void separableSpan(const SpanF &s, const SpanF &b
         channel(s.r, b.r, o.r);
         channel(s.g, b.g, o.g);
         channel(s.b, b.b, o.b);
-        store(o.a + i, sa + ba - both);
+        store(o.a + i, onlyS + ba); // sa + ba - sa ba, exactly 1 over an opaque background
     }
 }
 
@@ -197,7 +197,7 @@ template <class F> SPAN_CLONES void nonSeparableSpan(const SpanF &s, const SpanF
         store(o.r + i, onlyS * cs.r + onlyB * cb.r + both * clamp01(f.r));
         store(o.g + i, onlyS * cs.g + onlyB * cb.g + both * clamp01(f.g));
         store(o.b + i, onlyS * cs.b + onlyB * cb.b + both * clamp01(f.b));
-        store(o.a + i, sa + ba - both);
+        store(o.a + i, onlyS + ba); // sa + ba - sa ba, exactly 1 over an opaque background
     }
 }
 

@@ -199,34 +199,46 @@ SPAN_CLONES void scaleAlpha(SpanF &layer, float opacity, int count)
     layer.opaque = false;
 }
 
+// The same by each pixel's coverage.
+SPAN_CLONES void coverAlpha(SpanF &layer, const float *coverage, int count)
+{
+    for (int i = 0; i < count; i += kLanes)
+        store(layer.a + i, load(layer.a + i) * load(coverage + i));
+    layer.opaque = false;
+}
+
 } // namespace
 
 QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity,
-                      BlendSpace space)
+                      BlendSpace space, const QImage &coverage)
 {
     if (mode >= static_cast<quint64>(kBlendModeCount))
         return CGImageRefFromImage(background);
     const BlendKernel kernel = blendTable()[mode].kernel;
     const QSize extent = unionExtent({background, layer});
     // NaN fails both comparisons and counts as fully opaque, like anything above 1.
-    if (!(opacity < 1.0f))
-        return renderSpans(
-            extent, {layer, background},
-            [kernel](SpanF *in, SpanF &out, SpanPlace place) { kernel(in[0], in[1], out, place.count); }, {},
-            space);
-    const float o = std::max(opacity, 0.0f);
+    const bool scaled = opacity < 1.0f;
+    const float o = scaled ? std::max(opacity, 0.0f) : 1.0f;
     const bool linearInAlpha = !blendTable()[mode].compositing;
+    const bool covered = !coverage.isNull();
+    std::vector<QImage> inputs{layer, background};
+    if (covered)
+        inputs.push_back(coverage);
     return renderSpans(
-        extent, {layer, background},
-        [kernel, o, linearInAlpha](SpanF *in, SpanF &out, SpanPlace place) {
-            if (linearInAlpha && in[0].opaque && in[1].opaque) {
-                kernel(in[0], in[1], out, place.count);
-                return mixOpaque(out, in[1], o, place.count);
+        extent, inputs,
+        [kernel, scaled, o, linearInAlpha, covered](SpanF *in, SpanF &out, SpanPlace place) {
+            if (covered && !in[2].opaque) // where the coverage is whole, the layer is as it is
+                coverAlpha(in[0], in[2].a, place.count);
+            if (scaled) {
+                if (linearInAlpha && in[0].opaque && in[1].opaque) {
+                    kernel(in[0], in[1], out, place.count);
+                    return mixOpaque(out, in[1], o, place.count);
+                }
+                scaleAlpha(in[0], o, place.count);
             }
-            scaleAlpha(in[0], o, place.count);
             kernel(in[0], in[1], out, place.count);
         },
-        {}, space);
+        {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::Coverage}, space);
 }
 
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask, BlendSpace space)

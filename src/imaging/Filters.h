@@ -27,10 +27,11 @@ const std::array<BlendMode, kBlendModeCount> &blendTable();
 // Every filter mixes in `space`: linear light (the default) or the stored sRGB values.
 
 // Blends `layer` over `background` with blend mode `mode` (0..24), the layer's alpha
-// scaled by `opacity` (0..1, clamped; 1 leaves the layer as it is). Any other index
-// returns the background unchanged.
+// scaled by `opacity` (0..1, clamped; 1 leaves the layer as it is) and, when given, by
+// `coverage` (one byte per pixel, Format_Grayscale8, the layer's size: level / 255, a
+// mask's m). Any other index returns the background unchanged.
 QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity = 1.0f,
-                      BlendSpace space = BlendSpace::Linear);
+                      BlendSpace space = BlendSpace::Linear, const QImage &coverage = QImage());
 
 // Shows `layer` through the green channel of `mask` over `background`.
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask,

@@ -6,6 +6,7 @@
 #include "imaging/Parallel.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -23,7 +24,7 @@ inline int straightChannel(QRgb pixel, int shift, float unpremultiply, bool opaq
 
 // A row of an input seen from the lower-left corner: null when the row lies outside.
 struct InputRow {
-    const QRgb *pixels = nullptr;
+    const uchar *bits = nullptr;
     int width = 0;
 };
 
@@ -32,7 +33,25 @@ InputRow inputRow(const QImage &image, int lowerLeftY)
     if (image.isNull() || lowerLeftY >= image.height())
         return {};
     const int top = image.height() - 1 - lowerLeftY;
-    return {reinterpret_cast<const QRgb *>(image.constScanLine(top)), image.width()};
+    return {image.constScanLine(top), image.width()};
+}
+
+// A coverage's levels as alphas, each level / 255.
+void decodeCoverageSpan(const uchar *levels, int count, int length, SpanF &out)
+{
+    static const std::array<float, 256> kAlpha = [] {
+        std::array<float, 256> alpha{};
+        for (int level = 0; level < 256; ++level)
+            alpha[size_t(level)] = float(level) / 255.0f;
+        return alpha;
+    }();
+    uchar all = 0xff;
+    for (int i = 0; i < count; ++i) {
+        all &= levels[i];
+        out.a[i] = kAlpha[levels[i]];
+    }
+    out.opaque = all == 0xff && count == length;
+    std::fill(out.a + count, out.a + roundUpToLanes(length), 0.0f);
 }
 
 // The output's pixels, fetched once: QImage::scanLine() may not be called from
@@ -64,7 +83,11 @@ void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spa
         const int length = std::min(kSpanPixels, result.size.width() - x);
         for (size_t i = 0; i < n; ++i) {
             const int count = std::clamp(rows[i].width - x, 0, length);
-            const QRgb *pixels = count > 0 ? rows[i].pixels + x : nullptr;
+            if (inputs.decodes[i] == SpanDecode::Coverage) {
+                decodeCoverageSpan(count > 0 ? rows[i].bits + x : nullptr, count, length, spans[i]);
+                continue;
+            }
+            const QRgb *pixels = count > 0 ? reinterpret_cast<const QRgb *>(rows[i].bits) + x : nullptr;
             if (inputs.decodes[i] == SpanDecode::MaskGreen)
                 decodeMaskSpan(pixels, count, length, spans[i], *inputs.tables);
             else
@@ -258,11 +281,13 @@ QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFu
     if (result.isNull())
         return {};
     SpanInputs canonical;
-    canonical.images.reserve(inputs.size());
-    for (const QImage &input : inputs)
-        canonical.images.push_back(CGImageRefFromImage(input));
     canonical.decodes = decodes;
     canonical.decodes.resize(inputs.size(), SpanDecode::AllChannels);
+    canonical.images.reserve(inputs.size());
+    for (size_t i = 0; i < inputs.size(); ++i)
+        canonical.images.push_back(canonical.decodes[i] == SpanDecode::Coverage
+                                       ? inputs[i].convertToFormat(QImage::Format_Grayscale8)
+                                       : CGImageRefFromImage(inputs[i]));
     canonical.tables = &colourTables(space);
     const OutputRows rows{result.bits(), result.bytesPerLine(), extent};
     const size_t n = inputs.size();

@@ -26,8 +26,11 @@ struct alignas(64) SpanF {
 };
 
 // How an input is decoded: all four channels, or only the premultiplied linear green
-// that a mask contributes (stored in `g`; the other channels are left as they were).
-enum class SpanDecode { AllChannels, MaskGreen };
+// that a mask contributes (stored in `g`; the other channels are left as they were), or
+// a coverage: a one-byte-per-pixel picture (Format_Grayscale8) whose levels / 255 go to
+// `a` as they are, never through the colour tables (the span is opaque when every level
+// is 255).
+enum class SpanDecode { AllChannels, MaskGreen, Coverage };
 
 // Where a span lies in the output: first column and row, both counted from the
 // lower-left corner, and its length.

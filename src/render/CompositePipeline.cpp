@@ -3,6 +3,7 @@
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
 #include "imaging/ImageConversion.h"
+#include "imaging/MaskRaster.h"
 #include "model/ProjectMode.h"
 #include "render/AlignedLayer.h"
 #include "render/LiveComposite.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -21,11 +23,30 @@ namespace {
 struct Stage {
     QImage image;
     QSize fullSize;
-    QString failure; // why the layer could not be made; empty when it was
+    QString failure;   // why the layer could not be made; empty when it was
+    QImage coverage{}; // the mask, when the blend takes it (then `image` is without it)
 };
 
+// Whether a layer of `layer` pixels holds the photo's own picture at one scale, filling
+// it: its sides in the photo's proportions to within a pixel.
+bool photoFillsAtOneScale(QSizeF photo, QSize layer)
+{
+    const double across = std::abs(layer.width() * photo.height() - layer.height() * photo.width());
+    return !layer.isEmpty() && across <= std::max(photo.width(), photo.height());
+}
+
+// The layer of a masked photo that neither turns, mirrors nor aligns and fills its layer
+// at one scale: its plain pixels, and its mask rasterised at the layer's size as the
+// blend's coverage (a mask is resolution-free, so this is the mask of those pixels), which
+// spares a masked copy of the layer and keeps the blend's opaque spans where m = 1.
+Stage coveredStage(QImage layer, const Object_Photo &photo, QSize fullSize)
+{
+    QImage coverage = layer.isNull() ? QImage() : rasterizeMask(photo.mask, layer.size());
+    return {std::move(layer), fullSize, QString(), std::move(coverage)};
+}
+
 // The layer of one step: the photo warped by its alignment, stretched to the common
-// frame, or its placed layer; its mask applied first.
+// frame, or its placed layer; its mask applied first (or given as the coverage).
 Stage compositeStage(const Object_Photo &photo, QSizeF background, QSizeF frame, double scale)
 {
     if (compositeAligns(photo, background)) {
@@ -35,6 +56,14 @@ Stage compositeStage(const Object_Photo &photo, QSizeF background, QSizeF frame,
                 "CompositePipeline", "there is not enough memory to align it to the background.");
         return stage;
     }
+    const QSizeF size = imageSizeF(photo.image);
+    const bool masked = !photo.mask.isEmpty();
+    if (photo.bCompositeSizeOfBG && masked && photoFillsAtOneScale(size, resizedPixelSize(frame)))
+        if (Stage stage =
+                coveredStage(Resize_Image_To_Fit_Size(photoAtScale(photo, scale, frame), frame, scale), photo,
+                             resizedPixelSize(frame));
+            !stage.image.isNull())
+            return stage;
     if (photo.bCompositeSizeOfBG) {
         Stage stage{
             Resize_Image_To_Fit_Size(maskedPixels(photo, photoAtScale(photo, scale, frame)), frame, scale),
@@ -45,10 +74,17 @@ Stage compositeStage(const Object_Photo &photo, QSizeF background, QSizeF frame,
         return stage;
     }
     const PlacedLayer geometry =
-        placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size, photo.f_Composite_X_Offset,
+        placedLayerGeometry(size, photo.f_Composite_Size, photo.f_Composite_X_Offset,
                             photo.f_Composite_Y_Offset, photoPlacement(photo, Composite));
-    const PlacedLayer layer = makePlacedLayer(
-        maskedPixels(photo, photoAtScale(photo, scale, geometry.rect.size())), geometry, scale);
+    const QImage pixels = photoAtScale(photo, scale, geometry.rect.size());
+    const bool fills =
+        geometry.rect == QRectF(QPointF(0, 0), geometry.canvasSize) && geometry.placement.isIdentity();
+    if (masked && fills) {
+        const PlacedLayer layer = makePlacedLayer(pixels, geometry, scale);
+        if (!layer.isEmpty())
+            return coveredStage(layer.canvas, photo, resizedPixelSize(layer.canvasSize));
+    }
+    const PlacedLayer layer = makePlacedLayer(maskedPixels(photo, pixels), geometry, scale);
     return {layer.canvas, layer.isEmpty() ? QSize(0, 0) : resizedPixelSize(layer.canvasSize),
             placedLayerFailure(layer, imageSizeF(photo.image), scale)};
 }
@@ -73,9 +109,11 @@ QList<quint64> compositeStepKeys(const PhotoList &photos, QSizeF frame, double s
     return keys;
 }
 
-QImage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
+QImage compositePlainLayer(const Object_Photo &photo, QSizeF frame, double scale)
 {
-    return compositeStage(photo, QSizeF(), frame, scale).image; // never aligned: the live path skips those
+    Object_Photo plain = photo;
+    plain.mask = {};
+    return compositeStage(plain, QSizeF(), frame, scale).image; // never aligned: the live path skips those
 }
 
 float compositeOpacity(const Object_Photo &photo)
@@ -137,7 +175,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         // The filters take and give the canonical picture type directly; the result
         // spans both inputs, as its full-resolution counterpart does.
         running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
-                                 photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace);
+                                 photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace,
+                                 layer.coverage);
         if (running.isNull() && !(background.isNull() && layer.image.isNull()))
             return failedLayerPass(
                 photos, i,
@@ -147,7 +186,7 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
         if (view.cache && view.cache->steps.size() == i - 1)
             view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore),
-                                baseKeys.value(i - 1), photo.mask, layer.image, QImage()});
+                                baseKeys.value(i - 1), photo.mask, layer.image, QImage(), layer.coverage});
     }
     pass.mixed = running;
     return pass;

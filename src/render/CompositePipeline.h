@@ -17,9 +17,9 @@ float compositeOpacity(const Object_Photo &photo);
 // The largest width and the largest height over all photos, each taken separately.
 QSizeF compositeCommonFrame(const PhotoList &photos);
 
-// The layer photo `photo` adds in a pass at `scale` over the common `frame`: stretched to
-// the frame, or its placed layer, its mask applied.
-QImage compositeLayer(const Object_Photo &photo, QSizeF frame, double scale);
+// The layer photo `photo` adds in a pass at `scale` over the common `frame`, without its
+// mask: stretched to the frame, or its placed layer.
+QImage compositePlainLayer(const Object_Photo &photo, QSizeF frame, double scale);
 
 // The key of each step of a preview pass (everything its picture and draws depend on,
 // chained from the background through the step's photo), or, without `withMasks`, the

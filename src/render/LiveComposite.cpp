@@ -167,10 +167,10 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
     // it: such a photo gets whole passes.
     if (photo.alignment || !photoPlacement(photo, Composite).isIdentity())
         return std::nullopt;
-    if (painted.plainLayer.isNull()) {
-        Object_Photo plain = photo;
-        plain.mask = {};
-        painted.plainLayer = compositeLayer(plain, frame, scale);
+    if (painted.plainLayer.isNull() && !painted.coverage.isNull()) {
+        painted.plainLayer = painted.layer; // the blend took the mask apart: the layer is plain
+    } else if (painted.plainLayer.isNull()) {
+        painted.plainLayer = compositePlainLayer(photo, frame, scale);
     }
     const QSize layerSize = painted.plainLayer.size();
     const QRectF inLayer = photoInLayer(photo, frame, scale, layerSize);
@@ -188,10 +188,12 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
         QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
         for (qsizetype i = k; i < photos.size(); ++i) {
             PassCache::Step &step = cache.steps[i - 1];
-            const QImage mixed = imageComposite(frameRegion(running, region, framePixels),
-                                                i == k ? layer : frameRegion(step.layer, region, framePixels),
-                                                photos[i]->m_Composite_Blend_Mode,
-                                                compositeOpacity(*photos[i]), options.blendSpace);
+            const bool covered = i != k && !step.coverage.isNull();
+            const QImage mixed = imageComposite(
+                frameRegion(running, region, framePixels),
+                i == k ? layer : frameRegion(step.layer, region, framePixels),
+                photos[i]->m_Composite_Blend_Mode, compositeOpacity(*photos[i]), options.blendSpace,
+                covered ? frameRegion(step.coverage, region, framePixels) : QImage());
             redrawStep(step, region, mixed, scale, view);
             running = step.picture;
         }

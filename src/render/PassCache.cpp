@@ -79,7 +79,9 @@ qsizetype PassCache::sizeInBytes() const
 {
     qsizetype bytes = background.sizeInBytes();
     for (const Step &step : steps) {
-        bytes += step.picture.sizeInBytes() + step.layer.sizeInBytes() + step.plainLayer.sizeInBytes();
+        bytes += step.picture.sizeInBytes() + step.layer.sizeInBytes() + step.coverage.sizeInBytes();
+        if (step.plainLayer.cacheKey() != step.layer.cacheKey()) // else it shares the layer
+            bytes += step.plainLayer.sizeInBytes();
         for (const ViewDraw &draw : step.draws)
             bytes += draw.image.sizeInBytes();
     }

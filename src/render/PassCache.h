@@ -30,6 +30,7 @@ struct PassCache {
         PhotoMask mask{};
         QImage layer{};
         QImage plainLayer{}; // the layer without its mask, made when a stroke starts
+        QImage coverage{};   // the mask as the blend's coverage, when `layer` is without it
     };
     QList<Step> steps; // steps[i] follows photo i + 1 (photo 0 is the background)
     QImage background; // Composite: the background stretched to the common frame, as steps[0] took it

@@ -55,11 +55,13 @@ RegionResult compositeRegion(const PhotoList &photos, const ProjectOptions &opti
     QImage running = regionPixels(photos.front()->image, result.region);
     for (qsizetype i = 1; i < photos.size() && !running.isNull(); ++i) {
         const Object_Photo &photo = *photos[i];
-        // The mask is the photo's own, pixel for pixel: the region takes its part of it.
-        const QImage layer = applyMask(regionPixels(photo.image, result.region), photo.mask,
-                                       photo.image.size(), result.region.topLeft());
-        running = imageComposite(running, layer, photo.m_Composite_Blend_Mode, compositeOpacity(photo),
-                                 options.blendSpace);
+        // The mask is the photo's own, pixel for pixel: the region takes its part of it,
+        // as the blend's coverage, as the whole pass does.
+        const QImage coverage =
+            photo.mask.isEmpty() ? QImage() : rasterizeMask(photo.mask, photo.image.size(), result.region);
+        running =
+            imageComposite(running, regionPixels(photo.image, result.region), photo.m_Composite_Blend_Mode,
+                           compositeOpacity(photo), options.blendSpace, coverage);
     }
     if (running.isNull())
         result.error =

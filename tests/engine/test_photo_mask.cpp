@@ -1,4 +1,5 @@
 #include "imaging/Filters.h"
+#include "imaging/Geometry.h"
 #include "imaging/MaskRaster.h"
 #include "imaging/Parallel.h"
 #include "model/PhotoProject.h"
@@ -353,6 +354,70 @@ TEST(MaskPipelines, HalfMaskIsOpacityFiftyAndFullMaskIsNoMask)
         EXPECT_EQ(renderPass(pair(mode, background, layer, shown), mode, {}, true).mixed,
                   renderPass(pair(mode, background, layer, {}), mode, {}, true).mixed)
             << "mode " << mode;
+}
+
+// A coverage level c scales the layer's alpha as an opacity of c / 255 more would; 255
+// everywhere is no coverage, bit for bit. Separable, non-separable and compositing modes,
+// over an opaque and a half-transparent background.
+TEST(MaskPipelines, CoverageScalesTheLayersAlphaAsAnOpacity)
+{
+    const QImage layer = noiseImage(70, 9, 3, true);
+    for (const bool opaque : {true, false}) {
+        const QImage background = noiseImage(70, 9, 4, opaque);
+        for (const quint64 mode :
+             {quint64(0), quint64(9), quint64(16), quint64(17), quint64(22), kNormalBlendMode})
+            for (const float opacity : {1.0f, 0.6f})
+                for (const int level : {0, 77, 128, 255}) {
+                    QImage coverage(layer.size(), QImage::Format_Grayscale8);
+                    coverage.fill(level);
+                    const QImage covered =
+                        imageComposite(background, layer, mode, opacity, BlendSpace::Linear, coverage);
+                    const QImage faded =
+                        imageComposite(background, layer, mode, opacity * float(level) / 255.0f);
+                    EXPECT_LE(largestDifference(covered, faded), 1)
+                        << "mode " << mode << ", opacity " << opacity << ", level " << level;
+                    if (level == 255) {
+                        EXPECT_EQ(covered, imageComposite(background, layer, mode, opacity))
+                            << "mode " << mode;
+                    }
+                }
+    }
+}
+
+// A masked photo whose layer is its own picture at one scale takes its mask rasterised
+// at the layer's size as the blend's coverage, where the layer lies (a smaller photo in
+// the lower-left corner, one enlarged, one stretched to the background).
+TEST(MaskPipelines, MaskIsTheCoverageOfTheLayerWhereItLies)
+{
+    const QImage background = noiseImage(400, 300, 5, true);
+    const PhotoMask mask{{linear({0.1, 0.2}, {0.8, 0.9})},
+                         {stroke(false, 0.15, 40, 90, {{0.1, 0.8}, {0.5, 0.6}, {0.9, 0.1}})},
+                         false};
+    struct Case {
+        QSize photo;
+        bool stretched;
+        float size;
+        QSize layer;
+    };
+    for (const Case &c :
+         {Case{{400, 300}, false, 0.0f, {400, 300}}, Case{{200, 100}, false, 0.0f, {200, 100}},
+          Case{{200, 100}, false, 50.0f, {300, 150}}, Case{{200, 150}, true, 0.0f, {400, 300}}}) {
+        const QImage photo = texturedImage(c.photo.width(), c.photo.height(), 2);
+        PhotoList masked = pair(Composite, background, photo, mask);
+        Object_Photo &top = const_cast<Object_Photo &>(*masked[1]);
+        top.bCompositeSizeOfBG = c.stretched;
+        top.f_Composite_Size = c.size;
+        top.f_Composite_Opacity = 80;
+        const QImage mixed = renderPass(masked, Composite, {}, true).mixed;
+        const QImage expected =
+            imageComposite(background, Resize_Image_To_Fit_Size(photo, QSizeF(c.layer)), kNormalBlendMode,
+                           0.8f, BlendSpace::Linear, rasterizeMask(mask, c.layer));
+        EXPECT_EQ(mixed, expected) << c.photo.width() << " x " << c.photo.height() << ", size " << c.size;
+        // Against the photo's pixels masked first: as near as their rounding allows.
+        top.mask = {};
+        top.image = applyMask(photo, mask);
+        EXPECT_LE(meanAbsoluteDifference(mixed, renderPass(masked, Composite, {}, true).mixed), 0.5);
+    }
 }
 
 TEST(MaskPipelines, ShapeMultipliesTheShapesMaskAndHiddenPartsShowTheBackground)
