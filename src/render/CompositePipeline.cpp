@@ -109,6 +109,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         keys = compositeStepKeys(photos, frame, scale, view, options);
         if (std::optional<PassResult> live = liveCompositePass(photos, frame, scale, view, options, keys))
             return *live;
+        if (std::optional<PassResult> live = liveDragPass(photos, frame, scale, view, options, keys))
+            return *live;
         const qsizetype kept = view.cache->keepMatching(keys);
         for (qsizetype i = 0; i < kept; ++i)
             pass.draws.append(view.cache->steps[i].draws);
@@ -147,7 +149,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
         if (view.cache && view.cache->steps.size() == i - 1)
             view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore),
-                                baseKeys.value(i - 1), photo.mask, layer.image, QImage()});
+                                baseKeys.value(i - 1), photo.mask, layer.image, QImage(),
+                                placingValues(photo, Composite)});
     }
     pass.mixed = running;
     return pass;
