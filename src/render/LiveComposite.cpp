@@ -225,6 +225,14 @@ QList<quint64> shownKeys(const PassCache &cache)
     return keys;
 }
 
+// Whether the steps show `photos` with photo k replaced by `was`.
+bool showsWith(const PassCache &cache, PhotoList photos, qsizetype k, const Object_Photo &was, QSizeF frame,
+               double scale, const ViewTarget &view, const ProjectOptions &options)
+{
+    photos[k] = std::make_shared<const Object_Photo>(was);
+    return compositeStepKeys(photos, frame, scale, view, options) == shownKeys(cache);
+}
+
 // The pixels of the frame (top-left, at `scale`) that the photo's placed layer can
 // reach: its turned rectangle, with a margin for the smoothing at its edges.
 QRect placedRegion(const Object_Photo &photo, QSizeF frame, double scale)
@@ -255,9 +263,7 @@ std::optional<PassResult> liveDragPass(const PhotoList &photos, QSizeF frame, do
     PassCache::Step &moved = cache.steps[k - 1];
     Object_Photo before = *photos[k];
     writePlacingValues(before, Composite, moved.placing);
-    PhotoList was = photos;
-    was[k] = std::make_shared<const Object_Photo>(before);
-    if (compositeStepKeys(was, frame, scale, view, options) != shownKeys(cache))
+    if (!showsWith(cache, photos, k, before, frame, scale, view, options))
         return std::nullopt;
     const QImage layer = compositeLayer(*photos[k], frame, scale);
     const QSize framePixels = cache.background.size();
