@@ -155,13 +155,57 @@ bool cacheFitsPass(const PassCache &cache, const PhotoList &photos, QSizeF frame
            stepsWithinFrame(cache, frame, scale);
 }
 
+// The pixels of the frame (top-left, at `scale`) that the photo's placed layer can
+// reach: its turned rectangle, with a margin for the smoothing at its edges.
+QRect placedRegion(const Object_Photo &photo, QSizeF frame, double scale)
+{
+    const std::optional<PhotoOutline> outline = photoOutline(photo, Composite, frame);
+    if (!outline)
+        return {};
+    const QRectF bounds = turnedBounds(outline->rect, outline->placement.rotation);
+    const QSize pixels = resizedPixelSize(frame * scale);
+    const QRectF topLeft(bounds.x() * scale, pixels.height() - bounds.bottom() * scale,
+                         bounds.width() * scale, bounds.height() * scale);
+    return topLeft.toAlignedRect().adjusted(-2, -2, 2, 2) & QRect(QPoint(0, 0), pixels);
+}
+
+// Where photo i's layer can show in the frame: its placed region, or the whole frame
+// for a layer stretched or warped over it.
+QRect layerReach(const Object_Photo &photo, QSizeF frame, double scale)
+{
+    if (photo.bCompositeSizeOfBG || photo.alignment)
+        return QRect(QPoint(0, 0), resizedPixelSize(frame * scale));
+    return placedRegion(photo, frame, scale);
+}
+
+// `running`'s pixels at `region` with `layer` blended over them where the layer can
+// show (`reach`); elsewhere the layer is transparent and leaves them as they are.
+QImage mixRegion(const QImage &running, const QImage &layer, QRect region, QRect reach, QSize framePixels,
+                 const Object_Photo &photo, const ProjectOptions &options)
+{
+    const auto blend = [&](QRect rect) {
+        return imageComposite(frameRegion(running, rect, framePixels), frameRegion(layer, rect, framePixels),
+                              photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace);
+    };
+    const QRect blended = region & reach;
+    if (blended == region)
+        return blend(region);
+    QImage mixed = frameRegion(running, region, framePixels);
+    if (!blended.isEmpty()) {
+        QPainter painter(&mixed);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(blended.topLeft() - region.topLeft(), blend(blended));
+    }
+    return mixed;
+}
+
 // Mixes `region` (top-left pixels of the frame) afresh through every step from photo
 // k's on, from the picture before photo k: photo k's layer there is what `regionLayer`
-// makes (the region's pixels), every later photo's is its step's. A small region stays
-// on this thread, where it is quicker than shared out.
+// makes (the region's pixels), every later photo's is its step's, blended where it can
+// show. A small region stays on this thread, where it is quicker than shared out.
 void remixRegion(PassCache &cache, const PhotoList &photos, qsizetype k, QRect region,
-                 const std::function<QImage()> &regionLayer, const ViewTarget &view, double scale,
-                 const ProjectOptions &options)
+                 const std::function<QImage()> &regionLayer, QSizeF frame, double scale,
+                 const ViewTarget &view, const ProjectOptions &options)
 {
     if (region.isEmpty())
         return;
@@ -169,16 +213,21 @@ void remixRegion(PassCache &cache, const PhotoList &photos, qsizetype k, QRect r
     std::optional<OnThisThread> alone;
     if (qint64(region.width()) * region.height() <= kSmallRegion)
         alone.emplace();
-    const QImage layer = regionLayer();
     const QSize framePixels = cache.background.size();
     QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
-    for (qsizetype i = k; i < photos.size(); ++i) {
+    PassCache::Step &first = cache.steps[k - 1];
+    redrawStep(first, region,
+               imageComposite(frameRegion(running, region, framePixels), regionLayer(),
+                              photos[k]->m_Composite_Blend_Mode, compositeOpacity(*photos[k]),
+                              options.blendSpace),
+               scale, view);
+    running = first.picture;
+    for (qsizetype i = k + 1; i < photos.size(); ++i) {
         PassCache::Step &step = cache.steps[i - 1];
-        const QImage mixed = imageComposite(frameRegion(running, region, framePixels),
-                                            i == k ? layer : frameRegion(step.layer, region, framePixels),
-                                            photos[i]->m_Composite_Blend_Mode, compositeOpacity(*photos[i]),
-                                            options.blendSpace);
-        redrawStep(step, region, mixed, scale, view);
+        redrawStep(step, region,
+                   mixRegion(running, step.layer, region, layerReach(*photos[i], frame, scale), framePixels,
+                             *photos[i], options),
+                   scale, view);
         running = step.picture;
     }
 }
@@ -233,20 +282,6 @@ bool showsWith(const PassCache &cache, PhotoList photos, qsizetype k, const Obje
     return compositeStepKeys(photos, frame, scale, view, options) == shownKeys(cache);
 }
 
-// The pixels of the frame (top-left, at `scale`) that the photo's placed layer can
-// reach: its turned rectangle, with a margin for the smoothing at its edges.
-QRect placedRegion(const Object_Photo &photo, QSizeF frame, double scale)
-{
-    const std::optional<PhotoOutline> outline = photoOutline(photo, Composite, frame);
-    if (!outline)
-        return {};
-    const QRectF bounds = turnedBounds(outline->rect, outline->placement.rotation);
-    const QSize pixels = resizedPixelSize(frame * scale);
-    const QRectF topLeft(bounds.x() * scale, pixels.height() - bounds.bottom() * scale,
-                         bounds.width() * scale, bounds.height() * scale);
-    return topLeft.toAlignedRect().adjusted(-2, -2, 2, 2) & QRect(QPoint(0, 0), pixels);
-}
-
 } // namespace
 
 std::optional<PassResult> liveDragPass(const PhotoList &photos, QSizeF frame, double scale,
@@ -271,7 +306,7 @@ std::optional<PassResult> liveDragPass(const PhotoList &photos, QSizeF frame, do
         return std::nullopt; // the picture grows: a full pass
     const QRect region = placedRegion(before, frame, scale) | placedRegion(*photos[k], frame, scale);
     remixRegion(
-        cache, photos, k, region, [&] { return frameRegion(layer, region, framePixels); }, view, scale,
+        cache, photos, k, region, [&] { return frameRegion(layer, region, framePixels); }, frame, scale, view,
         options);
     moved.layer = layer;
     moved.placing = placingValues(*photos[k], Composite);
@@ -316,7 +351,7 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
             return applyMask(painted.plainLayer.copy(reached), photo.mask, inLayer.size().toSize(),
                              reached.topLeft() - inLayer.topLeft().toPoint());
         },
-        view, scale, options);
+        frame, scale, view, options);
     painted.mask = photo.mask;
     return livePassResult(cache, k, keys);
 }
