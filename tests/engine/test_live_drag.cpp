@@ -17,7 +17,7 @@ constexpr quint64 kNormal = 24;
 constexpr quint64 kMultiply = 16;
 
 // A background and three placed photos, each partly see-through, so that a photo
-// dragged under the others shows through them and they through it.
+// dragged under the others shows through them and they through it; the top one turned.
 NewPhotoList dragProject()
 {
     NewPhotoList photos = {makePhoto(texturedImage(800, 600, 0), QStringLiteral("a.png"), Composite)};
@@ -25,6 +25,8 @@ NewPhotoList dragProject()
         NewPhoto photo = placedCompositePhoto(texturedImage(400, 300, i), i == 2 ? kMultiply : kNormal,
                                               -10.0f * i, 20.0f * i, 15.0f * i);
         photo->f_Composite_Opacity = 70;
+        photo->f_Composite_Rotation = i == 3 ? 20.0f : 0.0f; // a turned layer over the dragged ones
+        photo->bCompositeFlipHorizontal = i == 2;
         photos.append(photo);
     }
     return photos;
