@@ -23,13 +23,14 @@
 // The two 24-megapixel photos are in tests/photos; a missing one stops the run.
 //
 // Measured on the 2-core development VM while other builds and a CI run went on (load
-// average 6 to 7.8), dev preset, --benchmark_min_time=2, two runs: the top photo as a
-// draft 9.7 to 11.0 ms a pass (p50 8.3 to 9.4, p90 14.9 to 16.4, worst 24 to 27 ms),
-// sharp 21.4 to 23.4 ms (p50 19.4 to 21.2, p90 29 to 38); the bottom layer as a draft
-// 29.4 to 36.4 ms (p50 27.8 to 35.2, p90 38.7 to 48.0, worst 69 to 73 ms), sharp 89 to
-// 127 ms; the photo drawn over the frame 2.5 to 3.2 ms. Before the region pass (a drag
-// generated in the benchmark, other offsets): the top photo 30.8 ms as a draft and 69.8
-// sharp, the bottom layer 83.8 ms as a draft and 300 sharp.
+// average 7.8 to 8.7), dev preset, --benchmark_min_time=2, two runs: the top photo as a
+// draft 8.5 to 9.1 ms a pass (p50 8.0, p90 12.9 to 13.4, worst 23 to 32 ms), sharp 17.2
+// to 17.7 ms (p50 14.1 to 16.8, p90 24.8 to 27.0, worst 32 to 41 ms); the bottom layer as
+// a draft 25.3 to 25.7 ms (p50 23.8 to 24.0, p90 33.1 to 34.5, worst 63 to 65 ms), sharp
+// 71.6 to 75.0 ms (p50 69 to 72, p90 84 to 86, worst 188 to 222 ms); the photo drawn over
+// the frame 3.0 ms. Before the region pass (a drag generated in the benchmark, other
+// offsets): the top photo 30.8 ms as a draft and 69.8 sharp, the bottom layer 83.8 ms as
+// a draft and 300 sharp.
 #include "BenchPhotos.h"
 #include "imaging/LowerLeft.h"
 #include "imaging/ReducedCopies.h"
