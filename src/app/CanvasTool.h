@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QPointF>
 #include <QTransform>
 #include <Qt>
@@ -26,7 +27,7 @@ class CanvasTool {
     virtual void release(const Pointer &pointer) = 0;
     virtual void doubleClick(const Pointer &) {}
     // The pointer moved with no button down: the cursor shape it should have there.
-    virtual Qt::CursorShape hover(const Pointer &pointer) = 0;
+    virtual QCursor hover(const Pointer &pointer) = 0;
     // A key while the canvas has the focus: true when the tool used it.
     virtual bool key(QKeyEvent *event) = 0;
     // Draws over the frame; `toCanvas` maps picture pixels to the canvas's points.

@@ -168,7 +168,7 @@ void MaskTool::release(const Pointer &pointer)
     m_canvas.update();
 }
 
-Qt::CursorShape MaskTool::hover(const Pointer &pointer)
+QCursor MaskTool::hover(const Pointer &pointer)
 {
     m_pointer = pointer.point;
     m_pointerIn = true;

@@ -42,7 +42,7 @@ class MaskTool : public QObject, public CanvasTool {
     bool press(const Pointer &pointer) override;
     void drag(const Pointer &pointer) override;
     void release(const Pointer &pointer) override;
-    Qt::CursorShape hover(const Pointer &pointer) override;
+    QCursor hover(const Pointer &pointer) override;
     bool key(QKeyEvent *event) override;
     void paintOverlay(QPainter &painter, const QTransform &toCanvas) const override;
 

@@ -5,13 +5,18 @@
 #include "imaging/ReducedCopies.h"
 #include "model/PhotoProject.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineF>
 #include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QTextStream>
 #include <QtMath>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -101,7 +106,8 @@ bool PlacementTool::press(const Pointer &pointer)
     if (grip == Grip::None)
         return false;
     const QString names[] = {QString(), tr("Move Photo"), tr("Resize Photo"), tr("Rotate Photo")};
-    m_drag = {grip, *outline(), toLowerLeft(pointer.point), {}, 0.0, m_gesture(), names[int(grip)]};
+    m_drag = {grip, *outline(), toLowerLeft(pointer.point), {}, 0.0, m_gesture(), names[int(grip)], {}};
+    m_drag.clock.start();
     const QPolygonF corners = m_drag.start.corners();
     if (grip == Grip::Scale) { // the corner across from the one taken stays
         qsizetype nearest = 0;
@@ -120,14 +126,42 @@ void PlacementTool::drag(const Pointer &pointer)
 {
     switch (m_drag.grip) {
     case Grip::Move:
-        return moveTo(pointer);
+        moveTo(pointer);
+        break;
     case Grip::Scale:
-        return scaleTo(pointer);
+        scaleTo(pointer);
+        break;
     case Grip::Turn:
-        return turnTo(pointer);
+        turnTo(pointer);
+        break;
     case Grip::None:
         return;
     }
+    record(pointer);
+}
+
+// With QUILLANE_RECORD_DRAG naming a file, each drag event is appended to it as a line of
+// comma-separated values: the milliseconds since the press, the grip, the pointer (picture
+// pixels) and the placing fields it left the photo with. The drag benchmark replays such
+// a recording.
+void PlacementTool::record(const Pointer &pointer)
+{
+    static const QString path = qEnvironmentVariable("QUILLANE_RECORD_DRAG");
+    const PhotoPtr photo = m_project.tunablePhoto();
+    if (path.isEmpty() || !photo)
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::Append | QIODevice::Text))
+        return;
+    QTextStream out(&file);
+    if (file.size() == 0)
+        out << "ms,grip,pointer_x,pointer_y,size,x,y,rotation,flip_horizontal,flip_vertical\n";
+    const char *grips[] = {"none", "move", "scale", "turn"};
+    out << m_drag.clock.elapsed() << ',' << grips[int(m_drag.grip)] << ',' << pointer.point.x() << ','
+        << pointer.point.y();
+    for (const double value : placingValues(*photo, m_project.mode()))
+        out << ',' << value;
+    out << '\n';
 }
 
 void PlacementTool::release(const Pointer &pointer)
@@ -231,7 +265,7 @@ bool PlacementTool::key(QKeyEvent *event)
     }
 }
 
-Qt::CursorShape PlacementTool::hover(const Pointer &pointer)
+QCursor PlacementTool::hover(const Pointer &pointer)
 {
     switch (gripAt(pointer)) {
     case Grip::Move:
@@ -243,11 +277,35 @@ Qt::CursorShape PlacementTool::hover(const Pointer &pointer)
         return (from.x() > 0) == (from.y() > 0) ? Qt::SizeBDiagCursor : Qt::SizeFDiagCursor;
     }
     case Grip::Turn:
-        return Qt::CrossCursor;
+        return turnCursor();
     case Grip::None:
         break;
     }
     return Qt::ArrowCursor;
+}
+
+QCursor PlacementTool::turnCursor()
+{
+    // Three quarters of a circle, clockwise from the top, with the arrow's head at its end;
+    // white under black, so that it shows over any picture.
+    static const QCursor cursor = [] {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF circle(7, 7, 18, 18);
+        const QPolygonF head({QPointF(2, 17), QPointF(12, 17), QPointF(7, 10)});
+        for (const auto &[colour, width] : {std::pair{Qt::white, 4.0}, std::pair{Qt::black, 2.0}}) {
+            painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawArc(circle, 90 * 16, -270 * 16);
+            painter.setBrush(colour);
+            painter.drawPolygon(head);
+        }
+        painter.end();
+        return QCursor(pixmap, 16, 16);
+    }();
+    return cursor;
 }
 
 // The outline as the canvas shows it, its corner handles and the turn handle on its stalk;

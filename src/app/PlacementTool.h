@@ -3,6 +3,7 @@
 #include "app/CanvasTool.h"
 #include "render/PhotoOutline.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <functional>
@@ -30,13 +31,15 @@ class PlacementTool : public QObject, public CanvasTool {
     void drag(const Pointer &pointer) override;
     void release(const Pointer &pointer) override;
     void doubleClick(const Pointer &pointer) override;
-    Qt::CursorShape hover(const Pointer &pointer) override;
+    QCursor hover(const Pointer &pointer) override;
     bool key(QKeyEvent *event) override;
     void paintOverlay(QPainter &painter, const QTransform &toCanvas) const override;
 
     // What a drag from a point does.
     enum class Grip { None, Move, Scale, Turn };
     Grip gripAt(const Pointer &pointer) const;
+    // The pointer over the turn handle: a circling arrow.
+    static QCursor turnCursor();
 
   signals:
     // Enter or a double-click: the user is done placing.
@@ -50,7 +53,8 @@ class PlacementTool : public QObject, public CanvasTool {
         QPointF anchor;   // Scale: the corner that stays; Turn: the centre
         double angle = 0; // Turn: the pointer's direction from the centre at the start
         quint64 gesture = 0;
-        QString stepName; // the undo step's name, "Move Photo"
+        QString stepName;    // the undo step's name, "Move Photo"
+        QElapsedTimer clock; // since the press
     };
 
     std::optional<PhotoOutline> outline() const;
@@ -62,6 +66,7 @@ class PlacementTool : public QObject, public CanvasTool {
     void scaleTo(const Pointer &pointer);
     void turnTo(const Pointer &pointer);
     void nudge(QPointF by);
+    void record(const Pointer &pointer);
     void paintGhost(QPainter &painter, const QTransform &toCanvas, const PhotoOutline &placed) const;
 
     PhotoProject &m_project;

@@ -29,3 +29,32 @@ Placement photoPlacement(const Object_Photo &photo, quint64 mode)
     return {readPhotoField(photo, fields->rotation), readPhotoField(photo, fields->flipHorizontal) != 0.0,
             readPhotoField(photo, fields->flipVertical) != 0.0};
 }
+
+namespace {
+
+std::array<PhotoField, 6> placingFieldList(const PlacementFields &f)
+{
+    return {f.size, f.x, f.y, f.rotation, f.flipHorizontal, f.flipVertical};
+}
+
+} // namespace
+
+PlacingValues placingValues(const Object_Photo &photo, quint64 mode)
+{
+    PlacingValues values{};
+    if (const std::optional<PlacementFields> fields = placementFields(mode)) {
+        const std::array<PhotoField, 6> list = placingFieldList(*fields);
+        for (size_t i = 0; i < list.size(); ++i)
+            values[i] = readPhotoField(photo, list[i]);
+    }
+    return values;
+}
+
+void writePlacingValues(Object_Photo &photo, quint64 mode, const PlacingValues &values)
+{
+    if (const std::optional<PlacementFields> fields = placementFields(mode)) {
+        const std::array<PhotoField, 6> list = placingFieldList(*fields);
+        for (size_t i = 0; i < list.size(); ++i)
+            writePhotoField(photo, list[i], values[i]);
+    }
+}

@@ -3,6 +3,7 @@
 #include "model/Object_Photo.h"
 #include "model/PhotoField.h"
 
+#include <array>
 #include <optional>
 
 // How a placed photo is turned on the picture, beyond its size and offsets: mirrored
@@ -31,3 +32,9 @@ std::optional<PlacementFields> placementFields(quint64 mode);
 
 // The photo's turn and mirror images in `mode` (the identity in a mode that places none).
 Placement photoPlacement(const Object_Photo &photo, quint64 mode);
+
+// The values of `mode`'s placing fields, in the order of PlacementFields (all 0 in a mode
+// that places none), and the photo with those values written back.
+using PlacingValues = std::array<double, 6>;
+PlacingValues placingValues(const Object_Photo &photo, quint64 mode);
+void writePlacingValues(Object_Photo &photo, quint64 mode, const PlacingValues &values);

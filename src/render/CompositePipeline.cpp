@@ -109,11 +109,17 @@ QList<quint64> compositeStepKeys(const PhotoList &photos, QSizeF frame, double s
     return keys;
 }
 
+CompositeLayer compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
+{
+    Stage stage = compositeStage(photo, QSizeF(), frame, scale);
+    return {std::move(stage.image), std::move(stage.coverage)};
+}
+
 QImage compositePlainLayer(const Object_Photo &photo, QSizeF frame, double scale)
 {
     Object_Photo plain = photo;
     plain.mask = {};
-    return compositeStage(plain, QSizeF(), frame, scale).image; // never aligned: the live path skips those
+    return compositeStage(plain, QSizeF(), frame, scale).image;
 }
 
 float compositeOpacity(const Object_Photo &photo)
@@ -146,6 +152,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
     if (view.cache) {
         keys = compositeStepKeys(photos, frame, scale, view, options);
         if (std::optional<PassResult> live = liveCompositePass(photos, frame, scale, view, options, keys))
+            return *live;
+        if (std::optional<PassResult> live = liveDragPass(photos, frame, scale, view, options, keys))
             return *live;
         const qsizetype kept = view.cache->keepMatching(keys);
         for (qsizetype i = 0; i < kept; ++i)
@@ -186,7 +194,8 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);
         if (view.cache && view.cache->steps.size() == i - 1)
             view.cache->append({keys[i - 1], running, fullSize, pass.draws.mid(drawsBefore),
-                                baseKeys.value(i - 1), photo.mask, layer.image, QImage(), layer.coverage});
+                                baseKeys.value(i - 1), photo.mask, layer.image, QImage(), layer.coverage,
+                                placingValues(photo, Composite)});
     }
     pass.mixed = running;
     return pass;

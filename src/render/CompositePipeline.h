@@ -17,8 +17,15 @@ float compositeOpacity(const Object_Photo &photo);
 // The largest width and the largest height over all photos, each taken separately.
 QSizeF compositeCommonFrame(const PhotoList &photos);
 
-// The layer photo `photo` adds in a pass at `scale` over the common `frame`, without its
-// mask: stretched to the frame, or its placed layer.
+// The layer photo `photo` adds in a pass at `scale` over the common `frame`: stretched to
+// the frame, or its placed layer (never aligned: the live passes leave those to whole
+// passes). Its mask is applied, or given apart as the blend's coverage.
+struct CompositeLayer {
+    QImage image;
+    QImage coverage; // null, or the mask that `image` is without
+};
+CompositeLayer compositeLayer(const Object_Photo &photo, QSizeF frame, double scale);
+// The same without its mask.
 QImage compositePlainLayer(const Object_Photo &photo, QSizeF frame, double scale);
 
 // The key of each step of a preview pass (everything its picture and draws depend on,

@@ -2,6 +2,7 @@
 
 #include "imaging/Filters.h"
 #include "imaging/Geometry.h"
+#include "imaging/LowerLeft.h"
 #include "imaging/MaskRaster.h"
 #include "imaging/Parallel.h"
 #include "imaging/PixelRows.h"
@@ -9,11 +10,13 @@
 #include "model/ProjectMode.h"
 #include "render/CompositePipeline.h"
 #include "render/PassCache.h"
+#include "render/PhotoOutline.h"
 #include "render/PlacedLayer.h"
 
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -143,15 +146,191 @@ bool isOpaque(const QImage &picture)
     return true;
 }
 
+// The cache holds a step for each later photo of the pass, made at its scale over its
+// frame, and each step lies within the frame.
+bool cacheFitsPass(const PassCache &cache, const PhotoList &photos, QSizeF frame, double scale)
+{
+    return cache.steps.size() == photos.size() - 1 &&
+           cache.background.size() == resizedPixelSize(frame * scale) &&
+           stepsWithinFrame(cache, frame, scale);
+}
+
+// The pixels of the frame (top-left, at `scale`) that the photo's placed layer can
+// reach: its turned rectangle, with a margin for the smoothing at its edges.
+QRect placedRegion(const Object_Photo &photo, QSizeF frame, double scale)
+{
+    const std::optional<PhotoOutline> outline = photoOutline(photo, Composite, frame);
+    if (!outline)
+        return {};
+    const QRectF bounds = turnedBounds(outline->rect, outline->placement.rotation);
+    const QSize pixels = resizedPixelSize(frame * scale);
+    const QRectF topLeft(bounds.x() * scale, pixels.height() - bounds.bottom() * scale,
+                         bounds.width() * scale, bounds.height() * scale);
+    return topLeft.toAlignedRect().adjusted(-2, -2, 2, 2) & QRect(QPoint(0, 0), pixels);
+}
+
+// Where photo i's layer can show in the frame: its placed region, or the whole frame
+// for a layer stretched or warped over it.
+QRect layerReach(const Object_Photo &photo, QSizeF frame, double scale)
+{
+    if (photo.bCompositeSizeOfBG || photo.alignment)
+        return QRect(QPoint(0, 0), resizedPixelSize(frame * scale));
+    return placedRegion(photo, frame, scale);
+}
+
+// `running`'s pixels at `region` with `layer` (under its `coverage`, when it has one)
+// blended over them where the layer can show (`reach`); elsewhere the layer is
+// transparent and leaves them as they are.
+QImage mixRegion(const QImage &running, const CompositeLayer &layer, QRect region, QRect reach,
+                 QSize framePixels, const Object_Photo &photo, const ProjectOptions &options)
+{
+    const auto blend = [&](QRect rect) {
+        return imageComposite(
+            frameRegion(running, rect, framePixels), frameRegion(layer.image, rect, framePixels),
+            photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace,
+            layer.coverage.isNull() ? QImage() : frameRegion(layer.coverage, rect, framePixels));
+    };
+    const QRect blended = region & reach;
+    if (blended == region)
+        return blend(region);
+    QImage mixed = frameRegion(running, region, framePixels);
+    if (!blended.isEmpty()) {
+        QPainter painter(&mixed);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(blended.topLeft() - region.topLeft(), blend(blended));
+    }
+    return mixed;
+}
+
+// Mixes `region` (top-left pixels of the frame) afresh through every step from photo
+// k's on, from the picture before photo k: photo k's layer there is what `regionLayer`
+// makes (the region's pixels and coverage), every later photo's is its step's, blended
+// where it can show. A small region stays on this thread, where it is quicker than
+// shared out.
+void remixRegion(PassCache &cache, const PhotoList &photos, qsizetype k, QRect region,
+                 const std::function<CompositeLayer()> &regionLayer, QSizeF frame, double scale,
+                 const ViewTarget &view, const ProjectOptions &options)
+{
+    if (region.isEmpty())
+        return;
+    constexpr qint64 kSmallRegion = 512 * 512;
+    std::optional<OnThisThread> alone;
+    if (qint64(region.width()) * region.height() <= kSmallRegion)
+        alone.emplace();
+    const QSize framePixels = cache.background.size();
+    QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
+    PassCache::Step &first = cache.steps[k - 1];
+    const CompositeLayer layer = regionLayer();
+    redrawStep(first, region,
+               imageComposite(frameRegion(running, region, framePixels), layer.image,
+                              photos[k]->m_Composite_Blend_Mode, compositeOpacity(*photos[k]),
+                              options.blendSpace, layer.coverage),
+               scale, view);
+    running = first.picture;
+    for (qsizetype i = k + 1; i < photos.size(); ++i) {
+        PassCache::Step &step = cache.steps[i - 1];
+        redrawStep(step, region,
+                   mixRegion(running, {step.layer, step.coverage}, region,
+                             layerReach(*photos[i], frame, scale), framePixels, *photos[i], options),
+                   scale, view);
+        running = step.picture;
+    }
+}
+
+// The pass the cache's steps now draw. The steps from photo k's on are marked live,
+// under the keys of the state they show.
+PassResult livePassResult(PassCache &cache, qsizetype k, const QList<quint64> &keys)
+{
+    PassResult pass;
+    for (qsizetype i = 0; i < cache.steps.size(); ++i) {
+        if (i >= k - 1) {
+            cache.steps[i].key = keys[i];
+            cache.steps[i].live = true;
+        }
+        pass.draws.append(cache.steps[i].draws);
+    }
+    // Over an opaque last picture the steps before it do not show: only it is drawn.
+    if (isOpaque(cache.steps.last().picture))
+        pass.draws = cache.steps.last().draws;
+    pass.fullSize = cache.steps.last().fullSize;
+    pass.mixed = cache.steps.last().picture;
+    return pass;
+}
+
+// The one photo whose placing differs from its step's, or 0 when none or several do.
+qsizetype movedPhoto(const PhotoList &photos, const PassCache &cache)
+{
+    qsizetype moved = 0;
+    for (qsizetype i = 1; i < photos.size(); ++i)
+        if (placingValues(*photos[i], Composite) != cache.steps[i - 1].placing) {
+            if (moved)
+                return 0;
+            moved = i;
+        }
+    return moved;
+}
+
+// The steps' keys: the state each step shows.
+QList<quint64> shownKeys(const PassCache &cache)
+{
+    QList<quint64> keys;
+    for (const PassCache::Step &step : cache.steps)
+        keys.append(step.key);
+    return keys;
+}
+
+// Whether the steps show `photos` with photo k replaced by `was`.
+bool showsWith(const PassCache &cache, PhotoList photos, qsizetype k, const Object_Photo &was, QSizeF frame,
+               double scale, const ViewTarget &view, const ProjectOptions &options)
+{
+    photos[k] = std::make_shared<const Object_Photo>(was);
+    return compositeStepKeys(photos, frame, scale, view, options) == shownKeys(cache);
+}
+
 } // namespace
+
+std::optional<PassResult> liveDragPass(const PhotoList &photos, QSizeF frame, double scale,
+                                       const ViewTarget &view, const ProjectOptions &options,
+                                       const QList<quint64> &keys)
+{
+    PassCache &cache = *view.cache;
+    if (!cacheFitsPass(cache, photos, frame, scale))
+        return std::nullopt;
+    const qsizetype k = movedPhoto(photos, cache);
+    if (k == 0 || photos[k]->alignment || photos[k]->bCompositeSizeOfBG)
+        return std::nullopt;
+    // Every step must show this state but for photo k's place.
+    PassCache::Step &moved = cache.steps[k - 1];
+    Object_Photo before = *photos[k];
+    writePlacingValues(before, Composite, moved.placing);
+    if (!showsWith(cache, photos, k, before, frame, scale, view, options))
+        return std::nullopt;
+    CompositeLayer layer = compositeLayer(*photos[k], frame, scale);
+    const QSize framePixels = cache.background.size();
+    if (layer.image.width() > framePixels.width() || layer.image.height() > framePixels.height())
+        return std::nullopt; // the picture grows: a full pass
+    const QRect region = placedRegion(before, frame, scale) | placedRegion(*photos[k], frame, scale);
+    remixRegion(
+        cache, photos, k, region,
+        [&] {
+            return CompositeLayer{frameRegion(layer.image, region, framePixels),
+                                  layer.coverage.isNull() ? QImage()
+                                                          : frameRegion(layer.coverage, region, framePixels)};
+        },
+        frame, scale, view, options);
+    moved.layer = std::move(layer.image);
+    moved.coverage = std::move(layer.coverage);
+    moved.placing = placingValues(*photos[k], Composite);
+    moved.plainLayer = QImage(); // made for the place it had
+    return livePassResult(cache, k, keys);
+}
 
 std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF frame, double scale,
                                             const ViewTarget &view, const ProjectOptions &options,
                                             const QList<quint64> &keys)
 {
     PassCache &cache = *view.cache;
-    if (cache.steps.size() != photos.size() - 1 ||
-        cache.background.size() != resizedPixelSize(frame * scale) || !stepsWithinFrame(cache, frame, scale))
+    if (!cacheFitsPass(cache, photos, frame, scale))
         return std::nullopt;
     const QList<quint64> baseKeys = compositeStepKeys(photos, frame, scale, view, options, false);
     for (qsizetype i = 0; i < cache.steps.size(); ++i)
@@ -177,38 +356,15 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
     const QRect reached = reachedRect(points, photo.mask.strokes.last().size, inLayer, layerSize);
     const QSize framePixels = resizedPixelSize(frame * scale);
     const QRect region = reached.translated(0, framePixels.height() - layerSize.height());
-    // A region this small is quicker on this thread than shared out.
-    constexpr qint64 kSmallRegion = 512 * 512;
-    std::optional<OnThisThread> alone;
-    if (qint64(region.width()) * region.height() <= kSmallRegion)
-        alone.emplace();
-    if (!reached.isEmpty()) {
-        const QImage layer = applyMask(painted.plainLayer.copy(reached), photo.mask, inLayer.size().toSize(),
-                                       reached.topLeft() - inLayer.topLeft().toPoint());
-        QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
-        for (qsizetype i = k; i < photos.size(); ++i) {
-            PassCache::Step &step = cache.steps[i - 1];
-            const bool covered = i != k && !step.coverage.isNull();
-            const QImage mixed = imageComposite(
-                frameRegion(running, region, framePixels),
-                i == k ? layer : frameRegion(step.layer, region, framePixels),
-                photos[i]->m_Composite_Blend_Mode, compositeOpacity(*photos[i]), options.blendSpace,
-                covered ? frameRegion(step.coverage, region, framePixels) : QImage());
-            redrawStep(step, region, mixed, scale, view);
-            running = step.picture;
-        }
-    }
+    remixRegion(
+        cache, photos, k, region,
+        [&] {
+            return CompositeLayer{applyMask(painted.plainLayer.copy(reached), photo.mask,
+                                            inLayer.size().toSize(),
+                                            reached.topLeft() - inLayer.topLeft().toPoint()),
+                                  QImage()};
+        },
+        frame, scale, view, options);
     painted.mask = photo.mask;
-    PassResult pass;
-    for (qsizetype i = 0; i < cache.steps.size(); ++i) {
-        if (i >= k - 1)
-            cache.steps[i].key = ~keys[i]; // made live: a full pass makes it again
-        pass.draws.append(cache.steps[i].draws);
-    }
-    // Over an opaque last picture the steps before it do not show: only it is drawn.
-    if (isOpaque(cache.steps.last().picture))
-        pass.draws = cache.steps.last().draws;
-    pass.fullSize = cache.steps.last().fullSize;
-    pass.mixed = cache.steps.last().picture;
-    return pass;
+    return livePassResult(cache, k, keys);
 }

@@ -17,3 +17,15 @@
 std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF frame, double scale,
                                             const ViewTarget &view, const ProjectOptions &options,
                                             const QList<quint64> &keys);
+
+// Live drags: while photo k is moved, scaled, turned or mirrored on the canvas, a
+// Composite preview pass redraws only the part of the picture its layer covered before
+// and covers now, through every photo from k on, from the steps the pass cache keeps and
+// photo k's new layer. Its pixels there are those a full pass makes; the steps so made
+// are marked, so that the pass after the drag renders them afresh.
+//
+// The pass, or nothing when the change is not the placing of one photo (not aligned,
+// not stretched) whose layer stays within the frame, over steps that all do.
+std::optional<PassResult> liveDragPass(const PhotoList &photos, QSizeF frame, double scale,
+                                       const ViewTarget &view, const ProjectOptions &options,
+                                       const QList<quint64> &keys);

@@ -91,7 +91,8 @@ qsizetype PassCache::sizeInBytes() const
 qsizetype PassCache::keepMatching(const QList<quint64> &keys)
 {
     qsizetype matching = 0;
-    while (matching < steps.size() && matching < keys.size() && steps[matching].key == keys[matching])
+    while (matching < steps.size() && matching < keys.size() && !steps[matching].live &&
+           steps[matching].key == keys[matching])
         ++matching;
     steps.resize(matching);
     return matching;

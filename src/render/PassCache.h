@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PhotoPlacement.h"
 #include "model/ProjectOptions.h"
 #include "render/RenderPass.h"
 
@@ -31,12 +32,17 @@ struct PassCache {
         QImage layer{};
         QImage plainLayer{}; // the layer without its mask, made when a stroke starts
         QImage coverage{};   // the mask as the blend's coverage, when `layer` is without it
+        // For a photo dragged on the canvas: its placing fields as the layer shows them.
+        PlacingValues placing{};
+        // Redrawn in a region only (LiveComposite.h): the step shows the state its key
+        // names, but a full pass makes it again.
+        bool live = false;
     };
     QList<Step> steps; // steps[i] follows photo i + 1 (photo 0 is the background)
     QImage background; // Composite: the background stretched to the common frame, as steps[0] took it
 
     qsizetype sizeInBytes() const;
-    // How many leading steps match `keys`; the others are dropped.
+    // How many leading steps match `keys` and are not live; the others are dropped.
     qsizetype keepMatching(const QList<quint64> &keys);
     // Keeps `step` as the next one while the bound allows.
     void append(Step step);

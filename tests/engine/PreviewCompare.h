@@ -9,6 +9,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,30 @@ inline double previewDifference(const PhotoList &photos, quint64 mode, QSize vie
         return canvas;
     };
     return meanAbsoluteDifference(shown(false), shown(true));
+}
+
+// The largest difference of any channel of any pixel (256 for pictures of different sizes).
+inline int largestDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 256;
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    return worst;
+}
+
+// A pass painted into a view of `view` pixels, as the canvas shows it.
+inline QImage viewOf(const PassResult &pass, QSize view)
+{
+    QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    paintPass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
+    return canvas;
 }
 
 // One photo of the shared folder (QUILLANE_PHOTOS), loaded once per test program.

@@ -25,6 +25,7 @@ struct Change {
     const char *name;
     std::function<void(NewPhotoList &, QSizeF &)> apply;
     qsizetype reusedSteps; // steps of the previous pass still valid after the change
+    bool live = false;     // a placing alone changed: the pass redraws the photo's region
 };
 
 } // namespace
@@ -41,7 +42,6 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
     const QList<Change> changes = {
         {"nothing", [](NewPhotoList &, QSizeF &) {}, 4},
         {"top photo's blend", [](NewPhotoList &p, QSizeF &) { p[4]->m_Composite_Blend_Mode = 9; }, 3},
-        {"second photo's offset", [](NewPhotoList &p, QSizeF &) { p[1]->f_Composite_X_Offset = 30.0f; }, 0},
         {"third photo's picture", [](NewPhotoList &p, QSizeF &) { p[2]->image = texturedImage(900, 900, 7); },
          1},
         {"flag", [](NewPhotoList &p, QSizeF &) { p[3]->bCompositeSizeOfBG = !p[3]->bCompositeSizeOfBG; }, 2},
@@ -50,6 +50,8 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
         {"two swapped", [](NewPhotoList &p, QSizeF &) { p.swapItemsAt(2, 3); }, 1},
         {"photo added", [](NewPhotoList &p, QSizeF &) { p.append(layer(300, 300, 5, 16)); }, 4},
         {"photo removed", [](NewPhotoList &p, QSizeF &) { p.removeAt(4); }, 3},
+        {"second photo's offset", [](NewPhotoList &p, QSizeF &) { p[1]->f_Composite_X_Offset = 30.0f; }, 0,
+         true},
         {"background", [](NewPhotoList &p, QSizeF &) { p[0]->image = texturedImage(1300, 900, 9); }, 0},
         {"view size", [](NewPhotoList &, QSizeF &v) { v = QSizeF(500, 300); }, 0},
     };
@@ -62,7 +64,13 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
         change.apply(photos, view);
         const PreviewFrame cached = renderPreviewFrame({photos, Composite, view, 1.0, options, {}}, &cache);
         const PreviewFrame scratch = renderPreviewFrame({photos, Composite, view, 1.0, options, {}});
-        EXPECT_EQ(cached.image, scratch.image);
+        if (change.live) { // the draws of a reduced view are redrawn in the region alone
+            EXPECT_TRUE(cache.steps.front().live);
+            EXPECT_LE(meanAbsoluteDifference(cached.image, scratch.image), 0.5);
+            EXPECT_LE(largestDifference(cached.image, scratch.image), 40);
+        } else {
+            EXPECT_EQ(cached.image, scratch.image);
+        }
         ASSERT_EQ(cache.steps.size(), photos.size() - 1);
         qsizetype reused = 0;
         while (reused < before.steps.size() && reused < cache.steps.size() &&

@@ -297,20 +297,6 @@ NewPhoto photoOf(const QImage &image, quint64 mode)
     return makePhoto(image, QStringLiteral("p.png"), mode);
 }
 
-int largestDifference(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return 256;
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                              std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-        }
-    return worst;
-}
-
 PhotoList pair(quint64 mode, const QImage &background, const QImage &layer, const PhotoMask &mask)
 {
     NewPhoto top = photoOf(layer, mode);
@@ -544,18 +530,6 @@ TEST(MaskPipelines, MemoryEstimateCountsTheMaskedCopy)
 }
 
 // ---- live strokes --------------------------------------------------------------------------
-
-namespace {
-
-QImage viewOf(const PassResult &pass, QSize view)
-{
-    QImage canvas(view, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&canvas);
-    paintPass(painter, QSizeF(view), QRectF(QPointF(0, 0), QSizeF(view)), pass);
-    return canvas;
-}
-
-} // namespace
 
 TEST(MaskLiveStrokes, AGrowingStrokeRedrawsItsRegionAndTheFullPassFollows)
 {

@@ -116,7 +116,8 @@ class PlacementToolTest : public QObject {
         const double pixelsPerPoint = 1.0 / canvas().pictureToCanvas().m11();
         const QPoint handle = at({50, 50 + 28 * pixelsPerPoint}); // above the top edge's middle
         send(QEvent::MouseMove, handle, Qt::NoButton);
-        QCOMPARE(canvas().cursor().shape(), Qt::CrossCursor);
+        QCOMPARE(canvas().cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(canvas().cursor().pixmap().cacheKey(), PlacementTool::turnCursor().pixmap().cacheKey());
         dragFromTo(handle, at({120, 27}), Qt::ShiftModifier); // to the right of the centre
         QCOMPARE(photo().f_Composite_Rotation, 90.0f);
         QCOMPARE(d().project().undoStack().undoText(), QStringLiteral("Rotate Photo"));

@@ -20,7 +20,7 @@ struct RecordingTool : CanvasTool {
     bool press(const Pointer &p) override { return points.append(p.point), takes; }
     void drag(const Pointer &p) override { points.append(p.point); }
     void release(const Pointer &p) override { points.append(p.point); }
-    Qt::CursorShape hover(const Pointer &) override { return Qt::CrossCursor; }
+    QCursor hover(const Pointer &) override { return Qt::CrossCursor; }
     bool key(QKeyEvent *) override { return false; }
     void paintOverlay(QPainter &, const QTransform &) const override {}
 };
