@@ -6,6 +6,7 @@
 // the full-resolution view, and the main function.
 #include "imaging/ImageDifference.h"
 #include "imaging/PhotoLoader.h"
+#include "model/ProjectMode.h"
 #include "render/RenderPass.h"
 
 #include <QGuiApplication>
@@ -32,6 +33,25 @@ inline const BenchPhotos &benchPhotos()
         return BenchPhotos{a.image, b.image};
     }();
     return loaded;
+}
+
+// Eight Composite photos, the pair in turn: the background, then seven placed layers in
+// Multiply, each `size` per cent larger than its photo, 10 per cent up and x + xStep i
+// per cent across (photo i, from 1).
+inline NewPhotoList eightPlacedPhotos(float size, float x, float xStep)
+{
+    NewPhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
+    for (int i = 1; i < 8; ++i) {
+        NewPhoto layer =
+            makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), Composite);
+        layer->bCompositeSizeOfBG = false;
+        layer->f_Composite_Size = size;
+        layer->f_Composite_X_Offset = x + xStep * float(i);
+        layer->f_Composite_Y_Offset = 10.0f;
+        layer->m_Composite_Blend_Mode = 16;
+        list.append(layer);
+    }
+    return list;
 }
 
 inline const QSizeF kBenchView(1200, 800);

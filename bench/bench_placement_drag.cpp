@@ -87,22 +87,6 @@ const std::vector<DragEvent> &recordedDrag()
     return events;
 }
 
-NewPhotoList eightPhotos()
-{
-    NewPhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
-    for (int i = 1; i < 8; ++i) {
-        NewPhoto layer =
-            makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), Composite);
-        layer->bCompositeSizeOfBG = false;
-        layer->f_Composite_Size = -40.0f;
-        layer->f_Composite_X_Offset = 5.0f * float(i); // every photo within the background's frame
-        layer->f_Composite_Y_Offset = 10.0f;
-        layer->m_Composite_Blend_Mode = 16;
-        list.append(layer);
-    }
-    return list;
-}
-
 // The document writes a new record for each change; the pass sees the new record.
 void writeEvent(NewPhotoList &list, int k, const DragEvent &event)
 {
@@ -113,7 +97,7 @@ void writeEvent(NewPhotoList &list, int k, const DragEvent &event)
 
 void BM_DragMixedFrame(benchmark::State &state)
 {
-    NewPhotoList list = eightPhotos();
+    NewPhotoList list = eightPlacedPhotos(-40.0f, 0.0f, 5.0f);
     const int k = int(state.range(0));
     const qreal ratio = state.range(1) ? 0.5 : 1.0; // 1: the draft the canvas asks for while dragging
     const std::vector<DragEvent> &drag = recordedDrag();
@@ -146,7 +130,7 @@ BENCHMARK(BM_DragMixedFrame)
 
 void BM_DragPhotoOverFrame(benchmark::State &state)
 {
-    NewPhotoList list = eightPhotos();
+    NewPhotoList list = eightPlacedPhotos(-40.0f, 0.0f, 5.0f);
     const std::vector<DragEvent> &drag = recordedDrag();
     const QImage frame = renderPreviewFrame({list, Composite, kDragView, 1.0, {}, {}}).image;
     if (frame.isNull()) {

@@ -32,27 +32,11 @@
 
 namespace {
 
-NewPhotoList eightPhotos()
-{
-    NewPhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
-    for (int i = 1; i < 8; ++i) {
-        NewPhoto layer =
-            makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), Composite);
-        layer->bCompositeSizeOfBG = false;
-        layer->f_Composite_Size = 20.0f;
-        layer->f_Composite_X_Offset = 10.0f;
-        layer->f_Composite_Y_Offset = 10.0f;
-        layer->m_Composite_Blend_Mode = 16;
-        list.append(layer);
-    }
-    return list;
-}
-
 // Arg: the photo changed before each frame (7 the top one, 1 the bottom layer); -1 for
 // a whole preview pass without the cache.
 void BM_FrameAfterAChange(benchmark::State &state)
 {
-    const NewPhotoList list = eightPhotos();
+    const NewPhotoList list = eightPlacedPhotos(20.0f, 10.0f, 0.0f);
     const int changed = int(state.range(0));
     PassCache cache;
     const PreviewRequest request{list, Composite, kBenchView, 1.0, {}, {}};
@@ -76,7 +60,7 @@ BENCHMARK(BM_FrameAfterAChange)->Arg(7)->Arg(1)->Arg(-1)->Unit(benchmark::kMilli
 PhotoList regionProject(int kind)
 {
     if (kind == 2)
-        return eightPhotos();
+        return eightPlacedPhotos(20.0f, 10.0f, 0.0f);
     NewPhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), Composite)};
     for (int i = 1; i < (kind == 0 ? 2 : 8); ++i) {
         NewPhoto layer =
@@ -210,7 +194,7 @@ double worstGapWhileSaving(const PhotoList &list)
 
 void BM_MainThreadWhileLoadingAndRendering(benchmark::State &state)
 {
-    NewPhotoList list = eightPhotos();
+    NewPhotoList list = eightPlacedPhotos(20.0f, 10.0f, 0.0f);
     PreviewRenderer renderer(
         [&] { return PreviewRequest{list, Composite, QSizeF(1600, 1000), 1.0, {}, {}}; });
     double loadingWorst = 0;
