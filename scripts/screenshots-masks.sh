@@ -29,36 +29,19 @@ JSON
     exit 0
 fi
 
-export HOME=$SHOTS_WORK/home XDG_RUNTIME_DIR=$SHOTS_WORK/runtime
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 2
+source "$root/scripts/screenshots-common.sh"
+shots_desktop
 "$root/build/dev/src/quillane" "$SHOTS_WORK/masks.quillane" >"$SHOTS_WORK/app.log" 2>&1 &
 app=$!
-trap 'kill $app $wm 2>/dev/null' EXIT
-id=
-for _ in $(seq 300); do
-    id=$(xdotool search --onlyvisible --pid "$app" --name 'Quillane$' 2>/dev/null | head -n 1 || true)
-    [[ -n "$id" ]] && break
-    sleep 0.2
-done
+trap 'kill $app $shots_wm 2>/dev/null' EXIT
+id=$(shots_window "$app")
 [[ -n "$id" ]] || { echo "screenshots: no window" >&2; exit 1; }
 xdotool windowsize "$id" 1420 860 windowmove "$id" 90 40
 sleep 6 # the photos load
 
-# The screen once two looks a second apart agree, reduced for the README.
+# The window once settled, reduced for the README.
 shot() {
-    local before= now=
-    for _ in $(seq 30); do
-        sleep 1
-        now=$(import -silent -window root ppm:- | md5sum)
-        [[ "$now" == "$before" ]] && break
-        before=$now
-    done
-    import -silent -window "$id" -frame "$SHOTS_WORK/$1-full.png"
-    convert "$SHOTS_WORK/$1-full.png" -resize 960x -strip -define png:compression-level=9 "$out/$1.png"
-    echo "screenshots: $1.png"
+    shots_take "$id" "$out" "$1"
 }
 
 # A drag of the left button through the given points.

@@ -57,22 +57,14 @@ drag() {
     xdotool mousemove 5 5
 }
 
-export HOME=$SHOTS_WORK/home XDG_RUNTIME_DIR=$SHOTS_WORK/runtime
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-openbox >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm 2>/dev/null' EXIT
-sleep 2
+source "$root/scripts/screenshots-common.sh"
+shots_desktop
+trap 'kill $shots_wm 2>/dev/null' EXIT
 for project in "$SHOTS_WORK"/*.json; do
     name=$(basename "$project" .json)
     "$root/build/dev/src/quillane" "$project" >"$SHOTS_WORK/$name.log" 2>&1 &
     app=$!
-    id=
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --pid "$app" --name 'Quillane$' 2>/dev/null | head -n 1 || true)
-        [[ -n "$id" ]] && break
-        sleep 0.2
-    done
+    id=$(shots_window "$app")
     [[ -n "$id" ]] || { echo "screenshots: no window for $name" >&2; kill "$app"; exit 1; }
     xdotool windowmove "$id" 200 200
     sleep 8                                           # the photos load
@@ -87,15 +79,6 @@ for project in "$SHOTS_WORK"/*.json; do
         placement-turned) drag 1212 322 1260 470 shift ;;    # the turn handle, Shift snapping
         esac
     fi
-    before= now=
-    for _ in $(seq 60); do                            # until two looks agree
-        sleep 1
-        now=$(import -silent -window "$id" ppm:- | md5sum)
-        [[ "$now" == "$before" ]] && break
-        before=$now
-    done
-    import -silent -window "$id" -frame "$SHOTS_WORK/$name-full.png"
-    convert "$SHOTS_WORK/$name-full.png" -resize 960x -strip -define png:compression-level=9 "$1/$name.png"
+    shots_take "$id" "$1" "$name"
     kill "$app" && wait "$app" 2>/dev/null || true
-    echo "screenshots: $name.png"
 done
