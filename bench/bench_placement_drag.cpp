@@ -16,7 +16,10 @@
 // keeps it (a drag redraws the photo's region alone). Its time is the latency from a
 // pointer event to the mixed frame (the worker starts a pass as soon as the one before
 // ends, so an event waits at most one pass more); p50_ms, p90_ms and max_ms are taken
-// over the events.
+// over the events. first_ms: the draft drag's first event, whose pass finds the steps
+// of the sharp frame shown before the press and makes them again at the draft's scale;
+// release_ms: the sharp pass after the drafts (the last draft stays on screen meanwhile).
+// BM_DragOtherModes/mode/k: the same in Shape and in Transparent, as drafts.
 // BM_DragPhotoOverFrame: what the canvas does on the main thread for an event, before the
 // mixed frame arrives: the dragged photo's reduced copy drawn turned at its new place
 // over the 1600 x 1000 frame.
@@ -40,6 +43,7 @@
 #include "render/PhotoOutline.h"
 #include "render/PreviewRenderer.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 
@@ -88,11 +92,27 @@ const std::vector<DragEvent> &recordedDrag()
 }
 
 // The document writes a new record for each change; the pass sees the new record.
-void writeEvent(NewPhotoList &list, int k, const DragEvent &event)
+// (A Transparent photo's size is a share of the background's width: the Composite
+// drag's growth of the photo, -40 the recording's start, is added to 60 per cent.)
+void writeEvent(NewPhotoList &list, int k, const DragEvent &event, quint64 mode = Composite)
 {
     NewPhoto moved = std::make_shared<Object_Photo>(*list[k]);
-    writePlacingValues(*moved, Composite, event.placing);
+    PlacingValues placing = event.placing;
+    if (mode == Transparent)
+        placing[0] += 100.0;
+    writePlacingValues(*moved, mode, placing);
     list[k] = moved;
+}
+
+// The latency of the events: the median, the 90th percentile and the worst.
+void reportLatencies(benchmark::State &state, std::vector<double> latencies)
+{
+    std::sort(latencies.begin(), latencies.end());
+    const auto at = [&](double share) { return latencies[size_t(share * double(latencies.size() - 1))]; };
+    state.counters["p50_ms"] = at(0.5);
+    state.counters["p90_ms"] = at(0.9);
+    state.counters["max_ms"] = latencies.back();
+    state.counters["events"] = double(recordedDrag().size());
 }
 
 void BM_DragMixedFrame(benchmark::State &state)
@@ -102,7 +122,13 @@ void BM_DragMixedFrame(benchmark::State &state)
     const qreal ratio = state.range(1) ? 0.5 : 1.0; // 1: the draft the canvas asks for while dragging
     const std::vector<DragEvent> &drag = recordedDrag();
     PassCache cache;
-    renderPreviewFrame({list, Composite, kDragView, ratio, {}, {}}, &cache); // copies and steps exist
+    // The sharp frame the view showed before the press; a draft drag's first event then
+    // finds the steps at the sharp scale and makes them again at the draft's.
+    renderPreviewFrame({list, Composite, kDragView, 1.0, {}, {}}, &cache);
+    QElapsedTimer first;
+    first.start();
+    renderPreviewFrame({list, Composite, kDragView, ratio, {}, {}}, &cache);
+    const double firstMs = double(first.nsecsElapsed()) / 1e6;
     size_t next = 0;
     std::vector<double> latencies;
     for (auto _ : state) {
@@ -112,19 +138,58 @@ void BM_DragMixedFrame(benchmark::State &state)
         latencies.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
-    // The latency of the events: the median, the 90th percentile and the worst.
-    std::sort(latencies.begin(), latencies.end());
-    const auto at = [&](double share) { return latencies[size_t(share * double(latencies.size() - 1))]; };
-    state.counters["p50_ms"] = at(0.5);
-    state.counters["p90_ms"] = at(0.9);
-    state.counters["max_ms"] = latencies.back();
-    state.counters["events"] = double(drag.size());
+    reportLatencies(state, latencies);
+    state.counters["first_ms"] = firstMs;
+    // The release: the sharp pass after the drafts (the draft stays on screen meanwhile).
+    if (ratio < 1.0) {
+        QElapsedTimer release;
+        release.start();
+        renderPreviewFrame({list, Composite, kDragView, 1.0, {}, {}}, &cache);
+        state.counters["release_ms"] = double(release.nsecsElapsed()) / 1e6;
+    }
 }
 BENCHMARK(BM_DragMixedFrame)
     ->Args({7, 0})
     ->Args({1, 0})
     ->Args({7, 1})
     ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The same drag in the other modes that place photos, as a draft: in Shape a change of
+// one photo is cut afresh where its cut-out showed and shows (the steps keep every
+// photo's cut-out), in Transparent each pass draws the layers into the view. The photos
+// are placed as in the Composite drag (a Transparent photo's size is a share of the
+// background's width).
+void BM_DragOtherModes(benchmark::State &state)
+{
+    const quint64 mode = quint64(state.range(0));
+    const int k = int(state.range(1));
+    NewPhotoList list{makePhoto(benchPhotos().a, QStringLiteral("a.jpg"), mode)};
+    for (int i = 1; i < 8; ++i) {
+        list.append(makePhoto(i % 2 == 1 ? benchPhotos().b : benchPhotos().a, QStringLiteral("l.jpg"), mode));
+        list.back()->f_Transparent_Transparency = 30;
+        writeEvent(list, i, {0.0, {-40.0, 5.0 * i, 10.0, 0.0, 0.0, 0.0}}, mode);
+    }
+    const std::vector<DragEvent> &drag = recordedDrag();
+    PassCache cache;
+    renderPreviewFrame({list, mode, kDragView, 0.5, {}, {}}, &cache);
+    size_t next = 0;
+    std::vector<double> latencies;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        writeEvent(list, k, drag[next++ % drag.size()], mode);
+        benchmark::DoNotOptimize(renderPreviewFrame({list, mode, kDragView, 0.5, {}, {}}, &cache));
+        latencies.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    reportLatencies(state, latencies);
+}
+BENCHMARK(BM_DragOtherModes)
+    ->Args({Shape, 1})
+    ->Args({Shape, 7})
+    ->Args({Transparent, 1})
+    ->Args({Transparent, 7})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -109,3 +109,8 @@ QImage transparentCanvas(qreal width, qreal height)
     });
     return canvas;
 }
+
+QImage frameRegion(const QImage &picture, QRect region, QSize frame)
+{
+    return picture.copy(region.translated(0, picture.height() - frame.height()));
+}

@@ -35,5 +35,9 @@ void drawImageLL(QPainter &painter, qreal canvasHeight, const QRectF &rect, cons
 void drawImageIntoLL(QImage &canvas, const QRectF &rect, const QImage &image, qreal opacity = 1.0,
                      double turn = 0.0);
 
+// `region` (top-left pixels of a frame `frame` pixels large) of a picture anchored at the
+// frame's lower-left corner: transparent where the picture does not reach.
+QImage frameRegion(const QImage &picture, QRect region, QSize frame);
+
 // A new fully transparent canvas of the given size (rounded to whole pixels).
 QImage transparentCanvas(qreal width, qreal height);

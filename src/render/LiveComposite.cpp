@@ -24,14 +24,8 @@ namespace {
 // The one photo whose mask differs from its step's, or 0 when none or several do.
 qsizetype changedMask(const PhotoList &photos, const PassCache &cache)
 {
-    qsizetype changed = 0;
-    for (qsizetype i = 1; i < photos.size(); ++i)
-        if (!(photos[i]->mask == cache.steps[i - 1].mask)) {
-            if (changed)
-                return 0;
-            changed = i;
-        }
-    return changed;
+    return onlyPhotoWhere(photos.size(),
+                          [&](qsizetype i) { return !(photos[i]->mask == cache.steps[i - 1].mask); });
 }
 
 // The points of `now` that `before` lacks, with the one before them: `now` is `before`
@@ -89,13 +83,6 @@ bool stepsWithinFrame(const PassCache &cache, QSizeF frame, double scale)
             step.layer.width() > pixels.width() || step.layer.height() > pixels.height())
             return false;
     return true;
-}
-
-// `region` (top-left pixels of the frame) of a picture anchored at the frame's lower-left
-// corner: transparent where the picture does not reach.
-QImage frameRegion(const QImage &picture, QRect region, QSize frame)
-{
-    return picture.copy(region.translated(0, picture.height() - frame.height()));
 }
 
 // Puts `mixed` at `region` of the step's picture and of what it draws into the view: a
@@ -260,14 +247,9 @@ PassResult livePassResult(PassCache &cache, qsizetype k, const QList<quint64> &k
 // The one photo whose placing differs from its step's, or 0 when none or several do.
 qsizetype movedPhoto(const PhotoList &photos, const PassCache &cache)
 {
-    qsizetype moved = 0;
-    for (qsizetype i = 1; i < photos.size(); ++i)
-        if (placingValues(*photos[i], Composite) != cache.steps[i - 1].placing) {
-            if (moved)
-                return 0;
-            moved = i;
-        }
-    return moved;
+    return onlyPhotoWhere(photos.size(), [&](qsizetype i) {
+        return placingValues(*photos[i], Composite) != cache.steps[i - 1].placing;
+    });
 }
 
 // The steps' keys: the state each step shows.

@@ -15,6 +15,18 @@ quint64 chainKey(quint64 key, quint64 value)
     return key;
 }
 
+qsizetype onlyPhotoWhere(qsizetype photos, const std::function<bool(qsizetype)> &differs)
+{
+    qsizetype found = 0;
+    for (qsizetype i = 1; i < photos; ++i)
+        if (differs(i)) {
+            if (found)
+                return 0;
+            found = i;
+        }
+    return found;
+}
+
 quint64 chainKey(quint64 key, double value)
 {
     quint64 bits = 0;
@@ -95,12 +107,17 @@ qsizetype PassCache::keepMatching(const QList<quint64> &keys)
            steps[matching].key == keys[matching])
         ++matching;
     steps.resize(matching);
+    if (matching == 0) { // what the pass makes its first step over is set again
+        background = QImage();
+        backgroundKey = 0;
+    }
     return matching;
 }
 
 void PassCache::append(Step step)
 {
-    qsizetype bytes = sizeInBytes() + step.picture.sizeInBytes() + step.layer.sizeInBytes();
+    qsizetype bytes =
+        sizeInBytes() + step.picture.sizeInBytes() + step.layer.sizeInBytes() + step.coverage.sizeInBytes();
     for (const ViewDraw &draw : step.draws)
         bytes += draw.image.sizeInBytes();
     if (bytes <= kPassCacheBytes)

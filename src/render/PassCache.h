@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // The mixed picture up to each photo of the latest preview pass, so that the next pass,
 // after a change to photo k, starts from the picture up to photo k - 1 instead of from
 // the background. A step is known by a key that chains everything the picture up to it
@@ -38,15 +40,21 @@ struct PassCache {
         // names, but a full pass makes it again.
         bool live = false;
     };
-    QList<Step> steps; // steps[i] follows photo i + 1 (photo 0 is the background)
-    QImage background; // Composite: the background stretched to the common frame, as steps[0] took it
+    QList<Step> steps;         // steps[i] follows photo i + 1 (photo 0 is the background)
+    QImage background;         // the picture steps[0] was made over, at the pass's scale
+    quint64 backgroundKey = 0; // Shape: the pass's settings and scale and the background's picture
 
     qsizetype sizeInBytes() const;
-    // How many leading steps match `keys` and are not live; the others are dropped.
+    // How many leading steps match `keys` and are not live; the others are dropped (and
+    // the background with them when none is left).
     qsizetype keepMatching(const QList<quint64> &keys);
     // Keeps `step` as the next one while the bound allows.
     void append(Step step);
 };
+
+// The one later photo i (1 to photos - 1) for which `differs(i)` holds, or 0 when none
+// or several do.
+qsizetype onlyPhotoWhere(qsizetype photos, const std::function<bool(qsizetype)> &differs);
 
 // Chains `value` into `key` (64-bit FNV-1a over its bytes).
 quint64 chainKey(quint64 key, quint64 value);

@@ -11,8 +11,12 @@
 #include "render/ShapeMasks.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,19 +30,154 @@ PlacedLayer shapeLayer(const Object_Photo &photo, double scale)
                            scale);
 }
 
-// The key of each step: the view, the settings, the scale, the background's picture,
-// then each photo's picture and fields in order.
-QList<quint64> stepKeys(const PhotoList &photos, double scale, const ViewTarget &view,
-                        const ProjectOptions &options)
+// The placed layer of a photo whose pixels at the pass's scale are `canvas`, made before.
+PlacedLayer shapeLayerAt(const Object_Photo &photo, const QImage &canvas)
 {
-    quint64 key =
-        chainKey(chainKey(passKey(Shape, view, options), scale), quint64(photos.front()->image.cacheKey()));
+    PlacedLayer layer =
+        placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size, photo.f_Shape_X_Offset,
+                            photo.f_Shape_Y_Offset, photoPlacement(photo, Shape));
+    layer.canvas = canvas;
+    return layer;
+}
+
+// The key of what the steps are made over: the view, the settings, the scale and the
+// background's picture.
+quint64 backgroundKey(const PhotoList &photos, double scale, const ViewTarget &view,
+                      const ProjectOptions &options)
+{
+    return chainKey(chainKey(passKey(Shape, view, options), scale),
+                    quint64(photos.front()->image.cacheKey()));
+}
+
+// The key of each step: what the steps are made over, then each photo's picture and
+// fields in order.
+QList<quint64> stepKeys(const PhotoList &photos, quint64 key)
+{
     QList<quint64> keys;
     for (qsizetype i = 1; i < photos.size(); ++i) {
         key = chainPhotoKey(key, *photos[i], Shape);
         keys.append(key);
     }
     return keys;
+}
+
+// A later photo's cut-out layer and mask at the pass's scale depend on the photo and the
+// scale alone: the steps keep them under this key (`baseKey`), for the passes after a
+// change below the photo (another photo dragged) to take again.
+struct KeptCut {
+    quint64 key;
+    QImage layer;
+    QImage mask;
+};
+
+quint64 cutKey(const Object_Photo &photo, double scale)
+{
+    return chainPhotoKey(chainKey(quint64(Shape), scale), photo, Shape);
+}
+
+// The pixels of a frame (top-left) where `mask`, anchored at its lower-left corner, is
+// not fully transparent.
+QRect maskReach(const QImage &mask, QSize frame)
+{
+    QRect reach;
+    for (int y = 0; y < mask.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+        int left = 0, right = mask.width() - 1;
+        while (left <= right && row[left] == 0)
+            ++left;
+        while (right > left && row[right] == 0)
+            --right;
+        if (left <= right)
+            reach |= QRect(left, y + frame.height() - mask.height(), right - left + 1, 1);
+    }
+    return reach;
+}
+
+// Every step is the frame's size at the pass's scale and keeps its cut-out, which lies
+// within the frame, and the pictures' full size is the background's.
+bool stepsKeepCutsInFrame(const PassCache &cache, QSize fullSize)
+{
+    const QSize frame = cache.background.size();
+    for (const PassCache::Step &step : cache.steps)
+        if (step.picture.size() != frame || step.fullSize != fullSize || step.coverage.isNull() ||
+            step.layer.width() > frame.width() || step.layer.height() > frame.height() ||
+            step.coverage.width() > frame.width() || step.coverage.height() > frame.height())
+            return false;
+    return !frame.isEmpty();
+}
+
+// The one photo whose cut-out differs from its step's, or 0 when none or several do.
+qsizetype changedCut(const PhotoList &photos, const PassCache &cache, double scale)
+{
+    return onlyPhotoWhere(
+        photos.size(), [&](qsizetype i) { return cutKey(*photos[i], scale) != cache.steps[i - 1].baseKey; });
+}
+
+// Cuts `region` (top-left pixels of the frame) afresh through every step from photo k's
+// on, from the picture before photo k. False when memory ran out, the steps from k's on
+// then dropped.
+bool recutRegion(PassCache &cache, const PhotoList &photos, qsizetype k, QRect region,
+                 const ProjectOptions &options)
+{
+    const QSize frame = cache.background.size();
+    QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
+    for (qsizetype i = k; i < photos.size(); ++i) {
+        PassCache::Step &step = cache.steps[i - 1];
+        const auto cut = photos[i]->mask.isEmpty() ? imageShape : imageShapeOver;
+        const QImage mixed = cut(frameRegion(running, region, frame), frameRegion(step.layer, region, frame),
+                                 frameRegion(step.coverage, region, frame), options.blendSpace);
+        if (mixed.isNull()) {
+            cache.steps.resize(k - 1);
+            return false;
+        }
+        QPainter painter(&step.picture);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(region.topLeft(), mixed);
+        painter.end();
+        running = step.picture;
+    }
+    return true;
+}
+
+// Live Shape passes: when one photo alone changed (dragged, or its mask painted) over
+// steps that all lie within the frame, the picture is cut afresh only where its old or
+// new cut-out shows, through every photo from it on. A cut is pointwise: the pixels are
+// those a full pass makes.
+std::optional<PassResult> liveShapePass(const PhotoList &photos, double scale, quint64 background,
+                                        const ViewTarget &view, const ProjectOptions &options)
+{
+    PassCache &cache = *view.cache;
+    const QSize fullSize = resizedPixelSize(imageSizeF(photos.front()->image));
+    if (cache.steps.size() != photos.size() - 1 || cache.backgroundKey != background ||
+        !stepsKeepCutsInFrame(cache, fullSize))
+        return std::nullopt;
+    const qsizetype k = changedCut(photos, cache, scale);
+    if (k == 0)
+        return std::nullopt;
+    const Object_Photo &photo = *photos[k];
+    const PlacedLayer layer = shapeLayer(photo, scale);
+    const QSize frame = cache.background.size();
+    if (layer.isEmpty() || !placedLayerFailure(layer, imageSizeF(photo.image), scale).isEmpty() ||
+        resizedPixelSize(layer.canvasSize).expandedTo(fullSize) != fullSize ||
+        layer.canvas.width() > frame.width() || layer.canvas.height() > frame.height())
+        return std::nullopt; // a full pass says why, or grows the picture
+    const QImage mask = shapeMaskCanvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
+    if (mask.isNull())
+        return std::nullopt;
+    PassCache::Step &changed = cache.steps[k - 1];
+    const QRect region = maskReach(changed.coverage, frame) | maskReach(mask, frame);
+    changed.baseKey = cutKey(photo, scale);
+    changed.layer = layer.canvas;
+    changed.coverage = mask;
+    if (!region.isEmpty() && !recutRegion(cache, photos, k, region, options))
+        return std::nullopt;
+    const QList<quint64> keys = stepKeys(photos, background);
+    for (qsizetype i = k - 1; i < cache.steps.size(); ++i)
+        cache.steps[i].key = keys[i];
+    PassResult pass;
+    addFittedDraw(pass, cache.steps.last().picture, QSizeF(fullSize), scale, view);
+    pass.mixed = cache.steps.last().picture;
+    return pass;
 }
 
 } // namespace
@@ -65,6 +204,10 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
     if (const QString failure = oversizedFailure(backgroundSize); !failure.isEmpty())
         return failedLayerPass(photos, 0, failure);
     const double scale = passScale(backgroundSize, view);
+    const quint64 base = view.cache ? backgroundKey(photos, scale, view, options) : 0;
+    if (view.cache)
+        if (std::optional<PassResult> live = liveShapePass(photos, scale, base, view, options))
+            return *live;
     // The running picture is used at its own size; at a reduced scale that is the
     // background's size times the scale, which its reduced copy is within a pixel of.
     QImage running = scale < 1.0 ? Resize_Image_To_Fit_Size(photoAtScale(background, scale, backgroundSize),
@@ -73,9 +216,14 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
     QSize fullSize = resizedPixelSize(backgroundSize);
     QList<quint64> keys;
     qsizetype first = 1;
+    std::vector<KeptCut> cuts; // what the steps kept, for the photos that did not change
     if (view.cache) {
-        keys = stepKeys(photos, scale, view, options);
+        keys = stepKeys(photos, base);
+        for (const PassCache::Step &step : view.cache->steps)
+            cuts.push_back({step.baseKey, step.layer, step.coverage});
         const qsizetype kept = view.cache->keepMatching(keys);
+        view.cache->background = CGImageRefFromImage(running);
+        view.cache->backgroundKey = base;
         if (kept > 0) {
             running = view.cache->steps[kept - 1].picture;
             fullSize = view.cache->steps[kept - 1].fullSize;
@@ -84,11 +232,15 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
     }
     for (qsizetype i = first; i < photos.size(); ++i) {
         const Object_Photo &photo = *photos[i];
-        const PlacedLayer layer = shapeLayer(*photos[i], scale);
+        const quint64 key = cutKey(photo, scale);
+        KeptCut kept = size_t(i - 1) < cuts.size() ? std::exchange(cuts[size_t(i - 1)], {}) : KeptCut{};
+        const bool reuse = kept.key == key && !kept.layer.isNull();
+        const PlacedLayer layer = reuse ? shapeLayerAt(photo, kept.layer) : shapeLayer(photo, scale);
         if (const QString failure = placedLayerFailure(layer, imageSizeF(photo.image), scale);
             !failure.isEmpty())
             return failedLayerPass(photos, i, failure);
-        const QImage mask = shapeMaskCanvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
+        const QImage mask =
+            reuse ? kept.mask : shapeMaskCanvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
         if (mask.isNull() && !layer.isEmpty())
             return failedLayerPass(
                 photos, i,
@@ -106,7 +258,7 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
         if (!layer.isEmpty())
             fullSize = fullSize.expandedTo(resizedPixelSize(layer.canvasSize));
         if (view.cache && view.cache->steps.size() == i - 1)
-            view.cache->append({keys[i - 1], running, fullSize, {}});
+            view.cache->append({keys[i - 1], running, fullSize, {}, key, {}, layer.canvas, {}, mask});
     }
     PassResult pass;
     addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -24,9 +25,29 @@ NewPhoto layer(int width, int height, int seed, quint64 blend)
 struct Change {
     const char *name;
     std::function<void(NewPhotoList &, QSizeF &)> apply;
-    qsizetype reusedSteps; // steps of the previous pass still valid after the change
-    bool live = false;     // a placing alone changed: the pass redraws the photo's region
+    qsizetype reusedSteps;    // steps of the previous pass still valid after the change
+    bool live = false;        // a placing alone changed: the pass redraws the photo's region
+    qsizetype reusedCuts = 0; // Shape: photos whose cut-out layer and mask were taken again
 };
+
+// How many steps of `after` hold the same pictures as `before`'s: in `Picture`, from the
+// first step on, up to the first that differs; else in `Cut`, the cut-outs, anywhere.
+enum class Reuse { Picture, Cut };
+qsizetype reusedSteps(const PassCache &before, const PassCache &after, Reuse what)
+{
+    qsizetype reused = 0;
+    for (qsizetype i = 0; i < std::min(before.steps.size(), after.steps.size()); ++i) {
+        if (what == Reuse::Cut) {
+            reused += !after.steps[i].coverage.isNull() && // the mask: a layer may be the photo itself
+                      after.steps[i].coverage.cacheKey() == before.steps[i].coverage.cacheKey();
+        } else if (after.steps[i].picture.cacheKey() == before.steps[i].picture.cacheKey()) {
+            ++reused;
+        } else {
+            break;
+        }
+    }
+    return reused;
+}
 
 } // namespace
 
@@ -72,11 +93,7 @@ TEST(PassCache, CachedPassesEqualPassesFromScratch)
             EXPECT_EQ(cached.image, scratch.image);
         }
         ASSERT_EQ(cache.steps.size(), photos.size() - 1);
-        qsizetype reused = 0;
-        while (reused < before.steps.size() && reused < cache.steps.size() &&
-               cache.steps[reused].picture.cacheKey() == before.steps[reused].picture.cacheKey())
-            ++reused;
-        EXPECT_EQ(reused, change.reusedSteps);
+        EXPECT_EQ(reusedSteps(before, cache, Reuse::Picture), change.reusedSteps);
     }
     EXPECT_LE(cache.sizeInBytes(), PassCache::kPassCacheBytes);
 }
@@ -91,14 +108,19 @@ TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
     }
     QSizeF view(400, 300);
     ProjectOptions options;
+    // The photos above a change keep their cut-outs while the pass's scale stays.
     const QList<Change> changes = {
-        {"top photo's shape", [](NewPhotoList &p, QSizeF &) { p[3]->m_Shape_Type = 7; }, 2},
-        {"first layer's size", [](NewPhotoList &p, QSizeF &) { p[1]->f_Shape_Size = 80.0f; }, 0},
-        {"middle offset", [](NewPhotoList &p, QSizeF &) { p[2]->f_Shape_Y_Offset = 25.0f; }, 1},
-        {"middle feather", [](NewPhotoList &p, QSizeF &) { p[2]->f_Shape_Feather = 40.0f; }, 1},
-        {"blend space", [&options](NewPhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0},
-        {"photo added", [](NewPhotoList &p, QSizeF &) { p.append(p[1]); }, 3},
-        {"view size", [](NewPhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
+        {"top photo's shape", [](NewPhotoList &p, QSizeF &) { p[3]->m_Shape_Type = 7; }, 2, false, 2},
+        {"first layer's size", [](NewPhotoList &p, QSizeF &) { p[1]->f_Shape_Size = 80.0f; }, 0, false, 2},
+        {"first layer turned", [](NewPhotoList &p, QSizeF &) { p[1]->f_Shape_Rotation = 30.0f; }, 0, false,
+         2},
+        {"middle offset", [](NewPhotoList &p, QSizeF &) { p[2]->f_Shape_Y_Offset = 25.0f; }, 1, false, 2},
+        {"middle feather", [](NewPhotoList &p, QSizeF &) { p[2]->f_Shape_Feather = 40.0f; }, 1, false, 2},
+        {"blend space", [&options](NewPhotoList &, QSizeF &) { options.blendSpace = BlendSpace::Srgb; }, 0,
+         false, 3},
+        {"photo added", [](NewPhotoList &p, QSizeF &) { p.append(p[1]); }, 3, false, 3},
+        {"view size", [](NewPhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0, false, 4},
+        {"smaller view", [](NewPhotoList &, QSizeF &v) { v = QSizeF(100, 80); }, 0, false, 0},
     };
     PassCache cache;
     renderPreviewFrame({photos, Shape, view, 1.0, options, {}}, &cache);
@@ -109,11 +131,8 @@ TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
         const PreviewFrame cached = renderPreviewFrame({photos, Shape, view, 1.0, options, {}}, &cache);
         EXPECT_EQ(cached.image, renderPreviewFrame({photos, Shape, view, 1.0, options, {}}).image);
         ASSERT_EQ(cache.steps.size(), photos.size() - 1);
-        qsizetype reused = 0;
-        while (reused < before.steps.size() &&
-               cache.steps[reused].picture.cacheKey() == before.steps[reused].picture.cacheKey())
-            ++reused;
-        EXPECT_EQ(reused, change.reusedSteps);
+        EXPECT_EQ(reusedSteps(before, cache, Reuse::Picture), change.reusedSteps);
+        EXPECT_EQ(reusedSteps(before, cache, Reuse::Cut), change.reusedCuts);
     }
 }
 
