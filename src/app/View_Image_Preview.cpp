@@ -348,9 +348,14 @@ CanvasTool::Pointer View_Image_Preview::toolPointer(const QMouseEvent *event) co
 void View_Image_Preview::mousePressEvent(QMouseEvent *event)
 {
     if (m_tool && event->button() == Qt::LeftButton && !m_pictureSize.isEmpty()) {
+        m_toolDragging = true; // a pass the press asks for is already a draft
         m_toolDragging = m_tool->press(toolPointer(event));
-        if (m_toolDragging)
+        if (m_toolDragging) {
+            // The drafts' first pass renders every photo at their scale: it starts at the
+            // press, not with the first move.
+            redraw();
             return;
+        }
     }
     if (event->button() != Qt::LeftButton || m_zoom == kFit || !m_scroll) {
         QWidget::mousePressEvent(event);
