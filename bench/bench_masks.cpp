@@ -20,6 +20,7 @@
 #include "render/PreviewRenderer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -96,22 +97,36 @@ BENCHMARK(BM_CompositeFullResolution)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 
-// A stroke across the photo as a pointer records it: 120 events along a curve.
+// The stroke painted in the real window (MaskTool's QUILLANE_RECORD_STROKE) in
+// bench/data/mask_stroke.csv: its points in the photo's fractions, in the order they came;
+// a missing or empty recording stops the run.
 QList<QPointF> recordedStroke()
 {
+    QFile file(QStringLiteral(QUILLANE_SOURCE_DIR "/bench/data/mask_stroke.csv"));
     QList<QPointF> points;
-    for (int i = 0; i < 120; ++i) {
-        const double t = i / 119.0;
-        points.append({0.15 + 0.7 * t, 0.5 + 0.2 * std::sin(t * 6.0)});
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        file.readLine(); // the names of the columns
+        while (!file.atEnd()) {
+            const QList<QByteArray> cells = file.readLine().trimmed().split(',');
+            if (cells.size() == 6)
+                points.append({cells[1].toDouble(), cells[2].toDouble()});
+        }
+    }
+    if (points.isEmpty()) {
+        std::fprintf(stderr, "benchmark input missing: %s holds no stroke\n", qPrintable(file.fileName()));
+        std::exit(1);
     }
     return points;
 }
 
 // Eight photos, each Normal at 70 % opacity over the ones before; the stroke is painted
-// on photo `painted` (1 the lowest over the background, 7 the top one). Each event grows
-// the stroke by a point, then runs the preview pass of the 1600 x 1000 view with the
-// worker's step cache, as the canvas's worker does (the live strokes' region passes; the
-// first event also makes the painted photo's layer without its mask).
+// on photo `painted` (1 the lowest over the background, 7 the top one). Each event of the
+// recorded stroke (scripts/latency.sh's stroke on its top photo: 59 points in about a
+// second, across the photo in one wave; replayed with this brush, 5 % wide, not the
+// recording's 10 %) grows the stroke by a point, then runs the preview pass of the
+// 1600 x 1000 view with the worker's step cache, as the canvas's worker does (the live
+// strokes' region passes; the first event also makes the painted photo's layer without
+// its mask).
 void BM_LivePaintLatency(benchmark::State &state)
 {
     const qsizetype painted = state.range(0);

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QPointF>
+#include <QString>
 #include <QTransform>
 #include <Qt>
 
@@ -21,6 +22,8 @@ class CanvasTool {
     };
 
     virtual ~CanvasTool() = default;
+    // The tool's name in the latency log ("mask", "place").
+    virtual QString logName() const = 0;
     // A press of the left button: true when the tool takes the drag that follows.
     virtual bool press(const Pointer &pointer) = 0;
     virtual void drag(const Pointer &pointer) = 0;

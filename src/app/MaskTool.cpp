@@ -1,5 +1,6 @@
 #include "app/MaskTool.h"
 
+#include "app/CsvRecord.h"
 #include "app/View_Image_Preview.h"
 #include "imaging/MaskRaster.h"
 #include "model/PhotoProject.h"
@@ -127,6 +128,9 @@ bool MaskTool::press(const Pointer &pointer)
     m_pointer = pointer.point;
     m_from = m_to = toPhoto(pointer.point);
     m_stroke = {m_settings.show, m_settings.size / 100.0, m_settings.hardness, m_settings.opacity, {m_from}};
+    m_clock.start();
+    if (m_settings.shape == Brush)
+        record();
     showGesture();
     return true;
 }
@@ -144,8 +148,25 @@ void MaskTool::drag(const Pointer &pointer)
         if (distance(last, pointer.point) < spacing)
             return m_canvas.update();
         m_stroke.points.append(m_to);
+        record();
     }
     showGesture();
+}
+
+// With QUILLANE_RECORD_STROKE naming a file, each point a brush stroke takes is appended
+// to it as a line of comma-separated values: the milliseconds since the press, the point
+// (fractions of the photo's width and height) and the stroke's size (a fraction of the
+// width), hardness and opacity. The live painting benchmark replays such a recording.
+void MaskTool::record() const
+{
+    static const QString path = qEnvironmentVariable("QUILLANE_RECORD_STROKE");
+    if (path.isEmpty())
+        return;
+    const QPointF point = m_stroke.points.last();
+    appendCsvRows(path, "ms,x,y,size,hardness,opacity",
+                  {{QString::number(m_clock.elapsed()), QString::number(point.x()),
+                    QString::number(point.y()), QString::number(m_stroke.size),
+                    QString::number(m_stroke.hardness), QString::number(m_stroke.opacity)}});
 }
 
 void MaskTool::release(const Pointer &pointer)
@@ -153,8 +174,10 @@ void MaskTool::release(const Pointer &pointer)
     if (!m_active)
         return;
     drag(pointer);
-    if (m_settings.shape == Brush && m_stroke.points.last() != m_to)
+    if (m_settings.shape == Brush && m_stroke.points.last() != m_to) {
         m_stroke.points.append(m_to); // the stroke ends where the button was released
+        record();
+    }
     const QTransform toPicture = photoTransform();
     const bool longEnough =
         distance(toPicture.map(m_from), toPicture.map(m_to)) >= kShortestGradient * pointer.pixelsPerPoint;

@@ -3,6 +3,7 @@
 #include "app/CanvasTool.h"
 #include "model/Object_Photo.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <QPointF>
@@ -39,6 +40,7 @@ class MaskTool : public QObject, public CanvasTool {
     // The photo the tool paints: the selected later photo, or null.
     PhotoPtr photo() const;
 
+    QString logName() const override { return QStringLiteral("mask"); }
     bool press(const Pointer &pointer) override;
     void drag(const Pointer &pointer) override;
     void release(const Pointer &pointer) override;
@@ -55,6 +57,7 @@ class MaskTool : public QObject, public CanvasTool {
     PhotoMask maskWithGesture() const;
     MaskGradient gestureGradient() const;
     void showGesture();
+    void record() const;
     void paintBrushOutline(QPainter &painter, const QTransform &toPicture, const QTransform &toCanvas) const;
     void paintMaskTint(QPainter &painter, const QTransform &toPicture, const QTransform &toCanvas) const;
 
@@ -67,6 +70,7 @@ class MaskTool : public QObject, public CanvasTool {
     MaskStroke m_stroke;      // the stroke being painted
     QPointF m_from, m_to;     // the gradient being drawn (photo fractions)
     qint64 m_row = -1;        // the row it is drawn on
+    QElapsedTimer m_clock;    // since the press
     mutable QImage m_tint;    // the mask's tint, kept while the mask and its size stay
     mutable quint64 m_tintKey = 0;
 };

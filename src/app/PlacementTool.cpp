@@ -1,17 +1,16 @@
 #include "app/PlacementTool.h"
 
+#include "app/CsvRecord.h"
 #include "app/View_Image_Preview.h"
 #include "imaging/LowerLeft.h"
 #include "imaging/ReducedCopies.h"
 #include "model/PhotoProject.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineF>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
-#include <QTextStream>
 #include <QtMath>
 
 #include <algorithm>
@@ -150,18 +149,13 @@ void PlacementTool::record(const Pointer &pointer)
     const PhotoPtr photo = m_project.tunablePhoto();
     if (path.isEmpty() || !photo)
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::Append | QIODevice::Text))
-        return;
-    QTextStream out(&file);
-    if (file.size() == 0)
-        out << "ms,grip,pointer_x,pointer_y,size,x,y,rotation,flip_horizontal,flip_vertical\n";
     const char *grips[] = {"none", "move", "scale", "turn"};
-    out << m_drag.clock.elapsed() << ',' << grips[int(m_drag.grip)] << ',' << pointer.point.x() << ','
-        << pointer.point.y();
+    QStringList cells{QString::number(m_drag.clock.elapsed()), grips[int(m_drag.grip)],
+                      QString::number(pointer.point.x()), QString::number(pointer.point.y())};
     for (const double value : placingValues(*photo, m_project.mode()))
-        out << ',' << value;
-    out << '\n';
+        cells << QString::number(value);
+    appendCsvRows(path, "ms,grip,pointer_x,pointer_y,size,x,y,rotation,flip_horizontal,flip_vertical",
+                  {cells});
 }
 
 void PlacementTool::release(const Pointer &pointer)

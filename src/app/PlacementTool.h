@@ -27,6 +27,7 @@ class PlacementTool : public QObject, public CanvasTool {
     PlacementTool(PhotoProject &project, View_Image_Preview &canvas, std::function<quint64()> gesture,
                   QObject *parent = nullptr);
 
+    QString logName() const override { return QStringLiteral("place"); }
     bool press(const Pointer &pointer) override;
     void drag(const Pointer &pointer) override;
     void release(const Pointer &pointer) override;

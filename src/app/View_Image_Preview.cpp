@@ -59,7 +59,11 @@ void drawExposed(QPainter &painter, const QRectF &target, const QImage &image, c
 } // namespace
 
 View_Image_Preview::View_Image_Preview(const PhotoProject &project, QWidget *parent)
-    : QWidget(parent), m_project(project), m_renderer([this] { return currentRequest(); })
+    : QWidget(parent), m_project(project), m_renderer([this] {
+          PreviewRequest request = currentRequest();
+          m_latency.requested(request.pixelRatio < devicePixelRatioF());
+          return request;
+      })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&project, &PhotoProject::changed, this, [this](int changes) {
@@ -124,6 +128,7 @@ void View_Image_Preview::redraw()
     // Zoomed in with nothing in sight (a canvas not shown yet): nothing to render.
     if (rendersRegions() && shownRegion().isEmpty())
         return;
+    m_latency.asked();
     m_renderer.request();
 }
 
@@ -259,6 +264,7 @@ void View_Image_Preview::zoomAround(double zoom, QPointF anchor)
 void View_Image_Preview::showFrame(const PreviewFrame &frame)
 {
     m_frame = frame;
+    m_latency.framed();
     if (frame.pictureSize != m_pictureSize) {
         m_pictureSize = frame.pictureSize;
         if (m_pictureSize.isEmpty())
@@ -342,9 +348,14 @@ CanvasTool::Pointer View_Image_Preview::toolPointer(const QMouseEvent *event) co
 void View_Image_Preview::mousePressEvent(QMouseEvent *event)
 {
     if (m_tool && event->button() == Qt::LeftButton && !m_pictureSize.isEmpty()) {
+        m_toolDragging = true; // a pass the press asks for is already a draft
         m_toolDragging = m_tool->press(toolPointer(event));
-        if (m_toolDragging)
+        if (m_toolDragging) {
+            // The drafts' first pass renders every photo at their scale: it starts at the
+            // press, not with the first move.
+            redraw();
             return;
+        }
     }
     if (event->button() != Qt::LeftButton || m_zoom == kFit || !m_scroll) {
         QWidget::mousePressEvent(event);
@@ -359,6 +370,7 @@ void View_Image_Preview::mousePressEvent(QMouseEvent *event)
 void View_Image_Preview::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_toolDragging) {
+        m_latency.arrived(m_tool->logName());
         m_tool->drag(toolPointer(event));
         return;
     }
@@ -416,6 +428,7 @@ void View_Image_Preview::paintEvent(QPaintEvent *event)
         painter.setClipRect(event->rect());
         m_tool->paintOverlay(painter, pictureToCanvas());
     }
+    m_latency.painted();
 }
 
 void View_Image_Preview::paintFrame(QPainter &painter, const QRect &exposed)

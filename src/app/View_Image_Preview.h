@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CanvasTool.h"
+#include "app/LatencyLog.h"
 #include "render/PreviewRenderer.h"
 
 #include <QPointF>
@@ -115,4 +116,5 @@ class View_Image_Preview : public QWidget {
     bool m_toolDragging = false;
     QPointF m_dragFrom;
     QPoint m_scrollFrom;
+    LatencyLog m_latency{LatencyLog::pathFromEnvironment()}; // QUILLANE_LATENCY_LOG
 };

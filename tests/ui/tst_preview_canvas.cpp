@@ -17,6 +17,7 @@
 struct RecordingTool : CanvasTool {
     bool takes = true;
     QList<QPointF> points;
+    QString logName() const override { return QStringLiteral("recording"); }
     bool press(const Pointer &p) override { return points.append(p.point), takes; }
     void drag(const Pointer &p) override { points.append(p.point); }
     void release(const Pointer &p) override { points.append(p.point); }
@@ -349,6 +350,12 @@ class PreviewCanvasTest : public QObject {
                          std::abs(tool.points[0].y() - expected.y()) < 2 * perPoint,
                      qPrintable(QString("%1, %2").arg(tool.points[0].x()).arg(tool.points[0].y())));
         }
+        // A press the tool takes starts the drafts' first pass at once, before any move.
+        QVERIFY(!shown(d).isNull());
+        const int passes = canvas.passCount();
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, lit.center());
+        QTRY_VERIFY(canvas.passCount() > passes);
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, lit.center());
 
         d.window()->menuAction("menuZoomActual")->trigger();
         QScrollBar *h = d.scrollviewPreviewCanvas->horizontalScrollBar();
