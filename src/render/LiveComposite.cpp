@@ -85,12 +85,21 @@ bool stepsWithinFrame(const PassCache &cache, QSizeF frame, double scale)
     return true;
 }
 
-// Puts `mixed` at `region` of the step's picture and of what it draws into the view: a
-// draw that is the picture itself (the pass's scale is the view's) shares it again, one
-// reduced from it takes the region reduced (smoothly, from the picture's pixels around
-// it), and any other is made again.
+// What a step's picture draws into the view, made afresh.
+QList<ViewDraw> fittedDraws(const PassCache::Step &step, double scale, const ViewTarget &view)
+{
+    PassResult made;
+    addFittedDraw(made, step.picture, QSizeF(step.fullSize), scale, view);
+    return made.draws;
+}
+
+// Puts `mixed` at `region` of the step's picture and, when it is `drawn`, of what it
+// draws into the view: a draw that is the picture itself (the pass's scale is the
+// view's) shares it again, one reduced from it takes the region reduced (smoothly, from
+// the picture's pixels around it), and any other is made again. A step not drawn is left
+// without draws (livePassResult makes them if the view needs them).
 void redrawStep(PassCache::Step &step, QRect region, const QImage &mixed, double scale,
-                const ViewTarget &view)
+                const ViewTarget &view, bool drawn)
 {
     QList<ViewDraw> draws = std::exchange(step.draws, {}); // the picture is then the step's alone
     const bool one = draws.size() == 1;
@@ -101,6 +110,8 @@ void redrawStep(PassCache::Step &step, QRect region, const QImage &mixed, double
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(region.topLeft(), mixed);
     painter.end();
+    if (!drawn)
+        return;
     if (shared) {
         draws.front().image = step.picture;
     } else if (one && !draws.front().image.isNull()) {
@@ -118,9 +129,7 @@ void redrawStep(PassCache::Step &step, QRect region, const QImage &mixed, double
         draw.setRenderHint(QPainter::SmoothPixmapTransform);
         draw.drawImage(QRectF(target), step.picture, source);
     } else {
-        PassResult made;
-        addFittedDraw(made, step.picture, QSizeF(step.fullSize), scale, view);
-        draws = made.draws;
+        draws = fittedDraws(step, scale, view);
     }
     step.draws = draws;
 }
@@ -212,33 +221,38 @@ void remixRegion(PassCache &cache, const PhotoList &photos, qsizetype k, QRect r
                imageComposite(frameRegion(running, region, framePixels), layer.image,
                               photos[k]->m_Composite_Blend_Mode, compositeOpacity(*photos[k]),
                               options.blendSpace, layer.coverage),
-               scale, view);
+               scale, view, k + 1 == photos.size());
     running = first.picture;
     for (qsizetype i = k + 1; i < photos.size(); ++i) {
         PassCache::Step &step = cache.steps[i - 1];
         redrawStep(step, region,
                    mixRegion(running, {step.layer, step.coverage}, region,
                              layerReach(*photos[i], frame, scale), framePixels, *photos[i], options),
-                   scale, view);
+                   scale, view, i + 1 == photos.size());
         running = step.picture;
     }
 }
 
 // The pass the cache's steps now draw. The steps from photo k's on are marked live,
 // under the keys of the state they show.
-PassResult livePassResult(PassCache &cache, qsizetype k, const QList<quint64> &keys)
+PassResult livePassResult(PassCache &cache, qsizetype k, const QList<quint64> &keys, double scale,
+                          const ViewTarget &view)
 {
-    PassResult pass;
-    for (qsizetype i = 0; i < cache.steps.size(); ++i) {
-        if (i >= k - 1) {
-            cache.steps[i].key = keys[i];
-            cache.steps[i].live = true;
-        }
-        pass.draws.append(cache.steps[i].draws);
+    for (qsizetype i = k - 1; i < cache.steps.size(); ++i) {
+        cache.steps[i].key = keys[i];
+        cache.steps[i].live = true;
     }
+    PassResult pass;
     // Over an opaque last picture the steps before it do not show: only it is drawn.
-    if (isOpaque(cache.steps.last().picture))
+    if (isOpaque(cache.steps.last().picture)) {
         pass.draws = cache.steps.last().draws;
+    } else {
+        for (PassCache::Step &step : cache.steps) {
+            if (step.draws.isEmpty() && !step.picture.isNull()) // redrawn without its draws
+                step.draws = fittedDraws(step, scale, view);
+            pass.draws.append(step.draws);
+        }
+    }
     pass.fullSize = cache.steps.last().fullSize;
     pass.mixed = cache.steps.last().picture;
     return pass;
@@ -304,7 +318,7 @@ std::optional<PassResult> liveDragPass(const PhotoList &photos, QSizeF frame, do
     moved.coverage = std::move(layer.coverage);
     moved.placing = placingValues(*photos[k], Composite);
     moved.plainLayer = QImage(); // made for the place it had
-    return livePassResult(cache, k, keys);
+    return livePassResult(cache, k, keys, scale, view);
 }
 
 std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF frame, double scale,
@@ -348,5 +362,5 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
         },
         frame, scale, view, options);
     painted.mask = photo.mask;
-    return livePassResult(cache, k, keys);
+    return livePassResult(cache, k, keys, scale, view);
 }

@@ -6,7 +6,10 @@
 #include "PreviewCompare.h"
 #include "TestImages.h"
 
+#include <QPainter>
+
 #include <algorithm>
+#include <utility>
 
 // A photo dragged on the canvas: each preview pass redraws only the region its layer
 // covered before and covers now, from the pass cache's steps. Its mixed picture must be
@@ -20,9 +23,15 @@ constexpr quint64 kMultiply = 16;
 // dragged under the others shows through them and they through it; the third one
 // turned, the first masked; over them a masked photo the background's size (its mask
 // is the blend's coverage).
-NewPhotoList dragProject()
+NewPhotoList dragProject(bool seeThrough = false)
 {
-    NewPhotoList photos = {makePhoto(texturedImage(800, 600, 0), QStringLiteral("a.png"), Composite)};
+    QImage background = texturedImage(800, 600, 0);
+    if (seeThrough) { // the picture is not opaque: the view draws every step's picture
+        QPainter painter(&background);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.fillRect(background.rect(), QColor(0, 0, 0, 140));
+    }
+    NewPhotoList photos = {makePhoto(background, QStringLiteral("a.png"), Composite)};
     for (int i = 1; i <= 3; ++i) {
         NewPhoto photo = placedCompositePhoto(texturedImage(400, 300, i), i == 2 ? kMultiply : kNormal,
                                               -10.0f * i, 20.0f * i, 15.0f * i);
@@ -64,7 +73,8 @@ bool anyLive(const PassCache &cache)
 } // namespace
 
 // The moves of one drag, one after the other, of the bottom, a middle and the top photo,
-// in a view that shows the pass's picture as it is and in one that reduces it.
+// in a view that shows the pass's picture as it is and in one that reduces it (there
+// also over a see-through background).
 TEST(LiveDrag, RegionPassesOfADragEqualTheFullPassAndTheFullPassFollows)
 {
     const Move moves[] = {
@@ -80,9 +90,11 @@ TEST(LiveDrag, RegionPassesOfADragEqualTheFullPassAndTheFullPassFollows)
         {"off the lower left", -20, -30, -25, 0, false, false},
         {"in the corner, as it is", 0, 0, 0, 0, false, false},
     };
-    for (const QSize view : {QSize(400, 300), QSize(390, 290)}) {
+    for (const auto &[view, seeThrough] :
+         {std::pair{QSize(400, 300), false}, std::pair{QSize(390, 290), false},
+          std::pair{QSize(390, 290), true}}) {
         for (const qsizetype k : {1, 2, 3}) {
-            NewPhotoList photos = dragProject();
+            NewPhotoList photos = dragProject(seeThrough);
             PassCache cache;
             renderPass(photos, Composite, QSizeF(view), false, 1.0, {}, &cache);
             for (const Move &move : moves) {
@@ -91,7 +103,8 @@ TEST(LiveDrag, RegionPassesOfADragEqualTheFullPassAndTheFullPassFollows)
                 photos[k] = moved;
                 const PassResult live = renderPass(photos, Composite, QSizeF(view), false, 1.0, {}, &cache);
                 const std::string where = std::string(move.name) + ", photo " + std::to_string(k) +
-                                          ", view " + std::to_string(view.width());
+                                          ", view " + std::to_string(view.width()) +
+                                          (seeThrough ? ", see-through" : "");
                 ASSERT_TRUE(cache.steps[k - 1].live) << "the live path was taken: " << where;
                 const PassResult full = renderPass(photos, Composite, QSizeF(view), false);
                 // The region's pixels are the full pass's, within one level: a blended pixel
