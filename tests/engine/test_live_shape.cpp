@@ -16,9 +16,9 @@ namespace {
 // the second feathered and turned, the third masked.
 NewPhotoList shapeProject()
 {
-    NewPhotoList photos = {makePhoto(texturedImage(800, 600, 0), QStringLiteral("a.png"), Shape)};
+    NewPhotoList photos = {makePhoto(texturedImage(400, 300, 0), QStringLiteral("a.png"), Shape)};
     for (int i = 1; i <= 4; ++i) {
-        NewPhoto photo = makePhoto(texturedImage(400, 300, i), QStringLiteral("l.png"), Shape);
+        NewPhoto photo = makePhoto(texturedImage(200, 150, i), QStringLiteral("l.png"), Shape);
         photo->m_Shape_Type = quint64(i + 1);
         photo->f_Shape_Size = -10.0f * float(i);
         photo->f_Shape_X_Offset = 25.0f * float(i);
@@ -58,7 +58,7 @@ TEST(LiveShape, OnePhotosChangesRecutItsRegionAsTheFullPassCutsIt)
         {"grown past the picture", [](Object_Photo &p) { p.f_Shape_Size = 150.0f; }},
         {"back inside", [](Object_Photo &p) { p.f_Shape_Size = -20.0f; }},
     };
-    for (const QSizeF view : {QSizeF(400, 300), QSizeF(800, 600)}) {
+    for (const QSizeF view : {QSizeF(200, 150), QSizeF(400, 300)}) {
         for (const qsizetype k : {1, 2, 4}) {
             NewPhotoList photos = shapeProject();
             PassCache cache;
