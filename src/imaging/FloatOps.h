@@ -2,12 +2,25 @@
 
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #if defined(__SSE__)
 #include <immintrin.h>
 #elif defined(__aarch64__)
 #include <arm_neon.h>
 #endif
+
+// Eight-lane vectors are passed in AVX registers where AVX is on and in memory elsewhere;
+// the functions that take them are inline within one build (and within one clone), so
+// the two conventions never meet. A file with eight-lane functions of its own uses this
+// too.
+#if defined(__GNUC__) && !defined(__clang__)
+#define EIGHT_LANE_ABI_IS_INTERNAL _Pragma("GCC diagnostic ignored \"-Wpsabi\"")
+#else
+#define EIGHT_LANE_ABI_IS_INTERNAL
+#endif
+#pragma GCC diagnostic push
+EIGHT_LANE_ABI_IS_INTERNAL
 
 // Four floats processed together. GCC and Clang vector extensions: SSE on x86-64, NEON
 // on ARM, plain scalar code elsewhere, from the same source. Explicit vectors keep
@@ -16,43 +29,60 @@
 using vfloat = float __attribute__((vector_size(16)));
 using vint = int __attribute__((vector_size(16)));
 inline constexpr int kLanes = 4;
+// Eight floats: one register in an AVX clone (SPAN_CLONES below), two SSE or NEON ones
+// elsewhere, from the same source. For row loops long enough to fill them.
+using vfloat8 = float __attribute__((vector_size(32)));
+using vint8 = int __attribute__((vector_size(32)));
+inline constexpr int kLanes8 = 8;
 
-inline vfloat load(const float *p)
+// The helpers below serve both widths (vfloat unless told).
+template <class V>
+concept FloatVector = std::is_same_v<V, vfloat> || std::is_same_v<V, vfloat8>;
+
+template <FloatVector V = vfloat> inline V load(const float *p)
 {
-    vfloat v;
+    V v;
     std::memcpy(&v, p, sizeof v);
     return v;
 }
-inline void store(float *p, vfloat v)
+template <FloatVector V> inline void store(float *p, V v)
 {
     std::memcpy(p, &v, sizeof v);
 }
-inline vfloat splat(float x)
+template <FloatVector V = vfloat> inline V splat(float x)
 {
-    return vfloat{x, x, x, x};
+    return x - V{}; // x - 0 is x, a negative zero included
+}
+// 0, 1, 2 ...: each lane's index.
+template <FloatVector V = vfloat> inline V laneIndex()
+{
+    V v;
+    for (int lane = 0; lane < int(sizeof v / sizeof(float)); ++lane)
+        v[lane] = float(lane);
+    return v;
 }
 
-inline vfloat select(vint condition, vfloat yes, vfloat no)
+template <class C, FloatVector V> inline V select(C condition, V yes, V no)
 {
     return condition ? yes : no;
 }
-inline vfloat minf(vfloat a, vfloat b)
+template <FloatVector V> inline V minf(V a, V b)
 {
     return a < b ? a : b;
 }
-inline vfloat maxf(vfloat a, vfloat b)
+template <FloatVector V> inline V maxf(V a, V b)
 {
     return a > b ? a : b;
 }
-inline vfloat clampf(vfloat v, float lo, float hi)
+template <FloatVector V> inline V clampf(V v, float lo, float hi)
 {
-    return minf(maxf(v, splat(lo)), splat(hi));
+    return minf(maxf(v, splat<V>(lo)), splat<V>(hi));
 }
-inline vfloat clamp01(vfloat v)
+template <FloatVector V> inline V clamp01(V v)
 {
     return clampf(v, 0.0f, 1.0f);
 }
-inline vfloat absf(vfloat v)
+template <FloatVector V> inline V absf(V v)
 {
     return maxf(v, -v);
 }
@@ -69,6 +99,13 @@ inline vfloat sqrtf4(vfloat v)
         v[lane] = std::sqrt(v[lane]);
     return v;
 #endif
+}
+// The same, a half at a time (one instruction each), the halves kept in registers.
+inline vfloat8 sqrtf8(vfloat8 v)
+{
+    const vfloat low = sqrtf4(__builtin_shufflevector(v, v, 0, 1, 2, 3));
+    const vfloat high = sqrtf4(__builtin_shufflevector(v, v, 4, 5, 6, 7));
+    return __builtin_shufflevector(low, high, 0, 1, 2, 3, 4, 5, 6, 7);
 }
 
 // Marks a span loop to be compiled twice, for plain x86-64 (SSE2) and for AVX
@@ -90,3 +127,5 @@ inline int roundUpToLanes(int count)
 {
     return (count + kLanes - 1) / kLanes * kLanes;
 }
+
+#pragma GCC diagnostic pop

@@ -10,6 +10,8 @@
 #include <limits>
 #include <vector>
 
+EIGHT_LANE_ABI_IS_INTERNAL
+
 namespace {
 
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
@@ -21,19 +23,32 @@ struct Interval {
     bool empty() const { return !(lo <= hi); }
 };
 
-// Keeps the part of `span` where a px + b lies within [low, high].
-void clip(Interval &span, float a, float b, float low, float high)
+// A condition a px + b within [low, high] on the pixel centres px of a row.
+struct Condition {
+    float a, b, low, high;
+};
+constexpr Condition kAlways{0.0f, 0.0f, -kInfinity, kInfinity};
+
+// Keeps the part of `span` where both conditions hold: their four bounds in one vector
+// division, each the very quotient a division of its own gives.
+Interval clip(Interval span, const Condition &c, const Condition &d)
 {
-    if (std::fabs(a) < 1e-12f) {
-        if (b < low || b > high)
-            span.hi = -kInfinity;
-        return;
+    const vfloat a{c.a, c.a, d.a, d.a};
+    const vint flat = absf(a) < 1e-12f; // a row parallel to the condition's lines
+    const vfloat bounds =
+        (vfloat{c.low, c.high, d.low, d.high} - vfloat{c.b, c.b, d.b, d.b}) / select(flat, splat(1.0f), a);
+    for (int k = 0; k < 2; ++k) {
+        const Condition &e = k == 0 ? c : d;
+        if (flat[2 * k]) {
+            if (e.b < e.low || e.b > e.high)
+                span.hi = -kInfinity;
+            continue;
+        }
+        const float from = bounds[2 * k], to = bounds[2 * k + 1];
+        span.lo = std::max(span.lo, std::min(from, to));
+        span.hi = std::min(span.hi, std::max(from, to));
     }
-    float from = (low - b) / a, to = (high - b) / a;
-    if (from > to)
-        std::swap(from, to);
-    span.lo = std::max(span.lo, from);
-    span.hi = std::min(span.hi, to);
+    return span;
 }
 
 using Part = MaskRaster::Part;
@@ -43,25 +58,19 @@ using Stroke = MaskRaster::Stroke;
 // point of the segment's line is on the segment and within the radius; for a wedge,
 // those within the radius of the point past its incoming segment and before its
 // outgoing one.
-Interval partSpan(const Part &part, float py, float radius)
+inline Interval partSpan(const Part &part, float py, float radius)
 {
-    Interval span;
     const float dy = py - part.ay;
-    if (part.body) {
-        clip(span, part.ux, dy * part.uy - part.ax * part.ux, 0.0f, part.length);
-        clip(span, -part.uy, dy * part.ux + part.ax * part.uy, -radius, radius);
-        return span;
-    }
+    if (part.body)
+        return clip({}, {part.ux, dy * part.uy - part.ax * part.ux, 0.0f, part.length},
+                    {-part.uy, dy * part.ux + part.ax * part.uy, -radius, radius});
     const float half2 = radius * radius - dy * dy;
     if (half2 < 0.0f)
         return {0.0f, -1.0f};
     const float half = std::sqrt(half2);
-    span = {part.ax - half, part.ax + half};
-    if (part.hasIn)
-        clip(span, part.ux, dy * part.uy - part.ax * part.ux, 0.0f, kInfinity);
-    if (part.hasOut)
-        clip(span, part.wx, dy * part.wy - part.ax * part.wx, -kInfinity, 0.0f);
-    return span;
+    const Condition in{part.ux, dy * part.uy - part.ax * part.ux, 0.0f, kInfinity};
+    const Condition out{part.wx, dy * part.wy - part.ax * part.wx, -kInfinity, 0.0f};
+    return clip({part.ax - half, part.ax + half}, part.hasIn ? in : kAlways, part.hasOut ? out : kAlways);
 }
 
 // The parts of a path of distinct points (pixels).
@@ -144,46 +153,60 @@ MaskRaster::Gradient prepareGradient(const MaskGradient &given, QSize size)
     return gradient;
 }
 
+// The row loops take eight pixels at a time; rows are padded to whole such vectors.
+using Pixels = vfloat8;
+constexpr int kPixels = kLanes8;
+
+// A row loop compiled once per processor (SPAN_CLONES) with everything it calls inlined,
+// so that the helpers take the clone's instructions and the vectors stay in registers.
+#define ROW_KERNEL SPAN_CLONES __attribute__((flatten))
+
+// row[i] = next(i, row[i]) for the pixels i in [first, last], whole vectors at a time:
+// the lanes of the last vector past `last` keep what they held.
+template <class Next> inline void updateSpan(float *row, int first, int last, const Next &next)
+{
+    int i = first;
+    for (; i + kPixels - 1 <= last; i += kPixels)
+        store(row + i, next(i, load<Pixels>(row + i)));
+    if (i <= last) {
+        const Pixels before = load<Pixels>(row + i);
+        store(row + i, select(float(i) + laneIndex<Pixels>() <= float(last), next(i, before), before));
+    }
+}
+
 // m of each pixel multiplied by the gradient's.
-// (The row holds whole vectors: the lanes past `count` are the padding's.)
-SPAN_CLONES void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
+ROW_KERNEL void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
 {
     const float dy = py - g.fy;
-    const vfloat lanes = vfloat{0.0f, 1.0f, 2.0f, 3.0f};
     const float left = float(x0) + 0.5f - g.fx;
     if (g.linear) {
         const float rowTerm = dy * g.dy * g.inverseLength2;
         const float step = g.dx * g.inverseLength2;
-        for (int i = 0; i < count; i += kLanes) {
-            const vfloat t = (left + (float(i) + lanes)) * step + rowTerm;
-            store(m + i, load(m + i) * clamp01(1.0f - t));
-        }
+        updateSpan(m, 0, count - 1, [&](int i, Pixels before) {
+            const Pixels t = (left + (float(i) + laneIndex<Pixels>())) * step + rowTerm;
+            return before * clamp01(1.0f - t);
+        });
         return;
     }
     const float ramp = g.radius - g.inner;
-    for (int i = 0; i < count; i += kLanes) {
-        const vfloat dx = left + (float(i) + lanes);
-        const vfloat d = sqrtf4(dx * dx + dy * dy);
-        const vfloat shown = ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
-                                         : select(d <= g.inner, splat(1.0f), splat(0.0f));
-        store(m + i, load(m + i) * shown);
-    }
+    updateSpan(m, 0, count - 1, [&](int i, Pixels before) {
+        const Pixels dx = left + (float(i) + laneIndex<Pixels>());
+        const Pixels d = sqrtf8(dx * dx + dy * dy);
+        const Pixels shown = ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
+                                         : select(d <= g.inner, splat<Pixels>(1.0f), splat<Pixels>(0.0f));
+        return before * shown;
+    });
 }
 
-// Pixels [from, to) out of reach, whole vectors at a time (the compiler leaves a plain
-// fill of a float value unvectorised).
-void fillOutOfReach(float *nearest, int from, int to)
+// Pixels [from, to) out of reach.
+inline void fillOutOfReach(float *nearest, int from, int to)
 {
-    int i = from;
-    for (; i + kLanes <= to; i += kLanes)
-        store(nearest + i, splat(kInfinity));
-    for (; i < to; ++i)
-        nearest[i] = kInfinity;
+    updateSpan(nearest, from, to - 1, [](int, Pixels) { return splat<Pixels>(kInfinity); });
 }
 
 // The nearest distance of pixels [first, last] is known; it grows to [from, to] too, the
 // new pixels (and any gap between) starting out of reach.
-void widenCleared(float *nearest, int &first, int &last, int from, int to)
+inline void widenCleared(float *nearest, int &first, int &last, int from, int to)
 {
     if (first > last) {
         fillOutOfReach(nearest, from, to + 1);
@@ -204,54 +227,77 @@ void widenCleared(float *nearest, int &first, int &last, int from, int to)
 struct BrushShape {
     float inverseRadius;
     float hardness;
-    template <bool Hard> vfloat profile(vfloat d) const
+    template <bool Hard> Pixels profile(Pixels d) const
     {
-        const vfloat t = d * inverseRadius;
+        const Pixels t = d * inverseRadius;
         if constexpr (Hard)
-            return select(t < 1.0f, splat(1.0f), splat(0.0f));
-        const vfloat s = clamp01((t - hardness) * (1.0f / (1.0f - hardness)));
+            return select(t < 1.0f, splat<Pixels>(1.0f), splat<Pixels>(0.0f));
+        const Pixels s = clamp01((t - hardness) * (1.0f / (1.0f - hardness)));
         return 1.0f - s * s * (3.0f - 2.0f * s);
     }
 };
 
 // nearest = min(nearest, d) over pixels [from, to] of a part, d the distance from the
 // stroke's path; dy and left are the row's and the first pixel's offsets from the part's
-// point. Whole vectors are written, the lanes past `to` keeping what they held. The
-// profile falls with the distance, so the stroke's coverage, the largest profile of its
-// parts, is the profile of the nearest distance: it is taken once per pixel, after.
+// point. The profile falls with the distance, so the stroke's coverage, the largest
+// profile of its parts, is the profile of the nearest distance: it is taken once per
+// pixel, after.
 template <bool Body>
-SPAN_CLONES void nearestOfPart(const MaskRaster::Part &part, float dy, float left, int from, int to,
-                               float *nearest)
+inline void nearestOfPart(const MaskRaster::Part &part, float dy, float left, int from, int to,
+                          float *nearest)
 {
-    const vint lanes = vint{0, 1, 2, 3};
     const float across = dy * part.ux - left * part.uy; // a body's signed distance at pixel 0
     const float uy = part.uy;
-    for (int i = from; i <= to; i += kLanes) {
-        const vfloat x = float(i) + vfloat{0.0f, 1.0f, 2.0f, 3.0f};
-        vfloat d;
-        if constexpr (Body) {
-            d = absf(across - x * uy);
-        } else {
-            const vfloat dx = left + x;
-            d = sqrtf4(dx * dx + dy * dy);
-        }
-        const vfloat before = load(nearest + i);
-        store(nearest + i, select(lanes + i <= to, minf(before, d), before));
-    }
+    updateSpan(nearest, from, to, [&](int i, Pixels before) {
+        const Pixels x = float(i) + laneIndex<Pixels>();
+        if constexpr (Body)
+            return minf(before, absf(across - x * uy));
+        const Pixels dx = left + x;
+        return minf(before, sqrtf8(dx * dx + dy * dy));
+    });
 }
 
 // m += (target - m) a over pixels [first, last], a = opacity x profile(nearest).
 template <bool Hard>
-SPAN_CLONES void moveTowards(float *m, const float *nearest, int first, int last, const BrushShape brush,
-                             float target, float opacity)
+inline void moveTowards(float *m, const float *nearest, int first, int last, const BrushShape brush,
+                        float target, float opacity)
 {
-    const vint lanes = vint{0, 1, 2, 3};
-    for (int i = first; i <= last; i += kLanes) {
-        const vfloat before = load(m + i);
-        const vfloat coverage = brush.profile<Hard>(load(nearest + i));
-        const vfloat after = before + (target - before) * (opacity * coverage);
-        store(m + i, select(lanes + i <= last, after, before));
+    updateSpan(m, first, last, [&](int i, Pixels before) {
+        const Pixels coverage = brush.profile<Hard>(load<Pixels>(nearest + i));
+        return before + (target - before) * (opacity * coverage);
+    });
+}
+
+// One stroke over pixels [x0, x1) of row py: the nearest distance from its path of each
+// pixel a part reaches, in `nearest`, then m moved towards the stroke's target.
+ROW_KERNEL void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest)
+{
+    int first = 0, last = -1; // the pixels any part reached, from x0
+    for (const Part &part : stroke.parts) {
+        if (py < part.top || py > part.bottom)
+            continue;
+        const Interval span = partSpan(part, py, stroke.radius);
+        if (span.empty())
+            continue;
+        const int from = std::max(0, int(std::ceil(span.lo - 0.5f)) - x0);
+        const int to = std::min(x1 - 1, int(std::floor(span.hi - 0.5f))) - x0;
+        if (from > to)
+            continue;
+        widenCleared(nearest, first, last, from, to);
+        const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
+        if (part.body)
+            nearestOfPart<true>(part, dy, left, from, to, nearest);
+        else
+            nearestOfPart<false>(part, dy, left, from, to, nearest);
     }
+    // One pass of the brush moves m towards its target by its own coverage at most.
+    if (first > last)
+        return;
+    const BrushShape brush{1.0f / stroke.radius, stroke.hardness};
+    if (brush.hardness >= 1.0f)
+        moveTowards<true>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
+    else
+        moveTowards<false>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
 }
 
 } // namespace
@@ -273,36 +319,6 @@ MaskRaster::MaskRaster(const PhotoMask &mask, QSize size) : m_invert(mask.invert
     for (const MaskStroke &stroke : mask.strokes)
         if (!stroke.points.isEmpty() && stroke.size > 0.0 && stroke.opacity > 0.0)
             m_strokes.push_back(prepareStroke(stroke, size));
-}
-
-void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest) const
-{
-    int first = 0, last = -1; // the pixels any part reached, from x0
-    const BrushShape brush{1.0f / stroke.radius, stroke.hardness};
-    for (const Part &part : stroke.parts) {
-        if (py < part.top || py > part.bottom)
-            continue;
-        const Interval span = partSpan(part, py, stroke.radius);
-        if (span.empty())
-            continue;
-        const int from = std::max(0, int(std::ceil(span.lo - 0.5f)) - x0);
-        const int to = std::min(x1 - 1, int(std::floor(span.hi - 0.5f))) - x0;
-        if (from > to)
-            continue;
-        widenCleared(nearest, first, last, from, to);
-        const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
-        if (part.body)
-            nearestOfPart<true>(part, dy, left, from, to, nearest);
-        else
-            nearestOfPart<false>(part, dy, left, from, to, nearest);
-    }
-    // One pass of the brush moves m towards its target by its own coverage at most.
-    if (first > last)
-        return;
-    if (brush.hardness >= 1.0f)
-        moveTowards<true>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
-    else
-        moveTowards<false>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
 }
 
 void MaskRaster::row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m,
@@ -336,7 +352,7 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
                 near.parts.push_back(part);
         reaching.push_back(std::move(near));
     }
-    std::vector<float> m(size_t(x1 - x0 + kLanes)), scratch(size_t(x1 - x0 + kLanes));
+    std::vector<float> m(size_t(x1 - x0 + kPixels)), scratch(size_t(x1 - x0 + kPixels));
     for (int y = begin; y < end; ++y) {
         row(reaching, y, x0, x1, m.data(), scratch.data());
         use(y, m.data());
@@ -346,12 +362,21 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
 namespace {
 
 // m x 255, rounded, for `count` pixels of a row padded to whole vectors.
-SPAN_CLONES void maskLevels(const float *m, int count, uchar *levels)
+ROW_KERNEL void maskLevels(const float *m, int count, uchar *levels)
 {
-    for (int x = 0; x < count; x += kLanes) {
-        const vint level = __builtin_convertvector(clamp01(load(m + x)) * 255.0f + 0.5f, vint);
-        for (int lane = 0; lane < kLanes && x + lane < count; ++lane)
-            levels[x + lane] = uchar(level[lane]);
+    using Levels = uchar __attribute__((vector_size(kPixels)));
+    auto at = [&](int x) {
+        const vint8 level = __builtin_convertvector(clamp01(load<Pixels>(m + x)) * 255.0f + 0.5f, vint8);
+        return __builtin_convertvector(level, Levels); // each in [0, 255]
+    };
+    int x = 0;
+    for (; x + kPixels <= count; x += kPixels) {
+        const Levels bytes = at(x);
+        std::memcpy(levels + x, &bytes, sizeof bytes);
+    }
+    if (x < count) {
+        const Levels bytes = at(x);
+        std::memcpy(levels + x, &bytes, size_t(count - x));
     }
 }
 

@@ -49,7 +49,6 @@ class MaskRaster {
 
   private:
     void row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m, float *scratch) const;
-    void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest) const;
 
     std::vector<Gradient> m_gradients;
     std::vector<Stroke> m_strokes;
