@@ -16,61 +16,53 @@ namespace {
 
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
-// A span of pixel centres px on one row.
-struct Interval {
-    float lo = -kInfinity;
-    float hi = kInfinity;
-    bool empty() const { return !(lo <= hi); }
-};
-
-// A condition a px + b within [low, high] on the pixel centres px of a row.
-struct Condition {
-    float a, b, low, high;
-};
-constexpr Condition kAlways{0.0f, 0.0f, -kInfinity, kInfinity};
-
-// Keeps the part of `span` where both conditions hold: their four bounds in one vector
-// division, each the very quotient a division of its own gives.
-Interval clip(Interval span, const Condition &c, const Condition &d)
-{
-    const vfloat a{c.a, c.a, d.a, d.a};
-    const vint flat = absf(a) < 1e-12f; // a row parallel to the condition's lines
-    const vfloat bounds =
-        (vfloat{c.low, c.high, d.low, d.high} - vfloat{c.b, c.b, d.b, d.b}) / select(flat, splat(1.0f), a);
-    for (int k = 0; k < 2; ++k) {
-        const Condition &e = k == 0 ? c : d;
-        if (flat[2 * k]) {
-            if (e.b < e.low || e.b > e.high)
-                span.hi = -kInfinity;
-            continue;
-        }
-        const float from = bounds[2 * k], to = bounds[2 * k + 1];
-        span.lo = std::max(span.lo, std::min(from, to));
-        span.hi = std::min(span.hi, std::max(from, to));
-    }
-    return span;
-}
-
 using Part = MaskRaster::Part;
+using PartLanes = MaskRaster::PartLanes;
 using Stroke = MaskRaster::Stroke;
 
-// The pixels of row py that lie in the part's region: for a body, those whose nearest
-// point of the segment's line is on the segment and within the radius; for a wedge,
-// those within the radius of the point past its incoming segment and before its
-// outgoing one.
-inline Interval partSpan(const Part &part, float py, float radius)
+// A condition a px + b within [low, high] on a row's pixel centres px, b = dy p + q.
+struct Condition {
+    float a, p, q, low, high;
+};
+// a = 0 leaves b = 0 within the bounds.
+constexpr Condition kAlways{0.0f, 0.0f, 0.0f, -kInfinity, kInfinity};
+
+// The regions of the parts, for PartLanes: for a body, the points whose nearest point of
+// the segment's line is on the segment and within the radius; for a wedge, those within
+// the radius of the point past its incoming segment and before its outgoing one.
+std::vector<PartLanes> partLanes(const std::vector<Part> &parts, float radius)
 {
-    const float dy = py - part.ay;
-    if (part.body)
-        return clip({}, {part.ux, dy * part.uy - part.ax * part.ux, 0.0f, part.length},
-                    {-part.uy, dy * part.ux + part.ax * part.uy, -radius, radius});
-    const float half2 = radius * radius - dy * dy;
-    if (half2 < 0.0f)
-        return {0.0f, -1.0f};
-    const float half = std::sqrt(half2);
-    const Condition in{part.ux, dy * part.uy - part.ax * part.ux, 0.0f, kInfinity};
-    const Condition out{part.wx, dy * part.wy - part.ax * part.wx, -kInfinity, 0.0f};
-    return clip({part.ax - half, part.ax + half}, part.hasIn ? in : kAlways, part.hasOut ? out : kAlways);
+    constexpr int n = PartLanes::kCount;
+    PartLanes none{};
+    std::fill(none.top, none.top + n, kInfinity); // reaches no row
+    std::fill(none.bottom, none.bottom + n, -kInfinity);
+    std::vector<PartLanes> lanes((parts.size() + n - 1) / n, none);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const Part &part = parts[i];
+        PartLanes &at = lanes[i / n];
+        const size_t lane = i % n;
+        at.top[lane] = part.top;
+        at.bottom[lane] = part.bottom;
+        at.ax[lane] = part.ax;
+        at.ay[lane] = part.ay;
+        at.wedge[lane] = part.body ? 0.0f : 1.0f;
+        const Condition along{part.ux, part.uy, -(part.ax * part.ux), 0.0f, part.length};
+        const Condition conditions[2] = {
+            part.body    ? along
+            : part.hasIn ? Condition{part.ux, part.uy, -(part.ax * part.ux), 0.0f, kInfinity}
+                         : kAlways,
+            part.body     ? Condition{-part.uy, part.ux, part.ax * part.uy, -radius, radius}
+            : part.hasOut ? Condition{part.wx, part.wy, -(part.ax * part.wx), -kInfinity, 0.0f}
+                          : kAlways};
+        for (int k = 0; k < 2; ++k) {
+            at.a[k][lane] = conditions[k].a;
+            at.p[k][lane] = conditions[k].p;
+            at.q[k][lane] = conditions[k].q;
+            at.low[k][lane] = conditions[k].low;
+            at.high[k][lane] = conditions[k].high;
+        }
+    }
+    return lanes;
 }
 
 // The parts of a path of distinct points (pixels).
@@ -270,25 +262,64 @@ inline void moveTowards(float *m, const float *nearest, int first, int last, con
 
 // One stroke over pixels [x0, x1) of row py: the nearest distance from its path of each
 // pixel a part reaches, in `nearest`, then m moved towards the stroke's target.
+// Pixels [from, to] (from x0) of row py in the regions of eight parts; from > to for none.
+inline void laneSpans(const PartLanes &parts, float py, float radius, int x0, int x1, int *from, int *to)
+{
+    const Pixels dy = py - load<Pixels>(parts.ay), ax = load<Pixels>(parts.ax);
+    const Pixels half2 = radius * radius - dy * dy; // a wedge's disc: its chord
+    const Pixels half = sqrtf8(maxf(half2, splat<Pixels>(0.0f)));
+    const vint8 wedge = load<Pixels>(parts.wedge) != 0.0f;
+    Pixels lo = select(wedge, ax - half, splat<Pixels>(-kInfinity));
+    Pixels hi = select(wedge, ax + half, splat<Pixels>(kInfinity));
+    vint8 none =
+        (py < load<Pixels>(parts.top)) | (py > load<Pixels>(parts.bottom)) | (wedge & (half2 < 0.0f));
+    for (int k = 0; k < 2; ++k) {
+        const Pixels a = load<Pixels>(parts.a[k]),
+                     b = dy * load<Pixels>(parts.p[k]) + load<Pixels>(parts.q[k]);
+        const Pixels low = load<Pixels>(parts.low[k]), high = load<Pixels>(parts.high[k]);
+        const vint8 flat = absf(a) < 1e-12f; // the row parallel to the condition's lines
+        const Pixels divisor = select(flat, splat<Pixels>(1.0f), a);
+        const Pixels first = (low - b) / divisor, second = (high - b) / divisor;
+        none |= flat & ((b < low) | (b > high));
+        lo = select(flat, lo, maxf(lo, minf(first, second)));
+        hi = select(flat, hi, minf(hi, maxf(first, second)));
+    }
+    none |= ~(lo <= hi);
+    // The first and last centres within, as indices; bounds beyond a pixel or two past
+    // the row are moved to there, which keeps the indices and makes the conversion exact.
+    const float before = float(x0) - 2.0f, after = float(x1) + 2.0f;
+    const Pixels left = clampf(lo - 0.5f, before, after), right = clampf(hi - 0.5f, before, after);
+    const vint8 leftCut = __builtin_convertvector(left, vint8),
+                rightCut = __builtin_convertvector(right, vint8);
+    const vint8 ceiling = leftCut - (__builtin_convertvector(leftCut, Pixels) < left); // true is -1
+    const vint8 floor = rightCut + (__builtin_convertvector(rightCut, Pixels) > right);
+    const vint8 first = ceiling - x0, last = floor - x0;
+    const vint8 firstIn = first > 0 ? first : 0, lastIn = last < x1 - 1 - x0 ? last : x1 - 1 - x0;
+    const vint8 lastOrNone = none ? -1 : lastIn;
+    std::memcpy(from, &firstIn, sizeof firstIn);
+    std::memcpy(to, &lastOrNone, sizeof lastOrNone);
+}
+
+// One stroke over pixels [x0, x1) of row py: the nearest distance from its path of each
+// pixel a part reaches, in `nearest`, then m moved towards the stroke's target.
 ROW_KERNEL void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest)
 {
+    constexpr int n = PartLanes::kCount;
     int first = 0, last = -1; // the pixels any part reached, from x0
-    for (const Part &part : stroke.parts) {
-        if (py < part.top || py > part.bottom)
-            continue;
-        const Interval span = partSpan(part, py, stroke.radius);
-        if (span.empty())
-            continue;
-        const int from = std::max(0, int(std::ceil(span.lo - 0.5f)) - x0);
-        const int to = std::min(x1 - 1, int(std::floor(span.hi - 0.5f))) - x0;
-        if (from > to)
-            continue;
-        widenCleared(nearest, first, last, from, to);
-        const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
-        if (part.body)
-            nearestOfPart<true>(part, dy, left, from, to, nearest);
-        else
-            nearestOfPart<false>(part, dy, left, from, to, nearest);
+    for (size_t group = 0; group < stroke.lanes.size(); ++group) {
+        int from[n], to[n];
+        laneSpans(stroke.lanes[group], py, stroke.radius, x0, x1, from, to);
+        for (int lane = 0; lane < n; ++lane) {
+            if (from[lane] > to[lane])
+                continue;
+            const Part &part = stroke.parts[group * n + size_t(lane)];
+            widenCleared(nearest, first, last, from[lane], to[lane]);
+            const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
+            if (part.body)
+                nearestOfPart<true>(part, dy, left, from[lane], to[lane], nearest);
+            else
+                nearestOfPart<false>(part, dy, left, from[lane], to[lane], nearest);
+        }
     }
     // One pass of the brush moves m towards its target by its own coverage at most.
     if (first > last)
@@ -346,10 +377,11 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
         if (stroke.bottom < top || stroke.top > bottom)
             continue;
         Stroke near{
-            stroke.target, stroke.opacity, stroke.radius, stroke.hardness, stroke.top, stroke.bottom, {}};
+            stroke.target, stroke.opacity, stroke.radius, stroke.hardness, stroke.top, stroke.bottom, {}, {}};
         for (const Part &part : stroke.parts)
             if (part.bottom >= top && part.top <= bottom)
                 near.parts.push_back(part);
+        near.lanes = partLanes(near.parts, near.radius);
         reaching.push_back(std::move(near));
     }
     std::vector<float> m(size_t(x1 - x0 + kPixels)), scratch(size_t(x1 - x0 + kPixels));
@@ -364,18 +396,25 @@ namespace {
 // m x 255, rounded, for `count` pixels of a row padded to whole vectors.
 ROW_KERNEL void maskLevels(const float *m, int count, uchar *levels)
 {
-    using Levels = uchar __attribute__((vector_size(kPixels)));
     auto at = [&](int x) {
         const vint8 level = __builtin_convertvector(clamp01(load<Pixels>(m + x)) * 255.0f + 0.5f, vint8);
-        return __builtin_convertvector(level, Levels); // each in [0, 255]
+#if defined(__SSE2__) && defined(__x86_64__)
+        // Each in [0, 255]: two saturating packs keep them as they are.
+        const __m128i words = _mm_packs_epi32(__m128i(__builtin_shufflevector(level, level, 0, 1, 2, 3)),
+                                              __m128i(__builtin_shufflevector(level, level, 4, 5, 6, 7)));
+        return _mm_cvtsi128_si64(_mm_packus_epi16(words, words));
+#else
+        using Levels = uchar __attribute__((vector_size(kPixels)));
+        return __builtin_convertvector(level, Levels);
+#endif
     };
     int x = 0;
     for (; x + kPixels <= count; x += kPixels) {
-        const Levels bytes = at(x);
-        std::memcpy(levels + x, &bytes, sizeof bytes);
+        const auto bytes = at(x);
+        std::memcpy(levels + x, &bytes, kPixels);
     }
     if (x < count) {
-        const Levels bytes = at(x);
+        const auto bytes = at(x);
         std::memcpy(levels + x, &bytes, size_t(count - x));
     }
 }
