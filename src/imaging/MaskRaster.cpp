@@ -5,6 +5,7 @@
 #include "imaging/Parallel.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -20,21 +21,33 @@ using Part = MaskRaster::Part;
 using PartLanes = MaskRaster::PartLanes;
 using Stroke = MaskRaster::Stroke;
 
-// A condition a px + b within [low, high] on a row's pixel centres px, b = dy p + q.
+// A condition a px + b within [low, high] on a row's pixel centres px, with b = dy p + q
+// for the row's offset dy from the part's point (q holds the point's own product, so b
+// is the value the row's own products give).
 struct Condition {
     float a, p, q, low, high;
 };
 // a = 0 leaves b = 0 within the bounds.
 constexpr Condition kAlways{0.0f, 0.0f, 0.0f, -kInfinity, kInfinity};
 
-// The regions of the parts, for PartLanes: for a body, the points whose nearest point of
-// the segment's line is on the segment and within the radius; for a wedge, those within
-// the radius of the point past its incoming segment and before its outgoing one.
+// The two conditions of a part's region: for a body, along its segment (within its
+// length) and across it (within the radius); for a wedge (a disc of the radius), past
+// its incoming segment and before its outgoing one.
+std::array<Condition, 2> regionOf(const Part &part, float radius)
+{
+    const Condition along{part.ux, part.uy, -(part.ax * part.ux), 0.0f, part.length};
+    if (part.body)
+        return {along, Condition{-part.uy, part.ux, part.ax * part.uy, -radius, radius}};
+    return {part.hasIn ? Condition{along.a, along.p, along.q, 0.0f, kInfinity} : kAlways,
+            part.hasOut ? Condition{part.wx, part.wy, -(part.ax * part.wx), -kInfinity, 0.0f} : kAlways};
+}
+
+// The parts, eight at a time; the lanes past the last part reach no row.
 std::vector<PartLanes> partLanes(const std::vector<Part> &parts, float radius)
 {
     constexpr int n = PartLanes::kCount;
     PartLanes none{};
-    std::fill(none.top, none.top + n, kInfinity); // reaches no row
+    std::fill(none.top, none.top + n, kInfinity);
     std::fill(none.bottom, none.bottom + n, -kInfinity);
     std::vector<PartLanes> lanes((parts.size() + n - 1) / n, none);
     for (size_t i = 0; i < parts.size(); ++i) {
@@ -46,20 +59,13 @@ std::vector<PartLanes> partLanes(const std::vector<Part> &parts, float radius)
         at.ax[lane] = part.ax;
         at.ay[lane] = part.ay;
         at.wedge[lane] = part.body ? 0.0f : 1.0f;
-        const Condition along{part.ux, part.uy, -(part.ax * part.ux), 0.0f, part.length};
-        const Condition conditions[2] = {
-            part.body    ? along
-            : part.hasIn ? Condition{part.ux, part.uy, -(part.ax * part.ux), 0.0f, kInfinity}
-                         : kAlways,
-            part.body     ? Condition{-part.uy, part.ux, part.ax * part.uy, -radius, radius}
-            : part.hasOut ? Condition{part.wx, part.wy, -(part.ax * part.wx), -kInfinity, 0.0f}
-                          : kAlways};
+        const std::array<Condition, 2> region = regionOf(part, radius);
         for (int k = 0; k < 2; ++k) {
-            at.a[k][lane] = conditions[k].a;
-            at.p[k][lane] = conditions[k].p;
-            at.q[k][lane] = conditions[k].q;
-            at.low[k][lane] = conditions[k].low;
-            at.high[k][lane] = conditions[k].high;
+            at.a[k][lane] = region[k].a;
+            at.p[k][lane] = region[k].p;
+            at.q[k][lane] = region[k].q;
+            at.low[k][lane] = region[k].low;
+            at.high[k][lane] = region[k].high;
         }
     }
     return lanes;
@@ -260,19 +266,21 @@ inline void moveTowards(float *m, const float *nearest, int first, int last, con
     });
 }
 
-// One stroke over pixels [x0, x1) of row py: the nearest distance from its path of each
-// pixel a part reaches, in `nearest`, then m moved towards the stroke's target.
-// Pixels [from, to] (from x0) of row py in the regions of eight parts; from > to for none.
-inline void laneSpans(const PartLanes &parts, float py, float radius, int x0, int x1, int *from, int *to)
+// The pixel centres of row py in the regions of eight parts, [lo, hi] unless `none`.
+struct LaneBounds {
+    Pixels lo, hi;
+    vint8 none;
+};
+inline LaneBounds laneBounds(const PartLanes &parts, float py, float radius)
 {
     const Pixels dy = py - load<Pixels>(parts.ay), ax = load<Pixels>(parts.ax);
     const Pixels half2 = radius * radius - dy * dy; // a wedge's disc: its chord
     const Pixels half = sqrtf8(maxf(half2, splat<Pixels>(0.0f)));
     const vint8 wedge = load<Pixels>(parts.wedge) != 0.0f;
-    Pixels lo = select(wedge, ax - half, splat<Pixels>(-kInfinity));
-    Pixels hi = select(wedge, ax + half, splat<Pixels>(kInfinity));
-    vint8 none =
-        (py < load<Pixels>(parts.top)) | (py > load<Pixels>(parts.bottom)) | (wedge & (half2 < 0.0f));
+    LaneBounds at{select(wedge, ax - half, splat<Pixels>(-kInfinity)),
+                  select(wedge, ax + half, splat<Pixels>(kInfinity)),
+                  (py < load<Pixels>(parts.top)) | (py > load<Pixels>(parts.bottom)) |
+                      (wedge & (half2 < 0.0f))};
     for (int k = 0; k < 2; ++k) {
         const Pixels a = load<Pixels>(parts.a[k]),
                      b = dy * load<Pixels>(parts.p[k]) + load<Pixels>(parts.q[k]);
@@ -280,24 +288,39 @@ inline void laneSpans(const PartLanes &parts, float py, float radius, int x0, in
         const vint8 flat = absf(a) < 1e-12f; // the row parallel to the condition's lines
         const Pixels divisor = select(flat, splat<Pixels>(1.0f), a);
         const Pixels first = (low - b) / divisor, second = (high - b) / divisor;
-        none |= flat & ((b < low) | (b > high));
-        lo = select(flat, lo, maxf(lo, minf(first, second)));
-        hi = select(flat, hi, minf(hi, maxf(first, second)));
+        at.none |= flat & ((b < low) | (b > high));
+        at.lo = select(flat, at.lo, maxf(at.lo, minf(first, second)));
+        at.hi = select(flat, at.hi, minf(at.hi, maxf(first, second)));
     }
-    none |= ~(lo <= hi);
+    at.none |= ~(at.lo <= at.hi);
+    return at;
+}
+
+// The whole numbers at or above, and at or below, values well within the int range.
+inline vint8 roundedUp(Pixels v)
+{
+    const vint8 cut = __builtin_convertvector(v, vint8);     // towards 0
+    return cut - (__builtin_convertvector(cut, Pixels) < v); // true is -1
+}
+inline vint8 roundedDown(Pixels v)
+{
+    const vint8 cut = __builtin_convertvector(v, vint8);
+    return cut + (__builtin_convertvector(cut, Pixels) > v);
+}
+
+// Pixels [from, to] (from x0) of row py in the regions of eight parts; from > to for none.
+inline void laneSpans(const PartLanes &parts, float py, float radius, int x0, int x1, int *from, int *to)
+{
+    const LaneBounds bounds = laneBounds(parts, py, radius);
     // The first and last centres within, as indices; bounds beyond a pixel or two past
     // the row are moved to there, which keeps the indices and makes the conversion exact.
     const float before = float(x0) - 2.0f, after = float(x1) + 2.0f;
-    const Pixels left = clampf(lo - 0.5f, before, after), right = clampf(hi - 0.5f, before, after);
-    const vint8 leftCut = __builtin_convertvector(left, vint8),
-                rightCut = __builtin_convertvector(right, vint8);
-    const vint8 ceiling = leftCut - (__builtin_convertvector(leftCut, Pixels) < left); // true is -1
-    const vint8 floor = rightCut + (__builtin_convertvector(rightCut, Pixels) > right);
-    const vint8 first = ceiling - x0, last = floor - x0;
-    const vint8 firstIn = first > 0 ? first : 0, lastIn = last < x1 - 1 - x0 ? last : x1 - 1 - x0;
-    const vint8 lastOrNone = none ? -1 : lastIn;
+    const vint8 first = roundedUp(clampf(bounds.lo - 0.5f, before, after)) - x0;
+    const vint8 last = roundedDown(clampf(bounds.hi - 0.5f, before, after)) - x0;
+    const vint8 firstIn = first > 0 ? first : 0;
+    const vint8 lastIn = bounds.none ? -1 : last < x1 - 1 - x0 ? last : x1 - 1 - x0;
     std::memcpy(from, &firstIn, sizeof firstIn);
-    std::memcpy(to, &lastOrNone, sizeof lastOrNone);
+    std::memcpy(to, &lastIn, sizeof lastIn);
 }
 
 // One stroke over pixels [x0, x1) of row py: the nearest distance from its path of each
