@@ -51,7 +51,10 @@ template <FloatVector V> inline void store(float *p, V v)
 }
 template <FloatVector V = vfloat> inline V splat(float x)
 {
-    return x - V{}; // x - 0 is x, a negative zero included
+    if constexpr (std::is_same_v<V, vfloat>)
+        return V{x, x, x, x};
+    else
+        return V{x, x, x, x, x, x, x, x};
 }
 // 0, 1, 2 ...: each lane's index.
 template <FloatVector V = vfloat> inline V laneIndex()
