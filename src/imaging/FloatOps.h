@@ -29,8 +29,8 @@ EIGHT_LANE_ABI_IS_INTERNAL
 using vfloat = float __attribute__((vector_size(16)));
 using vint = int __attribute__((vector_size(16)));
 inline constexpr int kLanes = 4;
-// Eight floats: one register in an AVX clone (SPAN_CLONES below), two SSE or NEON ones
-// elsewhere, from the same source. For row loops long enough to fill them.
+// Eight floats: one AVX register, for row loops long enough to fill them (withWidestLanes
+// below). Without AVX, GCC takes their comparisons and selections a lane at a time.
 using vfloat8 = float __attribute__((vector_size(32)));
 using vint8 = int __attribute__((vector_size(32)));
 inline constexpr int kLanes8 = 8;
@@ -53,8 +53,10 @@ template <FloatVector V = vfloat> inline V splat(float x)
 {
     if constexpr (std::is_same_v<V, vfloat>)
         return V{x, x, x, x};
-    else
-        return V{x, x, x, x, x, x, x, x};
+    V v; // lane by lane: GCC then keeps a constant one out of the loops
+    for (int lane = 0; lane < int(sizeof v / sizeof(float)); ++lane)
+        v[lane] = x;
+    return v;
 }
 // 0, 1, 2 ...: each lane's index.
 template <FloatVector V = vfloat> inline V laneIndex()
@@ -111,6 +113,14 @@ inline vfloat8 sqrtf8(vfloat8 v)
     return __builtin_shufflevector(low, high, 0, 1, 2, 3, 4, 5, 6, 7);
 }
 
+template <FloatVector V> inline V sqrtv(V v)
+{
+    if constexpr (std::is_same_v<V, vfloat>)
+        return sqrtf4(v);
+    else
+        return sqrtf8(v);
+}
+
 // Marks a span loop to be compiled twice, for plain x86-64 (SSE2) and for AVX
 // (three-operand forms, single-instruction blends for `select`); the loader picks the
 // one the processor supports. AVX brings no fused multiply-add, so both compute the
@@ -124,6 +134,36 @@ inline vfloat8 sqrtf8(vfloat8 v)
 #else
 #define SPAN_CLONES
 #endif
+
+// Calls kernel.operator()<V>() with V the widest float vector the processor runs at full
+// width: vfloat8 where it has AVX (x86-64 with GCC), else vfloat. Each width gets a
+// copy of the kernel with everything it calls inlined, compiled for its instructions.
+// AVX brings no fused multiply-add, so both widths compute the same IEEE results. The
+// choice is made when first needed, not by the loader, so it holds under the thread
+// sanitizer too.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+inline bool processorHasAvx()
+{
+    static const bool avx = __builtin_cpu_supports("avx");
+    return avx;
+}
+template <class Kernel> __attribute__((target("avx"), flatten)) void withEightLanes(const Kernel &kernel)
+{
+    kernel.template operator()<vfloat8>();
+}
+#endif
+template <class Kernel> __attribute__((flatten)) void withFourLanes(const Kernel &kernel)
+{
+    kernel.template operator()<vfloat>();
+}
+template <class Kernel> void withWidestLanes(const Kernel &kernel)
+{
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+    if (processorHasAvx())
+        return withEightLanes(kernel);
+#endif
+    withFourLanes(kernel);
+}
 
 // Span lengths rounded up to whole vectors: spans are padded so this stays in bounds.
 inline int roundUpToLanes(int count)

@@ -151,20 +151,18 @@ MaskRaster::Gradient prepareGradient(const MaskGradient &given, QSize size)
     return gradient;
 }
 
-// The row loops take eight pixels at a time; rows are padded to whole such vectors.
-using Pixels = vfloat8;
-constexpr int kPixels = kLanes8;
-
-// A row loop compiled once per processor (SPAN_CLONES) with everything it calls inlined,
-// so that the helpers take the clone's instructions and the vectors stay in registers.
-#define ROW_KERNEL SPAN_CLONES __attribute__((flatten))
+// The row loops take a vector of pixels at a time: eight where the processor has AVX,
+// else four (withWidestLanes, once per row). Rows are padded to whole vectors of eight.
+constexpr int kRowPadding = kLanes8;
+template <class Pixels> constexpr int kWidth = int(sizeof(Pixels) / sizeof(float));
+template <class Pixels> using IntsOf = decltype(Pixels{} < Pixels{});
 
 // row[i] = next(i, row[i]) for the pixels i in [first, last], whole vectors at a time:
 // the lanes of the last vector past `last` keep what they held.
-template <class Next> inline void updateSpan(float *row, int first, int last, const Next &next)
+template <class Pixels, class Next> inline void updateSpan(float *row, int first, int last, const Next &next)
 {
     int i = first;
-    for (; i + kPixels - 1 <= last; i += kPixels)
+    for (; i + kWidth<Pixels> - 1 <= last; i += kWidth<Pixels>)
         store(row + i, next(i, load<Pixels>(row + i)));
     if (i <= last) {
         const Pixels before = load<Pixels>(row + i);
@@ -173,23 +171,23 @@ template <class Next> inline void updateSpan(float *row, int first, int last, co
 }
 
 // m of each pixel multiplied by the gradient's.
-ROW_KERNEL void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
+template <class Pixels> void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
 {
     const float dy = py - g.fy;
     const float left = float(x0) + 0.5f - g.fx;
     if (g.linear) {
         const float rowTerm = dy * g.dy * g.inverseLength2;
         const float step = g.dx * g.inverseLength2;
-        updateSpan(m, 0, count - 1, [&](int i, Pixels before) {
+        updateSpan<Pixels>(m, 0, count - 1, [&](int i, Pixels before) {
             const Pixels t = (left + (float(i) + laneIndex<Pixels>())) * step + rowTerm;
             return before * clamp01(1.0f - t);
         });
         return;
     }
     const float ramp = g.radius - g.inner;
-    updateSpan(m, 0, count - 1, [&](int i, Pixels before) {
+    updateSpan<Pixels>(m, 0, count - 1, [&](int i, Pixels before) {
         const Pixels dx = left + (float(i) + laneIndex<Pixels>());
-        const Pixels d = sqrtf8(dx * dx + dy * dy);
+        const Pixels d = sqrtv(dx * dx + dy * dy);
         const Pixels shown = ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
                                          : select(d <= g.inner, splat<Pixels>(1.0f), splat<Pixels>(0.0f));
         return before * shown;
@@ -197,25 +195,25 @@ ROW_KERNEL void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int
 }
 
 // Pixels [from, to) out of reach.
-inline void fillOutOfReach(float *nearest, int from, int to)
+template <class Pixels> inline void fillOutOfReach(float *nearest, int from, int to)
 {
-    updateSpan(nearest, from, to - 1, [](int, Pixels) { return splat<Pixels>(kInfinity); });
+    updateSpan<Pixels>(nearest, from, to - 1, [](int, Pixels) { return splat<Pixels>(kInfinity); });
 }
 
 // The nearest distance of pixels [first, last] is known; it grows to [from, to] too, the
 // new pixels (and any gap between) starting out of reach.
-inline void widenCleared(float *nearest, int &first, int &last, int from, int to)
+template <class Pixels> inline void widenCleared(float *nearest, int &first, int &last, int from, int to)
 {
     if (first > last) {
-        fillOutOfReach(nearest, from, to + 1);
+        fillOutOfReach<Pixels>(nearest, from, to + 1);
         first = from;
         last = to;
         return;
     }
     if (from < first)
-        fillOutOfReach(nearest, from, first);
+        fillOutOfReach<Pixels>(nearest, from, first);
     if (to > last)
-        fillOutOfReach(nearest, last + 1, to + 1);
+        fillOutOfReach<Pixels>(nearest, last + 1, to + 1);
     first = std::min(first, from);
     last = std::max(last, to);
 }
@@ -225,7 +223,7 @@ inline void widenCleared(float *nearest, int &first, int &last, int from, int to
 struct BrushShape {
     float inverseRadius;
     float hardness;
-    template <bool Hard> Pixels profile(Pixels d) const
+    template <bool Hard, class Pixels> Pixels profile(Pixels d) const
     {
         const Pixels t = d * inverseRadius;
         if constexpr (Hard)
@@ -240,108 +238,115 @@ struct BrushShape {
 // point. The profile falls with the distance, so the stroke's coverage, the largest
 // profile of its parts, is the profile of the nearest distance: it is taken once per
 // pixel, after.
-template <bool Body>
+template <bool Body, class Pixels>
 inline void nearestOfPart(const MaskRaster::Part &part, float dy, float left, int from, int to,
                           float *nearest)
 {
     const float across = dy * part.ux - left * part.uy; // a body's signed distance at pixel 0
     const float uy = part.uy;
-    updateSpan(nearest, from, to, [&](int i, Pixels before) {
+    updateSpan<Pixels>(nearest, from, to, [&](int i, Pixels before) {
         const Pixels x = float(i) + laneIndex<Pixels>();
         if constexpr (Body)
             return minf(before, absf(across - x * uy));
         const Pixels dx = left + x;
-        return minf(before, sqrtf8(dx * dx + dy * dy));
+        return minf(before, sqrtv(dx * dx + dy * dy));
     });
 }
 
 // m += (target - m) a over pixels [first, last], a = opacity x profile(nearest).
-template <bool Hard>
+template <bool Hard, class Pixels>
 inline void moveTowards(float *m, const float *nearest, int first, int last, const BrushShape brush,
                         float target, float opacity)
 {
-    updateSpan(m, first, last, [&](int i, Pixels before) {
+    updateSpan<Pixels>(m, first, last, [&](int i, Pixels before) {
         const Pixels coverage = brush.profile<Hard>(load<Pixels>(nearest + i));
         return before + (target - before) * (opacity * coverage);
     });
 }
 
-// The pixel centres of row py in the regions of eight parts, [lo, hi] unless `none`.
-struct LaneBounds {
+// The pixel centres of row py in the regions of the parts in lanes [at, at + width) of
+// `parts`: [lo, hi] unless `none`.
+template <class Pixels> struct LaneBounds {
     Pixels lo, hi;
-    vint8 none;
+    IntsOf<Pixels> none;
 };
-inline LaneBounds laneBounds(const PartLanes &parts, float py, float radius)
+template <class Pixels>
+inline LaneBounds<Pixels> laneBounds(const PartLanes &parts, int at, float py, float radius)
 {
-    const Pixels dy = py - load<Pixels>(parts.ay), ax = load<Pixels>(parts.ax);
+    const Pixels dy = py - load<Pixels>(parts.ay + at), ax = load<Pixels>(parts.ax + at);
     const Pixels half2 = radius * radius - dy * dy; // a wedge's disc: its chord
-    const Pixels half = sqrtf8(maxf(half2, splat<Pixels>(0.0f)));
-    const vint8 wedge = load<Pixels>(parts.wedge) != 0.0f;
-    LaneBounds at{select(wedge, ax - half, splat<Pixels>(-kInfinity)),
-                  select(wedge, ax + half, splat<Pixels>(kInfinity)),
-                  (py < load<Pixels>(parts.top)) | (py > load<Pixels>(parts.bottom)) |
-                      (wedge & (half2 < 0.0f))};
+    const Pixels half = sqrtv(maxf(half2, splat<Pixels>(0.0f)));
+    const IntsOf<Pixels> wedge = load<Pixels>(parts.wedge + at) != 0.0f;
+    LaneBounds<Pixels> bounds{select(wedge, ax - half, splat<Pixels>(-kInfinity)),
+                              select(wedge, ax + half, splat<Pixels>(kInfinity)),
+                              (py < load<Pixels>(parts.top + at)) | (py > load<Pixels>(parts.bottom + at)) |
+                                  (wedge & (half2 < 0.0f))};
     for (int k = 0; k < 2; ++k) {
-        const Pixels a = load<Pixels>(parts.a[k]),
-                     b = dy * load<Pixels>(parts.p[k]) + load<Pixels>(parts.q[k]);
-        const Pixels low = load<Pixels>(parts.low[k]), high = load<Pixels>(parts.high[k]);
-        const vint8 flat = absf(a) < 1e-12f; // the row parallel to the condition's lines
+        const Pixels a = load<Pixels>(parts.a[k] + at);
+        const Pixels b = dy * load<Pixels>(parts.p[k] + at) + load<Pixels>(parts.q[k] + at);
+        const Pixels low = load<Pixels>(parts.low[k] + at), high = load<Pixels>(parts.high[k] + at);
+        const IntsOf<Pixels> flat = absf(a) < 1e-12f; // the row parallel to the condition's lines
         const Pixels divisor = select(flat, splat<Pixels>(1.0f), a);
         const Pixels first = (low - b) / divisor, second = (high - b) / divisor;
-        at.none |= flat & ((b < low) | (b > high));
-        at.lo = select(flat, at.lo, maxf(at.lo, minf(first, second)));
-        at.hi = select(flat, at.hi, minf(at.hi, maxf(first, second)));
+        bounds.none |= flat & ((b < low) | (b > high));
+        bounds.lo = select(flat, bounds.lo, maxf(bounds.lo, minf(first, second)));
+        bounds.hi = select(flat, bounds.hi, minf(bounds.hi, maxf(first, second)));
     }
-    at.none |= ~(at.lo <= at.hi);
-    return at;
+    bounds.none |= ~(bounds.lo <= bounds.hi);
+    return bounds;
 }
 
 // The whole numbers at or above, and at or below, values well within the int range.
-inline vint8 roundedUp(Pixels v)
+template <class Pixels> inline IntsOf<Pixels> roundedUp(Pixels v)
 {
-    const vint8 cut = __builtin_convertvector(v, vint8);     // towards 0
-    return cut - (__builtin_convertvector(cut, Pixels) < v); // true is -1
+    const IntsOf<Pixels> cut = __builtin_convertvector(v, IntsOf<Pixels>); // towards 0
+    return cut - (__builtin_convertvector(cut, Pixels) < v);               // true is -1
 }
-inline vint8 roundedDown(Pixels v)
+template <class Pixels> inline IntsOf<Pixels> roundedDown(Pixels v)
 {
-    const vint8 cut = __builtin_convertvector(v, vint8);
+    const IntsOf<Pixels> cut = __builtin_convertvector(v, IntsOf<Pixels>);
     return cut + (__builtin_convertvector(cut, Pixels) > v);
 }
 
 // Pixels [from, to] (from x0) of row py in the regions of eight parts; from > to for none.
+template <class Pixels>
 inline void laneSpans(const PartLanes &parts, float py, float radius, int x0, int x1, int *from, int *to)
 {
-    const LaneBounds bounds = laneBounds(parts, py, radius);
-    // The first and last centres within, as indices; bounds beyond a pixel or two past
-    // the row are moved to there, which keeps the indices and makes the conversion exact.
-    const float before = float(x0) - 2.0f, after = float(x1) + 2.0f;
-    const vint8 first = roundedUp(clampf(bounds.lo - 0.5f, before, after)) - x0;
-    const vint8 last = roundedDown(clampf(bounds.hi - 0.5f, before, after)) - x0;
-    const vint8 firstIn = first > 0 ? first : 0;
-    const vint8 lastIn = bounds.none ? -1 : last < x1 - 1 - x0 ? last : x1 - 1 - x0;
-    std::memcpy(from, &firstIn, sizeof firstIn);
-    std::memcpy(to, &lastIn, sizeof lastIn);
+    using Ints = IntsOf<Pixels>;
+    for (int at = 0; at < PartLanes::kCount; at += kWidth<Pixels>) {
+        const LaneBounds<Pixels> bounds = laneBounds<Pixels>(parts, at, py, radius);
+        // The first and last centres within, as indices; bounds beyond a pixel or two past
+        // the row are moved to there, which keeps the indices and makes the conversion exact.
+        const float before = float(x0) - 2.0f, after = float(x1) + 2.0f;
+        const Ints first = roundedUp(clampf(bounds.lo - 0.5f, before, after)) - x0;
+        const Ints last = roundedDown(clampf(bounds.hi - 0.5f, before, after)) - x0;
+        const Ints firstIn = first > 0 ? first : 0;
+        const Ints lastIn = bounds.none ? -1 : last < x1 - 1 - x0 ? last : x1 - 1 - x0;
+        std::memcpy(from + at, &firstIn, sizeof firstIn);
+        std::memcpy(to + at, &lastIn, sizeof lastIn);
+    }
 }
 
 // One stroke over pixels [x0, x1) of row py: the nearest distance from its path of each
 // pixel a part reaches, in `nearest`, then m moved towards the stroke's target.
-ROW_KERNEL void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest)
+template <class Pixels>
+void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest)
 {
     constexpr int n = PartLanes::kCount;
     int first = 0, last = -1; // the pixels any part reached, from x0
     for (size_t group = 0; group < stroke.lanes.size(); ++group) {
         int from[n], to[n];
-        laneSpans(stroke.lanes[group], py, stroke.radius, x0, x1, from, to);
+        laneSpans<Pixels>(stroke.lanes[group], py, stroke.radius, x0, x1, from, to);
         for (int lane = 0; lane < n; ++lane) {
             if (from[lane] > to[lane])
                 continue;
             const Part &part = stroke.parts[group * n + size_t(lane)];
-            widenCleared(nearest, first, last, from[lane], to[lane]);
+            widenCleared<Pixels>(nearest, first, last, from[lane], to[lane]);
             const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
             if (part.body)
-                nearestOfPart<true>(part, dy, left, from[lane], to[lane], nearest);
+                nearestOfPart<true, Pixels>(part, dy, left, from[lane], to[lane], nearest);
             else
-                nearestOfPart<false>(part, dy, left, from[lane], to[lane], nearest);
+                nearestOfPart<false, Pixels>(part, dy, left, from[lane], to[lane], nearest);
         }
     }
     // One pass of the brush moves m towards its target by its own coverage at most.
@@ -349,9 +354,9 @@ ROW_KERNEL void strokeRow(const Stroke &stroke, float py, int x0, int x1, float 
         return;
     const BrushShape brush{1.0f / stroke.radius, stroke.hardness};
     if (brush.hardness >= 1.0f)
-        moveTowards<true>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
+        moveTowards<true, Pixels>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
     else
-        moveTowards<false>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
+        moveTowards<false, Pixels>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
 }
 
 } // namespace
@@ -381,11 +386,13 @@ void MaskRaster::row(const std::vector<Stroke> &strokes, int y, int x0, int x1, 
     const int count = x1 - x0;
     const float py = float(y) + 0.5f;
     std::fill(m, m + count, 1.0f);
-    for (const Gradient &gradient : m_gradients)
-        gradientRow(gradient, py, x0, count, m);
-    for (const Stroke &stroke : strokes)
-        if (py >= stroke.top && py <= stroke.bottom)
-            strokeRow(stroke, py, x0, x1, m, scratch);
+    withWidestLanes([&]<class Pixels>() {
+        for (const Gradient &gradient : m_gradients)
+            gradientRow<Pixels>(gradient, py, x0, count, m);
+        for (const Stroke &stroke : strokes)
+            if (py >= stroke.top && py <= stroke.bottom)
+                strokeRow<Pixels>(stroke, py, x0, x1, m, scratch);
+    });
     if (m_invert)
         for (int i = 0; i < count; ++i)
             m[i] = 1.0f - m[i];
@@ -407,7 +414,7 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
         near.lanes = partLanes(near.parts, near.radius);
         reaching.push_back(std::move(near));
     }
-    std::vector<float> m(size_t(x1 - x0 + kPixels)), scratch(size_t(x1 - x0 + kPixels));
+    std::vector<float> m(size_t(x1 - x0 + kRowPadding)), scratch(size_t(x1 - x0 + kRowPadding));
     for (int y = begin; y < end; ++y) {
         row(reaching, y, x0, x1, m.data(), scratch.data());
         use(y, m.data());
@@ -417,24 +424,23 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
 namespace {
 
 // m x 255, rounded, for `count` pixels of a row padded to whole vectors.
-ROW_KERNEL void maskLevels(const float *m, int count, uchar *levels)
+SPAN_CLONES __attribute__((flatten)) void maskLevels(const float *m, int count, uchar *levels)
 {
     auto at = [&](int x) {
-        const vint8 level = __builtin_convertvector(clamp01(load<Pixels>(m + x)) * 255.0f + 0.5f, vint8);
-#if defined(__SSE2__) && defined(__x86_64__)
+        const vint level = __builtin_convertvector(clamp01(load(m + x)) * 255.0f + 0.5f, vint);
+#if defined(__SSE2__)
         // Each in [0, 255]: two saturating packs keep them as they are.
-        const __m128i words = _mm_packs_epi32(__m128i(__builtin_shufflevector(level, level, 0, 1, 2, 3)),
-                                              __m128i(__builtin_shufflevector(level, level, 4, 5, 6, 7)));
-        return _mm_cvtsi128_si64(_mm_packus_epi16(words, words));
+        const __m128i words = _mm_packs_epi32(__m128i(level), __m128i(level));
+        return _mm_cvtsi128_si32(_mm_packus_epi16(words, words));
 #else
-        using Levels = uchar __attribute__((vector_size(kPixels)));
+        using Levels = uchar __attribute__((vector_size(kLanes)));
         return __builtin_convertvector(level, Levels);
 #endif
     };
     int x = 0;
-    for (; x + kPixels <= count; x += kPixels) {
+    for (; x + kLanes <= count; x += kLanes) {
         const auto bytes = at(x);
-        std::memcpy(levels + x, &bytes, kPixels);
+        std::memcpy(levels + x, &bytes, kLanes);
     }
     if (x < count) {
         const auto bytes = at(x);
