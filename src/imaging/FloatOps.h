@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <type_traits>
@@ -141,6 +142,11 @@ template <FloatVector V> inline V sqrtv(V v)
 // AVX brings no fused multiply-add, so both widths compute the same IEEE results. The
 // choice is made when first needed, not by the loader, so it holds under the thread
 // sanitizer too.
+inline std::atomic<bool> fourLanesOnly{false}; // for tests of the narrower form
+inline void useFourLanesOnly(bool only)
+{
+    fourLanesOnly.store(only, std::memory_order_relaxed);
+}
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 inline bool processorHasAvx()
 {
@@ -159,7 +165,7 @@ template <class Kernel> __attribute__((flatten)) void withFourLanes(const Kernel
 template <class Kernel> void withWidestLanes(const Kernel &kernel)
 {
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-    if (processorHasAvx())
+    if (processorHasAvx() && !fourLanesOnly.load(std::memory_order_relaxed))
         return withEightLanes(kernel);
 #endif
     withFourLanes(kernel);

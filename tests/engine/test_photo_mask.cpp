@@ -1,4 +1,5 @@
 #include "imaging/Filters.h"
+#include "imaging/FloatOps.h"
 #include "imaging/Geometry.h"
 #include "imaging/MaskRaster.h"
 #include "imaging/Parallel.h"
@@ -190,6 +191,19 @@ INSTANTIATE_TEST_SUITE_P(Masks, MaskRasterCase, ::testing::ValuesIn(kRasterCases
                          [](const ::testing::TestParamInfo<RasterCase> &info) {
                              return std::to_string(info.index);
                          });
+
+TEST(MaskRaster, FourAndEightLaneRowsGiveTheSamePixels)
+{
+    // Eight lanes where the processor has AVX (else both are four).
+    for (const RasterCase &c : kRasterCases)
+        for (const QSize size : {c.size, c.size * 3}) {
+            const QImage widest = rasterizeMask(c.mask, size);
+            useFourLanesOnly(true);
+            const QImage four = rasterizeMask(c.mask, size);
+            useFourLanesOnly(false);
+            EXPECT_EQ(four, widest) << c.name << " at " << size.width() << " x " << size.height();
+        }
+}
 
 TEST(MaskRaster, PartsAndThreadCountsGiveTheWholeMasksPixels)
 {
