@@ -5,63 +5,70 @@
 #include "imaging/Parallel.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <vector>
 
+EIGHT_LANE_ABI_IS_INTERNAL
+
 namespace {
 
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
-// A span of pixel centres px on one row.
-struct Interval {
-    float lo = -kInfinity;
-    float hi = kInfinity;
-    bool empty() const { return !(lo <= hi); }
-};
-
-// Keeps the part of `span` where a px + b lies within [low, high].
-void clip(Interval &span, float a, float b, float low, float high)
-{
-    if (std::fabs(a) < 1e-12f) {
-        if (b < low || b > high)
-            span.hi = -kInfinity;
-        return;
-    }
-    float from = (low - b) / a, to = (high - b) / a;
-    if (from > to)
-        std::swap(from, to);
-    span.lo = std::max(span.lo, from);
-    span.hi = std::min(span.hi, to);
-}
-
 using Part = MaskRaster::Part;
+using PartLanes = MaskRaster::PartLanes;
 using Stroke = MaskRaster::Stroke;
 
-// The pixels of row py that lie in the part's region: for a body, those whose nearest
-// point of the segment's line is on the segment and within the radius; for a wedge,
-// those within the radius of the point past its incoming segment and before its
-// outgoing one.
-Interval partSpan(const Part &part, float py, float radius)
+// A condition a px + b within [low, high] on a row's pixel centres px, with b = dy p + q
+// for the row's offset dy from the part's point (q holds the point's own product, so b
+// is the value the row's own products give).
+struct Condition {
+    float a, p, q, low, high;
+};
+// a = 0 leaves b = 0 within the bounds.
+constexpr Condition kAlways{0.0f, 0.0f, 0.0f, -kInfinity, kInfinity};
+
+// The two conditions of a part's region: for a body, along its segment (within its
+// length) and across it (within the radius); for a wedge (a disc of the radius), past
+// its incoming segment and before its outgoing one.
+std::array<Condition, 2> regionOf(const Part &part, float radius)
 {
-    Interval span;
-    const float dy = py - part.ay;
-    if (part.body) {
-        clip(span, part.ux, dy * part.uy - part.ax * part.ux, 0.0f, part.length);
-        clip(span, -part.uy, dy * part.ux + part.ax * part.uy, -radius, radius);
-        return span;
+    const Condition along{part.ux, part.uy, -(part.ax * part.ux), 0.0f, part.length};
+    if (part.body)
+        return {along, Condition{-part.uy, part.ux, part.ax * part.uy, -radius, radius}};
+    return {part.hasIn ? Condition{along.a, along.p, along.q, 0.0f, kInfinity} : kAlways,
+            part.hasOut ? Condition{part.wx, part.wy, -(part.ax * part.wx), -kInfinity, 0.0f} : kAlways};
+}
+
+// The parts, eight at a time; the lanes past the last part reach no row.
+std::vector<PartLanes> partLanes(const std::vector<Part> &parts, float radius)
+{
+    constexpr int n = PartLanes::kCount;
+    PartLanes none{};
+    std::fill(none.top, none.top + n, kInfinity);
+    std::fill(none.bottom, none.bottom + n, -kInfinity);
+    std::vector<PartLanes> lanes((parts.size() + n - 1) / n, none);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const Part &part = parts[i];
+        PartLanes &at = lanes[i / n];
+        const size_t lane = i % n;
+        at.top[lane] = part.top;
+        at.bottom[lane] = part.bottom;
+        at.ax[lane] = part.ax;
+        at.ay[lane] = part.ay;
+        at.wedge[lane] = part.body ? 0.0f : 1.0f;
+        const std::array<Condition, 2> region = regionOf(part, radius);
+        for (int k = 0; k < 2; ++k) {
+            at.a[k][lane] = region[k].a;
+            at.p[k][lane] = region[k].p;
+            at.q[k][lane] = region[k].q;
+            at.low[k][lane] = region[k].low;
+            at.high[k][lane] = region[k].high;
+        }
     }
-    const float half2 = radius * radius - dy * dy;
-    if (half2 < 0.0f)
-        return {0.0f, -1.0f};
-    const float half = std::sqrt(half2);
-    span = {part.ax - half, part.ax + half};
-    if (part.hasIn)
-        clip(span, part.ux, dy * part.uy - part.ax * part.ux, 0.0f, kInfinity);
-    if (part.hasOut)
-        clip(span, part.wx, dy * part.wy - part.ax * part.wx, -kInfinity, 0.0f);
-    return span;
+    return lanes;
 }
 
 // The parts of a path of distinct points (pixels).
@@ -144,57 +151,69 @@ MaskRaster::Gradient prepareGradient(const MaskGradient &given, QSize size)
     return gradient;
 }
 
+// The row loops take a vector of pixels at a time: eight where the processor has AVX,
+// else four (withWidestLanes, once per row). Rows are padded to whole vectors of eight.
+constexpr int kRowPadding = kLanes8;
+template <class Pixels> constexpr int kWidth = int(sizeof(Pixels) / sizeof(float));
+template <class Pixels> using IntsOf = decltype(Pixels{} < Pixels{});
+
+// row[i] = next(i, row[i]) for the pixels i in [first, last], whole vectors at a time:
+// the lanes of the last vector past `last` keep what they held.
+template <class Pixels, class Next> inline void updateSpan(float *row, int first, int last, const Next &next)
+{
+    int i = first;
+    for (; i + kWidth<Pixels> - 1 <= last; i += kWidth<Pixels>)
+        store(row + i, next(i, load<Pixels>(row + i)));
+    if (i <= last) {
+        const Pixels before = load<Pixels>(row + i);
+        store(row + i, select(float(i) + laneIndex<Pixels>() <= float(last), next(i, before), before));
+    }
+}
+
 // m of each pixel multiplied by the gradient's.
-// (The row holds whole vectors: the lanes past `count` are the padding's.)
-SPAN_CLONES void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
+template <class Pixels> void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
 {
     const float dy = py - g.fy;
-    const vfloat lanes = vfloat{0.0f, 1.0f, 2.0f, 3.0f};
     const float left = float(x0) + 0.5f - g.fx;
     if (g.linear) {
         const float rowTerm = dy * g.dy * g.inverseLength2;
         const float step = g.dx * g.inverseLength2;
-        for (int i = 0; i < count; i += kLanes) {
-            const vfloat t = (left + (float(i) + lanes)) * step + rowTerm;
-            store(m + i, load(m + i) * clamp01(1.0f - t));
-        }
+        updateSpan<Pixels>(m, 0, count - 1, [&](int i, Pixels before) {
+            const Pixels t = (left + (float(i) + laneIndex<Pixels>())) * step + rowTerm;
+            return before * clamp01(1.0f - t);
+        });
         return;
     }
     const float ramp = g.radius - g.inner;
-    for (int i = 0; i < count; i += kLanes) {
-        const vfloat dx = left + (float(i) + lanes);
-        const vfloat d = sqrtf4(dx * dx + dy * dy);
-        const vfloat shown = ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
-                                         : select(d <= g.inner, splat(1.0f), splat(0.0f));
-        store(m + i, load(m + i) * shown);
-    }
+    updateSpan<Pixels>(m, 0, count - 1, [&](int i, Pixels before) {
+        const Pixels dx = left + (float(i) + laneIndex<Pixels>());
+        const Pixels d = sqrtv(dx * dx + dy * dy);
+        const Pixels shown = ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
+                                         : select(d <= g.inner, splat<Pixels>(1.0f), splat<Pixels>(0.0f));
+        return before * shown;
+    });
 }
 
-// Pixels [from, to) out of reach, whole vectors at a time (the compiler leaves a plain
-// fill of a float value unvectorised).
-void fillOutOfReach(float *nearest, int from, int to)
+// Pixels [from, to) out of reach.
+template <class Pixels> inline void fillOutOfReach(float *nearest, int from, int to)
 {
-    int i = from;
-    for (; i + kLanes <= to; i += kLanes)
-        store(nearest + i, splat(kInfinity));
-    for (; i < to; ++i)
-        nearest[i] = kInfinity;
+    updateSpan<Pixels>(nearest, from, to - 1, [](int, Pixels) { return splat<Pixels>(kInfinity); });
 }
 
 // The nearest distance of pixels [first, last] is known; it grows to [from, to] too, the
 // new pixels (and any gap between) starting out of reach.
-void widenCleared(float *nearest, int &first, int &last, int from, int to)
+template <class Pixels> inline void widenCleared(float *nearest, int &first, int &last, int from, int to)
 {
     if (first > last) {
-        fillOutOfReach(nearest, from, to + 1);
+        fillOutOfReach<Pixels>(nearest, from, to + 1);
         first = from;
         last = to;
         return;
     }
     if (from < first)
-        fillOutOfReach(nearest, from, first);
+        fillOutOfReach<Pixels>(nearest, from, first);
     if (to > last)
-        fillOutOfReach(nearest, last + 1, to + 1);
+        fillOutOfReach<Pixels>(nearest, last + 1, to + 1);
     first = std::min(first, from);
     last = std::max(last, to);
 }
@@ -204,54 +223,140 @@ void widenCleared(float *nearest, int &first, int &last, int from, int to)
 struct BrushShape {
     float inverseRadius;
     float hardness;
-    template <bool Hard> vfloat profile(vfloat d) const
+    template <bool Hard, class Pixels> Pixels profile(Pixels d) const
     {
-        const vfloat t = d * inverseRadius;
+        const Pixels t = d * inverseRadius;
         if constexpr (Hard)
-            return select(t < 1.0f, splat(1.0f), splat(0.0f));
-        const vfloat s = clamp01((t - hardness) * (1.0f / (1.0f - hardness)));
+            return select(t < 1.0f, splat<Pixels>(1.0f), splat<Pixels>(0.0f));
+        const Pixels s = clamp01((t - hardness) * (1.0f / (1.0f - hardness)));
         return 1.0f - s * s * (3.0f - 2.0f * s);
     }
 };
 
 // nearest = min(nearest, d) over pixels [from, to] of a part, d the distance from the
 // stroke's path; dy and left are the row's and the first pixel's offsets from the part's
-// point. Whole vectors are written, the lanes past `to` keeping what they held. The
-// profile falls with the distance, so the stroke's coverage, the largest profile of its
-// parts, is the profile of the nearest distance: it is taken once per pixel, after.
-template <bool Body>
-SPAN_CLONES void nearestOfPart(const MaskRaster::Part &part, float dy, float left, int from, int to,
-                               float *nearest)
+// point. The profile falls with the distance, so the stroke's coverage, the largest
+// profile of its parts, is the profile of the nearest distance: it is taken once per
+// pixel, after.
+template <bool Body, class Pixels>
+inline void nearestOfPart(const MaskRaster::Part &part, float dy, float left, int from, int to,
+                          float *nearest)
 {
-    const vint lanes = vint{0, 1, 2, 3};
     const float across = dy * part.ux - left * part.uy; // a body's signed distance at pixel 0
     const float uy = part.uy;
-    for (int i = from; i <= to; i += kLanes) {
-        const vfloat x = float(i) + vfloat{0.0f, 1.0f, 2.0f, 3.0f};
-        vfloat d;
-        if constexpr (Body) {
-            d = absf(across - x * uy);
-        } else {
-            const vfloat dx = left + x;
-            d = sqrtf4(dx * dx + dy * dy);
-        }
-        const vfloat before = load(nearest + i);
-        store(nearest + i, select(lanes + i <= to, minf(before, d), before));
-    }
+    updateSpan<Pixels>(nearest, from, to, [&](int i, Pixels before) {
+        const Pixels x = float(i) + laneIndex<Pixels>();
+        if constexpr (Body)
+            return minf(before, absf(across - x * uy));
+        const Pixels dx = left + x;
+        return minf(before, sqrtv(dx * dx + dy * dy));
+    });
 }
 
 // m += (target - m) a over pixels [first, last], a = opacity x profile(nearest).
-template <bool Hard>
-SPAN_CLONES void moveTowards(float *m, const float *nearest, int first, int last, const BrushShape brush,
-                             float target, float opacity)
+template <bool Hard, class Pixels>
+inline void moveTowards(float *m, const float *nearest, int first, int last, const BrushShape brush,
+                        float target, float opacity)
 {
-    const vint lanes = vint{0, 1, 2, 3};
-    for (int i = first; i <= last; i += kLanes) {
-        const vfloat before = load(m + i);
-        const vfloat coverage = brush.profile<Hard>(load(nearest + i));
-        const vfloat after = before + (target - before) * (opacity * coverage);
-        store(m + i, select(lanes + i <= last, after, before));
+    updateSpan<Pixels>(m, first, last, [&](int i, Pixels before) {
+        const Pixels coverage = brush.profile<Hard>(load<Pixels>(nearest + i));
+        return before + (target - before) * (opacity * coverage);
+    });
+}
+
+// The pixel centres of row py in the regions of the parts in lanes [at, at + width) of
+// `parts`: [lo, hi] unless `none`.
+template <class Pixels> struct LaneBounds {
+    Pixels lo, hi;
+    IntsOf<Pixels> none;
+};
+template <class Pixels>
+inline LaneBounds<Pixels> laneBounds(const PartLanes &parts, int at, float py, float radius)
+{
+    const Pixels dy = py - load<Pixels>(parts.ay + at), ax = load<Pixels>(parts.ax + at);
+    const Pixels half2 = radius * radius - dy * dy; // a wedge's disc: its chord
+    const Pixels half = sqrtv(maxf(half2, splat<Pixels>(0.0f)));
+    const IntsOf<Pixels> wedge = load<Pixels>(parts.wedge + at) != 0.0f;
+    LaneBounds<Pixels> bounds{select(wedge, ax - half, splat<Pixels>(-kInfinity)),
+                              select(wedge, ax + half, splat<Pixels>(kInfinity)),
+                              (py < load<Pixels>(parts.top + at)) | (py > load<Pixels>(parts.bottom + at)) |
+                                  (wedge & (half2 < 0.0f))};
+    for (int k = 0; k < 2; ++k) {
+        const Pixels a = load<Pixels>(parts.a[k] + at);
+        const Pixels b = dy * load<Pixels>(parts.p[k] + at) + load<Pixels>(parts.q[k] + at);
+        const Pixels low = load<Pixels>(parts.low[k] + at), high = load<Pixels>(parts.high[k] + at);
+        const IntsOf<Pixels> flat = absf(a) < 1e-12f; // the row parallel to the condition's lines
+        const Pixels divisor = select(flat, splat<Pixels>(1.0f), a);
+        const Pixels first = (low - b) / divisor, second = (high - b) / divisor;
+        bounds.none |= flat & ((b < low) | (b > high));
+        bounds.lo = select(flat, bounds.lo, maxf(bounds.lo, minf(first, second)));
+        bounds.hi = select(flat, bounds.hi, minf(bounds.hi, maxf(first, second)));
     }
+    bounds.none |= ~(bounds.lo <= bounds.hi);
+    return bounds;
+}
+
+// The whole numbers at or above, and at or below, values well within the int range.
+template <class Pixels> inline IntsOf<Pixels> roundedUp(Pixels v)
+{
+    const IntsOf<Pixels> cut = __builtin_convertvector(v, IntsOf<Pixels>); // towards 0
+    return cut - (__builtin_convertvector(cut, Pixels) < v);               // true is -1
+}
+template <class Pixels> inline IntsOf<Pixels> roundedDown(Pixels v)
+{
+    const IntsOf<Pixels> cut = __builtin_convertvector(v, IntsOf<Pixels>);
+    return cut + (__builtin_convertvector(cut, Pixels) > v);
+}
+
+// Pixels [from, to] (from x0) of row py in the regions of eight parts; from > to for none.
+template <class Pixels>
+inline void laneSpans(const PartLanes &parts, float py, float radius, int x0, int x1, int *from, int *to)
+{
+    using Ints = IntsOf<Pixels>;
+    for (int at = 0; at < PartLanes::kCount; at += kWidth<Pixels>) {
+        const LaneBounds<Pixels> bounds = laneBounds<Pixels>(parts, at, py, radius);
+        // The first and last centres within, as indices; bounds beyond a pixel or two past
+        // the row are moved to there, which keeps the indices and makes the conversion exact.
+        const float before = float(x0) - 2.0f, after = float(x1) + 2.0f;
+        const Ints first = roundedUp(clampf(bounds.lo - 0.5f, before, after)) - x0;
+        const Ints last = roundedDown(clampf(bounds.hi - 0.5f, before, after)) - x0;
+        const Ints firstIn = first > 0 ? first : 0;
+        const Ints lastIn = bounds.none ? -1 : last < x1 - 1 - x0 ? last : x1 - 1 - x0;
+        std::memcpy(from + at, &firstIn, sizeof firstIn);
+        std::memcpy(to + at, &lastIn, sizeof lastIn);
+    }
+}
+
+// One stroke over pixels [x0, x1) of row py: the nearest distance from its path of each
+// pixel a part reaches, in `nearest`, then m moved towards the stroke's target.
+template <class Pixels>
+void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest)
+{
+    constexpr int n = PartLanes::kCount;
+    int first = 0, last = -1; // the pixels any part reached, from x0
+    for (size_t group = 0; group < stroke.lanes.size(); ++group) {
+        int from[n], to[n];
+        laneSpans<Pixels>(stroke.lanes[group], py, stroke.radius, x0, x1, from, to);
+        for (int lane = 0; lane < n; ++lane) {
+            if (from[lane] > to[lane])
+                continue;
+            const Part &part = stroke.parts[group * n + size_t(lane)];
+            widenCleared<Pixels>(nearest, first, last, from[lane], to[lane]);
+            const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
+            if (part.body)
+                nearestOfPart<true, Pixels>(part, dy, left, from[lane], to[lane], nearest);
+            else
+                nearestOfPart<false, Pixels>(part, dy, left, from[lane], to[lane], nearest);
+        }
+    }
+    // One pass of the brush moves m towards its target by its own coverage at most.
+    if (first > last)
+        return;
+    const BrushShape brush{1.0f / stroke.radius, stroke.hardness};
+    if (brush.hardness >= 1.0f)
+        moveTowards<true, Pixels>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
+    else
+        moveTowards<false, Pixels>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
 }
 
 } // namespace
@@ -275,47 +380,19 @@ MaskRaster::MaskRaster(const PhotoMask &mask, QSize size) : m_invert(mask.invert
             m_strokes.push_back(prepareStroke(stroke, size));
 }
 
-void MaskRaster::strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest) const
-{
-    int first = 0, last = -1; // the pixels any part reached, from x0
-    const BrushShape brush{1.0f / stroke.radius, stroke.hardness};
-    for (const Part &part : stroke.parts) {
-        if (py < part.top || py > part.bottom)
-            continue;
-        const Interval span = partSpan(part, py, stroke.radius);
-        if (span.empty())
-            continue;
-        const int from = std::max(0, int(std::ceil(span.lo - 0.5f)) - x0);
-        const int to = std::min(x1 - 1, int(std::floor(span.hi - 0.5f))) - x0;
-        if (from > to)
-            continue;
-        widenCleared(nearest, first, last, from, to);
-        const float dy = py - part.ay, left = float(x0) + 0.5f - part.ax;
-        if (part.body)
-            nearestOfPart<true>(part, dy, left, from, to, nearest);
-        else
-            nearestOfPart<false>(part, dy, left, from, to, nearest);
-    }
-    // One pass of the brush moves m towards its target by its own coverage at most.
-    if (first > last)
-        return;
-    if (brush.hardness >= 1.0f)
-        moveTowards<true>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
-    else
-        moveTowards<false>(m, nearest, first, last, brush, stroke.target, stroke.opacity);
-}
-
 void MaskRaster::row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m,
                      float *scratch) const
 {
     const int count = x1 - x0;
     const float py = float(y) + 0.5f;
     std::fill(m, m + count, 1.0f);
-    for (const Gradient &gradient : m_gradients)
-        gradientRow(gradient, py, x0, count, m);
-    for (const Stroke &stroke : strokes)
-        if (py >= stroke.top && py <= stroke.bottom)
-            strokeRow(stroke, py, x0, x1, m, scratch);
+    withWidestLanes([&]<class Pixels>() {
+        for (const Gradient &gradient : m_gradients)
+            gradientRow<Pixels>(gradient, py, x0, count, m);
+        for (const Stroke &stroke : strokes)
+            if (py >= stroke.top && py <= stroke.bottom)
+                strokeRow<Pixels>(stroke, py, x0, x1, m, scratch);
+    });
     if (m_invert)
         for (int i = 0; i < count; ++i)
             m[i] = 1.0f - m[i];
@@ -330,13 +407,14 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
         if (stroke.bottom < top || stroke.top > bottom)
             continue;
         Stroke near{
-            stroke.target, stroke.opacity, stroke.radius, stroke.hardness, stroke.top, stroke.bottom, {}};
+            stroke.target, stroke.opacity, stroke.radius, stroke.hardness, stroke.top, stroke.bottom, {}, {}};
         for (const Part &part : stroke.parts)
             if (part.bottom >= top && part.top <= bottom)
                 near.parts.push_back(part);
+        near.lanes = partLanes(near.parts, near.radius);
         reaching.push_back(std::move(near));
     }
-    std::vector<float> m(size_t(x1 - x0 + kLanes)), scratch(size_t(x1 - x0 + kLanes));
+    std::vector<float> m(size_t(x1 - x0 + kRowPadding)), scratch(size_t(x1 - x0 + kRowPadding));
     for (int y = begin; y < end; ++y) {
         row(reaching, y, x0, x1, m.data(), scratch.data());
         use(y, m.data());
@@ -346,12 +424,27 @@ void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) 
 namespace {
 
 // m x 255, rounded, for `count` pixels of a row padded to whole vectors.
-SPAN_CLONES void maskLevels(const float *m, int count, uchar *levels)
+SPAN_CLONES __attribute__((flatten)) void maskLevels(const float *m, int count, uchar *levels)
 {
-    for (int x = 0; x < count; x += kLanes) {
+    auto at = [&](int x) {
         const vint level = __builtin_convertvector(clamp01(load(m + x)) * 255.0f + 0.5f, vint);
-        for (int lane = 0; lane < kLanes && x + lane < count; ++lane)
-            levels[x + lane] = uchar(level[lane]);
+#if defined(__SSE2__)
+        // Each in [0, 255]: two saturating packs keep them as they are.
+        const __m128i words = _mm_packs_epi32(__m128i(level), __m128i(level));
+        return _mm_cvtsi128_si32(_mm_packus_epi16(words, words));
+#else
+        using Levels = uchar __attribute__((vector_size(kLanes)));
+        return __builtin_convertvector(level, Levels);
+#endif
+    };
+    int x = 0;
+    for (; x + kLanes <= count; x += kLanes) {
+        const auto bytes = at(x);
+        std::memcpy(levels + x, &bytes, kLanes);
+    }
+    if (x < count) {
+        const auto bytes = at(x);
+        std::memcpy(levels + x, &bytes, size_t(count - x));
     }
 }
 

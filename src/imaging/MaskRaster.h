@@ -33,6 +33,15 @@ class MaskRaster {
         bool hasIn, hasOut; // the wedge's sides (a path's ends have one, a lone point none)
         float top, bottom;  // the rows it can reach (pixel centres)
     };
+    // Eight parts side by side, each as two conditions a px + b in [low, high] on a row's
+    // pixel centres px, with b = dy p + q for the row's offset dy from the part's point
+    // (a body: along the segment and across it; a wedge: past its incoming segment and
+    // before its outgoing one), so that a row's spans of eight parts take one pass.
+    struct PartLanes {
+        static constexpr int kCount = 8;
+        float top[kCount], bottom[kCount], ax[kCount], ay[kCount], wedge[kCount];
+        float a[2][kCount], p[2][kCount], q[2][kCount], low[2][kCount], high[2][kCount];
+    };
     struct Stroke {
         float target;  // 0 hide, 1 show
         float opacity; // 0..1
@@ -40,6 +49,7 @@ class MaskRaster {
         float hardness;
         float top, bottom;
         std::vector<Part> parts;
+        std::vector<PartLanes> lanes; // the parts, eight at a time (the last ones padded)
     };
     struct Gradient {
         bool linear;
@@ -49,7 +59,6 @@ class MaskRaster {
 
   private:
     void row(const std::vector<Stroke> &strokes, int y, int x0, int x1, float *m, float *scratch) const;
-    void strokeRow(const Stroke &stroke, float py, int x0, int x1, float *m, float *nearest) const;
 
     std::vector<Gradient> m_gradients;
     std::vector<Stroke> m_strokes;

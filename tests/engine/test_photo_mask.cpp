@@ -1,4 +1,5 @@
 #include "imaging/Filters.h"
+#include "imaging/FloatOps.h"
 #include "imaging/Geometry.h"
 #include "imaging/MaskRaster.h"
 #include "imaging/Parallel.h"
@@ -126,6 +127,32 @@ const RasterCase kRasterCases[] = {
       {stroke(false, 0.2, 10, 90, {{0.1, 0.1}, {0.1, 0.1}, {0.9, 0.15}, {0.15, 0.3}, {0.9, 0.9}})},
       false},
      {60, 40}},
+    // More parts than one pass of eight takes, runs along and across the rows, bounds far
+    // past the picture's edges, a hard brush, and rows of no whole number of vectors.
+    {"long path leaving the photo, hard brush",
+     {{},
+      {stroke(false, 0.3, 100, 70,
+              {{-0.4, 0.5},
+               {0.3, 0.5},
+               {0.3, 0.2},
+               {0.6, 0.25},
+               {0.6, 1.6},
+               {0.9, 0.7},
+               {1.5, 0.7},
+               {0.2, -0.3}}),
+       stroke(true, 0.15, 60, 100,
+              {{0.1, 0.1},
+               {0.2, 0.1},
+               {0.25, 0.15},
+               {0.3, 0.1},
+               {0.35, 0.9},
+               {0.45, 0.9},
+               {0.5, 0.3},
+               {0.7, 0.3},
+               {0.72, 0.9},
+               {0.9, 0.8}})},
+      false},
+     {61, 43}},
     {"gradient, strokes, inverted",
      {{linear({0, 0.5}, {1, 0.5})}, {stroke(true, 0.3, 0, 80, {{0.8, 0.5}, {0.6, 0.2}})}, true},
      {40, 30}},
@@ -164,6 +191,19 @@ INSTANTIATE_TEST_SUITE_P(Masks, MaskRasterCase, ::testing::ValuesIn(kRasterCases
                          [](const ::testing::TestParamInfo<RasterCase> &info) {
                              return std::to_string(info.index);
                          });
+
+TEST(MaskRaster, FourAndEightLaneRowsGiveTheSamePixels)
+{
+    // Eight lanes where the processor has AVX (else both are four).
+    for (const RasterCase &c : kRasterCases)
+        for (const QSize size : {c.size, c.size * 3}) {
+            const QImage widest = rasterizeMask(c.mask, size);
+            useFourLanesOnly(true);
+            const QImage four = rasterizeMask(c.mask, size);
+            useFourLanesOnly(false);
+            EXPECT_EQ(four, widest) << c.name << " at " << size.width() << " x " << size.height();
+        }
+}
 
 TEST(MaskRaster, PartsAndThreadCountsGiveTheWholeMasksPixels)
 {
