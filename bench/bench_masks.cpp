@@ -119,26 +119,43 @@ QList<QPointF> recordedStroke()
     return points;
 }
 
-// Eight photos, each Normal at 70 % opacity over the ones before; the stroke is painted
-// on photo `painted` (1 the lowest over the background, 7 the top one). Each event of the
-// recorded stroke (scripts/latency.sh's stroke on its top photo: 59 points in about a
-// second, across the photo in one wave; replayed with this brush, 5 % wide, not the
-// recording's 10 %) grows the stroke by a point, then runs the preview pass of the
-// 1600 x 1000 view with the worker's step cache, as the canvas's worker does (the live
-// strokes' region passes; the first event also makes the painted photo's layer without
-// its mask).
-void BM_LivePaintLatency(benchmark::State &state)
+// Eight photos in `mode`: in Composite each Normal at 70 % opacity over the ones before,
+// the size of the background; in Shape each cut out by an ellipse, in Transparent each
+// at a transparency of 30, both four fifths of the background's width, a little further
+// right each.
+NewPhotoList eightPhotos(quint64 mode)
 {
-    const qsizetype painted = state.range(0);
     NewPhotoList photos;
     for (int i = 0; i < 8; ++i) {
-        NewPhoto photo =
-            makePhoto(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("p.jpg"), Composite);
+        NewPhoto photo = makePhoto(i % 2 ? benchPhotos().b : benchPhotos().a, QStringLiteral("p.jpg"), mode);
         photo->m_Composite_Blend_Mode = 24;
         photo->f_Composite_Opacity = 70;
+        photo->m_Shape_Type = 1;
+        photo->f_Shape_Size = -20.0f;
+        photo->f_Shape_X_Offset = 2.0f * float(i);
+        photo->f_Transparent_Transparency = 30;
+        photo->f_Transparent_Size = 80.0f;
+        photo->f_Transparent_X_Offset = 2.0f * float(i);
         photos.append(photo);
     }
-    PreviewRequest request{photos, Composite, QSizeF(1600, 1000), 1.0, {}, QRect()};
+    return photos;
+}
+
+// The stroke is painted on photo `painted` (1 the lowest over the background, 7 the top
+// one) of eightPhotos(mode). Each event of the recorded stroke (scripts/latency.sh's
+// stroke on its top photo: 59 points in about a second, across the photo in one wave;
+// replayed with this brush, 5 % wide, not the recording's 10 %) grows the stroke by a
+// point, then runs the preview pass of the 1600 x 1000 view with the worker's step
+// cache, as the canvas's worker does (in Composite the live strokes' region passes, the
+// first event also making the painted photo's layer without its mask; in Shape the
+// painted photo's cut-out made again and cut where it shows; Transparent draws its
+// layers into the view at each pass).
+void BM_LivePaintLatency(benchmark::State &state)
+{
+    const quint64 mode = quint64(state.range(0));
+    const qsizetype painted = state.range(1);
+    const NewPhotoList photos = eightPhotos(mode);
+    PreviewRequest request{photos, mode, QSizeF(1600, 1000), 1.0, {}, QRect()};
     PassCache cache;
     renderPreviewFrame(request, &cache); // the reduced copies and the cache, as after opening
     const QList<QPointF> events = recordedStroke();
@@ -159,7 +176,8 @@ void BM_LivePaintLatency(benchmark::State &state)
         }
     }
     const double cpuMs = double(std::clock() - cpuBefore) * 1000.0 / CLOCKS_PER_SEC;
-    state.counters["live"] = cache.steps.size() == 7 && !cache.steps[painted - 1].plainLayer.isNull();
+    if (mode == Composite)
+        state.counters["live"] = cache.steps.size() == 7 && !cache.steps[painted - 1].plainLayer.isNull();
     std::sort(latencies.begin(), latencies.end());
     auto at = [&](double share) { return latencies[size_t(share * double(latencies.size() - 1))]; };
     state.counters["p50_ms"] = at(0.5);
@@ -169,7 +187,16 @@ void BM_LivePaintLatency(benchmark::State &state)
     state.counters["events"] = double(latencies.size());
     state.counters["cpu_ms_per_event"] = cpuMs / double(latencies.size()); // every thread's
 }
-BENCHMARK(BM_LivePaintLatency)->Arg(1)->Arg(7)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_LivePaintLatency)
+    ->Args({Composite, 1})
+    ->Args({Composite, 7})
+    ->Args({Shape, 1})
+    ->Args({Shape, 7})
+    ->Args({Transparent, 1})
+    ->Args({Transparent, 7})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 } // namespace
 

@@ -3,10 +3,12 @@
 #include "imaging/Geometry.h"
 #include "imaging/LowerLeft.h"
 #include "model/ProjectMode.h"
+#include "render/PassCache.h"
 #include "render/PlacedLayer.h"
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -81,6 +83,29 @@ std::optional<PassResult> oversizedPhoto(const PhotoList &photos)
 
 } // namespace
 
+namespace {
+
+// What photo i draws into the view (the background, i = 0, fills the frame).
+QList<ViewDraw> photoDraws(const PhotoList &photos, qsizetype i, const QRectF &frame, const ViewTarget &view)
+{
+    PassResult drawn;
+    const Object_Photo &photo = *photos[i];
+    if (i == 0) {
+        addViewDraw(drawn, viewPixels(photo, frame, view), frame, view);
+        return drawn.draws;
+    }
+    const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
+    if (opacity <= 0.0f)
+        return {};
+    const QRectF rect = transparentLayerRect(photo, frame);
+    const OrientedPicture oriented = orientPicture(maskedPixels(photo, viewPixels(photo, rect, view)), rect,
+                                                   photoPlacement(photo, Transparent));
+    addViewDraw(drawn, oriented.image, oriented.rect, view, opacity, oriented.turn);
+    return drawn.draws;
+}
+
+} // namespace
+
 PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
 {
     if (std::optional<PassResult> failed = oversizedPhoto(photos))
@@ -89,16 +114,22 @@ PassResult renderTransparent(const PhotoList &photos, const ViewTarget &view)
     const Object_Photo &background = *photos.front();
     pass.fullSize = background.image.size();
     const QRectF frame = return_Best_Fit_Frame(imageSizeF(background.image), view.size);
-    addViewDraw(pass, viewPixels(background, frame, view), frame, view);
-    for (qsizetype i = 1; i < photos.size(); ++i) {
-        const Object_Photo &photo = *photos[i];
-        const float opacity = transparentOpacity(photo.f_Transparent_Transparency);
-        const QRectF rect = transparentLayerRect(photo, frame);
-        if (opacity <= 0.0f)
-            continue;
-        const OrientedPicture oriented = orientPicture(maskedPixels(photo, viewPixels(photo, rect, view)),
-                                                       rect, photoPlacement(photo, Transparent));
-        addViewDraw(pass, oriented.image, oriented.rect, view, opacity, oriented.turn);
+    // The cache keeps each photo's draws under a key of the view, the frame and the photo
+    // alone: a change to one photo (dragged, its mask painted) draws that photo again.
+    const quint64 base = chainKey(chainKey(passKey(Transparent, view, {}), frame.width()), frame.height());
+    QList<PassCache::Step> kept;
+    if (view.cache) {
+        kept = std::exchange(view.cache->steps, {});
+        view.cache->keepMatching({}); // nothing is drawn over a picture made before
+    }
+    for (qsizetype i = 0; i < photos.size(); ++i) {
+        const quint64 key = chainPhotoKey(chainKey(base, quint64(i == 0)), *photos[i], Transparent);
+        const auto same =
+            std::find_if(kept.begin(), kept.end(), [&](const auto &step) { return step.key == key; });
+        const QList<ViewDraw> draws = same != kept.end() ? same->draws : photoDraws(photos, i, frame, view);
+        pass.draws.append(draws);
+        if (view.cache)
+            view.cache->append({key, QImage(), QSize(), draws});
     }
     if (view.capturePending)
         pass.mixed = fullResolution(photos);

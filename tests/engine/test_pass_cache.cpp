@@ -136,6 +136,52 @@ TEST(PassCache, CachedShapePassesEqualPassesFromScratch)
     }
 }
 
+// Transparent keeps each photo's draws: after a change the view shows what a pass from
+// scratch shows, and only the changed photos are drawn again.
+TEST(PassCache, CachedTransparentPassesDrawWhatPassesFromScratchDraw)
+{
+    NewPhotoList photos = {makePhoto(texturedImage(1000, 700), QStringLiteral("bg.png"), Transparent)};
+    for (int i = 1; i <= 3; ++i) {
+        photos.append(makePhoto(texturedImage(600, 400, i), QStringLiteral("layer.png"), Transparent));
+        photos[i]->f_Transparent_Transparency = quint64(20 * i);
+        photos[i]->f_Transparent_Size = 40.0f;
+        photos[i]->f_Transparent_X_Offset = 15.0f * float(i);
+    }
+    QSizeF view(400, 300);
+    // reusedSteps: the photos whose draws were kept, at least (one drawn again without a
+    // reduction shares its picture with the draw it had)
+    const QList<Change> changes = {
+        {"nothing", [](NewPhotoList &, QSizeF &) {}, 4},
+        {"middle moved", [](NewPhotoList &p, QSizeF &) { p[2]->f_Transparent_Y_Offset = 30.0f; }, 3},
+        {"bottom painted",
+         [](NewPhotoList &p, QSizeF &) {
+             p[1]->mask.strokes.append({false, 0.3, 50, 80, {{0.2, 0.5}, {0.8, 0.4}}});
+         },
+         3},
+        {"top turned", [](NewPhotoList &p, QSizeF &) { p[3]->f_Transparent_Rotation = 30.0f; }, 3},
+        {"two swapped", [](NewPhotoList &p, QSizeF &) { p.swapItemsAt(1, 3); }, 4},
+        {"photo removed", [](NewPhotoList &p, QSizeF &) { p.removeAt(2); }, 3},
+        {"background", [](NewPhotoList &p, QSizeF &) { p[0]->image = texturedImage(1000, 700, 9); }, 2},
+        {"view size", [](NewPhotoList &, QSizeF &v) { v = QSizeF(300, 300); }, 0},
+    };
+    PassCache cache;
+    renderPreviewFrame({photos, Transparent, view, 1.0, {}, {}}, &cache);
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.name);
+        QList<qint64> before;
+        for (const PassCache::Step &step : cache.steps)
+            before.append(step.draws.isEmpty() ? 0 : step.draws.front().image.cacheKey());
+        change.apply(photos, view);
+        const PreviewFrame cached = renderPreviewFrame({photos, Transparent, view, 1.0, {}, {}}, &cache);
+        EXPECT_EQ(cached.image, renderPreviewFrame({photos, Transparent, view, 1.0, {}, {}}).image);
+        ASSERT_EQ(cache.steps.size(), photos.size());
+        const qsizetype reused = std::count_if(cache.steps.begin(), cache.steps.end(), [&](const auto &step) {
+            return !step.draws.isEmpty() && before.contains(step.draws.front().image.cacheKey());
+        });
+        EXPECT_GE(reused, change.reusedSteps);
+    }
+}
+
 // A step that would take the cache past its bound is not kept; a mismatch drops the rest.
 TEST(PassCache, StepsBeyondTheBoundAreNotKept)
 {
