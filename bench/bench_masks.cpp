@@ -148,14 +148,16 @@ NewPhotoList eightPhotos(quint64 mode)
 // point, then runs the preview pass of the 1600 x 1000 view with the worker's step
 // cache, as the canvas's worker does (in Composite the live strokes' region passes, the
 // first event also making the painted photo's layer without its mask; in Shape the
-// painted photo's cut-out made again and cut where it shows; Transparent draws its
-// layers into the view at each pass).
+// painted photo's cut-out made again and cut where it shows; in Transparent the painted
+// photo drawn again), in the view's own pixels (draft 0) or as the draft the canvas asks
+// for while a tool drags (draft 1: half as many pixels each way).
 void BM_LivePaintLatency(benchmark::State &state)
 {
     const quint64 mode = quint64(state.range(0));
     const qsizetype painted = state.range(1);
+    const qreal ratio = state.range(2) ? 0.5 : 1.0; // 1: the draft the canvas asks for while a tool drags
     const NewPhotoList photos = eightPhotos(mode);
-    PreviewRequest request{photos, mode, QSizeF(1600, 1000), 1.0, {}, QRect()};
+    PreviewRequest request{photos, mode, QSizeF(1600, 1000), ratio, {}, QRect()};
     PassCache cache;
     renderPreviewFrame(request, &cache); // the reduced copies and the cache, as after opening
     const QList<QPointF> events = recordedStroke();
@@ -188,12 +190,7 @@ void BM_LivePaintLatency(benchmark::State &state)
     state.counters["cpu_ms_per_event"] = cpuMs / double(latencies.size()); // every thread's
 }
 BENCHMARK(BM_LivePaintLatency)
-    ->Args({Composite, 1})
-    ->Args({Composite, 7})
-    ->Args({Shape, 1})
-    ->Args({Shape, 7})
-    ->Args({Transparent, 1})
-    ->Args({Transparent, 7})
+    ->ArgsProduct({{Composite, Shape, Transparent}, {1, 7}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);

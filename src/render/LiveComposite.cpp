@@ -19,17 +19,6 @@
 #include <functional>
 #include <utility>
 
-namespace {
-
-// The one photo whose mask differs from its step's, or 0 when none or several do.
-qsizetype changedMask(const PhotoList &photos, const PassCache &cache)
-{
-    return onlyPhotoWhere(photos.size(),
-                          [&](qsizetype i) { return !(photos[i]->mask == cache.steps[i - 1].mask); });
-}
-
-// The points of `now` that `before` lacks, with the one before them: `now` is `before`
-// with its newest stroke grown (or one stroke more). Empty when it is any other change.
 QList<QPointF> grownPoints(const PhotoMask &before, const PhotoMask &now)
 {
     const qsizetype n = now.strokes.size();
@@ -50,18 +39,6 @@ QList<QPointF> grownPoints(const PhotoMask &before, const PhotoMask &now)
     return grown.points.mid(was.points.size() - 1);
 }
 
-// Where the photo lies in its layer (top-left pixels of the layer at `scale`).
-QRectF photoInLayer(const Object_Photo &photo, QSizeF frame, double scale, QSize layer)
-{
-    if (photo.bCompositeSizeOfBG)
-        return {QPointF(0, 0), frame * scale};
-    const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size,
-                                                     photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
-    const QRectF rect = geometry.pixelRect(scale);
-    return {rect.x(), layer.height() - rect.y() - rect.height(), rect.width(), rect.height()};
-}
-
-// The layer's pixels the points reach with the stroke's radius (in the layer's pixels).
 QRect reachedRect(const QList<QPointF> &points, double size, const QRectF &photo, QSize layer)
 {
     QRectF reached;
@@ -71,6 +48,26 @@ QRect reachedRect(const QList<QPointF> &points, double size, const QRectF &photo
         reached |= QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
     }
     return reached.toAlignedRect() & QRect(QPoint(0, 0), layer);
+}
+
+namespace {
+
+// The one photo whose mask differs from its step's, or 0 when none or several do.
+qsizetype changedMask(const PhotoList &photos, const PassCache &cache)
+{
+    return onlyPhotoWhere(photos.size(),
+                          [&](qsizetype i) { return !(photos[i]->mask == cache.steps[i - 1].mask); });
+}
+
+// Where the photo lies in its layer (top-left pixels of the layer at `scale`).
+QRectF photoInLayer(const Object_Photo &photo, QSizeF frame, double scale, QSize layer)
+{
+    if (photo.bCompositeSizeOfBG)
+        return {QPointF(0, 0), frame * scale};
+    const PlacedLayer geometry = placedLayerGeometry(imageSizeF(photo.image), photo.f_Composite_Size,
+                                                     photo.f_Composite_X_Offset, photo.f_Composite_Y_Offset);
+    const QRectF rect = geometry.pixelRect(scale);
+    return {rect.x(), layer.height() - rect.y() - rect.height(), rect.width(), rect.height()};
 }
 
 // The steps all lie within the frame: each is the frame's size, at full resolution and

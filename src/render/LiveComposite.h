@@ -2,6 +2,9 @@
 
 #include "render/RenderPass.h"
 
+#include <QPointF>
+#include <QRect>
+
 #include <optional>
 
 // Live strokes: while a stroke is being painted on photo k's mask, a Composite preview
@@ -29,3 +32,12 @@ std::optional<PassResult> liveCompositePass(const PhotoList &photos, QSizeF fram
 std::optional<PassResult> liveDragPass(const PhotoList &photos, QSizeF frame, double scale,
                                        const ViewTarget &view, const ProjectOptions &options,
                                        const QList<quint64> &keys);
+
+// The points of `now` that `before` lacks, with the one before them: `now` is `before`
+// with its newest stroke grown (or one stroke more). Empty when it is any other change.
+QList<QPointF> grownPoints(const PhotoMask &before, const PhotoMask &now);
+
+// The pixels of a layer `layer` large that `points` (fractions of the photo, which lies
+// at `photo` in the layer's top-left pixels) reach with a brush `size` wide (a fraction
+// of the photo's width), with a margin for the smoothing.
+QRect reachedRect(const QList<QPointF> &points, double size, const QRectF &photo, QSize layer);

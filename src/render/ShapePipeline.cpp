@@ -5,8 +5,10 @@
 #include "imaging/ImageConversion.h"
 #include "imaging/LowerLeft.h"
 #include "imaging/MaskFeather.h"
+#include "imaging/MaskRaster.h"
 #include "model/ProjectMode.h"
 #include "model/ShapeType.h"
+#include "render/LiveComposite.h"
 #include "render/PassCache.h"
 #include "render/ShapeMasks.h"
 
@@ -106,25 +108,30 @@ bool stepsKeepCutsInFrame(const PassCache &cache, QSize fullSize)
     return !frame.isEmpty();
 }
 
-// The one photo whose cut-out differs from its step's, or 0 when none or several do.
+// The one photo whose cut-out differs from its step's (or was cut live during a stroke),
+// or 0 when none or several do.
 qsizetype changedCut(const PhotoList &photos, const PassCache &cache, double scale)
 {
-    return onlyPhotoWhere(
-        photos.size(), [&](qsizetype i) { return cutKey(*photos[i], scale) != cache.steps[i - 1].baseKey; });
+    return onlyPhotoWhere(photos.size(), [&](qsizetype i) {
+        const PassCache::Step &step = cache.steps[i - 1];
+        return step.live || cutKey(*photos[i], scale) != step.baseKey;
+    });
 }
 
 // Cuts `region` (top-left pixels of the frame) afresh through every step from photo k's
-// on, from the picture before photo k. False when memory ran out, the steps from k's on
-// then dropped.
+// on, from the picture before photo k (photo k's layer there `regionLayer` when given,
+// else its step's). False when memory ran out, the steps from k's on then dropped.
 bool recutRegion(PassCache &cache, const PhotoList &photos, qsizetype k, QRect region,
-                 const ProjectOptions &options)
+                 const ProjectOptions &options, const QImage &regionLayer = QImage())
 {
     const QSize frame = cache.background.size();
     QImage running = k == 1 ? cache.background : cache.steps[k - 2].picture;
     for (qsizetype i = k; i < photos.size(); ++i) {
         PassCache::Step &step = cache.steps[i - 1];
         const auto cut = photos[i]->mask.isEmpty() ? imageShape : imageShapeOver;
-        const QImage mixed = cut(frameRegion(running, region, frame), frameRegion(step.layer, region, frame),
+        const QImage layer =
+            i == k && !regionLayer.isNull() ? regionLayer : frameRegion(step.layer, region, frame);
+        const QImage mixed = cut(frameRegion(running, region, frame), layer,
                                  frameRegion(step.coverage, region, frame), options.blendSpace);
         if (mixed.isNull()) {
             cache.steps.resize(k - 1);
@@ -139,45 +146,108 @@ bool recutRegion(PassCache &cache, const PhotoList &photos, qsizetype k, QRect r
     return true;
 }
 
-// Live Shape passes: when one photo alone changed (dragged, or its mask painted) over
-// steps that all lie within the frame, the picture is cut afresh only where its old or
-// new cut-out shows, through every photo from it on. A cut is pointwise: the pixels are
-// those a full pass makes.
-std::optional<PassResult> liveShapePass(const PhotoList &photos, double scale, quint64 background,
-                                        const ViewTarget &view, const ProjectOptions &options)
+// The pass the steps now draw, the steps from photo k's on under the photos' keys.
+PassResult shapeResult(PassCache &cache, const PhotoList &photos, qsizetype k, quint64 background,
+                       double scale, const ViewTarget &view)
 {
-    PassCache &cache = *view.cache;
+    const QList<quint64> keys = stepKeys(photos, background);
+    for (qsizetype i = k - 1; i < cache.steps.size(); ++i)
+        cache.steps[i].key = keys[i];
+    PassResult pass;
+    addFittedDraw(pass, cache.steps.last().picture, QSizeF(cache.steps.last().fullSize), scale, view);
+    pass.mixed = cache.steps.last().picture;
+    return pass;
+}
+
+// The photo that alone changed since the last pass, over steps that each keep their
+// cut-out within the frame: 0 when there is none.
+qsizetype liveShapePhoto(const PhotoList &photos, double scale, quint64 background, const PassCache &cache)
+{
     const QSize fullSize = resizedPixelSize(imageSizeF(photos.front()->image));
     if (cache.steps.size() != photos.size() - 1 || cache.backgroundKey != background ||
         !stepsKeepCutsInFrame(cache, fullSize))
-        return std::nullopt;
-    const qsizetype k = changedCut(photos, cache, scale);
-    if (k == 0)
-        return std::nullopt;
+        return 0;
+    return changedCut(photos, cache, scale);
+}
+
+// Photo k alone changed (dragged, reshaped, its mask painted): the picture is cut afresh
+// only where its old or new cut-out shows, through every photo from it on. A cut is
+// pointwise: the pixels are those a full pass makes. False when a full pass is needed.
+bool recutPhoto(PassCache &cache, const PhotoList &photos, qsizetype k, double scale,
+                const ProjectOptions &options)
+{
     const Object_Photo &photo = *photos[k];
     const PlacedLayer layer = shapeLayer(photo, scale);
     const QSize frame = cache.background.size();
+    const QSize fullSize = cache.steps.front().fullSize;
     if (layer.isEmpty() || !placedLayerFailure(layer, imageSizeF(photo.image), scale).isEmpty() ||
         resizedPixelSize(layer.canvasSize).expandedTo(fullSize) != fullSize ||
         layer.canvas.width() > frame.width() || layer.canvas.height() > frame.height())
-        return std::nullopt; // a full pass says why, or grows the picture
+        return false; // a full pass says why, or grows the picture
     const QImage mask = shapeMaskCanvas(photo.m_Shape_Type, layer, scale, photo.f_Shape_Feather);
     if (mask.isNull())
-        return std::nullopt;
+        return false;
     PassCache::Step &changed = cache.steps[k - 1];
     const QRect region = maskReach(changed.coverage, frame) | maskReach(mask, frame);
     changed.baseKey = cutKey(photo, scale);
     changed.layer = layer.canvas;
     changed.coverage = mask;
-    if (!region.isEmpty() && !recutRegion(cache, photos, k, region, options))
+    changed.mask = photo.mask;
+    changed.plainLayer = QImage();
+    changed.live = false;
+    return region.isEmpty() || recutRegion(cache, photos, k, region, options);
+}
+
+// Photo k's newest stroke grew: only the pixels its new points reach are cut afresh,
+// photo k's layer there being its layer without the mask with the mask applied as it
+// lies (the same mask, resampled once more, as live Composite strokes do). Its step is
+// marked live: the next pass that is not such a stroke cuts the photo's whole cut-out
+// afresh, as a full pass does. Nothing when the change is not such a stroke.
+std::optional<bool> recutStroke(PassCache &cache, const PhotoList &photos, qsizetype k, double scale,
+                                const ProjectOptions &options)
+{
+    const Object_Photo &photo = *photos[k];
+    PassCache::Step &painted = cache.steps[k - 1];
+    Object_Photo before = photo;
+    before.mask = painted.mask;
+    const QList<QPointF> points = grownPoints(painted.mask, photo.mask);
+    if (points.isEmpty() || cutKey(before, scale) != painted.baseKey ||
+        !photoPlacement(photo, Shape).isIdentity())
         return std::nullopt;
-    const QList<quint64> keys = stepKeys(photos, background);
-    for (qsizetype i = k - 1; i < cache.steps.size(); ++i)
-        cache.steps[i].key = keys[i];
-    PassResult pass;
-    addFittedDraw(pass, cache.steps.last().picture, QSizeF(fullSize), scale, view);
-    pass.mixed = cache.steps.last().picture;
-    return pass;
+    if (painted.plainLayer.isNull()) {
+        before.mask = {};
+        painted.plainLayer = shapeLayer(before, scale).canvas;
+    }
+    const QSize layerSize = painted.plainLayer.size();
+    const QRectF rect = shapeLayerAt(photo, QImage()).pixelRect(scale);
+    const QRectF inLayer(rect.x(), layerSize.height() - rect.y() - rect.height(), rect.width(),
+                         rect.height());
+    const QRect reached = reachedRect(points, photo.mask.strokes.last().size, inLayer, layerSize);
+    const QSize frame = cache.background.size();
+    if (!reached.isEmpty() &&
+        !recutRegion(cache, photos, k, reached.translated(0, frame.height() - layerSize.height()), options,
+                     applyMask(painted.plainLayer.copy(reached), photo.mask, inLayer.size().toSize(),
+                               reached.topLeft() - inLayer.topLeft().toPoint())))
+        return false;
+    painted.mask = photo.mask;
+    painted.baseKey = cutKey(photo, scale);
+    painted.live = true;
+    return true;
+}
+
+// Live Shape passes: when one photo alone changed since the last pass, over steps that
+// all keep their cut-outs within the frame, only what it changed is cut afresh (above).
+std::optional<PassResult> liveShapePass(const PhotoList &photos, double scale, quint64 background,
+                                        const ViewTarget &view, const ProjectOptions &options)
+{
+    PassCache &cache = *view.cache;
+    const qsizetype k = liveShapePhoto(photos, scale, background, cache);
+    if (k == 0)
+        return std::nullopt;
+    const std::optional<bool> stroke = recutStroke(cache, photos, k, scale, options);
+    if (!(stroke ? *stroke : recutPhoto(cache, photos, k, scale, options)))
+        return std::nullopt;
+    return shapeResult(cache, photos, k, background, scale, view);
 }
 
 } // namespace
@@ -220,7 +290,8 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
     if (view.cache) {
         keys = stepKeys(photos, base);
         for (const PassCache::Step &step : view.cache->steps)
-            cuts.push_back({step.baseKey, step.layer, step.coverage});
+            cuts.push_back(
+                {step.live ? 0 : step.baseKey, step.layer, step.coverage}); // a live cut is not whole
         const qsizetype kept = view.cache->keepMatching(keys);
         view.cache->background = CGImageRefFromImage(running);
         view.cache->backgroundKey = base;
@@ -258,7 +329,7 @@ PassResult renderShape(const PhotoList &photos, const ViewTarget &view, const Pr
         if (!layer.isEmpty())
             fullSize = fullSize.expandedTo(resizedPixelSize(layer.canvasSize));
         if (view.cache && view.cache->steps.size() == i - 1)
-            view.cache->append({keys[i - 1], running, fullSize, {}, key, {}, layer.canvas, {}, mask});
+            view.cache->append({keys[i - 1], running, fullSize, {}, key, photo.mask, layer.canvas, {}, mask});
     }
     PassResult pass;
     addFittedDraw(pass, running, running.isNull() ? QSizeF() : QSizeF(fullSize), scale, view);

@@ -79,3 +79,33 @@ TEST(LiveShape, OnePhotosChangesRecutItsRegionAsTheFullPassCutsIt)
         }
     }
 }
+
+// A stroke grown point by point on the bottom and the top photo: each pass cuts only what
+// the new points reach, with the mask applied to the photo as it lies (close to the full
+// pass), and the pass after the stroke is the full pass's picture, bit for bit.
+TEST(LiveShape, AGrowingStrokeRecutsWhatItReachesAndTheWholeCutFollows)
+{
+    for (const qsizetype k : {1, 4}) {
+        NewPhotoList photos = shapeProject();
+        PassCache cache;
+        const QSizeF view(400, 300);
+        const QImage unpainted = renderPass(photos, Shape, view, false, 1.0, {}, &cache).mixed;
+        MaskStroke growing{false, 0.2, 50, 100, {}};
+        for (const QPointF point :
+             {QPointF(0.2, 0.3), QPointF(0.4, 0.4), QPointF(0.6, 0.5), QPointF(0.8, 0.7)}) {
+            growing.points.append(point);
+            NewPhoto painted = std::make_shared<Object_Photo>(*photos[k]);
+            painted->mask.strokes = {growing};
+            photos[k] = painted;
+            const QImage live = renderPass(photos, Shape, view, false, 1.0, {}, &cache).mixed;
+            ASSERT_TRUE(cache.steps[k - 1].live) << "the live path was taken, photo " << k;
+            const QImage full = renderPass(photos, Shape, view, false).mixed;
+            EXPECT_LE(meanAbsoluteDifference(live, full), 0.5) << "photo " << k;
+            EXPECT_LE(largestDifference(live, full), 40) << "photo " << k;
+            EXPECT_GT(largestDifference(live, unpainted), 20) << "the stroke shows, photo " << k;
+        }
+        const QImage after = renderPass(photos, Shape, view, false, 1.0, {}, &cache).mixed;
+        EXPECT_FALSE(cache.steps[k - 1].live) << "photo " << k;
+        EXPECT_EQ(after, renderPass(photos, Shape, view, false).mixed) << "photo " << k;
+    }
+}
