@@ -12,6 +12,13 @@
 // the run. The strokes are generated from a fixed seed: 40 points a hundredth of the
 // width apart, turning by up to 0.3 radians at each, brush sizes of 2 to 10 per cent of
 // the width, hardness 0 to 100, opacity 50 to 100, hide and show alternating.
+//
+// Measured on the quiet 2-core development VM (load average 0.3 to 0.9), dev preset:
+// rasterising 200 strokes 95 ms (188 ms of CPU), one byte per pixel; the Composite pass
+// 92 ms without a mask, 132 ms with two gradients, 202 ms with 200 strokes and a
+// gradient; live painting, per event p50 / p99: Composite 2.1 / 5.6 ms (bottom photo),
+// 1.9 / 3.3 (top); Shape 8.8 / 11.3 and 10.7 / 20.5; Transparent 13.3 / 17.1 and
+// 13.4 / 17.6; as the canvas's draft every one within 1 to 4.4 / 1 to 8 ms.
 #include "BenchPhotos.h"
 #include "imaging/MaskRaster.h"
 #include "imaging/Parallel.h"

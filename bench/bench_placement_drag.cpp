@@ -25,15 +25,15 @@
 // over the 1600 x 1000 frame.
 // The two 24-megapixel photos are in tests/photos; a missing one stops the run.
 //
-// Measured on the 2-core development VM while other builds and a CI run went on (load
-// average 7.8 to 8.7), dev preset, --benchmark_min_time=2, two runs: the top photo as a
-// draft 8.5 to 9.1 ms a pass (p50 8.0, p90 12.9 to 13.4, worst 23 to 32 ms), sharp 17.2
-// to 17.7 ms (p50 14.1 to 16.8, p90 24.8 to 27.0, worst 32 to 41 ms); the bottom layer as
-// a draft 25.3 to 25.7 ms (p50 23.8 to 24.0, p90 33.1 to 34.5, worst 63 to 65 ms), sharp
-// 71.6 to 75.0 ms (p50 69 to 72, p90 84 to 86, worst 188 to 222 ms); the photo drawn over
-// the frame 3.0 ms. Before the region pass (a drag generated in the benchmark, other
-// offsets): the top photo 30.8 ms as a draft and 69.8 sharp, the bottom layer 83.8 ms as
-// a draft and 300 sharp.
+// Measured on the quiet 2-core development VM (load average 0.9 to 1.5), dev preset,
+// --benchmark_min_time=2, per event p50 / p90 / worst: the top photo as a draft (what the
+// canvas asks for while a tool drags at Fit) 3.4 / 4.3 / 10 ms, sharp 8.9 / 11.4 / 22;
+// the bottom layer as a draft 9.8 / 11.7 / 27, sharp 37.5 / 43 / 75; the draft's first
+// event 25 ms, the sharp pass on release 78 to 95 ms. Shape as a draft: the bottom photo
+// 11.8 / 13.5 / 17.5, the top 4.3 / 4.9 / 7.2; Transparent 1.6 to 2.2 / 2.6 / 5.7. The
+// photo drawn over the frame 1.8 ms. Earlier figures, under load (7.8 to 8.7): the bottom
+// layer as a draft 23.8 ms at the median with every step's draw redrawn and the region on
+// one thread; Shape's bottom photo 72 ms with every later photo drawn and cut again.
 #include "BenchPhotos.h"
 #include "imaging/LowerLeft.h"
 #include "imaging/ReducedCopies.h"

@@ -18,15 +18,14 @@
 # keeps the project, each phase's latency log and recorded stroke (QUILLANE_RECORD_STROKE),
 # the pings and a screenshot.
 #
-# Measured on the 2-core development VM while other builds ran (load average 4.7 to 5.6),
-# dev preset, two runs: the main thread's longest round trip 10.2 and 14.2 ms (none over
-# 16 ms). From the pointer event to the painted frame, p50 / p90 / worst in ms: a stroke on
-# the bottom photo 3.4-3.6 / 4.3-5.9 / 17-23, on the top photo 3.0 / 4.4-5.4 / 27-48; a
-# drag of the bottom photo 19.7-30.6 / 30.7-41.7 / 46-60, of the top photo 8.9-11.2 /
-# 12.8-16.5 / 32-57. The worst are the first moves, which wait for the drafts' first pass
-# (every photo at their scale, started by the press); the bottom photo's drag is the
-# worker's region pass through the seven photos over it (13-18 ms at p50) and the wait
-# for the pass under way when an event comes.
+# Measured on the quiet 2-core development VM, dev preset, two runs: the main thread's
+# longest round trip 7.2 and 8.0 ms (none over 16 ms). From the pointer event to the
+# painted frame, p50 / p99 / worst in ms: a stroke on the bottom photo 2.7-3.1 / 6.5-10.3 /
+# 7-28, on the top photo 2.5-3.0 / 5.8-7.3 / 13-22; a drag of the bottom photo 12.5-16.1 /
+# 20.7-29.9 / 23-43, of the top photo 7.1-8.0 / 12.0-14.3 / 15-25. The worst are the
+# first moves, which wait for the drafts' first pass (every photo at their scale, started
+# by the press), and a drag event that comes while a pass is under way. Under load
+# (4.7 to 5.6), the bottom photo's drag was 20-31 / 46-55 / 46-60.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 die() {
@@ -94,7 +93,7 @@ openbox >/dev/null 2>&1 &
 WM_PID=$!
 APP_PID=
 PROBE_PID=
-trap '[[ -n "$PROBE_PID" ]] && kill $PROBE_PID; [[ -n "$APP_PID" ]] && kill $APP_PID; kill $WM_PID; wait' EXIT
+trap 'kill $PROBE_PID $APP_PID $WM_PID 2>/dev/null; wait' EXIT # whichever still run
 
 # Places on the screen, the window at 0, 0 and 1600 x 1000: for the bottom and the top
 # later photo, its row in the list and its middle on the canvas at Fit.

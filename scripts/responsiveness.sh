@@ -48,7 +48,7 @@ openbox >/dev/null 2>&1 &
 WM_PID=$!
 APP_PID=
 PROBE_PID=
-trap '[[ -n "$PROBE_PID" ]] && kill $PROBE_PID; [[ -n "$APP_PID" ]] && kill $APP_PID; kill $WM_PID; wait' EXIT
+trap 'kill $PROBE_PID $APP_PID $WM_PID 2>/dev/null; wait' EXIT # whichever still run
 
 await_window() { # NAME: prints the id of the first visible window whose title has NAME
     local id
