@@ -6,7 +6,6 @@
 #include "imaging/Parallel.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -36,20 +35,15 @@ InputRow inputRow(const QImage &image, int lowerLeftY)
     return {image.constScanLine(top), image.width()};
 }
 
-// A coverage's levels as alphas, each level / 255.
+// A coverage's levels as alphas, each level / 255 (a division, not a table: the compiler
+// takes the loop whole vectors at a time, with the same quotients).
 void decodeCoverageSpan(const uchar *levels, int count, int length, SpanF &out)
 {
-    static const std::array<float, 256> kAlpha = [] {
-        std::array<float, 256> alpha{};
-        for (int level = 0; level < 256; ++level)
-            alpha[size_t(level)] = float(level) / 255.0f;
-        return alpha;
-    }();
     uchar all = 0xff;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         all &= levels[i];
-        out.a[i] = kAlpha[levels[i]];
-    }
+    for (int i = 0; i < count; ++i)
+        out.a[i] = float(levels[i]) / 255.0f;
     out.opaque = all == 0xff && count == length;
     std::fill(out.a + count, out.a + roundUpToLanes(length), 0.0f);
 }
