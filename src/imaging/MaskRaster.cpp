@@ -170,7 +170,30 @@ template <class Pixels, class Next> inline void updateSpan(float *row, int first
     }
 }
 
-// m of each pixel multiplied by the gradient's.
+// The pixel index (of a row `count` long) at `x`, clamped to [-1, count].
+inline int pixelIndex(double x, int count)
+{
+    return int(std::clamp(x, -1.0, double(count)));
+}
+
+// m over [first, last] of the row multiplied by `shown(i)`, whole vectors at a time.
+template <class Pixels, class Shown>
+inline void multiplySpan(float *m, int first, int last, const Shown &shown)
+{
+    if (first <= last)
+        updateSpan<Pixels>(m, first, last, [&](int i, Pixels before) { return before * shown(i); });
+}
+
+// m over [first, last] of the row set to 0 (m times a gradient of 0: m is never negative).
+template <class Pixels> inline void hideSpan(float *m, int first, int last)
+{
+    if (first <= last)
+        updateSpan<Pixels>(m, first, last, [](int, Pixels) { return splat<Pixels>(0.0f); });
+}
+
+// m of each pixel multiplied by the gradient's. The gradient is computed only where it
+// can lie between 0 and 1: beyond a margin of that span it is exactly 1 (m as it is) or
+// exactly 0.
 template <class Pixels> void gradientRow(const MaskRaster::Gradient &g, float py, int x0, int count, float *m)
 {
     const float dy = py - g.fy;
@@ -178,20 +201,54 @@ template <class Pixels> void gradientRow(const MaskRaster::Gradient &g, float py
     if (g.linear) {
         const float rowTerm = dy * g.dy * g.inverseLength2;
         const float step = g.dx * g.inverseLength2;
-        updateSpan<Pixels>(m, 0, count - 1, [&](int i, Pixels before) {
+        const auto shown = [&](int i) {
             const Pixels t = (left + (float(i) + laneIndex<Pixels>())) * step + rowTerm;
-            return before * clamp01(1.0f - t);
-        });
+            return clamp01(1.0f - t);
+        };
+        if (!(std::fabs(step) > 0.0f)) {
+            multiplySpan<Pixels>(m, 0, count - 1, shown);
+            return;
+        }
+        // t runs from 0 to 1 between these pixels; a thousandth of t and two pixels spare.
+        const double from = (-1e-3 - double(rowTerm)) / double(step) - double(left);
+        const double to = (1.001 - double(rowTerm)) / double(step) - double(left);
+        const int first = pixelIndex(std::floor(std::min(from, to)) - 2.0, count);
+        const int last = pixelIndex(std::ceil(std::max(from, to)) + 2.0, count);
+        multiplySpan<Pixels>(m, std::max(first, 0), std::min(last, count - 1), shown);
+        if (step > 0.0f) // before `first` t < 0, after `last` t > 1
+            hideSpan<Pixels>(m, last + 1, count - 1);
+        else
+            hideSpan<Pixels>(m, 0, first - 1);
         return;
     }
     const float ramp = g.radius - g.inner;
-    updateSpan<Pixels>(m, 0, count - 1, [&](int i, Pixels before) {
+    const auto shown = [&](int i) {
         const Pixels dx = left + (float(i) + laneIndex<Pixels>());
         const Pixels d = sqrtv(dx * dx + dy * dy);
-        const Pixels shown = ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
-                                         : select(d <= g.inner, splat<Pixels>(1.0f), splat<Pixels>(0.0f));
-        return before * shown;
-    });
+        return ramp > 0.0f ? clamp01((g.radius - d) * (1.0f / ramp))
+                           : select(d <= g.inner, splat<Pixels>(1.0f), splat<Pixels>(0.0f));
+    };
+    // Beyond the radius (and a pixel) m is hidden; within the inner radius (less a pixel)
+    // it stays; the ring between is computed, with a pixel spare.
+    const double outer = double(g.radius) + 1.0, inner = double(g.inner) - 1.0, y = double(dy);
+    if (std::fabs(y) >= outer) {
+        hideSpan<Pixels>(m, 0, count - 1);
+        return;
+    }
+    const double half = std::sqrt(outer * outer - y * y);
+    const int first = pixelIndex(std::floor(-half - double(left)) - 1.0, count);
+    const int last = pixelIndex(std::ceil(half - double(left)) + 1.0, count);
+    hideSpan<Pixels>(m, 0, first - 1);
+    hideSpan<Pixels>(m, last + 1, count - 1);
+    if (inner <= 0.0 || std::fabs(y) >= inner) {
+        multiplySpan<Pixels>(m, std::max(first, 0), std::min(last, count - 1), shown);
+        return;
+    }
+    const double kept = std::sqrt(inner * inner - y * y);
+    const int keptFirst = pixelIndex(std::ceil(-kept - double(left)) + 1.0, count);
+    const int keptLast = pixelIndex(std::floor(kept - double(left)) - 1.0, count);
+    multiplySpan<Pixels>(m, std::max(first, 0), std::min(keptFirst - 1, last), shown);
+    multiplySpan<Pixels>(m, std::max({keptLast + 1, keptFirst, first}), std::min(last, count - 1), shown);
 }
 
 // Pixels [from, to) out of reach.
