@@ -98,6 +98,7 @@ struct RasterCase {
 
 const RasterCase kRasterCases[] = {
     {"linear left to right", {{linear({0.2, 0.5}, {0.8, 0.5})}, {}, false}, {40, 30}},
+    {"linear right to left, hidden on the left", {{linear({0.7, 0.4}, {0.3, 0.6})}, {}, false}, {45, 30}},
     {"linear at 45 degrees", {{linear({0.1, 0.1}, {0.9, 0.8})}, {}, false}, {40, 30}},
     {"linear at 120 degrees, outside the photo", {{linear({1.3, -0.2}, {0.2, 1.4})}, {}, false}, {33, 47}},
     {"linear upwards", {{linear({0.5, 0.9}, {0.5, 0.3})}, {}, false}, {21, 50}},
