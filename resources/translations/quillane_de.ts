@@ -12,14 +12,19 @@
 <context>
     <name>Alignment</name>
     <message>
-        <location filename="../../src/imaging/Alignment.cpp" line="216"/>
+        <location filename="../../src/imaging/Alignment.cpp" line="218"/>
         <source>too few details match the background (%1 agree, at least %2 are needed)</source>
         <translation>zu wenige Einzelheiten passen zum Hintergrund (%1 stimmen überein, mindestens %2 sind nötig)</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/Alignment.cpp" line="251"/>
+        <location filename="../../src/imaging/Alignment.cpp" line="261"/>
         <source>the details that match give no sensible mapping onto the background</source>
         <translation>die passenden Einzelheiten ergeben keine sinnvolle Abbildung auf den Hintergrund</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/Alignment.cpp" line="278"/>
+        <source>there is not enough memory to compare it with the background</source>
+        <translation>es ist nicht genug Speicher da, um es mit dem Hintergrund zu vergleichen</translation>
     </message>
 </context>
 <context>
@@ -612,17 +617,17 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="34"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="55"/>
         <source>there is not enough memory to align it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es am Hintergrund auszurichten.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="43"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="72"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="144"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="191"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -2296,22 +2301,22 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>PlacementTool</name>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="107"/>
         <source>Move Photo</source>
         <translation>Foto verschieben</translation>
     </message>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="107"/>
         <source>Resize Photo</source>
         <translation>Fotogröße ändern</translation>
     </message>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="107"/>
         <source>Rotate Photo</source>
         <translation>Foto drehen</translation>
     </message>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="203"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="231"/>
         <source>Nudge Photo</source>
         <translation>Foto schrittweise verschieben</translation>
     </message>
@@ -2554,7 +2559,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="66"/>
+        <location filename="../../src/render/RegionPass.cpp" line="68"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>es ist nicht genug Speicher da, um den Ausschnitt zu mischen.</translation>
     </message>
@@ -2638,12 +2643,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="95"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="318"/>
         <source>there is not enough memory for its mask.</source>
         <translation>für seine Maske ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="105"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="328"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>es ist nicht genug Speicher da, um es auszuschneiden.</translation>
     </message>
@@ -2856,12 +2861,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="151"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="158"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="152"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="159"/>
         <source>Fit (%1)</source>
         <translation>Eingepasst (%1)</translation>
     </message>

@@ -12,14 +12,19 @@
 <context>
     <name>Alignment</name>
     <message>
-        <location filename="../../src/imaging/Alignment.cpp" line="216"/>
+        <location filename="../../src/imaging/Alignment.cpp" line="218"/>
         <source>too few details match the background (%1 agree, at least %2 are needed)</source>
         <translation>trop peu de détails correspondent à l’arrière-plan (%1 concordent, il en faut au moins %2)</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/Alignment.cpp" line="251"/>
+        <location filename="../../src/imaging/Alignment.cpp" line="261"/>
         <source>the details that match give no sensible mapping onto the background</source>
         <translation>les détails qui correspondent ne donnent aucune transformation sensée vers l’arrière-plan</translation>
+    </message>
+    <message>
+        <location filename="../../src/imaging/Alignment.cpp" line="278"/>
+        <source>there is not enough memory to compare it with the background</source>
+        <translation>il n’y a pas assez de mémoire pour la comparer à l’arrière-plan</translation>
     </message>
 </context>
 <context>
@@ -612,17 +617,17 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="34"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="55"/>
         <source>there is not enough memory to align it to the background.</source>
         <translation>il n’y a pas assez de mémoire pour l’aligner sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="43"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="72"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="144"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="191"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -2301,22 +2306,22 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>PlacementTool</name>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="107"/>
         <source>Move Photo</source>
         <translation>Déplacer la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="107"/>
         <source>Resize Photo</source>
         <translation>Redimensionner la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="103"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="107"/>
         <source>Rotate Photo</source>
         <translation>Faire pivoter la photo</translation>
     </message>
     <message>
-        <location filename="../../src/app/PlacementTool.cpp" line="203"/>
+        <location filename="../../src/app/PlacementTool.cpp" line="231"/>
         <source>Nudge Photo</source>
         <translation>Décaler la photo</translation>
     </message>
@@ -2559,7 +2564,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="66"/>
+        <location filename="../../src/render/RegionPass.cpp" line="68"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>la mémoire ne suffit pas pour fusionner la zone.</translation>
     </message>
@@ -2643,12 +2648,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="95"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="318"/>
         <source>there is not enough memory for its mask.</source>
         <translation>la mémoire ne suffit pas pour son masque.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="105"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="328"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>la mémoire ne suffit pas pour la découper.</translation>
     </message>
@@ -2861,12 +2866,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>View_Image_Preview</name>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="151"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="158"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../../src/app/View_Image_Preview.cpp" line="152"/>
+        <location filename="../../src/app/View_Image_Preview.cpp" line="159"/>
         <source>Fit (%1)</source>
         <translation>Ajusté (%1)</translation>
     </message>

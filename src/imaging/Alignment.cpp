@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cmath>
+#include <exception>
+#include <new>
 #include <vector>
 
 namespace {
@@ -221,9 +223,10 @@ QString tooFewMatches(int agreeing)
 
 } // namespace
 
-AlignmentSearch findAlignment(const QImage &background, const QImage &photo)
+namespace {
+
+AlignmentSearch searchAlignment(const QImage &background, const QImage &photo)
 {
-    useOpenCvSerially();
     AlignmentSearch search;
     if (background.isNull() || photo.isNull()) {
         search.failure = tooFewMatches(0);
@@ -232,10 +235,17 @@ AlignmentSearch findAlignment(const QImage &background, const QImage &photo)
     const int factor = reductionFor(background.size(), photo.size());
     std::array<Luminance, 2> lum;
     std::array<Features, 2> features;
+    std::array<bool, 2> outOfMemory{};
     parallelTasks(2, [&](int i) {
-        lum[size_t(i)] = luminanceOf(i == 0 ? background : photo, factor);
-        features[size_t(i)] = featuresOf(lum[size_t(i)].reduced);
+        try { // nothing may leave a task's thread: it would end the program
+            lum[size_t(i)] = luminanceOf(i == 0 ? background : photo, factor);
+            features[size_t(i)] = featuresOf(lum[size_t(i)].reduced);
+        } catch (const std::exception &) { // OpenCV's out-of-memory error, std::bad_alloc
+            outOfMemory[size_t(i)] = true;
+        }
     });
+    if (outOfMemory[0] || outOfMemory[1])
+        throw std::bad_alloc();
     Fit fit = fitHomography(matchedPairs(features[1], features[0]), kCoarseTolerance);
     search.matches = fit.agreeing;
     if (fit.agreeing < kLeastAlignmentMatches) {
@@ -254,4 +264,19 @@ AlignmentSearch findAlignment(const QImage &background, const QImage &photo)
     }
     search.alignment = h;
     return search;
+}
+
+} // namespace
+
+AlignmentSearch findAlignment(const QImage &background, const QImage &photo)
+{
+    useOpenCvSerially();
+    try {
+        return searchAlignment(background, photo);
+    } catch (const std::exception &) { // OpenCV's out-of-memory error, std::bad_alloc, no thread
+        AlignmentSearch search;
+        search.failure = QCoreApplication::translate(
+            "Alignment", "there is not enough memory to compare it with the background");
+        return search;
+    }
 }

@@ -6,10 +6,15 @@
 #include "imaging/Alignment.h"
 #include "model/PhotoAlignment.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <cstdlib>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,6 +124,32 @@ TEST(Alignment, RefusesAPairWithNothingInCommon)
     EXPECT_LT(search.matches, kLeastAlignmentMatches);
     EXPECT_FALSE(search.failure.isEmpty());
     EXPECT_FALSE(findAlignment(scene(64, 48, 1), solidImage(64, 48, 0xff808080)).alignment);
+}
+
+// Out of memory in the middle of the search (the address space capped in a child process
+// just above what it holds): the search says so, it does not end the program. Sanitizer
+// builds reserve address space of their own and skip it.
+TEST(Alignment, RunningOutOfMemorySaysSo)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "a capped address space and a sanitizer's shadow memory do not mix";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto search = [](qint64 spare) {
+        const QImage background = scene(1600, 1200, 5), photo = scene(1600, 1200, 5);
+        QFile status(QStringLiteral("/proc/self/statm"));
+        if (!status.open(QIODevice::ReadOnly))
+            std::exit(2);
+        const qint64 pages = status.readAll().split(' ').front().toLongLong();
+        const rlim_t cap = rlim_t(pages * sysconf(_SC_PAGESIZE) + spare);
+        const rlimit limit{cap, cap};
+        setrlimit(RLIMIT_AS, &limit);
+        const AlignmentSearch found = findAlignment(background, photo);
+        std::exit(!found.alignment && found.failure.contains(QStringLiteral("memory")) ? 0 : 1);
+    };
+    for (const qint64 spare : {qint64(1) << 20, qint64(6) << 20, qint64(24) << 20})
+        EXPECT_EXIT(search(spare), testing::ExitedWithCode(0), "") << spare / (1 << 20) << " MB spare";
+#endif
 }
 
 TEST(Alignment, TheWarpResamplesOnceIntoTheFrame)
