@@ -7,6 +7,7 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 
 // The mixed picture up to each photo of the latest preview pass, so that the next pass,
 // after a change to photo k, starts from the picture up to photo k - 1 instead of from
@@ -39,6 +40,8 @@ struct PassCache {
         // Redrawn in a region only (LiveComposite.h): the step shows the state its key
         // names, but a full pass makes it again.
         bool live = false;
+        // Shape: where `coverage` is not transparent (top-left pixels of the frame), once found.
+        std::optional<QRect> coverageReach{};
     };
     QList<Step> steps;         // steps[i] follows photo i + 1 (photo 0 is the background)
     QImage background;         // the picture steps[0] was made over, at the pass's scale

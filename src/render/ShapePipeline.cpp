@@ -22,12 +22,17 @@
 
 namespace {
 
+// Where a photo's layer lies, without its pixels.
+PlacedLayer shapeGeometry(const Object_Photo &photo)
+{
+    return placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size, photo.f_Shape_X_Offset,
+                               photo.f_Shape_Y_Offset, photoPlacement(photo, Shape));
+}
+
 // The placed layer of one step at the pass's scale, from the photo's reduced copy.
 PlacedLayer shapeLayer(const Object_Photo &photo, double scale)
 {
-    const PlacedLayer geometry =
-        placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size, photo.f_Shape_X_Offset,
-                            photo.f_Shape_Y_Offset, photoPlacement(photo, Shape));
+    const PlacedLayer geometry = shapeGeometry(photo);
     return makePlacedLayer(maskedPixels(photo, photoAtScale(photo, scale, geometry.rect.size())), geometry,
                            scale);
 }
@@ -35,9 +40,7 @@ PlacedLayer shapeLayer(const Object_Photo &photo, double scale)
 // The placed layer of a photo whose pixels at the pass's scale are `canvas`, made before.
 PlacedLayer shapeLayerAt(const Object_Photo &photo, const QImage &canvas)
 {
-    PlacedLayer layer =
-        placedLayerGeometry(imageSizeF(photo.image), photo.f_Shape_Size, photo.f_Shape_X_Offset,
-                            photo.f_Shape_Y_Offset, photoPlacement(photo, Shape));
+    PlacedLayer layer = shapeGeometry(photo);
     layer.canvas = canvas;
     return layer;
 }
@@ -188,7 +191,12 @@ bool recutPhoto(PassCache &cache, const PhotoList &photos, qsizetype k, double s
     if (mask.isNull())
         return false;
     PassCache::Step &changed = cache.steps[k - 1];
-    const QRect region = maskReach(changed.coverage, frame) | maskReach(mask, frame);
+    // Where the old mask showed was found when it was made by such a pass (a drag's events
+    // follow one another), else it is looked for now.
+    const QRect reach = maskReach(mask, frame);
+    const QRect region =
+        (changed.coverageReach ? *changed.coverageReach : maskReach(changed.coverage, frame)) | reach;
+    changed.coverageReach = reach;
     changed.baseKey = cutKey(photo, scale);
     changed.layer = layer.canvas;
     changed.coverage = mask;
@@ -219,7 +227,7 @@ std::optional<bool> recutStroke(PassCache &cache, const PhotoList &photos, qsize
         painted.plainLayer = shapeLayer(before, scale).canvas;
     }
     const QSize layerSize = painted.plainLayer.size();
-    const QRectF rect = shapeLayerAt(photo, QImage()).pixelRect(scale);
+    const QRectF rect = shapeGeometry(photo).pixelRect(scale);
     const QRectF inLayer(rect.x(), layerSize.height() - rect.y() - rect.height(), rect.width(),
                          rect.height());
     const QRect reached = reachedRect(points, photo.mask.strokes.last().size, inLayer, layerSize);

@@ -81,10 +81,6 @@ std::optional<PassResult> oversizedPhoto(const PhotoList &photos)
     return std::nullopt;
 }
 
-} // namespace
-
-namespace {
-
 // What photo i draws into the view (the background, i = 0, fills the frame).
 QList<ViewDraw> photoDraws(const PhotoList &photos, qsizetype i, const QRectF &frame, const ViewTarget &view)
 {
