@@ -199,6 +199,19 @@ SPAN_CLONES void scaleAlpha(SpanF &layer, float opacity, int count)
     layer.opaque = false;
 }
 
+// mixOpaque with each pixel's coverage times the opacity.
+SPAN_CLONES void mixCovered(SpanF &out, const SpanF &background, const float *coverage, float opacity,
+                            int count)
+{
+    for (int i = 0; i < count; i += kLanes) {
+        const vfloat r = load(background.r + i), g = load(background.g + i), b = load(background.b + i);
+        const vfloat c = load(coverage + i) * opacity;
+        store(out.r + i, r + c * (load(out.r + i) - r));
+        store(out.g + i, g + c * (load(out.g + i) - g));
+        store(out.b + i, b + c * (load(out.b + i) - b));
+    }
+}
+
 // The same by each pixel's coverage.
 SPAN_CLONES void coverAlpha(SpanF &layer, const float *coverage, int count)
 {
@@ -209,8 +222,11 @@ SPAN_CLONES void coverAlpha(SpanF &layer, const float *coverage, int count)
 
 } // namespace
 
-QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity,
-                      BlendSpace space, const QImage &coverage)
+namespace {
+
+// The blend under a coverage given as a picture or as rows computed on the way.
+QImage compositeUnder(const QImage &background, const QImage &layer, quint64 mode, float opacity,
+                      BlendSpace space, const QImage &coverage, const RowCoverage *rows)
 {
     if (mode >= static_cast<quint64>(kBlendModeCount))
         return CGImageRefFromImage(background);
@@ -220,15 +236,20 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
     const bool scaled = opacity < 1.0f;
     const float o = scaled ? std::max(opacity, 0.0f) : 1.0f;
     const bool linearInAlpha = !blendTable()[mode].compositing;
-    const bool covered = !coverage.isNull();
+    const bool covered = !coverage.isNull() || rows;
     std::vector<QImage> inputs{layer, background};
     if (covered)
-        inputs.push_back(coverage);
+        inputs.push_back(rows ? QImage() : coverage);
     return renderSpans(
         extent, inputs,
         [kernel, scaled, o, linearInAlpha, covered](SpanF *in, SpanF &out, SpanPlace place) {
-            if (covered && !in[2].opaque) // where the coverage is whole, the layer is as it is
+            if (covered && !in[2].opaque) { // where the coverage is whole, the layer is as it is
+                if (linearInAlpha && in[0].opaque && in[1].opaque) {
+                    kernel(in[0], in[1], out, place.count);
+                    return mixCovered(out, in[1], in[2].a, o, place.count);
+                }
                 coverAlpha(in[0], in[2].a, place.count);
+            }
             if (scaled) {
                 if (linearInAlpha && in[0].opaque && in[1].opaque) {
                     kernel(in[0], in[1], out, place.count);
@@ -238,7 +259,21 @@ QImage imageComposite(const QImage &background, const QImage &layer, quint64 mod
             }
             kernel(in[0], in[1], out, place.count);
         },
-        {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::Coverage}, space);
+        {SpanDecode::AllChannels, SpanDecode::AllChannels, SpanDecode::Coverage}, space, nullptr, rows);
+}
+
+} // namespace
+
+QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity,
+                      BlendSpace space, const QImage &coverage)
+{
+    return compositeUnder(background, layer, mode, opacity, space, coverage, nullptr);
+}
+
+QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity,
+                      BlendSpace space, const RowCoverage &coverage)
+{
+    return compositeUnder(background, layer, mode, opacity, space, QImage(), &coverage);
 }
 
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask, BlendSpace space)

@@ -8,6 +8,8 @@
 
 #include <array>
 
+struct RowCoverage;
+
 // The 26 image filters. Every input is anchored at its lower-left corner; every
 // result is a new image in the canonical format. Null inputs are accepted.
 
@@ -32,6 +34,10 @@ const std::array<BlendMode, kBlendModeCount> &blendTable();
 // mask's m). Any other index returns the background unchanged.
 QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity = 1.0f,
                       BlendSpace space = BlendSpace::Linear, const QImage &coverage = QImage());
+// The same with the coverage computed as the rows are blended (a mask rasterised on the
+// way, which spares a picture of it): the same result as that coverage rasterised.
+QImage imageComposite(const QImage &background, const QImage &layer, quint64 mode, float opacity,
+                      BlendSpace space, const RowCoverage &coverage);
 
 // Shows `layer` through the green channel of `mask` over `background`.
 QImage imageShape(const QImage &background, const QImage &layer, const QImage &mask,

@@ -171,6 +171,16 @@ template <class Kernel> void withWidestLanes(const Kernel &kernel)
     withFourLanes(kernel);
 }
 
+// Levels 0..255 (whole numbers held as floats) as alphas, each level / 255 rounded as the
+// float division rounds it, without its slow division: 1 / 255 is split into a part of
+// 16 significant bits, whose product with a level is exact, and the rest; the sum of the
+// two products rounds to the quotient for each of the 256 levels (the tests check all).
+template <FloatVector V> inline V levelAlphas(V levels)
+{
+    constexpr float kHigh = 0x1.0102p-8f, kLow = -0x1.fdfdfep-25f;
+    return levels * kHigh + levels * kLow;
+}
+
 // Span lengths rounded up to whole vectors: spans are padded so this stays in bounds.
 inline int roundUpToLanes(int count)
 {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <vector>
 
 EIGHT_LANE_ABI_IS_INTERNAL
@@ -156,6 +157,13 @@ MaskRaster::Gradient prepareGradient(const MaskGradient &given, QSize size)
 constexpr int kRowPadding = kLanes8;
 template <class Pixels> constexpr int kWidth = int(sizeof(Pixels) / sizeof(float));
 template <class Pixels> using IntsOf = decltype(Pixels{} < Pixels{});
+
+// Each m's 8-bit level, round(255 m): what a rasterised mask stores, and what a mask
+// computed as a blend renders is rounded to, so that the two give the same blend.
+template <class Pixels> inline IntsOf<Pixels> levelsOf(Pixels m)
+{
+    return __builtin_convertvector(clamp01(m) * 255.0f + 0.5f, IntsOf<Pixels>);
+}
 
 // row[i] = next(i, row[i]) for the pixels i in [first, last], whole vectors at a time:
 // the lanes of the last vector past `last` keep what they held.
@@ -428,7 +436,8 @@ float brushProfile(float t, float hardness)
     return 1.0f - s * s * (3.0f - 2.0f * s);
 }
 
-MaskRaster::MaskRaster(const PhotoMask &mask, QSize size) : m_invert(mask.invert)
+MaskRaster::MaskRaster(const PhotoMask &mask, QSize size, bool asLevels)
+    : m_invert(mask.invert), m_asLevels(asLevels)
 {
     for (const MaskGradient &gradient : mask.gradients)
         m_gradients.push_back(prepareGradient(gradient, size));
@@ -449,10 +458,17 @@ void MaskRaster::row(const std::vector<Stroke> &strokes, int y, int x0, int x1, 
         for (const Stroke &stroke : strokes)
             if (py >= stroke.top && py <= stroke.bottom)
                 strokeRow<Pixels>(stroke, py, x0, x1, m, scratch);
+        if (!m_invert && !m_asLevels)
+            return;
+        for (int i = 0; i < count; i += kWidth<Pixels>) {
+            Pixels v = load<Pixels>(m + i);
+            if (m_invert)
+                v = 1.0f - v;
+            if (m_asLevels)
+                v = levelAlphas(__builtin_convertvector(levelsOf(v), Pixels));
+            store(m + i, v);
+        }
     });
-    if (m_invert)
-        for (int i = 0; i < count; ++i)
-            m[i] = 1.0f - m[i];
 }
 
 void MaskRaster::forRows(int begin, int end, int x0, int x1, const RowUse &use) const
@@ -484,7 +500,7 @@ namespace {
 SPAN_CLONES __attribute__((flatten)) void maskLevels(const float *m, int count, uchar *levels)
 {
     auto at = [&](int x) {
-        const vint level = __builtin_convertvector(clamp01(load(m + x)) * 255.0f + 0.5f, vint);
+        const vint level = levelsOf(load(m + x));
 #if defined(__SSE2__)
         // Each in [0, 255]: two saturating packs keep them as they are.
         const __m128i words = _mm_packs_epi32(__m128i(level), __m128i(level));
@@ -541,10 +557,28 @@ QImage rasterizeMask(const PhotoMask &mask, QSize size, QRect rect)
     const qsizetype stride = levels.bytesPerLine();
     parallelRows(rect.height(), [&](int begin, int end) {
         raster.forRows(
-            rect.y() + begin, rect.y() + end, rect.x(), rect.right() + 1,
-            [&](int y, const float *m) { maskLevels(m, rect.width(), bits + (y - rect.y()) * stride); });
+            rect.y() + begin, rect.y() + end, rect.x(), rect.right() + 1, [&](int y, const float *m) {
+                uchar *row = bits + (y - rect.y()) * stride;
+                maskLevels(m, rect.width(), row);
+                std::memset(row + rect.width(), 0, size_t(stride - rect.width())); // no stray bytes
+            });
     });
     return levels;
+}
+
+RowCoverage maskRows(const PhotoMask &mask, QSize size)
+{
+    return maskRows(mask, size, QRect(QPoint(0, 0), size));
+}
+
+RowCoverage maskRows(const PhotoMask &mask, QSize size, QRect rect)
+{
+    rect &= QRect(QPoint(0, 0), size);
+    auto raster = std::make_shared<const MaskRaster>(mask, size, true);
+    return {rect.size(), [raster, rect](int begin, int end, const RowCoverage::RowUse &use) {
+                raster->forRows(rect.y() + begin, rect.y() + end, rect.x(), rect.right() + 1,
+                                [&](int y, const float *m) { use(y - rect.y(), m); });
+            }};
 }
 
 QImage applyMask(const QImage &pixels, const PhotoMask &mask)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/PixelRows.h"
 #include "model/PhotoMask.h"
 
 #include <QImage>
@@ -15,11 +16,13 @@
 // Formulas: docs/mixing-controls.md ("Masks").
 class MaskRaster {
   public:
-    MaskRaster(const PhotoMask &mask, QSize size);
+    // `asLevels`: each m given as its 8-bit level / 255, round(255 m) / 255, which is
+    // what a coverage rasterised to one byte per pixel decodes to.
+    MaskRaster(const PhotoMask &mask, QSize size, bool asLevels = false);
 
     // m in [0, 1] for the pixels [x0, x1) of each row y in [begin, end) (top-left
-    // coordinates): use(y, m) with m[0 .. x1 - x0).
-    using RowUse = std::function<void(int y, const float *m)>;
+    // coordinates): use(y, m) with m[0 .. x1 - x0), padded to whole vectors of eight.
+    using RowUse = RowCoverage::RowUse;
     void forRows(int begin, int end, int x0, int x1, const RowUse &use) const;
 
     // A stroke is prepared as the parts of its path that a pixel can be nearest to:
@@ -63,12 +66,21 @@ class MaskRaster {
     std::vector<Gradient> m_gradients;
     std::vector<Stroke> m_strokes;
     bool m_invert = false;
+    bool m_asLevels = false;
 };
 
 // m x 255, rounded, one byte per pixel (Format_Grayscale8): rows in parallel.
 QImage rasterizeMask(const PhotoMask &mask, QSize size);
 // The same for the part `rect` of a picture `size` large only; the image is rect-sized.
 QImage rasterizeMask(const PhotoMask &mask, QSize size, QRect rect);
+
+// The same mask as a coverage computed row by row while a blend renders (every core's
+// rows at once), for a blend that takes it once: no picture of it is made. Each m is
+// rounded to its level as in the picture, so that the blend is the picture's bit for bit
+// (a pass that keeps its steps' coverage pictures and one that does not look the same).
+RowCoverage maskRows(const PhotoMask &mask, QSize size);
+// The same for the part `rect` of a picture `size` large only; the coverage is rect-sized.
+RowCoverage maskRows(const PhotoMask &mask, QSize size, QRect rect);
 
 // What the mask leaves of `pixels` (a photo's picture or reduced copy): a canonical copy
 // with every premultiplied channel scaled by the pixel's 8-bit m (rounded), which scales

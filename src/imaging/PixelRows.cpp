@@ -35,16 +35,33 @@ InputRow inputRow(const QImage &image, int lowerLeftY)
     return {image.constScanLine(top), image.width()};
 }
 
-// A coverage's levels as alphas, each level / 255 (a division, not a table: the compiler
-// takes the loop whole vectors at a time, with the same quotients).
+// A coverage's levels as alphas.
 void decodeCoverageSpan(const uchar *levels, int count, int length, SpanF &out)
 {
     uchar all = 0xff;
     for (int i = 0; i < count; ++i)
         all &= levels[i];
-    for (int i = 0; i < count; ++i)
+    int i = 0;
+    for (; i + kLanes <= count; i += kLanes)
+        store(out.a + i, levelAlphas(vfloat{float(levels[i]), float(levels[i + 1]), float(levels[i + 2]),
+                                            float(levels[i + 3])}));
+    for (; i < count; ++i)
         out.a[i] = float(levels[i]) / 255.0f;
     out.opaque = all == 0xff && count == length;
+    std::fill(out.a + count, out.a + roundUpToLanes(length), 0.0f);
+}
+
+// The same for a computed coverage's row, whose m are levels / 255 already.
+void decodeCoverageRow(const float *alphas, int count, int length, SpanF &out)
+{
+    const vint lane = {0, 1, 2, 3};
+    vint whole = {-1, -1, -1, -1};
+    for (int i = 0; i < count; i += kLanes) {
+        const vfloat a = load(alphas + i);
+        store(out.a + i, a);
+        whole &= (a == 1.0f) | ~(lane < count - i); // lanes past the count do not count
+    }
+    out.opaque = (whole[0] & whole[1] & whole[2] & whole[3]) && count == length;
     std::fill(out.a + count, out.a + roundUpToLanes(length), 0.0f);
 }
 
@@ -62,10 +79,12 @@ struct SpanInputs {
     std::vector<QImage> images;
     std::vector<SpanDecode> decodes;
     const ColourTables *tables;
+    const RowCoverage *rows; // the coverage of the null picture decoded as one, when computed
 };
 
+// `coverage` is the computed coverage's row for this output row, null where it has none.
 void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spans, SpanF &out,
-               const OutputRows &result, int top)
+               const OutputRows &result, int top, const float *coverage = nullptr)
 {
     const int lowerLeftY = result.size.height() - 1 - top;
     QRgb *target = result.row(top);
@@ -77,6 +96,11 @@ void renderRow(const SpanInputs &inputs, const SpanFunction &compute, SpanF *spa
         const int length = std::min(kSpanPixels, result.size.width() - x);
         for (size_t i = 0; i < n; ++i) {
             const int count = std::clamp(rows[i].width - x, 0, length);
+            if (inputs.decodes[i] == SpanDecode::Coverage && inputs.rows && inputs.images[i].isNull()) {
+                const int covered = coverage ? std::clamp(inputs.rows->size.width() - x, 0, length) : 0;
+                decodeCoverageRow(covered > 0 ? coverage + x : nullptr, covered, length, spans[i]);
+                continue;
+            }
             if (inputs.decodes[i] == SpanDecode::Coverage) {
                 decodeCoverageSpan(count > 0 ? rows[i].bits + x : nullptr, count, length, spans[i]);
                 continue;
@@ -265,7 +289,8 @@ QSize unionExtent(const std::vector<QImage> &images)
 }
 
 QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute,
-                   const std::vector<SpanDecode> &decodes, BlendSpace space, QImage *reuse)
+                   const std::vector<SpanDecode> &decodes, BlendSpace space, QImage *reuse,
+                   const RowCoverage *rows)
 {
     if (extent.isEmpty())
         return {};
@@ -283,12 +308,28 @@ QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFu
                                        ? inputs[i].convertToFormat(QImage::Format_Grayscale8)
                                        : CGImageRefFromImage(inputs[i]));
     canonical.tables = &colourTables(space);
-    const OutputRows rows{result.bits(), result.bytesPerLine(), extent};
+    canonical.rows = rows && rows->rows ? rows : nullptr;
+    const OutputRows output{result.bits(), result.bytesPerLine(), extent};
     const size_t n = inputs.size();
     parallelRows(extent.height(), [&](int begin, int end) {
         auto spans = std::make_unique<SpanF[]>(n + 1);
-        for (int top = begin; top < end; ++top)
-            renderRow(canonical, compute, spans.get(), spans[n], rows, top);
+        if (!canonical.rows) {
+            for (int top = begin; top < end; ++top)
+                renderRow(canonical, compute, spans.get(), spans[n], output, top);
+            return;
+        }
+        // The computed coverage's row y is the output's row y + offset.
+        const int offset = extent.height() - canonical.rows->size.height();
+        const int first = std::clamp(begin - offset, 0, canonical.rows->size.height());
+        const int last = std::clamp(end - offset, first, canonical.rows->size.height());
+        for (int top = begin; top < std::min(end, first + offset); ++top)
+            renderRow(canonical, compute, spans.get(), spans[n], output, top);
+        if (first < last)
+            canonical.rows->rows(first, last, [&](int y, const float *m) {
+                renderRow(canonical, compute, spans.get(), spans[n], output, y + offset, m);
+            });
+        for (int top = std::max(begin, last + offset); top < end; ++top)
+            renderRow(canonical, compute, spans.get(), spans[n], output, top);
     });
     return result;
 }

@@ -45,6 +45,17 @@ struct SpanPlace {
 // every span, so a function may adjust them in place (an opacity scaling an alpha).
 using SpanFunction = std::function<void(SpanF *inputs, SpanF &out, SpanPlace place)>;
 
+// A coverage computed as the rows are rendered instead of read from a picture: `size`
+// pixels, anchored at the lower-left corner like every input. rows(begin, end, use) calls
+// use(y, m) for each of its rows y in [begin, end) (counted from the top), in order, with
+// m[0 .. width) readable up to whole vectors past the width, each m a level / 255 as a
+// coverage picture's levels are decoded.
+struct RowCoverage {
+    using RowUse = std::function<void(int y, const float *m)>;
+    QSize size;
+    std::function<void(int begin, int end, const RowUse &use)> rows;
+};
+
 // Renders an image of `extent` pixels. Every input is anchored at its lower-left corner
 // and samples as transparent black outside its own rectangle. Rows run in parallel.
 // `decodes`, when given, names how each input is decoded (default: all channels);
@@ -52,9 +63,11 @@ using SpanFunction = std::function<void(SpanF *inputs, SpanF &out, SpanPlace pla
 // `reuse`, when given, is a picture no longer needed: if it has `extent` pixels in the
 // canonical format and is not shared, the result is written into its memory (taken from
 // it), which spares touching fresh pages.
+// `rows`, when given, is the coverage of the one input decoded as SpanDecode::Coverage
+// whose picture is null.
 QImage renderSpans(QSize extent, const std::vector<QImage> &inputs, const SpanFunction &compute,
                    const std::vector<SpanDecode> &decodes = {}, BlendSpace space = BlendSpace::Linear,
-                   QImage *reuse = nullptr);
+                   QImage *reuse = nullptr, const RowCoverage *rows = nullptr);
 
 // The union of the inputs' rectangles, all anchored at the lower-left corner.
 QSize unionExtent(const std::vector<QImage> &images);

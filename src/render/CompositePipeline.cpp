@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -25,6 +26,15 @@ struct Stage {
     QSize fullSize;
     QString failure;   // why the layer could not be made; empty when it was
     QImage coverage{}; // the mask, when the blend takes it (then `image` is without it)
+    // The mask the blend takes as its coverage, not rasterised yet (`coverage` is null).
+    const PhotoMask *mask = nullptr;
+
+    // The coverage rasterised, for a pass that keeps it.
+    void rasterise()
+    {
+        if (mask)
+            coverage = rasterizeMask(*std::exchange(mask, nullptr), image.size());
+    }
 };
 
 // Whether a layer of `layer` pixels holds the photo's own picture at one scale, filling
@@ -36,13 +46,12 @@ bool photoFillsAtOneScale(QSizeF photo, QSize layer)
 }
 
 // The layer of a masked photo that neither turns, mirrors nor aligns and fills its layer
-// at one scale: its plain pixels, and its mask rasterised at the layer's size as the
-// blend's coverage (a mask is resolution-free, so this is the mask of those pixels), which
-// spares a masked copy of the layer and keeps the blend's opaque spans where m = 1.
+// at one scale: its plain pixels, and its mask, at the layer's size, as the blend's
+// coverage (a mask is resolution-free, so this is the mask of those pixels), which spares
+// a masked copy of the layer and keeps the blend's opaque spans where m = 1.
 Stage coveredStage(QImage layer, const Object_Photo &photo, QSize fullSize)
 {
-    QImage coverage = layer.isNull() ? QImage() : rasterizeMask(photo.mask, layer.size());
-    return {std::move(layer), fullSize, QString(), std::move(coverage)};
+    return {std::move(layer), fullSize, QString(), QImage(), &photo.mask};
 }
 
 // The layer of one step: the photo warped by its alignment, stretched to the common
@@ -89,6 +98,17 @@ Stage compositeStage(const Object_Photo &photo, QSizeF background, QSizeF frame,
             placedLayerFailure(layer, imageSizeF(photo.image), scale)};
 }
 
+// `layer` over `background` as `photo` mixes it, under the layer's coverage.
+QImage blendStage(const QImage &background, const Stage &layer, const Object_Photo &photo, BlendSpace space)
+{
+    const QImage under = CGImageRefFromImage(background), over = CGImageRefFromImage(layer.image);
+    const quint64 mode = photo.m_Composite_Blend_Mode;
+    if (layer.mask)
+        return imageComposite(under, over, mode, compositeOpacity(photo), space,
+                              maskRows(*layer.mask, layer.image.size()));
+    return imageComposite(under, over, mode, compositeOpacity(photo), space, layer.coverage);
+}
+
 } // namespace
 
 QList<quint64> compositeStepKeys(const PhotoList &photos, QSizeF frame, double scale, const ViewTarget &view,
@@ -112,6 +132,7 @@ QList<quint64> compositeStepKeys(const PhotoList &photos, QSizeF frame, double s
 CompositeLayer compositeLayer(const Object_Photo &photo, QSizeF frame, double scale)
 {
     Stage stage = compositeStage(photo, QSizeF(), frame, scale);
+    stage.rasterise();
     return {std::move(stage.image), std::move(stage.coverage)};
 }
 
@@ -177,14 +198,15 @@ PassResult renderComposite(const PhotoList &photos, const ViewTarget &view, cons
         if (view.cache && i == 1)
             view.cache->background = background;
         running = QImage(); // no third full-size picture alive during the blend
-        const Stage layer = compositeStage(photo, imageSizeF(photos.front()->image), frame, scale);
+        Stage layer = compositeStage(photo, imageSizeF(photos.front()->image), frame, scale);
         if (!layer.failure.isEmpty())
             return failedLayerPass(photos, i, layer.failure);
         // The filters take and give the canonical picture type directly; the result
-        // spans both inputs, as its full-resolution counterpart does.
-        running = imageComposite(CGImageRefFromImage(background), CGImageRefFromImage(layer.image),
-                                 photo.m_Composite_Blend_Mode, compositeOpacity(photo), options.blendSpace,
-                                 layer.coverage);
+        // spans both inputs, as its full-resolution counterpart does. A pass that keeps
+        // its steps keeps the mask rasterised; any other rasterises it as it blends.
+        if (view.cache)
+            layer.rasterise();
+        running = blendStage(background, layer, photo, options.blendSpace);
         if (running.isNull() && !(background.isNull() && layer.image.isNull()))
             return failedLayerPass(
                 photos, i,

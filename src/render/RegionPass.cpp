@@ -56,12 +56,14 @@ RegionResult compositeRegion(const PhotoList &photos, const ProjectOptions &opti
     for (qsizetype i = 1; i < photos.size() && !running.isNull(); ++i) {
         const Object_Photo &photo = *photos[i];
         // The mask is the photo's own, pixel for pixel: the region takes its part of it,
-        // as the blend's coverage, as the whole pass does.
-        const QImage coverage =
-            photo.mask.isEmpty() ? QImage() : rasterizeMask(photo.mask, photo.image.size(), result.region);
+        // rasterised as the blend's coverage on the way, as the whole pass does.
+        const QImage pixels = regionPixels(photo.image, result.region);
         running =
-            imageComposite(running, regionPixels(photo.image, result.region), photo.m_Composite_Blend_Mode,
-                           compositeOpacity(photo), options.blendSpace, coverage);
+            photo.mask.isEmpty()
+                ? imageComposite(running, pixels, photo.m_Composite_Blend_Mode, compositeOpacity(photo),
+                                 options.blendSpace)
+                : imageComposite(running, pixels, photo.m_Composite_Blend_Mode, compositeOpacity(photo),
+                                 options.blendSpace, maskRows(photo.mask, photo.image.size(), result.region));
     }
     if (running.isNull())
         result.error =

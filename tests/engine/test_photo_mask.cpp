@@ -206,6 +206,58 @@ TEST(MaskRaster, FourAndEightLaneRowsGiveTheSamePixels)
         }
 }
 
+// Levels become alphas without a division: each of the 256 must be the quotient.
+TEST(MaskRaster, LevelAlphasAreTheQuotientsOfEveryLevel)
+{
+    for (int level = 0; level < 256; ++level) {
+        const float l = float(level), expected = l / 255.0f;
+        EXPECT_EQ(levelAlphas(vfloat{l, l, l, l})[3], expected) << level;
+        EXPECT_EQ(levelAlphas(vfloat8{l, l, l, l, l, l, l, l})[7], expected) << level;
+    }
+}
+
+// A blend that rasterises the mask row by row as it renders gives what the mask rasterised
+// to a picture first gives, bit for bit: a layer as large as the background or smaller (in
+// the lower-left corner), inverted or not, over an opaque or a half-transparent
+// background, in both widths of rows. A part of the mask gives that part of the blend.
+TEST(MaskRaster, MaskRowsAsTheBlendsCoverageAreThePicturesCoverage)
+{
+    const PhotoMask mask{{linear({0.2, 0.1}, {0.7, 0.8}), radial({0.6, 0.4}, 0.4, 0.1)},
+                         {stroke(false, 0.2, 30, 80, {{0.1, 0.9}, {0.9, 0.1}}),
+                          stroke(true, 0.1, 100, 60, {{0.5, 0.2}, {0.5, 0.9}})},
+                         false};
+    for (const bool inverted : {false, true})
+        for (const QSize layerSize : {QSize(157, 93), QSize(90, 41)})
+            for (const bool opaque : {true, false})
+                for (const bool fourLanes : {false, true}) {
+                    PhotoMask given = mask;
+                    given.invert = inverted;
+                    const QImage background = noiseImage(157, 93, 1, opaque);
+                    const QImage layer = noiseImage(layerSize.width(), layerSize.height(), 2, true);
+                    useFourLanesOnly(fourLanes);
+                    const QImage rows = imageComposite(background, layer, kNormalBlendMode, 0.7f,
+                                                       BlendSpace::Linear, maskRows(given, layerSize));
+                    const QImage picture =
+                        imageComposite(background, layer, kNormalBlendMode, 0.7f, BlendSpace::Linear,
+                                       rasterizeMask(given, layerSize));
+                    // The layer's part lies that much lower in the blend (both anchored at
+                    // the lower-left corner).
+                    const QRect part(QPoint(11, 7), layerSize / 2);
+                    const QRect under = part.translated(0, background.height() - layer.height());
+                    const QImage partRows =
+                        imageComposite(background.copy(under), layer.copy(part), kNormalBlendMode, 0.7f,
+                                       BlendSpace::Linear, maskRows(given, layerSize, part));
+                    useFourLanesOnly(false);
+                    const QString name = QStringLiteral("inverted %1, layer %2, opaque %3, four lanes %4")
+                                             .arg(inverted)
+                                             .arg(layerSize.width())
+                                             .arg(opaque)
+                                             .arg(fourLanes);
+                    EXPECT_EQ(rows, picture) << name.toStdString();
+                    EXPECT_EQ(partRows, rows.copy(under)) << name.toStdString();
+                }
+}
+
 TEST(MaskRaster, PartsAndThreadCountsGiveTheWholeMasksPixels)
 {
     const PhotoMask mask{{radial({0.4, 0.4}, 0.5, 0.1)},
@@ -436,10 +488,10 @@ TEST(MaskPipelines, MaskIsTheCoverageOfTheLayerWhereItLies)
         top.f_Composite_Size = c.size;
         top.f_Composite_Opacity = 80;
         const QImage mixed = renderPass(masked, Composite, {}, true).mixed;
-        const QImage expected =
-            imageComposite(background, Resize_Image_To_Fit_Size(photo, QSizeF(c.layer)), kNormalBlendMode,
-                           0.8f, BlendSpace::Linear, rasterizeMask(mask, c.layer));
-        EXPECT_EQ(mixed, expected) << c.photo.width() << " x " << c.photo.height() << ", size " << c.size;
+        const QImage resized = Resize_Image_To_Fit_Size(photo, QSizeF(c.layer));
+        EXPECT_EQ(mixed, imageComposite(background, resized, kNormalBlendMode, 0.8f, BlendSpace::Linear,
+                                        rasterizeMask(mask, c.layer)))
+            << c.photo.width() << " x " << c.photo.height() << ", size " << c.size;
         // Against the photo's pixels masked first: as near as their rounding allows.
         top.mask = {};
         top.image = applyMask(photo, mask);
