@@ -16,16 +16,16 @@
 // width apart, turning by up to 0.3 radians at each, brush sizes of 2 to 10 per cent of
 // the width, hardness 0 to 100, opacity 50 to 100, hide and show alternating.
 //
-// Measured on the quiet 2-core development VM (load average 0.3 to 2), dev preset, medians
-// of ten repetitions taken in random order (--benchmark_repetitions=10
-// --benchmark_enable_random_interleaving=true): rasterising 200 strokes 104 ms (206 ms of
-// CPU), one byte per pixel; the Composite pass 104 ms without a mask, 121 ms with two
-// gradients (1.16x), 207 ms with 200 strokes and a gradient (the rasterising of the
-// strokes is most of the difference); the blend alone 100 ms, 114 ms under the strokes'
-// coverage rasterised beforehand (1.14x); live painting, per event p50 / p99: Composite
-// 2.1 / 5.6 ms (bottom photo), 1.9 / 3.3 (top); Shape 8.8 / 11.3 and 10.7 / 20.5;
-// Transparent 13.3 / 17.1 and 13.4 / 17.6; as the canvas's draft every one within 1 to
-// 4.4 / 1 to 8 ms.
+// Measured on the quiet 2-core development VM (AMD EPYC, load average 0.2 to 1.5), dev
+// preset, medians of ten repetitions taken in random order (--benchmark_repetitions=10
+// --benchmark_enable_random_interleaving=true): rasterising 200 strokes 66 ms (131 ms of
+// CPU), one byte per pixel; the Composite pass 79 ms without a mask, 97 ms with two
+// gradients (1.22x), 154 ms with 200 strokes and a gradient (the rasterising of the
+// strokes is most of the difference); the blend alone 81 ms, 94 ms under the strokes'
+// coverage rasterised beforehand (1.17x); live painting, per event p50 / p99: Composite
+// 1.5 / 4.4 ms (bottom photo), 1.1 / 1.2 (top); Shape 5.8 / 7.8 and 5.2 / 6.5;
+// Transparent 8.2 / 9.7 and 8.1 / 8.5 (the canvas paints strokes sharp); as a draft every
+// one within 0.6 to 3.7 / 0.7 to 4.3 ms.
 #include "BenchPhotos.h"
 #include "imaging/Filters.h"
 #include "imaging/ImageConversion.h"
@@ -184,13 +184,14 @@ NewPhotoList eightPhotos(quint64 mode)
 // cache, as the canvas's worker does (in Composite the live strokes' region passes, the
 // first event also making the painted photo's layer without its mask; in Shape the
 // painted photo's cut-out made again and cut where it shows; in Transparent the painted
-// photo drawn again), in the view's own pixels (draft 0) or as the draft the canvas asks
-// for while a tool drags (draft 1: half as many pixels each way).
+// photo drawn again), in the view's own pixels (draft 0: what the canvas asks for while a
+// brush paints) or as the draft it asks for while other tools drag (draft 1: half as
+// many pixels each way).
 void BM_LivePaintLatency(benchmark::State &state)
 {
     const quint64 mode = quint64(state.range(0));
     const qsizetype painted = state.range(1);
-    const qreal ratio = state.range(2) ? 0.5 : 1.0; // 1: the draft the canvas asks for while a tool drags
+    const qreal ratio = state.range(2) ? 0.5 : 1.0; // 1: a draft, as other tools' drags ask
     const NewPhotoList photos = eightPhotos(mode);
     PreviewRequest request{photos, mode, QSizeF(1600, 1000), ratio, {}, QRect()};
     PassCache cache;

@@ -29,6 +29,10 @@ class CanvasTool {
     virtual void drag(const Pointer &pointer) = 0;
     virtual void release(const Pointer &pointer) = 0;
     virtual void doubleClick(const Pointer &) {}
+    // While it drags at Fit, the canvas shows drafts (fewer pixels, so that a pass over
+    // every photo keeps up with the pointer) unless the tool's drag redraws only a small
+    // region, which the sharp frame keeps up with already.
+    virtual bool draftsWhileDragging() const { return true; }
     // The pointer moved with no button down: the cursor shape it should have there.
     virtual QCursor hover(const Pointer &pointer) = 0;
     // A key while the canvas has the focus: true when the tool used it.

@@ -44,6 +44,9 @@ class MaskTool : public QObject, public CanvasTool {
     bool press(const Pointer &pointer) override;
     void drag(const Pointer &pointer) override;
     void release(const Pointer &pointer) override;
+    // A brush stroke redraws only where its last dabs reach, sharp; a gradient changes
+    // the whole photo's mask at each move.
+    bool draftsWhileDragging() const override { return m_settings.shape != Brush; }
     QCursor hover(const Pointer &pointer) override;
     bool key(QKeyEvent *event) override;
     void paintOverlay(QPainter &painter, const QTransform &toCanvas) const override;

@@ -110,7 +110,7 @@ PreviewRequest View_Image_Preview::currentRequest() const
         request.viewSize = zoomedSize();
         if (rendersRegions())
             request.region = shownRegion();
-    } else if (m_toolDragging) {
+    } else if (m_toolDragging && m_tool->draftsWhileDragging()) {
         request.pixelRatio *= kDraftRatio; // a tool's drag: drafts keep up with the pointer
     }
     return request;
@@ -353,7 +353,8 @@ void View_Image_Preview::mousePressEvent(QMouseEvent *event)
         if (m_toolDragging) {
             // The drafts' first pass renders every photo at their scale: it starts at the
             // press, not with the first move.
-            redraw();
+            if (m_tool->draftsWhileDragging())
+                redraw();
             return;
         }
     }

@@ -43,6 +43,8 @@ class View_Image_Preview : public QWidget {
     // (a quarter of the pixels): a project of many large photos keeps up with the
     // pointer, and the sharp frame follows the drag's end.
     static constexpr double kDraftRatio = 0.5;
+    // The frame shown is a draft.
+    bool showsDraft() const { return m_frame.image.devicePixelRatio() < devicePixelRatioF(); }
     // Device pixels per picture pixel (1 = 100 %), or kFit.
     double zoom() const { return m_zoom; }
     // The zoom the picture is shown at, also at Fit; 0 before a picture was drawn.

@@ -170,6 +170,42 @@ class MaskToolTest : public QObject {
         QCOMPARE(tool(d)->settings().shape, MaskTool::Brush);
     }
 
+    // While a brush paints, the canvas shows sharp frames (each redraws only the last
+    // dabs' region, and a draft would first take a pass over every photo at its scale);
+    // while a gradient is dragged, drafts. The sharp frame follows the release.
+    void brushStrokesAreShownSharpAndGradientsAsDrafts_data()
+    {
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<bool>("drafts");
+        QTest::newRow("brush") << int(MaskTool::Brush) << false;
+        QTest::newRow("linear gradient") << int(MaskTool::LinearGradient) << true;
+        QTest::newRow("radial gradient") << int(MaskTool::RadialGradient) << true;
+    }
+    void brushStrokesAreShownSharpAndGradientsAsDrafts()
+    {
+        QFETCH(int, shape);
+        QFETCH(bool, drafts);
+        TestApp app;
+        twoPhotos(app);
+        AppDelegate &d = *app.delegate;
+        d.window()->menuAction("menuMaskTool")->trigger();
+        MaskTool::Settings settings = tool(d)->settings();
+        settings.shape = MaskTool::Shape(shape);
+        tool(d)->setSettings(settings);
+        View_Image_Preview &canvas = *d.viewPreviewImage;
+        QVERIFY(!shown(d).isNull());
+        QVERIFY(!canvas.showsDraft());
+        QTest::mousePress(&canvas, Qt::LeftButton, {}, at(d, {40, 75}));
+        for (int step = 1; step <= 4; ++step) {
+            QTest::mouseMove(&canvas, at(d, {40.0 + 25 * step, 75}));
+            QVERIFY(!shown(d).isNull());
+            QCOMPARE(canvas.showsDraft(), drafts);
+        }
+        QTest::mouseRelease(&canvas, Qt::LeftButton, {}, at(d, {140, 75}));
+        QVERIFY(!shown(d).isNull());
+        QVERIFY(!canvas.showsDraft());
+    }
+
     // The project saved from the window and rendered by quillane-mix is the picture the
     // window's capture makes.
     void quillaneMixRendersTheWindowsMask()
