@@ -18,14 +18,15 @@
 # keeps the project, each phase's latency log and recorded stroke (QUILLANE_RECORD_STROKE),
 # the pings and a screenshot.
 #
-# Measured on the quiet 2-core development VM, dev preset, two runs: the main thread's
-# longest round trip 7.2 and 8.0 ms (none over 16 ms). From the pointer event to the
-# painted frame, p50 / p99 / worst in ms: a stroke on the bottom photo 2.7-3.1 / 6.5-10.3 /
-# 7-28, on the top photo 2.5-3.0 / 5.8-7.3 / 13-22; a drag of the bottom photo 12.5-16.1 /
-# 20.7-29.9 / 23-43, of the top photo 7.1-8.0 / 12.0-14.3 / 15-25. The worst are the
-# first moves, which wait for the drafts' first pass (every photo at their scale, started
-# by the press), and a drag event that comes while a pass is under way. Under load
-# (4.7 to 5.6), the bottom photo's drag was 20-31 / 46-55 / 46-60.
+# Measured on the quiet 2-core development VM (AMD EPYC), dev preset, two runs: the main
+# thread's longest round trip 5.4 and 6.8 ms (none over 16 ms). From the pointer event to
+# the painted frame, p50 / p99 / worst in ms: a stroke (sharp frames) on the bottom photo
+# 2.2-2.3 / 3.7-4.1 / 3.9-4.8, on the top photo 2.2-2.4 / 3.1-3.9 / 3.7-4.5; a drag (drafts)
+# of the bottom photo 9.6-9.9 / 13.1-15.6 / 14-24, of the top photo 5.6-6.8 / 9.8-10.3 /
+# 13-17. A drag's worst are its first moves, which wait for the drafts' first pass (every
+# photo at their scale, started by the press), and an event that comes while a pass is
+# under way. Before strokes stayed sharp, their first moves waited for that pass too (up
+# to 62 ms).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 die() {
@@ -91,6 +92,11 @@ export HOME=$PROBE_OUT/home XDG_RUNTIME_DIR=$PROBE_OUT/runtime
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 openbox >/dev/null 2>&1 &
 WM_PID=$!
+# The window manager first: a window mapped while it starts may never be shown.
+for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 APP_PID=
 PROBE_PID=
 trap 'kill $PROBE_PID $APP_PID $WM_PID 2>/dev/null; wait' EXIT # whichever still run
