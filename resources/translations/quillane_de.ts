@@ -617,17 +617,17 @@ Open %2 without this photo, or cancel and keep the current project?</source>
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="55"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="64"/>
         <source>there is not enough memory to align it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es am Hintergrund auszurichten.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="72"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="81"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>es ist nicht genug Speicher da, um es auf den Hintergrund zu strecken.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="191"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="213"/>
         <source>there is not enough memory to blend it.</source>
         <translation>es ist nicht genug Speicher da, um es zu mischen.</translation>
     </message>
@@ -1991,12 +1991,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>das ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="155"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
         <source>the file is empty.</source>
         <translation>die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="167"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="172"/>
         <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
         <translation>die Datei ist %1 groß, zu groß für ein Foto von höchstens %2 Megapixeln (so viel erlaubt der Speicher dieses Computers).</translation>
     </message>
@@ -2006,7 +2006,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
         <translation>das ist kein Bild in einem Format, das Quillane lesen kann (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="317"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="321"/>
         <source>there is not enough memory to decode it.</source>
         <translation>es ist nicht genug Speicher da, um es zu dekodieren.</translation>
     </message>
@@ -2559,7 +2559,7 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="68"/>
+        <location filename="../../src/render/RegionPass.cpp" line="70"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>es ist nicht genug Speicher da, um den Ausschnitt zu mischen.</translation>
     </message>
@@ -2643,12 +2643,12 @@ mehr als 100 progressiven Scans wird abgelehnt.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="318"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="326"/>
         <source>there is not enough memory for its mask.</source>
         <translation>für seine Maske ist nicht genug Speicher da.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="328"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="336"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>es ist nicht genug Speicher da, um es auszuschneiden.</translation>
     </message>

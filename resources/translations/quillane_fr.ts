@@ -617,17 +617,17 @@ Ouvrir %2 sans cette photo, ou annuler et garder le projet actuel ?</translation
 <context>
     <name>CompositePipeline</name>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="55"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="64"/>
         <source>there is not enough memory to align it to the background.</source>
         <translation>il n’y a pas assez de mémoire pour l’aligner sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="72"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="81"/>
         <source>there is not enough memory to stretch it to the background.</source>
         <translation>la mémoire ne suffit pas pour l’étirer sur l’arrière-plan.</translation>
     </message>
     <message>
-        <location filename="../../src/render/CompositePipeline.cpp" line="191"/>
+        <location filename="../../src/render/CompositePipeline.cpp" line="213"/>
         <source>there is not enough memory to blend it.</source>
         <translation>la mémoire ne suffit pas pour la fusionner.</translation>
     </message>
@@ -1996,12 +1996,12 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="155"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="170"/>
         <source>the file is empty.</source>
         <translation>le fichier est vide.</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="167"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="172"/>
         <source>the file is %1, too large for a photo of at most %2 megapixels (what this computer&apos;s memory allows).</source>
         <translation>le fichier fait %1, trop pour une photo d’au plus %2 mégapixels (ce que permet la mémoire de cet ordinateur).</translation>
     </message>
@@ -2011,7 +2011,7 @@ JPEG de plus de 100 passes progressives est refusé.
         <translation>ce n’est pas une image dans un format que Quillane sait lire (%1).</translation>
     </message>
     <message>
-        <location filename="../../src/imaging/PhotoLoader.cpp" line="317"/>
+        <location filename="../../src/imaging/PhotoLoader.cpp" line="321"/>
         <source>there is not enough memory to decode it.</source>
         <translation>la mémoire ne suffit pas pour la décoder.</translation>
     </message>
@@ -2564,7 +2564,7 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>RegionPass</name>
     <message>
-        <location filename="../../src/render/RegionPass.cpp" line="68"/>
+        <location filename="../../src/render/RegionPass.cpp" line="70"/>
         <source>there is not enough memory to blend the region.</source>
         <translation>la mémoire ne suffit pas pour fusionner la zone.</translation>
     </message>
@@ -2648,12 +2648,12 @@ JPEG de plus de 100 passes progressives est refusé.
 <context>
     <name>ShapePipeline</name>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="318"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="326"/>
         <source>there is not enough memory for its mask.</source>
         <translation>la mémoire ne suffit pas pour son masque.</translation>
     </message>
     <message>
-        <location filename="../../src/render/ShapePipeline.cpp" line="328"/>
+        <location filename="../../src/render/ShapePipeline.cpp" line="336"/>
         <source>there is not enough memory to cut it out.</source>
         <translation>la mémoire ne suffit pas pour la découper.</translation>
     </message>

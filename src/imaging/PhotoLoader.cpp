@@ -151,8 +151,6 @@ QString checkFile(const QString &path, QFile &file)
         return QCoreApplication::translate("PhotoLoader", "it is not a regular file.");
     if (!file.open(QIODevice::ReadOnly))
         return openRefusal(file);
-    if (file.size() == 0)
-        return QCoreApplication::translate("PhotoLoader", "the file is empty.");
     return {};
 }
 
@@ -162,14 +160,20 @@ QString checkFile(const QString &path, QFile &file)
 // incomplete. (A mapped file that shrinks under its reader kills it with SIGBUS.)
 QString readPhotoBytes(QFile &file, qint64 maxPixels, QByteArray &bytes)
 {
+    const PhotoReadHook hook = g_readHook.load();
+    if (hook)
+        hook(file.fileName(), PhotoReadStage::Checked);
+    // Its size once, here: a file emptied since it was opened is empty, not a picture in
+    // an unknown format.
     const qint64 size = file.size();
+    if (size == 0)
+        return QCoreApplication::translate("PhotoLoader", "the file is empty.");
     if (size > kRoomBesideThePicture && (size - kRoomBesideThePicture) / kMostBytesPerStoredPixel > maxPixels)
         return QCoreApplication::translate("PhotoLoader",
                                            "the file is %1, too large for a photo of at most %2 megapixels "
                                            "(what this computer's memory allows).")
             .arg(memoryAmount(double(size)))
             .arg(maxPixels / 1000000);
-    const PhotoReadHook hook = g_readHook.load();
     if (hook)
         hook(file.fileName(), PhotoReadStage::Opened);
     bytes = file.read(size);

@@ -37,9 +37,10 @@ QSize probePhotoSize(const QString &path);
 LoadResult loadPhoto(const QString &path, qint64 maxPixels);
 LoadResult loadPhoto(const QString &path);
 
-// For tests: a function called with the path once the file is open and its size known,
-// before its bytes are read (Opened), and once they are read, before any probe or
-// decoder looks at them (Read). A test changes the file there. Null for none.
-enum class PhotoReadStage { Opened, Read };
+// For tests: a function called with the path once the file is open, before its size is
+// taken (Checked), once its size is known, before its bytes are read (Opened), and once
+// they are read, before any probe or decoder looks at them (Read). A test changes the
+// file there. Null for none.
+enum class PhotoReadStage { Checked, Opened, Read };
 using PhotoReadHook = void (*)(const QString &path, PhotoReadStage stage);
 void setPhotoReadHook(PhotoReadHook hook);
